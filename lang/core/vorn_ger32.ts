@@ -1,0 +1,27 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="5000">
+        <source>The project file "%1" could not be read: %2</source>
+        <translation>Die Projektdatei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message id="5001">
+        <source>The project file "%1" is damaged: it ends after %2 bytes, before all the values of version %3 are read.</source>
+        <translation>Die Projektdatei „%1“ ist beschädigt: Sie endet nach %2 Bytes, bevor alle Werte der Version %3 gelesen sind.</translation>
+    </message>
+    <message id="5002">
+        <source>The project could not be saved to "%1": %2</source>
+        <translation>Das Projekt konnte nicht unter „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message id="5003">
+        <source>The project was not saved: a setting in the form is not valid. Correct it and save again.</source>
+        <translation>Das Projekt wurde nicht gespeichert: Eine Einstellung im Formular ist ungültig. Bitte korrigieren und erneut speichern.</translation>
+    </message>
+    <message id="5004">
+        <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
+        <translation>Der Mastertyp „%1“ rechnet die Warnschwelle zwischen Skalen- und Gerätewerten um, aber seine Skalengrenzen (%2 bis %3) oder Warngrenzen (%4 bis %5) sind gleich, daher ist keine Umrechnung möglich. Bitte den Mastertyp im Katalog korrigieren.</translation>
+    </message>
+</context>
+</TS>

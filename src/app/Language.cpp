@@ -1,0 +1,218 @@
+#include "Language.h"
+
+#include "SettingsStore.h"
+#include "UserMessages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTranslator>
+
+const std::array<LanguageEntry, 20> &LanguageTable()
+{
+    static const std::array<LanguageEntry, 20> table = {{
+        {0, "German", "vorn_ger32.dll"},     {1, "English", "vorn_eng32.dll"},
+        {2, "French", "vorn_fre32.dll"},     {3, "Slowak", "vorn_slo32.dll"},
+        {4, "Dutch", "vorn_dut32.dll"},      {5, "Italian", "vorn_ita32.dll"},
+        {6, "Norwegian", "vorn_nor32.dll"},  {7, "Polish", "vorn_pol32.dll"},
+        {8, "Hungarian", "vorn_hun32.dll"},  {9, "Arabic", "vorn_ara32.dll"},
+        {10, "Chinese", "vorn_chi32.dll"},   {11, "Russian", "vorn_rus32.dll"},
+        {12, "Spanish", "vorn_esp32.dll"},   {13, "Czech", "vorn_cze32.dll"},
+        {14, "Korean", "vorn_kor32.dll"},    {15, "Lituanian", "vorn_lit32.dll"},
+        {16, "Japanese", "vorn_jap32.dll"},  {17, "Croatian", "vorn_cro32.dll"},
+        {18, "Latvian", "vorn_lat32.dll"},   {19, "Greek", "vorn_gre32.dll"},
+    }};
+    return table;
+}
+
+CLanguage &CLanguage::instance()
+{
+    static CLanguage language;
+    return language;
+}
+
+CLanguage::CLanguage()
+    : m_strLanguage(QString::fromLatin1(DefaultLanguageLibrary))
+    , m_builtIn(std::make_unique<QTranslator>())
+{
+    if (!m_builtIn->load(QStringLiteral(":/lang/vorn_ger32.qm")))
+        qWarning("built-in language texts are missing");
+}
+
+CLanguage::~CLanguage() = default;
+
+QString CLanguage::packFolder() const
+{
+    QReadLocker lock(&m_lock);
+    return m_packFolder.isEmpty() ? ApplicationFolder() : m_packFolder;
+}
+
+void CLanguage::setPackFolder(const QString &folder)
+{
+    QWriteLocker lock(&m_lock);
+    m_packFolder = folder;
+}
+
+QString CLanguage::packPath(const QString &libraryName) const
+{
+    const QString base = QFileInfo(libraryName).completeBaseName();
+    if (base.isEmpty())
+        return QString();
+    const QString wanted = base + QStringLiteral(".qm");
+    const QDir dir(packFolder());
+    const QStringList files = dir.entryList({QStringLiteral("*.qm")}, QDir::Files);
+    for (const QString &file : files) {
+        if (file.compare(wanted, Qt::CaseInsensitive) == 0)
+            return dir.filePath(file);
+    }
+    return QString();
+}
+
+QString CLanguage::currentLanguage() const
+{
+    QReadLocker lock(&m_lock);
+    return m_strLanguage;
+}
+
+bool CLanguage::packLoaded() const
+{
+    QReadLocker lock(&m_lock);
+    return m_pack != nullptr;
+}
+
+bool CLanguage::loadPack(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    file.close();
+    auto pack = std::make_unique<QTranslator>();
+    if (!pack->load(path)) {
+        *error = QStringLiteral("%1 is not a valid language pack.").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    QWriteLocker lock(&m_lock);
+    m_pack = std::move(pack);
+    return true;
+}
+
+void CLanguage::useBuiltIn()
+{
+    QWriteLocker lock(&m_lock);
+    m_pack.reset();
+}
+
+bool CLanguage::LoadStartupLanguage()
+{
+    const QString stored = settings_store::readString(QStringLiteral("Parameters"), QStringLiteral("Language"),
+                                                      QString::fromLatin1(DefaultLanguageLibrary));
+    {
+        QWriteLocker lock(&m_lock);
+        m_strLanguage = stored;
+    }
+
+    QString path = packPath(stored);
+    if (path.isEmpty()) {
+        path = packPath(QString::fromLatin1(DefaultLanguageLibrary));
+        if (path.isEmpty()) {
+            user_messages::show(QStringLiteral("Unable to load the Language Resources") + stored
+                                + QStringLiteral(".\nApplication will terminate."));
+            return false;
+        }
+        user_messages::show(QStringLiteral("Unable to load the language resources") + stored
+                            + QStringLiteral(".\nApplication uses default language."));
+    }
+
+    QString error;
+    if (!loadPack(path, &error)) {
+        user_messages::show(error, user_messages::Icon::None, user_messages::Buttons::Ok, QStringLiteral("Error"));
+        useBuiltIn();
+    }
+    return true;
+}
+
+void CLanguage::StoreLanguageAtExit()
+{
+    settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"), currentLanguage());
+    useBuiltIn();
+}
+
+bool CLanguage::SwitchLanguage(const QString &libraryName)
+{
+    const QString path = packPath(libraryName);
+    if (path.isEmpty()) {
+        user_messages::show(QStringLiteral("Unable to load the language resources") + libraryName
+                            + QStringLiteral("."));
+        return false;
+    }
+    QString error;
+    if (!loadPack(path, &error)) {
+        // The previous pack stays in use.
+        user_messages::show(error, user_messages::Icon::None, user_messages::Buttons::Ok, QStringLiteral("Error"));
+        return false;
+    }
+    {
+        QWriteLocker lock(&m_lock);
+        m_strLanguage = libraryName;
+    }
+    emit languageSwitched();
+    return true;
+}
+
+int CLanguage::TagNumber(const QString &text)
+{
+    if (text.size() <= 4 || !text.startsWith(QLatin1String("ID_")))
+        return 0;
+    int n = 0;
+    for (int i = 3; i < text.size() && text.at(i).isDigit(); ++i) {
+        n = n * 10 + text.at(i).digitValue();
+        if (n > 100000000)
+            return 0;
+    }
+    return n;
+}
+
+QString CLanguage::lookup(int id) const
+{
+    const QByteArray key = QByteArray::number(id);
+    QReadLocker lock(&m_lock);
+    const QTranslator *source = m_pack ? m_pack.get() : m_builtIn.get();
+    return source->translate(nullptr, key.constData());
+}
+
+bool CLanguage::TranslateText(QObject *owner, const QString &text, QString &out)
+{
+    const int n = TagNumber(text);
+    if (n == 0)
+        return false;
+    const QString translated = lookup(n + TranslationOffset);
+    if (!translated.isEmpty()) {
+        out = translated.left(254);
+        return true;
+    }
+    user_messages::Message m;
+    m.text = text;
+    m.owner = owner;
+    user_messages::show(m);
+    out = text;
+    return false;
+}
+
+int CLanguage::LoadTranslatedString(int id, QString &out) const
+{
+    out = QStringLiteral("x");
+    const QString text = lookup(id);
+    if (text.isEmpty())
+        return 0;
+    out = text.left(255);
+    return out.size();
+}
+
+QString LoadTranslatedString(int id)
+{
+    QString text;
+    CLanguage::instance().LoadTranslatedString(id, text);
+    return text;
+}

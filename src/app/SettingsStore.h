@@ -1,0 +1,33 @@
+#pragma once
+// The per-user settings store: sections and entries with defaults, in the
+// platform's native store (registry on Windows, an INI file under
+// $XDG_CONFIG_HOME on Linux), organisation "Veltrona", application name = the
+// program file's base name. Section and entry names match without regard to
+// letter case on every platform. Reading never writes.
+#include <QString>
+
+namespace settings_store {
+
+QString readString(const QString &section, const QString &entry, const QString &defaultValue);
+// A stored text that is not a whole number is reported once per entry and
+// reads as the default.
+int readInt(const QString &section, const QString &entry, int defaultValue);
+void writeString(const QString &section, const QString &entry, const QString &value);
+void writeInt(const QString &section, const QString &entry, int value);
+bool contains(const QString &section, const QString &entry);
+
+// The application name under which the settings live. By default the base
+// name of the running program; front ends that share the desktop program's
+// settings (the command-line tool) set it to the desktop program's name.
+QString applicationName();
+void setApplicationName(const QString &name);
+
+// Full path of the settings file or registry key, for messages and the README.
+QString location();
+
+}
+
+// The application folder: the program file's folder, ending in a separator.
+QString ApplicationFolder();
+// True when a file of that path exists; an empty path gives false.
+bool FileExists(const QString &path);

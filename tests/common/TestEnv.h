@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <QTemporaryDir>
+
+namespace testing_support {
+
+// A fresh, empty settings home (XDG_CONFIG_HOME) and working folder for one
+// test; the previous values come back when it goes out of scope.
+class ScopedTestHome
+{
+public:
+    ScopedTestHome();
+    ~ScopedTestHome();
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldConfig;
+    QString m_oldCwd;
+};
+
+// Folder with the built programs, packs and sample catalogue.
+QString binDir();
+QString sourceDir();
+QString fixturesDir();
+
+}

@@ -1,0 +1,59 @@
+// Runs every registered test class. A first argument naming a class runs only
+// that class; the remaining arguments go to QtTest.
+#include "TestRegistry.h"
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+namespace testing_support {
+
+struct Entry
+{
+    const char *name;
+    TestFactory factory;
+};
+
+static std::vector<Entry> &registry()
+{
+    static std::vector<Entry> entries;
+    return entries;
+}
+
+bool registerTest(const char *name, TestFactory factory)
+{
+    registry().push_back({name, std::move(factory)});
+    return true;
+}
+
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QStringList args = app.arguments();
+    QString only;
+    if (args.size() > 1 && !args.at(1).startsWith('-')) {
+        only = args.at(1);
+        args.removeAt(1);
+    }
+
+    int failures = 0;
+    int ran = 0;
+    for (const auto &entry : testing_support::registry()) {
+        if (!only.isEmpty() && only != QLatin1String(entry.name))
+            continue;
+        std::unique_ptr<QObject> test(entry.factory());
+        failures += QTest::qExec(test.get(), args);
+        ++ran;
+    }
+    if (ran == 0) {
+        qCritical("no test class ran");
+        return 1;
+    }
+    return failures == 0 ? 0 : 1;
+}
