@@ -12,6 +12,11 @@ ControlTemplate control(int id, ControlKind kind, const char *text = "", std::ve
     return ControlTemplate{id, kind, text, std::move(items)};
 }
 
+ControlTemplate hiddenControl(int id, ControlKind kind, const char *text = "", std::vector<const char *> items = {})
+{
+    return ControlTemplate{id, kind, text, std::move(items), true};
+}
+
 // Appends count edit fields with consecutive identifiers.
 void addEdits(std::vector<ControlTemplate> &controls, int firstId, int count)
 {
@@ -112,18 +117,18 @@ DialogTemplate calibration()
     addEdits(c, 3001, 8); // display value
     addEdits(c, 4001, 8); // pointer angle
     c.push_back(control(U, K::Line)); // between the input and the display columns
-    // Hidden when the view starts.
-    c.push_back(control(1164, K::CheckBox, "ID_405 Zeigerposition anzeigen"));
-    c.push_back(control(1168, K::CheckBox, "ID_408 Sensor Signalprüfung verwenden"));
-    c.push_back(control(1067, K::Label, "ID_409 min"));
-    c.push_back(control(3025, K::Edit));
-    c.push_back(control(1068, K::Label, "ID_410 max"));
-    c.push_back(control(3026, K::Edit));
-    c.push_back(control(1242, K::Label, "Ohm"));
-    c.push_back(control(U, K::Label, "ID_1611 Delay:"));
-    c.push_back(control(1243, K::DropDownList));
-    c.push_back(control(U, K::Label, "ID_401 Stützstellen:"));
-    c.push_back(control(1144, K::DropDownList, "", {"2", "8"}));
+    // Selectors the view keeps out of sight: pointer position, signal check, delay, support points.
+    c.push_back(hiddenControl(1164, K::CheckBox, "ID_405 Zeigerposition anzeigen"));
+    c.push_back(hiddenControl(1168, K::CheckBox, "ID_408 Sensor Signalprüfung verwenden"));
+    c.push_back(hiddenControl(1067, K::Label, "ID_409 min"));
+    c.push_back(hiddenControl(3025, K::Edit));
+    c.push_back(hiddenControl(1068, K::Label, "ID_410 max"));
+    c.push_back(hiddenControl(3026, K::Edit));
+    c.push_back(hiddenControl(1242, K::Label, "Ohm"));
+    c.push_back(hiddenControl(U, K::Label, "ID_1611 Delay:"));
+    c.push_back(hiddenControl(1243, K::DropDownList));
+    c.push_back(hiddenControl(U, K::Label, "ID_401 Stützstellen:"));
+    c.push_back(hiddenControl(1144, K::DropDownList, "", {"2", "8"}));
     return {114, "CCalibration", "", std::move(c)};
 }
 
@@ -140,7 +145,7 @@ DialogTemplate masterOverview()
                 control(1093, K::Label, "Imp./km"),
                 control(9929, K::Label, "ID_10005 Warnschwelle:"),
                 control(1047, K::Edit),
-                control(1094, K::Label, "%"), // hidden by the template
+                hiddenControl(1094, K::Label, "%"),
                 control(9930, K::Label, "ID_10006 Warnmodus:"),
                 control(1073, K::DropDownList),
                 control(1097, K::CheckBox, "Buzzer Ausgang aktiv"),
