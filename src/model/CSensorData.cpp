@@ -3,6 +3,8 @@
 #include "ValueList.h"
 #include "app/Language.h"
 
+#include <cstdio>
+
 CSensorData::CSensorData()
 {
     Reset();
@@ -48,10 +50,13 @@ static QString groupLabel(int typeIndex)
     }
 }
 
-// "%.lf": the number rounded to a whole number.
+// "%.lf": the number rounded to a whole number as the C library rounds it
+// (halves to even). Without decimals the locale plays no part.
 static QString whole(double v)
 {
-    return QString::asprintf("%.0f", v);
+    char text[400];
+    std::snprintf(text, sizeof text, "%.0f", v);
+    return QString::fromLatin1(text);
 }
 
 QString CSensorData::Describe() const
