@@ -7,10 +7,6 @@
         <source>The project file "%1" could not be read: %2</source>
         <translation>The project file "%1" could not be read: %2</translation>
     </message>
-    <message id="5001">
-        <source>The project file "%1" is damaged: it ends after %2 bytes, before all the values of version %3 are read.</source>
-        <translation>The project file "%1" is damaged: it ends after %2 bytes, before all the values of version %3 are read.</translation>
-    </message>
     <message id="5002">
         <source>The project could not be saved to "%1": %2</source>
         <translation>The project could not be saved to "%1": %2</translation>
@@ -22,6 +18,18 @@
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</translation>
+    </message>
+    <message id="5005">
+        <source>The file "%1" is not a Skaleron project: it has %2 bytes, but a project of version %3 has %4 bytes.</source>
+        <translation>The file "%1" is not a Skaleron project: it has %2 bytes, but a project of version %3 has %4 bytes.</translation>
+    </message>
+    <message id="5006">
+        <source>The project file "%1" is empty or damaged: it has only %2 bytes.</source>
+        <translation>The project file "%1" is empty or damaged: it has only %2 bytes.</translation>
+    </message>
+    <message id="5001">
+        <source>The project file "%1" is damaged: it has only %2 bytes, too few for a project of version %3.</source>
+        <translation>The project file "%1" is damaged: it has only %2 bytes, too few for a project of version %3.</translation>
     </message>
 </context>
 </TS>

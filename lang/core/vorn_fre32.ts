@@ -7,10 +7,6 @@
         <source>The project file "%1" could not be read: %2</source>
         <translation>Le fichier projet « %1 » n'a pas pu être lu : %2</translation>
     </message>
-    <message id="5001">
-        <source>The project file "%1" is damaged: it ends after %2 bytes, before all the values of version %3 are read.</source>
-        <translation>Le fichier projet « %1 » est endommagé : il s'arrête après %2 octets, avant que toutes les valeurs de la version %3 soient lues.</translation>
-    </message>
     <message id="5002">
         <source>The project could not be saved to "%1": %2</source>
         <translation>Le projet n'a pas pu être enregistré dans « %1 » : %2</translation>
@@ -22,6 +18,18 @@
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>Le type maître « %1 » convertit le seuil d'alerte entre unités d'échelle et unités de l'appareil, mais ses limites d'échelle (%2 à %3) ou ses limites d'alerte (%4 à %5) sont égales : la conversion est impossible. Corrigez le type maître dans le catalogue.</translation>
+    </message>
+    <message id="5005">
+        <source>The file "%1" is not a Skaleron project: it has %2 bytes, but a project of version %3 has %4 bytes.</source>
+        <translation>Le fichier « %1 » n’est pas un projet Skaleron : il fait %2 octets, alors qu’un projet de version %3 en fait %4.</translation>
+    </message>
+    <message id="5006">
+        <source>The project file "%1" is empty or damaged: it has only %2 bytes.</source>
+        <translation>Le fichier projet « %1 » est vide ou endommagé : il ne fait que %2 octets.</translation>
+    </message>
+    <message id="5001">
+        <source>The project file "%1" is damaged: it has only %2 bytes, too few for a project of version %3.</source>
+        <translation>Le fichier projet « %1 » est endommagé : il ne fait que %2 octets, trop peu pour un projet de version %3.</translation>
     </message>
 </context>
 </TS>

@@ -7,10 +7,6 @@
         <source>The project file "%1" could not be read: %2</source>
         <translation>Die Projektdatei „%1“ konnte nicht gelesen werden: %2</translation>
     </message>
-    <message id="5001">
-        <source>The project file "%1" is damaged: it ends after %2 bytes, before all the values of version %3 are read.</source>
-        <translation>Die Projektdatei „%1“ ist beschädigt: Sie endet nach %2 Bytes, bevor alle Werte der Version %3 gelesen sind.</translation>
-    </message>
     <message id="5002">
         <source>The project could not be saved to "%1": %2</source>
         <translation>Das Projekt konnte nicht unter „%1“ gespeichert werden: %2</translation>
@@ -22,6 +18,18 @@
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>Der Mastertyp „%1“ rechnet die Warnschwelle zwischen Skalen- und Gerätewerten um, aber seine Skalengrenzen (%2 bis %3) oder Warngrenzen (%4 bis %5) sind gleich, daher ist keine Umrechnung möglich. Bitte den Mastertyp im Katalog korrigieren.</translation>
+    </message>
+    <message id="5005">
+        <source>The file "%1" is not a Skaleron project: it has %2 bytes, but a project of version %3 has %4 bytes.</source>
+        <translation>Die Datei „%1“ ist kein Skaleron-Projekt: Sie hat %2 Bytes, ein Projekt der Version %3 hat aber %4 Bytes.</translation>
+    </message>
+    <message id="5006">
+        <source>The project file "%1" is empty or damaged: it has only %2 bytes.</source>
+        <translation>Die Projektdatei „%1“ ist leer oder beschädigt: Sie hat nur %2 Bytes.</translation>
+    </message>
+    <message id="5001">
+        <source>The project file "%1" is damaged: it has only %2 bytes, too few for a project of version %3.</source>
+        <translation>Die Projektdatei „%1“ ist beschädigt: Sie hat nur %2 Bytes, zu wenige für ein Projekt der Version %3.</translation>
     </message>
 </context>
 </TS>

@@ -30,6 +30,7 @@ struct ControlTemplate
     ControlKind kind;
     const char *text;                // UTF-8 template text, may be empty
     std::vector<const char *> items; // initial entries of a list, if any
+    bool hidden = false;             // not visible until the form shows it
 };
 
 struct DialogTemplate

@@ -1,0 +1,18 @@
+#pragma once
+// What the forms of the right-hand pane may ask of the main window. The main
+// window registers itself when it is made.
+#include <QtGlobal>
+
+class IFrameServices
+{
+public:
+    virtual ~IFrameServices() = default;
+    // Presets the gauge's distance counter (start 0, 32 cells) or hour counter
+    // (start 66, 16 cells, value in tenths of hours): runs the preset with the
+    // transfer progress dialog and shows its outcome.
+    virtual void PresetCounter(int startAddress, int cellCount, quint32 counterValue) = 0;
+};
+
+// The one main window, or nullptr before it exists.
+IFrameServices *TheFrame();
+void SetTheFrame(IFrameServices *frame);

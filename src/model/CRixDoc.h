@@ -1,0 +1,74 @@
+#pragma once
+// The single project document: one master gauge configuration, the selected
+// tree item, the modified flag and the file it belongs to.
+#include "CConfigData.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class IMasterTypeLookup;
+
+class CRixDoc : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CRixDoc(QObject *parent = nullptr);
+
+    CConfigData &GetConfig() { return m_config; }
+    const CConfigData &GetConfig() const { return m_config; }
+
+    // Code of the item selected in the project tree; the input index derived
+    // from it is code / 100 - 2.
+    int SelectedTreeItem() const { return m_selectedTreeItem; }
+    void SetSelectedTreeItem(int code) { m_selectedTreeItem = code; }
+    int InputIndex() const { return m_selectedTreeItem / 100 - 2; }
+
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified = true);
+
+    // Full path of the project file; empty for a project not saved yet.
+    QString GetPathName() const { return m_pathName; }
+    // File name, or the untitled document name of the current language.
+    QString GetTitle() const;
+
+    // A new, empty project.
+    bool OnNewDocument();
+    // Opens a project file. A file that cannot be read (missing, truncated,
+    // not a project) is reported naming the file and leaves the open project
+    // untouched (returns false). A file of an unsupported version shows
+    // message 1024 and leaves a reset, untitled project (returns true), so
+    // that saving can never overwrite the file that could not be read.
+    bool OnOpenDocument(const QString &path);
+    // Saves as version 103: the editor first commits its values (the hook);
+    // when that fails nothing is written. The write is atomic.
+    bool OnSaveDocument(const QString &path);
+
+    // The editor in the right pane moves its controls into the record, with
+    // validation; false when a value is refused (the editor told the user).
+    void SetCommitHook(std::function<bool()> hook) { m_commitHook = std::move(hook); }
+    bool CommitEditor() const { return !m_commitHook || m_commitHook(); }
+
+    // Lookup used by loading; the process-wide default unless set.
+    void SetMasterTypeLookup(IMasterTypeLookup *lookup) { m_lookup = lookup; }
+    // Applies the master type with the record's MasterId from the lookup.
+    void ApplyStoredMasterType();
+
+signals:
+    // A new project was started: the tree selects its first item.
+    void newDocumentStarted();
+    // The record was replaced (new or loaded): the editor shows its values.
+    void recordReloaded();
+    void modifiedChanged(bool modified);
+    void pathChanged(const QString &path);
+
+private:
+    void setPath(const QString &path);
+
+    CConfigData m_config;
+    int m_selectedTreeItem = 0;
+    bool m_modified = false;
+    QString m_pathName;
+    std::function<bool()> m_commitHook;
+    IMasterTypeLookup *m_lookup = nullptr;
+};

@@ -1,0 +1,8 @@
+#pragma once
+// The lookup that loading a project uses to apply its master type. Front ends
+// install the catalogue's lookup at start-up; until then nothing is found.
+#include "MasterTypeInfo.h"
+
+IMasterTypeLookup &DefaultMasterTypeLookup();
+// Installs a lookup (not owned); nullptr restores the one that finds nothing.
+void SetDefaultMasterTypeLookup(IMasterTypeLookup *lookup);

@@ -1,0 +1,59 @@
+#pragma once
+// The ".rix" project file: the file version followed by the stored user
+// settings, little-endian, without header, gaps or trailer. Versions 100 to
+// 103 are read; 103 is written.
+#include "CConfigData.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QDataStream;
+
+namespace project_file {
+
+constexpr int OldestVersion = 100;
+constexpr int CurrentVersion = 103;
+
+// Length in bytes of a file of that version (64, 68, 72, 76); 0 for an
+// unsupported version.
+int FileSize(int version);
+bool IsSupportedVersion(int version);
+
+// Writes the fourteen stored values in file order (no version).
+void Store(QDataStream &archive, const CConfigData &record);
+// Reads the values a file of that version carries; returns 0 without reading
+// anything for an unsupported version, 1 otherwise. Values the version does
+// not carry keep their current values.
+int Load(QDataStream &archive, int version, CConfigData &record);
+
+// The whole file for the record: version 103 and the fourteen values.
+QByteArray Serialize(const CConfigData &record);
+
+enum class ReadStatus {
+    Ok,
+    CannotOpen,         // error: the system's reason
+    Truncated,          // shorter than its version needs
+    Oversized,          // longer than its version allows: not a project file
+    UnsupportedVersion, // version below 100 or above 103
+};
+
+struct ReadResult
+{
+    ReadStatus status = ReadStatus::CannotOpen;
+    int version = 0;
+    qint64 size = 0;
+    QString error;
+};
+
+// Reads a project file into record, which the caller has reset. On any status
+// but Ok the record is left as it was.
+ReadResult ReadFile(const QString &path, CConfigData &record);
+
+// A clear, translated message for a failed read, naming the file.
+QString DescribeFailure(const QString &path, const ReadResult &result);
+
+// Writes the record as a version 103 file atomically: the previous file stays
+// intact unless the new one is complete. Returns false with a reason.
+bool WriteFile(const QString &path, const CConfigData &record, QString *error);
+
+}

@@ -1,0 +1,30 @@
+#pragma once
+// A form in the right-hand pane of the main window. The project tree makes a
+// new one for each selection and destroys the old one, so a form always shows
+// the document as it is when it is made.
+#include <QWidget>
+
+class CRixDoc;
+
+class CFormView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CFormView(CRixDoc *document, QWidget *parent = nullptr);
+
+    CRixDoc *GetDocument() const { return m_document; }
+
+    // Builds the form from the document: texts translated, values shown.
+    virtual void OnInitialUpdate();
+    // Exchanges values between the controls and the document's record. Saving
+    // validates: false when a value is refused (the form has told the user
+    // and put the focus on the field, and the record is unchanged).
+    virtual bool UpdateData(bool saveAndValidate);
+    // Asked before the form is replaced or the project is closed, saved or
+    // written to a gauge: moves the controls into the record first, so no
+    // typed value is lost; false keeps the form in place.
+    virtual bool CanLeave();
+
+private:
+    CRixDoc *m_document;
+};
