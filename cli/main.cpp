@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 
+#include "app/Language.h"
 #include "app/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     // The tool works with the desktop program's settings (port, catalogue).
     settings_store::setApplicationName(QStringLiteral("skaleron"));
+    // Reasons on stderr are in English whatever the desktop program shows.
+    CLanguage::instance().LoadPackQuietly(QString::fromLatin1(DefaultLanguageLibrary));
 
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {

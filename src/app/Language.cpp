@@ -161,6 +161,17 @@ bool CLanguage::SwitchLanguage(const QString &libraryName)
     return true;
 }
 
+bool CLanguage::LoadPackQuietly(const QString &libraryName)
+{
+    const QString path = packPath(libraryName);
+    QString error;
+    if (path.isEmpty() || !loadPack(path, &error))
+        return false;
+    QWriteLocker lock(&m_lock);
+    m_strLanguage = libraryName;
+    return true;
+}
+
 int CLanguage::TagNumber(const QString &text)
 {
     if (text.size() <= 4 || !text.startsWith(QLatin1String("ID_")))

@@ -42,6 +42,9 @@ public:
     // Loads another pack. A pack that is missing or cannot be loaded leaves
     // the previous one in use; returns true when the new pack is in use.
     bool SwitchLanguage(const QString &libraryName);
+    // Loads a pack without any message (tools that are not interactive);
+    // false leaves the current texts in use.
+    bool LoadPackQuietly(const QString &libraryName);
 
     // True when text is a tag ("ID_" and a number, more than 4 characters)
     // whose translation exists; the translation is then in out. A tag without
