@@ -86,7 +86,7 @@ private slots:
         SingleInstance running(uniqueName());
         QVERIFY(running.Listen());
         QSignalSpy requests(&running, &SingleInstance::openFileRequested);
-        for (const QByteArray request : {QByteArray("print /etc/passwd\n"), QByteArray("open relative.rix\n"),
+        for (const QByteArray &request : {QByteArray("print /etc/passwd\n"), QByteArray("open relative.rix\n"),
                                          QByteArray("open \n")}) {
             QLocalSocket socket;
             socket.connectToServer(running.serverName());
