@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -158,9 +159,12 @@ void CMasterOverview::arrangeControls()
         grid->addWidget(Control(id), row, column, rowSpan, columnSpan);
     };
 
-    place(Picture, 0, 0, 1, 3);
-    place(Title, 0, 3, 1, 4);
-    grid->setRowMinimumHeight(0, HeaderBandBelowPicture);
+    auto *header = new QHBoxLayout;
+    header->setSpacing(24);
+    header->addWidget(Control(Picture), 0, Qt::AlignTop);
+    header->addWidget(Control(Title), 1);
+    grid->addLayout(header, 0, 0, 1, 8, Qt::AlignTop);
+    grid->setRowMinimumHeight(0, HeaderBandBelowPicture + 4);
 
     // Left: the signal, the warning, the second input, illumination and units.
     const int left[][3] = {

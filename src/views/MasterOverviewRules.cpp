@@ -94,10 +94,9 @@ void ClearUnshowableDisplayBits(CConfigData &config)
         config.DisplayMask &= 0x87C;
 }
 
-bool HasEarlyTachometerFirmware(const CConfigData &config)
-{
-    return config.IsTachometer() && config.IsEarlyFirmware();
-}
+namespace {
+
+enum class PulseFactorField { MValue, PlainKValue, TachometerKValue };
 
 PulseFactorField PulseFactorFieldOf(const CConfigData &config)
 {
@@ -111,14 +110,12 @@ PulseFactorField PulseFactorFieldOf(const CConfigData &config)
 // Only the block-family tachometer reports its firmware; its early versions
 // count the pulse factor in whole pulses. The one-decimal MValue of a register
 // gauge is never cut to whole numbers.
-static bool WholeNumberPulseFactor(const CConfigData &config)
+bool WholeNumberPulseFactor(const CConfigData &config)
 {
-    return PulseFactorFieldOf(config) == PulseFactorField::TachometerKValue && HasEarlyTachometerFirmware(config);
+    return PulseFactorFieldOf(config) == PulseFactorField::TachometerKValue && config.IsTachometer()
+        && config.IsEarlyFirmware();
 }
 
-double PulseFactorValue(const CConfigData &config)
-{
-    return PulseFactorFieldOf(config) == PulseFactorField::MValue ? config.MValue : config.KValue;
 }
 
 void SetPulseFactorValue(CConfigData &config, double value)
@@ -315,9 +312,8 @@ CounterPresetCheck CheckCounterPreset(const CConfigData &config, const QString &
             check.refusal = LoadTranslatedString(1131);
             return check;
         }
-        // Tenths of hours. The allowance keeps a typed 2.3 from turning into
-        // 22 tenths through binary rounding; it is far below a tenth.
-        check.preset = CounterPreset{66, 16, static_cast<quint32>(std::floor(v * 10.0 + 1e-7))};
+        // Tenths of hours (a typed tenth always multiplies to its exact integer).
+        check.preset = CounterPreset{66, 16, static_cast<quint32>(v * 10.0)};
     }
     return check;
 }

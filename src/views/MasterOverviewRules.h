@@ -88,16 +88,9 @@ ControlStates ComputeControlStates(const CConfigData &config, int dataSource);
 // Clears the DisplayMask bits of items the master type cannot show.
 void ClearUnshowableDisplayBits(CConfigData &config);
 
-// A tachometer whose firmware takes whole-number pulse factors only.
-bool HasEarlyTachometerFirmware(const CConfigData &config);
-
-enum class PulseFactorField {
-    MValue,          // tachometer with LCD, synchroniser: one decimal
-    PlainKValue,     // speedometer, sumlog: any number
-    TachometerKValue // other types: whole number on early firmware, else one decimal
-};
-PulseFactorField PulseFactorFieldOf(const CConfigData &config);
-double PulseFactorValue(const CConfigData &config);
+// The pulse factor field edits MValue (one decimal) for a tachometer with LCD
+// or a synchroniser, else KValue: as it is for a speedometer or sumlog, and
+// for other types whole on early tachometer firmware, else with one decimal.
 void SetPulseFactorValue(CConfigData &config, double value);
 QString FormatPulseFactor(const CConfigData &config);
 QString FormatThreshold(double threshold);
