@@ -1,0 +1,55 @@
+#include "GaugeSimFaults.h"
+
+#include <QRegularExpression>
+
+bool ParseSimFault(const QString &spec, SimFault &fault, QString *error)
+{
+    static const QRegularExpression re(QStringLiteral(
+        "^([a-z0-9-]+)(?:@(\\d+)/(\\d+))?=(silence|refuse|short|header|garbage|delay|vanish)"
+        "(?::(\\d+))?(?:\\*(\\d+))?(?:\\+(\\d+))?$"));
+    const QRegularExpressionMatch m = re.match(spec.trimmed());
+    if (!m.hasMatch()) {
+        if (error)
+            *error = QStringLiteral("bad fault \"%1\" (COMMAND[@BANK/ADDRESS]=KIND[:MS][*TIMES][+SKIP])").arg(spec);
+        return false;
+    }
+    fault = SimFault();
+    fault.command = m.captured(1);
+    if (!m.captured(2).isEmpty()) {
+        fault.bank = m.captured(2).toInt();
+        fault.address = m.captured(3).toInt();
+    }
+    const QString kind = m.captured(4);
+    const QStringList kinds = {"silence", "refuse", "short", "header", "garbage", "delay", "vanish"};
+    fault.kind = SimFaultKind(kinds.indexOf(kind));
+    fault.delayMs = m.captured(5).toInt();
+    if (fault.kind == SimFaultKind::Delay && m.captured(5).isEmpty()) {
+        if (error)
+            *error = QStringLiteral("fault \"%1\": delay needs :MS").arg(spec);
+        return false;
+    }
+    if (!m.captured(6).isEmpty())
+        fault.times = m.captured(6).toInt();
+    fault.skip = m.captured(7).toInt();
+    return true;
+}
+
+const SimFault *MatchSimFault(QVector<SimFault> &faults, const QString &command, int bank, int address)
+{
+    for (SimFault &f : faults) {
+        if (f.command != command && f.command != QLatin1String("any"))
+            continue;
+        if (f.bank >= 0 && (f.bank != bank || f.address != address))
+            continue;
+        if (f.skip > 0) {
+            --f.skip;
+            continue;
+        }
+        if (f.times == 0)
+            continue;
+        if (f.times > 0)
+            --f.times;
+        return &f;
+    }
+    return nullptr;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Faults a simulated gauge can be told to make, per command:
+//   COMMAND[@BANK/ADDRESS]=KIND[:MS][*TIMES][+SKIP]
+// KIND: silence, refuse (status 0xF1), short (last byte missing), header
+// (wrong command code echoed), garbage (junk bytes before the reply),
+// delay:MS (reply after MS milliseconds), vanish (the device disappears).
+// *TIMES applies the fault to that many matching frames only; +SKIP lets the
+// first SKIP matching frames pass. COMMAND is a command name as in
+// SimCommandName ("read-register", "start-download", "0x33", ...) or "any".
+#include <QString>
+#include <QVector>
+
+enum class SimFaultKind { Silence, Refuse, Short, Header, Garbage, Delay, Vanish };
+
+struct SimFault
+{
+    QString command;
+    int bank = -1; // register filter, -1 = any
+    int address = -1;
+    SimFaultKind kind = SimFaultKind::Silence;
+    int delayMs = 0;
+    int times = -1; // -1 = always
+    int skip = 0;
+};
+
+bool ParseSimFault(const QString &spec, SimFault &fault, QString *error);
+
+// The fault that applies to this frame, or none; counts the frame against
+// the faults' skip and times.
+const SimFault *MatchSimFault(QVector<SimFault> &faults, const QString &command, int bank, int address);

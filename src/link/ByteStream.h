@@ -1,0 +1,40 @@
+#pragma once
+// The byte stream a gauge link talks over: open with line settings, write,
+// read up to n bytes bounded by the link time-outs, purge, close.
+#include "LineSettings.h"
+
+#include <QByteArray>
+#include <QString>
+
+// A read of n bytes returns as soon as n bytes are in, after intervalMs of
+// silence between two bytes, or after totalMultiplierMs * n + totalConstantMs
+// in all, whichever comes first.
+struct ReadTimeouts
+{
+    int intervalMs = 4500;
+    int totalMultiplierMs = 50;
+    int totalConstantMs = 4500;
+
+    int totalFor(int count) const { return totalMultiplierMs * count + totalConstantMs; }
+};
+
+enum class OpenStatus { Open, NoSuchPort, Failed };
+
+class IByteStream
+{
+public:
+    virtual ~IByteStream() = default;
+    virtual OpenStatus open(const QString &device, const LineSettings &line) = 0;
+    virtual bool isOpen() const = 0;
+    // Writes every byte with one blocking write; a short write is not reported.
+    virtual void write(const QByteArray &bytes) = 0;
+    // Up to count bytes, bounded by the read time-outs.
+    virtual QByteArray read(int count) = 0;
+    // Whatever has already arrived, without waiting.
+    virtual QByteArray readWaiting() = 0;
+    // Drops whatever waits to be read or written.
+    virtual void purge() = 0;
+    virtual void close() = 0;
+    // The reason of the last failed open.
+    virtual QString errorText() const = 0;
+};

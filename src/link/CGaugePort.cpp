@@ -1,0 +1,209 @@
+#include "CGaugePort.h"
+
+#include "SerialByteStream.h"
+#include "TrafficTrace.h"
+
+using namespace gauge_protocol;
+
+CGaugePort::CGaugePort()
+    : CGaugePort(ReadTimeouts())
+{
+}
+
+CGaugePort::CGaugePort(const ReadTimeouts &timeouts)
+    : m_stream(std::make_unique<SerialByteStream>(timeouts))
+{
+}
+
+CGaugePort::CGaugePort(std::unique_ptr<IByteStream> stream)
+    : m_stream(std::move(stream))
+{
+}
+
+CGaugePort::~CGaugePort() { Close(); }
+
+OpenStatus CGaugePort::Open(int baudOverride)
+{
+    LineSettings line = LoadLineSettings();
+    if (baudOverride != 0)
+        line.baud = baudOverride;
+    if (m_stream->isOpen())
+        return OpenStatus::Open;
+    m_device = ConfiguredPortDevice(line.port);
+    return m_stream->open(m_device, line);
+}
+
+bool CGaugePort::IsOpen() const { return m_stream->isOpen(); }
+QString CGaugePort::OpenError() const { return m_stream->errorText(); }
+
+void CGaugePort::Close() { m_stream->close(); }
+
+QByteArray CGaugePort::transact(const QByteArray &frame, int replySize, Count rule)
+{
+    traffic_trace::written(frame);
+    m_stream->write(frame);
+    QByteArray reply = m_stream->read(replySize);
+    if (rule == Count::Exactly && reply.size() == replySize)
+        reply += m_stream->readWaiting();
+    traffic_trace::received(reply);
+    return reply;
+}
+
+bool CGaugePort::headerIs(const QByteArray &reply, uint8_t length, uint8_t commandCode)
+{
+    return reply.size() >= 3 && uint8_t(reply[0]) == FrameStart && uint8_t(reply[1]) == length
+           && uint8_t(reply[2]) == commandCode;
+}
+
+bool CGaugePort::refused(const QByteArray &reply) { return reply.size() > 3 && uint8_t(reply[3]) == StatusRefused; }
+
+int CGaugePort::UploadFromGauge(Block &block)
+{
+    block.fill(0);
+    if (!IsOpen())
+        return 0;
+    traffic_trace::header(QStringLiteral("UploadFromGauge"));
+    const QByteArray reply = transact(Frame(code::UploadFromGauge), BlockSize, Count::AtLeast);
+    if (reply.size() < BlockSize)
+        return 0;
+    std::copy(reply.begin(), reply.begin() + BlockSize, block.begin());
+    return 1;
+}
+
+int CGaugePort::DownloadToGauge(const Block &block)
+{
+    if (!IsOpen())
+        return 0;
+    traffic_trace::header(QStringLiteral("DownloadToGauge"));
+    const QByteArray payload(reinterpret_cast<const char *>(block.data()), BlockSize);
+    const QByteArray reply = transact(Frame(code::DownloadToGauge, payload), 5, Count::AtLeast);
+    return reply.size() >= 5 && !refused(reply) ? 1 : 0;
+}
+
+int CGaugePort::StartDownload()
+{
+    if (!IsOpen())
+        return 0;
+    traffic_trace::header(QStringLiteral("StartDownload"));
+    const QByteArray reply = transact(Frame(code::StartDownload), 5, Count::Exactly);
+    return reply.size() == 5 && !refused(reply) ? 1 : 0;
+}
+
+int CGaugePort::SaveToNovolMemory()
+{
+    if (!IsOpen())
+        return 0;
+    traffic_trace::header(QStringLiteral("SaveToNovolMemory"));
+    return transact(Frame(code::SaveToNovolMemory), 5, Count::Exactly).size() == 5 ? 1 : 0;
+}
+
+int CGaugePort::Ping()
+{
+    if (!IsOpen())
+        return 0;
+    return transact(Frame(code::Ping), 6, Count::Exactly).size() == 6 ? 1 : 0;
+}
+
+int CGaugePort::PingChecked()
+{
+    if (!IsOpen())
+        return 0;
+    const QByteArray reply = transact(CheckedFrame(code::Ping), 13, Count::Exactly);
+    return reply.size() == 13 && headerIs(reply, 0x0D, code::Ping) ? 1 : 0;
+}
+
+int CGaugePort::loginWith(uint8_t commandCode, const char *phrase)
+{
+    if (!IsOpen())
+        return 0;
+    const QByteArray reply = transact(CheckedFrame(commandCode, QByteArray(phrase, PhraseLength)), 6, Count::Exactly);
+    return reply.size() == 6 && headerIs(reply, 6, commandCode) && !refused(reply) ? 1 : 0;
+}
+
+int CGaugePort::Login() { return loginWith(code::Login, LoginPhrase); }
+int CGaugePort::ServiceLogin() { return loginWith(code::ServiceLogin, ServiceLoginPhrase); }
+
+int CGaugePort::ReadRegister(int bank, int address, uint8_t *value)
+{
+    if (!IsOpen())
+        return 0;
+    QByteArray payload;
+    payload.append(char(bank)).append(char(address));
+    const QByteArray reply = transact(CheckedFrame(code::ReadRegister, payload), 6, Count::Exactly);
+    if (reply.size() != 6 || !headerIs(reply, 6, code::ReadRegister))
+        return 0;
+    if (value)
+        *value = uint8_t(reply[3]);
+    return 1;
+}
+
+int CGaugePort::WriteRegister(int bank, int address, int value)
+{
+    if (!IsOpen())
+        return 0;
+    QByteArray payload;
+    payload.append(char(bank)).append(char(address)).append(char(value));
+    const QByteArray reply = transact(CheckedFrame(code::WriteRegister, payload), 6, Count::Exactly);
+    return reply.size() == 6 && headerIs(reply, 6, code::WriteRegister) && !refused(reply) ? 1 : 0;
+}
+
+int CGaugePort::WriteMemory(int address, const uint8_t *data8)
+{
+    if (!IsOpen())
+        return 0;
+    QByteArray payload;
+    payload.append(char(address)).append(reinterpret_cast<const char *>(data8), MemoryPieceSize);
+    const QByteArray reply = transact(CheckedFrame(code::WriteMemory, payload), 6, Count::Exactly);
+    return reply.size() == 6 && headerIs(reply, 6, code::WriteMemory) && !refused(reply) ? 1 : 0;
+}
+
+namespace {
+
+struct SelfTestFrame
+{
+    SelfTestCommand command;
+    const char *name;
+    const char *frameHex;
+    int replyRead;
+    int replyExpected;
+};
+
+// Frames exactly as the gauges expect them (0x36 carries one byte more than
+// its length byte says).
+const SelfTestFrame selfTestFrames[] = {
+    {SelfTestCommand::Cmd33, "0x33", "2404330a", 128, 8},
+    {SelfTestCommand::Cmd36, "0x36", "24053600000a", 128, 5},
+    {SelfTestCommand::Cmd31, "0x31", "2404310a", 128, 7},
+    {SelfTestCommand::Cmd32, "0x32", "2404320a", 128, 6},
+    {SelfTestCommand::Cmd52, "0x52", "24065200ff0a", 128, 5},
+    {SelfTestCommand::Cmd71, "0x71", "240571500a", 16, 8},
+    {SelfTestCommand::Cmd72, "0x72", "2408720e0507520a", 6, 6},
+    {SelfTestCommand::Cmd23, "0x23", "240523020a", 9, 9},
+    {SelfTestCommand::Cmd21, "0x21", "240521000a", 10, 10},
+    {SelfTestCommand::Cmd31Checked, "0x31 checked", "240531100a", 10, 10},
+};
+
+const SelfTestFrame &selfTestFrame(SelfTestCommand command)
+{
+    for (const auto &f : selfTestFrames) {
+        if (f.command == command)
+            return f;
+    }
+    return selfTestFrames[0];
+}
+
+}
+
+QString CGaugePort::SelfTestCommandName(SelfTestCommand command)
+{
+    return QString::fromLatin1(selfTestFrame(command).name);
+}
+
+int CGaugePort::RunSelfTestCommand(SelfTestCommand command)
+{
+    if (!IsOpen())
+        return 0;
+    const SelfTestFrame &f = selfTestFrame(command);
+    const QByteArray reply = transact(QByteArray::fromHex(f.frameHex), f.replyRead, Count::Exactly);
+    return reply.size() == f.replyExpected ? 1 : 0;
+}

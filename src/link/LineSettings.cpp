@@ -1,0 +1,110 @@
+#include "LineSettings.h"
+
+#include "app/SettingsStore.h"
+
+#include <QMutex>
+#include <QRegularExpression>
+
+void MapLineSelectors(const LineSelectors &stored, int &port, int &baud, int &dataBits, int &parity,
+                      int &stopBits)
+{
+    port = stored.port;
+
+    switch (stored.dataBits) {
+    case 0: dataBits = 7; break;
+    case 1: dataBits = 8; break;
+    default: break;
+    }
+    switch (stored.parity) {
+    case 0: parity = line_parity::Even; break;
+    case 1: parity = line_parity::Odd; break;
+    case 2: parity = line_parity::None; break;
+    default: break;
+    }
+    switch (stored.baudRate) {
+    case 0: baud = 4800; break;
+    case 1: baud = 9600; break;
+    case 2: baud = 19200; break;
+    default: break;
+    }
+    switch (stored.stopBits) {
+    case 0: stopBits = line_stop_bits::One; break;
+    case 1: stopBits = line_stop_bits::OneAndHalf; break;
+    case 2: stopBits = line_stop_bits::Two; break;
+    default: break;
+    }
+}
+
+void LoadLineSettings(int *port, int *baud, int *dataBits, int *parity, int *stopBits)
+{
+    if (!port || !baud || !dataBits || !parity || !stopBits)
+        return;
+    const QString section = QStringLiteral("Communication");
+    LineSelectors s;
+    s.port = settings_store::readInt(section, QStringLiteral("Port"), 0);
+    s.dataBits = settings_store::readInt(section, QStringLiteral("Databits"), 1);
+    s.parity = settings_store::readInt(section, QStringLiteral("Parity"), 2);
+    s.baudRate = settings_store::readInt(section, QStringLiteral("Baudrate"), 0);
+    s.stopBits = settings_store::readInt(section, QStringLiteral("Stopbits"), 0);
+    MapLineSelectors(s, *port, *baud, *dataBits, *parity, *stopBits);
+}
+
+LineSettings LoadLineSettings()
+{
+    LineSettings l;
+    LoadLineSettings(&l.port, &l.baud, &l.dataBits, &l.parity, &l.stopBits);
+    return l;
+}
+
+QString PortDeviceName(int port)
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(port);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(port);
+#endif
+}
+
+QString PortDeviceFromArgument(const QString &argument)
+{
+    static const QRegularExpression com(QStringLiteral("^COM\\s*(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = com.match(argument.trimmed());
+    if (m.hasMatch())
+        return PortDeviceName(m.captured(1).toInt());
+    return argument;
+}
+
+static QMutex &overrideMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+static QString &overrideDevice()
+{
+    static QString device;
+    return device;
+}
+
+void SetSessionPortDevice(const QString &device)
+{
+    QMutexLocker lock(&overrideMutex());
+    overrideDevice() = device;
+}
+
+QString SessionPortDevice()
+{
+    QMutexLocker lock(&overrideMutex());
+    return overrideDevice();
+}
+
+QString ConfiguredPortDevice(int port)
+{
+    const QString session = SessionPortDevice();
+    if (!session.isEmpty())
+        return session;
+    const QString stored = settings_store::readString(QStringLiteral("Communication"), QStringLiteral("Device"), QString());
+    if (!stored.trimmed().isEmpty())
+        return stored.trimmed();
+    return PortDeviceName(port);
+}

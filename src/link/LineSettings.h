@@ -1,0 +1,66 @@
+#pragma once
+// Serial line settings: the selectors kept in the settings store section
+// "Communication", their mapping onto real line settings, and the name of the
+// port device to open.
+#include <QString>
+
+// Parity and stop bit values as the serial configuration record knows them.
+namespace line_parity {
+constexpr int None = 0;
+constexpr int Odd = 1;
+constexpr int Even = 2;
+}
+namespace line_stop_bits {
+constexpr int One = 0;
+constexpr int OneAndHalf = 1;
+constexpr int Two = 2;
+}
+
+// The five stored selectors, as they are kept in the settings store.
+struct LineSelectors
+{
+    int port = 0;
+    int dataBits = 1;
+    int parity = 2;
+    int baudRate = 0;
+    int stopBits = 0;
+};
+
+// Real line settings. A selector outside its table leaves the value as it is,
+// so an unknown stored selector falls back to the table's default.
+struct LineSettings
+{
+    int port = 0;
+    int baud = 4800;
+    int dataBits = 8;
+    int parity = line_parity::None;
+    int stopBits = line_stop_bits::One;
+};
+
+// Maps the selectors onto the outputs; an output whose selector is not in its
+// table is left untouched.
+void MapLineSelectors(const LineSelectors &stored, int &port, int &baud, int &dataBits, int &parity,
+                      int &stopBits);
+
+// Reads the selectors fresh from the settings store (Port, Databits, Parity,
+// Baudrate, Stopbits) and maps them. Does nothing when an output is missing.
+void LoadLineSettings(int *port, int *baud, int *dataBits, int *parity, int *stopBits);
+LineSettings LoadLineSettings();
+
+// The device that port number n names on this platform: "COMn" on Windows,
+// /dev/ttySn elsewhere.
+QString PortDeviceName(int port);
+// A port given by the user: "COMn" (blanks allowed after COM) names port n,
+// anything else is taken as a device path.
+QString PortDeviceFromArgument(const QString &argument);
+
+// The device a transfer opens: the session's override when set, else the
+// stored device path "Communication"/"Device" when set, else the device of
+// the stored port number.
+QString ConfiguredPortDevice(int port);
+
+// A device that replaces the configured port for the rest of this process
+// (demo gauge, command-line --port) without touching the stored settings. An
+// empty text removes the override.
+void SetSessionPortDevice(const QString &device);
+QString SessionPortDevice();

@@ -1,0 +1,53 @@
+#include "TrafficTrace.h"
+
+#include <cstdio>
+#include <ctime>
+
+namespace traffic_trace {
+
+namespace {
+
+void appendLine(const QString &line)
+{
+    std::FILE *file = std::fopen(FileName, "at");
+    if (!file)
+        return;
+    const QByteArray bytes = line.toLocal8Bit();
+    std::fputs(bytes.constData(), file);
+    std::fputc('\n', file);
+    std::fclose(file);
+}
+
+}
+
+QString headerLine(const QString &name)
+{
+    char stamp[128] = "";
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    const bool converted = localtime_s(&local, &now) == 0;
+#else
+    const bool converted = localtime_r(&now, &local) != nullptr;
+#endif
+    if (!converted || std::strftime(stamp, sizeof stamp, "%x %X", &local) == 0)
+        stamp[0] = '\0';
+    return QString::fromLocal8Bit(stamp) + QLatin1Char(' ') + name;
+}
+
+QString bytesLine(const char *prefix, const QByteArray &bytes)
+{
+    QString line = QString::fromLatin1(prefix);
+    char pair[4];
+    for (const char b : bytes) {
+        std::snprintf(pair, sizeof pair, "%02X ", static_cast<unsigned char>(b));
+        line += QLatin1String(pair);
+    }
+    return line;
+}
+
+void header(const QString &name) { appendLine(headerLine(name)); }
+void written(const QByteArray &bytes) { appendLine(bytesLine("W: ", bytes)); }
+void received(const QByteArray &bytes) { appendLine(bytesLine("R: ", bytes)); }
+
+}

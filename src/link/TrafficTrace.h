@@ -1,0 +1,23 @@
+#pragma once
+// The traffic trace "log.txt" in the current folder: every line is appended
+// by opening, writing and closing the file, so the trace is complete on disk
+// after each line. A file that cannot be opened only loses its line.
+#include <QByteArray>
+#include <QString>
+
+namespace traffic_trace {
+
+constexpr const char *FileName = "log.txt";
+
+// Local date and time ("%x %X"), a blank and the name.
+void header(const QString &name);
+// "W: " and each byte as "%02X ".
+void written(const QByteArray &bytes);
+// "R: " and each byte received as "%02X ".
+void received(const QByteArray &bytes);
+
+// The line texts, without line end.
+QString headerLine(const QString &name);
+QString bytesLine(const char *prefix, const QByteArray &bytes);
+
+}
