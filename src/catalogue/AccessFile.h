@@ -1,0 +1,52 @@
+#pragma once
+// Read-only access to Microsoft Access (.mdb/.accdb) files through libmdb:
+// the user tables, their columns and all rows as typed values. NULL values
+// come back as null QVariants, OLE and binary columns as QByteArray.
+#include "CatalogueSchema.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+
+namespace access_file {
+
+struct Column
+{
+    QString name;
+    catalogue_schema::ColumnKind kind; // how the value is stored when copied
+};
+
+struct Table
+{
+    QString name;
+    QVector<Column> columns;
+    QVector<QVector<QVariant>> rows;
+};
+
+// True for a path ending in ".mdb" or ".accdb" (any letter case).
+bool IsAccessPath(const QString &path);
+
+class AccessFile
+{
+public:
+    AccessFile() = default;
+    ~AccessFile();
+    AccessFile(const AccessFile &) = delete;
+    AccessFile &operator=(const AccessFile &) = delete;
+
+    bool open(const QString &path);
+    QString errorString() const { return m_error; }
+    // Names of the user tables (no system tables).
+    QStringList tableNames() const;
+    // Reads a table whose name matches without regard to letter case.
+    bool readTable(const QString &name, Table &table);
+
+private:
+    void *m_mdb = nullptr;
+    QString m_path;
+    QString m_error;
+};
+
+}

@@ -1,0 +1,145 @@
+#include "CCatalogueRecordset.h"
+
+#include "app/Language.h"
+
+#include <QDir>
+#include <QSqlError>
+
+CCatalogueRecordset::CCatalogueRecordset(const catalogue_schema::Table &table, CatalogueConnection::Mode mode)
+    : m_table(table), m_mode(mode)
+{
+}
+
+CCatalogueRecordset::~CCatalogueRecordset()
+{
+    Close();
+}
+
+QString CCatalogueRecordset::GetDefaultSQL() const
+{
+    return QStringLiteral("[%1]").arg(QLatin1String(m_table.name));
+}
+
+bool CCatalogueRecordset::IsOpen() const
+{
+    return m_connection.isOpen() && m_query;
+}
+
+bool CCatalogueRecordset::Open()
+{
+    Close();
+    m_error.clear();
+    if (!m_connection.open(GetDefaultDBName(), m_table, m_mode)) {
+        m_error = m_connection.errorText();
+        return false;
+    }
+    m_query = std::make_unique<QSqlQuery>(m_connection.database());
+    m_query->setForwardOnly(true);
+    if (!Requery()) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+void CCatalogueRecordset::Close()
+{
+    m_query.reset();
+    m_connection.close();
+    m_bof = m_eof = true;
+    m_atFirst = false;
+}
+
+void CCatalogueRecordset::SetFilterById(long key)
+{
+    m_strFilter = QString::asprintf("[ID] = %ld", key);
+}
+
+bool CCatalogueRecordset::Requery()
+{
+    if (!m_query)
+        return false;
+    m_queryText = QStringLiteral("SELECT %1 FROM %2").arg(catalogue_schema::SelectList(m_table), GetDefaultSQL());
+    if (!m_strFilter.isEmpty())
+        m_queryText += QStringLiteral(" WHERE ") + m_strFilter;
+    if (!m_strSort.isEmpty())
+        m_queryText += QStringLiteral(" ORDER BY ") + m_strSort;
+    m_bof = m_eof = true;
+    m_atFirst = false;
+    if (!m_query->exec(m_queryText)) {
+        m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()),
+                                                 m_query->lastError().text());
+        return false;
+    }
+    const bool ok = fetchCurrent(m_query->next());
+    m_atFirst = ok && !m_eof;
+    return ok;
+}
+
+bool CCatalogueRecordset::fetchCurrent(bool moved)
+{
+    if (!moved) {
+        m_eof = true;
+        if (m_query->lastError().isValid()) {
+            m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()),
+                                                     m_query->lastError().text());
+            m_query->finish();
+            return false;
+        }
+        m_query->finish();
+        return true;
+    }
+    m_bof = false;
+    m_eof = false;
+    DoFieldExchange();
+    return true;
+}
+
+bool CCatalogueRecordset::MoveFirst()
+{
+    if (!m_query || (m_bof && m_eof))
+        return false;
+    if (m_atFirst && !m_eof)
+        return true;
+    // The result is read forward only; going back means running it again.
+    if (!m_query->exec(m_queryText))
+        return false;
+    const bool ok = fetchCurrent(m_query->next());
+    m_atFirst = ok && !m_eof;
+    return m_atFirst;
+}
+
+bool CCatalogueRecordset::MoveNext()
+{
+    if (!m_query || m_eof)
+        return false;
+    m_atFirst = false;
+    return fetchCurrent(m_query->next()) && !m_eof;
+}
+
+void CCatalogueRecordset::ReleaseResult()
+{
+    if (m_query)
+        m_query->finish();
+    m_atFirst = false;
+}
+
+int CCatalogueRecordset::IntValue(int column) const
+{
+    return m_query->value(column).toInt();
+}
+
+double CCatalogueRecordset::DoubleValue(int column) const
+{
+    return m_query->value(column).toDouble();
+}
+
+QString CCatalogueRecordset::TextValue(int column) const
+{
+    return m_query->value(column).toString();
+}
+
+QByteArray CCatalogueRecordset::BinaryValue(int column) const
+{
+    return m_query->value(column).toByteArray();
+}

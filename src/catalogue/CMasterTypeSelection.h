@@ -1,0 +1,65 @@
+#pragma once
+// What the master type selection does besides its window: it owns the master
+// type recordset, lists the master types and looks one up by key. Loading a
+// project uses it without a window. Found, SelectedId and the result members
+// keep the values of the last row found.
+#include "CDaoMasterDBase.h"
+#include "model/MasterTypeInfo.h"
+
+#include <QString>
+#include <QVector>
+
+struct MasterTypeRow
+{
+    QString Description;
+    QString Lcd;
+    int Id = 0;
+};
+
+class CMasterTypeSelection
+{
+public:
+    // True when the recordset is open or could be opened; otherwise the
+    // reason has been shown to the user.
+    bool EnsureOpen();
+    // Looks the key up; returns Found. A key without a row (or a catalogue
+    // that cannot be opened) leaves Found and the results as they were.
+    bool FetchById(long key);
+    // All master types in table order; false (and no rows) when the
+    // catalogue cannot be opened.
+    bool ListRows(QVector<MasterTypeRow> &rows);
+    // The results with the picture converted: what a project load applies.
+    MasterTypeInfo Result() const;
+    // Closes the recordset (when the window goes away).
+    void Close() { m_recordset.Close(); }
+
+    CDaoMasterDBase &Recordset() { return m_recordset; }
+
+    bool Found = false;
+    int SelectedId = -1;
+    int GaugeKind = 2;
+    int HasLcd = 0;
+    QString OrderNumber;
+    QString Description;
+    QString Diameter;
+    QString OuterScaleRange;
+    QString InnerScaleRange;
+    QString SignalInput;
+    int FreqInputs = 1;
+    int ScaleMin = 0;
+    int ScaleMax = 0;
+    int WarnThresholdMin = 0;
+    int WarnThresholdMax = 0;
+    int CalculateThreshold = 0;
+    double KValueMin = 0.0;
+    double KValueMax = 0.0;
+    QString KValueUnit;
+    int UseMinMax = 0;
+    // The [Picture] value of the row found last.
+    QByteArray Picture;
+
+private:
+    void takeCurrentRow();
+
+    CDaoMasterDBase m_recordset;
+};

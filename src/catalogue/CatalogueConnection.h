@@ -1,0 +1,47 @@
+#pragma once
+// One open catalogue file as a QtSql connection of its own. A SQLite file is
+// used directly (read-only when the caller only reads); an Access file is
+// read through libmdb and its table copied into an in-memory SQLite database,
+// so that the same queries serve both. On open the table and its columns are
+// checked; failures leave a message for the user naming the file.
+#include "CatalogueSchema.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+class CatalogueConnection
+{
+public:
+    enum class Mode { ReadOnly, ReadWrite };
+
+    CatalogueConnection() = default;
+    ~CatalogueConnection();
+    CatalogueConnection(const CatalogueConnection &) = delete;
+    CatalogueConnection &operator=(const CatalogueConnection &) = delete;
+
+    bool open(const QString &path, const catalogue_schema::Table &table, Mode mode);
+    // Queries on the connection must be gone before it closes.
+    void close();
+    bool isOpen() const { return !m_name.isEmpty(); }
+
+    QSqlDatabase database() const;
+    QString path() const { return m_path; }
+    // Access files are read-only: writes must not be attempted.
+    bool isAccess() const { return m_access; }
+    QString errorText() const { return m_error; }
+
+    // The message for a write attempt on an Access file: names the file and
+    // the command that converts it.
+    static QString accessReadOnlyMessage(const QString &path);
+
+private:
+    bool openSqlite(const catalogue_schema::Table &table, Mode mode);
+    bool openAccess(const catalogue_schema::Table &table);
+    bool checkSchema(const catalogue_schema::Table &table);
+    QSqlDatabase addConnection();
+
+    QString m_name;
+    QString m_path;
+    QString m_error;
+    bool m_access = false;
+};

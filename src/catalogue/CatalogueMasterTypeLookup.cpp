@@ -1,0 +1,10 @@
+#include "CatalogueMasterTypeLookup.h"
+
+#include "CMasterTypeSelection.h"
+
+MasterTypeInfo CatalogueMasterTypeLookup::FetchById(int id)
+{
+    CMasterTypeSelection selection;
+    selection.FetchById(id);
+    return selection.Result();
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Master type lookup over the catalogue named in the settings. Each lookup
+// opens its own recordset, as a project load does.
+#include "model/MasterTypeInfo.h"
+
+class CatalogueMasterTypeLookup : public IMasterTypeLookup
+{
+public:
+    MasterTypeInfo FetchById(int id) override;
+};
