@@ -50,7 +50,11 @@ class MasterOverviewExchangeTest : public QObject
     testing_support::ScopedTestHome m_home;
 
 private slots:
-    void initTestCase() { useEnglish(); }
+    void initTestCase()
+    {
+        useEnglish();
+        useSampleCatalogue();
+    }
 
     void speedometerAboveLimitIsRefusedNamingLabelAndLimits()
     {
@@ -122,7 +126,7 @@ private slots:
             return;
         }
         QCOMPARE(messages.count(), 0);
-        QCOMPARE(kind.description.contains("LCD") ? c.MValue : c.KValue, typed.startsWith("12.") || typed.startsWith("12,") ? 12.5 : 12.0);
+        QCOMPARE(c.IsTachometerWithLcd() ? c.MValue : c.KValue, typed.startsWith("12.") || typed.startsWith("12,") ? 12.5 : 12.0);
         form->UpdateData(false);
         QCOMPARE(textOf(*form, 1085), shownAfter);
     }
@@ -147,7 +151,10 @@ private slots:
         testing_support::MessageRecorder messages;
         CRixDoc document;
         chooseMaster(document, speedometerWithoutLcd());
-        document.GetConfig().UseMinMax = 1; // limits 0 and 0
+        CConfigData &c = document.GetConfig();
+        c.UseMinMax = 1;
+        c.KValueMin = 0; // limits missing in the catalogue
+        c.KValueMax = 0;
         auto form = openForm(document);
         type(*form, 1085, "5");
         QVERIFY(!form->UpdateData(true));
@@ -235,6 +242,7 @@ private slots:
         chooseMaster(document, sumlog());
         CConfigData &c = document.GetConfig();
         c.Illumination = 55;
+        c.KValue = 5000;
         auto form = openForm(document);
         QCOMPARE(listOf(*form, 1071)->currentIndex(), 5);
 
@@ -302,6 +310,7 @@ private slots:
         CRixDoc document;
         chooseMaster(document, kind);
         document.GetConfig().DisplayMask = 0x74;
+        document.GetConfig().KValue = 5000; // within the type's limits
         auto form = openForm(document);
         QCOMPARE(document.GetConfig().BuzzerActive, 0);
         form->UpdateData(false); // a refresh, as after reading the gauge, keeps the box ticked
@@ -315,6 +324,7 @@ private slots:
         CRixDoc document;
         chooseMaster(document, speedometerWithLcd());
         document.GetConfig().DisplayMask = 0xFFFFFFFFu;
+        document.GetConfig().KValue = 5000;
         auto form = openForm(document);
         QCOMPARE(document.GetConfig().DisplayMask, 0x74u);
         QVERIFY(form->UpdateData(true));

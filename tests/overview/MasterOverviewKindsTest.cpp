@@ -62,7 +62,11 @@ class MasterOverviewKindsTest : public QObject
     testing_support::ScopedTestHome m_home;
 
 private slots:
-    void initTestCase() { useEnglish(); }
+    void initTestCase()
+    {
+        useEnglish();
+        useSampleCatalogue();
+    }
 
     void controlsPerKind_data()
     {
@@ -86,15 +90,19 @@ private slots:
             << tachometerLaterFirmware() << join({Header, Pulse, Warning}) << Ids{1077, 1078, 1079, 1084} << ""
             << 0x17u;
         QTest::newRow("tachometer with LCD")
-            << tachometerWithLcd() << join({Header, Pulse, Warning, LcdItems, GeneralAndUnits, Counter, {9933}})
+            << tachometerWithLcd()
+            << join({Header, Pulse, Warning, SecondInput, LcdItems, GeneralAndUnits, Counter, {9933}})
+            << Ids{1077, 1078, 1079, 1084} << "Z" << 0x17u;
+        QTest::newRow("tachometer with hour counter, block gauge")
+            << tachometerWithHourCounter() << join({Header, Pulse, Warning, LcdItems, GeneralAndUnits, Counter, {9933}})
             << Ids{1077, 1078, 1079, 1084} << "Z" << 0x17u;
         QTest::newRow("sumlog")
             << sumlog()
             << join({Header, Source, Pulse, Warning, SecondInput, LcdItems, GeneralAndUnits, Counter, {9932}})
             << Ids{1079, 1080, 1081, 1082, 1083, 1084} << "TZD" << 0x87Cu;
         QTest::newRow("synchroniser") << synchroniser() << join({Header, Pulse}) << Ids{} << "" << 0xFFFFu;
-        QTest::newRow("master without LCD, unknown kind")
-            << masterWithoutLcd() << join({Header, Warning}) << Ids{} << "" << 0xFFFFu;
+        QTest::newRow("instrument of no known kind, without LCD")
+            << instrumentOfNoKnownKind() << join({Header, Warning}) << Ids{} << "" << 0xFFFFu;
     }
     void controlsPerKind()
     {
@@ -111,7 +119,7 @@ private slots:
         QCOMPARE(shownControls(*form), shown);
         for (int id : {1077, 1078, 1079, 1080, 1081, 1082, 1083, 1084})
             QVERIFY2(form->Control(id)->isEnabled() == enabledItems.contains(id), qPrintable(QString::number(id)));
-        if (kind.hasLcd) {
+        if (document.GetConfig().HasLcd) {
             QVERIFY(!form->Control(1074)->isEnabled());
             QCOMPARE(form->Control(1075)->isEnabled(), enabledUnitLists.contains('T'));
             QCOMPARE(form->Control(1076)->isEnabled(), enabledUnitLists.contains('Z'));
@@ -174,7 +182,8 @@ private slots:
         QCOMPARE(textOf(*form, 1094), thresholdUnit);
         QCOMPARE(textOf(*form, 9934), counterValue);
         QCOMPARE(textOf(*form, 9935), counterUnit);
-        QCOMPARE(textOf(*form, 1096), kind.description);
+        QVERIFY(!document.GetConfig().Description.isEmpty());
+        QCOMPARE(textOf(*form, 1096), document.GetConfig().Description);
 
         QCOMPARE(itemsOf(*form, 1073), (QStringList{LoadTranslatedString(1123), LoadTranslatedString(1122)}));
         QCOMPARE(itemsOf(*form, 1071), (QStringList{"0 %", "10 %", "20 %", "30 %", "40 %", "50 %", "60 %", "70 %",

@@ -1,6 +1,9 @@
 #include "OverviewFixture.h"
 
 #include "app/Language.h"
+#include "app/SettingsStore.h"
+#include "catalogue/CatalogueLocation.h"
+#include "catalogue/CatalogueMasterTypeLookup.h"
 #include "common/TestEnv.h"
 #include "model/MasterTypeInfo.h"
 
@@ -13,14 +16,36 @@
 
 namespace overview_testing {
 
-MasterKind speedometerWithLcd() { return {"Speedometer 0-50 kn LCD", 1, 2, 0}; }
-MasterKind speedometerWithoutLcd() { return {"Speedometer 0-35 kn", 0, 1, 0}; }
-MasterKind tachometerEarlyFirmware() { return {"Tachometer 0-4000 rpm", 0, 1, 'A'}; }
-MasterKind tachometerLaterFirmware() { return {"Tachometer 0-4000 rpm", 0, 1, 'B'}; }
-MasterKind tachometerWithLcd() { return {"Tachometer with LCD 0-6000 rpm", 1, 1, 0}; }
-MasterKind sumlog() { return {"Sumlog 0-30 kn", 1, 2, 0}; }
-MasterKind synchroniser() { return {"Synchroniser 2 engines", 0, 1, 0}; }
-MasterKind masterWithoutLcd() { return {"Voltmeter 8-16 V", 0, 1, 0}; }
+static MasterKind catalogueRow(int id, uint8_t firmware = 0)
+{
+    MasterKind kind;
+    kind.catalogueId = id;
+    kind.firmware = firmware;
+    return kind;
+}
+
+// Rows of the sample catalogue.
+MasterKind speedometerWithLcd() { return catalogueRow(1); }
+MasterKind speedometerWithoutLcd() { return catalogueRow(2); }
+MasterKind tachometerEarlyFirmware() { return catalogueRow(5, 'A'); }
+MasterKind tachometerLaterFirmware() { return catalogueRow(5, 'B'); }
+MasterKind tachometerWithHourCounter() { return catalogueRow(6, 'B'); }
+MasterKind tachometerWithLcd() { return catalogueRow(8); }
+MasterKind sumlog() { return catalogueRow(10); }
+MasterKind synchroniser() { return catalogueRow(12); }
+
+MasterKind instrumentOfNoKnownKind()
+{
+    MasterKind kind;
+    kind.description = QStringLiteral("Voltmeter 8-16 V");
+    return kind;
+}
+
+void useSampleCatalogue()
+{
+    settings_store::writeString("Directories", "DBase",
+                                testing_support::binDir() + "/" + catalogue_location::SampleCatalogueFileName());
+}
 
 void useEnglish()
 {
@@ -32,15 +57,16 @@ void chooseMaster(CRixDoc &document, const MasterKind &kind)
 {
     document.OnNewDocument();
     MasterTypeInfo info;
-    info.Found = true;
-    info.SelectedId = 7;
-    info.Description = kind.description;
-    info.HasLcd = kind.hasLcd;
-    info.FreqInputs = kind.freqInputs;
-    info.ScaleMin = 0;
-    info.ScaleMax = 4000;
-    info.Picture = QImage(120, 120, QImage::Format_RGB32);
-    info.Picture.fill(Qt::darkBlue);
+    if (kind.catalogueId) {
+        info = CatalogueMasterTypeLookup().FetchById(kind.catalogueId);
+        QVERIFY2(info.Found, "the sample catalogue lacks a master type the tests use");
+    } else {
+        info.Found = true;
+        info.SelectedId = 1000;
+        info.Description = kind.description;
+        info.Picture = QImage(120, 120, QImage::Format_RGB32);
+        info.Picture.fill(Qt::darkBlue);
+    }
     CConfigData &config = document.GetConfig();
     config.Reset();
     config.MasterId = info.SelectedId;

@@ -17,25 +17,29 @@ class QLineEdit;
 
 namespace overview_testing {
 
-// A master type as the catalogue describes it.
+// A master type: a row of the sample catalogue, or one described here (a
+// kind of instrument the sample catalogue does not hold).
 struct MasterKind
 {
-    QString description;
-    int hasLcd = 0;
-    int freqInputs = 1;
+    int catalogueId = 0; // 0: described here
     uint8_t firmware = 0; // first firmware byte reported by a block gauge
+    QString description; // without LCD
 };
 MasterKind speedometerWithLcd();
 MasterKind speedometerWithoutLcd();
 MasterKind tachometerEarlyFirmware();
 MasterKind tachometerLaterFirmware();
+MasterKind tachometerWithHourCounter(); // LCD, but a block gauge
 MasterKind tachometerWithLcd();
 MasterKind sumlog();
 MasterKind synchroniser();
-MasterKind masterWithoutLcd();
+MasterKind instrumentOfNoKnownKind();
 
 // Loads the English pack, so texts can be compared with its strings.
 void useEnglish();
+
+// Makes the lookups read the sample catalogue built beside the programs.
+void useSampleCatalogue();
 
 // A project whose master type is the given one (as choosing it leaves it).
 void chooseMaster(CRixDoc &document, const MasterKind &kind);
