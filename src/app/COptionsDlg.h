@@ -46,8 +46,8 @@ public:
     // The serial ports the system reports now.
     static QList<SystemSerialPort> SystemPorts();
 
-    // Replaces the system's port list (tests, demo); an empty optional list
-    // still counts as "the system has no ports".
+    // Replaces the system's port list (tests); an empty list stands for a
+    // system without serial ports.
     void setSystemPorts(const QList<SystemSerialPort> &ports);
 
     QComboBox *languageList() const { return m_language; }
