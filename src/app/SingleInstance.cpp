@@ -8,7 +8,9 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -25,7 +27,12 @@ QString SingleInstance::DefaultServerName()
     // (tests, a second profile) is a program of its own.
     const QByteArray home = settings_store::location().toUtf8();
     const QByteArray hash = QCryptographicHash::hash(home, QCryptographicHash::Sha1).toHex().left(12);
-    return QStringLiteral("skaleron-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
+#ifdef Q_OS_UNIX
+    const QString user = QString::number(::getuid());
+#else
+    const QString user = qEnvironmentVariable("USERNAME");
+#endif
+    return QStringLiteral("skaleron-%1-%2").arg(user, QString::fromLatin1(hash));
 }
 
 SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
