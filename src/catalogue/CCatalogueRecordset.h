@@ -21,6 +21,9 @@ public:
     // The database path (from the settings) and the table in brackets.
     virtual QString GetDefaultDBName() const = 0;
     QString GetDefaultSQL() const;
+    // Another database than the settings name (tools that take a path);
+    // empty: the settings' path.
+    void SetDatabasePath(const QString &path) { m_pathOverride = path; }
 
     // Opens the database and runs the query with the current filter and sort.
     // On failure the reason for the user is in ErrorText().
@@ -68,11 +71,13 @@ protected:
 
 private:
     bool fetchCurrent(bool moved);
+    QString selectList() const;
 
     const catalogue_schema::Table &m_table;
     CatalogueConnection::Mode m_mode;
     CatalogueConnection m_connection;
     std::unique_ptr<QSqlQuery> m_query;
+    QString m_pathOverride;
     QString m_queryText;
     QString m_error;
     bool m_bof = true;
