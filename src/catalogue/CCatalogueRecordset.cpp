@@ -78,6 +78,31 @@ bool CCatalogueRecordset::Requery()
     return ok;
 }
 
+bool CCatalogueRecordset::ReadColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row)
+{
+    if (!IsOpen())
+        return false;
+    QStringList names;
+    for (const QString &c : columns)
+        names << QStringLiteral("[%1]").arg(c);
+    QString text = QStringLiteral("SELECT %1 FROM %2").arg(names.join(QStringLiteral(", ")), GetDefaultSQL());
+    if (!m_strFilter.isEmpty())
+        text += QStringLiteral(" WHERE ") + m_strFilter;
+    if (!m_strSort.isEmpty())
+        text += QStringLiteral(" ORDER BY ") + m_strSort;
+    QSqlQuery query(m_connection.database());
+    query.setForwardOnly(true);
+    const bool ok = query.exec(text);
+    while (ok && query.next())
+        row(query);
+    if (!ok || query.lastError().isValid()) {
+        m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()),
+                                                 query.lastError().text());
+        return false;
+    }
+    return true;
+}
+
 bool CCatalogueRecordset::fetchCurrent(bool moved)
 {
     if (!moved) {

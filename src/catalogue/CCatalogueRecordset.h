@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 class CCatalogueRecordset
@@ -47,6 +48,12 @@ public:
     // Ends the running statement so that another connection to the same file
     // may write; the bound members keep their values.
     void ReleaseResult();
+
+    // Walks the rows of the current filter and sort reading only the named
+    // columns (a list that shows a few columns need not convert all of them);
+    // row() gets the values in the order named. The bound members are not
+    // touched. False on an engine error (ErrorText()).
+    bool ReadColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row);
 
     QString ErrorText() const { return m_error; }
     QString DatabasePath() const { return m_connection.path(); }
