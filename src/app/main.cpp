@@ -1,17 +1,18 @@
-#include "app/Language.h"
+#include "app/CRixApp.h"
+#include "app/MessageBoxSink.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (!CLanguage::instance().LoadStartupLanguage())
-        return 1;
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Skaleron"));
-    window.show();
-    const int rc = app.exec();
-    CLanguage::instance().StoreLanguageAtExit();
-    return rc;
+    // Every message of the program, from any thread, becomes a message box.
+    MessageBoxSink messageBoxes;
+    CRixApp theApp;
+    QStringList arguments = app.arguments();
+    arguments.removeFirst();
+    int exitCode = 0;
+    if (!theApp.InitInstance(arguments, &exitCode))
+        return theApp.ExitInstance(exitCode);
+    return theApp.ExitInstance(app.exec());
 }

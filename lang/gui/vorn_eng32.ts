@@ -1,0 +1,207 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name></name>
+    <message id="5300">
+        <source>Save changes to %1?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+    <message id="5301">
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message id="5302">
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message id="5303">
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message id="5304">
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message id="5305">
+        <source>Save &amp;As...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message id="5306">
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message id="5307">
+        <source>Print Pre&amp;view</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message id="5308">
+        <source>P&amp;rint Setup...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message id="5309">
+        <source>E&amp;xport as PDF...</source>
+        <translation>E&amp;xport as PDF...</translation>
+    </message>
+    <message id="5310">
+        <source>Recent File</source>
+        <translation>Recent File</translation>
+    </message>
+    <message id="5311">
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message id="5312">
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message id="5313">
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message id="5314">
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message id="5315">
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message id="5316">
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message id="5317">
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message id="5318">
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message id="5319">
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message id="5320">
+        <source>&amp;Gauge</source>
+        <translation>&amp;Gauge</translation>
+    </message>
+    <message id="5321">
+        <source>&amp;Choose master type...</source>
+        <translation>&amp;Choose master type...</translation>
+    </message>
+    <message id="5322">
+        <source>&amp;Read from gauge</source>
+        <translation>&amp;Read from gauge</translation>
+    </message>
+    <message id="5323">
+        <source>&amp;Write to gauge</source>
+        <translation>&amp;Write to gauge</translation>
+    </message>
+    <message id="5324">
+        <source>&amp;Diagnostics...</source>
+        <translation>&amp;Diagnostics...</translation>
+    </message>
+    <message id="5325">
+        <source>C&amp;ommunication settings...</source>
+        <translation>C&amp;ommunication settings...</translation>
+    </message>
+    <message id="5326">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="5327">
+        <source>&amp;About Skaleron...</source>
+        <translation>&amp;About Skaleron...</translation>
+    </message>
+    <message id="5330">
+        <source>Create a new project</source>
+        <translation>Create a new project</translation>
+    </message>
+    <message id="5331">
+        <source>Open an existing project</source>
+        <translation>Open an existing project</translation>
+    </message>
+    <message id="5332">
+        <source>Save the project</source>
+        <translation>Save the project</translation>
+    </message>
+    <message id="5333">
+        <source>Save the project under a new name</source>
+        <translation>Save the project under a new name</translation>
+    </message>
+    <message id="5334">
+        <source>Print the configuration sheet</source>
+        <translation>Print the configuration sheet</translation>
+    </message>
+    <message id="5335">
+        <source>Show the configuration sheet as it will be printed</source>
+        <translation>Show the configuration sheet as it will be printed</translation>
+    </message>
+    <message id="5336">
+        <source>Choose the printer and the page</source>
+        <translation>Choose the printer and the page</translation>
+    </message>
+    <message id="5337">
+        <source>Save the configuration sheet as a PDF file</source>
+        <translation>Save the configuration sheet as a PDF file</translation>
+    </message>
+    <message id="5338">
+        <source>Open this project</source>
+        <translation>Open this project</translation>
+    </message>
+    <message id="5339">
+        <source>Quit the program; asks whether to save the project</source>
+        <translation>Quit the program; asks whether to save the project</translation>
+    </message>
+    <message id="5340">
+        <source>Undo the last change</source>
+        <translation>Undo the last change</translation>
+    </message>
+    <message id="5341">
+        <source>Cut the selection and put it on the clipboard</source>
+        <translation>Cut the selection and put it on the clipboard</translation>
+    </message>
+    <message id="5342">
+        <source>Copy the selection to the clipboard</source>
+        <translation>Copy the selection to the clipboard</translation>
+    </message>
+    <message id="5343">
+        <source>Insert the contents of the clipboard</source>
+        <translation>Insert the contents of the clipboard</translation>
+    </message>
+    <message id="5344">
+        <source>Show or hide the toolbar</source>
+        <translation>Show or hide the toolbar</translation>
+    </message>
+    <message id="5345">
+        <source>Show or hide the status bar</source>
+        <translation>Show or hide the status bar</translation>
+    </message>
+    <message id="5346">
+        <source>Choose the master gauge type of the project</source>
+        <translation>Choose the master gauge type of the project</translation>
+    </message>
+    <message id="5347">
+        <source>Read the configuration from the connected gauge</source>
+        <translation>Read the configuration from the connected gauge</translation>
+    </message>
+    <message id="5348">
+        <source>Write the configuration to the connected gauge</source>
+        <translation>Write the configuration to the connected gauge</translation>
+    </message>
+    <message id="5349">
+        <source>Show the diagnostics of the connected gauge</source>
+        <translation>Show the diagnostics of the connected gauge</translation>
+    </message>
+    <message id="5350">
+        <source>Choose the language, the catalogue and the serial port</source>
+        <translation>Choose the language, the catalogue and the serial port</translation>
+    </message>
+    <message id="5351">
+        <source>Show the program's version</source>
+        <translation>Show the program's version</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,207 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name></name>
+    <message id="5300">
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message id="5301">
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message id="5302">
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message id="5303">
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message id="5304">
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message id="5305">
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message id="5306">
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message id="5307">
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message id="5308">
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Configuration de l'impression...</translation>
+    </message>
+    <message id="5309">
+        <source>E&amp;xport as PDF...</source>
+        <translation>E&amp;xporter en PDF...</translation>
+    </message>
+    <message id="5310">
+        <source>Recent File</source>
+        <translation>Fichier récent</translation>
+    </message>
+    <message id="5311">
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message id="5312">
+        <source>&amp;Edit</source>
+        <translation>&amp;Edition</translation>
+    </message>
+    <message id="5313">
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message id="5314">
+        <source>Cu&amp;t</source>
+        <translation>&amp;Couper</translation>
+    </message>
+    <message id="5315">
+        <source>&amp;Copy</source>
+        <translation>Co&amp;pier</translation>
+    </message>
+    <message id="5316">
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message id="5317">
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message id="5318">
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d'outils</translation>
+    </message>
+    <message id="5319">
+        <source>&amp;Status Bar</source>
+        <translation>Barre d'é&amp;tat</translation>
+    </message>
+    <message id="5320">
+        <source>&amp;Gauge</source>
+        <translation>&amp;Instrument</translation>
+    </message>
+    <message id="5321">
+        <source>&amp;Choose master type...</source>
+        <translation>&amp;Choisir le type de maître...</translation>
+    </message>
+    <message id="5322">
+        <source>&amp;Read from gauge</source>
+        <translation>&amp;Lire depuis l'instrument</translation>
+    </message>
+    <message id="5323">
+        <source>&amp;Write to gauge</source>
+        <translation>É&amp;crire dans l'instrument</translation>
+    </message>
+    <message id="5324">
+        <source>&amp;Diagnostics...</source>
+        <translation>&amp;Diagnostic...</translation>
+    </message>
+    <message id="5325">
+        <source>C&amp;ommunication settings...</source>
+        <translation>Paramètres de c&amp;ommunication...</translation>
+    </message>
+    <message id="5326">
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message id="5327">
+        <source>&amp;About Skaleron...</source>
+        <translation>À &amp;propos de Skaleron...</translation>
+    </message>
+    <message id="5330">
+        <source>Create a new project</source>
+        <translation>Créer un nouveau projet</translation>
+    </message>
+    <message id="5331">
+        <source>Open an existing project</source>
+        <translation>Ouvrir un projet existant</translation>
+    </message>
+    <message id="5332">
+        <source>Save the project</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message id="5333">
+        <source>Save the project under a new name</source>
+        <translation>Enregistrer le projet sous un nouveau nom</translation>
+    </message>
+    <message id="5334">
+        <source>Print the configuration sheet</source>
+        <translation>Imprimer la fiche de configuration</translation>
+    </message>
+    <message id="5335">
+        <source>Show the configuration sheet as it will be printed</source>
+        <translation>Afficher la fiche de configuration telle qu'elle sera imprimée</translation>
+    </message>
+    <message id="5336">
+        <source>Choose the printer and the page</source>
+        <translation>Choisir l'imprimante et la page</translation>
+    </message>
+    <message id="5337">
+        <source>Save the configuration sheet as a PDF file</source>
+        <translation>Enregistrer la fiche de configuration dans un fichier PDF</translation>
+    </message>
+    <message id="5338">
+        <source>Open this project</source>
+        <translation>Ouvrir ce projet</translation>
+    </message>
+    <message id="5339">
+        <source>Quit the program; asks whether to save the project</source>
+        <translation>Quitter le programme ; demande s'il faut enregistrer le projet</translation>
+    </message>
+    <message id="5340">
+        <source>Undo the last change</source>
+        <translation>Annuler la dernière modification</translation>
+    </message>
+    <message id="5341">
+        <source>Cut the selection and put it on the clipboard</source>
+        <translation>Couper la sélection et la placer dans le presse-papiers</translation>
+    </message>
+    <message id="5342">
+        <source>Copy the selection to the clipboard</source>
+        <translation>Copier la sélection dans le presse-papiers</translation>
+    </message>
+    <message id="5343">
+        <source>Insert the contents of the clipboard</source>
+        <translation>Insérer le contenu du presse-papiers</translation>
+    </message>
+    <message id="5344">
+        <source>Show or hide the toolbar</source>
+        <translation>Afficher ou masquer la barre d'outils</translation>
+    </message>
+    <message id="5345">
+        <source>Show or hide the status bar</source>
+        <translation>Afficher ou masquer la barre d'état</translation>
+    </message>
+    <message id="5346">
+        <source>Choose the master gauge type of the project</source>
+        <translation>Choisir le type d'instrument maître du projet</translation>
+    </message>
+    <message id="5347">
+        <source>Read the configuration from the connected gauge</source>
+        <translation>Lire la configuration de l'instrument raccordé</translation>
+    </message>
+    <message id="5348">
+        <source>Write the configuration to the connected gauge</source>
+        <translation>Écrire la configuration dans l'instrument raccordé</translation>
+    </message>
+    <message id="5349">
+        <source>Show the diagnostics of the connected gauge</source>
+        <translation>Afficher le diagnostic de l'instrument raccordé</translation>
+    </message>
+    <message id="5350">
+        <source>Choose the language, the catalogue and the serial port</source>
+        <translation>Choisir la langue, le catalogue et le port série</translation>
+    </message>
+    <message id="5351">
+        <source>Show the program's version</source>
+        <translation>Afficher la version du programme</translation>
+    </message>
+</context>
+</TS>

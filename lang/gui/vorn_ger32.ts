@@ -1,0 +1,207 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="5300">
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message id="5301">
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message id="5302">
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message id="5303">
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message id="5304">
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message id="5305">
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message id="5306">
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message id="5307">
+        <source>Print Pre&amp;view</source>
+        <translation>Seiten&amp;ansicht</translation>
+    </message>
+    <message id="5308">
+        <source>P&amp;rint Setup...</source>
+        <translation>Drucker&amp;einrichtung...</translation>
+    </message>
+    <message id="5309">
+        <source>E&amp;xport as PDF...</source>
+        <translation>Als PDF e&amp;xportieren...</translation>
+    </message>
+    <message id="5310">
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+    <message id="5311">
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message id="5312">
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message id="5313">
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message id="5314">
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message id="5315">
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message id="5316">
+        <source>&amp;Paste</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message id="5317">
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message id="5318">
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message id="5319">
+        <source>&amp;Status Bar</source>
+        <translation>Status&amp;leiste</translation>
+    </message>
+    <message id="5320">
+        <source>&amp;Gauge</source>
+        <translation>&amp;Messgerät</translation>
+    </message>
+    <message id="5321">
+        <source>&amp;Choose master type...</source>
+        <translation>Master&amp;typ wählen...</translation>
+    </message>
+    <message id="5322">
+        <source>&amp;Read from gauge</source>
+        <translation>Vom Messgerät &amp;lesen</translation>
+    </message>
+    <message id="5323">
+        <source>&amp;Write to gauge</source>
+        <translation>Zum Messgerät &amp;schreiben</translation>
+    </message>
+    <message id="5324">
+        <source>&amp;Diagnostics...</source>
+        <translation>&amp;Diagnose...</translation>
+    </message>
+    <message id="5325">
+        <source>C&amp;ommunication settings...</source>
+        <translation>&amp;Kommunikationseinstellungen...</translation>
+    </message>
+    <message id="5326">
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message id="5327">
+        <source>&amp;About Skaleron...</source>
+        <translation>&amp;Info über Skaleron...</translation>
+    </message>
+    <message id="5330">
+        <source>Create a new project</source>
+        <translation>Ein neues Projekt anlegen</translation>
+    </message>
+    <message id="5331">
+        <source>Open an existing project</source>
+        <translation>Ein vorhandenes Projekt öffnen</translation>
+    </message>
+    <message id="5332">
+        <source>Save the project</source>
+        <translation>Das Projekt speichern</translation>
+    </message>
+    <message id="5333">
+        <source>Save the project under a new name</source>
+        <translation>Das Projekt unter einem neuen Namen speichern</translation>
+    </message>
+    <message id="5334">
+        <source>Print the configuration sheet</source>
+        <translation>Das Konfigurationsblatt drucken</translation>
+    </message>
+    <message id="5335">
+        <source>Show the configuration sheet as it will be printed</source>
+        <translation>Das Konfigurationsblatt so zeigen, wie es gedruckt wird</translation>
+    </message>
+    <message id="5336">
+        <source>Choose the printer and the page</source>
+        <translation>Drucker und Seite wählen</translation>
+    </message>
+    <message id="5337">
+        <source>Save the configuration sheet as a PDF file</source>
+        <translation>Das Konfigurationsblatt als PDF-Datei speichern</translation>
+    </message>
+    <message id="5338">
+        <source>Open this project</source>
+        <translation>Dieses Projekt öffnen</translation>
+    </message>
+    <message id="5339">
+        <source>Quit the program; asks whether to save the project</source>
+        <translation>Das Programm beenden; fragt, ob das Projekt gespeichert werden soll</translation>
+    </message>
+    <message id="5340">
+        <source>Undo the last change</source>
+        <translation>Die letzte Änderung rückgängig machen</translation>
+    </message>
+    <message id="5341">
+        <source>Cut the selection and put it on the clipboard</source>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage legen</translation>
+    </message>
+    <message id="5342">
+        <source>Copy the selection to the clipboard</source>
+        <translation>Die Auswahl in die Zwischenablage kopieren</translation>
+    </message>
+    <message id="5343">
+        <source>Insert the contents of the clipboard</source>
+        <translation>Den Inhalt der Zwischenablage einfügen</translation>
+    </message>
+    <message id="5344">
+        <source>Show or hide the toolbar</source>
+        <translation>Die Symbolleiste ein- oder ausblenden</translation>
+    </message>
+    <message id="5345">
+        <source>Show or hide the status bar</source>
+        <translation>Die Statusleiste ein- oder ausblenden</translation>
+    </message>
+    <message id="5346">
+        <source>Choose the master gauge type of the project</source>
+        <translation>Den Mastertyp des Projekts wählen</translation>
+    </message>
+    <message id="5347">
+        <source>Read the configuration from the connected gauge</source>
+        <translation>Die Konfiguration vom angeschlossenen Messgerät lesen</translation>
+    </message>
+    <message id="5348">
+        <source>Write the configuration to the connected gauge</source>
+        <translation>Die Konfiguration zum angeschlossenen Messgerät schreiben</translation>
+    </message>
+    <message id="5349">
+        <source>Show the diagnostics of the connected gauge</source>
+        <translation>Die Diagnose des angeschlossenen Messgeräts zeigen</translation>
+    </message>
+    <message id="5350">
+        <source>Choose the language, the catalogue and the serial port</source>
+        <translation>Sprache, Katalog und seriellen Anschluss wählen</translation>
+    </message>
+    <message id="5351">
+        <source>Show the program's version</source>
+        <translation>Die Programmversion anzeigen</translation>
+    </message>
+</context>
+</TS>

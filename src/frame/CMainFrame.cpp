@@ -1,0 +1,375 @@
+#include "CMainFrame.h"
+
+#include "CommandIds.h"
+#include "MainMenu.h"
+#include "ProjectFileCommands.h"
+#include "WindowPlacement.h"
+#include "app/Language.h"
+#include "model/CRixDoc.h"
+#include "views/CFormView.h"
+#include "views/CLeftView.h"
+#include "views/CMySplitterWnd.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+using namespace command_ids;
+
+namespace {
+
+struct ActionInfo
+{
+    int id;
+    const char *objectName;
+    QKeySequence::StandardKey key;
+};
+
+const ActionInfo actionInfos[] = {
+    {FileNew, "actionFileNew", QKeySequence::New},
+    {FileOpen, "actionFileOpen", QKeySequence::Open},
+    {FileSave, "actionFileSave", QKeySequence::Save},
+    {FileSaveAs, "actionFileSaveAs", QKeySequence::UnknownKey},
+    {FilePrint, "actionFilePrint", QKeySequence::Print},
+    {FilePrintPreview, "actionFilePrintPreview", QKeySequence::UnknownKey},
+    {FilePrintSetup, "actionFilePrintSetup", QKeySequence::UnknownKey},
+    {ExportPdf, "actionExportPdf", QKeySequence::UnknownKey},
+    {AppExit, "actionAppExit", QKeySequence::UnknownKey},
+    {EditUndo, "actionEditUndo", QKeySequence::Undo},
+    {EditCut, "actionEditCut", QKeySequence::Cut},
+    {EditCopy, "actionEditCopy", QKeySequence::Copy},
+    {EditPaste, "actionEditPaste", QKeySequence::Paste},
+    {ViewToolBar, "actionViewToolBar", QKeySequence::UnknownKey},
+    {ViewStatusBar, "actionViewStatusBar", QKeySequence::UnknownKey},
+    {ChooseMasterType, "actionChooseMasterType", QKeySequence::UnknownKey},
+    {ReadFromGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
+    {WriteToGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
+    {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
+    {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
+    {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
+};
+
+// The document template string's first field is the program's window title.
+QString programTitle()
+{
+    const QString title = LoadTranslatedString(128).section(QLatin1Char('\n'), 0, 0);
+    return title.isEmpty() ? QStringLiteral("Skaleron") : title;
+}
+
+}
+
+CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
+    : QMainWindow(parent)
+    , m_document(document)
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    setAcceptDrops(true);
+    m_fileCommands = new ProjectFileCommands(document, this);
+
+    CreateActions();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateClient();
+    ReloadMenu();
+
+    document->SetCommitHook([this] {
+        CFormView *view = RightView();
+        return !view || view->CanLeave();
+    });
+    connect(document, &CRixDoc::recordReloaded, this, [this] {
+        m_leftView->OnRecordReloaded();
+        UpdateCommandStates();
+    });
+    connect(document, &CRixDoc::modifiedChanged, this, [this] {
+        UpdateTitle();
+        UpdateCommandStates();
+    });
+    connect(document, &CRixDoc::pathChanged, this, &CMainFrame::UpdateTitle);
+    connect(m_fileCommands, &ProjectFileCommands::recentFilesChanged, this, &CMainFrame::UpdateRecentFiles);
+    connect(&CLanguage::instance(), &CLanguage::languageSwitched, this, &CMainFrame::OnLanguageSwitched);
+
+    setWindowState(Qt::WindowMaximized);
+    UpdateTitle();
+    UpdateCommandStates();
+    SetTheFrame(this);
+}
+
+CMainFrame::~CMainFrame()
+{
+    if (TheFrame() == this)
+        SetTheFrame(nullptr);
+    m_document->SetCommitHook(nullptr);
+}
+
+CFormView *CMainFrame::RightView() const
+{
+    return m_splitter->RightView();
+}
+
+QAction *CMainFrame::Action(int commandId) const
+{
+    return m_actions.value(commandId, nullptr);
+}
+
+void CMainFrame::AddHandler(int commandId, std::function<void()> handler)
+{
+    QAction *action = Action(commandId);
+    connect(action, &QAction::triggered, this, std::move(handler));
+    action->setProperty("handled", true);
+}
+
+void CMainFrame::CreateActions()
+{
+    for (const ActionInfo &info : actionInfos) {
+        auto *action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(info.objectName));
+        action->setData(info.id);
+        if (info.key != QKeySequence::UnknownKey)
+            action->setShortcuts(info.key);
+        m_actions.insert(info.id, action);
+    }
+    for (int i = 0; i < RecentFileList::Size; ++i) {
+        auto *action = new QAction(this);
+        action->setObjectName(QStringLiteral("actionRecentFile%1").arg(i + 1));
+        action->setData(FileMru1 + i);
+        connect(action, &QAction::triggered, this, [this, i] {
+            const QStringList entries = m_fileCommands->RecentFiles().Entries();
+            if (i < entries.size())
+                OpenDocumentFile(entries.at(i));
+        });
+        m_recentActions << action;
+    }
+
+    AddHandler(FileNew, [this] { m_fileCommands->FileNew(); });
+    AddHandler(FileOpen, [this] { m_fileCommands->FileOpen(); });
+    AddHandler(FileSave, [this] { m_fileCommands->FileSave(); });
+    AddHandler(FileSaveAs, [this] { m_fileCommands->FileSaveAs(); });
+    AddHandler(AppExit, [this] { close(); });
+    AddHandler(EditUndo, [this] { EditCommand("undo"); });
+    AddHandler(EditCut, [this] { EditCommand("cut"); });
+    AddHandler(EditCopy, [this] { EditCommand("copy"); });
+    AddHandler(EditPaste, [this] { EditCommand("paste"); });
+
+    Action(ViewToolBar)->setCheckable(true);
+    Action(ViewToolBar)->setChecked(true);
+    AddHandler(ViewToolBar, [this] { m_toolBar->setVisible(Action(ViewToolBar)->isChecked()); });
+    Action(ViewStatusBar)->setCheckable(true);
+    Action(ViewStatusBar)->setChecked(true);
+    AddHandler(ViewStatusBar, [this] { statusBar()->setVisible(Action(ViewStatusBar)->isChecked()); });
+}
+
+void CMainFrame::EditCommand(const char *slot)
+{
+    // The editing commands act on the field that has the focus.
+    if (QWidget *focus = QApplication::focusWidget())
+        QMetaObject::invokeMethod(focus, slot);
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_toolBar = addToolBar(QString());
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setIconSize(QSize(16, 16));
+    QStyle *s = style();
+    Action(FileNew)->setIcon(QIcon::fromTheme(QStringLiteral("document-new"), s->standardIcon(QStyle::SP_FileIcon)));
+    Action(FileOpen)->setIcon(
+        QIcon::fromTheme(QStringLiteral("document-open"), s->standardIcon(QStyle::SP_DialogOpenButton)));
+    Action(FileSave)->setIcon(
+        QIcon::fromTheme(QStringLiteral("document-save"), s->standardIcon(QStyle::SP_DialogSaveButton)));
+    Action(EditCut)->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
+    Action(EditCopy)->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
+    Action(EditPaste)->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste")));
+    Action(AppAbout)->setIcon(
+        QIcon::fromTheme(QStringLiteral("help-about"), s->standardIcon(QStyle::SP_MessageBoxInformation)));
+    for (int id : {FileNew, FileOpen, FileSave, 0, EditCut, EditCopy, EditPaste, 0, AppAbout}) {
+        if (id == 0)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(Action(id));
+    }
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    // The message pane shows "Ready" whenever no prompt is shown.
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &message) {
+        if (message.isEmpty())
+            bar->showMessage(LoadTranslatedString(57345));
+    });
+    bar->showMessage(LoadTranslatedString(57345));
+}
+
+void CMainFrame::CreateClient()
+{
+    m_splitter = new CMySplitterWnd(this);
+    m_leftView = new CLeftView(m_document, m_splitter);
+    m_splitter->SetLeftPane(m_leftView, window_placement::StoredTreeWidth());
+    setCentralWidget(m_splitter);
+    m_leftView->OnInitialUpdate();
+}
+
+void CMainFrame::ReloadMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    // The old menus go with their texts; the actions stay.
+    for (QMenu *old : bar->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly))
+        delete old;
+    bar->clear();
+
+    for (QAction *action : std::as_const(m_actions)) {
+        const int id = action->data().toInt();
+        action->setText(LoadTranslatedString(main_menu::MenuTextId(id)));
+        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(id)));
+        action->setToolTip(action->text().remove(QLatin1Char('&')));
+    }
+    for (QAction *action : std::as_const(m_recentActions))
+        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(action->data().toInt())));
+
+    for (const main_menu::Popup &popup : main_menu::MenuBar()) {
+        QMenu *menu = bar->addMenu(LoadTranslatedString(popup.textId));
+        menu->setObjectName(QStringLiteral("menu%1").arg(popup.textId));
+        for (int id : popup.commands) {
+            if (id == main_menu::Separator) {
+                menu->addSeparator();
+            } else if (id == main_menu::RecentFiles) {
+                for (QAction *recent : std::as_const(m_recentActions))
+                    menu->addAction(recent);
+            } else {
+                menu->addAction(Action(id));
+            }
+        }
+    }
+    UpdateRecentFiles();
+    UpdateCommandStates();
+}
+
+void CMainFrame::UpdateRecentFiles()
+{
+    const QStringList &entries = m_fileCommands->RecentFiles().Entries();
+    for (int i = 0; i < m_recentActions.size(); ++i) {
+        QAction *action = m_recentActions.at(i);
+        if (i < entries.size()) {
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(entries.at(i))));
+            action->setEnabled(true);
+            action->setVisible(true);
+        } else if (i == 0) {
+            // An empty list shows one grey placeholder line.
+            action->setText(LoadTranslatedString(main_menu::RecentFilePlaceholderId));
+            action->setEnabled(false);
+            action->setVisible(true);
+        } else {
+            action->setVisible(false);
+        }
+    }
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    for (QAction *action : std::as_const(m_actions))
+        action->setEnabled(action->property("handled").toBool());
+    const bool masterChosen = m_document->GetConfig().MasterId != -1;
+    Action(ReadFromGauge)->setEnabled(Action(ReadFromGauge)->isEnabled() && masterChosen);
+    Action(WriteToGauge)->setEnabled(Action(WriteToGauge)->isEnabled() && masterChosen);
+    // The diagnostics sheet is not offered.
+    Action(Diagnostics)->setEnabled(false);
+}
+
+void CMainFrame::UpdateTitle()
+{
+    setWindowTitle(m_document->GetTitle() + QStringLiteral("[*] - ") + programTitle());
+    setWindowModified(m_document->IsModified());
+}
+
+void CMainFrame::OnLanguageSwitched()
+{
+    ReloadMenu();
+    UpdateTitle();
+    m_leftView->FillTree();
+    statusBar()->showMessage(LoadTranslatedString(57345));
+}
+
+bool CMainFrame::OpenDocumentFile(const QString &path)
+{
+    return m_fileCommands->OpenDocumentFile(path);
+}
+
+void CMainFrame::PresetCounter(int, int, quint32)
+{
+}
+
+bool CMainFrame::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && m_firstActivation) {
+        m_firstActivation = false;
+        window_placement::RestoreStored(this);
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    if (!m_fileCommands->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    window_placement::StoreOnClose(this, m_splitter->LeftPaneWidth());
+    event->accept();
+}
+
+void CMainFrame::contextMenuEvent(QContextMenuEvent *event)
+{
+    QPoint where = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        where = mapToGlobal(centralWidget()->geometry().topLeft() + QPoint(5, 5));
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("contextMenu"));
+    for (int id : main_menu::ContextMenu()) {
+        if (id == main_menu::Separator)
+            menu.addSeparator();
+        else
+            menu.addAction(Action(id));
+    }
+    menu.exec(where);
+}
+
+static QString firstLocalFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return QString();
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return QString();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!firstLocalFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent *event)
+{
+    const QString path = firstLocalFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drop is answered first; opening may ask questions.
+    QMetaObject::invokeMethod(this, [this, path] { OpenDocumentFile(path); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The layout of the main menu and of the context menu: which command stands
+// where, and the language pack numbers of the texts. The texts are looked up
+// each time the menu is built, so a language switch only has to build again.
+#include <vector>
+
+namespace main_menu {
+
+constexpr int Separator = 0;
+constexpr int RecentFiles = -1; // the recent files (or a grey placeholder)
+
+struct Popup
+{
+    int textId;
+    std::vector<int> commands; // command ids, Separator or RecentFiles
+};
+
+const std::vector<Popup> &MenuBar();
+// The context menu of the main window.
+const std::vector<int> &ContextMenu();
+
+// Pack numbers of a command's menu text and of its status-bar prompt.
+int MenuTextId(int commandId);
+int PromptId(int commandId);
+// Pack number of the placeholder shown while the recent list is empty.
+constexpr int RecentFilePlaceholderId = 5310;
+
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The main window's remembered size and position, section "Settings":
+// "status", "left", "top", "right", "bottom" (the normal-state rectangle,
+// right and bottom exclusive) and "ColumnWidth_0" (width of the tree pane).
+class QWidget;
+
+namespace window_placement {
+
+constexpr int DefaultTreeWidth = 200;
+
+// On close: the rectangle only when the window is in its normal state (a
+// maximised or minimised window keeps the one stored before); the tree width
+// always.
+void StoreOnClose(const QWidget *window, int treeWidth);
+// On the first activation: applies the stored placement when one is stored
+// (bottom != top and right != left); false when there is none.
+bool RestoreStored(QWidget *window);
+int StoredTreeWidth();
+
+}

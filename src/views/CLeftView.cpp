@@ -1,0 +1,114 @@
+#include "CLeftView.h"
+
+#include "CMySplitterWnd.h"
+#include "ViewFactory.h"
+#include "app/Language.h"
+#include "model/CRixDoc.h"
+
+#include <QKeyEvent>
+
+CLeftView::CLeftView(CRixDoc *document, CMySplitterWnd *splitter, QWidget *parent)
+    : QTreeWidget(parent)
+    , m_document(document)
+    , m_splitter(splitter)
+{
+    setObjectName(QStringLiteral("CLeftView"));
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setRootIsDecorated(true);
+    setIconSize(QSize(32, 24));
+    connect(this, &QTreeWidget::currentItemChanged, this, &CLeftView::onCurrentItemChanged);
+}
+
+int CLeftView::ItemCode(const QTreeWidgetItem *item)
+{
+    return item ? item->data(0, Qt::UserRole).toInt() : 0;
+}
+
+void CLeftView::OnInitialUpdate()
+{
+    UpdateImageList();
+    FillTree();
+}
+
+void CLeftView::UpdateImageList()
+{
+    m_images.clear();
+}
+
+QTreeWidgetItem *CLeftView::insertItem(int textId, int imageIndex, int code)
+{
+    auto *item = new QTreeWidgetItem(this);
+    item->setText(0, LoadTranslatedString(textId));
+    if (imageIndex < m_images.size())
+        item->setIcon(0, m_images.at(imageIndex));
+    item->setData(0, Qt::UserRole, code);
+    return item;
+}
+
+void CLeftView::FillTree()
+{
+    m_rebuilding = true;
+    clear();
+    m_rebuilding = false;
+
+    QTreeWidgetItem *project = new QTreeWidgetItem(this);
+    project->setText(0, LoadTranslatedString(1010));
+    project->setData(0, Qt::UserRole, tree_codes::Project);
+    if (m_images.size() > 7)
+        project->setIcon(0, m_images.at(7));
+    setCurrentItem(project);
+
+    if (m_document && m_document->GetConfig().MasterId != -1) {
+        QTreeWidgetItem *master = new QTreeWidgetItem(this);
+        master->setText(0, LoadTranslatedString(1121));
+        master->setData(0, Qt::UserRole, tree_codes::Master);
+        if (!m_images.isEmpty())
+            master->setIcon(0, m_images.at(0));
+        setCurrentItem(master);
+    }
+}
+
+void CLeftView::OnRecordReloaded()
+{
+    m_discardOldView = true;
+    FillTree();
+    m_discardOldView = false;
+}
+
+void CLeftView::SelectFirstItem()
+{
+    if (topLevelItemCount() > 0)
+        setCurrentItem(topLevelItem(0));
+}
+
+void CLeftView::onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous)
+{
+    if (!current || m_rebuilding || !m_document)
+        return;
+    const int code = ItemCode(current);
+    const int previousCode = m_document->SelectedTreeItem();
+    m_document->SetSelectedTreeItem(code);
+    if (!m_splitter)
+        return;
+    const auto old = m_discardOldView ? CMySplitterWnd::OldValues::Discard : CMySplitterWnd::OldValues::Keep;
+    if (m_splitter->ReplaceView(ViewFactoryForCode(code), m_document, old))
+        return;
+    // The form refused to go (an invalid entry): it stays, and so does the
+    // selection that belongs to it.
+    m_document->SetSelectedTreeItem(previousCode);
+    if (previous) {
+        const QSignalBlocker block(this);
+        setCurrentItem(previous);
+    }
+}
+
+void CLeftView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_T && (event->modifiers() & Qt::ControlModifier)
+        && (event->modifiers() & Qt::ShiftModifier))
+        emit linkSelfTestRequested();
+    QTreeWidget::keyPressEvent(event);
+}

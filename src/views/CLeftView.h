@@ -1,0 +1,47 @@
+#pragma once
+// The project tree: the project item and, once a master type is chosen, the
+// master item. Selecting an item shows its form in the right-hand pane.
+#include <QTreeWidget>
+
+class CMySplitterWnd;
+class CRixDoc;
+
+class CLeftView : public QTreeWidget
+{
+    Q_OBJECT
+public:
+    CLeftView(CRixDoc *document, CMySplitterWnd *splitter, QWidget *parent = nullptr);
+
+    CRixDoc *GetDocument() const { return m_document; }
+
+    // Images and items; called once the splitter holds the tree.
+    void OnInitialUpdate();
+    // Rebuilds the items from the document with the current language's texts.
+    void FillTree();
+    // Selects the first item, if any.
+    void SelectFirstItem();
+    // The record was replaced (new or opened project): rebuild, dropping the
+    // old form's values, which belong to the project that is gone.
+    void OnRecordReloaded();
+
+    // Code of the item, or 0.
+    static int ItemCode(const QTreeWidgetItem *item);
+
+signals:
+    // Ctrl+Shift+T in the tree.
+    void linkSelfTestRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void UpdateImageList();
+    QTreeWidgetItem *insertItem(int textId, int imageIndex, int code);
+    void onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
+
+    CRixDoc *m_document;
+    CMySplitterWnd *m_splitter;
+    QList<QIcon> m_images;
+    bool m_rebuilding = false;
+    bool m_discardOldView = false;
+};

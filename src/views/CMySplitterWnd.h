@@ -1,0 +1,40 @@
+#pragma once
+// The main window's two panes: the project tree on the left, one form on the
+// right. The form is replaced, never reused, when the tree selection changes.
+#include <QSplitter>
+#include <functional>
+
+class CFormView;
+class CRixDoc;
+
+class CMySplitterWnd : public QSplitter
+{
+    Q_OBJECT
+public:
+    using ViewFactory = std::function<CFormView *(CRixDoc *document)>;
+
+    explicit CMySplitterWnd(QWidget *parent = nullptr);
+
+    // Puts the left pane in place (once, at creation).
+    void SetLeftPane(QWidget *pane, int width);
+    // The form in the right pane, or nullptr.
+    CFormView *RightView() const;
+
+    enum class OldValues { Keep, Discard };
+    // Replaces the right-hand form by a new one made by the factory. With
+    // Keep the old form first moves its values into the record; when it
+    // refuses (an invalid entry) it stays and the result is false. Discard is
+    // for a record that was replaced: the old form's values belong to the
+    // project that is gone.
+    bool ReplaceView(const ViewFactory &factory, CRixDoc *document, OldValues old = OldValues::Keep);
+
+    int LeftPaneWidth() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // The stored tree width waits for the first layout, when the splitter
+    // knows its own width.
+    int m_initialLeftWidth = -1;
+};

@@ -1,0 +1,45 @@
+#pragma once
+// Drives modal dialogs from a test without blocking it: the action runs as
+// soon as a modal widget of the wanted kind is active.
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace testing_support {
+
+template<typename Widget>
+void whenModal(std::function<void(Widget *)> action, int timeoutMs = 10000)
+{
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [=] {
+        if (auto *w = qobject_cast<Widget *>(QApplication::activeModalWidget())) {
+            action(w);
+            return;
+        }
+        if (clock->elapsed() < timeoutMs)
+            QTimer::singleShot(10, *poll);
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+// Answers the next file dialog with a file name.
+inline void answerFileDialog(const QString &path)
+{
+    whenModal<QFileDialog>([path](QFileDialog *dialog) {
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+inline void cancelNextDialog()
+{
+    whenModal<QDialog>([](QDialog *dialog) { dialog->reject(); });
+}
+
+}

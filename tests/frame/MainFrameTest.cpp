@@ -1,0 +1,210 @@
+// The main window itself: placement, language switch, command line, forms
+// that refuse to go.
+#include "FrameFixture.h"
+#include "app/Language.h"
+#include "app/SettingsStore.h"
+#include "common/TestRegistry.h"
+#include "frame/CMainFrame.h"
+#include "frame/CommandIds.h"
+#include "model/CRixDoc.h"
+#include "views/CFormView.h"
+#include "views/CLeftView.h"
+#include "views/CMySplitterWnd.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTest>
+
+using namespace testing_support;
+using namespace command_ids;
+
+namespace {
+
+// A form whose entry is invalid: it refuses to be left.
+class RefusingForm : public CFormView
+{
+public:
+    using CFormView::CFormView;
+    bool UpdateData(bool save) override
+    {
+        ++asked;
+        return !save || !refuse;
+    }
+    bool refuse = true;
+    int asked = 0;
+};
+
+QStringList menuTitles(CMainFrame &frame)
+{
+    QStringList titles;
+    for (QAction *a : frame.menuBar()->actions())
+        titles << a->text();
+    return titles;
+}
+
+void showAndActivate(CMainFrame &frame)
+{
+    frame.show();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+}
+
+}
+
+class MainFrameTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void placementRoundTrip()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        // Nothing stored: the window starts maximised.
+        QVERIFY(f.frame().isMaximized());
+        f.frame().showNormal();
+        f.frame().setGeometry(60, 70, 640, 480);
+        QList<int> widths = f.frame().Splitter()->sizes();
+        widths[1] += widths[0] - 150;
+        widths[0] = 150;
+        f.frame().Splitter()->setSizes(widths);
+        f.stop();
+        QCOMPARE(settings_store::readInt("Settings", "status", -1), 1);
+        QCOMPARE(settings_store::readInt("Settings", "left", -1), 60);
+        QCOMPARE(settings_store::readInt("Settings", "top", -1), 70);
+        QCOMPARE(settings_store::readInt("Settings", "right", -1), 700);
+        QCOMPARE(settings_store::readInt("Settings", "bottom", -1), 550);
+        QCOMPARE(settings_store::readInt("Settings", "ColumnWidth_0", -1), 150);
+
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        QCOMPARE(f.frame().Splitter()->sizes().first(), 150);
+        QVERIFY(!f.frame().isMaximized());
+        QCOMPARE(f.frame().geometry(), QRect(60, 70, 640, 480));
+
+        // A maximised close keeps the normal placement stored before.
+        f.frame().showMaximized();
+        f.stop();
+        QCOMPARE(settings_store::readInt("Settings", "left", -1), 60);
+        QCOMPARE(settings_store::readInt("Settings", "bottom", -1), 550);
+    }
+
+    void noPlacementWhenTopEqualsBottom()
+    {
+        FrameFixture f;
+        settings_store::writeInt("Settings", "status", 1);
+        settings_store::writeInt("Settings", "left", 10);
+        settings_store::writeInt("Settings", "right", 300);
+        settings_store::writeInt("Settings", "top", 40);
+        settings_store::writeInt("Settings", "bottom", 40);
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        QVERIFY(f.frame().isMaximized());
+    }
+
+    void languageSwitchRebuildsMenuTreeAndTitle()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.document().GetConfig().MasterId = 7;
+        f.tree().FillTree();
+        QCOMPARE(menuTitles(f.frame()).first(), QStringLiteral("&File"));
+        QCOMPARE(f.treeTexts(), (QStringList{"Project", "Master"}));
+
+        QVERIFY(CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll")));
+        QCOMPARE(menuTitles(f.frame()).first(), QStringLiteral("&Datei"));
+        QCOMPARE(f.frame().Action(ReadFromGauge)->text(), LoadTranslatedString(5322));
+        QCOMPARE(f.treeTexts(), (QStringList{LoadTranslatedString(1010), LoadTranslatedString(1121)}));
+        QVERIFY(f.treeTexts().first() != QStringLiteral("Project"));
+        QVERIFY(f.frame().windowTitle().startsWith(LoadTranslatedString(61443)));
+        QVERIFY(CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
+        QCOMPARE(menuTitles(f.frame()).first(), QStringLiteral("&File"));
+    }
+
+    void formThatRefusesStays()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.document().GetConfig().MasterId = 7;
+        f.tree().FillTree();
+        RefusingForm *form = nullptr;
+        QVERIFY(f.frame().Splitter()->ReplaceView(
+            [&form](CRixDoc *doc) { return form = new RefusingForm(doc); }, &f.document()));
+        QTreeWidgetItem *master = f.tree().currentItem();
+        QCOMPARE(CLeftView::ItemCode(master), 100);
+
+        f.tree().setCurrentItem(f.tree().topLevelItem(0));
+        QCOMPARE(f.frame().RightView(), form);
+        QCOMPARE(f.tree().currentItem(), master);
+        QCOMPARE(f.document().SelectedTreeItem(), 100);
+
+        // Saving and a new project are refused while the entry is invalid.
+        f.document().SetModifiedFlag(true);
+        f.trigger(FileNew);
+        QCOMPARE(f.document().GetConfig().MasterId, 7);
+        QVERIFY(f.messages().count() == 0);
+
+        form->refuse = false;
+        f.tree().setCurrentItem(f.tree().topLevelItem(0));
+        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
+        QCOMPARE(f.document().SelectedTreeItem(), 107);
+    }
+
+    void selectingAnItemMakesANewForm()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.document().GetConfig().MasterId = 7;
+        f.tree().FillTree();
+        QPointer<CFormView> first = f.frame().RightView();
+        f.tree().setCurrentItem(f.tree().topLevelItem(0));
+        QVERIFY(f.frame().RightView() != first.data());
+        QTRY_VERIFY(first.isNull());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("embedded");
+        QTest::addColumn<bool>("demo");
+        using C = CommandLineInfo::ShellCommand;
+        QTest::newRow("nothing") << QStringList{} << int(C::FileNew) << QString() << false << false;
+        QTest::newRow("file") << QStringList{"/home/a/b.rix"} << int(C::FileOpen) << "/home/a/b.rix" << false << false;
+        QTest::newRow("slash embedding") << QStringList{"/Embedding"} << int(C::FileNew) << QString() << true << false;
+        QTest::newRow("dash automation") << QStringList{"-AUTOMATION"} << int(C::FileNew) << QString() << true << false;
+        QTest::newRow("print") << QStringList{"/p", "x.rix"} << int(C::FilePrint) << "x.rix" << false << false;
+        QTest::newRow("register") << QStringList{"/regserver"} << int(C::AppRegister) << QString() << false << false;
+        QTest::newRow("unregister") << QStringList{"-Unregister"} << int(C::AppUnregister) << QString() << false
+                                    << false;
+        QTest::newRow("demo") << QStringList{"--demo"} << int(C::FileNew) << QString() << false << true;
+        QTest::newRow("first file wins") << QStringList{"a.rix", "b.rix"} << int(C::FileOpen) << "a.rix" << false
+                                         << false;
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, command);
+        QFETCH(QString, file);
+        QFETCH(bool, embedded);
+        QFETCH(bool, demo);
+        const CommandLineInfo info = CommandLineInfo::Parse(arguments);
+        QCOMPARE(int(info.command), command);
+        QCOMPARE(info.fileName, file);
+        QCOMPARE(info.runEmbedded || info.runAutomated, embedded);
+        QCOMPARE(info.demo, demo);
+    }
+
+    void embeddingStartsNoWindow()
+    {
+        FrameFixture f;
+        QVERIFY(!f.start({QStringLiteral("-Embedding")}));
+        QCOMPARE(f.exitCode(), 0);
+        QVERIFY(!f.app().MainFrame());
+        QCOMPARE(f.messages().count(), 0);
+    }
+};
+
+SKALERON_TEST(MainFrameTest)
+#include "MainFrameTest.moc"
