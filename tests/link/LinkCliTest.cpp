@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTest>
+#include <csignal>
 
 namespace {
 
@@ -82,6 +83,42 @@ class LinkCliTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void simulatorLinksAndDumpsOnRequest()
+    {
+        testing_support::ScopedTestHome home;
+        QProcess sim;
+        sim.start(testing_support::binDir() + "/skaleron-sim",
+                  {"--family", "register", "--link", home.filePath("ttyGauge"), "--state-file", home.filePath("s.json"),
+                   "--register", "3/26=0x30"});
+        QVERIFY(sim.waitForReadyRead(5000));
+        const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+        QCOMPARE(QFileInfo(home.filePath("ttyGauge")).symLinkTarget(), device);
+        const auto readState = [&] {
+            QFile f(home.filePath("s.json"));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QVERIFY(readState().isEmpty());
+        ::kill(pid_t(sim.processId()), SIGUSR1);
+        QTRY_VERIFY(!readState().isEmpty());
+        QVERIFY(sim.state() == QProcess::Running); // the dump does not stop it
+        sim.terminate();
+        QVERIFY(sim.waitForFinished(5000));
+        QCOMPARE(sim.exitCode(), 0);
+        QVERIFY(!QFile::exists(home.filePath("ttyGauge"))); // the link goes with the simulator
+        const QJsonObject json = QJsonDocument::fromJson(readState()).object();
+        QCOMPARE(json["registers"].toObject()["3/26"].toInt(), 0x30);
+        QCOMPARE(json["device"].toString(), device);
+    }
+
+    void simulatorRefusesBadArguments()
+    {
+        QProcess sim;
+        sim.start(testing_support::binDir() + "/skaleron-sim", {"--fault", "ping=explode"});
+        QVERIFY(sim.waitForFinished(5000));
+        QCOMPARE(sim.exitCode(), 2);
+        QVERIFY(sim.readAllStandardError().contains("ping=explode"));
+    }
+
     void readRegisterGaugeAsJson()
     {
         testing_support::ScopedTestHome home;
