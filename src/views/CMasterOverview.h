@@ -44,8 +44,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
-    void arrangeControls();
     void createTitleFont();
     void fillSourceList();
     void loadControls();
