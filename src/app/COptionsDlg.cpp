@@ -5,6 +5,7 @@
 #include "ProgramPictures.h"
 #include "SettingsStore.h"
 #include "TranslateWindow.h"
+#include "catalogue/CatalogueLocation.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -133,8 +134,10 @@ void COptionsDlg::OnInitDialog()
     m_browse->setIconSize(QSize(20, 16));
     m_browse->setToolTip(LoadTranslatedString(5400));
 
-    m_strDatabasePath =
-        settings_store::readString(QStringLiteral("Directories"), QStringLiteral("DBase"), QStringLiteral("*.mdb"));
+    // The catalogue's own default: a pattern such as "*.mdb" here would be
+    // stored by OK and leave the catalogue without a database.
+    m_strDatabasePath = settings_store::readString(QStringLiteral("Directories"), QStringLiteral("DBase"),
+                                                   catalogue_location::DefaultDatabasePath());
     fillLanguages();
     fillPorts();
     m_database->setText(m_strDatabasePath);
@@ -247,7 +250,7 @@ void COptionsDlg::OnBrowse()
     dialog.setDefaultSuffix(QStringLiteral("mdb"));
     dialog.setNameFilters({LoadTranslatedString(5401) + QStringLiteral(" (*.mdb)"),
                            LoadTranslatedString(5402) + QStringLiteral(" (*.sqlite *.db)")});
-    // A pattern such as the default "*.mdb" is no file to preselect.
+    // A pattern such as "*.mdb" is no file to preselect.
     const QFileInfo current(m_strDatabasePath);
     if (!m_strDatabasePath.contains(QLatin1Char('*')) && !m_strDatabasePath.contains(QLatin1Char('?'))
         && !m_strDatabasePath.isEmpty()) {

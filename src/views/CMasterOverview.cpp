@@ -1,7 +1,7 @@
 #include "CMasterOverview.h"
 
+#include "MasterOverviewControls.h"
 #include "MasterOverviewRules.h"
-#include "app/DialogTemplates.h"
 #include "app/Language.h"
 #include "app/TranslateWindow.h"
 #include "app/UserMessages.h"
@@ -11,73 +11,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <cmath>
 
 using namespace master_overview;
 
 namespace {
-
-constexpr int FormTemplate = 120;
-constexpr int HeaderBandBelowPicture = 170; // pixels of white below the picture's top
-constexpr int PictureHeight = 160;
-
-QWidget *createControl(const dialog_templates::ControlTemplate &t, QWidget *parent)
-{
-    using K = dialog_templates::ControlKind;
-    const QString text = QString::fromUtf8(t.text);
-    QWidget *w = nullptr;
-    switch (t.kind) {
-    case K::Edit:
-        w = new QLineEdit(parent);
-        break;
-    case K::Button:
-        w = new QPushButton(text, parent);
-        break;
-    case K::CheckBox:
-        w = new QCheckBox(text, parent);
-        break;
-    case K::RadioButton:
-        w = new QRadioButton(text, parent);
-        break;
-    case K::GroupBox:
-        w = new QGroupBox(text, parent);
-        break;
-    case K::DropDownList: {
-        auto *box = new QComboBox(parent);
-        for (const char *item : t.items)
-            box->addItem(QString::fromUtf8(item));
-        w = box;
-        break;
-    }
-    case K::Line:
-    case K::Frame:
-    case K::ListView: {
-        auto *frame = new QFrame(parent);
-        frame->setFrameShape(t.kind == K::Line ? QFrame::HLine : QFrame::StyledPanel);
-        frame->setFrameShadow(QFrame::Sunken);
-        w = frame;
-        break;
-    }
-    case K::Picture:
-    case K::Label:
-        w = new QLabel(text, parent);
-        break;
-    }
-    w->setObjectName(QString::number(t.id));
-    if (t.hidden)
-        w->setVisible(false);
-    return w;
-}
 
 void setText(QWidget *w, const QString &text)
 {
@@ -115,106 +58,14 @@ CMasterOverview::CMasterOverview(CRixDoc *document, QWidget *parent)
     : CFormView(document, parent)
 {
     setObjectName(QStringLiteral("CMasterOverview"));
-    createControls();
-    arrangeControls();
+    m_controls = CreateControls(this);
+    ArrangeControls(this, m_controls);
 
     connect(list(ids::SourceList), qOverload<int>(&QComboBox::currentIndexChanged), this,
             &CMasterOverview::onSourceSelected);
     connect(qobject_cast<QPushButton *>(Control(ids::PresetButton)), &QPushButton::clicked, this,
             &CMasterOverview::onPresetCounter);
     edit(ids::ThresholdEdit)->installEventFilter(this);
-}
-
-void CMasterOverview::createControls()
-{
-    const dialog_templates::DialogTemplate *form = dialog_templates::find(FormTemplate);
-    Q_ASSERT(form);
-    // The counter group is made first so that it lies behind the controls it frames.
-    for (const auto &t : form->controls) {
-        if (t.id == ids::CounterGroup)
-            m_controls.insert(t.id, createControl(t, this));
-    }
-    for (const auto &t : form->controls) {
-        if (t.id != ids::CounterGroup && t.id != dialog_templates::UnnamedControl)
-            m_controls.insert(t.id, createControl(t, this));
-    }
-    auto *picture = qobject_cast<QLabel *>(Control(ids::Picture));
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setFixedHeight(PictureHeight);
-    auto *title = qobject_cast<QLabel *>(Control(ids::Title));
-    title->setWordWrap(true);
-    title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-// Every control stays a direct child of the form (tagged texts are translated
-// on direct children only); the layouts merely place them.
-void CMasterOverview::arrangeControls()
-{
-    using namespace ids;
-    auto *grid = new QGridLayout(this);
-    grid->setContentsMargins(12, 10, 12, 12);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
-    auto place = [this, grid](int id, int row, int column, int rowSpan = 1, int columnSpan = 1) {
-        grid->addWidget(Control(id), row, column, rowSpan, columnSpan);
-    };
-
-    auto *header = new QHBoxLayout;
-    header->setSpacing(24);
-    header->addWidget(Control(Picture), 0, Qt::AlignTop);
-    header->addWidget(Control(Title), 1);
-    grid->addLayout(header, 0, 0, 1, 8, Qt::AlignTop);
-    grid->setRowMinimumHeight(0, HeaderBandBelowPicture + 4);
-
-    // Left: the signal, the warning, the second input, illumination and units.
-    const int left[][3] = {
-        {SourceLabel, SourceList, 0},         {PulseLabel, PulseEdit, PulseUnit},
-        {ThresholdLabel, ThresholdEdit, ThresholdUnit}, {WarnModeLabel, WarnModeList, 0},
-        {Source2Label, Source2List, 0},       {Pulse2Label, Pulse2Edit, Pulse2Unit},
-    };
-    int row = 1;
-    for (const auto &r : left) {
-        place(r[0], row, 0);
-        place(r[1], row, 1);
-        if (r[2])
-            place(r[2], row, 2);
-        ++row;
-    }
-    place(Buzzer, row++, 0, 1, 3);
-    place(GeneralLine, row++, 0, 1, 3);
-    place(GeneralLabel, row++, 0, 1, 3);
-    place(IlluminationLabel, row, 0);
-    place(IlluminationList, row++, 1);
-    place(UnitsLine, row++, 0, 1, 3);
-    place(UnitsLabel, row++, 0, 1, 3);
-    const int units[][2] = {{DistanceLabel, DistanceList}, {TemperatureLabel, TemperatureList},
-                            {TimeLabel, TimeList},         {DepthLabel, DepthList}};
-    for (const auto &r : units) {
-        place(r[0], row, 0);
-        place(r[1], row++, 1);
-    }
-    const int lastRow = row;
-
-    // Right: the LCD items, then the counter preset.
-    row = 1;
-    place(DisplayLabel, row++, 4, 1, 3);
-    place(DisplayChoiceLabel, row++, 4, 1, 3);
-    for (const DisplayItem &item : DisplayItems())
-        place(item.controlId, row++, 4, 1, 3);
-    ++row;
-    place(CounterGroup, row, 4, 4, 3);
-    auto *counter = new QGridLayout;
-    counter->setContentsMargins(10, 14, 10, 10);
-    counter->addWidget(Control(DistanceCounterLabel), 0, 0, 1, 3);
-    counter->addWidget(Control(HourCounterLabel), 0, 0, 1, 3);
-    counter->addWidget(Control(CounterEdit), 1, 0);
-    counter->addWidget(Control(CounterUnit), 1, 1);
-    counter->addWidget(Control(PresetButton), 2, 0);
-    grid->addLayout(counter, row, 4, 4, 3);
-
-    grid->setColumnMinimumWidth(3, 24);
-    grid->setColumnStretch(7, 1);
-    grid->setRowStretch(qMax(lastRow, row + 4), 1);
 }
 
 QComboBox *CMasterOverview::list(int controlId) const
@@ -369,40 +220,8 @@ bool CMasterOverview::saveControls()
     CConfigData candidate = document->GetConfig();
 
     candidate.DataSource = takeIndex(list(ids::SourceList), candidate.DataSource);
-
-    // Pulse factor. With an NMEA source the field is disabled and unused: a
-    // value that cannot be taken there leaves the record's value alone.
-    const QString pulseLabel = textOf(Control(ids::PulseLabel));
-    const QString pulseText = edit(ids::PulseEdit)->text();
-    const TypedNumber pulse = ParseTypedNumber(pulseText);
-    const Range pulseCapacity = PulseFactorCapacity(candidate);
-    const bool pulseFits = pulse.status == TypedNumber::Ok && pulse.value >= pulseCapacity.low
-        && pulse.value <= pulseCapacity.high;
-    if (candidate.DataSource != 1) {
-        if (pulse.status != TypedNumber::Ok) {
-            refuse(ids::PulseEdit, NumberRefusal(pulse, pulseLabel, pulseText));
-            return false;
-        }
-        SetPulseFactorValue(candidate, pulse.value);
-    } else if (pulseFits) {
-        SetPulseFactorValue(candidate, pulse.value);
-    }
-
-    clampThresholdText();
-    const QString thresholdLabel = textOf(Control(ids::ThresholdLabel));
-    const QString thresholdText = edit(ids::ThresholdEdit)->text();
-    const TypedNumber threshold = ParseTypedNumber(thresholdText);
-    if (threshold.status != TypedNumber::Ok) {
-        refuse(ids::ThresholdEdit, NumberRefusal(threshold, thresholdLabel, thresholdText));
+    if (!takePulseFactor(candidate) || !takeThreshold(candidate))
         return false;
-    }
-    if (const std::optional<Range> capacity = ThresholdCapacity(candidate);
-        capacity && !(threshold.value >= capacity->low && threshold.value <= capacity->high)) {
-        refuse(ids::ThresholdEdit, CapacityRefusal(thresholdLabel, thresholdText, *capacity));
-        return false;
-    }
-    candidate.WarnThreshold = threshold.value;
-
     candidate.WarnMode = takeIndex(list(ids::WarnModeList), candidate.WarnMode);
     candidate.BuzzerActive = qobject_cast<QCheckBox *>(Control(ids::Buzzer))->isChecked() ? 1 : 0;
     candidate.DataSource2 = takeIndex(list(ids::Source2List), candidate.DataSource2);
@@ -415,23 +234,63 @@ bool CMasterOverview::saveControls()
     candidate.TimeFormat = takeIndex(list(ids::TimeList), candidate.TimeFormat);
     candidate.DepthUnit = takeIndex(list(ids::DepthList), candidate.DepthUnit);
 
-    if (candidate.DataSource != 1) {
-        const QString limits = CheckPulseFactorLimits(candidate, pulse.value, pulseLabel);
-        if (!limits.isEmpty()) {
-            refuse(ids::PulseEdit, limits);
-            return false;
-        }
-        if (!pulseFits) {
-            refuse(ids::PulseEdit, CapacityRefusal(pulseLabel, pulseText, pulseCapacity));
-            return false;
-        }
-    }
-
     m_work = candidate;
     if (!SameUserSettings(candidate, document->GetConfig())) {
         document->GetConfig() = candidate;
         document->SetModifiedFlag(true);
     }
+    return true;
+}
+
+bool CMasterOverview::takePulseFactor(CConfigData &candidate)
+{
+    // A type without pulse factor hides the field: nothing to take.
+    if (Control(ids::PulseEdit)->isHidden())
+        return true;
+    const QString label = textOf(Control(ids::PulseLabel));
+    const QString text = edit(ids::PulseEdit)->text();
+    const TypedNumber typed = ParseTypedNumber(text);
+    const Range capacity = PulseFactorCapacity(candidate);
+    const bool fits = typed.status == TypedNumber::Ok && typed.value >= capacity.low && typed.value <= capacity.high;
+
+    // An NMEA source disables the field: a value that cannot be taken there
+    // leaves the record's value alone.
+    if (candidate.DataSource == 1) {
+        if (fits)
+            SetPulseFactorValue(candidate, typed.value);
+        return true;
+    }
+    QString refusal = NumberRefusal(typed, label, text);
+    if (refusal.isEmpty())
+        refusal = CheckPulseFactorLimits(candidate, typed.value, label);
+    if (refusal.isEmpty() && !fits)
+        refusal = CapacityRefusal(label, text, capacity);
+    if (!refusal.isEmpty()) {
+        refuse(ids::PulseEdit, refusal);
+        return false;
+    }
+    SetPulseFactorValue(candidate, typed.value);
+    return true;
+}
+
+bool CMasterOverview::takeThreshold(CConfigData &candidate)
+{
+    // A synchroniser has no warning threshold.
+    if (Control(ids::ThresholdEdit)->isHidden())
+        return true;
+    clampThresholdText();
+    const QString label = textOf(Control(ids::ThresholdLabel));
+    const QString text = edit(ids::ThresholdEdit)->text();
+    const TypedNumber typed = ParseTypedNumber(text);
+    QString refusal = NumberRefusal(typed, label, text);
+    const std::optional<Range> capacity = ThresholdCapacity(candidate);
+    if (refusal.isEmpty() && capacity && !(typed.value >= capacity->low && typed.value <= capacity->high))
+        refusal = CapacityRefusal(label, text, *capacity);
+    if (!refusal.isEmpty()) {
+        refuse(ids::ThresholdEdit, refusal);
+        return false;
+    }
+    candidate.WarnThreshold = typed.value;
     return true;
 }
 

@@ -44,12 +44,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
-    void arrangeControls();
     void createTitleFont();
     void fillSourceList();
     void loadControls();
     bool saveControls();
+    bool takePulseFactor(CConfigData &candidate);
+    bool takeThreshold(CConfigData &candidate);
     void clampThresholdText();
     void refuse(int fieldId, const QString &message);
     void onSourceSelected(int index);

@@ -2,6 +2,7 @@
 
 #include "app/COptionsDlg.h"
 #include "app/SettingsStore.h"
+#include "catalogue/CatalogueLocation.h"
 #include "common/TestRegistry.h"
 
 #include <QApplication>
@@ -209,10 +210,12 @@ private slots:
         PackFolder packs;
         COptionsDlg dialog;
         dialog.show();
-        QCOMPARE(dialog.databaseEdit()->text(), QString("*.mdb"));
+        // the catalogue's default, so that OK leaves the catalogue in use
+        const QString defaultPath = catalogue_location::DefaultDatabasePath();
+        QCOMPARE(dialog.databaseEdit()->text(), defaultPath);
         QSignalSpy switched(&CLanguage::instance(), &CLanguage::languageSwitched);
         button(dialog, 1)->click();
-        QCOMPARE(settings_store::readString("Directories", "DBase", ""), QString("*.mdb"));
+        QCOMPARE(settings_store::readString("Directories", "DBase", ""), defaultPath);
         QCOMPARE(switched.count(), 1);
         QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_eng32.dll"));
     }
