@@ -2,6 +2,7 @@
 
 #include "Language.h"
 #include "SettingsStore.h"
+#include "catalogue/CatalogueMasterTypeLookup.h"
 #include "frame/CMainFrame.h"
 #include "model/CRixDoc.h"
 
@@ -71,6 +72,8 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
     }
     m_started = true;
 
+    // Opened projects take their master type from the catalogue.
+    InstallCatalogueMasterTypeLookup();
     m_document = std::make_unique<CRixDoc>();
     m_mainFrame = std::make_unique<CMainFrame>(m_document.get());
 
