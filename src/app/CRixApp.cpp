@@ -4,6 +4,7 @@
 #include "SettingsStore.h"
 #include "frame/CMainFrame.h"
 #include "model/CRixDoc.h"
+#include "model/MasterTypeLookup.h"
 
 #include <cstdio>
 
@@ -51,6 +52,8 @@ CRixApp::~CRixApp()
 {
     m_mainFrame.reset();
     m_document.reset();
+    if (&DefaultMasterTypeLookup() == &m_masterTypeLookup)
+        SetDefaultMasterTypeLookup(nullptr);
 }
 
 bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
@@ -70,6 +73,8 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
         return false;
     }
     m_started = true;
+    // Loading a project looks its master type up in the catalogue.
+    SetDefaultMasterTypeLookup(&m_masterTypeLookup);
 
     m_document = std::make_unique<CRixDoc>();
     m_mainFrame = std::make_unique<CMainFrame>(m_document.get());
