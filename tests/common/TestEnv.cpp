@@ -8,9 +8,11 @@ namespace testing_support {
 
 ScopedTestHome::ScopedTestHome()
     : m_oldConfig(qgetenv("XDG_CONFIG_HOME"))
+    , m_oldData(qgetenv("XDG_DATA_HOME"))
     , m_oldCwd(QDir::currentPath())
 {
     qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
     // QSettings caches its folders at first use; point it at the new home.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
     QDir::setCurrent(m_dir.path());
@@ -20,6 +22,10 @@ ScopedTestHome::~ScopedTestHome()
 {
     QDir::setCurrent(m_oldCwd);
     qputenv("XDG_CONFIG_HOME", m_oldConfig);
+    if (m_oldData.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", m_oldData);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(m_oldConfig));
 }
 

@@ -4,8 +4,9 @@
 
 namespace testing_support {
 
-// A fresh, empty settings home (XDG_CONFIG_HOME) and working folder for one
-// test; the previous values come back when it goes out of scope.
+// A fresh, empty settings home (XDG_CONFIG_HOME), data folder (XDG_DATA_HOME,
+// where block backups go) and working folder for one test; the previous
+// values come back when it goes out of scope.
 class ScopedTestHome
 {
 public:
@@ -17,6 +18,7 @@ public:
 private:
     QTemporaryDir m_dir;
     QByteArray m_oldConfig;
+    QByteArray m_oldData;
     QString m_oldCwd;
 };
 

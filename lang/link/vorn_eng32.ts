@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name></name>
+    <message id="5100">
+        <source>The settings the gauge holds could not be backed up in the folder "%1" (%2), so nothing was written to the gauge.</source>
+        <translation>The settings the gauge holds could not be backed up in the folder "%1" (%2), so nothing was written to the gauge.</translation>
+    </message>
+</context>
+</TS>

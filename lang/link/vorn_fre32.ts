@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name></name>
+    <message id="5100">
+        <source>The settings the gauge holds could not be backed up in the folder "%1" (%2), so nothing was written to the gauge.</source>
+        <translation>Les réglages de l'instrument n'ont pas pu être sauvegardés dans le dossier "%1" (%2) ; rien n'a donc été écrit dans l'instrument.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,20 @@
+#pragma once
+// The counter value a user asks to preset, checked as the master's form
+// checks it, and where it goes on the gauge.
+#include <QString>
+#include <cstdint>
+
+enum class CounterKind { Distance, Hours };
+
+struct CounterPresetPlan
+{
+    int startAddress = 0;
+    int cells = 0;
+    uint32_t value = 0; // distance as a whole number, hours in tenths
+};
+
+// Decimal commas are taken as points. Returns 0 and fills plan for a valid
+// value, else the number of the program string that refuses it: 1133 not a
+// number (empty, or characters after the number), 1130 distance outside
+// 0-999999, 1131 hours outside 0-99999.9.
+int PlanCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &plan);

@@ -1,0 +1,61 @@
+#pragma once
+// The gauge commands as complete sequences: read and write the configuration
+// (both link families), write a saved block back, preset a counter, and the
+// link self-test. Each opens its own link, reports every transaction to the
+// observer, stops at the first failure (or when the observer asks, between
+// transactions) and closes the link. They block the calling thread and may
+// run on any thread that has no other link open; they never show a message.
+#include "BlockBackup.h"
+#include "ByteStream.h"
+#include "SequenceObserver.h"
+#include "TransferOutcome.h"
+#include "model/GaugeParamCodec.h"
+
+#include <cstdint>
+#include <optional>
+
+struct LinkOptions
+{
+    ReadTimeouts timeouts;  // the link's standard time-outs unless tests shorten them
+    int pauseMs = 500;      // pause after each counter memory write
+    QString backupFolder;   // empty: block_backup::DefaultFolder()
+    // The link family when the caller knows it better than the record's
+    // master type (the command-line tool's --family).
+    std::optional<LinkFamily> family;
+};
+
+// Line speeds of the two families.
+constexpr int BlockFamilyBaud = 19200;
+constexpr int RegisterFamilyBaud = 4800;
+
+// Reads the gauge into cfg (the family comes from cfg's master type unless
+// the options name it). On a
+// failure part-way the fields decoded so far stay changed.
+TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer = nullptr,
+                              const LinkOptions &options = LinkOptions());
+
+// Writes cfg to the gauge. A block-family gauge's block is saved to a backup
+// file before it is overwritten.
+TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer = nullptr,
+                             const LinkOptions &options = LinkOptions());
+
+// Writes a saved block back to a block-family gauge unchanged (the block the
+// gauge holds is backed up first, as for any download).
+TransferOutcome RestoreBlockToGauge(const gauge_codec::ParamBlock &block, SequenceObserver *observer = nullptr,
+                                    const LinkOptions &options = LinkOptions());
+
+// Presets a counter: the counter image of value in cells 16-bit cells from
+// startAddress (0 and 32 for the distance counter, 66 and 16 for the hour
+// counter in tenths), then the stamp registers.
+TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint16_t stamp = 0,
+                              SequenceObserver *observer = nullptr, const LinkOptions &options = LinkOptions());
+
+struct SelfTestReport
+{
+    bool opened = false;
+    QStringList steps; // "name: 1" or "name: 0", in order
+};
+
+// Runs every self-test transaction whatever the earlier ones returned, at the
+// stored line speed. The traffic trace is the record of the outcome.
+SelfTestReport RunLinkSelfTest(SequenceObserver *observer = nullptr, const LinkOptions &options = LinkOptions());

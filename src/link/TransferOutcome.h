@@ -1,0 +1,25 @@
+#pragma once
+// What a gauge sequence tells its caller: success, the message to show (text
+// and icon) and, before it, an optional notice. Sequences never show messages
+// themselves; the desktop program shows the outcome on its own thread, the
+// command-line tool writes it to stderr.
+#include "app/UserMessages.h"
+
+#include <QString>
+
+struct TransferOutcome
+{
+    bool success = false;
+    bool cancelled = false;
+    // Shown before the outcome text when not empty ("Login failed", a
+    // threshold that could not be converted).
+    QString notice;
+    user_messages::Icon noticeIcon = user_messages::Icon::None;
+    QString text;
+    user_messages::Icon icon = user_messages::Icon::None;
+    // The gauge's block saved before a download overwrote it.
+    QString backupFile;
+};
+
+// Shows the notice, then the outcome text, through the user message sink.
+void ShowTransferOutcome(const TransferOutcome &outcome);

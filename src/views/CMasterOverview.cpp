@@ -1,0 +1,357 @@
+#include "CMasterOverview.h"
+
+#include "MasterOverviewControls.h"
+#include "MasterOverviewRules.h"
+#include "app/Language.h"
+#include "app/TranslateWindow.h"
+#include "app/UserMessages.h"
+#include "frame/FrameServices.h"
+#include "model/CRixDoc.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cmath>
+
+using namespace master_overview;
+
+namespace {
+
+void setText(QWidget *w, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        label->setText(text);
+    else if (auto *line = qobject_cast<QLineEdit *>(w))
+        line->setText(text);
+}
+
+QString textOf(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *line = qobject_cast<QLineEdit *>(w))
+        return line->text();
+    return QString();
+}
+
+// A list shows the record's index; an index the list does not have shows no
+// entry rather than a wrong one.
+void showIndex(QComboBox *box, int index)
+{
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+// The list's index, or the record's value when the list shows no entry.
+int takeIndex(const QComboBox *box, int current)
+{
+    return box->currentIndex() >= 0 ? box->currentIndex() : current;
+}
+
+}
+
+CMasterOverview::CMasterOverview(CRixDoc *document, QWidget *parent)
+    : CFormView(document, parent)
+{
+    setObjectName(QStringLiteral("CMasterOverview"));
+    m_controls = CreateControls(this);
+    ArrangeControls(this, m_controls);
+
+    connect(list(ids::SourceList), qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &CMasterOverview::onSourceSelected);
+    connect(qobject_cast<QPushButton *>(Control(ids::PresetButton)), &QPushButton::clicked, this,
+            &CMasterOverview::onPresetCounter);
+    edit(ids::ThresholdEdit)->installEventFilter(this);
+}
+
+QComboBox *CMasterOverview::list(int controlId) const
+{
+    return qobject_cast<QComboBox *>(Control(controlId));
+}
+
+QLineEdit *CMasterOverview::edit(int controlId) const
+{
+    return qobject_cast<QLineEdit *>(Control(controlId));
+}
+
+void CMasterOverview::OnInitialUpdate()
+{
+    CRixDoc *document = GetDocument();
+    if (!document)
+        return;
+    m_filling = true;
+    UpdateControls();
+    loadControls();
+    TranslateWindow(this);
+    createTitleFont();
+
+    QComboBox *warnMode = list(ids::WarnModeList);
+    warnMode->clear();
+    warnMode->addItem(LoadTranslatedString(1123));
+    warnMode->addItem(LoadTranslatedString(1122));
+
+    m_work = document->GetConfig();
+    fillSourceList();
+    if (m_work.IsSpeedometer() || m_work.IsSumlog())
+        edit(ids::CounterEdit)->setText(QStringLiteral("0"));
+    else if (m_work.IsTachometer())
+        edit(ids::CounterEdit)->setText(QStringLiteral("0.0"));
+    loadControls();
+    m_filling = false;
+}
+
+void CMasterOverview::createTitleFont()
+{
+    if (m_titleFont)
+        return;
+    QWidget *title = Control(ids::Title);
+    QFont font = title->font();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(font.pixelSize() * 2);
+    else
+        font.setPointSizeF(font.pointSizeF() * 2);
+    font.setFamily(QStringLiteral("Arial"));
+    m_titleFont = font;
+    title->setFont(font);
+}
+
+void CMasterOverview::fillSourceList()
+{
+    QComboBox *source = list(ids::SourceList);
+    source->clear();
+    if (m_work.IsSpeedometer() || m_work.IsSumlog()) {
+        source->addItem(QStringLiteral("Speedo (Frequency)"), 1);
+        source->addItem(QStringLiteral("Speedo (NMEA)"), 16);
+        setText(Control(ids::PulseLabel), LoadTranslatedString(1125));
+        setText(Control(ids::PulseUnit), m_work.IsSumlog() ? QStringLiteral("Imp./nm") : LoadTranslatedString(1126));
+        setText(Control(ids::ThresholdUnit), QStringLiteral("km/h"));
+    } else {
+        source->addItem(QStringLiteral("Tacho (Frequency)"), 2);
+        setText(Control(ids::PulseLabel), LoadTranslatedString(1127));
+        setText(Control(ids::PulseUnit), LoadTranslatedString(1128));
+        setText(Control(ids::ThresholdUnit), QStringLiteral("U/min"));
+    }
+}
+
+void CMasterOverview::UpdateControls(std::optional<int> selectedSource)
+{
+    CRixDoc *document = GetDocument();
+    if (!document)
+        return;
+    CConfigData &record = document->GetConfig();
+    m_work = record;
+    const ControlStates states = ComputeControlStates(m_work, selectedSource.value_or(record.DataSource));
+    ClearUnshowableDisplayBits(record);
+    ClearUnshowableDisplayBits(m_work);
+
+    for (auto it = states.shown.cbegin(); it != states.shown.cend(); ++it)
+        Control(it.key())->setVisible(it.value());
+    for (auto it = states.enabled.cbegin(); it != states.enabled.cend(); ++it)
+        Control(it.key())->setEnabled(it.value());
+    if (states.tickBuzzer)
+        qobject_cast<QCheckBox *>(Control(ids::Buzzer))->setChecked(true);
+    setText(Control(ids::CounterUnit), states.counterUnit);
+}
+
+bool CMasterOverview::UpdateData(bool saveAndValidate)
+{
+    if (!GetDocument())
+        return false;
+    if (saveAndValidate)
+        return saveControls();
+    m_filling = true;
+    UpdateControls();
+    loadControls();
+    m_filling = false;
+    return true;
+}
+
+void CMasterOverview::loadControls()
+{
+    const bool wasFilling = m_filling;
+    m_filling = true;
+    m_work = GetDocument()->GetConfig();
+
+    auto *picture = qobject_cast<QLabel *>(Control(ids::Picture));
+    if (m_work.PictureBitmap.isNull())
+        picture->clear();
+    else
+        picture->setPixmap(QPixmap::fromImage(m_work.PictureBitmap.height() > PictureHeight
+                                                  ? m_work.PictureBitmap.scaledToHeight(PictureHeight,
+                                                                                        Qt::SmoothTransformation)
+                                                  : m_work.PictureBitmap));
+    setText(Control(ids::Title), m_work.Description);
+    showIndex(list(ids::SourceList), m_work.DataSource);
+    edit(ids::PulseEdit)->setText(FormatPulseFactor(m_work));
+    edit(ids::ThresholdEdit)->setText(FormatThreshold(m_work.WarnThreshold));
+    showIndex(list(ids::WarnModeList), m_work.WarnMode);
+    qobject_cast<QCheckBox *>(Control(ids::Buzzer))->setChecked(m_work.BuzzerActive != 0);
+    showIndex(list(ids::Source2List), m_work.DataSource2);
+    for (const DisplayItem &item : DisplayItems())
+        qobject_cast<QCheckBox *>(Control(item.controlId))->setChecked(m_work.TestDisplayBit(item.bit));
+    const double illumination = m_work.Illumination / 10.0;
+    showIndex(list(ids::IlluminationList), std::isfinite(illumination) && std::fabs(illumination) < 1000
+                                               ? static_cast<int>(illumination)
+                                               : -1);
+    showIndex(list(ids::DistanceList), m_work.DistanceUnit);
+    showIndex(list(ids::TemperatureList), m_work.TemperatureUnit);
+    showIndex(list(ids::TimeList), m_work.TimeFormat);
+    showIndex(list(ids::DepthList), m_work.DepthUnit);
+
+    // Loading overwrote the states that follow from the values: the pulse
+    // factor's with the loaded source, and the buzzer of an LCD master, which
+    // must stay ticked so that the next save turns its output on.
+    const ControlStates states = ComputeControlStates(m_work, m_work.DataSource);
+    for (int id : {ids::PulseLabel, ids::PulseEdit, ids::PulseUnit})
+        Control(id)->setEnabled(states.enabled.value(id));
+    if (states.tickBuzzer)
+        qobject_cast<QCheckBox *>(Control(ids::Buzzer))->setChecked(true);
+    m_filling = wasFilling;
+}
+
+bool CMasterOverview::saveControls()
+{
+    CRixDoc *document = GetDocument();
+    // Fields the form does not show keep the record's values.
+    CConfigData candidate = document->GetConfig();
+
+    candidate.DataSource = takeIndex(list(ids::SourceList), candidate.DataSource);
+    if (!takePulseFactor(candidate) || !takeThreshold(candidate))
+        return false;
+    candidate.WarnMode = takeIndex(list(ids::WarnModeList), candidate.WarnMode);
+    candidate.BuzzerActive = qobject_cast<QCheckBox *>(Control(ids::Buzzer))->isChecked() ? 1 : 0;
+    candidate.DataSource2 = takeIndex(list(ids::Source2List), candidate.DataSource2);
+    for (const DisplayItem &item : DisplayItems())
+        candidate.SetDisplayBit(item.bit, qobject_cast<QCheckBox *>(Control(item.controlId))->isChecked());
+    if (list(ids::IlluminationList)->currentIndex() >= 0)
+        candidate.Illumination = list(ids::IlluminationList)->currentIndex() * 10;
+    candidate.DistanceUnit = takeIndex(list(ids::DistanceList), candidate.DistanceUnit);
+    candidate.TemperatureUnit = takeIndex(list(ids::TemperatureList), candidate.TemperatureUnit);
+    candidate.TimeFormat = takeIndex(list(ids::TimeList), candidate.TimeFormat);
+    candidate.DepthUnit = takeIndex(list(ids::DepthList), candidate.DepthUnit);
+
+    m_work = candidate;
+    if (!SameUserSettings(candidate, document->GetConfig())) {
+        document->GetConfig() = candidate;
+        document->SetModifiedFlag(true);
+    }
+    return true;
+}
+
+bool CMasterOverview::takePulseFactor(CConfigData &candidate)
+{
+    // A type without pulse factor hides the field: nothing to take.
+    if (Control(ids::PulseEdit)->isHidden())
+        return true;
+    const QString label = textOf(Control(ids::PulseLabel));
+    const QString text = edit(ids::PulseEdit)->text();
+    const TypedNumber typed = ParseTypedNumber(text);
+    const Range capacity = PulseFactorCapacity(candidate);
+    const bool fits = typed.status == TypedNumber::Ok && typed.value >= capacity.low && typed.value <= capacity.high;
+
+    // An NMEA source disables the field: a value that cannot be taken there
+    // leaves the record's value alone.
+    if (candidate.DataSource == 1) {
+        if (fits)
+            SetPulseFactorValue(candidate, typed.value);
+        return true;
+    }
+    QString refusal = NumberRefusal(typed, label, text);
+    if (refusal.isEmpty())
+        refusal = CheckPulseFactorLimits(candidate, typed.value, label);
+    if (refusal.isEmpty() && !fits)
+        refusal = CapacityRefusal(label, text, capacity);
+    if (!refusal.isEmpty()) {
+        refuse(ids::PulseEdit, refusal);
+        return false;
+    }
+    SetPulseFactorValue(candidate, typed.value);
+    return true;
+}
+
+bool CMasterOverview::takeThreshold(CConfigData &candidate)
+{
+    // A synchroniser has no warning threshold.
+    if (Control(ids::ThresholdEdit)->isHidden())
+        return true;
+    clampThresholdText();
+    const QString label = textOf(Control(ids::ThresholdLabel));
+    const QString text = edit(ids::ThresholdEdit)->text();
+    const TypedNumber typed = ParseTypedNumber(text);
+    QString refusal = NumberRefusal(typed, label, text);
+    const std::optional<Range> capacity = ThresholdCapacity(candidate);
+    if (refusal.isEmpty() && capacity && !(typed.value >= capacity->low && typed.value <= capacity->high))
+        refusal = CapacityRefusal(label, text, *capacity);
+    if (!refusal.isEmpty()) {
+        refuse(ids::ThresholdEdit, refusal);
+        return false;
+    }
+    candidate.WarnThreshold = typed.value;
+    return true;
+}
+
+void CMasterOverview::refuse(int fieldId, const QString &message)
+{
+    user_messages::Message m;
+    m.text = message;
+    m.icon = user_messages::Icon::Exclamation;
+    m.owner = this;
+    user_messages::show(m);
+    QLineEdit *field = edit(fieldId);
+    field->selectAll();
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+void CMasterOverview::clampThresholdText()
+{
+    QLineEdit *field = edit(ids::ThresholdEdit);
+    const TypedNumber typed = ParseTypedNumber(field->text());
+    // Text that is no number is left for the save to name.
+    if (!m_work.CalculateThreshold || typed.status != TypedNumber::Ok)
+        return;
+    field->setText(FormatThreshold(ClampThreshold(m_work, typed.value)));
+}
+
+bool CMasterOverview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && watched == Control(ids::ThresholdEdit))
+        clampThresholdText();
+    return CFormView::eventFilter(watched, event);
+}
+
+void CMasterOverview::onSourceSelected(int index)
+{
+    if (m_filling || index < 0)
+        return;
+    m_work.DataSource = index;
+    UpdateControls(index);
+}
+
+void CMasterOverview::onPresetCounter()
+{
+    const CounterPresetCheck check = CheckCounterPreset(m_work, edit(ids::CounterEdit)->text());
+    if (!check.refusal.isEmpty()) {
+        user_messages::Message m;
+        m.text = check.refusal;
+        m.icon = user_messages::Icon::Exclamation;
+        m.owner = this;
+        user_messages::show(m);
+        return;
+    }
+    if (check.preset && TheFrame())
+        TheFrame()->PresetCounter(check.preset->startAddress, check.preset->cellCount, check.preset->value);
+}
+
+void CMasterOverview::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::white);
+    painter.setBrush(Qt::white);
+    const int bottom = Control(ids::Picture)->geometry().top() + HeaderBandBelowPicture;
+    painter.drawRect(QRect(0, 0, width() - 1, bottom));
+    CFormView::paintEvent(event);
+}

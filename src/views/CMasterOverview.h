@@ -1,0 +1,68 @@
+#pragma once
+// The master's settings form: a white band with the master type's picture and
+// name, and below it the signal source, pulse factor, warning threshold,
+// second input, illumination, units and LCD items, with what the master type
+// shows and allows, and a group that presets the gauge's distance or hour
+// counter at once.
+//
+// Every control of form template 120 carries its template identifier as its
+// object name ("1085"), so translations and tests find it.
+#include "CFormView.h"
+#include "model/CConfigData.h"
+
+#include <QFont>
+#include <QHash>
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+
+class CMasterOverview : public CFormView
+{
+    Q_OBJECT
+public:
+    explicit CMasterOverview(CRixDoc *document, QWidget *parent = nullptr);
+
+    void OnInitialUpdate() override;
+    // Towards the controls: shows the document's record. Saving: moves the
+    // controls into the record after checking them; a refused value is named
+    // in a message, its field gets the focus, the form keeps what the user
+    // typed and the record stays as it was. A save that changes the record
+    // marks the document modified.
+    bool UpdateData(bool saveAndValidate) override;
+    // Shows, hides, enables and disables the controls for the master type.
+    // It also makes the record fit the type: LCD items the type cannot show
+    // are cleared. selectedSource: a signal source just picked in the list,
+    // which counts instead of the record's.
+    void UpdateControls(std::optional<int> selectedSource = std::nullopt);
+
+    // The control with that template identifier, or nullptr.
+    QWidget *Control(int controlId) const { return m_controls.value(controlId); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createTitleFont();
+    void fillSourceList();
+    void loadControls();
+    bool saveControls();
+    bool takePulseFactor(CConfigData &candidate);
+    bool takeThreshold(CConfigData &candidate);
+    void clampThresholdText();
+    void refuse(int fieldId, const QString &message);
+    void onSourceSelected(int index);
+    void onPresetCounter();
+
+    QComboBox *list(int controlId) const;
+    QLineEdit *edit(int controlId) const;
+
+    QHash<int, QWidget *> m_controls;
+    // The scratch copy the controls are exchanged with.
+    CConfigData m_work;
+    std::optional<QFont> m_titleFont;
+    // Set while the form fills its own controls, so that list changes made
+    // there are not taken for the user's choice.
+    bool m_filling = false;
+};

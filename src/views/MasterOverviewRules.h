@@ -1,0 +1,152 @@
+#pragma once
+// The rules of the master overview that need no widgets: which controls the
+// master type shows and enables, the LCD items it can show, how its pulse
+// factor is shown and checked, how typed numbers are read, and how a counter
+// preset is checked. The form applies them to its controls.
+#include "model/CConfigData.h"
+
+#include <QMap>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace master_overview {
+
+// Controls of form template 120.
+namespace ids {
+constexpr int Picture = 2300;
+constexpr int Title = 1096;
+constexpr int SourceLabel = 1095;
+constexpr int SourceList = 1070;
+constexpr int PulseLabel = 1092;
+constexpr int PulseEdit = 1085;
+constexpr int PulseUnit = 1093;
+constexpr int ThresholdLabel = 9929;
+constexpr int ThresholdEdit = 1047;
+constexpr int ThresholdUnit = 1094;
+constexpr int WarnModeLabel = 9930;
+constexpr int WarnModeList = 1073;
+constexpr int Buzzer = 1097;
+constexpr int Source2Label = 1088;
+constexpr int Source2List = 1072;
+constexpr int Pulse2Label = 1089;
+constexpr int Pulse2Edit = 1048;
+constexpr int Pulse2Unit = 1090;
+constexpr int GeneralLine = 9920;
+constexpr int GeneralLabel = 9922;
+constexpr int IlluminationLabel = 9923;
+constexpr int IlluminationList = 1071;
+constexpr int UnitsLine = 9921;
+constexpr int UnitsLabel = 9924;
+constexpr int DistanceLabel = 9925;
+constexpr int DistanceList = 1074;
+constexpr int TemperatureLabel = 9926;
+constexpr int TemperatureList = 1075;
+constexpr int TimeLabel = 9927;
+constexpr int TimeList = 1076;
+constexpr int DepthLabel = 9928;
+constexpr int DepthList = 1086;
+constexpr int DisplayLabel = 1087;
+constexpr int DisplayChoiceLabel = 1091;
+constexpr int EngineHours = 1077;
+constexpr int TripHours = 1078;
+constexpr int Clock = 1079;
+constexpr int WaterTemperature = 1080;
+constexpr int Volt = 1084;
+constexpr int OdoTotal = 1083;
+constexpr int TripDistance = 1082;
+constexpr int Depth = 1081;
+constexpr int CounterGroup = 9931;
+constexpr int DistanceCounterLabel = 9932;
+constexpr int HourCounterLabel = 9933;
+constexpr int CounterEdit = 9934;
+constexpr int CounterUnit = 9935;
+constexpr int PresetButton = 9936;
+}
+
+// The LCD item check boxes with the DisplayMask bit each one stands for.
+struct DisplayItem
+{
+    int controlId;
+    uint32_t bit;
+};
+const std::array<DisplayItem, 8> &DisplayItems();
+
+// What the master type makes of the form. Every control a rule governs has an
+// entry in shown; enabled holds only the controls a rule enables or disables.
+struct ControlStates
+{
+    QMap<int, bool> shown;
+    QMap<int, bool> enabled;
+    bool tickBuzzer = false; // an LCD master always drives its buzzer output
+    QString counterUnit;
+};
+// dataSource: the signal source that counts (the one just selected, or the
+// record's).
+ControlStates ComputeControlStates(const CConfigData &config, int dataSource);
+
+// Clears the DisplayMask bits of items the master type cannot show.
+void ClearUnshowableDisplayBits(CConfigData &config);
+
+// The pulse factor field edits MValue (one decimal) for a tachometer with LCD
+// or a synchroniser, else KValue: as it is for a speedometer or sumlog, and
+// for other types whole on early tachometer firmware, else with one decimal.
+void SetPulseFactorValue(CConfigData &config, double value);
+QString FormatPulseFactor(const CConfigData &config);
+QString FormatThreshold(double threshold);
+
+// A number typed by the user: optional sign, digits with at most one decimal
+// point or comma, blanks around it allowed. Digits too many for a double give
+// an infinite value (refused later as out of range, never read as 0).
+struct TypedNumber
+{
+    enum Status { Ok, Empty, NotANumber } status = Empty;
+    double value = 0.0;
+};
+TypedNumber ParseTypedNumber(const QString &text);
+
+// Why a typed value is refused; empty when it is accepted.
+QString NumberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed);
+
+// The values the gauge's memory can hold for the pulse factor and, when it is
+// sent as a plain number, the warning threshold (nullopt: no such bound).
+struct Range
+{
+    double low;
+    double high;
+};
+Range PulseFactorCapacity(const CConfigData &config);
+std::optional<Range> ThresholdCapacity(const CConfigData &config);
+QString CapacityRefusal(const QString &labelText, const QString &typed, const Range &range);
+
+// The threshold kept within the scale when the master type converts it.
+double ClampThreshold(const CConfigData &config, double value);
+
+// The limits of a master type whose pulse factor is checked (UseMinMax set,
+// source not NMEA): the refusal text, empty when the value is accepted.
+QString CheckPulseFactorLimits(const CConfigData &config, double value, const QString &labelText);
+
+// Formats a C-style message with %s and %f placeholders (as translations of
+// the limits message carry them) from a label and two numbers, taken in order.
+// Anything else after a percent sign is copied as it stands, so a damaged
+// translation can never read arguments that are not there.
+QString FormatLimitMessage(const QString &format, const QString &label, double low, double high);
+
+// A counter preset the gauge is to receive, or the reason it is refused.
+struct CounterPreset
+{
+    int startAddress = 0;
+    int cellCount = 0;
+    quint32 value = 0;
+};
+struct CounterPresetCheck
+{
+    std::optional<CounterPreset> preset; // none with an empty refusal: the type has no counter
+    QString refusal;
+};
+CounterPresetCheck CheckCounterPreset(const CConfigData &config, const QString &typed);
+
+// True when the two records hold the same user settings (what the form edits).
+bool SameUserSettings(const CConfigData &a, const CConfigData &b);
+
+}
