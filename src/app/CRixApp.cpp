@@ -5,6 +5,7 @@
 #include "catalogue/CatalogueMasterTypeLookup.h"
 #include "frame/CMainFrame.h"
 #include "model/CRixDoc.h"
+#include "model/MasterTypeLookup.h"
 
 #include <cstdio>
 
@@ -52,6 +53,8 @@ CRixApp::~CRixApp()
 {
     m_mainFrame.reset();
     m_document.reset();
+    if (&DefaultMasterTypeLookup() == &m_masterTypeLookup)
+        SetDefaultMasterTypeLookup(nullptr);
 }
 
 bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
@@ -71,6 +74,8 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
         return false;
     }
     m_started = true;
+    // Loading a project looks its master type up in the catalogue.
+    SetDefaultMasterTypeLookup(&m_masterTypeLookup);
 
     // Opened projects take their master type from the catalogue.
     InstallCatalogueMasterTypeLookup();
