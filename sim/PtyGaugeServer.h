@@ -32,7 +32,6 @@ public:
     // Opens the pseudo-terminal and starts serving it.
     bool start(QString *error = nullptr);
     void stop();
-    bool running() const { return m_thread.joinable(); }
 
     // The device the program opens (/dev/pts/N).
     QString devicePath() const { return m_device; }

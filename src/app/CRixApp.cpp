@@ -2,8 +2,10 @@
 
 #include "Language.h"
 #include "SettingsStore.h"
+#include "catalogue/CatalogueMasterTypeLookup.h"
 #include "frame/CMainFrame.h"
 #include "model/CRixDoc.h"
+#include "model/MasterTypeLookup.h"
 
 #include <cstdio>
 
@@ -51,6 +53,8 @@ CRixApp::~CRixApp()
 {
     m_mainFrame.reset();
     m_document.reset();
+    if (&DefaultMasterTypeLookup() == &m_masterTypeLookup)
+        SetDefaultMasterTypeLookup(nullptr);
 }
 
 bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
@@ -70,7 +74,11 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
         return false;
     }
     m_started = true;
+    // Loading a project looks its master type up in the catalogue.
+    SetDefaultMasterTypeLookup(&m_masterTypeLookup);
 
+    // Opened projects take their master type from the catalogue.
+    InstallCatalogueMasterTypeLookup();
     m_document = std::make_unique<CRixDoc>();
     m_mainFrame = std::make_unique<CMainFrame>(m_document.get());
 

@@ -2,6 +2,8 @@
 // The application object of the desktop program: reads the command line,
 // loads the language, makes the one document with its main window, carries
 // out the shell command and stores the language at exit.
+#include "catalogue/CatalogueMasterTypeLookup.h"
+
 #include <QObject>
 #include <QStringList>
 #include <memory>
@@ -45,6 +47,7 @@ public:
 private:
     bool CarryOutShellCommand(const CommandLineInfo &info);
 
+    CatalogueMasterTypeLookup m_masterTypeLookup;
     std::unique_ptr<CRixDoc> m_document;
     std::unique_ptr<CMainFrame> m_mainFrame;
     QString m_strAppPath;

@@ -161,6 +161,8 @@ void CMainFrame::CreateActions()
     AddHandler(EditCopy, [this] { EditCommand("copy"); });
     AddHandler(EditPaste, [this] { EditCommand("paste"); });
 
+    AddHandler(ChooseMasterType, [this] { OnChooseMasterType(); });
+
     Action(ViewToolBar)->setCheckable(true);
     Action(ViewToolBar)->setChecked(true);
     AddHandler(ViewToolBar, [this] { m_toolBar->setVisible(Action(ViewToolBar)->isChecked()); });
@@ -301,6 +303,14 @@ void CMainFrame::OnLanguageSwitched()
     UpdateTitle();
     m_leftView->FillTree();
     statusBar()->showMessage(LoadTranslatedString(57345));
+}
+
+void CMainFrame::OnChooseMasterType()
+{
+    m_leftView->AddMaster();
+    if (CFormView *view = RightView())
+        view->OnInitialUpdate();
+    UpdateCommandStates();
 }
 
 bool CMainFrame::OpenDocumentFile(const QString &path)

@@ -62,6 +62,7 @@ private:
     void UpdateRecentFiles();
     void OnLanguageSwitched();
     void EditCommand(const char *slot);
+    void OnChooseMasterType();
 
     CRixDoc *m_document;
     CMySplitterWnd *m_splitter = nullptr;

@@ -220,40 +220,8 @@ bool CMasterOverview::saveControls()
     CConfigData candidate = document->GetConfig();
 
     candidate.DataSource = takeIndex(list(ids::SourceList), candidate.DataSource);
-
-    // Pulse factor. With an NMEA source the field is disabled and unused: a
-    // value that cannot be taken there leaves the record's value alone.
-    const QString pulseLabel = textOf(Control(ids::PulseLabel));
-    const QString pulseText = edit(ids::PulseEdit)->text();
-    const TypedNumber pulse = ParseTypedNumber(pulseText);
-    const Range pulseCapacity = PulseFactorCapacity(candidate);
-    const bool pulseFits = pulse.status == TypedNumber::Ok && pulse.value >= pulseCapacity.low
-        && pulse.value <= pulseCapacity.high;
-    if (candidate.DataSource != 1) {
-        if (pulse.status != TypedNumber::Ok) {
-            refuse(ids::PulseEdit, NumberRefusal(pulse, pulseLabel, pulseText));
-            return false;
-        }
-        SetPulseFactorValue(candidate, pulse.value);
-    } else if (pulseFits) {
-        SetPulseFactorValue(candidate, pulse.value);
-    }
-
-    clampThresholdText();
-    const QString thresholdLabel = textOf(Control(ids::ThresholdLabel));
-    const QString thresholdText = edit(ids::ThresholdEdit)->text();
-    const TypedNumber threshold = ParseTypedNumber(thresholdText);
-    if (threshold.status != TypedNumber::Ok) {
-        refuse(ids::ThresholdEdit, NumberRefusal(threshold, thresholdLabel, thresholdText));
+    if (!takePulseFactor(candidate) || !takeThreshold(candidate))
         return false;
-    }
-    if (const std::optional<Range> capacity = ThresholdCapacity(candidate);
-        capacity && !(threshold.value >= capacity->low && threshold.value <= capacity->high)) {
-        refuse(ids::ThresholdEdit, CapacityRefusal(thresholdLabel, thresholdText, *capacity));
-        return false;
-    }
-    candidate.WarnThreshold = threshold.value;
-
     candidate.WarnMode = takeIndex(list(ids::WarnModeList), candidate.WarnMode);
     candidate.BuzzerActive = qobject_cast<QCheckBox *>(Control(ids::Buzzer))->isChecked() ? 1 : 0;
     candidate.DataSource2 = takeIndex(list(ids::Source2List), candidate.DataSource2);
@@ -266,23 +234,63 @@ bool CMasterOverview::saveControls()
     candidate.TimeFormat = takeIndex(list(ids::TimeList), candidate.TimeFormat);
     candidate.DepthUnit = takeIndex(list(ids::DepthList), candidate.DepthUnit);
 
-    if (candidate.DataSource != 1) {
-        const QString limits = CheckPulseFactorLimits(candidate, pulse.value, pulseLabel);
-        if (!limits.isEmpty()) {
-            refuse(ids::PulseEdit, limits);
-            return false;
-        }
-        if (!pulseFits) {
-            refuse(ids::PulseEdit, CapacityRefusal(pulseLabel, pulseText, pulseCapacity));
-            return false;
-        }
-    }
-
     m_work = candidate;
     if (!SameUserSettings(candidate, document->GetConfig())) {
         document->GetConfig() = candidate;
         document->SetModifiedFlag(true);
     }
+    return true;
+}
+
+bool CMasterOverview::takePulseFactor(CConfigData &candidate)
+{
+    // A type without pulse factor hides the field: nothing to take.
+    if (Control(ids::PulseEdit)->isHidden())
+        return true;
+    const QString label = textOf(Control(ids::PulseLabel));
+    const QString text = edit(ids::PulseEdit)->text();
+    const TypedNumber typed = ParseTypedNumber(text);
+    const Range capacity = PulseFactorCapacity(candidate);
+    const bool fits = typed.status == TypedNumber::Ok && typed.value >= capacity.low && typed.value <= capacity.high;
+
+    // An NMEA source disables the field: a value that cannot be taken there
+    // leaves the record's value alone.
+    if (candidate.DataSource == 1) {
+        if (fits)
+            SetPulseFactorValue(candidate, typed.value);
+        return true;
+    }
+    QString refusal = NumberRefusal(typed, label, text);
+    if (refusal.isEmpty())
+        refusal = CheckPulseFactorLimits(candidate, typed.value, label);
+    if (refusal.isEmpty() && !fits)
+        refusal = CapacityRefusal(label, text, capacity);
+    if (!refusal.isEmpty()) {
+        refuse(ids::PulseEdit, refusal);
+        return false;
+    }
+    SetPulseFactorValue(candidate, typed.value);
+    return true;
+}
+
+bool CMasterOverview::takeThreshold(CConfigData &candidate)
+{
+    // A synchroniser has no warning threshold.
+    if (Control(ids::ThresholdEdit)->isHidden())
+        return true;
+    clampThresholdText();
+    const QString label = textOf(Control(ids::ThresholdLabel));
+    const QString text = edit(ids::ThresholdEdit)->text();
+    const TypedNumber typed = ParseTypedNumber(text);
+    QString refusal = NumberRefusal(typed, label, text);
+    const std::optional<Range> capacity = ThresholdCapacity(candidate);
+    if (refusal.isEmpty() && capacity && !(typed.value >= capacity->low && typed.value <= capacity->high))
+        refusal = CapacityRefusal(label, text, *capacity);
+    if (!refusal.isEmpty()) {
+        refuse(ids::ThresholdEdit, refusal);
+        return false;
+    }
+    candidate.WarnThreshold = typed.value;
     return true;
 }
 

@@ -48,6 +48,8 @@ private:
     void fillSourceList();
     void loadControls();
     bool saveControls();
+    bool takePulseFactor(CConfigData &candidate);
+    bool takeThreshold(CConfigData &candidate);
     void clampThresholdText();
     void refuse(int fieldId, const QString &message);
     void onSourceSelected(int index);

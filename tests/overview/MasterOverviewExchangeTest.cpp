@@ -351,6 +351,34 @@ private slots:
         QVERIFY(!QFile::exists(m_home.filePath("p.rix")));
     }
 
+    // A field the type hides cannot be corrected, so it never blocks leaving.
+    void hiddenFieldsAreLeftAlone_data()
+    {
+        QTest::addColumn<MasterKind>("kind");
+        QTest::newRow("synchroniser: no threshold") << synchroniser();
+        QTest::newRow("no known kind: no pulse factor") << instrumentOfNoKnownKind();
+    }
+    void hiddenFieldsAreLeftAlone()
+    {
+        QFETCH(MasterKind, kind);
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, kind);
+        CConfigData &c = document.GetConfig();
+        c.WarnThreshold = -7; // below what a register gauge holds
+        c.UseMinMax = 1;
+        c.KValueMin = 10;
+        c.KValueMax = 20;
+        c.KValue = 99.25; // over the limits
+        c.MValue = 15.5;
+        auto form = openForm(document);
+        const QString before = settingsOf(c);
+        QVERIFY(form->CanLeave());
+        QCOMPARE(settingsOf(c), before);
+        QVERIFY(!document.IsModified());
+        QCOMPARE(messages.count(), 0);
+    }
+
     void leavingUnchangedChangesNothing()
     {
         CRixDoc document;
