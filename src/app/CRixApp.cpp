@@ -2,7 +2,10 @@
 
 #include "Language.h"
 #include "SettingsStore.h"
+#include "UserMessages.h"
 #include "frame/CMainFrame.h"
+#include "frame/DemoGauge.h"
+#include "frame/GaugeTransferCommands.h"
 #include "model/CRixDoc.h"
 #include "model/MasterTypeLookup.h"
 
@@ -52,6 +55,7 @@ CRixApp::~CRixApp()
 {
     m_mainFrame.reset();
     m_document.reset();
+    m_demo.reset();
     if (&DefaultMasterTypeLookup() == &m_masterTypeLookup)
         SetDefaultMasterTypeLookup(nullptr);
 }
@@ -76,8 +80,20 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
     // Loading a project looks its master type up in the catalogue.
     SetDefaultMasterTypeLookup(&m_masterTypeLookup);
 
+    if (info.demo) {
+        // The session's port points at the simulated gauge; the stored
+        // settings stay as they are.
+        m_demo = std::make_unique<DemoGauge>();
+        QString error;
+        if (!m_demo->Start(&error)) {
+            user_messages::show(LoadTranslatedString(5362).arg(error), user_messages::Icon::Error);
+            m_demo.reset();
+        }
+    }
+
     m_document = std::make_unique<CRixDoc>();
     m_mainFrame = std::make_unique<CMainFrame>(m_document.get());
+    m_mainFrame->GaugeCommands().SetDemoGauge(m_demo.get());
 
     if (!CarryOutShellCommand(info)) {
         *exitCode = 1;
