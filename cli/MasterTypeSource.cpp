@@ -7,8 +7,7 @@ namespace cli {
 MasterTypeInfo LookUpMasterType(int id, const QString &cataloguePath)
 {
     CMasterTypeSelection selection;
-    if (!cataloguePath.isEmpty())
-        return MasterTypeInfo(); // INTERIM until the catalogue takes a path
+    selection.SetDatabasePath(cataloguePath); // empty: the settings' catalogue
     selection.FetchById(id);
     return selection.Result();
 }

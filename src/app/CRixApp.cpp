@@ -3,11 +3,11 @@
 #include "Language.h"
 #include "SettingsStore.h"
 #include "UserMessages.h"
+#include "catalogue/CatalogueMasterTypeLookup.h"
 #include "frame/CMainFrame.h"
 #include "frame/DemoGauge.h"
 #include "frame/GaugeTransferCommands.h"
 #include "model/CRixDoc.h"
-#include "model/MasterTypeLookup.h"
 
 #include <cstdio>
 
@@ -56,8 +56,6 @@ CRixApp::~CRixApp()
     m_mainFrame.reset();
     m_document.reset();
     m_demo.reset();
-    if (&DefaultMasterTypeLookup() == &m_masterTypeLookup)
-        SetDefaultMasterTypeLookup(nullptr);
 }
 
 bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
@@ -77,8 +75,8 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
         return false;
     }
     m_started = true;
-    // Loading a project looks its master type up in the catalogue.
-    SetDefaultMasterTypeLookup(&m_masterTypeLookup);
+    // Opened projects take their master type from the catalogue.
+    InstallCatalogueMasterTypeLookup();
 
     if (info.demo) {
         // The session's port points at the simulated gauge; the stored

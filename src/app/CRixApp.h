@@ -2,8 +2,6 @@
 // The application object of the desktop program: reads the command line,
 // loads the language, makes the one document with its main window, carries
 // out the shell command and stores the language at exit.
-#include "catalogue/CatalogueMasterTypeLookup.h"
-
 #include <QObject>
 #include <QStringList>
 #include <memory>
@@ -50,7 +48,6 @@ public:
 private:
     bool CarryOutShellCommand(const CommandLineInfo &info);
 
-    CatalogueMasterTypeLookup m_masterTypeLookup;
     std::unique_ptr<DemoGauge> m_demo;
     std::unique_ptr<CRixDoc> m_document;
     std::unique_ptr<CMainFrame> m_mainFrame;
