@@ -1,7 +1,7 @@
 #include "CMainFrame.h"
 
 #include "CommandIds.h"
-#include "CommunicationSettings.h"
+#include "StoredLineSelectors.h"
 #include "GaugeTransferCommands.h"
 #include "MainMenu.h"
 #include "ProjectFileCommands.h"
@@ -61,7 +61,7 @@ const ActionInfo actionInfos[] = {
     {ReadGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
     {WriteGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
     {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
-    {CommunicationOptions, "actionCommunicationSettings", QKeySequence::UnknownKey},
+    {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
     {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
 };
 
@@ -170,7 +170,7 @@ void CMainFrame::CreateActions()
     AddHandler(EditPaste, [this] { EditCommand("paste"); });
 
     AddHandler(ChooseMasterType, [this] { OnChooseMasterType(); });
-    AddHandler(CommunicationOptions, [this] { OnCommunicationSettings(); });
+    AddHandler(CommunicationSettings, [this] { OnCommunicationSettings(); });
     AddHandler(AppAbout, [this] {
         CAboutDlg about(this);
         about.exec();
@@ -331,7 +331,7 @@ void CMainFrame::OnChooseMasterType()
 
 void CMainFrame::OnCommunicationSettings()
 {
-    CommunicationSettings settings = CommunicationSettings::Load();
+    StoredLineSelectors settings = StoredLineSelectors::Load();
     COptionsDlg options(this);
     options.setComPortName(settings.PortName());
     if (options.exec() != QDialog::Accepted)

@@ -21,7 +21,7 @@ constexpr int EditPaste = 57637;
 constexpr int ViewToolBar = 59392;
 constexpr int ViewStatusBar = 59393;
 
-constexpr int CommunicationOptions = 32771;
+constexpr int CommunicationSettings = 32771;
 constexpr int ChooseMasterType = 32772;
 constexpr int ReadGauge = 32776;
 constexpr int WriteGauge = 32777;

@@ -18,7 +18,7 @@ const std::vector<Popup> &MenuBar()
         {5312, {EditUndo, Separator, EditCut, EditCopy, EditPaste}},
         {5317, {ViewToolBar, ViewStatusBar}},
         {5320, {ChooseMasterType, Separator, ReadGauge, WriteGauge, Separator, Diagnostics, Separator,
-                CommunicationOptions}},
+                CommunicationSettings}},
         {5326, {AppAbout}},
     };
     return menu;
@@ -27,7 +27,7 @@ const std::vector<Popup> &MenuBar()
 const std::vector<int> &ContextMenu()
 {
     static const std::vector<int> menu = {ReadGauge, WriteGauge, Separator, ChooseMasterType, Separator,
-                                          CommunicationOptions};
+                                          CommunicationSettings};
     return menu;
 }
 
@@ -54,7 +54,7 @@ static const std::map<int, std::pair<int, int>> &texts()
         {ReadGauge, {5322, 5347}},
         {WriteGauge, {5323, 5348}},
         {Diagnostics, {5324, 5349}},
-        {CommunicationOptions, {5325, 5350}},
+        {CommunicationSettings, {5325, 5350}},
         {AppAbout, {5327, 5351}},
     };
     return table;

@@ -11,7 +11,7 @@
 #include "common/TestRegistry.h"
 #include "frame/CMainFrame.h"
 #include "frame/CommandIds.h"
-#include "frame/CommunicationSettings.h"
+#include "frame/StoredLineSelectors.h"
 #include "model/CRixDoc.h"
 
 #include <QComboBox>
@@ -65,7 +65,7 @@ private slots:
             dialog->accept();
             chosenDevice = dialog->devicePath();
         });
-        f.trigger(CommunicationOptions);
+        f.trigger(CommunicationSettings);
         QVERIFY(!chosenEntry.isEmpty());
         QCOMPARE(settings_store::readString("Directories", "DBase", QString()), database);
         QCOMPARE(settings_store::readInt("Communication", "Port", -1), PortNumberFromName(chosenEntry, 0));
@@ -84,7 +84,7 @@ private slots:
             dialog->databaseEdit()->setText(QStringLiteral("/elsewhere.sqlite"));
             dialog->reject();
         });
-        f.trigger(CommunicationOptions);
+        f.trigger(CommunicationSettings);
         for (const char *entry : {"Port", "Baudrate", "Databits", "Parity", "Stopbits", "Device"})
             QVERIFY2(!settings_store::contains("Communication", entry), entry);
         QVERIFY(!settings_store::contains("Directories", "DBase"));
@@ -99,7 +99,7 @@ private slots:
             languages->setCurrentIndex(languages->findText(QStringLiteral("German")));
             dialog->accept();
         });
-        f.trigger(CommunicationOptions);
+        f.trigger(CommunicationSettings);
         QCOMPARE(f.treeTexts(), QStringList{LoadTranslatedString(1010)});
         QVERIFY(f.treeTexts().first() != QStringLiteral("Project"));
         // The language chosen is stored at exit.

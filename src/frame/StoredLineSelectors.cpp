@@ -1,12 +1,12 @@
-#include "CommunicationSettings.h"
+#include "StoredLineSelectors.h"
 
 #include "app/SettingsStore.h"
 
 static const QString Section = QStringLiteral("Communication");
 
-CommunicationSettings CommunicationSettings::Load()
+StoredLineSelectors StoredLineSelectors::Load()
 {
-    CommunicationSettings s;
+    StoredLineSelectors s;
     s.baudrate = settings_store::readInt(Section, QStringLiteral("Baudrate"), 0);
     s.databits = settings_store::readInt(Section, QStringLiteral("Databits"), 1);
     s.parity = settings_store::readInt(Section, QStringLiteral("Parity"), 2);
@@ -16,7 +16,7 @@ CommunicationSettings CommunicationSettings::Load()
     return s;
 }
 
-void CommunicationSettings::Store() const
+void StoredLineSelectors::Store() const
 {
     settings_store::writeInt(Section, QStringLiteral("Baudrate"), baudrate);
     settings_store::writeInt(Section, QStringLiteral("Databits"), databits);
@@ -26,7 +26,7 @@ void CommunicationSettings::Store() const
     settings_store::writeString(Section, QStringLiteral("Device"), device);
 }
 
-QString CommunicationSettings::PortName() const
+QString StoredLineSelectors::PortName() const
 {
     return QStringLiteral("COM%1").arg(port);
 }

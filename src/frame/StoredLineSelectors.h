@@ -3,7 +3,7 @@
 // (section "Communication"), and the port number a port name carries.
 #include <QString>
 
-struct CommunicationSettings
+struct StoredLineSelectors
 {
     int baudrate = 0;
     int databits = 1;
@@ -12,7 +12,7 @@ struct CommunicationSettings
     int stopbits = 0;
     QString device; // the chosen device path; empty: the port number decides
 
-    static CommunicationSettings Load();
+    static StoredLineSelectors Load();
     // Writes Baudrate, Databits, Parity, Port and Stopbits, in this order,
     // and the device path.
     void Store() const;
