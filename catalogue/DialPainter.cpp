@@ -92,8 +92,11 @@ QImage PaintDial(const DialSpec &spec, int side)
     numbers.setPixelSize(qMax(7, side / 13));
     numbers.setBold(true);
     p.setFont(numbers);
-    for (double v = spec.scaleMin; v <= spec.scaleMax + 1e-9; v += step / 2) {
-        const bool major = std::fmod(std::abs(v - spec.scaleMin), step) < 1e-9;
+    // Ticks on multiples of half a step, so that zero always carries a number.
+    const double first = std::ceil(spec.scaleMin / (step / 2)) * (step / 2);
+    for (double v = first; v <= spec.scaleMax + 1e-9; v += step / 2) {
+        const double steps = v / step;
+        const bool major = std::abs(steps - std::round(steps)) < 1e-9;
         const double a = angleOf(v);
         p.setPen(QPen(Marking, major ? side / 60.0 : side / 120.0));
         p.drawLine(polar(c, face - 1, a), polar(c, face - (major ? side / 10.0 : side / 18.0), a));

@@ -20,8 +20,6 @@ CREATE TABLE [RixData] (
     [OScaleMax]          TEXT,
     [IScaleMin]          TEXT,                -- inner scale, lower and upper end
     [IScaleMax]          TEXT,
-    [Picture]            BLOB,                -- 92 bytes (not interpreted), then a
-                                              -- BITMAPINFOHEADER, colour table, bits
     [SignalInput]        TEXT,                -- description of the signal inputs
     [FreqInputs]         INTEGER,             -- number of frequency inputs (1 or 2)
     [ScaleMin]           INTEGER,             -- scale ends in display units
@@ -32,7 +30,10 @@ CREATE TABLE [RixData] (
     [K-Wert_Min]         REAL,                -- pulse factor limits
     [K-Wert_Max]         REAL,
     [K-Wert_Unit]        TEXT,                -- unit of the pulse factor
-    [UseMinMax]          INTEGER              -- 1: the pulse factor limits apply
+    [UseMinMax]          INTEGER,             -- 1: the pulse factor limits apply
+    -- Last, so that listing the table never reads through the pictures.
+    [Picture]            BLOB                 -- 92 bytes (not interpreted), then a
+                                              -- BITMAPINFOHEADER, colour table, bits
 );
 
 -- One row per sensor characteristic.

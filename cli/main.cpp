@@ -2,6 +2,7 @@
 
 #include "app/Language.h"
 #include "app/SettingsStore.h"
+#include "catalogue/CatalogueMasterTypeLookup.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -48,6 +49,8 @@ int main(int argc, char **argv)
     settings_store::setApplicationName(QStringLiteral("skaleron"));
     // Reasons on stderr are in English whatever the desktop program shows.
     CLanguage::instance().LoadPackQuietly(QString::fromLatin1(DefaultLanguageLibrary));
+    // Projects loaded here take their master type from the catalogue.
+    InstallCatalogueMasterTypeLookup();
 
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {

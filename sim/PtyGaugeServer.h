@@ -32,12 +32,14 @@ public:
     // Opens the pseudo-terminal and starts serving it.
     bool start(QString *error = nullptr);
     void stop();
-    bool running() const { return m_thread.joinable(); }
 
     // The device the program opens (/dev/pts/N).
     QString devicePath() const { return m_device; }
     // A symbolic link to the device (replacing a link already there).
     bool makeLink(const QString &linkPath, QString *error = nullptr);
+
+    // The line speed the program set on the device (9600 when unknown).
+    int deviceBaud() const;
 
     // Reads or changes the gauge state and faults under the server's lock.
     void withState(const std::function<void(GaugeSimState &, QVector<SimFault> &)> &fn);

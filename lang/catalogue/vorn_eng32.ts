@@ -39,5 +39,17 @@
         <source>The Access file "%1" could not be read: %2</source>
         <translation>The Access file "%1" could not be read: %2</translation>
     </message>
+    <message id="5209">
+        <source>"%1" exists already. Choose a new file for the converted catalogue.</source>
+        <translation>"%1" exists already. Choose a new file for the converted catalogue.</translation>
+    </message>
+    <message id="5210">
+        <source>"%1" holds neither the table "RixData" nor the table "SensorTabelle".</source>
+        <translation>"%1" holds neither the table "RixData" nor the table "SensorTabelle".</translation>
+    </message>
+    <message id="5211">
+        <source>The catalogue "%1" could not be written: %2</source>
+        <translation>The catalogue "%1" could not be written: %2</translation>
+    </message>
 </context>
 </TS>

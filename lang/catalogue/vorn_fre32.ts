@@ -39,5 +39,17 @@
         <source>The Access file "%1" could not be read: %2</source>
         <translation>Le fichier Access "%1" n'a pas pu être lu : %2</translation>
     </message>
+    <message id="5209">
+        <source>"%1" exists already. Choose a new file for the converted catalogue.</source>
+        <translation>"%1" existe déjà. Choisissez un nouveau fichier pour le catalogue converti.</translation>
+    </message>
+    <message id="5210">
+        <source>"%1" holds neither the table "RixData" nor the table "SensorTabelle".</source>
+        <translation>"%1" ne contient ni la table "RixData" ni la table "SensorTabelle".</translation>
+    </message>
+    <message id="5211">
+        <source>The catalogue "%1" could not be written: %2</source>
+        <translation>Le catalogue "%1" n'a pas pu être écrit : %2</translation>
+    </message>
 </context>
 </TS>

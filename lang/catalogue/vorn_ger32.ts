@@ -39,5 +39,17 @@
         <source>The Access file "%1" could not be read: %2</source>
         <translation>Die Access-Datei "%1" konnte nicht gelesen werden: %2</translation>
     </message>
+    <message id="5209">
+        <source>"%1" exists already. Choose a new file for the converted catalogue.</source>
+        <translation>"%1" existiert bereits. Wählen Sie eine neue Datei für den umgewandelten Katalog.</translation>
+    </message>
+    <message id="5210">
+        <source>"%1" holds neither the table "RixData" nor the table "SensorTabelle".</source>
+        <translation>"%1" enthält weder die Tabelle "RixData" noch die Tabelle "SensorTabelle".</translation>
+    </message>
+    <message id="5211">
+        <source>The catalogue "%1" could not be written: %2</source>
+        <translation>Der Katalog "%1" konnte nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 </TS>

@@ -203,5 +203,37 @@
         <source>Show the program's version</source>
         <translation>Show the program's version</translation>
     </message>
+    <message id="5355">
+        <source>Reading the configuration from the gauge</source>
+        <translation>Reading the configuration from the gauge</translation>
+    </message>
+    <message id="5356">
+        <source>Writing the configuration to the gauge</source>
+        <translation>Writing the configuration to the gauge</translation>
+    </message>
+    <message id="5357">
+        <source>Presetting the counter of the gauge</source>
+        <translation>Presetting the counter of the gauge</translation>
+    </message>
+    <message id="5358">
+        <source>Step %1 of %2: %3</source>
+        <translation>Step %1 of %2: %3</translation>
+    </message>
+    <message id="5359">
+        <source>Stopping after the present step...</source>
+        <translation>Stopping after the present step...</translation>
+    </message>
+    <message id="5360">
+        <source>The transfer was cancelled. The steps finished before the cancel have taken effect.</source>
+        <translation>The transfer was cancelled. The steps finished before the cancel have taken effect.</translation>
+    </message>
+    <message id="5361">
+        <source>Connecting to the gauge...</source>
+        <translation>Connecting to the gauge...</translation>
+    </message>
+    <message id="5362">
+        <source>The demo gauge could not be started: %1</source>
+        <translation>The demo gauge could not be started: %1</translation>
+    </message>
 </context>
 </TS>

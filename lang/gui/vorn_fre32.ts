@@ -203,5 +203,37 @@
         <source>Show the program's version</source>
         <translation>Afficher la version du programme</translation>
     </message>
+    <message id="5355">
+        <source>Reading the configuration from the gauge</source>
+        <translation>Lecture de la configuration depuis l'instrument</translation>
+    </message>
+    <message id="5356">
+        <source>Writing the configuration to the gauge</source>
+        <translation>Écriture de la configuration dans l'instrument</translation>
+    </message>
+    <message id="5357">
+        <source>Presetting the counter of the gauge</source>
+        <translation>Réglage du compteur de l'instrument</translation>
+    </message>
+    <message id="5358">
+        <source>Step %1 of %2: %3</source>
+        <translation>Étape %1 sur %2 : %3</translation>
+    </message>
+    <message id="5359">
+        <source>Stopping after the present step...</source>
+        <translation>Arrêt après l'étape en cours...</translation>
+    </message>
+    <message id="5360">
+        <source>The transfer was cancelled. The steps finished before the cancel have taken effect.</source>
+        <translation>Le transfert a été annulé. Les étapes terminées avant l'annulation ont pris effet.</translation>
+    </message>
+    <message id="5361">
+        <source>Connecting to the gauge...</source>
+        <translation>Connexion à l'instrument...</translation>
+    </message>
+    <message id="5362">
+        <source>The demo gauge could not be started: %1</source>
+        <translation>L'instrument de démonstration n'a pas pu être démarré : %1</translation>
+    </message>
 </context>
 </TS>

@@ -203,5 +203,37 @@
         <source>Show the program's version</source>
         <translation>Die Programmversion anzeigen</translation>
     </message>
+    <message id="5355">
+        <source>Reading the configuration from the gauge</source>
+        <translation>Konfiguration wird vom Messgerät gelesen</translation>
+    </message>
+    <message id="5356">
+        <source>Writing the configuration to the gauge</source>
+        <translation>Konfiguration wird zum Messgerät geschrieben</translation>
+    </message>
+    <message id="5357">
+        <source>Presetting the counter of the gauge</source>
+        <translation>Zähler des Messgeräts wird eingestellt</translation>
+    </message>
+    <message id="5358">
+        <source>Step %1 of %2: %3</source>
+        <translation>Schritt %1 von %2: %3</translation>
+    </message>
+    <message id="5359">
+        <source>Stopping after the present step...</source>
+        <translation>Wird nach dem laufenden Schritt angehalten...</translation>
+    </message>
+    <message id="5360">
+        <source>The transfer was cancelled. The steps finished before the cancel have taken effect.</source>
+        <translation>Die Übertragung wurde abgebrochen. Die vor dem Abbruch beendeten Schritte sind wirksam.</translation>
+    </message>
+    <message id="5361">
+        <source>Connecting to the gauge...</source>
+        <translation>Verbindung zum Messgerät wird aufgebaut...</translation>
+    </message>
+    <message id="5362">
+        <source>The demo gauge could not be started: %1</source>
+        <translation>Das Demo-Messgerät konnte nicht gestartet werden: %1</translation>
+    </message>
 </context>
 </TS>

@@ -2,7 +2,11 @@
 
 #include "Language.h"
 #include "SettingsStore.h"
+#include "UserMessages.h"
+#include "catalogue/CatalogueMasterTypeLookup.h"
 #include "frame/CMainFrame.h"
+#include "frame/DemoGauge.h"
+#include "frame/GaugeTransferCommands.h"
 #include "model/CRixDoc.h"
 
 #include <cstdio>
@@ -51,6 +55,7 @@ CRixApp::~CRixApp()
 {
     m_mainFrame.reset();
     m_document.reset();
+    m_demo.reset();
 }
 
 bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
@@ -70,9 +75,23 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
         return false;
     }
     m_started = true;
+    // Opened projects take their master type from the catalogue.
+    InstallCatalogueMasterTypeLookup();
+
+    if (info.demo) {
+        // The session's port points at the simulated gauge; the stored
+        // settings stay as they are.
+        m_demo = std::make_unique<DemoGauge>();
+        QString error;
+        if (!m_demo->Start(&error)) {
+            user_messages::show(LoadTranslatedString(5362).arg(error), user_messages::Icon::Error);
+            m_demo.reset();
+        }
+    }
 
     m_document = std::make_unique<CRixDoc>();
     m_mainFrame = std::make_unique<CMainFrame>(m_document.get());
+    m_mainFrame->GaugeCommands().SetDemoGauge(m_demo.get());
 
     if (!CarryOutShellCommand(info)) {
         *exitCode = 1;

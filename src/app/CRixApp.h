@@ -7,6 +7,7 @@
 #include <memory>
 
 class CMainFrame;
+class DemoGauge;
 class CRixDoc;
 
 // What the command line asks for.
@@ -39,12 +40,15 @@ public:
 
     CRixDoc *Document() const { return m_document.get(); }
     CMainFrame *MainFrame() const { return m_mainFrame.get(); }
+    // The simulated gauge of "--demo", or nullptr.
+    DemoGauge *Demo() const { return m_demo.get(); }
     // m_strAppPath: the application folder, ending in a separator.
     QString AppPath() const { return m_strAppPath; }
 
 private:
     bool CarryOutShellCommand(const CommandLineInfo &info);
 
+    std::unique_ptr<DemoGauge> m_demo;
     std::unique_ptr<CRixDoc> m_document;
     std::unique_ptr<CMainFrame> m_mainFrame;
     QString m_strAppPath;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QSqlError>
+#include <QStringList>
 
 CCatalogueRecordset::CCatalogueRecordset(const catalogue_schema::Table &table, CatalogueConnection::Mode mode)
     : m_table(table), m_mode(mode)
@@ -29,7 +30,8 @@ bool CCatalogueRecordset::Open()
 {
     Close();
     m_error.clear();
-    if (!m_connection.open(GetDefaultDBName(), m_table, m_mode)) {
+    const QString path = m_pathOverride.isEmpty() ? GetDefaultDBName() : m_pathOverride;
+    if (!m_connection.open(path, m_table, m_mode)) {
         m_error = m_connection.errorText();
         return false;
     }
@@ -59,7 +61,7 @@ bool CCatalogueRecordset::Requery()
 {
     if (!m_query)
         return false;
-    m_queryText = QStringLiteral("SELECT %1 FROM %2").arg(catalogue_schema::SelectList(m_table), GetDefaultSQL());
+    m_queryText = QStringLiteral("SELECT %1 FROM %2").arg(selectList(), GetDefaultSQL());
     if (!m_strFilter.isEmpty())
         m_queryText += QStringLiteral(" WHERE ") + m_strFilter;
     if (!m_strSort.isEmpty())
@@ -74,6 +76,31 @@ bool CCatalogueRecordset::Requery()
     const bool ok = fetchCurrent(m_query->next());
     m_atFirst = ok && !m_eof;
     return ok;
+}
+
+bool CCatalogueRecordset::ReadColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row)
+{
+    if (!IsOpen())
+        return false;
+    QStringList names;
+    for (const QString &c : columns)
+        names << QStringLiteral("[%1]").arg(c);
+    QString text = QStringLiteral("SELECT %1 FROM %2").arg(names.join(QStringLiteral(", ")), GetDefaultSQL());
+    if (!m_strFilter.isEmpty())
+        text += QStringLiteral(" WHERE ") + m_strFilter;
+    if (!m_strSort.isEmpty())
+        text += QStringLiteral(" ORDER BY ") + m_strSort;
+    QSqlQuery query(m_connection.database());
+    query.setForwardOnly(true);
+    const bool ok = query.exec(text);
+    while (ok && query.next())
+        row(query);
+    if (!ok || query.lastError().isValid()) {
+        m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()),
+                                                 query.lastError().text());
+        return false;
+    }
+    return true;
 }
 
 bool CCatalogueRecordset::fetchCurrent(bool moved)
@@ -139,7 +166,28 @@ QString CCatalogueRecordset::TextValue(int column) const
     return m_query->value(column).toString();
 }
 
+// Binary columns are not cached: the walk selects the row's id in their
+// place (the driver would otherwise copy every picture of every row), and the
+// value is read when asked for.
+QString CCatalogueRecordset::selectList() const
+{
+    QStringList names;
+    for (const catalogue_schema::Column &c : m_table.columns) {
+        names << (c.kind == catalogue_schema::ColumnKind::Binary ? QStringLiteral("rowid")
+                                                                 : QStringLiteral("[%1]").arg(QLatin1String(c.name)));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 QByteArray CCatalogueRecordset::BinaryValue(int column) const
 {
-    return m_query->value(column).toByteArray();
+    if (!m_query || !m_query->isValid())
+        return QByteArray();
+    QSqlQuery read(m_connection.database());
+    read.prepare(QStringLiteral("SELECT [%1] FROM %2 WHERE rowid = ?")
+                     .arg(QLatin1String(m_table.columns[column].name), GetDefaultSQL()));
+    read.bindValue(0, m_query->value(column));
+    if (!read.exec() || !read.next())
+        return QByteArray();
+    return read.value(0).toByteArray();
 }

@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 class CCatalogueRecordset
@@ -21,6 +22,9 @@ public:
     // The database path (from the settings) and the table in brackets.
     virtual QString GetDefaultDBName() const = 0;
     QString GetDefaultSQL() const;
+    // Another database than the settings name (tools that take a path);
+    // empty: the settings' path.
+    void SetDatabasePath(const QString &path) { m_pathOverride = path; }
 
     // Opens the database and runs the query with the current filter and sort.
     // On failure the reason for the user is in ErrorText().
@@ -45,6 +49,12 @@ public:
     // may write; the bound members keep their values.
     void ReleaseResult();
 
+    // Walks the rows of the current filter and sort reading only the named
+    // columns (a list that shows a few columns need not convert all of them);
+    // row() gets the values in the order named. The bound members are not
+    // touched. False on an engine error (ErrorText()).
+    bool ReadColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row);
+
     QString ErrorText() const { return m_error; }
     QString DatabasePath() const { return m_connection.path(); }
     // The query text of the last requery, for diagnostics.
@@ -68,11 +78,13 @@ protected:
 
 private:
     bool fetchCurrent(bool moved);
+    QString selectList() const;
 
     const catalogue_schema::Table &m_table;
     CatalogueConnection::Mode m_mode;
     CatalogueConnection m_connection;
     std::unique_ptr<QSqlQuery> m_query;
+    QString m_pathOverride;
     QString m_queryText;
     QString m_error;
     bool m_bof = true;

@@ -67,17 +67,17 @@ bool CMasterTypeSelection::ListRows(QVector<MasterTypeRow> &rows)
     if (!EnsureOpen())
         return false;
     m_recordset.m_strFilter.clear();
-    if (!m_recordset.Requery()) {
+    // All rows in table order; only the listed columns are read.
+    const bool ok = m_recordset.ReadColumns({QStringLiteral("Description"), QStringLiteral("LCD"), QStringLiteral("ID")},
+                                            [&rows](const QSqlQuery &q) {
+                                                rows.append({q.value(0).toString(), q.value(1).toString(),
+                                                             q.value(2).toInt()});
+                                            });
+    if (!ok) {
+        rows.clear();
         user_messages::show(m_recordset.ErrorText(), user_messages::Icon::None, user_messages::Buttons::Ok);
-        return false;
     }
-    if (!(m_recordset.IsBOF() && m_recordset.IsEOF()))
-        m_recordset.MoveFirst();
-    while (!m_recordset.IsEOF()) {
-        rows.append({m_recordset.m_Description, m_recordset.m_LCD, m_recordset.m_ID});
-        m_recordset.MoveNext();
-    }
-    return true;
+    return ok;
 }
 
 MasterTypeInfo CMasterTypeSelection::Result() const

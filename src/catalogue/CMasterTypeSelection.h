@@ -34,6 +34,8 @@ public:
     void Close() { m_recordset.Close(); }
 
     CDaoMasterDBase &Recordset() { return m_recordset; }
+    // Reads another catalogue than the settings name.
+    void SetDatabasePath(const QString &path) { m_recordset.SetDatabasePath(path); }
 
     bool Found = false;
     int SelectedId = -1;

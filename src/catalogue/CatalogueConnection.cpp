@@ -45,6 +45,7 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
     close();
     m_path = path;
     m_error.clear();
+    m_tableMissing = false;
     m_access = access_file::IsAccessPath(path);
     if (!QFileInfo(path).isFile()) {
         m_error = LoadTranslatedString(5200).arg(QDir::toNativeSeparators(path));
@@ -85,7 +86,10 @@ bool CatalogueConnection::openAccess(const catalogue_schema::Table &table)
     }
     access_file::Table data;
     if (!file.readTable(QLatin1String(table.name), data)) {
-        m_error = LoadTranslatedString(5202).arg(QDir::toNativeSeparators(m_path), QLatin1String(table.name));
+        m_tableMissing = !file.tableNames().contains(QLatin1String(table.name), Qt::CaseInsensitive);
+        m_error = m_tableMissing
+            ? LoadTranslatedString(5202).arg(QDir::toNativeSeparators(m_path), QLatin1String(table.name))
+            : LoadTranslatedString(5208).arg(QDir::toNativeSeparators(m_path), file.errorString());
         return false;
     }
     QSqlDatabase db = addConnection();
@@ -110,6 +114,7 @@ bool CatalogueConnection::checkSchema(const catalogue_schema::Table &table)
         m_error = LoadTranslatedString(5205).arg(native, problem.engineText);
         return false;
     case sqlite_file::SchemaCheck::MissingTable:
+        m_tableMissing = true;
         m_error = LoadTranslatedString(5202).arg(native, QLatin1String(table.name));
         return false;
     case sqlite_file::SchemaCheck::MissingColumn:

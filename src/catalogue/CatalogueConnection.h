@@ -29,6 +29,8 @@ public:
     // Access files are read-only: writes must not be attempted.
     bool isAccess() const { return m_access; }
     QString errorText() const { return m_error; }
+    // The last open failed only because the file lacks the table.
+    bool tableMissing() const { return m_tableMissing; }
 
     // The message for a write attempt on an Access file: names the file and
     // the command that converts it.
@@ -44,4 +46,5 @@ private:
     QString m_path;
     QString m_error;
     bool m_access = false;
+    bool m_tableMissing = false;
 };

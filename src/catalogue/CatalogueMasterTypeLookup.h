@@ -8,3 +8,7 @@ class CatalogueMasterTypeLookup : public IMasterTypeLookup
 public:
     MasterTypeInfo FetchById(int id) override;
 };
+
+// Makes the catalogue the lookup that loading a project uses (front ends call
+// it once at start-up).
+void InstallCatalogueMasterTypeLookup();

@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "CommandIds.h"
+#include "GaugeTransferCommands.h"
 #include "MainMenu.h"
 #include "ProjectFileCommands.h"
 #include "WindowPlacement.h"
@@ -53,8 +54,8 @@ const ActionInfo actionInfos[] = {
     {ViewToolBar, "actionViewToolBar", QKeySequence::UnknownKey},
     {ViewStatusBar, "actionViewStatusBar", QKeySequence::UnknownKey},
     {ChooseMasterType, "actionChooseMasterType", QKeySequence::UnknownKey},
-    {ReadFromGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
-    {WriteToGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
+    {ReadGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
+    {WriteGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
     {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
     {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
     {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
@@ -76,6 +77,8 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
     setObjectName(QStringLiteral("CMainFrame"));
     setAcceptDrops(true);
     m_fileCommands = new ProjectFileCommands(document, this);
+    m_gauge = new GaugeTransferCommands(document, this, [this] { return RightView(); });
+    connect(m_gauge, &GaugeTransferCommands::transferFinished, this, &CMainFrame::OnTransferFinished);
 
     CreateActions();
     CreateToolBar();
@@ -161,6 +164,10 @@ void CMainFrame::CreateActions()
     AddHandler(EditCopy, [this] { EditCommand("copy"); });
     AddHandler(EditPaste, [this] { EditCommand("paste"); });
 
+    AddHandler(ChooseMasterType, [this] { OnChooseMasterType(); });
+    AddHandler(ReadGauge, [this] { m_gauge->ReadFromGauge(); });
+    AddHandler(WriteGauge, [this] { m_gauge->WriteToGauge(); });
+
     Action(ViewToolBar)->setCheckable(true);
     Action(ViewToolBar)->setChecked(true);
     AddHandler(ViewToolBar, [this] { m_toolBar->setVisible(Action(ViewToolBar)->isChecked()); });
@@ -219,6 +226,7 @@ void CMainFrame::CreateClient()
     m_leftView = new CLeftView(m_document, m_splitter);
     m_splitter->SetLeftPane(m_leftView, window_placement::StoredTreeWidth());
     setCentralWidget(m_splitter);
+    connect(m_leftView, &CLeftView::linkSelfTestRequested, this, [this] { m_gauge->RunLinkSelfTest(); });
     m_leftView->OnInitialUpdate();
 }
 
@@ -283,8 +291,8 @@ void CMainFrame::UpdateCommandStates()
     for (QAction *action : std::as_const(m_actions))
         action->setEnabled(action->property("handled").toBool());
     const bool masterChosen = m_document->GetConfig().MasterId != -1;
-    Action(ReadFromGauge)->setEnabled(Action(ReadFromGauge)->isEnabled() && masterChosen);
-    Action(WriteToGauge)->setEnabled(Action(WriteToGauge)->isEnabled() && masterChosen);
+    Action(ReadGauge)->setEnabled(Action(ReadGauge)->isEnabled() && masterChosen);
+    Action(WriteGauge)->setEnabled(Action(WriteGauge)->isEnabled() && masterChosen);
     // The diagnostics sheet is not offered.
     Action(Diagnostics)->setEnabled(false);
 }
@@ -303,13 +311,40 @@ void CMainFrame::OnLanguageSwitched()
     statusBar()->showMessage(LoadTranslatedString(57345));
 }
 
+void CMainFrame::OnChooseMasterType()
+{
+    m_leftView->AddMaster();
+    if (CFormView *view = RightView())
+        view->OnInitialUpdate();
+    UpdateCommandStates();
+}
+
 bool CMainFrame::OpenDocumentFile(const QString &path)
 {
+    if (m_gauge->IsBusy()) {
+        m_openAfterTransfer = path;
+        return false;
+    }
     return m_fileCommands->OpenDocumentFile(path);
 }
 
-void CMainFrame::PresetCounter(int, int, quint32)
+void CMainFrame::PresetCounter(int startAddress, int cellCount, quint32 counterValue)
 {
+    m_gauge->PresetCounter(startAddress, cellCount, counterValue);
+}
+
+void CMainFrame::OnTransferFinished()
+{
+    UpdateCommandStates();
+    if (m_closeAfterTransfer) {
+        m_closeAfterTransfer = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    if (!m_openAfterTransfer.isEmpty()) {
+        const QString path = std::exchange(m_openAfterTransfer, QString());
+        QMetaObject::invokeMethod(this, [this, path] { OpenDocumentFile(path); }, Qt::QueuedConnection);
+    }
 }
 
 bool CMainFrame::event(QEvent *event)
@@ -323,6 +358,14 @@ bool CMainFrame::event(QEvent *event)
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
+    // A transfer stops after its present transaction; then the window
+    // closes as usual (asking to save the project first).
+    if (m_gauge->IsBusy()) {
+        m_closeAfterTransfer = true;
+        m_gauge->CancelRunning();
+        event->ignore();
+        return;
+    }
     if (!m_fileCommands->SaveModified()) {
         event->ignore();
         return;

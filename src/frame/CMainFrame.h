@@ -12,6 +12,7 @@ class CFormView;
 class CLeftView;
 class CMySplitterWnd;
 class CRixDoc;
+class GaugeTransferCommands;
 class ProjectFileCommands;
 class QAction;
 class QLabel;
@@ -28,6 +29,7 @@ public:
     CLeftView *LeftView() const { return m_leftView; }
     CFormView *RightView() const;
     ProjectFileCommands &FileCommands() const { return *m_fileCommands; }
+    GaugeTransferCommands &GaugeCommands() const { return *m_gauge; }
 
     // The action of a command id (menus, tool bar and context menu share it).
     QAction *Action(int commandId) const;
@@ -42,7 +44,8 @@ public:
 
 public slots:
     // Opens a project named by the command line, another start of the
-    // program or a drop; asks to save the open project first.
+    // program or a drop; asks to save the open project first. During a
+    // transfer the file waits until the transfer has ended.
     bool OpenDocumentFile(const QString &path);
 
 protected:
@@ -62,11 +65,18 @@ private:
     void UpdateRecentFiles();
     void OnLanguageSwitched();
     void EditCommand(const char *slot);
+    void OnChooseMasterType();
+    void OnTransferFinished();
 
     CRixDoc *m_document;
     CMySplitterWnd *m_splitter = nullptr;
     CLeftView *m_leftView = nullptr;
     ProjectFileCommands *m_fileCommands = nullptr;
+    GaugeTransferCommands *m_gauge = nullptr;
+    // Set when the window was asked to close during a transfer: it closes
+    // once the transfer has stopped.
+    bool m_closeAfterTransfer = false;
+    QString m_openAfterTransfer;
     QMap<int, QAction *> m_actions;
     QList<QAction *> m_recentActions;
     QToolBar *m_toolBar = nullptr;

@@ -35,6 +35,4 @@ public:
     // Drops whatever waits to be read or written.
     virtual void purge() = 0;
     virtual void close() = 0;
-    // The reason of the last failed open.
-    virtual QString errorText() const = 0;
 };

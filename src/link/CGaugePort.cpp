@@ -29,12 +29,10 @@ OpenStatus CGaugePort::Open(int baudOverride)
         line.baud = baudOverride;
     if (m_stream->isOpen())
         return OpenStatus::Open;
-    m_device = ConfiguredPortDevice(line.port);
-    return m_stream->open(m_device, line);
+    return m_stream->open(ConfiguredPortDevice(line.port), line);
 }
 
 bool CGaugePort::IsOpen() const { return m_stream->isOpen(); }
-QString CGaugePort::OpenError() const { return m_stream->errorText(); }
 
 void CGaugePort::Close() { m_stream->close(); }
 

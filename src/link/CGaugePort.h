@@ -31,8 +31,6 @@ public:
     // changes nothing and reports success.
     OpenStatus Open(int baudOverride);
     bool IsOpen() const;
-    QString OpenError() const;
-    QString Device() const { return m_device; }
     void Close();
 
     using Block = std::array<uint8_t, gauge_protocol::BlockSize>;
@@ -66,5 +64,4 @@ private:
     int loginWith(uint8_t commandCode, const char *phrase);
 
     std::unique_ptr<IByteStream> m_stream;
-    QString m_device;
 };

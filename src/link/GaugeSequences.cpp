@@ -177,7 +177,7 @@ void ShowTransferOutcome(const TransferOutcome &outcome)
 
 TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
-    const bool registers = cfg.Family() == LinkFamily::Register;
+    const bool registers = options.family.value_or(cfg.Family()) == LinkFamily::Register;
     CGaugePort port(options.timeouts);
     const OpenStatus open = port.Open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
@@ -205,7 +205,7 @@ TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer, cons
 
 TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
-    if (cfg.Family() == LinkFamily::Register) {
+    if (options.family.value_or(cfg.Family()) == LinkFamily::Register) {
         CGaugePort port(options.timeouts);
         if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
             return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);

@@ -12,19 +12,24 @@
 #include "model/GaugeParamCodec.h"
 
 #include <cstdint>
+#include <optional>
 
 struct LinkOptions
 {
     ReadTimeouts timeouts;  // the link's standard time-outs unless tests shorten them
     int pauseMs = 500;      // pause after each counter memory write
     QString backupFolder;   // empty: block_backup::DefaultFolder()
+    // The link family when the caller knows it better than the record's
+    // master type (the command-line tool's --family).
+    std::optional<LinkFamily> family;
 };
 
 // Line speeds of the two families.
 constexpr int BlockFamilyBaud = 19200;
 constexpr int RegisterFamilyBaud = 4800;
 
-// Reads the gauge into cfg (the family comes from cfg's master type). On a
+// Reads the gauge into cfg (the family comes from cfg's master type unless
+// the options name it). On a
 // failure part-way the fields decoded so far stay changed.
 TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer = nullptr,
                               const LinkOptions &options = LinkOptions());

@@ -41,7 +41,6 @@ OpenStatus SerialByteStream::open(const QString &device, const LineSettings &lin
 {
     if (m_port.isOpen())
         return OpenStatus::Open;
-    m_error.clear();
     m_port.setPortName(device);
     m_port.setReadBufferSize(QueueSize);
     const bool configured = m_port.setBaudRate(line.baud) && m_port.setDataBits(QSerialPort::DataBits(line.dataBits))
@@ -50,7 +49,6 @@ OpenStatus SerialByteStream::open(const QString &device, const LineSettings &lin
                             && m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured || !m_port.open(QIODevice::ReadWrite)) {
         const bool missing = m_port.error() == QSerialPort::DeviceNotFoundError;
-        m_error = m_port.errorString();
         m_port.close();
         return missing ? OpenStatus::NoSuchPort : OpenStatus::Failed;
     }

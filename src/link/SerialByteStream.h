@@ -18,10 +18,8 @@ public:
     QByteArray readWaiting() override;
     void purge() override;
     void close() override;
-    QString errorText() const override { return m_error; }
 
 private:
     ReadTimeouts m_timeouts;
     QSerialPort m_port;
-    QString m_error;
 };

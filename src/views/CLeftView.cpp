@@ -3,6 +3,8 @@
 #include "CMySplitterWnd.h"
 #include "ViewFactory.h"
 #include "app/Language.h"
+#include "app/ProgramPictures.h"
+#include "catalogue/CAddMasterDlg.h"
 #include "model/CRixDoc.h"
 
 #include <QKeyEvent>
@@ -35,17 +37,12 @@ void CLeftView::OnInitialUpdate()
 
 void CLeftView::UpdateImageList()
 {
+    // Picture numbers in image-list order; the items name their image by index.
+    static const int pictureIds[] = {371, 368, 363, 365, 367, 366, 364, 370, 372, 371,
+                                     371, 371, 371, 371, 373, 375, 374, 371, 371, 1296};
     m_images.clear();
-}
-
-QTreeWidgetItem *CLeftView::insertItem(int textId, int imageIndex, int code)
-{
-    auto *item = new QTreeWidgetItem(this);
-    item->setText(0, LoadTranslatedString(textId));
-    if (imageIndex < m_images.size())
-        item->setIcon(0, m_images.at(imageIndex));
-    item->setData(0, Qt::UserRole, code);
-    return item;
+    for (int id : pictureIds)
+        m_images << QIcon(QPixmap::fromImage(ProgramPicture(id)));
 }
 
 void CLeftView::FillTree()
@@ -103,6 +100,32 @@ void CLeftView::onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *
         const QSignalBlocker block(this);
         setCurrentItem(previous);
     }
+}
+
+void CLeftView::AddMaster()
+{
+    if (!m_document)
+        return;
+    SelectFirstItem();
+    // The master's form refused to go (an invalid entry): nothing is chosen
+    // until the user has corrected it.
+    if (currentItem() != topLevelItem(0))
+        return;
+    CAddMasterDlg dialog(window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // A choice that found no master type changes nothing: resetting the
+    // record then would drop the user's settings without a trace.
+    if (!dialog.Found())
+        return;
+    CConfigData &config = m_document->GetConfig();
+    config.Reset();
+    config.MasterId = dialog.SelectedId();
+    config.ApplyMasterType(dialog.Result());
+    config.DataSource = 0;
+    // The record starts afresh: no form may bring back the old values.
+    OnRecordReloaded();
+    m_document->SetModifiedFlag(true);
 }
 
 void CLeftView::keyPressEvent(QKeyEvent *event)

@@ -20,6 +20,8 @@ public:
     void FillTree();
     // Selects the first item, if any.
     void SelectFirstItem();
+    // Lets the user pick the project's master type from the catalogue.
+    void AddMaster();
     // The record was replaced (new or opened project): rebuild, dropping the
     // old form's values, which belong to the project that is gone.
     void OnRecordReloaded();
@@ -36,7 +38,6 @@ protected:
 
 private:
     void UpdateImageList();
-    QTreeWidgetItem *insertItem(int textId, int imageIndex, int code);
     void onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
 
     CRixDoc *m_document;

@@ -1,5 +1,6 @@
 #include "catalogue/AccessCopy.h"
 #include "catalogue/AccessFile.h"
+#include "catalogue/CatalogueConnection.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 
@@ -136,6 +137,31 @@ private slots:
         QVERIFY(!file.open(f.fileName()));
         QVERIFY(!file.errorString().isEmpty());
         QVERIFY(!access_file::AccessFile().open(home.filePath("missing.mdb")));
+    }
+
+    // An Access table opens as a catalogue table: copied, checked, queried.
+    void opensAnAccessTableAsCatalogue()
+    {
+        const catalogue_schema::Table categories{
+            "Categories",
+            {{"CategoryID", ColumnKind::Integer}, {"CategoryName", ColumnKind::Text}, {"Picture", ColumnKind::Binary}}};
+        CatalogueConnection c;
+        QVERIFY2(c.open(fixture("northwind-2000.mdb"), categories, CatalogueConnection::Mode::ReadOnly),
+                 qPrintable(c.errorText()));
+        QVERIFY(c.isAccess());
+        QSqlQuery q(c.database());
+        QVERIFY(q.exec("SELECT [CategoryName] FROM [Categories] WHERE [CategoryID] = 2"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QString("Condiments"));
+        q.finish();
+
+        const catalogue_schema::Table wrong{"Categories", {{"CategoryID", ColumnKind::Integer},
+                                                           {"Colour", ColumnKind::Text}}};
+        CatalogueConnection missing;
+        QVERIFY(!missing.open(fixture("northwind-2000.mdb"), wrong, CatalogueConnection::Mode::ReadOnly));
+        QVERIFY(missing.errorText().contains("Colour"));
+        QVERIFY(missing.errorText().contains("northwind-2000.mdb"));
+        QVERIFY(!missing.tableMissing());
     }
 
     // The copy into SQLite keeps names with blanks, values, NULLs and binaries.

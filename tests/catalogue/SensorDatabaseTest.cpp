@@ -10,6 +10,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QThread>
 
@@ -319,6 +321,37 @@ private slots:
         QVERIFY(messages.texts().first().contains("types-97.mdb"));
         QVERIFY(messages.texts().first().contains("SensorTabelle"));
         QVERIFY(!s.AddSensor(definition({1}, {1})));
+    }
+
+    void engineErrorOnWriteIsShown()
+    {
+        testing_support::ScopedTestHome home;
+        testing_support::MessageRecorder messages;
+        const QString user = userFile(home);
+        {
+            // A catalogue that refuses changes through a trigger.
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "trigger");
+            db.setDatabaseName(user);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec("CREATE TRIGGER refuse BEFORE INSERT ON SensorTabelle "
+                           "BEGIN SELECT RAISE(ABORT, 'catalogue is frozen'); END"));
+            QVERIFY(q.exec("CREATE TRIGGER refuse_update BEFORE UPDATE ON SensorTabelle "
+                           "BEGIN SELECT RAISE(ABORT, 'catalogue is frozen'); END"));
+        }
+        QSqlDatabase::removeDatabase("trigger");
+        UseCatalogue(standardFile(home));
+        UseUserCatalogue(user);
+        CSensorSelection s;
+        s.Type = 4;
+        const QVector<SensorListRow> rows = s.FillList();
+        QVERIFY(!s.AddSensor(definition({1, 2}, {3, 4})));
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(messages.texts().first().contains("user.sqlite"));
+        QVERIFY(messages.texts().first().contains("catalogue is frozen"));
+        QVERIFY(!s.ChangeSensor(rows[1], definition({1, 2}, {3, 4})));
+        QCOMPARE(messages.count(), 2);
+        QCOMPARE(s.FillList().size(), 2);
     }
 
     void readOnlyMessageExplainsTheConversion()

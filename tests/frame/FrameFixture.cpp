@@ -1,5 +1,7 @@
 #include "FrameFixture.h"
 
+#include "DialogDriver.h"
+
 #include "app/Language.h"
 #include "frame/CMainFrame.h"
 #include "model/CRixDoc.h"
@@ -19,6 +21,7 @@ FrameFixture::FrameFixture()
 
 FrameFixture::~FrameFixture()
 {
+    ++driverGeneration();
     stop();
     CLanguage::instance().setPackFolder(QString());
 }

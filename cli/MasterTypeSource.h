@@ -1,0 +1,14 @@
+#pragma once
+// The master type of a project for the gauge transfers: looked up by key in
+// the catalogue the settings name, or in another catalogue file.
+#include "model/MasterTypeInfo.h"
+
+#include <QString>
+
+namespace cli {
+
+// cataloguePath empty: the catalogue of the settings. A catalogue that cannot
+// be opened is reported on stderr and finds nothing.
+MasterTypeInfo LookUpMasterType(int id, const QString &cataloguePath);
+
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Converts a catalogue (Access or SQLite) into a new SQLite catalogue: the
+// master type table and the sensor table, whichever the source holds, with
+// the program's columns and every row, pictures included.
+#include <QString>
+
+namespace catalogue_import {
+
+enum class Status { Ok, BadInput, Failed };
+
+struct Result
+{
+    Status status = Status::Failed;
+    QString reason;       // for the user, naming the file
+    int masterTypes = -1; // rows copied; -1 when the source has no such table
+    int sensors = -1;
+};
+
+// The output must not exist yet; it is written completely or not at all.
+Result Import(const QString &input, const QString &output);
+
+}

@@ -1,0 +1,175 @@
+// Choosing the project's master type through the selection dialog, from the
+// sample catalogue built beside the program.
+#include "DialogDriver.h"
+#include "FrameFixture.h"
+#include "app/SettingsStore.h"
+#include "catalogue/CAddMasterDlg.h"
+#include "common/TestRegistry.h"
+#include "frame/CMainFrame.h"
+#include "frame/CommandIds.h"
+#include "model/CRixDoc.h"
+#include "views/CFormView.h"
+#include "views/CLeftView.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace testing_support;
+using namespace command_ids;
+
+namespace {
+
+QTreeWidget *listOf(CAddMasterDlg *dialog)
+{
+    return dialog->findChild<QTreeWidget *>(QStringLiteral("masterTypeList"));
+}
+
+// Picks the row with the description in the next selection dialog, by double click.
+void pickMasterType(const QString &description)
+{
+    whenModal<CAddMasterDlg>([description](CAddMasterDlg *dialog) {
+        const auto closer = qScopeGuard([dialog] {
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QTreeWidget *list = listOf(dialog);
+        const QList<QTreeWidgetItem *> rows = list->findItems(description, Qt::MatchExactly, 0);
+        QCOMPARE(rows.size(), 1);
+        list->setCurrentItem(rows.first());
+        emit list->itemDoubleClicked(rows.first(), 0);
+    });
+}
+
+}
+
+class MasterTypeChoiceTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void chooseSaveAndReopen()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        QCOMPARE(f.treeTexts().size(), 1);
+
+        pickMasterType(QStringLiteral("Speedometer 0-120 km/h with LCD"));
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.document().GetConfig().MasterId, 3);
+        QCOMPARE(f.treeTexts(), (QStringList{QStringLiteral("Project"), QStringLiteral("Master")}));
+        QCOMPARE(CLeftView::ItemCode(f.tree().currentItem()), 100);
+        QVERIFY(f.document().IsModified());
+        const CConfigData chosen = f.document().GetConfig();
+        QCOMPARE(chosen.OrderNumber, QStringLiteral("SK-SP110-120L"));
+        QVERIFY(!chosen.PictureBitmap.isNull());
+
+        // The master's form takes the pulse factor typed into it when the
+        // project item is selected.
+        QCOMPARE(f.rightViewClass(), QStringLiteral("CMasterOverview"));
+        auto *pulseFactor = f.frame().RightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
+        QVERIFY(pulseFactor);
+        pulseFactor->setText(QStringLiteral("4321"));
+        f.tree().setCurrentItem(f.tree().topLevelItem(0));
+        QCOMPARE(f.document().GetConfig().KValue, 4321.0);
+
+        // The project form shows the six lines of the master type.
+        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
+        auto *info = f.frame().RightView()->findChild<QLabel *>(QStringLiteral("information"));
+        QVERIFY(info->text().startsWith(QStringLiteral("SK-SP110-120L\nSpeedometer 0-120 km/h with LCD\n")));
+        QCOMPARE(info->text().count(QLatin1Char('\n')), 6);
+        QVERIFY(!f.frame().RightView()->findChild<QLabel *>(QStringLiteral("picture"))->pixmap().isNull());
+
+        f.document().GetConfig().TimeFormat = 1;
+        const QString path = f.home().filePath(QStringLiteral("speedo.rix"));
+        answerFileDialog(path);
+        f.trigger(FileSave);
+        QVERIFY(!f.document().IsModified());
+
+        f.trigger(FileNew);
+        QCOMPARE(f.treeTexts().size(), 1);
+        QVERIFY(f.frame().OpenDocumentFile(path));
+        const CConfigData &reopened = f.document().GetConfig();
+        QCOMPARE(reopened.MasterId, 3);
+        QCOMPARE(reopened.KValue, 4321.0);
+        QCOMPARE(reopened.TimeFormat, 1);
+        QCOMPARE(reopened.Description, chosen.Description);
+        QCOMPARE(reopened.OrderNumber, chosen.OrderNumber);
+        QCOMPARE(reopened.KValueMax, chosen.KValueMax);
+        QCOMPARE(reopened.PictureBitmap, chosen.PictureBitmap);
+        QCOMPARE(f.treeTexts().size(), 2);
+    }
+
+    void dialogLayout()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        whenModal<CAddMasterDlg>([](CAddMasterDlg *dialog) {
+            // A failed check must not leave the dialog open.
+            const auto closer = qScopeGuard([dialog] { dialog->reject(); });
+            QTreeWidget *list = listOf(dialog);
+            QVector<MasterTypeRow> rows;
+            CMasterTypeSelection().ListRows(rows);
+            QCOMPARE(list->topLevelItemCount(), rows.size());
+            QVERIFY(rows.size() > 2);
+            QCOMPARE(list->headerItem()->text(0), QStringLiteral("Description"));
+            QCOMPARE(list->header()->sectionSize(0), 180);
+            QCOMPARE(list->header()->sectionSize(1), 100);
+            QCOMPARE(list->currentItem(), list->topLevelItem(0));
+            QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("no"));
+
+            // Shrinking stops at the first size.
+            const QSize first = dialog->MinimumSize();
+            dialog->resize(first.width() - 100, first.height() - 50);
+            QTRY_COMPARE(dialog->size(), first);
+            dialog->resize(first.width() + 200, first.height() + 100);
+            QTRY_COMPARE(dialog->width(), first.width() + 200);
+            const int w = dialog->width();
+            const int h = dialog->height();
+            auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("okButton"));
+            auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"));
+            QCOMPARE(list->width(), w - 20);
+            QCOMPARE(list->geometry().bottom() + 1, h - 70);
+            QCOMPARE(ok->pos(), QPoint(w / 2 - ok->width() - 5, h - 60));
+            QCOMPARE(cancel->pos(), QPoint(w / 2 + 5, h - 60));
+        });
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.document().GetConfig().MasterId, -1);
+        QVERIFY(!f.document().IsModified());
+    }
+
+    void okWithoutSelectionChangesNothing()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        pickMasterType(QStringLiteral("Tachometer 0-4000 rpm"));
+        f.trigger(ChooseMasterType);
+        f.document().GetConfig().MValue = 12.0;
+        whenModal<CAddMasterDlg>([](CAddMasterDlg *dialog) {
+            listOf(dialog)->clearSelection();
+            dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        });
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.document().GetConfig().MasterId, 5);
+        QCOMPARE(f.document().GetConfig().MValue, 12.0);
+        QCOMPARE(f.treeTexts().size(), 2);
+    }
+
+    void unreachableCatalogueIsReported()
+    {
+        FrameFixture f;
+        settings_store::writeString("Directories", "DBase", f.home().filePath("missing/none.sqlite"));
+        QVERIFY(f.start());
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.messages().count(), 1);
+        QCOMPARE(f.document().GetConfig().MasterId, -1);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+SKALERON_TEST(MasterTypeChoiceTest)
+#include "MasterTypeChoiceTest.moc"

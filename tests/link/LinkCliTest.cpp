@@ -1,0 +1,396 @@
+// skaleron-cli read/write/preset/selftest against the skaleron-sim program.
+#include "link/GaugeProtocol.h"
+#include "model/ProjectFile.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <csignal>
+
+namespace {
+
+// skaleron-sim as a separate process; its state is read once it has stopped.
+class SimProcess
+{
+public:
+    explicit SimProcess(const QStringList &args, const QString &stateFile)
+        : m_stateFile(stateFile)
+    {
+        m_process.start(testing_support::binDir() + "/skaleron-sim", args + QStringList{"--state-file", stateFile});
+        if (!m_process.waitForStarted() || !m_process.waitForReadyRead(5000))
+            qFatal("skaleron-sim did not start");
+        m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+    ~SimProcess() { stop(); }
+
+    QString device() const { return m_device; }
+
+    QJsonObject stopAndReadState()
+    {
+        stop();
+        QFile f(m_stateFile);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(f.readAll()).object();
+    }
+
+private:
+    void stop()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.terminate();
+        m_process.waitForFinished(5000);
+    }
+
+    QProcess m_process;
+    QString m_stateFile;
+    QString m_device;
+};
+
+struct CliResult
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliResult runCli(const QStringList &args, bool fastTimeouts = true)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (fastTimeouts)
+        env.insert("SKALERON_LINK_TIMEOUTS", "150,2,150");
+    p.setProcessEnvironment(env);
+    p.start(testing_support::binDir() + "/skaleron-cli", args);
+    if (!p.waitForFinished(60000))
+        qFatal("skaleron-cli did not finish");
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
+            QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+// A copy of the sample catalogue with one more master type: block family,
+// threshold converted, but equal scale limits.
+QString catalogueWithBrokenMaster(const QString &folder)
+{
+    const QString path = folder + "/catalogue.sqlite";
+    QFile::copy(testing_support::binDir() + "/skaleron-catalogue.sqlite", path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "broken-master");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec("CREATE TEMP TABLE t AS SELECT * FROM RixData WHERE ID = 5");
+        q.exec("UPDATE t SET ID = 99, CalculateThreshold = 1, ScaleMin = 0, ScaleMax = 0");
+        q.exec("INSERT INTO RixData SELECT * FROM t");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("broken-master");
+    return path;
+}
+
+QString projectWithMaster(const QString &path, int masterId, double kValue = 0)
+{
+    CConfigData cfg;
+    cfg.MasterId = masterId;
+    cfg.KValue = kValue;
+    QString error;
+    project_file::WriteFile(path, cfg, &error);
+    return path;
+}
+
+int reg(const QJsonObject &state, const char *name) { return state["registers"].toObject()[name].toInt(-1); }
+QByteArray hexField(const QJsonObject &state, const char *name) { return QByteArray::fromHex(state[name].toString().toLatin1()); }
+
+}
+
+class LinkCliTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void simulatorLinksAndDumpsOnRequest()
+    {
+        testing_support::ScopedTestHome home;
+        QProcess sim;
+        sim.start(testing_support::binDir() + "/skaleron-sim",
+                  {"--family", "register", "--link", home.filePath("ttyGauge"), "--state-file", home.filePath("s.json"),
+                   "--register", "3/26=0x30"});
+        QVERIFY(sim.waitForReadyRead(5000));
+        const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+        QCOMPARE(QFileInfo(home.filePath("ttyGauge")).symLinkTarget(), device);
+        const auto readState = [&] {
+            QFile f(home.filePath("s.json"));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QVERIFY(readState().isEmpty());
+        ::kill(pid_t(sim.processId()), SIGUSR1);
+        QTRY_VERIFY(!readState().isEmpty());
+        QVERIFY(sim.state() == QProcess::Running); // the dump does not stop it
+        sim.terminate();
+        QVERIFY(sim.waitForFinished(5000));
+        QCOMPARE(sim.exitCode(), 0);
+        QVERIFY(!QFile::exists(home.filePath("ttyGauge"))); // the link goes with the simulator
+        const QJsonObject json = QJsonDocument::fromJson(readState()).object();
+        QCOMPARE(json["registers"].toObject()["3/26"].toInt(), 0x30);
+        QCOMPARE(json["device"].toString(), device);
+    }
+
+    void simulatorRefusesBadArguments()
+    {
+        QProcess sim;
+        sim.start(testing_support::binDir() + "/skaleron-sim", {"--fault", "ping=explode"});
+        QVERIFY(sim.waitForFinished(5000));
+        QCOMPARE(sim.exitCode(), 2);
+        QVERIFY(sim.readAllStandardError().contains("ping=explode"));
+    }
+
+    void readRegisterGaugeAsJson()
+    {
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", "register", "--register", "4/5=7"}, home.filePath("sim.json"));
+        const CliResult r = runCli({"read", "--port", sim.device(), "--family", "register", "--json"}, false);
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        QCOMPARE(json["Illumination"].toDouble(), 70.0);
+        QCOMPARE(json["KValue"].toDouble(), 8000.0);
+        QCOMPARE(json["FirmwareVersion"].toArray(), (QJsonArray{0, 0}));
+        QCOMPARE(sim.stopAndReadState()["counters"].toObject()["read-register"].toInt(), 14);
+        QVERIFY(QFile::exists(home.filePath("log.txt")));
+    }
+
+    void readBlockGaugeIntoProjectFile()
+    {
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", "block", "--firmware", "65,2"}, home.filePath("sim.json"));
+        const CliResult r = runCli({"read", "--port", sim.device(), "--family", "block", "-o", "out.rix", "--json"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains("\"FirmwareVersion\":[65,2]"));
+        CConfigData cfg;
+        QCOMPARE(project_file::ReadFile(home.filePath("out.rix"), cfg).status, project_file::ReadStatus::Ok);
+        QCOMPARE(cfg.KValue, 500.0); // firmware below 66: whole pulses
+        QCOMPARE(cfg.WarnThreshold, 100.0);
+    }
+
+    void readFailures_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QStringList>("cliArgs");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("stderrText");
+        QTest::newRow("register reply with a wrong header")
+            << QStringList{"--family", "register", "--fault", "read-register@4/0=header"}
+            << QStringList{"--family", "register"} << 1 << "Reading from the gauge failed.";
+        QTest::newRow("wrong family") << QStringList{"--family", "register"} << QStringList{"--family", "block"} << 1
+                                      << "Reading from the gauge failed.";
+        QTest::newRow("no family, no master type") << QStringList{} << QStringList{} << 2 << "--family";
+        QTest::newRow("bad family") << QStringList{} << QStringList{"--family", "blocks"} << 2 << "--family";
+        QTest::newRow("unknown option") << QStringList{} << QStringList{"--familly", "block"} << 2 << "--familly";
+        QTest::newRow("missing project") << QStringList{} << QStringList{"--project", "nope.rix"} << 2 << "nope.rix";
+    }
+    void readFailures()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QStringList, cliArgs);
+        QFETCH(int, exitCode);
+        QFETCH(QString, stderrText);
+        testing_support::ScopedTestHome home;
+        SimProcess sim(simArgs, home.filePath("sim.json"));
+        const CliResult r = runCli(QStringList{"read", "--port", sim.device(), "-o", "out.rix"} + cliArgs);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(r.err.contains(stderrText), qPrintable(r.err));
+        QVERIFY(!QFile::exists(home.filePath("out.rix"))); // nothing written after a failure
+    }
+
+    void familyFromTheCatalogue()
+    {
+        testing_support::ScopedTestHome home;
+        const QString catalogue = testing_support::binDir() + "/skaleron-catalogue.sqlite";
+        projectWithMaster(home.filePath("tacho.rix"), 5);  // "Tachometer 0-4000 rpm": block family
+        projectWithMaster(home.filePath("sync.rix"), 12); // synchroniser: register family
+        {
+            SimProcess sim({"--family", "block"}, home.filePath("block.json"));
+            const CliResult r = runCli({"read", "--port", sim.device(), "--project", "tacho.rix", "--catalogue", catalogue});
+            QCOMPARE(r.exitCode, 0);
+            CConfigData cfg;
+            QCOMPARE(project_file::ReadFile(home.filePath("tacho.rix"), cfg).status, project_file::ReadStatus::Ok);
+            QCOMPARE(cfg.KValue, 50.0); // read back into the project
+            QCOMPARE(cfg.MasterId, 5);
+        }
+        {
+            SimProcess sim({"--family", "register"}, home.filePath("register.json"));
+            const CliResult r = runCli({"write", "--port", sim.device(), "--catalogue", catalogue, "sync.rix"});
+            QCOMPARE(r.exitCode, 0);
+            const QJsonObject state = sim.stopAndReadState();
+            QCOMPARE(reg(state, "3/26"), 0x21); // a synchroniser's fixed codes
+            QCOMPARE(reg(state, "3/28"), 0x03);
+        }
+        projectWithMaster(home.filePath("unknown.rix"), 77);
+        const CliResult r = runCli({"write", "--port", home.filePath("ttyNone"), "--catalogue", catalogue, "unknown.rix"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains("77"), qPrintable(r.err));
+    }
+
+    void thresholdThatCannotBeConverted()
+    {
+        testing_support::ScopedTestHome home;
+        const QString catalogue = catalogueWithBrokenMaster(home.path());
+        projectWithMaster(home.filePath("p.rix"), 99, 7);
+        SimProcess sim({"--family", "block"}, home.filePath("sim.json"));
+
+        CliResult r = runCli({"write", "--port", sim.device(), "--catalogue", catalogue, "p.rix"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("(0 to 0)"), qPrintable(r.err));
+
+        r = runCli({"read", "--port", sim.device(), "--catalogue", catalogue, "--project", "p.rix", "--json"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.contains("warning: ") && r.err.contains("(0 to 0)"), qPrintable(r.err));
+        QCOMPARE(QJsonDocument::fromJson(r.out.toUtf8()).object()["KValue"].toDouble(), 50.0);
+
+        const QJsonObject state = sim.stopAndReadState();
+        QCOMPARE(state["counters"].toObject()["upload"].toInt(), 1); // the read only: the write sent nothing
+        QCOMPARE(state["frames"].toArray().size(), 2);
+    }
+
+    void missingPort()
+    {
+        testing_support::ScopedTestHome home;
+        CliResult r = runCli({"read", "--port", home.filePath("ttyNone"), "--family", "block"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("COM port not available"), qPrintable(r.err));
+        r = runCli({"selftest", "--port", home.filePath("ttyNone")});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("Connect failed"), qPrintable(r.err));
+    }
+
+    void writeRegisterGaugeFromProject()
+    {
+        testing_support::ScopedTestHome home;
+        QString writeError;
+        CConfigData cfg;
+        cfg.KValue = 70000;
+        cfg.WarnThreshold = 300;
+        cfg.WarnMode = 1;
+        cfg.Illumination = 30;
+        QVERIFY(project_file::WriteFile(home.filePath("p.rix"), cfg, &writeError));
+        SimProcess sim({"--family", "register"}, home.filePath("sim.json"));
+        const CliResult r = runCli({"write", "--port", sim.device(), "--family", "register", "p.rix"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.contains("The configuration was written to the gauge successfully."), qPrintable(r.out));
+        const QJsonObject state = sim.stopAndReadState();
+        QCOMPARE(reg(state, "4/10"), 0x01);
+        QCOMPARE(reg(state, "4/11"), 0x11);
+        QCOMPARE(reg(state, "4/12"), 0x70);
+        QCOMPARE(reg(state, "4/8"), 0x81);
+        QCOMPARE(reg(state, "4/9"), 0x2C);
+        QCOMPARE(reg(state, "4/5"), 3);
+    }
+
+    void writeBlockGaugeThenRestore()
+    {
+        testing_support::ScopedTestHome home;
+        QString writeError;
+        CConfigData cfg;
+        cfg.KValue = 12.3;
+        QVERIFY(project_file::WriteFile(home.filePath("p.rix"), cfg, &writeError));
+        SimProcess sim({"--family", "block"}, home.filePath("sim.json"));
+
+        CliResult r = runCli({"write", "--port", sim.device(), "--family", "block", "p.rix"});
+        QCOMPARE(r.exitCode, 0);
+        const QString prefix = "backup of the block replaced: ";
+        const QString firstBackup = r.out.split('\n').filter(prefix).value(0).mid(prefix.size());
+        QVERIFY2(firstBackup.startsWith(home.filePath("data/Veltrona/skaleron/backups/")), qPrintable(r.out));
+        QFile backup(firstBackup);
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        const QByteArray original = backup.readAll();
+
+        r = runCli({"write", "--restore", firstBackup, "--port", sim.device()});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject state = sim.stopAndReadState();
+        QCOMPARE(hexField(state, "block"), original);
+        QCOMPARE(hexField(state, "savedBlock"), original);
+        QCOMPARE(state["counters"].toObject()["save"].toInt(), 2);
+        QCOMPARE(QDir(home.filePath("data/Veltrona/skaleron/backups")).entryList(QDir::Files).size(), 2);
+    }
+
+    void restoreRefusesABadBackup()
+    {
+        testing_support::ScopedTestHome home;
+        QFile f(home.filePath("short.bin"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(63, 'x'));
+        f.close();
+        const CliResult r = runCli({"write", "--restore", f.fileName(), "--port", home.filePath("ttyNone")});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains("64"), qPrintable(r.err));
+    }
+
+    void presetHours()
+    {
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", "register"}, home.filePath("sim.json"));
+        const CliResult r = runCli({"preset", "--port", sim.device(), "--hours", "1234,5"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.contains("The counter of the gauge has been preset."), qPrintable(r.out));
+        const QJsonObject state = sim.stopAndReadState();
+        QCOMPARE(hexField(state, "memory").mid(66, 32), gauge_protocol::CounterImage(12345, 16));
+        QCOMPARE(state["counters"].toObject()["write-memory"].toInt(), 4);
+    }
+
+    void presetRefusals_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("stderrText");
+        QTest::newRow("distance too big") << QStringList{"--distance", "1000000"}
+                                          << "The distance counter value must lie between 0 and 999999.";
+        QTest::newRow("hours too big") << QStringList{"--hours", "100000"}
+                                       << "The hour counter value must lie between 0 and 99999.9.";
+        QTest::newRow("not a number") << QStringList{"--hours", "12h"} << "The counter value is not a valid number.";
+        QTest::newRow("both counters") << QStringList{"--hours", "1", "--distance", "1"} << "usage";
+        QTest::newRow("no counter") << QStringList{} << "usage";
+    }
+    void presetRefusals()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, stderrText);
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", "register"}, home.filePath("sim.json"));
+        const CliResult r = runCli(QStringList{"preset", "--port", sim.device()} + args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(stderrText), qPrintable(r.err));
+        QVERIFY(sim.stopAndReadState()["frames"].toArray().isEmpty()); // nothing sent
+    }
+
+    void presetLoginRefused()
+    {
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", "register", "--fault", "service-login=refuse"}, home.filePath("sim.json"));
+        const CliResult r = runCli({"preset", "--port", sim.device(), "--distance", "5"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("Login failed"), qPrintable(r.err));
+        QVERIFY(r.err.contains("Writing to the gauge failed."));
+    }
+
+    void selftest()
+    {
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", "block"}, home.filePath("sim.json"));
+        const CliResult r = runCli({"selftest", "--port", sim.device()});
+        QCOMPARE(r.exitCode, 0);
+        const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 20);
+        QCOMPARE(lines.first(), QString("Ping: 1"));
+        QCOMPARE(lines.at(8), QString("Login: 0")); // a block gauge does not log in
+        QCOMPARE(sim.stopAndReadState()["frames"].toArray().size(), 20);
+    }
+};
+
+SKALERON_TEST(LinkCliTest)
+#include "LinkCliTest.moc"
