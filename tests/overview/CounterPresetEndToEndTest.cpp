@@ -3,6 +3,7 @@
 #include "OverviewFixture.h"
 
 #include "app/CRixApp.h"
+#include "app/CSplashWnd.h"
 #include "app/Language.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
@@ -30,6 +31,8 @@ private slots:
         CRixApp app;
         int exitCode = 0;
         QVERIFY(app.InitInstance({}, &exitCode));
+        // The start-up picture would take the first click of the test.
+        CSplashWnd::HideSplashScreen();
         CMainFrame &frame = *app.MainFrame();
         LinkOptions options;
         options.timeouts = testing_support::fastTimeouts();
