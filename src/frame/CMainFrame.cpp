@@ -5,6 +5,7 @@
 #include "GaugeTransferCommands.h"
 #include "MainMenu.h"
 #include "ProjectFileCommands.h"
+#include "SheetPrinting.h"
 #include "WindowPlacement.h"
 #include "app/CAboutDlg.h"
 #include "app/COptionsDlg.h"
@@ -82,6 +83,7 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
     setAcceptDrops(true);
     m_fileCommands = new ProjectFileCommands(document, this);
     m_gauge = new GaugeTransferCommands(document, this, [this] { return RightView(); });
+    m_printing = new SheetPrinting(document, this);
     connect(m_gauge, &GaugeTransferCommands::transferFinished, this, &CMainFrame::OnTransferFinished);
 
     CreateActions();
@@ -163,6 +165,10 @@ void CMainFrame::CreateActions()
     AddHandler(FileOpen, [this] { m_fileCommands->FileOpen(); });
     AddHandler(FileSave, [this] { m_fileCommands->FileSave(); });
     AddHandler(FileSaveAs, [this] { m_fileCommands->FileSaveAs(); });
+    AddHandler(FilePrint, [this] { m_printing->Print(); });
+    AddHandler(FilePrintPreview, [this] { m_printing->PrintPreview(); });
+    AddHandler(FilePrintSetup, [this] { m_printing->PrintSetup(); });
+    AddHandler(ExportPdf, [this] { m_printing->ExportPdf(); });
     AddHandler(AppExit, [this] { close(); });
     AddHandler(EditUndo, [this] { EditCommand("undo"); });
     AddHandler(EditCut, [this] { EditCommand("cut"); });
