@@ -1,13 +1,18 @@
 #include "CRixApp.h"
 
 #include "Language.h"
+#include "CSplashWnd.h"
 #include "SettingsStore.h"
+#include "ShellIntegration.h"
+#include "SingleInstance.h"
 #include "UserMessages.h"
 #include "catalogue/CatalogueMasterTypeLookup.h"
 #include "frame/CMainFrame.h"
 #include "frame/DemoGauge.h"
 #include "frame/GaugeTransferCommands.h"
 #include "model/CRixDoc.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -53,6 +58,7 @@ CRixApp::CRixApp() = default;
 
 CRixApp::~CRixApp()
 {
+    m_singleInstance.reset();
     m_mainFrame.reset();
     m_document.reset();
     m_demo.reset();
@@ -62,6 +68,7 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
 {
     *exitCode = 0;
     const CommandLineInfo info = CommandLineInfo::Parse(arguments);
+    CSplashWnd::EnableSplashScreen(!info.runEmbedded && !info.runAutomated);
 
     if (info.runEmbedded || info.runAutomated) {
         std::fputs("Skaleron: no automation server exists on this platform; nothing to do.\n", stderr);
@@ -70,6 +77,12 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
 
     m_strAppPath = ApplicationFolder();
 
+    // A program that runs already opens the file, as the desktop's open
+    // request would; this start then has nothing more to do.
+    if (info.command == CommandLineInfo::ShellCommand::FileOpen && !info.demo
+        && SingleInstance().HandOver(info.fileName))
+        return false;
+
     if (!CLanguage::instance().LoadStartupLanguage()) {
         *exitCode = 1;
         return false;
@@ -77,6 +90,18 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
     m_started = true;
     // Opened projects take their master type from the catalogue.
     InstallCatalogueMasterTypeLookup();
+
+    if (info.command == CommandLineInfo::ShellCommand::AppRegister
+        || info.command == CommandLineInfo::ShellCommand::AppUnregister) {
+        const shell_integration::Outcome outcome =
+            info.command == CommandLineInfo::ShellCommand::AppRegister
+                ? shell_integration::RegisterForUser(QCoreApplication::applicationFilePath())
+                : shell_integration::UnregisterForUser();
+        for (const QString &note : outcome.notes)
+            std::fprintf(stderr, "%s\n", qPrintable(note));
+        *exitCode = outcome.ok ? 0 : 1;
+        return false;
+    }
 
     if (info.demo) {
         // The session's port points at the simulated gauge; the stored
@@ -92,6 +117,17 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
     m_document = std::make_unique<CRixDoc>();
     m_mainFrame = std::make_unique<CMainFrame>(m_document.get());
     m_mainFrame->GaugeCommands().SetDemoGauge(m_demo.get());
+
+    // Later starts with a file name hand it over to this program.
+    m_singleInstance = std::make_unique<SingleInstance>();
+    if (m_singleInstance->Listen()) {
+        connect(m_singleInstance.get(), &SingleInstance::openFileRequested, m_mainFrame.get(),
+                [frame = m_mainFrame.get()](const QString &path) {
+                    frame->raise();
+                    frame->activateWindow();
+                    frame->OpenDocumentFile(path);
+                });
+    }
 
     if (!CarryOutShellCommand(info)) {
         *exitCode = 1;

@@ -8,6 +8,7 @@
 
 class CMainFrame;
 class DemoGauge;
+class SingleInstance;
 class CRixDoc;
 
 // What the command line asks for.
@@ -49,6 +50,7 @@ private:
     bool CarryOutShellCommand(const CommandLineInfo &info);
 
     std::unique_ptr<DemoGauge> m_demo;
+    std::unique_ptr<SingleInstance> m_singleInstance;
     std::unique_ptr<CRixDoc> m_document;
     std::unique_ptr<CMainFrame> m_mainFrame;
     QString m_strAppPath;

@@ -1,10 +1,14 @@
 #include "CMainFrame.h"
 
 #include "CommandIds.h"
+#include "StoredLineSelectors.h"
 #include "GaugeTransferCommands.h"
 #include "MainMenu.h"
 #include "ProjectFileCommands.h"
 #include "WindowPlacement.h"
+#include "app/CAboutDlg.h"
+#include "app/COptionsDlg.h"
+#include "app/CSplashWnd.h"
 #include "app/Language.h"
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
@@ -84,6 +88,7 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
     CreateToolBar();
     CreateStatusBar();
     CreateClient();
+    CSplashWnd::ShowSplashScreen(this);
     ReloadMenu();
 
     document->SetCommitHook([this] {
@@ -165,6 +170,11 @@ void CMainFrame::CreateActions()
     AddHandler(EditPaste, [this] { EditCommand("paste"); });
 
     AddHandler(ChooseMasterType, [this] { OnChooseMasterType(); });
+    AddHandler(CommunicationSettings, [this] { OnCommunicationSettings(); });
+    AddHandler(AppAbout, [this] {
+        CAboutDlg about(this);
+        about.exec();
+    });
     AddHandler(ReadGauge, [this] { m_gauge->ReadFromGauge(); });
     AddHandler(WriteGauge, [this] { m_gauge->WriteToGauge(); });
 
@@ -317,6 +327,20 @@ void CMainFrame::OnChooseMasterType()
     if (CFormView *view = RightView())
         view->OnInitialUpdate();
     UpdateCommandStates();
+}
+
+void CMainFrame::OnCommunicationSettings()
+{
+    StoredLineSelectors settings = StoredLineSelectors::Load();
+    COptionsDlg options(this);
+    options.setComPortName(settings.PortName());
+    if (options.exec() != QDialog::Accepted)
+        return;
+    // The options may have switched the language.
+    m_leftView->FillTree();
+    settings.port = PortNumberFromName(options.comPortName(), settings.port);
+    settings.device = options.devicePath();
+    settings.Store();
 }
 
 bool CMainFrame::OpenDocumentFile(const QString &path)

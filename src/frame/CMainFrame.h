@@ -67,6 +67,7 @@ private:
     void EditCommand(const char *slot);
     void OnChooseMasterType();
     void OnTransferFinished();
+    void OnCommunicationSettings();
 
     CRixDoc *m_document;
     CMySplitterWnd *m_splitter = nullptr;

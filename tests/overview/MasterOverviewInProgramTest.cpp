@@ -4,6 +4,7 @@
 #include "OverviewFixture.h"
 
 #include "app/CRixApp.h"
+#include "app/CSplashWnd.h"
 #include "app/Language.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
@@ -32,6 +33,8 @@ public:
         m_started = m_app.InitInstance({}, &exitCode);
         if (!m_started)
             return;
+        // The start-up picture would take the first click of a test.
+        CSplashWnd::HideSplashScreen();
         LinkOptions options;
         options.timeouts = testing_support::fastTimeouts();
         options.pauseMs = 0; // the gauge's pause between writes is no part of these tests
