@@ -162,8 +162,11 @@ QJsonObject PtyGaugeServer::stateJson() const
 
 int PtyGaugeServer::lineBaud() const
 {
-    if (m_config.wireBaud > 0)
-        return m_config.wireBaud;
+    return m_config.wireBaud > 0 ? m_config.wireBaud : deviceBaud();
+}
+
+int PtyGaugeServer::deviceBaud() const
+{
     termios t;
     if (m_slave < 0 || tcgetattr(m_slave, &t) != 0)
         return 9600;

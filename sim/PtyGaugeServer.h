@@ -38,6 +38,9 @@ public:
     // A symbolic link to the device (replacing a link already there).
     bool makeLink(const QString &linkPath, QString *error = nullptr);
 
+    // The line speed the program set on the device (9600 when unknown).
+    int deviceBaud() const;
+
     // Reads or changes the gauge state and faults under the server's lock.
     void withState(const std::function<void(GaugeSimState &, QVector<SimFault> &)> &fn);
     GaugeSimState state() const;

@@ -203,5 +203,93 @@
         <source>Show the program's version</source>
         <translation>Show the program's version</translation>
     </message>
+    <message id="5355">
+        <source>Reading the configuration from the gauge</source>
+        <translation>Reading the configuration from the gauge</translation>
+    </message>
+    <message id="5356">
+        <source>Writing the configuration to the gauge</source>
+        <translation>Writing the configuration to the gauge</translation>
+    </message>
+    <message id="5357">
+        <source>Presetting the counter of the gauge</source>
+        <translation>Presetting the counter of the gauge</translation>
+    </message>
+    <message id="5358">
+        <source>Step %1 of %2: %3</source>
+        <translation>Step %1 of %2: %3</translation>
+    </message>
+    <message id="5359">
+        <source>Stopping after the present step...</source>
+        <translation>Stopping after the present step...</translation>
+    </message>
+    <message id="5360">
+        <source>The transfer was cancelled. The steps finished before the cancel have taken effect.</source>
+        <translation>The transfer was cancelled. The steps finished before the cancel have taken effect.</translation>
+    </message>
+    <message id="5361">
+        <source>Connecting to the gauge...</source>
+        <translation>Connecting to the gauge...</translation>
+    </message>
+    <message id="5362">
+        <source>The demo gauge could not be started: %1</source>
+        <translation>The demo gauge could not be started: %1</translation>
+    </message>
+    <message id="5370">
+        <source>Skaleron configuration sheet</source>
+        <translation>Skaleron configuration sheet</translation>
+    </message>
+    <message id="5371">
+        <source>Project file: %1</source>
+        <translation>Project file: %1</translation>
+    </message>
+    <message id="5372">
+        <source>Printed: %1</source>
+        <translation>Printed: %1</translation>
+    </message>
+    <message id="5373">
+        <source>Master type</source>
+        <translation>Master type</translation>
+    </message>
+    <message id="5374">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="5375">
+        <source>Buzzer output active:</source>
+        <translation>Buzzer output active:</translation>
+    </message>
+    <message id="5376">
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message id="5377">
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message id="5378">
+        <source>not saved yet</source>
+        <translation>not saved yet</translation>
+    </message>
+    <message id="5379">
+        <source>Second frequency input:</source>
+        <translation>Second frequency input:</translation>
+    </message>
+    <message id="5380">
+        <source>The PDF file "%1" could not be written.</source>
+        <translation>The PDF file "%1" could not be written.</translation>
+    </message>
+    <message id="5381">
+        <source>No printer is available. Use "Export as PDF" to keep the sheet as a file.</source>
+        <translation>No printer is available. Use "Export as PDF" to keep the sheet as a file.</translation>
+    </message>
+    <message id="5382">
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message id="5383">
+        <source>Export as PDF</source>
+        <translation>Export as PDF</translation>
+    </message>
 </context>
 </TS>

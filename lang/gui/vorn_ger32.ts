@@ -203,5 +203,93 @@
         <source>Show the program's version</source>
         <translation>Die Programmversion anzeigen</translation>
     </message>
+    <message id="5355">
+        <source>Reading the configuration from the gauge</source>
+        <translation>Konfiguration wird vom Messgerät gelesen</translation>
+    </message>
+    <message id="5356">
+        <source>Writing the configuration to the gauge</source>
+        <translation>Konfiguration wird zum Messgerät geschrieben</translation>
+    </message>
+    <message id="5357">
+        <source>Presetting the counter of the gauge</source>
+        <translation>Zähler des Messgeräts wird eingestellt</translation>
+    </message>
+    <message id="5358">
+        <source>Step %1 of %2: %3</source>
+        <translation>Schritt %1 von %2: %3</translation>
+    </message>
+    <message id="5359">
+        <source>Stopping after the present step...</source>
+        <translation>Wird nach dem laufenden Schritt angehalten...</translation>
+    </message>
+    <message id="5360">
+        <source>The transfer was cancelled. The steps finished before the cancel have taken effect.</source>
+        <translation>Die Übertragung wurde abgebrochen. Die vor dem Abbruch beendeten Schritte sind wirksam.</translation>
+    </message>
+    <message id="5361">
+        <source>Connecting to the gauge...</source>
+        <translation>Verbindung zum Messgerät wird aufgebaut...</translation>
+    </message>
+    <message id="5362">
+        <source>The demo gauge could not be started: %1</source>
+        <translation>Das Demo-Messgerät konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message id="5370">
+        <source>Skaleron configuration sheet</source>
+        <translation>Skaleron Konfigurationsblatt</translation>
+    </message>
+    <message id="5371">
+        <source>Project file: %1</source>
+        <translation>Projektdatei: %1</translation>
+    </message>
+    <message id="5372">
+        <source>Printed: %1</source>
+        <translation>Gedruckt: %1</translation>
+    </message>
+    <message id="5373">
+        <source>Master type</source>
+        <translation>Mastertyp</translation>
+    </message>
+    <message id="5374">
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="5375">
+        <source>Buzzer output active:</source>
+        <translation>Buzzer-Ausgang aktiv:</translation>
+    </message>
+    <message id="5376">
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message id="5377">
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message id="5378">
+        <source>not saved yet</source>
+        <translation>noch nicht gespeichert</translation>
+    </message>
+    <message id="5379">
+        <source>Second frequency input:</source>
+        <translation>Zweiter Frequenzeingang:</translation>
+    </message>
+    <message id="5380">
+        <source>The PDF file "%1" could not be written.</source>
+        <translation>Die PDF-Datei "%1" konnte nicht geschrieben werden.</translation>
+    </message>
+    <message id="5381">
+        <source>No printer is available. Use "Export as PDF" to keep the sheet as a file.</source>
+        <translation>Es ist kein Drucker verfügbar. Mit "Als PDF exportieren" lässt sich das Blatt als Datei speichern.</translation>
+    </message>
+    <message id="5382">
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message id="5383">
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
 </context>
 </TS>

@@ -1,11 +1,19 @@
 #include "CRixApp.h"
 
 #include "Language.h"
+#include "CSplashWnd.h"
 #include "SettingsStore.h"
+#include "ShellIntegration.h"
+#include "SingleInstance.h"
+#include "UserMessages.h"
 #include "catalogue/CatalogueMasterTypeLookup.h"
 #include "frame/CMainFrame.h"
+#include "frame/DemoGauge.h"
+#include "frame/GaugeTransferCommands.h"
+#include "frame/SheetPrinting.h"
 #include "model/CRixDoc.h"
-#include "model/MasterTypeLookup.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -51,16 +59,17 @@ CRixApp::CRixApp() = default;
 
 CRixApp::~CRixApp()
 {
+    m_singleInstance.reset();
     m_mainFrame.reset();
     m_document.reset();
-    if (&DefaultMasterTypeLookup() == &m_masterTypeLookup)
-        SetDefaultMasterTypeLookup(nullptr);
+    m_demo.reset();
 }
 
 bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
 {
     *exitCode = 0;
     const CommandLineInfo info = CommandLineInfo::Parse(arguments);
+    CSplashWnd::EnableSplashScreen(!info.runEmbedded && !info.runAutomated);
 
     if (info.runEmbedded || info.runAutomated) {
         std::fputs("Skaleron: no automation server exists on this platform; nothing to do.\n", stderr);
@@ -69,23 +78,66 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
 
     m_strAppPath = ApplicationFolder();
 
+    // A program that runs already opens the file, as the desktop's open
+    // request would; this start then has nothing more to do.
+    if (info.command == CommandLineInfo::ShellCommand::FileOpen && !info.demo
+        && SingleInstance().HandOver(info.fileName))
+        return false;
+
     if (!CLanguage::instance().LoadStartupLanguage()) {
         *exitCode = 1;
         return false;
     }
     m_started = true;
-    // Loading a project looks its master type up in the catalogue.
-    SetDefaultMasterTypeLookup(&m_masterTypeLookup);
-
     // Opened projects take their master type from the catalogue.
     InstallCatalogueMasterTypeLookup();
+
+    if (info.command == CommandLineInfo::ShellCommand::AppRegister
+        || info.command == CommandLineInfo::ShellCommand::AppUnregister) {
+        const shell_integration::Outcome outcome =
+            info.command == CommandLineInfo::ShellCommand::AppRegister
+                ? shell_integration::RegisterForUser(QCoreApplication::applicationFilePath())
+                : shell_integration::UnregisterForUser();
+        for (const QString &note : outcome.notes)
+            std::fprintf(stderr, "%s\n", qPrintable(note));
+        *exitCode = outcome.ok ? 0 : 1;
+        return false;
+    }
+
+    if (info.demo) {
+        // The session's port points at the simulated gauge; the stored
+        // settings stay as they are.
+        m_demo = std::make_unique<DemoGauge>();
+        QString error;
+        if (!m_demo->Start(&error)) {
+            user_messages::show(LoadTranslatedString(5362).arg(error), user_messages::Icon::Error);
+            m_demo.reset();
+        }
+    }
+
     m_document = std::make_unique<CRixDoc>();
     m_mainFrame = std::make_unique<CMainFrame>(m_document.get());
+    m_mainFrame->GaugeCommands().SetDemoGauge(m_demo.get());
+
+    // Later starts with a file name hand it over to this program.
+    m_singleInstance = std::make_unique<SingleInstance>();
+    if (m_singleInstance->Listen()) {
+        connect(m_singleInstance.get(), &SingleInstance::openFileRequested, m_mainFrame.get(),
+                [frame = m_mainFrame.get()](const QString &path) {
+                    frame->raise();
+                    frame->activateWindow();
+                    frame->OpenDocumentFile(path);
+                });
+    }
 
     if (!CarryOutShellCommand(info)) {
         *exitCode = 1;
         return false;
     }
+    // A print request from the desktop prints and ends.
+    if (info.command == CommandLineInfo::ShellCommand::FilePrint
+        || info.command == CommandLineInfo::ShellCommand::FilePrintTo)
+        return false;
     m_mainFrame->show();
     return true;
 }
@@ -95,6 +147,9 @@ bool CRixApp::CarryOutShellCommand(const CommandLineInfo &info)
     switch (info.command) {
     case CommandLineInfo::ShellCommand::FileOpen:
         return m_mainFrame->OpenDocumentFile(info.fileName);
+    case CommandLineInfo::ShellCommand::FilePrint:
+    case CommandLineInfo::ShellCommand::FilePrintTo:
+        return m_mainFrame->OpenDocumentFile(info.fileName) && m_mainFrame->Printing().PrintDirect();
     default:
         return m_document->OnNewDocument();
     }

@@ -2,13 +2,13 @@
 // The application object of the desktop program: reads the command line,
 // loads the language, makes the one document with its main window, carries
 // out the shell command and stores the language at exit.
-#include "catalogue/CatalogueMasterTypeLookup.h"
-
 #include <QObject>
 #include <QStringList>
 #include <memory>
 
 class CMainFrame;
+class DemoGauge;
+class SingleInstance;
 class CRixDoc;
 
 // What the command line asks for.
@@ -41,13 +41,16 @@ public:
 
     CRixDoc *Document() const { return m_document.get(); }
     CMainFrame *MainFrame() const { return m_mainFrame.get(); }
+    // The simulated gauge of "--demo", or nullptr.
+    DemoGauge *Demo() const { return m_demo.get(); }
     // m_strAppPath: the application folder, ending in a separator.
     QString AppPath() const { return m_strAppPath; }
 
 private:
     bool CarryOutShellCommand(const CommandLineInfo &info);
 
-    CatalogueMasterTypeLookup m_masterTypeLookup;
+    std::unique_ptr<DemoGauge> m_demo;
+    std::unique_ptr<SingleInstance> m_singleInstance;
     std::unique_ptr<CRixDoc> m_document;
     std::unique_ptr<CMainFrame> m_mainFrame;
     QString m_strAppPath;

@@ -1,9 +1,15 @@
 #include "CMainFrame.h"
 
 #include "CommandIds.h"
+#include "StoredLineSelectors.h"
+#include "GaugeTransferCommands.h"
 #include "MainMenu.h"
 #include "ProjectFileCommands.h"
+#include "SheetPrinting.h"
 #include "WindowPlacement.h"
+#include "app/CAboutDlg.h"
+#include "app/COptionsDlg.h"
+#include "app/CSplashWnd.h"
 #include "app/Language.h"
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
@@ -53,8 +59,8 @@ const ActionInfo actionInfos[] = {
     {ViewToolBar, "actionViewToolBar", QKeySequence::UnknownKey},
     {ViewStatusBar, "actionViewStatusBar", QKeySequence::UnknownKey},
     {ChooseMasterType, "actionChooseMasterType", QKeySequence::UnknownKey},
-    {ReadFromGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
-    {WriteToGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
+    {ReadGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
+    {WriteGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
     {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
     {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
     {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
@@ -76,11 +82,15 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
     setObjectName(QStringLiteral("CMainFrame"));
     setAcceptDrops(true);
     m_fileCommands = new ProjectFileCommands(document, this);
+    m_gauge = new GaugeTransferCommands(document, this, [this] { return RightView(); });
+    m_printing = new SheetPrinting(document, this);
+    connect(m_gauge, &GaugeTransferCommands::transferFinished, this, &CMainFrame::OnTransferFinished);
 
     CreateActions();
     CreateToolBar();
     CreateStatusBar();
     CreateClient();
+    CSplashWnd::ShowSplashScreen(this);
     ReloadMenu();
 
     document->SetCommitHook([this] {
@@ -155,6 +165,10 @@ void CMainFrame::CreateActions()
     AddHandler(FileOpen, [this] { m_fileCommands->FileOpen(); });
     AddHandler(FileSave, [this] { m_fileCommands->FileSave(); });
     AddHandler(FileSaveAs, [this] { m_fileCommands->FileSaveAs(); });
+    AddHandler(FilePrint, [this] { m_printing->Print(); });
+    AddHandler(FilePrintPreview, [this] { m_printing->PrintPreview(); });
+    AddHandler(FilePrintSetup, [this] { m_printing->PrintSetup(); });
+    AddHandler(ExportPdf, [this] { m_printing->ExportPdf(); });
     AddHandler(AppExit, [this] { close(); });
     AddHandler(EditUndo, [this] { EditCommand("undo"); });
     AddHandler(EditCut, [this] { EditCommand("cut"); });
@@ -162,6 +176,13 @@ void CMainFrame::CreateActions()
     AddHandler(EditPaste, [this] { EditCommand("paste"); });
 
     AddHandler(ChooseMasterType, [this] { OnChooseMasterType(); });
+    AddHandler(CommunicationSettings, [this] { OnCommunicationSettings(); });
+    AddHandler(AppAbout, [this] {
+        CAboutDlg about(this);
+        about.exec();
+    });
+    AddHandler(ReadGauge, [this] { m_gauge->ReadFromGauge(); });
+    AddHandler(WriteGauge, [this] { m_gauge->WriteToGauge(); });
 
     Action(ViewToolBar)->setCheckable(true);
     Action(ViewToolBar)->setChecked(true);
@@ -221,6 +242,7 @@ void CMainFrame::CreateClient()
     m_leftView = new CLeftView(m_document, m_splitter);
     m_splitter->SetLeftPane(m_leftView, window_placement::StoredTreeWidth());
     setCentralWidget(m_splitter);
+    connect(m_leftView, &CLeftView::linkSelfTestRequested, this, [this] { m_gauge->RunLinkSelfTest(); });
     m_leftView->OnInitialUpdate();
 }
 
@@ -285,8 +307,8 @@ void CMainFrame::UpdateCommandStates()
     for (QAction *action : std::as_const(m_actions))
         action->setEnabled(action->property("handled").toBool());
     const bool masterChosen = m_document->GetConfig().MasterId != -1;
-    Action(ReadFromGauge)->setEnabled(Action(ReadFromGauge)->isEnabled() && masterChosen);
-    Action(WriteToGauge)->setEnabled(Action(WriteToGauge)->isEnabled() && masterChosen);
+    Action(ReadGauge)->setEnabled(Action(ReadGauge)->isEnabled() && masterChosen);
+    Action(WriteGauge)->setEnabled(Action(WriteGauge)->isEnabled() && masterChosen);
     // The diagnostics sheet is not offered.
     Action(Diagnostics)->setEnabled(false);
 }
@@ -313,13 +335,46 @@ void CMainFrame::OnChooseMasterType()
     UpdateCommandStates();
 }
 
+void CMainFrame::OnCommunicationSettings()
+{
+    StoredLineSelectors settings = StoredLineSelectors::Load();
+    COptionsDlg options(this);
+    options.setComPortName(settings.PortName());
+    if (options.exec() != QDialog::Accepted)
+        return;
+    // The options may have switched the language.
+    m_leftView->FillTree();
+    settings.port = PortNumberFromName(options.comPortName(), settings.port);
+    settings.device = options.devicePath();
+    settings.Store();
+}
+
 bool CMainFrame::OpenDocumentFile(const QString &path)
 {
+    if (m_gauge->IsBusy()) {
+        m_openAfterTransfer = path;
+        return false;
+    }
     return m_fileCommands->OpenDocumentFile(path);
 }
 
-void CMainFrame::PresetCounter(int, int, quint32)
+void CMainFrame::PresetCounter(int startAddress, int cellCount, quint32 counterValue)
 {
+    m_gauge->PresetCounter(startAddress, cellCount, counterValue);
+}
+
+void CMainFrame::OnTransferFinished()
+{
+    UpdateCommandStates();
+    if (m_closeAfterTransfer) {
+        m_closeAfterTransfer = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    if (!m_openAfterTransfer.isEmpty()) {
+        const QString path = std::exchange(m_openAfterTransfer, QString());
+        QMetaObject::invokeMethod(this, [this, path] { OpenDocumentFile(path); }, Qt::QueuedConnection);
+    }
 }
 
 bool CMainFrame::event(QEvent *event)
@@ -333,6 +388,14 @@ bool CMainFrame::event(QEvent *event)
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
+    // A transfer stops after its present transaction; then the window
+    // closes as usual (asking to save the project first).
+    if (m_gauge->IsBusy()) {
+        m_closeAfterTransfer = true;
+        m_gauge->CancelRunning();
+        event->ignore();
+        return;
+    }
     if (!m_fileCommands->SaveModified()) {
         event->ignore();
         return;

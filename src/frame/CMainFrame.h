@@ -12,7 +12,9 @@ class CFormView;
 class CLeftView;
 class CMySplitterWnd;
 class CRixDoc;
+class GaugeTransferCommands;
 class ProjectFileCommands;
+class SheetPrinting;
 class QAction;
 class QLabel;
 
@@ -28,6 +30,8 @@ public:
     CLeftView *LeftView() const { return m_leftView; }
     CFormView *RightView() const;
     ProjectFileCommands &FileCommands() const { return *m_fileCommands; }
+    GaugeTransferCommands &GaugeCommands() const { return *m_gauge; }
+    SheetPrinting &Printing() const { return *m_printing; }
 
     // The action of a command id (menus, tool bar and context menu share it).
     QAction *Action(int commandId) const;
@@ -42,7 +46,8 @@ public:
 
 public slots:
     // Opens a project named by the command line, another start of the
-    // program or a drop; asks to save the open project first.
+    // program or a drop; asks to save the open project first. During a
+    // transfer the file waits until the transfer has ended.
     bool OpenDocumentFile(const QString &path);
 
 protected:
@@ -63,11 +68,19 @@ private:
     void OnLanguageSwitched();
     void EditCommand(const char *slot);
     void OnChooseMasterType();
+    void OnTransferFinished();
+    void OnCommunicationSettings();
 
     CRixDoc *m_document;
     CMySplitterWnd *m_splitter = nullptr;
     CLeftView *m_leftView = nullptr;
     ProjectFileCommands *m_fileCommands = nullptr;
+    GaugeTransferCommands *m_gauge = nullptr;
+    SheetPrinting *m_printing = nullptr;
+    // Set when the window was asked to close during a transfer: it closes
+    // once the transfer has stopped.
+    bool m_closeAfterTransfer = false;
+    QString m_openAfterTransfer;
     QMap<int, QAction *> m_actions;
     QList<QAction *> m_recentActions;
     QToolBar *m_toolBar = nullptr;

@@ -23,8 +23,8 @@ constexpr int ViewStatusBar = 59393;
 
 constexpr int CommunicationSettings = 32771;
 constexpr int ChooseMasterType = 32772;
-constexpr int ReadFromGauge = 32776;
-constexpr int WriteToGauge = 32777;
+constexpr int ReadGauge = 32776;
+constexpr int WriteGauge = 32777;
 constexpr int Diagnostics = 32797;
 constexpr int ExportPdf = 32800;
 

@@ -17,7 +17,7 @@ const std::vector<Popup> &MenuBar()
           Separator, RecentFiles, Separator, AppExit}},
         {5312, {EditUndo, Separator, EditCut, EditCopy, EditPaste}},
         {5317, {ViewToolBar, ViewStatusBar}},
-        {5320, {ChooseMasterType, Separator, ReadFromGauge, WriteToGauge, Separator, Diagnostics, Separator,
+        {5320, {ChooseMasterType, Separator, ReadGauge, WriteGauge, Separator, Diagnostics, Separator,
                 CommunicationSettings}},
         {5326, {AppAbout}},
     };
@@ -26,7 +26,7 @@ const std::vector<Popup> &MenuBar()
 
 const std::vector<int> &ContextMenu()
 {
-    static const std::vector<int> menu = {ReadFromGauge, WriteToGauge, Separator, ChooseMasterType, Separator,
+    static const std::vector<int> menu = {ReadGauge, WriteGauge, Separator, ChooseMasterType, Separator,
                                           CommunicationSettings};
     return menu;
 }
@@ -51,8 +51,8 @@ static const std::map<int, std::pair<int, int>> &texts()
         {ViewToolBar, {5318, 5344}},
         {ViewStatusBar, {5319, 5345}},
         {ChooseMasterType, {5321, 5346}},
-        {ReadFromGauge, {5322, 5347}},
-        {WriteToGauge, {5323, 5348}},
+        {ReadGauge, {5322, 5347}},
+        {WriteGauge, {5323, 5348}},
         {Diagnostics, {5324, 5349}},
         {CommunicationSettings, {5325, 5350}},
         {AppAbout, {5327, 5351}},

@@ -23,8 +23,8 @@ public:
     Run(CGaugePort &port, SequenceObserver *observer, int total)
         : port(port), m_observer(observer), m_total(total) {}
 
-    // Runs a transaction as step number step; false when it failed or the
-    // sequence was cancelled before it.
+    // Runs a transaction as step number `number`; false when it failed or
+    // the sequence was cancelled before it.
     template <typename F>
     bool step(int number, const QString &name, F transaction)
     {
@@ -209,7 +209,8 @@ TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer,
         CGaugePort port(options.timeouts);
         if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
             return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
-        Run run(port, observer, 2 + 15);
+        // Login, ping, the register writes and the read before the buzzer's.
+        Run run(port, observer, 2 + int(gauge_codec::RegisterOrder().size()) + 1);
         const bool ok = writeRegisters(run, cfg);
         return writeOutcome(ok, run.cancelled);
     }
@@ -240,7 +241,8 @@ TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint1
     Run run(port, observer, 1 + pieces + 2);
 
     const bool loggedIn = run.next(QStringLiteral("ServiceLogin"), [&] { return port.ServiceLogin(); });
-    QThread::msleep(options.pauseMs); // also after a refused login
+    if (!run.cancelled)
+        QThread::msleep(options.pauseMs); // also after a refused login
     if (!loggedIn) {
         TransferOutcome o = failed;
         o.cancelled = run.cancelled;
@@ -273,7 +275,9 @@ SelfTestReport RunLinkSelfTest(SequenceObserver *observer, const LinkOptions &op
         return report;
 
     using C = SelfTestCommand;
-    const auto cmd = [&](C c) { return std::make_pair(CGaugePort::SelfTestCommandName(c), [&port, c] { return port.RunSelfTestCommand(c); }); };
+    const auto cmd = [&port](C c) {
+        return std::make_pair(CGaugePort::SelfTestCommandName(c), [&port, c] { return port.RunSelfTestCommand(c); });
+    };
     const std::vector<std::pair<QString, std::function<int()>>> steps = {
         {QStringLiteral("Ping"), [&] { return port.Ping(); }},
         cmd(C::Cmd33),

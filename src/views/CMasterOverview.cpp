@@ -325,9 +325,9 @@ bool CMasterOverview::eventFilter(QObject *watched, QEvent *event)
 
 void CMasterOverview::onSourceSelected(int index)
 {
+    // The record takes the new source at the next save; the controls follow it now.
     if (m_filling || index < 0)
         return;
-    m_work.DataSource = index;
     UpdateControls(index);
 }
 

@@ -11,13 +11,24 @@
 
 namespace testing_support {
 
+// Bumped when a test's program goes away: actions armed for it that never
+// ran are dropped, so they cannot reach into the next test.
+inline int &driverGeneration()
+{
+    static int generation = 0;
+    return generation;
+}
+
 template<typename Widget>
 void whenModal(std::function<void(Widget *)> action, int timeoutMs = 10000)
 {
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
+    const int generation = driverGeneration();
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [=] {
+        if (generation != driverGeneration())
+            return;
         if (auto *w = qobject_cast<Widget *>(QApplication::activeModalWidget())) {
             action(w);
             return;

@@ -1,5 +1,8 @@
 #include "FrameFixture.h"
 
+#include "DialogDriver.h"
+
+#include "app/CSplashWnd.h"
 #include "app/Language.h"
 #include "frame/CMainFrame.h"
 #include "model/CRixDoc.h"
@@ -19,6 +22,7 @@ FrameFixture::FrameFixture()
 
 FrameFixture::~FrameFixture()
 {
+    ++driverGeneration();
     stop();
     CLanguage::instance().setPackFolder(QString());
 }
@@ -27,7 +31,10 @@ bool FrameFixture::start(const QStringList &arguments)
 {
     m_messages = std::make_unique<MessageRecorder>();
     m_app = std::make_unique<CRixApp>();
-    return m_app->InitInstance(arguments, &m_exitCode);
+    const bool started = m_app->InitInstance(arguments, &m_exitCode);
+    // The start-up picture would take the first key press of a test.
+    CSplashWnd::HideSplashScreen();
+    return started;
 }
 
 void FrameFixture::stop()

@@ -113,7 +113,7 @@ private slots:
 
         QVERIFY(CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll")));
         QCOMPARE(menuTitles(f.frame()).first(), QStringLiteral("&Datei"));
-        QCOMPARE(f.frame().Action(ReadFromGauge)->text(), LoadTranslatedString(5322));
+        QCOMPARE(f.frame().Action(ReadGauge)->text(), LoadTranslatedString(5322));
         QCOMPARE(f.treeTexts(), (QStringList{LoadTranslatedString(1010), LoadTranslatedString(1121)}));
         QVERIFY(f.treeTexts().first() != QStringLiteral("Project"));
         QVERIFY(f.frame().windowTitle().startsWith(LoadTranslatedString(61443)));

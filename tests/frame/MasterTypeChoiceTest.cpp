@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
@@ -67,15 +68,22 @@ private slots:
         QCOMPARE(chosen.OrderNumber, QStringLiteral("SK-SP110-120L"));
         QVERIFY(!chosen.PictureBitmap.isNull());
 
-        // The project form shows the six lines of the master type.
+        // The master's form takes the pulse factor typed into it when the
+        // project item is selected.
+        QCOMPARE(f.rightViewClass(), QStringLiteral("CMasterOverview"));
+        auto *pulseFactor = f.frame().RightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
+        QVERIFY(pulseFactor);
+        pulseFactor->setText(QStringLiteral("4321"));
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
+        QCOMPARE(f.document().GetConfig().KValue, 4321.0);
+
+        // The project form shows the six lines of the master type.
         QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
         auto *info = f.frame().RightView()->findChild<QLabel *>(QStringLiteral("information"));
         QVERIFY(info->text().startsWith(QStringLiteral("SK-SP110-120L\nSpeedometer 0-120 km/h with LCD\n")));
         QCOMPARE(info->text().count(QLatin1Char('\n')), 6);
         QVERIFY(!f.frame().RightView()->findChild<QLabel *>(QStringLiteral("picture"))->pixmap().isNull());
 
-        f.document().GetConfig().KValue = 4321.0;
         f.document().GetConfig().TimeFormat = 1;
         const QString path = f.home().filePath(QStringLiteral("speedo.rix"));
         answerFileDialog(path);

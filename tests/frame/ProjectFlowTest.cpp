@@ -56,8 +56,8 @@ private slots:
         QCOMPARE(f.treeTexts(), QStringList{QStringLiteral("Project")});
         QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
         QVERIFY(f.frame().windowTitle().startsWith(QStringLiteral("Untitled")));
-        QVERIFY(!f.frame().Action(ReadFromGauge)->isEnabled());
-        QVERIFY(!f.frame().Action(WriteToGauge)->isEnabled());
+        QVERIFY(!f.frame().Action(ReadGauge)->isEnabled());
+        QVERIFY(!f.frame().Action(WriteGauge)->isEnabled());
         QVERIFY(!f.frame().Action(Diagnostics)->isEnabled());
     }
 

@@ -1,5 +1,6 @@
 #include "link/CGaugePort.h"
 #include "SimGauge.h"
+#include "app/SettingsStore.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 
@@ -62,6 +63,23 @@ private slots:
         CGaugePort port(testing_support::fastTimeouts());
         QCOMPARE(port.Open(4800), OpenStatus::Failed);
         SetSessionPortDevice(QString());
+    }
+
+    void lineSpeed()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block);
+        settings_store::writeInt("Communication", "Baudrate", 1);
+        {
+            CGaugePort port(testing_support::fastTimeouts());
+            QCOMPARE(port.Open(0), OpenStatus::Open);
+            QCOMPARE(sim.server->deviceBaud(), 9600);
+        }
+        CGaugePort port(testing_support::fastTimeouts());
+        QCOMPARE(port.Open(19200), OpenStatus::Open);
+        QCOMPARE(sim.server->deviceBaud(), 19200);
+        QCOMPARE(port.Open(4800), OpenStatus::Open); // an open link keeps its line speed
+        QCOMPARE(sim.server->deviceBaud(), 19200);
     }
 
     void blockTransactionsOnTheWire()

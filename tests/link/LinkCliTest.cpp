@@ -9,6 +9,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <csignal>
 
@@ -72,6 +74,37 @@ CliResult runCli(const QStringList &args, bool fastTimeouts = true)
         qFatal("skaleron-cli did not finish");
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAllStandardOutput()),
             QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+// A copy of the sample catalogue with one more master type: block family,
+// threshold converted, but equal scale limits.
+QString catalogueWithBrokenMaster(const QString &folder)
+{
+    const QString path = folder + "/catalogue.sqlite";
+    QFile::copy(testing_support::binDir() + "/skaleron-catalogue.sqlite", path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "broken-master");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec("CREATE TEMP TABLE t AS SELECT * FROM RixData WHERE ID = 5");
+        q.exec("UPDATE t SET ID = 99, CalculateThreshold = 1, ScaleMin = 0, ScaleMax = 0");
+        q.exec("INSERT INTO RixData SELECT * FROM t");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("broken-master");
+    return path;
+}
+
+QString projectWithMaster(const QString &path, int masterId, double kValue = 0)
+{
+    CConfigData cfg;
+    cfg.MasterId = masterId;
+    cfg.KValue = kValue;
+    QString error;
+    project_file::WriteFile(path, cfg, &error);
+    return path;
 }
 
 int reg(const QJsonObject &state, const char *name) { return state["registers"].toObject()[name].toInt(-1); }
@@ -174,6 +207,56 @@ private slots:
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY2(r.err.contains(stderrText), qPrintable(r.err));
         QVERIFY(!QFile::exists(home.filePath("out.rix"))); // nothing written after a failure
+    }
+
+    void familyFromTheCatalogue()
+    {
+        testing_support::ScopedTestHome home;
+        const QString catalogue = testing_support::binDir() + "/skaleron-catalogue.sqlite";
+        projectWithMaster(home.filePath("tacho.rix"), 5);  // "Tachometer 0-4000 rpm": block family
+        projectWithMaster(home.filePath("sync.rix"), 12); // synchroniser: register family
+        {
+            SimProcess sim({"--family", "block"}, home.filePath("block.json"));
+            const CliResult r = runCli({"read", "--port", sim.device(), "--project", "tacho.rix", "--catalogue", catalogue});
+            QCOMPARE(r.exitCode, 0);
+            CConfigData cfg;
+            QCOMPARE(project_file::ReadFile(home.filePath("tacho.rix"), cfg).status, project_file::ReadStatus::Ok);
+            QCOMPARE(cfg.KValue, 50.0); // read back into the project
+            QCOMPARE(cfg.MasterId, 5);
+        }
+        {
+            SimProcess sim({"--family", "register"}, home.filePath("register.json"));
+            const CliResult r = runCli({"write", "--port", sim.device(), "--catalogue", catalogue, "sync.rix"});
+            QCOMPARE(r.exitCode, 0);
+            const QJsonObject state = sim.stopAndReadState();
+            QCOMPARE(reg(state, "3/26"), 0x21); // a synchroniser's fixed codes
+            QCOMPARE(reg(state, "3/28"), 0x03);
+        }
+        projectWithMaster(home.filePath("unknown.rix"), 77);
+        const CliResult r = runCli({"write", "--port", home.filePath("ttyNone"), "--catalogue", catalogue, "unknown.rix"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains("77"), qPrintable(r.err));
+    }
+
+    void thresholdThatCannotBeConverted()
+    {
+        testing_support::ScopedTestHome home;
+        const QString catalogue = catalogueWithBrokenMaster(home.path());
+        projectWithMaster(home.filePath("p.rix"), 99, 7);
+        SimProcess sim({"--family", "block"}, home.filePath("sim.json"));
+
+        CliResult r = runCli({"write", "--port", sim.device(), "--catalogue", catalogue, "p.rix"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("(0 to 0)"), qPrintable(r.err));
+
+        r = runCli({"read", "--port", sim.device(), "--catalogue", catalogue, "--project", "p.rix", "--json"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.contains("warning: ") && r.err.contains("(0 to 0)"), qPrintable(r.err));
+        QCOMPARE(QJsonDocument::fromJson(r.out.toUtf8()).object()["KValue"].toDouble(), 50.0);
+
+        const QJsonObject state = sim.stopAndReadState();
+        QCOMPARE(state["counters"].toObject()["upload"].toInt(), 1); // the read only: the write sent nothing
+        QCOMPARE(state["frames"].toArray().size(), 2);
     }
 
     void missingPort()

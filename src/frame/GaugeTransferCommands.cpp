@@ -1,0 +1,91 @@
+#include "GaugeTransferCommands.h"
+
+#include "DemoGauge.h"
+#include "app/Language.h"
+#include "model/CRixDoc.h"
+#include "views/CFormView.h"
+
+GaugeTransferCommands::GaugeTransferCommands(CRixDoc *document, QWidget *window,
+                                             std::function<CFormView *()> rightView)
+    : QObject(window)
+    , m_document(document)
+    , m_window(window)
+    , m_rightView(std::move(rightView))
+{
+}
+
+TransferOutcome GaugeTransferCommands::Run(int titleId, const TransferJob &job)
+{
+    if (m_demo)
+        m_demo->UseFamily(m_document->GetConfig().Family());
+    return m_runner.Run(m_window, LoadTranslatedString(titleId), job);
+}
+
+void GaugeTransferCommands::ShowOutcome(const TransferOutcome &outcome)
+{
+    if (outcome.cancelled)
+        user_messages::show(LoadTranslatedString(5360), user_messages::Icon::Exclamation);
+    else
+        ShowTransferOutcome(outcome);
+}
+
+void GaugeTransferCommands::ReadFromGauge()
+{
+    if (!m_document || IsBusy())
+        return;
+    // The worker fills a copy; the document changes only on this thread.
+    CConfigData work = m_document->GetConfig();
+    const LinkOptions options = m_options;
+    const TransferOutcome outcome =
+        Run(5355, [&work, options](SequenceObserver &observer) { return ::ReadFromGauge(work, &observer, options); });
+    // Values decoded before a failure stay, as the gauge reported them; a
+    // cancelled read changes nothing.
+    if (!outcome.cancelled)
+        m_document->GetConfig() = work;
+    ShowOutcome(outcome);
+    if (outcome.success) {
+        if (CFormView *view = m_rightView())
+            view->UpdateData(false);
+    }
+    emit transferFinished();
+}
+
+void GaugeTransferCommands::WriteToGauge()
+{
+    if (!m_document || IsBusy())
+        return;
+    // The form's entries go into the record first; a refused entry has been
+    // named by the form and nothing is sent.
+    if (!m_document->CommitEditor())
+        return;
+    const CConfigData work = m_document->GetConfig();
+    const LinkOptions options = m_options;
+    const TransferOutcome outcome =
+        Run(5356, [&work, options](SequenceObserver &observer) { return ::WriteToGauge(work, &observer, options); });
+    ShowOutcome(outcome);
+    emit transferFinished();
+}
+
+void GaugeTransferCommands::PresetCounter(int startAddress, int cellCount, quint32 counterValue)
+{
+    if (IsBusy())
+        return;
+    const LinkOptions options = m_options;
+    const TransferOutcome outcome = Run(5357, [=](SequenceObserver &observer) {
+        return ::PresetCounter(startAddress, cellCount, counterValue, 0, &observer, options);
+    });
+    ShowOutcome(outcome);
+    emit transferFinished();
+}
+
+void GaugeTransferCommands::RunLinkSelfTest()
+{
+    if (m_demo)
+        m_demo->UseFamily(m_document->GetConfig().Family());
+    const LinkOptions options = m_options;
+    // Nothing is shown: the traffic trace is the record of the outcome.
+    m_runner.RunInBackground([options](SequenceObserver &observer) {
+        ::RunLinkSelfTest(&observer, options);
+        return TransferOutcome();
+    });
+}

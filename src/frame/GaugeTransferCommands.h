@@ -1,0 +1,51 @@
+#pragma once
+// The main window's commands that talk to a gauge: read the configuration,
+// write it, preset a counter and the hidden link self-test. Transfers run on
+// a worker thread behind the progress window; the outcome is shown when they
+// have ended.
+#include "TransferRunner.h"
+#include "link/GaugeSequences.h"
+
+#include <QObject>
+#include <functional>
+
+class CFormView;
+class CRixDoc;
+class DemoGauge;
+class QWidget;
+
+class GaugeTransferCommands : public QObject
+{
+    Q_OBJECT
+public:
+    GaugeTransferCommands(CRixDoc *document, QWidget *window, std::function<CFormView *()> rightView);
+
+    void ReadFromGauge();
+    void WriteToGauge();
+    void PresetCounter(int startAddress, int cellCount, quint32 counterValue);
+    void RunLinkSelfTest();
+
+    bool IsBusy() const { return m_runner.IsRunning(); }
+    // Asks the running transfer to stop after its present transaction.
+    void CancelRunning() { m_runner.CancelRunning(); }
+
+    // Time-outs and the like for every sequence (tests shorten them).
+    void SetLinkOptions(const LinkOptions &options) { m_options = options; }
+    // The demo gauge whose family is picked before each transfer, or none.
+    void SetDemoGauge(DemoGauge *demo) { m_demo = demo; }
+
+signals:
+    // A transfer with the progress window has ended and its outcome was shown.
+    void transferFinished();
+
+private:
+    TransferOutcome Run(int titleId, const TransferJob &job);
+    void ShowOutcome(const TransferOutcome &outcome);
+
+    CRixDoc *m_document;
+    QWidget *m_window;
+    std::function<CFormView *()> m_rightView;
+    TransferRunner m_runner;
+    LinkOptions m_options;
+    DemoGauge *m_demo = nullptr;
+};

@@ -1,0 +1,26 @@
+#pragma once
+// The stored line settings as the communication settings command edits them
+// (section "Communication"), and the port number a port name carries.
+#include <QString>
+
+struct StoredLineSelectors
+{
+    int baudrate = 0;
+    int databits = 1;
+    int parity = 2;
+    int port = 0;
+    int stopbits = 0;
+    QString device; // the chosen device path; empty: the port number decides
+
+    static StoredLineSelectors Load();
+    // Writes Baudrate, Databits, Parity, Port and Stopbits, in this order,
+    // and the device path.
+    void Store() const;
+    // "COM%d" of the port number: the name the options list is given.
+    QString PortName() const;
+};
+
+// The decimal number after the first three characters of a port name,
+// leading blanks skipped ("COM3" and "COM 3" give 3). A name that carries no
+// number there (shorter than four characters, a device path) gives previous.
+int PortNumberFromName(const QString &name, int previous);

@@ -1,0 +1,41 @@
+#pragma once
+// Runs gauge sequences on worker threads so that the window never freezes:
+// a transfer with the modal progress window (Run returns when the sequence
+// has ended), or the link self-test in the background. Only one sequence
+// uses the link at a time; another one waits for it.
+#include "link/SequenceObserver.h"
+#include "link/TransferOutcome.h"
+
+#include <atomic>
+#include <functional>
+
+class CTransferProgressDlg;
+class QThread;
+class QWidget;
+
+using TransferJob = std::function<TransferOutcome(SequenceObserver &observer)>;
+
+class TransferRunner
+{
+public:
+    TransferRunner() = default;
+    TransferRunner(const TransferRunner &) = delete;
+    TransferRunner &operator=(const TransferRunner &) = delete;
+    // Stops a background job after its present transaction and waits for it.
+    ~TransferRunner();
+
+    // Shows the progress window titled title over parent and runs the job.
+    TransferOutcome Run(QWidget *parent, const QString &title, const TransferJob &job);
+    // Starts a job without a window; ignored while one is still running.
+    void RunInBackground(const TransferJob &job);
+
+    bool IsRunning() const { return m_dialog != nullptr; }
+    bool IsBackgroundRunning() const;
+    // Asks the running transfer to stop after its present transaction.
+    void CancelRunning();
+
+private:
+    CTransferProgressDlg *m_dialog = nullptr;
+    QThread *m_background = nullptr;
+    std::atomic<bool> m_stopBackground{false};
+};

@@ -1,0 +1,249 @@
+// Writing to and reading from the simulated gauge through the main window's
+// commands, with the progress window, cancelling and closing during a
+// transfer.
+#include "DialogDriver.h"
+#include "app/Language.h"
+#include "app/SettingsStore.h"
+#include "frame/FrameServices.h"
+#include "FrameFixture.h"
+#include "common/TestRegistry.h"
+#include "frame/CMainFrame.h"
+#include "frame/CTransferProgressDlg.h"
+#include "frame/CommandIds.h"
+#include "frame/GaugeTransferCommands.h"
+#include "link/SimGauge.h"
+#include "model/CRixDoc.h"
+#include "views/CFormView.h"
+#include "views/CLeftView.h"
+#include "views/CMySplitterWnd.h"
+#include "views/ViewFactory.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace testing_support;
+using namespace command_ids;
+
+namespace {
+
+constexpr int TachometerBlockFamily = 5; // "Tachometer 0-4000 rpm"
+constexpr int SpeedometerRegisterFamily = 3; // "Speedometer 0-120 km/h with LCD"
+
+// Gives the open project a master type from the sample catalogue.
+void chooseMasterType(FrameFixture &f, int id)
+{
+    CConfigData &config = f.document().GetConfig();
+    config.MasterId = id;
+    f.document().ApplyStoredMasterType();
+    QVERIFY(!config.Description.isEmpty());
+    f.tree().FillTree();
+    f.frame().UpdateCommandStates();
+    // The project item is selected: the master's form, which would check
+    // the reset values against the master type, is not in the way.
+    {
+        const QSignalBlocker block(&f.tree());
+        f.tree().setCurrentItem(f.tree().topLevelItem(0));
+    }
+    QVERIFY(f.frame().Splitter()->ReplaceView(ViewFactoryForCode(107), &f.document(),
+                                              CMySplitterWnd::OldValues::Discard));
+}
+
+// Short time-outs; backups of overwritten blocks go to the test's folder.
+LinkOptions fastOptions(const FrameFixture &f)
+{
+    LinkOptions options;
+    options.timeouts = fastTimeouts();
+    options.backupFolder = f.home().filePath(QStringLiteral("backups"));
+    return options;
+}
+
+// Notes what the progress window showed while the transfer ran.
+struct ProgressWatch
+{
+    bool seen = false;
+    QString step;
+    void arm()
+    {
+        whenModal<CTransferProgressDlg>([this](CTransferProgressDlg *dialog) {
+            seen = true;
+            QTRY_VERIFY(dialog->findChild<QLabel *>(QStringLiteral("step"))->text().contains(QLatin1Char(':')));
+            step = dialog->findChild<QLabel *>(QStringLiteral("step"))->text();
+        });
+    }
+};
+
+class RefusingForm : public CFormView
+{
+public:
+    using CFormView::CFormView;
+    bool UpdateData(bool save) override { return !save; }
+};
+
+}
+
+class GaugeTransferTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writeThenReadBack_data()
+    {
+        QTest::addColumn<int>("masterId");
+        QTest::addColumn<int>("family");
+        QTest::addColumn<bool>("displaySettings"); // the family carries illumination and units
+        QTest::newRow("block family") << TachometerBlockFamily << int(SimFamily::Block) << false;
+        QTest::newRow("register family") << SpeedometerRegisterFamily << int(SimFamily::Register) << true;
+    }
+    void writeThenReadBack()
+    {
+        QFETCH(int, masterId);
+        QFETCH(int, family);
+        QFETCH(bool, displaySettings);
+        SimGauge gauge{SimFamily(family)};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, masterId);
+        QVERIFY(f.frame().Action(ReadGauge)->isEnabled());
+        CConfigData &config = f.document().GetConfig();
+        config.KValue = 2345;
+        config.WarnMode = 1;
+        config.Illumination = 70;
+        config.TimeFormat = 1;
+        config.DisplayMask = 0x0045;
+        const CConfigData written = config;
+
+        ProgressWatch watch;
+        watch.arm();
+        f.trigger(WriteGauge);
+        QVERIFY(watch.seen);
+        QCOMPARE(f.messages().count(), 1);
+        QCOMPARE(f.messages().texts().first(), LoadTranslatedString(1230));
+
+        // A new project of the same type reads the values back.
+        f.document().SetModifiedFlag(false);
+        f.trigger(FileNew);
+        chooseMasterType(f, masterId);
+        QCOMPARE(f.document().GetConfig().KValue, 0.0);
+        f.messages().clear();
+        watch.arm();
+        f.trigger(ReadGauge);
+        QVERIFY(watch.seen);
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1232)});
+        const CConfigData &read = f.document().GetConfig();
+        QCOMPARE(read.KValue, written.KValue);
+        QCOMPARE(read.WarnMode, written.WarnMode);
+        if (displaySettings) {
+            QCOMPARE(read.Illumination, written.Illumination);
+            QCOMPARE(read.TimeFormat, written.TimeFormat);
+            QCOMPARE(read.DisplayMask, written.DisplayMask);
+        }
+    }
+
+    void cancelStopsBetweenTransactions()
+    {
+        SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:150")}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        const CConfigData before = f.document().GetConfig();
+        whenModal<CTransferProgressDlg>([](CTransferProgressDlg *dialog) {
+            dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+            QVERIFY(dialog->CancelRequested());
+        });
+        f.trigger(ReadGauge);
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5360)});
+        // Far fewer than the whole read's frames went out.
+        QVERIFY2(gauge.frames().size() < 6, qPrintable(gauge.frames().join(' ')));
+        QCOMPARE(f.document().GetConfig().Illumination, before.Illumination);
+        QCOMPARE(f.document().GetConfig().DisplayMask, before.DisplayMask);
+    }
+
+    void closingDuringATransferWaitsForIt()
+    {
+        SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:100")}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        f.document().SetModifiedFlag(false);
+        whenModal<CTransferProgressDlg>([&f](CTransferProgressDlg *) { f.frame().close(); });
+        f.trigger(ReadGauge);
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5360)});
+        QTRY_VERIFY(!f.frame().isVisible());
+    }
+
+    void missingPortIsReported()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        SetSessionPortDevice(f.home().filePath(QStringLiteral("no-such-tty")));
+        chooseMasterType(f, TachometerBlockFamily);
+        f.trigger(ReadGauge);
+        SetSessionPortDevice(QString());
+        QCOMPARE(f.messages().texts(), QStringList{QStringLiteral("COM port not available")});
+    }
+
+    void counterPresetFromTheMastersForm()
+    {
+        SimGauge gauge{SimFamily::Register};
+        FrameFixture f;
+        QVERIFY(f.start());
+        LinkOptions options = fastOptions(f);
+        options.pauseMs = 0;
+        f.frame().GaugeCommands().SetLinkOptions(options);
+        ProgressWatch watch;
+        watch.arm();
+        TheFrame()->PresetCounter(66, 16, 12345);
+        QVERIFY(watch.seen);
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1132)});
+        QVERIFY(gauge.count(QStringLiteral("write-memory")) >= 4);
+    }
+
+    void selfTestRunsInTheBackground()
+    {
+        SimGauge gauge{SimFamily::Block};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        QTest::keyClick(&f.tree(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        // The window is not blocked: no progress window, no message.
+        QVERIFY(!QApplication::activeModalWidget());
+        QTRY_VERIFY(gauge.frames().size() >= 5);
+        QCOMPARE(f.messages().count(), 0);
+    }
+
+    void demoGaugeAnswersBothFamilies()
+    {
+        FrameFixture f;
+        QVERIFY(f.start({QStringLiteral("--demo")}));
+        QVERIFY(f.app().Demo());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        for (int id : {TachometerBlockFamily, SpeedometerRegisterFamily}) {
+            f.messages().clear();
+            chooseMasterType(f, id);
+            f.trigger(ReadGauge);
+            QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1232)});
+        }
+        // The stored port stays as it was.
+        QVERIFY(!settings_store::contains(QStringLiteral("Communication"), QStringLiteral("Port")));
+    }
+
+    void refusedFormSendsNothing()
+    {
+        SimGauge gauge{SimFamily::Block};
+        FrameFixture f;
+        QVERIFY(f.start());
+        chooseMasterType(f, TachometerBlockFamily);
+        QVERIFY(f.frame().Splitter()->ReplaceView([](CRixDoc *doc) { return new RefusingForm(doc); },
+                                                  &f.document()));
+        f.trigger(WriteGauge);
+        QVERIFY(gauge.frames().isEmpty());
+        QCOMPARE(f.messages().count(), 0);
+    }
+};
+
+SKALERON_TEST(GaugeTransferTest)
+#include "GaugeTransferTest.moc"

@@ -1,0 +1,125 @@
+// The master's form inside the real program: the counter preset through the
+// main window, progress window and link to the simulated gauge's memory, and
+// the tree's attempt to leave the form with an entry it refuses.
+#include "OverviewFixture.h"
+
+#include "app/CRixApp.h"
+#include "app/CSplashWnd.h"
+#include "app/Language.h"
+#include "common/MessageRecorder.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+#include "frame/CMainFrame.h"
+#include "frame/GaugeTransferCommands.h"
+#include "link/GaugeProtocol.h"
+#include "link/SimGauge.h"
+#include "views/CLeftView.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// The desktop program started on a fresh settings home, its project holding
+// a master type of the sample catalogue with the master's form shown.
+class RunningProgram
+{
+public:
+    explicit RunningProgram(const overview_testing::MasterKind &kind)
+    {
+        CLanguage::instance().setPackFolder(testing_support::binDir());
+        int exitCode = 0;
+        m_started = m_app.InitInstance({}, &exitCode);
+        if (!m_started)
+            return;
+        // The start-up picture would take the first click of a test.
+        CSplashWnd::HideSplashScreen();
+        LinkOptions options;
+        options.timeouts = testing_support::fastTimeouts();
+        options.pauseMs = 0; // the gauge's pause between writes is no part of these tests
+        frame().GaugeCommands().SetLinkOptions(options);
+        // The tree selects the master item once there is one.
+        document().GetConfig().MasterId = kind.catalogueId;
+        document().ApplyStoredMasterType();
+        frame().LeftView()->FillTree();
+    }
+    ~RunningProgram()
+    {
+        if (m_started) {
+            document().SetModifiedFlag(false);
+            frame().close();
+            m_app.ExitInstance(0);
+        }
+        CLanguage::instance().setPackFolder(QString());
+    }
+
+    bool started() const { return m_started; }
+    CMainFrame &frame() { return *m_app.MainFrame(); }
+    CRixDoc &document() { return *m_app.Document(); }
+    CMasterOverview *form() { return qobject_cast<CMasterOverview *>(frame().RightView()); }
+
+private:
+    testing_support::ScopedTestHome m_home;
+    CRixApp m_app;
+    bool m_started = false;
+};
+
+}
+
+class MasterOverviewInProgramTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void hourCounterReachesTheGaugeMemory()
+    {
+        testing_support::SimGauge gauge{SimFamily::Register};
+        testing_support::MessageRecorder messages;
+        RunningProgram program(overview_testing::tachometerWithLcd());
+        QVERIFY(program.started());
+        CMasterOverview *form = program.form();
+        QVERIFY2(form, "the master item does not show the master's form");
+
+        const QByteArray before = gauge.state().memory;
+        qobject_cast<QLineEdit *>(form->Control(9934))->setText(QStringLiteral("1234,5"));
+        QTest::mouseClick(qobject_cast<QPushButton *>(form->Control(9936)), Qt::LeftButton);
+
+        QCOMPARE(messages.texts(), QStringList{LoadTranslatedString(1132)});
+        // The hour counter's 16 cells at 66 hold 12345 tenths; nothing else changed.
+        QByteArray expected = before;
+        expected.replace(66, 32, gauge_protocol::CounterImage(12345, 16));
+        QCOMPARE(gauge.state().memory.toHex(), expected.toHex());
+    }
+
+    void theFormStaysWhileAnEntryIsRefused()
+    {
+        testing_support::MessageRecorder messages;
+        RunningProgram program(overview_testing::speedometerWithoutLcd());
+        QVERIFY(program.started());
+        CMasterOverview *form = program.form();
+        QVERIFY(form);
+        CConfigData &config = program.document().GetConfig();
+        const double kValue = config.KValue;
+
+        qobject_cast<QLineEdit *>(form->Control(1085))->setText(QStringLiteral("12..5"));
+        CLeftView *tree = program.frame().LeftView();
+        tree->setCurrentItem(tree->topLevelItem(0)); // the project item
+
+        QCOMPARE(program.frame().RightView(), form);
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(1));
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(messages.texts().first().contains(QLatin1String("\"12..5\" is not a number")));
+        QCOMPARE(config.KValue, kValue);
+        QCOMPARE(qobject_cast<QLineEdit *>(form->Control(1085))->text(), QStringLiteral("12..5"));
+
+        // Corrected, the form lets the tree go and its value is in the project.
+        qobject_cast<QLineEdit *>(form->Control(1085))->setText(QStringLiteral("12,5"));
+        tree->setCurrentItem(tree->topLevelItem(0));
+        QVERIFY(program.frame().RightView() != form);
+        QCOMPARE(config.KValue, 12.5);
+        QVERIFY(program.document().IsModified());
+    }
+};
+
+SKALERON_TEST(MasterOverviewInProgramTest)
+#include "MasterOverviewInProgramTest.moc"
