@@ -6,6 +6,7 @@
 #include "MainMenu.h"
 #include "ProjectFileCommands.h"
 #include "SheetPrinting.h"
+#include "ToolBarIcons.h"
 #include "WindowPlacement.h"
 #include "app/CAboutDlg.h"
 #include "app/COptionsDlg.h"
@@ -28,7 +29,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 using namespace command_ids;
@@ -205,22 +205,13 @@ void CMainFrame::CreateToolBar()
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setIconSize(QSize(16, 16));
-    QStyle *s = style();
-    Action(FileNew)->setIcon(QIcon::fromTheme(QStringLiteral("document-new"), s->standardIcon(QStyle::SP_FileIcon)));
-    Action(FileOpen)->setIcon(
-        QIcon::fromTheme(QStringLiteral("document-open"), s->standardIcon(QStyle::SP_DialogOpenButton)));
-    Action(FileSave)->setIcon(
-        QIcon::fromTheme(QStringLiteral("document-save"), s->standardIcon(QStyle::SP_DialogSaveButton)));
-    Action(EditCut)->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
-    Action(EditCopy)->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
-    Action(EditPaste)->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste")));
-    Action(AppAbout)->setIcon(
-        QIcon::fromTheme(QStringLiteral("help-about"), s->standardIcon(QStyle::SP_MessageBoxInformation)));
     for (int id : {FileNew, FileOpen, FileSave, 0, EditCut, EditCopy, EditPaste, 0, AppAbout}) {
         if (id == 0)
             m_toolBar->addSeparator();
-        else
+        else {
+            Action(id)->setIcon(ToolBarIcon(id));
             m_toolBar->addAction(Action(id));
+        }
     }
 }
 
