@@ -235,5 +235,61 @@
         <source>The demo gauge could not be started: %1</source>
         <translation>The demo gauge could not be started: %1</translation>
     </message>
+    <message id="5370">
+        <source>Skaleron configuration sheet</source>
+        <translation>Skaleron configuration sheet</translation>
+    </message>
+    <message id="5371">
+        <source>Project file: %1</source>
+        <translation>Project file: %1</translation>
+    </message>
+    <message id="5372">
+        <source>Printed: %1</source>
+        <translation>Printed: %1</translation>
+    </message>
+    <message id="5373">
+        <source>Master type</source>
+        <translation>Master type</translation>
+    </message>
+    <message id="5374">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="5375">
+        <source>Buzzer output active:</source>
+        <translation>Buzzer output active:</translation>
+    </message>
+    <message id="5376">
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message id="5377">
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message id="5378">
+        <source>not saved yet</source>
+        <translation>not saved yet</translation>
+    </message>
+    <message id="5379">
+        <source>Second frequency input:</source>
+        <translation>Second frequency input:</translation>
+    </message>
+    <message id="5380">
+        <source>The PDF file "%1" could not be written.</source>
+        <translation>The PDF file "%1" could not be written.</translation>
+    </message>
+    <message id="5381">
+        <source>No printer is available. Use "Export as PDF" to keep the sheet as a file.</source>
+        <translation>No printer is available. Use "Export as PDF" to keep the sheet as a file.</translation>
+    </message>
+    <message id="5382">
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message id="5383">
+        <source>Export as PDF</source>
+        <translation>Export as PDF</translation>
+    </message>
 </context>
 </TS>

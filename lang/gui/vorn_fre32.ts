@@ -235,5 +235,61 @@
         <source>The demo gauge could not be started: %1</source>
         <translation>L'instrument de démonstration n'a pas pu être démarré : %1</translation>
     </message>
+    <message id="5370">
+        <source>Skaleron configuration sheet</source>
+        <translation>Fiche de configuration Skaleron</translation>
+    </message>
+    <message id="5371">
+        <source>Project file: %1</source>
+        <translation>Fichier de projet : %1</translation>
+    </message>
+    <message id="5372">
+        <source>Printed: %1</source>
+        <translation>Imprimé le : %1</translation>
+    </message>
+    <message id="5373">
+        <source>Master type</source>
+        <translation>Type de maître</translation>
+    </message>
+    <message id="5374">
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message id="5375">
+        <source>Buzzer output active:</source>
+        <translation>Sortie buzzer active :</translation>
+    </message>
+    <message id="5376">
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message id="5377">
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message id="5378">
+        <source>not saved yet</source>
+        <translation>pas encore enregistré</translation>
+    </message>
+    <message id="5379">
+        <source>Second frequency input:</source>
+        <translation>Deuxième entrée de fréquence :</translation>
+    </message>
+    <message id="5380">
+        <source>The PDF file "%1" could not be written.</source>
+        <translation>Le fichier PDF « %1 » n'a pas pu être écrit.</translation>
+    </message>
+    <message id="5381">
+        <source>No printer is available. Use "Export as PDF" to keep the sheet as a file.</source>
+        <translation>Aucune imprimante n'est disponible. Utilisez « Exporter en PDF » pour conserver la fiche dans un fichier.</translation>
+    </message>
+    <message id="5382">
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message id="5383">
+        <source>Export as PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
 </context>
 </TS>

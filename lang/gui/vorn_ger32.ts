@@ -235,5 +235,61 @@
         <source>The demo gauge could not be started: %1</source>
         <translation>Das Demo-Messgerät konnte nicht gestartet werden: %1</translation>
     </message>
+    <message id="5370">
+        <source>Skaleron configuration sheet</source>
+        <translation>Skaleron Konfigurationsblatt</translation>
+    </message>
+    <message id="5371">
+        <source>Project file: %1</source>
+        <translation>Projektdatei: %1</translation>
+    </message>
+    <message id="5372">
+        <source>Printed: %1</source>
+        <translation>Gedruckt: %1</translation>
+    </message>
+    <message id="5373">
+        <source>Master type</source>
+        <translation>Mastertyp</translation>
+    </message>
+    <message id="5374">
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="5375">
+        <source>Buzzer output active:</source>
+        <translation>Buzzer-Ausgang aktiv:</translation>
+    </message>
+    <message id="5376">
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message id="5377">
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message id="5378">
+        <source>not saved yet</source>
+        <translation>noch nicht gespeichert</translation>
+    </message>
+    <message id="5379">
+        <source>Second frequency input:</source>
+        <translation>Zweiter Frequenzeingang:</translation>
+    </message>
+    <message id="5380">
+        <source>The PDF file "%1" could not be written.</source>
+        <translation>Die PDF-Datei "%1" konnte nicht geschrieben werden.</translation>
+    </message>
+    <message id="5381">
+        <source>No printer is available. Use "Export as PDF" to keep the sheet as a file.</source>
+        <translation>Es ist kein Drucker verfügbar. Mit "Als PDF exportieren" lässt sich das Blatt als Datei speichern.</translation>
+    </message>
+    <message id="5382">
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message id="5383">
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/DemoGauge.h"
 #include "frame/GaugeTransferCommands.h"
+#include "frame/SheetPrinting.h"
 #include "model/CRixDoc.h"
 
 #include <QCoreApplication>
@@ -133,6 +134,10 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
         *exitCode = 1;
         return false;
     }
+    // A print request from the desktop prints and ends.
+    if (info.command == CommandLineInfo::ShellCommand::FilePrint
+        || info.command == CommandLineInfo::ShellCommand::FilePrintTo)
+        return false;
     m_mainFrame->show();
     return true;
 }
@@ -142,6 +147,9 @@ bool CRixApp::CarryOutShellCommand(const CommandLineInfo &info)
     switch (info.command) {
     case CommandLineInfo::ShellCommand::FileOpen:
         return m_mainFrame->OpenDocumentFile(info.fileName);
+    case CommandLineInfo::ShellCommand::FilePrint:
+    case CommandLineInfo::ShellCommand::FilePrintTo:
+        return m_mainFrame->OpenDocumentFile(info.fileName) && m_mainFrame->Printing().PrintDirect();
     default:
         return m_document->OnNewDocument();
     }

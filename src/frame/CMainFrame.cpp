@@ -5,6 +5,8 @@
 #include "GaugeTransferCommands.h"
 #include "MainMenu.h"
 #include "ProjectFileCommands.h"
+#include "SheetPrinting.h"
+#include "ToolBarIcons.h"
 #include "WindowPlacement.h"
 #include "app/CAboutDlg.h"
 #include "app/COptionsDlg.h"
@@ -27,7 +29,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 using namespace command_ids;
@@ -82,6 +83,7 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
     setAcceptDrops(true);
     m_fileCommands = new ProjectFileCommands(document, this);
     m_gauge = new GaugeTransferCommands(document, this, [this] { return RightView(); });
+    m_printing = new SheetPrinting(document, this);
     connect(m_gauge, &GaugeTransferCommands::transferFinished, this, &CMainFrame::OnTransferFinished);
 
     CreateActions();
@@ -163,6 +165,10 @@ void CMainFrame::CreateActions()
     AddHandler(FileOpen, [this] { m_fileCommands->FileOpen(); });
     AddHandler(FileSave, [this] { m_fileCommands->FileSave(); });
     AddHandler(FileSaveAs, [this] { m_fileCommands->FileSaveAs(); });
+    AddHandler(FilePrint, [this] { m_printing->Print(); });
+    AddHandler(FilePrintPreview, [this] { m_printing->PrintPreview(); });
+    AddHandler(FilePrintSetup, [this] { m_printing->PrintSetup(); });
+    AddHandler(ExportPdf, [this] { m_printing->ExportPdf(); });
     AddHandler(AppExit, [this] { close(); });
     AddHandler(EditUndo, [this] { EditCommand("undo"); });
     AddHandler(EditCut, [this] { EditCommand("cut"); });
@@ -199,22 +205,13 @@ void CMainFrame::CreateToolBar()
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setIconSize(QSize(16, 16));
-    QStyle *s = style();
-    Action(FileNew)->setIcon(QIcon::fromTheme(QStringLiteral("document-new"), s->standardIcon(QStyle::SP_FileIcon)));
-    Action(FileOpen)->setIcon(
-        QIcon::fromTheme(QStringLiteral("document-open"), s->standardIcon(QStyle::SP_DialogOpenButton)));
-    Action(FileSave)->setIcon(
-        QIcon::fromTheme(QStringLiteral("document-save"), s->standardIcon(QStyle::SP_DialogSaveButton)));
-    Action(EditCut)->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
-    Action(EditCopy)->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
-    Action(EditPaste)->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste")));
-    Action(AppAbout)->setIcon(
-        QIcon::fromTheme(QStringLiteral("help-about"), s->standardIcon(QStyle::SP_MessageBoxInformation)));
     for (int id : {FileNew, FileOpen, FileSave, 0, EditCut, EditCopy, EditPaste, 0, AppAbout}) {
         if (id == 0)
             m_toolBar->addSeparator();
-        else
+        else {
+            Action(id)->setIcon(ToolBarIcon(id));
             m_toolBar->addAction(Action(id));
+        }
     }
 }
 

@@ -14,6 +14,7 @@ class CMySplitterWnd;
 class CRixDoc;
 class GaugeTransferCommands;
 class ProjectFileCommands;
+class SheetPrinting;
 class QAction;
 class QLabel;
 
@@ -30,6 +31,7 @@ public:
     CFormView *RightView() const;
     ProjectFileCommands &FileCommands() const { return *m_fileCommands; }
     GaugeTransferCommands &GaugeCommands() const { return *m_gauge; }
+    SheetPrinting &Printing() const { return *m_printing; }
 
     // The action of a command id (menus, tool bar and context menu share it).
     QAction *Action(int commandId) const;
@@ -74,6 +76,7 @@ private:
     CLeftView *m_leftView = nullptr;
     ProjectFileCommands *m_fileCommands = nullptr;
     GaugeTransferCommands *m_gauge = nullptr;
+    SheetPrinting *m_printing = nullptr;
     // Set when the window was asked to close during a transfer: it closes
     // once the transfer has stopped.
     bool m_closeAfterTransfer = false;

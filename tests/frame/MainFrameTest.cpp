@@ -138,16 +138,35 @@ private slots:
         QCOMPARE(f.tree().currentItem(), master);
         QCOMPARE(f.document().SelectedTreeItem(), 100);
 
-        // Saving and a new project are refused while the entry is invalid.
-        f.document().SetModifiedFlag(true);
-        f.trigger(FileNew);
-        QCOMPARE(f.document().GetConfig().MasterId, 7);
-        QVERIFY(f.messages().count() == 0);
+        // A new project asks first; saving cannot help while the entry is
+        // invalid, so "save" and "cancel" keep the project.
+        for (auto answer : {user_messages::Answer::Yes, user_messages::Answer::Cancel}) {
+            f.messages().clear();
+            f.messages().setAnswer(answer);
+            f.trigger(FileNew);
+            QCOMPARE(f.messages().count(), 1);
+            QCOMPARE(f.document().GetConfig().MasterId, 7);
+            QCOMPARE(f.frame().RightView(), form);
+        }
 
         form->refuse = false;
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
         QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
         QCOMPARE(f.document().SelectedTreeItem(), 107);
+    }
+
+    void invalidEntryCanBeDiscarded()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.document().GetConfig().MasterId = 7;
+        f.tree().FillTree();
+        QVERIFY(f.frame().Splitter()->ReplaceView([](CRixDoc *doc) { return new RefusingForm(doc); },
+                                                  &f.document()));
+        f.messages().setAnswer(user_messages::Answer::No);
+        f.trigger(FileNew);
+        QCOMPARE(f.document().GetConfig().MasterId, -1);
+        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
     }
 
     void selectingAnItemMakesANewForm()

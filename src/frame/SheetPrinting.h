@@ -1,0 +1,37 @@
+#pragma once
+// The print commands: the project's configuration sheet printed, previewed
+// or exported as a PDF file. The form's entries go into the record first, so
+// the sheet shows what the user sees.
+#include <QObject>
+#include <memory>
+
+class CRixDoc;
+class QPrinter;
+class QWidget;
+
+class SheetPrinting : public QObject
+{
+    Q_OBJECT
+public:
+    SheetPrinting(CRixDoc *document, QWidget *window);
+    ~SheetPrinting() override;
+
+    void Print();
+    void PrintPreview();
+    void PrintSetup();
+    void ExportPdf();
+    // Writes the sheet to a PDF file; false (the user told why) when it
+    // cannot be written.
+    bool ExportPdfTo(const QString &path);
+    // Prints on the default printer without asking (the command line's
+    // print request); false when there is none.
+    bool PrintDirect();
+
+private:
+    QPrinter &Printer();
+    bool PrinterAvailable() const;
+
+    CRixDoc *m_document;
+    QWidget *m_window;
+    std::unique_ptr<QPrinter> m_printer; // keeps the page setup for the run
+};

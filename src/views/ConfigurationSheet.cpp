@@ -1,0 +1,181 @@
+#include "ConfigurationSheet.h"
+
+#include "app/DialogTemplates.h"
+#include "app/Language.h"
+#include "model/CRixDoc.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// The entry of a list of the master's form template; the index itself when
+// the template has no such entry.
+QString listEntry(int controlId, int index)
+{
+    const dialog_templates::ControlTemplate *c = dialog_templates::findControl(120, controlId);
+    if (c && index >= 0 && index < int(c->items.size()))
+        return QString::fromUtf8(c->items.at(index));
+    return QString::number(index);
+}
+
+QString number(double value)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', value == std::floor(value) ? 0 : 1);
+}
+
+QString signalSource(const CConfigData &c)
+{
+    if (c.IsSpeedometer() || c.IsSumlog())
+        return c.DataSource == 1 ? QStringLiteral("Speedo (NMEA)") : QStringLiteral("Speedo (Frequency)");
+    return QStringLiteral("Tacho (Frequency)");
+}
+
+QString displayItems(const CConfigData &c)
+{
+    static const std::pair<uint32_t, int> items[] = {
+        {display_bits::EngineHours, 50042}, {display_bits::TripHours, 50043}, {display_bits::Clock, 50044},
+        {display_bits::WaterTemperature, 50045}, {display_bits::Volt, 50046}, {display_bits::OdoTotal, 50047},
+        {display_bits::TripDistance, 50048}, {display_bits::Depth, 50049},
+    };
+    QStringList shown;
+    for (const auto &[bit, textId] : items) {
+        if (c.TestDisplayBit(bit))
+            shown << LoadTranslatedString(textId);
+    }
+    return shown.isEmpty() ? QStringLiteral("-") : shown.join(QStringLiteral(", "));
+}
+
+}
+
+ConfigurationSheet ConfigurationSheet::Of(const CRixDoc &document, const QDateTime &printed)
+{
+    const CConfigData &c = document.GetConfig();
+    ConfigurationSheet sheet;
+    sheet.title = LoadTranslatedString(5370);
+    const QString path = document.GetPathName();
+    sheet.fileLine = LoadTranslatedString(5371).arg(path.isEmpty() ? LoadTranslatedString(5378)
+                                                                   : QDir::toNativeSeparators(path));
+    sheet.dateLine = LoadTranslatedString(5372).arg(QLocale().toString(printed, QLocale::LongFormat));
+
+    sheet.masterHeading = LoadTranslatedString(5373);
+    sheet.picture = c.PictureBitmap;
+    // The six labels of the project form, one per line.
+    const QStringList labels = LoadTranslatedString(50000).split(QLatin1Char('\n'));
+    const QStringList values = {c.OrderNumber, c.Description, c.Diameter,
+                                c.OuterScaleRange, c.InnerScaleRange, c.SignalInput};
+    for (int i = 0; i < values.size(); ++i)
+        sheet.masterRows << SheetRow{labels.value(i), values.at(i), QString()};
+
+    sheet.settingsHeading = LoadTranslatedString(5374);
+    const bool speed = c.IsSpeedometer() || c.IsSumlog();
+    const QString kUnit = !c.KValueUnit.isEmpty() ? c.KValueUnit
+                          : c.IsSumlog()          ? QStringLiteral("Imp./nm")
+                                                  : LoadTranslatedString(1126);
+    QList<SheetRow> &rows = sheet.settingRows;
+    rows << SheetRow{LoadTranslatedString(50003), signalSource(c), QString()};
+    rows << SheetRow{LoadTranslatedString(1125), number(c.KValue), kUnit};
+    rows << SheetRow{LoadTranslatedString(1127), number(c.MValue), LoadTranslatedString(1128)};
+    rows << SheetRow{LoadTranslatedString(50005), number(c.WarnThreshold),
+                     speed ? QStringLiteral("km/h") : QStringLiteral("U/min")};
+    rows << SheetRow{LoadTranslatedString(50006), LoadTranslatedString(c.WarnMode == 1 ? 1122 : 1123), QString()};
+    rows << SheetRow{LoadTranslatedString(5375), LoadTranslatedString(c.BuzzerActive ? 5376 : 5377), QString()};
+    rows << SheetRow{LoadTranslatedString(5379), listEntry(1072, c.DataSource2), QString()};
+    rows << SheetRow{LoadTranslatedString(50008), number(c.Illumination), QStringLiteral("%")};
+    rows << SheetRow{LoadTranslatedString(50010), listEntry(1074, c.DistanceUnit), QString()};
+    rows << SheetRow{LoadTranslatedString(50011), listEntry(1075, c.TemperatureUnit), QString()};
+    rows << SheetRow{LoadTranslatedString(50012), listEntry(1076, c.TimeFormat), QString()};
+    rows << SheetRow{LoadTranslatedString(50013), listEntry(1086, c.DepthUnit), QString()};
+    rows << SheetRow{LoadTranslatedString(50041), displayItems(c), QString()};
+    return sheet;
+}
+
+bool ConfigurationSheet::Render(QPagedPaintDevice &device) const
+{
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return false;
+    const QRectF page(QPointF(0, 0), QSizeF(device.width(), device.height()));
+    int row = 0;
+    bool more = true;
+    bool first = true;
+    while (more) {
+        if (!first)
+            device.newPage();
+        renderPage(painter, page, row, first, more);
+        first = false;
+    }
+    return true;
+}
+
+void ConfigurationSheet::renderPage(QPainter &painter, const QRectF &page, int &row, bool firstPage,
+                                    bool &more) const
+{
+    // Sizes follow the page, so any printer resolution gives the same sheet.
+    const qreal unit = page.width() / 100.0;
+    QFont body = painter.font();
+    body.setPixelSize(qMax(8, int(unit * 2.0)));
+    QFont heading = body;
+    heading.setBold(true);
+    heading.setPixelSize(qMax(10, int(unit * 2.6)));
+    QFont titleFont = heading;
+    titleFont.setPixelSize(qMax(12, int(unit * 3.6)));
+
+    qreal y = 0;
+    const qreal labelWidth = page.width() * 0.38;
+    const qreal valueWidth = page.width() * 0.45;
+    auto line = [&](const QFont &font, const QString &text) {
+        painter.setFont(font);
+        const qreal h = QFontMetricsF(font, painter.device()).height();
+        painter.drawText(QRectF(0, y, page.width(), h), Qt::AlignLeft | Qt::AlignVCenter, text);
+        y += h * 1.2;
+    };
+    auto tableRow = [&](const SheetRow &r) {
+        painter.setFont(body);
+        const QFontMetricsF fm(body, painter.device());
+        const QRectF valueBox =
+            fm.boundingRect(QRectF(0, 0, valueWidth, page.height()), Qt::TextWordWrap, r.value);
+        const qreal h = qMax(fm.height(), valueBox.height());
+        painter.drawText(QRectF(0, y, labelWidth, h), Qt::AlignLeft | Qt::AlignTop, r.label);
+        painter.drawText(QRectF(labelWidth, y, valueWidth, h), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         r.value);
+        painter.drawText(QRectF(labelWidth + valueWidth, y, page.width() - labelWidth - valueWidth, h),
+                         Qt::AlignLeft | Qt::AlignTop, r.unit);
+        y += h * 1.25;
+    };
+
+    if (firstPage) {
+        line(titleFont, title);
+        line(body, fileLine);
+        line(body, dateLine);
+        y += unit * 2;
+        line(heading, masterHeading);
+        if (!picture.isNull()) {
+            const QSizeF size = QSizeF(picture.size()).scaled(page.width() * 0.3, page.height() * 0.2,
+                                                              Qt::KeepAspectRatio);
+            painter.drawImage(QRectF(QPointF(0, y), size), picture);
+            y += size.height() + unit;
+        }
+        for (const SheetRow &r : masterRows)
+            tableRow(r);
+        y += unit * 2;
+        line(heading, settingsHeading);
+    }
+    const qreal bottom = page.height();
+    while (row < settingRows.size()) {
+        if (y > bottom - unit * 4 && row > 0) {
+            more = true;
+            return;
+        }
+        tableRow(settingRows.at(row));
+        ++row;
+    }
+    more = false;
+}
