@@ -161,6 +161,22 @@ void CMainFrame::CreateActions()
         m_recentActions << action;
     }
 
+    // F6 and Shift+F6 move the focus between the tree and the form.
+    for (int id : {NextPane, PreviousPane}) {
+        auto *action = new QAction(this);
+        action->setObjectName(id == NextPane ? QStringLiteral("actionNextPane") : QStringLiteral("actionPreviousPane"));
+        action->setShortcut(id == NextPane ? QKeySequence(Qt::Key_F6) : QKeySequence(Qt::SHIFT | Qt::Key_F6));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this] {
+            CFormView *form = RightView();
+            if (m_leftView->hasFocus() && form)
+                form->setFocus(Qt::ShortcutFocusReason);
+            else
+                m_leftView->setFocus(Qt::ShortcutFocusReason);
+        });
+        addAction(action);
+    }
+
     AddHandler(FileNew, [this] { m_fileCommands->FileNew(); });
     AddHandler(FileOpen, [this] { m_fileCommands->FileOpen(); });
     AddHandler(FileSave, [this] { m_fileCommands->FileSave(); });

@@ -231,6 +231,21 @@ private slots:
         QVERIFY(!settings_store::contains(QStringLiteral("Communication"), QStringLiteral("Port")));
     }
 
+    void vanishingPortEndsTheWriteCleanly()
+    {
+        SimGauge gauge{SimFamily::Register, {QStringLiteral("write-register=vanish+2")}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        const CConfigData before = f.document().GetConfig();
+        f.trigger(WriteGauge);
+        QCOMPARE(f.messages().texts().last(), LoadTranslatedString(1231));
+        QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
+        QCOMPARE(f.document().GetConfig().KValue, before.KValue);
+        QVERIFY(f.frame().Action(WriteGauge)->isEnabled());
+    }
+
     void refusedFormSendsNothing()
     {
         SimGauge gauge{SimFamily::Block};

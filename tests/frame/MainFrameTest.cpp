@@ -12,7 +12,11 @@
 #include "views/CMySplitterWnd.h"
 
 #include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QTest>
 
 using namespace testing_support;
@@ -153,6 +157,64 @@ private slots:
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
         QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
         QCOMPARE(f.document().SelectedTreeItem(), 107);
+    }
+
+    void invalidEntryIsNeverSaved()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        QVERIFY(f.frame().Splitter()->ReplaceView([](CRixDoc *doc) { return new RefusingForm(doc); },
+                                                  &f.document()));
+        const QString path = f.home().filePath(QStringLiteral("never.rix"));
+        QVERIFY(!f.document().OnSaveDocument(path));
+        QVERIFY(!QFile::exists(path));
+        f.trigger(FileSaveAs); // refused before a file name is asked for
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void contextMenuFromTheKeyboard()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        QStringList texts;
+        QPoint where;
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [&, poll] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (QAction *a : menu->actions())
+                    texts << a->text();
+                where = menu->pos();
+                menu->close();
+                return;
+            }
+            QTimer::singleShot(10, *poll);
+        };
+        QTimer::singleShot(0, *poll);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(-1, -1), QPoint(-1, -1));
+        QApplication::sendEvent(&f.frame(), &event);
+        QCOMPARE(texts.size(), 6);
+        QCOMPARE(texts.first(), f.frame().Action(ReadGauge)->text());
+        QCOMPARE(where, f.frame().mapToGlobal(f.frame().centralWidget()->geometry().topLeft() + QPoint(5, 5)));
+    }
+
+    void treeLabelsCannotBeEdited()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        QCOMPARE(f.tree().editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(!(f.tree().topLevelItem(0)->flags() & Qt::ItemIsEditable));
+    }
+
+    void projectFormWithoutMasterTypeShowsSixEmptyLines()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
+        auto *info = f.frame().RightView()->findChild<QLabel *>(QStringLiteral("information"));
+        QCOMPARE(info->text(), QString(6, QLatin1Char('\n')));
+        QVERIFY(f.frame().RightView()->findChild<QLabel *>(QStringLiteral("picture"))->pixmap().isNull());
+        QCOMPARE(f.frame().RightView()->palette().color(QPalette::Window), QColor(Qt::white));
     }
 
     void invalidEntryCanBeDiscarded()
