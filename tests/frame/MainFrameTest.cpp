@@ -198,6 +198,21 @@ private slots:
         QCOMPARE(where, f.frame().mapToGlobal(f.frame().centralWidget()->geometry().topLeft() + QPoint(5, 5)));
     }
 
+    void f6MovesBetweenThePanes()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        f.tree().setFocus();
+        QVERIFY(f.tree().hasFocus());
+        QTest::keyClick(&f.frame(), Qt::Key_F6);
+        QVERIFY(!f.tree().hasFocus());
+        QVERIFY(f.frame().RightView()->isAncestorOf(QApplication::focusWidget())
+                || QApplication::focusWidget() == f.frame().RightView());
+        QTest::keyClick(&f.frame(), Qt::Key_F6, Qt::ShiftModifier);
+        QVERIFY(f.tree().hasFocus());
+    }
+
     void treeLabelsCannotBeEdited()
     {
         FrameFixture f;
