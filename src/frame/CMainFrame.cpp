@@ -25,6 +25,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -243,6 +244,16 @@ void CMainFrame::CreateStatusBar()
     bar->showMessage(LoadTranslatedString(57345));
 }
 
+void CMainFrame::ShowDemoNotice()
+{
+    if (!m_demoNotice) {
+        m_demoNotice = new QLabel(statusBar());
+        m_demoNotice->setObjectName(QStringLiteral("demoNotice"));
+        statusBar()->addPermanentWidget(m_demoNotice);
+    }
+    m_demoNotice->setText(LoadTranslatedString(5363));
+}
+
 void CMainFrame::CreateClient()
 {
     m_splitter = new CMySplitterWnd(this);
@@ -332,6 +343,8 @@ void CMainFrame::OnLanguageSwitched()
     UpdateTitle();
     m_leftView->FillTree();
     statusBar()->showMessage(LoadTranslatedString(57345));
+    if (m_demoNotice)
+        ShowDemoNotice();
 }
 
 void CMainFrame::OnChooseMasterType()

@@ -228,6 +228,8 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start({QStringLiteral("--demo")}));
         QVERIFY(f.app().Demo());
+        auto *notice = f.frame().findChild<QLabel *>(QStringLiteral("demoNotice"));
+        QVERIFY(notice && notice->text() == LoadTranslatedString(5363));
         f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
         for (int id : {TachometerBlockFamily, SpeedometerRegisterFamily}) {
             f.messages().clear();
