@@ -235,6 +235,10 @@
         <source>The demo gauge could not be started: %1</source>
         <translation>The demo gauge could not be started: %1</translation>
     </message>
+    <message id="5363">
+        <source>Demo gauge: choose a master type, then read from or write to the simulated gauge</source>
+        <translation>Demo gauge: choose a master type, then read from or write to the simulated gauge</translation>
+    </message>
     <message id="5370">
         <source>Skaleron configuration sheet</source>
         <translation>Skaleron configuration sheet</translation>

@@ -235,6 +235,10 @@
         <source>The demo gauge could not be started: %1</source>
         <translation>L'instrument de démonstration n'a pas pu être démarré : %1</translation>
     </message>
+    <message id="5363">
+        <source>Demo gauge: choose a master type, then read from or write to the simulated gauge</source>
+        <translation>Instrument de démonstration : choisissez un type de maître, puis lisez ou écrivez l'instrument simulé</translation>
+    </message>
     <message id="5370">
         <source>Skaleron configuration sheet</source>
         <translation>Fiche de configuration Skaleron</translation>

@@ -118,6 +118,8 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
     m_document = std::make_unique<CRixDoc>();
     m_mainFrame = std::make_unique<CMainFrame>(m_document.get());
     m_mainFrame->GaugeCommands().SetDemoGauge(m_demo.get());
+    if (m_demo)
+        m_mainFrame->ShowDemoNotice();
 
     // Later starts with a file name hand it over to this program.
     m_singleInstance = std::make_unique<SingleInstance>();

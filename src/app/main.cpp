@@ -1,11 +1,20 @@
 #include "app/CRixApp.h"
 #include "app/MessageBoxSink.h"
+#include "app/ProgramPictures.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // Message boxes and dialogs carry the product's name, windows its icon.
+    QApplication::setApplicationDisplayName(QStringLiteral("Skaleron"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(ProgramIconImage(program_pictures::ApplicationIcon, size)));
+    QApplication::setWindowIcon(icon);
     // Every message of the program, from any thread, becomes a message box.
     MessageBoxSink messageBoxes;
     CRixApp theApp;

@@ -6,6 +6,7 @@
 #include "MainMenu.h"
 #include "ProjectFileCommands.h"
 #include "SheetPrinting.h"
+#include "ToolBarIcons.h"
 #include "WindowPlacement.h"
 #include "app/CAboutDlg.h"
 #include "app/COptionsDlg.h"
@@ -24,11 +25,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 using namespace command_ids;
@@ -161,6 +162,22 @@ void CMainFrame::CreateActions()
         m_recentActions << action;
     }
 
+    // F6 and Shift+F6 move the focus between the tree and the form.
+    for (int id : {NextPane, PreviousPane}) {
+        auto *action = new QAction(this);
+        action->setObjectName(id == NextPane ? QStringLiteral("actionNextPane") : QStringLiteral("actionPreviousPane"));
+        action->setShortcut(id == NextPane ? QKeySequence(Qt::Key_F6) : QKeySequence(Qt::SHIFT | Qt::Key_F6));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this] {
+            CFormView *form = RightView();
+            if (m_leftView->hasFocus() && form)
+                form->setFocus(Qt::ShortcutFocusReason);
+            else
+                m_leftView->setFocus(Qt::ShortcutFocusReason);
+        });
+        addAction(action);
+    }
+
     AddHandler(FileNew, [this] { m_fileCommands->FileNew(); });
     AddHandler(FileOpen, [this] { m_fileCommands->FileOpen(); });
     AddHandler(FileSave, [this] { m_fileCommands->FileSave(); });
@@ -205,22 +222,13 @@ void CMainFrame::CreateToolBar()
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setIconSize(QSize(16, 16));
-    QStyle *s = style();
-    Action(FileNew)->setIcon(QIcon::fromTheme(QStringLiteral("document-new"), s->standardIcon(QStyle::SP_FileIcon)));
-    Action(FileOpen)->setIcon(
-        QIcon::fromTheme(QStringLiteral("document-open"), s->standardIcon(QStyle::SP_DialogOpenButton)));
-    Action(FileSave)->setIcon(
-        QIcon::fromTheme(QStringLiteral("document-save"), s->standardIcon(QStyle::SP_DialogSaveButton)));
-    Action(EditCut)->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
-    Action(EditCopy)->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
-    Action(EditPaste)->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste")));
-    Action(AppAbout)->setIcon(
-        QIcon::fromTheme(QStringLiteral("help-about"), s->standardIcon(QStyle::SP_MessageBoxInformation)));
     for (int id : {FileNew, FileOpen, FileSave, 0, EditCut, EditCopy, EditPaste, 0, AppAbout}) {
         if (id == 0)
             m_toolBar->addSeparator();
-        else
+        else {
+            Action(id)->setIcon(ToolBarIcon(id));
             m_toolBar->addAction(Action(id));
+        }
     }
 }
 
@@ -234,6 +242,16 @@ void CMainFrame::CreateStatusBar()
             bar->showMessage(LoadTranslatedString(57345));
     });
     bar->showMessage(LoadTranslatedString(57345));
+}
+
+void CMainFrame::ShowDemoNotice()
+{
+    if (!m_demoNotice) {
+        m_demoNotice = new QLabel(statusBar());
+        m_demoNotice->setObjectName(QStringLiteral("demoNotice"));
+        statusBar()->addPermanentWidget(m_demoNotice);
+    }
+    m_demoNotice->setText(LoadTranslatedString(5363));
 }
 
 void CMainFrame::CreateClient()
@@ -325,6 +343,8 @@ void CMainFrame::OnLanguageSwitched()
     UpdateTitle();
     m_leftView->FillTree();
     statusBar()->showMessage(LoadTranslatedString(57345));
+    if (m_demoNotice)
+        ShowDemoNotice();
 }
 
 void CMainFrame::OnChooseMasterType()

@@ -36,6 +36,9 @@ public:
     // The action of a command id (menus, tool bar and context menu share it).
     QAction *Action(int commandId) const;
 
+    // A lasting note in the status bar that this session talks to the demo gauge.
+    void ShowDemoNotice();
+
     // Builds the menu bar again from the current language pack.
     void ReloadMenu();
     // Enables the commands for the document's present state.
@@ -84,5 +87,6 @@ private:
     QMap<int, QAction *> m_actions;
     QList<QAction *> m_recentActions;
     QToolBar *m_toolBar = nullptr;
+    QLabel *m_demoNotice = nullptr;
     bool m_firstActivation = true;
 };

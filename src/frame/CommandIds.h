@@ -18,6 +18,8 @@ constexpr int EditUndo = 57643;
 constexpr int EditCut = 57635;
 constexpr int EditCopy = 57634;
 constexpr int EditPaste = 57637;
+constexpr int NextPane = 57680;
+constexpr int PreviousPane = 57681;
 constexpr int ViewToolBar = 59392;
 constexpr int ViewStatusBar = 59393;
 

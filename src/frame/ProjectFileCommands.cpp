@@ -52,14 +52,16 @@ QString ProjectFileCommands::AskFileName(bool forOpen)
 
 bool ProjectFileCommands::SaveModified()
 {
-    if (!m_document->CommitEditor())
-        return false;
-    if (!m_document->IsModified())
+    // Entries typed into the form count as changes. An entry the form
+    // refuses (it has said why) can still be discarded with the project;
+    // only saving needs it corrected.
+    const bool committed = m_document->CommitEditor();
+    if (committed && !m_document->IsModified())
         return true;
     const QString question = LoadTranslatedString(5300).arg(m_document->GetTitle());
     switch (user_messages::show(question, user_messages::Icon::Exclamation, user_messages::Buttons::YesNoCancel)) {
     case user_messages::Answer::Yes:
-        return FileSave();
+        return committed && FileSave();
     case user_messages::Answer::No:
         return true;
     default:

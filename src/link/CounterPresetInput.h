@@ -13,8 +13,8 @@ struct CounterPresetPlan
     uint32_t value = 0; // distance as a whole number, hours in tenths
 };
 
-// Decimal commas are taken as points. Returns 0 and fills plan for a valid
-// value, else the number of the program string that refuses it: 1133 not a
-// number (empty, or characters after the number), 1130 distance outside
-// 0-999999, 1131 hours outside 0-99999.9.
+// The value is read as a typed number (a decimal comma is a point). Returns 0
+// and fills plan for a valid value, else the number of the program string that
+// refuses it: 1133 not a number (empty, or characters after the number), 1130
+// distance outside 0-999999, 1131 hours outside 0-99999.9.
 int PlanCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &plan);

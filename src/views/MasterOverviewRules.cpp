@@ -1,6 +1,7 @@
 #include "MasterOverviewRules.h"
 
 #include "app/Language.h"
+#include "link/CounterPresetInput.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -144,26 +145,6 @@ QString FormatThreshold(double threshold)
     return QString::number(threshold, 'f', 0);
 }
 
-TypedNumber ParseTypedNumber(const QString &text)
-{
-    TypedNumber number;
-    QString t = text.trimmed();
-    if (t.isEmpty())
-        return number;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    static const QRegularExpression pattern(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
-    if (!pattern.match(t).hasMatch()) {
-        number.status = TypedNumber::NotANumber;
-        return number;
-    }
-    bool ok = false;
-    number.value = t.toDouble(&ok);
-    if (!ok) // well-formed digits that overflow a double
-        number.value = t.startsWith(QLatin1Char('-')) ? -HUGE_VAL : HUGE_VAL;
-    number.status = TypedNumber::Ok;
-    return number;
-}
-
 QString NumberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed)
 {
     switch (number.status) {
@@ -295,26 +276,15 @@ QString FormatLimitMessage(const QString &format, const QString &label, double l
 CounterPresetCheck CheckCounterPreset(const CConfigData &config, const QString &typed)
 {
     CounterPresetCheck check;
-    const TypedNumber number = ParseTypedNumber(typed);
-    if (number.status != TypedNumber::Ok) {
-        check.refusal = LoadTranslatedString(1133);
-        return check;
-    }
-    const double v = number.value;
-    if (config.IsSpeedometer() || config.IsSumlog()) {
-        if (!(v >= 0.0 && v <= 999999.0)) {
-            check.refusal = LoadTranslatedString(1130);
-            return check;
-        }
-        check.preset = CounterPreset{0, 32, static_cast<quint32>(v)};
-    } else if (config.IsTachometer()) {
-        if (!(v >= 0.0 && v <= 99999.9)) {
-            check.refusal = LoadTranslatedString(1131);
-            return check;
-        }
-        // Tenths of hours (a typed tenth always multiplies to its exact integer).
-        check.preset = CounterPreset{66, 16, static_cast<quint32>(v * 10.0)};
-    }
+    const bool distance = config.IsSpeedometer() || config.IsSumlog();
+    const bool hours = !distance && config.IsTachometer();
+    CounterPresetPlan plan;
+    const int refusal = PlanCounterPreset(typed, hours ? CounterKind::Hours : CounterKind::Distance, plan);
+    // A type without a counter still refuses what is not a number.
+    if (refusal == 1133 || (refusal != 0 && (distance || hours)))
+        check.refusal = LoadTranslatedString(refusal);
+    else if (distance || hours)
+        check.preset = CounterPreset{plan.startAddress, plan.cells, plan.value};
     return check;
 }
 

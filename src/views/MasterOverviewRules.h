@@ -4,6 +4,7 @@
 // factor is shown and checked, how typed numbers are read, and how a counter
 // preset is checked. The form applies them to its controls.
 #include "model/CConfigData.h"
+#include "model/TypedNumber.h"
 
 #include <QMap>
 #include <QString>
@@ -95,15 +96,6 @@ void SetPulseFactorValue(CConfigData &config, double value);
 QString FormatPulseFactor(const CConfigData &config);
 QString FormatThreshold(double threshold);
 
-// A number typed by the user: optional sign, digits with at most one decimal
-// point or comma, blanks around it allowed. Digits too many for a double give
-// an infinite value (refused later as out of range, never read as 0).
-struct TypedNumber
-{
-    enum Status { Ok, Empty, NotANumber } status = Empty;
-    double value = 0.0;
-};
-TypedNumber ParseTypedNumber(const QString &text);
 
 // Why a typed value is refused; empty when it is accepted.
 QString NumberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed);

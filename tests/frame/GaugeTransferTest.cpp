@@ -59,6 +59,14 @@ LinkOptions fastOptions(const FrameFixture &f)
     return options;
 }
 
+// Time-outs long enough for a gauge told to answer slowly.
+LinkOptions patientOptions(const FrameFixture &f)
+{
+    LinkOptions options = fastOptions(f);
+    options.timeouts = ReadTimeouts{1500, 2, 1500};
+    return options;
+}
+
 // Notes what the progress window showed while the transfer ran.
 struct ProgressWatch
 {
@@ -143,10 +151,10 @@ private slots:
 
     void cancelStopsBetweenTransactions()
     {
-        SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:150")}};
+        SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:300")}};
         FrameFixture f;
         QVERIFY(f.start());
-        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        f.frame().GaugeCommands().SetLinkOptions(patientOptions(f));
         chooseMasterType(f, SpeedometerRegisterFamily);
         const CConfigData before = f.document().GetConfig();
         whenModal<CTransferProgressDlg>([](CTransferProgressDlg *dialog) {
@@ -163,10 +171,10 @@ private slots:
 
     void closingDuringATransferWaitsForIt()
     {
-        SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:100")}};
+        SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:200")}};
         FrameFixture f;
         QVERIFY(f.start());
-        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        f.frame().GaugeCommands().SetLinkOptions(patientOptions(f));
         chooseMasterType(f, SpeedometerRegisterFamily);
         f.document().SetModifiedFlag(false);
         whenModal<CTransferProgressDlg>([&f](CTransferProgressDlg *) { f.frame().close(); });
@@ -220,6 +228,8 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start({QStringLiteral("--demo")}));
         QVERIFY(f.app().Demo());
+        auto *notice = f.frame().findChild<QLabel *>(QStringLiteral("demoNotice"));
+        QVERIFY(notice && notice->text() == LoadTranslatedString(5363));
         f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
         for (int id : {TachometerBlockFamily, SpeedometerRegisterFamily}) {
             f.messages().clear();
@@ -229,6 +239,21 @@ private slots:
         }
         // The stored port stays as it was.
         QVERIFY(!settings_store::contains(QStringLiteral("Communication"), QStringLiteral("Port")));
+    }
+
+    void vanishingPortEndsTheWriteCleanly()
+    {
+        SimGauge gauge{SimFamily::Register, {QStringLiteral("write-register=vanish+2")}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        const CConfigData before = f.document().GetConfig();
+        f.trigger(WriteGauge);
+        QCOMPARE(f.messages().texts().last(), LoadTranslatedString(1231));
+        QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
+        QCOMPARE(f.document().GetConfig().KValue, before.KValue);
+        QVERIFY(f.frame().Action(WriteGauge)->isEnabled());
     }
 
     void refusedFormSendsNothing()

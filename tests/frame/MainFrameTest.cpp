@@ -12,7 +12,11 @@
 #include "views/CMySplitterWnd.h"
 
 #include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QTest>
 
 using namespace testing_support;
@@ -138,16 +142,108 @@ private slots:
         QCOMPARE(f.tree().currentItem(), master);
         QCOMPARE(f.document().SelectedTreeItem(), 100);
 
-        // Saving and a new project are refused while the entry is invalid.
-        f.document().SetModifiedFlag(true);
-        f.trigger(FileNew);
-        QCOMPARE(f.document().GetConfig().MasterId, 7);
-        QVERIFY(f.messages().count() == 0);
+        // A new project asks first; saving cannot help while the entry is
+        // invalid, so "save" and "cancel" keep the project.
+        for (auto answer : {user_messages::Answer::Yes, user_messages::Answer::Cancel}) {
+            f.messages().clear();
+            f.messages().setAnswer(answer);
+            f.trigger(FileNew);
+            QCOMPARE(f.messages().count(), 1);
+            QCOMPARE(f.document().GetConfig().MasterId, 7);
+            QCOMPARE(f.frame().RightView(), form);
+        }
 
         form->refuse = false;
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
         QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
         QCOMPARE(f.document().SelectedTreeItem(), 107);
+    }
+
+    void invalidEntryIsNeverSaved()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        QVERIFY(f.frame().Splitter()->ReplaceView([](CRixDoc *doc) { return new RefusingForm(doc); },
+                                                  &f.document()));
+        const QString path = f.home().filePath(QStringLiteral("never.rix"));
+        QVERIFY(!f.document().OnSaveDocument(path));
+        QVERIFY(!QFile::exists(path));
+        f.trigger(FileSaveAs); // refused before a file name is asked for
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void contextMenuFromTheKeyboard()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        QStringList texts;
+        QPoint where;
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [&, poll] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                for (QAction *a : menu->actions())
+                    texts << a->text();
+                where = menu->pos();
+                menu->close();
+                return;
+            }
+            QTimer::singleShot(10, *poll);
+        };
+        QTimer::singleShot(0, *poll);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(-1, -1), QPoint(-1, -1));
+        QApplication::sendEvent(&f.frame(), &event);
+        QCOMPARE(texts.size(), 6);
+        QCOMPARE(texts.first(), f.frame().Action(ReadGauge)->text());
+        QCOMPARE(where, f.frame().mapToGlobal(f.frame().centralWidget()->geometry().topLeft() + QPoint(5, 5)));
+    }
+
+    void f6MovesBetweenThePanes()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        f.tree().setFocus();
+        QVERIFY(f.tree().hasFocus());
+        QTest::keyClick(&f.frame(), Qt::Key_F6);
+        QVERIFY(!f.tree().hasFocus());
+        QVERIFY(f.frame().RightView()->isAncestorOf(QApplication::focusWidget())
+                || QApplication::focusWidget() == f.frame().RightView());
+        QTest::keyClick(&f.frame(), Qt::Key_F6, Qt::ShiftModifier);
+        QVERIFY(f.tree().hasFocus());
+    }
+
+    void treeLabelsCannotBeEdited()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        QCOMPARE(f.tree().editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(!(f.tree().topLevelItem(0)->flags() & Qt::ItemIsEditable));
+    }
+
+    void projectFormWithoutMasterTypeShowsSixEmptyLines()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
+        auto *info = f.frame().RightView()->findChild<QLabel *>(QStringLiteral("information"));
+        QCOMPARE(info->text(), QString(6, QLatin1Char('\n')));
+        QVERIFY(f.frame().RightView()->findChild<QLabel *>(QStringLiteral("picture"))->pixmap().isNull());
+        QCOMPARE(f.frame().RightView()->palette().color(QPalette::Window), QColor(Qt::white));
+    }
+
+    void invalidEntryCanBeDiscarded()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.document().GetConfig().MasterId = 7;
+        f.tree().FillTree();
+        QVERIFY(f.frame().Splitter()->ReplaceView([](CRixDoc *doc) { return new RefusingForm(doc); },
+                                                  &f.document()));
+        f.messages().setAnswer(user_messages::Answer::No);
+        f.trigger(FileNew);
+        QCOMPARE(f.document().GetConfig().MasterId, -1);
+        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
     }
 
     void selectingAnItemMakesANewForm()

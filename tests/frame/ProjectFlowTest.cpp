@@ -1,6 +1,7 @@
 // New, open, save and the recent list through the main window's commands.
 #include "DialogDriver.h"
 #include "FrameFixture.h"
+#include "app/Language.h"
 #include "common/TestRegistry.h"
 #include "frame/CMainFrame.h"
 #include "frame/CommandIds.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QTest>
+#include <QPrinterInfo>
 #include <QUrl>
 
 using namespace testing_support;
@@ -158,6 +160,18 @@ private slots:
         QCOMPARE(f.messages().count(), 1);
         QVERIFY(f.messages().texts().first().contains(QStringLiteral("damaged.rix")));
         QVERIFY(f.exitCode() != 0);
+    }
+
+    void printRequestWithoutPrinterEnds()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("this machine has a printer");
+        FrameFixture f;
+        const QString path = f.home().filePath(QStringLiteral("print.rix"));
+        writeBytes(path, projectBytes(3.0));
+        QVERIFY(!f.start({QStringLiteral("/p"), path}));
+        QVERIFY(f.exitCode() != 0);
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5381)});
     }
 
     void droppedProjectOpens()
