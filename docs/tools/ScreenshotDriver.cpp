@@ -4,10 +4,12 @@
 // its own commands and saves grabs of its windows as PNG files.
 //
 // usage: skaleron_screenshots OUTPUT_FOLDER
+#include "app/COptionsDlg.h"
 #include "app/CRixApp.h"
 #include "app/CSplashWnd.h"
 #include "app/SettingsStore.h"
 #include "frame/CMainFrame.h"
+#include "frame/CTransferProgressDlg.h"
 #include "frame/CommandIds.h"
 #include "model/CConfigData.h"
 #include "model/ProjectFile.h"
@@ -19,6 +21,9 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -37,9 +42,8 @@ void settle(int ms = 150)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-void save(QWidget *widget, const QString &name)
+void saveNow(QWidget *widget, const QString &name)
 {
-    settle();
     const QString path = g_out.filePath(name + QStringLiteral(".png"));
     if (!widget || !widget->grab().save(path)) {
         std::fprintf(stderr, "screenshots: could not make %s\n", qPrintable(name));
@@ -47,6 +51,12 @@ void save(QWidget *widget, const QString &name)
         return;
     }
     std::printf("%s\n", qPrintable(path));
+}
+
+void save(QWidget *widget, const QString &name)
+{
+    settle();
+    saveNow(widget, name);
 }
 
 // Triggers a command that opens a modal dialog, lets prepare act on the
@@ -81,6 +91,51 @@ void saveModal(CMainFrame *frame, int commandId, const QString &name,
     delete poll;
     if (!seen) {
         std::fprintf(stderr, "screenshots: command %d opened no dialog\n", commandId);
+        ++g_failures;
+    }
+}
+
+// Grabs the transfer's progress window between two of its step reports, so
+// that the picture shows a step under way however fast the demo gauge is.
+class ProgressGrabber : public QObject
+{
+public:
+    explicit ProgressGrabber(const QString &name) : m_name(name) {}
+    bool saved = false;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<CTransferProgressDlg *>(watched);
+        if (saved || !dialog || event->type() != QEvent::MetaCall || !dialog->isVisible())
+            return false;
+        auto *bar = dialog->findChild<QProgressBar *>();
+        if (!bar || bar->maximum() == 0 || bar->value() * 2 < bar->maximum())
+            return false;
+        saved = true;
+        saveNow(dialog, m_name); // no event processing here: the worker's reports are queued
+        return false;
+    }
+
+private:
+    QString m_name;
+};
+
+// Runs a gauge transfer against the demo gauge and saves its progress window.
+void saveTransfer(CMainFrame *frame, int commandId, const QString &name)
+{
+    QAction *action = frame->Action(commandId);
+    if (!action || !action->isEnabled()) {
+        std::fprintf(stderr, "screenshots: command %d is not available\n", commandId);
+        ++g_failures;
+        return;
+    }
+    ProgressGrabber grabber(name);
+    qApp->installEventFilter(&grabber);
+    action->trigger(); // returns when the transfer has ended
+    qApp->removeEventFilter(&grabber);
+    settle();
+    if (!grabber.saved) {
+        std::fprintf(stderr, "screenshots: no progress window for command %d\n", commandId);
         ++g_failures;
     }
 }
@@ -131,6 +186,9 @@ int main(int argc, char **argv)
     settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"),
                                 QStringLiteral("vorn_eng32.dll"));
     settings_store::writeInt(QStringLiteral("Settings"), QStringLiteral("ColumnWidth_0"), 220);
+    // A gauge on a USB serial adapter, as most service benches have it.
+    settings_store::writeString(QStringLiteral("Communication"), QStringLiteral("Device"),
+                                QStringLiteral("/dev/ttyUSB0"));
 
     CSplashWnd::EnableSplashScreen(true);
     CSplashWnd::ShowSplashScreen(nullptr, 60000);
@@ -139,7 +197,8 @@ int main(int argc, char **argv)
 
     CRixApp theApp;
     int exitCode = 0;
-    if (!theApp.InitInstance({writeSampleProject(QDir(home.path()))}, &exitCode)) {
+    // The demo gauge stands in for a gauge on the serial port.
+    if (!theApp.InitInstance({QStringLiteral("--demo"), writeSampleProject(QDir(home.path()))}, &exitCode)) {
         std::fprintf(stderr, "screenshots: the program did not start\n");
         return 1;
     }
@@ -154,13 +213,24 @@ int main(int argc, char **argv)
     selectTreeItem(frame, 0);
     save(frame, QStringLiteral("main-window-project"));
     saveModal(frame, command_ids::ChooseMasterType, QStringLiteral("master-type-dialog"), [](QDialog *dialog) {
+        // Wide enough for the descriptions, as a user would drag window and column.
+        dialog->resize(680, 330);
+        if (auto *header = dialog->findChild<QHeaderView *>())
+            header->resizeSection(0, 460);
         if (auto *list = dialog->findChild<QAbstractItemView *>()) {
             list->setCurrentIndex(list->model()->index(0, 0));
             list->setFocus();
         }
     });
-    saveModal(frame, command_ids::CommunicationSettings, QStringLiteral("options-dialog"));
+    // The catalogue path as a user would type it (the build folder's path
+    // means nothing to a reader); Cancel leaves the settings as they were.
+    saveModal(frame, command_ids::CommunicationSettings, QStringLiteral("options-dialog"), [](QDialog *dialog) {
+        if (auto *options = qobject_cast<COptionsDlg *>(dialog))
+            options->databaseEdit()->setText(QStringLiteral("/srv/catalogues/skaleron-catalogue.sqlite"));
+    });
     saveModal(frame, command_ids::AppAbout, QStringLiteral("about-box"));
+    // Last: reading replaces the project's values by the gauge's.
+    saveTransfer(frame, command_ids::ReadGauge, QStringLiteral("transfer-progress"));
 
     theApp.ExitInstance(0);
     return g_failures == 0 ? 0 : 1;

@@ -6,6 +6,7 @@
 #include "SettingsStore.h"
 #include "TranslateWindow.h"
 #include "catalogue/CatalogueLocation.h"
+#include "link/LineSettings.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSerialPortInfo>
 
 namespace {
@@ -212,19 +214,45 @@ void COptionsDlg::fillPorts()
     }
 }
 
-void COptionsDlg::selectPort()
+bool COptionsDlg::selectEntryBeginningWith(const QString &name)
 {
     for (int row = 0; row < m_port->count(); ++row) {
-        if (m_port->itemText(row).startsWith(m_strComPort, Qt::CaseInsensitive)) {
+        if (m_port->itemText(row).startsWith(name, Qt::CaseInsensitive)) {
+            m_port->setCurrentIndex(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+void COptionsDlg::selectPort()
+{
+    if (selectEntryBeginningWith(m_strComPort))
+        return;
+#ifndef Q_OS_WIN
+    // Ports are listed by device path here. A port number ("COM3") stands for
+    // the device the link opens for it: the stored device path, else the
+    // number's own device.
+    static const QRegularExpression portNumber(QStringLiteral("^COM\\s*(\\d+)$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    QString device = m_strComPort;
+    const QRegularExpressionMatch number = portNumber.match(m_strComPort.trimmed());
+    if (number.hasMatch()) {
+        device = settings_store::readString(QStringLiteral("Communication"), QStringLiteral("Device"), QString())
+                     .trimmed();
+        if (device.isEmpty())
+            device = PortDeviceName(number.captured(1).toInt());
+    }
+    for (int row = 0; row < m_port->count(); ++row) {
+        if (m_port->itemText(row) == device) {
             m_port->setCurrentIndex(row);
             return;
         }
     }
-#ifndef Q_OS_WIN
-    // A stored device the system does not list now (unplugged, or a device
-    // set by hand) stays selectable, so that OK does not drop the setting.
-    if (m_strComPort.startsWith(QLatin1Char('/'))) {
-        m_port->addItem(m_strComPort, m_strComPort);
+    // A device the system does not list now (unplugged, or set by hand)
+    // stays selectable, so that OK does not drop the setting.
+    if (device.startsWith(QLatin1Char('/'))) {
+        m_port->addItem(device, device);
         m_port->setCurrentIndex(m_port->count() - 1);
         return;
     }

@@ -28,6 +28,8 @@ public:
 
     // The port entry to select when the dialog opens (the first entry whose
     // text begins with it, letter case ignored) and, after OK, the chosen one.
+    // Where ports are listed by device path, a port number ("COM3") selects
+    // the device the link opens for it ("Communication"/"Device" when set).
     void setComPortName(const QString &name) { m_strComPort = name; }
     QString comPortName() const { return m_strComPort; }
     // After OK: the device path of the chosen port; empty for the fall-back
@@ -69,6 +71,7 @@ private:
     void fillLanguages();
     void fillPorts();
     void selectPort();
+    bool selectEntryBeginningWith(const QString &name);
     void OnBrowse();
 
     QComboBox *m_language = nullptr;

@@ -135,25 +135,36 @@ private slots:
     void callersPortSelectsTheFirstEntryBeginningWithIt_data()
     {
         QTest::addColumn<QList<SystemSerialPort>>("ports");
+        QTest::addColumn<QString>("storedDevice");
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QString>("device");
-        QTest::newRow("fall-back, other case") << QList<SystemSerialPort>() << "com3" << "COM3" << "";
-        QTest::newRow("prefix picks the first") << QList<SystemSerialPort>() << "COM" << "COM1" << "";
-        QTest::newRow("no such port") << QList<SystemSerialPort>() << "COM9" << "" << "";
-#ifndef Q_OS_WIN
-        QTest::newRow("device path prefix") << TwoPorts << "/DEV/TTYS" << "/dev/ttyS1" << "/dev/ttyS1";
-        QTest::newRow("unlisted device stays") << TwoPorts << "/dev/pts/7" << "/dev/pts/7" << "/dev/pts/7";
+        const QList<SystemSerialPort> none;
+        QTest::newRow("fall-back, other case") << none << "" << "com3" << "COM3" << "";
+        QTest::newRow("prefix picks the first") << none << "" << "COM" << "COM1" << "";
+#ifdef Q_OS_WIN
+        QTest::newRow("no such port") << none << "" << "COM9" << "" << "";
+#else
+        QTest::newRow("device path prefix") << TwoPorts << "" << "/DEV/TTYS" << "/dev/ttyS1" << "/dev/ttyS1";
+        QTest::newRow("unlisted device stays") << TwoPorts << "" << "/dev/pts/7" << "/dev/pts/7" << "/dev/pts/7";
+        QTest::newRow("number: the stored device")
+            << TwoPorts << "/dev/ttyUSB0" << "COM3" << "/dev/ttyUSB0" << "/dev/ttyUSB0";
+        QTest::newRow("number: its own device") << TwoPorts << "" << "COM1" << "/dev/ttyS1" << "/dev/ttyS1";
+        QTest::newRow("number: unlisted device stays") << none << "" << "COM9" << "/dev/ttyS9" << "/dev/ttyS9";
+        QTest::newRow("no such port") << TwoPorts << "" << "ttyACM" << "" << "";
 #endif
     }
     void callersPortSelectsTheFirstEntryBeginningWithIt()
     {
         QFETCH(QList<SystemSerialPort>, ports);
+        QFETCH(QString, storedDevice);
         QFETCH(QString, given);
         QFETCH(QString, selected);
         QFETCH(QString, device);
         ScopedTestHome home;
         PackFolder packs;
+        if (!storedDevice.isEmpty())
+            settings_store::writeString("Communication", "Device", storedDevice);
         COptionsDlg dialog;
         dialog.setSystemPorts(ports);
         dialog.setComPortName(given);
@@ -163,6 +174,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.comPortName(), selected);
         QCOMPARE(dialog.devicePath(), device);
+        QCOMPARE(settings_store::readString("Communication", "Device", ""), storedDevice); // the caller's job
     }
 
     void cancelStoresNothing()
