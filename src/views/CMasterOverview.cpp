@@ -309,13 +309,18 @@ bool CMasterOverview::takeThreshold(CConfigData &candidate)
     return true;
 }
 
-void CMasterOverview::refuse(int fieldId, const QString &message)
+void CMasterOverview::warn(const QString &message)
 {
     user_messages::Message m;
     m.text = message;
     m.icon = user_messages::Icon::Exclamation;
     m.owner = this;
     user_messages::show(m);
+}
+
+void CMasterOverview::refuse(int fieldId, const QString &message)
+{
+    warn(message);
     QLineEdit *field = edit(fieldId);
     field->selectAll();
     field->setFocus(Qt::OtherFocusReason);
@@ -350,11 +355,7 @@ void CMasterOverview::onPresetCounter()
 {
     const CounterPresetCheck check = CheckCounterPreset(m_work, edit(ids::CounterEdit)->text());
     if (!check.refusal.isEmpty()) {
-        user_messages::Message m;
-        m.text = check.refusal;
-        m.icon = user_messages::Icon::Exclamation;
-        m.owner = this;
-        user_messages::show(m);
+        warn(check.refusal);
         return;
     }
     if (check.preset && TheFrame())

@@ -52,6 +52,9 @@ private:
     bool takePulseFactor(CConfigData &candidate);
     bool takeThreshold(CConfigData &candidate);
     void clampThresholdText();
+    // A warning that belongs to this form.
+    void warn(const QString &message);
+    // Warns, then selects the refused field's text and gives it the focus.
     void refuse(int fieldId, const QString &message);
     void onSourceSelected(int index);
     void onPresetCounter();
