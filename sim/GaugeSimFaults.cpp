@@ -2,15 +2,15 @@
 
 #include <QRegularExpression>
 
-bool ParseSimFault(const QString &spec, SimFault &fault, QString *error)
+bool ParseSimFault(const QString &text, SimFault &fault, QString *error)
 {
     static const QRegularExpression re(QStringLiteral(
         "^([a-z0-9-]+)(?:@(\\d+)/(\\d+))?=(silence|refuse|short|header|garbage|delay|vanish)"
         "(?::(\\d+))?(?:\\*(\\d+))?(?:\\+(\\d+))?$"));
-    const QRegularExpressionMatch m = re.match(spec.trimmed());
+    const QRegularExpressionMatch m = re.match(text.trimmed());
     if (!m.hasMatch()) {
         if (error)
-            *error = QStringLiteral("bad fault \"%1\" (COMMAND[@BANK/ADDRESS]=KIND[:MS][*TIMES][+SKIP])").arg(spec);
+            *error = QStringLiteral("bad fault \"%1\" (COMMAND[@BANK/ADDRESS]=KIND[:MS][*TIMES][+SKIP])").arg(text);
         return false;
     }
     fault = SimFault();
@@ -25,7 +25,7 @@ bool ParseSimFault(const QString &spec, SimFault &fault, QString *error)
     fault.delayMs = m.captured(5).toInt();
     if (fault.kind == SimFaultKind::Delay && m.captured(5).isEmpty()) {
         if (error)
-            *error = QStringLiteral("fault \"%1\": delay needs :MS").arg(spec);
+            *error = QStringLiteral("fault \"%1\": delay needs :MS").arg(text);
         return false;
     }
     if (!m.captured(6).isEmpty())

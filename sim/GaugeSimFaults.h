@@ -23,7 +23,7 @@ struct SimFault
     int skip = 0;
 };
 
-bool ParseSimFault(const QString &spec, SimFault &fault, QString *error);
+bool ParseSimFault(const QString &text, SimFault &fault, QString *error);
 
 // The fault that applies to this frame, or none; counts the frame against
 // the faults' skip and times.

@@ -63,7 +63,7 @@ int main(int argc, char **argv)
     parser.addOption({"family", "Link family: block or register.", "family", "block"});
     parser.addOption({"link", "Make a symbolic link to the device.", "path"});
     parser.addOption({"fault", "Fault: COMMAND[@BANK/ADDRESS]=KIND[:MS][*TIMES][+SKIP]; "
-                               "KIND silence, refuse, short, header, garbage, delay:MS, vanish.", "spec"});
+                               "KIND silence, refuse, short, header, garbage, delay:MS, vanish.", "fault"});
     parser.addOption({"firmware", "Firmware bytes 4 and 5 of the block, e.g. 65,2.", "a,b"});
     parser.addOption({"register", "Register value, e.g. 3/26=0x02.", "bank/address=value"});
     parser.addOption({"wire-speed", "Pace replies at the line speed."});
@@ -74,10 +74,10 @@ int main(int argc, char **argv)
     GaugeSimConfig config;
     if (!ParseSimFamily(parser.value("family"), config.family))
         return usage(QStringLiteral("--family takes block or register"));
-    for (const QString &spec : parser.values("fault")) {
+    for (const QString &text : parser.values("fault")) {
         SimFault fault;
         QString error;
-        if (!ParseSimFault(spec, fault, &error))
+        if (!ParseSimFault(text, fault, &error))
             return usage(error);
         config.faults.append(fault);
     }
