@@ -1,7 +1,6 @@
 #include "MasterPicture.h"
 
 #include <QtEndian>
-#include <cstring>
 
 namespace master_picture {
 
