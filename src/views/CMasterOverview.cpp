@@ -123,18 +123,16 @@ void CMasterOverview::fillSourceList()
 {
     QComboBox *source = list(ids::SourceList);
     source->clear();
+    for (const SignalSource &s : SignalSources(m_work))
+        source->addItem(s.name, s.code);
     if (m_work.IsSpeedometer() || m_work.IsSumlog()) {
-        source->addItem(QStringLiteral("Speedo (Frequency)"), 1);
-        source->addItem(QStringLiteral("Speedo (NMEA)"), 16);
         setText(Control(ids::PulseLabel), LoadTranslatedString(1125));
         setText(Control(ids::PulseUnit), m_work.IsSumlog() ? QStringLiteral("Imp./nm") : LoadTranslatedString(1126));
-        setText(Control(ids::ThresholdUnit), QStringLiteral("km/h"));
     } else {
-        source->addItem(QStringLiteral("Tacho (Frequency)"), 2);
         setText(Control(ids::PulseLabel), LoadTranslatedString(1127));
         setText(Control(ids::PulseUnit), LoadTranslatedString(1128));
-        setText(Control(ids::ThresholdUnit), QStringLiteral("U/min"));
     }
+    setText(Control(ids::ThresholdUnit), master_overview::ThresholdUnitText(m_work));
 }
 
 void CMasterOverview::UpdateControls(std::optional<int> selectedSource)

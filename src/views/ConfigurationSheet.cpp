@@ -1,5 +1,6 @@
 #include "ConfigurationSheet.h"
 
+#include "MasterOverviewRules.h"
 #include "app/DialogTemplates.h"
 #include "app/Language.h"
 #include "model/CRixDoc.h"
@@ -31,11 +32,11 @@ QString number(double value)
     return locale.toString(value, 'f', value == std::floor(value) ? 0 : 1);
 }
 
+// The source the record names; any other value reads as the first one.
 QString signalSource(const CConfigData &c)
 {
-    if (c.IsSpeedometer() || c.IsSumlog())
-        return c.DataSource == 1 ? QStringLiteral("Speedo (NMEA)") : QStringLiteral("Speedo (Frequency)");
-    return QStringLiteral("Tacho (Frequency)");
+    const QVector<master_overview::SignalSource> sources = master_overview::SignalSources(c);
+    return sources.value(c.DataSource, sources.first()).name;
 }
 
 QString displayItems(const CConfigData &c)
@@ -75,7 +76,6 @@ ConfigurationSheet ConfigurationSheet::Of(const CRixDoc &document, const QDateTi
         sheet.masterRows << SheetRow{labels.value(i), values.at(i), QString()};
 
     sheet.settingsHeading = LoadTranslatedString(5374);
-    const bool speed = c.IsSpeedometer() || c.IsSumlog();
     const QString kUnit = !c.KValueUnit.isEmpty() ? c.KValueUnit
                           : c.IsSumlog()          ? QStringLiteral("Imp./nm")
                                                   : LoadTranslatedString(1126);
@@ -83,8 +83,7 @@ ConfigurationSheet ConfigurationSheet::Of(const CRixDoc &document, const QDateTi
     rows << SheetRow{LoadTranslatedString(50003), signalSource(c), QString()};
     rows << SheetRow{LoadTranslatedString(1125), number(c.KValue), kUnit};
     rows << SheetRow{LoadTranslatedString(1127), number(c.MValue), LoadTranslatedString(1128)};
-    rows << SheetRow{LoadTranslatedString(50005), number(c.WarnThreshold),
-                     speed ? QStringLiteral("km/h") : QStringLiteral("U/min")};
+    rows << SheetRow{LoadTranslatedString(50005), number(c.WarnThreshold), master_overview::ThresholdUnitText(c)};
     rows << SheetRow{LoadTranslatedString(50006), LoadTranslatedString(c.WarnMode == 1 ? 1122 : 1123), QString()};
     rows << SheetRow{LoadTranslatedString(5375), LoadTranslatedString(c.BuzzerActive ? 5376 : 5377), QString()};
     rows << SheetRow{LoadTranslatedString(5379), listEntry(1072, c.DataSource2), QString()};

@@ -84,6 +84,18 @@ ControlStates ComputeControlStates(const CConfigData &config, int dataSource)
     return s;
 }
 
+QVector<SignalSource> SignalSources(const CConfigData &config)
+{
+    if (config.IsSpeedometer() || config.IsSumlog())
+        return {{QStringLiteral("Speedo (Frequency)"), 1}, {QStringLiteral("Speedo (NMEA)"), 16}};
+    return {{QStringLiteral("Tacho (Frequency)"), 2}};
+}
+
+QString ThresholdUnitText(const CConfigData &config)
+{
+    return config.IsSpeedometer() || config.IsSumlog() ? QStringLiteral("km/h") : QStringLiteral("U/min");
+}
+
 void ClearUnshowableDisplayBits(CConfigData &config)
 {
     if (config.IsTachometer())

@@ -8,6 +8,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QVector>
 #include <array>
 #include <optional>
 
@@ -85,6 +86,17 @@ struct ControlStates
 // dataSource: the signal source that counts (the one just selected, or the
 // record's).
 ControlStates ComputeControlStates(const CConfigData &config, int dataSource);
+
+// The signal sources the master type offers, in list order (the record's
+// DataSource is the position), each with the code the gauge knows it by.
+struct SignalSource
+{
+    QString name;
+    int code;
+};
+QVector<SignalSource> SignalSources(const CConfigData &config);
+// The unit the warning threshold is entered in.
+QString ThresholdUnitText(const CConfigData &config);
 
 // Clears the DisplayMask bits of items the master type cannot show.
 void ClearUnshowableDisplayBits(CConfigData &config);
