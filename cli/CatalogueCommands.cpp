@@ -7,7 +7,7 @@
 #include "catalogue/CMasterTypeSelection.h"
 #include "catalogue/CSensorSelection.h"
 #include "catalogue/CatalogueImport.h"
-#include "catalogue/SensorGroups.h"
+#include "model/SensorGroups.h"
 #include "model/CConfigData.h"
 #include "model/CSensorData.h"
 

@@ -4,6 +4,7 @@
 #include "JsonText.h"
 #include "LinkArguments.h"
 #include "MasterTypeSource.h"
+#include "StoredFields.h"
 
 #include "app/Language.h"
 #include "link/CounterPresetInput.h"
@@ -116,20 +117,7 @@ bool resolveMaster(const cli::LinkArguments &args, CConfigData &cfg, LinkOptions
 void printJson(const CConfigData &c)
 {
     json_text::Object json;
-    json.add(QStringLiteral("DataSource"), QString::number(c.DataSource));
-    json.add(QStringLiteral("KValue"), json_text::number(c.KValue));
-    json.add(QStringLiteral("WarnThreshold"), json_text::number(c.WarnThreshold));
-    json.add(QStringLiteral("WarnMode"), QString::number(c.WarnMode));
-    json.add(QStringLiteral("DataSource2"), QString::number(c.DataSource2));
-    json.add(QStringLiteral("MValue"), json_text::number(c.MValue));
-    json.add(QStringLiteral("DisplayMask"), QString::number(c.DisplayMask));
-    json.add(QStringLiteral("Illumination"), json_text::number(c.Illumination));
-    json.add(QStringLiteral("DistanceUnit"), QString::number(c.DistanceUnit));
-    json.add(QStringLiteral("TemperatureUnit"), QString::number(c.TemperatureUnit));
-    json.add(QStringLiteral("TimeFormat"), QString::number(c.TimeFormat));
-    json.add(QStringLiteral("DepthUnit"), QString::number(c.DepthUnit));
-    json.add(QStringLiteral("MasterId"), QString::number(c.MasterId));
-    json.add(QStringLiteral("BuzzerActive"), QString::number(c.BuzzerActive));
+    cli::AddStoredFields(json, c);
     json.add(QStringLiteral("FirmwareVersion"),
              QStringLiteral("[%1,%2]").arg(c.FirmwareVersion[0]).arg(c.FirmwareVersion[1]));
     std::printf("%s\n", json.text().toUtf8().constData());

@@ -148,7 +148,7 @@ int main(int argc, char **argv)
         timer.restart();
         selection.FetchById(key);
         fetch.push_back(timer.nsecsElapsed() / 1e6);
-        if (selection.SelectedId != key)
+        if (selection.Results.SelectedId != key)
             return 1;
     }
     report("FetchById with picture value (median)", median(fetch), 1);

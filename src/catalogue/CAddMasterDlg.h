@@ -23,8 +23,8 @@ public:
 
     // Found, SelectedId and the master type of the row taken with OK.
     MasterTypeInfo Result() const { return m_selection.Result(); }
-    bool Found() const { return m_selection.Found; }
-    int SelectedId() const { return m_selection.SelectedId; }
+    bool Found() const { return m_selection.Results.Found; }
+    int SelectedId() const { return m_selection.Results.SelectedId; }
 
     // The size the dialog may not be made smaller than.
     QSize MinimumSize() const { return m_minimumSize; }

@@ -61,16 +61,11 @@ bool CCatalogueRecordset::Requery()
 {
     if (!m_query)
         return false;
-    m_queryText = QStringLiteral("SELECT %1 FROM %2").arg(selectList(), GetDefaultSQL());
-    if (!m_strFilter.isEmpty())
-        m_queryText += QStringLiteral(" WHERE ") + m_strFilter;
-    if (!m_strSort.isEmpty())
-        m_queryText += QStringLiteral(" ORDER BY ") + m_strSort;
+    m_queryText = selectStatement(selectList());
     m_bof = m_eof = true;
     m_atFirst = false;
     if (!m_query->exec(m_queryText)) {
-        m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()),
-                                                 m_query->lastError().text());
+        setEngineError(m_query->lastError());
         return false;
     }
     const bool ok = fetchCurrent(m_query->next());
@@ -85,22 +80,31 @@ bool CCatalogueRecordset::ReadColumns(const QStringList &columns, const std::fun
     QStringList names;
     for (const QString &c : columns)
         names << QStringLiteral("[%1]").arg(c);
-    QString text = QStringLiteral("SELECT %1 FROM %2").arg(names.join(QStringLiteral(", ")), GetDefaultSQL());
+    QSqlQuery query(m_connection.database());
+    query.setForwardOnly(true);
+    const bool ok = query.exec(selectStatement(names.join(QStringLiteral(", "))));
+    while (ok && query.next())
+        row(query);
+    if (!ok || query.lastError().isValid()) {
+        setEngineError(query.lastError());
+        return false;
+    }
+    return true;
+}
+
+QString CCatalogueRecordset::selectStatement(const QString &columns) const
+{
+    QString text = QStringLiteral("SELECT %1 FROM %2").arg(columns, GetDefaultSQL());
     if (!m_strFilter.isEmpty())
         text += QStringLiteral(" WHERE ") + m_strFilter;
     if (!m_strSort.isEmpty())
         text += QStringLiteral(" ORDER BY ") + m_strSort;
-    QSqlQuery query(m_connection.database());
-    query.setForwardOnly(true);
-    const bool ok = query.exec(text);
-    while (ok && query.next())
-        row(query);
-    if (!ok || query.lastError().isValid()) {
-        m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()),
-                                                 query.lastError().text());
-        return false;
-    }
-    return true;
+    return text;
+}
+
+void CCatalogueRecordset::setEngineError(const QSqlError &error)
+{
+    m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()), error.text());
 }
 
 bool CCatalogueRecordset::fetchCurrent(bool moved)
@@ -108,8 +112,7 @@ bool CCatalogueRecordset::fetchCurrent(bool moved)
     if (!moved) {
         m_eof = true;
         if (m_query->lastError().isValid()) {
-            m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()),
-                                                     m_query->lastError().text());
+            setEngineError(m_query->lastError());
             m_query->finish();
             return false;
         }

@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+class QSqlError;
+
 class CCatalogueRecordset
 {
 public:
@@ -79,6 +81,10 @@ protected:
 private:
     bool fetchCurrent(bool moved);
     QString selectList() const;
+    // "SELECT columns FROM [table]" with the current filter and sort.
+    QString selectStatement(const QString &columns) const;
+    // The database engine's complaint, as the user is told it.
+    void setEngineError(const QSqlError &error);
 
     const catalogue_schema::Table &m_table;
     CatalogueConnection::Mode m_mode;

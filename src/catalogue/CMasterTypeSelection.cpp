@@ -17,47 +17,47 @@ bool CMasterTypeSelection::EnsureOpen()
 bool CMasterTypeSelection::FetchById(long key)
 {
     if (!EnsureOpen())
-        return Found;
+        return Results.Found;
     m_recordset.SetFilterById(key);
     if (!m_recordset.Requery()) {
         user_messages::show(m_recordset.ErrorText(), user_messages::Icon::None, user_messages::Buttons::Ok);
-        return Found;
+        return Results.Found;
     }
     if (m_recordset.IsBOF() && m_recordset.IsEOF())
-        return Found;
+        return Results.Found;
     m_recordset.MoveFirst();
     takeCurrentRow();
     m_recordset.ReleaseResult();
-    return Found;
+    return Results.Found;
 }
 
 void CMasterTypeSelection::takeCurrentRow()
 {
     const CDaoMasterDBase &r = m_recordset;
-    Found = true;
-    SelectedId = r.m_ID;
-    GaugeKind = 2;
+    Results.Found = true;
+    Results.SelectedId = r.m_ID;
+    Results.GaugeKind = 2;
     if (r.m_Description.contains(QLatin1String("Drehzahlmesser")))
-        GaugeKind = 1;
+        Results.GaugeKind = 1;
     if (r.m_Description.contains(QLatin1String("Speedometer")))
-        GaugeKind = 0;
-    HasLcd = r.m_LCD.contains(QLatin1String("no")) ? 0 : 1;
-    OrderNumber = r.m_OrderNumber;
-    Description = r.m_Description;
-    Diameter = r.m_Diameter;
-    OuterScaleRange = r.m_OScaleMin + QStringLiteral(" - ") + r.m_OScaleMax;
-    InnerScaleRange = r.m_IScaleMin + QStringLiteral(" - ") + r.m_IScaleMax;
-    SignalInput = r.m_SignalInput;
-    FreqInputs = r.m_FreqInputs;
-    ScaleMin = r.m_ScaleMin;
-    ScaleMax = r.m_ScaleMax;
-    WarnThresholdMin = r.m_WarnThresholdMin;
-    WarnThresholdMax = r.m_WarnThresholdMax;
-    CalculateThreshold = r.m_CalculateThreshold;
-    KValueMin = r.m_KWertMin;
-    KValueMax = r.m_KWertMax;
-    KValueUnit = r.m_KWertUnit;
-    UseMinMax = r.m_UseMinMax;
+        Results.GaugeKind = 0;
+    Results.HasLcd = r.m_LCD.contains(QLatin1String("no")) ? 0 : 1;
+    Results.OrderNumber = r.m_OrderNumber;
+    Results.Description = r.m_Description;
+    Results.Diameter = r.m_Diameter;
+    Results.OuterScaleRange = r.m_OScaleMin + QStringLiteral(" - ") + r.m_OScaleMax;
+    Results.InnerScaleRange = r.m_IScaleMin + QStringLiteral(" - ") + r.m_IScaleMax;
+    Results.SignalInput = r.m_SignalInput;
+    Results.FreqInputs = r.m_FreqInputs;
+    Results.ScaleMin = r.m_ScaleMin;
+    Results.ScaleMax = r.m_ScaleMax;
+    Results.WarnThresholdMin = r.m_WarnThresholdMin;
+    Results.WarnThresholdMax = r.m_WarnThresholdMax;
+    Results.CalculateThreshold = r.m_CalculateThreshold;
+    Results.KValueMin = r.m_KWertMin;
+    Results.KValueMax = r.m_KWertMax;
+    Results.KValueUnit = r.m_KWertUnit;
+    Results.UseMinMax = r.m_UseMinMax;
     Picture = r.PictureValue();
 }
 
@@ -82,28 +82,8 @@ bool CMasterTypeSelection::ListRows(QVector<MasterTypeRow> &rows)
 
 MasterTypeInfo CMasterTypeSelection::Result() const
 {
-    MasterTypeInfo info;
-    info.Found = Found;
-    info.SelectedId = SelectedId;
-    info.GaugeKind = GaugeKind;
-    info.HasLcd = HasLcd;
-    info.OrderNumber = OrderNumber;
-    info.Description = Description;
-    info.Diameter = Diameter;
-    info.OuterScaleRange = OuterScaleRange;
-    info.InnerScaleRange = InnerScaleRange;
-    info.SignalInput = SignalInput;
-    info.FreqInputs = FreqInputs;
-    info.ScaleMin = ScaleMin;
-    info.ScaleMax = ScaleMax;
-    info.WarnThresholdMin = WarnThresholdMin;
-    info.WarnThresholdMax = WarnThresholdMax;
-    info.CalculateThreshold = CalculateThreshold;
-    info.KValueMin = KValueMin;
-    info.KValueMax = KValueMax;
-    info.KValueUnit = KValueUnit;
-    info.UseMinMax = UseMinMax;
-    if (Found)
+    MasterTypeInfo info = Results;
+    if (info.Found)
         info.Picture = CDaoMasterDBase::PictureToBitmap(Picture);
     return info;
 }

@@ -37,26 +37,9 @@ public:
     // Reads another catalogue than the settings name.
     void SetDatabasePath(const QString &path) { m_recordset.SetDatabasePath(path); }
 
-    bool Found = false;
-    int SelectedId = -1;
-    int GaugeKind = 2;
-    int HasLcd = 0;
-    QString OrderNumber;
-    QString Description;
-    QString Diameter;
-    QString OuterScaleRange;
-    QString InnerScaleRange;
-    QString SignalInput;
-    int FreqInputs = 1;
-    int ScaleMin = 0;
-    int ScaleMax = 0;
-    int WarnThresholdMin = 0;
-    int WarnThresholdMax = 0;
-    int CalculateThreshold = 0;
-    double KValueMin = 0.0;
-    double KValueMax = 0.0;
-    QString KValueUnit;
-    int UseMinMax = 0;
+    // Found, SelectedId and the master type of the row found last (its
+    // picture not converted: see Result()).
+    MasterTypeInfo Results;
     // The [Picture] value of the row found last.
     QByteArray Picture;
 

@@ -1,6 +1,6 @@
 #include "CSensorSelection.h"
 
-#include "SensorGroups.h"
+#include "model/SensorGroups.h"
 #include "app/UserMessages.h"
 #include "model/CSensorData.h"
 #include "model/ValueList.h"

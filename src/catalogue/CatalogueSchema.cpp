@@ -57,18 +57,6 @@ QString SelectList(const Table &table)
     return names.join(QStringLiteral(", "));
 }
 
-QString KindName(ColumnKind kind)
-{
-    switch (kind) {
-    case ColumnKind::Integer: return QStringLiteral("integer");
-    case ColumnKind::Boolean: return QStringLiteral("boolean");
-    case ColumnKind::Double: return QStringLiteral("floating-point number");
-    case ColumnKind::Text: return QStringLiteral("text");
-    case ColumnKind::Binary: return QStringLiteral("binary");
-    }
-    return QString();
-}
-
 const char *SqliteType(ColumnKind kind)
 {
     switch (kind) {

@@ -26,8 +26,6 @@ const Table &SensorTable(); // "SensorTabelle", 12 columns
 
 // "[a], [b], ..." in binding order, for the select lists.
 QString SelectList(const Table &table);
-// Human-readable name of a kind, for messages ("integer", "text", ...).
-QString KindName(ColumnKind kind);
 // The SQLite column type a kind is stored as.
 const char *SqliteType(ColumnKind kind);
 

@@ -40,8 +40,13 @@ void GaugeTransferCommands::ReadFromGauge()
         Run(5355, [&work, options](SequenceObserver &observer) { return ::ReadFromGauge(work, &observer, options); });
     // Values decoded before a failure stay, as the gauge reported them; a
     // cancelled read changes nothing.
-    if (!outcome.cancelled)
+    if (!outcome.cancelled) {
+        // Values read from the gauge are new to the project: closing it must
+        // ask before they are lost.
+        if (!work.SameUserSettings(m_document->GetConfig()))
+            m_document->SetModifiedFlag(true);
         m_document->GetConfig() = work;
+    }
     ShowOutcome(outcome);
     if (outcome.success) {
         if (CFormView *view = m_rightView())

@@ -6,23 +6,12 @@ static const QString Section = QStringLiteral("Communication");
 
 StoredLineSelectors StoredLineSelectors::Load()
 {
-    StoredLineSelectors s;
-    s.baudrate = settings_store::readInt(Section, QStringLiteral("Baudrate"), 0);
-    s.databits = settings_store::readInt(Section, QStringLiteral("Databits"), 1);
-    s.parity = settings_store::readInt(Section, QStringLiteral("Parity"), 2);
-    s.port = settings_store::readInt(Section, QStringLiteral("Port"), 0);
-    s.stopbits = settings_store::readInt(Section, QStringLiteral("Stopbits"), 0);
-    s.device = settings_store::readString(Section, QStringLiteral("Device"), QString());
-    return s;
+    return {LineSelectors::Load(), settings_store::readString(Section, QStringLiteral("Device"), QString())};
 }
 
 void StoredLineSelectors::Store() const
 {
-    settings_store::writeInt(Section, QStringLiteral("Baudrate"), baudrate);
-    settings_store::writeInt(Section, QStringLiteral("Databits"), databits);
-    settings_store::writeInt(Section, QStringLiteral("Parity"), parity);
-    settings_store::writeInt(Section, QStringLiteral("Port"), port);
-    settings_store::writeInt(Section, QStringLiteral("Stopbits"), stopbits);
+    LineSelectors::Store();
     settings_store::writeString(Section, QStringLiteral("Device"), device);
 }
 

@@ -1,20 +1,16 @@
 #pragma once
 // The stored line settings as the communication settings command edits them
 // (section "Communication"), and the port number a port name carries.
+#include "link/LineSettings.h"
+
 #include <QString>
 
-struct StoredLineSelectors
+struct StoredLineSelectors : LineSelectors
 {
-    int baudrate = 0;
-    int databits = 1;
-    int parity = 2;
-    int port = 0;
-    int stopbits = 0;
     QString device; // the chosen device path; empty: the port number decides
 
     static StoredLineSelectors Load();
-    // Writes Baudrate, Databits, Parity, Port and Stopbits, in this order,
-    // and the device path.
+    // Writes the five selectors, then the device path.
     void Store() const;
     // "COM%d" of the port number: the name the options list is given.
     QString PortName() const;

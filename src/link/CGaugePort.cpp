@@ -24,11 +24,11 @@ CGaugePort::~CGaugePort() { Close(); }
 
 OpenStatus CGaugePort::Open(int baudOverride)
 {
+    if (m_stream->isOpen())
+        return OpenStatus::Open;
     LineSettings line = LoadLineSettings();
     if (baudOverride != 0)
         line.baud = baudOverride;
-    if (m_stream->isOpen())
-        return OpenStatus::Open;
     return m_stream->open(ConfiguredPortDevice(line.port), line);
 }
 

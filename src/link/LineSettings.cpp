@@ -35,18 +35,34 @@ void MapLineSelectors(const LineSelectors &stored, int &port, int &baud, int &da
     }
 }
 
+static const QString Section = QStringLiteral("Communication");
+
+LineSelectors LineSelectors::Load()
+{
+    const LineSelectors defaults;
+    LineSelectors s;
+    s.port = settings_store::readInt(Section, QStringLiteral("Port"), defaults.port);
+    s.dataBits = settings_store::readInt(Section, QStringLiteral("Databits"), defaults.dataBits);
+    s.parity = settings_store::readInt(Section, QStringLiteral("Parity"), defaults.parity);
+    s.baudRate = settings_store::readInt(Section, QStringLiteral("Baudrate"), defaults.baudRate);
+    s.stopBits = settings_store::readInt(Section, QStringLiteral("Stopbits"), defaults.stopBits);
+    return s;
+}
+
+void LineSelectors::Store() const
+{
+    settings_store::writeInt(Section, QStringLiteral("Baudrate"), baudRate);
+    settings_store::writeInt(Section, QStringLiteral("Databits"), dataBits);
+    settings_store::writeInt(Section, QStringLiteral("Parity"), parity);
+    settings_store::writeInt(Section, QStringLiteral("Port"), port);
+    settings_store::writeInt(Section, QStringLiteral("Stopbits"), stopBits);
+}
+
 void LoadLineSettings(int *port, int *baud, int *dataBits, int *parity, int *stopBits)
 {
     if (!port || !baud || !dataBits || !parity || !stopBits)
         return;
-    const QString section = QStringLiteral("Communication");
-    LineSelectors s;
-    s.port = settings_store::readInt(section, QStringLiteral("Port"), 0);
-    s.dataBits = settings_store::readInt(section, QStringLiteral("Databits"), 1);
-    s.parity = settings_store::readInt(section, QStringLiteral("Parity"), 2);
-    s.baudRate = settings_store::readInt(section, QStringLiteral("Baudrate"), 0);
-    s.stopBits = settings_store::readInt(section, QStringLiteral("Stopbits"), 0);
-    MapLineSelectors(s, *port, *baud, *dataBits, *parity, *stopBits);
+    MapLineSelectors(LineSelectors::Load(), *port, *baud, *dataBits, *parity, *stopBits);
 }
 
 LineSettings LoadLineSettings()
@@ -103,7 +119,7 @@ QString ConfiguredPortDevice(int port)
     const QString session = SessionPortDevice();
     if (!session.isEmpty())
         return session;
-    const QString stored = settings_store::readString(QStringLiteral("Communication"), QStringLiteral("Device"), QString());
+    const QString stored = settings_store::readString(Section, QStringLiteral("Device"), QString());
     if (!stored.trimmed().isEmpty())
         return stored.trimmed();
     return PortDeviceName(port);

@@ -24,6 +24,12 @@ struct LineSelectors
     int parity = 2;
     int baudRate = 0;
     int stopBits = 0;
+
+    // Reads Port, Databits, Parity, Baudrate and Stopbits fresh from the
+    // settings store; a missing entry keeps its default above.
+    static LineSelectors Load();
+    // Writes Baudrate, Databits, Parity, Port and Stopbits, in this order.
+    void Store() const;
 };
 
 // Real line settings. A selector outside its table leaves the value as it is,

@@ -91,6 +91,15 @@ bool CConfigData::IsEarlyFirmware() const
     return static_cast<signed char>(FirmwareVersion[0]) < 0x42;
 }
 
+bool CConfigData::SameUserSettings(const CConfigData &o) const
+{
+    return DataSource == o.DataSource && KValue == o.KValue && WarnThreshold == o.WarnThreshold
+        && WarnMode == o.WarnMode && BuzzerActive == o.BuzzerActive && DataSource2 == o.DataSource2
+        && MValue == o.MValue && DisplayMask == o.DisplayMask && Illumination == o.Illumination
+        && DistanceUnit == o.DistanceUnit && TemperatureUnit == o.TemperatureUnit && TimeFormat == o.TimeFormat
+        && DepthUnit == o.DepthUnit && MasterId == o.MasterId;
+}
+
 bool CConfigData::TestDisplayBit(uint32_t mask) const
 {
     return (DisplayMask & mask) != 0;

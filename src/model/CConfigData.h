@@ -48,6 +48,10 @@ public:
     // First firmware byte, as a signed character, below 'B'.
     bool IsEarlyFirmware() const;
 
+    // True when both records hold the same user settings and master type key
+    // (what the project file stores and the gauge exchanges).
+    bool SameUserSettings(const CConfigData &other) const;
+
     bool TestDisplayBit(uint32_t mask) const;
     void SetDisplayBit(uint32_t mask, bool on);
 

@@ -1,5 +1,6 @@
 #include "CSensorData.h"
 
+#include "SensorGroups.h"
 #include "ValueList.h"
 #include "app/Language.h"
 
@@ -38,18 +39,6 @@ void CSensorData::SetPointsFromText(const QString &xText, const QString &yText)
     }
 }
 
-static QString groupLabel(int typeIndex)
-{
-    switch (typeIndex) {
-    case 0: return LoadTranslatedString(1050);
-    case 1: return LoadTranslatedString(1051);
-    case 2: return LoadTranslatedString(1052);
-    case 3: return LoadTranslatedString(1053);
-    case 4: return LoadTranslatedString(1063);
-    default: return QString();
-    }
-}
-
 // "%.lf": the number rounded to a whole number as the C library rounds it
 // (halves to even). Without decimals the locale plays no part.
 static QString whole(double v)
@@ -63,7 +52,7 @@ QString CSensorData::Describe() const
 {
     if (!Defined)
         return QString();
-    QString text = groupLabel(TypeIndex) + QStringLiteral("\r\n");
+    QString text = sensor_groups::Label(TypeIndex) + QStringLiteral("\r\n");
     text += LoadTranslatedString(1000) + QLatin1Char(' ') + Bestellnummer + QStringLiteral("\r\n");
     text += LoadTranslatedString(1048) + QLatin1Char(' ')
         + FormatRanges(BeginX, EndX, DimensionX, YMin, YMax, DimensionY);

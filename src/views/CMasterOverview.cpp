@@ -157,6 +157,14 @@ void CMasterOverview::UpdateControls(std::optional<int> selectedSource)
     setText(Control(ids::CounterUnit), states.counterUnit);
 }
 
+bool CMasterOverview::CanLeave()
+{
+    m_leaving = true;
+    const bool taken = UpdateData(true);
+    m_leaving = false;
+    return taken;
+}
+
 bool CMasterOverview::UpdateData(bool saveAndValidate)
 {
     if (!GetDocument())
@@ -235,7 +243,7 @@ bool CMasterOverview::saveControls()
     candidate.DepthUnit = takeIndex(list(ids::DepthList), candidate.DepthUnit);
 
     m_work = candidate;
-    if (!SameUserSettings(candidate, document->GetConfig())) {
+    if (!candidate.SameUserSettings(document->GetConfig())) {
         document->GetConfig() = candidate;
         document->SetModifiedFlag(true);
     }
@@ -249,6 +257,11 @@ bool CMasterOverview::takePulseFactor(CConfigData &candidate)
         return true;
     const QString label = textOf(Control(ids::PulseLabel));
     const QString text = edit(ids::PulseEdit)->text();
+    // Leaving keeps what was typed; an untouched value (a master type just
+    // chosen, its pulse factor still 0) is left for saving and writing to
+    // refuse, so that the rest of the project can still be looked at.
+    if (m_leaving && text == FormatPulseFactor(candidate))
+        return true;
     const TypedNumber typed = ParseTypedNumber(text);
     const Range capacity = PulseFactorCapacity(candidate);
     const bool fits = typed.status == TypedNumber::Ok && typed.value >= capacity.low && typed.value <= capacity.high;
@@ -278,6 +291,8 @@ bool CMasterOverview::takeThreshold(CConfigData &candidate)
     // A synchroniser has no warning threshold.
     if (Control(ids::ThresholdEdit)->isHidden())
         return true;
+    if (m_leaving && edit(ids::ThresholdEdit)->text() == FormatThreshold(candidate.WarnThreshold))
+        return true;
     clampThresholdText();
     const QString label = textOf(Control(ids::ThresholdLabel));
     const QString text = edit(ids::ThresholdEdit)->text();
@@ -294,13 +309,18 @@ bool CMasterOverview::takeThreshold(CConfigData &candidate)
     return true;
 }
 
-void CMasterOverview::refuse(int fieldId, const QString &message)
+void CMasterOverview::warn(const QString &message)
 {
     user_messages::Message m;
     m.text = message;
     m.icon = user_messages::Icon::Exclamation;
     m.owner = this;
     user_messages::show(m);
+}
+
+void CMasterOverview::refuse(int fieldId, const QString &message)
+{
+    warn(message);
     QLineEdit *field = edit(fieldId);
     field->selectAll();
     field->setFocus(Qt::OtherFocusReason);
@@ -335,11 +355,7 @@ void CMasterOverview::onPresetCounter()
 {
     const CounterPresetCheck check = CheckCounterPreset(m_work, edit(ids::CounterEdit)->text());
     if (!check.refusal.isEmpty()) {
-        user_messages::Message m;
-        m.text = check.refusal;
-        m.icon = user_messages::Icon::Exclamation;
-        m.owner = this;
-        user_messages::show(m);
+        warn(check.refusal);
         return;
     }
     if (check.preset && TheFrame())

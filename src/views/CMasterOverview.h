@@ -30,6 +30,7 @@ public:
     // typed and the record stays as it was. A save that changes the record
     // marks the document modified.
     bool UpdateData(bool saveAndValidate) override;
+    bool CanLeave() override;
     // Shows, hides, enables and disables the controls for the master type.
     // It also makes the record fit the type: LCD items the type cannot show
     // are cleared. selectedSource: a signal source just picked in the list,
@@ -51,6 +52,9 @@ private:
     bool takePulseFactor(CConfigData &candidate);
     bool takeThreshold(CConfigData &candidate);
     void clampThresholdText();
+    // A warning that belongs to this form.
+    void warn(const QString &message);
+    // Warns, then selects the refused field's text and gives it the focus.
     void refuse(int fieldId, const QString &message);
     void onSourceSelected(int index);
     void onPresetCounter();
@@ -65,4 +69,5 @@ private:
     // Set while the form fills its own controls, so that list changes made
     // there are not taken for the user's choice.
     bool m_filling = false;
+    bool m_leaving = false; // the exchange is for leaving the form, not saving
 };

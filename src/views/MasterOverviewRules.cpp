@@ -288,13 +288,4 @@ CounterPresetCheck CheckCounterPreset(const CConfigData &config, const QString &
     return check;
 }
 
-bool SameUserSettings(const CConfigData &a, const CConfigData &b)
-{
-    return a.DataSource == b.DataSource && a.KValue == b.KValue && a.WarnThreshold == b.WarnThreshold
-        && a.WarnMode == b.WarnMode && a.BuzzerActive == b.BuzzerActive && a.DataSource2 == b.DataSource2
-        && a.MValue == b.MValue && a.DisplayMask == b.DisplayMask && a.Illumination == b.Illumination
-        && a.DistanceUnit == b.DistanceUnit && a.TemperatureUnit == b.TemperatureUnit
-        && a.TimeFormat == b.TimeFormat && a.DepthUnit == b.DepthUnit && a.MasterId == b.MasterId;
-}
-
 }

@@ -138,7 +138,5 @@ struct CounterPresetCheck
 };
 CounterPresetCheck CheckCounterPreset(const CConfigData &config, const QString &typed);
 
-// True when the two records hold the same user settings (what the form edits).
-bool SameUserSettings(const CConfigData &a, const CConfigData &b);
 
 }

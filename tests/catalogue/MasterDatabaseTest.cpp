@@ -51,25 +51,25 @@ private slots:
         QVERIFY(s.FetchById(7));
         QCOMPARE(s.Recordset().m_strFilter, QString("[ID] = 7"));
         QVERIFY(s.Recordset().QueryText().endsWith("WHERE [ID] = 7"));
-        QVERIFY(s.Found);
-        QCOMPARE(s.SelectedId, 7);
-        QCOMPARE(s.GaugeKind, 0);
-        QCOMPARE(s.HasLcd, 0);
-        QCOMPARE(s.OrderNumber, QString("ON-7"));
-        QCOMPARE(s.Description, QString("Speedometer 0-60 km/h"));
-        QCOMPARE(s.Diameter, QString("85 mm"));
-        QCOMPARE(s.OuterScaleRange, QString("0 - 60 km/h"));
-        QCOMPARE(s.InnerScaleRange, QString("0 - 37 mph"));
-        QCOMPARE(s.SignalInput, QString("Frequency"));
-        QCOMPARE(s.FreqInputs, 2);
-        QCOMPARE(s.ScaleMax, 60);
-        QCOMPARE(s.WarnThresholdMin, 10);
-        QCOMPARE(s.WarnThresholdMax, 600);
-        QCOMPARE(s.CalculateThreshold, 1);
-        QCOMPARE(s.KValueMin, 1000.5);
-        QCOMPARE(s.KValueMax, 60000.25);
-        QCOMPARE(s.KValueUnit, QString("Imp./km"));
-        QCOMPARE(s.UseMinMax, 1);
+        QVERIFY(s.Results.Found);
+        QCOMPARE(s.Results.SelectedId, 7);
+        QCOMPARE(s.Results.GaugeKind, 0);
+        QCOMPARE(s.Results.HasLcd, 0);
+        QCOMPARE(s.Results.OrderNumber, QString("ON-7"));
+        QCOMPARE(s.Results.Description, QString("Speedometer 0-60 km/h"));
+        QCOMPARE(s.Results.Diameter, QString("85 mm"));
+        QCOMPARE(s.Results.OuterScaleRange, QString("0 - 60 km/h"));
+        QCOMPARE(s.Results.InnerScaleRange, QString("0 - 37 mph"));
+        QCOMPARE(s.Results.SignalInput, QString("Frequency"));
+        QCOMPARE(s.Results.FreqInputs, 2);
+        QCOMPARE(s.Results.ScaleMax, 60);
+        QCOMPARE(s.Results.WarnThresholdMin, 10);
+        QCOMPARE(s.Results.WarnThresholdMax, 600);
+        QCOMPARE(s.Results.CalculateThreshold, 1);
+        QCOMPARE(s.Results.KValueMin, 1000.5);
+        QCOMPARE(s.Results.KValueMax, 60000.25);
+        QCOMPARE(s.Results.KValueUnit, QString("Imp./km"));
+        QCOMPARE(s.Results.UseMinMax, 1);
     }
 
     void kindAndDisplayRules_data()
@@ -101,8 +101,8 @@ private slots:
         UseCatalogue(db);
         CMasterTypeSelection s;
         QVERIFY(s.FetchById(1));
-        QCOMPARE(s.GaugeKind, gaugeKind);
-        QCOMPARE(s.HasLcd, hasLcd);
+        QCOMPARE(s.Results.GaugeKind, gaugeKind);
+        QCOMPARE(s.Results.HasLcd, hasLcd);
     }
 
     void keyWithoutRowKeepsEarlierResults()
@@ -114,16 +114,16 @@ private slots:
         UseCatalogue(db);
         CMasterTypeSelection fresh;
         QVERIFY(!fresh.FetchById(-1));
-        QVERIFY(!fresh.Found);
+        QVERIFY(!fresh.Results.Found);
         QCOMPARE(fresh.Result().Description, QString());
 
         CMasterTypeSelection s;
         QVERIFY(s.FetchById(5));
         QVERIFY(s.FetchById(99)); // returns the earlier Found
-        QCOMPARE(s.SelectedId, 5);
-        QCOMPARE(s.Description, QString("Sumlog 0-12 kn"));
+        QCOMPARE(s.Results.SelectedId, 5);
+        QCOMPARE(s.Results.Description, QString("Sumlog 0-12 kn"));
         QVERIFY(s.FetchById(-1));
-        QCOMPARE(s.SelectedId, 5);
+        QCOMPARE(s.Results.SelectedId, 5);
     }
 
     void emptyTableListsNothing()
@@ -200,9 +200,9 @@ private slots:
         UseCatalogue(db);
         CMasterTypeSelection s;
         QVERIFY(s.FetchById(8));
-        QCOMPARE(s.GaugeKind, 2);
-        QCOMPARE(s.HasLcd, 1);
-        QCOMPARE(s.OuterScaleRange, QString(" - "));
+        QCOMPARE(s.Results.GaugeKind, 2);
+        QCOMPARE(s.Results.HasLcd, 1);
+        QCOMPARE(s.Results.OuterScaleRange, QString(" - "));
         QVERIFY(s.Result().Picture.isNull());
     }
 
@@ -218,8 +218,8 @@ private slots:
         UseCatalogue(db);
         CMasterTypeSelection s;
         QVERIFY(s.FetchById(1));
-        QCOMPARE(s.Description, longText);
-        QCOMPARE(s.SignalInput.size(), 1000);
+        QCOMPARE(s.Results.Description, longText);
+        QCOMPARE(s.Results.SignalInput.size(), 1000);
     }
 
     void brokenCataloguesAreNamed_data()
@@ -271,7 +271,7 @@ private slots:
         UseCatalogue(db);
         CMasterTypeSelection s;
         QVERIFY(!s.FetchById(1));
-        QVERIFY(!s.Found);
+        QVERIFY(!s.Results.Found);
         QCOMPARE(messages.count(), 1);
         for (const QString &m : mentioned)
             QVERIFY2(messages.texts().first().contains(m), qPrintable(messages.texts().first()));
@@ -327,7 +327,7 @@ private slots:
         QCOMPARE(listed.size(), 3000);
         QCOMPARE(listed.last().Id, 3000);
         QVERIFY(s.FetchById(2999));
-        QCOMPARE(s.Description, QString("Tachometer 2999"));
+        QCOMPARE(s.Results.Description, QString("Tachometer 2999"));
     }
 
     // Every master type of the sample catalogue converts its picture.

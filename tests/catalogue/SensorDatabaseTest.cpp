@@ -2,7 +2,7 @@
 #include "app/SettingsStore.h"
 #include "catalogue/CSensorSelection.h"
 #include "catalogue/CatalogueLocation.h"
-#include "catalogue/SensorGroups.h"
+#include "model/SensorGroups.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"

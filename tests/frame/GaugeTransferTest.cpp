@@ -134,11 +134,13 @@ private slots:
         f.trigger(FileNew);
         chooseMasterType(f, masterId);
         QCOMPARE(f.document().GetConfig().KValue, 0.0);
+        f.document().SetModifiedFlag(false);
         f.messages().clear();
         watch.arm();
         f.trigger(ReadGauge);
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1232)});
+        QVERIFY(f.document().IsModified()); // closing now asks before the read values are lost
         const CConfigData &read = f.document().GetConfig();
         QCOMPARE(read.KValue, written.KValue);
         QCOMPARE(read.WarnMode, written.WarnMode);

@@ -390,6 +390,32 @@ private slots:
         QVERIFY(!document.IsModified());
     }
 
+    void freshMasterCanBeLeftButNotSaved()
+    {
+        // A master type just chosen keeps its pulse factor 0, outside its
+        // limits: the user may look elsewhere, but saving names the limits.
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, speedometerWithoutLcd());
+        CConfigData &c = document.GetConfig();
+        c.UseMinMax = 1;
+        c.KValueMin = 100;
+        c.KValueMax = 20000;
+        auto form = openForm(document);
+        QVERIFY(form->CanLeave());
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(c.KValue, 0.0);
+        QVERIFY(!form->UpdateData(true));
+        QCOMPARE(messages.count(), 1);
+
+        // A typed value out of the limits is never dropped by leaving.
+        messages.clear();
+        type(*form, 1085, "25000");
+        QVERIFY(!form->CanLeave());
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(c.KValue, 0.0);
+    }
+
     void counterPreset_data()
     {
         QTest::addColumn<MasterKind>("kind");

@@ -1,0 +1,81 @@
+#include "StoredFields.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace cli {
+
+namespace {
+
+bool parseInt(const QString &text, int &out)
+{
+    bool ok = false;
+    const qlonglong v = text.trimmed().toLongLong(&ok, 10);
+    if (!ok || v < INT32_MIN || v > INT32_MAX)
+        return false;
+    out = int(v);
+    return true;
+}
+
+bool parseMask(const QString &text, uint32_t &out)
+{
+    bool ok = false;
+    const QString t = text.trimmed();
+    const qulonglong v = t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? t.mid(2).toULongLong(&ok, 16)
+                                                                                 : t.toULongLong(&ok, 10);
+    if (!ok || v > UINT32_MAX)
+        return false;
+    out = uint32_t(v);
+    return true;
+}
+
+bool parseDouble(const QString &text, double &out)
+{
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    out = v;
+    return true;
+}
+
+#define INT_FIELD(f)                                                                  \
+    StoredField { #f, [](const CConfigData &c) { return QString::number(c.f); },       \
+                  [](CConfigData &c, const QString &t) { return parseInt(t, c.f); } }
+#define DOUBLE_FIELD(f)                                                                \
+    StoredField { #f, [](const CConfigData &c) { return json_text::number(c.f); },      \
+                  [](CConfigData &c, const QString &t) { return parseDouble(t, c.f); } }
+
+}
+
+const std::vector<StoredField> &StoredFields()
+{
+    static const std::vector<StoredField> fields = {
+        INT_FIELD(DataSource),
+        DOUBLE_FIELD(KValue),
+        DOUBLE_FIELD(WarnThreshold),
+        INT_FIELD(WarnMode),
+        INT_FIELD(DataSource2),
+        DOUBLE_FIELD(MValue),
+        StoredField{"DisplayMask", [](const CConfigData &c) { return QString::number(c.DisplayMask); },
+                    [](CConfigData &c, const QString &t) { return parseMask(t, c.DisplayMask); }},
+        DOUBLE_FIELD(Illumination),
+        INT_FIELD(DistanceUnit),
+        INT_FIELD(TemperatureUnit),
+        INT_FIELD(TimeFormat),
+        INT_FIELD(DepthUnit),
+        INT_FIELD(MasterId),
+        INT_FIELD(BuzzerActive),
+    };
+    return fields;
+}
+
+void AddStoredFields(json_text::Object &json, const CConfigData &record)
+{
+    for (const StoredField &f : StoredFields())
+        json.add(QString::fromLatin1(f.name), f.get(record));
+}
+
+}

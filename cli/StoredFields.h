@@ -1,0 +1,26 @@
+#pragma once
+// The record's stored fields by name: what "rix show" and "read --json" print
+// and what "rix set" changes, in record order.
+#include "JsonText.h"
+
+#include "model/CConfigData.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace cli {
+
+struct StoredField
+{
+    const char *name;
+    std::function<QString(const CConfigData &)> get;         // JSON text
+    std::function<bool(CConfigData &, const QString &)> set; // false: not a valid value
+};
+
+const std::vector<StoredField> &StoredFields();
+
+// Adds every stored field of record to json, in that order.
+void AddStoredFields(json_text::Object &json, const CConfigData &record);
+
+}
