@@ -6,7 +6,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <csignal>

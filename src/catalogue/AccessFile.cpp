@@ -1,6 +1,5 @@
 #include "AccessFile.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <cstdlib>
 #include <cstring>

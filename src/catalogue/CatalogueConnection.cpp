@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
-#include <QSqlQuery>
 
 CatalogueConnection::~CatalogueConnection()
 {

@@ -1,6 +1,5 @@
 #include "MasterPicture.h"
 
-#include <QBuffer>
 #include <QtEndian>
 #include <cstring>
 

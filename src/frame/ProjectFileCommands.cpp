@@ -4,7 +4,6 @@
 #include "app/UserMessages.h"
 #include "model/CRixDoc.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 

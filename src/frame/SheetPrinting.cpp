@@ -26,10 +26,10 @@ SheetPrinting::~SheetPrinting() = default;
 
 QPrinter &SheetPrinting::Printer()
 {
-    if (!m_printer) {
+    if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setDocName(m_document->GetTitle());
-    }
+    // The printer outlives projects; the job is named after the one printed now.
+    m_printer->setDocName(m_document->GetTitle());
     return *m_printer;
 }
 

@@ -4,7 +4,6 @@
 #include "link/CounterPresetInput.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <cmath>
 #include <initializer_list>
 

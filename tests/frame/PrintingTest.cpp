@@ -140,6 +140,26 @@ private slots:
         QCOMPARE(pages, 1);
     }
 
+    void printJobIsNamedAfterTheCurrentProject()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        auto previewedName = [&f] {
+            QString name;
+            whenModal<QPrintPreviewDialog>([&name](QPrintPreviewDialog *dialog) {
+                name = dialog->printer()->docName();
+                dialog->reject();
+            });
+            f.trigger(FilePrintPreview);
+            return name;
+        };
+        QCOMPARE(previewedName(), f.document().GetTitle());
+        // The printer is kept for the page setup; its job takes the name of
+        // the project printed now.
+        QVERIFY(f.document().OnSaveDocument(f.home().filePath(QStringLiteral("renamed.rix"))));
+        QCOMPARE(previewedName(), QStringLiteral("renamed.rix"));
+    }
+
     void printWithoutPrinterSaysSo()
     {
         if (!QPrinterInfo::availablePrinters().isEmpty())
