@@ -7,9 +7,9 @@
 #include "catalogue/CMasterTypeSelection.h"
 #include "catalogue/CSensorSelection.h"
 #include "catalogue/CatalogueImport.h"
-#include "model/SensorGroups.h"
 #include "model/CConfigData.h"
 #include "model/CSensorData.h"
+#include "model/SensorGroups.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 #include "CSensorSelection.h"
 
-#include "model/SensorGroups.h"
 #include "app/UserMessages.h"
 #include "model/CSensorData.h"
+#include "model/SensorGroups.h"
 #include "model/ValueList.h"
 
 CSensorSelection::CSensorSelection()

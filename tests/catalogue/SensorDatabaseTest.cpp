@@ -2,10 +2,10 @@
 #include "app/SettingsStore.h"
 #include "catalogue/CSensorSelection.h"
 #include "catalogue/CatalogueLocation.h"
-#include "model/SensorGroups.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
+#include "model/SensorGroups.h"
 #include "model/ValueList.h"
 
 #include <QFile>
