@@ -53,7 +53,7 @@ QString kindText(const QString &description)
 
 }
 
-QImage PaintDial(const DialSpec &spec, int side)
+QImage PaintDial(const DialFace &dialFace, int side)
 {
     QImage image(side, side, QImage::Format_ARGB32);
     image.fill(Background);
@@ -72,13 +72,13 @@ QImage PaintDial(const DialSpec &spec, int side)
     const double face = outer - 6;
     p.drawEllipse(c, face, face);
 
-    const double span = double(spec.scaleMax - spec.scaleMin);
-    const bool thousands = spec.scaleMax >= 1000;
+    const double span = double(dialFace.scaleMax - dialFace.scaleMin);
+    const bool thousands = dialFace.scaleMax >= 1000;
     const double step = niceStep(span > 0 ? span : 1.0);
-    auto angleOf = [&](double v) { return StartAngle - Sweep * (v - spec.scaleMin) / (span > 0 ? span : 1.0); };
+    auto angleOf = [&](double v) { return StartAngle - Sweep * (v - dialFace.scaleMin) / (span > 0 ? span : 1.0); };
 
     // Red zone over the last tenth of the scale (not on a synchroniser).
-    if (spec.scaleMin >= 0) {
+    if (dialFace.scaleMin >= 0) {
         QPen zone(RedZone, side / 30.0, Qt::SolidLine, Qt::FlatCap);
         p.setPen(zone);
         p.setBrush(Qt::NoBrush);
@@ -93,8 +93,8 @@ QImage PaintDial(const DialSpec &spec, int side)
     numbers.setBold(true);
     p.setFont(numbers);
     // Ticks on multiples of half a step, so that zero always carries a number.
-    const double first = std::ceil(spec.scaleMin / (step / 2)) * (step / 2);
-    for (double v = first; v <= spec.scaleMax + 1e-9; v += step / 2) {
+    const double first = std::ceil(dialFace.scaleMin / (step / 2)) * (step / 2);
+    for (double v = first; v <= dialFace.scaleMax + 1e-9; v += step / 2) {
         const double steps = v / step;
         const bool major = std::abs(steps - std::round(steps)) < 1e-9;
         const double a = angleOf(v);
@@ -114,12 +114,12 @@ QImage PaintDial(const DialSpec &spec, int side)
     small.setPixelSize(qMax(6, side / 16));
     p.setFont(small);
     p.setPen(Marking);
-    const QString unit = thousands ? QStringLiteral("x1000 ") + spec.unit : spec.unit;
+    const QString unit = thousands ? QStringLiteral("x1000 ") + dialFace.unit : dialFace.unit;
     p.drawText(QRectF(c.x() - side / 3.0, c.y() - side / 5.5, 2 * side / 3.0, side / 9.0), Qt::AlignCenter, unit);
     p.drawText(QRectF(c.x() - side / 3.0, c.y() + side / 7.0, 2 * side / 3.0, side / 9.0), Qt::AlignCenter,
-               kindText(spec.description));
+               kindText(dialFace.description));
 
-    if (spec.hasLcd) {
+    if (dialFace.hasLcd) {
         const QRectF lcd(c.x() - side / 5.0, c.y() + side / 4.0, 2 * side / 5.0, side / 9.0);
         p.setPen(QPen(BezelDark, 1));
         p.setBrush(LcdFace);
@@ -132,7 +132,7 @@ QImage PaintDial(const DialSpec &spec, int side)
     }
 
     // Needle at a third of the scale, with its hub.
-    const double needleAngle = angleOf(spec.scaleMin + span * 0.35);
+    const double needleAngle = angleOf(dialFace.scaleMin + span * 0.35);
     QPainterPath needle;
     needle.moveTo(polar(c, face - side / 12.0, needleAngle));
     needle.lineTo(polar(c, side / 30.0, needleAngle + 90));

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QString>
 
-struct DialSpec
+struct DialFace
 {
     QString description; // decides the kind text ("SPEEDOMETER", ...)
     QString unit;        // "km/h", "kn", "rpm"
@@ -14,7 +14,7 @@ struct DialSpec
 };
 
 // A square ARGB image of the given side.
-QImage PaintDial(const DialSpec &spec, int side);
+QImage PaintDial(const DialFace &dialFace, int side);
 
 // The palette of the stored pictures: 16 colours for 4 bits per pixel; for 8
 // bits the same 16 followed by a colour cube and a grey ramp.

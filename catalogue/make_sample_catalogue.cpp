@@ -75,16 +75,16 @@ static bool drawPictures(QSqlDatabase &db)
     update.prepare(QStringLiteral("UPDATE [RixData] SET [Picture] = ? WHERE [ID] = ?"));
     QList<QPair<int, QByteArray>> pictures;
     while (rows.next()) {
-        DialSpec spec;
-        spec.description = rows.value(1).toString();
-        spec.hasLcd = !rows.value(2).toString().contains(QLatin1String("no"));
-        spec.unit = unitOf(rows.value(3).toString());
-        spec.scaleMin = rows.value(4).toInt();
-        spec.scaleMax = rows.value(5).toInt();
+        DialFace dialFace;
+        dialFace.description = rows.value(1).toString();
+        dialFace.hasLcd = !rows.value(2).toString().contains(QLatin1String("no"));
+        dialFace.unit = unitOf(rows.value(3).toString());
+        dialFace.scaleMin = rows.value(4).toInt();
+        dialFace.scaleMax = rows.value(5).toInt();
         const int id = rows.value(0).toInt();
         // Both stored depths occur: 4 bits for odd keys, 8 bits for even ones.
         const int bits = id % 2 ? 4 : 8;
-        const QImage dial = PaintDial(spec, 120);
+        const QImage dial = PaintDial(dialFace, 120);
         const QImage indexed = dial.convertToFormat(QImage::Format_Indexed8, DialPalette(bits), Qt::ThresholdDither);
         pictures.append({id, master_picture::FromIndexedImage(indexed, bits)});
     }
