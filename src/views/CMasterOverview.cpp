@@ -157,10 +157,7 @@ void CMasterOverview::UpdateControls(std::optional<int> selectedSource)
 
 bool CMasterOverview::CanLeave()
 {
-    m_leaving = true;
-    const bool taken = UpdateData(true);
-    m_leaving = false;
-    return taken;
+    return GetDocument() && saveControls(Exchange::Leave);
 }
 
 bool CMasterOverview::UpdateData(bool saveAndValidate)
@@ -168,7 +165,7 @@ bool CMasterOverview::UpdateData(bool saveAndValidate)
     if (!GetDocument())
         return false;
     if (saveAndValidate)
-        return saveControls();
+        return saveControls(Exchange::Save);
     m_filling = true;
     UpdateControls();
     loadControls();
@@ -219,14 +216,14 @@ void CMasterOverview::loadControls()
     m_filling = wasFilling;
 }
 
-bool CMasterOverview::saveControls()
+bool CMasterOverview::saveControls(Exchange purpose)
 {
     CRixDoc *document = GetDocument();
     // Fields the form does not show keep the record's values.
     CConfigData candidate = document->GetConfig();
 
     candidate.DataSource = takeIndex(list(ids::SourceList), candidate.DataSource);
-    if (!takePulseFactor(candidate) || !takeThreshold(candidate))
+    if (!takePulseFactor(candidate, purpose) || !takeThreshold(candidate, purpose))
         return false;
     candidate.WarnMode = takeIndex(list(ids::WarnModeList), candidate.WarnMode);
     candidate.BuzzerActive = qobject_cast<QCheckBox *>(Control(ids::Buzzer))->isChecked() ? 1 : 0;
@@ -248,7 +245,7 @@ bool CMasterOverview::saveControls()
     return true;
 }
 
-bool CMasterOverview::takePulseFactor(CConfigData &candidate)
+bool CMasterOverview::takePulseFactor(CConfigData &candidate, Exchange purpose)
 {
     // A type without pulse factor hides the field: nothing to take.
     if (Control(ids::PulseEdit)->isHidden())
@@ -258,7 +255,7 @@ bool CMasterOverview::takePulseFactor(CConfigData &candidate)
     // Leaving keeps what was typed; an untouched value (a master type just
     // chosen, its pulse factor still 0) is left for saving and writing to
     // refuse, so that the rest of the project can still be looked at.
-    if (m_leaving && text == FormatPulseFactor(candidate))
+    if (purpose == Exchange::Leave && text == FormatPulseFactor(candidate))
         return true;
     const TypedNumber typed = ParseTypedNumber(text);
     const Range capacity = PulseFactorCapacity(candidate);
@@ -284,12 +281,12 @@ bool CMasterOverview::takePulseFactor(CConfigData &candidate)
     return true;
 }
 
-bool CMasterOverview::takeThreshold(CConfigData &candidate)
+bool CMasterOverview::takeThreshold(CConfigData &candidate, Exchange purpose)
 {
     // A synchroniser has no warning threshold.
     if (Control(ids::ThresholdEdit)->isHidden())
         return true;
-    if (m_leaving && edit(ids::ThresholdEdit)->text() == FormatThreshold(candidate.WarnThreshold))
+    if (purpose == Exchange::Leave && edit(ids::ThresholdEdit)->text() == FormatThreshold(candidate.WarnThreshold))
         return true;
     clampThresholdText();
     const QString label = textOf(Control(ids::ThresholdLabel));

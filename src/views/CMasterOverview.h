@@ -48,9 +48,12 @@ private:
     void createTitleFont();
     void fillSourceList();
     void loadControls();
-    bool saveControls();
-    bool takePulseFactor(CConfigData &candidate);
-    bool takeThreshold(CConfigData &candidate);
+    // Leaving the form takes what was typed but lets an untouched value pass
+    // unchecked; saving checks everything.
+    enum class Exchange { Save, Leave };
+    bool saveControls(Exchange purpose);
+    bool takePulseFactor(CConfigData &candidate, Exchange purpose);
+    bool takeThreshold(CConfigData &candidate, Exchange purpose);
     void clampThresholdText();
     // A warning that belongs to this form.
     void warn(const QString &message);
@@ -69,5 +72,4 @@ private:
     // Set while the form fills its own controls, so that list changes made
     // there are not taken for the user's choice.
     bool m_filling = false;
-    bool m_leaving = false; // the exchange is for leaving the form, not saving
 };
