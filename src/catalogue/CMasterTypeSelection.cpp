@@ -2,6 +2,11 @@
 
 #include "app/UserMessages.h"
 
+void CMasterTypeSelection::showError() const
+{
+    user_messages::show(m_recordset.ErrorText());
+}
+
 bool CMasterTypeSelection::EnsureOpen()
 {
     if (m_recordset.IsOpen())
@@ -10,7 +15,7 @@ bool CMasterTypeSelection::EnsureOpen()
     m_recordset.m_strSort.clear();
     if (m_recordset.Open())
         return true;
-    user_messages::show(m_recordset.ErrorText(), user_messages::Icon::None, user_messages::Buttons::Ok);
+    showError();
     return false;
 }
 
@@ -20,7 +25,7 @@ bool CMasterTypeSelection::FetchById(long key)
         return Results.Found;
     m_recordset.SetFilterById(key);
     if (!m_recordset.Requery()) {
-        user_messages::show(m_recordset.ErrorText(), user_messages::Icon::None, user_messages::Buttons::Ok);
+        showError();
         return Results.Found;
     }
     if (m_recordset.IsBOF() && m_recordset.IsEOF())
@@ -75,7 +80,7 @@ bool CMasterTypeSelection::ListRows(QVector<MasterTypeRow> &rows)
                                             });
     if (!ok) {
         rows.clear();
-        user_messages::show(m_recordset.ErrorText(), user_messages::Icon::None, user_messages::Buttons::Ok);
+        showError();
     }
     return ok;
 }

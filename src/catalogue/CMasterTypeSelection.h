@@ -45,6 +45,8 @@ public:
 
 private:
     void takeCurrentRow();
+    // Tells the user why the recordset failed.
+    void showError() const;
 
     CDaoMasterDBase m_recordset;
 };
