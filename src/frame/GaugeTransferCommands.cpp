@@ -23,10 +23,13 @@ TransferOutcome GaugeTransferCommands::Run(int titleId, const TransferJob &job)
 
 void GaugeTransferCommands::ShowOutcome(const TransferOutcome &outcome)
 {
-    if (outcome.cancelled)
+    if (outcome.cancelled) {
         user_messages::show(LoadTranslatedString(5360), user_messages::Icon::Exclamation);
-    else
-        ShowTransferOutcome(outcome);
+        return;
+    }
+    if (!outcome.notice.isEmpty())
+        user_messages::show(outcome.notice, outcome.noticeIcon);
+    user_messages::show(outcome.text, outcome.icon);
 }
 
 void GaugeTransferCommands::ReadFromGauge()

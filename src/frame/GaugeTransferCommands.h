@@ -40,6 +40,7 @@ signals:
 
 private:
     TransferOutcome Run(int titleId, const TransferJob &job);
+    // A cancelled transfer says so; otherwise the notice, then the outcome text.
     void ShowOutcome(const TransferOutcome &outcome);
 
     CRixDoc *m_document;

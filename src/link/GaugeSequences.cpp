@@ -168,13 +168,6 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
 
 }
 
-void ShowTransferOutcome(const TransferOutcome &outcome)
-{
-    if (!outcome.notice.isEmpty())
-        user_messages::show(outcome.notice, outcome.noticeIcon);
-    user_messages::show(outcome.text, outcome.icon);
-}
-
 TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
     const bool registers = options.family.value_or(cfg.Family()) == LinkFamily::Register;

@@ -20,6 +20,3 @@ struct TransferOutcome
     // The gauge's block saved before a download overwrote it.
     QString backupFile;
 };
-
-// Shows the notice, then the outcome text, through the user message sink.
-void ShowTransferOutcome(const TransferOutcome &outcome);
