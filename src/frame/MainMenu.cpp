@@ -1,6 +1,7 @@
 #include "MainMenu.h"
 
 #include "CommandIds.h"
+#include "RecentFileList.h"
 
 #include <map>
 #include <utility>
@@ -71,7 +72,7 @@ int PromptId(int commandId)
     const auto it = texts().find(commandId);
     if (it != texts().end())
         return it->second.second;
-    if (commandId >= FileMru1 && commandId < FileMru1 + 4)
+    if (commandId >= FileMru1 && commandId < FileMru1 + RecentFileList::Size)
         return 5338;
     return 0;
 }
