@@ -2,6 +2,7 @@
 
 #include "app/Language.h"
 #include "link/CounterPresetInput.h"
+#include "model/GaugeParamCodec.h"
 
 #include <QLocale>
 #include <cmath>
@@ -182,8 +183,8 @@ Range PulseFactorCapacity(const CConfigData &config)
     case PulseFactorField::PlainKValue:
         return {0.0, 16777215.0}; // 24 bits
     case PulseFactorField::TachometerKValue:
-        // 16 bits, in tenths from firmware byte 66 on.
-        return config.FirmwareVersion[0] >= 66 ? Range{0.0, 6553.5} : Range{0.0, 65535.0};
+        // 16 bits, in tenths on firmware that counts tenths.
+        return config.FirmwareVersion[0] >= gauge_codec::TenthsFirmware ? Range{0.0, 6553.5} : Range{0.0, 65535.0};
     }
     return {0.0, 0.0};
 }
