@@ -6,7 +6,6 @@
 #include "MasterTypeSource.h"
 #include "StoredFields.h"
 
-#include "app/Language.h"
 #include "link/CounterPresetInput.h"
 #include "link/GaugeSequences.h"
 #include "link/LineSettings.h"
@@ -207,12 +206,9 @@ int presetCommand(const QStringList &argList)
 
     CounterPresetPlan plan;
     const QString text = args.value(distance ? QStringLiteral("--distance") : QStringLiteral("--hours"));
-    switch (PlanCounterPreset(text, distance ? CounterKind::Distance : CounterKind::Hours, plan)) {
-    case 0: break;
-    case 1130: return cli::fail(cli::ExitBadUsage, LoadTranslatedString(1130));
-    case 1131: return cli::fail(cli::ExitBadUsage, LoadTranslatedString(1131));
-    default: return cli::fail(cli::ExitBadUsage, LoadTranslatedString(1133));
-    }
+    const int refusal = PlanCounterPreset(text, distance ? CounterKind::Distance : CounterKind::Hours, plan);
+    if (refusal != 0)
+        return cli::fail(cli::ExitBadUsage, CounterPresetRefusalText(refusal));
     return report(PresetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, baseOptions()));
 }
 

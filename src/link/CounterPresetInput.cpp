@@ -1,5 +1,6 @@
 #include "CounterPresetInput.h"
 
+#include "app/Language.h"
 #include "model/TypedNumber.h"
 
 int PlanCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &plan)
@@ -19,4 +20,13 @@ int PlanCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &
     // Tenths of hours (a typed tenth always multiplies to its exact integer).
     plan = {66, 16, static_cast<uint32_t>(value * 10)};
     return 0;
+}
+
+QString CounterPresetRefusalText(int refusal)
+{
+    switch (refusal) {
+    case 1130: return LoadTranslatedString(1130);
+    case 1131: return LoadTranslatedString(1131);
+    default: return LoadTranslatedString(1133);
+    }
 }

@@ -18,3 +18,5 @@ struct CounterPresetPlan
 // refuses it: 1133 not a number (empty, or characters after the number), 1130
 // distance outside 0-999999, 1131 hours outside 0-99999.9.
 int PlanCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &plan);
+// The program string of a refusal PlanCounterPreset returned.
+QString CounterPresetRefusalText(int refusal);

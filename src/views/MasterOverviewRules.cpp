@@ -294,7 +294,7 @@ CounterPresetCheck CheckCounterPreset(const CConfigData &config, const QString &
     const int refusal = PlanCounterPreset(typed, hours ? CounterKind::Hours : CounterKind::Distance, plan);
     // A type without a counter still refuses what is not a number.
     if (refusal == 1133 || (refusal != 0 && (distance || hours)))
-        check.refusal = LoadTranslatedString(refusal);
+        check.refusal = CounterPresetRefusalText(refusal);
     else if (distance || hours)
         check.preset = CounterPreset{plan.startAddress, plan.cells, plan.value};
     return check;
