@@ -41,15 +41,20 @@ QString signalSource(const CConfigData &c)
 
 QString displayItems(const CConfigData &c)
 {
-    static const std::pair<uint32_t, int> items[] = {
-        {display_bits::EngineHours, 50042}, {display_bits::TripHours, 50043}, {display_bits::Clock, 50044},
-        {display_bits::WaterTemperature, 50045}, {display_bits::Volt, 50046}, {display_bits::OdoTotal, 50047},
-        {display_bits::TripDistance, 50048}, {display_bits::Depth, 50049},
+    const std::pair<uint32_t, QString> items[] = {
+        {display_bits::EngineHours, LoadTranslatedString(50042)},
+        {display_bits::TripHours, LoadTranslatedString(50043)},
+        {display_bits::Clock, LoadTranslatedString(50044)},
+        {display_bits::WaterTemperature, LoadTranslatedString(50045)},
+        {display_bits::Volt, LoadTranslatedString(50046)},
+        {display_bits::OdoTotal, LoadTranslatedString(50047)},
+        {display_bits::TripDistance, LoadTranslatedString(50048)},
+        {display_bits::Depth, LoadTranslatedString(50049)},
     };
     QStringList shown;
-    for (const auto &[bit, textId] : items) {
+    for (const auto &[bit, text] : items) {
         if (c.TestDisplayBit(bit))
-            shown << LoadTranslatedString(textId);
+            shown << text;
     }
     return shown.isEmpty() ? QStringLiteral("-") : shown.join(QStringLiteral(", "));
 }
@@ -84,8 +89,10 @@ ConfigurationSheet ConfigurationSheet::Of(const CRixDoc &document, const QDateTi
     rows << SheetRow{LoadTranslatedString(1125), number(c.KValue), kUnit};
     rows << SheetRow{LoadTranslatedString(1127), number(c.MValue), LoadTranslatedString(1128)};
     rows << SheetRow{LoadTranslatedString(50005), number(c.WarnThreshold), master_overview::ThresholdUnitText(c)};
-    rows << SheetRow{LoadTranslatedString(50006), LoadTranslatedString(c.WarnMode == 1 ? 1122 : 1123), QString()};
-    rows << SheetRow{LoadTranslatedString(5375), LoadTranslatedString(c.BuzzerActive ? 5376 : 5377), QString()};
+    rows << SheetRow{LoadTranslatedString(50006),
+                     c.WarnMode == 1 ? LoadTranslatedString(1122) : LoadTranslatedString(1123), QString()};
+    rows << SheetRow{LoadTranslatedString(5375),
+                     c.BuzzerActive ? LoadTranslatedString(5376) : LoadTranslatedString(5377), QString()};
     rows << SheetRow{LoadTranslatedString(5379), listEntry(1072, c.DataSource2), QString()};
     rows << SheetRow{LoadTranslatedString(50008), number(c.Illumination), QStringLiteral("%")};
     rows << SheetRow{LoadTranslatedString(50010), listEntry(1074, c.DistanceUnit), QString()};
