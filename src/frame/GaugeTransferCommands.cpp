@@ -14,11 +14,11 @@ GaugeTransferCommands::GaugeTransferCommands(CRixDoc *document, QWidget *window,
 {
 }
 
-TransferOutcome GaugeTransferCommands::Run(int titleId, const TransferJob &job)
+TransferOutcome GaugeTransferCommands::Run(const QString &title, const TransferJob &job)
 {
     if (m_demo)
         m_demo->UseFamily(m_document->GetConfig().Family());
-    return m_runner.Run(m_window, LoadTranslatedString(titleId), job);
+    return m_runner.Run(m_window, title, job);
 }
 
 void GaugeTransferCommands::ShowOutcome(const TransferOutcome &outcome)
@@ -39,8 +39,9 @@ void GaugeTransferCommands::ReadFromGauge()
     // The worker fills a copy; the document changes only on this thread.
     CConfigData work = m_document->GetConfig();
     const LinkOptions options = m_options;
-    const TransferOutcome outcome =
-        Run(5355, [&work, options](SequenceObserver &observer) { return ::ReadFromGauge(work, &observer, options); });
+    const TransferOutcome outcome = Run(LoadTranslatedString(5355), [&work, options](SequenceObserver &observer) {
+        return ::ReadFromGauge(work, &observer, options);
+    });
     // Values decoded before a failure stay, as the gauge reported them; a
     // cancelled read changes nothing.
     if (!outcome.cancelled) {
@@ -68,8 +69,9 @@ void GaugeTransferCommands::WriteToGauge()
         return;
     const CConfigData work = m_document->GetConfig();
     const LinkOptions options = m_options;
-    const TransferOutcome outcome =
-        Run(5356, [&work, options](SequenceObserver &observer) { return ::WriteToGauge(work, &observer, options); });
+    const TransferOutcome outcome = Run(LoadTranslatedString(5356), [&work, options](SequenceObserver &observer) {
+        return ::WriteToGauge(work, &observer, options);
+    });
     ShowOutcome(outcome);
     emit transferFinished();
 }
@@ -79,7 +81,7 @@ void GaugeTransferCommands::PresetCounter(int startAddress, int cellCount, quint
     if (IsBusy())
         return;
     const LinkOptions options = m_options;
-    const TransferOutcome outcome = Run(5357, [=](SequenceObserver &observer) {
+    const TransferOutcome outcome = Run(LoadTranslatedString(5357), [=](SequenceObserver &observer) {
         return ::PresetCounter(startAddress, cellCount, counterValue, 0, &observer, options);
     });
     ShowOutcome(outcome);

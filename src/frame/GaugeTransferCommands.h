@@ -39,7 +39,7 @@ signals:
     void transferFinished();
 
 private:
-    TransferOutcome Run(int titleId, const TransferJob &job);
+    TransferOutcome Run(const QString &title, const TransferJob &job);
     // A cancelled transfer says so; otherwise the notice, then the outcome text.
     void ShowOutcome(const TransferOutcome &outcome);
 
