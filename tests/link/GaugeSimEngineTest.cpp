@@ -10,9 +10,9 @@ class GaugeSimEngineTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void faultSpecs_data()
+    void faultTexts_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");
         QTest::newRow("plain") << "upload=silence" << true;
         QTest::newRow("register filter") << "read-register@4/9=header" << true;
@@ -21,12 +21,12 @@ private slots:
         QTest::newRow("unknown kind") << "ping=explode" << false;
         QTest::newRow("no kind") << "ping" << false;
     }
-    void faultSpecs()
+    void faultTexts()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, text);
         QFETCH(bool, valid);
         SimFault f;
-        QCOMPARE(ParseSimFault(spec, f, nullptr), valid);
+        QCOMPARE(ParseSimFault(text, f, nullptr), valid);
     }
 
     void faultTimesAndSkip()

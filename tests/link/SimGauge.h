@@ -21,10 +21,10 @@ public:
         GaugeSimConfig config;
         config.family = family;
         config.wireSpeed = wireSpeed;
-        for (const QString &spec : faults) {
+        for (const QString &text : faults) {
             SimFault fault;
             QString error;
-            if (!ParseSimFault(spec, fault, &error))
+            if (!ParseSimFault(text, fault, &error))
                 qFatal("%s", qPrintable(error));
             config.faults.append(fault);
         }
