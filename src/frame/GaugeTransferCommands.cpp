@@ -14,10 +14,15 @@ GaugeTransferCommands::GaugeTransferCommands(CRixDoc *document, QWidget *window,
 {
 }
 
-TransferOutcome GaugeTransferCommands::Run(const QString &title, const TransferJob &job)
+void GaugeTransferCommands::UseDemoGaugeOfProject()
 {
     if (m_demo)
         m_demo->UseFamily(m_document->GetConfig().Family());
+}
+
+TransferOutcome GaugeTransferCommands::Run(const QString &title, const TransferJob &job)
+{
+    UseDemoGaugeOfProject();
     return m_runner.Run(m_window, title, job);
 }
 
@@ -90,8 +95,7 @@ void GaugeTransferCommands::PresetCounter(int startAddress, int cellCount, quint
 
 void GaugeTransferCommands::RunLinkSelfTest()
 {
-    if (m_demo)
-        m_demo->UseFamily(m_document->GetConfig().Family());
+    UseDemoGaugeOfProject();
     const LinkOptions options = m_options;
     // Nothing is shown: the traffic trace is the record of the outcome.
     m_runner.RunInBackground([options](SequenceObserver &observer) {

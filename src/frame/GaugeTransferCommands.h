@@ -39,6 +39,8 @@ signals:
     void transferFinished();
 
 private:
+    // The demo gauge, if any, answers as the project's link family.
+    void UseDemoGaugeOfProject();
     TransferOutcome Run(const QString &title, const TransferJob &job);
     // A cancelled transfer says so; otherwise the notice, then the outcome text.
     void ShowOutcome(const TransferOutcome &outcome);
