@@ -11,10 +11,6 @@
         <source>The project could not be saved to "%1": %2</source>
         <translation>Das Projekt konnte nicht unter „%1“ gespeichert werden: %2</translation>
     </message>
-    <message id="5003">
-        <source>The project was not saved: a setting in the form is not valid. Correct it and save again.</source>
-        <translation>Das Projekt wurde nicht gespeichert: Eine Einstellung im Formular ist ungültig. Bitte korrigieren und erneut speichern.</translation>
-    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>Der Mastertyp „%1“ rechnet die Warnschwelle zwischen Skalen- und Gerätewerten um, aber seine Skalengrenzen (%2 bis %3) oder Warngrenzen (%4 bis %5) sind gleich, daher ist keine Umrechnung möglich. Bitte den Mastertyp im Katalog korrigieren.</translation>
