@@ -47,19 +47,25 @@ bool prepare(const cli::LinkArguments &args, int &status)
             status = cli::fail(cli::ExitBadUsage, QStringLiteral("--port needs a device path or COMn"));
             return false;
         }
-        SetSessionPortDevice(PortDeviceFromArgument(port));
+        const QString device = PortDeviceFromArgument(port);
+        if (device.isEmpty()) {
+            status = cli::fail(cli::ExitBadUsage, QStringLiteral("%1 names no port: ports count from COM1").arg(port));
+            return false;
+        }
+        SetSessionPortDevice(device);
     }
     return true;
 }
 
-// The failure's texts on stderr, exit status 1; a success's notice on stderr
-// and its text on stdout, exit status 0.
+// The failure's texts on stderr, exit status 1 (2 for a record refused by
+// its check: bad input); a success's notice on stderr and its text on
+// stdout, exit status 0.
 int report(const TransferOutcome &outcome, bool textOnStdout = true)
 {
     if (!outcome.success) {
         if (!outcome.notice.isEmpty())
             cli::fail(cli::ExitFailed, outcome.notice);
-        return cli::fail(cli::ExitFailed, outcome.text);
+        return cli::fail(outcome.refused ? cli::ExitBadUsage : cli::ExitFailed, outcome.text);
     }
     if (!outcome.notice.isEmpty())
         cli::fail(cli::ExitOk, QStringLiteral("warning: ") + outcome.notice);
@@ -225,6 +231,10 @@ int selftestCommand(const QStringList &argList)
         return cli::fail(cli::ExitFailed, QStringLiteral("Connect failed"));
     for (const QString &step : result.steps)
         std::printf("%s\n", step.toLocal8Bit().constData());
+    if (result.failedSteps > 0)
+        return cli::fail(cli::ExitFailed, QStringLiteral("%1 of %2 steps got no valid answer")
+                                              .arg(result.failedSteps)
+                                              .arg(result.steps.size()));
     return cli::ExitOk;
 }
 

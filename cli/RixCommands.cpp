@@ -4,6 +4,7 @@
 #include "StoredFields.h"
 
 #include "model/ProjectFile.h"
+#include "model/RecordCheck.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -81,6 +82,11 @@ int rixSet(const QStringList &args)
             return cli::fail(cli::ExitBadUsage,
                              QStringLiteral("\"%1\" is not a valid value for %2").arg(assignment.mid(eq + 1), name));
     }
+    // What needs no catalogue: the master type's limits and the gauge's
+    // family are checked when the project is written to a gauge.
+    const QVector<record_check::Refusal> refusals = record_check::checkRecord(record, std::nullopt);
+    if (!refusals.isEmpty())
+        return cli::fail(cli::ExitBadUsage, record_check::refusalText(refusals.first()));
     return writeProject(args.first(), record);
 }
 

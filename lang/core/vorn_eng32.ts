@@ -27,5 +27,13 @@
         <source>The project file "%1" is damaged: it has only %2 bytes, too few for a project of version %3.</source>
         <translation>The project file "%1" is damaged: it has only %2 bytes, too few for a project of version %3.</translation>
     </message>
+    <message id="5010">
+        <source>%1 %2 cannot be saved or sent to the gauge: allowed are %3 to %4.</source>
+        <translation>%1 %2 cannot be saved or sent to the gauge: allowed are %3 to %4.</translation>
+    </message>
+    <message id="5011">
+        <source>%1 %2 cannot be saved or sent to the gauge: this gauge firmware takes whole numbers only, from %3 to %4.</source>
+        <translation>%1 %2 cannot be saved or sent to the gauge: this gauge firmware takes whole numbers only, from %3 to %4.</translation>
+    </message>
 </context>
 </TS>

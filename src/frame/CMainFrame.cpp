@@ -93,9 +93,11 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
     CSplashWnd::ShowSplashScreen(this);
     ReloadMenu();
 
-    document->SetCommitHook([this] {
+    document->SetCommitHook([this](CRixDoc::CommitPurpose purpose) {
         CFormView *view = RightView();
-        return !view || view->CanLeave();
+        if (!view)
+            return true;
+        return purpose == CRixDoc::CommitPurpose::Leave ? view->CanLeave() : view->UpdateData(true);
     });
     connect(document, &CRixDoc::recordReloaded, this, [this] {
         m_leftView->OnRecordReloaded();

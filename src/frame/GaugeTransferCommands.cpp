@@ -68,9 +68,9 @@ void GaugeTransferCommands::WriteToGauge()
 {
     if (!m_document || IsBusy())
         return;
-    // The form's entries go into the record first; a refused entry has been
-    // named by the form and nothing is sent.
-    if (!m_document->CommitEditor())
+    // The form's entries go into the record first, every value checked; a
+    // refused one has been named and nothing is sent.
+    if (!m_document->CommitForSaving())
         return;
     const CConfigData work = m_document->GetConfig();
     const LinkOptions options = m_options;

@@ -132,7 +132,7 @@ bool ProjectFileCommands::FileSaveAs()
 {
     // The form's entries are checked before the file name is asked for, so a
     // refusal does not come after the user has picked a file.
-    if (!m_document->CommitEditor())
+    if (!m_document->CommitForSaving())
         return false;
     const QString path = AskFileName(false);
     if (path.isEmpty())

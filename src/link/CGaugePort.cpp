@@ -92,7 +92,10 @@ int CGaugePort::SaveToNovolMemory()
     if (!IsOpen())
         return 0;
     traffic_trace::header(QStringLiteral("SaveToNovolMemory"));
-    return transact(Frame(code::SaveToNovolMemory), 5, Count::Exactly).size() == 5 ? 1 : 0;
+    // A gauge that refuses the save keeps its old settings when switched off:
+    // the write has not happened.
+    const QByteArray reply = transact(Frame(code::SaveToNovolMemory), 5, Count::Exactly);
+    return reply.size() == 5 && !refused(reply) ? 1 : 0;
 }
 
 int CGaugePort::Ping()

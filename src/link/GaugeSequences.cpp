@@ -3,6 +3,7 @@
 #include "CGaugePort.h"
 #include "TrafficTrace.h"
 #include "app/Language.h"
+#include "model/RecordCheck.h"
 
 #include <QThread>
 
@@ -115,28 +116,33 @@ bool writeRegisters(Run &run, const CConfigData &cfg)
 // 2k + 1, save last.
 constexpr int BlockWriteSteps = 2 + 2 * DownloadAttempts;
 
-enum class DownloadResult { Done, Failed, BackupFailed };
+enum class DownloadResult { Done, Failed, BackupFailed, Refused, NotSaved };
 
 // Upload, backup, then the download attempts and the save. change turns the
-// block read from the gauge into the block to write. The backup's path, or
-// the reason it could not be made, goes to outcome.
+// block read from the gauge into the block to write, or gives the reason the
+// record cannot go into that block (nothing is written then). The backup's
+// path, or the reason it could not be made or the record was refused, goes
+// to outcome.
 template <typename Change>
 DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutcome &outcome, Change change)
 {
-    gauge_codec::ParamBlock block{};
-    if (!run.step(1, QStringLiteral("UploadFromGauge"), [&] { return run.port.UploadFromGauge(block); }))
+    gauge_codec::ParamBlock original{};
+    if (!run.step(1, QStringLiteral("UploadFromGauge"), [&] { return run.port.UploadFromGauge(original); }))
         return DownloadResult::Failed;
+    gauge_codec::ParamBlock block = original;
+    outcome.text = change(block);
+    if (!outcome.text.isEmpty())
+        return DownloadResult::Refused;
 
     const QString folder = options.backupFolder.isEmpty() ? block_backup::DefaultFolder() : options.backupFolder;
     QString error;
-    outcome.backupFile = block_backup::Save(block, folder, &error);
+    outcome.backupFile = block_backup::Save(original, folder, &error);
     if (outcome.backupFile.isEmpty()) {
         outcome.text = LoadTranslatedString(5100).arg(folder, error);
         return DownloadResult::BackupFailed;
     }
     traffic_trace::header(QStringLiteral("BlockBackup ") + outcome.backupFile);
 
-    change(block);
     bool downloaded = false;
     for (int attempt = 1; attempt <= DownloadAttempts && !downloaded && !run.cancelled; ++attempt) {
         downloaded = run.step(2 * attempt, QStringLiteral("StartDownload"), [&] { return run.port.StartDownload(); })
@@ -147,7 +153,14 @@ DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutco
         return DownloadResult::Failed;
     return run.step(BlockWriteSteps, QStringLiteral("SaveToNovolMemory"), [&] { return run.port.SaveToNovolMemory(); })
                ? DownloadResult::Done
-               : DownloadResult::Failed;
+               : run.cancelled ? DownloadResult::Failed : DownloadResult::NotSaved;
+}
+
+TransferOutcome refusal(const QString &text)
+{
+    TransferOutcome o = outcome(false, text, Icon::Exclamation);
+    o.refused = true;
+    return o;
 }
 
 template <typename Change>
@@ -161,8 +174,14 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
     const DownloadResult result = downloadBlock(run, options, download, change);
     if (result == DownloadResult::BackupFailed)
         return outcome(false, download.text, Icon::Error);
+    if (result == DownloadResult::Refused)
+        return refusal(download.text);
     TransferOutcome o = writeOutcome(result == DownloadResult::Done, run.cancelled);
     o.backupFile = download.backupFile;
+    if (result == DownloadResult::NotSaved) {
+        o.notice = LoadTranslatedString(5101);
+        o.noticeIcon = Icon::Exclamation;
+    }
     return o;
 }
 
@@ -198,7 +217,12 @@ TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer, cons
 
 TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
-    if (options.family.value_or(cfg.Family()) == LinkFamily::Register) {
+    const LinkFamily family = options.family.value_or(cfg.Family());
+    // Refused before the port is opened: the gauge keeps its settings.
+    const QVector<record_check::Refusal> refusals = record_check::checkRecord(cfg, family);
+    if (!refusals.isEmpty())
+        return refusal(record_check::refusalText(refusals.first()));
+    if (family == LinkFamily::Register) {
         CGaugePort port(options.timeouts);
         if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
             return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
@@ -210,13 +234,24 @@ TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer,
     // Refused before anything is sent: the gauge keeps its settings.
     if (!gauge_codec::ThresholdConvertible(cfg))
         return outcome(false, gauge_codec::ThresholdRefusalText(cfg), Icon::Error);
-    return writeBlock(observer, options, [&](gauge_codec::ParamBlock &block) { gauge_codec::RecordToBlock(cfg, block); });
+    return writeBlock(observer, options, [&](gauge_codec::ParamBlock &block) {
+        // The gauge's own block settles how it counts the pulse factor and
+        // what it adds to the threshold.
+        const QVector<record_check::Refusal> refused = record_check::checkAgainstBlock(cfg, block);
+        if (!refused.isEmpty())
+            return record_check::refusalText(refused.first());
+        gauge_codec::RecordToBlock(cfg, block);
+        return QString();
+    });
 }
 
 TransferOutcome RestoreBlockToGauge(const gauge_codec::ParamBlock &saved, SequenceObserver *observer,
                                     const LinkOptions &options)
 {
-    return writeBlock(observer, options, [&](gauge_codec::ParamBlock &block) { block = saved; });
+    return writeBlock(observer, options, [&](gauge_codec::ParamBlock &block) {
+        block = saved;
+        return QString();
+    });
 }
 
 TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint16_t stamp, SequenceObserver *observer,
@@ -299,6 +334,7 @@ SelfTestReport RunLinkSelfTest(SequenceObserver *observer, const LinkOptions &op
         if (run.cancelled)
             break;
         report.steps << QStringLiteral("%1: %2").arg(s.first).arg(ok ? 1 : 0);
+        report.failedSteps += ok ? 0 : 1;
     }
     return report;
 }

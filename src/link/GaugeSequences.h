@@ -54,6 +54,7 @@ struct SelfTestReport
 {
     bool opened = false;
     QStringList steps; // "name: 1" or "name: 0", in order
+    int failedSteps = 0; // steps that got no valid answer
 };
 
 // Runs every self-test transaction whatever the earlier ones returned, at the

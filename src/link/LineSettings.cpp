@@ -74,10 +74,14 @@ LineSettings LoadLineSettings()
 
 QString PortDeviceName(int port)
 {
+    // Ports count from 1; the default port 0 names none, so that a program
+    // never set up opens nothing rather than the first serial device.
+    if (port < 1)
+        return QString();
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(port);
 #else
-    return QStringLiteral("/dev/ttyS%1").arg(port);
+    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
 #endif
 }
 

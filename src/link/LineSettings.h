@@ -54,15 +54,16 @@ void LoadLineSettings(int *port, int *baud, int *dataBits, int *parity, int *sto
 LineSettings LoadLineSettings();
 
 // The device that port number n names on this platform: "COMn" on Windows,
-// /dev/ttySn elsewhere.
+// /dev/ttyS(n-1) elsewhere (COM1 is /dev/ttyS0). Port 0 (the default) and
+// below name no device: empty.
 QString PortDeviceName(int port);
-// A port given by the user: "COMn" (blanks allowed after COM) names port n,
-// anything else is taken as a device path.
+// A port given by the user: "COMn" (blanks allowed after COM) names port n
+// (empty for COM0), anything else is taken as a device path.
 QString PortDeviceFromArgument(const QString &argument);
 
 // The device a transfer opens: the session's override when set, else the
 // stored device path "Communication"/"Device" when set, else the device of
-// the stored port number.
+// the stored port number (empty for port 0: there is no port to open).
 QString ConfiguredPortDevice(int port);
 
 // A device that replaces the configured port for the rest of this process

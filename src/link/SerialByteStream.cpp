@@ -41,6 +41,8 @@ OpenStatus SerialByteStream::open(const QString &device, const LineSettings &lin
 {
     if (m_port.isOpen())
         return OpenStatus::Open;
+    if (device.isEmpty())
+        return OpenStatus::NoSuchPort; // port 0: no port was chosen
     m_port.setPortName(device);
     m_port.setReadBufferSize(QueueSize);
     const bool configured = m_port.setBaudRate(line.baud) && m_port.setDataBits(QSerialPort::DataBits(line.dataBits))

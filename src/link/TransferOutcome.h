@@ -11,6 +11,9 @@ struct TransferOutcome
 {
     bool success = false;
     bool cancelled = false;
+    // The record was refused by its check: bad input, nothing was changed
+    // on the gauge.
+    bool refused = false;
     // Shown before the outcome text when not empty ("Login failed", a
     // threshold that could not be converted).
     QString notice;

@@ -2,6 +2,7 @@
 
 #include "MasterTypeLookup.h"
 #include "ProjectFile.h"
+#include "RecordCheck.h"
 #include "app/Language.h"
 #include "app/UserMessages.h"
 
@@ -83,9 +84,20 @@ bool CRixDoc::OnOpenDocument(const QString &path)
     return true;
 }
 
+bool CRixDoc::CommitForSaving() const
+{
+    if (m_commitHook && !m_commitHook(CommitPurpose::Save))
+        return false;
+    const QVector<record_check::Refusal> refusals = record_check::checkRecord(m_config);
+    if (refusals.isEmpty())
+        return true;
+    user_messages::show(record_check::refusalText(refusals.first()), user_messages::Icon::Exclamation);
+    return false;
+}
+
 bool CRixDoc::OnSaveDocument(const QString &path)
 {
-    if (!CommitEditor())
+    if (!CommitForSaving())
         return false;
     QString error;
     if (!project_file::WriteFile(path, m_config, &error)) {

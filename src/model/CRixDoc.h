@@ -40,14 +40,21 @@ public:
     // message 1024 and leaves a reset, untitled project (returns true), so
     // that saving can never overwrite the file that could not be read.
     bool OnOpenDocument(const QString &path);
-    // Saves as version 103: the editor first commits its values (the hook);
-    // when that fails nothing is written. The write is atomic.
+    // Saves as version 103 after CommitForSaving; when that fails nothing is
+    // written. The write is atomic.
     bool OnSaveDocument(const QString &path);
 
+    // Leaving the editor may let a value it shows untouched pass unchecked;
+    // saving a file or writing to a gauge checks every value.
+    enum class CommitPurpose { Leave, Save };
     // The editor in the right pane moves its controls into the record, with
     // validation; false when a value is refused (the editor told the user).
-    void SetCommitHook(std::function<bool()> hook) { m_commitHook = std::move(hook); }
-    bool CommitEditor() const { return !m_commitHook || m_commitHook(); }
+    void SetCommitHook(std::function<bool(CommitPurpose)> hook) { m_commitHook = std::move(hook); }
+    bool CommitEditor() const { return !m_commitHook || m_commitHook(CommitPurpose::Leave); }
+    // The editor's values with every check, then the record check: false
+    // (the user has been told which value and why) when the record must not
+    // be saved or sent.
+    bool CommitForSaving() const;
 
     // Lookup used by loading; the process-wide default unless set.
     void SetMasterTypeLookup(IMasterTypeLookup *lookup) { m_lookup = lookup; }
@@ -69,6 +76,6 @@ private:
     int m_selectedTreeItem = 0;
     bool m_modified = false;
     QString m_pathName;
-    std::function<bool()> m_commitHook;
+    std::function<bool(CommitPurpose)> m_commitHook;
     IMasterTypeLookup *m_lookup = nullptr;
 };

@@ -2,25 +2,46 @@
 
 #include "app/Language.h"
 
+#include <algorithm>
+
 namespace gauge_codec {
 
 namespace {
 
-// Truncation toward zero, wide enough for any value a record can hold.
-long long truncated(double value) { return static_cast<long long>(value); }
+// Truncation toward zero, held within low..high; NaN gives low. No double
+// out of a 64-bit integer's range ever reaches the conversion.
+long long truncatedWithin(double value, long long low, long long high)
+{
+    if (!(value > double(low)))
+        return low;
+    if (!(value < double(high)))
+        return high;
+    return static_cast<long long>(value);
+}
+
+// Far beyond any 16- or 24-bit value, yet nowhere near overflowing.
+constexpr long long Saturation = 1LL << 40;
 
 uint8_t byteOf(long long value, int shift) { return static_cast<uint8_t>((value >> shift) & 0xFF); }
 
-// Raw threshold units per scale unit.
-double thresholdFactor(const CConfigData &cfg)
-{
-    const int warnSpan = cfg.WarnThresholdMax - cfg.WarnThresholdMin;
-    const int scaleSpan = cfg.ScaleMax - cfg.ScaleMin;
-    return static_cast<double>(warnSpan) / static_cast<double>(scaleSpan);
-}
-
 bool tenths(const ParamBlock &block) { return block[block_offset::FirmwareHigh] >= TenthsFirmware; }
 
+}
+
+double ThresholdFactor(const CConfigData &cfg)
+{
+    // Differences of two 32-bit integers are exact in a double and cannot
+    // overflow there.
+    const double warnSpan = double(cfg.WarnThresholdMax) - double(cfg.WarnThresholdMin);
+    const double scaleSpan = double(cfg.ScaleMax) - double(cfg.ScaleMin);
+    return warnSpan / scaleSpan;
+}
+
+long long BlockThresholdValue(const CConfigData &cfg, const ParamBlock &block)
+{
+    const double raw = cfg.CalculateThreshold ? (cfg.WarnThreshold - cfg.ScaleMin) * ThresholdFactor(cfg) + 0.5
+                                              : cfg.WarnThreshold + 0.5;
+    return truncatedWithin(raw, -Saturation, Saturation) + block[block_offset::ThresholdOffset];
 }
 
 bool ThresholdConvertible(const CConfigData &cfg)
@@ -54,7 +75,7 @@ bool BlockToRecord(const ParamBlock &block, CConfigData &cfg)
     if (!cfg.CalculateThreshold)
         cfg.WarnThreshold = raw;
     else if (convertible)
-        cfg.WarnThreshold = raw / thresholdFactor(cfg) + cfg.ScaleMin;
+        cfg.WarnThreshold = raw / ThresholdFactor(cfg) + cfg.ScaleMin;
 
     cfg.WarnMode = block[block_offset::WarnDirection] != 0 ? 1 : 0;
     return convertible;
@@ -66,15 +87,12 @@ bool RecordToBlock(const CConfigData &cfg, ParamBlock &block)
         return false;
 
     if (cfg.DataSource != 1) {
-        const long long k = tenths(block) ? truncated(cfg.KValue * 10) : truncated(cfg.KValue);
+        const long long k = truncatedWithin(tenths(block) ? cfg.KValue * 10 : cfg.KValue, 0, 0xFFFF);
         block[block_offset::PulseFactor] = byteOf(k, 8);
         block[block_offset::PulseFactor + 1] = byteOf(k, 0);
     }
 
-    long long raw = cfg.CalculateThreshold
-                        ? truncated((cfg.WarnThreshold - cfg.ScaleMin) * thresholdFactor(cfg) + 0.5)
-                        : truncated(cfg.WarnThreshold + 0.5);
-    raw += block[block_offset::ThresholdOffset];
+    const long long raw = std::clamp(BlockThresholdValue(cfg, block), 0LL, 0xFFFFLL);
     block[block_offset::Threshold] = byteOf(raw, 8);
     block[block_offset::Threshold + 1] = byteOf(raw, 0);
 
@@ -120,12 +138,12 @@ std::vector<RegisterWrite> RecordToRegisterWrites(const CConfigData &cfg)
     if (cfg.IsSynchroniser())
         sourceAndType |= 0x03;
 
-    const uint8_t units = static_cast<uint8_t>(cfg.DistanceUnit + cfg.TemperatureUnit * 4 + cfg.TimeFormat * 8
-                                               + cfg.DepthUnit * 16);
-    const long long threshold = truncated(cfg.WarnThreshold);
+    const uint8_t units = static_cast<uint8_t>(std::clamp(cfg.DistanceUnit, 0, 2) + std::clamp(cfg.TemperatureUnit, 0, 1) * 4
+                                               + std::clamp(cfg.TimeFormat, 0, 1) * 8 + std::clamp(cfg.DepthUnit, 0, 1) * 16);
+    const long long threshold = truncatedWithin(cfg.WarnThreshold, 0, 0x7FFF);
     const uint8_t thresholdHigh = static_cast<uint8_t>(((threshold >> 8) & 0x7F) | (cfg.WarnMode == 1 ? 0x80 : 0));
-    const long long k = truncated(cfg.KValue);
-    const long long m = truncated(cfg.MValue * 10);
+    const long long k = truncatedWithin(cfg.KValue, 0, 0xFFFFFF);
+    const long long m = truncatedWithin(cfg.MValue * 10, 0, 0xFFFF);
 
     const auto &order = RegisterOrder();
     const uint8_t values[14] = {
@@ -134,7 +152,7 @@ std::vector<RegisterWrite> RecordToRegisterWrites(const CConfigData &cfg)
         byteOf(cfg.DisplayMask, 8),
         byteOf(cfg.DisplayMask, 0),
         units,
-        static_cast<uint8_t>(truncated(cfg.Illumination / 10)),
+        static_cast<uint8_t>(truncatedWithin(cfg.Illumination / 10, 0, 10)),
         thresholdHigh,
         byteOf(threshold, 0),
         static_cast<uint8_t>(cfg.BuzzerActive == 1 ? 0x49 : 0x09),

@@ -35,6 +35,15 @@ bool ThresholdConvertible(const CConfigData &cfg);
 // The user message for a master type whose threshold cannot be converted.
 QString ThresholdRefusalText(const CConfigData &cfg);
 
+// Raw threshold units per scale unit of a master type that converts the
+// threshold (ScaleMin..ScaleMax onto WarnThresholdMin..WarnThresholdMax).
+double ThresholdFactor(const CConfigData &cfg);
+
+// The threshold as the block would carry it, the offset byte O added, before
+// it is held within its 16 bits: what tells whether it fits. Values far out
+// of any range saturate, so this is defined for every record.
+long long BlockThresholdValue(const CConfigData &cfg, const ParamBlock &block);
+
 // Block to record: FirmwareVersion, KValue, WarnThreshold, WarnMode. Returns
 // false when the threshold cannot be converted; the threshold then stays as
 // it was and the other fields are still taken from the block.
@@ -42,7 +51,9 @@ bool BlockToRecord(const ParamBlock &block, CConfigData &cfg);
 
 // Record to block, changing only the bytes the record owns (read-modify-write
 // of the block read from the gauge). Returns false, leaving the block
-// untouched, when the threshold cannot be converted.
+// untouched, when the threshold cannot be converted. A number its bytes
+// cannot hold is held at the nearest end of their range (the record check
+// refuses such records before they get here).
 bool RecordToBlock(const CConfigData &cfg, ParamBlock &block);
 
 struct RegisterAddress
@@ -63,7 +74,9 @@ struct RegisterWrite
     bool readFirst;
 };
 
-// The fourteen register writes, in transfer order, with their values.
+// The fourteen register writes, in transfer order, with their values. A
+// number out of its register's range, or a list index out of its list, is
+// held at the nearest end, as for the block.
 std::vector<RegisterWrite> RecordToRegisterWrites(const CConfigData &cfg);
 
 // Turns register values into record fields as they arrive: each field is set

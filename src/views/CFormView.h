@@ -17,12 +17,13 @@ public:
     // Builds the form from the document: texts translated, values shown.
     virtual void OnInitialUpdate();
     // Exchanges values between the controls and the document's record. Saving
-    // validates: false when a value is refused (the form has told the user
-    // and put the focus on the field, and the record is unchanged).
+    // validates every value (asked before the project is saved or written to
+    // a gauge): false when a value is refused (the form has told the user and
+    // put the focus on the field, and the record is unchanged).
     virtual bool UpdateData(bool saveAndValidate);
-    // Asked before the form is replaced or the project is closed, saved or
-    // written to a gauge: moves the controls into the record first, so no
-    // typed value is lost; false keeps the form in place.
+    // Asked before the form is replaced, the project is closed or printed:
+    // moves the controls into the record first, so no typed value is lost;
+    // false keeps the form in place.
     virtual bool CanLeave();
 
 private:

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace master_overview;
@@ -221,9 +222,10 @@ bool CMasterOverview::saveControls(Exchange purpose)
     CRixDoc *document = GetDocument();
     // Fields the form does not show keep the record's values.
     CConfigData candidate = document->GetConfig();
+    QVector<TypedField> typed;
 
     candidate.DataSource = takeIndex(list(ids::SourceList), candidate.DataSource);
-    if (!takePulseFactor(candidate, purpose) || !takeThreshold(candidate, purpose))
+    if (!takePulseFactor(candidate, purpose, typed) || !takeThreshold(candidate, purpose, typed))
         return false;
     candidate.WarnMode = takeIndex(list(ids::WarnModeList), candidate.WarnMode);
     candidate.BuzzerActive = qobject_cast<QCheckBox *>(Control(ids::Buzzer))->isChecked() ? 1 : 0;
@@ -236,6 +238,8 @@ bool CMasterOverview::saveControls(Exchange purpose)
     candidate.TemperatureUnit = takeIndex(list(ids::TemperatureList), candidate.TemperatureUnit);
     candidate.TimeFormat = takeIndex(list(ids::TimeList), candidate.TimeFormat);
     candidate.DepthUnit = takeIndex(list(ids::DepthList), candidate.DepthUnit);
+    if (!checkCandidate(candidate, purpose, typed))
+        return false;
 
     m_work = candidate;
     if (!candidate.SameUserSettings(document->GetConfig())) {
@@ -245,43 +249,38 @@ bool CMasterOverview::saveControls(Exchange purpose)
     return true;
 }
 
-bool CMasterOverview::takePulseFactor(CConfigData &candidate, Exchange purpose)
+bool CMasterOverview::takePulseFactor(CConfigData &candidate, Exchange purpose, QVector<TypedField> &typed)
 {
     // A type without pulse factor hides the field: nothing to take.
     if (Control(ids::PulseEdit)->isHidden())
         return true;
-    const QString label = textOf(Control(ids::PulseLabel));
     const QString text = edit(ids::PulseEdit)->text();
     // Leaving keeps what was typed; an untouched value (a master type just
     // chosen, its pulse factor still 0) is left for saving and writing to
     // refuse, so that the rest of the project can still be looked at.
     if (purpose == Exchange::Leave && text == FormatPulseFactor(candidate))
         return true;
-    const TypedNumber typed = ParseTypedNumber(text);
-    const Range capacity = PulseFactorCapacity(candidate);
-    const bool fits = typed.status == TypedNumber::Ok && typed.value >= capacity.low && typed.value <= capacity.high;
+    const TypedNumber number = ParseTypedNumber(text);
 
     // An NMEA source disables the field: a value that cannot be taken there
     // leaves the record's value alone.
     if (candidate.DataSource == 1) {
-        if (fits)
-            SetPulseFactorValue(candidate, typed.value);
+        const record_check::Range capacity = record_check::PulseFactorCapacity(candidate);
+        if (number.status == TypedNumber::Ok && number.value >= capacity.low && number.value <= capacity.high)
+            SetPulseFactorValue(candidate, number.value);
         return true;
     }
-    QString refusal = NumberRefusal(typed, label, text);
-    if (refusal.isEmpty())
-        refusal = CheckPulseFactorLimits(candidate, typed.value, label);
-    if (refusal.isEmpty() && !fits)
-        refusal = CapacityRefusal(label, text, capacity);
+    const QString refusal = NumberRefusal(number, textOf(Control(ids::PulseLabel)), text);
     if (!refusal.isEmpty()) {
         refuse(ids::PulseEdit, refusal);
         return false;
     }
-    SetPulseFactorValue(candidate, typed.value);
+    SetPulseFactorValue(candidate, number.value);
+    typed.push_back({record_check::PulseFactorFieldName(candidate), ids::PulseEdit, ids::PulseLabel, text});
     return true;
 }
 
-bool CMasterOverview::takeThreshold(CConfigData &candidate, Exchange purpose)
+bool CMasterOverview::takeThreshold(CConfigData &candidate, Exchange purpose, QVector<TypedField> &typed)
 {
     // A synchroniser has no warning threshold.
     if (Control(ids::ThresholdEdit)->isHidden())
@@ -289,18 +288,35 @@ bool CMasterOverview::takeThreshold(CConfigData &candidate, Exchange purpose)
     if (purpose == Exchange::Leave && edit(ids::ThresholdEdit)->text() == FormatThreshold(candidate.WarnThreshold))
         return true;
     clampThresholdText();
-    const QString label = textOf(Control(ids::ThresholdLabel));
     const QString text = edit(ids::ThresholdEdit)->text();
-    const TypedNumber typed = ParseTypedNumber(text);
-    QString refusal = NumberRefusal(typed, label, text);
-    const std::optional<Range> capacity = ThresholdCapacity(candidate);
-    if (refusal.isEmpty() && capacity && !(typed.value >= capacity->low && typed.value <= capacity->high))
-        refusal = CapacityRefusal(label, text, *capacity);
+    const TypedNumber number = ParseTypedNumber(text);
+    const QString refusal = NumberRefusal(number, textOf(Control(ids::ThresholdLabel)), text);
     if (!refusal.isEmpty()) {
         refuse(ids::ThresholdEdit, refusal);
         return false;
     }
-    candidate.WarnThreshold = typed.value;
+    candidate.WarnThreshold = number.value;
+    typed.push_back({QStringLiteral("WarnThreshold"), ids::ThresholdEdit, ids::ThresholdLabel, text});
+    return true;
+}
+
+bool CMasterOverview::checkCandidate(const CConfigData &candidate, Exchange purpose, const QVector<TypedField> &typed)
+{
+    for (const record_check::Refusal &refusal : record_check::checkRecord(candidate)) {
+        const auto field = std::find_if(typed.cbegin(), typed.cend(),
+                                        [&](const TypedField &f) { return f.name == refusal.field; });
+        if (field != typed.cend()) {
+            refuse(field->editId,
+                   FieldRefusalText(candidate, refusal, textOf(Control(field->labelId)), field->text));
+            return false;
+        }
+        // Leaving lets a value pass that was not typed here; saving and
+        // writing never do.
+        if (purpose == Exchange::Save) {
+            warn(record_check::refusalText(refusal));
+            return false;
+        }
+    }
     return true;
 }
 
@@ -328,7 +344,7 @@ void CMasterOverview::clampThresholdText()
     // Text that is no number is left for the save to name.
     if (!m_work.CalculateThreshold || typed.status != TypedNumber::Ok)
         return;
-    field->setText(FormatThreshold(ClampThreshold(m_work, typed.value)));
+    field->setText(FormatThreshold(record_check::ClampThreshold(m_work, typed.value)));
 }
 
 bool CMasterOverview::eventFilter(QObject *watched, QEvent *event)

@@ -12,6 +12,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QVector>
 #include <optional>
 
 class QComboBox;
@@ -49,11 +50,23 @@ private:
     void fillSourceList();
     void loadControls();
     // Leaving the form takes what was typed but lets an untouched value pass
-    // unchecked; saving checks everything.
+    // unchecked; saving (for a file or a gauge) checks everything.
     enum class Exchange { Save, Leave };
+    // A value taken from an edit field: the record field it went to, the
+    // field's edit and label, and the text as typed.
+    struct TypedField
+    {
+        QString name;
+        int editId;
+        int labelId;
+        QString text;
+    };
     bool saveControls(Exchange purpose);
-    bool takePulseFactor(CConfigData &candidate, Exchange purpose);
-    bool takeThreshold(CConfigData &candidate, Exchange purpose);
+    bool takePulseFactor(CConfigData &candidate, Exchange purpose, QVector<TypedField> &typed);
+    bool takeThreshold(CConfigData &candidate, Exchange purpose, QVector<TypedField> &typed);
+    // The record check on what the form would write: a refused typed value
+    // is named at its field; any other refusal stops only saving.
+    bool checkCandidate(const CConfigData &candidate, Exchange purpose, const QVector<TypedField> &typed);
     void clampThresholdText();
     // A warning that belongs to this form.
     void warn(const QString &message);

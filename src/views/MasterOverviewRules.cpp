@@ -2,10 +2,8 @@
 
 #include "app/Language.h"
 #include "link/CounterPresetInput.h"
-#include "model/GaugeParamCodec.h"
 
 #include <QLocale>
-#include <cmath>
 #include <initializer_list>
 
 namespace master_overview {
@@ -107,29 +105,8 @@ void ClearUnshowableDisplayBits(CConfigData &config)
         config.DisplayMask &= 0x87C;
 }
 
-namespace {
-
-enum class PulseFactorField { MValue, PlainKValue, TachometerKValue };
-
-PulseFactorField PulseFactorFieldOf(const CConfigData &config)
-{
-    if (config.IsTachometerWithLcd() || config.IsSynchroniser())
-        return PulseFactorField::MValue;
-    if (config.IsSpeedometer() || config.IsSumlog())
-        return PulseFactorField::PlainKValue;
-    return PulseFactorField::TachometerKValue;
-}
-
-// Only the block-family tachometer reports its firmware; its early versions
-// count the pulse factor in whole pulses. The one-decimal MValue of a register
-// gauge is never cut to whole numbers.
-bool WholeNumberPulseFactor(const CConfigData &config)
-{
-    return PulseFactorFieldOf(config) == PulseFactorField::TachometerKValue && config.IsTachometer()
-        && config.IsEarlyFirmware();
-}
-
-}
+using record_check::PulseFactorField;
+using record_check::PulseFactorFieldOf;
 
 void SetPulseFactorValue(CConfigData &config, double value)
 {
@@ -147,7 +124,7 @@ QString FormatPulseFactor(const CConfigData &config)
     case PulseFactorField::PlainKValue:
         return QString::number(config.KValue, 'f', QLocale::FloatingPointShortest);
     case PulseFactorField::TachometerKValue:
-        return QString::number(config.KValue, 'f', WholeNumberPulseFactor(config) ? 0 : 1);
+        return QString::number(config.KValue, 'f', record_check::WholeNumberPulseFactor(config) ? 0 : 1);
     }
     return QString();
 }
@@ -175,66 +152,24 @@ static QString limitText(double value)
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
-Range PulseFactorCapacity(const CConfigData &config)
+QString FieldRefusalText(const CConfigData &config, const record_check::Refusal &refusal, const QString &labelText,
+                         const QString &typed)
 {
-    switch (PulseFactorFieldOf(config)) {
-    case PulseFactorField::MValue:
-        return {0.0, 6553.5}; // sent in tenths, 16 bits
-    case PulseFactorField::PlainKValue:
-        return {0.0, 16777215.0}; // 24 bits
-    case PulseFactorField::TachometerKValue:
-        // 16 bits, in tenths on firmware that counts tenths.
-        return config.FirmwareVersion[0] >= gauge_codec::TenthsFirmware ? Range{0.0, 6553.5} : Range{0.0, 65535.0};
-    }
-    return {0.0, 0.0};
-}
-
-std::optional<Range> ThresholdCapacity(const CConfigData &config)
-{
-    if (config.Family() == LinkFamily::Register)
-        return Range{0.0, 32767.0}; // 15 bits beside the direction bit
-    if (config.CalculateThreshold)
-        return std::nullopt; // kept within the scale and converted
-    // 16 bits less the gauge's offset (a byte): what such a gauge can report.
-    return Range{-255.0, 65535.0};
-}
-
-QString CapacityRefusal(const QString &labelText, const QString &typed, const Range &range)
-{
-    return LoadTranslatedString(5501).arg(labelText, typed.trimmed(), limitText(range.low), limitText(range.high));
-}
-
-double ClampThreshold(const CConfigData &config, double value)
-{
-    if (!config.CalculateThreshold)
-        return value;
-    if (!(value > config.ScaleMin))
-        value = config.ScaleMin;
-    if (!(value < config.ScaleMax))
-        value = config.ScaleMax;
-    return value;
-}
-
-QString CheckPulseFactorLimits(const CConfigData &config, double value, const QString &labelText)
-{
-    if (config.DataSource == 1 || !config.UseMinMax)
-        return QString();
-    const bool whole = WholeNumberPulseFactor(config);
-    double integral = 0.0;
-    if (whole && std::modf(value, &integral) > 0.0)
+    switch (refusal.rule) {
+    case record_check::Rule::WholeNumber:
         return LoadTranslatedString(1129);
-    if (value > config.KValueMax || value < config.KValueMin) {
+    case record_check::Rule::Limits: {
         QString format = LoadTranslatedString(1124);
-        double low = config.KValueMin;
-        double high = config.KValueMax;
-        if (whole) {
+        if (record_check::WholeNumberPulseFactor(config))
             format.replace(QLatin1String("%.1f"), QLatin1String("%.0f"));
-            low = std::floor(config.KValueMin + 0.9);
-            high = std::floor(config.KValueMax);
-        }
-        return FormatLimitMessage(format, labelText, low, high);
+        return FormatLimitMessage(format, labelText, refusal.allowed.low, refusal.allowed.high);
     }
-    return QString();
+    case record_check::Rule::List:
+    case record_check::Rule::Capacity:
+        break;
+    }
+    return LoadTranslatedString(5501).arg(labelText, typed.trimmed(), limitText(refusal.allowed.low),
+                                          limitText(refusal.allowed.high));
 }
 
 QString FormatLimitMessage(const QString &format, const QString &label, double low, double high)

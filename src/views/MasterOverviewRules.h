@@ -4,6 +4,7 @@
 // factor is shown and checked, how typed numbers are read, and how a counter
 // preset is checked. The form applies them to its controls.
 #include "model/CConfigData.h"
+#include "model/RecordCheck.h"
 #include "model/TypedNumber.h"
 
 #include <QMap>
@@ -103,32 +104,21 @@ void ClearUnshowableDisplayBits(CConfigData &config);
 
 // The pulse factor field edits MValue (one decimal) for a tachometer with LCD
 // or a synchroniser, else KValue: as it is for a speedometer or sumlog, and
-// for other types whole on early tachometer firmware, else with one decimal.
+// for other types whole on early tachometer firmware, else with one decimal
+// (record_check::PulseFactorFieldOf).
 void SetPulseFactorValue(CConfigData &config, double value);
 QString FormatPulseFactor(const CConfigData &config);
 QString FormatThreshold(double threshold);
 
-
 // Why a typed value is refused; empty when it is accepted.
 QString NumberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed);
 
-// The values the gauge's memory can hold for the pulse factor and, when it is
-// sent as a plain number, the warning threshold (nullopt: no such bound).
-struct Range
-{
-    double low;
-    double high;
-};
-Range PulseFactorCapacity(const CConfigData &config);
-std::optional<Range> ThresholdCapacity(const CConfigData &config);
-QString CapacityRefusal(const QString &labelText, const QString &typed, const Range &range);
-
-// The threshold kept within the scale when the master type converts it.
-double ClampThreshold(const CConfigData &config, double value);
-
-// The limits of a master type whose pulse factor is checked (UseMinMax set,
-// source not NMEA): the refusal text, empty when the value is accepted.
-QString CheckPulseFactorLimits(const CConfigData &config, double value, const QString &labelText);
+// The form's words for the record check's refusal of a value typed into one
+// of its fields: the limits message with the field's label (in whole numbers
+// on early firmware), the whole-number message, or the label and the typed
+// text with what the gauge holds.
+QString FieldRefusalText(const CConfigData &config, const record_check::Refusal &refusal, const QString &labelText,
+                         const QString &typed);
 
 // Formats a C-style message with %s and %f placeholders (as translations of
 // the limits message carry them) from a label and two numbers, taken in order.

@@ -250,12 +250,45 @@ private slots:
         QVERIFY(f.start());
         f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
         chooseMasterType(f, SpeedometerRegisterFamily);
+        f.document().GetConfig().KValue = 5000; // within the type's limits
         const CConfigData before = f.document().GetConfig();
         f.trigger(WriteGauge);
         QCOMPARE(f.messages().texts().last(), LoadTranslatedString(1231));
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
         QCOMPARE(f.document().GetConfig().KValue, before.KValue);
         QVERIFY(f.frame().Action(WriteGauge)->isEnabled());
+    }
+
+    // Whatever form is shown, a record its check refuses never reaches the
+    // gauge: the user learns the field, the value and what is allowed.
+    void refusedRecordSendsNothing()
+    {
+        SimGauge gauge{SimFamily::Register};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, SpeedometerRegisterFamily); // pulse factor limits 2000 to 20000
+        f.document().GetConfig().KValue = 5;
+        f.trigger(WriteGauge);
+        QCOMPARE(f.messages().texts(),
+                 QStringList{QStringLiteral("KValue 5 cannot be saved or sent to the gauge: allowed are 2000 to 20000.")});
+        QVERIFY(gauge.frames().isEmpty());
+    }
+
+    // A gauge that took the block but refused to store it has not been
+    // written: the user is told, and why it matters.
+    void refusedSaveIsAFailedWrite()
+    {
+        SimGauge gauge{SimFamily::Block, {QStringLiteral("save=refuse")}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, TachometerBlockFamily);
+        f.document().GetConfig().KValue = 12;
+        f.trigger(WriteGauge);
+        QCOMPARE(f.messages().texts(), (QStringList{LoadTranslatedString(5101), LoadTranslatedString(1231)}));
+        QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
+        QCOMPARE(gauge.count(QStringLiteral("save")), 1);
     }
 
     void refusedFormSendsNothing()

@@ -92,6 +92,26 @@ private slots:
         QCOMPARE(f.document().GetPathName(), QFileInfo(path).absoluteFilePath());
     }
 
+    // The File Save command checks the record whatever form is shown: a
+    // value no gauge can take is named and the file stays as it was.
+    void refusedRecordIsNotSaved()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        const QString path = f.home().filePath(QStringLiteral("boat.rix"));
+        writeBytes(path, projectBytes(12.5));
+        QVERIFY(f.document().OnOpenDocument(path));
+        f.document().GetConfig().Illumination = 110;
+        f.document().SetModifiedFlag(true);
+        f.trigger(FileSave);
+        QCOMPARE(f.messages().texts(), QStringList{QStringLiteral(
+                                           "Illumination 110 cannot be saved or sent to the gauge: allowed are 0 to 100.")});
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), projectBytes(12.5));
+        QVERIFY(f.document().IsModified());
+    }
+
     void modifiedProjectAsksBeforeNew_data()
     {
         QTest::addColumn<int>("answer");

@@ -53,6 +53,16 @@ private slots:
         SetSessionPortDevice(QString());
     }
 
+    // Nothing stored: port 0 names no port, whatever serial devices the
+    // system has, and the link says the port does not exist.
+    void defaultPortDoesNotExist()
+    {
+        testing_support::ScopedTestHome home;
+        CGaugePort port(testing_support::fastTimeouts());
+        QCOMPARE(port.Open(4800), OpenStatus::NoSuchPort);
+        QVERIFY(!port.IsOpen());
+    }
+
     void otherOpenFailure()
     {
         testing_support::ScopedTestHome home;
@@ -166,6 +176,8 @@ private slots:
         QTest::newRow("start-download refused") << true << "start-download=refuse" << "start-download" << 0;
         QTest::newRow("start-download too long") << true << "start-download=garbage" << "start-download" << 0;
         QTest::newRow("save short") << true << "save=short" << "save" << 0;
+        QTest::newRow("save refused") << true << "save=refuse" << "save" << 0;
+        QTest::newRow("save header not checked") << true << "save=header" << "save" << 1;
         QTest::newRow("ping garbage") << true << "ping=garbage" << "ping" << 0;
         QTest::newRow("ping delayed within time-out") << true << "ping=delay:60" << "ping" << 1;
         QTest::newRow("ping delayed past time-out") << true << "ping=delay:400" << "ping" << 0;

@@ -61,15 +61,38 @@ private slots:
         QCOMPARE((QVector<int>{a, b, c, d}), (QVector<int>{1, 2, 3, 4}));
     }
 
+    // Ports count from 1, as on Windows; port 0, the default, names none.
+    void portNumbers_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("device");
+#ifdef Q_OS_WIN
+        QTest::newRow("COM1") << 1 << "COM1";
+        QTest::newRow("COM10") << 10 << "COM10";
+#else
+        QTest::newRow("COM1 is ttyS0") << 1 << "/dev/ttyS0";
+        QTest::newRow("COM4 is ttyS3") << 4 << "/dev/ttyS3";
+        QTest::newRow("COM10 is ttyS9") << 10 << "/dev/ttyS9";
+#endif
+        QTest::newRow("port 0 names none") << 0 << "";
+        QTest::newRow("negative port names none") << -3 << "";
+    }
+    void portNumbers()
+    {
+        QFETCH(int, port);
+        QFETCH(QString, device);
+        QCOMPARE(PortDeviceName(port), device);
+    }
+
     void deviceNaming()
     {
         testing_support::ScopedTestHome home;
 #ifndef Q_OS_WIN
-        QCOMPARE(PortDeviceName(3), QString("/dev/ttyS3"));
-        QCOMPARE(PortDeviceFromArgument("COM 10"), QString("/dev/ttyS10"));
-        QCOMPARE(PortDeviceFromArgument("com4"), QString("/dev/ttyS4"));
-        QCOMPARE(ConfiguredPortDevice(2), QString("/dev/ttyS2"));
+        QCOMPARE(PortDeviceFromArgument("COM 10"), QString("/dev/ttyS9"));
+        QCOMPARE(PortDeviceFromArgument("com4"), QString("/dev/ttyS3"));
+        QCOMPARE(ConfiguredPortDevice(2), QString("/dev/ttyS1"));
 #endif
+        QCOMPARE(PortDeviceFromArgument("COM0"), QString());
         QCOMPARE(PortDeviceFromArgument("/dev/ttyUSB0"), QString("/dev/ttyUSB0"));
         settings_store::writeString("Communication", "Device", "/dev/ttyUSB1");
         QCOMPARE(ConfiguredPortDevice(2), QString("/dev/ttyUSB1"));

@@ -270,6 +270,67 @@ private slots:
         QVERIFY2(r.err.contains("Connect failed"), qPrintable(r.err));
     }
 
+    // A record its check refuses is bad input: exit 2, the project file as
+    // it was, and nothing written to the gauge; what needs only the record
+    // and its master type is refused before the port is opened.
+    void writeRefusals_data()
+    {
+        QTest::addColumn<int>("masterId");
+        QTest::addColumn<double>("kValue");
+        QTest::addColumn<bool>("gaugeThere");
+        QTest::addColumn<int>("framesSent");
+        QTest::addColumn<QString>("stderrText");
+        QTest::newRow("below the master type's limits, no port")
+            << 1 << 5.0 << false << 0 << "KValue 5 cannot be saved or sent to the gauge: allowed are 1000 to 60000.";
+        QTest::newRow("below the master type's limits")
+            << 1 << 5.0 << true << 0 << "KValue 5 cannot be saved or sent to the gauge: allowed are 1000 to 60000.";
+        QTest::newRow("past 16 bits of whole pulses")
+            << 5 << 70000.0 << true << 0 << "KValue 70000 cannot be saved or sent to the gauge: allowed are 0 to 65535.";
+        // Only the block read from the gauge tells that it counts tenths.
+        QTest::newRow("past 16 bits of tenths")
+            << 5 << 7000.0 << true << 1 << "KValue 7000 cannot be saved or sent to the gauge: allowed are 0 to 6553.5.";
+    }
+    void writeRefusals()
+    {
+        QFETCH(int, masterId);
+        QFETCH(double, kValue);
+        QFETCH(bool, gaugeThere);
+        QFETCH(int, framesSent);
+        QFETCH(QString, stderrText);
+        testing_support::ScopedTestHome home;
+        const QString catalogue = testing_support::binDir() + "/skaleron-catalogue.sqlite";
+        const QString project = projectWithMaster(home.filePath("p.rix"), masterId, kValue);
+        QFile file(project);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        SimProcess sim({"--family", masterId == 1 ? "register" : "block"}, home.filePath("sim.json"));
+        const QString port = gaugeThere ? sim.device() : home.filePath("ttyNone");
+
+        const CliResult r = runCli({"write", "--port", port, "--catalogue", catalogue, project});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(stderrText), qPrintable(r.err));
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        const QJsonObject state = sim.stopAndReadState();
+        QCOMPARE(state["frames"].toArray().size(), framesSent);
+        QCOMPARE(hexField(state, "block"), hexField(state, "savedBlock")); // the gauge holds what it held
+    }
+
+    void writeWhoseSaveIsRefusedFails()
+    {
+        testing_support::ScopedTestHome home;
+        const QString project = projectWithMaster(home.filePath("p.rix"), -1, 12);
+        SimProcess sim({"--family", "block", "--fault", "save=refuse"}, home.filePath("sim.json"));
+        const CliResult r = runCli({"write", "--port", sim.device(), "--family", "block", project});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("refused to store the new settings permanently"), qPrintable(r.err));
+        QVERIFY2(r.err.contains("Writing to the gauge failed."), qPrintable(r.err));
+        QVERIFY(!r.out.contains("successfully"));
+        QCOMPARE(sim.stopAndReadState()["counters"].toObject()["save"].toInt(), 1);
+    }
+
     void writeRegisterGaugeFromProject()
     {
         testing_support::ScopedTestHome home;
@@ -378,17 +439,42 @@ private slots:
         QVERIFY(r.err.contains("Writing to the gauge failed."));
     }
 
-    void selftest()
+    // Every step runs and is printed; any step without a valid answer makes
+    // the self-test fail.
+    void selftestFailsOnAnyUnansweredStep_data()
     {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<int>("firstFailedLine");
+        QTest::addColumn<QString>("stderrText");
+        // A block gauge does not log in: the register family's steps go unanswered.
+        QTest::newRow("block gauge") << QStringList{"--family", "block"} << 8 << "7 of 20 steps got no valid answer";
+        QTest::newRow("port gone after two steps") << QStringList{"--family", "block", "--fault", "any=vanish+2"} << 2
+                                                   << "18 of 20 steps got no valid answer";
+    }
+    void selftestFailsOnAnyUnansweredStep()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(int, firstFailedLine);
+        QFETCH(QString, stderrText);
         testing_support::ScopedTestHome home;
-        SimProcess sim({"--family", "block"}, home.filePath("sim.json"));
+        SimProcess sim(simArgs, home.filePath("sim.json"));
         const CliResult r = runCli({"selftest", "--port", sim.device()});
-        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(stderrText), qPrintable(r.err));
         const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 20);
         QCOMPARE(lines.first(), QString("Ping: 1"));
-        QCOMPARE(lines.at(8), QString("Login: 0")); // a block gauge does not log in
-        QCOMPARE(sim.stopAndReadState()["frames"].toArray().size(), 20);
+        QVERIFY2(lines.at(firstFailedLine).endsWith(": 0"), qPrintable(lines.at(firstFailedLine)));
+        for (int i = 0; i < firstFailedLine; ++i)
+            QVERIFY2(lines.at(i).endsWith(": 1"), qPrintable(lines.at(i)));
+    }
+
+    void portZeroNamesNoPort()
+    {
+        testing_support::ScopedTestHome home;
+        const CliResult r = runCli({"read", "--port", "COM0", "--family", "block"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains("COM0"), qPrintable(r.err));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "common/TestRegistry.h"
 
 #include <QTest>
+#include <limits>
 
 using namespace gauge_codec;
 
@@ -175,6 +176,80 @@ private slots:
 
         c.CalculateThreshold = 0; // the plain conversion needs no limits
         QVERIFY(ThresholdConvertible(c));
+    }
+
+    // Any record, however far out, gives defined bytes: each number is held
+    // at the nearest end of what its bytes can carry.
+    void blockHoldsAnyRecord_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QByteArray>("expected44to47");
+        const double inf = std::numeric_limits<double>::infinity();
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("pulse factor 1e300") << "KValue" << 1e300 << QByteArray::fromHex("ffff0000");
+        QTest::newRow("pulse factor -1e300") << "KValue" << -1e300 << QByteArray::fromHex("00000000");
+        QTest::newRow("pulse factor NaN") << "KValue" << nan << QByteArray::fromHex("00000000");
+        QTest::newRow("pulse factor 70000 tenths") << "KValue" << 70000.0 << QByteArray::fromHex("ffff0000");
+        QTest::newRow("threshold 1e300") << "WarnThreshold" << 1e300 << QByteArray::fromHex("0000ffff");
+        QTest::newRow("threshold -infinity") << "WarnThreshold" << -inf << QByteArray::fromHex("00000000");
+        QTest::newRow("threshold NaN") << "WarnThreshold" << nan << QByteArray::fromHex("00000000");
+        QTest::newRow("threshold 70000") << "WarnThreshold" << 70000.0 << QByteArray::fromHex("0000ffff");
+        // Warning limits at the ends of a 32-bit integer: their span does not fit one.
+        QTest::newRow("scaled, widest warning limits") << "WidestWarnLimits" << 1.0 << QByteArray::fromHex("0000ffff");
+    }
+    void blockHoldsAnyRecord()
+    {
+        QFETCH(QString, field);
+        QFETCH(double, value);
+        QFETCH(QByteArray, expected44to47);
+        CConfigData c;
+        if (field == "KValue") c.KValue = value;
+        if (field == "WarnThreshold") c.WarnThreshold = value;
+        if (field == "WidestWarnLimits") {
+            c.CalculateThreshold = 1;
+            c.ScaleMax = 1;
+            c.WarnThresholdMin = std::numeric_limits<int>::min();
+            c.WarnThresholdMax = std::numeric_limits<int>::max();
+            c.WarnThreshold = value;
+        }
+        ParamBlock block = blockWith({{4, 66}, {43, 0}, {44, 0}, {45, 0}, {46, 0}, {47, 0}});
+        QVERIFY(RecordToBlock(c, block));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&block[44]), 4).toHex(), expected44to47.toHex());
+    }
+
+    void registersHoldAnyRecord_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QByteArray>("registers"); // bank, address, value triples
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("pulse factor 1e300") << "KValue" << 1e300 << QByteArray::fromHex("040aff" "040bff" "040cff");
+        QTest::newRow("pulse factor -5") << "KValue" << -5.0 << QByteArray::fromHex("040a00" "040b00" "040c00");
+        QTest::newRow("MValue 1e300") << "MValue" << 1e300 << QByteArray::fromHex("040dff" "040eff");
+        QTest::newRow("MValue NaN") << "MValue" << nan << QByteArray::fromHex("040d00" "040e00");
+        QTest::newRow("threshold 1e300") << "WarnThreshold" << 1e300 << QByteArray::fromHex("04087f" "0409ff");
+        QTest::newRow("threshold -7") << "WarnThreshold" << -7.0 << QByteArray::fromHex("040800" "040900");
+        QTest::newRow("illumination 1e300") << "Illumination" << 1e300 << QByteArray::fromHex("04050a");
+        QTest::newRow("temperature unit 1000000000") << "TemperatureUnit" << 1e9 << QByteArray::fromHex("040004");
+        QTest::newRow("distance unit -2147483648") << "DistanceUnit" << -2147483648.0 << QByteArray::fromHex("040000");
+    }
+    void registersHoldAnyRecord()
+    {
+        QFETCH(QString, field);
+        QFETCH(double, value);
+        QFETCH(QByteArray, registers);
+        CConfigData c = master("Speedometer");
+        if (field == "KValue") c.KValue = value;
+        if (field == "MValue") c.MValue = value;
+        if (field == "WarnThreshold") c.WarnThreshold = value;
+        if (field == "Illumination") c.Illumination = value;
+        if (field == "TemperatureUnit") c.TemperatureUnit = int(value);
+        if (field == "DistanceUnit") c.DistanceUnit = int(value);
+        const auto writes = RecordToRegisterWrites(c);
+        for (int i = 0; i + 2 < registers.size(); i += 3)
+            QCOMPARE(int(registerValue(writes, uint8_t(registers[i]), uint8_t(registers[i + 1]))),
+                     int(uint8_t(registers[i + 2])));
     }
 
     void registerWrites_data()

@@ -231,10 +231,10 @@ private slots:
         MessageRecorder recorder;
         const QString path = writeFile(home, "keep.rix", projectBytes(101));
         CRixDoc doc;
-        doc.SetCommitHook([] { return false; });
+        doc.SetCommitHook([](CRixDoc::CommitPurpose) { return false; });
         QVERIFY(!doc.OnSaveDocument(path));
         QCOMPARE(readFile(path), projectBytes(101));
-        doc.SetCommitHook([] { return true; });
+        doc.SetCommitHook([](CRixDoc::CommitPurpose) { return true; });
         QVERIFY(doc.OnSaveDocument(path));
         QCOMPARE(readFile(path).size(), 76);
     }

@@ -66,6 +66,17 @@ private slots:
         QCOMPARE(json.value("BuzzerActive").toInt(), 1);
     }
 
+    void setRefusalNamesFieldValueAndRange()
+    {
+        ScopedTestHome home;
+        const QString path = home.filePath("a.rix");
+        QCOMPARE(cli({"rix", "new", path}).status, 0);
+        const Run run = cli({"rix", "set", path, "DepthUnit=1", "KValue=1e300"});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.trimmed(), QByteArray("skaleron-cli: KValue 1e+300 cannot be saved or sent to the gauge: "
+                                               "allowed are 0 to 16777215."));
+    }
+
     void setRewritesOldVersionsAs103()
     {
         ScopedTestHome home;
@@ -96,6 +107,13 @@ private slots:
         QTest::newRow("integer too large") << QStringList{"rix", "set", "FILE", "MasterId=99999999999"} << 2;
         QTest::newRow("not finite") << QStringList{"rix", "set", "FILE", "KValue=inf"} << 2;
         QTest::newRow("no value") << QStringList{"rix", "set", "FILE", "KValue"} << 2;
+        // What no gauge can take, whatever its master type.
+        QTest::newRow("pulse factor past 24 bits") << QStringList{"rix", "set", "FILE", "KValue=1e300"} << 2;
+        QTest::newRow("temperature unit off its list")
+            << QStringList{"rix", "set", "FILE", "TemperatureUnit=1000000000"} << 2;
+        QTest::newRow("display mask past 16 bits") << QStringList{"rix", "set", "FILE", "DisplayMask=0x10000"} << 2;
+        QTest::newRow("illumination over 100 %") << QStringList{"rix", "set", "FILE", "Illumination=110"} << 2;
+        QTest::newRow("second source off its list") << QStringList{"rix", "set", "FILE", "DataSource2=3"} << 2;
         QTest::newRow("show damaged") << QStringList{"rix", "show", "BAD"} << 2;
         QTest::newRow("set damaged") << QStringList{"rix", "set", "BAD", "KValue=1"} << 2;
         QTest::newRow("show missing") << QStringList{"rix", "show", "MISSING"} << 2;

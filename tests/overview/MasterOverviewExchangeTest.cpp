@@ -343,7 +343,7 @@ private slots:
         QCOMPARE(document.GetConfig().WarnThreshold, 35.0);
         QVERIFY(document.IsModified());
         // The project's save asks the form the same way.
-        document.SetCommitHook([&form] { return form->CanLeave(); });
+        document.SetCommitHook([&form](CRixDoc::CommitPurpose) { return form->UpdateData(true); });
         type(*form, 1085, "x");
         testing_support::MessageRecorder messages;
         QVERIFY(!document.OnSaveDocument(m_home.filePath("p.rix")));

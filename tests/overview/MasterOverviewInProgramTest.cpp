@@ -10,11 +10,15 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 #include "frame/CMainFrame.h"
+#include "frame/CommandIds.h"
 #include "frame/GaugeTransferCommands.h"
 #include "link/GaugeProtocol.h"
 #include "link/SimGauge.h"
+#include "model/ProjectFile.h"
 #include "views/CLeftView.h"
 
+#include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -118,6 +122,39 @@ private slots:
         QVERIFY(program.frame().RightView() != form);
         QCOMPARE(config.KValue, 12.5);
         QVERIFY(program.document().IsModified());
+    }
+
+    // A master type with pulse factor limits, its pulse factor never touched
+    // since it was chosen: the form may be left, but neither File Save nor
+    // Write to gauge lets the 0 by.
+    void untouchedPulseFactorIsNeitherSavedNorSent_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::newRow("File Save") << command_ids::FileSave;
+        QTest::newRow("Write to gauge") << command_ids::WriteGauge;
+    }
+    void untouchedPulseFactorIsNeitherSavedNorSent()
+    {
+        QFETCH(int, command);
+        testing_support::SimGauge gauge{SimFamily::Register};
+        testing_support::MessageRecorder messages;
+        RunningProgram program(overview_testing::speedometerWithLcd()); // limits 1000 to 60000
+        QVERIFY(program.started());
+        const QString path = QDir::current().filePath(QStringLiteral("boat.rix"));
+        CConfigData chosen;
+        chosen.MasterId = 1;
+        QString error;
+        QVERIFY(project_file::WriteFile(path, chosen, &error));
+        QVERIFY(program.document().OnOpenDocument(path));
+        CMasterOverview *form = program.form();
+        QVERIFY(form);
+        program.document().SetModifiedFlag(true);
+
+        program.frame().Action(command)->trigger();
+        QCOMPARE(messages.texts(), QStringList{"Pulse factor: the value must lie between 1000.0 and 60000.0."});
+        QCOMPARE(qobject_cast<QLineEdit *>(form->Control(1085))->selectedText(), QStringLiteral("0"));
+        QVERIFY(program.document().IsModified()); // not saved
+        QVERIFY(gauge.frames().isEmpty());
     }
 };
 

@@ -77,19 +77,6 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(FormatLimitMessage(format, "Label:", 1.5, 250.0), expected);
     }
-
-    void thresholdClampOnlyWhenConverted()
-    {
-        CConfigData c;
-        c.ScaleMin = 10;
-        c.ScaleMax = 90;
-        QCOMPARE(ClampThreshold(c, 200.0), 200.0);
-        c.CalculateThreshold = 1;
-        QCOMPARE(ClampThreshold(c, 200.0), 90.0);
-        QCOMPARE(ClampThreshold(c, 10.0), 10.0);
-        QCOMPARE(ClampThreshold(c, -5.0), 10.0);
-        QCOMPARE(ClampThreshold(c, 50.0), 50.0);
-    }
 };
 
 SKALERON_TEST(MasterOverviewRulesTest)

@@ -149,8 +149,9 @@ private slots:
         QTest::newRow("unlisted device stays") << TwoPorts << "" << "/dev/pts/7" << "/dev/pts/7" << "/dev/pts/7";
         QTest::newRow("number: the stored device")
             << TwoPorts << "/dev/ttyUSB0" << "COM3" << "/dev/ttyUSB0" << "/dev/ttyUSB0";
-        QTest::newRow("number: its own device") << TwoPorts << "" << "COM1" << "/dev/ttyS1" << "/dev/ttyS1";
-        QTest::newRow("number: unlisted device stays") << none << "" << "COM9" << "/dev/ttyS9" << "/dev/ttyS9";
+        QTest::newRow("number: its own device") << TwoPorts << "" << "COM2" << "/dev/ttyS1" << "/dev/ttyS1";
+        QTest::newRow("number: unlisted device stays") << none << "" << "COM9" << "/dev/ttyS8" << "/dev/ttyS8";
+        QTest::newRow("port 0: no device") << QList<SystemSerialPort>{{"ttyS0", "/dev/ttyS0"}} << "" << "COM0" << "" << "";
         QTest::newRow("no such port") << TwoPorts << "" << "ttyACM" << "" << "";
 #endif
     }
