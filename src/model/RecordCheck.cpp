@@ -31,18 +31,16 @@ Range blockKValue(const CConfigData &cfg) { return countsTenths(cfg) ? BlockKVal
 class Checker
 {
 public:
-    // False (and the refusal noted) when value lies outside allowed; NaN
-    // lies outside everything.
-    bool within(const char *field, double value, Range allowed, Rule rule)
+    // Notes a refusal when value lies outside allowed; NaN lies outside
+    // everything.
+    void within(const char *field, double value, Range allowed, Rule rule)
     {
-        if (value >= allowed.low && value <= allowed.high)
-            return true;
-        refusals.push_back({QString::fromLatin1(field), value, allowed, rule});
-        return false;
+        if (!(value >= allowed.low && value <= allowed.high))
+            refusals.push_back({QString::fromLatin1(field), value, allowed, rule});
     }
-    bool listIndex(const char *field, int value, int entries)
+    void listIndex(const char *field, int value, int entries)
     {
-        return within(field, value, {0.0, entries - 1.0}, Rule::List);
+        within(field, value, {0.0, entries - 1.0}, Rule::List);
     }
 
     QVector<Refusal> refusals;
