@@ -146,6 +146,7 @@ private slots:
         QTest::newRow("third attempt succeeds") << "start-download=refuse*2" << 3 << 1 << 1 << true;
         QTest::newRow("download silent once") << "download=silence*1" << 2 << 2 << 1 << true;
         QTest::newRow("save not answered") << "save=silence" << 1 << 1 << 1 << false;
+        QTest::newRow("save refused") << "save=refuse" << 1 << 1 << 1 << false;
         QTest::newRow("device vanishes on download") << "download=vanish" << 1 << 1 << 0 << false;
     }
     void blockWriteFailures()
@@ -165,6 +166,26 @@ private slots:
         QCOMPARE(sim.count("download"), downloads);
         QCOMPARE(sim.count("save"), saves);
         QCOMPARE(QDir(home.filePath("data/Veltrona/skaleron/backups")).exists(), startDownloads > 0);
+    }
+
+    // The offset byte O comes with the gauge's block: a threshold that would
+    // fit 16 bits without it is refused before anything is backed up or
+    // written.
+    void thresholdPastSixteenBitsWithTheGaugesOffset()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block);
+        sim.server->withState([](GaugeSimState &s, QVector<SimFault> &) { s.block[43] = char(100); });
+        CConfigData cfg = blockMaster();
+        cfg.WarnThreshold = 65500;
+        const TransferOutcome o = WriteToGauge(cfg, nullptr, fastOptions());
+        QVERIFY(!o.success);
+        QVERIFY(o.refused);
+        QVERIFY2(o.text.contains("WarnThreshold 65500") && o.text.contains("-100") && o.text.contains("65435"),
+                 qPrintable(o.text));
+        QCOMPARE(sim.count("upload"), 1);
+        QCOMPARE(sim.count("start-download"), 0);
+        QVERIFY(!QDir(home.filePath("data/Veltrona/skaleron/backups")).exists());
     }
 
     void backupThatCannotBeWrittenStopsTheWrite()
