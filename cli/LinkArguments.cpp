@@ -2,7 +2,8 @@
 
 namespace cli {
 
-LinkArguments::LinkArguments(const QStringList &args, const QStringList &valueOptions, const QStringList &flags)
+LinkArguments::LinkArguments(const QStringList &args, const QStringList &valueOptions, const QStringList &flags,
+                             const QStringList &repeatable)
 {
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
@@ -11,11 +12,14 @@ LinkArguments::LinkArguments(const QStringList &args, const QStringList &valueOp
                 m_error = QStringLiteral("%1 needs a value").arg(a);
                 return;
             }
-            if (m_values.contains(a)) {
+            if (m_values.contains(a) && !repeatable.contains(a)) {
                 m_error = QStringLiteral("%1 is given twice").arg(a);
                 return;
             }
-            m_values.insert(a, args.at(++i));
+            const QString &value = args.at(++i);
+            if (!m_values.contains(a))
+                m_values.insert(a, value);
+            m_all[a] << value;
         } else if (flags.contains(a)) {
             m_flags.insert(a);
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {

@@ -1,128 +1,54 @@
-// skaleron-cli read|write|preset|selftest: the gauge transfers of the desktop
-// program without its window. Traffic goes to "log.txt" in the current folder.
+// skaleron-cli read|write|verify|preset|selftest: the gauge transfers of the
+// desktop program without its window. Traffic goes to "log.txt" in the current folder.
+#include "BatchCommand.h"
 #include "CliCommand.h"
 #include "JsonText.h"
-#include "LinkArguments.h"
-#include "MasterTypeSource.h"
+#include "LinkSetup.h"
 #include "StoredFields.h"
 
 #include "link/CounterPresetInput.h"
-#include "link/GaugeSequences.h"
-#include "link/LineSettings.h"
 #include "model/ProjectFile.h"
 
 #include <cstdio>
 
+using namespace cli;
+
 namespace {
 
-const QStringList linkOptions = {QStringLiteral("--port"), QStringLiteral("--family"), QStringLiteral("--catalogue")};
+const QStringList repeatable = {QStringLiteral("--port")};
 
-// The link's time-outs, unless SKALERON_LINK_TIMEOUTS ("interval,per byte,
-// constant" in milliseconds) shortens them: a self-test waits for 4.5 s of
-// silence after each of its open-ended replies, too long for scripted tests.
-LinkOptions baseOptions()
+// Several ports, or a report, make a batch: every port at once.
+bool isBatch(const LinkArguments &args, const QStringList &ports)
 {
-    LinkOptions options;
-    const QStringList parts = qEnvironmentVariable("SKALERON_LINK_TIMEOUTS").split(QLatin1Char(','));
-    if (parts.size() == 3) {
-        bool a = false, b = false, c = false;
-        const ReadTimeouts t{parts[0].toInt(&a), parts[1].toInt(&b), parts[2].toInt(&c)};
-        if (a && b && c && t.intervalMs > 0 && t.totalMultiplierMs >= 0 && t.totalConstantMs > 0)
-            options.timeouts = t;
-    }
-    return options;
+    return ports.size() > 1 || args.has(QStringLiteral("--report"));
 }
 
-// The port given on the command line replaces the configured one for this
-// run only.
-bool prepare(const cli::LinkArguments &args, int &status)
+// The port of a command that talks to one gauge (none given: the
+// configured port) goes into the options.
+bool onePort(const LinkArguments &args, LinkOptions &options, int &status)
 {
-    if (!args.ok()) {
-        status = cli::fail(cli::ExitBadUsage, args.error());
+    QStringList ports;
+    if (!portDevices(args, ports, status))
+        return false;
+    if (ports.size() > 1) {
+        status = fail(ExitBadUsage, QStringLiteral("this command talks to one gauge: give one --port"));
         return false;
     }
-    if (args.has(QStringLiteral("--port"))) {
-        const QString port = args.value(QStringLiteral("--port")).trimmed();
-        if (port.isEmpty()) {
-            status = cli::fail(cli::ExitBadUsage, QStringLiteral("--port needs a device path or COMn"));
-            return false;
-        }
-        const QString device = PortDeviceFromArgument(port);
-        if (device.isEmpty()) {
-            status = cli::fail(cli::ExitBadUsage, QStringLiteral("%1 names no port: ports count from COM1").arg(port));
-            return false;
-        }
-        SetSessionPortDevice(device);
-    }
+    options.device = ports.value(0);
     return true;
 }
 
-// The failure's texts on stderr, exit status 1 (2 for a record refused by
-// its check: bad input); a success's notice on stderr and its text on
-// stdout, exit status 0.
-int report(const TransferOutcome &outcome, bool textOnStdout = true)
+// The project and its master type, for the commands that send or check one.
+bool projectAndMaster(const LinkArguments &args, const QString &project, CConfigData &cfg, LinkOptions &options,
+                      int &status)
 {
-    if (!outcome.success) {
-        if (!outcome.notice.isEmpty())
-            cli::fail(cli::ExitFailed, outcome.notice);
-        return cli::fail(outcome.refused ? cli::ExitBadUsage : cli::ExitFailed, outcome.text);
-    }
-    if (!outcome.notice.isEmpty())
-        cli::fail(cli::ExitOk, QStringLiteral("warning: ") + outcome.notice);
-    if (textOnStdout)
-        std::printf("%s\n", outcome.text.toLocal8Bit().constData());
-    return cli::ExitOk;
-}
-
-bool readProject(const QString &path, CConfigData &cfg, int &status)
-{
-    const project_file::ReadResult result = project_file::ReadFile(path, cfg);
-    if (result.status != project_file::ReadStatus::Ok) {
-        status = cli::fail(cli::ExitBadUsage, project_file::DescribeFailure(path, result));
-        return false;
-    }
-    return true;
-}
-
-// The family from --family, else from the project's master type, which is
-// also applied to the record (the conversions need its properties).
-bool resolveMaster(const cli::LinkArguments &args, CConfigData &cfg, LinkOptions &options, int &status)
-{
-    if (args.has(QStringLiteral("--family"))) {
-        const QString family = args.value(QStringLiteral("--family"));
-        if (family == QLatin1String("block"))
-            options.family = LinkFamily::Block;
-        else if (family == QLatin1String("register"))
-            options.family = LinkFamily::Register;
-        else {
-            status = cli::fail(cli::ExitBadUsage, QStringLiteral("--family takes block or register"));
-            return false;
-        }
-    }
-    if (cfg.MasterId == -1) {
-        if (options.family)
-            return true;
-        status = cli::fail(cli::ExitBadUsage,
-                           QStringLiteral("the project has no master type: give --family block or --family register"));
-        return false;
-    }
-    const MasterTypeInfo info = cli::LookUpMasterType(cfg.MasterId, args.value(QStringLiteral("--catalogue")));
-    if (info.Found) {
-        cfg.ApplyMasterType(info);
-        return true;
-    }
-    if (options.family)
-        return true;
-    status = cli::fail(cli::ExitBadUsage, QStringLiteral("master type %1 is not in the catalogue; give --family "
-                                                         "block or --family register")
-                                              .arg(cfg.MasterId));
-    return false;
+    return (project.isEmpty() || readProject(project, cfg, status)) && resolveMaster(args, cfg, options, status);
 }
 
 void printJson(const CConfigData &c)
 {
     json_text::Object json;
-    cli::AddStoredFields(json, c);
+    AddStoredFields(json, c);
     json.add(QStringLiteral("FirmwareVersion"),
              QStringLiteral("[%1,%2]").arg(c.FirmwareVersion[0]).arg(c.FirmwareVersion[1]));
     std::printf("%s\n", json.text().toUtf8().constData());
@@ -130,20 +56,28 @@ void printJson(const CConfigData &c)
 
 int readCommand(const QStringList &argList)
 {
-    const cli::LinkArguments args(argList, linkOptions + QStringList{"--project", "-o"}, {"--json"});
-    int status = cli::ExitOk;
-    if (!prepare(args, status))
+    const LinkArguments args(argList, linkOptions() + QStringList{"--project", "-o", "--report"}, {"--json"},
+                             repeatable);
+    int status = ExitOk;
+    QStringList ports;
+    if (!portDevices(args, ports, status))
         return status;
     if (!args.positional().isEmpty())
-        return cli::fail(cli::ExitBadUsage, QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
+        return fail(ExitBadUsage, QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
 
     CConfigData cfg;
     const QString project = args.value(QStringLiteral("--project"));
-    if (!project.isEmpty() && !readProject(project, cfg, status))
-        return status;
     LinkOptions options = baseOptions();
-    if (!resolveMaster(args, cfg, options, status))
+    if (!projectAndMaster(args, project, cfg, options, status))
         return status;
+    if (isBatch(args, ports)) {
+        if (args.has(QStringLiteral("--json")) || !args.has(QStringLiteral("-o")))
+            return fail(ExitBadUsage, QStringLiteral("reading several gauges takes -o DIR (one project per port) "
+                                                     "and no --json"));
+        return runBatchCommand({BatchOperation::Read, ports, cfg, options, args.value(QStringLiteral("--report")),
+                                args.value(QStringLiteral("-o"))});
+    }
+    options.device = ports.value(0);
 
     const TransferOutcome outcome = ReadFromGauge(cfg, nullptr, options);
     if (!outcome.success)
@@ -152,26 +86,31 @@ int readCommand(const QStringList &argList)
     if (!output.isEmpty()) {
         QString error;
         if (!project_file::WriteFile(output, cfg, &error))
-            return cli::fail(cli::ExitFailed, QStringLiteral("cannot write %1: %2").arg(output, error));
+            return fail(ExitFailed, QStringLiteral("cannot write %1: %2").arg(output, error));
     }
     if (args.has(QStringLiteral("--json"))) {
         report(outcome, false);
         printJson(cfg);
-        return cli::ExitOk;
+        return ExitOk;
     }
     return report(outcome);
 }
 
-int restoreCommand(const cli::LinkArguments &args)
+int restoreCommand(const LinkArguments &args)
 {
-    if (!args.positional().isEmpty() || args.has(QStringLiteral("--family")) || args.has(QStringLiteral("--catalogue")))
-        return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: write --restore BACKUP --port DEV"));
+    LinkOptions options = baseOptions();
+    int status = ExitOk;
+    if (!onePort(args, options, status))
+        return status;
+    if (!args.positional().isEmpty() || args.has(QStringLiteral("--family")) || args.has(QStringLiteral("--catalogue"))
+        || args.has(QStringLiteral("--report")) || args.has(QStringLiteral("--verify")))
+        return fail(ExitBadUsage, QStringLiteral("usage: write --restore BACKUP --port DEV"));
     block_backup::Block block;
     QString error;
     const QString path = args.value(QStringLiteral("--restore"));
     if (!block_backup::Load(path, block, &error))
-        return cli::fail(cli::ExitBadUsage, QStringLiteral("%1: %2").arg(path, error));
-    const TransferOutcome outcome = RestoreBlockToGauge(block, nullptr, baseOptions());
+        return fail(ExitBadUsage, QStringLiteral("%1: %2").arg(path, error));
+    const TransferOutcome outcome = RestoreBlockToGauge(block, nullptr, options);
     if (outcome.success)
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
     return report(outcome);
@@ -179,73 +118,105 @@ int restoreCommand(const cli::LinkArguments &args)
 
 int writeCommand(const QStringList &argList)
 {
-    const cli::LinkArguments args(argList, linkOptions + QStringList{"--restore"}, {});
-    int status = cli::ExitOk;
-    if (!prepare(args, status))
-        return status;
-    if (args.has(QStringLiteral("--restore")))
+    const LinkArguments args(argList, linkOptions() + QStringList{"--restore", "--report"}, {"--verify"}, repeatable);
+    if (args.ok() && args.has(QStringLiteral("--restore")))
         return restoreCommand(args);
+    int status = ExitOk;
+    QStringList ports;
+    if (!portDevices(args, ports, status))
+        return status;
     if (args.positional().size() != 1)
-        return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: write --port DEV [--family block|register] "
-                                                           "[--catalogue DB] FILE.rix"));
+        return fail(ExitBadUsage, QStringLiteral("usage: write --port DEV [--port DEV ...] [--family block|register] "
+                                                 "[--catalogue DB] [--verify] [--report R] FILE.rix"));
     CConfigData cfg;
-    if (!readProject(args.positional().first(), cfg, status))
-        return status;
     LinkOptions options = baseOptions();
-    if (!resolveMaster(args, cfg, options, status))
+    options.verify = args.has(QStringLiteral("--verify"));
+    if (!projectAndMaster(args, args.positional().first(), cfg, options, status))
         return status;
+    if (isBatch(args, ports))
+        return runBatchCommand({BatchOperation::Write, ports, cfg, options, args.value(QStringLiteral("--report"))});
+    options.device = ports.value(0);
     const TransferOutcome outcome = WriteToGauge(cfg, nullptr, options);
     if (outcome.success && !outcome.backupFile.isEmpty())
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
     return report(outcome);
 }
 
+int verifyCommand(const QStringList &argList)
+{
+    const LinkArguments args(argList, linkOptions() + QStringList{"--report"}, {}, repeatable);
+    int status = ExitOk;
+    QStringList ports;
+    if (!portDevices(args, ports, status))
+        return status;
+    if (args.positional().size() != 1)
+        return fail(ExitBadUsage, QStringLiteral("usage: verify --port DEV [--port DEV ...] [--family block|register] "
+                                                 "[--catalogue DB] [--report R] FILE.rix"));
+    CConfigData cfg;
+    LinkOptions options = baseOptions();
+    if (!projectAndMaster(args, args.positional().first(), cfg, options, status))
+        return status;
+    if (isBatch(args, ports))
+        return runBatchCommand({BatchOperation::Verify, ports, cfg, options, args.value(QStringLiteral("--report"))});
+    options.device = ports.value(0);
+    return report(VerifyGauge(cfg, nullptr, options));
+}
+
 int presetCommand(const QStringList &argList)
 {
-    const cli::LinkArguments args(argList, {"--port", "--distance", "--hours"}, {});
-    int status = cli::ExitOk;
-    if (!prepare(args, status))
+    const LinkArguments args(argList, {"--port", "--distance", "--hours"}, {});
+    int status = ExitOk;
+    LinkOptions options = baseOptions();
+    if (!onePort(args, options, status))
         return status;
     const bool distance = args.has(QStringLiteral("--distance"));
     if (distance == args.has(QStringLiteral("--hours")) || !args.positional().isEmpty())
-        return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: preset --port DEV (--distance N | --hours H)"));
+        return fail(ExitBadUsage, QStringLiteral("usage: preset --port DEV (--distance N | --hours H)"));
 
     CounterPresetPlan plan;
     const QString text = args.value(distance ? QStringLiteral("--distance") : QStringLiteral("--hours"));
     const int refusal = PlanCounterPreset(text, distance ? CounterKind::Distance : CounterKind::Hours, plan);
     if (refusal != 0)
-        return cli::fail(cli::ExitBadUsage, CounterPresetRefusalText(refusal));
-    return report(PresetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, baseOptions()));
+        return fail(ExitBadUsage, CounterPresetRefusalText(refusal));
+    return report(PresetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, options));
 }
 
 int selftestCommand(const QStringList &argList)
 {
-    const cli::LinkArguments args(argList, {"--port"}, {});
-    int status = cli::ExitOk;
-    if (!prepare(args, status))
+    const LinkArguments args(argList, {"--port"}, {});
+    int status = ExitOk;
+    LinkOptions options = baseOptions();
+    if (!onePort(args, options, status))
         return status;
     if (!args.positional().isEmpty())
-        return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: selftest --port DEV"));
-    const SelfTestReport result = RunLinkSelfTest(nullptr, baseOptions());
+        return fail(ExitBadUsage, QStringLiteral("usage: selftest --port DEV"));
+    const SelfTestReport result = RunLinkSelfTest(nullptr, options);
     if (!result.opened)
-        return cli::fail(cli::ExitFailed, QStringLiteral("Connect failed"));
+        return fail(ExitFailed, QStringLiteral("Connect failed"));
     for (const QString &step : result.steps)
         std::printf("%s\n", step.toLocal8Bit().constData());
     if (result.failedSteps > 0)
-        return cli::fail(cli::ExitFailed, QStringLiteral("%1 of %2 steps got no valid answer")
+        return fail(ExitFailed, QStringLiteral("%1 of %2 steps got no valid answer")
                                               .arg(result.failedSteps)
                                               .arg(result.steps.size()));
-    return cli::ExitOk;
+    return ExitOk;
 }
 
 }
 
 SKALERON_CLI_COMMAND(read, "read",
-                     "read --port DEV [--project FILE.rix] [--family block|register] [--catalogue DB] [-o OUT.rix] [--json]",
+                     "read --port DEV [--project FILE.rix] [--family block|register] [--catalogue DB] [-o OUT.rix] [--json]\n"
+                     "read --port DEV --port DEV ... -o DIR [--project FILE.rix] [--family block|register] "
+                     "[--catalogue DB] [--report R.json|R.csv]",
                      readCommand)
 SKALERON_CLI_COMMAND(write, "write",
-                     "write --port DEV [--family block|register] [--catalogue DB] FILE.rix\n"
+                     "write --port DEV [--port DEV ...] [--family block|register] [--catalogue DB] [--verify] "
+                     "[--report R.json|R.csv] FILE.rix\n"
                      "write --restore BACKUP --port DEV",
                      writeCommand)
+SKALERON_CLI_COMMAND(verify, "verify",
+                     "verify --port DEV [--port DEV ...] [--family block|register] [--catalogue DB] "
+                     "[--report R.json|R.csv] FILE.rix",
+                     verifyCommand)
 SKALERON_CLI_COMMAND(preset, "preset", "preset --port DEV (--distance N | --hours H)", presetCommand)
 SKALERON_CLI_COMMAND(selftest, "selftest", "selftest --port DEV", selftestCommand)

@@ -2,6 +2,8 @@
 
 #include "link/GaugeProtocol.h"
 
+#include <optional>
+
 using namespace gauge_protocol;
 
 namespace {
@@ -129,9 +131,14 @@ SimReply GaugeSimEngine::answer(const QByteArray &frame)
         return reply;
     }
 
+    std::optional<GaugeSimState> before;
+    if (fault && fault->kind == SimFaultKind::Keep)
+        before = m_state;
     reply.bytes = act(command, frame);
     if (!fault)
         return reply;
+    if (before)
+        keepOldValue(*fault, command, frame, *before);
     switch (fault->kind) {
     case SimFaultKind::Short:
         reply.bytes.chop(1);
@@ -150,6 +157,20 @@ SimReply GaugeSimEngine::answer(const QByteArray &frame)
         break;
     }
     return reply;
+}
+
+void GaugeSimEngine::keepOldValue(const SimFault &fault, const QString &command, const QByteArray &frame,
+                                  const GaugeSimState &before)
+{
+    m_state.count(QStringLiteral("kept"));
+    if (command == QLatin1String("write-register")) {
+        m_state.setReg(uint8_t(frame[3]), uint8_t(frame[4]), before.reg(uint8_t(frame[3]), uint8_t(frame[4])));
+    } else if (command == QLatin1String("download")) {
+        if (fault.keepByte < 0)
+            m_state.block = before.block;
+        else if (fault.keepByte < m_state.block.size())
+            m_state.block[fault.keepByte] = before.block[fault.keepByte];
+    }
 }
 
 QByteArray GaugeSimEngine::act(const QString &command, const QByteArray &frame)

@@ -33,6 +33,9 @@ public:
 private:
     SimReply answer(const QByteArray &frame);
     QByteArray act(const QString &command, const QByteArray &frame);
+    // A write acknowledged but not taken: the value the fault names as before.
+    void keepOldValue(const SimFault &fault, const QString &command, const QByteArray &frame,
+                      const GaugeSimState &before);
     bool answers(const QString &command) const;
 
     GaugeSimState &m_state;

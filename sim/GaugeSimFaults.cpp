@@ -5,7 +5,7 @@
 bool ParseSimFault(const QString &text, SimFault &fault, QString *error)
 {
     static const QRegularExpression re(QStringLiteral(
-        "^([a-z0-9-]+)(?:@(\\d+)/(\\d+))?=(silence|refuse|short|header|garbage|delay|vanish)"
+        "^([a-z0-9-]+)(?:@(\\d+)/(\\d+))?=(silence|refuse|short|header|garbage|delay|vanish|keep)"
         "(?::(\\d+))?(?:\\*(\\d+))?(?:\\+(\\d+))?$"));
     const QRegularExpressionMatch m = re.match(text.trimmed());
     if (!m.hasMatch()) {
@@ -20,9 +20,12 @@ bool ParseSimFault(const QString &text, SimFault &fault, QString *error)
         fault.address = m.captured(3).toInt();
     }
     const QString kind = m.captured(4);
-    const QStringList kinds = {"silence", "refuse", "short", "header", "garbage", "delay", "vanish"};
+    const QStringList kinds = {"silence", "refuse", "short", "header", "garbage", "delay", "vanish", "keep"};
     fault.kind = SimFaultKind(kinds.indexOf(kind));
-    fault.delayMs = m.captured(5).toInt();
+    if (fault.kind == SimFaultKind::Keep)
+        fault.keepByte = m.captured(5).isEmpty() ? -1 : m.captured(5).toInt();
+    else
+        fault.delayMs = m.captured(5).toInt();
     if (fault.kind == SimFaultKind::Delay && m.captured(5).isEmpty()) {
         if (error)
             *error = QStringLiteral("fault \"%1\": delay needs :MS").arg(text);

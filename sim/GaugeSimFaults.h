@@ -3,14 +3,17 @@
 //   COMMAND[@BANK/ADDRESS]=KIND[:MS][*TIMES][+SKIP]
 // KIND: silence, refuse (status 0xF1), short (last byte missing), header
 // (wrong command code echoed), garbage (junk bytes before the reply),
-// delay:MS (reply after MS milliseconds), vanish (the device disappears).
+// delay:MS (reply after MS milliseconds), vanish (the device disappears),
+// keep[:BYTE] (the write is acknowledged but the gauge keeps its old value:
+// a register write leaves the register, a download leaves block byte BYTE,
+// or the whole block without BYTE).
 // *TIMES applies the fault to that many matching frames only; +SKIP lets the
 // first SKIP matching frames pass. COMMAND is a command name as in
 // SimCommandName ("read-register", "start-download", "0x33", ...) or "any".
 #include <QString>
 #include <QVector>
 
-enum class SimFaultKind { Silence, Refuse, Short, Header, Garbage, Delay, Vanish };
+enum class SimFaultKind { Silence, Refuse, Short, Header, Garbage, Delay, Vanish, Keep };
 
 struct SimFault
 {
@@ -19,6 +22,7 @@ struct SimFault
     int address = -1;
     SimFaultKind kind = SimFaultKind::Silence;
     int delayMs = 0;
+    int keepByte = -1; // keep: the block byte kept, -1 = all
     int times = -1; // -1 = always
     int skip = 0;
 };

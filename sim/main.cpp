@@ -63,7 +63,7 @@ int main(int argc, char **argv)
     parser.addOption({"family", "Link family: block or register.", "family", "block"});
     parser.addOption({"link", "Make a symbolic link to the device.", "path"});
     parser.addOption({"fault", "Fault: COMMAND[@BANK/ADDRESS]=KIND[:MS][*TIMES][+SKIP]; "
-                               "KIND silence, refuse, short, header, garbage, delay:MS, vanish.", "fault"});
+                               "KIND silence, refuse, short, header, garbage, delay:MS, vanish, keep[:BYTE].", "fault"});
     parser.addOption({"firmware", "Firmware bytes 4 and 5 of the block, e.g. 65,2.", "a,b"});
     parser.addOption({"register", "Register value, e.g. 3/26=0x02.", "bank/address=value"});
     parser.addOption({"wire-speed", "Pace replies at the line speed."});

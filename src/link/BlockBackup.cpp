@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QMutex>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -21,6 +22,10 @@ QString Save(const Block &block, const QString &folder, QString *error)
             *error = QStringLiteral("the folder cannot be created");
         return QString();
     }
+    // Gauges written side by side back up in the same millisecond: choosing
+    // the name and making the file is one step, so none replaces another's.
+    static QMutex mutex;
+    QMutexLocker lock(&mutex);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     QString path = QDir(folder).filePath(QStringLiteral("block-%1.bin").arg(stamp));
     for (int n = 2; QFile::exists(path); ++n)

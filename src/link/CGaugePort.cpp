@@ -29,7 +29,7 @@ OpenStatus CGaugePort::Open(int baudOverride)
     LineSettings line = LoadLineSettings();
     if (baudOverride != 0)
         line.baud = baudOverride;
-    return m_stream->open(ConfiguredPortDevice(line.port), line);
+    return m_stream->open(m_device.isEmpty() ? ConfiguredPortDevice(line.port) : m_device, line);
 }
 
 bool CGaugePort::IsOpen() const { return m_stream->isOpen(); }
@@ -38,12 +38,12 @@ void CGaugePort::Close() { m_stream->close(); }
 
 QByteArray CGaugePort::transact(const QByteArray &frame, int replySize, Count rule)
 {
-    traffic_trace::written(frame);
+    traffic_trace::written(frame, m_traceTag);
     m_stream->write(frame);
     QByteArray reply = m_stream->read(replySize);
     if (rule == Count::Exactly && reply.size() == replySize)
         reply += m_stream->readWaiting();
-    traffic_trace::received(reply);
+    traffic_trace::received(reply, m_traceTag);
     return reply;
 }
 
@@ -60,7 +60,7 @@ int CGaugePort::UploadFromGauge(Block &block)
     block.fill(0);
     if (!IsOpen())
         return 0;
-    traffic_trace::header(QStringLiteral("UploadFromGauge"));
+    traffic_trace::header(QStringLiteral("UploadFromGauge"), m_traceTag);
     const QByteArray reply = transact(Frame(code::UploadFromGauge), BlockSize, Count::AtLeast);
     if (reply.size() < BlockSize)
         return 0;
@@ -72,7 +72,7 @@ int CGaugePort::DownloadToGauge(const Block &block)
 {
     if (!IsOpen())
         return 0;
-    traffic_trace::header(QStringLiteral("DownloadToGauge"));
+    traffic_trace::header(QStringLiteral("DownloadToGauge"), m_traceTag);
     const QByteArray payload(reinterpret_cast<const char *>(block.data()), BlockSize);
     const QByteArray reply = transact(Frame(code::DownloadToGauge, payload), 5, Count::AtLeast);
     return reply.size() >= 5 && !refused(reply) ? 1 : 0;
@@ -82,7 +82,7 @@ int CGaugePort::StartDownload()
 {
     if (!IsOpen())
         return 0;
-    traffic_trace::header(QStringLiteral("StartDownload"));
+    traffic_trace::header(QStringLiteral("StartDownload"), m_traceTag);
     const QByteArray reply = transact(Frame(code::StartDownload), 5, Count::Exactly);
     return reply.size() == 5 && !refused(reply) ? 1 : 0;
 }
@@ -91,7 +91,7 @@ int CGaugePort::SaveToNovolMemory()
 {
     if (!IsOpen())
         return 0;
-    traffic_trace::header(QStringLiteral("SaveToNovolMemory"));
+    traffic_trace::header(QStringLiteral("SaveToNovolMemory"), m_traceTag);
     // A gauge that refuses the save keeps its old settings when switched off:
     // the write has not happened.
     const QByteArray reply = transact(Frame(code::SaveToNovolMemory), 5, Count::Exactly);

@@ -26,9 +26,17 @@ public:
     CGaugePort(const CGaugePort &) = delete;
     CGaugePort &operator=(const CGaugePort &) = delete;
 
-    // Opens the configured device with the stored line settings, read fresh;
-    // a non-zero baud replaces the stored line speed. On an open link it
-    // changes nothing and reports success.
+    // The device this link opens instead of the configured one (several
+    // links side by side each name their own); empty: the configured port.
+    void setDevice(const QString &device) { m_device = device; }
+    // Starts this link's trace lines with "[tag] " (links on several ports
+    // at once); empty: the plain format.
+    void setTraceTag(const QString &tag) { m_traceTag = tag; }
+    QString traceTag() const { return m_traceTag; }
+
+    // Opens the device (the configured one unless set) with the stored line
+    // settings, read fresh; a non-zero baud replaces the stored line speed.
+    // On an open link it changes nothing and reports success.
     OpenStatus Open(int baudOverride);
     bool IsOpen() const;
     void Close();
@@ -64,4 +72,6 @@ private:
     int loginWith(uint8_t commandCode, const char *phrase);
 
     std::unique_ptr<IByteStream> m_stream;
+    QString m_device;
+    QString m_traceTag;
 };

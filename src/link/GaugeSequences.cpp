@@ -1,70 +1,18 @@
 #include "GaugeSequences.h"
 
-#include "CGaugePort.h"
+#include "SequenceRun.h"
 #include "TrafficTrace.h"
-#include "app/Language.h"
 #include "model/RecordCheck.h"
 
 #include <QThread>
 
 using user_messages::Icon;
+using namespace sequence_run;
 
 namespace {
 
 constexpr int DownloadAttempts = 6;
-const char *const ConnectFailed = "Connect failed";
-const char *const PortNotAvailable = "COM port not available";
 const char *const LoginFailed = "Login failed";
-
-// One sequence on one open link: numbers the transactions for the observer
-// and stops before the next one when the observer asks.
-class Run
-{
-public:
-    Run(CGaugePort &port, SequenceObserver *observer, int total)
-        : port(port), m_observer(observer), m_total(total) {}
-
-    // Runs a transaction as step number `number`; false when it failed or
-    // the sequence was cancelled before it.
-    template <typename F>
-    bool step(int number, const QString &name, F transaction)
-    {
-        if (m_observer && m_observer->cancelRequested()) {
-            cancelled = true;
-            return false;
-        }
-        if (m_observer)
-            m_observer->progress(number, m_total, name);
-        return transaction() == 1;
-    }
-    template <typename F>
-    bool next(const QString &name, F transaction) { return step(++m_step, name, transaction); }
-
-    CGaugePort &port;
-    bool cancelled = false;
-
-private:
-    SequenceObserver *m_observer;
-    int m_total;
-    int m_step = 0;
-};
-
-TransferOutcome outcome(bool success, const QString &text, Icon icon)
-{
-    TransferOutcome o;
-    o.success = success;
-    o.text = text;
-    o.icon = icon;
-    return o;
-}
-
-TransferOutcome readOutcome(bool success, bool cancelled)
-{
-    TransferOutcome o = success ? outcome(true, LoadTranslatedString(1232), Icon::Exclamation)
-                                : outcome(false, LoadTranslatedString(1233), Icon::Error);
-    o.cancelled = cancelled;
-    return o;
-}
 
 TransferOutcome writeOutcome(bool success, bool cancelled)
 {
@@ -72,11 +20,6 @@ TransferOutcome writeOutcome(bool success, bool cancelled)
                                 : outcome(false, LoadTranslatedString(1231), Icon::Error);
     o.cancelled = cancelled;
     return o;
-}
-
-QString registerName(const char *operation, int bank, int address)
-{
-    return QStringLiteral("%1 %2/%3").arg(QLatin1String(operation)).arg(bank).arg(address);
 }
 
 bool readRegisters(Run &run, CConfigData &cfg)
@@ -119,17 +62,18 @@ constexpr int BlockWriteSteps = 2 + 2 * DownloadAttempts;
 enum class DownloadResult { Done, Failed, BackupFailed, Refused, NotSaved };
 
 // Upload, backup, then the download attempts and the save. change turns the
-// block read from the gauge into the block to write, or gives the reason the
-// record cannot go into that block (nothing is written then). The backup's
-// path, or the reason it could not be made or the record was refused, goes
-// to outcome.
+// block read from the gauge into the block to write (left in block), or gives
+// the reason the record cannot go into that block (nothing is written then).
+// The backup's path, or the reason it could not be made or the record was
+// refused, goes to outcome.
 template <typename Change>
-DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutcome &outcome, Change change)
+DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutcome &outcome,
+                             gauge_codec::ParamBlock &block, Change change)
 {
     gauge_codec::ParamBlock original{};
     if (!run.step(1, QStringLiteral("UploadFromGauge"), [&] { return run.port.UploadFromGauge(original); }))
         return DownloadResult::Failed;
-    gauge_codec::ParamBlock block = original;
+    block = original;
     outcome.text = change(block);
     if (!outcome.text.isEmpty())
         return DownloadResult::Refused;
@@ -141,7 +85,7 @@ DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutco
         outcome.text = LoadTranslatedString(5100).arg(folder, error);
         return DownloadResult::BackupFailed;
     }
-    traffic_trace::header(QStringLiteral("BlockBackup ") + outcome.backupFile);
+    traffic_trace::header(QStringLiteral("BlockBackup ") + outcome.backupFile, options.traceTag);
 
     bool downloaded = false;
     for (int attempt = 1; attempt <= DownloadAttempts && !downloaded && !run.cancelled; ++attempt) {
@@ -156,22 +100,19 @@ DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutco
                : run.cancelled ? DownloadResult::Failed : DownloadResult::NotSaved;
 }
 
-TransferOutcome refusal(const QString &text)
-{
-    TransferOutcome o = outcome(false, text, Icon::Exclamation);
-    o.refused = true;
-    return o;
-}
-
+// cfg: the record the block carries, to name what a read-back finds.
 template <typename Change>
-TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &options, Change change)
+TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &options, const CConfigData &cfg,
+                           Change change)
 {
     CGaugePort port(options.timeouts);
+    configure(port, options);
     if (port.Open(BlockFamilyBaud) != OpenStatus::Open)
         return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
-    Run run(port, observer, BlockWriteSteps);
+    Run run(port, observer, BlockWriteSteps + (options.verify ? 1 : 0));
     TransferOutcome download;
-    const DownloadResult result = downloadBlock(run, options, download, change);
+    gauge_codec::ParamBlock written{};
+    const DownloadResult result = downloadBlock(run, options, download, written, change);
     if (result == DownloadResult::BackupFailed)
         return outcome(false, download.text, Icon::Error);
     if (result == DownloadResult::Refused)
@@ -182,7 +123,12 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
         o.notice = LoadTranslatedString(5101);
         o.noticeIcon = Icon::Exclamation;
     }
-    return o;
+    if (result != DownloadResult::Done || !options.verify)
+        return o;
+    gauge_codec::ParamBlock held{};
+    const bool readBack = run.step(BlockWriteSteps + 1, QStringLiteral("UploadFromGauge"),
+                                   [&] { return port.UploadFromGauge(held); });
+    return checkedOutcome(o, readBack, run.cancelled, gauge_readback::compareBlocks(cfg, written, held));
 }
 
 }
@@ -191,10 +137,10 @@ TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer, cons
 {
     const bool registers = options.family.value_or(cfg.Family()) == LinkFamily::Register;
     CGaugePort port(options.timeouts);
+    configure(port, options);
     const OpenStatus open = port.Open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
-        return outcome(false, QString::fromLatin1(open == OpenStatus::NoSuchPort ? PortNotAvailable : ConnectFailed),
-                       Icon::None);
+        return openFailure(open);
 
     if (registers) {
         Run run(port, observer, 2 + int(gauge_codec::RegisterOrder().size()));
@@ -224,17 +170,26 @@ TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer,
         return refusal(record_check::refusalText(refusals.first()));
     if (family == LinkFamily::Register) {
         CGaugePort port(options.timeouts);
+        configure(port, options);
         if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
             return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
-        // Login, ping, the register writes and the read before the buzzer's.
-        Run run(port, observer, 2 + int(gauge_codec::RegisterOrder().size()) + 1);
+        // Login, ping, the register writes and the read before the buzzer's,
+        // and the registers read back.
+        const int registers = int(gauge_codec::RegisterOrder().size());
+        Run run(port, observer, 2 + registers + 1 + (options.verify ? registers : 0));
         const bool ok = writeRegisters(run, cfg);
-        return writeOutcome(ok, run.cancelled);
+        const TransferOutcome o = writeOutcome(ok, run.cancelled);
+        if (!ok || !options.verify)
+            return o;
+        gauge_readback::RegisterValues held{};
+        const bool readBack = readRegisterValues(run, held);
+        const auto written = gauge_readback::registerValuesOf(gauge_codec::RecordToRegisterWrites(cfg));
+        return checkedOutcome(o, readBack, run.cancelled, gauge_readback::compareRegisters(cfg, written, held));
     }
     // Refused before anything is sent: the gauge keeps its settings.
     if (!gauge_codec::ThresholdConvertible(cfg))
         return outcome(false, gauge_codec::ThresholdRefusalText(cfg), Icon::Error);
-    return writeBlock(observer, options, [&](gauge_codec::ParamBlock &block) {
+    return writeBlock(observer, options, cfg, [&](gauge_codec::ParamBlock &block) {
         // The gauge's own block settles how it counts the pulse factor and
         // what it adds to the threshold.
         const QVector<record_check::Refusal> refused = record_check::checkAgainstBlock(cfg, block);
@@ -248,7 +203,7 @@ TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer,
 TransferOutcome RestoreBlockToGauge(const gauge_codec::ParamBlock &saved, SequenceObserver *observer,
                                     const LinkOptions &options)
 {
-    return writeBlock(observer, options, [&](gauge_codec::ParamBlock &block) {
+    return writeBlock(observer, options, CConfigData(), [&](gauge_codec::ParamBlock &block) {
         block = saved;
         return QString();
     });
@@ -259,6 +214,7 @@ TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint1
 {
     const TransferOutcome failed = outcome(false, LoadTranslatedString(1231), Icon::Exclamation);
     CGaugePort port(options.timeouts);
+    configure(port, options);
     if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
         return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
 
@@ -298,6 +254,7 @@ SelfTestReport RunLinkSelfTest(SequenceObserver *observer, const LinkOptions &op
 {
     SelfTestReport report;
     CGaugePort port(options.timeouts);
+    configure(port, options);
     report.opened = port.Open(0) == OpenStatus::Open;
     if (!report.opened)
         return report;

@@ -4,7 +4,8 @@
 // link self-test. Each opens its own link, reports every transaction to the
 // observer, stops at the first failure (or when the observer asks, between
 // transactions) and closes the link. They block the calling thread and may
-// run on any thread that has no other link open; they never show a message.
+// run on any thread; links on different devices (LinkOptions::device) run
+// side by side. They never show a message.
 #include "BlockBackup.h"
 #include "ByteStream.h"
 #include "SequenceObserver.h"
@@ -22,6 +23,14 @@ struct LinkOptions
     // The link family when the caller knows it better than the record's
     // master type (the command-line tool's --family).
     std::optional<LinkFamily> family;
+    // The device to open; empty: the configured port.
+    QString device;
+    // Starts the link's trace lines with "[tag] " (links on several ports at
+    // once); empty: the plain trace format.
+    QString traceTag;
+    // WriteToGauge reads the gauge back afterwards and fails when it holds
+    // other values than were written.
+    bool verify = false;
 };
 
 // Line speeds of the two families.
@@ -38,6 +47,12 @@ TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer = nul
 // file before it is overwritten.
 TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer = nullptr,
                              const LinkOptions &options = LinkOptions());
+
+// Reads the gauge and compares what it holds with what writing cfg would
+// send, as the gauge holds it; changes nothing on the gauge. Fails naming
+// the fields that differ (TransferOutcome::mismatches).
+TransferOutcome VerifyGauge(const CConfigData &cfg, SequenceObserver *observer = nullptr,
+                            const LinkOptions &options = LinkOptions());
 
 // Writes a saved block back to a block-family gauge unchanged (the block the
 // gauge holds is backed up first, as for any download).

@@ -51,6 +51,7 @@ OpenStatus SerialByteStream::open(const QString &device, const LineSettings &lin
                             && m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured || !m_port.open(QIODevice::ReadWrite)) {
         const bool missing = m_port.error() == QSerialPort::DeviceNotFoundError;
+        m_openError = m_port.errorString();
         m_port.close();
         return missing ? OpenStatus::NoSuchPort : OpenStatus::Failed;
     }

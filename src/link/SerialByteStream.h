@@ -19,7 +19,11 @@ public:
     void purge() override;
     void close() override;
 
+    // The system's reason the last open failed.
+    QString openError() const { return m_openError; }
+
 private:
     ReadTimeouts m_timeouts;
+    QString m_openError;
     QSerialPort m_port;
 };

@@ -2,17 +2,23 @@
 
 #include <cstdio>
 #include <ctime>
+#include <mutex>
 
 namespace traffic_trace {
 
 namespace {
 
-void appendLine(const QString &line)
+void appendLine(const QString &portTag, const QString &line)
 {
+    // One line at a time in this process, so lines of links running side by
+    // side never mix.
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(mutex);
     std::FILE *file = std::fopen(FileName, "at");
     if (!file)
         return;
-    const QByteArray bytes = line.toLocal8Bit();
+    const QString tagged = portTag.isEmpty() ? line : QStringLiteral("[%1] %2").arg(portTag, line);
+    const QByteArray bytes = tagged.toLocal8Bit();
     std::fputs(bytes.constData(), file);
     std::fputc('\n', file);
     std::fclose(file);
@@ -46,8 +52,8 @@ QString bytesLine(const char *prefix, const QByteArray &bytes)
     return line;
 }
 
-void header(const QString &name) { appendLine(headerLine(name)); }
-void written(const QByteArray &bytes) { appendLine(bytesLine("W: ", bytes)); }
-void received(const QByteArray &bytes) { appendLine(bytesLine("R: ", bytes)); }
+void header(const QString &name, const QString &portTag) { appendLine(portTag, headerLine(name)); }
+void written(const QByteArray &bytes, const QString &portTag) { appendLine(portTag, bytesLine("W: ", bytes)); }
+void received(const QByteArray &bytes, const QString &portTag) { appendLine(portTag, bytesLine("R: ", bytes)); }
 
 }

@@ -2,6 +2,9 @@
 // The traffic trace "log.txt" in the current folder: every line is appended
 // by opening, writing and closing the file, so the trace is complete on disk
 // after each line. A file that cannot be opened only loses its line.
+// Links on several ports at once share the file: each line goes out whole, and
+// a link given a port tag starts its lines with "[tag] " so that they can be
+// told apart (a single link has no tag and keeps the plain format).
 #include <QByteArray>
 #include <QString>
 
@@ -10,11 +13,11 @@ namespace traffic_trace {
 constexpr const char *FileName = "log.txt";
 
 // Local date and time ("%x %X"), a blank and the name.
-void header(const QString &name);
+void header(const QString &name, const QString &portTag = QString());
 // "W: " and each byte as "%02X ".
-void written(const QByteArray &bytes);
+void written(const QByteArray &bytes, const QString &portTag = QString());
 // "R: " and each byte received as "%02X ".
-void received(const QByteArray &bytes);
+void received(const QByteArray &bytes, const QString &portTag = QString());
 
 // The line texts, without line end.
 QString headerLine(const QString &name);

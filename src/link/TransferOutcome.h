@@ -4,6 +4,7 @@
 // themselves; the desktop program shows the outcome on its own thread, the
 // command-line tool writes it to stderr.
 #include "app/UserMessages.h"
+#include "model/GaugeReadBack.h"
 
 #include <QString>
 
@@ -22,4 +23,6 @@ struct TransferOutcome
     user_messages::Icon icon = user_messages::Icon::None;
     // The gauge's block saved before a download overwrote it.
     QString backupFile;
+    // A read-back found the gauge holding other values than were written.
+    QVector<gauge_readback::HeldMismatch> mismatches;
 };

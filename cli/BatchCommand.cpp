@@ -1,0 +1,196 @@
+#include "BatchCommand.h"
+
+#include "CliCommand.h"
+
+#include "link/BatchReport.h"
+#include "model/ProjectFile.h"
+#include "model/RecordCheck.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <mutex>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+// One line per port on stderr. On a terminal the lines are redrawn in place
+// as the ports go on; otherwise a port's line is written once it has ended.
+class ProgressLines : public BatchObserver
+{
+public:
+    explicit ProgressLines(const QStringList &ports)
+        : m_ports(ports), m_terminal(isatty(fileno(stderr)) != 0)
+    {
+        for (const QString &port : ports)
+            m_lines << port + QStringLiteral(": waiting");
+        m_clock.start();
+        if (m_terminal)
+            draw(false);
+    }
+
+    void portProgress(int index, int step, int total, const QString &transaction) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_lines[index] = QStringLiteral("%1: step %2 of %3, %4").arg(m_ports.at(index)).arg(step).arg(total).arg(transaction);
+        // A terminal needs no more than a few pictures a second.
+        if (m_terminal && m_clock.elapsed() - m_drawnAt >= 100)
+            draw(true);
+    }
+
+    void portFinished(int index, const BatchPortResult &result) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const QString seconds = QString::number(result.seconds, 'f', 2);
+        m_lines[index] = result.outcome.success ? QStringLiteral("%1: done in %2 s").arg(m_ports.at(index), seconds)
+                                                : QStringLiteral("%1: failed after %2 s").arg(m_ports.at(index), seconds);
+        if (m_terminal)
+            draw(true);
+        else
+            std::fprintf(stderr, "%s\n", m_lines[index].toLocal8Bit().constData());
+    }
+
+    // The last picture, once every port has ended.
+    void finish()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_terminal)
+            draw(true);
+    }
+
+private:
+    void draw(bool over)
+    {
+        if (over)
+            std::fprintf(stderr, "\x1b[%dA", int(m_lines.size()));
+        for (const QString &line : m_lines)
+            std::fprintf(stderr, "\r\x1b[K%s\n", line.toLocal8Bit().constData());
+        std::fflush(stderr);
+        m_drawnAt = m_clock.elapsed();
+    }
+
+    const QStringList m_ports;
+    QStringList m_lines;
+    const bool m_terminal;
+    std::mutex m_mutex;
+    QElapsedTimer m_clock;
+    qint64 m_drawnAt = 0;
+};
+
+// The project file of a port's read: the device's name below /dev, with
+// its folders joined by '-' ("/dev/pts/3" gives "pts-3.rix").
+QString projectNameOf(const QString &port)
+{
+    QString name = port;
+    if (name.startsWith(QLatin1String("/dev/")))
+        name = name.mid(5);
+    for (const QChar c : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
+        name.replace(c, QLatin1Char('-'));
+    while (name.startsWith(QLatin1Char('-')))
+        name.remove(0, 1);
+    return name + QStringLiteral(".rix");
+}
+
+// Why a file cannot be written there; makes nothing that stays.
+QString unwritable(const QString &path)
+{
+    QFile file(path);
+    const bool existed = file.exists();
+    if (!file.open(existed ? QIODevice::WriteOnly | QIODevice::Append : QIODevice::WriteOnly | QIODevice::NewOnly))
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    file.close();
+    if (!existed)
+        file.remove();
+    return QString();
+}
+
+// The project path of every port, or the reason they cannot be written.
+QString projectPaths(const BatchRequest &request, QStringList &paths)
+{
+    if (!QDir().mkpath(request.outputFolder))
+        return QStringLiteral("cannot make the folder %1").arg(request.outputFolder);
+    const QDir folder(request.outputFolder);
+    for (const QString &port : request.ports) {
+        const QString path = folder.filePath(projectNameOf(port));
+        if (paths.contains(path))
+            return QStringLiteral("the ports %1 and %2 would both be read into %3")
+                .arg(request.ports.at(int(paths.indexOf(path))), port, path);
+        const QString reason = unwritable(path);
+        if (!reason.isEmpty())
+            return reason;
+        paths << path;
+    }
+    return QString();
+}
+
+// Everything that would make the batch fail for every port, found before
+// anything is sent.
+QString refusalBeforeSending(const BatchRequest &request, QStringList &projects)
+{
+    QString reason = checkBatchPorts(request.ports);
+    if (reason.isEmpty() && !request.reportPath.isEmpty())
+        reason = batch_report::checkWritable(request.reportPath);
+    if (reason.isEmpty() && request.operation == BatchOperation::Read)
+        reason = projectPaths(request, projects);
+    if (reason.isEmpty() && request.operation != BatchOperation::Read) {
+        const LinkFamily family = request.options.family.value_or(request.record.Family());
+        const QVector<record_check::Refusal> refusals = record_check::checkRecord(request.record, family);
+        if (!refusals.isEmpty())
+            reason = record_check::refusalText(refusals.first());
+    }
+    return reason;
+}
+
+}
+
+int runBatchCommand(const BatchRequest &request)
+{
+    QStringList projects;
+    const QString refusal = refusalBeforeSending(request, projects);
+    if (!refusal.isEmpty())
+        return fail(ExitBadUsage, refusal);
+
+    ProgressLines progress(request.ports);
+    QVector<BatchPortResult> results = runBatch(request.operation, request.ports, request.record, request.options,
+                                                &progress);
+    progress.finish();
+
+    for (int i = 0; i < projects.size(); ++i) {
+        QString error;
+        BatchPortResult &r = results[i];
+        if (r.outcome.success && !project_file::WriteFile(projects.at(i), r.record, &error)) {
+            r.outcome.success = false;
+            r.message = QStringLiteral("cannot write %1: %2").arg(projects.at(i), error);
+        } else if (r.outcome.success) {
+            r.message += QStringLiteral(" (%1)").arg(projects.at(i));
+        }
+    }
+
+    int failed = 0;
+    for (const BatchPortResult &r : results) {
+        if (r.outcome.success) {
+            const QString backup = r.outcome.backupFile.isEmpty()
+                                       ? QString()
+                                       : QStringLiteral(" backup of the block replaced: %1").arg(r.outcome.backupFile);
+            std::printf("%s: %s%s\n", r.port.toLocal8Bit().constData(), r.message.toLocal8Bit().constData(),
+                        backup.toLocal8Bit().constData());
+        } else {
+            ++failed;
+            fail(ExitFailed, QStringLiteral("%1: %2").arg(r.port, r.message));
+        }
+    }
+    if (!request.reportPath.isEmpty()) {
+        QString error;
+        if (!batch_report::write(request.reportPath, results, &error))
+            return fail(ExitFailed, QStringLiteral("cannot write the report %1: %2").arg(request.reportPath, error));
+    }
+    if (failed > 0)
+        return fail(ExitFailed, QStringLiteral("%1 of %2 gauges failed").arg(failed).arg(results.size()));
+    return ExitOk;
+}
+
+}

@@ -1,0 +1,38 @@
+#pragma once
+// What the gauge commands share: the link options from the environment and
+// the arguments (port, family, master type), the project read, and the
+// outcome turned into output and an exit status.
+#include "LinkArguments.h"
+
+#include "link/GaugeSequences.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace cli {
+
+// The options every gauge command knows.
+const QStringList &linkOptions();
+
+// The link's time-outs, unless SKALERON_LINK_TIMEOUTS ("interval,per byte,
+// constant" in milliseconds) shortens them.
+LinkOptions baseOptions();
+
+// The devices of the --port arguments ("COMn" or a device path), in order;
+// false with the exit status set when one names no port or the arguments
+// are bad.
+bool portDevices(const LinkArguments &args, QStringList &devices, int &status);
+
+// The project file read strictly; false with the status set (bad input).
+bool readProject(const QString &path, CConfigData &cfg, int &status);
+
+// The family from --family, else from the project's master type, which is
+// also applied to the record (the conversions need its properties).
+bool resolveMaster(const LinkArguments &args, CConfigData &cfg, LinkOptions &options, int &status);
+
+// The failure's texts on stderr, exit status 1 (2 for a record refused by
+// its check: bad input); a success's notice on stderr and its text on
+// stdout, exit status 0.
+int report(const TransferOutcome &outcome, bool textOnStdout = true);
+
+}

@@ -1,0 +1,94 @@
+// Reading a gauge back to check what it holds: after a write, or on its own.
+#include "SequenceRun.h"
+#include "model/RecordCheck.h"
+
+using user_messages::Icon;
+
+namespace sequence_run {
+
+bool readRegisterValues(Run &run, gauge_readback::RegisterValues &values)
+{
+    const auto &order = gauge_codec::RegisterOrder();
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (!run.next(registerName("ReadRegister", order[i].bank, order[i].address),
+                      [&] { return run.port.ReadRegister(order[i].bank, order[i].address, &values[i]); }))
+            return false;
+    }
+    return true;
+}
+
+TransferOutcome checkedOutcome(const TransferOutcome &written, bool readBack, bool cancelled,
+                               const QVector<gauge_readback::HeldMismatch> &mismatches)
+{
+    TransferOutcome o = written;
+    if (!readBack) {
+        o.success = false;
+        o.cancelled = cancelled;
+        o.text = LoadTranslatedString(5742);
+        o.icon = Icon::Error;
+    } else if (!mismatches.isEmpty()) {
+        o.success = false;
+        o.text = LoadTranslatedString(5740).arg(gauge_readback::mismatchList(mismatches));
+        o.icon = Icon::Error;
+        o.mismatches = mismatches;
+    }
+    return o;
+}
+
+}
+
+using namespace sequence_run;
+
+namespace {
+
+TransferOutcome verified(bool read, bool cancelled, const QVector<gauge_readback::HeldMismatch> &mismatches)
+{
+    if (!read)
+        return readOutcome(false, cancelled);
+    return checkedOutcome(outcome(true, LoadTranslatedString(5743), Icon::Exclamation), true, false, mismatches);
+}
+
+}
+
+TransferOutcome VerifyGauge(const CConfigData &cfg, SequenceObserver *observer, const LinkOptions &options)
+{
+    const LinkFamily family = options.family.value_or(cfg.Family());
+    // A record that could not be written cannot be found on the gauge either.
+    const QVector<record_check::Refusal> refusals = record_check::checkRecord(cfg, family);
+    if (!refusals.isEmpty())
+        return refusal(record_check::refusalText(refusals.first()));
+    if (family == LinkFamily::Block && !gauge_codec::ThresholdConvertible(cfg))
+        return outcome(false, gauge_codec::ThresholdRefusalText(cfg), Icon::Error);
+
+    const bool registers = family == LinkFamily::Register;
+    CGaugePort port(options.timeouts);
+    configure(port, options);
+    const OpenStatus open = port.Open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
+    if (open != OpenStatus::Open)
+        return openFailure(open);
+
+    if (registers) {
+        Run run(port, observer, 2 + int(gauge_codec::RegisterOrder().size()));
+        gauge_readback::RegisterValues held{};
+        const bool read = run.next(QStringLiteral("Login"), [&] { return port.Login(); })
+                          && run.next(QStringLiteral("Ping"), [&] { return port.PingChecked(); })
+                          && readRegisterValues(run, held);
+        const auto expected = gauge_readback::registerValuesOf(gauge_codec::RecordToRegisterWrites(cfg));
+        return verified(read, run.cancelled, gauge_readback::compareRegisters(cfg, expected, held));
+    }
+
+    Run run(port, observer, 2);
+    gauge_codec::ParamBlock held{};
+    const bool read = run.next(QStringLiteral("Ping"), [&] { return port.Ping(); })
+                      && run.next(QStringLiteral("UploadFromGauge"), [&] { return port.UploadFromGauge(held); });
+    if (!read)
+        return readOutcome(false, run.cancelled);
+    // The gauge's own block settles how it counts the pulse factor and what
+    // it adds to the threshold, as for a write.
+    const QVector<record_check::Refusal> refused = record_check::checkAgainstBlock(cfg, held);
+    if (!refused.isEmpty())
+        return refusal(record_check::refusalText(refused.first()));
+    gauge_codec::ParamBlock expected = held;
+    gauge_codec::RecordToBlock(cfg, expected);
+    return verified(true, false, gauge_readback::compareBlocks(cfg, expected, held));
+}

@@ -1,0 +1,97 @@
+#pragma once
+// What the gauge sequences share (internal to the link): one sequence's run
+// on an open link, the link opened as the options say, and the outcomes.
+#include "CGaugePort.h"
+#include "GaugeSequences.h"
+#include "app/Language.h"
+
+namespace sequence_run {
+
+constexpr const char *ConnectFailed = "Connect failed";
+constexpr const char *PortNotAvailable = "COM port not available";
+
+// Numbers the transactions for the observer and stops before the next one
+// when the observer asks.
+class Run
+{
+public:
+    Run(CGaugePort &port, SequenceObserver *observer, int total)
+        : port(port), m_observer(observer), m_total(total) {}
+
+    // Runs a transaction as step number `number`; false when it failed or
+    // the sequence was cancelled before it.
+    template <typename F>
+    bool step(int number, const QString &name, F transaction)
+    {
+        if (m_observer && m_observer->cancelRequested()) {
+            cancelled = true;
+            return false;
+        }
+        if (m_observer)
+            m_observer->progress(number, m_total, name);
+        return transaction() == 1;
+    }
+    template <typename F>
+    bool next(const QString &name, F transaction) { return step(++m_step, name, transaction); }
+
+    CGaugePort &port;
+    bool cancelled = false;
+
+private:
+    SequenceObserver *m_observer;
+    int m_total;
+    int m_step = 0;
+};
+
+// The device and trace tag of the options applied to a new link.
+inline void configure(CGaugePort &port, const LinkOptions &options)
+{
+    port.setDevice(options.device);
+    port.setTraceTag(options.traceTag);
+}
+
+inline TransferOutcome outcome(bool success, const QString &text, user_messages::Icon icon)
+{
+    TransferOutcome o;
+    o.success = success;
+    o.text = text;
+    o.icon = icon;
+    return o;
+}
+
+// A port that would not open, for a read: a missing port is told apart.
+inline TransferOutcome openFailure(OpenStatus status)
+{
+    return outcome(false, QString::fromLatin1(status == OpenStatus::NoSuchPort ? PortNotAvailable : ConnectFailed),
+                   user_messages::Icon::None);
+}
+
+inline TransferOutcome readOutcome(bool success, bool cancelled)
+{
+    TransferOutcome o = success ? outcome(true, LoadTranslatedString(1232), user_messages::Icon::Exclamation)
+                                : outcome(false, LoadTranslatedString(1233), user_messages::Icon::Error);
+    o.cancelled = cancelled;
+    return o;
+}
+
+inline TransferOutcome refusal(const QString &text)
+{
+    TransferOutcome o = outcome(false, text, user_messages::Icon::Exclamation);
+    o.refused = true;
+    return o;
+}
+
+inline QString registerName(const char *operation, int bank, int address)
+{
+    return QStringLiteral("%1 %2/%3").arg(QLatin1String(operation)).arg(bank).arg(address);
+}
+
+// The fourteen registers as the gauge holds them, in transfer order.
+bool readRegisterValues(Run &run, gauge_readback::RegisterValues &values);
+
+// The outcome of a transfer whose result was read back: failed when the
+// read-back failed or found the gauge holding other values.
+TransferOutcome checkedOutcome(const TransferOutcome &written, bool readBack, bool cancelled,
+                               const QVector<gauge_readback::HeldMismatch> &mismatches);
+
+}
