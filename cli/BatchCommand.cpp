@@ -175,7 +175,7 @@ int runBatchCommand(const BatchRequest &request)
         if (r.outcome.success) {
             const QString backup = r.outcome.backupFile.isEmpty()
                                        ? QString()
-                                       : QStringLiteral(" backup of the block replaced: %1").arg(r.outcome.backupFile);
+                                       : QStringLiteral(" Backup of the block replaced: %1").arg(r.outcome.backupFile);
             std::printf("%s: %s%s\n", r.port.toLocal8Bit().constData(), r.message.toLocal8Bit().constData(),
                         backup.toLocal8Bit().constData());
         } else {

@@ -159,7 +159,7 @@ int verifyCommand(const QStringList &argList)
     if (isBatch(args, ports))
         return runBatchCommand({BatchOperation::Verify, ports, cfg, options, args.value(QStringLiteral("--report"))});
     options.device = ports.value(0);
-    return report(VerifyGauge(cfg, nullptr, options));
+    return report(verifyGauge(cfg, nullptr, options));
 }
 
 int presetCommand(const QStringList &argList)

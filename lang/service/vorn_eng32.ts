@@ -63,6 +63,10 @@
         <source>The gauge on this port is of the %1 family; the project is for the %2 family.</source>
         <translation>The gauge on this port is of the %1 family; the project is for the %2 family.</translation>
     </message>
+    <message id="5763">
+        <source>No gauge answers on this port.</source>
+        <translation>No gauge answers on this port.</translation>
+    </message>
     <message id="5764">
         <source>A port is given without a name.</source>
         <translation>A port is given without a name.</translation>

@@ -63,6 +63,10 @@
         <source>The gauge on this port is of the %1 family; the project is for the %2 family.</source>
         <translation>L'instrument sur ce port est de la famille %1 ; le projet est pour la famille %2.</translation>
     </message>
+    <message id="5763">
+        <source>No gauge answers on this port.</source>
+        <translation>Aucun instrument ne répond sur ce port.</translation>
+    </message>
     <message id="5764">
         <source>A port is given without a name.</source>
         <translation>Un port est indiqué sans nom.</translation>

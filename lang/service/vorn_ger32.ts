@@ -63,6 +63,10 @@
         <source>The gauge on this port is of the %1 family; the project is for the %2 family.</source>
         <translation>Das Instrument an dieser Schnittstelle gehört zur Familie %1; das Projekt ist für die Familie %2.</translation>
     </message>
+    <message id="5763">
+        <source>No gauge answers on this port.</source>
+        <translation>An dieser Schnittstelle antwortet kein Instrument.</translation>
+    </message>
     <message id="5764">
         <source>A port is given without a name.</source>
         <translation>Eine Schnittstelle ist ohne Namen angegeben.</translation>

@@ -43,7 +43,7 @@ QString familyName(LinkFamily family)
 }
 
 // What a second, short look at the port tells about a failure: gone, busy,
-// or a gauge of the other family; empty when it tells nothing more.
+// silent, or a gauge of the other family; empty when it tells nothing more.
 QString diagnosis(const QString &port, LinkFamily family, const QString &traceTag)
 {
     const ProbeResult probe = probePort(port, ProbeOptions(), traceTag);
@@ -51,7 +51,9 @@ QString diagnosis(const QString &port, LinkFamily family, const QString &traceTa
     case ProbeStatus::NoSuchPort:
         return LoadTranslatedString(5761);
     case ProbeStatus::Busy:
-        return probe.message;
+        return probe.message + QLatin1Char('.');
+    case ProbeStatus::Silent:
+        return LoadTranslatedString(5763);
     case ProbeStatus::Found:
         if (probe.family && *probe.family != family)
             return LoadTranslatedString(5762).arg(familyName(*probe.family), familyName(family));
@@ -71,7 +73,7 @@ TransferOutcome runOne(BatchOperation operation, CConfigData &record, SequenceOb
     case BatchOperation::Write:
         return WriteToGauge(record, &observer, options);
     case BatchOperation::Verify:
-        return VerifyGauge(record, &observer, options);
+        return verifyGauge(record, &observer, options);
     }
     return TransferOutcome();
 }

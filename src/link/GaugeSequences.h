@@ -51,7 +51,7 @@ TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer 
 // Reads the gauge and compares what it holds with what writing cfg would
 // send, as the gauge holds it; changes nothing on the gauge. Fails naming
 // the fields that differ (TransferOutcome::mismatches).
-TransferOutcome VerifyGauge(const CConfigData &cfg, SequenceObserver *observer = nullptr,
+TransferOutcome verifyGauge(const CConfigData &cfg, SequenceObserver *observer = nullptr,
                             const LinkOptions &options = LinkOptions());
 
 // Writes a saved block back to a block-family gauge unchanged (the block the

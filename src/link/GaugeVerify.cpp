@@ -50,7 +50,7 @@ TransferOutcome verified(bool read, bool cancelled, const QVector<gauge_readback
 
 }
 
-TransferOutcome VerifyGauge(const CConfigData &cfg, SequenceObserver *observer, const LinkOptions &options)
+TransferOutcome verifyGauge(const CConfigData &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
     const LinkFamily family = options.family.value_or(cfg.Family());
     // A record that could not be written cannot be found on the gauge either.
