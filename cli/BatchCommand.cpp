@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 
 #include "link/BatchReport.h"
+#include "link/LineSettings.h"
 #include "model/ProjectFile.h"
 #include "model/RecordCheck.h"
 
@@ -147,8 +148,14 @@ QString refusalBeforeSending(const BatchRequest &request, QStringList &projects)
 
 }
 
-int runBatchCommand(const BatchRequest &request)
+int runBatchCommand(const BatchRequest &given)
 {
+    BatchRequest request = given;
+    // A report alone makes a batch of the configured port.
+    if (request.ports.isEmpty())
+        request.ports << ConfiguredPortDevice(LoadLineSettings().port);
+    if (request.ports.first().isEmpty())
+        return fail(ExitBadUsage, QStringLiteral("no port is set up: give --port"));
     QStringList projects;
     const QString refusal = refusalBeforeSending(request, projects);
     if (!refusal.isEmpty())
