@@ -83,7 +83,7 @@ bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode 
 bool CatalogueConnection::openAccess(const catalogue_schema::Table &table)
 {
     const QString native = QDir::toNativeSeparators(m_path);
-    access_reader::Result read = access_reader::ReadTable(m_path, QLatin1String(table.name));
+    const access_reader::Result read = access_reader::ReadTable(m_path, QLatin1String(table.name));
     switch (read.status) {
     case access_reader::Status::Read: break;
     case access_reader::Status::NoTable:
