@@ -64,6 +64,13 @@ bool parseArguments(const QStringList &args, bool jsonAllowed, Arguments &out, Q
     return true;
 }
 
+// A file that cannot serve as the catalogue is bad input; anything else
+// that stops a command is a failed operation.
+int failStatus(bool badFile)
+{
+    return badFile ? cli::ExitBadUsage : cli::ExitFailed;
+}
+
 void printLine(const QString &line)
 {
     std::printf("%s\n", line.toUtf8().constData());
@@ -87,7 +94,8 @@ int list(const QStringList &args)
     selection.SetDatabasePath(a.db);
     QVector<MasterTypeRow> rows;
     if (!selection.ListRows(rows))
-        return cli::fail(cli::ExitFailed, messages.text(QStringLiteral("the catalogue cannot be read")));
+        return cli::fail(failStatus(selection.Recordset().BadFile()),
+                         messages.text(QStringLiteral("the catalogue cannot be read")));
     for (const MasterTypeRow &row : rows) {
         MasterTypeInfo info;
         info.Found = true;
@@ -113,7 +121,7 @@ int show(const QStringList &args)
     CMasterTypeSelection selection;
     selection.SetDatabasePath(a.db);
     if (!selection.FetchById(id)) {
-        return cli::fail(cli::ExitFailed,
+        return cli::fail(failStatus(selection.Recordset().BadFile()),
                          messages.text(QStringLiteral("the catalogue has no master type with ID %1").arg(id)));
     }
     const MasterTypeInfo info = selection.Result();
@@ -180,7 +188,8 @@ int sensors(const QStringList &args)
         CSensorSelection selection;
         selection.Type = group;
         if (!selection.EnsureOpen())
-            return cli::fail(cli::ExitFailed, messages.text(QStringLiteral("the sensor catalogue cannot be read")));
+            return cli::fail(failStatus(selection.BadFile()),
+                             messages.text(QStringLiteral("the sensor catalogue cannot be read")));
         const QVector<SensorListRow> rows = selection.FillList();
         for (const SensorListRow &r : rows)
             printSensor(r.RowKey, r.OrderNumber, r.TypeLabel, r.Name, r.Ranges);
@@ -191,7 +200,7 @@ int sensors(const QStringList &args)
     table.m_strFilter = sensor_groups::Filter(group);
     table.m_strSort = QStringLiteral("[Bestellnummer] ASC");
     if (!table.Open())
-        return cli::fail(cli::ExitFailed, table.ErrorText());
+        return cli::fail(failStatus(table.BadFile()), table.ErrorText());
     const QString label = sensor_groups::Label(group);
     for (bool more = !table.IsEOF(); more; more = table.MoveNext()) {
         printSensor(table.m_id, table.m_Bestellnummer, label, table.m_Name,

@@ -51,5 +51,13 @@
         <source>The catalogue "%1" could not be written: %2</source>
         <translation>The catalogue "%1" could not be written: %2</translation>
     </message>
+    <message id="5212">
+        <source>The Access file "%1" could not be read: damaged or not an Access file.</source>
+        <translation>The Access file "%1" could not be read: damaged or not an Access file.</translation>
+    </message>
+    <message id="5213">
+        <source>Reading the Access file "%1" …</source>
+        <translation>Reading the Access file "%1" …</translation>
+    </message>
 </context>
 </TS>

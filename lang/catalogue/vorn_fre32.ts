@@ -51,5 +51,13 @@
         <source>The catalogue "%1" could not be written: %2</source>
         <translation>Le catalogue "%1" n'a pas pu être écrit : %2</translation>
     </message>
+    <message id="5212">
+        <source>The Access file "%1" could not be read: damaged or not an Access file.</source>
+        <translation>Le fichier Access "%1" n'a pas pu être lu : endommagé ou pas un fichier Access.</translation>
+    </message>
+    <message id="5213">
+        <source>Reading the Access file "%1" …</source>
+        <translation>Lecture du fichier Access "%1" …</translation>
+    </message>
 </context>
 </TS>

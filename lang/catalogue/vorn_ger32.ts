@@ -51,5 +51,13 @@
         <source>The catalogue "%1" could not be written: %2</source>
         <translation>Der Katalog "%1" konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message id="5212">
+        <source>The Access file "%1" could not be read: damaged or not an Access file.</source>
+        <translation>Die Access-Datei "%1" konnte nicht gelesen werden: beschädigt oder keine Access-Datei.</translation>
+    </message>
+    <message id="5213">
+        <source>Reading the Access file "%1" …</source>
+        <translation>Die Access-Datei "%1" wird gelesen …</translation>
+    </message>
 </context>
 </TS>

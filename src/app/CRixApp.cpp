@@ -6,6 +6,7 @@
 #include "ShellIntegration.h"
 #include "SingleInstance.h"
 #include "UserMessages.h"
+#include "catalogue/AccessReadProgress.h"
 #include "catalogue/CatalogueMasterTypeLookup.h"
 #include "frame/CMainFrame.h"
 #include "frame/DemoGauge.h"
@@ -63,6 +64,7 @@ CRixApp::~CRixApp()
     m_mainFrame.reset();
     m_document.reset();
     m_demo.reset();
+    m_accessReads.reset();
 }
 
 bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
@@ -91,6 +93,8 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
     m_started = true;
     // Opened projects take their master type from the catalogue.
     InstallCatalogueMasterTypeLookup();
+    // Access catalogues are read while the windows stay alive.
+    m_accessReads = std::make_unique<AccessReadProgress>();
 
     if (info.command == CommandLineInfo::ShellCommand::AppRegister
         || info.command == CommandLineInfo::ShellCommand::AppUnregister) {

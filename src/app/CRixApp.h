@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <memory>
 
+class AccessReadProgress;
 class CMainFrame;
 class DemoGauge;
 class SingleInstance;
@@ -49,6 +50,7 @@ public:
 private:
     bool CarryOutShellCommand(const CommandLineInfo &info);
 
+    std::unique_ptr<AccessReadProgress> m_accessReads;
     std::unique_ptr<DemoGauge> m_demo;
     std::unique_ptr<SingleInstance> m_singleInstance;
     std::unique_ptr<CRixDoc> m_document;

@@ -45,22 +45,73 @@ bool AccessFile::open(const QString &path)
         m_error = QStringLiteral("not an Access database");
         return false;
     }
+    m_mdb = mdb;
+    // Access writes whole pages only; a file that ends inside a page was cut
+    // short, and the library would take its missing pages for missing rows.
+    const qint64 size = QFileInfo(path).size();
+    const qint64 pageSize = mdb->fmt->pg_size;
+    m_pageCount = size / pageSize;
+    if (size % pageSize != 0) {
+        m_error = QStringLiteral("the file is cut short");
+        return false;
+    }
     if (!mdb_read_catalog(mdb, MDB_TABLE)) {
-        mdb_close(mdb);
         m_error = QStringLiteral("the table list of the Access database cannot be read");
+        return false;
+    }
+    if (!catalogInsideFile()) {
+        m_error = QStringLiteral("the table list points beyond the end of the file");
         return false;
     }
     mdb_set_bind_size(mdb, BindSize);
     mdb_set_date_fmt(mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_boolean_fmt_numbers(mdb);
-    m_mdb = mdb;
+    m_open = true;
     return true;
+}
+
+// Whether every page the table's usage map names lies inside the file (the
+// library skips missing pages silently, losing their rows).
+bool AccessFile::pagesInsideFile(void *tableDef) const
+{
+    auto *def = static_cast<MdbTableDef *>(tableDef);
+    if (!def->usage_map || def->map_sz == 0)
+        return false;
+    MdbHandle *mdb = handle(m_mdb);
+    gint32 previous = 0;
+    for (;;) {
+        const gint32 pg = mdb_map_find_next(mdb, def->usage_map, def->map_sz, guint32(previous));
+        if (pg <= 0)
+            return true;
+        if (pg <= previous || pg >= m_pageCount)
+            return false;
+        previous = pg;
+    }
+}
+
+// A file cut short at a page boundary still opens: its table list then
+// names definitions or rows on pages that are missing.
+bool AccessFile::catalogInsideFile() const
+{
+    MdbHandle *mdb = handle(m_mdb);
+    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
+        auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
+        if (qint64(entry->table_pg) >= m_pageCount)
+            return false;
+    }
+    MdbCatalogEntry *objects = mdb_get_catalogentry_by_name(mdb, "MSysObjects");
+    MdbTableDef *def = objects ? mdb_read_table(objects) : nullptr;
+    if (!def)
+        return false;
+    const bool inside = pagesInsideFile(def);
+    mdb_free_tabledef(def);
+    return inside;
 }
 
 QStringList AccessFile::tableNames() const
 {
     QStringList names;
-    if (!m_mdb)
+    if (!m_open)
         return names;
     MdbHandle *mdb = handle(m_mdb);
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
@@ -69,6 +120,16 @@ QStringList AccessFile::tableNames() const
             names << QString::fromUtf8(entry->object_name);
     }
     return names;
+}
+
+QString AccessFile::findTable(const QString &name) const
+{
+    QString found;
+    for (const QString &t : tableNames()) {
+        if (t.compare(name, Qt::CaseInsensitive) == 0)
+            found = t;
+    }
+    return found;
 }
 
 static ColumnKind kindOf(int mdbType)
@@ -142,15 +203,11 @@ static QVariant readOle(MdbHandle *mdb, MdbColumn *col, int boundLen)
 
 bool AccessFile::readTable(const QString &name, Table &table)
 {
-    if (!m_mdb) {
+    if (!m_open) {
         m_error = QStringLiteral("the file is not open");
         return false;
     }
-    QString found;
-    for (const QString &t : tableNames()) {
-        if (t.compare(name, Qt::CaseInsensitive) == 0)
-            found = t;
-    }
+    const QString found = findTable(name);
     if (found.isEmpty()) {
         m_error = QStringLiteral("no table \"%1\"").arg(name);
         return false;
@@ -165,6 +222,10 @@ bool AccessFile::readTable(const QString &name, Table &table)
     std::unique_ptr<MdbTableDef, void (*)(MdbTableDef *)> guard(def, mdb_free_tabledef);
     if (!mdb_read_columns(def)) {
         m_error = QStringLiteral("the columns of table \"%1\" cannot be read").arg(found);
+        return false;
+    }
+    if (!pagesInsideFile(def)) {
+        m_error = QStringLiteral("rows of table \"%1\" lie beyond the end of the file").arg(found);
         return false;
     }
     mdb_rewind_table(def);

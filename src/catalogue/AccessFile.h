@@ -36,15 +36,25 @@ public:
     AccessFile(const AccessFile &) = delete;
     AccessFile &operator=(const AccessFile &) = delete;
 
+    // Refuses a file the library cannot read and one cut short (a table list
+    // or rows on pages beyond its end).
     bool open(const QString &path);
     QString errorString() const { return m_error; }
     // Names of the user tables (no system tables).
     QStringList tableNames() const;
+    // The name of the user table that matches without regard to letter
+    // case; empty when there is none.
+    QString findTable(const QString &name) const;
     // Reads a table whose name matches without regard to letter case.
     bool readTable(const QString &name, Table &table);
 
 private:
+    bool catalogInsideFile() const;
+    bool pagesInsideFile(void *tableDef) const;
+
     void *m_mdb = nullptr;
+    qint64 m_pageCount = 0;
+    bool m_open = false;
     QString m_path;
     QString m_error;
 };

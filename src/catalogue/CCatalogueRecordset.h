@@ -58,6 +58,9 @@ public:
     bool ReadColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row);
 
     QString ErrorText() const { return m_error; }
+    // The last Open failed because of the file itself (see
+    // CatalogueConnection::badFile), not because of the engine.
+    bool BadFile() const { return m_connection.badFile(); }
     QString DatabasePath() const { return m_connection.path(); }
     // The query text of the last requery, for diagnostics.
     QString QueryText() const { return m_queryText; }

@@ -45,6 +45,8 @@ public:
 
     // Opens whichever of the two recordsets is not open yet.
     bool EnsureOpen();
+    // The last EnsureOpen failed because of a database file itself.
+    bool BadFile() const { return m_standard.BadFile() || m_user.BadFile(); }
     // The rows of the group Type: standard records first, then user records,
     // each sorted by [Bestellnummer]. The first row presets UnitX and UnitY.
     QVector<SensorListRow> FillList();

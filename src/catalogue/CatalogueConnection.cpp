@@ -2,6 +2,7 @@
 
 #include "AccessCopy.h"
 #include "AccessFile.h"
+#include "AccessReader.h"
 #include "SqliteFile.h"
 #include "app/Language.h"
 
@@ -45,8 +46,10 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
     m_path = path;
     m_error.clear();
     m_tableMissing = false;
+    m_badFile = false;
     m_access = access_file::IsAccessPath(path);
     if (!QFileInfo(path).isFile()) {
+        m_badFile = true;
         m_error = LoadTranslatedString(5200).arg(QDir::toNativeSeparators(path));
         return false;
     }
@@ -61,6 +64,7 @@ bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode 
     // Checked first: SQLite would take any file (even an empty one) and fail
     // only on the first query with a less helpful text.
     if (!sqlite_file::HasSqliteHeader(m_path)) {
+        m_badFile = true;
         m_error = LoadTranslatedString(5201).arg(QDir::toNativeSeparators(m_path));
         return false;
     }
@@ -78,25 +82,27 @@ bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode 
 
 bool CatalogueConnection::openAccess(const catalogue_schema::Table &table)
 {
-    access_file::AccessFile file;
-    if (!file.open(m_path)) {
-        m_error = LoadTranslatedString(5208).arg(QDir::toNativeSeparators(m_path), file.errorString());
+    const QString native = QDir::toNativeSeparators(m_path);
+    const access_reader::Result read = access_reader::ReadTable(m_path, QLatin1String(table.name));
+    switch (read.status) {
+    case access_reader::Status::Read: break;
+    case access_reader::Status::NoTable:
+        m_tableMissing = m_badFile = true;
+        m_error = LoadTranslatedString(5202).arg(native, QLatin1String(table.name));
         return false;
-    }
-    access_file::Table data;
-    if (!file.readTable(QLatin1String(table.name), data)) {
-        m_tableMissing = !file.tableNames().contains(QLatin1String(table.name), Qt::CaseInsensitive);
-        m_error = m_tableMissing
-            ? LoadTranslatedString(5202).arg(QDir::toNativeSeparators(m_path), QLatin1String(table.name))
-            : LoadTranslatedString(5208).arg(QDir::toNativeSeparators(m_path), file.errorString());
+    case access_reader::Status::Damaged:
+        m_badFile = true;
+        m_error = LoadTranslatedString(5212).arg(native);
+        return false;
+    case access_reader::Status::NoReader:
+        m_error = LoadTranslatedString(5208).arg(native, read.reason);
         return false;
     }
     QSqlDatabase db = addConnection();
     db.setDatabaseName(QStringLiteral(":memory:"));
     QString reason;
-    if (!db.open() || !access_copy::CopyTable(data, db, &reason)) {
-        m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_path),
-                                                 reason.isEmpty() ? db.lastError().text() : reason);
+    if (!db.open() || !access_copy::CopyTable(read.table, db, &reason)) {
+        m_error = LoadTranslatedString(5205).arg(native, reason.isEmpty() ? db.lastError().text() : reason);
         return false;
     }
     return checkSchema(table);
@@ -107,6 +113,8 @@ bool CatalogueConnection::checkSchema(const catalogue_schema::Table &table)
     const QString native = QDir::toNativeSeparators(m_path);
     sqlite_file::SchemaProblem problem;
     const auto result = sqlite_file::CheckTable(database(), table, &problem);
+    // Whatever the check finds wrong is wrong with the file itself.
+    m_badFile = result != sqlite_file::SchemaCheck::Ok;
     switch (result) {
     case sqlite_file::SchemaCheck::Ok: return true;
     case sqlite_file::SchemaCheck::NotADatabase:

@@ -1,9 +1,10 @@
 #pragma once
 // One open catalogue file as a QtSql connection of its own. A SQLite file is
-// used directly (read-only when the caller only reads); an Access file is
-// read through libmdb and its table copied into an in-memory SQLite database,
-// so that the same queries serve both. On open the table and its columns are
-// checked; failures leave a message for the user naming the file.
+// used directly (read-only when the caller only reads); an Access file's table
+// is read by the Access reader (a child process) and copied into an in-memory
+// SQLite database, so that the same queries serve both. On open the table and
+// its columns are checked; failures leave a message for the user naming the
+// file.
 #include "CatalogueSchema.h"
 
 #include <QSqlDatabase>
@@ -31,6 +32,9 @@ public:
     QString errorText() const { return m_error; }
     // The last open failed only because the file lacks the table.
     bool tableMissing() const { return m_tableMissing; }
+    // The last open failed because of the file itself: missing, not a
+    // catalogue, damaged, or without the table or its columns.
+    bool badFile() const { return m_badFile; }
 
     // The message for a write attempt on an Access file: names the file and
     // the command that converts it.
@@ -47,4 +51,5 @@ private:
     QString m_error;
     bool m_access = false;
     bool m_tableMissing = false;
+    bool m_badFile = false;
 };

@@ -11,11 +11,6 @@
 
 using catalogue_schema::ColumnKind;
 
-static QString fixture(const QString &name)
-{
-    return testing_support::fixturesDir() + "/access/" + name;
-}
-
 static int columnIndex(const access_file::Table &table, const QString &name)
 {
     for (int i = 0; i < table.columns.size(); ++i)
@@ -46,8 +41,9 @@ private slots:
 
     void listsUserTables()
     {
+        SKALERON_NEED_ACCESS_FIXTURES();
         access_file::AccessFile file;
-        QVERIFY(file.open(fixture("types-97.mdb")));
+        QVERIFY(file.open(testing_support::accessFixture("types-97.mdb")));
         const QStringList names = file.tableNames();
         QVERIFY(names.contains("Table1"));
         QVERIFY(names.contains("Table3"));
@@ -58,8 +54,9 @@ private slots:
     // Access 97: text, byte, integer, long, double, date, currency, boolean.
     void readsEveryColumnType()
     {
+        SKALERON_NEED_ACCESS_FIXTURES();
         access_file::AccessFile file;
-        QVERIFY(file.open(fixture("types-97.mdb")));
+        QVERIFY(file.open(testing_support::accessFixture("types-97.mdb")));
         access_file::Table t;
         QVERIFY(file.readTable("table1", t)); // letter case does not matter
         QCOMPARE(t.name, QString("Table1"));
@@ -86,8 +83,9 @@ private slots:
 
     void emptyTableHasColumnsAndNoRows()
     {
+        SKALERON_NEED_ACCESS_FIXTURES();
         access_file::AccessFile file;
-        QVERIFY(file.open(fixture("types-97.mdb")));
+        QVERIFY(file.open(testing_support::accessFixture("types-97.mdb")));
         access_file::Table t;
         QVERIFY(file.readTable("Table3", t));
         QCOMPARE(t.columns.size(), 2);
@@ -96,8 +94,9 @@ private slots:
 
     void nullValuesStayNull()
     {
+        SKALERON_NEED_ACCESS_FIXTURES();
         access_file::AccessFile file;
-        QVERIFY(file.open(fixture("northwind-2000.mdb")));
+        QVERIFY(file.open(testing_support::accessFixture("northwind-2000.mdb")));
         access_file::Table t;
         QVERIFY(file.readTable("Customers", t));
         const int region = columnIndex(t, "Region");
@@ -111,8 +110,9 @@ private slots:
 
     void missingTableIsReported()
     {
+        SKALERON_NEED_ACCESS_FIXTURES();
         access_file::AccessFile file;
-        QVERIFY(file.open(fixture("types-97.mdb")));
+        QVERIFY(file.open(testing_support::accessFixture("types-97.mdb")));
         access_file::Table t;
         QVERIFY(!file.readTable("RixData", t));
         QVERIFY(file.errorString().contains("RixData"));
@@ -142,11 +142,12 @@ private slots:
     // An Access table opens as a catalogue table: copied, checked, queried.
     void opensAnAccessTableAsCatalogue()
     {
+        SKALERON_NEED_ACCESS_FIXTURES();
         const catalogue_schema::Table categories{
             "Categories",
             {{"CategoryID", ColumnKind::Integer}, {"CategoryName", ColumnKind::Text}, {"Picture", ColumnKind::Binary}}};
         CatalogueConnection c;
-        QVERIFY2(c.open(fixture("northwind-2000.mdb"), categories, CatalogueConnection::Mode::ReadOnly),
+        QVERIFY2(c.open(testing_support::accessFixture("northwind-2000.mdb"), categories, CatalogueConnection::Mode::ReadOnly),
                  qPrintable(c.errorText()));
         QVERIFY(c.isAccess());
         QSqlQuery q(c.database());
@@ -158,7 +159,7 @@ private slots:
         const catalogue_schema::Table wrong{"Categories", {{"CategoryID", ColumnKind::Integer},
                                                            {"Colour", ColumnKind::Text}}};
         CatalogueConnection missing;
-        QVERIFY(!missing.open(fixture("northwind-2000.mdb"), wrong, CatalogueConnection::Mode::ReadOnly));
+        QVERIFY(!missing.open(testing_support::accessFixture("northwind-2000.mdb"), wrong, CatalogueConnection::Mode::ReadOnly));
         QVERIFY(missing.errorText().contains("Colour"));
         QVERIFY(missing.errorText().contains("northwind-2000.mdb"));
         QVERIFY(!missing.tableMissing());
@@ -167,8 +168,9 @@ private slots:
     // The copy into SQLite keeps names with blanks, values, NULLs and binaries.
     void copiesIntoSqlite()
     {
+        SKALERON_NEED_ACCESS_FIXTURES();
         access_file::AccessFile file;
-        QVERIFY(file.open(fixture("northwind-2000.mdb")));
+        QVERIFY(file.open(testing_support::accessFixture("northwind-2000.mdb")));
         access_file::Table t;
         QVERIFY(file.readTable("Order Details", t));
         access_file::Table categories;

@@ -1,4 +1,5 @@
 #include "CatalogueFiles.h"
+#include "common/DamagedAccess.h"
 #include "catalogue/CatalogueLocation.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
@@ -11,6 +12,7 @@
 
 using namespace catalogue_files;
 using testing_support::binDir;
+using testing_support::WriteDamagedCopy;
 
 namespace {
 
@@ -131,8 +133,6 @@ private slots:
         QTest::newRow("db without path") << QStringList{"catalogue", "list", "--db"} << 2 << "--db";
         QTest::newRow("id not a number") << QStringList{"catalogue", "show", "seven"} << 2 << "seven";
         QTest::newRow("unknown group") << QStringList{"catalogue", "sensors", "9"} << 2 << "9";
-        QTest::newRow("missing catalogue") << QStringList{"catalogue", "list", "--db", "/no/such.sqlite"} << 1
-                                           << "/no/such.sqlite";
         QTest::newRow("unknown id") << QStringList{"catalogue", "show", "777", "--db", "@sample"} << 1 << "777";
         QTest::newRow("import without tables") << QStringList{"catalogue", "import", "@types", "@out"} << 2
                                                << "types-97.mdb";
@@ -144,10 +144,12 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QString, reason);
+        if (args.contains("@types"))
+            SKALERON_NEED_ACCESS_FIXTURES();
         testing_support::ScopedTestHome home;
         for (QString &a : args) {
             a.replace("@sample", sample());
-            a.replace("@types", testing_support::fixturesDir() + "/access/types-97.mdb");
+            a.replace("@types", testing_support::accessFixture("types-97.mdb"));
             a.replace("@out", home.filePath("out.sqlite"));
         }
         const Run r = cli(args);
@@ -155,6 +157,68 @@ private slots:
         QVERIFY2(r.err.contains(reason), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
         QVERIFY(!QFile::exists(home.filePath("out.sqlite")));
+    }
+
+    // Whatever is wrong with the file, every command calls it bad input in
+    // one line and leaves nothing behind.
+    void fileThatIsNotACatalogueIsBadInput_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        const QString damaged = "could not be read: damaged or not an Access file.";
+        QTest::newRow("list, missing file") << "list" << "missing.sqlite" << "does not exist";
+        QTest::newRow("list, text file") << "list" << "text.sqlite" << "is not a catalogue";
+        QTest::newRow("show, text file") << "show" << "text.sqlite" << "is not a catalogue";
+        QTest::newRow("sensors, text file") << "sensors" << "text.sqlite" << "is not a catalogue";
+        QTest::newRow("import, text file") << "import" << "text.sqlite" << "is not a catalogue";
+        QTest::newRow("list, sensors only") << "list" << "sensors-only.sqlite" << "has no table \"RixData\"";
+        QTest::newRow("sensors, master types only") << "sensors" << "master-only.sqlite"
+                                                    << "has no table \"SensorTabelle\"";
+        QTest::newRow("list, Access file cut short") << "list" << "cut.accdb" << damaged;
+        QTest::newRow("show, Access file cut short") << "show" << "cut.accdb" << damaged;
+        QTest::newRow("sensors, Access file cut short") << "sensors" << "cut.accdb" << damaged;
+        QTest::newRow("import, Access file cut short") << "import" << "cut.accdb" << damaged;
+        QTest::newRow("show, Access file that crashes the library") << "show" << "crash.mdb" << damaged;
+        // Runs into the default time limit of 10 seconds.
+        QTest::newRow("list, Access file that makes the library loop") << "list" << "loop.mdb" << damaged;
+    }
+    void fileThatIsNotACatalogueIsBadInput()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        if (file.endsWith(".mdb") || file.endsWith(".accdb"))
+            SKALERON_NEED_ACCESS_FIXTURES();
+        testing_support::ScopedTestHome home;
+        const QString path = home.filePath(file);
+        if (file == "text.sqlite") {
+            QFile text(path);
+            QVERIFY(text.open(QIODevice::WriteOnly));
+            text.write("ID;Description\n1;not a database\n");
+        } else if (file == "sensors-only.sqlite") {
+            CreateSensorTable(path);
+        } else if (file == "master-only.sqlite") {
+            CreateMasterTable(path);
+        } else if (file == "cut.accdb") {
+            WriteDamagedCopy(testing_support::CutInsidePage, path);
+        } else if (file == "crash.mdb") {
+            WriteDamagedCopy(testing_support::CrashingCatalogue, path);
+        } else if (file == "loop.mdb") {
+            WriteDamagedCopy(testing_support::LoopingCatalogue, path);
+        }
+        const QString out = home.filePath("out.sqlite");
+        const QStringList args = command == "import" ? QStringList{"catalogue", "import", path, out}
+                                 : command == "show" ? QStringList{"catalogue", "show", "1", "--db", path}
+                                 : command == "sensors" ? QStringList{"catalogue", "sensors", "0", "--db", path}
+                                                        : QStringList{"catalogue", "list", "--db", path};
+        const Run r = cli(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(reason), qPrintable(r.err));
+        QCOMPARE(r.err.count('\n'), 1);
+        QCOMPARE(r.out, QString());
+        QVERIFY(!QFile::exists(out));
+        QVERIFY(!QFile::exists(out + ".part"));
     }
 
     // The copy holds both tables with every row and picture; a second import
@@ -187,7 +251,7 @@ private slots:
         const Run r = cli({"catalogue", "import", db, home.filePath("out.sqlite")});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QString("0 master types, 1 sensors\n"));
-        QCOMPARE(cli({"catalogue", "list", "--db", home.filePath("out.sqlite")}).status, 1); // no RixData
+        QCOMPARE(cli({"catalogue", "list", "--db", home.filePath("out.sqlite")}).status, 2); // no RixData
     }
 };
 

@@ -266,7 +266,8 @@ private slots:
             o.retypeAs = "VARCHAR(20)";
             CreateMasterTable(db, o);
         } else if (kind == "access") {
-            db = testing_support::fixturesDir() + "/access/types-97.mdb";
+            SKALERON_NEED_ACCESS_FIXTURES();
+            db = testing_support::accessFixture("types-97.mdb");
         }
         UseCatalogue(db);
         CMasterTypeSelection s;

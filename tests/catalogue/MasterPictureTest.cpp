@@ -144,8 +144,9 @@ private slots:
     // The OLE pictures of this Access file have the master picture layout.
     void accessPicturesConvert()
     {
+        SKALERON_NEED_ACCESS_FIXTURES();
         access_file::AccessFile file;
-        QVERIFY2(file.open(testing_support::fixturesDir() + "/access/northwind-2000.mdb"),
+        QVERIFY2(file.open(testing_support::accessFixture("northwind-2000.mdb")),
                  qPrintable(file.errorString()));
         access_file::Table table;
         QVERIFY(file.readTable("Categories", table));

@@ -308,12 +308,13 @@ private slots:
 
     void writingToAnAccessFileIsRefused()
     {
+        SKALERON_NEED_ACCESS_FIXTURES();
         testing_support::ScopedTestHome home;
         testing_support::MessageRecorder messages;
         // An Access file cannot be made here with the sensor table; a copy of a
         // fixture stands for the user database and fails on opening instead.
         UseCatalogue(standardFile(home));
-        UseUserCatalogue(testing_support::fixturesDir() + "/access/types-97.mdb");
+        UseUserCatalogue(testing_support::accessFixture("types-97.mdb"));
         CSensorSelection s;
         s.Type = 4;
         QVERIFY(s.FillList().isEmpty());

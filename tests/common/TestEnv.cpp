@@ -38,5 +38,7 @@ static QString fromEnv(const char *name, const QString &fallback)
 QString binDir() { return fromEnv("SKALERON_BIN_DIR", QCoreApplication::applicationDirPath()); }
 QString sourceDir() { return fromEnv("SKALERON_SOURCE_DIR", QDir::currentPath()); }
 QString fixturesDir() { return fromEnv("SKALERON_FIXTURES", sourceDir() + "/../shared/fixtures"); }
+QString accessFixturesDir() { return fixturesDir() + "/access"; }
+QString accessFixture(const QString &name) { return accessFixturesDir() + "/" + name; }
 
 }

@@ -1,6 +1,8 @@
 #pragma once
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace testing_support {
 
@@ -26,5 +28,16 @@ private:
 QString binDir();
 QString sourceDir();
 QString fixturesDir();
+// The real Access files; a clone without them still runs every other test.
+QString accessFixturesDir();
+QString accessFixture(const QString &name);
 
 }
+
+// Skips the running test (or data row) when the Access files are missing.
+#define SKALERON_NEED_ACCESS_FIXTURES()                                                               \
+    do {                                                                                              \
+        if (!QFileInfo(testing_support::accessFixturesDir()).isDir())                                 \
+            QSKIP(qPrintable(QStringLiteral("the Access fixtures are missing: no folder %1")          \
+                                 .arg(testing_support::accessFixturesDir())));                        \
+    } while (false)

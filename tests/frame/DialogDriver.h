@@ -22,10 +22,13 @@ inline int &driverGeneration()
 template<typename Widget>
 void whenModal(std::function<void(Widget *)> action, int timeoutMs = 10000)
 {
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
+    QElapsedTimer clock;
+    clock.start();
     const int generation = driverGeneration();
+    // The pending timer owns the poll; the poll reaches itself only through a
+    // weak pointer, so it goes away once no timer is left to run it.
     auto poll = std::make_shared<std::function<void()>>();
+    const std::weak_ptr<std::function<void()>> self = poll;
     *poll = [=] {
         if (generation != driverGeneration())
             return;
@@ -33,10 +36,12 @@ void whenModal(std::function<void(Widget *)> action, int timeoutMs = 10000)
             action(w);
             return;
         }
-        if (clock->elapsed() < timeoutMs)
-            QTimer::singleShot(10, *poll);
+        if (clock.elapsed() < timeoutMs) {
+            if (const auto again = self.lock())
+                QTimer::singleShot(10, [again] { (*again)(); });
+        }
     };
-    QTimer::singleShot(0, *poll);
+    QTimer::singleShot(0, [poll] { (*poll)(); });
 }
 
 // Answers the next file dialog with a file name.

@@ -179,18 +179,18 @@ private slots:
         showAndActivate(f.frame());
         QStringList texts;
         QPoint where;
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [&, poll] {
+        // The menu runs its own loop; this timer looks at it from inside.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
             if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
                 for (QAction *a : menu->actions())
                     texts << a->text();
                 where = menu->pos();
                 menu->close();
-                return;
+                poll.stop();
             }
-            QTimer::singleShot(10, *poll);
-        };
-        QTimer::singleShot(0, *poll);
+        });
+        poll.start(10);
         QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(-1, -1), QPoint(-1, -1));
         QApplication::sendEvent(&f.frame(), &event);
         QCOMPARE(texts.size(), 6);

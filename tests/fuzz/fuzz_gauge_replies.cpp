@@ -1,0 +1,84 @@
+// The judging of every gauge transaction over a byte stream that answers
+// with the fuzzer's bytes: any reply, cut anywhere, longer than asked for or
+// arriving in pieces, ends in 1 or 0 and never reads outside what came in.
+#include "FuzzInput.h"
+#include "FuzzWorkFolder.h"
+#include "link/CGaugePort.h"
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// Each read hands out as many of the fuzzer's bytes as its next length byte
+// says (at most what was asked for); bytes "already waiting" likewise.
+class FuzzedStream : public IByteStream
+{
+public:
+    explicit FuzzedStream(FuzzInput &in) : m_in(in) {}
+    OpenStatus open(const QString &, const LineSettings &) override { return OpenStatus::Open; }
+    bool isOpen() const override { return true; }
+    void write(const QByteArray &) override {}
+    QByteArray read(int count) override { return m_in.bytes(qMin<size_t>(m_in.byte(), size_t(count))); }
+    QByteArray readWaiting() override { return m_in.bytes(m_in.byte() % 8); }
+    void purge() override {}
+    void close() override {}
+
+private:
+    FuzzInput &m_in;
+};
+
+void expectOutcome(int result)
+{
+    if (result != 0 && result != 1)
+        std::abort();
+}
+
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzz_work_folder::Path(); // the trace stays out of the way
+    FuzzInput in(data, size);
+    CGaugePort port(std::make_unique<FuzzedStream>(in));
+    while (!in.atEnd()) {
+        switch (in.byte() % 13) {
+        case 0: {
+            CGaugePort::Block block;
+            expectOutcome(port.UploadFromGauge(block));
+            break;
+        }
+        case 1: {
+            CGaugePort::Block block{};
+            expectOutcome(port.DownloadToGauge(block));
+            break;
+        }
+        case 2: expectOutcome(port.StartDownload()); break;
+        case 3: expectOutcome(port.SaveToNovolMemory()); break;
+        case 4: expectOutcome(port.Ping()); break;
+        case 5: expectOutcome(port.PingChecked()); break;
+        case 6: expectOutcome(port.Login()); break;
+        case 7: expectOutcome(port.ServiceLogin()); break;
+        case 8: {
+            const int bank = in.byte();
+            const int address = in.byte();
+            uint8_t value = 0;
+            expectOutcome(port.ReadRegister(bank, address, &value));
+            break;
+        }
+        case 9: {
+            const int bank = in.byte();
+            const int address = in.byte();
+            expectOutcome(port.WriteRegister(bank, address, in.byte()));
+            break;
+        }
+        case 10: {
+            const uint8_t piece[gauge_protocol::MemoryPieceSize] = {};
+            expectOutcome(port.WriteMemory(in.byte(), piece));
+            break;
+        }
+        default: expectOutcome(port.RunSelfTestCommand(SelfTestCommand(in.byte() % 10))); break;
+        }
+    }
+    return 0;
+}

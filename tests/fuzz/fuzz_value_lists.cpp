@@ -1,0 +1,31 @@
+// The ";"-separated value lists of sensor curves as the sensor catalogue
+// holds them, any text: reading never runs past the text, and the numbers
+// read, written back as the catalogue stores them, read back as many.
+#include "FuzzInput.h"
+#include "model/CSensorData.h"
+#include "model/ValueList.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzInput in(data, size);
+    const QString xText = QString::fromUtf8(in.bytes(in.byte()));
+    const QString yText = QString::fromUtf8(in.rest());
+
+    CSensorData sensor;
+    sensor.SetPointsFromText(xText, yText);
+    if (sensor.PointCount < 0 || sensor.PointCount > CSensorData::MaxPoints)
+        std::abort();
+    CSensorData::FormatRanges(sensor.X[0], sensor.X[1], xText, sensor.Y[0], sensor.Y[1], yText);
+    // The sensor definition window reads eight values each way.
+    value_list::ReadSemicolonTerminated(yText, 8);
+
+    const QVector<double> values = value_list::ReadNumbers(yText, CSensorData::MaxPoints);
+    const QString stored = value_list::Format(values);
+    if (value_list::ReadNumbers(stored, CSensorData::MaxPoints).size() != values.size())
+        std::abort();
+    if (value_list::ReadSemicolonTerminated(stored, values.size()).size() != values.size())
+        std::abort();
+    return 0;
+}
