@@ -128,7 +128,7 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
                 [frame = m_mainFrame.get()](const QString &path) {
                     frame->raise();
                     frame->activateWindow();
-                    frame->OpenDocumentFile(path);
+                    frame->QueueOpen(path);
                 });
     }
 

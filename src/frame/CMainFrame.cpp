@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace command_ids;
@@ -263,27 +264,14 @@ void CMainFrame::CreateClient()
     m_leftView->OnInitialUpdate();
 }
 
-void CMainFrame::ReloadMenu()
+void CMainFrame::BuildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    // The old menus go with their texts; the actions stay.
-    for (QMenu *old : bar->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly))
-        delete old;
-    bar->clear();
-
-    for (QAction *action : std::as_const(m_actions)) {
-        const int id = action->data().toInt();
-        action->setText(LoadTranslatedString(main_menu::MenuTextId(id)));
-        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(id)));
-        action->setToolTip(action->text().remove(QLatin1Char('&')));
-    }
-    for (QAction *action : std::as_const(m_recentActions))
-        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(action->data().toInt())));
-
     for (const main_menu::Popup &popup : main_menu::MenuBar()) {
-        QMenu *menu = bar->addMenu(LoadTranslatedString(popup.textId));
+        QMenu *menu = bar->addMenu(QString());
         menu->setObjectName(QStringLiteral("menu%1").arg(popup.textId));
+        m_menus.append({menu, popup.textId});
         for (int id : popup.commands) {
             if (id == main_menu::Separator) {
                 menu->addSeparator();
@@ -295,6 +283,22 @@ void CMainFrame::ReloadMenu()
             }
         }
     }
+}
+
+void CMainFrame::ReloadMenu()
+{
+    if (m_menus.isEmpty())
+        BuildMenus();
+    for (const auto &[menu, textId] : std::as_const(m_menus))
+        menu->setTitle(LoadTranslatedString(textId));
+    for (QAction *action : std::as_const(m_actions)) {
+        const int id = action->data().toInt();
+        action->setText(LoadTranslatedString(main_menu::MenuTextId(id)));
+        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(id)));
+        action->setToolTip(action->text().remove(QLatin1Char('&')));
+    }
+    for (QAction *action : std::as_const(m_recentActions))
+        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(action->data().toInt())));
     UpdateRecentFiles();
     UpdateCommandStates();
 }
@@ -371,10 +375,35 @@ void CMainFrame::OnCommunicationSettings()
 bool CMainFrame::OpenDocumentFile(const QString &path)
 {
     if (m_gauge->IsBusy()) {
-        m_openAfterTransfer = path;
+        QueueOpen(path);
         return false;
     }
     return m_fileCommands->OpenDocumentFile(path);
+}
+
+void CMainFrame::QueueOpen(const QString &path)
+{
+    if (path == m_openingQueued || m_openQueue.contains(path))
+        return;
+    m_openQueue.append(path);
+    QMetaObject::invokeMethod(this, &CMainFrame::OpenQueued, Qt::QueuedConnection);
+}
+
+void CMainFrame::OpenQueued()
+{
+    // A transfer that ends comes back here.
+    if (!m_openingQueued.isEmpty() || m_openQueue.isEmpty() || m_gauge->IsBusy())
+        return;
+    // Whatever the user is answering now comes first.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(100, this, &CMainFrame::OpenQueued);
+        return;
+    }
+    m_openingQueued = m_openQueue.takeFirst();
+    m_fileCommands->OpenDocumentFile(m_openingQueued);
+    m_openingQueued.clear();
+    if (!m_openQueue.isEmpty())
+        QMetaObject::invokeMethod(this, &CMainFrame::OpenQueued, Qt::QueuedConnection);
 }
 
 void CMainFrame::PresetCounter(int startAddress, int cellCount, quint32 counterValue)
@@ -390,10 +419,7 @@ void CMainFrame::OnTransferFinished()
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
     }
-    if (!m_openAfterTransfer.isEmpty()) {
-        const QString path = std::exchange(m_openAfterTransfer, QString());
-        QMetaObject::invokeMethod(this, [this, path] { OpenDocumentFile(path); }, Qt::QueuedConnection);
-    }
+    QMetaObject::invokeMethod(this, &CMainFrame::OpenQueued, Qt::QueuedConnection);
 }
 
 bool CMainFrame::event(QEvent *event)
@@ -463,5 +489,5 @@ void CMainFrame::dropEvent(QDropEvent *event)
         return;
     event->acceptProposedAction();
     // The drop is answered first; opening may ask questions.
-    QMetaObject::invokeMethod(this, [this, path] { OpenDocumentFile(path); }, Qt::QueuedConnection);
+    QueueOpen(path);
 }
