@@ -41,7 +41,7 @@
     </message>
     <message id="5309">
         <source>E&amp;xport as PDF...</source>
-        <translation>E&amp;xport as PDF...</translation>
+        <translation>Export as P&amp;DF...</translation>
     </message>
     <message id="5310">
         <source>Recent File</source>

@@ -97,7 +97,7 @@
     </message>
     <message id="5323">
         <source>&amp;Write to gauge</source>
-        <translation>É&amp;crire dans l'instrument</translation>
+        <translation>Écrir&amp;e dans l'instrument</translation>
     </message>
     <message id="5324">
         <source>&amp;Diagnostics...</source>
@@ -109,7 +109,7 @@
     </message>
     <message id="5326">
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message id="5327">
         <source>&amp;About Skaleron...</source>

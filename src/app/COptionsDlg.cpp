@@ -78,6 +78,8 @@ void COptionsDlg::buildFromTemplate()
     auto *languageLabel = new QLabel(headings.at(0), this);
     m_language = new QComboBox(this);
     m_language->setObjectName(QStringLiteral("control%1").arg(LanguageListId));
+    m_language->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_language->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     auto *databaseLabel = new QLabel(headings.at(1), this);
     m_database = new QLineEdit(this);
     m_database->setObjectName(QStringLiteral("control%1").arg(DatabaseEditId));
@@ -89,6 +91,8 @@ void COptionsDlg::buildFromTemplate()
     auto *portLabel = new QLabel(headings.at(2), this);
     m_port = new QComboBox(this);
     m_port->setObjectName(QStringLiteral("control%1").arg(PortListId));
+    m_port->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_port->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     if (const auto *c = dialog_templates::findControl(OptionsTemplate, PortListId)) {
         for (const char *item : c->items)
             m_port->addItem(QString::fromUtf8(item));

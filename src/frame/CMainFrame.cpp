@@ -110,6 +110,8 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
     connect(m_fileCommands, &ProjectFileCommands::recentFilesChanged, this, &CMainFrame::UpdateRecentFiles);
     connect(&CLanguage::instance(), &CLanguage::languageSwitched, this, &CMainFrame::OnLanguageSwitched);
 
+    // Room for the tree and the start of a form; the form scrolls.
+    setMinimumSize(640, 420);
     setWindowState(Qt::WindowMaximized);
     UpdateTitle();
     UpdateCommandStates();

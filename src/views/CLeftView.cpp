@@ -8,6 +8,7 @@
 #include "model/CRixDoc.h"
 
 #include <QKeyEvent>
+#include <QStyle>
 
 CLeftView::CLeftView(CRixDoc *document, CMySplitterWnd *splitter, QWidget *parent)
     : QTreeWidget(parent)
@@ -66,6 +67,9 @@ void CLeftView::FillTree()
             master->setIcon(0, m_images.at(0));
         setCurrentItem(master);
     }
+    // The pane is never narrower than its items (in this language) need.
+    setMinimumWidth(indentation() + sizeHintForColumn(0) + 2 * frameWidth()
+                    + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 void CLeftView::OnRecordReloaded()

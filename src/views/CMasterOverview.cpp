@@ -362,7 +362,9 @@ void CMasterOverview::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setPen(Qt::white);
     painter.setBrush(Qt::white);
-    const int bottom = Control(ids::Picture)->geometry().top() + HeaderBandBelowPicture;
+    // A title that wraps to more lines than the picture is high stays on white.
+    const int bottom = qMax(Control(ids::Picture)->geometry().top() + HeaderBandBelowPicture,
+                            Control(ids::Title)->geometry().bottom() + 10);
     painter.drawRect(QRect(0, 0, width() - 1, bottom));
     CFormView::paintEvent(event);
 }

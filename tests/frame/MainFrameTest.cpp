@@ -106,6 +106,30 @@ private slots:
         QVERIFY(f.frame().isMaximized());
     }
 
+    // Sizes stored too small (by hand, or from another language's texts)
+    // never make the tree or the window smaller than they can be.
+    void storedSizesNeverBelowMinimum()
+    {
+        FrameFixture f;
+        settings_store::writeInt("Settings", "status", 1);
+        settings_store::writeInt("Settings", "left", 40);
+        settings_store::writeInt("Settings", "top", 40);
+        settings_store::writeInt("Settings", "right", 60);
+        settings_store::writeInt("Settings", "bottom", 50);
+        settings_store::writeInt("Settings", "ColumnWidth_0", 10);
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        const int treeMinimum = f.tree().minimumWidth();
+        QVERIFY(treeMinimum > 10);
+        QCOMPARE(f.frame().Splitter()->sizes().first(), treeMinimum);
+        QTRY_VERIFY(f.frame().width() >= f.frame().minimumWidth());
+        QVERIFY(f.frame().height() >= f.frame().minimumHeight());
+        f.stop();
+        QCOMPARE(settings_store::readInt("Settings", "ColumnWidth_0", -1), treeMinimum);
+        QVERIFY(settings_store::readInt("Settings", "right", -1) - settings_store::readInt("Settings", "left", -1)
+                >= 640);
+    }
+
     void languageSwitchRebuildsMenuTreeAndTitle()
     {
         FrameFixture f;
