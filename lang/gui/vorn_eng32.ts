@@ -259,10 +259,6 @@
         <source>Settings</source>
         <translation>Settings</translation>
     </message>
-    <message id="5375">
-        <source>Buzzer output active:</source>
-        <translation>Buzzer output active:</translation>
-    </message>
     <message id="5376">
         <source>yes</source>
         <translation>yes</translation>
@@ -274,10 +270,6 @@
     <message id="5378">
         <source>not saved yet</source>
         <translation>not saved yet</translation>
-    </message>
-    <message id="5379">
-        <source>Second frequency input:</source>
-        <translation>Second frequency input:</translation>
     </message>
     <message id="5380">
         <source>The PDF file "%1" could not be written.</source>

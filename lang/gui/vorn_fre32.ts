@@ -259,10 +259,6 @@
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
-    <message id="5375">
-        <source>Buzzer output active:</source>
-        <translation>Sortie buzzer active :</translation>
-    </message>
     <message id="5376">
         <source>yes</source>
         <translation>oui</translation>
@@ -274,10 +270,6 @@
     <message id="5378">
         <source>not saved yet</source>
         <translation>pas encore enregistré</translation>
-    </message>
-    <message id="5379">
-        <source>Second frequency input:</source>
-        <translation>Deuxième entrée de fréquence :</translation>
     </message>
     <message id="5380">
         <source>The PDF file "%1" could not be written.</source>

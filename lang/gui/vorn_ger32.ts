@@ -259,10 +259,6 @@
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
-    <message id="5375">
-        <source>Buzzer output active:</source>
-        <translation>Buzzer-Ausgang aktiv:</translation>
-    </message>
     <message id="5376">
         <source>yes</source>
         <translation>ja</translation>
@@ -274,10 +270,6 @@
     <message id="5378">
         <source>not saved yet</source>
         <translation>noch nicht gespeichert</translation>
-    </message>
-    <message id="5379">
-        <source>Second frequency input:</source>
-        <translation>Zweiter Frequenzeingang:</translation>
     </message>
     <message id="5380">
         <source>The PDF file "%1" could not be written.</source>

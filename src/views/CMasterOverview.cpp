@@ -125,13 +125,8 @@ void CMasterOverview::fillSourceList()
     source->clear();
     for (const SignalSource &s : SignalSources(m_work))
         source->addItem(s.name, s.code);
-    if (m_work.IsSpeedometer() || m_work.IsSumlog()) {
-        setText(Control(ids::PulseLabel), LoadTranslatedString(1125));
-        setText(Control(ids::PulseUnit), m_work.IsSumlog() ? QStringLiteral("Imp./nm") : LoadTranslatedString(1126));
-    } else {
-        setText(Control(ids::PulseLabel), LoadTranslatedString(1127));
-        setText(Control(ids::PulseUnit), LoadTranslatedString(1128));
-    }
+    setText(Control(ids::PulseLabel), PulseFactorLabel(m_work));
+    setText(Control(ids::PulseUnit), PulseFactorUnit(m_work));
     setText(Control(ids::ThresholdUnit), master_overview::ThresholdUnitText(m_work));
 }
 
