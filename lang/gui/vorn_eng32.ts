@@ -287,5 +287,49 @@
         <source>Export as PDF</source>
         <translation>Export as PDF</translation>
     </message>
+    <message id="5390">
+        <source>Logging in</source>
+        <translation>Logging in</translation>
+    </message>
+    <message id="5391">
+        <source>Checking the connection</source>
+        <translation>Checking the connection</translation>
+    </message>
+    <message id="5392">
+        <source>Reading register %1</source>
+        <translation>Reading register %1</translation>
+    </message>
+    <message id="5393">
+        <source>Writing register %1</source>
+        <translation>Writing register %1</translation>
+    </message>
+    <message id="5394">
+        <source>Reading the parameter block</source>
+        <translation>Reading the parameter block</translation>
+    </message>
+    <message id="5395">
+        <source>Preparing the gauge for the new block</source>
+        <translation>Preparing the gauge for the new block</translation>
+    </message>
+    <message id="5396">
+        <source>Writing the parameter block</source>
+        <translation>Writing the parameter block</translation>
+    </message>
+    <message id="5397">
+        <source>Storing the settings in the gauge</source>
+        <translation>Storing the settings in the gauge</translation>
+    </message>
+    <message id="5398">
+        <source>Logging in for service</source>
+        <translation>Logging in for service</translation>
+    </message>
+    <message id="5399">
+        <source>Writing counter memory at %1</source>
+        <translation>Writing counter memory at %1</translation>
+    </message>
+    <message id="5384">
+        <source>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</source>
+        <translation>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</translation>
+    </message>
 </context>
 </TS>

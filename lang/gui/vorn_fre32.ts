@@ -287,5 +287,49 @@
         <source>Export as PDF</source>
         <translation>Exporter en PDF</translation>
     </message>
+    <message id="5390">
+        <source>Logging in</source>
+        <translation>Connexion</translation>
+    </message>
+    <message id="5391">
+        <source>Checking the connection</source>
+        <translation>Vérification de la liaison</translation>
+    </message>
+    <message id="5392">
+        <source>Reading register %1</source>
+        <translation>Lecture du registre %1</translation>
+    </message>
+    <message id="5393">
+        <source>Writing register %1</source>
+        <translation>Écriture du registre %1</translation>
+    </message>
+    <message id="5394">
+        <source>Reading the parameter block</source>
+        <translation>Lecture du bloc de paramètres</translation>
+    </message>
+    <message id="5395">
+        <source>Preparing the gauge for the new block</source>
+        <translation>Préparation de l'instrument au nouveau bloc</translation>
+    </message>
+    <message id="5396">
+        <source>Writing the parameter block</source>
+        <translation>Écriture du bloc de paramètres</translation>
+    </message>
+    <message id="5397">
+        <source>Storing the settings in the gauge</source>
+        <translation>Enregistrement des réglages dans l'instrument</translation>
+    </message>
+    <message id="5398">
+        <source>Logging in for service</source>
+        <translation>Connexion de service</translation>
+    </message>
+    <message id="5399">
+        <source>Writing counter memory at %1</source>
+        <translation>Écriture de la mémoire du compteur à %1</translation>
+    </message>
+    <message id="5384">
+        <source>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</source>
+        <translation>Les réglages que l'instrument avait auparavant ont été sauvegardés dans %1 (Instrument → Restaurer une sauvegarde les réécrit).</translation>
+    </message>
 </context>
 </TS>

@@ -287,5 +287,49 @@
         <source>Export as PDF</source>
         <translation>Als PDF exportieren</translation>
     </message>
+    <message id="5390">
+        <source>Logging in</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message id="5391">
+        <source>Checking the connection</source>
+        <translation>Verbindung prüfen</translation>
+    </message>
+    <message id="5392">
+        <source>Reading register %1</source>
+        <translation>Register %1 lesen</translation>
+    </message>
+    <message id="5393">
+        <source>Writing register %1</source>
+        <translation>Register %1 schreiben</translation>
+    </message>
+    <message id="5394">
+        <source>Reading the parameter block</source>
+        <translation>Parameterblock lesen</translation>
+    </message>
+    <message id="5395">
+        <source>Preparing the gauge for the new block</source>
+        <translation>Messgerät auf den neuen Block vorbereiten</translation>
+    </message>
+    <message id="5396">
+        <source>Writing the parameter block</source>
+        <translation>Parameterblock schreiben</translation>
+    </message>
+    <message id="5397">
+        <source>Storing the settings in the gauge</source>
+        <translation>Einstellungen im Messgerät speichern</translation>
+    </message>
+    <message id="5398">
+        <source>Logging in for service</source>
+        <translation>Service-Anmeldung</translation>
+    </message>
+    <message id="5399">
+        <source>Writing counter memory at %1</source>
+        <translation>Zählerspeicher ab %1 schreiben</translation>
+    </message>
+    <message id="5384">
+        <source>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</source>
+        <translation>Die bisherigen Einstellungen des Messgeräts wurden in %1 gesichert (Messgerät → Sicherung zurückschreiben stellt sie wieder her).</translation>
+    </message>
 </context>
 </TS>

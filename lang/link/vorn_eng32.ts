@@ -7,5 +7,17 @@
         <source>The settings the gauge holds could not be backed up in the folder "%1" (%2), so nothing was written to the gauge.</source>
         <translation>The settings the gauge holds could not be backed up in the folder "%1" (%2), so nothing was written to the gauge.</translation>
     </message>
+    <message id="5101">
+        <source>Port %1 could not be opened: %2. Every exchange with the gauge is traced in %3.</source>
+        <translation>Port %1 could not be opened: %2. Every exchange with the gauge is traced in %3.</translation>
+    </message>
+    <message id="5102">
+        <source>The gauge on %1 did not accept the service login. Every exchange with the gauge is traced in %2.</source>
+        <translation>The gauge on %1 did not accept the service login. Every exchange with the gauge is traced in %2.</translation>
+    </message>
+    <message id="5103">
+        <source>The counter may now hold a partial value. Preset it again.</source>
+        <translation>The counter may now hold a partial value. Preset it again.</translation>
+    </message>
 </context>
 </TS>

@@ -7,5 +7,17 @@
         <source>The settings the gauge holds could not be backed up in the folder "%1" (%2), so nothing was written to the gauge.</source>
         <translation>Les réglages de l'instrument n'ont pas pu être sauvegardés dans le dossier "%1" (%2) ; rien n'a donc été écrit dans l'instrument.</translation>
     </message>
+    <message id="5101">
+        <source>Port %1 could not be opened: %2. Every exchange with the gauge is traced in %3.</source>
+        <translation>Impossible d'ouvrir le port %1 : %2. Chaque échange avec l'instrument est tracé dans %3.</translation>
+    </message>
+    <message id="5102">
+        <source>The gauge on %1 did not accept the service login. Every exchange with the gauge is traced in %2.</source>
+        <translation>L'instrument sur %1 n'a pas accepté la connexion de service. Chaque échange avec l'instrument est tracé dans %2.</translation>
+    </message>
+    <message id="5103">
+        <source>The counter may now hold a partial value. Preset it again.</source>
+        <translation>Le compteur peut maintenant contenir une valeur partielle. Réglez-le à nouveau.</translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,8 @@
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
 
+#include <QDir>
+
 GaugeTransferCommands::GaugeTransferCommands(CRixDoc *document, QWidget *window,
                                              std::function<CFormView *()> rightView)
     : QObject(window)
@@ -26,15 +28,24 @@ TransferOutcome GaugeTransferCommands::Run(const QString &title, const TransferJ
     return m_runner.Run(m_window, title, job);
 }
 
+// A text with the line that says more about it, if any.
+static QString withDetail(const QString &text, const QString &detail)
+{
+    return detail.isEmpty() ? text : text + QLatin1Char('\n') + detail;
+}
+
 void GaugeTransferCommands::ShowOutcome(const TransferOutcome &outcome)
 {
     if (outcome.cancelled) {
-        user_messages::show(LoadTranslatedString(5360), user_messages::Icon::Exclamation);
+        QString text = LoadTranslatedString(5360);
+        if (!outcome.cancelNote.isEmpty())
+            text += QStringLiteral("\n\n") + outcome.cancelNote;
+        user_messages::show(text, user_messages::Icon::Exclamation);
         return;
     }
     if (!outcome.notice.isEmpty())
-        user_messages::show(outcome.notice, outcome.noticeIcon);
-    user_messages::show(outcome.text, outcome.icon);
+        user_messages::show(withDetail(outcome.notice, outcome.noticeDetail), outcome.noticeIcon);
+    user_messages::show(withDetail(outcome.text, outcome.detail), outcome.icon);
 }
 
 void GaugeTransferCommands::ReadFromGauge()
@@ -74,9 +85,12 @@ void GaugeTransferCommands::WriteToGauge()
         return;
     const CConfigData work = m_document->GetConfig();
     const LinkOptions options = m_options;
-    const TransferOutcome outcome = Run(LoadTranslatedString(5356), [&work, options](SequenceObserver &observer) {
+    TransferOutcome outcome = Run(LoadTranslatedString(5356), [&work, options](SequenceObserver &observer) {
         return ::WriteToGauge(work, &observer, options);
     });
+    // The block the gauge held before can be written back.
+    if (outcome.success && !outcome.backupFile.isEmpty())
+        outcome.detail = LoadTranslatedString(5384).arg(QDir::toNativeSeparators(outcome.backupFile));
     ShowOutcome(outcome);
     emit transferFinished();
 }

@@ -29,7 +29,8 @@ OpenStatus CGaugePort::Open(int baudOverride)
     LineSettings line = LoadLineSettings();
     if (baudOverride != 0)
         line.baud = baudOverride;
-    return m_stream->open(ConfiguredPortDevice(line.port), line);
+    m_device = ConfiguredPortDevice(line.port);
+    return m_stream->open(m_device, line);
 }
 
 bool CGaugePort::IsOpen() const { return m_stream->isOpen(); }

@@ -4,7 +4,10 @@
 #include "TrafficTrace.h"
 #include "app/Language.h"
 
+#include <QElapsedTimer>
 #include <QThread>
+
+#include <algorithm>
 
 using user_messages::Icon;
 
@@ -21,7 +24,15 @@ class Run
 {
 public:
     Run(CGaugePort &port, SequenceObserver *observer, int total)
-        : port(port), m_observer(observer), m_total(total) {}
+        : port(port), m_observer(observer), m_total(total)
+    {
+        // A cancel also ends the wait for a reply, not only the sequence.
+        if (observer)
+            port.SetCancelCheck([observer] { return observer->cancelRequested(); });
+    }
+    ~Run() { port.SetCancelCheck(nullptr); }
+    Run(const Run &) = delete;
+    Run &operator=(const Run &) = delete;
 
     // Runs a transaction as step number `number`; false when it failed or
     // the sequence was cancelled before it.
@@ -34,7 +45,19 @@ public:
         }
         if (m_observer)
             m_observer->progress(number, m_total, name);
-        return transaction() == 1;
+        if (transaction() == 1)
+            return true;
+        // A transaction cut short by the cancel is no failure of the gauge.
+        cancelled = m_observer && m_observer->cancelRequested();
+        return false;
+    }
+    // Waits ms unless the sequence is cancelled meanwhile.
+    void pause(int ms)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < ms && !(m_observer && m_observer->cancelRequested()))
+            QThread::msleep(std::min<qint64>(ms - waited.elapsed(), IByteStream::CancelCheckMs));
     }
     template <typename F>
     bool next(const QString &name, F transaction) { return step(++m_step, name, transaction); }
@@ -62,6 +85,17 @@ TransferOutcome readOutcome(bool success, bool cancelled)
     TransferOutcome o = success ? outcome(true, LoadTranslatedString(1232), Icon::Exclamation)
                                 : outcome(false, LoadTranslatedString(1233), Icon::Error);
     o.cancelled = cancelled;
+    return o;
+}
+
+// A port that could not be opened: the fixed message, and below it why
+// (the device, the system's reason) and where the trace is.
+TransferOutcome openFailure(const CGaugePort &port, OpenStatus status)
+{
+    TransferOutcome o = outcome(false, QString::fromLatin1(status == OpenStatus::NoSuchPort ? PortNotAvailable
+                                                                                           : ConnectFailed),
+                                Icon::None);
+    o.detail = LoadTranslatedString(5101).arg(port.Device(), port.OpenError(), traffic_trace::path());
     return o;
 }
 
@@ -155,7 +189,7 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
 {
     CGaugePort port(options.timeouts);
     if (port.Open(BlockFamilyBaud) != OpenStatus::Open)
-        return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
+        return openFailure(port, OpenStatus::Failed);
     Run run(port, observer, BlockWriteSteps);
     TransferOutcome download;
     const DownloadResult result = downloadBlock(run, options, download, change);
@@ -174,8 +208,7 @@ TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer, cons
     CGaugePort port(options.timeouts);
     const OpenStatus open = port.Open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
-        return outcome(false, QString::fromLatin1(open == OpenStatus::NoSuchPort ? PortNotAvailable : ConnectFailed),
-                       Icon::None);
+        return openFailure(port, open);
 
     if (registers) {
         Run run(port, observer, 2 + int(gauge_codec::RegisterOrder().size()));
@@ -201,7 +234,7 @@ TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer,
     if (options.family.value_or(cfg.Family()) == LinkFamily::Register) {
         CGaugePort port(options.timeouts);
         if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
-            return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
+            return openFailure(port, OpenStatus::Failed);
         // Login, ping, the register writes and the read before the buzzer's.
         Run run(port, observer, 2 + int(gauge_codec::RegisterOrder().size()) + 1);
         const bool ok = writeRegisters(run, cfg);
@@ -225,7 +258,7 @@ TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint1
     const TransferOutcome failed = outcome(false, LoadTranslatedString(1231), Icon::Exclamation);
     CGaugePort port(options.timeouts);
     if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
-        return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
+        return openFailure(port, OpenStatus::Failed);
 
     QByteArray image = gauge_protocol::CounterImage(value, cells);
     const int pieceSize = gauge_protocol::MemoryPieceSize;
@@ -234,28 +267,35 @@ TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint1
     Run run(port, observer, 1 + pieces + 2);
 
     const bool loggedIn = run.next(QStringLiteral("ServiceLogin"), [&] { return port.ServiceLogin(); });
-    if (!run.cancelled)
-        QThread::msleep(options.pauseMs); // also after a refused login
+    run.pause(options.pauseMs); // also after a refused login
     if (!loggedIn) {
         TransferOutcome o = failed;
         o.cancelled = run.cancelled;
-        if (!run.cancelled)
+        if (!run.cancelled) {
             o.notice = QString::fromLatin1(LoginFailed);
+            o.noticeDetail = LoadTranslatedString(5102).arg(port.Device(), traffic_trace::path());
+        }
         return o;
     }
     bool ok = true;
+    bool memoryTouched = false;
     for (int offset = 0; ok && offset < image.size(); offset += pieceSize) {
         const int address = startAddress + offset;
         ok = run.next(QStringLiteral("WriteMemory %1").arg(address), [&] {
+            memoryTouched = true;
             return port.WriteMemory(address, reinterpret_cast<const uint8_t *>(image.constData() + offset));
         });
         if (ok)
-            QThread::msleep(options.pauseMs);
+            run.pause(options.pauseMs);
     }
-    ok = ok && run.next(registerName("WriteRegister", 4, 23), [&] { return port.WriteRegister(4, 23, stamp >> 8); })
+    ok = ok && !run.cancelled
+         && run.next(registerName("WriteRegister", 4, 23), [&] { return port.WriteRegister(4, 23, stamp >> 8); })
          && run.next(registerName("WriteRegister", 4, 24), [&] { return port.WriteRegister(4, 24, stamp & 0xFF); });
     TransferOutcome o = ok ? outcome(true, LoadTranslatedString(1132), Icon::None) : failed;
     o.cancelled = run.cancelled;
+    // Some of the counter's cells may hold the new value, others the old one.
+    if (run.cancelled && memoryTouched)
+        o.cancelNote = LoadTranslatedString(5103);
     return o;
 }
 

@@ -1,5 +1,7 @@
 #include "TrafficTrace.h"
 
+#include <QDir>
+
 #include <cstdio>
 #include <ctime>
 
@@ -18,6 +20,11 @@ void appendLine(const QString &line)
     std::fclose(file);
 }
 
+}
+
+QString path()
+{
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(QString::fromLatin1(FileName)));
 }
 
 QString headerLine(const QString &name)

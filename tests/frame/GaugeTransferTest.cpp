@@ -19,6 +19,8 @@
 #include "views/ViewFactory.h"
 
 #include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -127,7 +129,7 @@ private slots:
         f.trigger(WriteGauge);
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().count(), 1);
-        QCOMPARE(f.messages().texts().first(), LoadTranslatedString(1230));
+        QVERIFY(f.messages().texts().first().startsWith(LoadTranslatedString(1230)));
 
         // A new project of the same type reads the values back.
         f.document().SetModifiedFlag(false);
@@ -193,7 +195,58 @@ private slots:
         chooseMasterType(f, TachometerBlockFamily);
         f.trigger(ReadGauge);
         SetSessionPortDevice(QString());
-        QCOMPARE(f.messages().texts(), QStringList{QStringLiteral("COM port not available")});
+        QCOMPARE(f.messages().count(), 1);
+        // The fixed message, and below it why and where the trace is.
+        const QStringList lines = f.messages().texts().first().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.first(), QStringLiteral("COM port not available"));
+        QVERIFY(lines.last().contains(f.home().filePath(QStringLiteral("no-such-tty"))));
+        QVERIFY(lines.last().contains(QDir::current().absoluteFilePath(QStringLiteral("log.txt"))));
+    }
+
+    // A cancel ends the wait for a silent gauge's reply at once and is
+    // reported as a cancel; a counter preset cut short says that the counter
+    // may hold a part of the new value.
+    void cancelWhileWaitingForTheGauge_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("partialCounter");
+        QTest::newRow("read") << ReadGauge << "read-register=silence" << false;
+        QTest::newRow("counter preset") << 0 << "write-memory=silence+1" << true;
+    }
+    void cancelWhileWaitingForTheGauge()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, fault);
+        QFETCH(bool, partialCounter);
+        SimGauge gauge{SimFamily::Register, {fault}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        LinkOptions options = fastOptions(f);
+        options.timeouts = ReadTimeouts(); // the gauge's own 4.5 s of patience
+        options.pauseMs = 0;
+        f.frame().GaugeCommands().SetLinkOptions(options);
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        QElapsedTimer sinceCancel;
+        whenModal<CTransferProgressDlg>([&](CTransferProgressDlg *dialog) {
+            // Wait until the silent step has been waiting a while.
+            const QString silent = command ? QStringLiteral("register") : QStringLiteral("counter memory");
+            QTRY_VERIFY(dialog->findChild<QLabel *>(QStringLiteral("step"))->text().contains(silent));
+            QTest::qWait(300);
+            sinceCancel.start();
+            dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+        });
+        if (command)
+            f.trigger(command);
+        else
+            TheFrame()->PresetCounter(0, 32, 1234);
+        QVERIFY(sinceCancel.isValid());
+        QVERIFY2(sinceCancel.elapsed() < 1000, qPrintable(QString::number(sinceCancel.elapsed())));
+        QCOMPARE(f.messages().count(), 1);
+        const QString shown = f.messages().texts().first();
+        QVERIFY(shown.startsWith(LoadTranslatedString(5360)));
+        QCOMPARE(shown.contains(LoadTranslatedString(5103)), partialCounter);
     }
 
     void counterPresetFromTheMastersForm()
