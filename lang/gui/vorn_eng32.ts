@@ -331,5 +331,9 @@
         <source>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</source>
         <translation>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</translation>
     </message>
+    <message id="5364">
+        <source>Gauge port: %1</source>
+        <translation>Gauge port: %1</translation>
+    </message>
 </context>
 </TS>

@@ -331,5 +331,9 @@
         <source>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</source>
         <translation>Les réglages que l'instrument avait auparavant ont été sauvegardés dans %1 (Instrument → Restaurer une sauvegarde les réécrit).</translation>
     </message>
+    <message id="5364">
+        <source>Gauge port: %1</source>
+        <translation>Port de l'instrument : %1</translation>
+    </message>
 </context>
 </TS>

@@ -331,5 +331,9 @@
         <source>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</source>
         <translation>Die bisherigen Einstellungen des Messgeräts wurden in %1 gesichert (Messgerät → Sicherung zurückschreiben stellt sie wieder her).</translation>
     </message>
+    <message id="5364">
+        <source>Gauge port: %1</source>
+        <translation>Messgerät-Anschluss: %1</translation>
+    </message>
 </context>
 </TS>

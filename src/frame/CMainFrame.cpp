@@ -12,6 +12,7 @@
 #include "app/COptionsDlg.h"
 #include "app/CSplashWnd.h"
 #include "app/Language.h"
+#include "link/LineSettings.h"
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
 #include "views/CLeftView.h"
@@ -115,6 +116,7 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
     setWindowState(Qt::WindowMaximized);
     UpdateTitle();
     UpdateCommandStates();
+    ShowPortInUse();
     SetTheFrame(this);
 }
 
@@ -254,6 +256,18 @@ void CMainFrame::ShowDemoNotice()
         statusBar()->addPermanentWidget(m_demoNotice);
     }
     m_demoNotice->setText(LoadTranslatedString(5363));
+    ShowPortInUse();
+}
+
+void CMainFrame::ShowPortInUse()
+{
+    if (!m_portNotice) {
+        m_portNotice = new QLabel(statusBar());
+        m_portNotice->setObjectName(QStringLiteral("portNotice"));
+        statusBar()->addPermanentWidget(m_portNotice);
+    }
+    m_portNotice->setText(LoadTranslatedString(5364).arg(ConfiguredPortDevice(LoadLineSettings().port)));
+    m_portNotice->setVisible(!m_demoNotice);
 }
 
 void CMainFrame::CreateClient()
@@ -350,6 +364,7 @@ void CMainFrame::OnLanguageSwitched()
     statusBar()->showMessage(LoadTranslatedString(57345));
     if (m_demoNotice)
         ShowDemoNotice();
+    ShowPortInUse();
 }
 
 void CMainFrame::OnChooseMasterType()
@@ -372,6 +387,7 @@ void CMainFrame::OnCommunicationSettings()
     settings.port = PortNumberFromName(options.comPortName(), settings.port);
     settings.device = options.devicePath();
     settings.Store();
+    ShowPortInUse();
 }
 
 bool CMainFrame::OpenDocumentFile(const QString &path)

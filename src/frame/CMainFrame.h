@@ -37,8 +37,11 @@ public:
     // The action of a command id (menus, tool bar and context menu share it).
     QAction *Action(int commandId) const;
 
-    // A lasting note in the status bar that this session talks to the demo gauge.
+    // A lasting note in the status bar that this session talks to the demo
+    // gauge; it takes the place of the port in use.
     void ShowDemoNotice();
+    // The port the gauge commands open, in the status bar.
+    void ShowPortInUse();
 
     // Gives the menu bar the current language pack's texts. The menus are
     // made once and keep their objects: a language switch can come from a
@@ -100,5 +103,6 @@ private:
     QList<QAction *> m_recentActions;
     QToolBar *m_toolBar = nullptr;
     QLabel *m_demoNotice = nullptr;
+    QLabel *m_portNotice = nullptr;
     bool m_firstActivation = true;
 };

@@ -1,17 +1,22 @@
 // The main window itself: placement, language switch, command line, forms
 // that refuse to go.
+#include "DialogDriver.h"
 #include "FrameFixture.h"
+#include "app/COptionsDlg.h"
 #include "app/Language.h"
 #include "app/SettingsStore.h"
 #include "common/TestRegistry.h"
 #include "frame/CMainFrame.h"
 #include "frame/CommandIds.h"
+#include "link/LineSettings.h"
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
 #include "views/CLeftView.h"
 #include "views/CMySplitterWnd.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -128,6 +133,34 @@ private slots:
         QCOMPARE(settings_store::readInt("Settings", "ColumnWidth_0", -1), treeMinimum);
         QVERIFY(settings_store::readInt("Settings", "right", -1) - settings_store::readInt("Settings", "left", -1)
                 >= 640);
+    }
+
+    // A port the system does not list is typed into the port field; the
+    // link opens it from then on, and the status bar says so.
+    void typedDeviceIsStoredAndShown_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("full path") << "/dev/serial/by-id/usb-gauge-if00" << "/dev/serial/by-id/usb-gauge-if00";
+        QTest::newRow("device name") << "ttyACM3" << "/dev/ttyACM3";
+    }
+    void typedDeviceIsStoredAndShown()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, device);
+        FrameFixture f;
+        QVERIFY(f.start());
+        whenModal<COptionsDlg>([typed](COptionsDlg *options) {
+            options->portList()->lineEdit()->selectAll();
+            QTest::keyClicks(options->portList()->lineEdit(), typed);
+            QTest::keyClick(options->languageList(), Qt::Key_Return);
+        });
+        f.trigger(CommunicationSettings);
+        QCOMPARE(settings_store::readString("Communication", "Device", ""), device);
+        QCOMPARE(ConfiguredPortDevice(LoadLineSettings().port), device);
+        auto *port = f.frame().findChild<QLabel *>(QStringLiteral("portNotice"));
+        QVERIFY(port && port->isVisibleTo(&f.frame()));
+        QCOMPARE(port->text(), LoadTranslatedString(5364).arg(device));
     }
 
     void languageSwitchRebuildsMenuTreeAndTitle()
