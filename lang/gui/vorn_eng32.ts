@@ -335,5 +335,49 @@
         <source>Gauge port: %1</source>
         <translation>Gauge port: %1</translation>
     </message>
+    <message id="5328">
+        <source>Restore &amp;backup...</source>
+        <translation>Restore &amp;backup...</translation>
+    </message>
+    <message id="5352">
+        <source>Write a backed-up parameter block back to the gauge</source>
+        <translation>Write a backed-up parameter block back to the gauge</translation>
+    </message>
+    <message id="5353">
+        <source>Restore backup</source>
+        <translation>Restore backup</translation>
+    </message>
+    <message id="5354">
+        <source>Saved</source>
+        <translation>Saved</translation>
+    </message>
+    <message id="5365">
+        <source>Gauge family</source>
+        <translation>Gauge family</translation>
+    </message>
+    <message id="5366">
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message id="5367">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="5368">
+        <source>Block family (parameter block)</source>
+        <translation>Block family (parameter block)</translation>
+    </message>
+    <message id="5369">
+        <source>There is no backup in %1 yet. One is made each time a configuration is written to a gauge that keeps a parameter block.</source>
+        <translation>There is no backup in %1 yet. One is made each time a configuration is written to a gauge that keeps a parameter block.</translation>
+    </message>
+    <message id="5385">
+        <source>Write the backup %1 back to the gauge? The block the gauge holds now is backed up first.</source>
+        <translation>Write the backup %1 back to the gauge? The block the gauge holds now is backed up first.</translation>
+    </message>
+    <message id="5386">
+        <source>Writing the backup to the gauge</source>
+        <translation>Writing the backup to the gauge</translation>
+    </message>
 </context>
 </TS>

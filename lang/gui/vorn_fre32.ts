@@ -335,5 +335,49 @@
         <source>Gauge port: %1</source>
         <translation>Port de l'instrument : %1</translation>
     </message>
+    <message id="5328">
+        <source>Restore &amp;backup...</source>
+        <translation>Restaurer une sa&amp;uvegarde...</translation>
+    </message>
+    <message id="5352">
+        <source>Write a backed-up parameter block back to the gauge</source>
+        <translation>Réécrire dans l'instrument un bloc de paramètres sauvegardé</translation>
+    </message>
+    <message id="5353">
+        <source>Restore backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message id="5354">
+        <source>Saved</source>
+        <translation>Sauvegardé le</translation>
+    </message>
+    <message id="5365">
+        <source>Gauge family</source>
+        <translation>Famille d'instrument</translation>
+    </message>
+    <message id="5366">
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message id="5367">
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message id="5368">
+        <source>Block family (parameter block)</source>
+        <translation>Famille à bloc (bloc de paramètres)</translation>
+    </message>
+    <message id="5369">
+        <source>There is no backup in %1 yet. One is made each time a configuration is written to a gauge that keeps a parameter block.</source>
+        <translation>Il n'y a encore aucune sauvegarde dans %1. Une sauvegarde est faite à chaque écriture d'une configuration dans un instrument à bloc de paramètres.</translation>
+    </message>
+    <message id="5385">
+        <source>Write the backup %1 back to the gauge? The block the gauge holds now is backed up first.</source>
+        <translation>Réécrire la sauvegarde %1 dans l'instrument ? Le bloc que l'instrument contient maintenant est sauvegardé d'abord.</translation>
+    </message>
+    <message id="5386">
+        <source>Writing the backup to the gauge</source>
+        <translation>Écriture de la sauvegarde dans l'instrument</translation>
+    </message>
 </context>
 </TS>

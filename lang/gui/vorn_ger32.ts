@@ -335,5 +335,49 @@
         <source>Gauge port: %1</source>
         <translation>Messgerät-Anschluss: %1</translation>
     </message>
+    <message id="5328">
+        <source>Restore &amp;backup...</source>
+        <translation>Sicherung &amp;zurückschreiben...</translation>
+    </message>
+    <message id="5352">
+        <source>Write a backed-up parameter block back to the gauge</source>
+        <translation>Einen gesicherten Parameterblock zum Messgerät zurückschreiben</translation>
+    </message>
+    <message id="5353">
+        <source>Restore backup</source>
+        <translation>Sicherung zurückschreiben</translation>
+    </message>
+    <message id="5354">
+        <source>Saved</source>
+        <translation>Gesichert</translation>
+    </message>
+    <message id="5365">
+        <source>Gauge family</source>
+        <translation>Gerätefamilie</translation>
+    </message>
+    <message id="5366">
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message id="5367">
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message id="5368">
+        <source>Block family (parameter block)</source>
+        <translation>Blockfamilie (Parameterblock)</translation>
+    </message>
+    <message id="5369">
+        <source>There is no backup in %1 yet. One is made each time a configuration is written to a gauge that keeps a parameter block.</source>
+        <translation>In %1 gibt es noch keine Sicherung. Eine Sicherung entsteht bei jedem Schreiben einer Konfiguration zu einem Messgerät mit Parameterblock.</translation>
+    </message>
+    <message id="5385">
+        <source>Write the backup %1 back to the gauge? The block the gauge holds now is backed up first.</source>
+        <translation>Die Sicherung %1 zum Messgerät zurückschreiben? Der Block, den das Messgerät jetzt hält, wird vorher gesichert.</translation>
+    </message>
+    <message id="5386">
+        <source>Writing the backup to the gauge</source>
+        <translation>Sicherung zum Messgerät schreiben</translation>
+    </message>
 </context>
 </TS>

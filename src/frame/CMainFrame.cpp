@@ -63,6 +63,7 @@ const ActionInfo actionInfos[] = {
     {ChooseMasterType, "actionChooseMasterType", QKeySequence::UnknownKey},
     {ReadGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
     {WriteGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
+    {RestoreBackup, "actionRestoreBackup", QKeySequence::UnknownKey},
     {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
     {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
     {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
@@ -204,6 +205,7 @@ void CMainFrame::CreateActions()
     });
     AddHandler(ReadGauge, [this] { m_gauge->ReadFromGauge(); });
     AddHandler(WriteGauge, [this] { m_gauge->WriteToGauge(); });
+    AddHandler(RestoreBackup, [this] { m_gauge->RestoreBackup(); });
 
     Action(ViewToolBar)->setCheckable(true);
     Action(ViewToolBar)->setChecked(true);

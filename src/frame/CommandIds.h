@@ -29,5 +29,6 @@ constexpr int ReadGauge = 32776;
 constexpr int WriteGauge = 32777;
 constexpr int Diagnostics = 32797;
 constexpr int ExportPdf = 32800;
+constexpr int RestoreBackup = 32802;
 
 }

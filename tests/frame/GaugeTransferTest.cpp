@@ -11,6 +11,7 @@
 #include "frame/CTransferProgressDlg.h"
 #include "frame/CommandIds.h"
 #include "frame/GaugeTransferCommands.h"
+#include "frame/RestoreBackupDialog.h"
 #include "link/SimGauge.h"
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
@@ -21,6 +22,8 @@
 #include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTreeWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -171,6 +174,47 @@ private slots:
         QVERIFY2(gauge.frames().size() < 6, qPrintable(gauge.frames().join(' ')));
         QCOMPARE(f.document().GetConfig().Illumination, before.Illumination);
         QCOMPARE(f.document().GetConfig().DisplayMask, before.DisplayMask);
+    }
+
+    // A backup made by an earlier write goes back to the gauge unchanged,
+    // after the user has picked and confirmed it; the block it replaces is
+    // backed up in turn.
+    void restoreBackupThroughTheMenu()
+    {
+        SimGauge gauge{SimFamily::Block};
+        FrameFixture f;
+        QVERIFY(f.start());
+        const LinkOptions options = fastOptions(f);
+        f.frame().GaugeCommands().SetLinkOptions(options);
+        block_backup::Block saved{};
+        for (int i = 0; i < 64; ++i)
+            saved[i] = uint8_t(i * 3);
+        saved[4] = 'B';
+        saved[5] = '7';
+        const QString backup = block_backup::Save(saved, options.backupFolder, nullptr);
+        QVERIFY(!backup.isEmpty());
+        QVERIFY(gauge.state().block != QByteArray(reinterpret_cast<const char *>(saved.data()), 64));
+
+        QStringList row;
+        whenModal<RestoreBackupDialog>([&row](RestoreBackupDialog *dialog) {
+            auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("backupList"));
+            for (int c = 0; c < list->columnCount(); ++c)
+                row << list->topLevelItem(0)->text(c);
+            dialog->accept();
+        });
+        f.messages().setAnswer(user_messages::Answer::Yes);
+        f.trigger(RestoreBackup);
+        QCOMPARE(row.at(1), LoadTranslatedString(5368));
+        QCOMPARE(row.at(2), QStringLiteral("B7"));
+        QCOMPARE(row.at(3), QFileInfo(backup).fileName());
+
+        QCOMPARE(f.messages().count(), 2);
+        QVERIFY(f.messages().texts().first().contains(QDir::toNativeSeparators(backup)));
+        QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
+        QVERIFY(f.messages().texts().last().startsWith(LoadTranslatedString(1230)));
+        const QByteArray expected(reinterpret_cast<const char *>(saved.data()), 64);
+        QCOMPARE(gauge.state().savedBlock.toHex(), expected.toHex());
+        QCOMPARE(RestoreBackupDialog::ListBackups(options.backupFolder).size(), 2);
     }
 
     void closingDuringATransferWaitsForIt()
