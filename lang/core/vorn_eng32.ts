@@ -27,5 +27,9 @@
         <source>The project file "%1" is damaged: it has only %2 bytes, too few for a project of version %3.</source>
         <translation>The project file "%1" is damaged: it has only %2 bytes, too few for a project of version %3.</translation>
     </message>
+    <message id="5007">
+        <source>The master type of this project (key %1) is not in the master type catalogue. Its settings are kept, but it cannot be read from or written to a gauge until the catalogue holds its master type (Gauge → Communication settings names the catalogue).</source>
+        <translation>The master type of this project (key %1) is not in the master type catalogue. Its settings are kept, but it cannot be read from or written to a gauge until the catalogue holds its master type (Gauge → Communication settings names the catalogue).</translation>
+    </message>
 </context>
 </TS>

@@ -27,5 +27,9 @@
         <source>The project file "%1" is damaged: it has only %2 bytes, too few for a project of version %3.</source>
         <translation>Le fichier projet « %1 » est endommagé : il ne fait que %2 octets, trop peu pour un projet de version %3.</translation>
     </message>
+    <message id="5007">
+        <source>The master type of this project (key %1) is not in the master type catalogue. Its settings are kept, but it cannot be read from or written to a gauge until the catalogue holds its master type (Gauge → Communication settings names the catalogue).</source>
+        <translation>Le type de maître de ce projet (clé %1) n'est pas dans le catalogue des types de maître. Ses réglages sont conservés, mais il ne peut être lu depuis un instrument ni écrit dans un instrument tant que le catalogue ne contient pas ce type (le catalogue se choisit sous Instrument → Paramètres de communication).</translation>
+    </message>
 </context>
 </TS>

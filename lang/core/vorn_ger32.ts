@@ -27,5 +27,9 @@
         <source>The project file "%1" is damaged: it has only %2 bytes, too few for a project of version %3.</source>
         <translation>Die Projektdatei „%1“ ist beschädigt: Sie hat nur %2 Bytes, zu wenige für ein Projekt der Version %3.</translation>
     </message>
+    <message id="5007">
+        <source>The master type of this project (key %1) is not in the master type catalogue. Its settings are kept, but it cannot be read from or written to a gauge until the catalogue holds its master type (Gauge → Communication settings names the catalogue).</source>
+        <translation>Der Mastertyp dieses Projekts (Schlüssel %1) steht nicht im Mastertyp-Katalog. Seine Einstellungen bleiben erhalten, aber es kann erst dann vom Messgerät gelesen oder zu ihm geschrieben werden, wenn der Katalog diesen Mastertyp enthält (der Katalog wird unter Messgerät → Kommunikationseinstellungen gewählt).</translation>
+    </message>
 </context>
 </TS>

@@ -379,5 +379,13 @@
         <source>Writing the backup to the gauge</source>
         <translation>Writing the backup to the gauge</translation>
     </message>
+    <message id="5387">
+        <source>Choosing the master type "%1" sets all settings of this project back to their starting values. Choose it?</source>
+        <translation>Choosing the master type "%1" sets all settings of this project back to their starting values. Choose it?</translation>
+    </message>
+    <message id="5388">
+        <source>Master type %1 is not in the catalogue: reading and writing are off</source>
+        <translation>Master type %1 is not in the catalogue: reading and writing are off</translation>
+    </message>
 </context>
 </TS>

@@ -379,5 +379,13 @@
         <source>Writing the backup to the gauge</source>
         <translation>Écriture de la sauvegarde dans l'instrument</translation>
     </message>
+    <message id="5387">
+        <source>Choosing the master type "%1" sets all settings of this project back to their starting values. Choose it?</source>
+        <translation>Le choix du type de maître « %1 » remet tous les réglages de ce projet à leurs valeurs de départ. Le choisir quand même ?</translation>
+    </message>
+    <message id="5388">
+        <source>Master type %1 is not in the catalogue: reading and writing are off</source>
+        <translation>Type de maître %1 absent du catalogue : lecture et écriture désactivées</translation>
+    </message>
 </context>
 </TS>

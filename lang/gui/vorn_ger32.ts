@@ -379,5 +379,13 @@
         <source>Writing the backup to the gauge</source>
         <translation>Sicherung zum Messgerät schreiben</translation>
     </message>
+    <message id="5387">
+        <source>Choosing the master type "%1" sets all settings of this project back to their starting values. Choose it?</source>
+        <translation>Die Wahl des Mastertyps "%1" setzt alle Einstellungen dieses Projekts auf ihre Anfangswerte zurück. Trotzdem wählen?</translation>
+    </message>
+    <message id="5388">
+        <source>Master type %1 is not in the catalogue: reading and writing are off</source>
+        <translation>Mastertyp %1 fehlt im Katalog: Lesen und Schreiben sind aus</translation>
+    </message>
 </context>
 </TS>

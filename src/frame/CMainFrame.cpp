@@ -345,9 +345,17 @@ void CMainFrame::UpdateCommandStates()
 {
     for (QAction *action : std::as_const(m_actions))
         action->setEnabled(action->property("handled").toBool());
-    const bool masterChosen = m_document->GetConfig().MasterId != -1;
+    // A master type the catalogue lacks gives no link family to talk in.
+    const bool masterChosen = m_document->GetConfig().MasterId != -1 && !m_document->MasterTypeMissing();
     Action(ReadGauge)->setEnabled(Action(ReadGauge)->isEnabled() && masterChosen);
     Action(WriteGauge)->setEnabled(Action(WriteGauge)->isEnabled() && masterChosen);
+    if (!m_masterNote) {
+        m_masterNote = new QLabel(statusBar());
+        m_masterNote->setObjectName(QStringLiteral("masterNote"));
+        statusBar()->addPermanentWidget(m_masterNote);
+    }
+    m_masterNote->setText(LoadTranslatedString(5388).arg(m_document->GetConfig().MasterId));
+    m_masterNote->setVisible(m_document->MasterTypeMissing());
     // The diagnostics sheet is not offered.
     Action(Diagnostics)->setEnabled(false);
 }

@@ -104,5 +104,6 @@ private:
     QToolBar *m_toolBar = nullptr;
     QLabel *m_demoNotice = nullptr;
     QLabel *m_portNotice = nullptr;
+    QLabel *m_masterNote = nullptr;
     bool m_firstActivation = true;
 };

@@ -53,6 +53,11 @@ public:
     void SetMasterTypeLookup(IMasterTypeLookup *lookup) { m_lookup = lookup; }
     // Applies the master type with the record's MasterId from the lookup.
     void ApplyStoredMasterType();
+    // Starts the record afresh for a master type the user chose.
+    void ChooseMasterType(int masterId, const MasterTypeInfo &info);
+    // The record names a master type the catalogue did not have when it was
+    // looked up: the project cannot be exchanged with a gauge.
+    bool MasterTypeMissing() const { return m_masterTypeMissing; }
 
 signals:
     // A new project was started: the tree selects its first item.
@@ -71,4 +76,5 @@ private:
     QString m_pathName;
     std::function<bool()> m_commitHook;
     IMasterTypeLookup *m_lookup = nullptr;
+    bool m_masterTypeMissing = false;
 };

@@ -42,6 +42,9 @@ void FrameFixture::stop()
     if (!m_app)
         return;
     if (m_app->MainFrame() && m_app->MainFrame()->isVisible()) {
+        // Leaving the form may still change the project: it is not saved.
+        if (m_messages)
+            m_messages->setAnswer(user_messages::Answer::No);
         m_app->Document()->SetModifiedFlag(false);
         m_app->MainFrame()->close();
     }
