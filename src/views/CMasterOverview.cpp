@@ -94,6 +94,11 @@ void CMasterOverview::OnInitialUpdate()
     warnMode->addItem(LoadTranslatedString(1123));
     warnMode->addItem(LoadTranslatedString(1122));
 
+    // Neither the project file nor the gauge has a place for the second
+    // input's pulse factor: the field shows that nothing typed would be kept.
+    edit(ids::Pulse2Edit)->setReadOnly(true);
+    edit(ids::Pulse2Edit)->setToolTip(LoadTranslatedString(5510));
+
     m_work = document->GetConfig();
     fillSourceList();
     if (m_work.IsSpeedometer() || m_work.IsSumlog())
