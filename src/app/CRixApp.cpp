@@ -2,6 +2,7 @@
 
 #include "Language.h"
 #include "CSplashWnd.h"
+#include "RecoveryCopy.h"
 #include "SettingsStore.h"
 #include "ShellIntegration.h"
 #include "SingleInstance.h"
@@ -60,6 +61,7 @@ CRixApp::CRixApp() = default;
 CRixApp::~CRixApp()
 {
     m_singleInstance.reset();
+    m_recovery.reset();
     m_mainFrame.reset();
     m_document.reset();
     m_demo.reset();
@@ -141,6 +143,9 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
         || info.command == CommandLineInfo::ShellCommand::FilePrintTo)
         return false;
     m_mainFrame->show();
+    // Work that a crashed run left unsaved is offered back.
+    m_recovery = std::make_unique<RecoveryCopy>(m_document.get());
+    m_recovery->OfferLeftOver();
     return true;
 }
 

@@ -100,6 +100,10 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
         CFormView *view = RightView();
         return !view || view->CanLeave();
     });
+    document->SetQuietCommitHook([this] {
+        if (CFormView *view = RightView())
+            view->CommitQuietly();
+    });
     connect(document, &CRixDoc::recordReloaded, this, [this] {
         m_leftView->OnRecordReloaded();
         UpdateCommandStates();
@@ -126,6 +130,7 @@ CMainFrame::~CMainFrame()
     if (TheFrame() == this)
         SetTheFrame(nullptr);
     m_document->SetCommitHook(nullptr);
+    m_document->SetQuietCommitHook(nullptr);
 }
 
 CFormView *CMainFrame::RightView() const

@@ -97,6 +97,15 @@ bool CRixDoc::OnOpenDocument(const QString &path)
     return true;
 }
 
+bool CRixDoc::OnRecoverDocument(const QString &copy, const QString &originalPath)
+{
+    if (!OnOpenDocument(copy) || m_pathName.isEmpty())
+        return false;
+    setPath(originalPath.isEmpty() ? QString() : QFileInfo(originalPath).absoluteFilePath());
+    SetModifiedFlag(true);
+    return true;
+}
+
 bool CRixDoc::OnSaveDocument(const QString &path)
 {
     if (!CommitEditor())

@@ -40,6 +40,10 @@ public:
     // message 1024 and leaves a reset, untitled project (returns true), so
     // that saving can never overwrite the file that could not be read.
     bool OnOpenDocument(const QString &path);
+    // Takes a recovery copy as the project with unsaved changes of the file
+    // originalPath (empty: a project never saved). False when the copy
+    // cannot be read (the user has been told).
+    bool OnRecoverDocument(const QString &copy, const QString &originalPath);
     // Saves as version 103: the editor first commits its values (the hook);
     // when that fails nothing is written. The write is atomic.
     bool OnSaveDocument(const QString &path);
@@ -48,6 +52,13 @@ public:
     // validation; false when a value is refused (the editor told the user).
     void SetCommitHook(std::function<bool()> hook) { m_commitHook = std::move(hook); }
     bool CommitEditor() const { return !m_commitHook || m_commitHook(); }
+    // The same without a word to the user: a refused value is left out.
+    void SetQuietCommitHook(std::function<void()> hook) { m_quietCommitHook = std::move(hook); }
+    void CommitEditorQuietly() const
+    {
+        if (m_quietCommitHook)
+            m_quietCommitHook();
+    }
 
     // Lookup used by loading; the process-wide default unless set.
     void SetMasterTypeLookup(IMasterTypeLookup *lookup) { m_lookup = lookup; }
@@ -75,6 +86,7 @@ private:
     bool m_modified = false;
     QString m_pathName;
     std::function<bool()> m_commitHook;
+    std::function<void()> m_quietCommitHook;
     IMasterTypeLookup *m_lookup = nullptr;
     bool m_masterTypeMissing = false;
 };

@@ -160,6 +160,12 @@ bool CMasterOverview::CanLeave()
     return GetDocument() && saveControls(Exchange::Leave);
 }
 
+void CMasterOverview::CommitQuietly()
+{
+    if (GetDocument())
+        saveControls(Exchange::Quiet);
+}
+
 bool CMasterOverview::UpdateData(bool saveAndValidate)
 {
     if (!GetDocument())
@@ -255,7 +261,7 @@ bool CMasterOverview::takePulseFactor(CConfigData &candidate, Exchange purpose)
     // Leaving keeps what was typed; an untouched value (a master type just
     // chosen, its pulse factor still 0) is left for saving and writing to
     // refuse, so that the rest of the project can still be looked at.
-    if (purpose == Exchange::Leave && text == FormatPulseFactor(candidate))
+    if (purpose != Exchange::Save && text == FormatPulseFactor(candidate))
         return true;
     const TypedNumber typed = ParseTypedNumber(text);
     const Range capacity = PulseFactorCapacity(candidate);
@@ -274,7 +280,8 @@ bool CMasterOverview::takePulseFactor(CConfigData &candidate, Exchange purpose)
     if (refusal.isEmpty() && !fits)
         refusal = CapacityRefusal(label, text, capacity);
     if (!refusal.isEmpty()) {
-        refuse(ids::PulseEdit, refusal);
+        if (purpose != Exchange::Quiet)
+            refuse(ids::PulseEdit, refusal);
         return false;
     }
     SetPulseFactorValue(candidate, typed.value);
@@ -286,18 +293,23 @@ bool CMasterOverview::takeThreshold(CConfigData &candidate, Exchange purpose)
     // A synchroniser has no warning threshold.
     if (Control(ids::ThresholdEdit)->isHidden())
         return true;
-    if (purpose == Exchange::Leave && edit(ids::ThresholdEdit)->text() == FormatThreshold(candidate.WarnThreshold))
+    if (purpose != Exchange::Save && edit(ids::ThresholdEdit)->text() == FormatThreshold(candidate.WarnThreshold))
         return true;
-    clampThresholdText();
+    // The field is not changed under the user's typing.
+    if (purpose != Exchange::Quiet)
+        clampThresholdText();
     const QString label = textOf(Control(ids::ThresholdLabel));
     const QString text = edit(ids::ThresholdEdit)->text();
-    const TypedNumber typed = ParseTypedNumber(text);
+    TypedNumber typed = ParseTypedNumber(text);
+    if (purpose == Exchange::Quiet && typed.status == TypedNumber::Ok)
+        typed.value = ClampThreshold(m_work, typed.value);
     QString refusal = NumberRefusal(typed, label, text);
     const std::optional<Range> capacity = ThresholdCapacity(candidate);
     if (refusal.isEmpty() && capacity && !(typed.value >= capacity->low && typed.value <= capacity->high))
         refusal = CapacityRefusal(label, text, *capacity);
     if (!refusal.isEmpty()) {
-        refuse(ids::ThresholdEdit, refusal);
+        if (purpose != Exchange::Quiet)
+            refuse(ids::ThresholdEdit, refusal);
         return false;
     }
     candidate.WarnThreshold = typed.value;

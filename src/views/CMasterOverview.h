@@ -31,6 +31,7 @@ public:
     // marks the document modified.
     bool UpdateData(bool saveAndValidate) override;
     bool CanLeave() override;
+    void CommitQuietly() override;
     // Shows, hides, enables and disables the controls for the master type.
     // It also makes the record fit the type: LCD items the type cannot show
     // are cleared. selectedSource: a signal source just picked in the list,
@@ -49,8 +50,9 @@ private:
     void fillSourceList();
     void loadControls();
     // Leaving the form takes what was typed but lets an untouched value pass
-    // unchecked; saving checks everything.
-    enum class Exchange { Save, Leave };
+    // unchecked; saving checks everything. Quiet takes what leaving takes
+    // but neither tells the user of a refusal nor touches the fields.
+    enum class Exchange { Save, Leave, Quiet };
     bool saveControls(Exchange purpose);
     bool takePulseFactor(CConfigData &candidate, Exchange purpose);
     bool takeThreshold(CConfigData &candidate, Exchange purpose);
