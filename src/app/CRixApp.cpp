@@ -32,7 +32,9 @@ CommandLineInfo CommandLineInfo::Parse(const QStringList &arguments)
                               && (argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-')));
         // A full path on this system also begins with "/": it is a switch
         // only when it is one of the known words.
-        const QString word = isSwitch ? argument.mid(1).toLower() : QString();
+        // "--register" as its help writes it, "-register" and "/register" as before.
+        const int dashes = argument.startsWith(QLatin1String("--")) ? 2 : 1;
+        const QString word = isSwitch ? argument.mid(dashes).toLower() : QString();
         if (word == QLatin1String("embedding")) {
             info.runEmbedded = true;
         } else if (word == QLatin1String("automation")) {

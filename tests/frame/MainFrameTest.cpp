@@ -329,6 +329,8 @@ private slots:
         QTest::newRow("dash automation") << QStringList{"-AUTOMATION"} << int(C::FileNew) << QString() << true << false;
         QTest::newRow("print") << QStringList{"/p", "x.rix"} << int(C::FilePrint) << "x.rix" << false << false;
         QTest::newRow("register") << QStringList{"/regserver"} << int(C::AppRegister) << QString() << false << false;
+        QTest::newRow("register as help writes it") << QStringList{"--register"} << int(C::AppRegister) << QString()
+                                                    << false << false;
         QTest::newRow("unregister") << QStringList{"-Unregister"} << int(C::AppUnregister) << QString() << false
                                     << false;
         QTest::newRow("demo") << QStringList{"--demo"} << int(C::FileNew) << QString() << false << true;
