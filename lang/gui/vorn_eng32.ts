@@ -387,5 +387,21 @@
         <source>Master type %1 is not in the catalogue: reading and writing are off</source>
         <translation>Master type %1 is not in the catalogue: reading and writing are off</translation>
     </message>
+    <message id="5329">
+        <source>&amp;User manual</source>
+        <translation>&amp;User manual</translation>
+    </message>
+    <message id="5389">
+        <source>Open the user manual in the web browser</source>
+        <translation>Open the user manual in the web browser</translation>
+    </message>
+    <message id="5379">
+        <source>The user manual %1 is missing; it comes with the program.</source>
+        <translation>The user manual %1 is missing; it comes with the program.</translation>
+    </message>
+    <message id="5375">
+        <source>No web browser could be started to show the user manual %1.</source>
+        <translation>No web browser could be started to show the user manual %1.</translation>
+    </message>
 </context>
 </TS>

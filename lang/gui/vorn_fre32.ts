@@ -387,5 +387,21 @@
         <source>Master type %1 is not in the catalogue: reading and writing are off</source>
         <translation>Type de maître %1 absent du catalogue : lecture et écriture désactivées</translation>
     </message>
+    <message id="5329">
+        <source>&amp;User manual</source>
+        <translation>&amp;Manuel d'utilisation</translation>
+    </message>
+    <message id="5389">
+        <source>Open the user manual in the web browser</source>
+        <translation>Ouvrir le manuel d'utilisation dans le navigateur</translation>
+    </message>
+    <message id="5379">
+        <source>The user manual %1 is missing; it comes with the program.</source>
+        <translation>Le manuel d'utilisation %1 est introuvable ; il est fourni avec le programme.</translation>
+    </message>
+    <message id="5375">
+        <source>No web browser could be started to show the user manual %1.</source>
+        <translation>Aucun navigateur n'a pu être lancé pour afficher le manuel d'utilisation %1.</translation>
+    </message>
 </context>
 </TS>

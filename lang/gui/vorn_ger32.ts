@@ -387,5 +387,21 @@
         <source>Master type %1 is not in the catalogue: reading and writing are off</source>
         <translation>Mastertyp %1 fehlt im Katalog: Lesen und Schreiben sind aus</translation>
     </message>
+    <message id="5329">
+        <source>&amp;User manual</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message id="5389">
+        <source>Open the user manual in the web browser</source>
+        <translation>Das Benutzerhandbuch im Webbrowser öffnen</translation>
+    </message>
+    <message id="5379">
+        <source>The user manual %1 is missing; it comes with the program.</source>
+        <translation>Das Benutzerhandbuch %1 fehlt; es gehört zum Programm.</translation>
+    </message>
+    <message id="5375">
+        <source>No web browser could be started to show the user manual %1.</source>
+        <translation>Es ließ sich kein Webbrowser starten, der das Benutzerhandbuch %1 zeigt.</translation>
+    </message>
 </context>
 </TS>

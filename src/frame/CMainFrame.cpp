@@ -12,6 +12,8 @@
 #include "app/COptionsDlg.h"
 #include "app/CSplashWnd.h"
 #include "app/Language.h"
+#include "app/SettingsStore.h"
+#include "app/UserMessages.h"
 #include "link/LineSettings.h"
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
@@ -22,9 +24,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,6 +36,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 using namespace command_ids;
 
@@ -67,7 +72,23 @@ const ActionInfo actionInfos[] = {
     {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
     {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
     {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
+    {HelpManual, "actionHelpManual", QKeySequence::HelpContents},
 };
+
+// The manual made from the README when the program was built, in the
+// desktop's browser.
+void OpenUserManual()
+{
+    const QString page = QDir(ApplicationFolder()).filePath(QStringLiteral("manual/index.html"));
+    if (!QFile::exists(page)) {
+        user_messages::show(LoadTranslatedString(5379).arg(QDir::toNativeSeparators(page)),
+                            user_messages::Icon::Exclamation);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        user_messages::show(LoadTranslatedString(5375).arg(QDir::toNativeSeparators(page)),
+                            user_messages::Icon::Exclamation);
+}
 
 // The document template string's first field is the program's window title.
 QString programTitle()
@@ -208,6 +229,7 @@ void CMainFrame::CreateActions()
         CAboutDlg about(this);
         about.exec();
     });
+    AddHandler(HelpManual, [] { OpenUserManual(); });
     AddHandler(ReadGauge, [this] { m_gauge->ReadFromGauge(); });
     AddHandler(WriteGauge, [this] { m_gauge->WriteToGauge(); });
     AddHandler(RestoreBackup, [this] { m_gauge->RestoreBackup(); });

@@ -13,6 +13,7 @@ constexpr int FilePrint = 57607;
 constexpr int FilePrintPreview = 57609;
 constexpr int FileMru1 = 57616; // to FileMru1 + 3
 constexpr int AppAbout = 57664;
+constexpr int HelpManual = 57670;
 constexpr int AppExit = 57665;
 constexpr int EditUndo = 57643;
 constexpr int EditCut = 57635;

@@ -20,7 +20,7 @@ const std::vector<Popup> &MenuBar()
         {5317, {ViewToolBar, ViewStatusBar}},
         {5320, {ChooseMasterType, Separator, ReadGauge, WriteGauge, RestoreBackup, Separator, Diagnostics,
                 Separator, CommunicationSettings}},
-        {5326, {AppAbout}},
+        {5326, {HelpManual, Separator, AppAbout}},
     };
     return menu;
 }
@@ -58,6 +58,7 @@ static const std::map<int, std::pair<int, int>> &texts()
         {Diagnostics, {5324, 5349}},
         {CommunicationSettings, {5325, 5350}},
         {AppAbout, {5327, 5351}},
+        {HelpManual, {5329, 5389}},
     };
     return table;
 }

@@ -16,6 +16,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QLineEdit>
 #include <QFile>
 #include <QLabel>
@@ -28,6 +30,18 @@ using namespace testing_support;
 using namespace command_ids;
 
 namespace {
+
+// Takes the addresses the program asks the desktop to open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
 
 // A form whose entry is invalid: it refuses to be left.
 class RefusingForm : public CFormView
@@ -268,6 +282,23 @@ private slots:
                 || QApplication::focusWidget() == f.frame().RightView());
         QTest::keyClick(&f.frame(), Qt::Key_F6, Qt::ShiftModifier);
         QVERIFY(f.tree().hasFocus());
+    }
+
+    // F1 shows the manual made from the README in the desktop's browser.
+    void f1OpensTheUserManual()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        UrlRecorder desktop;
+        QTest::keyClick(&f.frame(), Qt::Key_F1);
+        QCOMPARE(desktop.opened.size(), 1);
+        const QString page = desktop.opened.first().toLocalFile();
+        QVERIFY2(page.endsWith(QStringLiteral("/manual/index.html")), qPrintable(page));
+        QFile html(page);
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        QVERIFY(html.readAll().contains("Connecting a gauge"));
+        QCOMPARE(f.messages().count(), 0);
     }
 
     void treeLabelsCannotBeEdited()
