@@ -97,6 +97,9 @@ void CLanguage::loadQtTranslations()
 {
     if (!QCoreApplication::instance())
         return;
+    // Qt's dialogs write dates and sizes the language's way too. (The
+    // program's own numbers are always written and read with a point.)
+    QLocale::setDefault(locale());
     if (m_qt)
         QCoreApplication::removeTranslator(m_qt.get());
     auto qt = std::make_unique<QTranslator>();

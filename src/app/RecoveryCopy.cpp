@@ -28,12 +28,29 @@ QString notesOf(const QString &copy)
     return copy.left(copy.size() - 4) + QStringLiteral(".ini");
 }
 
+QByteArray procEntry(const QString &pid, const char *entry)
+{
+    QFile file(QStringLiteral("/proc/%1/%2").arg(pid, QLatin1String(entry)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+}
+
+// Whether the program that wrote a copy still runs: a process of that number
+// that is this program (not one that took the number over later) and not
+// just a dead process nobody has reaped yet.
 bool running(qint64 pid)
 {
     if (pid == QCoreApplication::applicationPid())
         return true;
 #ifdef Q_OS_UNIX
-    return pid > 0 && ::kill(pid_t(pid), 0) == 0;
+    if (pid <= 0 || ::kill(pid_t(pid), 0) != 0)
+        return false;
+    const QString number = QString::number(pid);
+    const QByteArray stat = procEntry(number, "stat");
+    const int state = stat.lastIndexOf(')') + 2; // "pid (name) S ..."
+    if (state > 1 && state < stat.size() && stat.at(state) == 'Z')
+        return false;
+    const QByteArray name = procEntry(number, "comm");
+    return name.isEmpty() || name == procEntry(QStringLiteral("self"), "comm");
 #else
     Q_UNUSED(pid);
     return false;

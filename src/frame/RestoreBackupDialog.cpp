@@ -77,8 +77,13 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BlockBackupEntry> &backups,
         item->setData(0, Qt::UserRole, backup.path);
         item->setToolTip(3, QDir::toNativeSeparators(backup.path));
     }
-    for (int column = 0; column < m_list->columnCount(); ++column)
+    int columns = 0;
+    for (int column = 0; column < m_list->columnCount(); ++column) {
         m_list->resizeColumnToContents(column);
+        columns += m_list->columnWidth(column);
+    }
+    // Every column in view, as far as the screen allows.
+    m_list->setMinimumWidth(qMin(columns + 2 * m_list->frameWidth() + 4, 900));
     if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(0));
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
