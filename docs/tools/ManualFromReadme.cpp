@@ -53,7 +53,9 @@ int main(int argc, char **argv)
     static const QRegularExpression image(QStringLiteral("!\\[([^\\]]*)\\]\\(([^)]+)\\)"));
     for (auto m = image.globalMatch(markdown); m.hasNext();) {
         const QString source = m.next().captured(2);
-        const QString target = QStringLiteral("images/") + QFileInfo(source).fileName();
+        // Pictures of several languages share their names: the folder tells them apart.
+        const QFileInfo picture(source);
+        const QString target = QStringLiteral("images/%1-%2").arg(picture.dir().dirName(), picture.fileName());
         QFile::remove(out.filePath(target));
         if (!QFile::copy(readmeFile.dir().filePath(source), out.filePath(target))) {
             std::fprintf(stderr, "%s: cannot copy the picture %s\n", argv[1], qPrintable(source));
