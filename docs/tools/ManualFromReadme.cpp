@@ -46,6 +46,7 @@ int main(int argc, char **argv)
         return 1;
     }
     const QDir out(QString::fromLocal8Bit(argv[2]));
+    QDir(out.filePath(QStringLiteral("images"))).removeRecursively(); // pictures the README no longer shows
     out.mkpath(QStringLiteral("images"));
 
     // The pictures go beside the page, each under its own name.

@@ -286,7 +286,9 @@ private slots:
         else
             TheFrame()->PresetCounter(0, 32, 1234);
         QVERIFY(sinceCancel.isValid());
-        QVERIFY2(sinceCancel.elapsed() < 1000, qPrintable(QString::number(sinceCancel.elapsed())));
+        // Well below the 4.5 s the gauge would otherwise be waited for, with
+        // room for a machine that is busy with other work.
+        QVERIFY2(sinceCancel.elapsed() < 2000, qPrintable(QString::number(sinceCancel.elapsed())));
         QCOMPARE(f.messages().count(), 1);
         const QString shown = f.messages().texts().first();
         QVERIFY(shown.startsWith(LoadTranslatedString(5360)));
