@@ -214,7 +214,11 @@ private slots:
         QVERIFY(f.messages().texts().last().startsWith(LoadTranslatedString(1230)));
         const QByteArray expected(reinterpret_cast<const char *>(saved.data()), 64);
         QCOMPARE(gauge.state().savedBlock.toHex(), expected.toHex());
-        QCOMPARE(RestoreBackupDialog::ListBackups(options.backupFolder).size(), 2);
+        // The block it replaced is the newest backup, named in the message.
+        const QList<BlockBackupEntry> backups = RestoreBackupDialog::ListBackups(options.backupFolder);
+        QCOMPARE(backups.size(), 2);
+        QVERIFY(backups.first().path != backup);
+        QVERIFY(f.messages().texts().last().contains(QDir::toNativeSeparators(backups.first().path)));
     }
 
     void closingDuringATransferWaitsForIt()
