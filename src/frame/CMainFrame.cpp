@@ -6,6 +6,7 @@
 #include "MainMenu.h"
 #include "ProjectFileCommands.h"
 #include "SheetPrinting.h"
+#include "StatusNotes.h"
 #include "ToolBarIcons.h"
 #include "WindowPlacement.h"
 #include "app/CAboutDlg.h"
@@ -14,7 +15,6 @@
 #include "app/Language.h"
 #include "app/SettingsStore.h"
 #include "app/UserMessages.h"
-#include "link/LineSettings.h"
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
 #include "views/CLeftView.h"
@@ -29,7 +29,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -142,7 +141,6 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
     setWindowState(Qt::WindowMaximized);
     UpdateTitle();
     UpdateCommandStates();
-    ShowPortInUse();
     SetTheFrame(this);
 }
 
@@ -275,28 +273,13 @@ void CMainFrame::CreateStatusBar()
             bar->showMessage(LoadTranslatedString(57345));
     });
     bar->showMessage(LoadTranslatedString(57345));
+    m_notes = std::make_unique<StatusNotes>(bar);
 }
 
 void CMainFrame::ShowDemoNotice()
 {
-    if (!m_demoNotice) {
-        m_demoNotice = new QLabel(statusBar());
-        m_demoNotice->setObjectName(QStringLiteral("demoNotice"));
-        statusBar()->addPermanentWidget(m_demoNotice);
-    }
-    m_demoNotice->setText(LoadTranslatedString(5363));
-    ShowPortInUse();
-}
-
-void CMainFrame::ShowPortInUse()
-{
-    if (!m_portNotice) {
-        m_portNotice = new QLabel(statusBar());
-        m_portNotice->setObjectName(QStringLiteral("portNotice"));
-        statusBar()->addPermanentWidget(m_portNotice);
-    }
-    m_portNotice->setText(LoadTranslatedString(5364).arg(ConfiguredPortDevice(LoadLineSettings().port)));
-    m_portNotice->setVisible(!m_demoNotice);
+    m_notes->ShowDemoGauge();
+    m_notes->Update(*m_document);
 }
 
 void CMainFrame::CreateClient()
@@ -376,13 +359,7 @@ void CMainFrame::UpdateCommandStates()
     const bool masterChosen = m_document->GetConfig().MasterId != -1 && !m_document->MasterTypeMissing();
     Action(ReadGauge)->setEnabled(Action(ReadGauge)->isEnabled() && masterChosen);
     Action(WriteGauge)->setEnabled(Action(WriteGauge)->isEnabled() && masterChosen);
-    if (!m_masterNote) {
-        m_masterNote = new QLabel(statusBar());
-        m_masterNote->setObjectName(QStringLiteral("masterNote"));
-        statusBar()->addPermanentWidget(m_masterNote);
-    }
-    m_masterNote->setText(LoadTranslatedString(5388).arg(m_document->GetConfig().MasterId));
-    m_masterNote->setVisible(m_document->MasterTypeMissing());
+    m_notes->Update(*m_document);
     // The diagnostics sheet is not offered.
     Action(Diagnostics)->setEnabled(false);
 }
@@ -399,9 +376,7 @@ void CMainFrame::OnLanguageSwitched()
     UpdateTitle();
     m_leftView->FillTree();
     statusBar()->showMessage(LoadTranslatedString(57345));
-    if (m_demoNotice)
-        ShowDemoNotice();
-    ShowPortInUse();
+    m_notes->Update(*m_document);
 }
 
 void CMainFrame::OnChooseMasterType()
@@ -424,7 +399,7 @@ void CMainFrame::OnCommunicationSettings()
     settings.port = PortNumberFromName(options.comPortName(), settings.port);
     settings.device = options.devicePath();
     settings.Store();
-    ShowPortInUse();
+    m_notes->Update(*m_document);
 }
 
 bool CMainFrame::OpenDocumentFile(const QString &path)

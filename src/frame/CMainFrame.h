@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <functional>
+#include <memory>
 
 class CFormView;
 class CLeftView;
@@ -15,8 +16,8 @@ class CRixDoc;
 class GaugeTransferCommands;
 class ProjectFileCommands;
 class SheetPrinting;
+class StatusNotes;
 class QAction;
-class QLabel;
 class QMenu;
 
 class CMainFrame : public QMainWindow, public IFrameServices
@@ -40,8 +41,6 @@ public:
     // A lasting note in the status bar that this session talks to the demo
     // gauge; it takes the place of the port in use.
     void ShowDemoNotice();
-    // The port the gauge commands open, in the status bar.
-    void ShowPortInUse();
 
     // Gives the menu bar the current language pack's texts. The menus are
     // made once and keep their objects: a language switch can come from a
@@ -102,8 +101,6 @@ private:
     QList<QPair<QMenu *, int>> m_menus; // each menu with its text's pack number
     QList<QAction *> m_recentActions;
     QToolBar *m_toolBar = nullptr;
-    QLabel *m_demoNotice = nullptr;
-    QLabel *m_portNotice = nullptr;
-    QLabel *m_masterNote = nullptr;
+    std::unique_ptr<StatusNotes> m_notes;
     bool m_firstActivation = true;
 };
