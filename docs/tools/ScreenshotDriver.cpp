@@ -7,10 +7,12 @@
 #include "app/COptionsDlg.h"
 #include "app/CRixApp.h"
 #include "app/CSplashWnd.h"
+#include "app/Language.h"
 #include "app/SettingsStore.h"
 #include "frame/CMainFrame.h"
 #include "frame/CTransferProgressDlg.h"
 #include "frame/CommandIds.h"
+#include "link/BlockBackup.h"
 #include "model/CConfigData.h"
 #include "model/ProjectFile.h"
 #include "views/CLeftView.h"
@@ -21,7 +23,6 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSettings>
@@ -165,6 +166,39 @@ QString writeSampleProject(const QDir &folder)
     return path;
 }
 
+// Every picture of the README, in the current language.
+void shootAll(CMainFrame *frame)
+{
+    CSplashWnd::EnableSplashScreen(true);
+    CSplashWnd::ShowSplashScreen(nullptr, 60000);
+    save(CSplashWnd::current(), QStringLiteral("splash"));
+    CSplashWnd::HideSplashScreen();
+
+    selectTreeItem(frame, 1);
+    save(frame, QStringLiteral("main-window-master-overview"));
+    selectTreeItem(frame, 0);
+    save(frame, QStringLiteral("main-window-project"));
+    saveModal(frame, command_ids::ChooseMasterType, QStringLiteral("master-type-dialog"), [](QDialog *dialog) {
+        // Wide enough for the descriptions, as a user would drag the window.
+        dialog->resize(640, 330);
+        if (auto *list = dialog->findChild<QAbstractItemView *>()) {
+            list->setCurrentIndex(list->model()->index(0, 0));
+            list->setFocus();
+        }
+    });
+    // The catalogue path as a user would type it (the build folder's path
+    // means nothing to a reader); Cancel leaves the settings as they were.
+    saveModal(frame, command_ids::CommunicationSettings, QStringLiteral("options-dialog"), [](QDialog *dialog) {
+        if (auto *options = qobject_cast<COptionsDlg *>(dialog))
+            options->databaseEdit()->setText(QStringLiteral("/srv/catalogues/skaleron-catalogue.sqlite"));
+    });
+    saveModal(frame, command_ids::RestoreBackup, QStringLiteral("restore-backup"));
+    saveModal(frame, command_ids::AppAbout, QStringLiteral("about-box"));
+    // Last: reading replaces the project's values by the gauge's.
+    saveTransfer(frame, command_ids::ReadGauge, QStringLiteral("transfer-progress"));
+    selectTreeItem(frame, 1);
+}
+
 }
 
 int main(int argc, char **argv)
@@ -172,6 +206,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit()); // backups, recovery
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
@@ -179,8 +214,6 @@ int main(int argc, char **argv)
     }
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
     QDir::setCurrent(home.path()); // the trace goes there, not into the sources
-    g_out = QDir(QString::fromLocal8Bit(argv[1]));
-    g_out.mkpath(QStringLiteral("."));
     // The pictures are those of the desktop program, so they share its settings name.
     settings_store::setApplicationName(QStringLiteral("skaleron"));
     settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"),
@@ -189,11 +222,6 @@ int main(int argc, char **argv)
     // A gauge on a USB serial adapter, as most service benches have it.
     settings_store::writeString(QStringLiteral("Communication"), QStringLiteral("Device"),
                                 QStringLiteral("/dev/ttyUSB0"));
-
-    CSplashWnd::EnableSplashScreen(true);
-    CSplashWnd::ShowSplashScreen(nullptr, 60000);
-    save(CSplashWnd::current(), QStringLiteral("splash"));
-    CSplashWnd::HideSplashScreen();
 
     CRixApp theApp;
     int exitCode = 0;
@@ -207,31 +235,20 @@ int main(int argc, char **argv)
     settle(400); // the frame restores its placement when it first shows
     frame->resize(1180, 760);
     settle(200);
+    // A backup as an earlier write to a block-family gauge leaves it.
+    block_backup::Block block{};
+    block[4] = 'B';
+    block[5] = '1';
+    block_backup::Save(block, block_backup::DefaultFolder(), nullptr);
 
-    selectTreeItem(frame, 1);
-    save(frame, QStringLiteral("main-window-master-overview"));
-    selectTreeItem(frame, 0);
-    save(frame, QStringLiteral("main-window-project"));
-    saveModal(frame, command_ids::ChooseMasterType, QStringLiteral("master-type-dialog"), [](QDialog *dialog) {
-        // Wide enough for the descriptions, as a user would drag window and column.
-        dialog->resize(680, 330);
-        if (auto *header = dialog->findChild<QHeaderView *>())
-            header->resizeSection(0, 460);
-        if (auto *list = dialog->findChild<QAbstractItemView *>()) {
-            list->setCurrentIndex(list->model()->index(0, 0));
-            list->setFocus();
-        }
-    });
-    // The catalogue path as a user would type it (the build folder's path
-    // means nothing to a reader); Cancel leaves the settings as they were.
-    saveModal(frame, command_ids::CommunicationSettings, QStringLiteral("options-dialog"), [](QDialog *dialog) {
-        if (auto *options = qobject_cast<COptionsDlg *>(dialog))
-            options->databaseEdit()->setText(QStringLiteral("/srv/catalogues/skaleron-catalogue.sqlite"));
-    });
-    saveModal(frame, command_ids::AppAbout, QStringLiteral("about-box"));
-    // Last: reading replaces the project's values by the gauge's.
-    saveTransfer(frame, command_ids::ReadGauge, QStringLiteral("transfer-progress"));
-
+    // The same pictures in English and in German, each set in its folder.
+    for (const char *language : {"en", "de"}) {
+        g_out = QDir(QString::fromLocal8Bit(argv[1]) + QLatin1Char('/') + QLatin1String(language));
+        g_out.mkpath(QStringLiteral("."));
+        if (QLatin1String(language) == QLatin1String("de"))
+            CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll"));
+        shootAll(frame);
+    }
     theApp.ExitInstance(0);
     return g_failures == 0 ? 0 : 1;
 }

@@ -35,5 +35,13 @@
         <source>%1 %2 cannot be saved or sent to the gauge: this gauge firmware takes whole numbers only, from %3 to %4.</source>
         <translation>%1 %2 cannot be saved or sent to the gauge: this gauge firmware takes whole numbers only, from %3 to %4.</translation>
     </message>
+    <message id="5007">
+        <source>The master type of this project (key %1) is not in the master type catalogue. Its settings are kept, but it cannot be read from or written to a gauge until the catalogue holds its master type (Gauge → Communication settings names the catalogue).</source>
+        <translation>The master type of this project (key %1) is not in the master type catalogue. Its settings are kept, but it cannot be read from or written to a gauge until the catalogue holds its master type (Gauge → Communication settings names the catalogue).</translation>
+    </message>
+    <message id="5008">
+        <source>The program ended without saving the changes to %1 (last copied %2). Restore them?</source>
+        <translation>The program ended without saving the changes to %1 (last copied %2). Restore them?</translation>
+    </message>
 </context>
 </TS>

@@ -35,5 +35,13 @@
         <source>%1 %2 cannot be saved or sent to the gauge: this gauge firmware takes whole numbers only, from %3 to %4.</source>
         <translation>%1 %2 ne peut être ni enregistré ni envoyé à l'instrument : ce micrologiciel n'accepte que des nombres entiers de %3 à %4.</translation>
     </message>
+    <message id="5007">
+        <source>The master type of this project (key %1) is not in the master type catalogue. Its settings are kept, but it cannot be read from or written to a gauge until the catalogue holds its master type (Gauge → Communication settings names the catalogue).</source>
+        <translation>Le type de maître de ce projet (clé %1) n'est pas dans le catalogue des types de maître. Ses réglages sont conservés, mais il ne peut être lu depuis un instrument ni écrit dans un instrument tant que le catalogue ne contient pas ce type (le catalogue se choisit sous Instrument → Paramètres de communication).</translation>
+    </message>
+    <message id="5008">
+        <source>The program ended without saving the changes to %1 (last copied %2). Restore them?</source>
+        <translation>Le programme s'est terminé sans enregistrer les modifications de %1 (dernière copie %2). Les restaurer ?</translation>
+    </message>
 </context>
 </TS>

@@ -35,5 +35,13 @@
         <source>%1 %2 cannot be saved or sent to the gauge: this gauge firmware takes whole numbers only, from %3 to %4.</source>
         <translation>%1 %2 kann weder gespeichert noch an das Gerät gesendet werden: diese Gerätefirmware nimmt nur ganze Zahlen von %3 bis %4.</translation>
     </message>
+    <message id="5007">
+        <source>The master type of this project (key %1) is not in the master type catalogue. Its settings are kept, but it cannot be read from or written to a gauge until the catalogue holds its master type (Gauge → Communication settings names the catalogue).</source>
+        <translation>Der Mastertyp dieses Projekts (Schlüssel %1) steht nicht im Mastertyp-Katalog. Seine Einstellungen bleiben erhalten, aber es kann erst dann vom Messgerät gelesen oder zu ihm geschrieben werden, wenn der Katalog diesen Mastertyp enthält (der Katalog wird unter Messgerät → Kommunikationseinstellungen gewählt).</translation>
+    </message>
+    <message id="5008">
+        <source>The program ended without saving the changes to %1 (last copied %2). Restore them?</source>
+        <translation>Das Programm wurde beendet, ohne die Änderungen an %1 zu speichern (zuletzt gesichert %2). Wiederherstellen?</translation>
+    </message>
 </context>
 </TS>

@@ -41,7 +41,7 @@
     </message>
     <message id="5309">
         <source>E&amp;xport as PDF...</source>
-        <translation>E&amp;xport as PDF...</translation>
+        <translation>Export as P&amp;DF...</translation>
     </message>
     <message id="5310">
         <source>Recent File</source>
@@ -259,10 +259,6 @@
         <source>Settings</source>
         <translation>Settings</translation>
     </message>
-    <message id="5375">
-        <source>Buzzer output active:</source>
-        <translation>Buzzer output active:</translation>
-    </message>
     <message id="5376">
         <source>yes</source>
         <translation>yes</translation>
@@ -274,10 +270,6 @@
     <message id="5378">
         <source>not saved yet</source>
         <translation>not saved yet</translation>
-    </message>
-    <message id="5379">
-        <source>Second frequency input:</source>
-        <translation>Second frequency input:</translation>
     </message>
     <message id="5380">
         <source>The PDF file "%1" could not be written.</source>
@@ -294,6 +286,122 @@
     <message id="5383">
         <source>Export as PDF</source>
         <translation>Export as PDF</translation>
+    </message>
+    <message id="5390">
+        <source>Logging in</source>
+        <translation>Logging in</translation>
+    </message>
+    <message id="5391">
+        <source>Checking the connection</source>
+        <translation>Checking the connection</translation>
+    </message>
+    <message id="5392">
+        <source>Reading register %1</source>
+        <translation>Reading register %1</translation>
+    </message>
+    <message id="5393">
+        <source>Writing register %1</source>
+        <translation>Writing register %1</translation>
+    </message>
+    <message id="5394">
+        <source>Reading the parameter block</source>
+        <translation>Reading the parameter block</translation>
+    </message>
+    <message id="5395">
+        <source>Preparing the gauge for the new block</source>
+        <translation>Preparing the gauge for the new block</translation>
+    </message>
+    <message id="5396">
+        <source>Writing the parameter block</source>
+        <translation>Writing the parameter block</translation>
+    </message>
+    <message id="5397">
+        <source>Storing the settings in the gauge</source>
+        <translation>Storing the settings in the gauge</translation>
+    </message>
+    <message id="5398">
+        <source>Logging in for service</source>
+        <translation>Logging in for service</translation>
+    </message>
+    <message id="5399">
+        <source>Writing counter memory at %1</source>
+        <translation>Writing counter memory at %1</translation>
+    </message>
+    <message id="5384">
+        <source>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</source>
+        <translation>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</translation>
+    </message>
+    <message id="5364">
+        <source>Gauge port: %1</source>
+        <translation>Gauge port: %1</translation>
+    </message>
+    <message id="5328">
+        <source>Restore &amp;backup...</source>
+        <translation>Restore &amp;backup...</translation>
+    </message>
+    <message id="5352">
+        <source>Write a backed-up parameter block back to the gauge</source>
+        <translation>Write a backed-up parameter block back to the gauge</translation>
+    </message>
+    <message id="5353">
+        <source>Restore backup</source>
+        <translation>Restore backup</translation>
+    </message>
+    <message id="5354">
+        <source>Saved</source>
+        <translation>Saved</translation>
+    </message>
+    <message id="5365">
+        <source>Gauge family</source>
+        <translation>Gauge family</translation>
+    </message>
+    <message id="5366">
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message id="5367">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="5368">
+        <source>Block family (parameter block)</source>
+        <translation>Block family (parameter block)</translation>
+    </message>
+    <message id="5369">
+        <source>There is no backup in %1 yet. One is made each time a configuration is written to a gauge that keeps a parameter block.</source>
+        <translation>There is no backup in %1 yet. One is made each time a configuration is written to a gauge that keeps a parameter block.</translation>
+    </message>
+    <message id="5385">
+        <source>Write the backup %1 back to the gauge? The block the gauge holds now is backed up first.</source>
+        <translation>Write the backup %1 back to the gauge? The block the gauge holds now is backed up first.</translation>
+    </message>
+    <message id="5386">
+        <source>Writing the backup to the gauge</source>
+        <translation>Writing the backup to the gauge</translation>
+    </message>
+    <message id="5387">
+        <source>Choosing the master type "%1" sets all settings of this project back to their starting values. Choose it?</source>
+        <translation>Choosing the master type "%1" sets all settings of this project back to their starting values. Choose it?</translation>
+    </message>
+    <message id="5388">
+        <source>Master type %1 is not in the catalogue: reading and writing are off</source>
+        <translation>Master type %1 is not in the catalogue: reading and writing are off</translation>
+    </message>
+    <message id="5329">
+        <source>&amp;User manual</source>
+        <translation>&amp;User manual</translation>
+    </message>
+    <message id="5389">
+        <source>Open the user manual in the web browser</source>
+        <translation>Open the user manual in the web browser</translation>
+    </message>
+    <message id="5379">
+        <source>The user manual %1 is missing; it comes with the program.</source>
+        <translation>The user manual %1 is missing; it comes with the program.</translation>
+    </message>
+    <message id="5375">
+        <source>No web browser could be started to show the user manual %1.</source>
+        <translation>No web browser could be started to show the user manual %1.</translation>
     </message>
 </context>
 </TS>

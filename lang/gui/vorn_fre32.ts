@@ -97,7 +97,7 @@
     </message>
     <message id="5323">
         <source>&amp;Write to gauge</source>
-        <translation>É&amp;crire dans l'instrument</translation>
+        <translation>Écrir&amp;e dans l'instrument</translation>
     </message>
     <message id="5324">
         <source>&amp;Diagnostics...</source>
@@ -109,7 +109,7 @@
     </message>
     <message id="5326">
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message id="5327">
         <source>&amp;About Skaleron...</source>
@@ -259,10 +259,6 @@
         <source>Settings</source>
         <translation>Paramètres</translation>
     </message>
-    <message id="5375">
-        <source>Buzzer output active:</source>
-        <translation>Sortie buzzer active :</translation>
-    </message>
     <message id="5376">
         <source>yes</source>
         <translation>oui</translation>
@@ -274,10 +270,6 @@
     <message id="5378">
         <source>not saved yet</source>
         <translation>pas encore enregistré</translation>
-    </message>
-    <message id="5379">
-        <source>Second frequency input:</source>
-        <translation>Deuxième entrée de fréquence :</translation>
     </message>
     <message id="5380">
         <source>The PDF file "%1" could not be written.</source>
@@ -294,6 +286,122 @@
     <message id="5383">
         <source>Export as PDF</source>
         <translation>Exporter en PDF</translation>
+    </message>
+    <message id="5390">
+        <source>Logging in</source>
+        <translation>Connexion</translation>
+    </message>
+    <message id="5391">
+        <source>Checking the connection</source>
+        <translation>Vérification de la liaison</translation>
+    </message>
+    <message id="5392">
+        <source>Reading register %1</source>
+        <translation>Lecture du registre %1</translation>
+    </message>
+    <message id="5393">
+        <source>Writing register %1</source>
+        <translation>Écriture du registre %1</translation>
+    </message>
+    <message id="5394">
+        <source>Reading the parameter block</source>
+        <translation>Lecture du bloc de paramètres</translation>
+    </message>
+    <message id="5395">
+        <source>Preparing the gauge for the new block</source>
+        <translation>Préparation de l'instrument au nouveau bloc</translation>
+    </message>
+    <message id="5396">
+        <source>Writing the parameter block</source>
+        <translation>Écriture du bloc de paramètres</translation>
+    </message>
+    <message id="5397">
+        <source>Storing the settings in the gauge</source>
+        <translation>Enregistrement des réglages dans l'instrument</translation>
+    </message>
+    <message id="5398">
+        <source>Logging in for service</source>
+        <translation>Connexion de service</translation>
+    </message>
+    <message id="5399">
+        <source>Writing counter memory at %1</source>
+        <translation>Écriture de la mémoire du compteur à %1</translation>
+    </message>
+    <message id="5384">
+        <source>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</source>
+        <translation>Les réglages que l'instrument avait auparavant ont été sauvegardés dans %1 (Instrument → Restaurer une sauvegarde les réécrit).</translation>
+    </message>
+    <message id="5364">
+        <source>Gauge port: %1</source>
+        <translation>Port de l'instrument : %1</translation>
+    </message>
+    <message id="5328">
+        <source>Restore &amp;backup...</source>
+        <translation>Restaurer une sa&amp;uvegarde...</translation>
+    </message>
+    <message id="5352">
+        <source>Write a backed-up parameter block back to the gauge</source>
+        <translation>Réécrire dans l'instrument un bloc de paramètres sauvegardé</translation>
+    </message>
+    <message id="5353">
+        <source>Restore backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message id="5354">
+        <source>Saved</source>
+        <translation>Sauvegardé le</translation>
+    </message>
+    <message id="5365">
+        <source>Gauge family</source>
+        <translation>Famille d'instrument</translation>
+    </message>
+    <message id="5366">
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message id="5367">
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message id="5368">
+        <source>Block family (parameter block)</source>
+        <translation>Famille à bloc (bloc de paramètres)</translation>
+    </message>
+    <message id="5369">
+        <source>There is no backup in %1 yet. One is made each time a configuration is written to a gauge that keeps a parameter block.</source>
+        <translation>Il n'y a encore aucune sauvegarde dans %1. Une sauvegarde est faite à chaque écriture d'une configuration dans un instrument à bloc de paramètres.</translation>
+    </message>
+    <message id="5385">
+        <source>Write the backup %1 back to the gauge? The block the gauge holds now is backed up first.</source>
+        <translation>Réécrire la sauvegarde %1 dans l'instrument ? Le bloc que l'instrument contient maintenant est sauvegardé d'abord.</translation>
+    </message>
+    <message id="5386">
+        <source>Writing the backup to the gauge</source>
+        <translation>Écriture de la sauvegarde dans l'instrument</translation>
+    </message>
+    <message id="5387">
+        <source>Choosing the master type "%1" sets all settings of this project back to their starting values. Choose it?</source>
+        <translation>Le choix du type de maître « %1 » remet tous les réglages de ce projet à leurs valeurs de départ. Le choisir quand même ?</translation>
+    </message>
+    <message id="5388">
+        <source>Master type %1 is not in the catalogue: reading and writing are off</source>
+        <translation>Type de maître %1 absent du catalogue : lecture et écriture désactivées</translation>
+    </message>
+    <message id="5329">
+        <source>&amp;User manual</source>
+        <translation>&amp;Manuel d'utilisation</translation>
+    </message>
+    <message id="5389">
+        <source>Open the user manual in the web browser</source>
+        <translation>Ouvrir le manuel d'utilisation dans le navigateur</translation>
+    </message>
+    <message id="5379">
+        <source>The user manual %1 is missing; it comes with the program.</source>
+        <translation>Le manuel d'utilisation %1 est introuvable ; il est fourni avec le programme.</translation>
+    </message>
+    <message id="5375">
+        <source>No web browser could be started to show the user manual %1.</source>
+        <translation>Aucun navigateur n'a pu être lancé pour afficher le manuel d'utilisation %1.</translation>
     </message>
 </context>
 </TS>

@@ -259,10 +259,6 @@
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
-    <message id="5375">
-        <source>Buzzer output active:</source>
-        <translation>Buzzer-Ausgang aktiv:</translation>
-    </message>
     <message id="5376">
         <source>yes</source>
         <translation>ja</translation>
@@ -274,10 +270,6 @@
     <message id="5378">
         <source>not saved yet</source>
         <translation>noch nicht gespeichert</translation>
-    </message>
-    <message id="5379">
-        <source>Second frequency input:</source>
-        <translation>Zweiter Frequenzeingang:</translation>
     </message>
     <message id="5380">
         <source>The PDF file "%1" could not be written.</source>
@@ -294,6 +286,122 @@
     <message id="5383">
         <source>Export as PDF</source>
         <translation>Als PDF exportieren</translation>
+    </message>
+    <message id="5390">
+        <source>Logging in</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message id="5391">
+        <source>Checking the connection</source>
+        <translation>Verbindung prüfen</translation>
+    </message>
+    <message id="5392">
+        <source>Reading register %1</source>
+        <translation>Register %1 lesen</translation>
+    </message>
+    <message id="5393">
+        <source>Writing register %1</source>
+        <translation>Register %1 schreiben</translation>
+    </message>
+    <message id="5394">
+        <source>Reading the parameter block</source>
+        <translation>Parameterblock lesen</translation>
+    </message>
+    <message id="5395">
+        <source>Preparing the gauge for the new block</source>
+        <translation>Messgerät auf den neuen Block vorbereiten</translation>
+    </message>
+    <message id="5396">
+        <source>Writing the parameter block</source>
+        <translation>Parameterblock schreiben</translation>
+    </message>
+    <message id="5397">
+        <source>Storing the settings in the gauge</source>
+        <translation>Einstellungen im Messgerät speichern</translation>
+    </message>
+    <message id="5398">
+        <source>Logging in for service</source>
+        <translation>Service-Anmeldung</translation>
+    </message>
+    <message id="5399">
+        <source>Writing counter memory at %1</source>
+        <translation>Zählerspeicher ab %1 schreiben</translation>
+    </message>
+    <message id="5384">
+        <source>The settings the gauge held before were saved in %1 (Gauge → Restore backup writes them back).</source>
+        <translation>Die bisherigen Einstellungen des Messgeräts wurden in %1 gesichert (Messgerät → Sicherung zurückschreiben stellt sie wieder her).</translation>
+    </message>
+    <message id="5364">
+        <source>Gauge port: %1</source>
+        <translation>Messgerät-Anschluss: %1</translation>
+    </message>
+    <message id="5328">
+        <source>Restore &amp;backup...</source>
+        <translation>Sicherung &amp;zurückschreiben...</translation>
+    </message>
+    <message id="5352">
+        <source>Write a backed-up parameter block back to the gauge</source>
+        <translation>Einen gesicherten Parameterblock zum Messgerät zurückschreiben</translation>
+    </message>
+    <message id="5353">
+        <source>Restore backup</source>
+        <translation>Sicherung zurückschreiben</translation>
+    </message>
+    <message id="5354">
+        <source>Saved</source>
+        <translation>Gesichert</translation>
+    </message>
+    <message id="5365">
+        <source>Gauge family</source>
+        <translation>Gerätefamilie</translation>
+    </message>
+    <message id="5366">
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message id="5367">
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message id="5368">
+        <source>Block family (parameter block)</source>
+        <translation>Blockfamilie (Parameterblock)</translation>
+    </message>
+    <message id="5369">
+        <source>There is no backup in %1 yet. One is made each time a configuration is written to a gauge that keeps a parameter block.</source>
+        <translation>In %1 gibt es noch keine Sicherung. Eine Sicherung entsteht bei jedem Schreiben einer Konfiguration zu einem Messgerät mit Parameterblock.</translation>
+    </message>
+    <message id="5385">
+        <source>Write the backup %1 back to the gauge? The block the gauge holds now is backed up first.</source>
+        <translation>Die Sicherung %1 zum Messgerät zurückschreiben? Der Block, den das Messgerät jetzt hält, wird vorher gesichert.</translation>
+    </message>
+    <message id="5386">
+        <source>Writing the backup to the gauge</source>
+        <translation>Sicherung zum Messgerät schreiben</translation>
+    </message>
+    <message id="5387">
+        <source>Choosing the master type "%1" sets all settings of this project back to their starting values. Choose it?</source>
+        <translation>Die Wahl des Mastertyps "%1" setzt alle Einstellungen dieses Projekts auf ihre Anfangswerte zurück. Trotzdem wählen?</translation>
+    </message>
+    <message id="5388">
+        <source>Master type %1 is not in the catalogue: reading and writing are off</source>
+        <translation>Mastertyp %1 fehlt im Katalog: Lesen und Schreiben sind aus</translation>
+    </message>
+    <message id="5329">
+        <source>&amp;User manual</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
+    <message id="5389">
+        <source>Open the user manual in the web browser</source>
+        <translation>Das Benutzerhandbuch im Webbrowser öffnen</translation>
+    </message>
+    <message id="5379">
+        <source>The user manual %1 is missing; it comes with the program.</source>
+        <translation>Das Benutzerhandbuch %1 fehlt; es gehört zum Programm.</translation>
+    </message>
+    <message id="5375">
+        <source>No web browser could be started to show the user manual %1.</source>
+        <translation>Es ließ sich kein Webbrowser starten, der das Benutzerhandbuch %1 zeigt.</translation>
     </message>
 </context>
 </TS>

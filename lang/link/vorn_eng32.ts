@@ -11,5 +11,17 @@
         <source>The gauge refused to store the new settings permanently: they are lost when it is switched off. Write them again.</source>
         <translation>The gauge refused to store the new settings permanently: they are lost when it is switched off. Write them again.</translation>
     </message>
+    <message id="5104">
+        <source>Port %1 could not be opened: %2. Every exchange with the gauge is traced in %3.</source>
+        <translation>Port %1 could not be opened: %2. Every exchange with the gauge is traced in %3.</translation>
+    </message>
+    <message id="5102">
+        <source>The gauge on %1 did not accept the service login. Every exchange with the gauge is traced in %2.</source>
+        <translation>The gauge on %1 did not accept the service login. Every exchange with the gauge is traced in %2.</translation>
+    </message>
+    <message id="5103">
+        <source>The counter may now hold a partial value. Preset it again.</source>
+        <translation>The counter may now hold a partial value. Preset it again.</translation>
+    </message>
 </context>
 </TS>

@@ -11,5 +11,17 @@
         <source>The gauge refused to store the new settings permanently: they are lost when it is switched off. Write them again.</source>
         <translation>L'instrument n'a pas enregistré durablement les nouveaux réglages : ils seront perdus à sa mise hors tension. Écrivez-les à nouveau.</translation>
     </message>
+    <message id="5104">
+        <source>Port %1 could not be opened: %2. Every exchange with the gauge is traced in %3.</source>
+        <translation>Impossible d'ouvrir le port %1 : %2. Chaque échange avec l'instrument est tracé dans %3.</translation>
+    </message>
+    <message id="5102">
+        <source>The gauge on %1 did not accept the service login. Every exchange with the gauge is traced in %2.</source>
+        <translation>L'instrument sur %1 n'a pas accepté la connexion de service. Chaque échange avec l'instrument est tracé dans %2.</translation>
+    </message>
+    <message id="5103">
+        <source>The counter may now hold a partial value. Preset it again.</source>
+        <translation>Le compteur peut maintenant contenir une valeur partielle. Réglez-le à nouveau.</translation>
+    </message>
 </context>
 </TS>

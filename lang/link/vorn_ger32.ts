@@ -11,5 +11,17 @@
         <source>The gauge refused to store the new settings permanently: they are lost when it is switched off. Write them again.</source>
         <translation>Das Gerät hat die neuen Einstellungen nicht dauerhaft gespeichert: Sie gehen beim Ausschalten verloren. Bitte erneut schreiben.</translation>
     </message>
+    <message id="5104">
+        <source>Port %1 could not be opened: %2. Every exchange with the gauge is traced in %3.</source>
+        <translation>Der Anschluss %1 ließ sich nicht öffnen: %2. Jeder Austausch mit dem Messgerät wird in %3 protokolliert.</translation>
+    </message>
+    <message id="5102">
+        <source>The gauge on %1 did not accept the service login. Every exchange with the gauge is traced in %2.</source>
+        <translation>Das Messgerät an %1 hat die Service-Anmeldung nicht angenommen. Jeder Austausch mit dem Messgerät wird in %2 protokolliert.</translation>
+    </message>
+    <message id="5103">
+        <source>The counter may now hold a partial value. Preset it again.</source>
+        <translation>Der Zähler kann jetzt einen unvollständigen Wert enthalten. Stellen Sie ihn erneut ein.</translation>
+    </message>
 </context>
 </TS>

@@ -15,5 +15,9 @@
         <source>%1 the field is empty. Please enter a number, for example 12.5.</source>
         <translation>%1 le champ est vide. Veuillez saisir un nombre, par exemple 12,5.</translation>
     </message>
+    <message id="5510">
+        <source>The gauge has no setting for the second input's pulse factor, so nothing can be entered here.</source>
+        <translation>L'instrument n'a pas de réglage pour la valeur k de la seconde entrée ; rien ne peut donc être saisi ici.</translation>
+    </message>
 </context>
 </TS>

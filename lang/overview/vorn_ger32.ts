@@ -15,5 +15,9 @@
         <source>%1 the field is empty. Please enter a number, for example 12.5.</source>
         <translation>%1 das Feld ist leer. Bitte eine Zahl eingeben, zum Beispiel 12,5.</translation>
     </message>
+    <message id="5510">
+        <source>The gauge has no setting for the second input's pulse factor, so nothing can be entered here.</source>
+        <translation>Das Messgerät hat keine Einstellung für den k-Wert des zweiten Eingangs; deshalb lässt sich hier nichts eingeben.</translation>
+    </message>
 </context>
 </TS>

@@ -393,6 +393,10 @@ Signal inputs:</translation>
         <source>k value (freq. 2):</source>
         <translation>k value (freq. 2):</translation>
     </message>
+    <message id="50017">
+        <source>Data source (freq. 2):</source>
+        <translation>Data source (freq. 2):</translation>
+    </message>
     <message id="50040">
         <source>Display settings:</source>
         <translation>Display settings:</translation>

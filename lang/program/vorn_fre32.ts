@@ -393,6 +393,10 @@ Entrées de signal :</translation>
         <source>k value (freq. 2):</source>
         <translation>Valeur k (fréq. 2) :</translation>
     </message>
+    <message id="50017">
+        <source>Data source (freq. 2):</source>
+        <translation>Source des données (fréq. 2) :</translation>
+    </message>
     <message id="50040">
         <source>Display settings:</source>
         <translation>Réglages de l'afficheur :</translation>

@@ -393,6 +393,10 @@ Signaleingänge:</translation>
         <source>k value (freq. 2):</source>
         <translation>k-Wert (Freq. 2):</translation>
     </message>
+    <message id="50017">
+        <source>Data source (freq. 2):</source>
+        <translation>Datenquelle (Freq. 2):</translation>
+    </message>
     <message id="50040">
         <source>Display settings:</source>
         <translation>Displayeinstellungen:</translation>

@@ -78,6 +78,8 @@ void COptionsDlg::buildFromTemplate()
     auto *languageLabel = new QLabel(headings.at(0), this);
     m_language = new QComboBox(this);
     m_language->setObjectName(QStringLiteral("control%1").arg(LanguageListId));
+    m_language->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_language->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     auto *databaseLabel = new QLabel(headings.at(1), this);
     m_database = new QLineEdit(this);
     m_database->setObjectName(QStringLiteral("control%1").arg(DatabaseEditId));
@@ -89,6 +91,13 @@ void COptionsDlg::buildFromTemplate()
     auto *portLabel = new QLabel(headings.at(2), this);
     m_port = new QComboBox(this);
     m_port->setObjectName(QStringLiteral("control%1").arg(PortListId));
+    m_port->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_port->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    // A port the system does not list (a pseudo-terminal, an adapter's
+    // by-id name) can be typed in.
+    m_port->setEditable(true);
+    m_port->setInsertPolicy(QComboBox::NoInsert);
+    m_port->setMinimumContentsLength(16);
     if (const auto *c = dialog_templates::findControl(OptionsTemplate, PortListId)) {
         for (const char *item : c->items)
             m_port->addItem(QString::fromUtf8(item));
@@ -262,8 +271,20 @@ void COptionsDlg::selectPort()
 
 QString COptionsDlg::devicePath() const
 {
-    const int row = m_port->currentIndex();
-    return row < 0 ? QString() : m_port->itemData(row, DevicePathRole).toString();
+    const QString text = m_port->currentText().trimmed();
+    const int row = m_port->findText(text);
+    if (row >= 0)
+        return m_port->itemData(row, DevicePathRole).toString();
+    // Typed by the user: a port number leaves the device to the number.
+    static const QRegularExpression portNumber(QStringLiteral("^COM\\s*\\d+$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    if (text.isEmpty() || portNumber.match(text).hasMatch())
+        return QString();
+#ifdef Q_OS_WIN
+    return QString();
+#else
+    return text.startsWith(QLatin1Char('/')) ? text : QStringLiteral("/dev/") + text;
+#endif
 }
 
 void COptionsDlg::OnBrowse()
@@ -298,7 +319,7 @@ void COptionsDlg::OnBrowse()
 void COptionsDlg::accept()
 {
     m_strDatabasePath = m_database->text();
-    m_strComPort = m_port->currentText();
+    m_strComPort = m_port->currentText().trimmed();
     settings_store::writeString(QStringLiteral("Directories"), QStringLiteral("DBase"), m_strDatabasePath);
 
     const int row = m_language->currentIndex();

@@ -32,8 +32,9 @@ public:
     // the device the link opens for it ("Communication"/"Device" when set).
     void setComPortName(const QString &name) { m_strComPort = name; }
     QString comPortName() const { return m_strComPort; }
-    // After OK: the device path of the chosen port; empty for the fall-back
-    // entries "COM1".."COM4" (the port number alone then decides).
+    // After OK: the device path of the chosen or typed port ("ttyACM0" is
+    // taken as /dev/ttyACM0); empty for the fall-back entries "COM1".."COM4"
+    // and a typed port number (the number alone then decides).
     QString devicePath() const;
     QString databasePath() const { return m_strDatabasePath; }
 

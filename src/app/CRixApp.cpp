@@ -2,6 +2,7 @@
 
 #include "Language.h"
 #include "CSplashWnd.h"
+#include "RecoveryCopy.h"
 #include "SettingsStore.h"
 #include "ShellIntegration.h"
 #include "SingleInstance.h"
@@ -32,7 +33,9 @@ CommandLineInfo CommandLineInfo::Parse(const QStringList &arguments)
                               && (argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-')));
         // A full path on this system also begins with "/": it is a switch
         // only when it is one of the known words.
-        const QString word = isSwitch ? argument.mid(1).toLower() : QString();
+        // "--register" as its help writes it, "-register" and "/register" as before.
+        const int dashes = argument.startsWith(QLatin1String("--")) ? 2 : 1;
+        const QString word = isSwitch ? argument.mid(dashes).toLower() : QString();
         if (word == QLatin1String("embedding")) {
             info.runEmbedded = true;
         } else if (word == QLatin1String("automation")) {
@@ -61,6 +64,7 @@ CRixApp::CRixApp() = default;
 CRixApp::~CRixApp()
 {
     m_singleInstance.reset();
+    m_recovery.reset();
     m_mainFrame.reset();
     m_document.reset();
     m_demo.reset();
@@ -132,7 +136,7 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
                 [frame = m_mainFrame.get()](const QString &path) {
                     frame->raise();
                     frame->activateWindow();
-                    frame->OpenDocumentFile(path);
+                    frame->QueueOpen(path);
                 });
     }
 
@@ -145,6 +149,9 @@ bool CRixApp::InitInstance(const QStringList &arguments, int *exitCode)
         || info.command == CommandLineInfo::ShellCommand::FilePrintTo)
         return false;
     m_mainFrame->show();
+    // Work that a crashed run left unsaved is offered back.
+    m_recovery = std::make_unique<RecoveryCopy>(m_document.get());
+    m_recovery->OfferLeftOver();
     return true;
 }
 

@@ -9,6 +9,7 @@
 class AccessReadProgress;
 class CMainFrame;
 class DemoGauge;
+class RecoveryCopy;
 class SingleInstance;
 class CRixDoc;
 
@@ -44,6 +45,7 @@ public:
     CMainFrame *MainFrame() const { return m_mainFrame.get(); }
     // The simulated gauge of "--demo", or nullptr.
     DemoGauge *Demo() const { return m_demo.get(); }
+    RecoveryCopy *Recovery() const { return m_recovery.get(); }
     // m_strAppPath: the application folder, ending in a separator.
     QString AppPath() const { return m_strAppPath; }
 
@@ -55,6 +57,7 @@ private:
     std::unique_ptr<SingleInstance> m_singleInstance;
     std::unique_ptr<CRixDoc> m_document;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<RecoveryCopy> m_recovery;
     QString m_strAppPath;
     bool m_started = false;
 };

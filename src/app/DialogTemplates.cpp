@@ -149,7 +149,7 @@ DialogTemplate masterOverview()
                 control(9930, K::Label, "ID_10006 Warnmodus:"),
                 control(1073, K::DropDownList),
                 control(1097, K::CheckBox, "Buzzer Ausgang aktiv"),
-                control(1088, K::Label, "ID_10003 Datenquelle:"),
+                control(1088, K::Label, "ID_10017 Datenquelle (Freq. 2):"),
                 control(1072, K::DropDownList, "", {"Speedo (Freq. 1)", "Tacho (Freq. 1)", "Speedo (Freq. 2)"}),
                 control(1089, K::Label, "ID_10016 k-Wert (Freq. 2):"),
                 control(1048, K::Edit),

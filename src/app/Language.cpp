@@ -3,24 +3,26 @@
 #include "SettingsStore.h"
 #include "UserMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 const std::array<LanguageEntry, 20> &LanguageTable()
 {
     static const std::array<LanguageEntry, 20> table = {{
-        {0, "German", "vorn_ger32.dll"},     {1, "English", "vorn_eng32.dll"},
-        {2, "French", "vorn_fre32.dll"},     {3, "Slowak", "vorn_slo32.dll"},
-        {4, "Dutch", "vorn_dut32.dll"},      {5, "Italian", "vorn_ita32.dll"},
-        {6, "Norwegian", "vorn_nor32.dll"},  {7, "Polish", "vorn_pol32.dll"},
-        {8, "Hungarian", "vorn_hun32.dll"},  {9, "Arabic", "vorn_ara32.dll"},
-        {10, "Chinese", "vorn_chi32.dll"},   {11, "Russian", "vorn_rus32.dll"},
-        {12, "Spanish", "vorn_esp32.dll"},   {13, "Czech", "vorn_cze32.dll"},
-        {14, "Korean", "vorn_kor32.dll"},    {15, "Lituanian", "vorn_lit32.dll"},
-        {16, "Japanese", "vorn_jap32.dll"},  {17, "Croatian", "vorn_cro32.dll"},
-        {18, "Latvian", "vorn_lat32.dll"},   {19, "Greek", "vorn_gre32.dll"},
+        {0, "German", "vorn_ger32.dll", "de"},     {1, "English", "vorn_eng32.dll", "en"},
+        {2, "French", "vorn_fre32.dll", "fr"},     {3, "Slowak", "vorn_slo32.dll", "sk"},
+        {4, "Dutch", "vorn_dut32.dll", "nl"},      {5, "Italian", "vorn_ita32.dll", "it"},
+        {6, "Norwegian", "vorn_nor32.dll", "nb"},  {7, "Polish", "vorn_pol32.dll", "pl"},
+        {8, "Hungarian", "vorn_hun32.dll", "hu"},  {9, "Arabic", "vorn_ara32.dll", "ar"},
+        {10, "Chinese", "vorn_chi32.dll", "zh_CN"}, {11, "Russian", "vorn_rus32.dll", "ru"},
+        {12, "Spanish", "vorn_esp32.dll", "es"},   {13, "Czech", "vorn_cze32.dll", "cs"},
+        {14, "Korean", "vorn_kor32.dll", "ko"},    {15, "Lituanian", "vorn_lit32.dll", "lt"},
+        {16, "Japanese", "vorn_jap32.dll", "ja"},  {17, "Croatian", "vorn_cro32.dll", "hr"},
+        {18, "Latvian", "vorn_lat32.dll", "lv"},   {19, "Greek", "vorn_gre32.dll", "el"},
     }};
     return table;
 }
@@ -74,6 +76,43 @@ QString CLanguage::currentLanguage() const
     return m_strLanguage;
 }
 
+QLocale CLanguage::locale() const
+{
+    QReadLocker lock(&m_lock);
+    return m_pack ? m_packLocale : QLocale(QLocale::German);
+}
+
+// The locale of a pack file, by its name; English for a name not in the table.
+static QLocale packLocale(const QString &path)
+{
+    const QString base = QFileInfo(path).completeBaseName();
+    for (const LanguageEntry &entry : LanguageTable()) {
+        if (base.compare(QFileInfo(QLatin1String(entry.libraryName)).completeBaseName(), Qt::CaseInsensitive) == 0)
+            return QLocale(QString::fromLatin1(entry.localeName));
+    }
+    return QLocale(QLocale::English);
+}
+
+void CLanguage::loadQtTranslations()
+{
+    if (!QCoreApplication::instance())
+        return;
+    // Qt's dialogs write dates and sizes the language's way too. (The
+    // program's own numbers are always written and read with a point.)
+    QLocale::setDefault(locale());
+    if (m_qt)
+        QCoreApplication::removeTranslator(m_qt.get());
+    auto qt = std::make_unique<QTranslator>();
+    // A language Qt has no translation for keeps Qt's English texts.
+    if (qt->load(locale(), QStringLiteral("qt"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        m_qt = std::move(qt);
+    } else {
+        m_qt.reset();
+    }
+}
+
 bool CLanguage::packLoaded() const
 {
     QReadLocker lock(&m_lock);
@@ -95,6 +134,7 @@ bool CLanguage::loadPack(const QString &path, QString *error)
     }
     QWriteLocker lock(&m_lock);
     m_pack = std::move(pack);
+    m_packLocale = packLocale(path);
     return true;
 }
 
@@ -130,6 +170,7 @@ bool CLanguage::LoadStartupLanguage()
         user_messages::show(error, user_messages::Icon::None, user_messages::Buttons::Ok, QStringLiteral("Error"));
         useBuiltIn();
     }
+    loadQtTranslations();
     return true;
 }
 
@@ -157,6 +198,7 @@ bool CLanguage::SwitchLanguage(const QString &libraryName)
         QWriteLocker lock(&m_lock);
         m_strLanguage = libraryName;
     }
+    loadQtTranslations();
     emit languageSwitched();
     return true;
 }
@@ -167,8 +209,11 @@ bool CLanguage::LoadPackQuietly(const QString &libraryName)
     QString error;
     if (path.isEmpty() || !loadPack(path, &error))
         return false;
-    QWriteLocker lock(&m_lock);
-    m_strLanguage = libraryName;
+    {
+        QWriteLocker lock(&m_lock);
+        m_strLanguage = libraryName;
+    }
+    loadQtTranslations();
     return true;
 }
 

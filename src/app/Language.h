@@ -8,6 +8,7 @@
 // the file loaded is the Qt translation file of the same base name (".qm") in
 // the application folder. The German pack is also built into the program: it
 // stands in whenever no pack is loaded.
+#include <QLocale>
 #include <QObject>
 #include <QReadWriteLock>
 #include <QString>
@@ -21,6 +22,7 @@ struct LanguageEntry
     int index;
     const char *displayName;
     const char *libraryName;
+    const char *localeName; // the language's locale, for Qt's own texts and dates
 };
 
 // The twenty known languages; the options offer the first three.
@@ -56,6 +58,9 @@ public:
 
     // m_strLanguage: the library name of the current language.
     QString currentLanguage() const;
+    // The locale of the language whose texts are in use (German while no
+    // pack is loaded): dates are written in it.
+    QLocale locale() const;
     // True while a pack file is loaded (otherwise the built-in German texts).
     bool packLoaded() const;
 
@@ -82,12 +87,17 @@ private:
     ~CLanguage() override;
     bool loadPack(const QString &path, QString *error);
     void useBuiltIn();
+    // Qt's own texts (standard buttons, file and print dialogs) in the
+    // language of the texts in use, from the translations Qt ships.
+    void loadQtTranslations();
     QString lookup(int id) const;
 
     mutable QReadWriteLock m_lock;
     QString m_strLanguage;
     std::unique_ptr<QTranslator> m_pack;    // the loaded pack file, or none
     std::unique_ptr<QTranslator> m_builtIn; // the program's own (German) texts
+    QLocale m_packLocale;                   // the loaded pack's language
+    std::unique_ptr<QTranslator> m_qt;      // Qt's texts, installed in the application
     QString m_packFolder;
 };
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStringList>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -100,23 +101,34 @@ void SingleInstance::onNewConnection()
 
 void SingleInstance::onReadyRead(QLocalSocket *socket)
 {
+    // Requests are passed on only after the socket is done with: opening a
+    // file may ask the user, and while the question is open the client goes
+    // away and its socket is deleted.
+    QStringList requested;
+    const auto passOn = [this, &requested] {
+        for (const QString &path : std::as_const(requested))
+            QMetaObject::invokeMethod(this, [this, path] { emit openFileRequested(path); }, Qt::QueuedConnection);
+    };
     while (socket->canReadLine()) {
         QByteArray line = socket->readLine(MaxRequestBytes);
         if (line.endsWith('\n'))
             line.chop(1);
         if (!line.startsWith(OpenCommand)) {
             socket->disconnectFromServer();
+            passOn();
             return;
         }
         const QString path = QString::fromUtf8(line.mid(OpenCommand.size()));
         if (path.isEmpty() || !QFileInfo(path).isAbsolute()) {
             socket->disconnectFromServer();
+            passOn();
             return;
         }
         socket->write(Acknowledge);
         socket->flush();
-        emit openFileRequested(path);
+        requested << path;
     }
     if (socket->bytesAvailable() > MaxRequestBytes)
         socket->disconnectFromServer();
+    passOn();
 }

@@ -35,7 +35,8 @@ public:
     QString serverName() const { return m_serverName; }
 
 signals:
-    // A second start asked to open this file (an absolute path).
+    // A second start asked to open this file (an absolute path). Emitted
+    // from the event loop once the request has been answered.
     void openFileRequested(const QString &fileName);
 
 private:

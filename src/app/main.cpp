@@ -1,4 +1,5 @@
 #include "app/CRixApp.h"
+#include "app/InfoRequest.h"
 #include "app/MessageBoxSink.h"
 #include "app/ProgramPictures.h"
 
@@ -8,6 +9,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> answered = AnswerInfoRequest(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     // Message boxes and dialogs carry the product's name, windows its icon.
     QApplication::setApplicationDisplayName(QStringLiteral("Skaleron"));

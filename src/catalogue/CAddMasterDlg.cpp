@@ -5,16 +5,16 @@
 #include "app/TranslateWindow.h"
 
 #include <QHeaderView>
+#include <QHBoxLayout>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace {
 
 constexpr int TemplateId = 174;
 // 312 x 170 dialog units of the template at the usual 8-point font.
 constexpr QSize TemplateSize(468, 276);
-constexpr int ListTop = 10;
 
 QString templateText(int controlId)
 {
@@ -49,6 +49,14 @@ CAddMasterDlg::CAddMasterDlg(QWidget *parent)
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(m_cancel, &QPushButton::clicked, this, &CAddMasterDlg::reject);
 
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
     resize(TemplateSize);
 }
 
@@ -68,20 +76,33 @@ int CAddMasterDlg::exec()
 
 bool CAddMasterDlg::OnInitDialog()
 {
-    m_minimumSize = size();
+    m_minimumSize = size().expandedTo(minimumSizeHint());
     setMinimumSize(m_minimumSize);
     TranslateWindow(this);
     m_list->setHeaderLabels({LoadTranslatedString(1001), LoadTranslatedString(1002)});
+    // The description takes what the dialog's width leaves; the display
+    // column keeps the width of its heading and entries.
     m_list->header()->setStretchLastSection(false);
-    m_list->header()->resizeSection(0, 180);
-    m_list->header()->resizeSection(1, 100);
+    m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     if (!FillList())
         return false;
     if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(0));
     m_list->setFocus();
-    LayOut();
     return true;
+}
+
+// The catalogue's yes and no in the language of the program; any other text
+// as it stands.
+static QString displayText(const QString &lcd)
+{
+    const QString word = lcd.trimmed().toLower();
+    if (word == QLatin1String("yes") || word == QLatin1String("ja"))
+        return LoadTranslatedString(5376);
+    if (word == QLatin1String("no") || word == QLatin1String("nein"))
+        return LoadTranslatedString(5377);
+    return lcd;
 }
 
 bool CAddMasterDlg::FillList()
@@ -91,8 +112,10 @@ bool CAddMasterDlg::FillList()
     if (!m_selection.ListRows(rows))
         return false;
     for (const MasterTypeRow &row : rows) {
-        auto *item = new QTreeWidgetItem(m_list, {row.Description, row.Lcd});
+        auto *item = new QTreeWidgetItem(m_list, {row.Description, displayText(row.Lcd)});
         item->setData(0, Qt::UserRole, row.Id);
+        // A description cut by a narrow column can still be read whole.
+        item->setToolTip(0, row.Description);
     }
     return true;
 }
@@ -105,22 +128,3 @@ void CAddMasterDlg::accept()
     QDialog::accept();
 }
 
-void CAddMasterDlg::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    if (m_minimumSize.isValid()
-        && (width() < m_minimumSize.width() || height() < m_minimumSize.height())) {
-        resize(size().expandedTo(m_minimumSize));
-        return;
-    }
-    LayOut();
-}
-
-void CAddMasterDlg::LayOut()
-{
-    const int w = width();
-    const int h = height();
-    m_list->setGeometry(10, ListTop, w - 20, h - ListTop - 70);
-    m_ok->move(w / 2 - m_ok->width() - 5, h - 60);
-    m_cancel->move(w / 2 + 5, h - 60);
-}

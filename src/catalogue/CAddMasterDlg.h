@@ -1,8 +1,8 @@
 #pragma once
 // The master type selection window: the catalogue's master types in a
-// two-column list (description, display); OK or a double click takes the
-// selected row. The data side (recordset, lookup by key) is
-// CMasterTypeSelection.
+// two-column list (description, display) whose description column takes the
+// width the window leaves; OK or a double click takes the selected row. The
+// data side (recordset, lookup by key) is CMasterTypeSelection.
 #include "CMasterTypeSelection.h"
 
 #include <QDialog>
@@ -32,13 +32,9 @@ public:
 public slots:
     void accept() override;
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     bool OnInitDialog();
     bool FillList();
-    void LayOut();
 
     CMasterTypeSelection m_selection;
     QTreeWidget *m_list = nullptr; // control 1066

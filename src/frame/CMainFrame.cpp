@@ -6,12 +6,15 @@
 #include "MainMenu.h"
 #include "ProjectFileCommands.h"
 #include "SheetPrinting.h"
+#include "StatusNotes.h"
 #include "ToolBarIcons.h"
 #include "WindowPlacement.h"
 #include "app/CAboutDlg.h"
 #include "app/COptionsDlg.h"
 #include "app/CSplashWnd.h"
 #include "app/Language.h"
+#include "app/SettingsStore.h"
+#include "app/UserMessages.h"
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
 #include "views/CLeftView.h"
@@ -21,15 +24,18 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLabel>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 using namespace command_ids;
 
@@ -61,10 +67,27 @@ const ActionInfo actionInfos[] = {
     {ChooseMasterType, "actionChooseMasterType", QKeySequence::UnknownKey},
     {ReadGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
     {WriteGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
+    {RestoreBackup, "actionRestoreBackup", QKeySequence::UnknownKey},
     {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
     {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
     {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
+    {HelpManual, "actionHelpManual", QKeySequence::HelpContents},
 };
+
+// The manual made from the README when the program was built, in the
+// desktop's browser.
+void OpenUserManual()
+{
+    const QString page = QDir(ApplicationFolder()).filePath(QStringLiteral("manual/index.html"));
+    if (!QFile::exists(page)) {
+        user_messages::show(LoadTranslatedString(5379).arg(QDir::toNativeSeparators(page)),
+                            user_messages::Icon::Exclamation);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        user_messages::show(LoadTranslatedString(5375).arg(QDir::toNativeSeparators(page)),
+                            user_messages::Icon::Exclamation);
+}
 
 // The document template string's first field is the program's window title.
 QString programTitle()
@@ -99,6 +122,10 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
             return true;
         return purpose == CRixDoc::CommitPurpose::Leave ? view->CanLeave() : view->UpdateData(true);
     });
+    document->SetQuietCommitHook([this] {
+        if (CFormView *view = RightView())
+            view->CommitQuietly();
+    });
     connect(document, &CRixDoc::recordReloaded, this, [this] {
         m_leftView->OnRecordReloaded();
         UpdateCommandStates();
@@ -111,6 +138,8 @@ CMainFrame::CMainFrame(CRixDoc *document, QWidget *parent)
     connect(m_fileCommands, &ProjectFileCommands::recentFilesChanged, this, &CMainFrame::UpdateRecentFiles);
     connect(&CLanguage::instance(), &CLanguage::languageSwitched, this, &CMainFrame::OnLanguageSwitched);
 
+    // Room for the tree and the start of a form; the form scrolls.
+    setMinimumSize(640, 420);
     setWindowState(Qt::WindowMaximized);
     UpdateTitle();
     UpdateCommandStates();
@@ -122,6 +151,7 @@ CMainFrame::~CMainFrame()
     if (TheFrame() == this)
         SetTheFrame(nullptr);
     m_document->SetCommitHook(nullptr);
+    m_document->SetQuietCommitHook(nullptr);
 }
 
 CFormView *CMainFrame::RightView() const
@@ -199,8 +229,10 @@ void CMainFrame::CreateActions()
         CAboutDlg about(this);
         about.exec();
     });
+    AddHandler(HelpManual, [] { OpenUserManual(); });
     AddHandler(ReadGauge, [this] { m_gauge->ReadFromGauge(); });
     AddHandler(WriteGauge, [this] { m_gauge->WriteToGauge(); });
+    AddHandler(RestoreBackup, [this] { m_gauge->RestoreBackup(); });
 
     Action(ViewToolBar)->setCheckable(true);
     Action(ViewToolBar)->setChecked(true);
@@ -243,16 +275,13 @@ void CMainFrame::CreateStatusBar()
             bar->showMessage(LoadTranslatedString(57345));
     });
     bar->showMessage(LoadTranslatedString(57345));
+    m_notes = std::make_unique<StatusNotes>(bar);
 }
 
 void CMainFrame::ShowDemoNotice()
 {
-    if (!m_demoNotice) {
-        m_demoNotice = new QLabel(statusBar());
-        m_demoNotice->setObjectName(QStringLiteral("demoNotice"));
-        statusBar()->addPermanentWidget(m_demoNotice);
-    }
-    m_demoNotice->setText(LoadTranslatedString(5363));
+    m_notes->ShowDemoGauge();
+    m_notes->Update(*m_document);
 }
 
 void CMainFrame::CreateClient()
@@ -265,27 +294,14 @@ void CMainFrame::CreateClient()
     m_leftView->OnInitialUpdate();
 }
 
-void CMainFrame::ReloadMenu()
+void CMainFrame::BuildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    // The old menus go with their texts; the actions stay.
-    for (QMenu *old : bar->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly))
-        delete old;
-    bar->clear();
-
-    for (QAction *action : std::as_const(m_actions)) {
-        const int id = action->data().toInt();
-        action->setText(LoadTranslatedString(main_menu::MenuTextId(id)));
-        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(id)));
-        action->setToolTip(action->text().remove(QLatin1Char('&')));
-    }
-    for (QAction *action : std::as_const(m_recentActions))
-        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(action->data().toInt())));
-
     for (const main_menu::Popup &popup : main_menu::MenuBar()) {
-        QMenu *menu = bar->addMenu(LoadTranslatedString(popup.textId));
+        QMenu *menu = bar->addMenu(QString());
         menu->setObjectName(QStringLiteral("menu%1").arg(popup.textId));
+        m_menus.append({menu, popup.textId});
         for (int id : popup.commands) {
             if (id == main_menu::Separator) {
                 menu->addSeparator();
@@ -297,6 +313,22 @@ void CMainFrame::ReloadMenu()
             }
         }
     }
+}
+
+void CMainFrame::ReloadMenu()
+{
+    if (m_menus.isEmpty())
+        BuildMenus();
+    for (const auto &[menu, textId] : std::as_const(m_menus))
+        menu->setTitle(LoadTranslatedString(textId));
+    for (QAction *action : std::as_const(m_actions)) {
+        const int id = action->data().toInt();
+        action->setText(LoadTranslatedString(main_menu::MenuTextId(id)));
+        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(id)));
+        action->setToolTip(action->text().remove(QLatin1Char('&')));
+    }
+    for (QAction *action : std::as_const(m_recentActions))
+        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(action->data().toInt())));
     UpdateRecentFiles();
     UpdateCommandStates();
 }
@@ -325,9 +357,11 @@ void CMainFrame::UpdateCommandStates()
 {
     for (QAction *action : std::as_const(m_actions))
         action->setEnabled(action->property("handled").toBool());
-    const bool masterChosen = m_document->GetConfig().MasterId != -1;
+    // A master type the catalogue lacks gives no link family to talk in.
+    const bool masterChosen = m_document->GetConfig().MasterId != -1 && !m_document->MasterTypeMissing();
     Action(ReadGauge)->setEnabled(Action(ReadGauge)->isEnabled() && masterChosen);
     Action(WriteGauge)->setEnabled(Action(WriteGauge)->isEnabled() && masterChosen);
+    m_notes->Update(*m_document);
     // The diagnostics sheet is not offered.
     Action(Diagnostics)->setEnabled(false);
 }
@@ -344,8 +378,7 @@ void CMainFrame::OnLanguageSwitched()
     UpdateTitle();
     m_leftView->FillTree();
     statusBar()->showMessage(LoadTranslatedString(57345));
-    if (m_demoNotice)
-        ShowDemoNotice();
+    m_notes->Update(*m_document);
 }
 
 void CMainFrame::OnChooseMasterType()
@@ -368,15 +401,41 @@ void CMainFrame::OnCommunicationSettings()
     settings.port = PortNumberFromName(options.comPortName(), settings.port);
     settings.device = options.devicePath();
     settings.Store();
+    m_notes->Update(*m_document);
 }
 
 bool CMainFrame::OpenDocumentFile(const QString &path)
 {
     if (m_gauge->IsBusy()) {
-        m_openAfterTransfer = path;
+        QueueOpen(path);
         return false;
     }
     return m_fileCommands->OpenDocumentFile(path);
+}
+
+void CMainFrame::QueueOpen(const QString &path)
+{
+    if (path == m_openingQueued || m_openQueue.contains(path))
+        return;
+    m_openQueue.append(path);
+    QMetaObject::invokeMethod(this, &CMainFrame::OpenQueued, Qt::QueuedConnection);
+}
+
+void CMainFrame::OpenQueued()
+{
+    // A transfer that ends comes back here.
+    if (!m_openingQueued.isEmpty() || m_openQueue.isEmpty() || m_gauge->IsBusy())
+        return;
+    // Whatever the user is answering now comes first.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(100, this, &CMainFrame::OpenQueued);
+        return;
+    }
+    m_openingQueued = m_openQueue.takeFirst();
+    m_fileCommands->OpenDocumentFile(m_openingQueued);
+    m_openingQueued.clear();
+    if (!m_openQueue.isEmpty())
+        QMetaObject::invokeMethod(this, &CMainFrame::OpenQueued, Qt::QueuedConnection);
 }
 
 void CMainFrame::PresetCounter(int startAddress, int cellCount, quint32 counterValue)
@@ -392,10 +451,7 @@ void CMainFrame::OnTransferFinished()
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
     }
-    if (!m_openAfterTransfer.isEmpty()) {
-        const QString path = std::exchange(m_openAfterTransfer, QString());
-        QMetaObject::invokeMethod(this, [this, path] { OpenDocumentFile(path); }, Qt::QueuedConnection);
-    }
+    QMetaObject::invokeMethod(this, &CMainFrame::OpenQueued, Qt::QueuedConnection);
 }
 
 bool CMainFrame::event(QEvent *event)
@@ -465,5 +521,5 @@ void CMainFrame::dropEvent(QDropEvent *event)
         return;
     event->acceptProposedAction();
     // The drop is answered first; opening may ask questions.
-    QMetaObject::invokeMethod(this, [this, path] { OpenDocumentFile(path); }, Qt::QueuedConnection);
+    QueueOpen(path);
 }

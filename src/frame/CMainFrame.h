@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <functional>
+#include <memory>
 
 class CFormView;
 class CLeftView;
@@ -15,8 +16,9 @@ class CRixDoc;
 class GaugeTransferCommands;
 class ProjectFileCommands;
 class SheetPrinting;
+class StatusNotes;
 class QAction;
-class QLabel;
+class QMenu;
 
 class CMainFrame : public QMainWindow, public IFrameServices
 {
@@ -36,10 +38,14 @@ public:
     // The action of a command id (menus, tool bar and context menu share it).
     QAction *Action(int commandId) const;
 
-    // A lasting note in the status bar that this session talks to the demo gauge.
+    // A lasting note in the status bar that this session talks to the demo
+    // gauge; it takes the place of the port in use.
     void ShowDemoNotice();
 
-    // Builds the menu bar again from the current language pack.
+    // Gives the menu bar the current language pack's texts. The menus are
+    // made once and keep their objects: a language switch can come from a
+    // command picked in one of them, whose key or mouse handling is still
+    // running when the switch is done.
     void ReloadMenu();
     // Enables the commands for the document's present state.
     void UpdateCommandStates();
@@ -48,10 +54,14 @@ public:
     void PresetCounter(int startAddress, int cellCount, quint32 counterValue) override;
 
 public slots:
-    // Opens a project named by the command line, another start of the
-    // program or a drop; asks to save the open project first. During a
-    // transfer the file waits until the transfer has ended.
+    // Opens a project named by the command line or the recent list; asks to
+    // save the open project first. During a transfer the file is queued.
     bool OpenDocumentFile(const QString &path);
+    // Opens a project handed over from outside (another start of the
+    // program, a drop) once the window is free: after the question or
+    // dialog open now and after a running transfer. A file asked for again
+    // while it waits or is being opened is opened once.
+    void QueueOpen(const QString &path);
 
 protected:
     bool event(QEvent *event) override;
@@ -73,6 +83,8 @@ private:
     void OnChooseMasterType();
     void OnTransferFinished();
     void OnCommunicationSettings();
+    void BuildMenus();
+    void OpenQueued();
 
     CRixDoc *m_document;
     CMySplitterWnd *m_splitter = nullptr;
@@ -83,10 +95,12 @@ private:
     // Set when the window was asked to close during a transfer: it closes
     // once the transfer has stopped.
     bool m_closeAfterTransfer = false;
-    QString m_openAfterTransfer;
+    QStringList m_openQueue;
+    QString m_openingQueued; // the queued file being opened now
     QMap<int, QAction *> m_actions;
+    QList<QPair<QMenu *, int>> m_menus; // each menu with its text's pack number
     QList<QAction *> m_recentActions;
     QToolBar *m_toolBar = nullptr;
-    QLabel *m_demoNotice = nullptr;
+    std::unique_ptr<StatusNotes> m_notes;
     bool m_firstActivation = true;
 };

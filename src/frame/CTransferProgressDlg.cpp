@@ -2,6 +2,7 @@
 
 #include "app/Language.h"
 #include "app/TranslateWindow.h"
+#include "link/TransferStepText.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -47,7 +48,7 @@ void CTransferProgressDlg::showStep(int step, int total, const QString &transact
 {
     if (m_cancel.load())
         return;
-    m_step->setText(LoadTranslatedString(5358).arg(step).arg(total).arg(transaction));
+    m_step->setText(LoadTranslatedString(5358).arg(step).arg(total).arg(DescribeTransferStep(transaction)));
     m_bar->setRange(0, qMax(total, step));
     m_bar->setValue(step - 1);
 }

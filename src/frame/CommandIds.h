@@ -13,6 +13,7 @@ constexpr int FilePrint = 57607;
 constexpr int FilePrintPreview = 57609;
 constexpr int FileMru1 = 57616; // to FileMru1 + 3
 constexpr int AppAbout = 57664;
+constexpr int HelpManual = 57670;
 constexpr int AppExit = 57665;
 constexpr int EditUndo = 57643;
 constexpr int EditCut = 57635;
@@ -29,5 +30,6 @@ constexpr int ReadGauge = 32776;
 constexpr int WriteGauge = 32777;
 constexpr int Diagnostics = 32797;
 constexpr int ExportPdf = 32800;
+constexpr int RestoreBackup = 32802;
 
 }

@@ -23,6 +23,9 @@ public:
     void ReadFromGauge();
     void WriteToGauge();
     void PresetCounter(int startAddress, int cellCount, quint32 counterValue);
+    // Lets the user pick a block backup and, once confirmed, writes it back
+    // to a block-family gauge.
+    void RestoreBackup();
     void RunLinkSelfTest();
 
     bool IsBusy() const { return m_runner.IsRunning(); }

@@ -18,9 +18,9 @@ const std::vector<Popup> &MenuBar()
           Separator, RecentFiles, Separator, AppExit}},
         {5312, {EditUndo, Separator, EditCut, EditCopy, EditPaste}},
         {5317, {ViewToolBar, ViewStatusBar}},
-        {5320, {ChooseMasterType, Separator, ReadGauge, WriteGauge, Separator, Diagnostics, Separator,
-                CommunicationSettings}},
-        {5326, {AppAbout}},
+        {5320, {ChooseMasterType, Separator, ReadGauge, WriteGauge, RestoreBackup, Separator, Diagnostics,
+                Separator, CommunicationSettings}},
+        {5326, {HelpManual, Separator, AppAbout}},
     };
     return menu;
 }
@@ -54,9 +54,11 @@ static const std::map<int, std::pair<int, int>> &texts()
         {ChooseMasterType, {5321, 5346}},
         {ReadGauge, {5322, 5347}},
         {WriteGauge, {5323, 5348}},
+        {RestoreBackup, {5328, 5352}},
         {Diagnostics, {5324, 5349}},
         {CommunicationSettings, {5325, 5350}},
         {AppAbout, {5327, 5351}},
+        {HelpManual, {5329, 5389}},
     };
     return table;
 }

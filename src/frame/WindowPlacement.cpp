@@ -51,8 +51,11 @@ bool RestoreStored(QWidget *window)
     const int right = settings_store::readInt(Section, QStringLiteral("right"), -1);
     if (bottom == top || right == left)
         return false;
-    // A rectangle stored with its corners swapped is read the right way round.
-    const QRect normal = onSomeScreen(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).normalized());
+    // A rectangle stored with its corners swapped is read the right way round,
+    // and one smaller than the window can be is made large enough.
+    QRect normal = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).normalized();
+    normal.setSize(normal.size().expandedTo(window->minimumSize()).expandedTo(window->minimumSizeHint()));
+    normal = onSomeScreen(normal);
     switch (status) {
     case ShowMaximized:
         window->setGeometry(normal);

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // A read of n bytes returns as soon as n bytes are in, after intervalMs of
 // silence between two bytes, or after totalMultiplierMs * n + totalConstantMs
@@ -35,4 +36,10 @@ public:
     // Drops whatever waits to be read or written.
     virtual void purge() = 0;
     virtual void close() = 0;
+    // The system's reason why the last open failed.
+    virtual QString errorString() const { return QString(); }
+    // A read that waits gives up as soon as check returns true; the check is
+    // made at least every CancelCheckMs while it waits.
+    virtual void setCancelCheck(std::function<bool()> check) { Q_UNUSED(check); }
+    static constexpr int CancelCheckMs = 50;
 };

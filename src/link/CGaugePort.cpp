@@ -29,7 +29,8 @@ OpenStatus CGaugePort::Open(int baudOverride)
     LineSettings line = LoadLineSettings();
     if (baudOverride != 0)
         line.baud = baudOverride;
-    return m_stream->open(m_device.isEmpty() ? ConfiguredPortDevice(line.port) : m_device, line);
+    m_openedDevice = m_device.isEmpty() ? ConfiguredPortDevice(line.port) : m_device;
+    return m_stream->open(m_openedDevice, line);
 }
 
 bool CGaugePort::IsOpen() const { return m_stream->isOpen(); }

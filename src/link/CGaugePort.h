@@ -40,6 +40,12 @@ public:
     OpenStatus Open(int baudOverride);
     bool IsOpen() const;
     void Close();
+    // The device the last Open tried, and the system's reason when it failed.
+    QString Device() const { return m_openedDevice; }
+    QString OpenError() const { return m_stream->errorString(); }
+    // A transaction waiting for its reply gives up (and fails) as soon as
+    // check returns true.
+    void SetCancelCheck(std::function<bool()> check) { m_stream->setCancelCheck(std::move(check)); }
 
     using Block = std::array<uint8_t, gauge_protocol::BlockSize>;
 
@@ -74,4 +80,5 @@ private:
     std::unique_ptr<IByteStream> m_stream;
     QString m_device;
     QString m_traceTag;
+    QString m_openedDevice;
 };

@@ -28,7 +28,7 @@ public:
     void close() override { m_serial.close(); }
 
     bool answered() const { return m_answered; }
-    QString openError() const { return m_serial.openError(); }
+    QString openError() const { return m_serial.errorString(); }
 
 private:
     QByteArray noted(const QByteArray &bytes)

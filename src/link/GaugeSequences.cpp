@@ -108,7 +108,7 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
     CGaugePort port(options.timeouts);
     configure(port, options);
     if (port.Open(BlockFamilyBaud) != OpenStatus::Open)
-        return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
+        return openFailure(port, OpenStatus::Failed);
     Run run(port, observer, BlockWriteSteps + (options.verify ? 1 : 0));
     TransferOutcome download;
     gauge_codec::ParamBlock written{};
@@ -140,7 +140,7 @@ TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer, cons
     configure(port, options);
     const OpenStatus open = port.Open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
-        return openFailure(open);
+        return openFailure(port, open);
 
     if (registers) {
         Run run(port, observer, 2 + int(gauge_codec::RegisterOrder().size()));
@@ -172,7 +172,7 @@ TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer,
         CGaugePort port(options.timeouts);
         configure(port, options);
         if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
-            return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
+            return openFailure(port, OpenStatus::Failed);
         // Login, ping, the register writes and the read before the buzzer's,
         // and the registers read back.
         const int registers = int(gauge_codec::RegisterOrder().size());
@@ -216,7 +216,7 @@ TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint1
     CGaugePort port(options.timeouts);
     configure(port, options);
     if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
-        return outcome(false, QString::fromLatin1(ConnectFailed), Icon::None);
+        return openFailure(port, OpenStatus::Failed);
 
     QByteArray image = gauge_protocol::CounterImage(value, cells);
     const int pieceSize = gauge_protocol::MemoryPieceSize;
@@ -225,28 +225,35 @@ TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint1
     Run run(port, observer, 1 + pieces + 2);
 
     const bool loggedIn = run.next(QStringLiteral("ServiceLogin"), [&] { return port.ServiceLogin(); });
-    if (!run.cancelled)
-        QThread::msleep(options.pauseMs); // also after a refused login
+    run.pause(options.pauseMs); // also after a refused login
     if (!loggedIn) {
         TransferOutcome o = failed;
         o.cancelled = run.cancelled;
-        if (!run.cancelled)
+        if (!run.cancelled) {
             o.notice = QString::fromLatin1(LoginFailed);
+            o.noticeDetail = LoadTranslatedString(5102).arg(port.Device(), traffic_trace::path());
+        }
         return o;
     }
     bool ok = true;
+    bool memoryTouched = false;
     for (int offset = 0; ok && offset < image.size(); offset += pieceSize) {
         const int address = startAddress + offset;
         ok = run.next(QStringLiteral("WriteMemory %1").arg(address), [&] {
+            memoryTouched = true;
             return port.WriteMemory(address, reinterpret_cast<const uint8_t *>(image.constData() + offset));
         });
         if (ok)
-            QThread::msleep(options.pauseMs);
+            run.pause(options.pauseMs);
     }
-    ok = ok && run.next(registerName("WriteRegister", 4, 23), [&] { return port.WriteRegister(4, 23, stamp >> 8); })
+    ok = ok && !run.cancelled
+         && run.next(registerName("WriteRegister", 4, 23), [&] { return port.WriteRegister(4, 23, stamp >> 8); })
          && run.next(registerName("WriteRegister", 4, 24), [&] { return port.WriteRegister(4, 24, stamp & 0xFF); });
     TransferOutcome o = ok ? outcome(true, LoadTranslatedString(1132), Icon::None) : failed;
     o.cancelled = run.cancelled;
+    // Some of the counter's cells may hold the new value, others the old one.
+    if (run.cancelled && memoryTouched)
+        o.cancelNote = LoadTranslatedString(5103);
     return o;
 }
 

@@ -65,7 +65,7 @@ TransferOutcome verifyGauge(const CConfigData &cfg, SequenceObserver *observer, 
     configure(port, options);
     const OpenStatus open = port.Open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
-        return openFailure(open);
+        return openFailure(port, open);
 
     if (registers) {
         Run run(port, observer, 2 + int(gauge_codec::RegisterOrder().size()));

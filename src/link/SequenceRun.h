@@ -3,7 +3,12 @@
 // on an open link, the link opened as the options say, and the outcomes.
 #include "CGaugePort.h"
 #include "GaugeSequences.h"
+#include "TrafficTrace.h"
 #include "app/Language.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <algorithm>
 
 namespace sequence_run {
 
@@ -16,7 +21,15 @@ class Run
 {
 public:
     Run(CGaugePort &port, SequenceObserver *observer, int total)
-        : port(port), m_observer(observer), m_total(total) {}
+        : port(port), m_observer(observer), m_total(total)
+    {
+        // A cancel also ends the wait for a reply, not only the sequence.
+        if (observer)
+            port.SetCancelCheck([observer] { return observer->cancelRequested(); });
+    }
+    ~Run() { port.SetCancelCheck(nullptr); }
+    Run(const Run &) = delete;
+    Run &operator=(const Run &) = delete;
 
     // Runs a transaction as step number `number`; false when it failed or
     // the sequence was cancelled before it.
@@ -29,7 +42,19 @@ public:
         }
         if (m_observer)
             m_observer->progress(number, m_total, name);
-        return transaction() == 1;
+        if (transaction() == 1)
+            return true;
+        // A transaction cut short by the cancel is no failure of the gauge.
+        cancelled = m_observer && m_observer->cancelRequested();
+        return false;
+    }
+    // Waits ms unless the sequence is cancelled meanwhile.
+    void pause(int ms)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < ms && !(m_observer && m_observer->cancelRequested()))
+            QThread::msleep(std::min<qint64>(ms - waited.elapsed(), IByteStream::CancelCheckMs));
     }
     template <typename F>
     bool next(const QString &name, F transaction) { return step(++m_step, name, transaction); }
@@ -59,11 +84,16 @@ inline TransferOutcome outcome(bool success, const QString &text, user_messages:
     return o;
 }
 
-// A port that would not open, for a read: a missing port is told apart.
-inline TransferOutcome openFailure(OpenStatus status)
+// A port that could not be opened: the fixed message (a missing port told
+// apart), and below it why (the device, the system's reason) and where the
+// trace is.
+inline TransferOutcome openFailure(const CGaugePort &port, OpenStatus status)
 {
-    return outcome(false, QString::fromLatin1(status == OpenStatus::NoSuchPort ? PortNotAvailable : ConnectFailed),
-                   user_messages::Icon::None);
+    TransferOutcome o = outcome(false, QString::fromLatin1(status == OpenStatus::NoSuchPort ? PortNotAvailable
+                                                                                           : ConnectFailed),
+                                user_messages::Icon::None);
+    o.detail = LoadTranslatedString(5104).arg(port.Device(), port.OpenError(), traffic_trace::path());
+    return o;
 }
 
 inline TransferOutcome readOutcome(bool success, bool cancelled)

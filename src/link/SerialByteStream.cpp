@@ -95,14 +95,30 @@ QByteArray SerialByteStream::read(int count)
             continue;
         }
         const qint64 left = totalLimit - total.elapsed();
-        if (left <= 0)
+        if (left <= 0 || cancelled())
             break;
         // The silence between bytes counts only once the first byte is in.
-        const qint64 wait = received.isEmpty() ? left : std::min<qint64>(left, m_timeouts.intervalMs);
-        if (!m_port.waitForReadyRead(int(wait)))
+        const qint64 silence = received.isEmpty() ? left : std::min<qint64>(left, m_timeouts.intervalMs);
+        if (!waitForBytes(silence))
             break;
     }
     return received;
+}
+
+bool SerialByteStream::waitForBytes(qint64 ms)
+{
+    // In short slices, so that a cancel is seen while the gauge is silent.
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const qint64 left = ms - waited.elapsed();
+        if (left <= 0 || cancelled())
+            return false;
+        if (m_port.waitForReadyRead(int(std::min<qint64>(left, CancelCheckMs))))
+            return true;
+        if (m_port.error() != QSerialPort::NoError && m_port.error() != QSerialPort::TimeoutError)
+            return false;
+    }
 }
 
 QByteArray SerialByteStream::readWaiting()

@@ -18,12 +18,17 @@ public:
     QByteArray readWaiting() override;
     void purge() override;
     void close() override;
-
     // The system's reason the last open failed.
-    QString openError() const { return m_openError; }
+    QString errorString() const override { return m_openError; }
+    void setCancelCheck(std::function<bool()> check) override { m_cancelled = std::move(check); }
 
 private:
+    bool cancelled() const { return m_cancelled && m_cancelled(); }
+    // Waits up to ms for bytes to arrive; false on silence, an error or a cancel.
+    bool waitForBytes(qint64 ms);
+
     ReadTimeouts m_timeouts;
-    QString m_openError;
     QSerialPort m_port;
+    QString m_openError;
+    std::function<bool()> m_cancelled;
 };

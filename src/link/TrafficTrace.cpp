@@ -1,5 +1,7 @@
 #include "TrafficTrace.h"
 
+#include <QDir>
+
 #include <cstdio>
 #include <ctime>
 #include <mutex>
@@ -24,6 +26,11 @@ void appendLine(const QString &portTag, const QString &line)
     std::fclose(file);
 }
 
+}
+
+QString path()
+{
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(QString::fromLatin1(FileName)));
 }
 
 QString headerLine(const QString &name)

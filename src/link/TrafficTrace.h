@@ -11,6 +11,8 @@
 namespace traffic_trace {
 
 constexpr const char *FileName = "log.txt";
+// The trace file's full path, for messages that point the user to it.
+QString path();
 
 // Local date and time ("%x %X"), a blank and the name.
 void header(const QString &name, const QString &portTag = QString());

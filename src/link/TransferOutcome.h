@@ -21,6 +21,13 @@ struct TransferOutcome
     user_messages::Icon noticeIcon = user_messages::Icon::None;
     QString text;
     user_messages::Icon icon = user_messages::Icon::None;
+    // A translated line that says why a fixed English notice or text came
+    // (the port, the system's reason, where the trace is); shown below it.
+    QString noticeDetail;
+    QString detail;
+    // What a cancel leaves behind, when that needs saying (a counter preset
+    // cut short).
+    QString cancelNote;
     // The gauge's block saved before a download overwrote it.
     QString backupFile;
     // A read-back found the gauge holding other values than were written.

@@ -41,6 +41,7 @@ bool CRixDoc::OnNewDocument()
 {
     emit newDocumentStarted();
     m_config.Reset();
+    m_masterTypeMissing = false;
     setPath(QString());
     SetModifiedFlag(false);
     emit recordReloaded();
@@ -54,6 +55,16 @@ void CRixDoc::ApplyStoredMasterType()
     if (m_config.MasterId != -1)
         info = lookup.FetchById(m_config.MasterId);
     m_config.ApplyMasterType(info);
+    m_masterTypeMissing = m_config.MasterId != -1 && !info.Found;
+}
+
+void CRixDoc::ChooseMasterType(int masterId, const MasterTypeInfo &info)
+{
+    m_config.Reset();
+    m_config.MasterId = masterId;
+    m_config.ApplyMasterType(info);
+    m_config.DataSource = 0;
+    m_masterTypeMissing = !info.Found;
 }
 
 bool CRixDoc::OnOpenDocument(const QString &path)
@@ -65,6 +76,7 @@ bool CRixDoc::OnOpenDocument(const QString &path)
     if (result.status == project_file::ReadStatus::UnsupportedVersion) {
         m_config.Reset();
         m_config.ApplyMasterType(MasterTypeInfo());
+        m_masterTypeMissing = false;
         setPath(QString());
         SetModifiedFlag(false);
         user_messages::show(LoadTranslatedString(1024));
@@ -81,6 +93,17 @@ bool CRixDoc::OnOpenDocument(const QString &path)
     setPath(QFileInfo(path).absoluteFilePath());
     SetModifiedFlag(false);
     emit recordReloaded();
+    if (m_masterTypeMissing)
+        user_messages::show(LoadTranslatedString(5007).arg(m_config.MasterId), user_messages::Icon::Exclamation);
+    return true;
+}
+
+bool CRixDoc::OnRecoverDocument(const QString &copy, const QString &originalPath)
+{
+    if (!OnOpenDocument(copy) || m_pathName.isEmpty())
+        return false;
+    setPath(originalPath.isEmpty() ? QString() : QFileInfo(originalPath).absoluteFilePath());
+    SetModifiedFlag(true);
     return true;
 }
 

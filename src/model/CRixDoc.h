@@ -40,6 +40,10 @@ public:
     // message 1024 and leaves a reset, untitled project (returns true), so
     // that saving can never overwrite the file that could not be read.
     bool OnOpenDocument(const QString &path);
+    // Takes a recovery copy as the project with unsaved changes of the file
+    // originalPath (empty: a project never saved). False when the copy
+    // cannot be read (the user has been told).
+    bool OnRecoverDocument(const QString &copy, const QString &originalPath);
     // Saves as version 103 after CommitForSaving; when that fails nothing is
     // written. The write is atomic.
     bool OnSaveDocument(const QString &path);
@@ -55,11 +59,24 @@ public:
     // (the user has been told which value and why) when the record must not
     // be saved or sent.
     bool CommitForSaving() const;
+    // The same as leaving, without a word to the user: a refused value is
+    // left out (for recovery copies).
+    void SetQuietCommitHook(std::function<void()> hook) { m_quietCommitHook = std::move(hook); }
+    void CommitEditorQuietly() const
+    {
+        if (m_quietCommitHook)
+            m_quietCommitHook();
+    }
 
     // Lookup used by loading; the process-wide default unless set.
     void SetMasterTypeLookup(IMasterTypeLookup *lookup) { m_lookup = lookup; }
     // Applies the master type with the record's MasterId from the lookup.
     void ApplyStoredMasterType();
+    // Starts the record afresh for a master type the user chose.
+    void ChooseMasterType(int masterId, const MasterTypeInfo &info);
+    // The record names a master type the catalogue did not have when it was
+    // looked up: the project cannot be exchanged with a gauge.
+    bool MasterTypeMissing() const { return m_masterTypeMissing; }
 
 signals:
     // A new project was started: the tree selects its first item.
@@ -77,5 +94,7 @@ private:
     bool m_modified = false;
     QString m_pathName;
     std::function<bool(CommitPurpose)> m_commitHook;
+    std::function<void()> m_quietCommitHook;
     IMasterTypeLookup *m_lookup = nullptr;
+    bool m_masterTypeMissing = false;
 };

@@ -25,6 +25,9 @@ public:
     // moves the controls into the record first, so no typed value is lost;
     // false keeps the form in place.
     virtual bool CanLeave();
+    // Moves what the controls hold into the record when it is valid, without
+    // a word to the user (the recovery copy's periodic look at the form).
+    virtual void CommitQuietly() {}
 
 private:
     CRixDoc *m_document;

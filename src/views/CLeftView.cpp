@@ -4,10 +4,12 @@
 #include "ViewFactory.h"
 #include "app/Language.h"
 #include "app/ProgramPictures.h"
+#include "app/UserMessages.h"
 #include "catalogue/CAddMasterDlg.h"
 #include "model/CRixDoc.h"
 
 #include <QKeyEvent>
+#include <QStyle>
 
 CLeftView::CLeftView(CRixDoc *document, CMySplitterWnd *splitter, QWidget *parent)
     : QTreeWidget(parent)
@@ -66,6 +68,9 @@ void CLeftView::FillTree()
             master->setIcon(0, m_images.at(0));
         setCurrentItem(master);
     }
+    // The pane is never narrower than its items (in this language) need.
+    setMinimumWidth(indentation() + sizeHintForColumn(0) + 2 * frameWidth()
+                    + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 void CLeftView::OnRecordReloaded()
@@ -118,11 +123,17 @@ void CLeftView::AddMaster()
     // record then would drop the user's settings without a trace.
     if (!dialog.Found())
         return;
-    CConfigData &config = m_document->GetConfig();
-    config.Reset();
-    config.MasterId = dialog.SelectedId();
-    config.ApplyMasterType(dialog.Result());
-    config.DataSource = 0;
+    // The choice starts the settings afresh: a project that has some asks.
+    const CConfigData &config = m_document->GetConfig();
+    CConfigData untouched = config;
+    untouched.Reset();
+    untouched.MasterId = -1;
+    if (!config.SameUserSettings(untouched)
+        && user_messages::show(LoadTranslatedString(5387).arg(dialog.Result().Description),
+                               user_messages::Icon::Question, user_messages::Buttons::YesNo)
+               != user_messages::Answer::Yes)
+        return;
+    m_document->ChooseMasterType(dialog.SelectedId(), dialog.Result());
     // The record starts afresh: no form may bring back the old values.
     OnRecordReloaded();
     m_document->SetModifiedFlag(true);

@@ -95,6 +95,11 @@ void CMasterOverview::OnInitialUpdate()
     warnMode->addItem(LoadTranslatedString(1123));
     warnMode->addItem(LoadTranslatedString(1122));
 
+    // Neither the project file nor the gauge has a place for the second
+    // input's pulse factor: the field shows that nothing typed would be kept.
+    edit(ids::Pulse2Edit)->setReadOnly(true);
+    edit(ids::Pulse2Edit)->setToolTip(LoadTranslatedString(5510));
+
     m_work = document->GetConfig();
     fillSourceList();
     if (m_work.IsSpeedometer() || m_work.IsSumlog())
@@ -126,13 +131,8 @@ void CMasterOverview::fillSourceList()
     source->clear();
     for (const SignalSource &s : SignalSources(m_work))
         source->addItem(s.name, s.code);
-    if (m_work.IsSpeedometer() || m_work.IsSumlog()) {
-        setText(Control(ids::PulseLabel), LoadTranslatedString(1125));
-        setText(Control(ids::PulseUnit), m_work.IsSumlog() ? QStringLiteral("Imp./nm") : LoadTranslatedString(1126));
-    } else {
-        setText(Control(ids::PulseLabel), LoadTranslatedString(1127));
-        setText(Control(ids::PulseUnit), LoadTranslatedString(1128));
-    }
+    setText(Control(ids::PulseLabel), PulseFactorLabel(m_work));
+    setText(Control(ids::PulseUnit), PulseFactorUnit(m_work));
     setText(Control(ids::ThresholdUnit), master_overview::ThresholdUnitText(m_work));
 }
 
@@ -159,6 +159,12 @@ void CMasterOverview::UpdateControls(std::optional<int> selectedSource)
 bool CMasterOverview::CanLeave()
 {
     return GetDocument() && saveControls(Exchange::Leave);
+}
+
+void CMasterOverview::CommitQuietly()
+{
+    if (GetDocument())
+        saveControls(Exchange::Quiet);
 }
 
 bool CMasterOverview::UpdateData(bool saveAndValidate)
@@ -258,7 +264,7 @@ bool CMasterOverview::takePulseFactor(CConfigData &candidate, Exchange purpose, 
     // Leaving keeps what was typed; an untouched value (a master type just
     // chosen, its pulse factor still 0) is left for saving and writing to
     // refuse, so that the rest of the project can still be looked at.
-    if (purpose == Exchange::Leave && text == FormatPulseFactor(candidate))
+    if (purpose != Exchange::Save && text == FormatPulseFactor(candidate))
         return true;
     const TypedNumber number = ParseTypedNumber(text);
 
@@ -272,7 +278,8 @@ bool CMasterOverview::takePulseFactor(CConfigData &candidate, Exchange purpose, 
     }
     const QString refusal = NumberRefusal(number, textOf(Control(ids::PulseLabel)), text);
     if (!refusal.isEmpty()) {
-        refuse(ids::PulseEdit, refusal);
+        if (purpose != Exchange::Quiet)
+            refuse(ids::PulseEdit, refusal);
         return false;
     }
     SetPulseFactorValue(candidate, number.value);
@@ -285,14 +292,19 @@ bool CMasterOverview::takeThreshold(CConfigData &candidate, Exchange purpose, QV
     // A synchroniser has no warning threshold.
     if (Control(ids::ThresholdEdit)->isHidden())
         return true;
-    if (purpose == Exchange::Leave && edit(ids::ThresholdEdit)->text() == FormatThreshold(candidate.WarnThreshold))
+    if (purpose != Exchange::Save && edit(ids::ThresholdEdit)->text() == FormatThreshold(candidate.WarnThreshold))
         return true;
-    clampThresholdText();
+    // The field is not changed under the user's typing.
+    if (purpose != Exchange::Quiet)
+        clampThresholdText();
     const QString text = edit(ids::ThresholdEdit)->text();
-    const TypedNumber number = ParseTypedNumber(text);
+    TypedNumber number = ParseTypedNumber(text);
+    if (purpose == Exchange::Quiet && number.status == TypedNumber::Ok)
+        number.value = record_check::ClampThreshold(m_work, number.value);
     const QString refusal = NumberRefusal(number, textOf(Control(ids::ThresholdLabel)), text);
     if (!refusal.isEmpty()) {
-        refuse(ids::ThresholdEdit, refusal);
+        if (purpose != Exchange::Quiet)
+            refuse(ids::ThresholdEdit, refusal);
         return false;
     }
     candidate.WarnThreshold = number.value;
@@ -306,8 +318,9 @@ bool CMasterOverview::checkCandidate(const CConfigData &candidate, Exchange purp
         const auto field = std::find_if(typed.cbegin(), typed.cend(),
                                         [&](const TypedField &f) { return f.name == refusal.field; });
         if (field != typed.cend()) {
-            refuse(field->editId,
-                   FieldRefusalText(candidate, refusal, textOf(Control(field->labelId)), field->text));
+            if (purpose != Exchange::Quiet)
+                refuse(field->editId,
+                       FieldRefusalText(candidate, refusal, textOf(Control(field->labelId)), field->text));
             return false;
         }
         // Leaving lets a value pass that was not typed here; saving and
@@ -378,7 +391,9 @@ void CMasterOverview::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setPen(Qt::white);
     painter.setBrush(Qt::white);
-    const int bottom = Control(ids::Picture)->geometry().top() + HeaderBandBelowPicture;
+    // A title that wraps to more lines than the picture is high stays on white.
+    const int bottom = qMax(Control(ids::Picture)->geometry().top() + HeaderBandBelowPicture,
+                            Control(ids::Title)->geometry().bottom() + 10);
     painter.drawRect(QRect(0, 0, width() - 1, bottom));
     CFormView::paintEvent(event);
 }

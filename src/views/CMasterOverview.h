@@ -32,6 +32,7 @@ public:
     // marks the document modified.
     bool UpdateData(bool saveAndValidate) override;
     bool CanLeave() override;
+    void CommitQuietly() override;
     // Shows, hides, enables and disables the controls for the master type.
     // It also makes the record fit the type: LCD items the type cannot show
     // are cleared. selectedSource: a signal source just picked in the list,
@@ -50,8 +51,10 @@ private:
     void fillSourceList();
     void loadControls();
     // Leaving the form takes what was typed but lets an untouched value pass
-    // unchecked; saving (for a file or a gauge) checks everything.
-    enum class Exchange { Save, Leave };
+    // unchecked; saving (for a file or a gauge) checks everything. Quiet takes
+    // what leaving takes but neither tells the user of a refusal nor touches
+    // the fields.
+    enum class Exchange { Save, Leave, Quiet };
     // A value taken from an edit field: the record field it went to, the
     // field's edit and label, and the text as typed.
     struct TypedField

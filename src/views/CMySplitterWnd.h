@@ -1,11 +1,14 @@
 #pragma once
 // The main window's two panes: the project tree on the left, one form on the
-// right. The form is replaced, never reused, when the tree selection changes.
+// right, in a scroll area so that a form larger than the pane can still be
+// reached. The form is replaced, never reused, when the tree selection
+// changes.
 #include <QSplitter>
 #include <functional>
 
 class CFormView;
 class CRixDoc;
+class QScrollArea;
 
 class CMySplitterWnd : public QSplitter
 {
@@ -15,7 +18,8 @@ public:
 
     explicit CMySplitterWnd(QWidget *parent = nullptr);
 
-    // Puts the left pane in place (once, at creation).
+    // Puts the left pane in place (once, at creation). The pane is never
+    // made narrower than its minimum width, whatever width is asked for.
     void SetLeftPane(QWidget *pane, int width);
     // The form in the right pane, or nullptr.
     CFormView *RightView() const;
@@ -28,6 +32,7 @@ public:
     // project that is gone.
     bool ReplaceView(const ViewFactory &factory, CRixDoc *document, OldValues old = OldValues::Keep);
 
+    // The tree's width as it is to be remembered: never below its minimum.
     int LeftPaneWidth() const;
 
 protected:
@@ -37,4 +42,5 @@ private:
     // The stored tree width waits for the first layout, when the splitter
     // knows its own width.
     int m_initialLeftWidth = -1;
+    QScrollArea *m_right = nullptr;
 };

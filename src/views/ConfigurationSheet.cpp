@@ -13,6 +13,7 @@
 
 #include <cmath>
 
+
 namespace {
 
 // The entry of a list of the master's form template; the index itself when
@@ -23,13 +24,6 @@ QString listEntry(int controlId, int index)
     if (c && index >= 0 && index < int(c->items.size()))
         return QString::fromUtf8(c->items.at(index));
     return QString::number(index);
-}
-
-QString number(double value)
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', value == std::floor(value) ? 0 : 1);
 }
 
 // The source the record names; any other value reads as the first one.
@@ -69,7 +63,8 @@ ConfigurationSheet ConfigurationSheet::Of(const CRixDoc &document, const QDateTi
     const QString path = document.GetPathName();
     sheet.fileLine = LoadTranslatedString(5371).arg(path.isEmpty() ? LoadTranslatedString(5378)
                                                                    : QDir::toNativeSeparators(path));
-    sheet.dateLine = LoadTranslatedString(5372).arg(QLocale().toString(printed, QLocale::LongFormat));
+    sheet.dateLine =
+        LoadTranslatedString(5372).arg(CLanguage::instance().locale().toString(printed, QLocale::LongFormat));
 
     sheet.masterHeading = LoadTranslatedString(5373);
     sheet.picture = c.PictureBitmap;
@@ -81,25 +76,35 @@ ConfigurationSheet ConfigurationSheet::Of(const CRixDoc &document, const QDateTi
         sheet.masterRows << SheetRow{labels.value(i), values.at(i), QString()};
 
     sheet.settingsHeading = LoadTranslatedString(5374);
-    const QString kUnit = !c.KValueUnit.isEmpty() ? c.KValueUnit
-                          : c.IsSumlog()          ? QStringLiteral("Imp./nm")
-                                                  : LoadTranslatedString(1126);
+    // The rows of the controls the master's form shows for this master type,
+    // with the form's labels and the values as the form shows them.
+    using namespace master_overview;
+    CConfigData shown = c;
+    ClearUnshowableDisplayBits(shown);
+    const ControlStates states = ComputeControlStates(shown, shown.DataSource);
     QList<SheetRow> &rows = sheet.settingRows;
-    rows << SheetRow{LoadTranslatedString(50003), signalSource(c), QString()};
-    rows << SheetRow{LoadTranslatedString(1125), number(c.KValue), kUnit};
-    rows << SheetRow{LoadTranslatedString(1127), number(c.MValue), LoadTranslatedString(1128)};
-    rows << SheetRow{LoadTranslatedString(50005), number(c.WarnThreshold), master_overview::ThresholdUnitText(c)};
-    rows << SheetRow{LoadTranslatedString(50006),
-                     c.WarnMode == 1 ? LoadTranslatedString(1122) : LoadTranslatedString(1123), QString()};
-    rows << SheetRow{LoadTranslatedString(5375),
-                     c.BuzzerActive ? LoadTranslatedString(5376) : LoadTranslatedString(5377), QString()};
-    rows << SheetRow{LoadTranslatedString(5379), listEntry(1072, c.DataSource2), QString()};
-    rows << SheetRow{LoadTranslatedString(50008), number(c.Illumination), QStringLiteral("%")};
-    rows << SheetRow{LoadTranslatedString(50010), listEntry(1074, c.DistanceUnit), QString()};
-    rows << SheetRow{LoadTranslatedString(50011), listEntry(1075, c.TemperatureUnit), QString()};
-    rows << SheetRow{LoadTranslatedString(50012), listEntry(1076, c.TimeFormat), QString()};
-    rows << SheetRow{LoadTranslatedString(50013), listEntry(1086, c.DepthUnit), QString()};
-    rows << SheetRow{LoadTranslatedString(50041), displayItems(c), QString()};
+    auto add = [&states, &rows](int control, const QString &label, const QString &value,
+                                const QString &unit = QString()) {
+        if (states.shown.value(control))
+            rows << SheetRow{label, value, unit};
+    };
+    add(ids::SourceList, LoadTranslatedString(50003), signalSource(shown));
+    add(ids::PulseEdit, PulseFactorLabel(shown), FormatPulseFactor(shown), PulseFactorUnit(shown));
+    add(ids::ThresholdEdit, LoadTranslatedString(50005), FormatThreshold(shown.WarnThreshold),
+        ThresholdUnitText(shown));
+    add(ids::WarnModeList, LoadTranslatedString(50006),
+        shown.WarnMode == 1 ? LoadTranslatedString(1122) : LoadTranslatedString(1123));
+    add(ids::Source2List, LoadTranslatedString(50017), listEntry(ids::Source2List, shown.DataSource2));
+    const double illumination = shown.Illumination / 10.0;
+    add(ids::IlluminationList, LoadTranslatedString(50008),
+        std::isfinite(illumination) && std::fabs(illumination) < 1000
+            ? listEntry(ids::IlluminationList, static_cast<int>(illumination))
+            : QStringLiteral("-"));
+    add(ids::DistanceList, LoadTranslatedString(50010), listEntry(ids::DistanceList, shown.DistanceUnit));
+    add(ids::TemperatureList, LoadTranslatedString(50011), listEntry(ids::TemperatureList, shown.TemperatureUnit));
+    add(ids::TimeList, LoadTranslatedString(50012), listEntry(ids::TimeList, shown.TimeFormat));
+    add(ids::DepthList, LoadTranslatedString(50013), listEntry(ids::DepthList, shown.DepthUnit));
+    add(ids::DisplayLabel, LoadTranslatedString(50041), displayItems(shown));
     return sheet;
 }
 

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +44,12 @@ QWidget *createControl(const dialog_templates::ControlTemplate &t, QWidget *pare
         break;
     case K::DropDownList: {
         auto *box = new QComboBox(parent);
+        // Wide enough for the longest entry, in whatever language it is and
+        // whenever the entries change (the list's own minimum is not kept
+        // up to date with its entries, so it is never to go below its
+        // preferred width).
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
         for (const char *item : t.items)
             box->addItem(QString::fromUtf8(item));
         w = box;
@@ -96,71 +103,77 @@ QHash<int, QWidget *> CreateControls(QWidget *form)
 void ArrangeControls(QWidget *form, const QHash<int, QWidget *> &controls)
 {
     using namespace ids;
-    auto *grid = new QGridLayout(form);
-    grid->setContentsMargins(12, 10, 12, 12);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
     auto control = [&controls](int id) { return controls.value(id); };
-    auto place = [&control, grid](int id, int row, int column, int rowSpan = 1, int columnSpan = 1) {
-        grid->addWidget(control(id), row, column, rowSpan, columnSpan);
-    };
+    // The left and the right column are grids of their own, so that a row
+    // one column hides takes no room from the other; a row whose controls
+    // are all hidden takes no room at all.
+    auto *outer = new QVBoxLayout(form);
+    outer->setContentsMargins(12, 10, 12, 12);
+    outer->setSpacing(6);
 
     auto *header = new QHBoxLayout;
     header->setSpacing(24);
     header->addWidget(control(Picture), 0, Qt::AlignTop);
     header->addWidget(control(Title), 1);
-    grid->addLayout(header, 0, 0, 1, 8, Qt::AlignTop);
-    grid->setRowMinimumHeight(0, HeaderBandBelowPicture + 4);
+    outer->addLayout(header);
+    outer->addSpacing(HeaderBandBelowPicture - PictureHeight + 4);
 
-    // Left: the signal, the warning, the second input, illumination and units.
-    const int left[][3] = {
-        {SourceLabel, SourceList, 0},         {PulseLabel, PulseEdit, PulseUnit},
-        {ThresholdLabel, ThresholdEdit, ThresholdUnit}, {WarnModeLabel, WarnModeList, 0},
-        {Source2Label, Source2List, 0},       {Pulse2Label, Pulse2Edit, Pulse2Unit},
-    };
-    int row = 1;
-    for (const auto &r : left) {
-        place(r[0], row, 0);
-        place(r[1], row, 1);
-        if (r[2])
-            place(r[2], row, 2);
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(24);
+    outer->addLayout(columns);
+    outer->addStretch(1);
+
+    auto *left = new QGridLayout;
+    left->setHorizontalSpacing(8);
+    left->setVerticalSpacing(6);
+    int row = 0;
+    auto labelled = [&](int label, int field, int unit) {
+        left->addWidget(control(label), row, 0);
+        left->addWidget(control(field), row, 1);
+        if (unit)
+            left->addWidget(control(unit), row, 2);
         ++row;
-    }
-    place(Buzzer, row++, 0, 1, 3);
-    place(GeneralLine, row++, 0, 1, 3);
-    place(GeneralLabel, row++, 0, 1, 3);
-    place(IlluminationLabel, row, 0);
-    place(IlluminationList, row++, 1);
-    place(UnitsLine, row++, 0, 1, 3);
-    place(UnitsLabel, row++, 0, 1, 3);
-    const int units[][2] = {{DistanceLabel, DistanceList}, {TemperatureLabel, TemperatureList},
-                            {TimeLabel, TimeList},         {DepthLabel, DepthList}};
-    for (const auto &r : units) {
-        place(r[0], row, 0);
-        place(r[1], row++, 1);
-    }
-    const int lastRow = row;
+    };
+    auto wide = [&](int id) { left->addWidget(control(id), row++, 0, 1, 3); };
+    labelled(SourceLabel, SourceList, 0);
+    labelled(PulseLabel, PulseEdit, PulseUnit);
+    labelled(ThresholdLabel, ThresholdEdit, ThresholdUnit);
+    labelled(WarnModeLabel, WarnModeList, 0);
+    labelled(Source2Label, Source2List, 0);
+    labelled(Pulse2Label, Pulse2Edit, Pulse2Unit);
+    wide(Buzzer);
+    wide(GeneralLine);
+    wide(GeneralLabel);
+    labelled(IlluminationLabel, IlluminationList, 0);
+    wide(UnitsLine);
+    wide(UnitsLabel);
+    labelled(DistanceLabel, DistanceList, 0);
+    labelled(TemperatureLabel, TemperatureList, 0);
+    labelled(TimeLabel, TimeList, 0);
+    labelled(DepthLabel, DepthList, 0);
+    columns->addLayout(left);
 
-    // Right: the LCD items, then the counter preset.
-    row = 1;
-    place(DisplayLabel, row++, 4, 1, 3);
-    place(DisplayChoiceLabel, row++, 4, 1, 3);
+    // Right: the LCD items, then the counter preset: its controls lie on
+    // the group box (they stay children of the form, whose texts are
+    // translated), in the same cell of the column.
+    auto *right = new QGridLayout;
+    right->setVerticalSpacing(6);
+    row = 0;
+    right->addWidget(control(DisplayLabel), row++, 0);
+    right->addWidget(control(DisplayChoiceLabel), row++, 0);
     for (const DisplayItem &item : DisplayItems())
-        place(item.controlId, row++, 4, 1, 3);
-    ++row;
-    place(CounterGroup, row, 4, 4, 3);
+        right->addWidget(control(item.controlId), row++, 0);
+    right->addWidget(control(CounterGroup), row, 0);
     auto *counter = new QGridLayout;
     counter->setContentsMargins(10, 14, 10, 10);
-    counter->addWidget(control(DistanceCounterLabel), 0, 0, 1, 3);
-    counter->addWidget(control(HourCounterLabel), 0, 0, 1, 3);
-    counter->addWidget(control(CounterEdit), 1, 0);
-    counter->addWidget(control(CounterUnit), 1, 1);
-    counter->addWidget(control(PresetButton), 2, 0);
-    grid->addLayout(counter, row, 4, 4, 3);
-
-    grid->setColumnMinimumWidth(3, 24);
-    grid->setColumnStretch(7, 1);
-    grid->setRowStretch(qMax(lastRow, row + 4), 1);
+    counter->addWidget(control(DistanceCounterLabel), 0, 0, 1, 2);
+    counter->addWidget(control(HourCounterLabel), 1, 0, 1, 2);
+    counter->addWidget(control(CounterEdit), 2, 0);
+    counter->addWidget(control(CounterUnit), 2, 1);
+    counter->addWidget(control(PresetButton), 3, 0);
+    right->addLayout(counter, row, 0);
+    columns->addLayout(right);
+    columns->addStretch(1);
 }
 
 

@@ -95,6 +95,18 @@ QString ThresholdUnitText(const CConfigData &config)
     return config.IsSpeedometer() || config.IsSumlog() ? QStringLiteral("km/h") : QStringLiteral("U/min");
 }
 
+QString PulseFactorLabel(const CConfigData &config)
+{
+    return config.IsSpeedometer() || config.IsSumlog() ? LoadTranslatedString(1125) : LoadTranslatedString(1127);
+}
+
+QString PulseFactorUnit(const CConfigData &config)
+{
+    if (config.IsSumlog())
+        return QStringLiteral("Imp./nm");
+    return config.IsSpeedometer() ? LoadTranslatedString(1126) : LoadTranslatedString(1128);
+}
+
 void ClearUnshowableDisplayBits(CConfigData &config)
 {
     if (config.IsTachometer())

@@ -98,6 +98,9 @@ struct SignalSource
 QVector<SignalSource> SignalSources(const CConfigData &config);
 // The unit the warning threshold is entered in.
 QString ThresholdUnitText(const CConfigData &config);
+// The pulse factor's label and unit for the master type.
+QString PulseFactorLabel(const CConfigData &config);
+QString PulseFactorUnit(const CConfigData &config);
 
 // Clears the DisplayMask bits of items the master type cannot show.
 void ClearUnshowableDisplayBits(CConfigData &config);

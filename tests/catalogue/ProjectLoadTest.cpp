@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueMasterTypeLookup.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
+#include "app/Language.h"
 #include "common/TestRegistry.h"
 #include "model/CRixDoc.h"
 #include "model/MasterTypeLookup.h"
@@ -52,9 +53,11 @@ private slots:
         QTest::addColumn<bool>("catalogueExists");
         QTest::addColumn<int>("masterId");
         QTest::addColumn<int>("messages");
-        QTest::newRow("id not in the catalogue") << true << 99 << 0;
+        // A master type that cannot be found is named (after the reason the
+        // catalogue gave, if it failed).
+        QTest::newRow("id not in the catalogue") << true << 99 << 1;
         QTest::newRow("no master chosen") << true << -1 << 0;
-        QTest::newRow("catalogue missing") << false << 8 << 1;
+        QTest::newRow("catalogue missing") << false << 8 << 2;
     }
     void missingMasterOrCatalogueLoadsEmpty()
     {
@@ -76,6 +79,9 @@ private slots:
         QVERIFY(c.PictureBitmap.isNull());
         QCOMPARE(c.GaugeKind, 2);
         QCOMPARE(recorder.count(), messages);
+        QCOMPARE(doc.MasterTypeMissing(), masterId != -1);
+        if (doc.MasterTypeMissing())
+            QCOMPARE(recorder.texts().last(), LoadTranslatedString(5007).arg(masterId));
     }
 };
 

@@ -27,9 +27,9 @@ FrameFixture::~FrameFixture()
     CLanguage::instance().setPackFolder(QString());
 }
 
-bool FrameFixture::start(const QStringList &arguments)
+bool FrameFixture::start(const QStringList &arguments, user_messages::Answer answer)
 {
-    m_messages = std::make_unique<MessageRecorder>();
+    m_messages = std::make_unique<MessageRecorder>(answer);
     m_app = std::make_unique<CRixApp>();
     const bool started = m_app->InitInstance(arguments, &m_exitCode);
     // The start-up picture would take the first key press of a test.
@@ -42,6 +42,9 @@ void FrameFixture::stop()
     if (!m_app)
         return;
     if (m_app->MainFrame() && m_app->MainFrame()->isVisible()) {
+        // Leaving the form may still change the project: it is not saved.
+        if (m_messages)
+            m_messages->setAnswer(user_messages::Answer::No);
         m_app->Document()->SetModifiedFlag(false);
         m_app->MainFrame()->close();
     }

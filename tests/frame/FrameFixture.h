@@ -19,7 +19,8 @@ public:
     ~FrameFixture();
 
     // Starts the program with these arguments; false when it ended at once.
-    bool start(const QStringList &arguments = {});
+    // Messages shown meanwhile are answered with answer.
+    bool start(const QStringList &arguments = {}, user_messages::Answer answer = user_messages::Answer::Ok);
     // Stops the program as at exit (closing the main window first).
     void stop();
 

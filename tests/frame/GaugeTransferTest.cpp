@@ -11,6 +11,7 @@
 #include "frame/CTransferProgressDlg.h"
 #include "frame/CommandIds.h"
 #include "frame/GaugeTransferCommands.h"
+#include "frame/RestoreBackupDialog.h"
 #include "link/SimGauge.h"
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
@@ -19,6 +20,10 @@
 #include "views/ViewFactory.h"
 
 #include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTreeWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -127,7 +132,7 @@ private slots:
         f.trigger(WriteGauge);
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().count(), 1);
-        QCOMPARE(f.messages().texts().first(), LoadTranslatedString(1230));
+        QVERIFY(f.messages().texts().first().startsWith(LoadTranslatedString(1230)));
 
         // A new project of the same type reads the values back.
         f.document().SetModifiedFlag(false);
@@ -171,6 +176,51 @@ private slots:
         QCOMPARE(f.document().GetConfig().DisplayMask, before.DisplayMask);
     }
 
+    // A backup made by an earlier write goes back to the gauge unchanged,
+    // after the user has picked and confirmed it; the block it replaces is
+    // backed up in turn.
+    void restoreBackupThroughTheMenu()
+    {
+        SimGauge gauge{SimFamily::Block};
+        FrameFixture f;
+        QVERIFY(f.start());
+        const LinkOptions options = fastOptions(f);
+        f.frame().GaugeCommands().SetLinkOptions(options);
+        block_backup::Block saved{};
+        for (int i = 0; i < 64; ++i)
+            saved[i] = uint8_t(i * 3);
+        saved[4] = 'B';
+        saved[5] = '7';
+        const QString backup = block_backup::Save(saved, options.backupFolder, nullptr);
+        QVERIFY(!backup.isEmpty());
+        QVERIFY(gauge.state().block != QByteArray(reinterpret_cast<const char *>(saved.data()), 64));
+
+        QStringList row;
+        whenModal<RestoreBackupDialog>([&row](RestoreBackupDialog *dialog) {
+            auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("backupList"));
+            for (int c = 0; c < list->columnCount(); ++c)
+                row << list->topLevelItem(0)->text(c);
+            dialog->accept();
+        });
+        f.messages().setAnswer(user_messages::Answer::Yes);
+        f.trigger(RestoreBackup);
+        QCOMPARE(row.at(1), LoadTranslatedString(5368));
+        QCOMPARE(row.at(2), QStringLiteral("B7"));
+        QCOMPARE(row.at(3), QFileInfo(backup).fileName());
+
+        QCOMPARE(f.messages().count(), 2);
+        QVERIFY(f.messages().texts().first().contains(QDir::toNativeSeparators(backup)));
+        QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
+        QVERIFY(f.messages().texts().last().startsWith(LoadTranslatedString(1230)));
+        const QByteArray expected(reinterpret_cast<const char *>(saved.data()), 64);
+        QCOMPARE(gauge.state().savedBlock.toHex(), expected.toHex());
+        // The block it replaced is the newest backup, named in the message.
+        const QList<BlockBackupEntry> backups = RestoreBackupDialog::ListBackups(options.backupFolder);
+        QCOMPARE(backups.size(), 2);
+        QVERIFY(backups.first().path != backup);
+        QVERIFY(f.messages().texts().last().contains(QDir::toNativeSeparators(backups.first().path)));
+    }
+
     void closingDuringATransferWaitsForIt()
     {
         SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:200")}};
@@ -193,7 +243,60 @@ private slots:
         chooseMasterType(f, TachometerBlockFamily);
         f.trigger(ReadGauge);
         SetSessionPortDevice(QString());
-        QCOMPARE(f.messages().texts(), QStringList{QStringLiteral("COM port not available")});
+        QCOMPARE(f.messages().count(), 1);
+        // The fixed message, and below it why and where the trace is.
+        const QStringList lines = f.messages().texts().first().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.first(), QStringLiteral("COM port not available"));
+        QVERIFY(lines.last().contains(f.home().filePath(QStringLiteral("no-such-tty"))));
+        QVERIFY(lines.last().contains(QDir::current().absoluteFilePath(QStringLiteral("log.txt"))));
+    }
+
+    // A cancel ends the wait for a silent gauge's reply at once and is
+    // reported as a cancel; a counter preset cut short says that the counter
+    // may hold a part of the new value.
+    void cancelWhileWaitingForTheGauge_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("partialCounter");
+        QTest::newRow("read") << ReadGauge << "read-register=silence" << false;
+        QTest::newRow("counter preset") << 0 << "write-memory=silence+1" << true;
+    }
+    void cancelWhileWaitingForTheGauge()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, fault);
+        QFETCH(bool, partialCounter);
+        SimGauge gauge{SimFamily::Register, {fault}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        LinkOptions options = fastOptions(f);
+        options.timeouts = ReadTimeouts(); // the gauge's own 4.5 s of patience
+        options.pauseMs = 0;
+        f.frame().GaugeCommands().SetLinkOptions(options);
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        QElapsedTimer sinceCancel;
+        whenModal<CTransferProgressDlg>([&](CTransferProgressDlg *dialog) {
+            // Wait until the silent step has been waiting a while.
+            const QString silent = command ? QStringLiteral("register") : QStringLiteral("counter memory");
+            QTRY_VERIFY(dialog->findChild<QLabel *>(QStringLiteral("step"))->text().contains(silent));
+            QTest::qWait(300);
+            sinceCancel.start();
+            dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+        });
+        if (command)
+            f.trigger(command);
+        else
+            TheFrame()->PresetCounter(0, 32, 1234);
+        QVERIFY(sinceCancel.isValid());
+        // Well below the 4.5 s the gauge would otherwise be waited for, with
+        // room for a machine that is busy with other work.
+        QVERIFY2(sinceCancel.elapsed() < 2000, qPrintable(QString::number(sinceCancel.elapsed())));
+        QCOMPARE(f.messages().count(), 1);
+        const QString shown = f.messages().texts().first();
+        QVERIFY(shown.startsWith(LoadTranslatedString(5360)));
+        QCOMPARE(shown.contains(LoadTranslatedString(5103)), partialCounter);
     }
 
     void counterPresetFromTheMastersForm()

@@ -1,17 +1,24 @@
 // The main window itself: placement, language switch, command line, forms
 // that refuse to go.
+#include "DialogDriver.h"
 #include "FrameFixture.h"
+#include "app/COptionsDlg.h"
 #include "app/Language.h"
 #include "app/SettingsStore.h"
 #include "common/TestRegistry.h"
 #include "frame/CMainFrame.h"
 #include "frame/CommandIds.h"
+#include "link/LineSettings.h"
 #include "model/CRixDoc.h"
 #include "views/CFormView.h"
 #include "views/CLeftView.h"
 #include "views/CMySplitterWnd.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QUrl>
+#include <QLineEdit>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -23,6 +30,18 @@ using namespace testing_support;
 using namespace command_ids;
 
 namespace {
+
+// Takes the addresses the program asks the desktop to open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
 
 // A form whose entry is invalid: it refuses to be left.
 class RefusingForm : public CFormView
@@ -104,6 +123,58 @@ private slots:
         QVERIFY(f.start());
         showAndActivate(f.frame());
         QVERIFY(f.frame().isMaximized());
+    }
+
+    // Sizes stored too small (by hand, or from another language's texts)
+    // never make the tree or the window smaller than they can be.
+    void storedSizesNeverBelowMinimum()
+    {
+        FrameFixture f;
+        settings_store::writeInt("Settings", "status", 1);
+        settings_store::writeInt("Settings", "left", 40);
+        settings_store::writeInt("Settings", "top", 40);
+        settings_store::writeInt("Settings", "right", 60);
+        settings_store::writeInt("Settings", "bottom", 50);
+        settings_store::writeInt("Settings", "ColumnWidth_0", 10);
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        const int treeMinimum = f.tree().minimumWidth();
+        QVERIFY(treeMinimum > 10);
+        QCOMPARE(f.frame().Splitter()->sizes().first(), treeMinimum);
+        QTRY_VERIFY(f.frame().width() >= f.frame().minimumWidth());
+        QVERIFY(f.frame().height() >= f.frame().minimumHeight());
+        f.stop();
+        QCOMPARE(settings_store::readInt("Settings", "ColumnWidth_0", -1), treeMinimum);
+        QVERIFY(settings_store::readInt("Settings", "right", -1) - settings_store::readInt("Settings", "left", -1)
+                >= 640);
+    }
+
+    // A port the system does not list is typed into the port field; the
+    // link opens it from then on, and the status bar says so.
+    void typedDeviceIsStoredAndShown_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("full path") << "/dev/serial/by-id/usb-gauge-if00" << "/dev/serial/by-id/usb-gauge-if00";
+        QTest::newRow("device name") << "ttyACM3" << "/dev/ttyACM3";
+    }
+    void typedDeviceIsStoredAndShown()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, device);
+        FrameFixture f;
+        QVERIFY(f.start());
+        whenModal<COptionsDlg>([typed](COptionsDlg *options) {
+            options->portList()->lineEdit()->selectAll();
+            QTest::keyClicks(options->portList()->lineEdit(), typed);
+            QTest::keyClick(options->languageList(), Qt::Key_Return);
+        });
+        f.trigger(CommunicationSettings);
+        QCOMPARE(settings_store::readString("Communication", "Device", ""), device);
+        QCOMPARE(ConfiguredPortDevice(LoadLineSettings().port), device);
+        auto *port = f.frame().findChild<QLabel *>(QStringLiteral("portNotice"));
+        QVERIFY(port && port->isVisibleTo(&f.frame()));
+        QCOMPARE(port->text(), LoadTranslatedString(5364).arg(device));
     }
 
     void languageSwitchRebuildsMenuTreeAndTitle()
@@ -213,6 +284,23 @@ private slots:
         QVERIFY(f.tree().hasFocus());
     }
 
+    // F1 shows the manual made from the README in the desktop's browser.
+    void f1OpensTheUserManual()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        showAndActivate(f.frame());
+        UrlRecorder desktop;
+        QTest::keyClick(&f.frame(), Qt::Key_F1);
+        QCOMPARE(desktop.opened.size(), 1);
+        const QString page = desktop.opened.first().toLocalFile();
+        QVERIFY2(page.endsWith(QStringLiteral("/manual/index.html")), qPrintable(page));
+        QFile html(page);
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        QVERIFY(html.readAll().contains("Connecting a gauge"));
+        QCOMPARE(f.messages().count(), 0);
+    }
+
     void treeLabelsCannotBeEdited()
     {
         FrameFixture f;
@@ -272,6 +360,8 @@ private slots:
         QTest::newRow("dash automation") << QStringList{"-AUTOMATION"} << int(C::FileNew) << QString() << true << false;
         QTest::newRow("print") << QStringList{"/p", "x.rix"} << int(C::FilePrint) << "x.rix" << false << false;
         QTest::newRow("register") << QStringList{"/regserver"} << int(C::AppRegister) << QString() << false << false;
+        QTest::newRow("register as help writes it") << QStringList{"--register"} << int(C::AppRegister) << QString()
+                                                    << false << false;
         QTest::newRow("unregister") << QStringList{"-Unregister"} << int(C::AppUnregister) << QString() << false
                                     << false;
         QTest::newRow("demo") << QStringList{"--demo"} << int(C::FileNew) << QString() << false << true;

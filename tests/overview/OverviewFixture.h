@@ -2,6 +2,8 @@
 // Shared set-up of the master overview tests: master types of every kind, a
 // document holding one, the form shown on it, and a main window stand-in
 // that records counter presets.
+#include "app/CRixApp.h"
+#include "common/TestEnv.h"
 #include "frame/FrameServices.h"
 #include "model/CConfigData.h"
 #include "model/CRixDoc.h"
@@ -52,6 +54,26 @@ QComboBox *listOf(CMasterOverview &form, int id);
 QCheckBox *checkOf(CMasterOverview &form, int id);
 QString textOf(CMasterOverview &form, int id);
 QStringList itemsOf(CMasterOverview &form, int id);
+
+// The desktop program started on a fresh settings home in a language, its
+// project holding a master type of the sample catalogue with the master's
+// form shown.
+class RunningProgram
+{
+public:
+    explicit RunningProgram(const MasterKind &kind, const QString &language = QStringLiteral("vorn_eng32.dll"));
+    ~RunningProgram();
+
+    bool started() const { return m_started; }
+    CMainFrame &frame() { return *m_app.MainFrame(); }
+    CRixDoc &document() { return *m_app.Document(); }
+    CMasterOverview *form();
+
+private:
+    testing_support::ScopedTestHome m_home;
+    CRixApp m_app;
+    bool m_started = false;
+};
 
 struct PresetCall
 {

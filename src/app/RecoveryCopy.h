@@ -1,0 +1,41 @@
+#pragma once
+// Recovery copies of a project with unsaved changes: while the project is
+// modified, a copy is written every 30 seconds to the user's data folder, one
+// per running program; it goes when the project is saved or discarded and
+// when the program ends normally. A copy left by a program that ended
+// without this (a crash, a killed process) is offered at the next start.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class CRixDoc;
+
+class RecoveryCopy : public QObject
+{
+    Q_OBJECT
+public:
+    explicit RecoveryCopy(CRixDoc *document, QObject *parent = nullptr);
+    // A normal end: this program's copy is removed.
+    ~RecoveryCopy() override;
+
+    // <per-user data folder>/Veltrona/skaleron/recovery
+    static QString Folder();
+    // This program's copy (the project file; its notes lie beside it).
+    QString CopyPath() const;
+
+    // How often a modified project is copied; 30 s unless set.
+    void SetInterval(int ms) { m_timer.setInterval(ms); }
+    // Writes the copy now if the project is modified, else removes it.
+    void Update();
+
+    // Offers the newest copy left by a program that is no longer running:
+    // Yes restores it as the modified project (under its own name), No
+    // removes it. True when a copy was restored.
+    bool OfferLeftOver();
+
+private:
+    void remove();
+
+    CRixDoc *m_document;
+    QTimer m_timer;
+};

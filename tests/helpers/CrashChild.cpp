@@ -1,0 +1,45 @@
+// The desktop program as main() starts it, for the recovery test to kill:
+// it opens the project named first on its command line, changes the pulse
+// factor to the second argument as the master's form would, copies the
+// project for recovery every 50 ms instead of every 30 s, says "copied" on
+// stdout once the first copy is there and runs until it is killed.
+//
+// usage: skaleron_crash_child PROJECT.rix PULSE_FACTOR
+#include "app/CRixApp.h"
+#include "app/CSplashWnd.h"
+#include "app/RecoveryCopy.h"
+#include "model/CRixDoc.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PROJECT.rix PULSE_FACTOR\n", argv[0]);
+        return 2;
+    }
+    CRixApp theApp;
+    int exitCode = 0;
+    if (!theApp.InitInstance({QString::fromLocal8Bit(argv[1])}, &exitCode))
+        return 1;
+    CSplashWnd::HideSplashScreen();
+    CRixDoc *document = theApp.Document();
+    document->GetConfig().KValue = QString::fromLocal8Bit(argv[2]).toDouble();
+    document->SetModifiedFlag(true);
+    RecoveryCopy *recovery = theApp.Recovery();
+    recovery->SetInterval(50);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&watch, recovery] {
+        if (!QFile::exists(recovery->CopyPath()))
+            return;
+        watch.stop();
+        std::puts("copied");
+        std::fflush(stdout);
+    });
+    watch.start(20);
+    return app.exec();
+}
