@@ -3,7 +3,7 @@
 #include "CliCommand.h"
 #include "JsonText.h"
 
-#include "app/UserMessages.h"
+#include "base/UserMessages.h"
 #include "catalogue/CMasterTypeSelection.h"
 #include "catalogue/CSensorSelection.h"
 #include "catalogue/CatalogueImport.h"

@@ -6,7 +6,7 @@
 #include "MasterTypeSource.h"
 
 #include "model/ProjectFile.h"
-#include "views/RecordComparison.h"
+#include "forms/RecordComparison.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 
-#include "app/Language.h"
-#include "app/SettingsStore.h"
+#include "base/Language.h"
+#include "base/SettingsStore.h"
 #include "catalogue/CatalogueMasterTypeLookup.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 // Writes the program and document icons as PNG files into the folder given,
 // for installation beside the desktop entry.
-#include "app/ProgramPictures.h"
+#include "resources/ProgramPictures.h"
 
 #include <QDir>
 #include <cstdio>

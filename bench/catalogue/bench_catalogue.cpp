@@ -1,7 +1,7 @@
 // Catalogue speed with 10 000 master types and 10 000 sensors in a temporary
 // SQLite catalogue: listing all master types, looking one up by key, listing
 // one sensor group from the standard and the user database.
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "catalogue/CMasterTypeSelection.h"
 #include "catalogue/CSensorSelection.h"
 #include "catalogue/CatalogueSchema.h"

@@ -4,14 +4,14 @@
 // its own commands and saves grabs of its windows as PNG files.
 //
 // usage: skaleron_screenshots OUTPUT_FOLDER
-#include "app/COptionsDlg.h"
+#include "dialogs/COptionsDlg.h"
 #include "app/CRixApp.h"
 #include "app/CSplashWnd.h"
-#include "app/Language.h"
-#include "app/SettingsStore.h"
-#include "frame/CMainFrame.h"
-#include "frame/CTransferProgressDlg.h"
-#include "frame/CommandIds.h"
+#include "base/Language.h"
+#include "base/SettingsStore.h"
+#include "mainwindow/CMainFrame.h"
+#include "dialogs/CTransferProgressDlg.h"
+#include "mainwindow/CommandIds.h"
 #include "link/BlockBackup.h"
 #include "model/CConfigData.h"
 #include "model/ProjectFile.h"

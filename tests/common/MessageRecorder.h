@@ -1,7 +1,7 @@
 #pragma once
 // Records the messages shown through the user message interface while it is
 // in scope, answering each with a preset answer.
-#include "app/UserMessages.h"
+#include "base/UserMessages.h"
 
 #include <QList>
 #include <QMutex>

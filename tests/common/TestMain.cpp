@@ -1,8 +1,16 @@
 // Runs every registered test class. A first argument naming a class runs only
-// that class; the remaining arguments go to QtTest.
+// that class; the remaining arguments go to QtTest. Built twice: with a
+// QApplication for the desktop tests (SKALERON_TEST_WIDGETS) and with a
+// QGuiApplication for the core tests, which never link Qt Widgets.
 #include "TestRegistry.h"
 
+#ifdef SKALERON_TEST_WIDGETS
 #include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -33,7 +41,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
 
     QStringList args = app.arguments();
     QString only;

@@ -7,7 +7,7 @@
 // usage: skaleron_crash_child PROJECT.rix PULSE_FACTOR
 #include "app/CRixApp.h"
 #include "app/CSplashWnd.h"
-#include "app/RecoveryCopy.h"
+#include "model/RecoveryCopy.h"
 #include "model/CRixDoc.h"
 
 #include <QApplication>

@@ -1,0 +1,141 @@
+#include "CatalogueConnection.h"
+
+#include "AccessCopy.h"
+#include "AccessFile.h"
+#include "AccessReader.h"
+#include "SqliteFile.h"
+#include "base/Language.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+
+CatalogueConnection::~CatalogueConnection()
+{
+    close();
+}
+
+QSqlDatabase CatalogueConnection::addConnection()
+{
+    static QAtomicInt counter;
+    m_name = QStringLiteral("skaleron-catalogue-%1").arg(counter.fetchAndAddRelaxed(1));
+    return QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+}
+
+QSqlDatabase CatalogueConnection::database() const
+{
+    return m_name.isEmpty() ? QSqlDatabase() : QSqlDatabase::database(m_name, false);
+}
+
+void CatalogueConnection::close()
+{
+    if (m_name.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+    m_name.clear();
+}
+
+bool CatalogueConnection::open(const QString &path, const catalogue_schema::Table &table, Mode mode)
+{
+    close();
+    m_path = path;
+    m_error.clear();
+    m_tableMissing = false;
+    m_badFile = false;
+    m_access = access_file::IsAccessPath(path);
+    if (!QFileInfo(path).isFile()) {
+        m_badFile = true;
+        m_error = LoadTranslatedString(5200).arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    const bool ok = m_access ? openAccess(table) : openSqlite(table, mode);
+    if (!ok)
+        close();
+    return ok;
+}
+
+bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode mode)
+{
+    // Checked first: SQLite would take any file (even an empty one) and fail
+    // only on the first query with a less helpful text.
+    if (!sqlite_file::HasSqliteHeader(m_path)) {
+        m_badFile = true;
+        m_error = LoadTranslatedString(5201).arg(QDir::toNativeSeparators(m_path));
+        return false;
+    }
+    QSqlDatabase db = addConnection();
+    db.setDatabaseName(m_path);
+    // Never create a file; a catalogue that is only read is opened read-only
+    // so that nothing can be written to it.
+    db.setConnectOptions(mode == Mode::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
+    if (!db.open()) {
+        m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_path), db.lastError().text());
+        return false;
+    }
+    return checkSchema(table);
+}
+
+bool CatalogueConnection::openAccess(const catalogue_schema::Table &table)
+{
+    const QString native = QDir::toNativeSeparators(m_path);
+    const access_reader::Result read = access_reader::ReadTable(m_path, QLatin1String(table.name));
+    switch (read.status) {
+    case access_reader::Status::Read: break;
+    case access_reader::Status::NoTable:
+        m_tableMissing = m_badFile = true;
+        m_error = LoadTranslatedString(5202).arg(native, QLatin1String(table.name));
+        return false;
+    case access_reader::Status::Damaged:
+        m_badFile = true;
+        m_error = LoadTranslatedString(5212).arg(native);
+        return false;
+    case access_reader::Status::NoReader:
+        m_error = LoadTranslatedString(5208).arg(native, read.reason);
+        return false;
+    }
+    QSqlDatabase db = addConnection();
+    db.setDatabaseName(QStringLiteral(":memory:"));
+    QString reason;
+    if (!db.open() || !access_copy::CopyTable(read.table, db, &reason)) {
+        m_error = LoadTranslatedString(5205).arg(native, reason.isEmpty() ? db.lastError().text() : reason);
+        return false;
+    }
+    return checkSchema(table);
+}
+
+bool CatalogueConnection::checkSchema(const catalogue_schema::Table &table)
+{
+    const QString native = QDir::toNativeSeparators(m_path);
+    sqlite_file::SchemaProblem problem;
+    const auto result = sqlite_file::CheckTable(database(), table, &problem);
+    // Whatever the check finds wrong is wrong with the file itself.
+    m_badFile = result != sqlite_file::SchemaCheck::Ok;
+    switch (result) {
+    case sqlite_file::SchemaCheck::Ok: return true;
+    case sqlite_file::SchemaCheck::NotADatabase:
+        m_error = LoadTranslatedString(5205).arg(native, problem.engineText);
+        return false;
+    case sqlite_file::SchemaCheck::MissingTable:
+        m_tableMissing = true;
+        m_error = LoadTranslatedString(5202).arg(native, QLatin1String(table.name));
+        return false;
+    case sqlite_file::SchemaCheck::MissingColumn:
+        m_error = LoadTranslatedString(5203).arg(native, QLatin1String(table.name), problem.column);
+        return false;
+    case sqlite_file::SchemaCheck::WrongType:
+        m_error = LoadTranslatedString(5204).arg(native, QLatin1String(table.name), problem.column,
+                                                 problem.declaredType);
+        return false;
+    }
+    return false;
+}
+
+QString CatalogueConnection::accessReadOnlyMessage(const QString &path)
+{
+    return LoadTranslatedString(5206).arg(QDir::toNativeSeparators(path));
+}

@@ -1,0 +1,129 @@
+#include "CatalogueImport.h"
+
+#include "CatalogueConnection.h"
+#include "base/Language.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace catalogue_import {
+
+namespace {
+
+using catalogue_schema::Table;
+
+// The output's tables: the bound columns, an index on the key.
+bool createTable(QSqlDatabase &db, const Table &table, QString *reason)
+{
+    // Binary columns go last: a listing then never reads through them.
+    QStringList defs, binaries;
+    for (const auto &c : table.columns) {
+        const QString def = QStringLiteral("[%1] %2").arg(QLatin1String(c.name),
+                                                          QLatin1String(catalogue_schema::SqliteType(c.kind)));
+        (c.kind == catalogue_schema::ColumnKind::Binary ? binaries : defs) << def;
+    }
+    defs += binaries;
+    const QString key = QLatin1String(table.columns.first().name);
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("CREATE TABLE [%1] (%2)").arg(QLatin1String(table.name), defs.join(QStringLiteral(", "))))
+        || !q.exec(QStringLiteral("CREATE INDEX [%1_%2] ON [%1] ([%2])").arg(QLatin1String(table.name), key))) {
+        *reason = q.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+// Copies the rows in table order; returns the count or -1.
+int copyRows(CatalogueConnection &source, QSqlDatabase &target, const Table &table, QString *reason)
+{
+    const QString columns = catalogue_schema::SelectList(table);
+    QStringList marks;
+    for (int i = 0; i < table.columns.size(); ++i)
+        marks << QStringLiteral("?");
+    QSqlQuery read(source.database());
+    read.setForwardOnly(true);
+    if (!read.exec(QStringLiteral("SELECT %1 FROM [%2]").arg(columns, QLatin1String(table.name)))) {
+        *reason = read.lastError().text();
+        return -1;
+    }
+    QSqlQuery write(target);
+    write.prepare(QStringLiteral("INSERT INTO [%1] (%2) VALUES (%3)")
+                      .arg(QLatin1String(table.name), columns, marks.join(QStringLiteral(", "))));
+    int count = 0;
+    while (read.next()) {
+        for (int i = 0; i < table.columns.size(); ++i)
+            write.bindValue(i, read.value(i));
+        if (!write.exec()) {
+            *reason = write.lastError().text();
+            return -1;
+        }
+        ++count;
+    }
+    if (read.lastError().isValid()) {
+        *reason = read.lastError().text();
+        return -1;
+    }
+    return count;
+}
+
+Result fail(Status status, const QString &reason)
+{
+    Result r;
+    r.status = status;
+    r.reason = reason;
+    return r;
+}
+
+}
+
+Result Import(const QString &input, const QString &output)
+{
+    if (QFileInfo::exists(output))
+        return fail(Status::BadInput, LoadTranslatedString(5209).arg(QDir::toNativeSeparators(output)));
+
+    // Open both tables of the source; a table the source lacks is skipped.
+    CatalogueConnection master, sensors;
+    Result result;
+    const bool hasMaster = master.open(input, catalogue_schema::MasterTable(), CatalogueConnection::Mode::ReadOnly);
+    if (!hasMaster && !master.tableMissing())
+        return fail(Status::BadInput, master.errorText());
+    const bool hasSensors = sensors.open(input, catalogue_schema::SensorTable(), CatalogueConnection::Mode::ReadOnly);
+    if (!hasSensors && !sensors.tableMissing())
+        return fail(Status::BadInput, sensors.errorText());
+    if (!hasMaster && !hasSensors)
+        return fail(Status::BadInput, LoadTranslatedString(5210).arg(QDir::toNativeSeparators(input)));
+
+    const QString partial = output + QStringLiteral(".part");
+    QFile::remove(partial);
+    const QString name = QStringLiteral("skaleron-import");
+    QString reason;
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(partial);
+        ok = db.open() && db.transaction();
+        if (ok && hasMaster)
+            ok = createTable(db, catalogue_schema::MasterTable(), &reason)
+                && (result.masterTypes = copyRows(master, db, catalogue_schema::MasterTable(), &reason)) >= 0;
+        if (ok && hasSensors)
+            ok = createTable(db, catalogue_schema::SensorTable(), &reason)
+                && (result.sensors = copyRows(sensors, db, catalogue_schema::SensorTable(), &reason)) >= 0;
+        ok = ok && db.commit();
+        if (!ok && reason.isEmpty())
+            reason = db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!ok || !QFile::rename(partial, output)) {
+        QFile::remove(partial);
+        return fail(Status::Failed, LoadTranslatedString(5211).arg(QDir::toNativeSeparators(output), reason));
+    }
+    result.status = Status::Ok;
+    return result;
+}
+
+}

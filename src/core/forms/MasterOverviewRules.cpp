@@ -1,0 +1,250 @@
+#include "MasterOverviewRules.h"
+
+#include "base/Language.h"
+#include "link/CounterPresetInput.h"
+
+#include <QLocale>
+#include <initializer_list>
+
+namespace master_overview {
+
+const std::array<DisplayItem, 8> &DisplayItems()
+{
+    static const std::array<DisplayItem, 8> items = {{
+        {ids::EngineHours, display_bits::EngineHours},
+        {ids::TripHours, display_bits::TripHours},
+        {ids::Clock, display_bits::Clock},
+        {ids::WaterTemperature, display_bits::WaterTemperature},
+        {ids::Volt, display_bits::Volt},
+        {ids::OdoTotal, display_bits::OdoTotal},
+        {ids::TripDistance, display_bits::TripDistance},
+        {ids::Depth, display_bits::Depth},
+    }};
+    return items;
+}
+
+ControlStates ComputeControlStates(const CConfigData &config, int dataSource)
+{
+    using namespace ids;
+    ControlStates s;
+    const bool lcd = config.HasLcd != 0;
+    const bool tacho = config.IsTachometer();
+    const bool speedo = config.IsSpeedometer();
+    const bool sumlog = config.IsSumlog();
+    auto show = [&s](std::initializer_list<int> controls, bool on) {
+        for (int id : controls)
+            s.shown[id] = on;
+    };
+    auto enable = [&s](std::initializer_list<int> controls, bool on) {
+        for (int id : controls)
+            s.enabled[id] = on;
+    };
+
+    // An NMEA source brings its own speed: no pulse factor to enter.
+    enable({PulseLabel, PulseEdit, PulseUnit}, dataSource != 1);
+
+    show({Source2Label, Source2List, Pulse2Label, Pulse2Edit, Pulse2Unit}, lcd && config.FreqInputs > 1);
+
+    show({UnitsLine, DisplayLabel, DisplayChoiceLabel, EngineHours, TripHours, Clock, WaterTemperature, Volt,
+          OdoTotal, TripDistance, Depth},
+         lcd);
+    enable({EngineHours, TripHours}, tacho);
+    enable({Clock, Volt}, tacho || speedo || sumlog);
+    enable({OdoTotal, TripDistance}, speedo || sumlog);
+    enable({WaterTemperature, Depth}, sumlog);
+
+    show({GeneralLine, GeneralLabel, IlluminationLabel, IlluminationList, UnitsLabel, TemperatureLabel, TimeLabel,
+          DepthLabel, TemperatureList, TimeList, DepthList},
+         lcd);
+    // The gauge takes its distance unit from elsewhere: never offered.
+    show({DistanceLabel, DistanceList}, false);
+    if (lcd) {
+        enable({DistanceList}, false);
+        enable({TemperatureList, DepthList}, sumlog);
+        enable({TimeList}, speedo || tacho || sumlog);
+    }
+
+    show({SourceLabel, SourceList}, sumlog || speedo);
+    show({PulseLabel, PulseEdit, PulseUnit}, config.IsKnownType());
+
+    show({Buzzer}, false);
+    if (lcd) {
+        enable({Buzzer}, true);
+        s.tickBuzzer = true;
+    }
+
+    show({ThresholdLabel, ThresholdEdit, WarnModeLabel, WarnModeList}, !config.IsSynchroniser());
+    show({ThresholdUnit}, false);
+
+    show({CounterGroup, CounterEdit, CounterUnit, PresetButton}, lcd);
+    show({DistanceCounterLabel}, lcd && (speedo || sumlog));
+    show({HourCounterLabel}, lcd && tacho);
+    s.counterUnit = tacho ? QStringLiteral("h") : QString();
+    return s;
+}
+
+QVector<SignalSource> SignalSources(const CConfigData &config)
+{
+    if (config.IsSpeedometer() || config.IsSumlog())
+        return {{QStringLiteral("Speedo (Frequency)"), 1}, {QStringLiteral("Speedo (NMEA)"), 16}};
+    return {{QStringLiteral("Tacho (Frequency)"), 2}};
+}
+
+QString ThresholdUnitText(const CConfigData &config)
+{
+    return config.IsSpeedometer() || config.IsSumlog() ? QStringLiteral("km/h") : QStringLiteral("U/min");
+}
+
+QString PulseFactorLabel(const CConfigData &config)
+{
+    return config.IsSpeedometer() || config.IsSumlog() ? LoadTranslatedString(1125) : LoadTranslatedString(1127);
+}
+
+QString PulseFactorUnit(const CConfigData &config)
+{
+    if (config.IsSumlog())
+        return QStringLiteral("Imp./nm");
+    return config.IsSpeedometer() ? LoadTranslatedString(1126) : LoadTranslatedString(1128);
+}
+
+void ClearUnshowableDisplayBits(CConfigData &config)
+{
+    if (config.IsTachometer())
+        config.DisplayMask &= 0x17;
+    if (config.IsSpeedometer())
+        config.DisplayMask &= 0x74;
+    if (config.IsSumlog())
+        config.DisplayMask &= 0x87C;
+}
+
+using record_check::PulseFactorField;
+using record_check::PulseFactorFieldOf;
+
+void SetPulseFactorValue(CConfigData &config, double value)
+{
+    if (PulseFactorFieldOf(config) == PulseFactorField::MValue)
+        config.MValue = value;
+    else
+        config.KValue = value;
+}
+
+QString FormatPulseFactor(const CConfigData &config)
+{
+    switch (PulseFactorFieldOf(config)) {
+    case PulseFactorField::MValue:
+        return QString::number(config.MValue, 'f', 1);
+    case PulseFactorField::PlainKValue:
+        return QString::number(config.KValue, 'f', QLocale::FloatingPointShortest);
+    case PulseFactorField::TachometerKValue:
+        return QString::number(config.KValue, 'f', record_check::WholeNumberPulseFactor(config) ? 0 : 1);
+    }
+    return QString();
+}
+
+QString FormatThreshold(double threshold)
+{
+    return QString::number(threshold, 'f', 0);
+}
+
+QString NumberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed)
+{
+    switch (number.status) {
+    case TypedNumber::Empty:
+        return LoadTranslatedString(5502).arg(labelText);
+    case TypedNumber::NotANumber:
+        return LoadTranslatedString(5500).arg(labelText, typed.trimmed());
+    case TypedNumber::Ok:
+        break;
+    }
+    return QString();
+}
+
+static QString limitText(double value)
+{
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+QString FieldRefusalText(const CConfigData &config, const record_check::Refusal &refusal, const QString &labelText,
+                         const QString &typed)
+{
+    switch (refusal.rule) {
+    case record_check::Rule::WholeNumber:
+        return LoadTranslatedString(1129);
+    case record_check::Rule::Limits: {
+        QString format = LoadTranslatedString(1124);
+        if (record_check::WholeNumberPulseFactor(config))
+            format.replace(QLatin1String("%.1f"), QLatin1String("%.0f"));
+        return FormatLimitMessage(format, labelText, refusal.allowed.low, refusal.allowed.high);
+    }
+    case record_check::Rule::List:
+    case record_check::Rule::Capacity:
+        break;
+    }
+    return LoadTranslatedString(5501).arg(labelText, typed.trimmed(), limitText(refusal.allowed.low),
+                                          limitText(refusal.allowed.high));
+}
+
+QString FormatLimitMessage(const QString &format, const QString &label, double low, double high)
+{
+    const double numbers[] = {low, high};
+    int argument = 0; // 0 the label, 1 and 2 the limits
+    auto argumentText = [&](QChar conversion, int precision) {
+        const int index = argument++;
+        if (index == 0)
+            return label;
+        const double value = numbers[index - 1];
+        if (conversion == QLatin1Char('s'))
+            return limitText(value);
+        return QString::number(value, 'f', precision < 0 ? 6 : precision);
+    };
+
+    QString out;
+    const int n = format.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = format.at(i);
+        if (c != QLatin1Char('%')) {
+            out += c;
+            continue;
+        }
+        if (i + 1 < n && format.at(i + 1) == QLatin1Char('%')) {
+            out += QLatin1Char('%');
+            ++i;
+            continue;
+        }
+        // %s, %f, %.f or %.Nf
+        int j = i + 1;
+        int precision = -1;
+        if (j < n && format.at(j) == QLatin1Char('.')) {
+            precision = 0;
+            ++j;
+            while (j < n && format.at(j).isDigit() && precision < 100)
+                precision = precision * 10 + format.at(j++).digitValue();
+        }
+        const bool known = j < n && (format.at(j) == QLatin1Char('s') || format.at(j) == QLatin1Char('f'))
+            && !(format.at(j) == QLatin1Char('s') && precision >= 0);
+        if (!known || argument > 2) {
+            out += c;
+            continue;
+        }
+        out += argumentText(format.at(j), precision);
+        i = j;
+    }
+    return out;
+}
+
+CounterPresetCheck CheckCounterPreset(const CConfigData &config, const QString &typed)
+{
+    CounterPresetCheck check;
+    const bool distance = config.IsSpeedometer() || config.IsSumlog();
+    const bool hours = !distance && config.IsTachometer();
+    CounterPresetPlan plan;
+    const int refusal = PlanCounterPreset(typed, hours ? CounterKind::Hours : CounterKind::Distance, plan);
+    // A type without a counter still refuses what is not a number.
+    if (refusal == 1133 || (refusal != 0 && (distance || hours)))
+        check.refusal = CounterPresetRefusalText(refusal);
+    else if (distance || hours)
+        check.preset = CounterPreset{plan.startAddress, plan.cells, plan.value};
+    return check;
+}
+
+}

@@ -1,0 +1,236 @@
+#include "RecordComparison.h"
+
+#include "MasterOverviewRules.h"
+#include "resources/DialogTemplates.h"
+#include "base/Language.h"
+
+#include <QLocale>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace record_comparison {
+
+namespace {
+
+constexpr int FormTemplate = 120;
+
+// A control's text as the form shows it: its template text, translated when
+// it carries a tag.
+QString templateText(int controlId)
+{
+    const dialog_templates::ControlTemplate *control = dialog_templates::findControl(FormTemplate, controlId);
+    if (!control)
+        return QString();
+    const QString text = QString::fromUtf8(control->text);
+    const int tag = CLanguage::TagNumber(text);
+    QString translated;
+    if (tag > 0 && CLanguage::instance().LoadTranslatedString(tag + TranslationOffset, translated) > 0)
+        return translated;
+    return text;
+}
+
+QString withoutColon(QString text)
+{
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+QString number(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
+
+// The list entry a value selects, or the value itself when the list has no
+// such entry (the form then shows none).
+QString entryOf(const QStringList &entries, double index)
+{
+    if (index >= 0 && index < entries.size() && index == std::floor(index))
+        return entries.at(int(index));
+    return number(index);
+}
+
+QStringList templateEntries(int controlId)
+{
+    QStringList entries;
+    if (const dialog_templates::ControlTemplate *control = dialog_templates::findControl(FormTemplate, controlId)) {
+        for (const char *item : control->items)
+            entries << QString::fromUtf8(item);
+    }
+    return entries;
+}
+
+QString onOff(double value) { return LoadTranslatedString(value != 0 ? 5782 : 5783); }
+
+QString pulseLabel(const CConfigData &c)
+{
+    return LoadTranslatedString(c.IsSpeedometer() || c.IsSumlog() ? 1125 : 1127);
+}
+
+QString masterTypeText(const CConfigData &c)
+{
+    if (!c.Description.isEmpty())
+        return c.Description;
+    return c.MasterId == -1 ? LoadTranslatedString(5781) : number(c.MasterId);
+}
+
+using record_check::PulseFactorField;
+using record_check::PulseFactorFieldOf;
+
+struct Row
+{
+    const char *field;
+    int control; // whose state tells whether the type uses the field; 0: always used
+    std::function<QString(const CConfigData &)> label;
+    std::function<double(const CConfigData &)> value;
+    std::function<QString(const CConfigData &)> shown;
+    // Further condition for the type to use the field (the pulse factor's
+    // edit carries KValue or MValue).
+    std::function<bool(const CConfigData &)> applies;
+};
+
+std::function<QString(const CConfigData &)> fixedLabel(int controlId)
+{
+    return [controlId](const CConfigData &) { return templateText(controlId); };
+}
+
+std::function<QString(const CConfigData &)> listShown(int controlId, std::function<double(const CConfigData &)> value)
+{
+    return [controlId, value](const CConfigData &c) { return entryOf(templateEntries(controlId), value(c)); };
+}
+
+Row pulseRow(const char *field, PulseFactorField kind, double CConfigData::*member)
+{
+    const bool mValue = kind == PulseFactorField::MValue;
+    return {field, master_overview::ids::PulseEdit, pulseLabel, [member](const CConfigData &c) { return c.*member; },
+            [member, mValue](const CConfigData &c) {
+                const bool formField = (PulseFactorFieldOf(c) == PulseFactorField::MValue) == mValue;
+                return formField ? master_overview::FormatPulseFactor(c) : number(c.*member);
+            },
+            [mValue](const CConfigData &c) {
+                return (PulseFactorFieldOf(c) == PulseFactorField::MValue) == mValue;
+            }};
+}
+
+// The stored fields in the form's order, each with how the form shows it.
+const std::vector<Row> &rows()
+{
+    using namespace master_overview::ids;
+    static const std::vector<Row> list = [] {
+        std::vector<Row> r;
+        const auto intValue = [](int CConfigData::*member) {
+            return [member](const CConfigData &c) { return double(c.*member); };
+        };
+        r.push_back({"MasterId", 0, [](const CConfigData &) { return LoadTranslatedString(5780); },
+                     intValue(&CConfigData::MasterId), masterTypeText, nullptr});
+        r.push_back({"DataSource", SourceList, fixedLabel(SourceLabel), intValue(&CConfigData::DataSource),
+                     [](const CConfigData &c) {
+                         QStringList names;
+                         for (const master_overview::SignalSource &s : master_overview::SignalSources(c))
+                             names << s.name;
+                         return entryOf(names, c.DataSource);
+                     },
+                     nullptr});
+        r.push_back(pulseRow("KValue", PulseFactorField::PlainKValue, &CConfigData::KValue));
+        r.push_back(pulseRow("MValue", PulseFactorField::MValue, &CConfigData::MValue));
+        r.push_back({"WarnThreshold", ThresholdEdit, fixedLabel(ThresholdLabel),
+                     [](const CConfigData &c) { return c.WarnThreshold; },
+                     [](const CConfigData &c) { return master_overview::FormatThreshold(c.WarnThreshold); }, nullptr});
+        r.push_back({"WarnMode", WarnModeList, fixedLabel(WarnModeLabel), intValue(&CConfigData::WarnMode),
+                     [](const CConfigData &c) {
+                         return entryOf({LoadTranslatedString(1123), LoadTranslatedString(1122)}, c.WarnMode);
+                     },
+                     nullptr});
+        r.push_back({"BuzzerActive", Buzzer, fixedLabel(Buzzer), intValue(&CConfigData::BuzzerActive),
+                     [](const CConfigData &c) { return onOff(c.BuzzerActive); }, nullptr});
+        r.push_back({"DataSource2", Source2List, fixedLabel(Source2Label), intValue(&CConfigData::DataSource2),
+                     listShown(Source2List, intValue(&CConfigData::DataSource2)), nullptr});
+        for (const master_overview::DisplayItem &item : master_overview::DisplayItems()) {
+            const uint32_t bit = item.bit;
+            r.push_back({"DisplayMask", item.controlId, fixedLabel(item.controlId),
+                         [bit](const CConfigData &c) { return c.TestDisplayBit(bit) ? 1.0 : 0.0; },
+                         [bit](const CConfigData &c) { return onOff(c.TestDisplayBit(bit)); }, nullptr});
+        }
+        r.push_back({"Illumination", IlluminationList, fixedLabel(IlluminationLabel),
+                     [](const CConfigData &c) { return c.Illumination; },
+                     [](const CConfigData &c) {
+                         const QStringList entries = templateEntries(IlluminationList);
+                         const double index = c.Illumination / 10.0;
+                         return index == std::floor(index) && index >= 0 && index < entries.size()
+                                    ? entries.at(int(index))
+                                    : number(c.Illumination) + QStringLiteral(" %");
+                     },
+                     nullptr});
+        const struct
+        {
+            const char *field;
+            int list;
+            int label;
+            int CConfigData::*member;
+        } units[] = {
+            {"DistanceUnit", DistanceList, DistanceLabel, &CConfigData::DistanceUnit},
+            {"TemperatureUnit", TemperatureList, TemperatureLabel, &CConfigData::TemperatureUnit},
+            {"TimeFormat", TimeList, TimeLabel, &CConfigData::TimeFormat},
+            {"DepthUnit", DepthList, DepthLabel, &CConfigData::DepthUnit},
+        };
+        for (const auto &u : units)
+            r.push_back({u.field, u.list, fixedLabel(u.label), intValue(u.member),
+                         listShown(u.list, intValue(u.member)), nullptr});
+        return r;
+    }();
+    return list;
+}
+
+// Which rows the record's master type uses: those whose control the form
+// shows and lets be changed.
+std::vector<bool> usedRows(const CConfigData &c)
+{
+    const std::vector<Row> &all = rows();
+    std::vector<bool> used(all.size(), true);
+    // A master type that is not known: no rule says what it leaves out.
+    if (c.Description.isEmpty())
+        return used;
+    const master_overview::ControlStates states = master_overview::ComputeControlStates(c, c.DataSource);
+    for (size_t i = 0; i < all.size(); ++i) {
+        const Row &row = all[i];
+        used[i] = (!row.applies || row.applies(c))
+                  && (row.control == 0
+                      || (states.shown.value(row.control, true) && states.enabled.value(row.control, true)));
+    }
+    return used;
+}
+
+bool sameValue(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+
+}
+
+QVector<FieldDifference> compareRecords(const CConfigData &a, const CConfigData &b)
+{
+    const std::vector<Row> &all = rows();
+    const std::vector<bool> usedByA = usedRows(a);
+    const std::vector<bool> usedByB = usedRows(b);
+    QVector<FieldDifference> differences;
+    for (size_t i = 0; i < all.size(); ++i) {
+        const Row &row = all[i];
+        if (!(usedByA[i] || usedByB[i]) || sameValue(row.value(a), row.value(b)))
+            continue;
+        FieldDifference d{QString::fromLatin1(row.field), withoutColon(row.label(usedByA[i] ? a : b)), row.shown(a),
+                          row.shown(b)};
+        if (d.a == d.b) {
+            d.a = number(row.value(a));
+            d.b = number(row.value(b));
+        }
+        differences << d;
+    }
+    return differences;
+}
+
+QString fieldLabel(const CConfigData &config, const QString &field)
+{
+    for (const Row &row : rows()) {
+        if (field == QLatin1String(row.field) && (!row.applies || row.applies(config)))
+            return withoutColon(row.label(config));
+    }
+    return field;
+}
+
+}

@@ -1,0 +1,32 @@
+#include "CounterPresetInput.h"
+
+#include "base/Language.h"
+#include "model/TypedNumber.h"
+
+int PlanCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &plan)
+{
+    const TypedNumber number = ParseTypedNumber(text);
+    if (number.status != TypedNumber::Ok)
+        return 1133;
+    const double value = number.value;
+    if (kind == CounterKind::Distance) {
+        if (!(value >= 0 && value <= 999999))
+            return 1130;
+        plan = {0, 32, static_cast<uint32_t>(value)};
+        return 0;
+    }
+    if (!(value >= 0 && value <= 99999.9))
+        return 1131;
+    // Tenths of hours (a typed tenth always multiplies to its exact integer).
+    plan = {66, 16, static_cast<uint32_t>(value * 10)};
+    return 0;
+}
+
+QString CounterPresetRefusalText(int refusal)
+{
+    switch (refusal) {
+    case 1130: return LoadTranslatedString(1130);
+    case 1131: return LoadTranslatedString(1131);
+    default: return LoadTranslatedString(1133);
+    }
+}

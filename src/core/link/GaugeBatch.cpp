@@ -1,0 +1,158 @@
+#include "GaugeBatch.h"
+
+#include "GaugeProbe.h"
+#include "base/Language.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+#include <memory>
+
+namespace {
+
+// One port's sequence as seen by the batch: its progress goes to the batch's
+// observer under the port's index, and the last step begun is kept to name
+// where a failure happened.
+class PortObserver : public SequenceObserver
+{
+public:
+    PortObserver(int index, BatchObserver *batch) : m_index(index), m_batch(batch) {}
+
+    void progress(int step, int total, const QString &transaction) override
+    {
+        lastStep = step;
+        lastTotal = total;
+        lastTransaction = transaction;
+        if (m_batch)
+            m_batch->portProgress(m_index, step, total, transaction);
+    }
+    bool cancelRequested() override { return m_batch && m_batch->cancelRequested(); }
+
+    int lastStep = 0;
+    int lastTotal = 0;
+    QString lastTransaction;
+
+private:
+    int m_index;
+    BatchObserver *m_batch;
+};
+
+QString familyName(LinkFamily family)
+{
+    return family == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
+}
+
+// What a second, short look at the port tells about a failure: gone, busy,
+// silent, or a gauge of the other family; empty when it tells nothing more.
+QString diagnosis(const QString &port, LinkFamily family, const QString &traceTag)
+{
+    const ProbeResult probe = probePort(port, ProbeOptions(), traceTag);
+    switch (probe.status) {
+    case ProbeStatus::NoSuchPort:
+        return LoadTranslatedString(5761);
+    case ProbeStatus::Busy:
+        return probe.message + QLatin1Char('.');
+    case ProbeStatus::Silent:
+        return LoadTranslatedString(5763);
+    case ProbeStatus::Found:
+        if (probe.family && *probe.family != family)
+            return LoadTranslatedString(5762).arg(familyName(*probe.family), familyName(family));
+        break;
+    default:
+        break;
+    }
+    return QString();
+}
+
+TransferOutcome runOne(BatchOperation operation, CConfigData &record, SequenceObserver &observer,
+                       const LinkOptions &options)
+{
+    switch (operation) {
+    case BatchOperation::Read:
+        return ReadFromGauge(record, &observer, options);
+    case BatchOperation::Write:
+        return WriteToGauge(record, &observer, options);
+    case BatchOperation::Verify:
+        return verifyGauge(record, &observer, options);
+    }
+    return TransferOutcome();
+}
+
+BatchPortResult runPort(BatchOperation operation, int index, const QString &port, const CConfigData &cfg,
+                        LinkOptions options, BatchObserver *observer)
+{
+    options.device = port;
+    BatchPortResult result;
+    result.port = port;
+    result.family = options.family.value_or(cfg.Family());
+    result.record = cfg;
+    PortObserver follower(index, observer);
+    QElapsedTimer timer;
+    timer.start();
+    result.outcome = runOne(operation, result.record, follower, options);
+
+    QStringList parts;
+    if (!result.outcome.notice.isEmpty())
+        parts << result.outcome.notice;
+    parts << result.outcome.text;
+    if (!result.outcome.success && !result.outcome.refused && !result.outcome.cancelled) {
+        if (follower.lastStep > 0)
+            parts << LoadTranslatedString(5760).arg(follower.lastStep).arg(follower.lastTotal).arg(follower.lastTransaction);
+        // A read-back that found other values needs no second look.
+        if (result.outcome.mismatches.isEmpty())
+            parts << diagnosis(port, result.family, options.traceTag);
+    }
+    parts.removeAll(QString());
+    result.message = parts.join(QLatin1Char(' '));
+    result.seconds = timer.nsecsElapsed() / 1e9;
+    if (observer)
+        observer->portFinished(index, result);
+    return result;
+}
+
+QString deviceIdentity(const QString &port)
+{
+    const QFileInfo info(port);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+}
+
+QString checkBatchPorts(const QStringList &ports)
+{
+    QStringList seen;
+    for (const QString &port : ports) {
+        if (port.trimmed().isEmpty())
+            return LoadTranslatedString(5764);
+        const QString identity = deviceIdentity(port);
+        const int earlier = seen.indexOf(identity);
+        if (earlier >= 0)
+            return LoadTranslatedString(5765).arg(ports.at(earlier), port);
+        seen << identity;
+    }
+    return QString();
+}
+
+QVector<BatchPortResult> runBatch(BatchOperation operation, const QStringList &ports, const CConfigData &cfg,
+                                  const LinkOptions &options, BatchObserver *observer)
+{
+    QVector<BatchPortResult> results(ports.size());
+    BatchPortResult *entries = results.data(); // each thread fills its own
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int i = 0; i < ports.size(); ++i) {
+        LinkOptions portOptions = options;
+        // Trace lines of ports running side by side carry their port.
+        if (ports.size() > 1)
+            portOptions.traceTag = ports.at(i);
+        // A QThread, not a bare thread: the serial port needs its event
+        // dispatcher to wait for bytes.
+        threads.emplace_back(QThread::create([entries, operation, i, &ports, &cfg, portOptions, observer] {
+            entries[i] = runPort(operation, i, ports.at(i), cfg, portOptions, observer);
+        }));
+        threads.back()->start();
+    }
+    for (const auto &t : threads)
+        t->wait();
+    return results;
+}

@@ -1,0 +1,177 @@
+#include "GaugeProbe.h"
+
+#include "CGaugePort.h"
+#include "GaugeSequences.h"
+#include "SerialByteStream.h"
+#include "base/Language.h"
+
+#include <QDeadlineTimer>
+#include <QSerialPortInfo>
+#include <QThread>
+#include <mutex>
+
+namespace {
+
+// The serial stream, noting whether anything at all came back: a port where
+// something answers, if not as a gauge, is told apart from a silent one.
+class NotingStream : public IByteStream
+{
+public:
+    explicit NotingStream(const ReadTimeouts &timeouts) : m_serial(timeouts) {}
+
+    OpenStatus open(const QString &device, const LineSettings &line) override { return m_serial.open(device, line); }
+    bool isOpen() const override { return m_serial.isOpen(); }
+    void write(const QByteArray &bytes) override { m_serial.write(bytes); }
+    QByteArray read(int count) override { return noted(m_serial.read(count)); }
+    QByteArray readWaiting() override { return noted(m_serial.readWaiting()); }
+    void purge() override { m_serial.purge(); }
+    void close() override { m_serial.close(); }
+
+    bool answered() const { return m_answered; }
+    QString openError() const { return m_serial.errorString(); }
+
+private:
+    QByteArray noted(const QByteArray &bytes)
+    {
+        m_answered = m_answered || !bytes.isEmpty();
+        return bytes;
+    }
+
+    SerialByteStream m_serial;
+    bool m_answered = false;
+};
+
+// One link per family: each family's line speed is set when its port opens.
+struct ProbeLink
+{
+    ProbeLink(const QString &device, const ProbeOptions &options, const QString &traceTag)
+    {
+        auto owned = std::make_unique<NotingStream>(options.timeouts);
+        stream = owned.get();
+        port = std::make_unique<CGaugePort>(std::move(owned));
+        port->setDevice(device);
+        port->setTraceTag(traceTag);
+    }
+    NotingStream *stream = nullptr;
+    std::unique_ptr<CGaugePort> port;
+};
+
+ProbeResult found(ProbeResult r, LinkFamily family, const QString &message)
+{
+    r.status = ProbeStatus::Found;
+    r.family = family;
+    r.message = message;
+    return r;
+}
+
+// The status of a port that would not open, or none when it opened.
+bool openFailed(ProbeLink &link, int baud, ProbeResult &r)
+{
+    const OpenStatus open = link.port->Open(baud);
+    if (open == OpenStatus::Open)
+        return false;
+    r.status = open == OpenStatus::NoSuchPort ? ProbeStatus::NoSuchPort : ProbeStatus::Busy;
+    r.message = open == OpenStatus::NoSuchPort ? LoadTranslatedString(5755)
+                                               : LoadTranslatedString(5756).arg(link.stream->openError());
+    return true;
+}
+
+// How long a probe of one port can take at most, with room for the opening.
+int longestProbe(const ReadTimeouts &t)
+{
+    return t.totalFor(6) + t.totalFor(64) + t.totalFor(6) + t.totalFor(13) + 2000;
+}
+
+}
+
+QStringList systemSerialPorts()
+{
+    QStringList ports;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        ports << info.systemLocation();
+    return ports;
+}
+
+ProbeResult probePort(const QString &device, const ProbeOptions &options, const QString &traceTag)
+{
+    ProbeResult r;
+    r.port = device;
+    bool answered = false;
+    {
+        ProbeLink block(device, options, traceTag);
+        if (openFailed(block, BlockFamilyBaud, r))
+            return r;
+        if (block.port->Ping() == 1) {
+            CGaugePort::Block parameters{};
+            if (block.port->UploadFromGauge(parameters) != 1)
+                return found(r, LinkFamily::Block, LoadTranslatedString(5751));
+            r.firmwareVersion = std::array<uint8_t, 2>{parameters[4], parameters[5]};
+            return found(r, LinkFamily::Block,
+                         LoadTranslatedString(5750).arg(parameters[4]).arg(parameters[5]));
+        }
+        answered = block.stream->answered();
+    }
+    ProbeLink registers(device, options, traceTag);
+    if (openFailed(registers, RegisterFamilyBaud, r))
+        return r;
+    if (registers.port->Login() == 1 && registers.port->PingChecked() == 1)
+        return found(r, LinkFamily::Register, LoadTranslatedString(5752));
+    answered = answered || registers.stream->answered();
+    r.status = answered ? ProbeStatus::Unrecognised : ProbeStatus::Silent;
+    r.message = LoadTranslatedString(answered ? 5754 : 5753);
+    return r;
+}
+
+QVector<ProbeResult> probePorts(const QStringList &ports, const ProbeOptions &options)
+{
+    // Lines of ports tried side by side carry their port.
+    const bool tagged = ports.size() > 1;
+    // What the ports' threads fill in. Once the caller has its answer, a
+    // thread left behind neither reports nor touches the caller's data.
+    struct Shared
+    {
+        std::mutex mutex;
+        bool abandoned = false;
+        QVector<std::optional<ProbeResult>> results;
+    };
+    const auto shared = std::make_shared<Shared>();
+    shared->results.resize(ports.size());
+    QVector<QThread *> threads;
+    for (int i = 0; i < ports.size(); ++i) {
+        const QString port = ports.at(i);
+        // A QThread, not a bare thread: the serial port needs its event
+        // dispatcher to wait for bytes.
+        threads << QThread::create([shared, i, port, options, tagged] {
+            const ProbeResult r = probePort(port, options, tagged ? port : QString());
+            std::lock_guard<std::mutex> lock(shared->mutex);
+            if (shared->abandoned)
+                return;
+            shared->results[i] = r;
+            if (options.finished)
+                options.finished(r);
+        });
+        threads.back()->start();
+    }
+    const QDeadlineTimer deadline(longestProbe(options.timeouts));
+    for (QThread *thread : threads) {
+        if (thread->wait(deadline))
+            delete thread;
+        else // stuck in the system: left behind rather than waited for
+            QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    }
+    std::lock_guard<std::mutex> lock(shared->mutex);
+    shared->abandoned = true;
+    QVector<ProbeResult> out;
+    for (int i = 0; i < ports.size(); ++i) {
+        if (shared->results[i]) {
+            out << *shared->results[i];
+            continue;
+        }
+        ProbeResult r;
+        r.port = ports.at(i);
+        r.status = ProbeStatus::TimedOut;
+        r.message = LoadTranslatedString(5757);
+        out << r;
+    }
+    return out;
+}

@@ -1,0 +1,130 @@
+#include "LineSettings.h"
+
+#include "base/SettingsStore.h"
+
+#include <QMutex>
+#include <QRegularExpression>
+
+void MapLineSelectors(const LineSelectors &stored, int &port, int &baud, int &dataBits, int &parity,
+                      int &stopBits)
+{
+    port = stored.port;
+
+    switch (stored.dataBits) {
+    case 0: dataBits = 7; break;
+    case 1: dataBits = 8; break;
+    default: break;
+    }
+    switch (stored.parity) {
+    case 0: parity = line_parity::Even; break;
+    case 1: parity = line_parity::Odd; break;
+    case 2: parity = line_parity::None; break;
+    default: break;
+    }
+    switch (stored.baudRate) {
+    case 0: baud = 4800; break;
+    case 1: baud = 9600; break;
+    case 2: baud = 19200; break;
+    default: break;
+    }
+    switch (stored.stopBits) {
+    case 0: stopBits = line_stop_bits::One; break;
+    case 1: stopBits = line_stop_bits::OneAndHalf; break;
+    case 2: stopBits = line_stop_bits::Two; break;
+    default: break;
+    }
+}
+
+static const QString Section = QStringLiteral("Communication");
+
+LineSelectors LineSelectors::Load()
+{
+    const LineSelectors defaults;
+    LineSelectors s;
+    s.port = settings_store::readInt(Section, QStringLiteral("Port"), defaults.port);
+    s.dataBits = settings_store::readInt(Section, QStringLiteral("Databits"), defaults.dataBits);
+    s.parity = settings_store::readInt(Section, QStringLiteral("Parity"), defaults.parity);
+    s.baudRate = settings_store::readInt(Section, QStringLiteral("Baudrate"), defaults.baudRate);
+    s.stopBits = settings_store::readInt(Section, QStringLiteral("Stopbits"), defaults.stopBits);
+    return s;
+}
+
+void LineSelectors::Store() const
+{
+    settings_store::writeInt(Section, QStringLiteral("Baudrate"), baudRate);
+    settings_store::writeInt(Section, QStringLiteral("Databits"), dataBits);
+    settings_store::writeInt(Section, QStringLiteral("Parity"), parity);
+    settings_store::writeInt(Section, QStringLiteral("Port"), port);
+    settings_store::writeInt(Section, QStringLiteral("Stopbits"), stopBits);
+}
+
+void LoadLineSettings(int *port, int *baud, int *dataBits, int *parity, int *stopBits)
+{
+    if (!port || !baud || !dataBits || !parity || !stopBits)
+        return;
+    MapLineSelectors(LineSelectors::Load(), *port, *baud, *dataBits, *parity, *stopBits);
+}
+
+LineSettings LoadLineSettings()
+{
+    LineSettings l;
+    LoadLineSettings(&l.port, &l.baud, &l.dataBits, &l.parity, &l.stopBits);
+    return l;
+}
+
+QString PortDeviceName(int port)
+{
+    // Ports count from 1; the default port 0 names none, so that a program
+    // never set up opens nothing rather than the first serial device.
+    if (port < 1)
+        return QString();
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(port);
+#else
+    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
+#endif
+}
+
+QString PortDeviceFromArgument(const QString &argument)
+{
+    static const QRegularExpression com(QStringLiteral("^COM\\s*(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = com.match(argument.trimmed());
+    if (m.hasMatch())
+        return PortDeviceName(m.captured(1).toInt());
+    return argument;
+}
+
+static QMutex &overrideMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+static QString &overrideDevice()
+{
+    static QString device;
+    return device;
+}
+
+void SetSessionPortDevice(const QString &device)
+{
+    QMutexLocker lock(&overrideMutex());
+    overrideDevice() = device;
+}
+
+QString SessionPortDevice()
+{
+    QMutexLocker lock(&overrideMutex());
+    return overrideDevice();
+}
+
+QString ConfiguredPortDevice(int port)
+{
+    const QString session = SessionPortDevice();
+    if (!session.isEmpty())
+        return session;
+    const QString stored = settings_store::readString(Section, QStringLiteral("Device"), QString());
+    if (!stored.trimmed().isEmpty())
+        return stored.trimmed();
+    return PortDeviceName(port);
+}

@@ -1,0 +1,127 @@
+#pragma once
+// What the gauge sequences share (internal to the link): one sequence's run
+// on an open link, the link opened as the options say, and the outcomes.
+#include "CGaugePort.h"
+#include "GaugeSequences.h"
+#include "TrafficTrace.h"
+#include "base/Language.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <algorithm>
+
+namespace sequence_run {
+
+constexpr const char *ConnectFailed = "Connect failed";
+constexpr const char *PortNotAvailable = "COM port not available";
+
+// Numbers the transactions for the observer and stops before the next one
+// when the observer asks.
+class Run
+{
+public:
+    Run(CGaugePort &port, SequenceObserver *observer, int total)
+        : port(port), m_observer(observer), m_total(total)
+    {
+        // A cancel also ends the wait for a reply, not only the sequence.
+        if (observer)
+            port.SetCancelCheck([observer] { return observer->cancelRequested(); });
+    }
+    ~Run() { port.SetCancelCheck(nullptr); }
+    Run(const Run &) = delete;
+    Run &operator=(const Run &) = delete;
+
+    // Runs a transaction as step number `number`; false when it failed or
+    // the sequence was cancelled before it.
+    template <typename F>
+    bool step(int number, const QString &name, F transaction)
+    {
+        if (m_observer && m_observer->cancelRequested()) {
+            cancelled = true;
+            return false;
+        }
+        if (m_observer)
+            m_observer->progress(number, m_total, name);
+        if (transaction() == 1)
+            return true;
+        // A transaction cut short by the cancel is no failure of the gauge.
+        cancelled = m_observer && m_observer->cancelRequested();
+        return false;
+    }
+    // Waits ms unless the sequence is cancelled meanwhile.
+    void pause(int ms)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < ms && !(m_observer && m_observer->cancelRequested()))
+            QThread::msleep(std::min<qint64>(ms - waited.elapsed(), IByteStream::CancelCheckMs));
+    }
+    template <typename F>
+    bool next(const QString &name, F transaction) { return step(++m_step, name, transaction); }
+
+    CGaugePort &port;
+    bool cancelled = false;
+
+private:
+    SequenceObserver *m_observer;
+    int m_total;
+    int m_step = 0;
+};
+
+// The device and trace tag of the options applied to a new link.
+inline void configure(CGaugePort &port, const LinkOptions &options)
+{
+    port.setDevice(options.device);
+    port.setTraceTag(options.traceTag);
+}
+
+inline TransferOutcome outcome(bool success, const QString &text, user_messages::Icon icon)
+{
+    TransferOutcome o;
+    o.success = success;
+    o.text = text;
+    o.icon = icon;
+    return o;
+}
+
+// A port that could not be opened: the fixed message (a missing port told
+// apart), and below it why (the device, the system's reason) and where the
+// trace is.
+inline TransferOutcome openFailure(const CGaugePort &port, OpenStatus status)
+{
+    TransferOutcome o = outcome(false, QString::fromLatin1(status == OpenStatus::NoSuchPort ? PortNotAvailable
+                                                                                           : ConnectFailed),
+                                user_messages::Icon::None);
+    o.detail = LoadTranslatedString(5104).arg(port.Device(), port.OpenError(), traffic_trace::path());
+    return o;
+}
+
+inline TransferOutcome readOutcome(bool success, bool cancelled)
+{
+    TransferOutcome o = success ? outcome(true, LoadTranslatedString(1232), user_messages::Icon::Exclamation)
+                                : outcome(false, LoadTranslatedString(1233), user_messages::Icon::Error);
+    o.cancelled = cancelled;
+    return o;
+}
+
+inline TransferOutcome refusal(const QString &text)
+{
+    TransferOutcome o = outcome(false, text, user_messages::Icon::Exclamation);
+    o.refused = true;
+    return o;
+}
+
+inline QString registerName(const char *operation, int bank, int address)
+{
+    return QStringLiteral("%1 %2/%3").arg(QLatin1String(operation)).arg(bank).arg(address);
+}
+
+// The fourteen registers as the gauge holds them, in transfer order.
+bool readRegisterValues(Run &run, gauge_readback::RegisterValues &values);
+
+// The outcome of a transfer whose result was read back: failed when the
+// read-back failed or found the gauge holding other values.
+TransferOutcome checkedOutcome(const TransferOutcome &written, bool readBack, bool cancelled,
+                               const QVector<gauge_readback::HeldMismatch> &mismatches);
+
+}

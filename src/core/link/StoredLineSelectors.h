@@ -1,0 +1,22 @@
+#pragma once
+// The stored line settings as the communication settings command edits them
+// (section "Communication"), and the port number a port name carries.
+#include "LineSettings.h"
+
+#include <QString>
+
+struct StoredLineSelectors : LineSelectors
+{
+    QString device; // the chosen device path; empty: the port number decides
+
+    static StoredLineSelectors Load();
+    // Writes the five selectors, then the device path.
+    void Store() const;
+    // "COM%d" of the port number: the name the options list is given.
+    QString PortName() const;
+};
+
+// The decimal number after the first three characters of a port name,
+// leading blanks skipped ("COM3" and "COM 3" give 3). A name that carries no
+// number there (shorter than four characters, a device path) gives previous.
+int PortNumberFromName(const QString &name, int previous);

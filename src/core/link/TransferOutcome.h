@@ -1,0 +1,35 @@
+#pragma once
+// What a gauge sequence tells its caller: success, the message to show (text
+// and icon) and, before it, an optional notice. Sequences never show messages
+// themselves; the desktop program shows the outcome on its own thread, the
+// command-line tool writes it to stderr.
+#include "base/UserMessages.h"
+#include "model/GaugeReadBack.h"
+
+#include <QString>
+
+struct TransferOutcome
+{
+    bool success = false;
+    bool cancelled = false;
+    // The record was refused by its check: bad input, nothing was changed
+    // on the gauge.
+    bool refused = false;
+    // Shown before the outcome text when not empty ("Login failed", a
+    // threshold that could not be converted).
+    QString notice;
+    user_messages::Icon noticeIcon = user_messages::Icon::None;
+    QString text;
+    user_messages::Icon icon = user_messages::Icon::None;
+    // A translated line that says why a fixed English notice or text came
+    // (the port, the system's reason, where the trace is); shown below it.
+    QString noticeDetail;
+    QString detail;
+    // What a cancel leaves behind, when that needs saying (a counter preset
+    // cut short).
+    QString cancelNote;
+    // The gauge's block saved before a download overwrote it.
+    QString backupFile;
+    // A read-back found the gauge holding other values than were written.
+    QVector<gauge_readback::HeldMismatch> mismatches;
+};

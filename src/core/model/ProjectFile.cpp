@@ -1,0 +1,174 @@
+#include "ProjectFile.h"
+
+#include "base/Language.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace project_file {
+
+// A file never needs more than this to be judged; larger files are not read whole.
+constexpr qint64 ReadLimit = 4096;
+
+int FileSize(int version)
+{
+    if (!IsSupportedVersion(version))
+        return 0;
+    return 64 + 4 * (version - OldestVersion);
+}
+
+bool IsSupportedVersion(int version)
+{
+    return version >= OldestVersion && version <= CurrentVersion;
+}
+
+static void prepare(QDataStream &archive)
+{
+    archive.setByteOrder(QDataStream::LittleEndian);
+    archive.setFloatingPointPrecision(QDataStream::DoublePrecision);
+}
+
+void Store(QDataStream &archive, const CConfigData &record)
+{
+    prepare(archive);
+    archive << qint32(record.DataSource) << record.KValue << record.WarnThreshold << qint32(record.WarnMode)
+            << qint32(record.DataSource2) << record.MValue << quint32(record.DisplayMask) << record.Illumination
+            << qint32(record.DistanceUnit) << qint32(record.TemperatureUnit) << qint32(record.TimeFormat)
+            << qint32(record.DepthUnit) << qint32(record.MasterId) << qint32(record.BuzzerActive);
+}
+
+int Load(QDataStream &archive, int version, CConfigData &record)
+{
+    if (!IsSupportedVersion(version))
+        return 0;
+    prepare(archive);
+    qint32 dataSource, warnMode, dataSource2, distanceUnit, temperatureUnit, timeFormat;
+    quint32 displayMask;
+    double kValue, warnThreshold, mValue, illumination;
+    archive >> dataSource >> kValue >> warnThreshold >> warnMode >> dataSource2 >> mValue >> displayMask
+        >> illumination >> distanceUnit >> temperatureUnit >> timeFormat;
+    qint32 depthUnit = record.DepthUnit, masterId = record.MasterId, buzzerActive = record.BuzzerActive;
+    if (version >= 101)
+        archive >> depthUnit;
+    if (version >= 102)
+        archive >> masterId;
+    if (version >= 103)
+        archive >> buzzerActive;
+    if (archive.status() != QDataStream::Ok)
+        return 0;
+
+    record.DataSource = dataSource;
+    record.KValue = kValue;
+    record.WarnThreshold = warnThreshold;
+    record.WarnMode = warnMode;
+    record.DataSource2 = dataSource2;
+    record.MValue = mValue;
+    record.DisplayMask = displayMask;
+    record.Illumination = illumination;
+    record.DistanceUnit = distanceUnit;
+    record.TemperatureUnit = temperatureUnit;
+    record.TimeFormat = timeFormat;
+    record.DepthUnit = depthUnit;
+    record.MasterId = masterId;
+    record.BuzzerActive = buzzerActive;
+    return 1;
+}
+
+QByteArray Serialize(const CConfigData &record)
+{
+    QByteArray bytes;
+    QDataStream archive(&bytes, QIODevice::WriteOnly);
+    prepare(archive);
+    archive << qint32(CurrentVersion);
+    Store(archive, record);
+    return bytes;
+}
+
+ReadResult ReadFile(const QString &path, CConfigData &record)
+{
+    ReadResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.read(ReadLimit);
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.size = file.size() > 0 ? file.size() : bytes.size();
+    if (bytes.size() < 4) {
+        result.status = ReadStatus::Truncated;
+        return result;
+    }
+    QDataStream archive(bytes);
+    prepare(archive);
+    qint32 version = 0;
+    archive >> version;
+    result.version = version;
+    if (!IsSupportedVersion(version)) {
+        result.status = ReadStatus::UnsupportedVersion;
+        return result;
+    }
+    if (result.size < FileSize(version)) {
+        result.status = ReadStatus::Truncated;
+        return result;
+    }
+    if (result.size > FileSize(version)) {
+        result.status = ReadStatus::Oversized;
+        return result;
+    }
+    CConfigData loaded = record;
+    if (!Load(archive, version, loaded)) {
+        result.status = ReadStatus::Truncated;
+        return result;
+    }
+    record = loaded;
+    result.status = ReadStatus::Ok;
+    return result;
+}
+
+QString DescribeFailure(const QString &path, const ReadResult &result)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    switch (result.status) {
+    case ReadStatus::Ok:
+        return QString();
+    case ReadStatus::CannotOpen:
+        return LoadTranslatedString(5000).arg(name, result.error);
+    case ReadStatus::Truncated:
+        if (result.version == 0)
+            return LoadTranslatedString(5006).arg(name).arg(result.size);
+        return LoadTranslatedString(5001).arg(name).arg(result.size).arg(result.version);
+    case ReadStatus::Oversized:
+        return LoadTranslatedString(5005).arg(name).arg(result.size).arg(result.version).arg(FileSize(result.version));
+    case ReadStatus::UnsupportedVersion:
+        return LoadTranslatedString(1024);
+    }
+    return QString();
+}
+
+bool WriteFile(const QString &path, const CConfigData &record, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = Serialize(record);
+    if (file.write(bytes) != bytes.size()) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}

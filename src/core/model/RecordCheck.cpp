@@ -1,0 +1,212 @@
+#include "RecordCheck.h"
+
+#include "base/Language.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace record_check {
+
+namespace {
+
+// What the gauge's bytes hold: the register family sends the pulse factor in
+// 24 bits, MValue in tenths in 16 bits and the threshold in 15 bits beside
+// the direction bit; the block family sends the pulse factor in 16 bits (in
+// tenths on firmware that counts them) and the threshold plus an offset byte
+// in 16 bits.
+constexpr Range RegisterKValue{0.0, 16777215.0};
+constexpr Range MValueTenths{0.0, 6553.5};
+constexpr Range RegisterThreshold{0.0, 32767.0};
+constexpr Range BlockKValueWhole{0.0, 65535.0};
+constexpr Range BlockKValueTenths{0.0, 6553.5};
+// The block threshold less the gauge's offset byte, whatever the offset.
+constexpr Range BlockThreshold{-255.0, 65535.0};
+constexpr Range AnyNumber{-std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+
+bool countsTenths(const CConfigData &cfg) { return cfg.FirmwareVersion[0] >= gauge_codec::TenthsFirmware; }
+
+Range blockKValue(const CConfigData &cfg) { return countsTenths(cfg) ? BlockKValueTenths : BlockKValueWhole; }
+
+class Checker
+{
+public:
+    // Notes a refusal when value lies outside allowed; NaN lies outside
+    // everything.
+    void within(const char *field, double value, Range allowed, Rule rule)
+    {
+        if (!(value >= allowed.low && value <= allowed.high))
+            refusals.push_back({QString::fromLatin1(field), value, allowed, rule});
+    }
+    void listIndex(const char *field, int value, int entries)
+    {
+        within(field, value, {0.0, entries - 1.0}, Rule::List);
+    }
+
+    QVector<Refusal> refusals;
+};
+
+// The master type's limits (only when it asks for them and the source is not
+// NMEA), the early-firmware whole number first.
+bool pulseFactorLimits(Checker &check, const CConfigData &cfg, const char *field, double value)
+{
+    if (cfg.DataSource == 1 || !cfg.UseMinMax)
+        return true;
+    const bool whole = WholeNumberPulseFactor(cfg);
+    const Range limits = whole ? Range{std::floor(cfg.KValueMin + 0.9), std::floor(cfg.KValueMax)}
+                               : Range{cfg.KValueMin, cfg.KValueMax};
+    double integral = 0.0;
+    Rule broken = Rule::Limits;
+    if (whole && std::modf(value, &integral) > 0.0)
+        broken = Rule::WholeNumber;
+    else if (!(value > cfg.KValueMax || value < cfg.KValueMin))
+        return true;
+    check.refusals.push_back({QString::fromLatin1(field), value, limits, broken});
+    return false;
+}
+
+Range thresholdRange(const CConfigData &cfg, std::optional<LinkFamily> family)
+{
+    if (!family)
+        return AnyNumber; // the scale of a converting master type may be anything
+    if (*family == LinkFamily::Register)
+        return RegisterThreshold;
+    if (cfg.CalculateThreshold)
+        return {double(cfg.ScaleMin), double(cfg.ScaleMax)};
+    return BlockThreshold;
+}
+
+}
+
+std::optional<LinkFamily> familyOfMasterType(const CConfigData &cfg)
+{
+    if (cfg.MasterId == -1 || cfg.Description.isEmpty())
+        return std::nullopt;
+    return cfg.Family();
+}
+
+QVector<Refusal> checkRecord(const CConfigData &cfg, std::optional<LinkFamily> family)
+{
+    Checker check;
+    const bool speedOrLog = cfg.IsSpeedometer() || cfg.IsSumlog();
+    // "Frequency" and "NMEA" for a speedometer or sumlog; the record's own
+    // list of three sources otherwise.
+    check.listIndex("DataSource", cfg.DataSource, speedOrLog ? 2 : 3);
+
+    const bool kIsPulseFactor = PulseFactorFieldOf(cfg) != PulseFactorField::MValue;
+    if (!kIsPulseFactor || pulseFactorLimits(check, cfg, "KValue", cfg.KValue)) {
+        const bool blockSendsIt = family == LinkFamily::Block && cfg.DataSource != 1;
+        check.within("KValue", cfg.KValue, blockSendsIt ? blockKValue(cfg) : RegisterKValue, Rule::Capacity);
+    }
+
+    const Range threshold = thresholdRange(cfg, family);
+    const bool onScale = family == LinkFamily::Block && cfg.CalculateThreshold;
+    // A converting master keeps the threshold on its scale (the form clamps
+    // it there), also when the catalogue gives the scale upside down. A
+    // master whose scale cannot be converted at all is refused by the
+    // transfer itself, naming the master type.
+    if (!onScale)
+        check.within("WarnThreshold", cfg.WarnThreshold, threshold, Rule::Capacity);
+    else if (gauge_codec::ThresholdConvertible(cfg) && ClampThreshold(cfg, cfg.WarnThreshold) != cfg.WarnThreshold)
+        check.refusals.push_back({QStringLiteral("WarnThreshold"), cfg.WarnThreshold, threshold, Rule::Capacity});
+
+    check.listIndex("WarnMode", cfg.WarnMode, 2);
+    check.listIndex("BuzzerActive", cfg.BuzzerActive, 2);
+    check.listIndex("DataSource2", cfg.DataSource2, 3);
+    if (kIsPulseFactor || pulseFactorLimits(check, cfg, "MValue", cfg.MValue))
+        check.within("MValue", cfg.MValue, MValueTenths, Rule::Capacity);
+    check.within("DisplayMask", cfg.DisplayMask, {0.0, 65535.0}, Rule::Capacity);
+    // Picked from the list 0 %, 10 %, ... 100 %.
+    check.within("Illumination", cfg.Illumination, {0.0, 100.0}, Rule::List);
+    check.listIndex("DistanceUnit", cfg.DistanceUnit, 3);
+    check.listIndex("TemperatureUnit", cfg.TemperatureUnit, 2);
+    check.listIndex("TimeFormat", cfg.TimeFormat, 2);
+    check.listIndex("DepthUnit", cfg.DepthUnit, 2);
+    return check.refusals;
+}
+
+QVector<Refusal> checkRecord(const CConfigData &cfg)
+{
+    return checkRecord(cfg, familyOfMasterType(cfg));
+}
+
+QVector<Refusal> checkAgainstBlock(const CConfigData &cfg, const gauge_codec::ParamBlock &block)
+{
+    CConfigData gauge = cfg;
+    gauge.FirmwareVersion = {block[gauge_codec::block_offset::FirmwareHigh],
+                             block[gauge_codec::block_offset::FirmwareLow]};
+    QVector<Refusal> refusals = checkRecord(gauge, LinkFamily::Block);
+    for (const Refusal &r : refusals) {
+        if (r.field == QLatin1String("WarnThreshold"))
+            return refusals;
+    }
+    const long long sent = gauge_codec::BlockThresholdValue(cfg, block);
+    if ((sent >= 0 && sent <= 0xFFFF) || !gauge_codec::ThresholdConvertible(cfg))
+        return refusals;
+    // The thresholds whose raw value plus O fits, in the user's units.
+    const int offset = block[gauge_codec::block_offset::ThresholdOffset];
+    Range allowed{-double(offset), 65535.0 - offset};
+    if (cfg.CalculateThreshold) {
+        const double factor = gauge_codec::ThresholdFactor(cfg);
+        allowed = {allowed.low / factor + cfg.ScaleMin, allowed.high / factor + cfg.ScaleMin};
+        if (allowed.low > allowed.high)
+            std::swap(allowed.low, allowed.high);
+    }
+    refusals.push_back({QStringLiteral("WarnThreshold"), cfg.WarnThreshold, allowed, Rule::Capacity});
+    return refusals;
+}
+
+QString refusalText(const Refusal &refusal)
+{
+    const auto number = [](double v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); };
+    return LoadTranslatedString(refusal.rule == Rule::WholeNumber ? 5011 : 5010)
+        .arg(refusal.field, number(refusal.value), number(refusal.allowed.low), number(refusal.allowed.high));
+}
+
+PulseFactorField PulseFactorFieldOf(const CConfigData &config)
+{
+    if (config.IsTachometerWithLcd() || config.IsSynchroniser())
+        return PulseFactorField::MValue;
+    if (config.IsSpeedometer() || config.IsSumlog())
+        return PulseFactorField::PlainKValue;
+    return PulseFactorField::TachometerKValue;
+}
+
+QString PulseFactorFieldName(const CConfigData &config)
+{
+    return PulseFactorFieldOf(config) == PulseFactorField::MValue ? QStringLiteral("MValue")
+                                                                  : QStringLiteral("KValue");
+}
+
+bool WholeNumberPulseFactor(const CConfigData &config)
+{
+    // The one-decimal MValue of a register gauge is never cut to whole numbers.
+    return PulseFactorFieldOf(config) == PulseFactorField::TachometerKValue && config.IsTachometer()
+        && config.IsEarlyFirmware();
+}
+
+Range PulseFactorCapacity(const CConfigData &config)
+{
+    switch (PulseFactorFieldOf(config)) {
+    case PulseFactorField::MValue:
+        return MValueTenths;
+    case PulseFactorField::PlainKValue:
+        return RegisterKValue;
+    case PulseFactorField::TachometerKValue:
+        return blockKValue(config);
+    }
+    return {0.0, 0.0};
+}
+
+double ClampThreshold(const CConfigData &config, double value)
+{
+    if (!config.CalculateThreshold)
+        return value;
+    if (!(value > config.ScaleMin))
+        value = config.ScaleMin;
+    if (!(value < config.ScaleMax))
+        value = config.ScaleMax;
+    return value;
+}
+
+}

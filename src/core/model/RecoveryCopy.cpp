@@ -1,0 +1,156 @@
+#include "RecoveryCopy.h"
+
+#include "base/Language.h"
+#include "base/UserMessages.h"
+#include "CRixDoc.h"
+#include "ProjectFile.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#endif
+
+namespace {
+
+constexpr int DefaultIntervalMs = 30000;
+const QString Group = QStringLiteral("Recovery");
+
+// The notes beside a copy: the project's own file and when it was copied.
+QString notesOf(const QString &copy)
+{
+    return copy.left(copy.size() - 4) + QStringLiteral(".ini");
+}
+
+QByteArray procEntry(const QString &pid, const char *entry)
+{
+    QFile file(QStringLiteral("/proc/%1/%2").arg(pid, QLatin1String(entry)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+}
+
+// Whether the program that wrote a copy still runs: a process of that number
+// that is this program (not one that took the number over later) and not
+// just a dead process nobody has reaped yet.
+bool running(qint64 pid)
+{
+    if (pid == QCoreApplication::applicationPid())
+        return true;
+#ifdef Q_OS_UNIX
+    if (pid <= 0 || ::kill(pid_t(pid), 0) != 0)
+        return false;
+    const QString number = QString::number(pid);
+    const QByteArray stat = procEntry(number, "stat");
+    const int state = stat.lastIndexOf(')') + 2; // "pid (name) S ..."
+    if (state > 1 && state < stat.size() && stat.at(state) == 'Z')
+        return false;
+    const QByteArray name = procEntry(number, "comm");
+    return name.isEmpty() || name == procEntry(QStringLiteral("self"), "comm");
+#else
+    Q_UNUSED(pid);
+    return false;
+#endif
+}
+
+}
+
+RecoveryCopy::RecoveryCopy(CRixDoc *document, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+{
+    m_timer.setInterval(DefaultIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &RecoveryCopy::Update);
+    // Saved or discarded, the project needs no copy any more.
+    connect(document, &CRixDoc::modifiedChanged, this, [this](bool modified) {
+        if (!modified)
+            remove();
+    });
+    m_timer.start();
+}
+
+RecoveryCopy::~RecoveryCopy()
+{
+    remove();
+}
+
+QString RecoveryCopy::Folder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/Veltrona/skaleron/recovery");
+}
+
+QString RecoveryCopy::CopyPath() const
+{
+    return QDir(Folder()).filePath(QStringLiteral("recovery-%1.rix").arg(QCoreApplication::applicationPid()));
+}
+
+void RecoveryCopy::Update()
+{
+    // What the form holds but has not handed in yet is part of the work; an
+    // entry it would refuse stays out.
+    m_document->CommitEditorQuietly();
+    if (!m_document->IsModified()) {
+        remove();
+        return;
+    }
+    if (!QDir().mkpath(Folder()))
+        return;
+    const QString copy = CopyPath();
+    QString error;
+    if (!project_file::WriteFile(copy, m_document->GetConfig(), &error))
+        return;
+    QSettings notes(notesOf(copy), QSettings::IniFormat);
+    notes.setValue(Group + QStringLiteral("/path"), m_document->GetPathName());
+    notes.setValue(Group + QStringLiteral("/saved"), QDateTime::currentDateTime());
+    notes.sync();
+}
+
+void RecoveryCopy::remove()
+{
+    const QString copy = CopyPath();
+    QFile::remove(copy);
+    QFile::remove(notesOf(copy));
+}
+
+bool RecoveryCopy::OfferLeftOver()
+{
+    // The newest copy of a program that no longer runs.
+    QString copy;
+    QDateTime newest;
+    const QFileInfoList files = QDir(Folder()).entryInfoList({QStringLiteral("recovery-*.rix")}, QDir::Files);
+    for (const QFileInfo &file : files) {
+        const qint64 pid = file.completeBaseName().section(QLatin1Char('-'), 1).toLongLong();
+        if (running(pid))
+            continue;
+        if (copy.isEmpty() || file.lastModified() > newest) {
+            copy = file.absoluteFilePath();
+            newest = file.lastModified();
+        }
+    }
+    if (copy.isEmpty())
+        return false;
+
+    const QSettings notes(notesOf(copy), QSettings::IniFormat);
+    const QString original = notes.value(Group + QStringLiteral("/path")).toString();
+    const QDateTime saved = notes.value(Group + QStringLiteral("/saved"), newest).toDateTime();
+    const QString name = original.isEmpty() ? LoadTranslatedString(61443) : QDir::toNativeSeparators(original);
+    const QString question = LoadTranslatedString(5008).arg(
+        name, CLanguage::instance().locale().toString(saved, QLocale::ShortFormat));
+    const bool restore = user_messages::show(question, user_messages::Icon::Question, user_messages::Buttons::YesNo)
+                         == user_messages::Answer::Yes;
+    const bool restored = restore && m_document->OnRecoverDocument(copy, original);
+    // A copy that was taken (or refused) is not offered again; one that
+    // could not be read stays for another try.
+    if (!restore || restored) {
+        QFile::remove(copy);
+        QFile::remove(notesOf(copy));
+    }
+    if (restored)
+        Update();
+    return restored;
+}

@@ -1,0 +1,68 @@
+#include "TranslateWindow.h"
+
+#include "base/Language.h"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QWidget>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+static bool DoubleByteSystem()
+{
+#ifdef Q_OS_WIN
+    return GetSystemMetrics(SM_DBCSENABLED) != 0;
+#else
+    return false;
+#endif
+}
+
+void ApplyDbcsFont(QWidget *window)
+{
+    if (!window || !DoubleByteSystem())
+        return;
+    const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    for (QWidget *child : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        child->setFont(font);
+}
+
+// Reads and writes the one text a widget shows, whatever its kind.
+static QString textOf(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text();
+    if (auto *box = qobject_cast<QGroupBox *>(w))
+        return box->title();
+    return QString();
+}
+
+static void setTextOf(QWidget *w, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(w))
+        button->setText(text);
+    else if (auto *box = qobject_cast<QGroupBox *>(w))
+        box->setTitle(text);
+}
+
+void TranslateWindow(QWidget *window)
+{
+    if (!window)
+        return;
+    ApplyDbcsFont(window);
+    CLanguage &language = CLanguage::instance();
+    QString translated;
+    if (language.TranslateText(window, window->windowTitle().left(255), translated))
+        window->setWindowTitle(translated);
+    for (QWidget *child : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (language.TranslateText(window, textOf(child).left(255), translated))
+            setTextOf(child, translated);
+    }
+}

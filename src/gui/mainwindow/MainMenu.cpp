@@ -1,0 +1,82 @@
+#include "MainMenu.h"
+
+#include "CommandIds.h"
+#include "base/RecentFileList.h"
+
+#include <map>
+#include <utility>
+
+namespace main_menu {
+
+using namespace command_ids;
+
+const std::vector<Popup> &MenuBar()
+{
+    static const std::vector<Popup> menu = {
+        {5301,
+         {FileNew, FileOpen, FileSave, FileSaveAs, Separator, FilePrint, FilePrintPreview, FilePrintSetup, ExportPdf,
+          Separator, RecentFiles, Separator, AppExit}},
+        {5312, {EditUndo, Separator, EditCut, EditCopy, EditPaste}},
+        {5317, {ViewToolBar, ViewStatusBar}},
+        {5320, {ChooseMasterType, Separator, ReadGauge, WriteGauge, RestoreBackup, Separator, Diagnostics,
+                Separator, CommunicationSettings}},
+        {5326, {HelpManual, Separator, AppAbout}},
+    };
+    return menu;
+}
+
+const std::vector<int> &ContextMenu()
+{
+    static const std::vector<int> menu = {ReadGauge, WriteGauge, Separator, ChooseMasterType, Separator,
+                                          CommunicationSettings};
+    return menu;
+}
+
+// command -> (menu text, prompt)
+static const std::map<int, std::pair<int, int>> &texts()
+{
+    static const std::map<int, std::pair<int, int>> table = {
+        {FileNew, {5302, 5330}},
+        {FileOpen, {5303, 5331}},
+        {FileSave, {5304, 5332}},
+        {FileSaveAs, {5305, 5333}},
+        {FilePrint, {5306, 5334}},
+        {FilePrintPreview, {5307, 5335}},
+        {FilePrintSetup, {5308, 5336}},
+        {ExportPdf, {5309, 5337}},
+        {AppExit, {5311, 5339}},
+        {EditUndo, {5313, 5340}},
+        {EditCut, {5314, 5341}},
+        {EditCopy, {5315, 5342}},
+        {EditPaste, {5316, 5343}},
+        {ViewToolBar, {5318, 5344}},
+        {ViewStatusBar, {5319, 5345}},
+        {ChooseMasterType, {5321, 5346}},
+        {ReadGauge, {5322, 5347}},
+        {WriteGauge, {5323, 5348}},
+        {RestoreBackup, {5328, 5352}},
+        {Diagnostics, {5324, 5349}},
+        {CommunicationSettings, {5325, 5350}},
+        {AppAbout, {5327, 5351}},
+        {HelpManual, {5329, 5389}},
+    };
+    return table;
+}
+
+int MenuTextId(int commandId)
+{
+    const auto it = texts().find(commandId);
+    return it == texts().end() ? 0 : it->second.first;
+}
+
+int PromptId(int commandId)
+{
+    const auto it = texts().find(commandId);
+    if (it != texts().end())
+        return it->second.second;
+    if (commandId >= FileMru1 && commandId < FileMru1 + RecentFileList::Size)
+        return 5338;
+    return 0;
+}
+
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The project file commands of the main window: new, open (dialog, recent
+// list, command line, drop), save and save as, and the question whether to
+// save a modified project before it is replaced or the window closes.
+#include "base/RecentFileList.h"
+
+#include <QObject>
+
+class CRixDoc;
+class QWidget;
+
+class ProjectFileCommands : public QObject
+{
+    Q_OBJECT
+public:
+    // Before a project is replaced or saved, the document's commit hook
+    // moves the form's entries into the record (refused: the form said why).
+    ProjectFileCommands(CRixDoc *document, QWidget *window);
+
+    bool FileNew();
+    // Shows the file dialog; false when cancelled or the file was refused.
+    bool FileOpen();
+    // Opens a named project after the save question. A file that cannot be
+    // read leaves the open project as it was (and leaves the recent list).
+    bool OpenDocumentFile(const QString &path);
+    bool FileSave();
+    bool FileSaveAs();
+    // True when the project may be replaced or closed: the form's entries are
+    // valid and a modified project was saved or knowingly discarded.
+    bool SaveModified();
+
+    RecentFileList &RecentFiles() { return m_recent; }
+    // File dialog filter of projects ("... (*.rix)").
+    static QString ProjectFilter();
+
+signals:
+    void recentFilesChanged();
+
+private:
+    bool DoSave(const QString &path);
+    QString AskFileName(bool forOpen);
+
+    CRixDoc *m_document;
+    QWidget *m_window;
+    RecentFileList m_recent;
+};

@@ -1,0 +1,100 @@
+#include "TransferRunner.h"
+
+#include "dialogs/CTransferProgressDlg.h"
+
+#include <QThread>
+#include <mutex>
+
+namespace {
+
+// There is never more than one open port.
+std::mutex &linkMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+class DialogObserver : public SequenceObserver
+{
+public:
+    explicit DialogObserver(CTransferProgressDlg *dialog) : m_dialog(dialog) {}
+    void progress(int step, int total, const QString &transaction) override
+    {
+        m_dialog->ReportStep(step, total, transaction);
+    }
+    bool cancelRequested() override { return m_dialog->CancelRequested(); }
+
+private:
+    CTransferProgressDlg *m_dialog;
+};
+
+class FlagObserver : public SequenceObserver
+{
+public:
+    explicit FlagObserver(const std::atomic<bool> &stop) : m_stop(stop) {}
+    bool cancelRequested() override { return m_stop.load(); }
+
+private:
+    const std::atomic<bool> &m_stop;
+};
+
+}
+
+TransferRunner::~TransferRunner()
+{
+    if (m_background) {
+        m_stopBackground = true;
+        m_background->wait();
+        delete m_background;
+    }
+}
+
+TransferOutcome TransferRunner::Run(QWidget *parent, const QString &title, const TransferJob &job)
+{
+    TransferOutcome outcome;
+    CTransferProgressDlg dialog(title, parent);
+    DialogObserver observer(&dialog);
+    QThread *worker = QThread::create([&] {
+        std::lock_guard<std::mutex> lock(linkMutex());
+        outcome = job(observer);
+    });
+    worker->setObjectName(QStringLiteral("gauge transfer"));
+    QObject::connect(worker, &QThread::finished, &dialog, &CTransferProgressDlg::WorkerFinished);
+    m_dialog = &dialog;
+    worker->start();
+    dialog.exec();
+    // The dialog loop also ends when the program is told to quit: the worker
+    // then stops after its present transaction.
+    if (!worker->isFinished())
+        dialog.RequestCancel();
+    worker->wait();
+    delete worker;
+    m_dialog = nullptr;
+    return outcome;
+}
+
+void TransferRunner::RunInBackground(const TransferJob &job)
+{
+    if (IsBackgroundRunning())
+        return;
+    delete m_background;
+    m_stopBackground = false;
+    m_background = QThread::create([this, job] {
+        std::lock_guard<std::mutex> lock(linkMutex());
+        FlagObserver observer(m_stopBackground);
+        job(observer);
+    });
+    m_background->setObjectName(QStringLiteral("link self-test"));
+    m_background->start();
+}
+
+bool TransferRunner::IsBackgroundRunning() const
+{
+    return m_background && m_background->isRunning();
+}
+
+void TransferRunner::CancelRunning()
+{
+    if (m_dialog)
+        m_dialog->RequestCancel();
+}

@@ -1,0 +1,431 @@
+#include "common/CatalogueFiles.h"
+#include "base/SettingsStore.h"
+#include "catalogue/CSensorSelection.h"
+#include "catalogue/CatalogueLocation.h"
+#include "common/MessageRecorder.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+#include "model/SensorGroups.h"
+#include "model/ValueList.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <QThread>
+
+using namespace catalogue_files;
+
+static SensorDefinition definition(const QVector<double> &xColumn, const QVector<double> &yColumn)
+{
+    SensorDefinition d;
+    d.Name = "Own sender";
+    d.XUnit = "Ohm";
+    d.YUnit = "%";
+    for (int i = 0; i < xColumn.size(); ++i)
+        d.XColumn[i] = xColumn[i];
+    for (int i = 0; i < yColumn.size(); ++i)
+        d.YColumn[i] = yColumn[i];
+    return d;
+}
+
+class SensorDatabaseTest : public QObject
+{
+    Q_OBJECT
+
+    QString standardFile(const testing_support::ScopedTestHome &home)
+    {
+        const QString db = home.filePath("standard.sqlite");
+        CreateSensorTable(db);
+        InsertRows(db, "SensorTabelle",
+                   {SensorRow(3, "Druckgeber", "P-2"), SensorRow(4, "Druckgeber", "P-1"),
+                    SensorRow(5, "Temperaturgeber", "T-1"), SensorRow(6, "Benutzerdefiniert", "")});
+        return db;
+    }
+    QString userFile(const testing_support::ScopedTestHome &home)
+    {
+        const QString db = home.filePath("user.sqlite");
+        CreateSensorTable(db);
+        InsertRows(db, "SensorTabelle", {SensorRow(1, "Benutzerdefiniert", ""), SensorRow(2, "Druckgeber", "U-P")});
+        return db;
+    }
+
+private slots:
+    void defaultsWrittenBack()
+    {
+        testing_support::ScopedTestHome home;
+        QCOMPARE(CDaoSensorDBase(false).GetDefaultDBName(), catalogue_location::DefaultDatabasePath());
+        QCOMPARE(CDaoSensorDBase(true).GetDefaultDBName(), catalogue_location::DefaultDatabasePath());
+        QCOMPARE(settings_store::readString("Directories", "DBase", "unset"), catalogue_location::DefaultDatabasePath());
+        QCOMPARE(settings_store::readString("DIRECTORIES", "DBASEUSER", "unset"),
+                 catalogue_location::DefaultDatabasePath());
+    }
+
+    void userFlagChoosesTheSetting()
+    {
+        testing_support::ScopedTestHome home;
+        UseCatalogue("/a/standard.sqlite");
+        UseUserCatalogue("/b/user.sqlite");
+        QCOMPARE(CDaoSensorDBase(false).GetDefaultDBName(), QString("/a/standard.sqlite"));
+        QCOMPARE(CDaoSensorDBase(true).GetDefaultDBName(), QString("/b/user.sqlite"));
+    }
+
+    void groupTable_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("0") << 0 << "([Gruppe] = 'Vorrat Hebelgeber')";
+        QTest::newRow("1") << 1 << "([Gruppe] = 'Vorrat Tauchrohrgeber')";
+        QTest::newRow("2") << 2 << "([Gruppe] = 'Temperaturgeber')";
+        QTest::newRow("3") << 3 << "([Gruppe] = 'Druckgeber')";
+        QTest::newRow("4") << 4 << "([Gruppe] = 'Benutzerdefiniert')";
+        QTest::newRow("5: all") << 5 << "";
+        QTest::newRow("-1: all") << -1 << "";
+    }
+    void groupTable()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, filter);
+        QCOMPARE(sensor_groups::Filter(index), filter);
+        QCOMPARE(CSensorSelection::CanChange(index), index == 4);
+    }
+
+    void listsStandardFirstWithRowKeys()
+    {
+        testing_support::ScopedTestHome home;
+        UseCatalogue(standardFile(home));
+        UseUserCatalogue(userFile(home));
+        CSensorSelection s;
+        s.Type = 3;
+        const QVector<SensorListRow> rows = s.FillList();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0].OrderNumber, QString("P-1")); // sorted by order number
+        QCOMPARE(rows[0].RowKey, 4);
+        QCOMPARE(rows[1].RowKey, 3);
+        QCOMPARE(rows[2].RowKey, 10002);
+        QVERIFY(rows[2].FromUserDatabase);
+        QCOMPARE(rows[0].TypeLabel, sensor_groups::Label(3));
+        QCOMPARE(rows[0].Name, QString("Sensor 4"));
+        QCOMPARE(rows[0].Ranges, QString("0 - 100 %, 10 - 180 Ohm"));
+        QCOMPARE(s.UnitX, QString("%"));
+        QCOMPARE(s.UnitY, QString("Ohm"));
+    }
+
+    void sameFileListsEveryRowTwice()
+    {
+        testing_support::ScopedTestHome home;
+        const QString db = standardFile(home);
+        UseCatalogue(db);
+        UseUserCatalogue(db);
+        CSensorSelection s;
+        s.Type = 3;
+        const QVector<SensorListRow> rows = s.FillList();
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows[0].RowKey, 4);
+        QCOMPARE(rows[1].RowKey, 3);
+        QCOMPARE(rows[2].RowKey, 10004);
+        QCOMPARE(rows[3].RowKey, 10003);
+
+        // A change through a user row edits the one record both rows show.
+        SensorDefinition d;
+        QVERIFY(s.PrepareChange(rows[2], d));
+        QVERIFY(s.ChangeSensor(rows[2], definition({1, 2, 3}, {10, 20, 30})));
+        s.Type = 4;
+        const QVector<SensorListRow> user = s.FillList();
+        QCOMPARE(user.size(), 4); // record 6 and record 4, each twice
+        QCOMPARE(QueryValue(db, "SELECT COUNT(*) FROM SensorTabelle").toInt(), 4);
+    }
+
+    void takeCopiesTheRecord()
+    {
+        testing_support::ScopedTestHome home;
+        UseCatalogue(standardFile(home));
+        UseUserCatalogue(userFile(home));
+        CSensorSelection s;
+        s.Type = 4;
+        const QVector<SensorListRow> rows = s.FillList();
+        QCOMPARE(rows.size(), 2);
+        QVERIFY(!s.Taken);
+        QVERIFY(s.Take(rows[1]));
+        QVERIFY(s.Taken);
+        QCOMPARE(s.Group, QString("Benutzerdefiniert"));
+        QCOMPARE(s.YValues, QString("10;95;180"));
+        QCOMPARE(s.XValues, QString("0;50;100"));
+        QCOMPARE(s.YMax, 180.0);
+    }
+
+    void takeOfADeletedRecordTakesNothing()
+    {
+        testing_support::ScopedTestHome home;
+        const QString user = userFile(home);
+        UseCatalogue(standardFile(home));
+        UseUserCatalogue(user);
+        CSensorSelection s;
+        s.Type = 4;
+        const QVector<SensorListRow> rows = s.FillList();
+        QVERIFY(s.DeleteSensor(rows[1]));
+        QVERIFY(!s.Take(rows[1]));
+        QVERIFY(!s.Taken);
+        QCOMPARE(QueryValue(user, "SELECT COUNT(*) FROM SensorTabelle WHERE id = 1").toInt(), 0);
+        QCOMPARE(s.FillList().size(), 1);
+    }
+
+    // A standard record keyed 10000 or more is still found in its own database.
+    void highStandardKeyStaysInItsDatabase()
+    {
+        testing_support::ScopedTestHome home;
+        const QString standard = home.filePath("standard.sqlite");
+        CreateSensorTable(standard);
+        InsertRows(standard, "SensorTabelle", {SensorRow(10001, "Druckgeber", "HIGH")});
+        UseCatalogue(standard);
+        UseUserCatalogue(userFile(home));
+        CSensorSelection s;
+        s.Type = 3;
+        const QVector<SensorListRow> rows = s.FillList();
+        QCOMPARE(rows.size(), 2);
+        QVERIFY(s.Take(rows[0]));
+        QCOMPARE(s.OrderNumber, QString("HIGH"));
+    }
+
+    void newSensorWithThreeRows()
+    {
+        testing_support::ScopedTestHome home;
+        const QString user = userFile(home);
+        UseCatalogue(standardFile(home));
+        UseUserCatalogue(user);
+        CSensorSelection s;
+        s.Type = 4;
+        s.FillList();
+        const SensorDefinition preset = s.NewDefinition();
+        QCOMPARE(preset.XUnit, QString("Ohm")); // unit Y of the first row
+        QCOMPARE(preset.YUnit, QString("%"));
+        QVERIFY(s.AddSensor(definition({240, 120, 33}, {5, -2, 100})));
+        const QString where = " FROM SensorTabelle WHERE Name = 'Own sender'";
+        // y column -> X, x column -> Y; the five empty pairs (0, 0) sort in.
+        QCOMPARE(QueryValue(user, "SELECT [X-Werte]" + where).toString(),
+                 QString("-2.000000;0.000000;0.000000;0.000000;0.000000;0.000000;5.000000;100.000000"));
+        QCOMPARE(QueryValue(user, "SELECT [Y-Werte]" + where).toString(),
+                 QString("120.000000;0.000000;0.000000;0.000000;0.000000;0.000000;240.000000;33.000000"));
+        QCOMPARE(QueryValue(user, "SELECT [BeginX]" + where).toDouble(), -2.0);
+        QCOMPARE(QueryValue(user, "SELECT [EndX]" + where).toDouble(), 100.0);
+        QCOMPARE(QueryValue(user, "SELECT [YMin]" + where).toDouble(), 0.0);
+        QCOMPARE(QueryValue(user, "SELECT [YMax]" + where).toDouble(), 240.0);
+        QCOMPARE(QueryValue(user, "SELECT [DimensionY]" + where).toString(), QString("Ohm"));
+        QCOMPARE(QueryValue(user, "SELECT [DimensionX]" + where).toString(), QString("%"));
+        QCOMPARE(QueryValue(user, "SELECT [Gruppe]" + where).toString(), QString("Benutzerdefiniert"));
+        QCOMPARE(QueryValue(user, "SELECT [Bestellnummer]" + where).toString(), QString(""));
+        QCOMPARE(QueryValue(user, "SELECT [id]" + where).toInt(), 3); // after the largest key
+        QCOMPARE(s.FillList().size(), 3);
+    }
+
+    void storedInAscendingX()
+    {
+        CDaoSensorDBase record;
+        CSensorSelection::StoreDefinition(
+            definition({1, 2, 3, 4, 5, 6, 7, 8}, {30, 10, 20, 40, 50, 60, 70, 80}), record);
+        QCOMPARE(record.m_XWerte,
+                 QString("10.000000;20.000000;30.000000;40.000000;50.000000;60.000000;70.000000;80.000000"));
+        QCOMPARE(record.m_YWerte, QString("2.000000;3.000000;1.000000;4.000000;5.000000;6.000000;7.000000;8.000000"));
+        QCOMPARE(record.m_BeginX, 10.0);
+        QCOMPARE(record.m_EndX, 80.0);
+        QCOMPARE(record.m_YMin, 1.0);
+        QCOMPARE(record.m_YMax, 8.0);
+    }
+
+    void equalXKeepsItsOrder()
+    {
+        CDaoSensorDBase record;
+        CSensorSelection::StoreDefinition(definition({1, 2, 3, 4, 5, 6, 7, 8}, {5, 5, 1, 5, 9, 9, 9, 9}), record);
+        QCOMPARE(value_list::ReadNumbers(record.m_YWerte, 8), QVector<double>({3, 1, 2, 4, 5, 6, 7, 8}));
+    }
+
+    void changeRoundTripsTheDefinition()
+    {
+        testing_support::ScopedTestHome home;
+        const QString user = userFile(home);
+        UseCatalogue(standardFile(home));
+        UseUserCatalogue(user);
+        CSensorSelection s;
+        s.Type = 4;
+        QVERIFY(s.AddSensor(definition({240, 200, 160, 125, 95, 70, 50, 33}, {0, 10, 25, 40, 55, 70, 85, 100})));
+        QVector<SensorListRow> rows = s.FillList();
+        QCOMPARE(rows.size(), 3);
+        // Equal order numbers come in no fixed order: find the new row by name.
+        const auto added = std::find_if(rows.begin(), rows.end(), [](const SensorListRow &r) {
+            return r.Name == "Own sender";
+        });
+        QVERIFY(added != rows.end());
+        SensorDefinition d;
+        QVERIFY(s.PrepareChange(*added, d));
+        QCOMPARE(d.Name, QString("Own sender"));
+        QCOMPARE(d.XUnit, QString("Ohm"));
+        QCOMPARE(d.XColumn[0], 240.0);
+        QCOMPARE(d.XColumn[7], 33.0);
+        QCOMPARE(d.YColumn[3], 40.0);
+        QVERIFY(!s.Taken);
+        d.Name = "Renamed";
+        d.YColumn[0] = 5;
+        QVERIFY(s.ChangeSensor(*added, d));
+        QCOMPARE(QueryValue(user, "SELECT COUNT(*) FROM SensorTabelle").toInt(), 3);
+        QCOMPARE(QueryValue(user, "SELECT [BeginX] FROM SensorTabelle WHERE Name = 'Renamed'").toDouble(), 5.0);
+    }
+
+    void definitionListsReadEightValues_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QVector<double>>("values");
+        QTest::newRow("as written") << "1.000000;2.5;3;4;5;6;7;8" << QVector<double>{1, 2.5, 3, 4, 5, 6, 7, 8};
+        QTest::newRow("three values") << "1;2;3" << QVector<double>{1, 2, 3, 0, 0, 0, 0, 0};
+        QTest::newRow("blank separated stops") << "1 2 3" << QVector<double>{1, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("decimal comma stops") << "1,5;2" << QVector<double>{1, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("text") << "abc" << QVector<double>(8, 0.0);
+        QTest::newRow("ten values") << "1;2;3;4;5;6;7;8;9;10" << QVector<double>{1, 2, 3, 4, 5, 6, 7, 8};
+    }
+    void definitionListsReadEightValues()
+    {
+        QFETCH(QString, text);
+        QFETCH(QVector<double>, values);
+        QCOMPARE(value_list::ReadSemicolonTerminated(text, 8), values);
+    }
+
+    void nullValuesInEveryColumn()
+    {
+        testing_support::ScopedTestHome home;
+        const QString db = home.filePath("s.sqlite");
+        CreateSensorTable(db);
+        InsertRows(db, "SensorTabelle", {QVariantMap{{"id", 1}, {"Gruppe", "Druckgeber"}}});
+        UseCatalogue(db);
+        UseUserCatalogue(db);
+        CSensorSelection s;
+        s.Type = 3;
+        const QVector<SensorListRow> rows = s.FillList();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].Ranges, QString("0 - 0 , 0 - 0 "));
+        QVERIFY(s.Take(rows[0]));
+        QCOMPARE(s.XValues, QString());
+    }
+
+    void writingToAnAccessFileIsRefused()
+    {
+        SKALERON_NEED_ACCESS_FIXTURES();
+        testing_support::ScopedTestHome home;
+        testing_support::MessageRecorder messages;
+        // An Access file cannot be made here with the sensor table; a copy of a
+        // fixture stands for the user database and fails on opening instead.
+        UseCatalogue(standardFile(home));
+        UseUserCatalogue(testing_support::accessFixture("types-97.mdb"));
+        CSensorSelection s;
+        s.Type = 4;
+        QVERIFY(s.FillList().isEmpty());
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(messages.texts().first().contains("types-97.mdb"));
+        QVERIFY(messages.texts().first().contains("SensorTabelle"));
+        QVERIFY(!s.AddSensor(definition({1}, {1})));
+    }
+
+    void engineErrorOnWriteIsShown()
+    {
+        testing_support::ScopedTestHome home;
+        testing_support::MessageRecorder messages;
+        const QString user = userFile(home);
+        {
+            // A catalogue that refuses changes through a trigger.
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "trigger");
+            db.setDatabaseName(user);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec("CREATE TRIGGER refuse BEFORE INSERT ON SensorTabelle "
+                           "BEGIN SELECT RAISE(ABORT, 'catalogue is frozen'); END"));
+            QVERIFY(q.exec("CREATE TRIGGER refuse_update BEFORE UPDATE ON SensorTabelle "
+                           "BEGIN SELECT RAISE(ABORT, 'catalogue is frozen'); END"));
+        }
+        QSqlDatabase::removeDatabase("trigger");
+        UseCatalogue(standardFile(home));
+        UseUserCatalogue(user);
+        CSensorSelection s;
+        s.Type = 4;
+        const QVector<SensorListRow> rows = s.FillList();
+        QVERIFY(!s.AddSensor(definition({1, 2}, {3, 4})));
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(messages.texts().first().contains("user.sqlite"));
+        QVERIFY(messages.texts().first().contains("catalogue is frozen"));
+        QVERIFY(!s.ChangeSensor(rows[1], definition({1, 2}, {3, 4})));
+        QCOMPARE(messages.count(), 2);
+        QCOMPARE(s.FillList().size(), 2);
+    }
+
+    void readOnlyMessageExplainsTheConversion()
+    {
+        const QString text = CatalogueConnection::accessReadOnlyMessage("/data/sensors.mdb");
+        QVERIFY(text.contains("sensors.mdb"));
+        QVERIFY(text.contains("skaleron-cli catalogue import"));
+    }
+
+    void listingWritesNothing()
+    {
+        testing_support::ScopedTestHome home;
+        const QString db = standardFile(home);
+        UseCatalogue(db);
+        UseUserCatalogue(db);
+        QFile f(db);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+        const QDateTime modified = QFileInfo(db).lastModified();
+        QThread::msleep(20);
+        {
+            CSensorSelection s;
+            for (int type = 0; type < 6; ++type) {
+                s.Type = type;
+                const auto rows = s.FillList();
+                if (!rows.isEmpty())
+                    QVERIFY(s.Take(rows.first()));
+            }
+        }
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        QCOMPARE(QFileInfo(db).lastModified(), modified);
+    }
+
+    void missingDatabaseListsNothing()
+    {
+        testing_support::ScopedTestHome home;
+        testing_support::MessageRecorder messages;
+        UseCatalogue(home.filePath("none.sqlite"));
+        UseUserCatalogue(userFile(home));
+        CSensorSelection s;
+        s.Type = 4;
+        QVERIFY(s.FillList().isEmpty());
+        QVERIFY(messages.texts().first().contains("none.sqlite"));
+        QVERIFY(!QFile::exists(home.filePath("none.sqlite")));
+    }
+
+    void sampleCatalogueHasEveryGroup()
+    {
+        testing_support::ScopedTestHome home;
+        const QString sample = testing_support::binDir() + "/" + catalogue_location::SampleCatalogueFileName();
+        UseCatalogue(sample);
+        UseUserCatalogue(sample);
+        CSensorSelection s;
+        for (int type = 0; type < 4; ++type) {
+            s.Type = type;
+            const QVector<SensorListRow> rows = s.FillList();
+            QVERIFY2(rows.size() >= 6, qPrintable(QString::number(type))); // each listed twice
+            for (const SensorListRow &row : rows) {
+                QVERIFY(s.Take(row));
+                const QVector<double> x = value_list::ReadNumbers(s.XValues, 250);
+                const QVector<double> y = value_list::ReadNumbers(s.YValues, 250);
+                QCOMPARE(x.size(), y.size());
+                QVERIFY(x.size() >= 5);
+                QCOMPARE(*std::min_element(x.begin(), x.end()), s.BeginX);
+                QCOMPARE(*std::max_element(x.begin(), x.end()), s.EndX);
+                QCOMPARE(*std::min_element(y.begin(), y.end()), s.YMin);
+                QCOMPARE(*std::max_element(y.begin(), y.end()), s.YMax);
+            }
+        }
+    }
+};
+
+SKALERON_TEST(SensorDatabaseTest)
+#include "SensorDatabaseTest.moc"

@@ -1,0 +1,492 @@
+#include "link/CounterPresetInput.h"
+#include "link/GaugeSequences.h"
+#include "common/SimGauge.h"
+#include "base/Language.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTest>
+
+using testing_support::SimGauge;
+using user_messages::Icon;
+
+namespace {
+
+LinkOptions fastOptions()
+{
+    LinkOptions o;
+    o.timeouts = testing_support::fastTimeouts();
+    o.pauseMs = 5;
+    return o;
+}
+
+CConfigData blockMaster()
+{
+    CConfigData c;
+    c.Description = "Tachometer 0-4000 rpm";
+    return c;
+}
+
+CConfigData registerMaster()
+{
+    CConfigData c;
+    c.Description = "Speedometer 0-60 kn";
+    return c;
+}
+
+struct Recorder : SequenceObserver
+{
+    void progress(int step, int total, const QString &transaction) override
+    {
+        steps << QStringLiteral("%1/%2 %3").arg(step).arg(total).arg(transaction);
+    }
+    bool cancelRequested() override { return cancelAfter >= 0 && steps.size() >= cancelAfter; }
+    QStringList steps;
+    int cancelAfter = -1;
+};
+
+QByteArray blockBytes(const gauge_codec::ParamBlock &b) { return QByteArray(reinterpret_cast<const char *>(b.data()), 64); }
+
+}
+
+class GaugeSequencesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void blockRead()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block);
+        CConfigData cfg = blockMaster();
+        Recorder recorder;
+        const TransferOutcome o = ReadFromGauge(cfg, &recorder, fastOptions());
+        QVERIFY(o.success);
+        QCOMPARE(o.text, LoadTranslatedString(1232));
+        QCOMPARE(o.icon, Icon::Exclamation);
+        QVERIFY(o.notice.isEmpty());
+        QCOMPARE(recorder.steps, (QStringList{"1/2 Ping", "2/2 UploadFromGauge"}));
+        QCOMPARE(cfg.FirmwareVersion[0], uint8_t(66));
+        QCOMPARE(cfg.FirmwareVersion[1], uint8_t(1));
+        QCOMPARE(cfg.KValue, 50.0);
+        QCOMPARE(cfg.WarnThreshold, 100.0);
+    }
+
+    void blockReadWithoutPingAnswer()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block, {"ping=silence"});
+        CConfigData cfg = blockMaster();
+        cfg.KValue = 7;
+        const TransferOutcome o = ReadFromGauge(cfg, nullptr, fastOptions());
+        QVERIFY(!o.success);
+        QCOMPARE(o.text, LoadTranslatedString(1233));
+        QCOMPARE(o.icon, Icon::Error);
+        QCOMPARE(cfg.KValue, 7.0);
+        QCOMPARE(sim.count("upload"), 0);
+    }
+
+    void blockWriteBacksUpAndSaves()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block);
+        const QByteArray before = sim.state().block;
+        CConfigData cfg = blockMaster();
+        cfg.KValue = 12.3;
+        cfg.WarnThreshold = 55;
+        cfg.WarnMode = 1;
+        Recorder recorder;
+        const TransferOutcome o = WriteToGauge(cfg, &recorder, fastOptions());
+        QVERIFY2(o.success, qPrintable(o.text));
+        QCOMPARE(o.text, LoadTranslatedString(1230));
+        QCOMPARE(o.icon, Icon::Exclamation);
+        QCOMPARE(recorder.steps, (QStringList{"1/14 UploadFromGauge", "2/14 StartDownload", "3/14 DownloadToGauge",
+                                              "14/14 SaveToNovolMemory"}));
+        const GaugeSimState s = sim.state();
+        QCOMPARE(s.block.mid(44, 5).toHex(), QByteArray("007b003701"));
+        QCOMPARE(uint8_t(s.block[63]), uint8_t(1));
+        QCOMPARE(s.block.left(44), before.left(44));
+        QCOMPARE(s.block.mid(49, 14), before.mid(49, 14));
+        QCOMPARE(s.savedBlock, s.block);
+        QCOMPARE(s.counters.value("save"), 1);
+
+        // The block the gauge held before is in the backup, named in the trace.
+        QVERIFY(o.backupFile.startsWith(home.filePath("data/Veltrona/skaleron/backups/")));
+        QFile backup(o.backupFile);
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), before);
+        QVERIFY(testing_support::traceLines().filter(" BlockBackup " + o.backupFile).size() == 1);
+    }
+
+    void restoreWritesTheBlockUnchanged()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block);
+        gauge_codec::ParamBlock saved;
+        for (int i = 0; i < 64; ++i)
+            saved[i] = uint8_t(0xC0 ^ i);
+        const TransferOutcome o = RestoreBlockToGauge(saved, nullptr, fastOptions());
+        QVERIFY(o.success);
+        QCOMPARE(sim.state().block, blockBytes(saved));
+        QCOMPARE(sim.state().savedBlock, blockBytes(saved));
+        QVERIFY(QFile::exists(o.backupFile));
+    }
+
+    void blockWriteFailures_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("startDownloads");
+        QTest::addColumn<int>("downloads");
+        QTest::addColumn<int>("saves");
+        QTest::addColumn<bool>("success");
+        QTest::newRow("upload fails: no download") << "upload=short" << 0 << 0 << 0 << false;
+        QTest::newRow("start refused every time") << "start-download=refuse" << 6 << 0 << 0 << false;
+        QTest::newRow("download refused every time") << "download=refuse" << 6 << 6 << 0 << false;
+        QTest::newRow("third attempt succeeds") << "start-download=refuse*2" << 3 << 1 << 1 << true;
+        QTest::newRow("download silent once") << "download=silence*1" << 2 << 2 << 1 << true;
+        QTest::newRow("save not answered") << "save=silence" << 1 << 1 << 1 << false;
+        QTest::newRow("save refused") << "save=refuse" << 1 << 1 << 1 << false;
+        QTest::newRow("device vanishes on download") << "download=vanish" << 1 << 1 << 0 << false;
+    }
+    void blockWriteFailures()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, startDownloads);
+        QFETCH(int, downloads);
+        QFETCH(int, saves);
+        QFETCH(bool, success);
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block, {fault});
+        const TransferOutcome o = WriteToGauge(blockMaster(), nullptr, fastOptions());
+        QCOMPARE(o.success, success);
+        QCOMPARE(o.text, success ? LoadTranslatedString(1230) : LoadTranslatedString(1231));
+        QCOMPARE(o.icon, success ? Icon::Exclamation : Icon::Error);
+        QCOMPARE(sim.count("start-download"), startDownloads);
+        QCOMPARE(sim.count("download"), downloads);
+        QCOMPARE(sim.count("save"), saves);
+        QCOMPARE(QDir(home.filePath("data/Veltrona/skaleron/backups")).exists(), startDownloads > 0);
+    }
+
+    // The offset byte O comes with the gauge's block: a threshold that would
+    // fit 16 bits without it is refused before anything is backed up or
+    // written.
+    void thresholdPastSixteenBitsWithTheGaugesOffset()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block);
+        sim.server->withState([](GaugeSimState &s, QVector<SimFault> &) { s.block[43] = char(100); });
+        CConfigData cfg = blockMaster();
+        cfg.WarnThreshold = 65500;
+        const TransferOutcome o = WriteToGauge(cfg, nullptr, fastOptions());
+        QVERIFY(!o.success);
+        QVERIFY(o.refused);
+        QVERIFY2(o.text.contains("WarnThreshold 65500") && o.text.contains("-100") && o.text.contains("65435"),
+                 qPrintable(o.text));
+        QCOMPARE(sim.count("upload"), 1);
+        QCOMPARE(sim.count("start-download"), 0);
+        QVERIFY(!QDir(home.filePath("data/Veltrona/skaleron/backups")).exists());
+    }
+
+    void backupThatCannotBeWrittenStopsTheWrite()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block);
+        QFile blocker(home.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        LinkOptions options = fastOptions();
+        options.backupFolder = home.filePath("blocker/backups"); // below a plain file
+        const TransferOutcome o = WriteToGauge(blockMaster(), nullptr, options);
+        QVERIFY(!o.success);
+        QCOMPARE(o.icon, Icon::Error);
+        QVERIFY2(o.text.contains(options.backupFolder), qPrintable(o.text));
+        QCOMPARE(sim.count("start-download"), 0);
+    }
+
+    void unconvertibleThreshold()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block);
+        CConfigData cfg = blockMaster();
+        cfg.CalculateThreshold = 1;
+        cfg.ScaleMin = cfg.ScaleMax = 40;
+        cfg.WarnThresholdMax = 200;
+        cfg.WarnThreshold = 33;
+
+        const TransferOutcome w = WriteToGauge(cfg, nullptr, fastOptions());
+        QVERIFY(!w.success);
+        QCOMPARE(w.text, gauge_codec::ThresholdRefusalText(cfg));
+        QVERIFY(sim.frames().isEmpty()); // nothing sent
+
+        const TransferOutcome r = ReadFromGauge(cfg, nullptr, fastOptions());
+        QVERIFY(r.success);
+        QCOMPARE(r.notice, gauge_codec::ThresholdRefusalText(cfg));
+        QCOMPARE(cfg.WarnThreshold, 33.0); // kept
+        QCOMPARE(cfg.KValue, 50.0);        // the rest was read
+    }
+
+    void registerRead()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Register);
+        CConfigData cfg = registerMaster();
+        Recorder recorder;
+        const TransferOutcome o = ReadFromGauge(cfg, &recorder, fastOptions());
+        QVERIFY(o.success);
+        QCOMPARE(o.text, LoadTranslatedString(1232));
+        QCOMPARE(recorder.steps.size(), 16);
+        QCOMPARE(recorder.steps.first(), QString("1/16 Login"));
+        QCOMPARE(recorder.steps.last(), QString("16/16 ReadRegister 4/14"));
+        QCOMPARE(cfg.WarnThreshold, 300.0); // sim registers 4/8 = 0x01, 4/9 = 0x2C
+        QCOMPARE(cfg.KValue, 8000.0);
+        QCOMPARE(cfg.MValue, 2.5);
+        QCOMPARE(cfg.Illumination, 50.0);
+        QCOMPARE(cfg.BuzzerActive, 1);
+        QCOMPARE(sim.frames().value(2), QString("24 07 41 03 1a 7b 0a"));
+        QVERIFY(testing_support::traceLines().contains("W: 24 07 41 03 1A 7B 0A "));
+    }
+
+    void registerReadStopsAtFirstFailure()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Register, {"read-register@4/8=header"});
+        CConfigData cfg = registerMaster();
+        cfg.Illumination = 0;
+        cfg.WarnThreshold = 9;
+        const TransferOutcome o = ReadFromGauge(cfg, nullptr, fastOptions());
+        QVERIFY(!o.success);
+        QCOMPARE(o.text, LoadTranslatedString(1233));
+        QCOMPARE(o.icon, Icon::Error);
+        QCOMPARE(cfg.Illumination, 50.0); // decoded before the failure
+        QCOMPARE(cfg.WarnThreshold, 9.0);
+        QCOMPARE(sim.count("read-register"), 7);
+    }
+
+    void registerWrite()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Register);
+        CConfigData cfg = registerMaster();
+        cfg.Illumination = 100;
+        cfg.WarnThreshold = 300;
+        cfg.WarnMode = 1;
+        cfg.KValue = 70000;
+        cfg.MValue = 2.5;
+        cfg.BuzzerActive = 0;
+        cfg.DisplayMask = 0xF7FF;
+        const TransferOutcome o = WriteToGauge(cfg, nullptr, fastOptions());
+        QVERIFY(o.success);
+        QCOMPARE(o.text, LoadTranslatedString(1230));
+        const GaugeSimState s = sim.state();
+        for (const auto &w : gauge_codec::RecordToRegisterWrites(cfg))
+            QCOMPARE(int(s.reg(w.reg.bank, w.reg.address)), int(w.value));
+        QCOMPARE(int(s.reg(4, 8)), 0x81);
+        QCOMPARE(int(s.reg(4, 10)), 0x01);
+        QCOMPARE(s.frames.size(), 2 + 15);
+        QCOMPARE(s.frames.value(10), QString("24 07 41 03 05 %1 0a").arg(0x24 ^ 0x07 ^ 0x41 ^ 0x03 ^ 0x05, 2, 16, QChar('0')));
+        QVERIFY(s.frames.value(11).startsWith("24 08 42 03 05 09"));
+        QCOMPARE(s.counters.value("save"), 0);
+        QVERIFY(testing_support::traceLines().contains("W: 24 08 42 04 05 0A 65 0A "));
+    }
+
+    void registerWriteStopsAtFirstFailure_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("writes");
+        QTest::newRow("login refused") << "login=refuse" << 0;
+        QTest::newRow("ping short") << "ping-checked=short" << 0;
+        QTest::newRow("4/5 refused") << "write-register@4/5=refuse" << 6;
+        QTest::newRow("3/5 read silent") << "read-register@3/5=silence" << 8;
+        QTest::newRow("4/12 garbage") << "write-register@4/12=garbage" << 12;
+    }
+    void registerWriteStopsAtFirstFailure()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, writes);
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Register, {fault});
+        const TransferOutcome o = WriteToGauge(registerMaster(), nullptr, fastOptions());
+        QVERIFY(!o.success);
+        QCOMPARE(o.text, LoadTranslatedString(1231));
+        QCOMPARE(o.icon, Icon::Error);
+        QCOMPARE(sim.count("write-register"), writes);
+    }
+
+    void cancelBetweenTransactions()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Register);
+        Recorder recorder;
+        recorder.cancelAfter = 5;
+        const TransferOutcome o = WriteToGauge(registerMaster(), &recorder, fastOptions());
+        QVERIFY(!o.success);
+        QVERIFY(o.cancelled);
+        QCOMPARE(o.text, LoadTranslatedString(1231));
+        // Nothing is sent after the cancel; the transaction under way when it
+        // came may have given up waiting for its reply.
+        QCOMPARE(sim.frames().size(), 5);
+        QVERIFY(testing_support::traceLines().filter("R: 24 06 42").size() >= 2);
+    }
+
+    void presetCounter_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("hours");
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<uint>("value");
+        QTest::newRow("distance 0") << "0" << false << 0 << 32 << 0u;
+        QTest::newRow("distance 1") << "1" << false << 0 << 32 << 1u;
+        QTest::newRow("distance 12,5") << "12,5" << false << 0 << 32 << 12u;
+        QTest::newRow("hours 1234.5") << "1234.5" << true << 66 << 16 << 12345u;
+    }
+    void presetCounter()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, hours);
+        QFETCH(int, address);
+        QFETCH(int, cells);
+        QFETCH(uint, value);
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Register);
+        CounterPresetPlan plan;
+        QCOMPARE(PlanCounterPreset(input, hours ? CounterKind::Hours : CounterKind::Distance, plan), 0);
+        QCOMPARE(plan.startAddress, address);
+        QCOMPARE(plan.cells, cells);
+        QCOMPARE(plan.value, uint32_t(value));
+        sim.server->withState([](GaugeSimState &s, QVector<SimFault> &) { s.setReg(4, 23, 0x55); s.setReg(4, 24, 0x66); });
+
+        const TransferOutcome o = PresetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, fastOptions());
+        QVERIFY(o.success);
+        QCOMPARE(o.text, LoadTranslatedString(1132));
+        QCOMPARE(o.icon, Icon::None);
+        const GaugeSimState s = sim.state();
+        QCOMPARE(s.memory.mid(address, 2 * cells), gauge_protocol::CounterImage(value, cells));
+        QCOMPARE(s.counters.value("write-memory"), cells / 4);
+        QCOMPARE(int(s.reg(4, 23)), 0);
+        QCOMPARE(int(s.reg(4, 24)), 0);
+        QVERIFY(s.frames.value(1).startsWith(QString("24 0e 46 %1").arg(address, 2, 16, QChar('0'))));
+        if (value == 1)
+            QVERIFY(s.frames.value(1).startsWith("24 0e 46 00 ff fe ff ff"));
+        if (hours)
+            QVERIFY(s.frames.value(4).startsWith("24 0e 46 5a")); // pieces at 66, 74, 82, 90
+    }
+
+    void presetInputRefused_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("hours");
+        QTest::addColumn<int>("refusal");
+        QTest::newRow("empty") << "" << false << 1133;
+        QTest::newRow("letter after digits") << "12a" << false << 1133;
+        QTest::newRow("infinite") << "inf" << true << 1133;
+        QTest::newRow("negative distance") << "-1" << false << 1130;
+        QTest::newRow("distance too big") << "1000000" << false << 1130;
+        QTest::newRow("hours too big") << "99999.95" << true << 1131;
+        QTest::newRow("negative hours") << "-0.1" << true << 1131;
+        QTest::newRow("largest hours") << "99999.9" << true << 0;
+        QTest::newRow("largest distance") << "999999" << false << 0;
+    }
+    void presetInputRefused()
+    {
+        QFETCH(QString, input);
+        QFETCH(bool, hours);
+        QFETCH(int, refusal);
+        CounterPresetPlan plan;
+        QCOMPARE(PlanCounterPreset(input, hours ? CounterKind::Hours : CounterKind::Distance, plan), refusal);
+    }
+
+    void presetLoginRefused()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Block, {"service-login=refuse"});
+        const TransferOutcome o = PresetCounter(0, 32, 5, 0, nullptr, fastOptions());
+        QVERIFY(!o.success);
+        QCOMPARE(o.notice, QString("Login failed"));
+        QCOMPARE(o.text, LoadTranslatedString(1231));
+        QCOMPARE(o.icon, Icon::Exclamation);
+        QCOMPARE(sim.count("write-memory"), 0);
+    }
+
+    void presetMemoryWriteFails()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Register, {"write-memory=refuse+2"});
+        const TransferOutcome o = PresetCounter(0, 32, 5, 0, nullptr, fastOptions());
+        QVERIFY(!o.success);
+        QVERIFY(o.notice.isEmpty());
+        QCOMPARE(o.icon, Icon::Exclamation);
+        QCOMPARE(sim.count("write-memory"), 3);
+        QCOMPARE(sim.count("write-register"), 0);
+    }
+
+    void missingDevice()
+    {
+        testing_support::ScopedTestHome home;
+        SetSessionPortDevice(home.filePath("gone"));
+        CConfigData cfg = registerMaster();
+        QCOMPARE(ReadFromGauge(cfg, nullptr, fastOptions()).text, QString("COM port not available"));
+        QCOMPARE(WriteToGauge(cfg, nullptr, fastOptions()).text, QString("Connect failed"));
+        QCOMPARE(PresetCounter(0, 32, 1, 0, nullptr, fastOptions()).text, QString("Connect failed"));
+        QCOMPARE(ReadFromGauge(cfg, nullptr, fastOptions()).icon, Icon::None);
+        QVERIFY(!RunLinkSelfTest(nullptr, fastOptions()).opened);
+        SetSessionPortDevice(QString());
+    }
+
+    void deviceVanishesMidRead()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Register, {"read-register@4/5=vanish"});
+        CConfigData cfg = registerMaster();
+        QElapsedTimer t;
+        t.start();
+        const TransferOutcome o = ReadFromGauge(cfg, nullptr, fastOptions());
+        QVERIFY(!o.success);
+        QCOMPARE(o.text, LoadTranslatedString(1233));
+        QVERIFY(sim.state().vanished);
+        QVERIFY(t.elapsed() < 3000);
+    }
+
+    void selfTestRunsEveryStep()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Register, {"ping-checked=silence"});
+        const SelfTestReport report = RunLinkSelfTest(nullptr, fastOptions());
+        QVERIFY(report.opened);
+        QCOMPARE(report.steps.size(), 20);
+        QCOMPARE(report.steps.value(0), QString("Ping: 0"));       // a block-family command
+        QCOMPARE(report.steps.value(8), QString("Login: 1"));
+        QCOMPARE(report.steps.value(9), QString("Ping checked: 0")); // failed, and the test went on
+        QCOMPARE(report.steps.value(19), QString("0x31 checked: 1"));
+        QCOMPARE(sim.frames().size(), 20);
+    }
+
+    // The link's own time-outs: a gauge that stays silent costs one full
+    // read time-out (50 ms per byte asked for plus 4.5 s), and a gauge that
+    // answers costs no waiting at all.
+    void realTimeouts()
+    {
+        testing_support::ScopedTestHome home;
+        {
+            SimGauge sim(SimFamily::Block, {"ping=silence"});
+            CConfigData cfg = blockMaster();
+            QElapsedTimer t;
+            t.start();
+            const TransferOutcome o = ReadFromGauge(cfg);
+            QVERIFY(!o.success);
+            QVERIFY2(t.elapsed() >= 4750 && t.elapsed() < 8000, qPrintable(QString::number(t.elapsed())));
+        }
+        {
+            SimGauge sim(SimFamily::Register);
+            CConfigData cfg = registerMaster();
+            QElapsedTimer t;
+            t.start();
+            QVERIFY(ReadFromGauge(cfg).success);
+            QVERIFY2(t.elapsed() < 4500, qPrintable(QString::number(t.elapsed())));
+        }
+    }
+};
+
+SKALERON_TEST(GaugeSequencesTest)
+#include "GaugeSequencesTest.moc"

@@ -1,0 +1,278 @@
+#include "base/Language.h"
+#include "model/CRixDoc.h"
+#include "model/MasterTypeLookup.h"
+#include "model/ProjectFile.h"
+#include "common/MessageRecorder.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace testing_support;
+
+namespace {
+
+// Builds the bytes of a project file of any version with recognisable values.
+QByteArray projectBytes(int version, int valueCount = -1)
+{
+    QByteArray bytes;
+    QDataStream s(&bytes, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    s << qint32(version);
+    const int count = valueCount >= 0 ? valueCount : (version >= 103 ? 14 : version == 102 ? 13 : version == 101 ? 12 : 11);
+    if (count >= 1) s << qint32(1);        // DataSource
+    if (count >= 2) s << 4200.5;           // KValue
+    if (count >= 3) s << 75.0;             // WarnThreshold
+    if (count >= 4) s << qint32(1);        // WarnMode
+    if (count >= 5) s << qint32(2);        // DataSource2
+    if (count >= 6) s << 12.5;             // MValue
+    if (count >= 7) s << quint32(0x0874);  // DisplayMask
+    if (count >= 8) s << 60.0;             // Illumination
+    if (count >= 9) s << qint32(2);        // DistanceUnit
+    if (count >= 10) s << qint32(1);       // TemperatureUnit
+    if (count >= 11) s << qint32(1);       // TimeFormat
+    if (count >= 12) s << qint32(1);       // DepthUnit
+    if (count >= 13) s << qint32(17);      // MasterId
+    if (count >= 14) s << qint32(1);       // BuzzerActive
+    return bytes;
+}
+
+QString writeFile(const ScopedTestHome &home, const QString &name, const QByteArray &bytes)
+{
+    const QString path = home.filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return path;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+class RecordingLookup : public IMasterTypeLookup
+{
+public:
+    QList<int> asked;
+    MasterTypeInfo FetchById(int id) override
+    {
+        asked << id;
+        MasterTypeInfo info;
+        if (id == 17) {
+            info.Found = true;
+            info.SelectedId = 17;
+            info.Description = "Speedometer with LCD";
+            info.HasLcd = 1;
+            info.Picture = QImage(10, 10, QImage::Format_RGB32);
+        }
+        return info;
+    }
+};
+
+}
+
+class ProjectFileTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        ScopedTestHome home;
+        QVERIFY(CLanguage::instance().LoadStartupLanguage()); // English
+    }
+
+    void newProjectBytes()
+    {
+        const QByteArray bytes = project_file::Serialize(CConfigData());
+        QCOMPARE(bytes.size(), 76);
+        QCOMPARE(bytes.left(4), QByteArray::fromHex("67000000"));
+        // DisplayMask at offset 4+4+8+8+4+4+8 = 40, MasterId at 4+68-8 = 64.
+        QCOMPARE(bytes.mid(40, 4), QByteArray::fromHex("ffff0000"));
+        QCOMPARE(bytes.mid(68, 4), QByteArray::fromHex("ffffffff"));
+        QCOMPARE(bytes.mid(72, 4), QByteArray::fromHex("00000000"));
+    }
+
+    void everyVersionLoadsAndSavesAs103_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("depthUnit");
+        QTest::addColumn<int>("masterId");
+        QTest::addColumn<int>("buzzer");
+        QTest::newRow("100") << 100 << 64 << 0 << -1 << 0;
+        QTest::newRow("101") << 101 << 68 << 1 << -1 << 0;
+        QTest::newRow("102") << 102 << 72 << 1 << 17 << 0;
+        QTest::newRow("103") << 103 << 76 << 1 << 17 << 1;
+    }
+    void everyVersionLoadsAndSavesAs103()
+    {
+        QFETCH(int, version);
+        QFETCH(int, size);
+        QFETCH(int, depthUnit);
+        QFETCH(int, masterId);
+        QFETCH(int, buzzer);
+        ScopedTestHome home;
+        MessageRecorder recorder;
+        const QByteArray original = projectBytes(version);
+        QCOMPARE(original.size(), size);
+        const QString path = writeFile(home, "p.rix", original);
+
+        RecordingLookup lookup;
+        CRixDoc doc;
+        doc.SetMasterTypeLookup(&lookup);
+        QVERIFY(doc.OnOpenDocument(path));
+        QCOMPARE(recorder.count(), 0);
+        const CConfigData &c = doc.GetConfig();
+        QCOMPARE(c.DataSource, 1);
+        QCOMPARE(c.KValue, 4200.5);
+        QCOMPARE(c.WarnThreshold, 75.0);
+        QCOMPARE(c.WarnMode, 1);
+        QCOMPARE(c.DataSource2, 2);
+        QCOMPARE(c.MValue, 12.5);
+        QCOMPARE(c.DisplayMask, 0x0874u);
+        QCOMPARE(c.Illumination, 60.0);
+        QCOMPARE(c.DistanceUnit, 2);
+        QCOMPARE(c.TemperatureUnit, 1);
+        QCOMPARE(c.TimeFormat, 1);
+        QCOMPARE(c.DepthUnit, depthUnit);
+        QCOMPARE(c.MasterId, masterId);
+        QCOMPARE(c.BuzzerActive, buzzer);
+        QCOMPARE(c.Description, masterId == 17 ? QString("Speedometer with LCD") : QString());
+        QCOMPARE(lookup.asked, masterId == 17 ? QList<int>{17} : QList<int>{});
+        QCOMPARE(doc.GetTitle(), QString("p.rix"));
+
+        const QString saved = home.filePath("saved.rix");
+        QVERIFY(doc.OnSaveDocument(saved));
+        const QByteArray bytes = readFile(saved);
+        QCOMPARE(bytes.size(), 76);
+        QCOMPARE(bytes.left(4), QByteArray::fromHex("67000000"));
+        // The same values, with the defaults for what the old file did not carry.
+        QCOMPARE(bytes.mid(4, size - 4), original.mid(4));
+
+        CRixDoc again;
+        QVERIFY(again.OnOpenDocument(saved));
+        QCOMPARE(again.GetConfig().KValue, 4200.5);
+        QCOMPARE(again.GetConfig().DepthUnit, depthUnit);
+        QCOMPARE(again.GetConfig().BuzzerActive, buzzer);
+    }
+
+    void badFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("opens");       // the document takes the file (reset) or keeps its project
+        QTest::addColumn<QString>("messagePart");
+        QTest::newRow("empty") << QByteArray() << false << "only 0 bytes";
+        QTest::newRow("two bytes") << QByteArray("\x67\x00", 2) << false << "only 2 bytes";
+        QTest::newRow("version only") << projectBytes(103, 0) << false << "too few for a project of version 103";
+        QTest::newRow("truncated 103") << projectBytes(103, 13) << false << "too few";
+        QTest::newRow("truncated 100") << projectBytes(100).left(63) << false << "too few";
+        QTest::newRow("oversized") << projectBytes(103) + QByteArray(100, 'x') << false << "is not a Skaleron project";
+        // Unsupported versions show message 1024 itself.
+        QTest::newRow("version 104") << projectBytes(104, 14) << true << QString();
+        QTest::newRow("version 99") << projectBytes(99, 14) << true << QString();
+        QTest::newRow("random bytes") << QByteArray::fromHex("deadbeef0102030405060708") << true << QString();
+    }
+    void badFilesAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, opens);
+        QFETCH(QString, messagePart);
+        ScopedTestHome home;
+        MessageRecorder recorder;
+        const QString current = writeFile(home, "current.rix", projectBytes(103));
+        const QString bad = writeFile(home, "bad.rix", bytes);
+        RecordingLookup lookup;
+        CRixDoc doc;
+        doc.SetMasterTypeLookup(&lookup);
+        QVERIFY(doc.OnOpenDocument(current));
+        doc.SetModifiedFlag(true);
+
+        QCOMPARE(doc.OnOpenDocument(bad), opens);
+        QCOMPARE(recorder.count(), 1);
+        if (messagePart.isEmpty())
+            QCOMPARE(recorder.texts().first(), LoadTranslatedString(1024));
+        else
+            QVERIFY2(recorder.texts().first().contains(messagePart), qPrintable(recorder.texts().first()));
+        if (opens) {
+            // Unsupported version: a reset, untitled project, so a save cannot overwrite the file.
+            QCOMPARE(doc.GetConfig().MasterId, -1);
+            QCOMPARE(doc.GetConfig().KValue, 0.0);
+            QVERIFY(doc.GetPathName().isEmpty());
+            QVERIFY(!doc.IsModified());
+        } else {
+            QVERIFY(recorder.texts().first().contains("bad.rix"));
+            QCOMPARE(doc.GetConfig().KValue, 4200.5);
+            QCOMPARE(doc.GetConfig().Description, QString("Speedometer with LCD"));
+            QCOMPARE(doc.GetPathName(), current);
+            QVERIFY(doc.IsModified());
+        }
+        QCOMPARE(readFile(bad), bytes); // never damaged
+    }
+
+    void missingFileNamesTheFile()
+    {
+        ScopedTestHome home;
+        MessageRecorder recorder;
+        CRixDoc doc;
+        QVERIFY(!doc.OnOpenDocument(home.filePath("nowhere.rix")));
+        QVERIFY(recorder.texts().first().contains("nowhere.rix"));
+    }
+
+    void failedCommitWritesNothing()
+    {
+        ScopedTestHome home;
+        MessageRecorder recorder;
+        const QString path = writeFile(home, "keep.rix", projectBytes(101));
+        CRixDoc doc;
+        doc.SetCommitHook([](CRixDoc::CommitPurpose) { return false; });
+        QVERIFY(!doc.OnSaveDocument(path));
+        QCOMPARE(readFile(path), projectBytes(101));
+        doc.SetCommitHook([](CRixDoc::CommitPurpose) { return true; });
+        QVERIFY(doc.OnSaveDocument(path));
+        QCOMPARE(readFile(path).size(), 76);
+    }
+
+    void failedWriteKeepsPreviousFile()
+    {
+        ScopedTestHome home;
+        MessageRecorder recorder;
+        CRixDoc doc;
+        QVERIFY(!doc.OnSaveDocument(home.filePath("no-such-folder/p.rix")));
+        QCOMPARE(recorder.count(), 1);
+        QVERIFY(recorder.texts().first().contains("p.rix"));
+        QVERIFY(doc.GetPathName().isEmpty());
+    }
+
+    void newDocumentResetsAndSignals()
+    {
+        CRixDoc doc;
+        QSignalSpy started(&doc, &CRixDoc::newDocumentStarted);
+        QSignalSpy reloaded(&doc, &CRixDoc::recordReloaded);
+        doc.GetConfig().MasterId = 3;
+        doc.GetConfig().FirmwareVersion = {0x42, 1};
+        doc.SetModifiedFlag();
+        QVERIFY(doc.OnNewDocument());
+        QCOMPARE(doc.GetConfig().MasterId, -1);
+        QCOMPARE(doc.GetConfig().FirmwareVersion[0], uint8_t(0x42)); // kept until a gauge is read
+        QVERIFY(!doc.IsModified());
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(reloaded.count(), 1);
+    }
+
+    void inputIndexFromTreeItem()
+    {
+        CRixDoc doc;
+        doc.SetSelectedTreeItem(301);
+        QCOMPARE(doc.InputIndex(), 1);
+    }
+};
+
+SKALERON_TEST(ProjectFileTest)
+#include "ProjectFileTest.moc"

@@ -1,0 +1,171 @@
+#include "common/PackFolder.h"
+
+#include "dialogs/CAboutDlg.h"
+#include "app/CSplashWnd.h"
+#include "common/TestRegistry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace testing_support;
+
+class AboutSplashTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        CSplashWnd::HideSplashScreen();
+        CSplashWnd::EnableSplashScreen(false);
+    }
+
+    void versionLine_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("patch");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("0.8.0, 32 bit") << 0 << 8 << 0 << "Apr  3 2012" << 32
+                                       << "Version 0.80 - Apr  3 2012 - 32 Bit R";
+        QTest::newRow("1.0.0, 64 bit") << 1 << 0 << 0 << "Dec 17 2026" << 64
+                                       << "Version 1.00 - Dec 17 2026 - 64 Bit R";
+        QTest::newRow("third number without point") << 2 << 3 << 4 << "Jan  1 2027" << 64
+                                                    << "Version 2.34 - Jan  1 2027 - 64 Bit R";
+    }
+    void versionLine()
+    {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, patch);
+        QFETCH(QString, date);
+        QFETCH(int, bits);
+        QFETCH(QString, line);
+        QCOMPARE(CAboutDlg::VersionLine(major, minor, patch, date, bits), line);
+    }
+
+    void aboutBoxShowsThisProgramsVersion()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        MessageRecorder messages;
+        CAboutDlg dialog;
+        const QString line = dialog.versionLabel()->text();
+        const QRegularExpression form(QStringLiteral("^Version 1\\.00 - [A-Z][a-z]{2} [ 123]\\d \\d{4} - (\\d+) Bit R$"));
+        const auto match = form.match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line));
+        QCOMPARE(match.captured(1).toInt(), int(sizeof(void *) * 8));
+        QCOMPARE(line, CAboutDlg::ProgramVersionLine());
+        QCOMPARE(dialog.windowTitle(), QString("About Skaleron"));
+        QCOMPARE(messages.count(), 0);
+        auto *ok = dialog.findChild<QPushButton *>("control1");
+        QVERIFY(ok);
+        QCOMPARE(ok->text(), QString("OK"));
+        dialog.show();
+        ok->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void disabledSplashDoesNotShow()
+    {
+        CSplashWnd::EnableSplashScreen(false);
+        CSplashWnd::ShowSplashScreen(nullptr, 5000);
+        QVERIFY(!CSplashWnd::current());
+    }
+
+    void splashClosesByItself()
+    {
+        CSplashWnd::EnableSplashScreen(true);
+        CSplashWnd::ShowSplashScreen(nullptr, 50);
+        QPointer<CSplashWnd> splash = CSplashWnd::current();
+        QVERIFY(splash);
+        QVERIFY(splash->isVisible());
+        QCOMPARE(splash->size(), QSize(480, 300));
+        QTRY_VERIFY_WITH_TIMEOUT(!CSplashWnd::current(), 3000);
+        QTRY_VERIFY(!splash); // the window is gone, not only hidden
+    }
+
+    void onlyOneSplashAtATimeAndANewOneLater()
+    {
+        CSplashWnd::EnableSplashScreen(true);
+        CSplashWnd::ShowSplashScreen(nullptr, 60000);
+        CSplashWnd *first = CSplashWnd::current();
+        CSplashWnd::ShowSplashScreen(nullptr, 60000);
+        QCOMPARE(CSplashWnd::current(), first);
+        CSplashWnd::HideSplashScreen();
+        QVERIFY(!CSplashWnd::current());
+        CSplashWnd::ShowSplashScreen(nullptr, 60000);
+        QVERIFY(CSplashWnd::current());
+    }
+
+    void keyClosesTheSplashAndIsUsedUp()
+    {
+        QMainWindow window;
+        auto *edit = new QLineEdit(&window);
+        window.setCentralWidget(edit);
+        auto *nextPane = new QAction(&window);
+        nextPane->setShortcut(QKeySequence(Qt::Key_F6));
+        window.addAction(nextPane);
+        QSignalSpy triggered(nextPane, &QAction::triggered);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        edit->setFocus();
+        QTest::keyClick(window.windowHandle(), Qt::Key_F6); // the shortcut works
+        QCOMPARE(triggered.count(), 1);
+        triggered.clear();
+
+        CSplashWnd::EnableSplashScreen(true);
+        CSplashWnd::ShowSplashScreen(&window, 60000);
+        QVERIFY(CSplashWnd::current());
+        QTest::keyClick(edit, Qt::Key_A);
+        QVERIFY(!CSplashWnd::current());
+        QCOMPARE(edit->text(), QString());
+        QVERIFY(QTest::qWaitForWindowActive(&window)); // handed back by the splash
+        QTest::keyClick(edit, Qt::Key_B); // the next key is the program's again
+        QCOMPARE(edit->text(), QString("b"));
+
+        // Through the window system's path, where shortcuts are looked up
+        // before the key reaches any widget, with the main window active
+        // under the splash as on a desktop.
+        CSplashWnd::ShowSplashScreen(&window, 60000);
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(window.windowHandle(), Qt::Key_F6);
+        QVERIFY(!CSplashWnd::current());
+        QCOMPARE(triggered.count(), 0);
+        QCOMPARE(edit->text(), QString("b"));
+        QTest::keyClick(window.windowHandle(), Qt::Key_F6);
+        QCOMPARE(triggered.count(), 1);
+        CSplashWnd::ShowSplashScreen(&window, 60000);
+        QTest::keyClick(window.windowHandle(), Qt::Key_C);
+        QVERIFY(!CSplashWnd::current());
+        QCOMPARE(edit->text(), QString("b"));
+    }
+
+    void clickClosesTheSplashAndIsUsedUp()
+    {
+        QPushButton button("Press");
+        QSignalSpy clicked(&button, &QPushButton::clicked);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        CSplashWnd::EnableSplashScreen(true);
+        CSplashWnd::ShowSplashScreen(&button, 60000);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QVERIFY(!CSplashWnd::current());
+        QCOMPARE(clicked.count(), 0);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(clicked.count(), 1);
+    }
+};
+
+SKALERON_TEST(AboutSplashTest)
+#include "AboutSplashTest.moc"

@@ -1,0 +1,77 @@
+#include "common/PackFolder.h"
+
+#include "app/TranslateWindow.h"
+#include "common/TestRegistry.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace testing_support;
+
+class TranslateWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void taggedTextsOfTheWindowAndItsChildrenAreTranslated()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        MessageRecorder messages;
+        QDialog dialog;
+        dialog.setWindowTitle("ID_1500 Einstellungen");
+        auto *heading = new QLabel("ID_1501 Sprachauswahl:", &dialog);
+        auto *unit = new QLabel("km/h", &dialog);
+        auto *shortTag = new QLabel("ID_1", &dialog);
+        auto *letters = new QLabel("ID_abc Text", &dialog);
+        auto *ok = new QPushButton("ID_1 OK", &dialog);
+        auto *group = new QGroupBox("ID_1502 Datenbank:", &dialog);
+        auto *grandchild = new QLabel("ID_1503 CommPort:", group);
+        auto *nestedBox = new QCheckBox("ID_2 Abbrechen", group);
+        dialog.show();
+
+        TranslateWindow(&dialog);
+
+        QCOMPARE(dialog.windowTitle(), QString("Settings"));
+        QCOMPARE(heading->text(), QString("Language:"));
+        QCOMPARE(ok->text(), QString("OK"));
+        QCOMPARE(group->title(), QString("Database:"));
+        QCOMPARE(unit->text(), QString("km/h"));
+        QCOMPARE(shortTag->text(), QString("ID_1"));
+        QCOMPARE(letters->text(), QString("ID_abc Text"));
+        QCOMPARE(grandchild->text(), QString("ID_1503 CommPort:"));
+        QCOMPARE(nestedBox->text(), QString("ID_2 Abbrechen"));
+        QCOMPARE(messages.count(), 0);
+    }
+
+    void textsFollowTheCurrentLanguage()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        MessageRecorder messages;
+        QVERIFY(CLanguage::instance().SwitchLanguage("vorn_ger32.dll"));
+        QDialog dialog;
+        auto *cancel = new QPushButton("ID_2 Cancel", &dialog);
+        TranslateWindow(&dialog);
+        QCOMPARE(cancel->text(), QString("Abbrechen"));
+    }
+
+    void missingTagIsShownAndKept()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        MessageRecorder messages;
+        QDialog dialog;
+        auto *label = new QLabel("ID_99999 Unbekannt", &dialog);
+        TranslateWindow(&dialog);
+        QCOMPARE(label->text(), QString("ID_99999 Unbekannt"));
+        QCOMPARE(messages.texts(), QStringList({"ID_99999 Unbekannt"}));
+        QCOMPARE(messages.messages().first().owner, &dialog);
+    }
+};
+
+SKALERON_TEST(TranslateWindowTest)
+#include "TranslateWindowTest.moc"

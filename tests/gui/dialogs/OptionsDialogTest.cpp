@@ -1,0 +1,290 @@
+#include "common/PackFolder.h"
+
+#include "dialogs/COptionsDlg.h"
+#include "base/SettingsStore.h"
+#include "catalogue/CatalogueLocation.h"
+#include "common/TestRegistry.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace testing_support;
+
+namespace {
+
+QPushButton *button(COptionsDlg &dialog, int id)
+{
+    return dialog.findChild<QPushButton *>(QStringLiteral("control%1").arg(id));
+}
+
+QStringList entries(const QComboBox *box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+
+const QList<SystemSerialPort> TwoPorts = {{"ttyUSB0", "/dev/ttyUSB0"}, {"ttyS1", "/dev/ttyS1"}};
+
+}
+
+class OptionsDialogTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void languagesAreSortedWithTheirTableIndex()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        COptionsDlg dialog;
+        dialog.show();
+        QCOMPARE(entries(dialog.languageList()), QStringList({"English", "French", "German"}));
+        QCOMPARE(dialog.languageList()->itemData(0).toInt(), 1);
+        QCOMPARE(dialog.languageList()->itemData(1).toInt(), 2);
+        QCOMPARE(dialog.languageList()->itemData(2).toInt(), 0);
+    }
+
+    void currentLanguageIsSelectedWithoutRegardToCase_data()
+    {
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("French in capitals") << "VORN_FRE32.DLL" << "French";
+        QTest::newRow("German") << "vorn_ger32.dll" << "German";
+        QTest::newRow("English mixed case") << "Vorn_Eng32.Dll" << "English";
+        QTest::newRow("Italian is no option") << "vorn_ita32.dll" << "";
+    }
+    void currentLanguageIsSelectedWithoutRegardToCase()
+    {
+        QFETCH(QString, library);
+        QFETCH(QString, selected);
+        ScopedTestHome home;
+        PackFolder packs;
+        packs.addCopy("vorn_eng32", "vorn_ita32.qm");
+        MessageRecorder messages;
+        QVERIFY(CLanguage::instance().SwitchLanguage(library));
+        COptionsDlg dialog;
+        dialog.show();
+        QCOMPARE(dialog.languageList()->currentText(), selected);
+        QCOMPARE(dialog.languageList()->currentIndex() < 0, selected.isEmpty());
+    }
+
+    void titleAndHeadingsAreTranslated()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        MessageRecorder messages;
+        COptionsDlg dialog;
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QString("Settings"));
+        QCOMPARE(button(dialog, 1)->text(), QString("OK"));
+        QCOMPARE(messages.count(), 0); // every tag has its translation
+        QVERIFY(!dialog.browseButton()->icon().isNull());
+    }
+
+    void portEntries_data()
+    {
+        QTest::addColumn<QList<SystemSerialPort>>("ports");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("none: the four fall-backs")
+            << QList<SystemSerialPort>() << QStringList({"COM1", "COM2", "COM3", "COM4"});
+#ifdef Q_OS_WIN
+        QTest::newRow("serial kinds in system order")
+            << QList<SystemSerialPort>({{"COM3", "\\\\.\\COM3"}, {"LPT1", "\\\\.\\LPT1"}, {"com7", "\\\\.\\com7"}})
+            << QStringList({"COM3", "com7"});
+#else
+        QTest::newRow("device paths in system order")
+            << TwoPorts << QStringList({"/dev/ttyUSB0", "/dev/ttyS1"});
+        QTest::newRow("name when no path is known")
+            << QList<SystemSerialPort>({{"ttyACM0", ""}}) << QStringList({"ttyACM0"});
+#endif
+    }
+    void portEntries()
+    {
+        QFETCH(QList<SystemSerialPort>, ports);
+        QFETCH(QStringList, listed);
+        QCOMPARE(COptionsDlg::PortEntries(ports), listed);
+    }
+
+    void serialPortNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("COM3") << "COM3" << true;
+        QTest::newRow("lower case com") << "com12" << true;
+        QTest::newRow("device serial") << "\\Device\\Serial0" << true;
+        QTest::newRow("virtual COM port") << "\\device\\vcp0" << true;
+        QTest::newRow("Serial") << "Serial2" << true;
+        QTest::newRow("parallel port") << "LPT1" << false;
+        QTest::newRow("modem") << "\\Device\\Modem0" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void serialPortNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, serial);
+        QCOMPARE(COptionsDlg::IsSerialPortName(name), serial);
+    }
+
+    void callersPortSelectsTheFirstEntryBeginningWithIt_data()
+    {
+        QTest::addColumn<QList<SystemSerialPort>>("ports");
+        QTest::addColumn<QString>("storedDevice");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("device");
+        const QList<SystemSerialPort> none;
+        QTest::newRow("fall-back, other case") << none << "" << "com3" << "COM3" << "";
+        QTest::newRow("prefix picks the first") << none << "" << "COM" << "COM1" << "";
+#ifdef Q_OS_WIN
+        QTest::newRow("no such port") << none << "" << "COM9" << "" << "";
+#else
+        QTest::newRow("device path prefix") << TwoPorts << "" << "/DEV/TTYS" << "/dev/ttyS1" << "/dev/ttyS1";
+        QTest::newRow("unlisted device stays") << TwoPorts << "" << "/dev/pts/7" << "/dev/pts/7" << "/dev/pts/7";
+        QTest::newRow("number: the stored device")
+            << TwoPorts << "/dev/ttyUSB0" << "COM3" << "/dev/ttyUSB0" << "/dev/ttyUSB0";
+        QTest::newRow("number: its own device") << TwoPorts << "" << "COM2" << "/dev/ttyS1" << "/dev/ttyS1";
+        QTest::newRow("number: unlisted device stays") << none << "" << "COM9" << "/dev/ttyS8" << "/dev/ttyS8";
+        QTest::newRow("port 0: no device") << QList<SystemSerialPort>{{"ttyS0", "/dev/ttyS0"}} << "" << "COM0" << "" << "";
+        QTest::newRow("no such port") << TwoPorts << "" << "ttyACM" << "" << "";
+#endif
+    }
+    void callersPortSelectsTheFirstEntryBeginningWithIt()
+    {
+        QFETCH(QList<SystemSerialPort>, ports);
+        QFETCH(QString, storedDevice);
+        QFETCH(QString, given);
+        QFETCH(QString, selected);
+        QFETCH(QString, device);
+        ScopedTestHome home;
+        PackFolder packs;
+        if (!storedDevice.isEmpty())
+            settings_store::writeString("Communication", "Device", storedDevice);
+        COptionsDlg dialog;
+        dialog.setSystemPorts(ports);
+        dialog.setComPortName(given);
+        dialog.show();
+        QCOMPARE(dialog.portList()->currentText(), selected);
+        button(dialog, 1)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.comPortName(), selected);
+        QCOMPARE(dialog.devicePath(), device);
+        QCOMPARE(settings_store::readString("Communication", "Device", ""), storedDevice); // the caller's job
+    }
+
+    void cancelStoresNothing()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        COptionsDlg dialog;
+        dialog.setSystemPorts({});
+        dialog.setComPortName("COM2");
+        dialog.show();
+        QSignalSpy switched(&CLanguage::instance(), &CLanguage::languageSwitched);
+        dialog.databaseEdit()->setText("/data/other.mdb");
+        dialog.languageList()->setCurrentIndex(dialog.languageList()->findText("German"));
+        dialog.portList()->setCurrentIndex(3);
+        button(dialog, 2)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!settings_store::contains("Directories", "DBase"));
+        QCOMPARE(switched.count(), 0);
+        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_eng32.dll"));
+        QCOMPARE(dialog.comPortName(), QString("COM2"));
+    }
+
+    void okStoresTheTypedPathAndSwitchesTheLanguage()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        settings_store::writeString("Directories", "DBase", "/data/old.mdb");
+        COptionsDlg dialog;
+        dialog.setSystemPorts({});
+        dialog.show();
+        QCOMPARE(dialog.databaseEdit()->text(), QString("/data/old.mdb"));
+        QTest::keyClicks(dialog.databaseEdit(), "x");
+        dialog.languageList()->setCurrentIndex(dialog.languageList()->findText("German"));
+        dialog.portList()->setCurrentIndex(2);
+        button(dialog, 1)->click();
+        QCOMPARE(settings_store::readString("DIRECTORIES", "DBase", ""), QString("/data/old.mdbx"));
+        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_ger32.dll"));
+        QCOMPARE(dialog.comPortName(), QString("COM3"));
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void okUntouchedStoresTheDefaultAndReloadsTheLanguage()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        COptionsDlg dialog;
+        dialog.show();
+        // the catalogue's default, so that OK leaves the catalogue in use
+        const QString defaultPath = catalogue_location::DefaultDatabasePath();
+        QCOMPARE(dialog.databaseEdit()->text(), defaultPath);
+        QSignalSpy switched(&CLanguage::instance(), &CLanguage::languageSwitched);
+        button(dialog, 1)->click();
+        QCOMPARE(settings_store::readString("Directories", "DBase", ""), defaultPath);
+        QCOMPARE(switched.count(), 1);
+        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_eng32.dll"));
+    }
+
+    void missingLanguagePackStillStoresThePathAndCloses()
+    {
+        ScopedTestHome home;
+        PackFolder packs({"vorn_eng32"});
+        MessageRecorder messages;
+        COptionsDlg dialog;
+        dialog.show();
+        dialog.databaseEdit()->setText("/data/new.mdb");
+        dialog.languageList()->setCurrentIndex(dialog.languageList()->findText("French"));
+        button(dialog, 1)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(settings_store::readString("Directories", "DBase", ""), QString("/data/new.mdb"));
+        QCOMPARE(messages.texts(), QStringList({"Unable to load the language resourcesvorn_fre32.dll."}));
+        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_eng32.dll"));
+    }
+
+    void browseTakesANewFileName()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        COptionsDlg dialog;
+        dialog.show();
+        const QString chosen = home.filePath("catalogue/new.sqlite");
+        QDir().mkpath(home.filePath("catalogue"));
+        QStringList filters;
+        QTimer::singleShot(0, [&] {
+            auto *fileDialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(fileDialog);
+            filters = fileDialog->nameFilters();
+            fileDialog->selectFile(chosen); // need not exist
+            QMetaObject::invokeMethod(fileDialog, "accept");
+        });
+        dialog.browseButton()->click();
+        QCOMPARE(dialog.databaseEdit()->text(), chosen);
+        QCOMPARE(filters, QStringList({"Database (*.mdb)", "SQLite database (*.sqlite *.db)"}));
+        button(dialog, 2)->click();
+        QVERIFY(!settings_store::contains("Directories", "DBase"));
+    }
+
+    void helpKeyIsSwallowed()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        MessageRecorder messages;
+        COptionsDlg dialog;
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(messages.count(), 0);
+        button(dialog, 2)->click();
+    }
+};
+
+SKALERON_TEST(OptionsDialogTest)
+#include "OptionsDialogTest.moc"

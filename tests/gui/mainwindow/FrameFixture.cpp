@@ -1,0 +1,100 @@
+#include "FrameFixture.h"
+
+#include "DialogDriver.h"
+
+#include "app/CSplashWnd.h"
+#include "base/Language.h"
+#include "mainwindow/CMainFrame.h"
+#include "model/CRixDoc.h"
+#include "views/CFormView.h"
+#include "views/CLeftView.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+
+namespace testing_support {
+
+FrameFixture::FrameFixture()
+{
+    CLanguage::instance().setPackFolder(binDir());
+}
+
+FrameFixture::~FrameFixture()
+{
+    ++driverGeneration();
+    stop();
+    CLanguage::instance().setPackFolder(QString());
+}
+
+bool FrameFixture::start(const QStringList &arguments, user_messages::Answer answer)
+{
+    m_messages = std::make_unique<MessageRecorder>(answer);
+    m_app = std::make_unique<CRixApp>();
+    const bool started = m_app->InitInstance(arguments, &m_exitCode);
+    // The start-up picture would take the first key press of a test.
+    CSplashWnd::HideSplashScreen();
+    return started;
+}
+
+void FrameFixture::stop()
+{
+    if (!m_app)
+        return;
+    if (m_app->MainFrame() && m_app->MainFrame()->isVisible()) {
+        // Leaving the form may still change the project: it is not saved.
+        if (m_messages)
+            m_messages->setAnswer(user_messages::Answer::No);
+        m_app->Document()->SetModifiedFlag(false);
+        m_app->MainFrame()->close();
+    }
+    m_messages.reset();
+    m_app->ExitInstance(0);
+    m_app.reset();
+}
+
+CMainFrame &FrameFixture::frame()
+{
+    return *m_app->MainFrame();
+}
+
+CRixDoc &FrameFixture::document()
+{
+    return *m_app->Document();
+}
+
+CLeftView &FrameFixture::tree()
+{
+    return *frame().LeftView();
+}
+
+QStringList FrameFixture::treeTexts()
+{
+    QStringList texts;
+    for (int i = 0; i < tree().topLevelItemCount(); ++i)
+        texts << tree().topLevelItem(i)->text(0);
+    return texts;
+}
+
+QString FrameFixture::rightViewClass()
+{
+    CFormView *view = frame().RightView();
+    return view ? QString::fromLatin1(view->metaObject()->className()) : QString();
+}
+
+void FrameFixture::trigger(int commandId)
+{
+    QAction *action = frame().Action(commandId);
+    QVERIFY2(action, "no such command");
+    QVERIFY2(action->isEnabled(), "command is disabled");
+    action->trigger();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}

@@ -1,0 +1,412 @@
+// Writing to and reading from the simulated gauge through the main window's
+// commands, with the progress window, cancelling and closing during a
+// transfer.
+#include "DialogDriver.h"
+#include "base/Language.h"
+#include "base/SettingsStore.h"
+#include "mainwindow/FrameServices.h"
+#include "FrameFixture.h"
+#include "common/TestRegistry.h"
+#include "mainwindow/CMainFrame.h"
+#include "dialogs/CTransferProgressDlg.h"
+#include "mainwindow/CommandIds.h"
+#include "mainwindow/GaugeTransferCommands.h"
+#include "dialogs/RestoreBackupDialog.h"
+#include "common/SimGauge.h"
+#include "model/CRixDoc.h"
+#include "views/CFormView.h"
+#include "views/CLeftView.h"
+#include "views/CMySplitterWnd.h"
+#include "views/ViewFactory.h"
+
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTreeWidget>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace testing_support;
+using namespace command_ids;
+
+namespace {
+
+constexpr int TachometerBlockFamily = 5; // "Tachometer 0-4000 rpm"
+constexpr int SpeedometerRegisterFamily = 3; // "Speedometer 0-120 km/h with LCD"
+
+// Gives the open project a master type from the sample catalogue.
+void chooseMasterType(FrameFixture &f, int id)
+{
+    CConfigData &config = f.document().GetConfig();
+    config.MasterId = id;
+    f.document().ApplyStoredMasterType();
+    QVERIFY(!config.Description.isEmpty());
+    f.tree().FillTree();
+    f.frame().UpdateCommandStates();
+    // The project item is selected: the master's form, which would check
+    // the reset values against the master type, is not in the way.
+    {
+        const QSignalBlocker block(&f.tree());
+        f.tree().setCurrentItem(f.tree().topLevelItem(0));
+    }
+    QVERIFY(f.frame().Splitter()->ReplaceView(ViewFactoryForCode(107), &f.document(),
+                                              CMySplitterWnd::OldValues::Discard));
+}
+
+// Short time-outs; backups of overwritten blocks go to the test's folder.
+LinkOptions fastOptions(const FrameFixture &f)
+{
+    LinkOptions options;
+    options.timeouts = fastTimeouts();
+    options.backupFolder = f.home().filePath(QStringLiteral("backups"));
+    return options;
+}
+
+// Time-outs long enough for a gauge told to answer slowly.
+LinkOptions patientOptions(const FrameFixture &f)
+{
+    LinkOptions options = fastOptions(f);
+    options.timeouts = ReadTimeouts{1500, 2, 1500};
+    return options;
+}
+
+// Notes what the progress window showed while the transfer ran.
+struct ProgressWatch
+{
+    bool seen = false;
+    QString step;
+    void arm()
+    {
+        whenModal<CTransferProgressDlg>([this](CTransferProgressDlg *dialog) {
+            seen = true;
+            QTRY_VERIFY(dialog->findChild<QLabel *>(QStringLiteral("step"))->text().contains(QLatin1Char(':')));
+            step = dialog->findChild<QLabel *>(QStringLiteral("step"))->text();
+        });
+    }
+};
+
+class RefusingForm : public CFormView
+{
+public:
+    using CFormView::CFormView;
+    bool UpdateData(bool save) override { return !save; }
+};
+
+}
+
+class GaugeTransferTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writeThenReadBack_data()
+    {
+        QTest::addColumn<int>("masterId");
+        QTest::addColumn<int>("family");
+        QTest::addColumn<bool>("displaySettings"); // the family carries illumination and units
+        QTest::newRow("block family") << TachometerBlockFamily << int(SimFamily::Block) << false;
+        QTest::newRow("register family") << SpeedometerRegisterFamily << int(SimFamily::Register) << true;
+    }
+    void writeThenReadBack()
+    {
+        QFETCH(int, masterId);
+        QFETCH(int, family);
+        QFETCH(bool, displaySettings);
+        SimGauge gauge{SimFamily(family)};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, masterId);
+        QVERIFY(f.frame().Action(ReadGauge)->isEnabled());
+        CConfigData &config = f.document().GetConfig();
+        config.KValue = 2345;
+        config.WarnMode = 1;
+        config.Illumination = 70;
+        config.TimeFormat = 1;
+        config.DisplayMask = 0x0045;
+        const CConfigData written = config;
+
+        ProgressWatch watch;
+        watch.arm();
+        f.trigger(WriteGauge);
+        QVERIFY(watch.seen);
+        QCOMPARE(f.messages().count(), 1);
+        QVERIFY(f.messages().texts().first().startsWith(LoadTranslatedString(1230)));
+
+        // A new project of the same type reads the values back.
+        f.document().SetModifiedFlag(false);
+        f.trigger(FileNew);
+        chooseMasterType(f, masterId);
+        QCOMPARE(f.document().GetConfig().KValue, 0.0);
+        f.document().SetModifiedFlag(false);
+        f.messages().clear();
+        watch.arm();
+        f.trigger(ReadGauge);
+        QVERIFY(watch.seen);
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1232)});
+        QVERIFY(f.document().IsModified()); // closing now asks before the read values are lost
+        const CConfigData &read = f.document().GetConfig();
+        QCOMPARE(read.KValue, written.KValue);
+        QCOMPARE(read.WarnMode, written.WarnMode);
+        if (displaySettings) {
+            QCOMPARE(read.Illumination, written.Illumination);
+            QCOMPARE(read.TimeFormat, written.TimeFormat);
+            QCOMPARE(read.DisplayMask, written.DisplayMask);
+        }
+    }
+
+    void cancelStopsBetweenTransactions()
+    {
+        SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:300")}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(patientOptions(f));
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        const CConfigData before = f.document().GetConfig();
+        whenModal<CTransferProgressDlg>([](CTransferProgressDlg *dialog) {
+            dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+            QVERIFY(dialog->CancelRequested());
+        });
+        f.trigger(ReadGauge);
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5360)});
+        // Far fewer than the whole read's frames went out.
+        QVERIFY2(gauge.frames().size() < 6, qPrintable(gauge.frames().join(' ')));
+        QCOMPARE(f.document().GetConfig().Illumination, before.Illumination);
+        QCOMPARE(f.document().GetConfig().DisplayMask, before.DisplayMask);
+    }
+
+    // A backup made by an earlier write goes back to the gauge unchanged,
+    // after the user has picked and confirmed it; the block it replaces is
+    // backed up in turn.
+    void restoreBackupThroughTheMenu()
+    {
+        SimGauge gauge{SimFamily::Block};
+        FrameFixture f;
+        QVERIFY(f.start());
+        const LinkOptions options = fastOptions(f);
+        f.frame().GaugeCommands().SetLinkOptions(options);
+        block_backup::Block saved{};
+        for (int i = 0; i < 64; ++i)
+            saved[i] = uint8_t(i * 3);
+        saved[4] = 'B';
+        saved[5] = '7';
+        const QString backup = block_backup::Save(saved, options.backupFolder, nullptr);
+        QVERIFY(!backup.isEmpty());
+        QVERIFY(gauge.state().block != QByteArray(reinterpret_cast<const char *>(saved.data()), 64));
+
+        QStringList row;
+        whenModal<RestoreBackupDialog>([&row](RestoreBackupDialog *dialog) {
+            auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("backupList"));
+            for (int c = 0; c < list->columnCount(); ++c)
+                row << list->topLevelItem(0)->text(c);
+            dialog->accept();
+        });
+        f.messages().setAnswer(user_messages::Answer::Yes);
+        f.trigger(RestoreBackup);
+        QCOMPARE(row.at(1), LoadTranslatedString(5368));
+        QCOMPARE(row.at(2), QStringLiteral("B7"));
+        QCOMPARE(row.at(3), QFileInfo(backup).fileName());
+
+        QCOMPARE(f.messages().count(), 2);
+        QVERIFY(f.messages().texts().first().contains(QDir::toNativeSeparators(backup)));
+        QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
+        QVERIFY(f.messages().texts().last().startsWith(LoadTranslatedString(1230)));
+        const QByteArray expected(reinterpret_cast<const char *>(saved.data()), 64);
+        QCOMPARE(gauge.state().savedBlock.toHex(), expected.toHex());
+        // The block it replaced is the newest backup, named in the message.
+        const QList<BlockBackupEntry> backups = RestoreBackupDialog::ListBackups(options.backupFolder);
+        QCOMPARE(backups.size(), 2);
+        QVERIFY(backups.first().path != backup);
+        QVERIFY(f.messages().texts().last().contains(QDir::toNativeSeparators(backups.first().path)));
+    }
+
+    void closingDuringATransferWaitsForIt()
+    {
+        SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:200")}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(patientOptions(f));
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        f.document().SetModifiedFlag(false);
+        whenModal<CTransferProgressDlg>([&f](CTransferProgressDlg *) { f.frame().close(); });
+        f.trigger(ReadGauge);
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5360)});
+        QTRY_VERIFY(!f.frame().isVisible());
+    }
+
+    void missingPortIsReported()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        SetSessionPortDevice(f.home().filePath(QStringLiteral("no-such-tty")));
+        chooseMasterType(f, TachometerBlockFamily);
+        f.trigger(ReadGauge);
+        SetSessionPortDevice(QString());
+        QCOMPARE(f.messages().count(), 1);
+        // The fixed message, and below it why and where the trace is.
+        const QStringList lines = f.messages().texts().first().split('\n');
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.first(), QStringLiteral("COM port not available"));
+        QVERIFY(lines.last().contains(f.home().filePath(QStringLiteral("no-such-tty"))));
+        QVERIFY(lines.last().contains(QDir::current().absoluteFilePath(QStringLiteral("log.txt"))));
+    }
+
+    // A cancel ends the wait for a silent gauge's reply at once and is
+    // reported as a cancel; a counter preset cut short says that the counter
+    // may hold a part of the new value.
+    void cancelWhileWaitingForTheGauge_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("partialCounter");
+        QTest::newRow("read") << ReadGauge << "read-register=silence" << false;
+        QTest::newRow("counter preset") << 0 << "write-memory=silence+1" << true;
+    }
+    void cancelWhileWaitingForTheGauge()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, fault);
+        QFETCH(bool, partialCounter);
+        SimGauge gauge{SimFamily::Register, {fault}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        LinkOptions options = fastOptions(f);
+        options.timeouts = ReadTimeouts(); // the gauge's own 4.5 s of patience
+        options.pauseMs = 0;
+        f.frame().GaugeCommands().SetLinkOptions(options);
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        QElapsedTimer sinceCancel;
+        whenModal<CTransferProgressDlg>([&](CTransferProgressDlg *dialog) {
+            // Wait until the silent step has been waiting a while.
+            const QString silent = command ? QStringLiteral("register") : QStringLiteral("counter memory");
+            QTRY_VERIFY(dialog->findChild<QLabel *>(QStringLiteral("step"))->text().contains(silent));
+            QTest::qWait(300);
+            sinceCancel.start();
+            dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+        });
+        if (command)
+            f.trigger(command);
+        else
+            TheFrame()->PresetCounter(0, 32, 1234);
+        QVERIFY(sinceCancel.isValid());
+        // Well below the 4.5 s the gauge would otherwise be waited for, with
+        // room for a machine that is busy with other work.
+        QVERIFY2(sinceCancel.elapsed() < 2000, qPrintable(QString::number(sinceCancel.elapsed())));
+        QCOMPARE(f.messages().count(), 1);
+        const QString shown = f.messages().texts().first();
+        QVERIFY(shown.startsWith(LoadTranslatedString(5360)));
+        QCOMPARE(shown.contains(LoadTranslatedString(5103)), partialCounter);
+    }
+
+    void counterPresetFromTheMastersForm()
+    {
+        SimGauge gauge{SimFamily::Register};
+        FrameFixture f;
+        QVERIFY(f.start());
+        LinkOptions options = fastOptions(f);
+        options.pauseMs = 0;
+        f.frame().GaugeCommands().SetLinkOptions(options);
+        ProgressWatch watch;
+        watch.arm();
+        TheFrame()->PresetCounter(66, 16, 12345);
+        QVERIFY(watch.seen);
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1132)});
+        QVERIFY(gauge.count(QStringLiteral("write-memory")) >= 4);
+    }
+
+    void selfTestRunsInTheBackground()
+    {
+        SimGauge gauge{SimFamily::Block};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        QTest::keyClick(&f.tree(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        // The window is not blocked: no progress window, no message.
+        QVERIFY(!QApplication::activeModalWidget());
+        QTRY_VERIFY(gauge.frames().size() >= 5);
+        QCOMPARE(f.messages().count(), 0);
+    }
+
+    void demoGaugeAnswersBothFamilies()
+    {
+        FrameFixture f;
+        QVERIFY(f.start({QStringLiteral("--demo")}));
+        QVERIFY(f.app().Demo());
+        auto *notice = f.frame().findChild<QLabel *>(QStringLiteral("demoNotice"));
+        QVERIFY(notice && notice->text() == LoadTranslatedString(5363));
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        for (int id : {TachometerBlockFamily, SpeedometerRegisterFamily}) {
+            f.messages().clear();
+            chooseMasterType(f, id);
+            f.trigger(ReadGauge);
+            QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1232)});
+        }
+        // The stored port stays as it was.
+        QVERIFY(!settings_store::contains(QStringLiteral("Communication"), QStringLiteral("Port")));
+    }
+
+    void vanishingPortEndsTheWriteCleanly()
+    {
+        SimGauge gauge{SimFamily::Register, {QStringLiteral("write-register=vanish+2")}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        f.document().GetConfig().KValue = 5000; // within the type's limits
+        const CConfigData before = f.document().GetConfig();
+        f.trigger(WriteGauge);
+        QCOMPARE(f.messages().texts().last(), LoadTranslatedString(1231));
+        QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
+        QCOMPARE(f.document().GetConfig().KValue, before.KValue);
+        QVERIFY(f.frame().Action(WriteGauge)->isEnabled());
+    }
+
+    // Whatever form is shown, a record its check refuses never reaches the
+    // gauge: the user learns the field, the value and what is allowed.
+    void refusedRecordSendsNothing()
+    {
+        SimGauge gauge{SimFamily::Register};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, SpeedometerRegisterFamily); // pulse factor limits 2000 to 20000
+        f.document().GetConfig().KValue = 5;
+        f.trigger(WriteGauge);
+        QCOMPARE(f.messages().texts(),
+                 QStringList{QStringLiteral("KValue 5 cannot be saved or sent to the gauge: allowed are 2000 to 20000.")});
+        QVERIFY(gauge.frames().isEmpty());
+    }
+
+    // A gauge that took the block but refused to store it has not been
+    // written: the user is told, and why it matters.
+    void refusedSaveIsAFailedWrite()
+    {
+        SimGauge gauge{SimFamily::Block, {QStringLiteral("save=refuse")}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        chooseMasterType(f, TachometerBlockFamily);
+        f.document().GetConfig().KValue = 12;
+        f.trigger(WriteGauge);
+        QCOMPARE(f.messages().texts(), (QStringList{LoadTranslatedString(5101), LoadTranslatedString(1231)}));
+        QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
+        QCOMPARE(gauge.count(QStringLiteral("save")), 1);
+    }
+
+    void refusedFormSendsNothing()
+    {
+        SimGauge gauge{SimFamily::Block};
+        FrameFixture f;
+        QVERIFY(f.start());
+        chooseMasterType(f, TachometerBlockFamily);
+        QVERIFY(f.frame().Splitter()->ReplaceView([](CRixDoc *doc) { return new RefusingForm(doc); },
+                                                  &f.document()));
+        f.trigger(WriteGauge);
+        QVERIFY(gauge.frames().isEmpty());
+        QCOMPARE(f.messages().count(), 0);
+    }
+};
+
+SKALERON_TEST(GaugeTransferTest)
+#include "GaugeTransferTest.moc"

@@ -1,0 +1,232 @@
+// Choosing the project's master type through the selection dialog, from the
+// sample catalogue built beside the program.
+#include "DialogDriver.h"
+#include "FrameFixture.h"
+#include "base/Language.h"
+#include "base/SettingsStore.h"
+#include "dialogs/CAddMasterDlg.h"
+#include "common/TestRegistry.h"
+#include "mainwindow/CMainFrame.h"
+#include "mainwindow/CommandIds.h"
+#include "model/CRixDoc.h"
+#include "model/ProjectFile.h"
+#include "views/CFormView.h"
+#include "views/CLeftView.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace testing_support;
+using namespace command_ids;
+
+namespace {
+
+QTreeWidget *listOf(CAddMasterDlg *dialog)
+{
+    return dialog->findChild<QTreeWidget *>(QStringLiteral("masterTypeList"));
+}
+
+// Picks the row with the description in the next selection dialog, by double click.
+void pickMasterType(const QString &description)
+{
+    whenModal<CAddMasterDlg>([description](CAddMasterDlg *dialog) {
+        const auto closer = qScopeGuard([dialog] {
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QTreeWidget *list = listOf(dialog);
+        const QList<QTreeWidgetItem *> rows = list->findItems(description, Qt::MatchExactly, 0);
+        QCOMPARE(rows.size(), 1);
+        list->setCurrentItem(rows.first());
+        emit list->itemDoubleClicked(rows.first(), 0);
+    });
+}
+
+}
+
+class MasterTypeChoiceTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void chooseSaveAndReopen()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        QCOMPARE(f.treeTexts().size(), 1);
+
+        pickMasterType(QStringLiteral("Speedometer 0-120 km/h with LCD"));
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.document().GetConfig().MasterId, 3);
+        QCOMPARE(f.treeTexts(), (QStringList{QStringLiteral("Project"), QStringLiteral("Master")}));
+        QCOMPARE(CLeftView::ItemCode(f.tree().currentItem()), 100);
+        QVERIFY(f.document().IsModified());
+        const CConfigData chosen = f.document().GetConfig();
+        QCOMPARE(chosen.OrderNumber, QStringLiteral("SK-SP110-120L"));
+        QVERIFY(!chosen.PictureBitmap.isNull());
+
+        // The master's form takes the pulse factor typed into it when the
+        // project item is selected.
+        QCOMPARE(f.rightViewClass(), QStringLiteral("CMasterOverview"));
+        auto *pulseFactor = f.frame().RightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
+        QVERIFY(pulseFactor);
+        pulseFactor->setText(QStringLiteral("4321"));
+        f.tree().setCurrentItem(f.tree().topLevelItem(0));
+        QCOMPARE(f.document().GetConfig().KValue, 4321.0);
+
+        // The project form shows the six lines of the master type.
+        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
+        auto *info = f.frame().RightView()->findChild<QLabel *>(QStringLiteral("information"));
+        QVERIFY(info->text().startsWith(QStringLiteral("SK-SP110-120L\nSpeedometer 0-120 km/h with LCD\n")));
+        QCOMPARE(info->text().count(QLatin1Char('\n')), 6);
+        QVERIFY(!f.frame().RightView()->findChild<QLabel *>(QStringLiteral("picture"))->pixmap().isNull());
+
+        f.document().GetConfig().TimeFormat = 1;
+        const QString path = f.home().filePath(QStringLiteral("speedo.rix"));
+        answerFileDialog(path);
+        f.trigger(FileSave);
+        QVERIFY(!f.document().IsModified());
+
+        f.trigger(FileNew);
+        QCOMPARE(f.treeTexts().size(), 1);
+        QVERIFY(f.frame().OpenDocumentFile(path));
+        const CConfigData &reopened = f.document().GetConfig();
+        QCOMPARE(reopened.MasterId, 3);
+        QCOMPARE(reopened.KValue, 4321.0);
+        QCOMPARE(reopened.TimeFormat, 1);
+        QCOMPARE(reopened.Description, chosen.Description);
+        QCOMPARE(reopened.OrderNumber, chosen.OrderNumber);
+        QCOMPARE(reopened.KValueMax, chosen.KValueMax);
+        QCOMPARE(reopened.PictureBitmap, chosen.PictureBitmap);
+        QCOMPARE(f.treeTexts().size(), 2);
+    }
+
+    void dialogLayout()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        whenModal<CAddMasterDlg>([](CAddMasterDlg *dialog) {
+            // A failed check must not leave the dialog open.
+            const auto closer = qScopeGuard([dialog] { dialog->reject(); });
+            QTreeWidget *list = listOf(dialog);
+            QVector<MasterTypeRow> rows;
+            CMasterTypeSelection().ListRows(rows);
+            QCOMPARE(list->topLevelItemCount(), rows.size());
+            QVERIFY(rows.size() > 2);
+            QCOMPARE(list->headerItem()->text(0), QStringLiteral("Description"));
+            QCOMPARE(list->currentItem(), list->topLevelItem(0));
+            QCOMPARE(list->topLevelItem(1)->text(1), LoadTranslatedString(5377));
+            QCOMPARE(list->topLevelItem(1)->toolTip(0), rows.at(1).Description);
+
+            // Shrinking stops at the first size; the description column
+            // takes what widening gives.
+            const QSize first = dialog->MinimumSize();
+            dialog->resize(first.width() - 100, first.height() - 50);
+            QTRY_COMPARE(dialog->size(), first);
+            const int description = list->header()->sectionSize(0);
+            const int display = list->header()->sectionSize(1);
+            dialog->resize(first.width() + 200, first.height() + 100);
+            QTRY_COMPARE(list->header()->sectionSize(0), description + 200);
+            QCOMPARE(list->header()->sectionSize(1), display);
+            QCOMPARE(list->header()->sectionSize(0) + display, list->viewport()->width());
+        });
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.document().GetConfig().MasterId, -1);
+        QVERIFY(!f.document().IsModified());
+    }
+
+    void okWithoutSelectionChangesNothing()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        pickMasterType(QStringLiteral("Tachometer 0-4000 rpm"));
+        f.trigger(ChooseMasterType);
+        f.document().GetConfig().MValue = 12.0;
+        whenModal<CAddMasterDlg>([](CAddMasterDlg *dialog) {
+            listOf(dialog)->clearSelection();
+            dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        });
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.document().GetConfig().MasterId, 5);
+        QCOMPARE(f.document().GetConfig().MValue, 12.0);
+        QCOMPARE(f.treeTexts().size(), 2);
+    }
+
+    // A project with settings is asked before a choice resets them.
+    void choosingAgainAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("masterId");
+        QTest::addColumn<double>("kValue");
+        QTest::newRow("yes") << int(user_messages::Answer::Yes) << 3 << 0.0;
+        QTest::newRow("no") << int(user_messages::Answer::No) << 5 << 77.0;
+    }
+    void choosingAgainAsksFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, masterId);
+        QFETCH(double, kValue);
+        FrameFixture f;
+        QVERIFY(f.start());
+        pickMasterType(QStringLiteral("Tachometer 0-4000 rpm"));
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.messages().count(), 0); // nothing to lose yet
+        // A setting typed into the master's form.
+        auto *pulseFactor = f.frame().RightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
+        QVERIFY(pulseFactor);
+        pulseFactor->setText(QStringLiteral("77"));
+
+        f.messages().setAnswer(user_messages::Answer(answer));
+        pickMasterType(QStringLiteral("Speedometer 0-120 km/h with LCD"));
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.messages().count(), 1);
+        QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
+        QVERIFY(f.messages().texts().first().contains(QStringLiteral("Speedometer 0-120 km/h with LCD")));
+        QCOMPARE(f.document().GetConfig().MasterId, masterId);
+        QCOMPARE(f.document().GetConfig().KValue, kValue);
+    }
+
+    // A project whose master type the catalogue lacks says so, keeps its
+    // settings and cannot be exchanged with a gauge.
+    void missingMasterTypeTurnsTheLinkOff()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        CConfigData record;
+        record.MasterId = 99;
+        record.KValue = 1500;
+        const QString path = f.home().filePath(QStringLiteral("old.rix"));
+        QVERIFY(project_file::WriteFile(path, record, nullptr));
+        QVERIFY(f.frame().OpenDocumentFile(path));
+        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5007).arg(99)});
+        QCOMPARE(f.document().GetConfig().KValue, 1500.0);
+        QVERIFY(!f.frame().Action(ReadGauge)->isEnabled());
+        QVERIFY(!f.frame().Action(WriteGauge)->isEnabled());
+        auto *note = f.frame().findChild<QLabel *>(QStringLiteral("masterNote"));
+        QVERIFY(note && note->isVisibleTo(&f.frame()));
+        QCOMPARE(note->text(), LoadTranslatedString(5388).arg(99));
+
+        // A new project has nothing missing.
+        f.trigger(FileNew);
+        QVERIFY(!note->isVisibleTo(&f.frame()));
+    }
+
+    void unreachableCatalogueIsReported()
+    {
+        FrameFixture f;
+        settings_store::writeString("Directories", "DBase", f.home().filePath("missing/none.sqlite"));
+        QVERIFY(f.start());
+        f.trigger(ChooseMasterType);
+        QCOMPARE(f.messages().count(), 1);
+        QCOMPARE(f.document().GetConfig().MasterId, -1);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+SKALERON_TEST(MasterTypeChoiceTest)
+#include "MasterTypeChoiceTest.moc"

@@ -1,0 +1,88 @@
+// Unsaved work survives a crash: a program killed while its project has
+// unsaved changes leaves a recovery copy, which the next start offers back.
+#include "FrameFixture.h"
+#include "base/Language.h"
+#include "model/RecoveryCopy.h"
+#include "common/TestRegistry.h"
+#include "mainwindow/CMainFrame.h"
+#include "model/CRixDoc.h"
+#include "model/ProjectFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+using namespace testing_support;
+
+namespace {
+
+QStringList recoveryFiles()
+{
+    return QDir(RecoveryCopy::Folder()).entryList(QDir::Files);
+}
+
+}
+
+class RecoveryTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void killedProgramsWorkIsOffered_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("restore") << int(user_messages::Answer::Yes) << true;
+        QTest::newRow("discard") << int(user_messages::Answer::No) << false;
+    }
+    void killedProgramsWorkIsOffered()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, restored);
+        FrameFixture f; // the killed program and the next start share its home
+        CConfigData record;
+        record.KValue = 11;
+        const QString project = f.home().filePath(QStringLiteral("harbour.rix"));
+        QVERIFY(project_file::WriteFile(project, record, nullptr));
+
+        QProcess child;
+        child.start(binDir() + QStringLiteral("/skaleron_crash_child"), {project, QStringLiteral("4321")});
+        QVERIFY(child.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += child.readAllStandardOutput()).contains("copied"), 20000);
+        child.kill(); // SIGKILL: nothing of the program's own ending runs
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(recoveryFiles().size(), 2); // the copy and its notes
+
+        QVERIFY(f.start({}, user_messages::Answer(answer)));
+        QCOMPARE(f.messages().count(), 1);
+        QVERIFY(f.messages().texts().first().startsWith(
+            LoadTranslatedString(5008).section(QStringLiteral("%1"), 0, 0) + QDir::toNativeSeparators(project)));
+        QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
+        QCOMPARE(f.document().GetConfig().KValue, restored ? 4321.0 : 0.0);
+        QCOMPARE(f.document().GetPathName(), restored ? QFileInfo(project).absoluteFilePath() : QString());
+        QCOMPARE(f.document().IsModified(), restored);
+        // The killed program's copy is gone either way; a restored project
+        // has a copy of this program's own.
+        const QString own = QStringLiteral("recovery-%1").arg(QCoreApplication::applicationPid());
+        const QStringList expected = restored ? QStringList{own + ".ini", own + ".rix"} : QStringList();
+        QCOMPARE(recoveryFiles(), expected);
+    }
+
+    void cleanExitLeavesNoCopy()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.document().GetConfig().KValue = 99;
+        f.document().SetModifiedFlag(true);
+        f.app().Recovery()->Update();
+        QVERIFY(QFile::exists(f.app().Recovery()->CopyPath()));
+        f.stop();
+        QCOMPARE(recoveryFiles(), QStringList());
+    }
+};
+
+SKALERON_TEST(RecoveryTest)
+#include "RecoveryTest.moc"

@@ -1,0 +1,161 @@
+// The forms fit their contents in every language: no drop-down list is
+// narrower than its longest entry, even at the smallest size the layout
+// allows, and hidden controls leave no gap.
+#include "OverviewFixture.h"
+
+#include "dialogs/COptionsDlg.h"
+#include "base/Language.h"
+#include "common/MessageRecorder.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+#include "mainwindow/CMainFrame.h"
+#include "forms/MasterOverviewRules.h"
+
+#include <QComboBox>
+#include <QTest>
+#include <algorithm>
+
+using namespace overview_testing;
+using namespace master_overview;
+
+namespace {
+
+// Each combo box of the window against its longest entry; the names of those
+// that are too narrow.
+QStringList tooNarrow(QWidget *window)
+{
+    QStringList narrow;
+    for (QComboBox *box : window->findChildren<QComboBox *>()) {
+        if (!box->isVisibleTo(window))
+            continue;
+        int longest = 0;
+        for (int i = 0; i < box->count(); ++i)
+            longest = std::max(longest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
+        if (box->width() < longest)
+            narrow << QStringLiteral("%1 (%2 < %3)").arg(box->objectName()).arg(box->width()).arg(longest);
+    }
+    return narrow;
+}
+
+// The largest vertical gap between the visible controls of one column,
+// taking controls side by side as one band.
+int largestGap(CMasterOverview &form, const QList<int> &column)
+{
+    QList<QRect> boxes;
+    for (int id : column) {
+        QWidget *w = form.Control(id);
+        if (w && w->isVisibleTo(&form))
+            boxes << w->geometry();
+    }
+    std::sort(boxes.begin(), boxes.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
+    int gap = 0;
+    int bottom = boxes.isEmpty() ? 0 : boxes.first().bottom();
+    for (const QRect &r : boxes) {
+        if (r.top() > bottom)
+            gap = std::max(gap, r.top() - bottom - 1);
+        bottom = std::max(bottom, r.bottom());
+    }
+    return gap;
+}
+
+const QList<int> leftColumn = {
+    ids::SourceLabel,    ids::SourceList,       ids::PulseLabel,       ids::PulseEdit,       ids::PulseUnit,
+    ids::ThresholdLabel, ids::ThresholdEdit,    ids::ThresholdUnit,    ids::WarnModeLabel,   ids::WarnModeList,
+    ids::Buzzer,         ids::Source2Label,     ids::Source2List,      ids::Pulse2Label,     ids::Pulse2Edit,
+    ids::Pulse2Unit,     ids::GeneralLine,      ids::GeneralLabel,     ids::IlluminationLabel, ids::IlluminationList,
+    ids::UnitsLine,      ids::UnitsLabel,       ids::DistanceLabel,    ids::DistanceList,    ids::TemperatureLabel,
+    ids::TemperatureList, ids::TimeLabel,       ids::TimeList,         ids::DepthLabel,      ids::DepthList,
+};
+const QList<int> rightColumn = {
+    ids::DisplayLabel, ids::DisplayChoiceLabel, ids::EngineHours, ids::TripHours,  ids::Clock,
+    ids::WaterTemperature, ids::Volt, ids::OdoTotal, ids::TripDistance, ids::Depth, ids::CounterGroup,
+};
+
+const char *const languages[] = {"vorn_eng32.dll", "vorn_ger32.dll", "vorn_fre32.dll"};
+
+}
+
+class FormLayoutTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { useSampleCatalogue(); }
+    void cleanup() { useEnglish(); }
+
+    void masterFormListsFitTheirEntries_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("catalogueId");
+        for (const char *language : languages) {
+            const QString name = QString::fromLatin1(language).mid(5, 3);
+            QTest::newRow(qPrintable(name + " speedometer")) << language << speedometerWithLcd().catalogueId;
+            QTest::newRow(qPrintable(name + " tachometer")) << language << tachometerWithLcd().catalogueId;
+            QTest::newRow(qPrintable(name + " sumlog")) << language << sumlog().catalogueId;
+        }
+    }
+    void masterFormListsFitTheirEntries()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, catalogueId);
+        MasterKind kind;
+        kind.catalogueId = catalogueId;
+        RunningProgram program(kind, language);
+        QVERIFY(program.started());
+        CMainFrame &frame = program.frame();
+        frame.showNormal();
+        frame.resize(frame.minimumSize());
+        QTRY_VERIFY(program.form() && program.form()->isVisible());
+        QTest::qWait(50); // the layout follows the lists' entries
+        const QStringList narrow = tooNarrow(program.form());
+        QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(", ")));
+    }
+
+    void optionsListsFitTheirEntries_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : languages)
+            QTest::newRow(language) << language;
+    }
+    void optionsListsFitTheirEntries()
+    {
+        QFETCH(QString, language);
+        QVERIFY(CLanguage::instance().SwitchLanguage(language));
+        COptionsDlg options;
+        options.setSystemPorts({{QStringLiteral("ttyUSB0"), QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_A10KX3-if00")}});
+        options.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&options));
+        options.resize(options.minimumSizeHint());
+        QTest::qWait(20);
+        const QStringList narrow = tooNarrow(&options);
+        QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(", ")));
+        options.reject();
+    }
+
+    void hiddenControlsTakeNoSpace_data()
+    {
+        QTest::addColumn<int>("catalogueId");
+        QTest::newRow("speedometer with LCD, two inputs") << speedometerWithLcd().catalogueId;
+        QTest::newRow("speedometer without LCD") << speedometerWithoutLcd().catalogueId;
+        QTest::newRow("tachometer with LCD") << tachometerWithLcd().catalogueId;
+        QTest::newRow("tachometer with hour counter") << tachometerWithHourCounter().catalogueId;
+        QTest::newRow("synchroniser") << synchroniser().catalogueId;
+    }
+    // A hidden row would leave at least a line of text's height.
+    void hiddenControlsTakeNoSpace()
+    {
+        QFETCH(int, catalogueId);
+        testing_support::ScopedTestHome home;
+        useSampleCatalogue();
+        CRixDoc document;
+        MasterKind kind;
+        kind.catalogueId = catalogueId;
+        chooseMaster(document, kind);
+        auto form = openForm(document);
+        const int line = form->fontMetrics().height();
+        QVERIFY2(largestGap(*form, leftColumn) < line, qPrintable(QString::number(largestGap(*form, leftColumn))));
+        QVERIFY2(largestGap(*form, rightColumn) < line, qPrintable(QString::number(largestGap(*form, rightColumn))));
+    }
+};
+
+SKALERON_TEST(FormLayoutTest)
+#include "FormLayoutTest.moc"

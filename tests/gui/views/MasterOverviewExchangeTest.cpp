@@ -1,0 +1,488 @@
+// Moving the form's values into the project: formats, checks and refusals,
+// and what leaving the form does with typed values.
+#include "OverviewFixture.h"
+
+#include "base/Language.h"
+#include "common/MessageRecorder.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace overview_testing;
+
+Q_DECLARE_METATYPE(overview_testing::MasterKind)
+
+namespace {
+
+// Sets a field as the user would leave it after typing.
+void type(CMasterOverview &form, int id, const QString &text)
+{
+    QLineEdit *field = editOf(form, id);
+    field->setFocus();
+    field->selectAll();
+    field->setText(text);
+}
+
+// The user settings of a record, for "nothing changed" comparisons.
+QString settingsOf(const CConfigData &c)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+        .arg(c.DataSource)
+        .arg(c.KValue, 0, 'g', 17)
+        .arg(c.WarnThreshold, 0, 'g', 17)
+        .arg(c.WarnMode)
+        .arg(c.BuzzerActive)
+        .arg(c.MValue, 0, 'g', 17)
+        .arg(c.DisplayMask)
+        .arg(c.Illumination)
+        .arg(c.DataSource2);
+}
+
+}
+
+class MasterOverviewExchangeTest : public QObject
+{
+    Q_OBJECT
+    testing_support::ScopedTestHome m_home;
+
+private slots:
+    void initTestCase()
+    {
+        useEnglish();
+        useSampleCatalogue();
+    }
+
+    void speedometerAboveLimitIsRefusedNamingLabelAndLimits()
+    {
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, speedometerWithoutLcd());
+        CConfigData &c = document.GetConfig();
+        c.UseMinMax = 1;
+        c.KValueMin = 100;
+        c.KValueMax = 20000;
+        c.KValue = 5000;
+        auto form = openForm(document);
+        const QString before = settingsOf(c);
+
+        type(*form, 1085, "25000");
+        QVERIFY(!form->UpdateData(true));
+        QCOMPARE(messages.texts(), QStringList{"Pulse factor: the value must lie between 100.0 and 20000.0."});
+        QCOMPARE(messages.messages().first().icon, user_messages::Icon::Exclamation);
+        QCOMPARE(settingsOf(c), before);
+        QVERIFY(!document.IsModified());
+        QCOMPARE(textOf(*form, 1085), QStringLiteral("25000"));
+
+        type(*form, 1085, "20000");
+        QVERIFY(form->UpdateData(true));
+        QCOMPARE(c.KValue, 20000.0);
+        QVERIFY(document.IsModified());
+    }
+
+    void earlyFirmwareTakesWholeNumbersOnly_data()
+    {
+        QTest::addColumn<MasterKind>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("shownAfter");
+        QTest::newRow("A refuses 12.5") << tachometerEarlyFirmware() << "12.5" << false << "";
+        QTest::newRow("A takes 12") << tachometerEarlyFirmware() << "12" << true << "12";
+        QTest::newRow("B takes 12.5") << tachometerLaterFirmware() << "12.5" << true << "12.5";
+        QTest::newRow("B takes 12,5 with a comma") << tachometerLaterFirmware() << "12,5" << true << "12.5";
+        // A register gauge reports no firmware: its one-decimal MValue keeps its decimal.
+        QTest::newRow("tachometer with LCD takes 12.5") << tachometerWithLcd() << "12.5" << true << "12.5";
+    }
+    void earlyFirmwareTakesWholeNumbersOnly()
+    {
+        QFETCH(MasterKind, kind);
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(QString, shownAfter);
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, kind);
+        CConfigData &c = document.GetConfig();
+        c.UseMinMax = 1;
+        c.KValueMin = 1;
+        c.KValueMax = 500;
+        c.KValue = 30;
+        c.MValue = 30;
+        auto form = openForm(document);
+        editOf(*form, 1047)->setFocus();
+
+        type(*form, 1085, typed);
+        editOf(*form, 1047)->setFocus();
+        QCOMPARE(form->UpdateData(true), accepted);
+        if (!accepted) {
+            QCOMPARE(messages.texts(), QStringList{LoadTranslatedString(1129)});
+            QCOMPARE(editOf(*form, 1085)->selectedText(), typed);
+            QVERIFY(editOf(*form, 1085)->hasFocus());
+            QCOMPARE(c.KValue, 30.0);
+            QVERIFY(!document.IsModified());
+            return;
+        }
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(c.IsTachometerWithLcd() ? c.MValue : c.KValue, typed.startsWith("12.") || typed.startsWith("12,") ? 12.5 : 12.0);
+        form->UpdateData(false);
+        QCOMPARE(textOf(*form, 1085), shownAfter);
+    }
+
+    void earlyFirmwareLimitsAreShownWhole()
+    {
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, tachometerEarlyFirmware());
+        CConfigData &c = document.GetConfig();
+        c.UseMinMax = 1;
+        c.KValueMin = 1.2;
+        c.KValueMax = 500.7;
+        auto form = openForm(document);
+        type(*form, 1085, "900");
+        QVERIFY(!form->UpdateData(true));
+        QCOMPARE(messages.texts(), QStringList{"Pulses per revolution: the value must lie between 2 and 500."});
+    }
+
+    void limitsOfZero()
+    {
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, speedometerWithoutLcd());
+        CConfigData &c = document.GetConfig();
+        c.UseMinMax = 1;
+        c.KValueMin = 0; // limits missing in the catalogue
+        c.KValueMax = 0;
+        auto form = openForm(document);
+        type(*form, 1085, "5");
+        QVERIFY(!form->UpdateData(true));
+        QCOMPARE(messages.texts(), QStringList{"Pulse factor: the value must lie between 0.0 and 0.0."});
+        type(*form, 1085, "0");
+        QVERIFY(form->UpdateData(true));
+    }
+
+    void badNumbersAreRefused_data()
+    {
+        QTest::addColumn<MasterKind>("kind");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const MasterKind speedo = speedometerWithoutLcd();
+        const MasterKind tacho = tachometerLaterFirmware();
+        const QString huge = "1" + QString(400, '0');
+        QTest::newRow("pulse: letters") << speedo << 1085 << "abc" << "Pulse factor: \"abc\" is not a number. Please enter digits with at most one decimal point or comma, for example 12.5.";
+        QTest::newRow("pulse: letter after digits") << speedo << 1085 << "12x" << "Pulse factor: \"12x\" is not a number. Please enter digits with at most one decimal point or comma, for example 12.5.";
+        QTest::newRow("pulse: two separators") << speedo << 1085 << "1.2,5" << "Pulse factor: \"1.2,5\" is not a number. Please enter digits with at most one decimal point or comma, for example 12.5.";
+        QTest::newRow("pulse: empty") << speedo << 1085 << "  " << "Pulse factor: the field is empty. Please enter a number, for example 12.5.";
+        QTest::newRow("pulse: negative") << speedo << 1085 << "-5" << "Pulse factor: -5 cannot be stored in the gauge. Please enter a value between 0 and 16777215.";
+        QTest::newRow("pulse: huge") << speedo << 1085 << huge << "Pulse factor: " + huge + " cannot be stored in the gauge. Please enter a value between 0 and 16777215.";
+        QTest::newRow("pulse: over 16 bits, block gauge") << tacho << 1085 << "7000" << "Pulses per revolution: 7000 cannot be stored in the gauge. Please enter a value between 0 and 6553.5.";
+        QTest::newRow("threshold: letters") << speedo << 1047 << "fast" << "Warning threshold: \"fast\" is not a number. Please enter digits with at most one decimal point or comma, for example 12.5.";
+        QTest::newRow("threshold: empty") << speedo << 1047 << "" << "Warning threshold: the field is empty. Please enter a number, for example 12.5.";
+        QTest::newRow("threshold: negative, register gauge") << speedo << 1047 << "-1" << "Warning threshold: -1 cannot be stored in the gauge. Please enter a value between 0 and 32767.";
+        QTest::newRow("threshold: huge") << tacho << 1047 << "99999999" << "Warning threshold: 99999999 cannot be stored in the gauge. Please enter a value between -255 and 65535.";
+    }
+    void badNumbersAreRefused()
+    {
+        QFETCH(MasterKind, kind);
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, kind);
+        CConfigData &c = document.GetConfig();
+        c.KValue = 40;
+        c.WarnThreshold = 300;
+        auto form = openForm(document);
+        // Another, valid change typed alongside must not reach the record either.
+        listOf(*form, 1073)->setCurrentIndex(1);
+        const QString before = settingsOf(c);
+
+        type(*form, field, typed);
+        QVERIFY(!form->CanLeave());
+        QCOMPARE(messages.texts(), QStringList{message});
+        QCOMPARE(settingsOf(c), before);
+        QVERIFY(!document.IsModified());
+        QCOMPARE(textOf(*form, field), typed);
+        QVERIFY(editOf(*form, field)->hasFocus());
+    }
+
+    void thresholdStaysOnTheScale_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("saved");
+        QTest::newRow("above the scale") << "5000" << 4000.0;
+        QTest::newRow("below the scale") << "-3" << 0.0;
+        QTest::newRow("within, rounded") << "40,6" << 41.0;
+        QTest::newRow("on the lower end") << "0" << 0.0;
+    }
+    void thresholdStaysOnTheScale()
+    {
+        QFETCH(QString, typed);
+        QFETCH(double, saved);
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, tachometerLaterFirmware());
+        document.GetConfig().CalculateThreshold = 1; // scale 0 to 4000
+        auto form = openForm(document);
+        type(*form, 1047, typed);
+        editOf(*form, 1085)->setFocus(); // leaving the field keeps it on the scale at once
+        QCOMPARE(textOf(*form, 1047), QString::number(saved));
+        QVERIFY(form->UpdateData(true));
+        QCOMPARE(document.GetConfig().WarnThreshold, saved);
+        QCOMPARE(messages.count(), 0);
+    }
+
+    void listsAndBitsReachTheRecord()
+    {
+        CRixDoc document;
+        chooseMaster(document, sumlog());
+        CConfigData &c = document.GetConfig();
+        c.Illumination = 55;
+        c.KValue = 5000;
+        auto form = openForm(document);
+        QCOMPARE(listOf(*form, 1071)->currentIndex(), 5);
+
+        listOf(*form, 1073)->setCurrentIndex(1);
+        listOf(*form, 1072)->setCurrentIndex(2);
+        listOf(*form, 1071)->setCurrentIndex(7);
+        listOf(*form, 1075)->setCurrentIndex(1);
+        listOf(*form, 1076)->setCurrentIndex(1);
+        listOf(*form, 1086)->setCurrentIndex(1);
+        checkOf(*form, 1081)->setChecked(false); // depth
+        checkOf(*form, 1079)->setChecked(false); // clock
+        QVERIFY(form->UpdateData(true));
+        QCOMPARE(c.WarnMode, 1);
+        QCOMPARE(c.DataSource2, 2);
+        QCOMPARE(c.Illumination, 70.0);
+        QCOMPARE(c.TemperatureUnit, 1);
+        QCOMPARE(c.TimeFormat, 1);
+        QCOMPARE(c.DepthUnit, 1);
+        QCOMPARE(c.DisplayMask, 0x87Cu & ~0x800u & ~0x4u);
+        QCOMPARE(c.BuzzerActive, 1);
+    }
+
+    void nmeaDisablesThePulseFactorAtOnce()
+    {
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, speedometerWithLcd());
+        CConfigData &c = document.GetConfig();
+        c.UseMinMax = 1;
+        c.KValueMin = 100;
+        c.KValueMax = 200;
+        c.KValue = 150;
+        auto form = openForm(document);
+        for (int id : {1092, 1085, 1093})
+            QVERIFY(form->Control(id)->isEnabled());
+
+        listOf(*form, 1070)->setCurrentIndex(1); // "Speedo (NMEA)"
+        for (int id : {1092, 1085, 1093})
+            QVERIFY(!form->Control(id)->isEnabled());
+        // The pulse factor limits do not apply to an NMEA source.
+        type(*form, 1085, "900");
+        QVERIFY(form->UpdateData(true));
+        QCOMPARE(c.DataSource, 1);
+        QCOMPARE(messages.count(), 0);
+
+        listOf(*form, 1070)->setCurrentIndex(0);
+        for (int id : {1092, 1085, 1093})
+            QVERIFY(form->Control(id)->isEnabled());
+        QVERIFY(!form->UpdateData(true)); // 900 is over the limit again
+    }
+
+    void lcdMasterTurnsItsBuzzerOnAtTheNextSave_data()
+    {
+        QTest::addColumn<MasterKind>("kind");
+        QTest::addColumn<int>("buzzer");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("with LCD") << speedometerWithLcd() << 1 << true;
+        QTest::newRow("without LCD") << speedometerWithoutLcd() << 0 << false;
+    }
+    void lcdMasterTurnsItsBuzzerOnAtTheNextSave()
+    {
+        QFETCH(MasterKind, kind);
+        QFETCH(int, buzzer);
+        QFETCH(bool, modified);
+        CRixDoc document;
+        chooseMaster(document, kind);
+        document.GetConfig().DisplayMask = 0x74;
+        document.GetConfig().KValue = 5000; // within the type's limits
+        auto form = openForm(document);
+        QCOMPARE(document.GetConfig().BuzzerActive, 0);
+        form->UpdateData(false); // a refresh, as after reading the gauge, keeps the box ticked
+        QVERIFY(form->CanLeave());
+        QCOMPARE(document.GetConfig().BuzzerActive, buzzer);
+        QCOMPARE(document.IsModified(), modified);
+    }
+
+    void displayMaskFullOfForeignBits()
+    {
+        CRixDoc document;
+        chooseMaster(document, speedometerWithLcd());
+        document.GetConfig().DisplayMask = 0xFFFFFFFFu;
+        document.GetConfig().KValue = 5000;
+        auto form = openForm(document);
+        QCOMPARE(document.GetConfig().DisplayMask, 0x74u);
+        QVERIFY(form->UpdateData(true));
+        QCOMPARE(document.GetConfig().DisplayMask, 0x74u);
+    }
+
+    void leavingTakesTypedValues()
+    {
+        CRixDoc document;
+        chooseMaster(document, speedometerWithoutLcd());
+        auto form = openForm(document);
+        type(*form, 1085, "1234,5");
+        type(*form, 1047, "35");
+        QVERIFY(form->CanLeave());
+        QCOMPARE(document.GetConfig().KValue, 1234.5);
+        QCOMPARE(document.GetConfig().WarnThreshold, 35.0);
+        QVERIFY(document.IsModified());
+        // The project's save asks the form the same way.
+        document.SetCommitHook([&form](CRixDoc::CommitPurpose) { return form->UpdateData(true); });
+        type(*form, 1085, "x");
+        testing_support::MessageRecorder messages;
+        QVERIFY(!document.OnSaveDocument(m_home.filePath("p.rix")));
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(!QFile::exists(m_home.filePath("p.rix")));
+    }
+
+    // A field the type hides cannot be corrected, so it never blocks leaving.
+    void hiddenFieldsAreLeftAlone_data()
+    {
+        QTest::addColumn<MasterKind>("kind");
+        QTest::newRow("synchroniser: no threshold") << synchroniser();
+        QTest::newRow("no known kind: no pulse factor") << instrumentOfNoKnownKind();
+    }
+    void hiddenFieldsAreLeftAlone()
+    {
+        QFETCH(MasterKind, kind);
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, kind);
+        CConfigData &c = document.GetConfig();
+        c.WarnThreshold = -7; // below what a register gauge holds
+        c.UseMinMax = 1;
+        c.KValueMin = 10;
+        c.KValueMax = 20;
+        c.KValue = 99.25; // over the limits
+        c.MValue = 15.5;
+        auto form = openForm(document);
+        const QString before = settingsOf(c);
+        QVERIFY(form->CanLeave());
+        QCOMPARE(settingsOf(c), before);
+        QVERIFY(!document.IsModified());
+        QCOMPARE(messages.count(), 0);
+    }
+
+    // The second input's pulse factor is kept nowhere (neither project file
+    // nor gauge has a place for it): the field takes no typing and says why.
+    void secondPulseFactorTakesNoTyping()
+    {
+        CRixDoc document;
+        chooseMaster(document, speedometerWithLcd());
+        auto form = openForm(document);
+        QLineEdit *field = editOf(*form, 1048);
+        QVERIFY(field->isVisible());
+        QTest::keyClicks(field, "250");
+        QCOMPARE(field->text(), QString());
+        QCOMPARE(field->toolTip(), LoadTranslatedString(5510));
+    }
+
+    void leavingUnchangedChangesNothing()
+    {
+        CRixDoc document;
+        chooseMaster(document, tachometerLaterFirmware());
+        document.GetConfig().KValue = 12.5;
+        document.GetConfig().DisplayMask = 0x17;
+        auto form = openForm(document);
+        QVERIFY(form->CanLeave());
+        QVERIFY(!document.IsModified());
+    }
+
+    void freshMasterCanBeLeftButNotSaved()
+    {
+        // A master type just chosen keeps its pulse factor 0, outside its
+        // limits: the user may look elsewhere, but saving names the limits.
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, speedometerWithoutLcd());
+        CConfigData &c = document.GetConfig();
+        c.UseMinMax = 1;
+        c.KValueMin = 100;
+        c.KValueMax = 20000;
+        auto form = openForm(document);
+        QVERIFY(form->CanLeave());
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(c.KValue, 0.0);
+        QVERIFY(!form->UpdateData(true));
+        QCOMPARE(messages.count(), 1);
+
+        // A typed value out of the limits is never dropped by leaving.
+        messages.clear();
+        type(*form, 1085, "25000");
+        QVERIFY(!form->CanLeave());
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(c.KValue, 0.0);
+    }
+
+    void counterPreset_data()
+    {
+        QTest::addColumn<MasterKind>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("refusal"); // program string, 0 when sent
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<uint>("value");
+        const MasterKind tacho = tachometerWithLcd();
+        const MasterKind speedo = speedometerWithLcd();
+        QTest::newRow("1234.5 hours") << tacho << "1234.5" << 0 << 66 << 16 << 12345u;
+        QTest::newRow("2.3 hours") << tacho << "2.3" << 0 << 66 << 16 << 23u;
+        QTest::newRow("most hours") << tacho << "99999.9" << 0 << 66 << 16 << 999999u;
+        QTest::newRow("100000 hours") << tacho << "100000" << 1131 << 0 << 0 << 0u;
+        QTest::newRow("negative hours") << tacho << "-0.1" << 1131 << 0 << 0 << 0u;
+        QTest::newRow("12,5 km") << speedo << "12,5" << 0 << 0 << 32 << 12u;
+        QTest::newRow("most km") << speedo << "999999" << 0 << 0 << 32 << 999999u;
+        QTest::newRow("too many km") << speedo << "1000000" << 1130 << 0 << 0 << 0u;
+        QTest::newRow("negative km") << speedo << "-1" << 1130 << 0 << 0 << 0u;
+        QTest::newRow("huge km") << speedo << "1" + QString(400, '0') << 1130 << 0 << 0 << 0u;
+        QTest::newRow("letter after digits") << speedo << "12a" << 1133 << 0 << 0 << 0u;
+        QTest::newRow("two separators") << speedo << "1.2.3" << 1133 << 0 << 0 << 0u;
+        QTest::newRow("empty") << tacho << "" << 1133 << 0 << 0 << 0u;
+        QTest::newRow("not a number") << tacho << "nan" << 1133 << 0 << 0 << 0u;
+        QTest::newRow("sumlog km") << sumlog() << "77" << 0 << 0 << 32 << 77u;
+    }
+    void counterPreset()
+    {
+        QFETCH(MasterKind, kind);
+        QFETCH(QString, typed);
+        QFETCH(int, refusal);
+        QFETCH(int, start);
+        QFETCH(int, cells);
+        QFETCH(uint, value);
+        testing_support::MessageRecorder messages;
+        RecordingFrame frame;
+        CRixDoc document;
+        chooseMaster(document, kind);
+        auto form = openForm(document);
+        type(*form, 9934, typed);
+        QTest::mouseClick(static_cast<QAbstractButton *>(form->Control(9936)), Qt::LeftButton);
+        if (refusal) {
+            QCOMPARE(messages.texts(), QStringList{LoadTranslatedString(refusal)});
+            QVERIFY(frame.calls.isEmpty());
+            return;
+        }
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(frame.calls.size(), 1);
+        QCOMPARE(frame.calls.first().start, start);
+        QCOMPARE(frame.calls.first().cells, cells);
+        QCOMPARE(frame.calls.first().value, quint32(value));
+    }
+};
+
+SKALERON_TEST(MasterOverviewExchangeTest)
+#include "MasterOverviewExchangeTest.moc"

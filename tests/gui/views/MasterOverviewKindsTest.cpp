@@ -1,0 +1,249 @@
+// What the master overview shows, enables and lists for each kind of master
+// type, and how it trims the LCD items to what the type can show.
+#include "OverviewFixture.h"
+
+#include "resources/DialogTemplates.h"
+#include "base/Language.h"
+#include "common/MessageRecorder.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <algorithm>
+
+using namespace overview_testing;
+
+Q_DECLARE_METATYPE(overview_testing::MasterKind)
+
+namespace {
+
+using Ids = QList<int>;
+
+// Groups of controls that appear and disappear together.
+const Ids Header = {2300, 1096};
+const Ids Source = {1095, 1070};
+const Ids Pulse = {1092, 1085, 1093};
+const Ids Warning = {9929, 1047, 9930, 1073};
+const Ids SecondInput = {1088, 1072, 1089, 1048, 1090};
+const Ids LcdItems = {9921, 1087, 1091, 1077, 1078, 1079, 1080, 1081, 1082, 1083, 1084};
+const Ids GeneralAndUnits = {9920, 9922, 9923, 1071, 9924, 9926, 9927, 9928, 1075, 1076, 1086};
+const Ids Counter = {9931, 9934, 9935, 9936};
+
+Ids join(std::initializer_list<Ids> groups)
+{
+    Ids all;
+    for (const Ids &g : groups)
+        all += g;
+    std::sort(all.begin(), all.end());
+    return all;
+}
+
+Ids shownControls(CMasterOverview &form)
+{
+    Ids shown;
+    for (const auto &control : dialog_templates::find(120)->controls) {
+        QWidget *w = form.Control(control.id);
+        if (w && w->isVisibleTo(&form))
+            shown << control.id;
+    }
+    std::sort(shown.begin(), shown.end());
+    return shown;
+}
+
+}
+
+class MasterOverviewKindsTest : public QObject
+{
+    Q_OBJECT
+    testing_support::ScopedTestHome m_home;
+
+private slots:
+    void initTestCase()
+    {
+        useEnglish();
+        useSampleCatalogue();
+    }
+
+    void controlsPerKind_data()
+    {
+        QTest::addColumn<MasterKind>("kind");
+        QTest::addColumn<Ids>("shown");
+        QTest::addColumn<Ids>("enabledItems"); // LCD item boxes that may be ticked
+        QTest::addColumn<QString>("enabledUnitLists"); // T temperature, Z time, D depth
+        QTest::addColumn<uint>("displayMask"); // after opening a project with every bit set
+
+        QTest::newRow("speedometer with LCD")
+            << speedometerWithLcd()
+            << join({Header, Source, Pulse, Warning, SecondInput, LcdItems, GeneralAndUnits, Counter, {9932}})
+            << Ids{1079, 1082, 1083, 1084} << "Z" << 0x74u;
+        QTest::newRow("speedometer without LCD")
+            << speedometerWithoutLcd() << join({Header, Source, Pulse, Warning}) << Ids{1079, 1082, 1083, 1084}
+            << "" << 0x74u;
+        QTest::newRow("tachometer, early firmware")
+            << tachometerEarlyFirmware() << join({Header, Pulse, Warning}) << Ids{1077, 1078, 1079, 1084} << ""
+            << 0x17u;
+        QTest::newRow("tachometer, later firmware")
+            << tachometerLaterFirmware() << join({Header, Pulse, Warning}) << Ids{1077, 1078, 1079, 1084} << ""
+            << 0x17u;
+        QTest::newRow("tachometer with LCD")
+            << tachometerWithLcd()
+            << join({Header, Pulse, Warning, SecondInput, LcdItems, GeneralAndUnits, Counter, {9933}})
+            << Ids{1077, 1078, 1079, 1084} << "Z" << 0x17u;
+        QTest::newRow("tachometer with hour counter, block gauge")
+            << tachometerWithHourCounter() << join({Header, Pulse, Warning, LcdItems, GeneralAndUnits, Counter, {9933}})
+            << Ids{1077, 1078, 1079, 1084} << "Z" << 0x17u;
+        QTest::newRow("sumlog")
+            << sumlog()
+            << join({Header, Source, Pulse, Warning, SecondInput, LcdItems, GeneralAndUnits, Counter, {9932}})
+            << Ids{1079, 1080, 1081, 1082, 1083, 1084} << "TZD" << 0x87Cu;
+        QTest::newRow("synchroniser") << synchroniser() << join({Header, Pulse}) << Ids{} << "" << 0xFFFFu;
+        QTest::newRow("instrument of no known kind, without LCD")
+            << instrumentOfNoKnownKind() << join({Header, Warning}) << Ids{} << "" << 0xFFFFu;
+    }
+    void controlsPerKind()
+    {
+        QFETCH(MasterKind, kind);
+        QFETCH(Ids, shown);
+        QFETCH(Ids, enabledItems);
+        QFETCH(QString, enabledUnitLists);
+        QFETCH(uint, displayMask);
+        testing_support::MessageRecorder messages;
+        CRixDoc document;
+        chooseMaster(document, kind);
+        auto form = openForm(document);
+
+        QCOMPARE(shownControls(*form), shown);
+        for (int id : {1077, 1078, 1079, 1080, 1081, 1082, 1083, 1084})
+            QVERIFY2(form->Control(id)->isEnabled() == enabledItems.contains(id), qPrintable(QString::number(id)));
+        if (document.GetConfig().HasLcd) {
+            QVERIFY(!form->Control(1074)->isEnabled());
+            QCOMPARE(form->Control(1075)->isEnabled(), enabledUnitLists.contains('T'));
+            QCOMPARE(form->Control(1076)->isEnabled(), enabledUnitLists.contains('Z'));
+            QCOMPARE(form->Control(1086)->isEnabled(), enabledUnitLists.contains('D'));
+            QVERIFY(form->Control(1097)->isEnabled());
+            QVERIFY(checkOf(*form, 1097)->isChecked());
+        }
+        // Opening a project whose every LCD bit is set keeps only what the type shows.
+        QCOMPARE(document.GetConfig().DisplayMask, displayMask);
+        for (int id : {1077, 1078, 1079, 1080, 1081, 1082, 1083, 1084})
+            QCOMPARE(checkOf(*form, id)->isChecked(), form->Control(id)->isEnabled() || displayMask == 0xFFFF);
+        QCOMPARE(messages.count(), 0);
+    }
+
+    void labelsAndLists_data()
+    {
+        QTest::addColumn<MasterKind>("kind");
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<QList<int>>("sourceData");
+        QTest::addColumn<QString>("pulseLabel");
+        QTest::addColumn<QString>("pulseUnit");
+        QTest::addColumn<QString>("thresholdUnit");
+        QTest::addColumn<QString>("counterValue");
+        QTest::addColumn<QString>("counterUnit");
+
+        const QStringList speedo = {"Speedo (Frequency)", "Speedo (NMEA)"};
+        const QStringList tacho = {"Tacho (Frequency)"};
+        const QString kLabel = LoadTranslatedString(1125);
+        const QString rLabel = LoadTranslatedString(1127);
+        QTest::newRow("speedometer") << speedometerWithLcd() << speedo << QList<int>{1, 16} << kLabel
+                                     << LoadTranslatedString(1126) << "km/h" << "0" << "";
+        QTest::newRow("sumlog") << sumlog() << speedo << QList<int>{1, 16} << kLabel << "Imp./nm" << "km/h" << "0"
+                                << "";
+        QTest::newRow("tachometer with LCD") << tachometerWithLcd() << tacho << QList<int>{2} << rLabel
+                                             << LoadTranslatedString(1128) << "U/min" << "0.0" << "h";
+        QTest::newRow("tachometer") << tachometerLaterFirmware() << tacho << QList<int>{2} << rLabel
+                                    << LoadTranslatedString(1128) << "U/min" << "0.0" << "h";
+        QTest::newRow("synchroniser") << synchroniser() << tacho << QList<int>{2} << rLabel
+                                      << LoadTranslatedString(1128) << "U/min" << "" << "";
+    }
+    void labelsAndLists()
+    {
+        QFETCH(MasterKind, kind);
+        QFETCH(QStringList, sources);
+        QFETCH(QList<int>, sourceData);
+        QFETCH(QString, pulseLabel);
+        QFETCH(QString, pulseUnit);
+        QFETCH(QString, thresholdUnit);
+        QFETCH(QString, counterValue);
+        QFETCH(QString, counterUnit);
+        CRixDoc document;
+        chooseMaster(document, kind);
+        auto form = openForm(document);
+
+        QCOMPARE(itemsOf(*form, 1070), sources);
+        for (int i = 0; i < sourceData.size(); ++i)
+            QCOMPARE(listOf(*form, 1070)->itemData(i).toInt(), sourceData.at(i));
+        QCOMPARE(textOf(*form, 1092), pulseLabel);
+        QCOMPARE(textOf(*form, 1093), pulseUnit);
+        QCOMPARE(textOf(*form, 1094), thresholdUnit);
+        QCOMPARE(textOf(*form, 9934), counterValue);
+        QCOMPARE(textOf(*form, 9935), counterUnit);
+        QVERIFY(!document.GetConfig().Description.isEmpty());
+        QCOMPARE(textOf(*form, 1096), document.GetConfig().Description);
+
+        QCOMPARE(itemsOf(*form, 1073), (QStringList{LoadTranslatedString(1123), LoadTranslatedString(1122)}));
+        QCOMPARE(itemsOf(*form, 1071), (QStringList{"0 %", "10 %", "20 %", "30 %", "40 %", "50 %", "60 %", "70 %",
+                                                    "80 %", "90 %", "100 %"}));
+        QCOMPARE(itemsOf(*form, 1074), (QStringList{"km", "mi", "nm"}));
+        QCOMPARE(itemsOf(*form, 1075), (QStringList{"°C", "°F"}));
+        QCOMPARE(itemsOf(*form, 1076), (QStringList{"24 h", "12 h"}));
+        QCOMPARE(itemsOf(*form, 1086), (QStringList{"m", "ft"}));
+        QCOMPARE(itemsOf(*form, 1072), (QStringList{"Speedo (Freq. 1)", "Tacho (Freq. 1)", "Speedo (Freq. 2)"}));
+        // Tagged template texts come from the pack.
+        QCOMPARE(textOf(*form, 9936), LoadTranslatedString(41251));
+        QCOMPARE(textOf(*form, 1077), LoadTranslatedString(50042));
+        QCOMPARE(textOf(*form, 9929), LoadTranslatedString(50005));
+    }
+
+    void pulseFactorFormats_data()
+    {
+        QTest::addColumn<MasterKind>("kind");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("speedometer: as it is") << speedometerWithoutLcd() << "1234.56";
+        QTest::newRow("tachometer, early firmware: whole") << tachometerEarlyFirmware() << "1235";
+        QTest::newRow("tachometer, later firmware: one decimal") << tachometerLaterFirmware() << "1234.6";
+        QTest::newRow("tachometer with LCD: MValue") << tachometerWithLcd() << "2.3";
+        QTest::newRow("synchroniser: MValue") << synchroniser() << "2.3";
+    }
+    void pulseFactorFormats()
+    {
+        QFETCH(MasterKind, kind);
+        QFETCH(QString, shown);
+        CRixDoc document;
+        chooseMaster(document, kind);
+        document.GetConfig().KValue = 1234.56;
+        document.GetConfig().MValue = 2.34;
+        document.GetConfig().WarnThreshold = 87.6;
+        auto form = openForm(document);
+        QCOMPARE(textOf(*form, 1085), shown);
+        QCOMPARE(textOf(*form, 1047), QStringLiteral("88"));
+    }
+
+    void titleFontAndHeaderBand()
+    {
+        CRixDoc document;
+        chooseMaster(document, speedometerWithLcd());
+        const QFont plain = QLabel().font();
+        auto form = openForm(document);
+        const QFont title = form->Control(1096)->font();
+        QCOMPARE(title.family(), QStringLiteral("Arial"));
+        QCOMPARE(title.pointSizeF(), plain.pointSizeF() * 2);
+        // A second initial update (after another master type) keeps the font as it is.
+        form->OnInitialUpdate();
+        QCOMPARE(form->Control(1096)->font().pointSizeF(), plain.pointSizeF() * 2);
+
+        const QImage image = form->grab().toImage();
+        const int top = form->Control(2300)->geometry().top();
+        const int x = form->width() - 4; // right of every control
+        QCOMPARE(image.pixelColor(x, top + 165), QColor(Qt::white));
+        QVERIFY(image.pixelColor(x, top + 180) != QColor(Qt::white));
+        QVERIFY(!qobject_cast<QLabel *>(form->Control(2300))->pixmap().isNull());
+    }
+};
+
+SKALERON_TEST(MasterOverviewKindsTest)
+#include "MasterOverviewKindsTest.moc"

@@ -1,0 +1,98 @@
+#pragma once
+// Shared set-up of the master overview tests: master types of every kind, a
+// document holding one, the form shown on it, and a main window stand-in
+// that records counter presets.
+#include "app/CRixApp.h"
+#include "common/TestEnv.h"
+#include "mainwindow/FrameServices.h"
+#include "model/CConfigData.h"
+#include "model/CRixDoc.h"
+#include "views/CMasterOverview.h"
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace overview_testing {
+
+// A master type: a row of the sample catalogue, or one described here (a
+// kind of instrument the sample catalogue does not hold).
+struct MasterKind
+{
+    int catalogueId = 0; // 0: described here
+    uint8_t firmware = 0; // first firmware byte reported by a block gauge
+    QString description; // without LCD
+};
+MasterKind speedometerWithLcd();
+MasterKind speedometerWithoutLcd();
+MasterKind tachometerEarlyFirmware();
+MasterKind tachometerLaterFirmware();
+MasterKind tachometerWithHourCounter(); // LCD, but a block gauge
+MasterKind tachometerWithLcd();
+MasterKind sumlog();
+MasterKind synchroniser();
+MasterKind instrumentOfNoKnownKind();
+
+// Loads the English pack, so texts can be compared with its strings.
+void useEnglish();
+
+// Makes the lookups read the sample catalogue built beside the programs.
+void useSampleCatalogue();
+
+// A project whose master type is the given one (as choosing it leaves it).
+void chooseMaster(CRixDoc &document, const MasterKind &kind);
+
+// The form on the document, initialised and shown.
+std::unique_ptr<CMasterOverview> openForm(CRixDoc &document);
+
+QLineEdit *editOf(CMasterOverview &form, int id);
+QComboBox *listOf(CMasterOverview &form, int id);
+QCheckBox *checkOf(CMasterOverview &form, int id);
+QString textOf(CMasterOverview &form, int id);
+QStringList itemsOf(CMasterOverview &form, int id);
+
+// The desktop program started on a fresh settings home in a language, its
+// project holding a master type of the sample catalogue with the master's
+// form shown.
+class RunningProgram
+{
+public:
+    explicit RunningProgram(const MasterKind &kind, const QString &language = QStringLiteral("vorn_eng32.dll"));
+    ~RunningProgram();
+
+    bool started() const { return m_started; }
+    CMainFrame &frame() { return *m_app.MainFrame(); }
+    CRixDoc &document() { return *m_app.Document(); }
+    CMasterOverview *form();
+
+private:
+    testing_support::ScopedTestHome m_home;
+    CRixApp m_app;
+    bool m_started = false;
+};
+
+struct PresetCall
+{
+    int start;
+    int cells;
+    quint32 value;
+};
+
+// Stands in for the main window while it is in scope.
+class RecordingFrame : public IFrameServices
+{
+public:
+    RecordingFrame() { SetTheFrame(this); }
+    ~RecordingFrame() override { SetTheFrame(nullptr); }
+    void PresetCounter(int startAddress, int cellCount, quint32 counterValue) override
+    {
+        calls.append({startAddress, cellCount, counterValue});
+    }
+    QList<PresetCall> calls;
+};
+
+}
