@@ -14,7 +14,7 @@ struct BatchRequest
 {
     BatchOperation operation;
     QStringList ports; // devices
-    CConfigData record;
+    ConfigRecord record;
     LinkOptions options;
     QString reportPath; // empty: no report
     QString outputFolder = QString(); // a read's projects, one per port

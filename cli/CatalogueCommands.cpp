@@ -4,11 +4,11 @@
 #include "JsonText.h"
 
 #include "base/UserMessages.h"
-#include "catalogue/CMasterTypeSelection.h"
-#include "catalogue/CSensorSelection.h"
+#include "catalogue/MasterTypeSelection.h"
+#include "catalogue/SensorSelection.h"
 #include "catalogue/CatalogueImport.h"
-#include "model/CConfigData.h"
-#include "model/CSensorData.h"
+#include "model/ConfigRecord.h"
+#include "model/SensorCurve.h"
 #include "model/SensorGroups.h"
 
 #include <cstdio>
@@ -78,7 +78,7 @@ void printLine(const QString &line)
 
 QString familyOf(const MasterTypeInfo &info)
 {
-    CConfigData record;
+    ConfigRecord record;
     record.ApplyMasterType(info);
     return record.Family() == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
 }
@@ -90,7 +90,7 @@ int list(const QStringList &args)
     if (!parseArguments(args, false, a, error) || !a.positional.isEmpty())
         return cli::fail(cli::ExitBadUsage, error.isEmpty() ? QStringLiteral("usage: catalogue list [--db PATH]") : error);
     MessageCollector messages;
-    CMasterTypeSelection selection;
+    MasterTypeSelection selection;
     selection.SetDatabasePath(a.db);
     QVector<MasterTypeRow> rows;
     if (!selection.ListRows(rows))
@@ -118,7 +118,7 @@ int show(const QStringList &args)
         return cli::fail(cli::ExitBadUsage, QStringLiteral("\"%1\" is not a master type ID").arg(a.positional.first()));
 
     MessageCollector messages;
-    CMasterTypeSelection selection;
+    MasterTypeSelection selection;
     selection.SetDatabasePath(a.db);
     if (!selection.FetchById(id)) {
         return cli::fail(failStatus(selection.Recordset().BadFile()),
@@ -185,7 +185,7 @@ int sensors(const QStringList &args)
     MessageCollector messages;
     if (a.db.isEmpty()) {
         // The standard and the user database, as the selection lists them.
-        CSensorSelection selection;
+        SensorSelection selection;
         selection.Type = group;
         if (!selection.EnsureOpen())
             return cli::fail(failStatus(selection.BadFile()),
@@ -195,7 +195,7 @@ int sensors(const QStringList &args)
             printSensor(r.RowKey, r.OrderNumber, r.TypeLabel, r.Name, r.Ranges);
         return cli::ExitOk;
     }
-    CDaoSensorDBase table;
+    SensorRecordset table;
     table.SetDatabasePath(a.db);
     table.m_strFilter = sensor_groups::Filter(group);
     table.m_strSort = QStringLiteral("[Bestellnummer] ASC");
@@ -204,7 +204,7 @@ int sensors(const QStringList &args)
     const QString label = sensor_groups::Label(group);
     for (bool more = !table.IsEOF(); more; more = table.MoveNext()) {
         printSensor(table.m_id, table.m_Bestellnummer, label, table.m_Name,
-                    CSensorData::FormatRanges(table.m_BeginX, table.m_EndX, table.m_DimensionX, table.m_YMin,
+                    SensorCurve::FormatRanges(table.m_BeginX, table.m_EndX, table.m_DimensionX, table.m_YMin,
                                               table.m_YMax, table.m_DimensionY));
     }
     return cli::ExitOk;

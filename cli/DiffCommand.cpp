@@ -16,7 +16,7 @@ namespace {
 
 // A project read strictly, with its master type's properties when the
 // catalogue has it.
-bool readWithMaster(const QString &path, const QString &catalogue, CConfigData &record, int &status)
+bool readWithMaster(const QString &path, const QString &catalogue, ConfigRecord &record, int &status)
 {
     const project_file::ReadResult result = project_file::ReadFile(path, record);
     if (result.status != project_file::ReadStatus::Ok) {
@@ -39,7 +39,7 @@ int diffCommand(const QStringList &argList)
     if (args.positional().size() != 2)
         return fail(ExitBadUsage, QStringLiteral("usage: diff A.rix B.rix [--json] [--catalogue DB]"));
     const QString catalogue = args.value(QStringLiteral("--catalogue"));
-    CConfigData a, b;
+    ConfigRecord a, b;
     int status = ExitOk;
     if (!readWithMaster(args.positional().at(0), catalogue, a, status)
         || !readWithMaster(args.positional().at(1), catalogue, b, status))

@@ -39,13 +39,13 @@ bool onePort(const LinkArguments &args, LinkOptions &options, int &status)
 }
 
 // The project and its master type, for the commands that send or check one.
-bool projectAndMaster(const LinkArguments &args, const QString &project, CConfigData &cfg, LinkOptions &options,
+bool projectAndMaster(const LinkArguments &args, const QString &project, ConfigRecord &cfg, LinkOptions &options,
                       int &status)
 {
     return (project.isEmpty() || readProject(project, cfg, status)) && resolveMaster(args, cfg, options, status);
 }
 
-void printJson(const CConfigData &c)
+void printJson(const ConfigRecord &c)
 {
     json_text::Object json;
     AddStoredFields(json, c);
@@ -65,7 +65,7 @@ int readCommand(const QStringList &argList)
     if (!args.positional().isEmpty())
         return fail(ExitBadUsage, QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
 
-    CConfigData cfg;
+    ConfigRecord cfg;
     const QString project = args.value(QStringLiteral("--project"));
     LinkOptions options = baseOptions();
     if (!projectAndMaster(args, project, cfg, options, status))
@@ -128,7 +128,7 @@ int writeCommand(const QStringList &argList)
     if (args.positional().size() != 1)
         return fail(ExitBadUsage, QStringLiteral("usage: write --port DEV [--port DEV ...] [--family block|register] "
                                                  "[--catalogue DB] [--verify] [--report R] FILE.rix"));
-    CConfigData cfg;
+    ConfigRecord cfg;
     LinkOptions options = baseOptions();
     options.verify = args.has(QStringLiteral("--verify"));
     if (!projectAndMaster(args, args.positional().first(), cfg, options, status))
@@ -152,7 +152,7 @@ int verifyCommand(const QStringList &argList)
     if (args.positional().size() != 1)
         return fail(ExitBadUsage, QStringLiteral("usage: verify --port DEV [--port DEV ...] [--family block|register] "
                                                  "[--catalogue DB] [--report R] FILE.rix"));
-    CConfigData cfg;
+    ConfigRecord cfg;
     LinkOptions options = baseOptions();
     if (!projectAndMaster(args, args.positional().first(), cfg, options, status))
         return status;

@@ -54,7 +54,7 @@ bool portDevices(const LinkArguments &args, QStringList &devices, int &status)
     return true;
 }
 
-bool readProject(const QString &path, CConfigData &cfg, int &status)
+bool readProject(const QString &path, ConfigRecord &cfg, int &status)
 {
     const project_file::ReadResult result = project_file::ReadFile(path, cfg);
     if (result.status != project_file::ReadStatus::Ok) {
@@ -64,7 +64,7 @@ bool readProject(const QString &path, CConfigData &cfg, int &status)
     return true;
 }
 
-bool resolveMaster(const LinkArguments &args, CConfigData &cfg, LinkOptions &options, int &status)
+bool resolveMaster(const LinkArguments &args, ConfigRecord &cfg, LinkOptions &options, int &status)
 {
     if (args.has(QStringLiteral("--family"))) {
         const QString family = args.value(QStringLiteral("--family"));

@@ -24,11 +24,11 @@ LinkOptions baseOptions();
 bool portDevices(const LinkArguments &args, QStringList &devices, int &status);
 
 // The project file read strictly; false with the status set (bad input).
-bool readProject(const QString &path, CConfigData &cfg, int &status);
+bool readProject(const QString &path, ConfigRecord &cfg, int &status);
 
 // The family from --family, else from the project's master type, which is
 // also applied to the record (the conversions need its properties).
-bool resolveMaster(const LinkArguments &args, CConfigData &cfg, LinkOptions &options, int &status);
+bool resolveMaster(const LinkArguments &args, ConfigRecord &cfg, LinkOptions &options, int &status);
 
 // The failure's texts on stderr, exit status 1 (2 for a record refused by
 // its check: bad input); a success's notice on stderr and its text on

@@ -1,12 +1,12 @@
 #include "MasterTypeSource.h"
 
-#include "catalogue/CMasterTypeSelection.h"
+#include "catalogue/MasterTypeSelection.h"
 
 namespace cli {
 
 MasterTypeInfo LookUpMasterType(int id, const QString &cataloguePath)
 {
-    CMasterTypeSelection selection;
+    MasterTypeSelection selection;
     selection.SetDatabasePath(cataloguePath); // empty: the settings' catalogue
     selection.FetchById(id);
     return selection.Result();

@@ -14,7 +14,7 @@ namespace {
 
 // Reads a project file strictly: anything but a readable file of a supported
 // version is bad input.
-bool readProject(const QString &path, CConfigData &record, int &version, int &status)
+bool readProject(const QString &path, ConfigRecord &record, int &version, int &status)
 {
     const project_file::ReadResult result = project_file::ReadFile(path, record);
     if (result.status != project_file::ReadStatus::Ok) {
@@ -28,7 +28,7 @@ bool readProject(const QString &path, CConfigData &record, int &version, int &st
     return true;
 }
 
-int writeProject(const QString &path, const CConfigData &record)
+int writeProject(const QString &path, const ConfigRecord &record)
 {
     QString error;
     if (!project_file::WriteFile(path, record, &error))
@@ -42,14 +42,14 @@ int rixNew(const QStringList &args)
         return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: rix new FILE"));
     if (QFileInfo::exists(args.first()))
         return cli::fail(cli::ExitFailed, QStringLiteral("%1 exists already; it was not overwritten").arg(args.first()));
-    return writeProject(args.first(), CConfigData());
+    return writeProject(args.first(), ConfigRecord());
 }
 
 int rixShow(const QStringList &args)
 {
     if (args.size() != 1)
         return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: rix show FILE"));
-    CConfigData record;
+    ConfigRecord record;
     int version = 0;
     int status = cli::ExitOk;
     if (!readProject(args.first(), record, version, status))
@@ -65,7 +65,7 @@ int rixSet(const QStringList &args)
 {
     if (args.size() < 2)
         return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: rix set FILE NAME=VALUE..."));
-    CConfigData record;
+    ConfigRecord record;
     int version = 0;
     int status = cli::ExitOk;
     if (!readProject(args.first(), record, version, status))

@@ -42,11 +42,11 @@ bool parseDouble(const QString &text, double &out)
 }
 
 #define INT_FIELD(f)                                                                  \
-    StoredField { #f, [](const CConfigData &c) { return QString::number(c.f); },       \
-                  [](CConfigData &c, const QString &t) { return parseInt(t, c.f); } }
+    StoredField { #f, [](const ConfigRecord &c) { return QString::number(c.f); },       \
+                  [](ConfigRecord &c, const QString &t) { return parseInt(t, c.f); } }
 #define DOUBLE_FIELD(f)                                                                \
-    StoredField { #f, [](const CConfigData &c) { return json_text::number(c.f); },      \
-                  [](CConfigData &c, const QString &t) { return parseDouble(t, c.f); } }
+    StoredField { #f, [](const ConfigRecord &c) { return json_text::number(c.f); },      \
+                  [](ConfigRecord &c, const QString &t) { return parseDouble(t, c.f); } }
 
 }
 
@@ -59,8 +59,8 @@ const std::vector<StoredField> &StoredFields()
         INT_FIELD(WarnMode),
         INT_FIELD(DataSource2),
         DOUBLE_FIELD(MValue),
-        StoredField{"DisplayMask", [](const CConfigData &c) { return QString::number(c.DisplayMask); },
-                    [](CConfigData &c, const QString &t) { return parseMask(t, c.DisplayMask); }},
+        StoredField{"DisplayMask", [](const ConfigRecord &c) { return QString::number(c.DisplayMask); },
+                    [](ConfigRecord &c, const QString &t) { return parseMask(t, c.DisplayMask); }},
         DOUBLE_FIELD(Illumination),
         INT_FIELD(DistanceUnit),
         INT_FIELD(TemperatureUnit),
@@ -72,7 +72,7 @@ const std::vector<StoredField> &StoredFields()
     return fields;
 }
 
-void AddStoredFields(json_text::Object &json, const CConfigData &record)
+void AddStoredFields(json_text::Object &json, const ConfigRecord &record)
 {
     for (const StoredField &f : StoredFields())
         json.add(QString::fromLatin1(f.name), f.get(record));

@@ -3,7 +3,7 @@
 // and what "rix set" changes, in record order.
 #include "JsonText.h"
 
-#include "model/CConfigData.h"
+#include "model/ConfigRecord.h"
 
 #include <QString>
 #include <functional>
@@ -14,13 +14,13 @@ namespace cli {
 struct StoredField
 {
     const char *name;
-    std::function<QString(const CConfigData &)> get;         // JSON text
-    std::function<bool(CConfigData &, const QString &)> set; // false: not a valid value
+    std::function<QString(const ConfigRecord &)> get;         // JSON text
+    std::function<bool(ConfigRecord &, const QString &)> set; // false: not a valid value
 };
 
 const std::vector<StoredField> &StoredFields();
 
 // Adds every stored field of record to json, in that order.
-void AddStoredFields(json_text::Object &json, const CConfigData &record);
+void AddStoredFields(json_text::Object &json, const ConfigRecord &record);
 
 }

@@ -48,7 +48,7 @@ int main(int argc, char **argv)
     // The tool works with the desktop program's settings (port, catalogue).
     settings_store::setApplicationName(QStringLiteral("skaleron"));
     // Reasons on stderr are in English whatever the desktop program shows.
-    CLanguage::instance().LoadPackQuietly(QString::fromLatin1(DefaultLanguageLibrary));
+    Language::instance().LoadPackQuietly(QString::fromLatin1(DefaultLanguageLibrary));
     // Projects loaded here take their master type from the catalogue.
     InstallCatalogueMasterTypeLookup();
 

@@ -2,8 +2,8 @@
 // SQLite catalogue: listing all master types, looking one up by key, listing
 // one sensor group from the standard and the user database.
 #include "base/SettingsStore.h"
-#include "catalogue/CMasterTypeSelection.h"
-#include "catalogue/CSensorSelection.h"
+#include "catalogue/MasterTypeSelection.h"
+#include "catalogue/SensorSelection.h"
 #include "catalogue/CatalogueSchema.h"
 #include "catalogue/MasterPicture.h"
 
@@ -124,7 +124,7 @@ int main(int argc, char **argv)
     settings_store::writeString("Directories", "DBase", path);
     settings_store::writeString("DIRECTORIES", "DBASEUSER", path);
 
-    CMasterTypeSelection selection;
+    MasterTypeSelection selection;
     timer.restart();
     if (!selection.EnsureOpen())
         return 1;
@@ -153,7 +153,7 @@ int main(int argc, char **argv)
     }
     report("FetchById with picture value (median)", median(fetch), 1);
 
-    CSensorSelection sensors;
+    SensorSelection sensors;
     sensors.Type = 2;
     if (!sensors.EnsureOpen())
         return 1;

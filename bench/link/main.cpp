@@ -12,7 +12,7 @@
 // Runs in the current folder (the traffic trace goes there) and exits 1 when
 // a target is missed.
 #include "PtyGaugeServer.h"
-#include "link/CGaugePort.h"
+#include "link/GaugePort.h"
 #include "link/GaugeSequences.h"
 #include "link/LineSettings.h"
 #include "link/TrafficTrace.h"
@@ -61,7 +61,7 @@ double measureOpenClose(int baud, int runs)
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
-        CGaugePort port;
+        GaugePort port;
         port.Open(baud);
         port.Close();
         best = std::min(best, t.nsecsElapsed() / 1e6);
@@ -121,14 +121,14 @@ int main(int argc, char **argv)
     LinkOptions options;
     options.backupFolder = backups.path();
 
-    CConfigData registerGauge;
+    ConfigRecord registerGauge;
     registerGauge.Description = QStringLiteral("Speedometer");
-    CConfigData blockGauge;
+    ConfigRecord blockGauge;
     blockGauge.Description = QStringLiteral("Tachometer");
     blockGauge.KValue = 12.5;
     const Sequence sequences[] = {
         {"register-family read", SimFamily::Register, 16, RegisterFamilyBaud, false,
-         [&](const LinkOptions &o) { CConfigData c = registerGauge; return ReadFromGauge(c, nullptr, o).success; }},
+         [&](const LinkOptions &o) { ConfigRecord c = registerGauge; return ReadFromGauge(c, nullptr, o).success; }},
         {"block-family write", SimFamily::Block, 4, BlockFamilyBaud, true,
          [&](const LinkOptions &o) { return WriteToGauge(blockGauge, nullptr, o).success; }},
     };

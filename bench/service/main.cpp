@@ -93,7 +93,7 @@ private:
     std::vector<std::unique_ptr<QProcess>> m_processes;
 };
 
-bool writeMany(const char *family, const CConfigData &cfg, const LinkOptions &options, double &one, double &many)
+bool writeMany(const char *family, const ConfigRecord &cfg, const LinkOptions &options, double &one, double &many)
 {
     SimProcesses sims(QString::fromLatin1(family), Ports);
     if (sims.ports.size() != Ports)
@@ -125,10 +125,10 @@ int main(int argc, char **argv)
     QTemporaryDir backups;
     LinkOptions options;
     options.backupFolder = backups.path();
-    CConfigData blockGauge;
+    ConfigRecord blockGauge;
     blockGauge.Description = QStringLiteral("Tachometer");
     blockGauge.KValue = 12.5;
-    CConfigData registerGauge;
+    ConfigRecord registerGauge;
     registerGauge.Description = QStringLiteral("Speedometer");
     registerGauge.KValue = 7000;
 
@@ -136,7 +136,7 @@ int main(int argc, char **argv)
     const struct
     {
         const char *family;
-        const CConfigData &cfg;
+        const ConfigRecord &cfg;
     } families[] = {{"block", blockGauge}, {"register", registerGauge}};
     for (const auto &f : families) {
         double one = 0, many = 0;

@@ -4,18 +4,18 @@
 // its own commands and saves grabs of its windows as PNG files.
 //
 // usage: skaleron_screenshots OUTPUT_FOLDER
-#include "dialogs/COptionsDlg.h"
-#include "app/CRixApp.h"
-#include "app/CSplashWnd.h"
+#include "dialogs/OptionsDialog.h"
+#include "app/DesktopApp.h"
+#include "app/SplashWindow.h"
 #include "base/Language.h"
 #include "base/SettingsStore.h"
-#include "mainwindow/CMainFrame.h"
-#include "dialogs/CTransferProgressDlg.h"
+#include "mainwindow/MainWindow.h"
+#include "dialogs/TransferProgressDialog.h"
 #include "mainwindow/CommandIds.h"
 #include "link/BlockBackup.h"
-#include "model/CConfigData.h"
+#include "model/ConfigRecord.h"
 #include "model/ProjectFile.h"
-#include "views/CLeftView.h"
+#include "views/ProjectTreeView.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -62,7 +62,7 @@ void save(QWidget *widget, const QString &name)
 
 // Triggers a command that opens a modal dialog, lets prepare act on the
 // dialog, saves it and closes it with Cancel (nothing changes).
-void saveModal(CMainFrame *frame, int commandId, const QString &name,
+void saveModal(MainWindow *frame, int commandId, const QString &name,
                const std::function<void(QDialog *)> &prepare = {})
 {
     QAction *action = frame->Action(commandId);
@@ -106,7 +106,7 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *dialog = qobject_cast<CTransferProgressDlg *>(watched);
+        auto *dialog = qobject_cast<TransferProgressDialog *>(watched);
         if (saved || !dialog || event->type() != QEvent::MetaCall || !dialog->isVisible())
             return false;
         auto *bar = dialog->findChild<QProgressBar *>();
@@ -122,7 +122,7 @@ private:
 };
 
 // Runs a gauge transfer against the demo gauge and saves its progress window.
-void saveTransfer(CMainFrame *frame, int commandId, const QString &name)
+void saveTransfer(MainWindow *frame, int commandId, const QString &name)
 {
     QAction *action = frame->Action(commandId);
     if (!action || !action->isEnabled()) {
@@ -141,9 +141,9 @@ void saveTransfer(CMainFrame *frame, int commandId, const QString &name)
     }
 }
 
-void selectTreeItem(CMainFrame *frame, int row)
+void selectTreeItem(MainWindow *frame, int row)
 {
-    CLeftView *tree = frame->LeftView();
+    ProjectTreeView *tree = frame->LeftView();
     if (tree && row < tree->topLevelItemCount())
         tree->setCurrentItem(tree->topLevelItem(row));
     settle(300);
@@ -153,7 +153,7 @@ void selectTreeItem(CMainFrame *frame, int row)
 // sample catalogue.
 QString writeSampleProject(const QDir &folder)
 {
-    CConfigData record;
+    ConfigRecord record;
     record.Reset();
     record.MasterId = 1;
     record.KValue = 3600;
@@ -167,12 +167,12 @@ QString writeSampleProject(const QDir &folder)
 }
 
 // Every picture of the README, in the current language.
-void shootAll(CMainFrame *frame)
+void shootAll(MainWindow *frame)
 {
-    CSplashWnd::EnableSplashScreen(true);
-    CSplashWnd::ShowSplashScreen(nullptr, 60000);
-    save(CSplashWnd::current(), QStringLiteral("splash"));
-    CSplashWnd::HideSplashScreen();
+    SplashWindow::EnableSplashScreen(true);
+    SplashWindow::ShowSplashScreen(nullptr, 60000);
+    save(SplashWindow::current(), QStringLiteral("splash"));
+    SplashWindow::HideSplashScreen();
 
     selectTreeItem(frame, 1);
     save(frame, QStringLiteral("main-window-master-overview"));
@@ -189,7 +189,7 @@ void shootAll(CMainFrame *frame)
     // The catalogue path as a user would type it (the build folder's path
     // means nothing to a reader); Cancel leaves the settings as they were.
     saveModal(frame, command_ids::CommunicationSettings, QStringLiteral("options-dialog"), [](QDialog *dialog) {
-        if (auto *options = qobject_cast<COptionsDlg *>(dialog))
+        if (auto *options = qobject_cast<OptionsDialog *>(dialog))
             options->databaseEdit()->setText(QStringLiteral("/srv/catalogues/skaleron-catalogue.sqlite"));
     });
     saveModal(frame, command_ids::RestoreBackup, QStringLiteral("restore-backup"));
@@ -223,15 +223,15 @@ int main(int argc, char **argv)
     settings_store::writeString(QStringLiteral("Communication"), QStringLiteral("Device"),
                                 QStringLiteral("/dev/ttyUSB0"));
 
-    CRixApp theApp;
+    DesktopApp theApp;
     int exitCode = 0;
     // The demo gauge stands in for a gauge on the serial port.
     if (!theApp.InitInstance({QStringLiteral("--demo"), writeSampleProject(QDir(home.path()))}, &exitCode)) {
         std::fprintf(stderr, "screenshots: the program did not start\n");
         return 1;
     }
-    CSplashWnd::HideSplashScreen();
-    CMainFrame *frame = theApp.MainFrame();
+    SplashWindow::HideSplashScreen();
+    MainWindow *frame = theApp.MainFrame();
     settle(400); // the frame restores its placement when it first shows
     frame->resize(1180, 760);
     settle(200);
@@ -246,7 +246,7 @@ int main(int argc, char **argv)
         g_out = QDir(QString::fromLocal8Bit(argv[1]) + QLatin1Char('/') + QLatin1String(language));
         g_out.mkpath(QStringLiteral("."));
         if (QLatin1String(language) == QLatin1String("de"))
-            CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll"));
+            Language::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll"));
         shootAll(frame);
     }
     theApp.ExitInstance(0);

@@ -28,9 +28,9 @@ Run diff(const QStringList &args)
 }
 
 // A project of the master type with one setting changed by change.
-QString project(const QString &path, int masterId, const std::function<void(CConfigData &)> &change)
+QString project(const QString &path, int masterId, const std::function<void(ConfigRecord &)> &change)
 {
-    CConfigData cfg;
+    ConfigRecord cfg;
     cfg.MasterId = masterId;
     cfg.KValue = 100;
     change(cfg);
@@ -44,7 +44,7 @@ QString project(const QString &path, int masterId, const std::function<void(CCon
 // left at their defaults.
 QString version100(const QString &path)
 {
-    CConfigData cfg;
+    ConfigRecord cfg;
     cfg.KValue = 100;
     QByteArray bytes = project_file::Serialize(cfg).left(project_file::FileSize(100));
     bytes[0] = char(100);
@@ -80,16 +80,16 @@ private slots:
         ScopedTestHome home;
         const bool plain = second == QLatin1String("v100");
         const QString first =
-            project(home.filePath("a.rix"), plain ? -1 : 6, [](CConfigData &) {});
+            project(home.filePath("a.rix"), plain ? -1 : 6, [](ConfigRecord &) {});
         QString other = home.filePath("b.rix");
         if (second == QLatin1String("same"))
-            project(other, 6, [](CConfigData &) {});
+            project(other, 6, [](ConfigRecord &) {});
         else if (second == QLatin1String("v100"))
             version100(other);
         else if (second == QLatin1String("odometer"))
-            project(other, 6, [](CConfigData &c) { c.SetDisplayBit(display_bits::OdoTotal, false); });
+            project(other, 6, [](ConfigRecord &c) { c.SetDisplayBit(display_bits::OdoTotal, false); });
         else if (second == QLatin1String("engine hours"))
-            project(other, 6, [](CConfigData &c) { c.SetDisplayBit(display_bits::EngineHours, false); });
+            project(other, 6, [](ConfigRecord &c) { c.SetDisplayBit(display_bits::EngineHours, false); });
         else if (second == QLatin1String("text")) {
             QFile f(other);
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -106,11 +106,11 @@ private slots:
     void jsonNamesLabelsAndFormValues()
     {
         ScopedTestHome home;
-        const QString a = project(home.filePath("a.rix"), 1, [](CConfigData &c) {
+        const QString a = project(home.filePath("a.rix"), 1, [](ConfigRecord &c) {
             c.WarnThreshold = 99.6;
             c.Illumination = 30;
         });
-        const QString b = project(home.filePath("b.rix"), 1, [](CConfigData &c) {
+        const QString b = project(home.filePath("b.rix"), 1, [](ConfigRecord &c) {
             c.KValue = 1500;
             c.WarnThreshold = 100.2;
             c.DataSource = 1;

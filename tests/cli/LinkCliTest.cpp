@@ -44,7 +44,7 @@ QString catalogueWithBrokenMaster(const QString &folder)
 
 QString projectWithMaster(const QString &path, int masterId, double kValue = 0)
 {
-    CConfigData cfg;
+    ConfigRecord cfg;
     cfg.MasterId = masterId;
     cfg.KValue = kValue;
     QString error;
@@ -118,7 +118,7 @@ private slots:
         const CliResult r = runCli({"read", "--port", sim.device(), "--family", "block", "-o", "out.rix", "--json"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains("\"FirmwareVersion\":[65,2]"));
-        CConfigData cfg;
+        ConfigRecord cfg;
         QCOMPARE(project_file::ReadFile(home.filePath("out.rix"), cfg).status, project_file::ReadStatus::Ok);
         QCOMPARE(cfg.KValue, 500.0); // firmware below 66: whole pulses
         QCOMPARE(cfg.WarnThreshold, 100.0);
@@ -164,7 +164,7 @@ private slots:
             SimProcess sim({"--family", "block"}, home.filePath("block.json"));
             const CliResult r = runCli({"read", "--port", sim.device(), "--project", "tacho.rix", "--catalogue", catalogue});
             QCOMPARE(r.exitCode, 0);
-            CConfigData cfg;
+            ConfigRecord cfg;
             QCOMPARE(project_file::ReadFile(home.filePath("tacho.rix"), cfg).status, project_file::ReadStatus::Ok);
             QCOMPARE(cfg.KValue, 50.0); // read back into the project
             QCOMPARE(cfg.MasterId, 5);
@@ -280,7 +280,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         QString writeError;
-        CConfigData cfg;
+        ConfigRecord cfg;
         cfg.KValue = 70000;
         cfg.WarnThreshold = 300;
         cfg.WarnMode = 1;
@@ -303,7 +303,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         QString writeError;
-        CConfigData cfg;
+        ConfigRecord cfg;
         cfg.KValue = 12.3;
         QVERIFY(project_file::WriteFile(home.filePath("p.rix"), cfg, &writeError));
         SimProcess sim({"--family", "block"}, home.filePath("sim.json"));

@@ -16,7 +16,7 @@ namespace {
 
 QString projectWith(const QString &path, double kValue)
 {
-    CConfigData cfg;
+    ConfigRecord cfg;
     cfg.KValue = kValue;
     cfg.WarnThreshold = 300;
     QString error;
@@ -184,7 +184,7 @@ private slots:
                                     "projects", "--report", "r.csv"});
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         const auto illumination = [&](const QString &device) {
-            CConfigData cfg;
+            ConfigRecord cfg;
             const QString name = device.mid(5).replace('/', '-') + ".rix"; // /dev/pts/N -> pts-N.rix
             project_file::ReadFile(home.filePath("projects/" + name), cfg);
             return cfg.Illumination;

@@ -17,15 +17,15 @@ struct PackFolder
     {
         for (const QString &p : packs)
             QFile::copy(binDir() + "/" + p + ".qm", dir.filePath(p + ".qm"));
-        CLanguage::instance().setPackFolder(dir.path());
+        Language::instance().setPackFolder(dir.path());
         MessageRecorder quiet;
-        CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll"));
+        Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll"));
     }
     ~PackFolder()
     {
         MessageRecorder quiet;
-        CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll"));
-        CLanguage::instance().setPackFolder(QString());
+        Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll"));
+        Language::instance().setPackFolder(QString());
     }
     // Another language's library, made from a copy of a built pack.
     void addCopy(const QString &builtPack, const QString &asName)

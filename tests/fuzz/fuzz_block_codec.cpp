@@ -11,7 +11,7 @@
 
 using gauge_codec::ParamBlock;
 
-static void fillMasterType(FuzzInput &in, CConfigData &cfg)
+static void fillMasterType(FuzzInput &in, ConfigRecord &cfg)
 {
     cfg.CalculateThreshold = in.flag() ? 1 : 0;
     cfg.ScaleMin = in.value<int32_t>();
@@ -20,7 +20,7 @@ static void fillMasterType(FuzzInput &in, CConfigData &cfg)
     cfg.WarnThresholdMax = in.value<int32_t>();
 }
 
-static bool plausible(const CConfigData &cfg, const ParamBlock &block)
+static bool plausible(const ConfigRecord &cfg, const ParamBlock &block)
 {
     for (int v : {cfg.ScaleMin, cfg.ScaleMax, cfg.WarnThresholdMin, cfg.WarnThresholdMax}) {
         if (v < -100000 || v > 100000)
@@ -33,14 +33,14 @@ static bool plausible(const CConfigData &cfg, const ParamBlock &block)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
-    CConfigData master;
+    ConfigRecord master;
     fillMasterType(in, master);
     ParamBlock gauge{};
     for (uint8_t &b : gauge)
         b = in.byte();
 
     // Any record written into the gauge's block.
-    CConfigData edited = master;
+    ConfigRecord edited = master;
     edited.DataSource = in.value<int32_t>();
     edited.KValue = in.value<double>();
     edited.WarnThreshold = in.value<double>();
@@ -49,13 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     gauge_codec::RecordToBlock(edited, written);
 
     // Read, write back, read again: the second write changes nothing.
-    CConfigData read = master;
+    ConfigRecord read = master;
     if (!gauge_codec::BlockToRecord(gauge, read) || !plausible(master, gauge))
         return 0;
     ParamBlock once = gauge;
     if (!gauge_codec::RecordToBlock(read, once))
         std::abort();
-    CConfigData reread = master;
+    ConfigRecord reread = master;
     gauge_codec::BlockToRecord(once, reread);
     ParamBlock twice = once;
     gauge_codec::RecordToBlock(reread, twice);

@@ -3,7 +3,7 @@
 // arriving in pieces, ends in 1 or 0 and never reads outside what came in.
 #include "FuzzInput.h"
 #include "FuzzWorkFolder.h"
-#include "link/CGaugePort.h"
+#include "link/GaugePort.h"
 
 #include <cstdlib>
 #include <memory>
@@ -12,7 +12,7 @@ namespace {
 
 // Each read hands out as many of the fuzzer's bytes as its next length byte
 // says (at most what was asked for); bytes "already waiting" likewise.
-class FuzzedStream : public IByteStream
+class FuzzedStream : public ByteStream
 {
 public:
     explicit FuzzedStream(FuzzInput &in) : m_in(in) {}
@@ -40,16 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzz_work_folder::Path(); // the trace stays out of the way
     FuzzInput in(data, size);
-    CGaugePort port(std::make_unique<FuzzedStream>(in));
+    GaugePort port(std::make_unique<FuzzedStream>(in));
     while (!in.atEnd()) {
         switch (in.byte() % 13) {
         case 0: {
-            CGaugePort::Block block;
+            GaugePort::Block block;
             expectOutcome(port.UploadFromGauge(block));
             break;
         }
         case 1: {
-            CGaugePort::Block block{};
+            GaugePort::Block block{};
             expectOutcome(port.DownloadToGauge(block));
             break;
         }

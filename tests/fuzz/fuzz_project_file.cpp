@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
             std::abort();
     }
-    CConfigData record;
+    ConfigRecord record;
     const project_file::ReadResult result = project_file::ReadFile(path, record);
     if (result.status != project_file::ReadStatus::Ok)
         return 0;
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (result.version == project_file::CurrentVersion && saved != content)
         std::abort();
     // Whatever version was read, its settings survive the upgrade.
-    CConfigData reread;
+    ConfigRecord reread;
     QDataStream archive(saved);
     archive.setByteOrder(QDataStream::LittleEndian);
     qint32 version = 0;

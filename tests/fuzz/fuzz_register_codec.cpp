@@ -23,9 +23,9 @@ static std::vector<uint8_t> valuesOf(const std::vector<RegisterWrite> &writes)
     return v;
 }
 
-static CConfigData decoded(const CConfigData &master, const std::vector<RegisterWrite> &writes)
+static ConfigRecord decoded(const ConfigRecord &master, const std::vector<RegisterWrite> &writes)
 {
-    CConfigData cfg = master;
+    ConfigRecord cfg = master;
     gauge_codec::RegisterDecoder decoder(cfg);
     for (const RegisterWrite &w : writes)
         decoder.feed(w.reg.bank, w.reg.address, w.value);
@@ -35,11 +35,11 @@ static CConfigData decoded(const CConfigData &master, const std::vector<Register
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
-    CConfigData master;
+    ConfigRecord master;
     master.Description = QString::fromLatin1(Descriptions[in.byte() % std::size(Descriptions)]);
 
     // Any record into registers.
-    CConfigData edited = master;
+    ConfigRecord edited = master;
     edited.DataSource = in.value<int32_t>();
     edited.DataSource2 = in.value<int32_t>();
     edited.KValue = in.value<double>();
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     gauge_codec::RecordToRegisterWrites(edited);
 
     // Whatever the gauge answers, in any order and with unknown registers.
-    CConfigData read = master;
+    ConfigRecord read = master;
     gauge_codec::RegisterDecoder decoder(read);
     while (!in.atEnd()) {
         const uint8_t bank = in.byte();

@@ -2,7 +2,7 @@
 // holds them, any text: reading never runs past the text, and the numbers
 // read, written back as the catalogue stores them, read back as many.
 #include "FuzzInput.h"
-#include "model/CSensorData.h"
+#include "model/SensorCurve.h"
 #include "model/ValueList.h"
 
 #include <cstdlib>
@@ -13,17 +13,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString xText = QString::fromUtf8(in.bytes(in.byte()));
     const QString yText = QString::fromUtf8(in.rest());
 
-    CSensorData sensor;
+    SensorCurve sensor;
     sensor.SetPointsFromText(xText, yText);
-    if (sensor.PointCount < 0 || sensor.PointCount > CSensorData::MaxPoints)
+    if (sensor.PointCount < 0 || sensor.PointCount > SensorCurve::MaxPoints)
         std::abort();
-    CSensorData::FormatRanges(sensor.X[0], sensor.X[1], xText, sensor.Y[0], sensor.Y[1], yText);
+    SensorCurve::FormatRanges(sensor.X[0], sensor.X[1], xText, sensor.Y[0], sensor.Y[1], yText);
     // The sensor definition window reads eight values each way.
     value_list::ReadSemicolonTerminated(yText, 8);
 
-    const QVector<double> values = value_list::ReadNumbers(yText, CSensorData::MaxPoints);
+    const QVector<double> values = value_list::ReadNumbers(yText, SensorCurve::MaxPoints);
     const QString stored = value_list::Format(values);
-    if (value_list::ReadNumbers(stored, CSensorData::MaxPoints).size() != values.size())
+    if (value_list::ReadNumbers(stored, SensorCurve::MaxPoints).size() != values.size())
         std::abort();
     if (value_list::ReadSemicolonTerminated(stored, values.size()).size() != values.size())
         std::abort();

@@ -5,10 +5,10 @@
 // stdout once the first copy is there and runs until it is killed.
 //
 // usage: skaleron_crash_child PROJECT.rix PULSE_FACTOR
-#include "app/CRixApp.h"
-#include "app/CSplashWnd.h"
+#include "app/DesktopApp.h"
+#include "app/SplashWindow.h"
 #include "model/RecoveryCopy.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,12 +22,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s PROJECT.rix PULSE_FACTOR\n", argv[0]);
         return 2;
     }
-    CRixApp theApp;
+    DesktopApp theApp;
     int exitCode = 0;
     if (!theApp.InitInstance({QString::fromLocal8Bit(argv[1])}, &exitCode))
         return 1;
-    CSplashWnd::HideSplashScreen();
-    CRixDoc *document = theApp.Document();
+    SplashWindow::HideSplashScreen();
+    ProjectDocument *document = theApp.Document();
     document->GetConfig().KValue = QString::fromLocal8Bit(argv[2]).toDouble();
     document->SetModifiedFlag(true);
     RecoveryCopy *recovery = theApp.Recovery();

@@ -27,13 +27,13 @@ const std::array<LanguageEntry, 20> &LanguageTable()
     return table;
 }
 
-CLanguage &CLanguage::instance()
+Language &Language::instance()
 {
-    static CLanguage language;
+    static Language language;
     return language;
 }
 
-CLanguage::CLanguage()
+Language::Language()
     : m_strLanguage(QString::fromLatin1(DefaultLanguageLibrary))
     , m_builtIn(std::make_unique<QTranslator>())
 {
@@ -41,21 +41,21 @@ CLanguage::CLanguage()
         qWarning("built-in language texts are missing");
 }
 
-CLanguage::~CLanguage() = default;
+Language::~Language() = default;
 
-QString CLanguage::packFolder() const
+QString Language::packFolder() const
 {
     QReadLocker lock(&m_lock);
     return m_packFolder.isEmpty() ? ApplicationFolder() : m_packFolder;
 }
 
-void CLanguage::setPackFolder(const QString &folder)
+void Language::setPackFolder(const QString &folder)
 {
     QWriteLocker lock(&m_lock);
     m_packFolder = folder;
 }
 
-QString CLanguage::packPath(const QString &libraryName) const
+QString Language::packPath(const QString &libraryName) const
 {
     const QString base = QFileInfo(libraryName).completeBaseName();
     if (base.isEmpty())
@@ -70,13 +70,13 @@ QString CLanguage::packPath(const QString &libraryName) const
     return QString();
 }
 
-QString CLanguage::currentLanguage() const
+QString Language::currentLanguage() const
 {
     QReadLocker lock(&m_lock);
     return m_strLanguage;
 }
 
-QLocale CLanguage::locale() const
+QLocale Language::locale() const
 {
     QReadLocker lock(&m_lock);
     return m_pack ? m_packLocale : QLocale(QLocale::German);
@@ -93,7 +93,7 @@ static QLocale packLocale(const QString &path)
     return QLocale(QLocale::English);
 }
 
-void CLanguage::loadQtTranslations()
+void Language::loadQtTranslations()
 {
     if (!QCoreApplication::instance())
         return;
@@ -113,13 +113,13 @@ void CLanguage::loadQtTranslations()
     }
 }
 
-bool CLanguage::packLoaded() const
+bool Language::packLoaded() const
 {
     QReadLocker lock(&m_lock);
     return m_pack != nullptr;
 }
 
-bool CLanguage::loadPack(const QString &path, QString *error)
+bool Language::loadPack(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -138,13 +138,13 @@ bool CLanguage::loadPack(const QString &path, QString *error)
     return true;
 }
 
-void CLanguage::useBuiltIn()
+void Language::useBuiltIn()
 {
     QWriteLocker lock(&m_lock);
     m_pack.reset();
 }
 
-bool CLanguage::LoadStartupLanguage()
+bool Language::LoadStartupLanguage()
 {
     const QString stored = settings_store::readString(QStringLiteral("Parameters"), QStringLiteral("Language"),
                                                       QString::fromLatin1(DefaultLanguageLibrary));
@@ -174,13 +174,13 @@ bool CLanguage::LoadStartupLanguage()
     return true;
 }
 
-void CLanguage::StoreLanguageAtExit()
+void Language::StoreLanguageAtExit()
 {
     settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"), currentLanguage());
     useBuiltIn();
 }
 
-bool CLanguage::SwitchLanguage(const QString &libraryName)
+bool Language::SwitchLanguage(const QString &libraryName)
 {
     const QString path = packPath(libraryName);
     if (path.isEmpty()) {
@@ -203,7 +203,7 @@ bool CLanguage::SwitchLanguage(const QString &libraryName)
     return true;
 }
 
-bool CLanguage::LoadPackQuietly(const QString &libraryName)
+bool Language::LoadPackQuietly(const QString &libraryName)
 {
     const QString path = packPath(libraryName);
     QString error;
@@ -217,7 +217,7 @@ bool CLanguage::LoadPackQuietly(const QString &libraryName)
     return true;
 }
 
-int CLanguage::TagNumber(const QString &text)
+int Language::TagNumber(const QString &text)
 {
     if (text.size() <= 4 || !text.startsWith(QLatin1String("ID_")))
         return 0;
@@ -230,7 +230,7 @@ int CLanguage::TagNumber(const QString &text)
     return n;
 }
 
-QString CLanguage::lookup(int id) const
+QString Language::lookup(int id) const
 {
     const QByteArray key = QByteArray::number(id);
     QReadLocker lock(&m_lock);
@@ -238,7 +238,7 @@ QString CLanguage::lookup(int id) const
     return source->translate(nullptr, key.constData());
 }
 
-bool CLanguage::TranslateText(QObject *owner, const QString &text, QString &out)
+bool Language::TranslateText(QObject *owner, const QString &text, QString &out)
 {
     const int n = TagNumber(text);
     if (n == 0)
@@ -256,7 +256,7 @@ bool CLanguage::TranslateText(QObject *owner, const QString &text, QString &out)
     return false;
 }
 
-int CLanguage::LoadTranslatedString(int id, QString &out) const
+int Language::LoadTranslatedString(int id, QString &out) const
 {
     out = QStringLiteral("x");
     const QString text = lookup(id);
@@ -269,6 +269,6 @@ int CLanguage::LoadTranslatedString(int id, QString &out) const
 QString LoadTranslatedString(int id)
 {
     QString text;
-    CLanguage::instance().LoadTranslatedString(id, text);
+    Language::instance().LoadTranslatedString(id, text);
     return text;
 }

@@ -30,11 +30,11 @@ const std::array<LanguageEntry, 20> &LanguageTable();
 constexpr const char *DefaultLanguageLibrary = "vorn_eng32.dll";
 constexpr int TranslationOffset = 40000;
 
-class CLanguage : public QObject
+class Language : public QObject
 {
     Q_OBJECT
 public:
-    static CLanguage &instance();
+    static Language &instance();
 
     // Reads "Parameters"/"Language" and loads its pack, falling back to
     // English. Returns false when the program cannot run (no pack at all).
@@ -83,8 +83,8 @@ signals:
     void languageSwitched();
 
 private:
-    CLanguage();
-    ~CLanguage() override;
+    Language();
+    ~Language() override;
     bool loadPack(const QString &path, QString *error);
     void useBuiltIn();
     // Qt's own texts (standard buttons, file and print dialogs) in the

@@ -1,11 +1,11 @@
 #include "CatalogueMasterTypeLookup.h"
 
-#include "CMasterTypeSelection.h"
+#include "MasterTypeSelection.h"
 #include "model/MasterTypeLookup.h"
 
 MasterTypeInfo CatalogueMasterTypeLookup::FetchById(int id)
 {
-    CMasterTypeSelection selection;
+    MasterTypeSelection selection;
     selection.FetchById(id);
     return selection.Result();
 }

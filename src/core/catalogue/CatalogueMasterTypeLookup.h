@@ -3,7 +3,7 @@
 // opens its own recordset, as a project load does.
 #include "model/MasterTypeInfo.h"
 
-class CatalogueMasterTypeLookup : public IMasterTypeLookup
+class CatalogueMasterTypeLookup : public MasterTypeLookup
 {
 public:
     MasterTypeInfo FetchById(int id) override;

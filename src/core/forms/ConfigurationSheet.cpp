@@ -3,7 +3,7 @@
 #include "MasterOverviewRules.h"
 #include "resources/DialogTemplates.h"
 #include "base/Language.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -27,13 +27,13 @@ QString listEntry(int controlId, int index)
 }
 
 // The source the record names; any other value reads as the first one.
-QString signalSource(const CConfigData &c)
+QString signalSource(const ConfigRecord &c)
 {
     const QVector<master_overview::SignalSource> sources = master_overview::SignalSources(c);
     return sources.value(c.DataSource, sources.first()).name;
 }
 
-QString displayItems(const CConfigData &c)
+QString displayItems(const ConfigRecord &c)
 {
     const std::pair<uint32_t, QString> items[] = {
         {display_bits::EngineHours, LoadTranslatedString(50042)},
@@ -55,16 +55,16 @@ QString displayItems(const CConfigData &c)
 
 }
 
-ConfigurationSheet ConfigurationSheet::Of(const CRixDoc &document, const QDateTime &printed)
+ConfigurationSheet ConfigurationSheet::Of(const ProjectDocument &document, const QDateTime &printed)
 {
-    const CConfigData &c = document.GetConfig();
+    const ConfigRecord &c = document.GetConfig();
     ConfigurationSheet sheet;
     sheet.title = LoadTranslatedString(5370);
     const QString path = document.GetPathName();
     sheet.fileLine = LoadTranslatedString(5371).arg(path.isEmpty() ? LoadTranslatedString(5378)
                                                                    : QDir::toNativeSeparators(path));
     sheet.dateLine =
-        LoadTranslatedString(5372).arg(CLanguage::instance().locale().toString(printed, QLocale::LongFormat));
+        LoadTranslatedString(5372).arg(Language::instance().locale().toString(printed, QLocale::LongFormat));
 
     sheet.masterHeading = LoadTranslatedString(5373);
     sheet.picture = c.PictureBitmap;
@@ -79,7 +79,7 @@ ConfigurationSheet ConfigurationSheet::Of(const CRixDoc &document, const QDateTi
     // The rows of the controls the master's form shows for this master type,
     // with the form's labels and the values as the form shows them.
     using namespace master_overview;
-    CConfigData shown = c;
+    ConfigRecord shown = c;
     ClearUnshowableDisplayBits(shown);
     const ControlStates states = ComputeControlStates(shown, shown.DataSource);
     QList<SheetRow> &rows = sheet.settingRows;

@@ -7,7 +7,7 @@
 #include <QList>
 #include <QString>
 
-class CRixDoc;
+class ProjectDocument;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -30,7 +30,7 @@ struct ConfigurationSheet
     QList<SheetRow> settingRows;
 
     // The sheet of the document's record, in the current language.
-    static ConfigurationSheet Of(const CRixDoc &document, const QDateTime &printed);
+    static ConfigurationSheet Of(const ProjectDocument &document, const QDateTime &printed);
 
     // Draws the sheet on the pages of the device (one page; a second one
     // when the rows do not fit). False when the device cannot be painted on

@@ -23,7 +23,7 @@ const std::array<DisplayItem, 8> &DisplayItems()
     return items;
 }
 
-ControlStates ComputeControlStates(const CConfigData &config, int dataSource)
+ControlStates ComputeControlStates(const ConfigRecord &config, int dataSource)
 {
     using namespace ids;
     ControlStates s;
@@ -83,31 +83,31 @@ ControlStates ComputeControlStates(const CConfigData &config, int dataSource)
     return s;
 }
 
-QVector<SignalSource> SignalSources(const CConfigData &config)
+QVector<SignalSource> SignalSources(const ConfigRecord &config)
 {
     if (config.IsSpeedometer() || config.IsSumlog())
         return {{QStringLiteral("Speedo (Frequency)"), 1}, {QStringLiteral("Speedo (NMEA)"), 16}};
     return {{QStringLiteral("Tacho (Frequency)"), 2}};
 }
 
-QString ThresholdUnitText(const CConfigData &config)
+QString ThresholdUnitText(const ConfigRecord &config)
 {
     return config.IsSpeedometer() || config.IsSumlog() ? QStringLiteral("km/h") : QStringLiteral("U/min");
 }
 
-QString PulseFactorLabel(const CConfigData &config)
+QString PulseFactorLabel(const ConfigRecord &config)
 {
     return config.IsSpeedometer() || config.IsSumlog() ? LoadTranslatedString(1125) : LoadTranslatedString(1127);
 }
 
-QString PulseFactorUnit(const CConfigData &config)
+QString PulseFactorUnit(const ConfigRecord &config)
 {
     if (config.IsSumlog())
         return QStringLiteral("Imp./nm");
     return config.IsSpeedometer() ? LoadTranslatedString(1126) : LoadTranslatedString(1128);
 }
 
-void ClearUnshowableDisplayBits(CConfigData &config)
+void ClearUnshowableDisplayBits(ConfigRecord &config)
 {
     if (config.IsTachometer())
         config.DisplayMask &= 0x17;
@@ -120,7 +120,7 @@ void ClearUnshowableDisplayBits(CConfigData &config)
 using record_check::PulseFactorField;
 using record_check::PulseFactorFieldOf;
 
-void SetPulseFactorValue(CConfigData &config, double value)
+void SetPulseFactorValue(ConfigRecord &config, double value)
 {
     if (PulseFactorFieldOf(config) == PulseFactorField::MValue)
         config.MValue = value;
@@ -128,7 +128,7 @@ void SetPulseFactorValue(CConfigData &config, double value)
         config.KValue = value;
 }
 
-QString FormatPulseFactor(const CConfigData &config)
+QString FormatPulseFactor(const ConfigRecord &config)
 {
     switch (PulseFactorFieldOf(config)) {
     case PulseFactorField::MValue:
@@ -164,7 +164,7 @@ static QString limitText(double value)
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
-QString FieldRefusalText(const CConfigData &config, const record_check::Refusal &refusal, const QString &labelText,
+QString FieldRefusalText(const ConfigRecord &config, const record_check::Refusal &refusal, const QString &labelText,
                          const QString &typed)
 {
     switch (refusal.rule) {
@@ -232,7 +232,7 @@ QString FormatLimitMessage(const QString &format, const QString &label, double l
     return out;
 }
 
-CounterPresetCheck CheckCounterPreset(const CConfigData &config, const QString &typed)
+CounterPresetCheck CheckCounterPreset(const ConfigRecord &config, const QString &typed)
 {
     CounterPresetCheck check;
     const bool distance = config.IsSpeedometer() || config.IsSumlog();

@@ -3,7 +3,7 @@
 // master type shows and enables, the LCD items it can show, how its pulse
 // factor is shown and checked, how typed numbers are read, and how a counter
 // preset is checked. The form applies them to its controls.
-#include "model/CConfigData.h"
+#include "model/ConfigRecord.h"
 #include "model/RecordCheck.h"
 #include "model/TypedNumber.h"
 
@@ -86,7 +86,7 @@ struct ControlStates
 };
 // dataSource: the signal source that counts (the one just selected, or the
 // record's).
-ControlStates ComputeControlStates(const CConfigData &config, int dataSource);
+ControlStates ComputeControlStates(const ConfigRecord &config, int dataSource);
 
 // The signal sources the master type offers, in list order (the record's
 // DataSource is the position), each with the code the gauge knows it by.
@@ -95,22 +95,22 @@ struct SignalSource
     QString name;
     int code;
 };
-QVector<SignalSource> SignalSources(const CConfigData &config);
+QVector<SignalSource> SignalSources(const ConfigRecord &config);
 // The unit the warning threshold is entered in.
-QString ThresholdUnitText(const CConfigData &config);
+QString ThresholdUnitText(const ConfigRecord &config);
 // The pulse factor's label and unit for the master type.
-QString PulseFactorLabel(const CConfigData &config);
-QString PulseFactorUnit(const CConfigData &config);
+QString PulseFactorLabel(const ConfigRecord &config);
+QString PulseFactorUnit(const ConfigRecord &config);
 
 // Clears the DisplayMask bits of items the master type cannot show.
-void ClearUnshowableDisplayBits(CConfigData &config);
+void ClearUnshowableDisplayBits(ConfigRecord &config);
 
 // The pulse factor field edits MValue (one decimal) for a tachometer with LCD
 // or a synchroniser, else KValue: as it is for a speedometer or sumlog, and
 // for other types whole on early tachometer firmware, else with one decimal
 // (record_check::PulseFactorFieldOf).
-void SetPulseFactorValue(CConfigData &config, double value);
-QString FormatPulseFactor(const CConfigData &config);
+void SetPulseFactorValue(ConfigRecord &config, double value);
+QString FormatPulseFactor(const ConfigRecord &config);
 QString FormatThreshold(double threshold);
 
 // Why a typed value is refused; empty when it is accepted.
@@ -120,7 +120,7 @@ QString NumberRefusal(const TypedNumber &number, const QString &labelText, const
 // of its fields: the limits message with the field's label (in whole numbers
 // on early firmware), the whole-number message, or the label and the typed
 // text with what the gauge holds.
-QString FieldRefusalText(const CConfigData &config, const record_check::Refusal &refusal, const QString &labelText,
+QString FieldRefusalText(const ConfigRecord &config, const record_check::Refusal &refusal, const QString &labelText,
                          const QString &typed);
 
 // Formats a C-style message with %s and %f placeholders (as translations of
@@ -141,7 +141,7 @@ struct CounterPresetCheck
     std::optional<CounterPreset> preset; // none with an empty refusal: the type has no counter
     QString refusal;
 };
-CounterPresetCheck CheckCounterPreset(const CConfigData &config, const QString &typed);
+CounterPresetCheck CheckCounterPreset(const ConfigRecord &config, const QString &typed);
 
 
 }

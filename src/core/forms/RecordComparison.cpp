@@ -23,9 +23,9 @@ QString templateText(int controlId)
     if (!control)
         return QString();
     const QString text = QString::fromUtf8(control->text);
-    const int tag = CLanguage::TagNumber(text);
+    const int tag = Language::TagNumber(text);
     QString translated;
-    if (tag > 0 && CLanguage::instance().LoadTranslatedString(tag + TranslationOffset, translated) > 0)
+    if (tag > 0 && Language::instance().LoadTranslatedString(tag + TranslationOffset, translated) > 0)
         return translated;
     return text;
 }
@@ -61,12 +61,12 @@ QStringList templateEntries(int controlId)
 
 QString onOff(double value) { return LoadTranslatedString(value != 0 ? 5782 : 5783); }
 
-QString pulseLabel(const CConfigData &c)
+QString pulseLabel(const ConfigRecord &c)
 {
     return LoadTranslatedString(c.IsSpeedometer() || c.IsSumlog() ? 1125 : 1127);
 }
 
-QString masterTypeText(const CConfigData &c)
+QString masterTypeText(const ConfigRecord &c)
 {
     if (!c.Description.isEmpty())
         return c.Description;
@@ -80,33 +80,33 @@ struct Row
 {
     const char *field;
     int control; // whose state tells whether the type uses the field; 0: always used
-    std::function<QString(const CConfigData &)> label;
-    std::function<double(const CConfigData &)> value;
-    std::function<QString(const CConfigData &)> shown;
+    std::function<QString(const ConfigRecord &)> label;
+    std::function<double(const ConfigRecord &)> value;
+    std::function<QString(const ConfigRecord &)> shown;
     // Further condition for the type to use the field (the pulse factor's
     // edit carries KValue or MValue).
-    std::function<bool(const CConfigData &)> applies;
+    std::function<bool(const ConfigRecord &)> applies;
 };
 
-std::function<QString(const CConfigData &)> fixedLabel(int controlId)
+std::function<QString(const ConfigRecord &)> fixedLabel(int controlId)
 {
-    return [controlId](const CConfigData &) { return templateText(controlId); };
+    return [controlId](const ConfigRecord &) { return templateText(controlId); };
 }
 
-std::function<QString(const CConfigData &)> listShown(int controlId, std::function<double(const CConfigData &)> value)
+std::function<QString(const ConfigRecord &)> listShown(int controlId, std::function<double(const ConfigRecord &)> value)
 {
-    return [controlId, value](const CConfigData &c) { return entryOf(templateEntries(controlId), value(c)); };
+    return [controlId, value](const ConfigRecord &c) { return entryOf(templateEntries(controlId), value(c)); };
 }
 
-Row pulseRow(const char *field, PulseFactorField kind, double CConfigData::*member)
+Row pulseRow(const char *field, PulseFactorField kind, double ConfigRecord::*member)
 {
     const bool mValue = kind == PulseFactorField::MValue;
-    return {field, master_overview::ids::PulseEdit, pulseLabel, [member](const CConfigData &c) { return c.*member; },
-            [member, mValue](const CConfigData &c) {
+    return {field, master_overview::ids::PulseEdit, pulseLabel, [member](const ConfigRecord &c) { return c.*member; },
+            [member, mValue](const ConfigRecord &c) {
                 const bool formField = (PulseFactorFieldOf(c) == PulseFactorField::MValue) == mValue;
                 return formField ? master_overview::FormatPulseFactor(c) : number(c.*member);
             },
-            [mValue](const CConfigData &c) {
+            [mValue](const ConfigRecord &c) {
                 return (PulseFactorFieldOf(c) == PulseFactorField::MValue) == mValue;
             }};
 }
@@ -117,42 +117,42 @@ const std::vector<Row> &rows()
     using namespace master_overview::ids;
     static const std::vector<Row> list = [] {
         std::vector<Row> r;
-        const auto intValue = [](int CConfigData::*member) {
-            return [member](const CConfigData &c) { return double(c.*member); };
+        const auto intValue = [](int ConfigRecord::*member) {
+            return [member](const ConfigRecord &c) { return double(c.*member); };
         };
-        r.push_back({"MasterId", 0, [](const CConfigData &) { return LoadTranslatedString(5780); },
-                     intValue(&CConfigData::MasterId), masterTypeText, nullptr});
-        r.push_back({"DataSource", SourceList, fixedLabel(SourceLabel), intValue(&CConfigData::DataSource),
-                     [](const CConfigData &c) {
+        r.push_back({"MasterId", 0, [](const ConfigRecord &) { return LoadTranslatedString(5780); },
+                     intValue(&ConfigRecord::MasterId), masterTypeText, nullptr});
+        r.push_back({"DataSource", SourceList, fixedLabel(SourceLabel), intValue(&ConfigRecord::DataSource),
+                     [](const ConfigRecord &c) {
                          QStringList names;
                          for (const master_overview::SignalSource &s : master_overview::SignalSources(c))
                              names << s.name;
                          return entryOf(names, c.DataSource);
                      },
                      nullptr});
-        r.push_back(pulseRow("KValue", PulseFactorField::PlainKValue, &CConfigData::KValue));
-        r.push_back(pulseRow("MValue", PulseFactorField::MValue, &CConfigData::MValue));
+        r.push_back(pulseRow("KValue", PulseFactorField::PlainKValue, &ConfigRecord::KValue));
+        r.push_back(pulseRow("MValue", PulseFactorField::MValue, &ConfigRecord::MValue));
         r.push_back({"WarnThreshold", ThresholdEdit, fixedLabel(ThresholdLabel),
-                     [](const CConfigData &c) { return c.WarnThreshold; },
-                     [](const CConfigData &c) { return master_overview::FormatThreshold(c.WarnThreshold); }, nullptr});
-        r.push_back({"WarnMode", WarnModeList, fixedLabel(WarnModeLabel), intValue(&CConfigData::WarnMode),
-                     [](const CConfigData &c) {
+                     [](const ConfigRecord &c) { return c.WarnThreshold; },
+                     [](const ConfigRecord &c) { return master_overview::FormatThreshold(c.WarnThreshold); }, nullptr});
+        r.push_back({"WarnMode", WarnModeList, fixedLabel(WarnModeLabel), intValue(&ConfigRecord::WarnMode),
+                     [](const ConfigRecord &c) {
                          return entryOf({LoadTranslatedString(1123), LoadTranslatedString(1122)}, c.WarnMode);
                      },
                      nullptr});
-        r.push_back({"BuzzerActive", Buzzer, fixedLabel(Buzzer), intValue(&CConfigData::BuzzerActive),
-                     [](const CConfigData &c) { return onOff(c.BuzzerActive); }, nullptr});
-        r.push_back({"DataSource2", Source2List, fixedLabel(Source2Label), intValue(&CConfigData::DataSource2),
-                     listShown(Source2List, intValue(&CConfigData::DataSource2)), nullptr});
+        r.push_back({"BuzzerActive", Buzzer, fixedLabel(Buzzer), intValue(&ConfigRecord::BuzzerActive),
+                     [](const ConfigRecord &c) { return onOff(c.BuzzerActive); }, nullptr});
+        r.push_back({"DataSource2", Source2List, fixedLabel(Source2Label), intValue(&ConfigRecord::DataSource2),
+                     listShown(Source2List, intValue(&ConfigRecord::DataSource2)), nullptr});
         for (const master_overview::DisplayItem &item : master_overview::DisplayItems()) {
             const uint32_t bit = item.bit;
             r.push_back({"DisplayMask", item.controlId, fixedLabel(item.controlId),
-                         [bit](const CConfigData &c) { return c.TestDisplayBit(bit) ? 1.0 : 0.0; },
-                         [bit](const CConfigData &c) { return onOff(c.TestDisplayBit(bit)); }, nullptr});
+                         [bit](const ConfigRecord &c) { return c.TestDisplayBit(bit) ? 1.0 : 0.0; },
+                         [bit](const ConfigRecord &c) { return onOff(c.TestDisplayBit(bit)); }, nullptr});
         }
         r.push_back({"Illumination", IlluminationList, fixedLabel(IlluminationLabel),
-                     [](const CConfigData &c) { return c.Illumination; },
-                     [](const CConfigData &c) {
+                     [](const ConfigRecord &c) { return c.Illumination; },
+                     [](const ConfigRecord &c) {
                          const QStringList entries = templateEntries(IlluminationList);
                          const double index = c.Illumination / 10.0;
                          return index == std::floor(index) && index >= 0 && index < entries.size()
@@ -165,12 +165,12 @@ const std::vector<Row> &rows()
             const char *field;
             int list;
             int label;
-            int CConfigData::*member;
+            int ConfigRecord::*member;
         } units[] = {
-            {"DistanceUnit", DistanceList, DistanceLabel, &CConfigData::DistanceUnit},
-            {"TemperatureUnit", TemperatureList, TemperatureLabel, &CConfigData::TemperatureUnit},
-            {"TimeFormat", TimeList, TimeLabel, &CConfigData::TimeFormat},
-            {"DepthUnit", DepthList, DepthLabel, &CConfigData::DepthUnit},
+            {"DistanceUnit", DistanceList, DistanceLabel, &ConfigRecord::DistanceUnit},
+            {"TemperatureUnit", TemperatureList, TemperatureLabel, &ConfigRecord::TemperatureUnit},
+            {"TimeFormat", TimeList, TimeLabel, &ConfigRecord::TimeFormat},
+            {"DepthUnit", DepthList, DepthLabel, &ConfigRecord::DepthUnit},
         };
         for (const auto &u : units)
             r.push_back({u.field, u.list, fixedLabel(u.label), intValue(u.member),
@@ -182,7 +182,7 @@ const std::vector<Row> &rows()
 
 // Which rows the record's master type uses: those whose control the form
 // shows and lets be changed.
-std::vector<bool> usedRows(const CConfigData &c)
+std::vector<bool> usedRows(const ConfigRecord &c)
 {
     const std::vector<Row> &all = rows();
     std::vector<bool> used(all.size(), true);
@@ -203,7 +203,7 @@ bool sameValue(double a, double b) { return a == b || (std::isnan(a) && std::isn
 
 }
 
-QVector<FieldDifference> compareRecords(const CConfigData &a, const CConfigData &b)
+QVector<FieldDifference> compareRecords(const ConfigRecord &a, const ConfigRecord &b)
 {
     const std::vector<Row> &all = rows();
     const std::vector<bool> usedByA = usedRows(a);
@@ -224,7 +224,7 @@ QVector<FieldDifference> compareRecords(const CConfigData &a, const CConfigData 
     return differences;
 }
 
-QString fieldLabel(const CConfigData &config, const QString &field)
+QString fieldLabel(const ConfigRecord &config, const QString &field)
 {
     for (const Row &row : rows()) {
         if (field == QLatin1String(row.field) && (!row.applies || row.applies(config)))

@@ -5,7 +5,7 @@
 // uses count (the form shows them and lets them be changed), so a
 // tachometer's unused LCD items are no difference. Widget-free: the
 // command-line tool and the desktop program's compare tables share it.
-#include "model/CConfigData.h"
+#include "model/ConfigRecord.h"
 
 #include <QString>
 #include <QVector>
@@ -27,10 +27,10 @@ struct FieldDifference
 // field. Values are compared as stored; where the form shows two different
 // values alike (a threshold of 99.6 and of 100.2 both read "100"), both are
 // given in full.
-QVector<FieldDifference> compareRecords(const CConfigData &a, const CConfigData &b);
+QVector<FieldDifference> compareRecords(const ConfigRecord &a, const ConfigRecord &b);
 
 // The form's label of a stored field for the record's master type (the first
 // LCD item's for DisplayMask); the field's name when the form has none.
-QString fieldLabel(const CConfigData &config, const QString &field);
+QString fieldLabel(const ConfigRecord &config, const QString &field);
 
 }

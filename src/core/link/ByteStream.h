@@ -21,10 +21,10 @@ struct ReadTimeouts
 
 enum class OpenStatus { Open, NoSuchPort, Failed };
 
-class IByteStream
+class ByteStream
 {
 public:
-    virtual ~IByteStream() = default;
+    virtual ~ByteStream() = default;
     virtual OpenStatus open(const QString &device, const LineSettings &line) = 0;
     virtual bool isOpen() const = 0;
     // Writes every byte with one blocking write; a short write is not reported.

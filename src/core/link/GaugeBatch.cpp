@@ -64,7 +64,7 @@ QString diagnosis(const QString &port, LinkFamily family, const QString &traceTa
     return QString();
 }
 
-TransferOutcome runOne(BatchOperation operation, CConfigData &record, SequenceObserver &observer,
+TransferOutcome runOne(BatchOperation operation, ConfigRecord &record, SequenceObserver &observer,
                        const LinkOptions &options)
 {
     switch (operation) {
@@ -78,7 +78,7 @@ TransferOutcome runOne(BatchOperation operation, CConfigData &record, SequenceOb
     return TransferOutcome();
 }
 
-BatchPortResult runPort(BatchOperation operation, int index, const QString &port, const CConfigData &cfg,
+BatchPortResult runPort(BatchOperation operation, int index, const QString &port, const ConfigRecord &cfg,
                         LinkOptions options, BatchObserver *observer)
 {
     options.device = port;
@@ -134,7 +134,7 @@ QString checkBatchPorts(const QStringList &ports)
     return QString();
 }
 
-QVector<BatchPortResult> runBatch(BatchOperation operation, const QStringList &ports, const CConfigData &cfg,
+QVector<BatchPortResult> runBatch(BatchOperation operation, const QStringList &ports, const ConfigRecord &cfg,
                                   const LinkOptions &options, BatchObserver *observer)
 {
     QVector<BatchPortResult> results(ports.size());

@@ -23,7 +23,7 @@ struct BatchPortResult
     QString message;
     double seconds = 0.0;
     // What a read found (the record given, with the gauge's values).
-    CConfigData record;
+    ConfigRecord record;
 };
 
 // Follows the ports of a batch. Called on each port's own thread (several
@@ -55,5 +55,5 @@ QString checkBatchPorts(const QStringList &ports);
 // Runs the operation on every port at once (options.device is set per port)
 // and returns when all have ended, the results in the order of ports. cfg is
 // the record written or verified, or the starting record of a read.
-QVector<BatchPortResult> runBatch(BatchOperation operation, const QStringList &ports, const CConfigData &cfg,
+QVector<BatchPortResult> runBatch(BatchOperation operation, const QStringList &ports, const ConfigRecord &cfg,
                                   const LinkOptions &options = LinkOptions(), BatchObserver *observer = nullptr);

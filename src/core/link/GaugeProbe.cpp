@@ -1,6 +1,6 @@
 #include "GaugeProbe.h"
 
-#include "CGaugePort.h"
+#include "GaugePort.h"
 #include "GaugeSequences.h"
 #include "SerialByteStream.h"
 #include "base/Language.h"
@@ -14,7 +14,7 @@ namespace {
 
 // The serial stream, noting whether anything at all came back: a port where
 // something answers, if not as a gauge, is told apart from a silent one.
-class NotingStream : public IByteStream
+class NotingStream : public ByteStream
 {
 public:
     explicit NotingStream(const ReadTimeouts &timeouts) : m_serial(timeouts) {}
@@ -48,12 +48,12 @@ struct ProbeLink
     {
         auto owned = std::make_unique<NotingStream>(options.timeouts);
         stream = owned.get();
-        port = std::make_unique<CGaugePort>(std::move(owned));
+        port = std::make_unique<GaugePort>(std::move(owned));
         port->setDevice(device);
         port->setTraceTag(traceTag);
     }
     NotingStream *stream = nullptr;
-    std::unique_ptr<CGaugePort> port;
+    std::unique_ptr<GaugePort> port;
 };
 
 ProbeResult found(ProbeResult r, LinkFamily family, const QString &message)
@@ -102,7 +102,7 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
         if (openFailed(block, BlockFamilyBaud, r))
             return r;
         if (block.port->Ping() == 1) {
-            CGaugePort::Block parameters{};
+            GaugePort::Block parameters{};
             if (block.port->UploadFromGauge(parameters) != 1)
                 return found(r, LinkFamily::Block, LoadTranslatedString(5751));
             r.firmwareVersion = std::array<uint8_t, 2>{parameters[4], parameters[5]};

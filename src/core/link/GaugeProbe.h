@@ -7,7 +7,7 @@
 // refuses to open is reported as such, and a port whose thread does not
 // finish in time is reported without waiting for it.
 #include "ByteStream.h"
-#include "model/CConfigData.h"
+#include "model/ConfigRecord.h"
 
 #include <QString>
 #include <QStringList>

@@ -22,7 +22,7 @@ TransferOutcome writeOutcome(bool success, bool cancelled)
     return o;
 }
 
-bool readRegisters(Run &run, CConfigData &cfg)
+bool readRegisters(Run &run, ConfigRecord &cfg)
 {
     gauge_codec::RegisterDecoder decoder(cfg);
     if (!run.next(QStringLiteral("Login"), [&] { return run.port.Login(); })
@@ -38,7 +38,7 @@ bool readRegisters(Run &run, CConfigData &cfg)
     return true;
 }
 
-bool writeRegisters(Run &run, const CConfigData &cfg)
+bool writeRegisters(Run &run, const ConfigRecord &cfg)
 {
     if (!run.next(QStringLiteral("Login"), [&] { return run.port.Login(); })
         || !run.next(QStringLiteral("Ping"), [&] { return run.port.PingChecked(); }))
@@ -102,10 +102,10 @@ DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutco
 
 // cfg: the record the block carries, to name what a read-back finds.
 template <typename Change>
-TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &options, const CConfigData &cfg,
+TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &options, const ConfigRecord &cfg,
                            Change change)
 {
-    CGaugePort port(options.timeouts);
+    GaugePort port(options.timeouts);
     configure(port, options);
     if (port.Open(BlockFamilyBaud) != OpenStatus::Open)
         return openFailure(port, OpenStatus::Failed);
@@ -133,10 +133,10 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
 
 }
 
-TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer, const LinkOptions &options)
+TransferOutcome ReadFromGauge(ConfigRecord &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
     const bool registers = options.family.value_or(cfg.Family()) == LinkFamily::Register;
-    CGaugePort port(options.timeouts);
+    GaugePort port(options.timeouts);
     configure(port, options);
     const OpenStatus open = port.Open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
@@ -161,7 +161,7 @@ TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer, cons
     return o;
 }
 
-TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer, const LinkOptions &options)
+TransferOutcome WriteToGauge(const ConfigRecord &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
     const LinkFamily family = options.family.value_or(cfg.Family());
     // Refused before the port is opened: the gauge keeps its settings.
@@ -169,7 +169,7 @@ TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer,
     if (!refusals.isEmpty())
         return refusal(record_check::refusalText(refusals.first()));
     if (family == LinkFamily::Register) {
-        CGaugePort port(options.timeouts);
+        GaugePort port(options.timeouts);
         configure(port, options);
         if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
             return openFailure(port, OpenStatus::Failed);
@@ -203,7 +203,7 @@ TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer,
 TransferOutcome RestoreBlockToGauge(const gauge_codec::ParamBlock &saved, SequenceObserver *observer,
                                     const LinkOptions &options)
 {
-    return writeBlock(observer, options, CConfigData(), [&](gauge_codec::ParamBlock &block) {
+    return writeBlock(observer, options, ConfigRecord(), [&](gauge_codec::ParamBlock &block) {
         block = saved;
         return QString();
     });
@@ -213,7 +213,7 @@ TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint1
                               const LinkOptions &options)
 {
     const TransferOutcome failed = outcome(false, LoadTranslatedString(1231), Icon::Exclamation);
-    CGaugePort port(options.timeouts);
+    GaugePort port(options.timeouts);
     configure(port, options);
     if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
         return openFailure(port, OpenStatus::Failed);
@@ -260,7 +260,7 @@ TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint1
 SelfTestReport RunLinkSelfTest(SequenceObserver *observer, const LinkOptions &options)
 {
     SelfTestReport report;
-    CGaugePort port(options.timeouts);
+    GaugePort port(options.timeouts);
     configure(port, options);
     report.opened = port.Open(0) == OpenStatus::Open;
     if (!report.opened)
@@ -268,7 +268,7 @@ SelfTestReport RunLinkSelfTest(SequenceObserver *observer, const LinkOptions &op
 
     using C = SelfTestCommand;
     const auto cmd = [&port](C c) {
-        return std::make_pair(CGaugePort::SelfTestCommandName(c), [&port, c] { return port.RunSelfTestCommand(c); });
+        return std::make_pair(GaugePort::SelfTestCommandName(c), [&port, c] { return port.RunSelfTestCommand(c); });
     };
     const std::vector<std::pair<QString, std::function<int()>>> steps = {
         {QStringLiteral("Ping"), [&] { return port.Ping(); }},

@@ -40,18 +40,18 @@ constexpr int RegisterFamilyBaud = 4800;
 // Reads the gauge into cfg (the family comes from cfg's master type unless
 // the options name it). On a
 // failure part-way the fields decoded so far stay changed.
-TransferOutcome ReadFromGauge(CConfigData &cfg, SequenceObserver *observer = nullptr,
+TransferOutcome ReadFromGauge(ConfigRecord &cfg, SequenceObserver *observer = nullptr,
                               const LinkOptions &options = LinkOptions());
 
 // Writes cfg to the gauge. A block-family gauge's block is saved to a backup
 // file before it is overwritten.
-TransferOutcome WriteToGauge(const CConfigData &cfg, SequenceObserver *observer = nullptr,
+TransferOutcome WriteToGauge(const ConfigRecord &cfg, SequenceObserver *observer = nullptr,
                              const LinkOptions &options = LinkOptions());
 
 // Reads the gauge and compares what it holds with what writing cfg would
 // send, as the gauge holds it; changes nothing on the gauge. Fails naming
 // the fields that differ (TransferOutcome::mismatches).
-TransferOutcome verifyGauge(const CConfigData &cfg, SequenceObserver *observer = nullptr,
+TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer = nullptr,
                             const LinkOptions &options = LinkOptions());
 
 // Writes a saved block back to a block-family gauge unchanged (the block the

@@ -50,7 +50,7 @@ TransferOutcome verified(bool read, bool cancelled, const QVector<gauge_readback
 
 }
 
-TransferOutcome verifyGauge(const CConfigData &cfg, SequenceObserver *observer, const LinkOptions &options)
+TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
     const LinkFamily family = options.family.value_or(cfg.Family());
     // A record that could not be written cannot be found on the gauge either.
@@ -61,7 +61,7 @@ TransferOutcome verifyGauge(const CConfigData &cfg, SequenceObserver *observer, 
         return outcome(false, gauge_codec::ThresholdRefusalText(cfg), Icon::Error);
 
     const bool registers = family == LinkFamily::Register;
-    CGaugePort port(options.timeouts);
+    GaugePort port(options.timeouts);
     configure(port, options);
     const OpenStatus open = port.Open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)

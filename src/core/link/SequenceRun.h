@@ -1,7 +1,7 @@
 #pragma once
 // What the gauge sequences share (internal to the link): one sequence's run
 // on an open link, the link opened as the options say, and the outcomes.
-#include "CGaugePort.h"
+#include "GaugePort.h"
 #include "GaugeSequences.h"
 #include "TrafficTrace.h"
 #include "base/Language.h"
@@ -20,7 +20,7 @@ constexpr const char *PortNotAvailable = "COM port not available";
 class Run
 {
 public:
-    Run(CGaugePort &port, SequenceObserver *observer, int total)
+    Run(GaugePort &port, SequenceObserver *observer, int total)
         : port(port), m_observer(observer), m_total(total)
     {
         // A cancel also ends the wait for a reply, not only the sequence.
@@ -54,12 +54,12 @@ public:
         QElapsedTimer waited;
         waited.start();
         while (waited.elapsed() < ms && !(m_observer && m_observer->cancelRequested()))
-            QThread::msleep(std::min<qint64>(ms - waited.elapsed(), IByteStream::CancelCheckMs));
+            QThread::msleep(std::min<qint64>(ms - waited.elapsed(), ByteStream::CancelCheckMs));
     }
     template <typename F>
     bool next(const QString &name, F transaction) { return step(++m_step, name, transaction); }
 
-    CGaugePort &port;
+    GaugePort &port;
     bool cancelled = false;
 
 private:
@@ -69,7 +69,7 @@ private:
 };
 
 // The device and trace tag of the options applied to a new link.
-inline void configure(CGaugePort &port, const LinkOptions &options)
+inline void configure(GaugePort &port, const LinkOptions &options)
 {
     port.setDevice(options.device);
     port.setTraceTag(options.traceTag);
@@ -87,7 +87,7 @@ inline TransferOutcome outcome(bool success, const QString &text, user_messages:
 // A port that could not be opened: the fixed message (a missing port told
 // apart), and below it why (the device, the system's reason) and where the
 // trace is.
-inline TransferOutcome openFailure(const CGaugePort &port, OpenStatus status)
+inline TransferOutcome openFailure(const GaugePort &port, OpenStatus status)
 {
     TransferOutcome o = outcome(false, QString::fromLatin1(status == OpenStatus::NoSuchPort ? PortNotAvailable
                                                                                            : ConnectFailed),

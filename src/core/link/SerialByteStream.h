@@ -5,7 +5,7 @@
 
 #include <QSerialPort>
 
-class SerialByteStream : public IByteStream
+class SerialByteStream : public ByteStream
 {
 public:
     explicit SerialByteStream(const ReadTimeouts &timeouts = ReadTimeouts());

@@ -28,7 +28,7 @@ bool tenths(const ParamBlock &block) { return block[block_offset::FirmwareHigh] 
 
 }
 
-double ThresholdFactor(const CConfigData &cfg)
+double ThresholdFactor(const ConfigRecord &cfg)
 {
     // Differences of two 32-bit integers are exact in a double and cannot
     // overflow there.
@@ -37,21 +37,21 @@ double ThresholdFactor(const CConfigData &cfg)
     return warnSpan / scaleSpan;
 }
 
-long long BlockThresholdValue(const CConfigData &cfg, const ParamBlock &block)
+long long BlockThresholdValue(const ConfigRecord &cfg, const ParamBlock &block)
 {
     const double raw = cfg.CalculateThreshold ? (cfg.WarnThreshold - cfg.ScaleMin) * ThresholdFactor(cfg) + 0.5
                                               : cfg.WarnThreshold + 0.5;
     return truncatedWithin(raw, -Saturation, Saturation) + block[block_offset::ThresholdOffset];
 }
 
-bool ThresholdConvertible(const CConfigData &cfg)
+bool ThresholdConvertible(const ConfigRecord &cfg)
 {
     if (!cfg.CalculateThreshold)
         return true;
     return cfg.ScaleMax != cfg.ScaleMin && cfg.WarnThresholdMax != cfg.WarnThresholdMin;
 }
 
-QString ThresholdRefusalText(const CConfigData &cfg)
+QString ThresholdRefusalText(const ConfigRecord &cfg)
 {
     const QString name = cfg.Description.isEmpty() ? cfg.OrderNumber : cfg.Description;
     return LoadTranslatedString(5004)
@@ -62,7 +62,7 @@ QString ThresholdRefusalText(const CConfigData &cfg)
         .arg(cfg.WarnThresholdMax);
 }
 
-bool BlockToRecord(const ParamBlock &block, CConfigData &cfg)
+bool BlockToRecord(const ParamBlock &block, ConfigRecord &cfg)
 {
     cfg.FirmwareVersion = {block[block_offset::FirmwareHigh], block[block_offset::FirmwareLow]};
 
@@ -81,7 +81,7 @@ bool BlockToRecord(const ParamBlock &block, CConfigData &cfg)
     return convertible;
 }
 
-bool RecordToBlock(const CConfigData &cfg, ParamBlock &block)
+bool RecordToBlock(const ConfigRecord &cfg, ParamBlock &block)
 {
     if (!ThresholdConvertible(cfg))
         return false;
@@ -118,7 +118,7 @@ enum : int {
 };
 }
 
-std::vector<RegisterWrite> RecordToRegisterWrites(const CConfigData &cfg)
+std::vector<RegisterWrite> RecordToRegisterWrites(const ConfigRecord &cfg)
 {
     uint8_t source2 = 0x00;
     switch (cfg.DataSource2) {

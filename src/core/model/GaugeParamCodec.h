@@ -1,9 +1,9 @@
 #pragma once
-// How the user settings of a CConfigData map onto a gauge's memory, in both
+// How the user settings of a ConfigRecord map onto a gauge's memory, in both
 // directions: the 64-byte parameter block of the block family and the
 // byte-wide bank/address registers of the register family. Pure functions of
 // the record and the gauge data; no I/O.
-#include "CConfigData.h"
+#include "ConfigRecord.h"
 
 #include <QString>
 #include <array>
@@ -31,30 +31,30 @@ constexpr uint8_t TenthsFirmware = 66;
 // The block-family threshold conversion needs distinct scale limits and
 // distinct warning limits when the master type asks for it; otherwise the
 // threshold cannot be converted and the transfer refuses it.
-bool ThresholdConvertible(const CConfigData &cfg);
+bool ThresholdConvertible(const ConfigRecord &cfg);
 // The user message for a master type whose threshold cannot be converted.
-QString ThresholdRefusalText(const CConfigData &cfg);
+QString ThresholdRefusalText(const ConfigRecord &cfg);
 
 // Raw threshold units per scale unit of a master type that converts the
 // threshold (ScaleMin..ScaleMax onto WarnThresholdMin..WarnThresholdMax).
-double ThresholdFactor(const CConfigData &cfg);
+double ThresholdFactor(const ConfigRecord &cfg);
 
 // The threshold as the block would carry it, the offset byte O added, before
 // it is held within its 16 bits: what tells whether it fits. Values far out
 // of any range saturate, so this is defined for every record.
-long long BlockThresholdValue(const CConfigData &cfg, const ParamBlock &block);
+long long BlockThresholdValue(const ConfigRecord &cfg, const ParamBlock &block);
 
 // Block to record: FirmwareVersion, KValue, WarnThreshold, WarnMode. Returns
 // false when the threshold cannot be converted; the threshold then stays as
 // it was and the other fields are still taken from the block.
-bool BlockToRecord(const ParamBlock &block, CConfigData &cfg);
+bool BlockToRecord(const ParamBlock &block, ConfigRecord &cfg);
 
 // Record to block, changing only the bytes the record owns (read-modify-write
 // of the block read from the gauge). Returns false, leaving the block
 // untouched, when the threshold cannot be converted. A number its bytes
 // cannot hold is held at the nearest end of their range (the record check
 // refuses such records before they get here).
-bool RecordToBlock(const CConfigData &cfg, ParamBlock &block);
+bool RecordToBlock(const ConfigRecord &cfg, ParamBlock &block);
 
 struct RegisterAddress
 {
@@ -77,20 +77,20 @@ struct RegisterWrite
 // The fourteen register writes, in transfer order, with their values. A
 // number out of its register's range, or a list index out of its list, is
 // held at the nearest end, as for the block.
-std::vector<RegisterWrite> RecordToRegisterWrites(const CConfigData &cfg);
+std::vector<RegisterWrite> RecordToRegisterWrites(const ConfigRecord &cfg);
 
 // Turns register values into record fields as they arrive: each field is set
 // as soon as every register it needs has been fed since construction.
 class RegisterDecoder
 {
 public:
-    explicit RegisterDecoder(CConfigData &cfg) : m_cfg(cfg) {}
+    explicit RegisterDecoder(ConfigRecord &cfg) : m_cfg(cfg) {}
     void feed(uint8_t bank, uint8_t address, uint8_t value);
 
 private:
     bool have(int index) const { return m_seen & (1u << index); }
 
-    CConfigData &m_cfg;
+    ConfigRecord &m_cfg;
     std::array<uint8_t, 14> m_values = {};
     uint32_t m_seen = 0;
 };

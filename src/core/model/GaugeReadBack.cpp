@@ -10,7 +10,7 @@ namespace gauge_readback {
 namespace {
 
 // The record's value of a field the gauge holds, as text.
-QString fieldText(const CConfigData &c, const QString &field)
+QString fieldText(const ConfigRecord &c, const QString &field)
 {
     const struct
     {
@@ -42,7 +42,7 @@ QString hexBytes(const QVector<uint8_t> &bytes)
 
 // A mismatch of field with the values the two records read back; where they
 // read the same (a reading that drops bits), the raw bytes.
-HeldMismatch mismatch(const QString &field, const CConfigData &written, const CConfigData &held,
+HeldMismatch mismatch(const QString &field, const ConfigRecord &written, const ConfigRecord &held,
                       const QVector<uint8_t> &writtenBytes, const QVector<uint8_t> &heldBytes)
 {
     HeldMismatch m{field, fieldText(written, field), fieldText(held, field)};
@@ -80,9 +80,9 @@ const RegisterBits registerBits[] = {
     {12, 0xFF, "MValue"},      {13, 0xFF, "MValue"},
 };
 
-CConfigData decoded(const CConfigData &cfg, const RegisterValues &values)
+ConfigRecord decoded(const ConfigRecord &cfg, const RegisterValues &values)
 {
-    CConfigData record = cfg;
+    ConfigRecord record = cfg;
     gauge_codec::RegisterDecoder decoder(record);
     const auto &order = gauge_codec::RegisterOrder();
     for (size_t i = 0; i < order.size(); ++i)
@@ -92,11 +92,11 @@ CConfigData decoded(const CConfigData &cfg, const RegisterValues &values)
 
 }
 
-QVector<HeldMismatch> compareBlocks(const CConfigData &cfg, const gauge_codec::ParamBlock &written,
+QVector<HeldMismatch> compareBlocks(const ConfigRecord &cfg, const gauge_codec::ParamBlock &written,
                                     const gauge_codec::ParamBlock &held)
 {
-    CConfigData writtenRecord = cfg;
-    CConfigData heldRecord = cfg;
+    ConfigRecord writtenRecord = cfg;
+    ConfigRecord heldRecord = cfg;
     gauge_codec::BlockToRecord(written, writtenRecord);
     gauge_codec::BlockToRecord(held, heldRecord);
     QVector<HeldMismatch> mismatches;
@@ -120,7 +120,7 @@ RegisterValues registerValuesOf(const std::vector<gauge_codec::RegisterWrite> &w
     return values;
 }
 
-QVector<HeldMismatch> compareRegisters(const CConfigData &cfg, const RegisterValues &written,
+QVector<HeldMismatch> compareRegisters(const ConfigRecord &cfg, const RegisterValues &written,
                                        const RegisterValues &held)
 {
     // A differing bit no field owns still means the register was not taken:
@@ -137,8 +137,8 @@ QVector<HeldMismatch> compareRegisters(const CConfigData &cfg, const RegisterVal
                 fields << field;
         }
     }
-    const CConfigData writtenRecord = decoded(cfg, written);
-    const CConfigData heldRecord = decoded(cfg, held);
+    const ConfigRecord writtenRecord = decoded(cfg, written);
+    const ConfigRecord heldRecord = decoded(cfg, held);
     QVector<HeldMismatch> mismatches;
     for (const QString &field : fields) {
         QVector<uint8_t> a, b;

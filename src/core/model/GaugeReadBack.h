@@ -25,13 +25,13 @@ struct HeldMismatch
 
 // The record's bytes (pulse factor, threshold, warning direction) of the
 // block written against the block the gauge reports.
-QVector<HeldMismatch> compareBlocks(const CConfigData &cfg, const gauge_codec::ParamBlock &written,
+QVector<HeldMismatch> compareBlocks(const ConfigRecord &cfg, const gauge_codec::ParamBlock &written,
                                     const gauge_codec::ParamBlock &held);
 
 // The fourteen register values in transfer order (gauge_codec::RegisterOrder).
 using RegisterValues = std::array<uint8_t, 14>;
 RegisterValues registerValuesOf(const std::vector<gauge_codec::RegisterWrite> &writes);
-QVector<HeldMismatch> compareRegisters(const CConfigData &cfg, const RegisterValues &written,
+QVector<HeldMismatch> compareRegisters(const ConfigRecord &cfg, const RegisterValues &written,
                                        const RegisterValues &held);
 
 // "KValue (written 1234, the gauge holds 1200), WarnMode (...)".

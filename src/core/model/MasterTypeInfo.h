@@ -31,10 +31,10 @@ struct MasterTypeInfo
 
 // Looks master types up by key. The catalogue implements it; loading a project
 // uses it to apply the stored master type.
-class IMasterTypeLookup
+class MasterTypeLookup
 {
 public:
-    virtual ~IMasterTypeLookup() = default;
+    virtual ~MasterTypeLookup() = default;
     // A result with Found false when the key has no row or the catalogue
     // cannot be opened (the reason is then shown to the user).
     virtual MasterTypeInfo FetchById(int id) = 0;

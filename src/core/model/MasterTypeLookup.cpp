@@ -4,24 +4,24 @@
 
 namespace {
 
-class FindsNothing : public IMasterTypeLookup
+class FindsNothing : public MasterTypeLookup
 {
 public:
     MasterTypeInfo FetchById(int) override { return MasterTypeInfo(); }
 };
 
 FindsNothing g_findsNothing;
-QAtomicPointer<IMasterTypeLookup> g_lookup;
+QAtomicPointer<MasterTypeLookup> g_lookup;
 
 }
 
-IMasterTypeLookup &DefaultMasterTypeLookup()
+MasterTypeLookup &DefaultMasterTypeLookup()
 {
-    IMasterTypeLookup *lookup = g_lookup.loadAcquire();
+    MasterTypeLookup *lookup = g_lookup.loadAcquire();
     return lookup ? *lookup : g_findsNothing;
 }
 
-void SetDefaultMasterTypeLookup(IMasterTypeLookup *lookup)
+void SetDefaultMasterTypeLookup(MasterTypeLookup *lookup)
 {
     g_lookup.storeRelease(lookup);
 }

@@ -3,6 +3,6 @@
 // install the catalogue's lookup at start-up; until then nothing is found.
 #include "MasterTypeInfo.h"
 
-IMasterTypeLookup &DefaultMasterTypeLookup();
+MasterTypeLookup &DefaultMasterTypeLookup();
 // Installs a lookup (not owned); nullptr restores the one that finds nothing.
-void SetDefaultMasterTypeLookup(IMasterTypeLookup *lookup);
+void SetDefaultMasterTypeLookup(MasterTypeLookup *lookup);

@@ -30,7 +30,7 @@ static void prepare(QDataStream &archive)
     archive.setFloatingPointPrecision(QDataStream::DoublePrecision);
 }
 
-void Store(QDataStream &archive, const CConfigData &record)
+void Store(QDataStream &archive, const ConfigRecord &record)
 {
     prepare(archive);
     archive << qint32(record.DataSource) << record.KValue << record.WarnThreshold << qint32(record.WarnMode)
@@ -39,7 +39,7 @@ void Store(QDataStream &archive, const CConfigData &record)
             << qint32(record.DepthUnit) << qint32(record.MasterId) << qint32(record.BuzzerActive);
 }
 
-int Load(QDataStream &archive, int version, CConfigData &record)
+int Load(QDataStream &archive, int version, ConfigRecord &record)
 {
     if (!IsSupportedVersion(version))
         return 0;
@@ -76,7 +76,7 @@ int Load(QDataStream &archive, int version, CConfigData &record)
     return 1;
 }
 
-QByteArray Serialize(const CConfigData &record)
+QByteArray Serialize(const ConfigRecord &record)
 {
     QByteArray bytes;
     QDataStream archive(&bytes, QIODevice::WriteOnly);
@@ -86,7 +86,7 @@ QByteArray Serialize(const CConfigData &record)
     return bytes;
 }
 
-ReadResult ReadFile(const QString &path, CConfigData &record)
+ReadResult ReadFile(const QString &path, ConfigRecord &record)
 {
     ReadResult result;
     QFile file(path);
@@ -121,7 +121,7 @@ ReadResult ReadFile(const QString &path, CConfigData &record)
         result.status = ReadStatus::Oversized;
         return result;
     }
-    CConfigData loaded = record;
+    ConfigRecord loaded = record;
     if (!Load(archive, version, loaded)) {
         result.status = ReadStatus::Truncated;
         return result;
@@ -151,7 +151,7 @@ QString DescribeFailure(const QString &path, const ReadResult &result)
     return QString();
 }
 
-bool WriteFile(const QString &path, const CConfigData &record, QString *error)
+bool WriteFile(const QString &path, const ConfigRecord &record, QString *error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

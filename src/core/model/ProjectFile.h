@@ -2,7 +2,7 @@
 // The ".rix" project file: the file version followed by the stored user
 // settings, little-endian, without header, gaps or trailer. Versions 100 to
 // 103 are read; 103 is written.
-#include "CConfigData.h"
+#include "ConfigRecord.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,14 +20,14 @@ int FileSize(int version);
 bool IsSupportedVersion(int version);
 
 // Writes the fourteen stored values in file order (no version).
-void Store(QDataStream &archive, const CConfigData &record);
+void Store(QDataStream &archive, const ConfigRecord &record);
 // Reads the values a file of that version carries; returns 0 without reading
 // anything for an unsupported version, 1 otherwise. Values the version does
 // not carry keep their current values.
-int Load(QDataStream &archive, int version, CConfigData &record);
+int Load(QDataStream &archive, int version, ConfigRecord &record);
 
 // The whole file for the record: version 103 and the fourteen values.
-QByteArray Serialize(const CConfigData &record);
+QByteArray Serialize(const ConfigRecord &record);
 
 enum class ReadStatus {
     Ok,
@@ -47,13 +47,13 @@ struct ReadResult
 
 // Reads a project file into record, which the caller has reset. On any status
 // but Ok the record is left as it was.
-ReadResult ReadFile(const QString &path, CConfigData &record);
+ReadResult ReadFile(const QString &path, ConfigRecord &record);
 
 // A clear, translated message for a failed read, naming the file.
 QString DescribeFailure(const QString &path, const ReadResult &result);
 
 // Writes the record as a version 103 file atomically: the previous file stays
 // intact unless the new one is complete. Returns false with a reason.
-bool WriteFile(const QString &path, const CConfigData &record, QString *error);
+bool WriteFile(const QString &path, const ConfigRecord &record, QString *error);
 
 }

@@ -24,9 +24,9 @@ constexpr Range BlockKValueTenths{0.0, 6553.5};
 constexpr Range BlockThreshold{-255.0, 65535.0};
 constexpr Range AnyNumber{-std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
 
-bool countsTenths(const CConfigData &cfg) { return cfg.FirmwareVersion[0] >= gauge_codec::TenthsFirmware; }
+bool countsTenths(const ConfigRecord &cfg) { return cfg.FirmwareVersion[0] >= gauge_codec::TenthsFirmware; }
 
-Range blockKValue(const CConfigData &cfg) { return countsTenths(cfg) ? BlockKValueTenths : BlockKValueWhole; }
+Range blockKValue(const ConfigRecord &cfg) { return countsTenths(cfg) ? BlockKValueTenths : BlockKValueWhole; }
 
 class Checker
 {
@@ -48,7 +48,7 @@ public:
 
 // The master type's limits (only when it asks for them and the source is not
 // NMEA), the early-firmware whole number first.
-bool pulseFactorLimits(Checker &check, const CConfigData &cfg, const char *field, double value)
+bool pulseFactorLimits(Checker &check, const ConfigRecord &cfg, const char *field, double value)
 {
     if (cfg.DataSource == 1 || !cfg.UseMinMax)
         return true;
@@ -65,7 +65,7 @@ bool pulseFactorLimits(Checker &check, const CConfigData &cfg, const char *field
     return false;
 }
 
-Range thresholdRange(const CConfigData &cfg, std::optional<LinkFamily> family)
+Range thresholdRange(const ConfigRecord &cfg, std::optional<LinkFamily> family)
 {
     if (!family)
         return AnyNumber; // the scale of a converting master type may be anything
@@ -78,14 +78,14 @@ Range thresholdRange(const CConfigData &cfg, std::optional<LinkFamily> family)
 
 }
 
-std::optional<LinkFamily> familyOfMasterType(const CConfigData &cfg)
+std::optional<LinkFamily> familyOfMasterType(const ConfigRecord &cfg)
 {
     if (cfg.MasterId == -1 || cfg.Description.isEmpty())
         return std::nullopt;
     return cfg.Family();
 }
 
-QVector<Refusal> checkRecord(const CConfigData &cfg, std::optional<LinkFamily> family)
+QVector<Refusal> checkRecord(const ConfigRecord &cfg, std::optional<LinkFamily> family)
 {
     Checker check;
     const bool speedOrLog = cfg.IsSpeedometer() || cfg.IsSumlog();
@@ -125,14 +125,14 @@ QVector<Refusal> checkRecord(const CConfigData &cfg, std::optional<LinkFamily> f
     return check.refusals;
 }
 
-QVector<Refusal> checkRecord(const CConfigData &cfg)
+QVector<Refusal> checkRecord(const ConfigRecord &cfg)
 {
     return checkRecord(cfg, familyOfMasterType(cfg));
 }
 
-QVector<Refusal> checkAgainstBlock(const CConfigData &cfg, const gauge_codec::ParamBlock &block)
+QVector<Refusal> checkAgainstBlock(const ConfigRecord &cfg, const gauge_codec::ParamBlock &block)
 {
-    CConfigData gauge = cfg;
+    ConfigRecord gauge = cfg;
     gauge.FirmwareVersion = {block[gauge_codec::block_offset::FirmwareHigh],
                              block[gauge_codec::block_offset::FirmwareLow]};
     QVector<Refusal> refusals = checkRecord(gauge, LinkFamily::Block);
@@ -163,7 +163,7 @@ QString refusalText(const Refusal &refusal)
         .arg(refusal.field, number(refusal.value), number(refusal.allowed.low), number(refusal.allowed.high));
 }
 
-PulseFactorField PulseFactorFieldOf(const CConfigData &config)
+PulseFactorField PulseFactorFieldOf(const ConfigRecord &config)
 {
     if (config.IsTachometerWithLcd() || config.IsSynchroniser())
         return PulseFactorField::MValue;
@@ -172,20 +172,20 @@ PulseFactorField PulseFactorFieldOf(const CConfigData &config)
     return PulseFactorField::TachometerKValue;
 }
 
-QString PulseFactorFieldName(const CConfigData &config)
+QString PulseFactorFieldName(const ConfigRecord &config)
 {
     return PulseFactorFieldOf(config) == PulseFactorField::MValue ? QStringLiteral("MValue")
                                                                   : QStringLiteral("KValue");
 }
 
-bool WholeNumberPulseFactor(const CConfigData &config)
+bool WholeNumberPulseFactor(const ConfigRecord &config)
 {
     // The one-decimal MValue of a register gauge is never cut to whole numbers.
     return PulseFactorFieldOf(config) == PulseFactorField::TachometerKValue && config.IsTachometer()
         && config.IsEarlyFirmware();
 }
 
-Range PulseFactorCapacity(const CConfigData &config)
+Range PulseFactorCapacity(const ConfigRecord &config)
 {
     switch (PulseFactorFieldOf(config)) {
     case PulseFactorField::MValue:
@@ -198,7 +198,7 @@ Range PulseFactorCapacity(const CConfigData &config)
     return {0.0, 0.0};
 }
 
-double ClampThreshold(const CConfigData &config, double value)
+double ClampThreshold(const ConfigRecord &config, double value)
 {
     if (!config.CalculateThreshold)
         return value;

@@ -4,7 +4,7 @@
 // and the pulse factor within its master type's limits. Saving a project,
 // writing to a gauge and the command-line tool all run it; a refused record
 // is neither written to a file nor sent.
-#include "CConfigData.h"
+#include "ConfigRecord.h"
 #include "GaugeParamCodec.h"
 
 #include <QString>
@@ -36,19 +36,19 @@ struct Refusal
 
 // The family whose gauge the record is meant for: the master type's, when a
 // master type was found for it; none for a record without one.
-std::optional<LinkFamily> familyOfMasterType(const CConfigData &cfg);
+std::optional<LinkFamily> familyOfMasterType(const ConfigRecord &cfg);
 
 // Every refusal, in record order (at most one per field). Without a family
 // only what no gauge of either family could hold is refused; the master
 // type's limits apply whenever its properties are in the record.
-QVector<Refusal> checkRecord(const CConfigData &cfg, std::optional<LinkFamily> family);
+QVector<Refusal> checkRecord(const ConfigRecord &cfg, std::optional<LinkFamily> family);
 // The record for the gauge of its own master type.
-QVector<Refusal> checkRecord(const CConfigData &cfg);
+QVector<Refusal> checkRecord(const ConfigRecord &cfg);
 
 // The last word for a block-family gauge, once its block is read: the
 // firmware byte there decides how the pulse factor is counted, and the
 // threshold plus the offset byte O must still fit in 16 bits.
-QVector<Refusal> checkAgainstBlock(const CConfigData &cfg, const gauge_codec::ParamBlock &block);
+QVector<Refusal> checkAgainstBlock(const ConfigRecord &cfg, const gauge_codec::ParamBlock &block);
 
 // One line that names the field, the value and what is allowed.
 QString refusalText(const Refusal &refusal);
@@ -56,16 +56,16 @@ QString refusalText(const Refusal &refusal);
 // Which field the form's pulse factor edits: MValue (one decimal) for a
 // tachometer with LCD or a synchroniser, else KValue.
 enum class PulseFactorField { MValue, PlainKValue, TachometerKValue };
-PulseFactorField PulseFactorFieldOf(const CConfigData &config);
-QString PulseFactorFieldName(const CConfigData &config);
+PulseFactorField PulseFactorFieldOf(const ConfigRecord &config);
+QString PulseFactorFieldName(const ConfigRecord &config);
 // Only the block-family tachometer reports its firmware; its early versions
 // count the pulse factor in whole pulses.
-bool WholeNumberPulseFactor(const CConfigData &config);
+bool WholeNumberPulseFactor(const ConfigRecord &config);
 
 // What the gauge's memory holds for the value the pulse factor field edits.
-Range PulseFactorCapacity(const CConfigData &config);
+Range PulseFactorCapacity(const ConfigRecord &config);
 
 // The threshold kept within the scale when the master type converts it.
-double ClampThreshold(const CConfigData &config, double value);
+double ClampThreshold(const ConfigRecord &config, double value);
 
 }

@@ -2,7 +2,7 @@
 
 #include "base/Language.h"
 #include "base/UserMessages.h"
-#include "CRixDoc.h"
+#include "ProjectDocument.h"
 #include "ProjectFile.h"
 
 #include <QCoreApplication>
@@ -59,14 +59,14 @@ bool running(qint64 pid)
 
 }
 
-RecoveryCopy::RecoveryCopy(CRixDoc *document, QObject *parent)
+RecoveryCopy::RecoveryCopy(ProjectDocument *document, QObject *parent)
     : QObject(parent)
     , m_document(document)
 {
     m_timer.setInterval(DefaultIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &RecoveryCopy::Update);
     // Saved or discarded, the project needs no copy any more.
-    connect(document, &CRixDoc::modifiedChanged, this, [this](bool modified) {
+    connect(document, &ProjectDocument::modifiedChanged, this, [this](bool modified) {
         if (!modified)
             remove();
     });
@@ -140,7 +140,7 @@ bool RecoveryCopy::OfferLeftOver()
     const QDateTime saved = notes.value(Group + QStringLiteral("/saved"), newest).toDateTime();
     const QString name = original.isEmpty() ? LoadTranslatedString(61443) : QDir::toNativeSeparators(original);
     const QString question = LoadTranslatedString(5008).arg(
-        name, CLanguage::instance().locale().toString(saved, QLocale::ShortFormat));
+        name, Language::instance().locale().toString(saved, QLocale::ShortFormat));
     const bool restore = user_messages::show(question, user_messages::Icon::Question, user_messages::Buttons::YesNo)
                          == user_messages::Answer::Yes;
     const bool restored = restore && m_document->OnRecoverDocument(copy, original);

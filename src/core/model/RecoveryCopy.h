@@ -8,13 +8,13 @@
 #include <QString>
 #include <QTimer>
 
-class CRixDoc;
+class ProjectDocument;
 
 class RecoveryCopy : public QObject
 {
     Q_OBJECT
 public:
-    explicit RecoveryCopy(CRixDoc *document, QObject *parent = nullptr);
+    explicit RecoveryCopy(ProjectDocument *document, QObject *parent = nullptr);
     // A normal end: this program's copy is removed.
     ~RecoveryCopy() override;
 
@@ -36,6 +36,6 @@ public:
 private:
     void remove();
 
-    CRixDoc *m_document;
+    ProjectDocument *m_document;
     QTimer m_timer;
 };

@@ -26,7 +26,7 @@ void addEdits(std::vector<ControlTemplate> &controls, int firstId, int count)
 
 DialogTemplate aboutBox()
 {
-    return {100, "CAboutDlg", "ID_10 Info über Skaleron",
+    return {100, "AboutDialog", "ID_10 Info über Skaleron",
             {
                 control(U, K::Picture), // bitmap 187
                 control(1160, K::Label, "Version"),
@@ -37,7 +37,7 @@ DialogTemplate aboutBox()
 
 DialogTemplate projectForm()
 {
-    return {102, "CRixView", "",
+    return {102, "ProjectFormView", "",
             {
                 control(2300, K::Picture), // bitmap 131
                 control(1096, K::Label, "Static"),
@@ -49,7 +49,7 @@ DialogTemplate projectForm()
 
 DialogTemplate masterSettings()
 {
-    return {104, "CMasterSettings", "",
+    return {104, "MasterSettingsView", "",
             {
                 control(2300, K::Picture), // bitmap 132
                 control(U, K::Label, "ID_1200 Grundeinstellungen:"),
@@ -129,12 +129,12 @@ DialogTemplate calibration()
     c.push_back(hiddenControl(1243, K::DropDownList));
     c.push_back(hiddenControl(U, K::Label, "ID_401 Stützstellen:"));
     c.push_back(hiddenControl(1144, K::DropDownList, "", {"2", "8"}));
-    return {114, "CCalibration", "", std::move(c)};
+    return {114, "CalibrationView", "", std::move(c)};
 }
 
 DialogTemplate masterOverview()
 {
-    return {120, "CMasterOverview", "",
+    return {120, "MasterOverview", "",
             {
                 control(2300, K::Picture),
                 control(1096, K::Label, "Static"),
@@ -190,7 +190,7 @@ DialogTemplate masterOverview()
 
 DialogTemplate diagnosticsInputs()
 {
-    return {137, "CDiagPageGeneral", "Eingänge",
+    return {137, "DiagnosticsInputsPage", "Eingänge",
             {
                 control(U, K::Label, "ADC:"),
                 control(U, K::Label, "Phy:"),
@@ -215,7 +215,7 @@ DialogTemplate diagnosticsInputs()
 
 DialogTemplate masterTypeSelection()
 {
-    return {174, "CAddMasterDlg", "ID_100 Master einfügen",
+    return {174, "MasterTypeDialog", "ID_100 Master einfügen",
             {
                 control(1066, K::ListView),
                 control(1, K::Button, "ID_1 OK"),
@@ -225,7 +225,7 @@ DialogTemplate masterTypeSelection()
 
 DialogTemplate sensorSelection()
 {
-    return {192, "CAddSensorDlg", "ID_201 Sensor einfügen",
+    return {192, "SensorSelectionDialog", "ID_201 Sensor einfügen",
             {
                 control(U, K::Label, "ID_102 Typ:"),
                 control(1068, K::DropDownList),
@@ -240,7 +240,7 @@ DialogTemplate sensorSelection()
 
 DialogTemplate options()
 {
-    return {194, "COptionsDlg", "ID_1500 Einstellungen",
+    return {194, "OptionsDialog", "ID_1500 Einstellungen",
             {
                 control(U, K::Label, "ID_1501 Sprachauswahl:"),
                 control(1161, K::DropDownList), // sorted
@@ -272,12 +272,12 @@ DialogTemplate sensorDefinition()
     addEdits(c, 3017, 8); // y column
     c.push_back(control(1, K::Button, "ID_1 OK"));
     c.push_back(control(2, K::Button, "ID_2 Cancel"));
-    return {288, "CDefSensorDlg", "ID_2000 Sensorkennlinie definieren", std::move(c)};
+    return {288, "SensorDefinitionDialog", "ID_2000 Sensorkennlinie definieren", std::move(c)};
 }
 
 DialogTemplate diagnosticsInfo()
 {
-    return {9908, "CDiagPageInfo", "Info",
+    return {9908, "DiagnosticsInfoPage", "Info",
             {
                 control(U, K::Label, "Firmware:"),
                 control(1062, K::Label, "Date"),

@@ -3,7 +3,7 @@
 // pseudo-terminals, one of which is made this session's port before each
 // transfer, as the master type's family asks. The stored port settings are
 // never touched.
-#include "model/CConfigData.h"
+#include "model/ConfigRecord.h"
 
 #include <QString>
 #include <memory>

@@ -57,7 +57,7 @@ void TranslateWindow(QWidget *window)
     if (!window)
         return;
     ApplyDbcsFont(window);
-    CLanguage &language = CLanguage::instance();
+    Language &language = Language::instance();
     QString translated;
     if (language.TranslateText(window, window->windowTitle().left(255), translated))
         window->setWindowTitle(translated);

@@ -1,4 +1,4 @@
-#include "CRixApp.h"
+#include "DesktopApp.h"
 #include "base/InfoRequest.h"
 #include "MessageBoxSink.h"
 #include "resources/ProgramPictures.h"
@@ -20,7 +20,7 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(icon);
     // Every message of the program, from any thread, becomes a message box.
     MessageBoxSink messageBoxes;
-    CRixApp theApp;
+    DesktopApp theApp;
     QStringList arguments = app.arguments();
     arguments.removeFirst();
     int exitCode = 0;

@@ -68,7 +68,7 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BlockBackupEntry> &backups,
     m_list->setAllColumnsShowFocus(true);
     m_list->setHeaderLabels({LoadTranslatedString(5354), LoadTranslatedString(5365), LoadTranslatedString(5366),
                              LoadTranslatedString(5367)});
-    const QLocale locale = CLanguage::instance().locale();
+    const QLocale locale = Language::instance().locale();
     // Every backup is the parameter block of a block-family gauge.
     const QString family = LoadTranslatedString(5368);
     for (const BlockBackupEntry &backup : backups) {

@@ -1,13 +1,13 @@
 #include "FrameServices.h"
 
-static IFrameServices *g_frame = nullptr;
+static FrameServices *g_frame = nullptr;
 
-IFrameServices *TheFrame()
+FrameServices *TheFrame()
 {
     return g_frame;
 }
 
-void SetTheFrame(IFrameServices *frame)
+void SetTheFrame(FrameServices *frame)
 {
     g_frame = frame;
 }

@@ -3,10 +3,10 @@
 // window registers itself when it is made.
 #include <QtGlobal>
 
-class IFrameServices
+class FrameServices
 {
 public:
-    virtual ~IFrameServices() = default;
+    virtual ~FrameServices() = default;
     // Presets the gauge's distance counter (start 0, 32 cells) or hour counter
     // (start 66, 16 cells, value in tenths of hours): runs the preset with the
     // transfer progress dialog and shows its outcome.
@@ -14,5 +14,5 @@ public:
 };
 
 // The one main window, or nullptr before it exists.
-IFrameServices *TheFrame();
-void SetTheFrame(IFrameServices *frame);
+FrameServices *TheFrame();
+void SetTheFrame(FrameServices *frame);

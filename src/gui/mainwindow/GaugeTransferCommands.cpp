@@ -3,13 +3,13 @@
 #include "app/DemoGauge.h"
 #include "dialogs/RestoreBackupDialog.h"
 #include "base/Language.h"
-#include "model/CRixDoc.h"
-#include "views/CFormView.h"
+#include "model/ProjectDocument.h"
+#include "views/FormView.h"
 
 #include <QDir>
 
-GaugeTransferCommands::GaugeTransferCommands(CRixDoc *document, QWidget *window,
-                                             std::function<CFormView *()> rightView)
+GaugeTransferCommands::GaugeTransferCommands(ProjectDocument *document, QWidget *window,
+                                             std::function<FormView *()> rightView)
     : QObject(window)
     , m_document(document)
     , m_window(window)
@@ -54,7 +54,7 @@ void GaugeTransferCommands::ReadFromGauge()
     if (!m_document || IsBusy())
         return;
     // The worker fills a copy; the document changes only on this thread.
-    CConfigData work = m_document->GetConfig();
+    ConfigRecord work = m_document->GetConfig();
     const LinkOptions options = m_options;
     const TransferOutcome outcome = Run(LoadTranslatedString(5355), [&work, options](SequenceObserver &observer) {
         return ::ReadFromGauge(work, &observer, options);
@@ -70,7 +70,7 @@ void GaugeTransferCommands::ReadFromGauge()
     }
     ShowOutcome(outcome);
     if (outcome.success) {
-        if (CFormView *view = m_rightView())
+        if (FormView *view = m_rightView())
             view->UpdateData(false);
     }
     emit transferFinished();
@@ -84,7 +84,7 @@ void GaugeTransferCommands::WriteToGauge()
     // refused one has been named and nothing is sent.
     if (!m_document->CommitForSaving())
         return;
-    const CConfigData work = m_document->GetConfig();
+    const ConfigRecord work = m_document->GetConfig();
     const LinkOptions options = m_options;
     TransferOutcome outcome = Run(LoadTranslatedString(5356), [&work, options](SequenceObserver &observer) {
         return ::WriteToGauge(work, &observer, options);

@@ -9,8 +9,8 @@
 #include <QObject>
 #include <functional>
 
-class CFormView;
-class CRixDoc;
+class FormView;
+class ProjectDocument;
 class DemoGauge;
 class QWidget;
 
@@ -18,7 +18,7 @@ class GaugeTransferCommands : public QObject
 {
     Q_OBJECT
 public:
-    GaugeTransferCommands(CRixDoc *document, QWidget *window, std::function<CFormView *()> rightView);
+    GaugeTransferCommands(ProjectDocument *document, QWidget *window, std::function<FormView *()> rightView);
 
     void ReadFromGauge();
     void WriteToGauge();
@@ -48,9 +48,9 @@ private:
     // A cancelled transfer says so; otherwise the notice, then the outcome text.
     void ShowOutcome(const TransferOutcome &outcome);
 
-    CRixDoc *m_document;
+    ProjectDocument *m_document;
     QWidget *m_window;
-    std::function<CFormView *()> m_rightView;
+    std::function<FormView *()> m_rightView;
     TransferRunner m_runner;
     LinkOptions m_options;
     DemoGauge *m_demo = nullptr;

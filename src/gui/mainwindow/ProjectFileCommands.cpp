@@ -2,12 +2,12 @@
 
 #include "base/Language.h"
 #include "base/UserMessages.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 
-ProjectFileCommands::ProjectFileCommands(CRixDoc *document, QWidget *window)
+ProjectFileCommands::ProjectFileCommands(ProjectDocument *document, QWidget *window)
     : QObject(window)
     , m_document(document)
     , m_window(window)

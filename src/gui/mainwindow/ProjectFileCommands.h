@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-class CRixDoc;
+class ProjectDocument;
 class QWidget;
 
 class ProjectFileCommands : public QObject
@@ -15,7 +15,7 @@ class ProjectFileCommands : public QObject
 public:
     // Before a project is replaced or saved, the document's commit hook
     // moves the form's entries into the record (refused: the form said why).
-    ProjectFileCommands(CRixDoc *document, QWidget *window);
+    ProjectFileCommands(ProjectDocument *document, QWidget *window);
 
     bool FileNew();
     // Shows the file dialog; false when cancelled or the file was refused.
@@ -40,7 +40,7 @@ private:
     bool DoSave(const QString &path);
     QString AskFileName(bool forOpen);
 
-    CRixDoc *m_document;
+    ProjectDocument *m_document;
     QWidget *m_window;
     RecentFileList m_recent;
 };

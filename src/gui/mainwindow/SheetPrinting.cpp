@@ -2,7 +2,7 @@
 
 #include "base/Language.h"
 #include "base/UserMessages.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 #include "forms/ConfigurationSheet.h"
 
 #include <QDir>
@@ -15,7 +15,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-SheetPrinting::SheetPrinting(CRixDoc *document, QWidget *window)
+SheetPrinting::SheetPrinting(ProjectDocument *document, QWidget *window)
     : QObject(window)
     , m_document(document)
     , m_window(window)
@@ -42,7 +42,7 @@ bool SheetPrinting::PrinterAvailable() const
     return true;
 }
 
-static bool renderSheet(const CRixDoc &document, QPagedPaintDevice &device)
+static bool renderSheet(const ProjectDocument &document, QPagedPaintDevice &device)
 {
     return ConfigurationSheet::Of(document, QDateTime::currentDateTime()).Render(device);
 }

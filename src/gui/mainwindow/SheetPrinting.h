@@ -5,7 +5,7 @@
 #include <QObject>
 #include <memory>
 
-class CRixDoc;
+class ProjectDocument;
 class QPrinter;
 class QWidget;
 
@@ -13,7 +13,7 @@ class SheetPrinting : public QObject
 {
     Q_OBJECT
 public:
-    SheetPrinting(CRixDoc *document, QWidget *window);
+    SheetPrinting(ProjectDocument *document, QWidget *window);
     ~SheetPrinting() override;
 
     void Print();
@@ -31,7 +31,7 @@ private:
     QPrinter &Printer();
     bool PrinterAvailable() const;
 
-    CRixDoc *m_document;
+    ProjectDocument *m_document;
     QWidget *m_window;
     std::unique_ptr<QPrinter> m_printer; // keeps the page setup for the run
 };

@@ -2,7 +2,7 @@
 
 #include "base/Language.h"
 #include "link/LineSettings.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -27,7 +27,7 @@ void StatusNotes::ShowDemoGauge()
     note(m_demo, "demoNotice");
 }
 
-void StatusNotes::Update(const CRixDoc &document)
+void StatusNotes::Update(const ProjectDocument &document)
 {
     if (m_demo)
         m_demo->setText(LoadTranslatedString(5363));

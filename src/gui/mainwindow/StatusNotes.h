@@ -3,7 +3,7 @@
 // the gauge commands open (or, in its place, that this session talks to the
 // demo gauge) and a project's master type missing from the catalogue. Each
 // is made when first shown and takes its text from the current language.
-class CRixDoc;
+class ProjectDocument;
 class QLabel;
 class QStatusBar;
 
@@ -15,7 +15,7 @@ public:
     // From now on the demo gauge's note stands where the port would.
     void ShowDemoGauge();
     // All notes again, in the current language, for the document's state.
-    void Update(const CRixDoc &document);
+    void Update(const ProjectDocument &document);
 
 private:
     QLabel *note(QLabel *&label, const char *objectName);

@@ -1,6 +1,6 @@
 #include "TransferRunner.h"
 
-#include "dialogs/CTransferProgressDlg.h"
+#include "dialogs/TransferProgressDialog.h"
 
 #include <QThread>
 #include <mutex>
@@ -17,7 +17,7 @@ std::mutex &linkMutex()
 class DialogObserver : public SequenceObserver
 {
 public:
-    explicit DialogObserver(CTransferProgressDlg *dialog) : m_dialog(dialog) {}
+    explicit DialogObserver(TransferProgressDialog *dialog) : m_dialog(dialog) {}
     void progress(int step, int total, const QString &transaction) override
     {
         m_dialog->ReportStep(step, total, transaction);
@@ -25,7 +25,7 @@ public:
     bool cancelRequested() override { return m_dialog->CancelRequested(); }
 
 private:
-    CTransferProgressDlg *m_dialog;
+    TransferProgressDialog *m_dialog;
 };
 
 class FlagObserver : public SequenceObserver
@@ -52,14 +52,14 @@ TransferRunner::~TransferRunner()
 TransferOutcome TransferRunner::Run(QWidget *parent, const QString &title, const TransferJob &job)
 {
     TransferOutcome outcome;
-    CTransferProgressDlg dialog(title, parent);
+    TransferProgressDialog dialog(title, parent);
     DialogObserver observer(&dialog);
     QThread *worker = QThread::create([&] {
         std::lock_guard<std::mutex> lock(linkMutex());
         outcome = job(observer);
     });
     worker->setObjectName(QStringLiteral("gauge transfer"));
-    QObject::connect(worker, &QThread::finished, &dialog, &CTransferProgressDlg::WorkerFinished);
+    QObject::connect(worker, &QThread::finished, &dialog, &TransferProgressDialog::WorkerFinished);
     m_dialog = &dialog;
     worker->start();
     dialog.exec();

@@ -9,7 +9,7 @@
 #include <atomic>
 #include <functional>
 
-class CTransferProgressDlg;
+class TransferProgressDialog;
 class QThread;
 class QWidget;
 
@@ -35,7 +35,7 @@ public:
     void CancelRunning();
 
 private:
-    CTransferProgressDlg *m_dialog = nullptr;
+    TransferProgressDialog *m_dialog = nullptr;
     QThread *m_background = nullptr;
     std::atomic<bool> m_stopBackground{false};
 };

@@ -1,11 +1,11 @@
 #include "ViewFactory.h"
 
-#include "CMasterOverview.h"
-#include "CRixView.h"
+#include "MasterOverview.h"
+#include "ProjectFormView.h"
 
-CMySplitterWnd::ViewFactory ViewFactoryForCode(int itemCode)
+PaneSplitter::ViewFactory ViewFactoryForCode(int itemCode)
 {
     if (itemCode % 100 == 0)
-        return [](CRixDoc *document) -> CFormView * { return new CMasterOverview(document); };
-    return [](CRixDoc *document) -> CFormView * { return new CRixView(document); };
+        return [](ProjectDocument *document) -> FormView * { return new MasterOverview(document); };
+    return [](ProjectDocument *document) -> FormView * { return new ProjectFormView(document); };
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Which form the right-hand pane shows for a project tree item code.
-#include "CMySplitterWnd.h"
+#include "PaneSplitter.h"
 
 namespace tree_codes {
 constexpr int Project = 107;
@@ -8,4 +8,4 @@ constexpr int Master = 100;
 }
 
 // Code modulo 100: 0 is the master's form; every other code the project form.
-CMySplitterWnd::ViewFactory ViewFactoryForCode(int itemCode);
+PaneSplitter::ViewFactory ViewFactoryForCode(int itemCode);

@@ -150,7 +150,7 @@ private slots:
             for (const auto &c : t.controls)
                 texts << QString::fromUtf8(c.text);
             for (const QString &s : texts) {
-                const int n = CLanguage::TagNumber(s);
+                const int n = Language::TagNumber(s);
                 if (n == 0)
                     continue;
                 ++tags;

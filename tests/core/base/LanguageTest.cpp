@@ -21,9 +21,9 @@ struct PackFolder
     {
         for (const QString &p : packs)
             QFile::copy(binDir() + "/" + p + ".qm", dir.filePath(p + ".qm"));
-        CLanguage::instance().setPackFolder(dir.path());
+        Language::instance().setPackFolder(dir.path());
     }
-    ~PackFolder() { CLanguage::instance().setPackFolder(QString()); }
+    ~PackFolder() { Language::instance().setPackFolder(QString()); }
     void addBroken(const QString &name)
     {
         QFile f(dir.filePath(name));
@@ -55,7 +55,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, number);
-        QCOMPARE(CLanguage::TagNumber(text), number);
+        QCOMPARE(Language::TagNumber(text), number);
     }
 
     void startupLanguageChoice_data()
@@ -94,13 +94,13 @@ private slots:
         if (!stored.isEmpty())
             settings_store::writeString("Parameters", "Language", stored);
 
-        QCOMPARE(CLanguage::instance().LoadStartupLanguage(), runs);
+        QCOMPARE(Language::instance().LoadStartupLanguage(), runs);
         QCOMPARE(recorder.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         if (runs)
             QVERIFY2(LoadTranslatedString(5000).startsWith(text5000), qPrintable(LoadTranslatedString(5000)));
 
         // The stored name is kept as it was, whatever was loaded.
-        CLanguage::instance().StoreLanguageAtExit();
+        Language::instance().StoreLanguageAtExit();
         QCOMPARE(settings_store::readString("Parameters", "Language", ""),
                  stored.isEmpty() ? QString("vorn_eng32.dll") : stored);
     }
@@ -112,10 +112,10 @@ private slots:
         folder.addBroken("vorn_ger32.qm");
         MessageRecorder recorder;
         settings_store::writeString("Parameters", "Language", "vorn_ger32.dll");
-        QVERIFY(CLanguage::instance().LoadStartupLanguage());
+        QVERIFY(Language::instance().LoadStartupLanguage());
         QCOMPARE(recorder.count(), 1);
         QCOMPARE(recorder.messages().first().caption, QString("Error"));
-        QVERIFY(!CLanguage::instance().packLoaded());
+        QVERIFY(!Language::instance().packLoaded());
         QVERIFY(LoadTranslatedString(5000).startsWith("Die Projektdatei"));
     }
 
@@ -123,9 +123,9 @@ private slots:
     {
         ScopedTestHome home;
         PackFolder folder({"vorn_eng32"});
-        QVERIFY(CLanguage::instance().LoadStartupLanguage());
+        QVERIFY(Language::instance().LoadStartupLanguage());
         QString out = "before";
-        QCOMPARE(CLanguage::instance().LoadTranslatedString(99999, out), 0);
+        QCOMPARE(Language::instance().LoadTranslatedString(99999, out), 0);
         QCOMPARE(out, QString("x"));
     }
 
@@ -133,17 +133,17 @@ private slots:
     {
         ScopedTestHome home;
         PackFolder folder({"vorn_eng32"});
-        QVERIFY(CLanguage::instance().LoadStartupLanguage());
+        QVERIFY(Language::instance().LoadStartupLanguage());
         MessageRecorder recorder;
         QString out;
-        QVERIFY(!CLanguage::instance().TranslateText(nullptr, "ID_9999 Fehlt", out));
+        QVERIFY(!Language::instance().TranslateText(nullptr, "ID_9999 Fehlt", out));
         QCOMPARE(out, QString("ID_9999 Fehlt"));
         QCOMPARE(recorder.texts(), QStringList{"ID_9999 Fehlt"});
 
         recorder.clear();
         out = "untouched";
-        QVERIFY(!CLanguage::instance().TranslateText(nullptr, "ID_abc", out));
-        QVERIFY(!CLanguage::instance().TranslateText(nullptr, "km/h", out));
+        QVERIFY(!Language::instance().TranslateText(nullptr, "ID_abc", out));
+        QVERIFY(!Language::instance().TranslateText(nullptr, "km/h", out));
         QCOMPARE(out, QString("untouched"));
         QCOMPARE(recorder.count(), 0);
     }
@@ -153,27 +153,27 @@ private slots:
         ScopedTestHome home;
         PackFolder folder({"vorn_eng32", "vorn_ger32"});
         folder.addBroken("vorn_fre32.qm");
-        QVERIFY(CLanguage::instance().LoadStartupLanguage());
+        QVERIFY(Language::instance().LoadStartupLanguage());
         MessageRecorder recorder;
-        QSignalSpy switched(&CLanguage::instance(), &CLanguage::languageSwitched);
+        QSignalSpy switched(&Language::instance(), &Language::languageSwitched);
 
-        QVERIFY(!CLanguage::instance().SwitchLanguage("vorn_ita32.dll"));
+        QVERIFY(!Language::instance().SwitchLanguage("vorn_ita32.dll"));
         QCOMPARE(recorder.texts(), QStringList{"Unable to load the language resourcesvorn_ita32.dll."});
-        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_eng32.dll"));
+        QCOMPARE(Language::instance().currentLanguage(), QString("vorn_eng32.dll"));
 
         recorder.clear();
-        QVERIFY(!CLanguage::instance().SwitchLanguage("vorn_fre32.dll"));
+        QVERIFY(!Language::instance().SwitchLanguage("vorn_fre32.dll"));
         QCOMPARE(recorder.count(), 1);
         QVERIFY(LoadTranslatedString(5000).startsWith("The project file")); // previous pack still in use
-        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_eng32.dll"));
+        QCOMPARE(Language::instance().currentLanguage(), QString("vorn_eng32.dll"));
         QCOMPARE(switched.count(), 0);
 
-        QVERIFY(CLanguage::instance().SwitchLanguage("vorn_ger32.dll"));
+        QVERIFY(Language::instance().SwitchLanguage("vorn_ger32.dll"));
         QVERIFY(LoadTranslatedString(5000).startsWith("Die Projektdatei"));
-        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_ger32.dll"));
+        QCOMPARE(Language::instance().currentLanguage(), QString("vorn_ger32.dll"));
         QCOMPARE(switched.count(), 1);
         // The same language again reloads and succeeds.
-        QVERIFY(CLanguage::instance().SwitchLanguage("vorn_ger32.dll"));
+        QVERIFY(Language::instance().SwitchLanguage("vorn_ger32.dll"));
         QCOMPARE(switched.count(), 2);
     }
 };

@@ -1,6 +1,6 @@
 #include "common/CatalogueFiles.h"
 #include "base/SettingsStore.h"
-#include "catalogue/CMasterTypeSelection.h"
+#include "catalogue/MasterTypeSelection.h"
 #include "catalogue/CatalogueLocation.h"
 #include "catalogue/CatalogueMasterTypeLookup.h"
 #include "common/MessageRecorder.h"
@@ -22,7 +22,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         QVERIFY(!settings_store::contains("Directories", "DBase"));
-        CDaoMasterDBase rs;
+        MasterTypeRecordset rs;
         const QString name = rs.GetDefaultDBName();
 #ifdef Q_OS_WIN
         QCOMPARE(name, QString("c:\\KLR_DataBase_VIZ_97.mdb"));
@@ -37,7 +37,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         UseCatalogue("/somewhere/own.sqlite");
-        QCOMPARE(CDaoMasterDBase().GetDefaultDBName(), QString("/somewhere/own.sqlite"));
+        QCOMPARE(MasterTypeRecordset().GetDefaultDBName(), QString("/somewhere/own.sqlite"));
     }
 
     void fetchSetsFilterAndResults()
@@ -47,7 +47,7 @@ private slots:
         CreateMasterTable(db);
         InsertRows(db, "RixData", {MasterRow(3, "Sumlog 0-12 kn"), MasterRow(7, "Speedometer 0-60 km/h", "no")});
         UseCatalogue(db);
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVERIFY(s.FetchById(7));
         QCOMPARE(s.Recordset().m_strFilter, QString("[ID] = 7"));
         QVERIFY(s.Recordset().QueryText().endsWith("WHERE [ID] = 7"));
@@ -99,7 +99,7 @@ private slots:
         CreateMasterTable(db);
         InsertRows(db, "RixData", {MasterRow(1, description, lcd)});
         UseCatalogue(db);
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVERIFY(s.FetchById(1));
         QCOMPARE(s.Results.GaugeKind, gaugeKind);
         QCOMPARE(s.Results.HasLcd, hasLcd);
@@ -112,12 +112,12 @@ private slots:
         CreateMasterTable(db);
         InsertRows(db, "RixData", {MasterRow(5, "Sumlog 0-12 kn")});
         UseCatalogue(db);
-        CMasterTypeSelection fresh;
+        MasterTypeSelection fresh;
         QVERIFY(!fresh.FetchById(-1));
         QVERIFY(!fresh.Results.Found);
         QCOMPARE(fresh.Result().Description, QString());
 
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVERIFY(s.FetchById(5));
         QVERIFY(s.FetchById(99)); // returns the earlier Found
         QCOMPARE(s.Results.SelectedId, 5);
@@ -133,7 +133,7 @@ private slots:
         const QString db = home.filePath("m.sqlite");
         CreateMasterTable(db);
         UseCatalogue(db);
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVector<MasterTypeRow> rows{{"stale", "", 1}};
         QVERIFY(s.ListRows(rows));
         QVERIFY(rows.isEmpty());
@@ -150,7 +150,7 @@ private slots:
         CreateMasterTable(db, reversed);
         InsertRows(db, "RixData", {MasterRow(9, "B"), MasterRow(2, "A", "no"), MasterRow(5, "C")});
         UseCatalogue(db);
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVector<MasterTypeRow> rows;
         QVERIFY(s.ListRows(rows));
         QCOMPARE(rows.size(), 3);
@@ -177,7 +177,7 @@ private slots:
         row.remove(column);
         InsertRows(db, "RixData", {row});
         UseCatalogue(db);
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVERIFY(s.FetchById(4));
         const MasterTypeInfo info = s.Result();
         QVERIFY(info.Found);
@@ -198,7 +198,7 @@ private slots:
         CreateMasterTable(db);
         InsertRows(db, "RixData", {QVariantMap{{"ID", 8}}});
         UseCatalogue(db);
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVERIFY(s.FetchById(8));
         QCOMPARE(s.Results.GaugeKind, 2);
         QCOMPARE(s.Results.HasLcd, 1);
@@ -216,7 +216,7 @@ private slots:
         row["SignalInput"] = QString(1000, QChar('s'));
         InsertRows(db, "RixData", {row});
         UseCatalogue(db);
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVERIFY(s.FetchById(1));
         QCOMPARE(s.Results.Description, longText);
         QCOMPARE(s.Results.SignalInput.size(), 1000);
@@ -270,7 +270,7 @@ private slots:
             db = testing_support::accessFixture("types-97.mdb");
         }
         UseCatalogue(db);
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVERIFY(!s.FetchById(1));
         QVERIFY(!s.Results.Found);
         QCOMPARE(messages.count(), 1);
@@ -298,7 +298,7 @@ private slots:
         QThread::msleep(20);
         UseCatalogue(db);
         {
-            CMasterTypeSelection s;
+            MasterTypeSelection s;
             QVector<MasterTypeRow> rows;
             QVERIFY(s.ListRows(rows));
             QVERIFY(s.FetchById(2));
@@ -322,7 +322,7 @@ private slots:
             rows << MasterRow(i, QString("Tachometer %1").arg(i));
         InsertRows(db, "RixData", rows);
         UseCatalogue(db);
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVector<MasterTypeRow> listed;
         QVERIFY(s.ListRows(listed));
         QCOMPARE(listed.size(), 3000);
@@ -336,7 +336,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         UseCatalogue(testing_support::binDir() + "/" + catalogue_location::SampleCatalogueFileName());
-        CMasterTypeSelection s;
+        MasterTypeSelection s;
         QVector<MasterTypeRow> rows;
         QVERIFY(s.ListRows(rows));
         QVERIFY(rows.size() >= 10);

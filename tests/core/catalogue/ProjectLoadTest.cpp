@@ -5,7 +5,7 @@
 #include "common/TestEnv.h"
 #include "base/Language.h"
 #include "common/TestRegistry.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 #include "model/MasterTypeLookup.h"
 #include "model/ProjectFile.h"
 
@@ -21,7 +21,7 @@ class ProjectLoadTest : public QObject
 
     static void writeProject(const QString &path, int masterId)
     {
-        CConfigData record;
+        ConfigRecord record;
         record.MasterId = masterId;
         record.KValue = 1234.5;
         QString error;
@@ -37,9 +37,9 @@ private slots:
         UseCatalogue(testing_support::binDir() + "/" + catalogue_location::SampleCatalogueFileName());
         InstallCatalogueMasterTypeLookup();
         writeProject(home.filePath("p.rix"), 8);
-        CRixDoc doc;
+        ProjectDocument doc;
         QVERIFY(doc.OnOpenDocument(home.filePath("p.rix")));
-        const CConfigData &c = doc.GetConfig();
+        const ConfigRecord &c = doc.GetConfig();
         QCOMPARE(c.MasterId, 8);
         QCOMPARE(c.Description, QString("Tachometer with LCD 0-4000 rpm"));
         QVERIFY(c.IsTachometerWithLcd());
@@ -70,9 +70,9 @@ private slots:
                                      : home.filePath("gone.sqlite"));
         InstallCatalogueMasterTypeLookup();
         writeProject(home.filePath("p.rix"), masterId);
-        CRixDoc doc;
+        ProjectDocument doc;
         QVERIFY(doc.OnOpenDocument(home.filePath("p.rix")));
-        const CConfigData &c = doc.GetConfig();
+        const ConfigRecord &c = doc.GetConfig();
         QCOMPARE(c.MasterId, masterId);
         QCOMPARE(c.KValue, 1234.5);
         QCOMPARE(c.Description, QString());

@@ -1,6 +1,6 @@
 #include "common/CatalogueFiles.h"
 #include "base/SettingsStore.h"
-#include "catalogue/CSensorSelection.h"
+#include "catalogue/SensorSelection.h"
 #include "catalogue/CatalogueLocation.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
@@ -55,8 +55,8 @@ private slots:
     void defaultsWrittenBack()
     {
         testing_support::ScopedTestHome home;
-        QCOMPARE(CDaoSensorDBase(false).GetDefaultDBName(), catalogue_location::DefaultDatabasePath());
-        QCOMPARE(CDaoSensorDBase(true).GetDefaultDBName(), catalogue_location::DefaultDatabasePath());
+        QCOMPARE(SensorRecordset(false).GetDefaultDBName(), catalogue_location::DefaultDatabasePath());
+        QCOMPARE(SensorRecordset(true).GetDefaultDBName(), catalogue_location::DefaultDatabasePath());
         QCOMPARE(settings_store::readString("Directories", "DBase", "unset"), catalogue_location::DefaultDatabasePath());
         QCOMPARE(settings_store::readString("DIRECTORIES", "DBASEUSER", "unset"),
                  catalogue_location::DefaultDatabasePath());
@@ -67,8 +67,8 @@ private slots:
         testing_support::ScopedTestHome home;
         UseCatalogue("/a/standard.sqlite");
         UseUserCatalogue("/b/user.sqlite");
-        QCOMPARE(CDaoSensorDBase(false).GetDefaultDBName(), QString("/a/standard.sqlite"));
-        QCOMPARE(CDaoSensorDBase(true).GetDefaultDBName(), QString("/b/user.sqlite"));
+        QCOMPARE(SensorRecordset(false).GetDefaultDBName(), QString("/a/standard.sqlite"));
+        QCOMPARE(SensorRecordset(true).GetDefaultDBName(), QString("/b/user.sqlite"));
     }
 
     void groupTable_data()
@@ -88,7 +88,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, filter);
         QCOMPARE(sensor_groups::Filter(index), filter);
-        QCOMPARE(CSensorSelection::CanChange(index), index == 4);
+        QCOMPARE(SensorSelection::CanChange(index), index == 4);
     }
 
     void listsStandardFirstWithRowKeys()
@@ -96,7 +96,7 @@ private slots:
         testing_support::ScopedTestHome home;
         UseCatalogue(standardFile(home));
         UseUserCatalogue(userFile(home));
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 3;
         const QVector<SensorListRow> rows = s.FillList();
         QCOMPARE(rows.size(), 3);
@@ -118,7 +118,7 @@ private slots:
         const QString db = standardFile(home);
         UseCatalogue(db);
         UseUserCatalogue(db);
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 3;
         const QVector<SensorListRow> rows = s.FillList();
         QCOMPARE(rows.size(), 4);
@@ -142,7 +142,7 @@ private slots:
         testing_support::ScopedTestHome home;
         UseCatalogue(standardFile(home));
         UseUserCatalogue(userFile(home));
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 4;
         const QVector<SensorListRow> rows = s.FillList();
         QCOMPARE(rows.size(), 2);
@@ -161,7 +161,7 @@ private slots:
         const QString user = userFile(home);
         UseCatalogue(standardFile(home));
         UseUserCatalogue(user);
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 4;
         const QVector<SensorListRow> rows = s.FillList();
         QVERIFY(s.DeleteSensor(rows[1]));
@@ -180,7 +180,7 @@ private slots:
         InsertRows(standard, "SensorTabelle", {SensorRow(10001, "Druckgeber", "HIGH")});
         UseCatalogue(standard);
         UseUserCatalogue(userFile(home));
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 3;
         const QVector<SensorListRow> rows = s.FillList();
         QCOMPARE(rows.size(), 2);
@@ -194,7 +194,7 @@ private slots:
         const QString user = userFile(home);
         UseCatalogue(standardFile(home));
         UseUserCatalogue(user);
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 4;
         s.FillList();
         const SensorDefinition preset = s.NewDefinition();
@@ -221,8 +221,8 @@ private slots:
 
     void storedInAscendingX()
     {
-        CDaoSensorDBase record;
-        CSensorSelection::StoreDefinition(
+        SensorRecordset record;
+        SensorSelection::StoreDefinition(
             definition({1, 2, 3, 4, 5, 6, 7, 8}, {30, 10, 20, 40, 50, 60, 70, 80}), record);
         QCOMPARE(record.m_XWerte,
                  QString("10.000000;20.000000;30.000000;40.000000;50.000000;60.000000;70.000000;80.000000"));
@@ -235,8 +235,8 @@ private slots:
 
     void equalXKeepsItsOrder()
     {
-        CDaoSensorDBase record;
-        CSensorSelection::StoreDefinition(definition({1, 2, 3, 4, 5, 6, 7, 8}, {5, 5, 1, 5, 9, 9, 9, 9}), record);
+        SensorRecordset record;
+        SensorSelection::StoreDefinition(definition({1, 2, 3, 4, 5, 6, 7, 8}, {5, 5, 1, 5, 9, 9, 9, 9}), record);
         QCOMPARE(value_list::ReadNumbers(record.m_YWerte, 8), QVector<double>({3, 1, 2, 4, 5, 6, 7, 8}));
     }
 
@@ -246,7 +246,7 @@ private slots:
         const QString user = userFile(home);
         UseCatalogue(standardFile(home));
         UseUserCatalogue(user);
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 4;
         QVERIFY(s.AddSensor(definition({240, 200, 160, 125, 95, 70, 50, 33}, {0, 10, 25, 40, 55, 70, 85, 100})));
         QVector<SensorListRow> rows = s.FillList();
@@ -297,7 +297,7 @@ private slots:
         InsertRows(db, "SensorTabelle", {QVariantMap{{"id", 1}, {"Gruppe", "Druckgeber"}}});
         UseCatalogue(db);
         UseUserCatalogue(db);
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 3;
         const QVector<SensorListRow> rows = s.FillList();
         QCOMPARE(rows.size(), 2);
@@ -315,7 +315,7 @@ private slots:
         // fixture stands for the user database and fails on opening instead.
         UseCatalogue(standardFile(home));
         UseUserCatalogue(testing_support::accessFixture("types-97.mdb"));
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 4;
         QVERIFY(s.FillList().isEmpty());
         QCOMPARE(messages.count(), 1);
@@ -343,7 +343,7 @@ private slots:
         QSqlDatabase::removeDatabase("trigger");
         UseCatalogue(standardFile(home));
         UseUserCatalogue(user);
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 4;
         const QVector<SensorListRow> rows = s.FillList();
         QVERIFY(!s.AddSensor(definition({1, 2}, {3, 4})));
@@ -375,7 +375,7 @@ private slots:
         const QDateTime modified = QFileInfo(db).lastModified();
         QThread::msleep(20);
         {
-            CSensorSelection s;
+            SensorSelection s;
             for (int type = 0; type < 6; ++type) {
                 s.Type = type;
                 const auto rows = s.FillList();
@@ -394,7 +394,7 @@ private slots:
         testing_support::MessageRecorder messages;
         UseCatalogue(home.filePath("none.sqlite"));
         UseUserCatalogue(userFile(home));
-        CSensorSelection s;
+        SensorSelection s;
         s.Type = 4;
         QVERIFY(s.FillList().isEmpty());
         QVERIFY(messages.texts().first().contains("none.sqlite"));
@@ -407,7 +407,7 @@ private slots:
         const QString sample = testing_support::binDir() + "/" + catalogue_location::SampleCatalogueFileName();
         UseCatalogue(sample);
         UseUserCatalogue(sample);
-        CSensorSelection s;
+        SensorSelection s;
         for (int type = 0; type < 4; ++type) {
             s.Type = type;
             const QVector<SensorListRow> rows = s.FillList();

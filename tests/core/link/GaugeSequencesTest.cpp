@@ -22,16 +22,16 @@ LinkOptions fastOptions()
     return o;
 }
 
-CConfigData blockMaster()
+ConfigRecord blockMaster()
 {
-    CConfigData c;
+    ConfigRecord c;
     c.Description = "Tachometer 0-4000 rpm";
     return c;
 }
 
-CConfigData registerMaster()
+ConfigRecord registerMaster()
 {
-    CConfigData c;
+    ConfigRecord c;
     c.Description = "Speedometer 0-60 kn";
     return c;
 }
@@ -59,7 +59,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Block);
-        CConfigData cfg = blockMaster();
+        ConfigRecord cfg = blockMaster();
         Recorder recorder;
         const TransferOutcome o = ReadFromGauge(cfg, &recorder, fastOptions());
         QVERIFY(o.success);
@@ -77,7 +77,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Block, {"ping=silence"});
-        CConfigData cfg = blockMaster();
+        ConfigRecord cfg = blockMaster();
         cfg.KValue = 7;
         const TransferOutcome o = ReadFromGauge(cfg, nullptr, fastOptions());
         QVERIFY(!o.success);
@@ -92,7 +92,7 @@ private slots:
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Block);
         const QByteArray before = sim.state().block;
-        CConfigData cfg = blockMaster();
+        ConfigRecord cfg = blockMaster();
         cfg.KValue = 12.3;
         cfg.WarnThreshold = 55;
         cfg.WarnMode = 1;
@@ -176,7 +176,7 @@ private slots:
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Block);
         sim.server->withState([](GaugeSimState &s, QVector<SimFault> &) { s.block[43] = char(100); });
-        CConfigData cfg = blockMaster();
+        ConfigRecord cfg = blockMaster();
         cfg.WarnThreshold = 65500;
         const TransferOutcome o = WriteToGauge(cfg, nullptr, fastOptions());
         QVERIFY(!o.success);
@@ -208,7 +208,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Block);
-        CConfigData cfg = blockMaster();
+        ConfigRecord cfg = blockMaster();
         cfg.CalculateThreshold = 1;
         cfg.ScaleMin = cfg.ScaleMax = 40;
         cfg.WarnThresholdMax = 200;
@@ -230,7 +230,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register);
-        CConfigData cfg = registerMaster();
+        ConfigRecord cfg = registerMaster();
         Recorder recorder;
         const TransferOutcome o = ReadFromGauge(cfg, &recorder, fastOptions());
         QVERIFY(o.success);
@@ -251,7 +251,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register, {"read-register@4/8=header"});
-        CConfigData cfg = registerMaster();
+        ConfigRecord cfg = registerMaster();
         cfg.Illumination = 0;
         cfg.WarnThreshold = 9;
         const TransferOutcome o = ReadFromGauge(cfg, nullptr, fastOptions());
@@ -267,7 +267,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register);
-        CConfigData cfg = registerMaster();
+        ConfigRecord cfg = registerMaster();
         cfg.Illumination = 100;
         cfg.WarnThreshold = 300;
         cfg.WarnMode = 1;
@@ -425,7 +425,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SetSessionPortDevice(home.filePath("gone"));
-        CConfigData cfg = registerMaster();
+        ConfigRecord cfg = registerMaster();
         QCOMPARE(ReadFromGauge(cfg, nullptr, fastOptions()).text, QString("COM port not available"));
         QCOMPARE(WriteToGauge(cfg, nullptr, fastOptions()).text, QString("Connect failed"));
         QCOMPARE(PresetCounter(0, 32, 1, 0, nullptr, fastOptions()).text, QString("Connect failed"));
@@ -438,7 +438,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register, {"read-register@4/5=vanish"});
-        CConfigData cfg = registerMaster();
+        ConfigRecord cfg = registerMaster();
         QElapsedTimer t;
         t.start();
         const TransferOutcome o = ReadFromGauge(cfg, nullptr, fastOptions());
@@ -470,7 +470,7 @@ private slots:
         testing_support::ScopedTestHome home;
         {
             SimGauge sim(SimFamily::Block, {"ping=silence"});
-            CConfigData cfg = blockMaster();
+            ConfigRecord cfg = blockMaster();
             QElapsedTimer t;
             t.start();
             const TransferOutcome o = ReadFromGauge(cfg);
@@ -479,7 +479,7 @@ private slots:
         }
         {
             SimGauge sim(SimFamily::Register);
-            CConfigData cfg = registerMaster();
+            ConfigRecord cfg = registerMaster();
             QElapsedTimer t;
             t.start();
             QVERIFY(ReadFromGauge(cfg).success);

@@ -12,11 +12,11 @@ class TransferStepTextTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { CLanguage::instance().setPackFolder(testing_support::binDir()); }
+    void initTestCase() { Language::instance().setPackFolder(testing_support::binDir()); }
     void cleanupTestCase()
     {
-        CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll"));
-        CLanguage::instance().setPackFolder(QString());
+        Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll"));
+        Language::instance().setPackFolder(QString());
     }
 
     void readableNames_data()
@@ -37,7 +37,7 @@ private slots:
         QFETCH(QString, transaction);
         QFETCH(QString, shown);
         testing_support::MessageRecorder quiet;
-        QVERIFY(CLanguage::instance().SwitchLanguage(library));
+        QVERIFY(Language::instance().SwitchLanguage(library));
         QCOMPARE(DescribeTransferStep(transaction), shown);
     }
 };

@@ -20,9 +20,9 @@ ParamBlock blockWith(std::initializer_list<std::pair<int, int>> bytes)
     return b;
 }
 
-CConfigData master(const QString &description)
+ConfigRecord master(const QString &description)
 {
-    CConfigData c;
+    ConfigRecord c;
     c.Description = description;
     return c;
 }
@@ -54,7 +54,7 @@ private slots:
     {
         QFETCH(int, firmware);
         QFETCH(double, expected);
-        CConfigData c;
+        ConfigRecord c;
         BlockToRecord(blockWith({{4, firmware}, {5, 7}, {44, 0x01}, {45, 0xF4}}), c);
         QCOMPARE(c.KValue, expected);
         QCOMPARE(c.FirmwareVersion[0], uint8_t(firmware));
@@ -90,7 +90,7 @@ private slots:
         QFETCH(bool, calculate);
         QFETCH(int, warnMode);
         QFETCH(QByteArray, expected44to48);
-        CConfigData c;
+        ConfigRecord c;
         c.DataSource = dataSource;
         c.KValue = kValue;
         c.WarnThreshold = threshold;
@@ -130,7 +130,7 @@ private slots:
         QFETCH(int, offset);
         QFETCH(bool, calculate);
         QFETCH(double, expected);
-        CConfigData c;
+        ConfigRecord c;
         c.CalculateThreshold = calculate;
         c.ScaleMax = 100;
         c.WarnThresholdMax = 200;
@@ -152,7 +152,7 @@ private slots:
     {
         QFETCH(int, scaleMax);
         QFETCH(int, warnMax);
-        CConfigData c;
+        ConfigRecord c;
         c.Description = "Tachometer 0-40";
         c.CalculateThreshold = 1;
         c.ScaleMax = scaleMax;
@@ -203,7 +203,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(double, value);
         QFETCH(QByteArray, expected44to47);
-        CConfigData c;
+        ConfigRecord c;
         if (field == "KValue") c.KValue = value;
         if (field == "WarnThreshold") c.WarnThreshold = value;
         if (field == "WidestWarnLimits") {
@@ -239,7 +239,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(double, value);
         QFETCH(QByteArray, registers);
-        CConfigData c = master("Speedometer");
+        ConfigRecord c = master("Speedometer");
         if (field == "KValue") c.KValue = value;
         if (field == "MValue") c.MValue = value;
         if (field == "WarnThreshold") c.WarnThreshold = value;
@@ -282,7 +282,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(double, value);
         QFETCH(QByteArray, registers);
-        CConfigData c = master(description);
+        ConfigRecord c = master(description);
         if (field == "DataSource") c.DataSource = int(value);
         if (field == "DataSource2") c.DataSource2 = int(value);
         if (field == "DisplayMask") c.DisplayMask = uint32_t(value);
@@ -341,7 +341,7 @@ private slots:
         QFETCH(QByteArray, registers);
         QFETCH(QString, field);
         QFETCH(double, expected);
-        CConfigData c;
+        ConfigRecord c;
         // -1 marks "unchanged": preset every field under test to it.
         c.WarnThreshold = -1; c.WarnMode = -1; c.BuzzerActive = -1; c.DataSource2 = -1; c.DataSource = -1;
         c.DisplayMask = 0xFFFFFFFF; c.KValue = -1; c.MValue = -1; c.Illumination = -1; c.DistanceUnit = -1;
@@ -362,11 +362,11 @@ private slots:
 
     void registerRoundTrip()
     {
-        CConfigData out = master("Tachometer with LCD");
+        ConfigRecord out = master("Tachometer with LCD");
         out.DataSource2 = 1; out.DisplayMask = 0x0843; out.DistanceUnit = 1; out.TimeFormat = 1;
         out.Illumination = 40; out.WarnThreshold = 1234; out.WarnMode = 0; out.BuzzerActive = 1;
         out.KValue = 123456; out.MValue = 99.9;
-        CConfigData in = master("Tachometer with LCD");
+        ConfigRecord in = master("Tachometer with LCD");
         RegisterDecoder decoder(in);
         for (const auto &w : RecordToRegisterWrites(out))
             decoder.feed(w.reg.bank, w.reg.address, w.value);

@@ -1,5 +1,5 @@
 #include "base/Language.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 #include "model/MasterTypeLookup.h"
 #include "model/ProjectFile.h"
 #include "common/MessageRecorder.h"
@@ -57,7 +57,7 @@ QByteArray readFile(const QString &path)
     return f.readAll();
 }
 
-class RecordingLookup : public IMasterTypeLookup
+class RecordingLookup : public MasterTypeLookup
 {
 public:
     QList<int> asked;
@@ -85,12 +85,12 @@ private slots:
     void initTestCase()
     {
         ScopedTestHome home;
-        QVERIFY(CLanguage::instance().LoadStartupLanguage()); // English
+        QVERIFY(Language::instance().LoadStartupLanguage()); // English
     }
 
     void newProjectBytes()
     {
-        const QByteArray bytes = project_file::Serialize(CConfigData());
+        const QByteArray bytes = project_file::Serialize(ConfigRecord());
         QCOMPARE(bytes.size(), 76);
         QCOMPARE(bytes.left(4), QByteArray::fromHex("67000000"));
         // DisplayMask at offset 4+4+8+8+4+4+8 = 40, MasterId at 4+68-8 = 64.
@@ -125,11 +125,11 @@ private slots:
         const QString path = writeFile(home, "p.rix", original);
 
         RecordingLookup lookup;
-        CRixDoc doc;
+        ProjectDocument doc;
         doc.SetMasterTypeLookup(&lookup);
         QVERIFY(doc.OnOpenDocument(path));
         QCOMPARE(recorder.count(), 0);
-        const CConfigData &c = doc.GetConfig();
+        const ConfigRecord &c = doc.GetConfig();
         QCOMPARE(c.DataSource, 1);
         QCOMPARE(c.KValue, 4200.5);
         QCOMPARE(c.WarnThreshold, 75.0);
@@ -156,7 +156,7 @@ private slots:
         // The same values, with the defaults for what the old file did not carry.
         QCOMPARE(bytes.mid(4, size - 4), original.mid(4));
 
-        CRixDoc again;
+        ProjectDocument again;
         QVERIFY(again.OnOpenDocument(saved));
         QCOMPARE(again.GetConfig().KValue, 4200.5);
         QCOMPARE(again.GetConfig().DepthUnit, depthUnit);
@@ -189,7 +189,7 @@ private slots:
         const QString current = writeFile(home, "current.rix", projectBytes(103));
         const QString bad = writeFile(home, "bad.rix", bytes);
         RecordingLookup lookup;
-        CRixDoc doc;
+        ProjectDocument doc;
         doc.SetMasterTypeLookup(&lookup);
         QVERIFY(doc.OnOpenDocument(current));
         doc.SetModifiedFlag(true);
@@ -220,7 +220,7 @@ private slots:
     {
         ScopedTestHome home;
         MessageRecorder recorder;
-        CRixDoc doc;
+        ProjectDocument doc;
         QVERIFY(!doc.OnOpenDocument(home.filePath("nowhere.rix")));
         QVERIFY(recorder.texts().first().contains("nowhere.rix"));
     }
@@ -230,11 +230,11 @@ private slots:
         ScopedTestHome home;
         MessageRecorder recorder;
         const QString path = writeFile(home, "keep.rix", projectBytes(101));
-        CRixDoc doc;
-        doc.SetCommitHook([](CRixDoc::CommitPurpose) { return false; });
+        ProjectDocument doc;
+        doc.SetCommitHook([](ProjectDocument::CommitPurpose) { return false; });
         QVERIFY(!doc.OnSaveDocument(path));
         QCOMPARE(readFile(path), projectBytes(101));
-        doc.SetCommitHook([](CRixDoc::CommitPurpose) { return true; });
+        doc.SetCommitHook([](ProjectDocument::CommitPurpose) { return true; });
         QVERIFY(doc.OnSaveDocument(path));
         QCOMPARE(readFile(path).size(), 76);
     }
@@ -243,7 +243,7 @@ private slots:
     {
         ScopedTestHome home;
         MessageRecorder recorder;
-        CRixDoc doc;
+        ProjectDocument doc;
         QVERIFY(!doc.OnSaveDocument(home.filePath("no-such-folder/p.rix")));
         QCOMPARE(recorder.count(), 1);
         QVERIFY(recorder.texts().first().contains("p.rix"));
@@ -252,9 +252,9 @@ private slots:
 
     void newDocumentResetsAndSignals()
     {
-        CRixDoc doc;
-        QSignalSpy started(&doc, &CRixDoc::newDocumentStarted);
-        QSignalSpy reloaded(&doc, &CRixDoc::recordReloaded);
+        ProjectDocument doc;
+        QSignalSpy started(&doc, &ProjectDocument::newDocumentStarted);
+        QSignalSpy reloaded(&doc, &ProjectDocument::recordReloaded);
         doc.GetConfig().MasterId = 3;
         doc.GetConfig().FirmwareVersion = {0x42, 1};
         doc.SetModifiedFlag();
@@ -268,7 +268,7 @@ private slots:
 
     void inputIndexFromTreeItem()
     {
-        CRixDoc doc;
+        ProjectDocument doc;
         doc.SetSelectedTreeItem(301);
         QCOMPARE(doc.InputIndex(), 1);
     }

@@ -16,9 +16,9 @@ constexpr int Register = int(LinkFamily::Register);
 
 // A record of the master type described, with the master type's properties
 // and user settings given by name.
-CConfigData recordWith(const QString &description, const QVariantMap &values)
+ConfigRecord recordWith(const QString &description, const QVariantMap &values)
 {
-    CConfigData c;
+    ConfigRecord c;
     c.Description = description;
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         const QString &n = it.key();
@@ -144,7 +144,7 @@ private slots:
 
     void everyRefusalInRecordOrder()
     {
-        const CConfigData c = recordWith("", {{"DepthUnit", 5}, {"KValue", -1}, {"WarnMode", 9}});
+        const ConfigRecord c = recordWith("", {{"DepthUnit", 5}, {"KValue", -1}, {"WarnMode", 9}});
         const QVector<Refusal> refusals = checkRecord(c, std::nullopt);
         QCOMPARE(refusals.size(), 3);
         QCOMPARE(refusals.at(0).field, QString("KValue"));
@@ -154,7 +154,7 @@ private slots:
 
     void familyOnlyWithAMasterTypeFound()
     {
-        CConfigData c = recordWith(Speedo, {});
+        ConfigRecord c = recordWith(Speedo, {});
         QCOMPARE(familyOfMasterType(c), std::optional<LinkFamily>()); // no key: a description alone says nothing
         c.MasterId = 1;
         QCOMPARE(familyOfMasterType(c), std::optional<LinkFamily>(LinkFamily::Register));
@@ -189,7 +189,7 @@ private slots:
         QFETCH(QString, refused);
         QFETCH(double, low);
         QFETCH(double, high);
-        CConfigData c = recordWith(Tacho, values);
+        ConfigRecord c = recordWith(Tacho, values);
         c.FirmwareVersion = {66, 0}; // what the record last saw counts for nothing here
         gauge_codec::ParamBlock block{};
         block[gauge_codec::block_offset::FirmwareHigh] = uint8_t(firmware);
@@ -214,7 +214,7 @@ private slots:
 
     void thresholdClampOnlyWhenConverted()
     {
-        CConfigData c;
+        ConfigRecord c;
         c.ScaleMin = 10;
         c.ScaleMax = 90;
         QCOMPARE(ClampThreshold(c, 200.0), 200.0);

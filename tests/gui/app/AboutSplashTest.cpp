@@ -1,7 +1,7 @@
 #include "common/PackFolder.h"
 
-#include "dialogs/CAboutDlg.h"
-#include "app/CSplashWnd.h"
+#include "dialogs/AboutDialog.h"
+#include "app/SplashWindow.h"
 #include "common/TestRegistry.h"
 
 #include <QAction>
@@ -22,8 +22,8 @@ class AboutSplashTest : public QObject
 private slots:
     void cleanup()
     {
-        CSplashWnd::HideSplashScreen();
-        CSplashWnd::EnableSplashScreen(false);
+        SplashWindow::HideSplashScreen();
+        SplashWindow::EnableSplashScreen(false);
     }
 
     void versionLine_data()
@@ -49,7 +49,7 @@ private slots:
         QFETCH(QString, date);
         QFETCH(int, bits);
         QFETCH(QString, line);
-        QCOMPARE(CAboutDlg::VersionLine(major, minor, patch, date, bits), line);
+        QCOMPARE(AboutDialog::VersionLine(major, minor, patch, date, bits), line);
     }
 
     void aboutBoxShowsThisProgramsVersion()
@@ -57,13 +57,13 @@ private slots:
         ScopedTestHome home;
         PackFolder packs;
         MessageRecorder messages;
-        CAboutDlg dialog;
+        AboutDialog dialog;
         const QString line = dialog.versionLabel()->text();
         const QRegularExpression form(QStringLiteral("^Version 1\\.00 - [A-Z][a-z]{2} [ 123]\\d \\d{4} - (\\d+) Bit R$"));
         const auto match = form.match(line);
         QVERIFY2(match.hasMatch(), qPrintable(line));
         QCOMPARE(match.captured(1).toInt(), int(sizeof(void *) * 8));
-        QCOMPARE(line, CAboutDlg::ProgramVersionLine());
+        QCOMPARE(line, AboutDialog::ProgramVersionLine());
         QCOMPARE(dialog.windowTitle(), QString("About Skaleron"));
         QCOMPARE(messages.count(), 0);
         auto *ok = dialog.findChild<QPushButton *>("control1");
@@ -76,34 +76,34 @@ private slots:
 
     void disabledSplashDoesNotShow()
     {
-        CSplashWnd::EnableSplashScreen(false);
-        CSplashWnd::ShowSplashScreen(nullptr, 5000);
-        QVERIFY(!CSplashWnd::current());
+        SplashWindow::EnableSplashScreen(false);
+        SplashWindow::ShowSplashScreen(nullptr, 5000);
+        QVERIFY(!SplashWindow::current());
     }
 
     void splashClosesByItself()
     {
-        CSplashWnd::EnableSplashScreen(true);
-        CSplashWnd::ShowSplashScreen(nullptr, 50);
-        QPointer<CSplashWnd> splash = CSplashWnd::current();
+        SplashWindow::EnableSplashScreen(true);
+        SplashWindow::ShowSplashScreen(nullptr, 50);
+        QPointer<SplashWindow> splash = SplashWindow::current();
         QVERIFY(splash);
         QVERIFY(splash->isVisible());
         QCOMPARE(splash->size(), QSize(480, 300));
-        QTRY_VERIFY_WITH_TIMEOUT(!CSplashWnd::current(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!SplashWindow::current(), 3000);
         QTRY_VERIFY(!splash); // the window is gone, not only hidden
     }
 
     void onlyOneSplashAtATimeAndANewOneLater()
     {
-        CSplashWnd::EnableSplashScreen(true);
-        CSplashWnd::ShowSplashScreen(nullptr, 60000);
-        CSplashWnd *first = CSplashWnd::current();
-        CSplashWnd::ShowSplashScreen(nullptr, 60000);
-        QCOMPARE(CSplashWnd::current(), first);
-        CSplashWnd::HideSplashScreen();
-        QVERIFY(!CSplashWnd::current());
-        CSplashWnd::ShowSplashScreen(nullptr, 60000);
-        QVERIFY(CSplashWnd::current());
+        SplashWindow::EnableSplashScreen(true);
+        SplashWindow::ShowSplashScreen(nullptr, 60000);
+        SplashWindow *first = SplashWindow::current();
+        SplashWindow::ShowSplashScreen(nullptr, 60000);
+        QCOMPARE(SplashWindow::current(), first);
+        SplashWindow::HideSplashScreen();
+        QVERIFY(!SplashWindow::current());
+        SplashWindow::ShowSplashScreen(nullptr, 60000);
+        QVERIFY(SplashWindow::current());
     }
 
     void keyClosesTheSplashAndIsUsedUp()
@@ -123,11 +123,11 @@ private slots:
         QCOMPARE(triggered.count(), 1);
         triggered.clear();
 
-        CSplashWnd::EnableSplashScreen(true);
-        CSplashWnd::ShowSplashScreen(&window, 60000);
-        QVERIFY(CSplashWnd::current());
+        SplashWindow::EnableSplashScreen(true);
+        SplashWindow::ShowSplashScreen(&window, 60000);
+        QVERIFY(SplashWindow::current());
         QTest::keyClick(edit, Qt::Key_A);
-        QVERIFY(!CSplashWnd::current());
+        QVERIFY(!SplashWindow::current());
         QCOMPARE(edit->text(), QString());
         QVERIFY(QTest::qWaitForWindowActive(&window)); // handed back by the splash
         QTest::keyClick(edit, Qt::Key_B); // the next key is the program's again
@@ -136,18 +136,18 @@ private slots:
         // Through the window system's path, where shortcuts are looked up
         // before the key reaches any widget, with the main window active
         // under the splash as on a desktop.
-        CSplashWnd::ShowSplashScreen(&window, 60000);
+        SplashWindow::ShowSplashScreen(&window, 60000);
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(window.windowHandle(), Qt::Key_F6);
-        QVERIFY(!CSplashWnd::current());
+        QVERIFY(!SplashWindow::current());
         QCOMPARE(triggered.count(), 0);
         QCOMPARE(edit->text(), QString("b"));
         QTest::keyClick(window.windowHandle(), Qt::Key_F6);
         QCOMPARE(triggered.count(), 1);
-        CSplashWnd::ShowSplashScreen(&window, 60000);
+        SplashWindow::ShowSplashScreen(&window, 60000);
         QTest::keyClick(window.windowHandle(), Qt::Key_C);
-        QVERIFY(!CSplashWnd::current());
+        QVERIFY(!SplashWindow::current());
         QCOMPARE(edit->text(), QString("b"));
     }
 
@@ -157,10 +157,10 @@ private slots:
         QSignalSpy clicked(&button, &QPushButton::clicked);
         button.show();
         QVERIFY(QTest::qWaitForWindowExposed(&button));
-        CSplashWnd::EnableSplashScreen(true);
-        CSplashWnd::ShowSplashScreen(&button, 60000);
+        SplashWindow::EnableSplashScreen(true);
+        SplashWindow::ShowSplashScreen(&button, 60000);
         QTest::mouseClick(&button, Qt::LeftButton);
-        QVERIFY(!CSplashWnd::current());
+        QVERIFY(!SplashWindow::current());
         QCOMPARE(clicked.count(), 0);
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(clicked.count(), 1);

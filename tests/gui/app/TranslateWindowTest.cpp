@@ -52,7 +52,7 @@ private slots:
         ScopedTestHome home;
         PackFolder packs;
         MessageRecorder messages;
-        QVERIFY(CLanguage::instance().SwitchLanguage("vorn_ger32.dll"));
+        QVERIFY(Language::instance().SwitchLanguage("vorn_ger32.dll"));
         QDialog dialog;
         auto *cancel = new QPushButton("ID_2 Cancel", &dialog);
         TranslateWindow(&dialog);

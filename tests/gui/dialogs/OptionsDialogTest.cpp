@@ -1,6 +1,6 @@
 #include "common/PackFolder.h"
 
-#include "dialogs/COptionsDlg.h"
+#include "dialogs/OptionsDialog.h"
 #include "base/SettingsStore.h"
 #include "catalogue/CatalogueLocation.h"
 #include "common/TestRegistry.h"
@@ -18,7 +18,7 @@ using namespace testing_support;
 
 namespace {
 
-QPushButton *button(COptionsDlg &dialog, int id)
+QPushButton *button(OptionsDialog &dialog, int id)
 {
     return dialog.findChild<QPushButton *>(QStringLiteral("control%1").arg(id));
 }
@@ -43,7 +43,7 @@ private slots:
     {
         ScopedTestHome home;
         PackFolder packs;
-        COptionsDlg dialog;
+        OptionsDialog dialog;
         dialog.show();
         QCOMPARE(entries(dialog.languageList()), QStringList({"English", "French", "German"}));
         QCOMPARE(dialog.languageList()->itemData(0).toInt(), 1);
@@ -68,8 +68,8 @@ private slots:
         PackFolder packs;
         packs.addCopy("vorn_eng32", "vorn_ita32.qm");
         MessageRecorder messages;
-        QVERIFY(CLanguage::instance().SwitchLanguage(library));
-        COptionsDlg dialog;
+        QVERIFY(Language::instance().SwitchLanguage(library));
+        OptionsDialog dialog;
         dialog.show();
         QCOMPARE(dialog.languageList()->currentText(), selected);
         QCOMPARE(dialog.languageList()->currentIndex() < 0, selected.isEmpty());
@@ -80,7 +80,7 @@ private slots:
         ScopedTestHome home;
         PackFolder packs;
         MessageRecorder messages;
-        COptionsDlg dialog;
+        OptionsDialog dialog;
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QString("Settings"));
         QCOMPARE(button(dialog, 1)->text(), QString("OK"));
@@ -109,7 +109,7 @@ private slots:
     {
         QFETCH(QList<SystemSerialPort>, ports);
         QFETCH(QStringList, listed);
-        QCOMPARE(COptionsDlg::PortEntries(ports), listed);
+        QCOMPARE(OptionsDialog::PortEntries(ports), listed);
     }
 
     void serialPortNames_data()
@@ -129,7 +129,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, serial);
-        QCOMPARE(COptionsDlg::IsSerialPortName(name), serial);
+        QCOMPARE(OptionsDialog::IsSerialPortName(name), serial);
     }
 
     void callersPortSelectsTheFirstEntryBeginningWithIt_data()
@@ -166,7 +166,7 @@ private slots:
         PackFolder packs;
         if (!storedDevice.isEmpty())
             settings_store::writeString("Communication", "Device", storedDevice);
-        COptionsDlg dialog;
+        OptionsDialog dialog;
         dialog.setSystemPorts(ports);
         dialog.setComPortName(given);
         dialog.show();
@@ -182,11 +182,11 @@ private slots:
     {
         ScopedTestHome home;
         PackFolder packs;
-        COptionsDlg dialog;
+        OptionsDialog dialog;
         dialog.setSystemPorts({});
         dialog.setComPortName("COM2");
         dialog.show();
-        QSignalSpy switched(&CLanguage::instance(), &CLanguage::languageSwitched);
+        QSignalSpy switched(&Language::instance(), &Language::languageSwitched);
         dialog.databaseEdit()->setText("/data/other.mdb");
         dialog.languageList()->setCurrentIndex(dialog.languageList()->findText("German"));
         dialog.portList()->setCurrentIndex(3);
@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!settings_store::contains("Directories", "DBase"));
         QCOMPARE(switched.count(), 0);
-        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_eng32.dll"));
+        QCOMPARE(Language::instance().currentLanguage(), QString("vorn_eng32.dll"));
         QCOMPARE(dialog.comPortName(), QString("COM2"));
     }
 
@@ -203,7 +203,7 @@ private slots:
         ScopedTestHome home;
         PackFolder packs;
         settings_store::writeString("Directories", "DBase", "/data/old.mdb");
-        COptionsDlg dialog;
+        OptionsDialog dialog;
         dialog.setSystemPorts({});
         dialog.show();
         QCOMPARE(dialog.databaseEdit()->text(), QString("/data/old.mdb"));
@@ -212,7 +212,7 @@ private slots:
         dialog.portList()->setCurrentIndex(2);
         button(dialog, 1)->click();
         QCOMPARE(settings_store::readString("DIRECTORIES", "DBase", ""), QString("/data/old.mdbx"));
-        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_ger32.dll"));
+        QCOMPARE(Language::instance().currentLanguage(), QString("vorn_ger32.dll"));
         QCOMPARE(dialog.comPortName(), QString("COM3"));
         QVERIFY(!dialog.isVisible());
     }
@@ -221,16 +221,16 @@ private slots:
     {
         ScopedTestHome home;
         PackFolder packs;
-        COptionsDlg dialog;
+        OptionsDialog dialog;
         dialog.show();
         // the catalogue's default, so that OK leaves the catalogue in use
         const QString defaultPath = catalogue_location::DefaultDatabasePath();
         QCOMPARE(dialog.databaseEdit()->text(), defaultPath);
-        QSignalSpy switched(&CLanguage::instance(), &CLanguage::languageSwitched);
+        QSignalSpy switched(&Language::instance(), &Language::languageSwitched);
         button(dialog, 1)->click();
         QCOMPARE(settings_store::readString("Directories", "DBase", ""), defaultPath);
         QCOMPARE(switched.count(), 1);
-        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_eng32.dll"));
+        QCOMPARE(Language::instance().currentLanguage(), QString("vorn_eng32.dll"));
     }
 
     void missingLanguagePackStillStoresThePathAndCloses()
@@ -238,7 +238,7 @@ private slots:
         ScopedTestHome home;
         PackFolder packs({"vorn_eng32"});
         MessageRecorder messages;
-        COptionsDlg dialog;
+        OptionsDialog dialog;
         dialog.show();
         dialog.databaseEdit()->setText("/data/new.mdb");
         dialog.languageList()->setCurrentIndex(dialog.languageList()->findText("French"));
@@ -246,14 +246,14 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(settings_store::readString("Directories", "DBase", ""), QString("/data/new.mdb"));
         QCOMPARE(messages.texts(), QStringList({"Unable to load the language resourcesvorn_fre32.dll."}));
-        QCOMPARE(CLanguage::instance().currentLanguage(), QString("vorn_eng32.dll"));
+        QCOMPARE(Language::instance().currentLanguage(), QString("vorn_eng32.dll"));
     }
 
     void browseTakesANewFileName()
     {
         ScopedTestHome home;
         PackFolder packs;
-        COptionsDlg dialog;
+        OptionsDialog dialog;
         dialog.show();
         const QString chosen = home.filePath("catalogue/new.sqlite");
         QDir().mkpath(home.filePath("catalogue"));
@@ -277,7 +277,7 @@ private slots:
         ScopedTestHome home;
         PackFolder packs;
         MessageRecorder messages;
-        COptionsDlg dialog;
+        OptionsDialog dialog;
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_F1);
         QVERIFY(dialog.isVisible());

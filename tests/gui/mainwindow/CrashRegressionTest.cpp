@@ -3,14 +3,14 @@
 // while the save question is open.
 #include "DialogDriver.h"
 #include "FrameFixture.h"
-#include "dialogs/COptionsDlg.h"
+#include "dialogs/OptionsDialog.h"
 #include "base/Language.h"
 #include "app/MessageBoxSink.h"
 #include "app/SingleInstance.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/CMainFrame.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/CommandIds.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 #include "model/ProjectFile.h"
 
 #include <QAbstractButton>
@@ -30,7 +30,7 @@ using namespace command_ids;
 
 namespace {
 
-void showAndActivate(CMainFrame &frame)
+void showAndActivate(MainWindow &frame)
 {
     frame.show();
     frame.activateWindow();
@@ -39,7 +39,7 @@ void showAndActivate(CMainFrame &frame)
 
 QString writeProject(const ScopedTestHome &home, const QString &name, double kValue)
 {
-    CConfigData record;
+    ConfigRecord record;
     record.KValue = kValue;
     const QString path = home.filePath(name);
     QString error;
@@ -79,7 +79,7 @@ private slots:
         QVERIFY(f.start());
         showAndActivate(f.frame());
         bool optionsShown = false;
-        whenModal<COptionsDlg>([&](COptionsDlg *options) {
+        whenModal<OptionsDialog>([&](OptionsDialog *options) {
             optionsShown = true;
             QComboBox *list = options->languageList();
             list->setCurrentIndex(list->findData(language));
@@ -127,7 +127,7 @@ private slots:
         f.document().GetConfig().KValue = 12;
         f.document().SetModifiedFlag(true);
         MessageBoxSink realMessageBoxes;
-        QSignalSpy reloads(&f.document(), &CRixDoc::recordReloaded);
+        QSignalSpy reloads(&f.document(), &ProjectDocument::recordReloaded);
 
         std::future<bool> first = secondStart(other);
         std::future<bool> again;

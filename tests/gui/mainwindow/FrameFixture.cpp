@@ -2,12 +2,12 @@
 
 #include "DialogDriver.h"
 
-#include "app/CSplashWnd.h"
+#include "app/SplashWindow.h"
 #include "base/Language.h"
-#include "mainwindow/CMainFrame.h"
-#include "model/CRixDoc.h"
-#include "views/CFormView.h"
-#include "views/CLeftView.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ProjectDocument.h"
+#include "views/FormView.h"
+#include "views/ProjectTreeView.h"
 
 #include <QAction>
 #include <QFile>
@@ -17,23 +17,23 @@ namespace testing_support {
 
 FrameFixture::FrameFixture()
 {
-    CLanguage::instance().setPackFolder(binDir());
+    Language::instance().setPackFolder(binDir());
 }
 
 FrameFixture::~FrameFixture()
 {
     ++driverGeneration();
     stop();
-    CLanguage::instance().setPackFolder(QString());
+    Language::instance().setPackFolder(QString());
 }
 
 bool FrameFixture::start(const QStringList &arguments, user_messages::Answer answer)
 {
     m_messages = std::make_unique<MessageRecorder>(answer);
-    m_app = std::make_unique<CRixApp>();
+    m_app = std::make_unique<DesktopApp>();
     const bool started = m_app->InitInstance(arguments, &m_exitCode);
     // The start-up picture would take the first key press of a test.
-    CSplashWnd::HideSplashScreen();
+    SplashWindow::HideSplashScreen();
     return started;
 }
 
@@ -53,17 +53,17 @@ void FrameFixture::stop()
     m_app.reset();
 }
 
-CMainFrame &FrameFixture::frame()
+MainWindow &FrameFixture::frame()
 {
     return *m_app->MainFrame();
 }
 
-CRixDoc &FrameFixture::document()
+ProjectDocument &FrameFixture::document()
 {
     return *m_app->Document();
 }
 
-CLeftView &FrameFixture::tree()
+ProjectTreeView &FrameFixture::tree()
 {
     return *frame().LeftView();
 }
@@ -78,7 +78,7 @@ QStringList FrameFixture::treeTexts()
 
 QString FrameFixture::rightViewClass()
 {
-    CFormView *view = frame().RightView();
+    FormView *view = frame().RightView();
     return view ? QString::fromLatin1(view->metaObject()->className()) : QString();
 }
 

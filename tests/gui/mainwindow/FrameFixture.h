@@ -1,14 +1,14 @@
 #pragma once
 // A started desktop program (application object, document, main window) in a
 // fresh settings home, with the built language packs and recorded messages.
-#include "app/CRixApp.h"
+#include "app/DesktopApp.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
 
 #include <QStringList>
 #include <memory>
 
-class CLeftView;
+class ProjectTreeView;
 
 namespace testing_support {
 
@@ -24,10 +24,10 @@ public:
     // Stops the program as at exit (closing the main window first).
     void stop();
 
-    CRixApp &app() { return *m_app; }
-    CMainFrame &frame();
-    CRixDoc &document();
-    CLeftView &tree();
+    DesktopApp &app() { return *m_app; }
+    MainWindow &frame();
+    ProjectDocument &document();
+    ProjectTreeView &tree();
     MessageRecorder &messages() { return *m_messages; }
     const ScopedTestHome &home() const { return m_home; }
     int exitCode() const { return m_exitCode; }
@@ -41,7 +41,7 @@ public:
 
 private:
     ScopedTestHome m_home;
-    std::unique_ptr<CRixApp> m_app;
+    std::unique_ptr<DesktopApp> m_app;
     std::unique_ptr<MessageRecorder> m_messages;
     int m_exitCode = 0;
 };

@@ -7,16 +7,16 @@
 #include "mainwindow/FrameServices.h"
 #include "FrameFixture.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/CMainFrame.h"
-#include "dialogs/CTransferProgressDlg.h"
+#include "mainwindow/MainWindow.h"
+#include "dialogs/TransferProgressDialog.h"
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/GaugeTransferCommands.h"
 #include "dialogs/RestoreBackupDialog.h"
 #include "common/SimGauge.h"
-#include "model/CRixDoc.h"
-#include "views/CFormView.h"
-#include "views/CLeftView.h"
-#include "views/CMySplitterWnd.h"
+#include "model/ProjectDocument.h"
+#include "views/FormView.h"
+#include "views/ProjectTreeView.h"
+#include "views/PaneSplitter.h"
 #include "views/ViewFactory.h"
 
 #include <QAction>
@@ -39,7 +39,7 @@ constexpr int SpeedometerRegisterFamily = 3; // "Speedometer 0-120 km/h with LCD
 // Gives the open project a master type from the sample catalogue.
 void chooseMasterType(FrameFixture &f, int id)
 {
-    CConfigData &config = f.document().GetConfig();
+    ConfigRecord &config = f.document().GetConfig();
     config.MasterId = id;
     f.document().ApplyStoredMasterType();
     QVERIFY(!config.Description.isEmpty());
@@ -52,7 +52,7 @@ void chooseMasterType(FrameFixture &f, int id)
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
     }
     QVERIFY(f.frame().Splitter()->ReplaceView(ViewFactoryForCode(107), &f.document(),
-                                              CMySplitterWnd::OldValues::Discard));
+                                              PaneSplitter::OldValues::Discard));
 }
 
 // Short time-outs; backups of overwritten blocks go to the test's folder.
@@ -79,7 +79,7 @@ struct ProgressWatch
     QString step;
     void arm()
     {
-        whenModal<CTransferProgressDlg>([this](CTransferProgressDlg *dialog) {
+        whenModal<TransferProgressDialog>([this](TransferProgressDialog *dialog) {
             seen = true;
             QTRY_VERIFY(dialog->findChild<QLabel *>(QStringLiteral("step"))->text().contains(QLatin1Char(':')));
             step = dialog->findChild<QLabel *>(QStringLiteral("step"))->text();
@@ -87,10 +87,10 @@ struct ProgressWatch
     }
 };
 
-class RefusingForm : public CFormView
+class RefusingForm : public FormView
 {
 public:
-    using CFormView::CFormView;
+    using FormView::FormView;
     bool UpdateData(bool save) override { return !save; }
 };
 
@@ -119,13 +119,13 @@ private slots:
         f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
         chooseMasterType(f, masterId);
         QVERIFY(f.frame().Action(ReadGauge)->isEnabled());
-        CConfigData &config = f.document().GetConfig();
+        ConfigRecord &config = f.document().GetConfig();
         config.KValue = 2345;
         config.WarnMode = 1;
         config.Illumination = 70;
         config.TimeFormat = 1;
         config.DisplayMask = 0x0045;
-        const CConfigData written = config;
+        const ConfigRecord written = config;
 
         ProgressWatch watch;
         watch.arm();
@@ -146,7 +146,7 @@ private slots:
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1232)});
         QVERIFY(f.document().IsModified()); // closing now asks before the read values are lost
-        const CConfigData &read = f.document().GetConfig();
+        const ConfigRecord &read = f.document().GetConfig();
         QCOMPARE(read.KValue, written.KValue);
         QCOMPARE(read.WarnMode, written.WarnMode);
         if (displaySettings) {
@@ -163,8 +163,8 @@ private slots:
         QVERIFY(f.start());
         f.frame().GaugeCommands().SetLinkOptions(patientOptions(f));
         chooseMasterType(f, SpeedometerRegisterFamily);
-        const CConfigData before = f.document().GetConfig();
-        whenModal<CTransferProgressDlg>([](CTransferProgressDlg *dialog) {
+        const ConfigRecord before = f.document().GetConfig();
+        whenModal<TransferProgressDialog>([](TransferProgressDialog *dialog) {
             dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
             QVERIFY(dialog->CancelRequested());
         });
@@ -229,7 +229,7 @@ private slots:
         f.frame().GaugeCommands().SetLinkOptions(patientOptions(f));
         chooseMasterType(f, SpeedometerRegisterFamily);
         f.document().SetModifiedFlag(false);
-        whenModal<CTransferProgressDlg>([&f](CTransferProgressDlg *) { f.frame().close(); });
+        whenModal<TransferProgressDialog>([&f](TransferProgressDialog *) { f.frame().close(); });
         f.trigger(ReadGauge);
         QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5360)});
         QTRY_VERIFY(!f.frame().isVisible());
@@ -277,7 +277,7 @@ private slots:
         f.frame().GaugeCommands().SetLinkOptions(options);
         chooseMasterType(f, SpeedometerRegisterFamily);
         QElapsedTimer sinceCancel;
-        whenModal<CTransferProgressDlg>([&](CTransferProgressDlg *dialog) {
+        whenModal<TransferProgressDialog>([&](TransferProgressDialog *dialog) {
             // Wait until the silent step has been waiting a while.
             const QString silent = command ? QStringLiteral("register") : QStringLiteral("counter memory");
             QTRY_VERIFY(dialog->findChild<QLabel *>(QStringLiteral("step"))->text().contains(silent));
@@ -354,7 +354,7 @@ private slots:
         f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
         chooseMasterType(f, SpeedometerRegisterFamily);
         f.document().GetConfig().KValue = 5000; // within the type's limits
-        const CConfigData before = f.document().GetConfig();
+        const ConfigRecord before = f.document().GetConfig();
         f.trigger(WriteGauge);
         QCOMPARE(f.messages().texts().last(), LoadTranslatedString(1231));
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
@@ -400,7 +400,7 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         chooseMasterType(f, TachometerBlockFamily);
-        QVERIFY(f.frame().Splitter()->ReplaceView([](CRixDoc *doc) { return new RefusingForm(doc); },
+        QVERIFY(f.frame().Splitter()->ReplaceView([](ProjectDocument *doc) { return new RefusingForm(doc); },
                                                   &f.document()));
         f.trigger(WriteGauge);
         QVERIFY(gauge.frames().isEmpty());

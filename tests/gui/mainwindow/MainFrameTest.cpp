@@ -2,17 +2,17 @@
 // that refuse to go.
 #include "DialogDriver.h"
 #include "FrameFixture.h"
-#include "dialogs/COptionsDlg.h"
+#include "dialogs/OptionsDialog.h"
 #include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/CMainFrame.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/CommandIds.h"
 #include "link/LineSettings.h"
-#include "model/CRixDoc.h"
-#include "views/CFormView.h"
-#include "views/CLeftView.h"
-#include "views/CMySplitterWnd.h"
+#include "model/ProjectDocument.h"
+#include "views/FormView.h"
+#include "views/ProjectTreeView.h"
+#include "views/PaneSplitter.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -44,10 +44,10 @@ public slots:
 };
 
 // A form whose entry is invalid: it refuses to be left.
-class RefusingForm : public CFormView
+class RefusingForm : public FormView
 {
 public:
-    using CFormView::CFormView;
+    using FormView::FormView;
     bool UpdateData(bool save) override
     {
         ++asked;
@@ -57,7 +57,7 @@ public:
     int asked = 0;
 };
 
-QStringList menuTitles(CMainFrame &frame)
+QStringList menuTitles(MainWindow &frame)
 {
     QStringList titles;
     for (QAction *a : frame.menuBar()->actions())
@@ -65,7 +65,7 @@ QStringList menuTitles(CMainFrame &frame)
     return titles;
 }
 
-void showAndActivate(CMainFrame &frame)
+void showAndActivate(MainWindow &frame)
 {
     frame.show();
     frame.activateWindow();
@@ -164,7 +164,7 @@ private slots:
         QFETCH(QString, device);
         FrameFixture f;
         QVERIFY(f.start());
-        whenModal<COptionsDlg>([typed](COptionsDlg *options) {
+        whenModal<OptionsDialog>([typed](OptionsDialog *options) {
             options->portList()->lineEdit()->selectAll();
             QTest::keyClicks(options->portList()->lineEdit(), typed);
             QTest::keyClick(options->languageList(), Qt::Key_Return);
@@ -186,13 +186,13 @@ private slots:
         QCOMPARE(menuTitles(f.frame()).first(), QStringLiteral("&File"));
         QCOMPARE(f.treeTexts(), (QStringList{"Project", "Master"}));
 
-        QVERIFY(CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll")));
+        QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll")));
         QCOMPARE(menuTitles(f.frame()).first(), QStringLiteral("&Datei"));
         QCOMPARE(f.frame().Action(ReadGauge)->text(), LoadTranslatedString(5322));
         QCOMPARE(f.treeTexts(), (QStringList{LoadTranslatedString(1010), LoadTranslatedString(1121)}));
         QVERIFY(f.treeTexts().first() != QStringLiteral("Project"));
         QVERIFY(f.frame().windowTitle().startsWith(LoadTranslatedString(61443)));
-        QVERIFY(CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
+        QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
         QCOMPARE(menuTitles(f.frame()).first(), QStringLiteral("&File"));
     }
 
@@ -204,9 +204,9 @@ private slots:
         f.tree().FillTree();
         RefusingForm *form = nullptr;
         QVERIFY(f.frame().Splitter()->ReplaceView(
-            [&form](CRixDoc *doc) { return form = new RefusingForm(doc); }, &f.document()));
+            [&form](ProjectDocument *doc) { return form = new RefusingForm(doc); }, &f.document()));
         QTreeWidgetItem *master = f.tree().currentItem();
-        QCOMPARE(CLeftView::ItemCode(master), 100);
+        QCOMPARE(ProjectTreeView::ItemCode(master), 100);
 
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
         QCOMPARE(f.frame().RightView(), form);
@@ -226,7 +226,7 @@ private slots:
 
         form->refuse = false;
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
-        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
+        QCOMPARE(f.rightViewClass(), QStringLiteral("ProjectFormView"));
         QCOMPARE(f.document().SelectedTreeItem(), 107);
     }
 
@@ -234,7 +234,7 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        QVERIFY(f.frame().Splitter()->ReplaceView([](CRixDoc *doc) { return new RefusingForm(doc); },
+        QVERIFY(f.frame().Splitter()->ReplaceView([](ProjectDocument *doc) { return new RefusingForm(doc); },
                                                   &f.document()));
         const QString path = f.home().filePath(QStringLiteral("never.rix"));
         QVERIFY(!f.document().OnSaveDocument(path));
@@ -313,7 +313,7 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
+        QCOMPARE(f.rightViewClass(), QStringLiteral("ProjectFormView"));
         auto *info = f.frame().RightView()->findChild<QLabel *>(QStringLiteral("information"));
         QCOMPARE(info->text(), QString(6, QLatin1Char('\n')));
         QVERIFY(f.frame().RightView()->findChild<QLabel *>(QStringLiteral("picture"))->pixmap().isNull());
@@ -326,12 +326,12 @@ private slots:
         QVERIFY(f.start());
         f.document().GetConfig().MasterId = 7;
         f.tree().FillTree();
-        QVERIFY(f.frame().Splitter()->ReplaceView([](CRixDoc *doc) { return new RefusingForm(doc); },
+        QVERIFY(f.frame().Splitter()->ReplaceView([](ProjectDocument *doc) { return new RefusingForm(doc); },
                                                   &f.document()));
         f.messages().setAnswer(user_messages::Answer::No);
         f.trigger(FileNew);
         QCOMPARE(f.document().GetConfig().MasterId, -1);
-        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
+        QCOMPARE(f.rightViewClass(), QStringLiteral("ProjectFormView"));
     }
 
     void selectingAnItemMakesANewForm()
@@ -340,7 +340,7 @@ private slots:
         QVERIFY(f.start());
         f.document().GetConfig().MasterId = 7;
         f.tree().FillTree();
-        QPointer<CFormView> first = f.frame().RightView();
+        QPointer<FormView> first = f.frame().RightView();
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
         QVERIFY(f.frame().RightView() != first.data());
         QTRY_VERIFY(first.isNull());

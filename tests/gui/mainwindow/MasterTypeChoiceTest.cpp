@@ -4,14 +4,14 @@
 #include "FrameFixture.h"
 #include "base/Language.h"
 #include "base/SettingsStore.h"
-#include "dialogs/CAddMasterDlg.h"
+#include "dialogs/MasterTypeDialog.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/CMainFrame.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/CommandIds.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 #include "model/ProjectFile.h"
-#include "views/CFormView.h"
-#include "views/CLeftView.h"
+#include "views/FormView.h"
+#include "views/ProjectTreeView.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -27,7 +27,7 @@ using namespace command_ids;
 
 namespace {
 
-QTreeWidget *listOf(CAddMasterDlg *dialog)
+QTreeWidget *listOf(MasterTypeDialog *dialog)
 {
     return dialog->findChild<QTreeWidget *>(QStringLiteral("masterTypeList"));
 }
@@ -35,7 +35,7 @@ QTreeWidget *listOf(CAddMasterDlg *dialog)
 // Picks the row with the description in the next selection dialog, by double click.
 void pickMasterType(const QString &description)
 {
-    whenModal<CAddMasterDlg>([description](CAddMasterDlg *dialog) {
+    whenModal<MasterTypeDialog>([description](MasterTypeDialog *dialog) {
         const auto closer = qScopeGuard([dialog] {
             if (dialog->isVisible())
                 dialog->reject();
@@ -64,15 +64,15 @@ private slots:
         f.trigger(ChooseMasterType);
         QCOMPARE(f.document().GetConfig().MasterId, 3);
         QCOMPARE(f.treeTexts(), (QStringList{QStringLiteral("Project"), QStringLiteral("Master")}));
-        QCOMPARE(CLeftView::ItemCode(f.tree().currentItem()), 100);
+        QCOMPARE(ProjectTreeView::ItemCode(f.tree().currentItem()), 100);
         QVERIFY(f.document().IsModified());
-        const CConfigData chosen = f.document().GetConfig();
+        const ConfigRecord chosen = f.document().GetConfig();
         QCOMPARE(chosen.OrderNumber, QStringLiteral("SK-SP110-120L"));
         QVERIFY(!chosen.PictureBitmap.isNull());
 
         // The master's form takes the pulse factor typed into it when the
         // project item is selected.
-        QCOMPARE(f.rightViewClass(), QStringLiteral("CMasterOverview"));
+        QCOMPARE(f.rightViewClass(), QStringLiteral("MasterOverview"));
         auto *pulseFactor = f.frame().RightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
         QVERIFY(pulseFactor);
         pulseFactor->setText(QStringLiteral("4321"));
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(f.document().GetConfig().KValue, 4321.0);
 
         // The project form shows the six lines of the master type.
-        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
+        QCOMPARE(f.rightViewClass(), QStringLiteral("ProjectFormView"));
         auto *info = f.frame().RightView()->findChild<QLabel *>(QStringLiteral("information"));
         QVERIFY(info->text().startsWith(QStringLiteral("SK-SP110-120L\nSpeedometer 0-120 km/h with LCD\n")));
         QCOMPARE(info->text().count(QLatin1Char('\n')), 6);
@@ -95,7 +95,7 @@ private slots:
         f.trigger(FileNew);
         QCOMPARE(f.treeTexts().size(), 1);
         QVERIFY(f.frame().OpenDocumentFile(path));
-        const CConfigData &reopened = f.document().GetConfig();
+        const ConfigRecord &reopened = f.document().GetConfig();
         QCOMPARE(reopened.MasterId, 3);
         QCOMPARE(reopened.KValue, 4321.0);
         QCOMPARE(reopened.TimeFormat, 1);
@@ -110,12 +110,12 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        whenModal<CAddMasterDlg>([](CAddMasterDlg *dialog) {
+        whenModal<MasterTypeDialog>([](MasterTypeDialog *dialog) {
             // A failed check must not leave the dialog open.
             const auto closer = qScopeGuard([dialog] { dialog->reject(); });
             QTreeWidget *list = listOf(dialog);
             QVector<MasterTypeRow> rows;
-            CMasterTypeSelection().ListRows(rows);
+            MasterTypeSelection().ListRows(rows);
             QCOMPARE(list->topLevelItemCount(), rows.size());
             QVERIFY(rows.size() > 2);
             QCOMPARE(list->headerItem()->text(0), QStringLiteral("Description"));
@@ -147,7 +147,7 @@ private slots:
         pickMasterType(QStringLiteral("Tachometer 0-4000 rpm"));
         f.trigger(ChooseMasterType);
         f.document().GetConfig().MValue = 12.0;
-        whenModal<CAddMasterDlg>([](CAddMasterDlg *dialog) {
+        whenModal<MasterTypeDialog>([](MasterTypeDialog *dialog) {
             listOf(dialog)->clearSelection();
             dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
         });
@@ -197,7 +197,7 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        CConfigData record;
+        ConfigRecord record;
         record.MasterId = 99;
         record.KValue = 1500;
         const QString path = f.home().filePath(QStringLiteral("old.rix"));

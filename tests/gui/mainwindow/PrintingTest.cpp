@@ -4,10 +4,10 @@
 #include "FrameFixture.h"
 #include "base/Language.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/CMainFrame.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/SheetPrinting.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 #include "forms/ConfigurationSheet.h"
 
 #include <QFile>
@@ -24,7 +24,7 @@ namespace {
 // A project of a master type of the sample catalogue with distinctive settings.
 void prepare(FrameFixture &f, int masterId = 3, uint8_t firmware = 0)
 {
-    CConfigData &c = f.document().GetConfig();
+    ConfigRecord &c = f.document().GetConfig();
     c.MasterId = masterId;
     f.document().ApplyStoredMasterType();
     c.FirmwareVersion = {firmware, 0};
@@ -111,11 +111,11 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        QVERIFY(CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll")));
+        QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll")));
         const QDateTime printed(QDate(2024, 3, 14), QTime(9, 30));
         const ConfigurationSheet sheet = ConfigurationSheet::Of(f.document(), printed);
         QVERIFY2(sheet.dateLine.contains(QStringLiteral("März")), qPrintable(sheet.dateLine));
-        QVERIFY(CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
+        QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
     }
 
     void displayItemsAreNamed()

@@ -3,11 +3,11 @@
 #include "FrameFixture.h"
 #include "base/Language.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/CMainFrame.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/ProjectFileCommands.h"
-#include "model/CRixDoc.h"
-#include "views/CLeftView.h"
+#include "model/ProjectDocument.h"
+#include "views/ProjectTreeView.h"
 
 #include <QAction>
 #include <QFile>
@@ -56,7 +56,7 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         QCOMPARE(f.treeTexts(), QStringList{QStringLiteral("Project")});
-        QCOMPARE(f.rightViewClass(), QStringLiteral("CRixView"));
+        QCOMPARE(f.rightViewClass(), QStringLiteral("ProjectFormView"));
         QVERIFY(f.frame().windowTitle().startsWith(QStringLiteral("Untitled")));
         QVERIFY(!f.frame().Action(ReadGauge)->isEnabled());
         QVERIFY(!f.frame().Action(WriteGauge)->isEnabled());
@@ -67,7 +67,7 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        CConfigData &config = f.document().GetConfig();
+        ConfigRecord &config = f.document().GetConfig();
         config.KValue = 1234.5;
         config.WarnThreshold = 77;
         config.DisplayMask = 0x0805;

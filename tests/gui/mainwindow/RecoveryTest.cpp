@@ -4,8 +4,8 @@
 #include "base/Language.h"
 #include "model/RecoveryCopy.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/CMainFrame.h"
-#include "model/CRixDoc.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ProjectDocument.h"
 #include "model/ProjectFile.h"
 
 #include <QDir>
@@ -41,7 +41,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, restored);
         FrameFixture f; // the killed program and the next start share its home
-        CConfigData record;
+        ConfigRecord record;
         record.KValue = 11;
         const QString project = f.home().filePath(QStringLiteral("harbour.rix"));
         QVERIFY(project_file::WriteFile(project, record, nullptr));

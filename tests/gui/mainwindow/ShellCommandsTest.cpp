@@ -2,17 +2,17 @@
 // from a second start of the program.
 #include "DialogDriver.h"
 #include "FrameFixture.h"
-#include "dialogs/CAboutDlg.h"
-#include "dialogs/COptionsDlg.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/OptionsDialog.h"
 #include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "app/ShellIntegration.h"
 #include "app/SingleInstance.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/CMainFrame.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/CommandIds.h"
 #include "link/StoredLineSelectors.h"
-#include "model/CRixDoc.h"
+#include "model/ProjectDocument.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -57,7 +57,7 @@ private slots:
         const QString database = f.home().filePath(QStringLiteral("typed.sqlite"));
         QString chosenEntry;
         QString chosenDevice;
-        whenModal<COptionsDlg>([&](COptionsDlg *dialog) {
+        whenModal<OptionsDialog>([&](OptionsDialog *dialog) {
             QComboBox *ports = dialog->portList();
             ports->setCurrentIndex(ports->count() - 1);
             chosenEntry = ports->currentText();
@@ -79,7 +79,7 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        whenModal<COptionsDlg>([&](COptionsDlg *dialog) {
+        whenModal<OptionsDialog>([&](OptionsDialog *dialog) {
             dialog->portList()->setCurrentIndex(0);
             dialog->databaseEdit()->setText(QStringLiteral("/elsewhere.sqlite"));
             dialog->reject();
@@ -94,7 +94,7 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        whenModal<COptionsDlg>([&](COptionsDlg *dialog) {
+        whenModal<OptionsDialog>([&](OptionsDialog *dialog) {
             QComboBox *languages = dialog->languageList();
             languages->setCurrentIndex(languages->findText(QStringLiteral("German")));
             dialog->accept();
@@ -105,7 +105,7 @@ private slots:
         // The language chosen is stored at exit.
         f.stop();
         QCOMPARE(settings_store::readString("Parameters", "Language", QString()), QStringLiteral("vorn_ger32.dll"));
-        QVERIFY(CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
+        QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
     }
 
     void aboutBoxShows()
@@ -113,7 +113,7 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         QString version;
-        whenModal<CAboutDlg>([&](CAboutDlg *dialog) {
+        whenModal<AboutDialog>([&](AboutDialog *dialog) {
             version = dialog->versionLabel()->text();
             dialog->accept();
         });

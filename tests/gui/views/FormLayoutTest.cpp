@@ -3,12 +3,12 @@
 // allows, and hidden controls leave no gap.
 #include "OverviewFixture.h"
 
-#include "dialogs/COptionsDlg.h"
+#include "dialogs/OptionsDialog.h"
 #include "base/Language.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/CMainFrame.h"
+#include "mainwindow/MainWindow.h"
 #include "forms/MasterOverviewRules.h"
 
 #include <QComboBox>
@@ -39,7 +39,7 @@ QStringList tooNarrow(QWidget *window)
 
 // The largest vertical gap between the visible controls of one column,
 // taking controls side by side as one band.
-int largestGap(CMasterOverview &form, const QList<int> &column)
+int largestGap(MasterOverview &form, const QList<int> &column)
 {
     QList<QRect> boxes;
     for (int id : column) {
@@ -101,7 +101,7 @@ private slots:
         kind.catalogueId = catalogueId;
         RunningProgram program(kind, language);
         QVERIFY(program.started());
-        CMainFrame &frame = program.frame();
+        MainWindow &frame = program.frame();
         frame.showNormal();
         frame.resize(frame.minimumSize());
         QTRY_VERIFY(program.form() && program.form()->isVisible());
@@ -119,8 +119,8 @@ private slots:
     void optionsListsFitTheirEntries()
     {
         QFETCH(QString, language);
-        QVERIFY(CLanguage::instance().SwitchLanguage(language));
-        COptionsDlg options;
+        QVERIFY(Language::instance().SwitchLanguage(language));
+        OptionsDialog options;
         options.setSystemPorts({{QStringLiteral("ttyUSB0"), QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_A10KX3-if00")}});
         options.show();
         QVERIFY(QTest::qWaitForWindowExposed(&options));
@@ -146,7 +146,7 @@ private slots:
         QFETCH(int, catalogueId);
         testing_support::ScopedTestHome home;
         useSampleCatalogue();
-        CRixDoc document;
+        ProjectDocument document;
         MasterKind kind;
         kind.catalogueId = catalogueId;
         chooseMaster(document, kind);

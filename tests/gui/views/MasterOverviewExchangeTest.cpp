@@ -19,7 +19,7 @@ Q_DECLARE_METATYPE(overview_testing::MasterKind)
 namespace {
 
 // Sets a field as the user would leave it after typing.
-void type(CMasterOverview &form, int id, const QString &text)
+void type(MasterOverview &form, int id, const QString &text)
 {
     QLineEdit *field = editOf(form, id);
     field->setFocus();
@@ -28,7 +28,7 @@ void type(CMasterOverview &form, int id, const QString &text)
 }
 
 // The user settings of a record, for "nothing changed" comparisons.
-QString settingsOf(const CConfigData &c)
+QString settingsOf(const ConfigRecord &c)
 {
     return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
         .arg(c.DataSource)
@@ -59,9 +59,9 @@ private slots:
     void speedometerAboveLimitIsRefusedNamingLabelAndLimits()
     {
         testing_support::MessageRecorder messages;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, speedometerWithoutLcd());
-        CConfigData &c = document.GetConfig();
+        ConfigRecord &c = document.GetConfig();
         c.UseMinMax = 1;
         c.KValueMin = 100;
         c.KValueMax = 20000;
@@ -103,9 +103,9 @@ private slots:
         QFETCH(bool, accepted);
         QFETCH(QString, shownAfter);
         testing_support::MessageRecorder messages;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, kind);
-        CConfigData &c = document.GetConfig();
+        ConfigRecord &c = document.GetConfig();
         c.UseMinMax = 1;
         c.KValueMin = 1;
         c.KValueMax = 500;
@@ -134,9 +134,9 @@ private slots:
     void earlyFirmwareLimitsAreShownWhole()
     {
         testing_support::MessageRecorder messages;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, tachometerEarlyFirmware());
-        CConfigData &c = document.GetConfig();
+        ConfigRecord &c = document.GetConfig();
         c.UseMinMax = 1;
         c.KValueMin = 1.2;
         c.KValueMax = 500.7;
@@ -149,9 +149,9 @@ private slots:
     void limitsOfZero()
     {
         testing_support::MessageRecorder messages;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, speedometerWithoutLcd());
-        CConfigData &c = document.GetConfig();
+        ConfigRecord &c = document.GetConfig();
         c.UseMinMax = 1;
         c.KValueMin = 0; // limits missing in the catalogue
         c.KValueMax = 0;
@@ -191,9 +191,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         testing_support::MessageRecorder messages;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, kind);
-        CConfigData &c = document.GetConfig();
+        ConfigRecord &c = document.GetConfig();
         c.KValue = 40;
         c.WarnThreshold = 300;
         auto form = openForm(document);
@@ -224,7 +224,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(double, saved);
         testing_support::MessageRecorder messages;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, tachometerLaterFirmware());
         document.GetConfig().CalculateThreshold = 1; // scale 0 to 4000
         auto form = openForm(document);
@@ -238,9 +238,9 @@ private slots:
 
     void listsAndBitsReachTheRecord()
     {
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, sumlog());
-        CConfigData &c = document.GetConfig();
+        ConfigRecord &c = document.GetConfig();
         c.Illumination = 55;
         c.KValue = 5000;
         auto form = openForm(document);
@@ -268,9 +268,9 @@ private slots:
     void nmeaDisablesThePulseFactorAtOnce()
     {
         testing_support::MessageRecorder messages;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, speedometerWithLcd());
-        CConfigData &c = document.GetConfig();
+        ConfigRecord &c = document.GetConfig();
         c.UseMinMax = 1;
         c.KValueMin = 100;
         c.KValueMax = 200;
@@ -307,7 +307,7 @@ private slots:
         QFETCH(MasterKind, kind);
         QFETCH(int, buzzer);
         QFETCH(bool, modified);
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, kind);
         document.GetConfig().DisplayMask = 0x74;
         document.GetConfig().KValue = 5000; // within the type's limits
@@ -321,7 +321,7 @@ private slots:
 
     void displayMaskFullOfForeignBits()
     {
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, speedometerWithLcd());
         document.GetConfig().DisplayMask = 0xFFFFFFFFu;
         document.GetConfig().KValue = 5000;
@@ -333,7 +333,7 @@ private slots:
 
     void leavingTakesTypedValues()
     {
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, speedometerWithoutLcd());
         auto form = openForm(document);
         type(*form, 1085, "1234,5");
@@ -343,7 +343,7 @@ private slots:
         QCOMPARE(document.GetConfig().WarnThreshold, 35.0);
         QVERIFY(document.IsModified());
         // The project's save asks the form the same way.
-        document.SetCommitHook([&form](CRixDoc::CommitPurpose) { return form->UpdateData(true); });
+        document.SetCommitHook([&form](ProjectDocument::CommitPurpose) { return form->UpdateData(true); });
         type(*form, 1085, "x");
         testing_support::MessageRecorder messages;
         QVERIFY(!document.OnSaveDocument(m_home.filePath("p.rix")));
@@ -362,9 +362,9 @@ private slots:
     {
         QFETCH(MasterKind, kind);
         testing_support::MessageRecorder messages;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, kind);
-        CConfigData &c = document.GetConfig();
+        ConfigRecord &c = document.GetConfig();
         c.WarnThreshold = -7; // below what a register gauge holds
         c.UseMinMax = 1;
         c.KValueMin = 10;
@@ -383,7 +383,7 @@ private slots:
     // nor gauge has a place for it): the field takes no typing and says why.
     void secondPulseFactorTakesNoTyping()
     {
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, speedometerWithLcd());
         auto form = openForm(document);
         QLineEdit *field = editOf(*form, 1048);
@@ -395,7 +395,7 @@ private slots:
 
     void leavingUnchangedChangesNothing()
     {
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, tachometerLaterFirmware());
         document.GetConfig().KValue = 12.5;
         document.GetConfig().DisplayMask = 0x17;
@@ -409,9 +409,9 @@ private slots:
         // A master type just chosen keeps its pulse factor 0, outside its
         // limits: the user may look elsewhere, but saving names the limits.
         testing_support::MessageRecorder messages;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, speedometerWithoutLcd());
-        CConfigData &c = document.GetConfig();
+        ConfigRecord &c = document.GetConfig();
         c.UseMinMax = 1;
         c.KValueMin = 100;
         c.KValueMax = 20000;
@@ -466,7 +466,7 @@ private slots:
         QFETCH(uint, value);
         testing_support::MessageRecorder messages;
         RecordingFrame frame;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, kind);
         auto form = openForm(document);
         type(*form, 9934, typed);

@@ -7,13 +7,13 @@
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/CMainFrame.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/GaugeTransferCommands.h"
 #include "link/GaugeProtocol.h"
 #include "common/SimGauge.h"
 #include "model/ProjectFile.h"
-#include "views/CLeftView.h"
+#include "views/ProjectTreeView.h"
 
 #include <QAction>
 #include <QDir>
@@ -33,7 +33,7 @@ private slots:
         testing_support::MessageRecorder messages;
         RunningProgram program(overview_testing::tachometerWithLcd());
         QVERIFY(program.started());
-        CMasterOverview *form = program.form();
+        MasterOverview *form = program.form();
         QVERIFY2(form, "the master item does not show the master's form");
 
         const QByteArray before = gauge.state().memory;
@@ -52,13 +52,13 @@ private slots:
         testing_support::MessageRecorder messages;
         RunningProgram program(overview_testing::speedometerWithoutLcd());
         QVERIFY(program.started());
-        CMasterOverview *form = program.form();
+        MasterOverview *form = program.form();
         QVERIFY(form);
-        CConfigData &config = program.document().GetConfig();
+        ConfigRecord &config = program.document().GetConfig();
         const double kValue = config.KValue;
 
         qobject_cast<QLineEdit *>(form->Control(1085))->setText(QStringLiteral("12..5"));
-        CLeftView *tree = program.frame().LeftView();
+        ProjectTreeView *tree = program.frame().LeftView();
         tree->setCurrentItem(tree->topLevelItem(0)); // the project item
 
         QCOMPARE(program.frame().RightView(), form);
@@ -93,12 +93,12 @@ private slots:
         RunningProgram program(overview_testing::speedometerWithLcd()); // limits 1000 to 60000
         QVERIFY(program.started());
         const QString path = QDir::current().filePath(QStringLiteral("boat.rix"));
-        CConfigData chosen;
+        ConfigRecord chosen;
         chosen.MasterId = 1;
         QString error;
         QVERIFY(project_file::WriteFile(path, chosen, &error));
         QVERIFY(program.document().OnOpenDocument(path));
-        CMasterOverview *form = program.form();
+        MasterOverview *form = program.form();
         QVERIFY(form);
         program.document().SetModifiedFlag(true);
 

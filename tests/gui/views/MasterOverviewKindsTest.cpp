@@ -42,7 +42,7 @@ Ids join(std::initializer_list<Ids> groups)
     return all;
 }
 
-Ids shownControls(CMasterOverview &form)
+Ids shownControls(MasterOverview &form)
 {
     Ids shown;
     for (const auto &control : dialog_templates::find(120)->controls) {
@@ -112,7 +112,7 @@ private slots:
         QFETCH(QString, enabledUnitLists);
         QFETCH(uint, displayMask);
         testing_support::MessageRecorder messages;
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, kind);
         auto form = openForm(document);
 
@@ -170,7 +170,7 @@ private slots:
         QFETCH(QString, thresholdUnit);
         QFETCH(QString, counterValue);
         QFETCH(QString, counterUnit);
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, kind);
         auto form = openForm(document);
 
@@ -213,7 +213,7 @@ private slots:
     {
         QFETCH(MasterKind, kind);
         QFETCH(QString, shown);
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, kind);
         document.GetConfig().KValue = 1234.56;
         document.GetConfig().MValue = 2.34;
@@ -225,7 +225,7 @@ private slots:
 
     void titleFontAndHeaderBand()
     {
-        CRixDoc document;
+        ProjectDocument document;
         chooseMaster(document, speedometerWithLcd());
         const QFont plain = QLabel().font();
         auto form = openForm(document);

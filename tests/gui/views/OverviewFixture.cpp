@@ -1,16 +1,16 @@
 #include "OverviewFixture.h"
 
-#include "app/CSplashWnd.h"
+#include "app/SplashWindow.h"
 #include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "catalogue/CatalogueLocation.h"
 #include "catalogue/CatalogueMasterTypeLookup.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
-#include "mainwindow/CMainFrame.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/GaugeTransferCommands.h"
 #include "common/SimGauge.h"
-#include "views/CLeftView.h"
+#include "views/ProjectTreeView.h"
 #include "model/MasterTypeInfo.h"
 
 #include <QCheckBox>
@@ -55,11 +55,11 @@ void useSampleCatalogue()
 
 void useEnglish()
 {
-    CLanguage::instance().setPackFolder(testing_support::binDir());
-    QVERIFY(CLanguage::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
+    Language::instance().setPackFolder(testing_support::binDir());
+    QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
 }
 
-void chooseMaster(CRixDoc &document, const MasterKind &kind)
+void chooseMaster(ProjectDocument &document, const MasterKind &kind)
 {
     document.OnNewDocument();
     MasterTypeInfo info;
@@ -73,7 +73,7 @@ void chooseMaster(CRixDoc &document, const MasterKind &kind)
         info.Picture = QImage(120, 120, QImage::Format_RGB32);
         info.Picture.fill(Qt::darkBlue);
     }
-    CConfigData &config = document.GetConfig();
+    ConfigRecord &config = document.GetConfig();
     config.Reset();
     config.MasterId = info.SelectedId;
     config.ApplyMasterType(info);
@@ -82,9 +82,9 @@ void chooseMaster(CRixDoc &document, const MasterKind &kind)
     document.SetModifiedFlag(false);
 }
 
-std::unique_ptr<CMasterOverview> openForm(CRixDoc &document)
+std::unique_ptr<MasterOverview> openForm(ProjectDocument &document)
 {
-    auto form = std::make_unique<CMasterOverview>(&document);
+    auto form = std::make_unique<MasterOverview>(&document);
     form->resize(900, 700);
     form->OnInitialUpdate();
     form->show();
@@ -96,14 +96,14 @@ std::unique_ptr<CMasterOverview> openForm(CRixDoc &document)
 
 RunningProgram::RunningProgram(const MasterKind &kind, const QString &language)
 {
-    CLanguage::instance().setPackFolder(testing_support::binDir());
+    Language::instance().setPackFolder(testing_support::binDir());
     settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"), language);
     int exitCode = 0;
     m_started = m_app.InitInstance({}, &exitCode);
     if (!m_started)
         return;
     // The start-up picture would take the first click of a test.
-    CSplashWnd::HideSplashScreen();
+    SplashWindow::HideSplashScreen();
     LinkOptions options;
     options.timeouts = testing_support::fastTimeouts();
     options.pauseMs = 0; // the gauge's pause between writes is no part of these tests
@@ -123,36 +123,36 @@ RunningProgram::~RunningProgram()
         frame().close();
         m_app.ExitInstance(0);
     }
-    CLanguage::instance().setPackFolder(QString());
+    Language::instance().setPackFolder(QString());
 }
 
-CMasterOverview *RunningProgram::form()
+MasterOverview *RunningProgram::form()
 {
-    return qobject_cast<CMasterOverview *>(frame().RightView());
+    return qobject_cast<MasterOverview *>(frame().RightView());
 }
 
-QLineEdit *editOf(CMasterOverview &form, int id)
+QLineEdit *editOf(MasterOverview &form, int id)
 {
     auto *w = qobject_cast<QLineEdit *>(form.Control(id));
     Q_ASSERT(w);
     return w;
 }
 
-QComboBox *listOf(CMasterOverview &form, int id)
+QComboBox *listOf(MasterOverview &form, int id)
 {
     auto *w = qobject_cast<QComboBox *>(form.Control(id));
     Q_ASSERT(w);
     return w;
 }
 
-QCheckBox *checkOf(CMasterOverview &form, int id)
+QCheckBox *checkOf(MasterOverview &form, int id)
 {
     auto *w = qobject_cast<QCheckBox *>(form.Control(id));
     Q_ASSERT(w);
     return w;
 }
 
-QString textOf(CMasterOverview &form, int id)
+QString textOf(MasterOverview &form, int id)
 {
     QWidget *w = form.Control(id);
     if (auto *label = qobject_cast<QLabel *>(w))
@@ -164,7 +164,7 @@ QString textOf(CMasterOverview &form, int id)
     return QString();
 }
 
-QStringList itemsOf(CMasterOverview &form, int id)
+QStringList itemsOf(MasterOverview &form, int id)
 {
     QStringList items;
     QComboBox *box = listOf(form, id);

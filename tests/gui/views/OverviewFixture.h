@@ -2,12 +2,12 @@
 // Shared set-up of the master overview tests: master types of every kind, a
 // document holding one, the form shown on it, and a main window stand-in
 // that records counter presets.
-#include "app/CRixApp.h"
+#include "app/DesktopApp.h"
 #include "common/TestEnv.h"
 #include "mainwindow/FrameServices.h"
-#include "model/CConfigData.h"
-#include "model/CRixDoc.h"
-#include "views/CMasterOverview.h"
+#include "model/ConfigRecord.h"
+#include "model/ProjectDocument.h"
+#include "views/MasterOverview.h"
 
 #include <QList>
 #include <QString>
@@ -44,16 +44,16 @@ void useEnglish();
 void useSampleCatalogue();
 
 // A project whose master type is the given one (as choosing it leaves it).
-void chooseMaster(CRixDoc &document, const MasterKind &kind);
+void chooseMaster(ProjectDocument &document, const MasterKind &kind);
 
 // The form on the document, initialised and shown.
-std::unique_ptr<CMasterOverview> openForm(CRixDoc &document);
+std::unique_ptr<MasterOverview> openForm(ProjectDocument &document);
 
-QLineEdit *editOf(CMasterOverview &form, int id);
-QComboBox *listOf(CMasterOverview &form, int id);
-QCheckBox *checkOf(CMasterOverview &form, int id);
-QString textOf(CMasterOverview &form, int id);
-QStringList itemsOf(CMasterOverview &form, int id);
+QLineEdit *editOf(MasterOverview &form, int id);
+QComboBox *listOf(MasterOverview &form, int id);
+QCheckBox *checkOf(MasterOverview &form, int id);
+QString textOf(MasterOverview &form, int id);
+QStringList itemsOf(MasterOverview &form, int id);
 
 // The desktop program started on a fresh settings home in a language, its
 // project holding a master type of the sample catalogue with the master's
@@ -65,13 +65,13 @@ public:
     ~RunningProgram();
 
     bool started() const { return m_started; }
-    CMainFrame &frame() { return *m_app.MainFrame(); }
-    CRixDoc &document() { return *m_app.Document(); }
-    CMasterOverview *form();
+    MainWindow &frame() { return *m_app.MainFrame(); }
+    ProjectDocument &document() { return *m_app.Document(); }
+    MasterOverview *form();
 
 private:
     testing_support::ScopedTestHome m_home;
-    CRixApp m_app;
+    DesktopApp m_app;
     bool m_started = false;
 };
 
@@ -83,7 +83,7 @@ struct PresetCall
 };
 
 // Stands in for the main window while it is in scope.
-class RecordingFrame : public IFrameServices
+class RecordingFrame : public FrameServices
 {
 public:
     RecordingFrame() { SetTheFrame(this); }

@@ -1,0 +1,196 @@
+#include "CatalogueRecordset.h"
+
+#include "base/Language.h"
+
+#include <QDir>
+#include <QSqlError>
+#include <QStringList>
+
+CatalogueRecordset::CatalogueRecordset(const catalogue_schema::Table &table, CatalogueConnection::Mode mode)
+    : m_table(table), m_mode(mode)
+{
+}
+
+CatalogueRecordset::~CatalogueRecordset()
+{
+    Close();
+}
+
+QString CatalogueRecordset::GetDefaultSQL() const
+{
+    return QStringLiteral("[%1]").arg(QLatin1String(m_table.name));
+}
+
+bool CatalogueRecordset::IsOpen() const
+{
+    return m_connection.isOpen() && m_query;
+}
+
+bool CatalogueRecordset::Open()
+{
+    Close();
+    m_error.clear();
+    const QString path = m_pathOverride.isEmpty() ? GetDefaultDBName() : m_pathOverride;
+    if (!m_connection.open(path, m_table, m_mode)) {
+        m_error = m_connection.errorText();
+        return false;
+    }
+    m_query = std::make_unique<QSqlQuery>(m_connection.database());
+    m_query->setForwardOnly(true);
+    if (!Requery()) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+void CatalogueRecordset::Close()
+{
+    m_query.reset();
+    m_connection.close();
+    m_bof = m_eof = true;
+    m_atFirst = false;
+}
+
+void CatalogueRecordset::SetFilterById(long key)
+{
+    m_strFilter = QString::asprintf("[ID] = %ld", key);
+}
+
+bool CatalogueRecordset::Requery()
+{
+    if (!m_query)
+        return false;
+    m_queryText = selectStatement(selectList());
+    m_bof = m_eof = true;
+    m_atFirst = false;
+    if (!m_query->exec(m_queryText)) {
+        setEngineError(m_query->lastError());
+        return false;
+    }
+    const bool ok = fetchCurrent(m_query->next());
+    m_atFirst = ok && !m_eof;
+    return ok;
+}
+
+bool CatalogueRecordset::ReadColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row)
+{
+    if (!IsOpen())
+        return false;
+    QStringList names;
+    for (const QString &c : columns)
+        names << QStringLiteral("[%1]").arg(c);
+    QSqlQuery query(m_connection.database());
+    query.setForwardOnly(true);
+    const bool ok = query.exec(selectStatement(names.join(QStringLiteral(", "))));
+    while (ok && query.next())
+        row(query);
+    if (!ok || query.lastError().isValid()) {
+        setEngineError(query.lastError());
+        return false;
+    }
+    return true;
+}
+
+QString CatalogueRecordset::selectStatement(const QString &columns) const
+{
+    QString text = QStringLiteral("SELECT %1 FROM %2").arg(columns, GetDefaultSQL());
+    if (!m_strFilter.isEmpty())
+        text += QStringLiteral(" WHERE ") + m_strFilter;
+    if (!m_strSort.isEmpty())
+        text += QStringLiteral(" ORDER BY ") + m_strSort;
+    return text;
+}
+
+void CatalogueRecordset::setEngineError(const QSqlError &error)
+{
+    m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()), error.text());
+}
+
+bool CatalogueRecordset::fetchCurrent(bool moved)
+{
+    if (!moved) {
+        m_eof = true;
+        if (m_query->lastError().isValid()) {
+            setEngineError(m_query->lastError());
+            m_query->finish();
+            return false;
+        }
+        m_query->finish();
+        return true;
+    }
+    m_bof = false;
+    m_eof = false;
+    DoFieldExchange();
+    return true;
+}
+
+bool CatalogueRecordset::MoveFirst()
+{
+    if (!m_query || (m_bof && m_eof))
+        return false;
+    if (m_atFirst && !m_eof)
+        return true;
+    // The result is read forward only; going back means running it again.
+    if (!m_query->exec(m_queryText))
+        return false;
+    const bool ok = fetchCurrent(m_query->next());
+    m_atFirst = ok && !m_eof;
+    return m_atFirst;
+}
+
+bool CatalogueRecordset::MoveNext()
+{
+    if (!m_query || m_eof)
+        return false;
+    m_atFirst = false;
+    return fetchCurrent(m_query->next()) && !m_eof;
+}
+
+void CatalogueRecordset::ReleaseResult()
+{
+    if (m_query)
+        m_query->finish();
+    m_atFirst = false;
+}
+
+int CatalogueRecordset::IntValue(int column) const
+{
+    return m_query->value(column).toInt();
+}
+
+double CatalogueRecordset::DoubleValue(int column) const
+{
+    return m_query->value(column).toDouble();
+}
+
+QString CatalogueRecordset::TextValue(int column) const
+{
+    return m_query->value(column).toString();
+}
+
+// Binary columns are not cached: the walk selects the row's id in their
+// place (the driver would otherwise copy every picture of every row), and the
+// value is read when asked for.
+QString CatalogueRecordset::selectList() const
+{
+    QStringList names;
+    for (const catalogue_schema::Column &c : m_table.columns) {
+        names << (c.kind == catalogue_schema::ColumnKind::Binary ? QStringLiteral("rowid")
+                                                                 : QStringLiteral("[%1]").arg(QLatin1String(c.name)));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+QByteArray CatalogueRecordset::BinaryValue(int column) const
+{
+    if (!m_query || !m_query->isValid())
+        return QByteArray();
+    QSqlQuery read(m_connection.database());
+    read.prepare(QStringLiteral("SELECT [%1] FROM %2 WHERE rowid = ?")
+                     .arg(QLatin1String(m_table.columns[column].name), GetDefaultSQL()));
+    read.bindValue(0, m_query->value(column));
+    if (!read.exec() || !read.next())
+        return QByteArray();
+    return read.value(0).toByteArray();
+}

@@ -1,0 +1,102 @@
+#pragma once
+// A recordset over one catalogue table: the bound columns of the table,
+// restricted by a filter and ordered by a sort, walked row by row. The
+// database is opened by the recordset itself on the path its subclass names,
+// on a connection of its own that goes away when the recordset closes.
+// Subclasses read the bound columns of the current row into their members.
+#include "CatalogueConnection.h"
+
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <functional>
+#include <memory>
+
+class QSqlError;
+
+class CatalogueRecordset
+{
+public:
+    virtual ~CatalogueRecordset();
+    CatalogueRecordset(const CatalogueRecordset &) = delete;
+    CatalogueRecordset &operator=(const CatalogueRecordset &) = delete;
+
+    // The database path (from the settings) and the table in brackets.
+    virtual QString GetDefaultDBName() const = 0;
+    QString GetDefaultSQL() const;
+    // Another database than the settings name (tools that take a path);
+    // empty: the settings' path.
+    void SetDatabasePath(const QString &path) { m_pathOverride = path; }
+
+    // Opens the database and runs the query with the current filter and sort.
+    // On failure the reason for the user is in ErrorText().
+    bool Open();
+    bool IsOpen() const;
+    // Errors while closing are of no interest; nothing is written on close.
+    void Close();
+
+    // Conditions without WHERE / ORDER BY. Built by the program from its own
+    // constants and numbers only.
+    QString m_strFilter;
+    QString m_strSort;
+    // "[ID] = " followed by the key formatted with "%ld".
+    void SetFilterById(long key);
+
+    bool Requery();
+    bool IsBOF() const { return m_bof; }
+    bool IsEOF() const { return m_eof; }
+    bool MoveFirst();
+    bool MoveNext();
+    // Ends the running statement so that another connection to the same file
+    // may write; the bound members keep their values.
+    void ReleaseResult();
+
+    // Walks the rows of the current filter and sort reading only the named
+    // columns (a list that shows a few columns need not convert all of them);
+    // row() gets the values in the order named. The bound members are not
+    // touched. False on an engine error (ErrorText()).
+    bool ReadColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row);
+
+    QString ErrorText() const { return m_error; }
+    // The last Open failed because of the file itself (see
+    // CatalogueConnection::badFile), not because of the engine.
+    bool BadFile() const { return m_connection.badFile(); }
+    QString DatabasePath() const { return m_connection.path(); }
+    // The query text of the last requery, for diagnostics.
+    QString QueryText() const { return m_queryText; }
+
+protected:
+    CatalogueRecordset(const catalogue_schema::Table &table, CatalogueConnection::Mode mode);
+
+    // Copies the current row's bound columns into the members.
+    virtual void DoFieldExchange() = 0;
+    // Values of the current row by binding position; a NULL value reads as
+    // the kind's empty value.
+    int IntValue(int column) const;
+    double DoubleValue(int column) const;
+    QString TextValue(int column) const;
+    QByteArray BinaryValue(int column) const;
+
+    const catalogue_schema::Table &table() const { return m_table; }
+    CatalogueConnection &connection() { return m_connection; }
+    void setError(const QString &text) { m_error = text; }
+
+private:
+    bool fetchCurrent(bool moved);
+    QString selectList() const;
+    // "SELECT columns FROM [table]" with the current filter and sort.
+    QString selectStatement(const QString &columns) const;
+    // The database engine's complaint, as the user is told it.
+    void setEngineError(const QSqlError &error);
+
+    const catalogue_schema::Table &m_table;
+    CatalogueConnection::Mode m_mode;
+    CatalogueConnection m_connection;
+    std::unique_ptr<QSqlQuery> m_query;
+    QString m_pathOverride;
+    QString m_queryText;
+    QString m_error;
+    bool m_bof = true;
+    bool m_eof = true;
+    bool m_atFirst = false;
+};

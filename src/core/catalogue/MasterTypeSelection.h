@@ -1,0 +1,52 @@
+#pragma once
+// What the master type selection does besides its window: it owns the master
+// type recordset, lists the master types and looks one up by key. Loading a
+// project uses it without a window. Found, SelectedId and the result members
+// keep the values of the last row found.
+#include "MasterTypeRecordset.h"
+#include "model/MasterTypeInfo.h"
+
+#include <QString>
+#include <QVector>
+
+struct MasterTypeRow
+{
+    QString Description;
+    QString Lcd;
+    int Id = 0;
+};
+
+class MasterTypeSelection
+{
+public:
+    // True when the recordset is open or could be opened; otherwise the
+    // reason has been shown to the user.
+    bool EnsureOpen();
+    // Looks the key up; returns Found. A key without a row (or a catalogue
+    // that cannot be opened) leaves Found and the results as they were.
+    bool FetchById(long key);
+    // All master types in table order; false (and no rows) when the
+    // catalogue cannot be opened.
+    bool ListRows(QVector<MasterTypeRow> &rows);
+    // The results with the picture converted: what a project load applies.
+    MasterTypeInfo Result() const;
+    // Closes the recordset (when the window goes away).
+    void Close() { m_recordset.Close(); }
+
+    MasterTypeRecordset &Recordset() { return m_recordset; }
+    // Reads another catalogue than the settings name.
+    void SetDatabasePath(const QString &path) { m_recordset.SetDatabasePath(path); }
+
+    // Found, SelectedId and the master type of the row found last (its
+    // picture not converted: see Result()).
+    MasterTypeInfo Results;
+    // The [Picture] value of the row found last.
+    QByteArray Picture;
+
+private:
+    void takeCurrentRow();
+    // Tells the user why the recordset failed.
+    void showError() const;
+
+    MasterTypeRecordset m_recordset;
+};

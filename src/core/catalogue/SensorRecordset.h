@@ -1,0 +1,46 @@
+#pragma once
+// The sensor table "[SensorTabelle]": 12 bound columns, read and written. The
+// user database flag chooses the database: "DBASEUSER" or "DBase" in the
+// section "DIRECTORIES". Access files can only be read.
+#include "CatalogueRecordset.h"
+
+class SensorRecordset : public CatalogueRecordset
+{
+public:
+    explicit SensorRecordset(bool userDatabase = false);
+
+    QString GetDefaultDBName() const override;
+    bool IsUserDatabase() const { return m_userDatabase; }
+
+    // The editing cycle: AddNew or Edit, change the members, Update. Delete
+    // removes the current record. On failure ErrorText() holds the reason
+    // (for an Access file: that it is read-only here and how to convert it).
+    void AddNew();
+    bool Edit();
+    bool Update();
+    bool Delete();
+
+    int m_id = 0;
+    QString m_Bestellnummer;
+    QString m_Gruppe;
+    QString m_DimensionX;
+    QString m_DimensionY;
+    double m_BeginX = 0.0;
+    double m_EndX = 0.0;
+    double m_YMin = 0.0;
+    double m_YMax = 0.0;
+    QString m_YWerte;
+    QString m_XWerte;
+    QString m_Name;
+
+protected:
+    void DoFieldExchange() override;
+
+private:
+    enum class EditMode { None, Add, Edit };
+    bool writable();
+
+    bool m_userDatabase;
+    EditMode m_editMode = EditMode::None;
+    int m_editKey = 0;
+};

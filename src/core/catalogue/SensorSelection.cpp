@@ -1,0 +1,236 @@
+#include "SensorSelection.h"
+
+#include "base/UserMessages.h"
+#include "model/SensorCurve.h"
+#include "model/SensorGroups.h"
+#include "model/ValueList.h"
+
+SensorSelection::SensorSelection()
+    : m_standard(false), m_user(true)
+{
+}
+
+static void showError(const SensorRecordset &record)
+{
+    user_messages::show(record.ErrorText(), user_messages::Icon::None, user_messages::Buttons::Ok);
+}
+
+bool SensorSelection::EnsureOpen()
+{
+    for (SensorRecordset *r : {&m_standard, &m_user}) {
+        if (r->IsOpen())
+            continue;
+        r->m_strSort = QStringLiteral("[Bestellnummer] ASC");
+        r->m_strFilter.clear();
+        if (!r->Open()) {
+            showError(*r);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SensorSelection::CanChange(int type)
+{
+    return type == sensor_groups::UserDefined;
+}
+
+QVector<SensorListRow> SensorSelection::FillList()
+{
+    QVector<SensorListRow> rows;
+    const QString label = sensor_groups::Label(Type);
+    if (!EnsureOpen())
+        return rows;
+    for (SensorRecordset *r : {&m_standard, &m_user}) {
+        r->m_strFilter = sensor_groups::Filter(Type);
+        r->m_strSort = QStringLiteral("[Bestellnummer] ASC");
+        if (!r->Requery()) {
+            showError(*r);
+            return rows;
+        }
+    }
+    for (SensorRecordset *r : {&m_standard, &m_user}) {
+        const bool user = r->IsUserDatabase();
+        if (!(r->IsBOF() && r->IsEOF()))
+            r->MoveFirst();
+        while (!r->IsEOF()) {
+            if (rows.isEmpty()) {
+                UnitX = r->m_DimensionX;
+                UnitY = r->m_DimensionY;
+            }
+            SensorListRow row;
+            row.OrderNumber = r->m_Bestellnummer;
+            row.TypeLabel = label;
+            row.Name = r->m_Name;
+            row.Ranges = SensorCurve::FormatRanges(r->m_BeginX, r->m_EndX, r->m_DimensionX, r->m_YMin, r->m_YMax,
+                                                   r->m_DimensionY);
+            row.RecordId = r->m_id;
+            row.FromUserDatabase = user;
+            row.RowKey = user ? r->m_id + UserKeyOffset : r->m_id;
+            rows.append(row);
+            r->MoveNext();
+        }
+    }
+    return rows;
+}
+
+SensorRecordset *SensorSelection::locate(const SensorListRow &row)
+{
+    if (!m_standard.IsOpen() || !m_user.IsOpen())
+        return nullptr;
+    SensorRecordset *r = row.FromUserDatabase ? &m_user : &m_standard;
+    r->SetFilterById(row.RecordId);
+    if (!r->Requery()) {
+        showError(*r);
+        return nullptr;
+    }
+    if (r->IsBOF() && r->IsEOF())
+        return nullptr;
+    r->MoveFirst();
+    return r;
+}
+
+void SensorSelection::takeResults(const SensorRecordset &record)
+{
+    UnitX = record.m_DimensionX;
+    UnitY = record.m_DimensionY;
+    Group = record.m_Gruppe;
+    OrderNumber = record.m_Bestellnummer;
+    YValues = record.m_YWerte;
+    XValues = record.m_XWerte;
+    BeginX = record.m_BeginX;
+    EndX = record.m_EndX;
+    YMin = record.m_YMin;
+    YMax = record.m_YMax;
+}
+
+bool SensorSelection::Take(const SensorListRow &row)
+{
+    SensorRecordset *r = locate(row);
+    if (!r)
+        return false;
+    takeResults(*r);
+    Taken = true;
+    return true;
+}
+
+SensorDefinition SensorSelection::NewDefinition() const
+{
+    SensorDefinition d;
+    d.XUnit = UnitY;
+    d.YUnit = UnitX;
+    return d;
+}
+
+void SensorSelection::StoreDefinition(const SensorDefinition &definition, SensorRecordset &record)
+{
+    record.m_Gruppe = sensor_groups::GroupText(sensor_groups::UserDefined);
+    record.m_Bestellnummer.clear();
+    record.m_Name = definition.Name;
+    record.m_DimensionY = definition.XUnit;
+    record.m_DimensionX = definition.YUnit;
+
+    constexpr int n = SensorDefinition::Points;
+    std::array<double, n> x = definition.YColumn;
+    std::array<double, n> y = definition.XColumn;
+    double minX = 1e30, maxX = -1e30, minY = 1e30, maxY = -1e30;
+    for (int i = 0; i < n; ++i) {
+        minX = std::min(minX, x[i]);
+        maxX = std::max(maxX, x[i]);
+        minY = std::min(minY, y[i]);
+        maxY = std::max(maxY, y[i]);
+    }
+    record.m_BeginX = minX;
+    record.m_EndX = maxX;
+    record.m_YMin = minY;
+    record.m_YMax = maxY;
+
+    // Neighbours change places only when the later X is strictly smaller, so
+    // pairs with equal X keep their order.
+    bool swapped = true;
+    while (swapped) {
+        swapped = false;
+        for (int i = 0; i + 1 < n; ++i) {
+            if (x[i + 1] < x[i]) {
+                std::swap(x[i], x[i + 1]);
+                std::swap(y[i], y[i + 1]);
+                swapped = true;
+            }
+        }
+    }
+    record.m_XWerte = value_list::Format(QVector<double>(x.begin(), x.end()));
+    record.m_YWerte = value_list::Format(QVector<double>(y.begin(), y.end()));
+}
+
+bool SensorSelection::write(SensorRecordset &record, bool ok)
+{
+    if (!ok || !record.Update()) {
+        showError(record);
+        return false;
+    }
+    return true;
+}
+
+bool SensorSelection::AddSensor(const SensorDefinition &definition)
+{
+    if (!EnsureOpen())
+        return false;
+    // A read running on the other connection would keep the file locked.
+    m_standard.ReleaseResult();
+    m_user.ReleaseResult();
+    m_user.AddNew();
+    StoreDefinition(definition, m_user);
+    return write(m_user, true);
+}
+
+bool SensorSelection::PrepareChange(const SensorListRow &row, SensorDefinition &definition)
+{
+    SensorRecordset *r = locate(row);
+    if (!r)
+        return false;
+    takeResults(*r);
+    definition = SensorDefinition();
+    definition.XUnit = UnitY;
+    definition.YUnit = UnitX;
+    definition.Name = r->m_Name;
+    const QVector<double> xColumn = value_list::ReadSemicolonTerminated(YValues, SensorDefinition::Points);
+    const QVector<double> yColumn = value_list::ReadSemicolonTerminated(XValues, SensorDefinition::Points);
+    for (int i = 0; i < SensorDefinition::Points; ++i) {
+        definition.XColumn[i] = xColumn[i];
+        definition.YColumn[i] = yColumn[i];
+    }
+    return true;
+}
+
+bool SensorSelection::ChangeSensor(const SensorListRow &row, const SensorDefinition &definition)
+{
+    SensorRecordset *r = locate(row);
+    if (!r)
+        return false;
+    const bool editing = r->Edit();
+    m_standard.ReleaseResult();
+    m_user.ReleaseResult();
+    if (editing)
+        StoreDefinition(definition, *r);
+    return write(*r, editing);
+}
+
+bool SensorSelection::DeleteSensor(const SensorListRow &row)
+{
+    SensorRecordset *r = locate(row);
+    if (!r)
+        return false;
+    m_standard.ReleaseResult();
+    m_user.ReleaseResult();
+    if (!r->Delete()) {
+        showError(*r);
+        return false;
+    }
+    return true;
+}
+
+void SensorSelection::Close()
+{
+    m_standard.Close();
+    m_user.Close();
+}

@@ -1,0 +1,93 @@
+#pragma once
+// What the sensor selection does besides its window: lists the sensors of one
+// group from the standard and the user sensor database, takes a row into the
+// results, and creates, changes and deletes user-defined sensors. Failures
+// are shown to the user; the calls then return false.
+#include "SensorRecordset.h"
+
+#include <QString>
+#include <QVector>
+#include <algorithm>
+#include <array>
+
+struct SensorListRow
+{
+    QString OrderNumber; // column 0
+    QString TypeLabel;   // column 1: the label of the listed group
+    QString Name;        // column 2
+    QString Ranges;      // column 3
+    // [id] for the standard database, [id] + 10000 for the user database.
+    int RowKey = 0;
+    // Where the row comes from, kept beside the key so that a standard record
+    // with a key of 10000 or more is still found in its own database.
+    bool FromUserDatabase = false;
+    int RecordId = 0;
+};
+
+// The values of the sensor definition window: a name, two units and two
+// columns of eight values.
+struct SensorDefinition
+{
+    static constexpr int Points = 8;
+    QString Name;
+    QString XUnit;
+    QString YUnit;
+    std::array<double, Points> XColumn{};
+    std::array<double, Points> YColumn{};
+};
+
+class SensorSelection
+{
+public:
+    static constexpr int UserKeyOffset = 10000;
+
+    SensorSelection();
+
+    // Opens whichever of the two recordsets is not open yet.
+    bool EnsureOpen();
+    // The last EnsureOpen failed because of a database file itself.
+    bool BadFile() const { return m_standard.BadFile() || m_user.BadFile(); }
+    // The rows of the group Type: standard records first, then user records,
+    // each sorted by [Bestellnummer]. The first row presets UnitX and UnitY.
+    QVector<SensorListRow> FillList();
+    // Changing and deleting are offered in the user-defined group only.
+    static bool CanChange(int type);
+
+    // OK: copies the row's record into the results and sets Taken when the
+    // record still exists.
+    bool Take(const SensorListRow &row);
+    // The definition a new sensor starts with (units from the list's first row).
+    SensorDefinition NewDefinition() const;
+    bool AddSensor(const SensorDefinition &definition);
+    // Copies the row's record into the results (Taken unchanged) and returns
+    // the definition to edit.
+    bool PrepareChange(const SensorListRow &row, SensorDefinition &definition);
+    bool ChangeSensor(const SensorListRow &row, const SensorDefinition &definition);
+    bool DeleteSensor(const SensorListRow &row);
+    void Close();
+
+    int Type = 0;
+    bool Taken = false;
+    QString UnitX;
+    QString UnitY;
+    QString Group;
+    QString OrderNumber;
+    QString YValues;
+    QString XValues;
+    double BeginX = 0.0;
+    double EndX = 0.0;
+    double YMin = 0.0;
+    double YMax = 0.0;
+
+    // Stores a definition into the record being added or edited: the y
+    // column becomes X and the x column Y, sorted by X, with the ranges.
+    static void StoreDefinition(const SensorDefinition &definition, SensorRecordset &record);
+
+private:
+    SensorRecordset *locate(const SensorListRow &row);
+    void takeResults(const SensorRecordset &record);
+    bool write(SensorRecordset &record, bool ok);
+
+    SensorRecordset m_standard;
+    SensorRecordset m_user;
+};

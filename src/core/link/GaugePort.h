@@ -1,0 +1,84 @@
+#pragma once
+// The serial link to one gauge for the duration of one command: opens the
+// configured port, runs transactions (one command frame written, one reply of
+// known length read and judged) and closes the port when it goes away. Every
+// byte on the line goes to the traffic trace. Transactions return 1 for
+// success and 0 for failure.
+#include "ByteStream.h"
+#include "GaugeProtocol.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+// The commands used only by the link self-test, named by their code.
+enum class SelfTestCommand { Cmd33, Cmd36, Cmd31, Cmd32, Cmd52, Cmd71, Cmd72, Cmd23, Cmd21, Cmd31Checked };
+
+class GaugePort
+{
+public:
+    // Over the serial port with the link's standard time-outs.
+    GaugePort();
+    // Over the serial port with other read time-outs (tests keep them short).
+    explicit GaugePort(const ReadTimeouts &timeouts);
+    explicit GaugePort(std::unique_ptr<ByteStream> stream);
+    ~GaugePort();
+    GaugePort(const GaugePort &) = delete;
+    GaugePort &operator=(const GaugePort &) = delete;
+
+    // The device this link opens instead of the configured one (several
+    // links side by side each name their own); empty: the configured port.
+    void setDevice(const QString &device) { m_device = device; }
+    // Starts this link's trace lines with "[tag] " (links on several ports
+    // at once); empty: the plain format.
+    void setTraceTag(const QString &tag) { m_traceTag = tag; }
+    QString traceTag() const { return m_traceTag; }
+
+    // Opens the device (the configured one unless set) with the stored line
+    // settings, read fresh; a non-zero baud replaces the stored line speed.
+    // On an open link it changes nothing and reports success.
+    OpenStatus Open(int baudOverride);
+    bool IsOpen() const;
+    void Close();
+    // The device the last Open tried, and the system's reason when it failed.
+    QString Device() const { return m_openedDevice; }
+    QString OpenError() const { return m_stream->errorString(); }
+    // A transaction waiting for its reply gives up (and fails) as soon as
+    // check returns true.
+    void SetCancelCheck(std::function<bool()> check) { m_stream->setCancelCheck(std::move(check)); }
+
+    using Block = std::array<uint8_t, gauge_protocol::BlockSize>;
+
+    // Block family.
+    int UploadFromGauge(Block &block);
+    int DownloadToGauge(const Block &block);
+    int StartDownload();
+    int SaveToNovolMemory();
+    int Ping();
+
+    // Register family and counter preset.
+    int PingChecked();
+    int Login();
+    int ServiceLogin();
+    int ReadRegister(int bank, int address, uint8_t *value);
+    int WriteRegister(int bank, int address, int value);
+    int WriteMemory(int address, const uint8_t *data8);
+
+    int RunSelfTestCommand(SelfTestCommand command);
+    static QString SelfTestCommandName(SelfTestCommand command);
+
+private:
+    enum class Count { AtLeast, Exactly };
+    // Traced write of the frame, traced read of up to replySize bytes. With
+    // an exact count, bytes that are already waiting after the read belong to
+    // the reply too (a reply longer than asked for must fail).
+    QByteArray transact(const QByteArray &frame, int replySize, Count rule);
+    static bool headerIs(const QByteArray &reply, uint8_t length, uint8_t commandCode);
+    static bool refused(const QByteArray &reply);
+    int loginWith(uint8_t commandCode, const char *phrase);
+
+    std::unique_ptr<ByteStream> m_stream;
+    QString m_device;
+    QString m_traceTag;
+    QString m_openedDevice;
+};

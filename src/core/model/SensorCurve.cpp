@@ -1,0 +1,75 @@
+#include "SensorCurve.h"
+
+#include "SensorGroups.h"
+#include "ValueList.h"
+#include "base/Language.h"
+
+#include <cstdio>
+
+SensorCurve::SensorCurve()
+{
+    Reset();
+}
+
+void SensorCurve::Reset()
+{
+    BeginX = 0.0;
+    EndX = 1.0;
+    YMin = 0.0;
+    YMax = 1.0;
+    TypeIndex = 4;
+    PointCount = 0;
+    Y.fill(0.0);
+    X.fill(0.0);
+    DimensionY.clear();
+    DimensionX.clear();
+    Gruppe.clear();
+    Bestellnummer.clear();
+    Defined = 0;
+}
+
+void SensorCurve::SetPointsFromText(const QString &xText, const QString &yText)
+{
+    const QVector<double> xs = value_list::ReadNumbers(xText, MaxPoints);
+    const QVector<double> ys = value_list::ReadNumbers(yText, MaxPoints);
+    PointCount = int(ys.size());
+    for (int i = 0; i < PointCount; ++i) {
+        X[i] = i < xs.size() ? xs[i] : 0.0;
+        Y[i] = ys[i];
+    }
+}
+
+// "%.lf": the number rounded to a whole number as the C library rounds it
+// (halves to even). Without decimals the locale plays no part.
+static QString whole(double v)
+{
+    char text[400];
+    std::snprintf(text, sizeof text, "%.0f", v);
+    return QString::fromLatin1(text);
+}
+
+QString SensorCurve::Describe() const
+{
+    if (!Defined)
+        return QString();
+    QString text = sensor_groups::Label(TypeIndex) + QStringLiteral("\r\n");
+    text += LoadTranslatedString(1000) + QLatin1Char(' ') + Bestellnummer + QStringLiteral("\r\n");
+    text += LoadTranslatedString(1048) + QLatin1Char(' ')
+        + FormatRanges(BeginX, EndX, DimensionX, YMin, YMax, DimensionY);
+    return text;
+}
+
+QString SensorCurve::FormatRanges(double beginX, double endX, const QString &dimensionX, double yMin, double yMax,
+                                  const QString &dimensionY)
+{
+    return QStringLiteral("%1 - %2 %3, %4 - %5 %6")
+        .arg(whole(beginX), whole(endX), dimensionX, whole(yMin), whole(yMax), dimensionY);
+}
+
+QString SensorCurve::DescribeOneLine() const
+{
+    QString text = Describe();
+    text.remove(QLatin1Char('\r'));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}

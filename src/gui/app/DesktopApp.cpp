@@ -1,0 +1,177 @@
+#include "DesktopApp.h"
+
+#include "base/Language.h"
+#include "SplashWindow.h"
+#include "model/RecoveryCopy.h"
+#include "base/SettingsStore.h"
+#include "ShellIntegration.h"
+#include "SingleInstance.h"
+#include "base/UserMessages.h"
+#include "dialogs/AccessReadProgress.h"
+#include "catalogue/CatalogueMasterTypeLookup.h"
+#include "mainwindow/MainWindow.h"
+#include "DemoGauge.h"
+#include "mainwindow/GaugeTransferCommands.h"
+#include "mainwindow/SheetPrinting.h"
+#include "model/ProjectDocument.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+CommandLineInfo CommandLineInfo::Parse(const QStringList &arguments)
+{
+    CommandLineInfo info;
+    bool print = false;
+    bool printTo = false;
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--demo")) {
+            info.demo = true;
+            continue;
+        }
+        const bool isSwitch = argument.size() > 1
+                              && (argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-')));
+        // A full path on this system also begins with "/": it is a switch
+        // only when it is one of the known words.
+        // "--register" as its help writes it, "-register" and "/register" as before.
+        const int dashes = argument.startsWith(QLatin1String("--")) ? 2 : 1;
+        const QString word = isSwitch ? argument.mid(dashes).toLower() : QString();
+        if (word == QLatin1String("embedding")) {
+            info.runEmbedded = true;
+        } else if (word == QLatin1String("automation")) {
+            info.runAutomated = true;
+        } else if (word == QLatin1String("p")) {
+            print = true;
+        } else if (word == QLatin1String("pt")) {
+            printTo = true;
+        } else if (word == QLatin1String("register") || word == QLatin1String("regserver")) {
+            info.command = ShellCommand::AppRegister;
+        } else if (word == QLatin1String("unregister") || word == QLatin1String("unregserver")) {
+            info.command = ShellCommand::AppUnregister;
+        } else if (word == QLatin1String("dde")) {
+            // Open requests of a running program come over its local socket.
+        } else if (info.fileName.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
+            info.fileName = argument;
+        }
+    }
+    if (info.command == ShellCommand::FileNew && !info.fileName.isEmpty())
+        info.command = printTo ? ShellCommand::FilePrintTo : print ? ShellCommand::FilePrint : ShellCommand::FileOpen;
+    return info;
+}
+
+DesktopApp::DesktopApp() = default;
+
+DesktopApp::~DesktopApp()
+{
+    m_singleInstance.reset();
+    m_recovery.reset();
+    m_mainFrame.reset();
+    m_document.reset();
+    m_demo.reset();
+    m_accessReads.reset();
+}
+
+bool DesktopApp::InitInstance(const QStringList &arguments, int *exitCode)
+{
+    *exitCode = 0;
+    const CommandLineInfo info = CommandLineInfo::Parse(arguments);
+    SplashWindow::EnableSplashScreen(!info.runEmbedded && !info.runAutomated);
+
+    if (info.runEmbedded || info.runAutomated) {
+        std::fputs("Skaleron: no automation server exists on this platform; nothing to do.\n", stderr);
+        return false;
+    }
+
+    m_strAppPath = ApplicationFolder();
+
+    // A program that runs already opens the file, as the desktop's open
+    // request would; this start then has nothing more to do.
+    if (info.command == CommandLineInfo::ShellCommand::FileOpen && !info.demo
+        && SingleInstance().HandOver(info.fileName))
+        return false;
+
+    if (!Language::instance().LoadStartupLanguage()) {
+        *exitCode = 1;
+        return false;
+    }
+    m_started = true;
+    // Opened projects take their master type from the catalogue.
+    InstallCatalogueMasterTypeLookup();
+    // Access catalogues are read while the windows stay alive.
+    m_accessReads = std::make_unique<AccessReadProgress>();
+
+    if (info.command == CommandLineInfo::ShellCommand::AppRegister
+        || info.command == CommandLineInfo::ShellCommand::AppUnregister) {
+        const shell_integration::Outcome outcome =
+            info.command == CommandLineInfo::ShellCommand::AppRegister
+                ? shell_integration::RegisterForUser(QCoreApplication::applicationFilePath())
+                : shell_integration::UnregisterForUser();
+        for (const QString &note : outcome.notes)
+            std::fprintf(stderr, "%s\n", qPrintable(note));
+        *exitCode = outcome.ok ? 0 : 1;
+        return false;
+    }
+
+    if (info.demo) {
+        // The session's port points at the simulated gauge; the stored
+        // settings stay as they are.
+        m_demo = std::make_unique<DemoGauge>();
+        QString error;
+        if (!m_demo->Start(&error)) {
+            user_messages::show(LoadTranslatedString(5362).arg(error), user_messages::Icon::Error);
+            m_demo.reset();
+        }
+    }
+
+    m_document = std::make_unique<ProjectDocument>();
+    m_mainFrame = std::make_unique<MainWindow>(m_document.get());
+    m_mainFrame->GaugeCommands().SetDemoGauge(m_demo.get());
+    if (m_demo)
+        m_mainFrame->ShowDemoNotice();
+
+    // Later starts with a file name hand it over to this program.
+    m_singleInstance = std::make_unique<SingleInstance>();
+    if (m_singleInstance->Listen()) {
+        connect(m_singleInstance.get(), &SingleInstance::openFileRequested, m_mainFrame.get(),
+                [frame = m_mainFrame.get()](const QString &path) {
+                    frame->raise();
+                    frame->activateWindow();
+                    frame->QueueOpen(path);
+                });
+    }
+
+    if (!CarryOutShellCommand(info)) {
+        *exitCode = 1;
+        return false;
+    }
+    // A print request from the desktop prints and ends.
+    if (info.command == CommandLineInfo::ShellCommand::FilePrint
+        || info.command == CommandLineInfo::ShellCommand::FilePrintTo)
+        return false;
+    m_mainFrame->show();
+    // Work that a crashed run left unsaved is offered back.
+    m_recovery = std::make_unique<RecoveryCopy>(m_document.get());
+    m_recovery->OfferLeftOver();
+    return true;
+}
+
+bool DesktopApp::CarryOutShellCommand(const CommandLineInfo &info)
+{
+    switch (info.command) {
+    case CommandLineInfo::ShellCommand::FileOpen:
+        return m_mainFrame->OpenDocumentFile(info.fileName);
+    case CommandLineInfo::ShellCommand::FilePrint:
+    case CommandLineInfo::ShellCommand::FilePrintTo:
+        return m_mainFrame->OpenDocumentFile(info.fileName) && m_mainFrame->Printing().PrintDirect();
+    default:
+        return m_document->OnNewDocument();
+    }
+}
+
+int DesktopApp::ExitInstance(int exitCode)
+{
+    if (m_started)
+        Language::instance().StoreLanguageAtExit();
+    m_started = false;
+    return exitCode;
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The application object of the desktop program: reads the command line,
+// loads the language, makes the one document with its main window, carries
+// out the shell command and stores the language at exit.
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+class AccessReadProgress;
+class MainWindow;
+class DemoGauge;
+class RecoveryCopy;
+class SingleInstance;
+class ProjectDocument;
+
+// What the command line asks for.
+struct CommandLineInfo
+{
+    enum class ShellCommand { FileNew, FileOpen, FilePrint, FilePrintTo, AppRegister, AppUnregister };
+    ShellCommand command = ShellCommand::FileNew;
+    QString fileName;
+    bool runEmbedded = false;  // "/Embedding" or "-Embedding"
+    bool runAutomated = false; // "/Automation" or "-Automation"
+    bool demo = false;         // "--demo": a simulated gauge for this session
+
+    // Switches begin with "/" or "-" and are matched without regard to case;
+    // the first other argument is the file to open (or to print).
+    static CommandLineInfo Parse(const QStringList &arguments);
+};
+
+class DesktopApp : public QObject
+{
+    Q_OBJECT
+public:
+    DesktopApp();
+    ~DesktopApp() override;
+
+    // Starts the program for the arguments (without the program name).
+    // False when the program is to end at once; exitCode then says how.
+    bool InitInstance(const QStringList &arguments, int *exitCode);
+    // Stores the language; returns the exit code to use.
+    int ExitInstance(int exitCode);
+
+    ProjectDocument *Document() const { return m_document.get(); }
+    MainWindow *MainFrame() const { return m_mainFrame.get(); }
+    // The simulated gauge of "--demo", or nullptr.
+    DemoGauge *Demo() const { return m_demo.get(); }
+    RecoveryCopy *Recovery() const { return m_recovery.get(); }
+    // m_strAppPath: the application folder, ending in a separator.
+    QString AppPath() const { return m_strAppPath; }
+
+private:
+    bool CarryOutShellCommand(const CommandLineInfo &info);
+
+    std::unique_ptr<AccessReadProgress> m_accessReads;
+    std::unique_ptr<DemoGauge> m_demo;
+    std::unique_ptr<SingleInstance> m_singleInstance;
+    std::unique_ptr<ProjectDocument> m_document;
+    std::unique_ptr<MainWindow> m_mainFrame;
+    std::unique_ptr<RecoveryCopy> m_recovery;
+    QString m_strAppPath;
+    bool m_started = false;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// The master type selection window: the catalogue's master types in a
+// two-column list (description, display) whose description column takes the
+// width the window leaves; OK or a double click takes the selected row. The
+// data side (recordset, lookup by key) is MasterTypeSelection.
+#include "catalogue/MasterTypeSelection.h"
+
+#include <QDialog>
+
+class QPushButton;
+class QTreeWidget;
+
+class MasterTypeDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit MasterTypeDialog(QWidget *parent = nullptr);
+    ~MasterTypeDialog() override;
+
+    // Fills the list first; a catalogue that cannot be opened ends the
+    // dialog as cancelled at once (the reason has been shown).
+    int exec() override;
+
+    // Found, SelectedId and the master type of the row taken with OK.
+    MasterTypeInfo Result() const { return m_selection.Result(); }
+    bool Found() const { return m_selection.Results.Found; }
+    int SelectedId() const { return m_selection.Results.SelectedId; }
+
+    // The size the dialog may not be made smaller than.
+    QSize MinimumSize() const { return m_minimumSize; }
+
+public slots:
+    void accept() override;
+
+private:
+    bool OnInitDialog();
+    bool FillList();
+
+    MasterTypeSelection m_selection;
+    QTreeWidget *m_list = nullptr; // control 1066
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QSize m_minimumSize;
+};

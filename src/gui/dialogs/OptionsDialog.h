@@ -1,0 +1,88 @@
+#pragma once
+// The options dialog (template 194): language of the user interface, path of
+// the master type database and the serial port of the gauge link. The dialog
+// stores the database path and switches the language itself; the caller
+// passes the current port in, reads the chosen one after OK and stores it.
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// One serial port as the system lists it: the name it is known by ("COM3",
+// "ttyUSB0") and the path a program opens ("\\.\COM3", "/dev/ttyUSB0").
+struct SystemSerialPort
+{
+    QString name;
+    QString devicePath;
+};
+
+class OptionsDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit OptionsDialog(QWidget *parent = nullptr);
+
+    // The port entry to select when the dialog opens (the first entry whose
+    // text begins with it, letter case ignored) and, after OK, the chosen one.
+    // Where ports are listed by device path, a port number ("COM3") selects
+    // the device the link opens for it ("Communication"/"Device" when set).
+    void setComPortName(const QString &name) { m_strComPort = name; }
+    QString comPortName() const { return m_strComPort; }
+    // After OK: the device path of the chosen or typed port ("ttyACM0" is
+    // taken as /dev/ttyACM0); empty for the fall-back entries "COM1".."COM4"
+    // and a typed port number (the number alone then decides).
+    QString devicePath() const;
+    QString databasePath() const { return m_strDatabasePath; }
+
+    // The entries the port list shows for these system ports, in the given
+    // order. On Windows only names of the serial kinds count ("\Device\Serial",
+    // "\Device\VCP", "Serial", "COM"); elsewhere every port is listed by its
+    // device path. No port at all gives "COM1".."COM4".
+    static QStringList PortEntries(const QList<SystemSerialPort> &ports);
+    // True for the names of serial kinds: beginning, letter case ignored,
+    // with "\Device\Serial", "\Device\VCP", "Serial" or "COM".
+    static bool IsSerialPortName(const QString &name);
+    // The serial ports the system reports now.
+    static QList<SystemSerialPort> SystemPorts();
+
+    // Replaces the system's port list (tests); an empty list stands for a
+    // system without serial ports.
+    void setSystemPorts(const QList<SystemSerialPort> &ports);
+
+    QComboBox *languageList() const { return m_language; }
+    QComboBox *portList() const { return m_port; }
+    QLineEdit *databaseEdit() const { return m_database; }
+    QPushButton *browseButton() const { return m_browse; }
+
+public slots:
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void buildFromTemplate();
+    void OnInitDialog();
+    void fillLanguages();
+    void fillPorts();
+    void selectPort();
+    bool selectEntryBeginningWith(const QString &name);
+    void OnBrowse();
+
+    QComboBox *m_language = nullptr;
+    QComboBox *m_port = nullptr;
+    QLineEdit *m_database = nullptr;
+    QPushButton *m_browse = nullptr;
+
+    QString m_strDatabasePath;
+    QString m_strComPort;
+    QList<SystemSerialPort> m_systemPorts;
+    bool m_portsGiven = false;
+    bool m_initialised = false;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// A form in the right-hand pane of the main window. The project tree makes a
+// new one for each selection and destroys the old one, so a form always shows
+// the document as it is when it is made.
+#include <QWidget>
+
+class ProjectDocument;
+
+class FormView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FormView(ProjectDocument *document, QWidget *parent = nullptr);
+
+    ProjectDocument *GetDocument() const { return m_document; }
+
+    // Builds the form from the document: texts translated, values shown.
+    virtual void OnInitialUpdate();
+    // Exchanges values between the controls and the document's record. Saving
+    // validates every value (asked before the project is saved or written to
+    // a gauge): false when a value is refused (the form has told the user and
+    // put the focus on the field, and the record is unchanged).
+    virtual bool UpdateData(bool saveAndValidate);
+    // Asked before the form is replaced, the project is closed or printed:
+    // moves the controls into the record first, so no typed value is lost;
+    // false keeps the form in place.
+    virtual bool CanLeave();
+    // Moves what the controls hold into the record when it is valid, without
+    // a word to the user (the recovery copy's periodic look at the form).
+    virtual void CommitQuietly() {}
+
+private:
+    ProjectDocument *m_document;
+};

@@ -1,0 +1,399 @@
+#include "MasterOverview.h"
+
+#include "MasterOverviewControls.h"
+#include "forms/MasterOverviewRules.h"
+#include "base/Language.h"
+#include "app/TranslateWindow.h"
+#include "base/UserMessages.h"
+#include "mainwindow/FrameServices.h"
+#include "model/ProjectDocument.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace master_overview;
+
+namespace {
+
+void setText(QWidget *w, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        label->setText(text);
+    else if (auto *line = qobject_cast<QLineEdit *>(w))
+        line->setText(text);
+}
+
+QString textOf(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *line = qobject_cast<QLineEdit *>(w))
+        return line->text();
+    return QString();
+}
+
+// A list shows the record's index; an index the list does not have shows no
+// entry rather than a wrong one.
+void showIndex(QComboBox *box, int index)
+{
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+// The list's index, or the record's value when the list shows no entry.
+int takeIndex(const QComboBox *box, int current)
+{
+    return box->currentIndex() >= 0 ? box->currentIndex() : current;
+}
+
+}
+
+MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
+    : FormView(document, parent)
+{
+    setObjectName(QStringLiteral("MasterOverview"));
+    m_controls = CreateControls(this);
+    ArrangeControls(this, m_controls);
+
+    connect(list(ids::SourceList), qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &MasterOverview::onSourceSelected);
+    connect(qobject_cast<QPushButton *>(Control(ids::PresetButton)), &QPushButton::clicked, this,
+            &MasterOverview::onPresetCounter);
+    edit(ids::ThresholdEdit)->installEventFilter(this);
+}
+
+QComboBox *MasterOverview::list(int controlId) const
+{
+    return qobject_cast<QComboBox *>(Control(controlId));
+}
+
+QLineEdit *MasterOverview::edit(int controlId) const
+{
+    return qobject_cast<QLineEdit *>(Control(controlId));
+}
+
+void MasterOverview::OnInitialUpdate()
+{
+    ProjectDocument *document = GetDocument();
+    if (!document)
+        return;
+    m_filling = true;
+    UpdateControls();
+    loadControls();
+    TranslateWindow(this);
+    createTitleFont();
+
+    QComboBox *warnMode = list(ids::WarnModeList);
+    warnMode->clear();
+    warnMode->addItem(LoadTranslatedString(1123));
+    warnMode->addItem(LoadTranslatedString(1122));
+
+    // Neither the project file nor the gauge has a place for the second
+    // input's pulse factor: the field shows that nothing typed would be kept.
+    edit(ids::Pulse2Edit)->setReadOnly(true);
+    edit(ids::Pulse2Edit)->setToolTip(LoadTranslatedString(5510));
+
+    m_work = document->GetConfig();
+    fillSourceList();
+    if (m_work.IsSpeedometer() || m_work.IsSumlog())
+        edit(ids::CounterEdit)->setText(QStringLiteral("0"));
+    else if (m_work.IsTachometer())
+        edit(ids::CounterEdit)->setText(QStringLiteral("0.0"));
+    loadControls();
+    m_filling = false;
+}
+
+void MasterOverview::createTitleFont()
+{
+    if (m_titleFont)
+        return;
+    QWidget *title = Control(ids::Title);
+    QFont font = title->font();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(font.pixelSize() * 2);
+    else
+        font.setPointSizeF(font.pointSizeF() * 2);
+    font.setFamily(QStringLiteral("Arial"));
+    m_titleFont = font;
+    title->setFont(font);
+}
+
+void MasterOverview::fillSourceList()
+{
+    QComboBox *source = list(ids::SourceList);
+    source->clear();
+    for (const SignalSource &s : SignalSources(m_work))
+        source->addItem(s.name, s.code);
+    setText(Control(ids::PulseLabel), PulseFactorLabel(m_work));
+    setText(Control(ids::PulseUnit), PulseFactorUnit(m_work));
+    setText(Control(ids::ThresholdUnit), master_overview::ThresholdUnitText(m_work));
+}
+
+void MasterOverview::UpdateControls(std::optional<int> selectedSource)
+{
+    ProjectDocument *document = GetDocument();
+    if (!document)
+        return;
+    ConfigRecord &record = document->GetConfig();
+    m_work = record;
+    const ControlStates states = ComputeControlStates(m_work, selectedSource.value_or(record.DataSource));
+    ClearUnshowableDisplayBits(record);
+    ClearUnshowableDisplayBits(m_work);
+
+    for (auto it = states.shown.cbegin(); it != states.shown.cend(); ++it)
+        Control(it.key())->setVisible(it.value());
+    for (auto it = states.enabled.cbegin(); it != states.enabled.cend(); ++it)
+        Control(it.key())->setEnabled(it.value());
+    if (states.tickBuzzer)
+        qobject_cast<QCheckBox *>(Control(ids::Buzzer))->setChecked(true);
+    setText(Control(ids::CounterUnit), states.counterUnit);
+}
+
+bool MasterOverview::CanLeave()
+{
+    return GetDocument() && saveControls(Exchange::Leave);
+}
+
+void MasterOverview::CommitQuietly()
+{
+    if (GetDocument())
+        saveControls(Exchange::Quiet);
+}
+
+bool MasterOverview::UpdateData(bool saveAndValidate)
+{
+    if (!GetDocument())
+        return false;
+    if (saveAndValidate)
+        return saveControls(Exchange::Save);
+    m_filling = true;
+    UpdateControls();
+    loadControls();
+    m_filling = false;
+    return true;
+}
+
+void MasterOverview::loadControls()
+{
+    const bool wasFilling = m_filling;
+    m_filling = true;
+    m_work = GetDocument()->GetConfig();
+
+    auto *picture = qobject_cast<QLabel *>(Control(ids::Picture));
+    if (m_work.PictureBitmap.isNull())
+        picture->clear();
+    else
+        picture->setPixmap(QPixmap::fromImage(m_work.PictureBitmap.height() > PictureHeight
+                                                  ? m_work.PictureBitmap.scaledToHeight(PictureHeight,
+                                                                                        Qt::SmoothTransformation)
+                                                  : m_work.PictureBitmap));
+    setText(Control(ids::Title), m_work.Description);
+    showIndex(list(ids::SourceList), m_work.DataSource);
+    edit(ids::PulseEdit)->setText(FormatPulseFactor(m_work));
+    edit(ids::ThresholdEdit)->setText(FormatThreshold(m_work.WarnThreshold));
+    showIndex(list(ids::WarnModeList), m_work.WarnMode);
+    qobject_cast<QCheckBox *>(Control(ids::Buzzer))->setChecked(m_work.BuzzerActive != 0);
+    showIndex(list(ids::Source2List), m_work.DataSource2);
+    for (const DisplayItem &item : DisplayItems())
+        qobject_cast<QCheckBox *>(Control(item.controlId))->setChecked(m_work.TestDisplayBit(item.bit));
+    const double illumination = m_work.Illumination / 10.0;
+    showIndex(list(ids::IlluminationList), std::isfinite(illumination) && std::fabs(illumination) < 1000
+                                               ? static_cast<int>(illumination)
+                                               : -1);
+    showIndex(list(ids::DistanceList), m_work.DistanceUnit);
+    showIndex(list(ids::TemperatureList), m_work.TemperatureUnit);
+    showIndex(list(ids::TimeList), m_work.TimeFormat);
+    showIndex(list(ids::DepthList), m_work.DepthUnit);
+
+    // Loading overwrote the states that follow from the values: the pulse
+    // factor's with the loaded source, and the buzzer of an LCD master, which
+    // must stay ticked so that the next save turns its output on.
+    const ControlStates states = ComputeControlStates(m_work, m_work.DataSource);
+    for (int id : {ids::PulseLabel, ids::PulseEdit, ids::PulseUnit})
+        Control(id)->setEnabled(states.enabled.value(id));
+    if (states.tickBuzzer)
+        qobject_cast<QCheckBox *>(Control(ids::Buzzer))->setChecked(true);
+    m_filling = wasFilling;
+}
+
+bool MasterOverview::saveControls(Exchange purpose)
+{
+    ProjectDocument *document = GetDocument();
+    // Fields the form does not show keep the record's values.
+    ConfigRecord candidate = document->GetConfig();
+    QVector<TypedField> typed;
+
+    candidate.DataSource = takeIndex(list(ids::SourceList), candidate.DataSource);
+    if (!takePulseFactor(candidate, purpose, typed) || !takeThreshold(candidate, purpose, typed))
+        return false;
+    candidate.WarnMode = takeIndex(list(ids::WarnModeList), candidate.WarnMode);
+    candidate.BuzzerActive = qobject_cast<QCheckBox *>(Control(ids::Buzzer))->isChecked() ? 1 : 0;
+    candidate.DataSource2 = takeIndex(list(ids::Source2List), candidate.DataSource2);
+    for (const DisplayItem &item : DisplayItems())
+        candidate.SetDisplayBit(item.bit, qobject_cast<QCheckBox *>(Control(item.controlId))->isChecked());
+    if (list(ids::IlluminationList)->currentIndex() >= 0)
+        candidate.Illumination = list(ids::IlluminationList)->currentIndex() * 10;
+    candidate.DistanceUnit = takeIndex(list(ids::DistanceList), candidate.DistanceUnit);
+    candidate.TemperatureUnit = takeIndex(list(ids::TemperatureList), candidate.TemperatureUnit);
+    candidate.TimeFormat = takeIndex(list(ids::TimeList), candidate.TimeFormat);
+    candidate.DepthUnit = takeIndex(list(ids::DepthList), candidate.DepthUnit);
+    if (!checkCandidate(candidate, purpose, typed))
+        return false;
+
+    m_work = candidate;
+    if (!candidate.SameUserSettings(document->GetConfig())) {
+        document->GetConfig() = candidate;
+        document->SetModifiedFlag(true);
+    }
+    return true;
+}
+
+bool MasterOverview::takePulseFactor(ConfigRecord &candidate, Exchange purpose, QVector<TypedField> &typed)
+{
+    // A type without pulse factor hides the field: nothing to take.
+    if (Control(ids::PulseEdit)->isHidden())
+        return true;
+    const QString text = edit(ids::PulseEdit)->text();
+    // Leaving keeps what was typed; an untouched value (a master type just
+    // chosen, its pulse factor still 0) is left for saving and writing to
+    // refuse, so that the rest of the project can still be looked at.
+    if (purpose != Exchange::Save && text == FormatPulseFactor(candidate))
+        return true;
+    const TypedNumber number = ParseTypedNumber(text);
+
+    // An NMEA source disables the field: a value that cannot be taken there
+    // leaves the record's value alone.
+    if (candidate.DataSource == 1) {
+        const record_check::Range capacity = record_check::PulseFactorCapacity(candidate);
+        if (number.status == TypedNumber::Ok && number.value >= capacity.low && number.value <= capacity.high)
+            SetPulseFactorValue(candidate, number.value);
+        return true;
+    }
+    const QString refusal = NumberRefusal(number, textOf(Control(ids::PulseLabel)), text);
+    if (!refusal.isEmpty()) {
+        if (purpose != Exchange::Quiet)
+            refuse(ids::PulseEdit, refusal);
+        return false;
+    }
+    SetPulseFactorValue(candidate, number.value);
+    typed.push_back({record_check::PulseFactorFieldName(candidate), ids::PulseEdit, ids::PulseLabel, text});
+    return true;
+}
+
+bool MasterOverview::takeThreshold(ConfigRecord &candidate, Exchange purpose, QVector<TypedField> &typed)
+{
+    // A synchroniser has no warning threshold.
+    if (Control(ids::ThresholdEdit)->isHidden())
+        return true;
+    if (purpose != Exchange::Save && edit(ids::ThresholdEdit)->text() == FormatThreshold(candidate.WarnThreshold))
+        return true;
+    // The field is not changed under the user's typing.
+    if (purpose != Exchange::Quiet)
+        clampThresholdText();
+    const QString text = edit(ids::ThresholdEdit)->text();
+    TypedNumber number = ParseTypedNumber(text);
+    if (purpose == Exchange::Quiet && number.status == TypedNumber::Ok)
+        number.value = record_check::ClampThreshold(m_work, number.value);
+    const QString refusal = NumberRefusal(number, textOf(Control(ids::ThresholdLabel)), text);
+    if (!refusal.isEmpty()) {
+        if (purpose != Exchange::Quiet)
+            refuse(ids::ThresholdEdit, refusal);
+        return false;
+    }
+    candidate.WarnThreshold = number.value;
+    typed.push_back({QStringLiteral("WarnThreshold"), ids::ThresholdEdit, ids::ThresholdLabel, text});
+    return true;
+}
+
+bool MasterOverview::checkCandidate(const ConfigRecord &candidate, Exchange purpose, const QVector<TypedField> &typed)
+{
+    for (const record_check::Refusal &refusal : record_check::checkRecord(candidate)) {
+        const auto field = std::find_if(typed.cbegin(), typed.cend(),
+                                        [&](const TypedField &f) { return f.name == refusal.field; });
+        if (field != typed.cend()) {
+            if (purpose != Exchange::Quiet)
+                refuse(field->editId,
+                       FieldRefusalText(candidate, refusal, textOf(Control(field->labelId)), field->text));
+            return false;
+        }
+        // Leaving lets a value pass that was not typed here; saving and
+        // writing never do.
+        if (purpose == Exchange::Save) {
+            warn(record_check::refusalText(refusal));
+            return false;
+        }
+    }
+    return true;
+}
+
+void MasterOverview::warn(const QString &message)
+{
+    user_messages::Message m;
+    m.text = message;
+    m.icon = user_messages::Icon::Exclamation;
+    m.owner = this;
+    user_messages::show(m);
+}
+
+void MasterOverview::refuse(int fieldId, const QString &message)
+{
+    warn(message);
+    QLineEdit *field = edit(fieldId);
+    field->selectAll();
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+void MasterOverview::clampThresholdText()
+{
+    QLineEdit *field = edit(ids::ThresholdEdit);
+    const TypedNumber typed = ParseTypedNumber(field->text());
+    // Text that is no number is left for the save to name.
+    if (!m_work.CalculateThreshold || typed.status != TypedNumber::Ok)
+        return;
+    field->setText(FormatThreshold(record_check::ClampThreshold(m_work, typed.value)));
+}
+
+bool MasterOverview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && watched == Control(ids::ThresholdEdit))
+        clampThresholdText();
+    return FormView::eventFilter(watched, event);
+}
+
+void MasterOverview::onSourceSelected(int index)
+{
+    // The record takes the new source at the next save; the controls follow it now.
+    if (m_filling || index < 0)
+        return;
+    UpdateControls(index);
+}
+
+void MasterOverview::onPresetCounter()
+{
+    const CounterPresetCheck check = CheckCounterPreset(m_work, edit(ids::CounterEdit)->text());
+    if (!check.refusal.isEmpty()) {
+        warn(check.refusal);
+        return;
+    }
+    if (check.preset && TheFrame())
+        TheFrame()->PresetCounter(check.preset->startAddress, check.preset->cellCount, check.preset->value);
+}
+
+void MasterOverview::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::white);
+    painter.setBrush(Qt::white);
+    // A title that wraps to more lines than the picture is high stays on white.
+    const int bottom = qMax(Control(ids::Picture)->geometry().top() + HeaderBandBelowPicture,
+                            Control(ids::Title)->geometry().bottom() + 10);
+    painter.drawRect(QRect(0, 0, width() - 1, bottom));
+    FormView::paintEvent(event);
+}

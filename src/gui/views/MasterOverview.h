@@ -1,0 +1,91 @@
+#pragma once
+// The master's settings form: a white band with the master type's picture and
+// name, and below it the signal source, pulse factor, warning threshold,
+// second input, illumination, units and LCD items, with what the master type
+// shows and allows, and a group that presets the gauge's distance or hour
+// counter at once.
+//
+// Every control of form template 120 carries its template identifier as its
+// object name ("1085"), so translations and tests find it.
+#include "FormView.h"
+#include "model/ConfigRecord.h"
+
+#include <QFont>
+#include <QHash>
+#include <QVector>
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+
+class MasterOverview : public FormView
+{
+    Q_OBJECT
+public:
+    explicit MasterOverview(ProjectDocument *document, QWidget *parent = nullptr);
+
+    void OnInitialUpdate() override;
+    // Towards the controls: shows the document's record. Saving: moves the
+    // controls into the record after checking them; a refused value is named
+    // in a message, its field gets the focus, the form keeps what the user
+    // typed and the record stays as it was. A save that changes the record
+    // marks the document modified.
+    bool UpdateData(bool saveAndValidate) override;
+    bool CanLeave() override;
+    void CommitQuietly() override;
+    // Shows, hides, enables and disables the controls for the master type.
+    // It also makes the record fit the type: LCD items the type cannot show
+    // are cleared. selectedSource: a signal source just picked in the list,
+    // which counts instead of the record's.
+    void UpdateControls(std::optional<int> selectedSource = std::nullopt);
+
+    // The control with that template identifier, or nullptr.
+    QWidget *Control(int controlId) const { return m_controls.value(controlId); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createTitleFont();
+    void fillSourceList();
+    void loadControls();
+    // Leaving the form takes what was typed but lets an untouched value pass
+    // unchecked; saving (for a file or a gauge) checks everything. Quiet takes
+    // what leaving takes but neither tells the user of a refusal nor touches
+    // the fields.
+    enum class Exchange { Save, Leave, Quiet };
+    // A value taken from an edit field: the record field it went to, the
+    // field's edit and label, and the text as typed.
+    struct TypedField
+    {
+        QString name;
+        int editId;
+        int labelId;
+        QString text;
+    };
+    bool saveControls(Exchange purpose);
+    bool takePulseFactor(ConfigRecord &candidate, Exchange purpose, QVector<TypedField> &typed);
+    bool takeThreshold(ConfigRecord &candidate, Exchange purpose, QVector<TypedField> &typed);
+    // The record check on what the form would write: a refused typed value
+    // is named at its field; any other refusal stops only saving.
+    bool checkCandidate(const ConfigRecord &candidate, Exchange purpose, const QVector<TypedField> &typed);
+    void clampThresholdText();
+    // A warning that belongs to this form.
+    void warn(const QString &message);
+    // Warns, then selects the refused field's text and gives it the focus.
+    void refuse(int fieldId, const QString &message);
+    void onSourceSelected(int index);
+    void onPresetCounter();
+
+    QComboBox *list(int controlId) const;
+    QLineEdit *edit(int controlId) const;
+
+    QHash<int, QWidget *> m_controls;
+    // The scratch copy the controls are exchanged with.
+    ConfigRecord m_work;
+    std::optional<QFont> m_titleFont;
+    // Set while the form fills its own controls, so that list changes made
+    // there are not taken for the user's choice.
+    bool m_filling = false;
+};

@@ -1,0 +1,148 @@
+#include "ProjectTreeView.h"
+
+#include "PaneSplitter.h"
+#include "ViewFactory.h"
+#include "base/Language.h"
+#include "resources/ProgramPictures.h"
+#include "base/UserMessages.h"
+#include "dialogs/MasterTypeDialog.h"
+#include "model/ProjectDocument.h"
+
+#include <QKeyEvent>
+#include <QStyle>
+
+ProjectTreeView::ProjectTreeView(ProjectDocument *document, PaneSplitter *splitter, QWidget *parent)
+    : QTreeWidget(parent)
+    , m_document(document)
+    , m_splitter(splitter)
+{
+    setObjectName(QStringLiteral("ProjectTreeView"));
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setRootIsDecorated(true);
+    setIconSize(QSize(32, 24));
+    connect(this, &QTreeWidget::currentItemChanged, this, &ProjectTreeView::onCurrentItemChanged);
+}
+
+int ProjectTreeView::ItemCode(const QTreeWidgetItem *item)
+{
+    return item ? item->data(0, Qt::UserRole).toInt() : 0;
+}
+
+void ProjectTreeView::OnInitialUpdate()
+{
+    UpdateImageList();
+    FillTree();
+}
+
+void ProjectTreeView::UpdateImageList()
+{
+    // Picture numbers in image-list order; the items name their image by index.
+    static const int pictureIds[] = {371, 368, 363, 365, 367, 366, 364, 370, 372, 371,
+                                     371, 371, 371, 371, 373, 375, 374, 371, 371, 1296};
+    m_images.clear();
+    for (int id : pictureIds)
+        m_images << QIcon(QPixmap::fromImage(ProgramPicture(id)));
+}
+
+void ProjectTreeView::FillTree()
+{
+    m_rebuilding = true;
+    clear();
+    m_rebuilding = false;
+
+    QTreeWidgetItem *project = new QTreeWidgetItem(this);
+    project->setText(0, LoadTranslatedString(1010));
+    project->setData(0, Qt::UserRole, tree_codes::Project);
+    if (m_images.size() > 7)
+        project->setIcon(0, m_images.at(7));
+    setCurrentItem(project);
+
+    if (m_document && m_document->GetConfig().MasterId != -1) {
+        QTreeWidgetItem *master = new QTreeWidgetItem(this);
+        master->setText(0, LoadTranslatedString(1121));
+        master->setData(0, Qt::UserRole, tree_codes::Master);
+        if (!m_images.isEmpty())
+            master->setIcon(0, m_images.at(0));
+        setCurrentItem(master);
+    }
+    // The pane is never narrower than its items (in this language) need.
+    setMinimumWidth(indentation() + sizeHintForColumn(0) + 2 * frameWidth()
+                    + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+void ProjectTreeView::OnRecordReloaded()
+{
+    m_discardOldView = true;
+    FillTree();
+    m_discardOldView = false;
+}
+
+void ProjectTreeView::SelectFirstItem()
+{
+    if (topLevelItemCount() > 0)
+        setCurrentItem(topLevelItem(0));
+}
+
+void ProjectTreeView::onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous)
+{
+    if (!current || m_rebuilding || !m_document)
+        return;
+    const int code = ItemCode(current);
+    const int previousCode = m_document->SelectedTreeItem();
+    m_document->SetSelectedTreeItem(code);
+    if (!m_splitter)
+        return;
+    const auto old = m_discardOldView ? PaneSplitter::OldValues::Discard : PaneSplitter::OldValues::Keep;
+    if (m_splitter->ReplaceView(ViewFactoryForCode(code), m_document, old))
+        return;
+    // The form refused to go (an invalid entry): it stays, and so does the
+    // selection that belongs to it.
+    m_document->SetSelectedTreeItem(previousCode);
+    if (previous) {
+        const QSignalBlocker block(this);
+        setCurrentItem(previous);
+    }
+}
+
+void ProjectTreeView::AddMaster()
+{
+    if (!m_document)
+        return;
+    SelectFirstItem();
+    // The master's form refused to go (an invalid entry): nothing is chosen
+    // until the user has corrected it.
+    if (currentItem() != topLevelItem(0))
+        return;
+    MasterTypeDialog dialog(window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // A choice that found no master type changes nothing: resetting the
+    // record then would drop the user's settings without a trace.
+    if (!dialog.Found())
+        return;
+    // The choice starts the settings afresh: a project that has some asks.
+    const ConfigRecord &config = m_document->GetConfig();
+    ConfigRecord untouched = config;
+    untouched.Reset();
+    untouched.MasterId = -1;
+    if (!config.SameUserSettings(untouched)
+        && user_messages::show(LoadTranslatedString(5387).arg(dialog.Result().Description),
+                               user_messages::Icon::Question, user_messages::Buttons::YesNo)
+               != user_messages::Answer::Yes)
+        return;
+    m_document->ChooseMasterType(dialog.SelectedId(), dialog.Result());
+    // The record starts afresh: no form may bring back the old values.
+    OnRecordReloaded();
+    m_document->SetModifiedFlag(true);
+}
+
+void ProjectTreeView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_T && (event->modifiers() & Qt::ControlModifier)
+        && (event->modifiers() & Qt::ShiftModifier))
+        emit linkSelfTestRequested();
+    QTreeWidget::keyPressEvent(event);
+}
