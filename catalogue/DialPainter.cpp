@@ -53,7 +53,7 @@ QString kindText(const QString &description)
 
 }
 
-QImage PaintDial(const DialFace &dialFace, int side)
+QImage paintDial(const DialFace &dialFace, int side)
 {
     QImage image(side, side, QImage::Format_ARGB32);
     image.fill(Background);

@@ -14,7 +14,7 @@ struct DialFace
 };
 
 // A square ARGB image of the given side.
-QImage PaintDial(const DialFace &dialFace, int side);
+QImage paintDial(const DialFace &dialFace, int side);
 
 // The palette of the stored pictures: 16 colours for 4 bits per pixel; for 8
 // bits the same 16 followed by a colour cube and a grey ramp.

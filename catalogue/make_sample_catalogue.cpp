@@ -84,9 +84,9 @@ static bool drawPictures(QSqlDatabase &db)
         const int id = rows.value(0).toInt();
         // Both stored depths occur: 4 bits for odd keys, 8 bits for even ones.
         const int bits = id % 2 ? 4 : 8;
-        const QImage dial = PaintDial(dialFace, 120);
+        const QImage dial = paintDial(dialFace, 120);
         const QImage indexed = dial.convertToFormat(QImage::Format_Indexed8, DialPalette(bits), Qt::ThresholdDither);
-        pictures.append({id, master_picture::FromIndexedImage(indexed, bits)});
+        pictures.append({id, master_picture::fromIndexedImage(indexed, bits)});
     }
     rows.finish();
     for (const auto &picture : pictures) {

@@ -138,7 +138,7 @@ QString refusalBeforeSending(const BatchRequest &request, QStringList &projects)
     if (reason.isEmpty() && request.operation == BatchOperation::Read)
         reason = projectPaths(request, projects);
     if (reason.isEmpty() && request.operation != BatchOperation::Read) {
-        const LinkFamily family = request.options.family.value_or(request.record.Family());
+        const LinkFamily family = request.options.family.value_or(request.record.family());
         const QVector<record_check::Refusal> refusals = record_check::checkRecord(request.record, family);
         if (!refusals.isEmpty())
             reason = record_check::refusalText(refusals.first());
@@ -153,7 +153,7 @@ int runBatchCommand(const BatchRequest &given)
     BatchRequest request = given;
     // A report alone makes a batch of the configured port.
     if (request.ports.isEmpty())
-        request.ports << ConfiguredPortDevice(LoadLineSettings().port);
+        request.ports << configuredPortDevice(loadLineSettings().port);
     if (request.ports.first().isEmpty())
         return fail(ExitBadUsage, QStringLiteral("no port is set up: give --port"));
     QStringList projects;

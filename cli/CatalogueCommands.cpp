@@ -79,8 +79,8 @@ void printLine(const QString &line)
 QString familyOf(const MasterTypeInfo &info)
 {
     ConfigRecord record;
-    record.ApplyMasterType(info);
-    return record.Family() == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
+    record.applyMasterType(info);
+    return record.family() == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
 }
 
 int list(const QStringList &args)
@@ -91,10 +91,10 @@ int list(const QStringList &args)
         return cli::fail(cli::ExitBadUsage, error.isEmpty() ? QStringLiteral("usage: catalogue list [--db PATH]") : error);
     MessageCollector messages;
     MasterTypeSelection selection;
-    selection.SetDatabasePath(a.db);
+    selection.setDatabasePath(a.db);
     QVector<MasterTypeRow> rows;
-    if (!selection.ListRows(rows))
-        return cli::fail(failStatus(selection.Recordset().BadFile()),
+    if (!selection.listRows(rows))
+        return cli::fail(failStatus(selection.recordset().badFile()),
                          messages.text(QStringLiteral("the catalogue cannot be read")));
     for (const MasterTypeRow &row : rows) {
         MasterTypeInfo info;
@@ -119,12 +119,12 @@ int show(const QStringList &args)
 
     MessageCollector messages;
     MasterTypeSelection selection;
-    selection.SetDatabasePath(a.db);
-    if (!selection.FetchById(id)) {
-        return cli::fail(failStatus(selection.Recordset().BadFile()),
+    selection.setDatabasePath(a.db);
+    if (!selection.fetchById(id)) {
+        return cli::fail(failStatus(selection.recordset().badFile()),
                          messages.text(QStringLiteral("the catalogue has no master type with ID %1").arg(id)));
     }
-    const MasterTypeInfo info = selection.Result();
+    const MasterTypeInfo info = selection.result();
     const QList<QPair<QString, QString>> fields = {
         {"Found", info.Found ? "true" : "false"},
         {"SelectedId", QString::number(info.SelectedId)},
@@ -178,7 +178,7 @@ int sensors(const QStringList &args)
     if (!parseArguments(args, false, a, error) || a.positional.size() != 1)
         return cli::fail(cli::ExitBadUsage,
                          error.isEmpty() ? QStringLiteral("usage: catalogue sensors GROUP [--db PATH]") : error);
-    const int group = sensor_groups::IndexOf(a.positional.first());
+    const int group = sensor_groups::indexOf(a.positional.first());
     if (group < 0)
         return cli::fail(cli::ExitBadUsage, QStringLiteral("unknown sensor group \"%1\" (0 to 4 or the group's name)")
                                                 .arg(a.positional.first()));
@@ -187,24 +187,24 @@ int sensors(const QStringList &args)
         // The standard and the user database, as the selection lists them.
         SensorSelection selection;
         selection.Type = group;
-        if (!selection.EnsureOpen())
-            return cli::fail(failStatus(selection.BadFile()),
+        if (!selection.ensureOpen())
+            return cli::fail(failStatus(selection.badFile()),
                              messages.text(QStringLiteral("the sensor catalogue cannot be read")));
-        const QVector<SensorListRow> rows = selection.FillList();
+        const QVector<SensorListRow> rows = selection.fillList();
         for (const SensorListRow &r : rows)
             printSensor(r.RowKey, r.OrderNumber, r.TypeLabel, r.Name, r.Ranges);
         return cli::ExitOk;
     }
     SensorRecordset table;
-    table.SetDatabasePath(a.db);
-    table.m_strFilter = sensor_groups::Filter(group);
-    table.m_strSort = QStringLiteral("[Bestellnummer] ASC");
-    if (!table.Open())
-        return cli::fail(failStatus(table.BadFile()), table.ErrorText());
-    const QString label = sensor_groups::Label(group);
-    for (bool more = !table.IsEOF(); more; more = table.MoveNext()) {
+    table.setDatabasePath(a.db);
+    table.m_filter = sensor_groups::filter(group);
+    table.m_sort = QStringLiteral("[Bestellnummer] ASC");
+    if (!table.open())
+        return cli::fail(failStatus(table.badFile()), table.errorText());
+    const QString label = sensor_groups::label(group);
+    for (bool more = !table.isEOF(); more; more = table.moveNext()) {
         printSensor(table.m_id, table.m_Bestellnummer, label, table.m_Name,
-                    SensorCurve::FormatRanges(table.m_BeginX, table.m_EndX, table.m_DimensionX, table.m_YMin,
+                    SensorCurve::formatRanges(table.m_BeginX, table.m_EndX, table.m_DimensionX, table.m_YMin,
                                               table.m_YMax, table.m_DimensionY));
     }
     return cli::ExitOk;
@@ -215,7 +215,7 @@ int import(const QStringList &args)
     if (args.size() != 2 || args[0].startsWith(QLatin1String("--")) || args[1].startsWith(QLatin1String("--")))
         return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: catalogue import IN OUT.sqlite"));
     MessageCollector messages;
-    const catalogue_import::Result r = catalogue_import::Import(args[0], args[1]);
+    const catalogue_import::Result r = catalogue_import::importCatalogue(args[0], args[1]);
     if (r.status != catalogue_import::Status::Ok)
         return cli::fail(r.status == catalogue_import::Status::BadInput ? cli::ExitBadUsage : cli::ExitFailed, r.reason);
     std::printf("%d master types, %d sensors\n", qMax(r.masterTypes, 0), qMax(r.sensors, 0));

@@ -20,14 +20,14 @@ bool readWithMaster(const QString &path, const QString &catalogue, ConfigRecord 
 {
     const project_file::ReadResult result = project_file::ReadFile(path, record);
     if (result.status != project_file::ReadStatus::Ok) {
-        QString reason = project_file::DescribeFailure(path, result);
+        QString reason = project_file::describeFailure(path, result);
         if (result.status == project_file::ReadStatus::UnsupportedVersion)
             reason = QStringLiteral("%1: %2 (version %3)").arg(path, reason).arg(result.version);
         status = fail(ExitBadUsage, reason);
         return false;
     }
     if (record.MasterId != -1)
-        record.ApplyMasterType(LookUpMasterType(record.MasterId, catalogue));
+        record.applyMasterType(lookUpMasterType(record.MasterId, catalogue));
     return true;
 }
 

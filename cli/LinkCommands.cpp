@@ -48,7 +48,7 @@ bool projectAndMaster(const LinkArguments &args, const QString &project, ConfigR
 void printJson(const ConfigRecord &c)
 {
     json_text::Object json;
-    AddStoredFields(json, c);
+    addStoredFields(json, c);
     json.add(QStringLiteral("FirmwareVersion"),
              QStringLiteral("[%1,%2]").arg(c.FirmwareVersion[0]).arg(c.FirmwareVersion[1]));
     std::printf("%s\n", json.text().toUtf8().constData());
@@ -79,7 +79,7 @@ int readCommand(const QStringList &argList)
     }
     options.device = ports.value(0);
 
-    const TransferOutcome outcome = ReadFromGauge(cfg, nullptr, options);
+    const TransferOutcome outcome = readFromGauge(cfg, nullptr, options);
     if (!outcome.success)
         return report(outcome);
     const QString output = args.has(QStringLiteral("-o")) ? args.value(QStringLiteral("-o")) : project;
@@ -108,9 +108,9 @@ int restoreCommand(const LinkArguments &args)
     block_backup::Block block;
     QString error;
     const QString path = args.value(QStringLiteral("--restore"));
-    if (!block_backup::Load(path, block, &error))
+    if (!block_backup::load(path, block, &error))
         return fail(ExitBadUsage, QStringLiteral("%1: %2").arg(path, error));
-    const TransferOutcome outcome = RestoreBlockToGauge(block, nullptr, options);
+    const TransferOutcome outcome = restoreBlockToGauge(block, nullptr, options);
     if (outcome.success)
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
     return report(outcome);
@@ -136,7 +136,7 @@ int writeCommand(const QStringList &argList)
     if (isBatch(args, ports))
         return runBatchCommand({BatchOperation::Write, ports, cfg, options, args.value(QStringLiteral("--report"))});
     options.device = ports.value(0);
-    const TransferOutcome outcome = WriteToGauge(cfg, nullptr, options);
+    const TransferOutcome outcome = writeToGauge(cfg, nullptr, options);
     if (outcome.success && !outcome.backupFile.isEmpty())
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
     return report(outcome);
@@ -175,10 +175,10 @@ int presetCommand(const QStringList &argList)
 
     CounterPresetPlan plan;
     const QString text = args.value(distance ? QStringLiteral("--distance") : QStringLiteral("--hours"));
-    const int refusal = PlanCounterPreset(text, distance ? CounterKind::Distance : CounterKind::Hours, plan);
+    const int refusal = planCounterPreset(text, distance ? CounterKind::Distance : CounterKind::Hours, plan);
     if (refusal != 0)
-        return fail(ExitBadUsage, CounterPresetRefusalText(refusal));
-    return report(PresetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, options));
+        return fail(ExitBadUsage, counterPresetRefusalText(refusal));
+    return report(presetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, options));
 }
 
 int selftestCommand(const QStringList &argList)
@@ -190,7 +190,7 @@ int selftestCommand(const QStringList &argList)
         return status;
     if (!args.positional().isEmpty())
         return fail(ExitBadUsage, QStringLiteral("usage: selftest --port DEV"));
-    const SelfTestReport result = RunLinkSelfTest(nullptr, options);
+    const SelfTestReport result = runLinkSelfTest(nullptr, options);
     if (!result.opened)
         return fail(ExitFailed, QStringLiteral("Connect failed"));
     for (const QString &step : result.steps)

@@ -44,7 +44,7 @@ bool portDevices(const LinkArguments &args, QStringList &devices, int &status)
             status = fail(ExitBadUsage, QStringLiteral("--port needs a device path or COMn"));
             return false;
         }
-        const QString device = PortDeviceFromArgument(port);
+        const QString device = portDeviceFromArgument(port);
         if (device.isEmpty()) {
             status = fail(ExitBadUsage, QStringLiteral("%1 names no port: ports count from COM1").arg(port));
             return false;
@@ -58,7 +58,7 @@ bool readProject(const QString &path, ConfigRecord &cfg, int &status)
 {
     const project_file::ReadResult result = project_file::ReadFile(path, cfg);
     if (result.status != project_file::ReadStatus::Ok) {
-        status = fail(ExitBadUsage, project_file::DescribeFailure(path, result));
+        status = fail(ExitBadUsage, project_file::describeFailure(path, result));
         return false;
     }
     return true;
@@ -84,9 +84,9 @@ bool resolveMaster(const LinkArguments &args, ConfigRecord &cfg, LinkOptions &op
                       QStringLiteral("the project has no master type: give --family block or --family register"));
         return false;
     }
-    const MasterTypeInfo info = LookUpMasterType(cfg.MasterId, args.value(QStringLiteral("--catalogue")));
+    const MasterTypeInfo info = lookUpMasterType(cfg.MasterId, args.value(QStringLiteral("--catalogue")));
     if (info.Found) {
-        cfg.ApplyMasterType(info);
+        cfg.applyMasterType(info);
         return true;
     }
     if (options.family)

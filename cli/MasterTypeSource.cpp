@@ -4,12 +4,12 @@
 
 namespace cli {
 
-MasterTypeInfo LookUpMasterType(int id, const QString &cataloguePath)
+MasterTypeInfo lookUpMasterType(int id, const QString &cataloguePath)
 {
     MasterTypeSelection selection;
-    selection.SetDatabasePath(cataloguePath); // empty: the settings' catalogue
-    selection.FetchById(id);
-    return selection.Result();
+    selection.setDatabasePath(cataloguePath); // empty: the settings' catalogue
+    selection.fetchById(id);
+    return selection.result();
 }
 
 }

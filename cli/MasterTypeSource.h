@@ -9,6 +9,6 @@ namespace cli {
 
 // cataloguePath empty: the catalogue of the settings. A catalogue that cannot
 // be opened is reported on stderr and finds nothing.
-MasterTypeInfo LookUpMasterType(int id, const QString &cataloguePath);
+MasterTypeInfo lookUpMasterType(int id, const QString &cataloguePath);
 
 }

@@ -18,7 +18,7 @@ bool readProject(const QString &path, ConfigRecord &record, int &version, int &s
 {
     const project_file::ReadResult result = project_file::ReadFile(path, record);
     if (result.status != project_file::ReadStatus::Ok) {
-        QString reason = project_file::DescribeFailure(path, result);
+        QString reason = project_file::describeFailure(path, result);
         if (result.status == project_file::ReadStatus::UnsupportedVersion)
             reason = QStringLiteral("%1: %2 (version %3)").arg(path, reason).arg(result.version);
         status = cli::fail(cli::ExitBadUsage, reason);
@@ -56,7 +56,7 @@ int rixShow(const QStringList &args)
         return status;
     json_text::Object json;
     json.add(QStringLiteral("version"), QString::number(version));
-    cli::AddStoredFields(json, record);
+    cli::addStoredFields(json, record);
     std::printf("%s\n", json.text().toUtf8().constData());
     return cli::ExitOk;
 }
@@ -73,7 +73,7 @@ int rixSet(const QStringList &args)
     for (const QString &assignment : args.mid(1)) {
         const int eq = assignment.indexOf(QLatin1Char('='));
         const QString name = eq < 0 ? assignment : assignment.left(eq);
-        const auto &fields = cli::StoredFields();
+        const auto &fields = cli::storedFields();
         const auto field = std::find_if(fields.begin(), fields.end(),
                                         [&](const cli::StoredField &f) { return name == QLatin1String(f.name); });
         if (field == fields.end())

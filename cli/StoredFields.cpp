@@ -50,7 +50,7 @@ bool parseDouble(const QString &text, double &out)
 
 }
 
-const std::vector<StoredField> &StoredFields()
+const std::vector<StoredField> &storedFields()
 {
     static const std::vector<StoredField> fields = {
         INT_FIELD(DataSource),
@@ -72,9 +72,9 @@ const std::vector<StoredField> &StoredFields()
     return fields;
 }
 
-void AddStoredFields(json_text::Object &json, const ConfigRecord &record)
+void addStoredFields(json_text::Object &json, const ConfigRecord &record)
 {
-    for (const StoredField &f : StoredFields())
+    for (const StoredField &f : storedFields())
         json.add(QString::fromLatin1(f.name), f.get(record));
 }
 

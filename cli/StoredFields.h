@@ -18,9 +18,9 @@ struct StoredField
     std::function<bool(ConfigRecord &, const QString &)> set; // false: not a valid value
 };
 
-const std::vector<StoredField> &StoredFields();
+const std::vector<StoredField> &storedFields();
 
 // Adds every stored field of record to json, in that order.
-void AddStoredFields(json_text::Object &json, const ConfigRecord &record);
+void addStoredFields(json_text::Object &json, const ConfigRecord &record);
 
 }

@@ -48,9 +48,9 @@ int main(int argc, char **argv)
     // The tool works with the desktop program's settings (port, catalogue).
     settings_store::setApplicationName(QStringLiteral("skaleron"));
     // Reasons on stderr are in English whatever the desktop program shows.
-    Language::instance().LoadPackQuietly(QString::fromLatin1(DefaultLanguageLibrary));
+    Language::instance().loadPackQuietly(QString::fromLatin1(DefaultLanguageLibrary));
     // Projects loaded here take their master type from the catalogue.
-    InstallCatalogueMasterTypeLookup();
+    installCatalogueMasterTypeLookup();
 
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {

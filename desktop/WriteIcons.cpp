@@ -14,9 +14,9 @@ int main(int argc, char **argv)
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral(".")))
         return 1;
-    const bool ok = ProgramIconImage(program_pictures::ApplicationIcon, 256)
+    const bool ok = programIconImage(program_pictures::ApplicationIcon, 256)
                         .save(folder.filePath(QStringLiteral("skaleron.png")))
-                    && ProgramIconImage(program_pictures::DocumentIcon, 256)
+                    && programIconImage(program_pictures::DocumentIcon, 256)
                            .save(folder.filePath(QStringLiteral("application-x-skaleron-project.png")));
     if (!ok)
         std::fprintf(stderr, "could not write the icons into %s\n", argv[1]);

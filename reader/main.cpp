@@ -47,5 +47,5 @@ int main(int argc, char **argv)
                   : file.readTable(name, table)   ? Outcome::Read
                                                   : Outcome::Unreadable;
     std::fflush(stdout);
-    return writeAll(reply, access_reply::Encode(outcome, table)) ? 0 : 1;
+    return writeAll(reply, access_reply::encode(outcome, table)) ? 0 : 1;
 }

@@ -23,7 +23,7 @@ QByteArray replyFrame(uint8_t commandCode, int size, uint8_t status, uint8_t fil
     r.append(char(status));
     while (r.size() < size - 2)
         r.append(char(fill + r.size()));
-    r.append(char(CheckByte(r))).append(char(FrameEnd));
+    r.append(char(checkByte(r))).append(char(FrameEnd));
     return r;
 }
 
@@ -41,7 +41,7 @@ const SelfTestReply selfTestReplies[] = {
 
 }
 
-QString SimCommandName(uint8_t commandCode, uint8_t length)
+QString simCommandName(uint8_t commandCode, uint8_t length)
 {
     switch (commandCode) {
     case 0x46: return length == 14 ? QStringLiteral("write-memory") : QStringLiteral("upload");
@@ -99,7 +99,7 @@ bool GaugeSimEngine::answers(const QString &command) const
 SimReply GaugeSimEngine::answer(const QByteArray &frame)
 {
     const uint8_t commandCode = uint8_t(frame[2]);
-    const QString command = SimCommandName(commandCode, uint8_t(frame[1]));
+    const QString command = simCommandName(commandCode, uint8_t(frame[1]));
     m_state.count(command);
     if (m_state.frames.size() < MaxFramesKept)
         m_state.frames.append(QString::fromLatin1(frame.toHex(' ')));
@@ -107,7 +107,7 @@ SimReply GaugeSimEngine::answer(const QByteArray &frame)
     SimReply reply;
     reply.frameSize = frame.size();
     const bool registerFrame = command.endsWith(QLatin1String("-register"));
-    const SimFault *fault = MatchSimFault(m_faults, command, registerFrame ? uint8_t(frame[3]) : -1,
+    const SimFault *fault = matchSimFault(m_faults, command, registerFrame ? uint8_t(frame[3]) : -1,
                                           registerFrame ? uint8_t(frame[4]) : -1);
     if (fault && fault->kind == SimFaultKind::Vanish) {
         reply.vanish = true;
@@ -201,7 +201,7 @@ QByteArray GaugeSimEngine::act(const QString &command, const QByteArray &frame)
         const bool service = command == QLatin1String("service-login");
         const QByteArray phrase = frame.mid(3, PhraseLength);
         const bool ok = frame.size() == 16 && phrase == QByteArray(service ? ServiceLoginPhrase : LoginPhrase)
-                        && uint8_t(frame[14]) == CheckByte(frame.left(14));
+                        && uint8_t(frame[14]) == checkByte(frame.left(14));
         (service ? m_state.serviceLoggedIn : m_state.loggedIn) = ok;
         if (!ok)
             m_state.count(QStringLiteral("login-rejected"));

@@ -17,7 +17,7 @@ struct SimReply
 };
 
 // Name of the command a frame carries (code and length tell them apart).
-QString SimCommandName(uint8_t code, uint8_t length);
+QString simCommandName(uint8_t code, uint8_t length);
 
 class GaugeSimEngine
 {

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-bool ParseSimFault(const QString &text, SimFault &fault, QString *error)
+bool parseSimFault(const QString &text, SimFault &fault, QString *error)
 {
     static const QRegularExpression re(QStringLiteral(
         "^([a-z0-9-]+)(?:@(\\d+)/(\\d+))?=(silence|refuse|short|header|garbage|delay|vanish|keep)"
@@ -37,7 +37,7 @@ bool ParseSimFault(const QString &text, SimFault &fault, QString *error)
     return true;
 }
 
-const SimFault *MatchSimFault(QVector<SimFault> &faults, const QString &command, int bank, int address)
+const SimFault *matchSimFault(QVector<SimFault> &faults, const QString &command, int bank, int address)
 {
     for (SimFault &f : faults) {
         if (f.command != command && f.command != QLatin1String("any"))

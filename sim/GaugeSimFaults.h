@@ -9,7 +9,7 @@
 // or the whole block without BYTE).
 // *TIMES applies the fault to that many matching frames only; +SKIP lets the
 // first SKIP matching frames pass. COMMAND is a command name as in
-// SimCommandName ("read-register", "start-download", "0x33", ...) or "any".
+// simCommandName ("read-register", "start-download", "0x33", ...) or "any".
 #include <QString>
 #include <QVector>
 
@@ -27,8 +27,8 @@ struct SimFault
     int skip = 0;
 };
 
-bool ParseSimFault(const QString &text, SimFault &fault, QString *error);
+bool parseSimFault(const QString &text, SimFault &fault, QString *error);
 
 // The fault that applies to this frame, or none; counts the frame against
 // the faults' skip and times.
-const SimFault *MatchSimFault(QVector<SimFault> &faults, const QString &command, int bank, int address);
+const SimFault *matchSimFault(QVector<SimFault> &faults, const QString &command, int bank, int address);

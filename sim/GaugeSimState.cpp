@@ -39,7 +39,7 @@ QJsonObject GaugeSimState::toJson() const
     for (auto it = counters.cbegin(); it != counters.cend(); ++it)
         counts.insert(it.key(), it.value());
     QJsonObject o;
-    o.insert(QStringLiteral("family"), SimFamilyName(family));
+    o.insert(QStringLiteral("family"), simFamilyName(family));
     o.insert(QStringLiteral("block"), QString::fromLatin1(block.toHex()));
     o.insert(QStringLiteral("savedBlock"), QString::fromLatin1(savedBlock.toHex()));
     o.insert(QStringLiteral("registers"), regs);
@@ -52,12 +52,12 @@ QJsonObject GaugeSimState::toJson() const
     return o;
 }
 
-QString SimFamilyName(SimFamily family)
+QString simFamilyName(SimFamily family)
 {
     return family == SimFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
 }
 
-bool ParseSimFamily(const QString &text, SimFamily &family)
+bool parseSimFamily(const QString &text, SimFamily &family)
 {
     if (text == QLatin1String("block"))
         family = SimFamily::Block;

@@ -22,7 +22,7 @@ struct GaugeSimState
     QByteArray memory;     // 256 bytes of counter memory
     bool loggedIn = false;
     bool serviceLoggedIn = false;
-    bool downloadArmed = false; // a StartDownload was accepted
+    bool downloadArmed = false; // a startDownload was accepted
     QMap<QString, int> counters; // frames received per command, refusals, saves ...
     QStringList frames;          // every frame received, as hex text
     bool vanished = false;
@@ -35,5 +35,5 @@ struct GaugeSimState
     QJsonObject toJson() const;
 };
 
-QString SimFamilyName(SimFamily family);
-bool ParseSimFamily(const QString &text, SimFamily &family);
+QString simFamilyName(SimFamily family);
+bool parseSimFamily(const QString &text, SimFamily &family);

@@ -72,12 +72,12 @@ int main(int argc, char **argv)
     parser.process(app);
 
     GaugeSimConfig config;
-    if (!ParseSimFamily(parser.value("family"), config.family))
+    if (!parseSimFamily(parser.value("family"), config.family))
         return usage(QStringLiteral("--family takes block or register"));
     for (const QString &text : parser.values("fault")) {
         SimFault fault;
         QString error;
-        if (!ParseSimFault(text, fault, &error))
+        if (!parseSimFault(text, fault, &error))
             return usage(error);
         config.faults.append(fault);
     }

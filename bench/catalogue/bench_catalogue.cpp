@@ -40,10 +40,10 @@ void generate(const QString &path)
     QSqlQuery q(db);
     // Column order as in the shipped schema: the picture last.
     QStringList master, names;
-    for (const auto &c : catalogue_schema::MasterTable().columns) {
+    for (const auto &c : catalogue_schema::masterTable().columns) {
         if (c.kind == catalogue_schema::ColumnKind::Binary)
             continue;
-        master << QString("[%1] %2%3").arg(c.name, catalogue_schema::SqliteType(c.kind),
+        master << QString("[%1] %2%3").arg(c.name, catalogue_schema::sqliteType(c.kind),
                                            QLatin1String(c.name) == QLatin1String("ID") ? " PRIMARY KEY" : "");
         names << QString("[%1]").arg(c.name);
     }
@@ -51,8 +51,8 @@ void generate(const QString &path)
     names << "[Picture]";
     exec(q, QString("CREATE TABLE [RixData] (%1)").arg(master.join(", ")));
     QStringList sensor;
-    for (const auto &c : catalogue_schema::SensorTable().columns)
-        sensor << QString("[%1] %2%3").arg(c.name, catalogue_schema::SqliteType(c.kind),
+    for (const auto &c : catalogue_schema::sensorTable().columns)
+        sensor << QString("[%1] %2%3").arg(c.name, catalogue_schema::sqliteType(c.kind),
                                            QLatin1String(c.name) == QLatin1String("id") ? " PRIMARY KEY" : "");
     exec(q, QString("CREATE TABLE [SensorTabelle] (%1)").arg(sensor.join(", ")));
     exec(q, "CREATE INDEX [SensorTabelle_Gruppe] ON [SensorTabelle] ([Gruppe], [Bestellnummer])");
@@ -64,7 +64,7 @@ void generate(const QString &path)
         palette << qRgb(i * 16, i * 16, 255 - i * 16);
     dial.setColorTable(palette);
     dial.fill(3);
-    const QByteArray picture = master_picture::FromIndexedImage(dial, 4);
+    const QByteArray picture = master_picture::fromIndexedImage(dial, 4);
 
     db.transaction();
     q.prepare(QString("INSERT INTO [RixData] (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
@@ -126,7 +126,7 @@ int main(int argc, char **argv)
 
     MasterTypeSelection selection;
     timer.restart();
-    if (!selection.EnsureOpen())
+    if (!selection.ensureOpen())
         return 1;
     std::printf("%-44s %9.3f ms\n", "opening the master type catalogue", timer.nsecsElapsed() / 1e6);
 
@@ -134,7 +134,7 @@ int main(int argc, char **argv)
     for (int run = 0; run < 9; ++run) {
         QVector<MasterTypeRow> rows;
         timer.restart();
-        selection.ListRows(rows);
+        selection.listRows(rows);
         listing.push_back(timer.nsecsElapsed() / 1e6);
         if (rows.size() != MasterTypes)
             return 1;
@@ -146,7 +146,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < 1000; ++i) {
         const int key = 1 + int(rng.bounded(MasterTypes));
         timer.restart();
-        selection.FetchById(key);
+        selection.fetchById(key);
         fetch.push_back(timer.nsecsElapsed() / 1e6);
         if (selection.Results.SelectedId != key)
             return 1;
@@ -155,12 +155,12 @@ int main(int argc, char **argv)
 
     SensorSelection sensors;
     sensors.Type = 2;
-    if (!sensors.EnsureOpen())
+    if (!sensors.ensureOpen())
         return 1;
     std::vector<double> group;
     for (int run = 0; run < 9; ++run) {
         timer.restart();
-        const auto rows = sensors.FillList();
+        const auto rows = sensors.fillList();
         group.push_back(timer.nsecsElapsed() / 1e6);
         if (rows.size() != 2 * Sensors / 5)
             return 1;

@@ -62,8 +62,8 @@ double measureOpenClose(int baud, int runs)
         QElapsedTimer t;
         t.start();
         GaugePort port;
-        port.Open(baud);
-        port.Close();
+        port.open(baud);
+        port.close();
         best = std::min(best, t.nsecsElapsed() / 1e6);
     }
     return best;
@@ -77,7 +77,7 @@ double measureBackup(const QString &folder, int runs)
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
         t.start();
-        block_backup::Save(block, folder, nullptr);
+        block_backup::save(block, folder, nullptr);
         best = std::min(best, t.nsecsElapsed() / 1e6);
     }
     return best;
@@ -94,7 +94,7 @@ double measure(const Sequence &s, const GaugeSimConfig &config, const LinkOption
         ok = false;
         return 0;
     }
-    SetSessionPortDevice(server.devicePath());
+    setSessionPortDevice(server.devicePath());
     s.run(options); // warm-up
     double best = 1e9;
     for (int i = 0; i < runs; ++i) {
@@ -108,7 +108,7 @@ double measure(const Sequence &s, const GaugeSimConfig &config, const LinkOption
     openClose = measureOpenClose(s.baud, runs);
     if (s.backup)
         openClose += measureBackup(options.backupFolder, runs);
-    SetSessionPortDevice(QString());
+    setSessionPortDevice(QString());
     return best;
 }
 
@@ -128,9 +128,9 @@ int main(int argc, char **argv)
     blockGauge.KValue = 12.5;
     const Sequence sequences[] = {
         {"register-family read", SimFamily::Register, 16, RegisterFamilyBaud, false,
-         [&](const LinkOptions &o) { ConfigRecord c = registerGauge; return ReadFromGauge(c, nullptr, o).success; }},
+         [&](const LinkOptions &o) { ConfigRecord c = registerGauge; return readFromGauge(c, nullptr, o).success; }},
         {"block-family write", SimFamily::Block, 4, BlockFamilyBaud, true,
-         [&](const LinkOptions &o) { return WriteToGauge(blockGauge, nullptr, o).success; }},
+         [&](const LinkOptions &o) { return writeToGauge(blockGauge, nullptr, o).success; }},
     };
 
     bool allOk = true;

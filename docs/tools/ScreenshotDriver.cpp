@@ -65,7 +65,7 @@ void save(QWidget *widget, const QString &name)
 void saveModal(MainWindow *frame, int commandId, const QString &name,
                const std::function<void(QDialog *)> &prepare = {})
 {
-    QAction *action = frame->Action(commandId);
+    QAction *action = frame->action(commandId);
     if (!action) {
         std::fprintf(stderr, "screenshots: the main window has no command %d\n", commandId);
         ++g_failures;
@@ -124,7 +124,7 @@ private:
 // Runs a gauge transfer against the demo gauge and saves its progress window.
 void saveTransfer(MainWindow *frame, int commandId, const QString &name)
 {
-    QAction *action = frame->Action(commandId);
+    QAction *action = frame->action(commandId);
     if (!action || !action->isEnabled()) {
         std::fprintf(stderr, "screenshots: command %d is not available\n", commandId);
         ++g_failures;
@@ -143,7 +143,7 @@ void saveTransfer(MainWindow *frame, int commandId, const QString &name)
 
 void selectTreeItem(MainWindow *frame, int row)
 {
-    ProjectTreeView *tree = frame->LeftView();
+    ProjectTreeView *tree = frame->leftView();
     if (tree && row < tree->topLevelItemCount())
         tree->setCurrentItem(tree->topLevelItem(row));
     settle(300);
@@ -154,7 +154,7 @@ void selectTreeItem(MainWindow *frame, int row)
 QString writeSampleProject(const QDir &folder)
 {
     ConfigRecord record;
-    record.Reset();
+    record.reset();
     record.MasterId = 1;
     record.KValue = 3600;
     record.WarnThreshold = 45;
@@ -169,10 +169,10 @@ QString writeSampleProject(const QDir &folder)
 // Every picture of the README, in the current language.
 void shootAll(MainWindow *frame)
 {
-    SplashWindow::EnableSplashScreen(true);
-    SplashWindow::ShowSplashScreen(nullptr, 60000);
+    SplashWindow::enableSplashScreen(true);
+    SplashWindow::showSplashScreen(nullptr, 60000);
     save(SplashWindow::current(), QStringLiteral("splash"));
-    SplashWindow::HideSplashScreen();
+    SplashWindow::hideSplashScreen();
 
     selectTreeItem(frame, 1);
     save(frame, QStringLiteral("main-window-master-overview"));
@@ -226,12 +226,12 @@ int main(int argc, char **argv)
     DesktopApp theApp;
     int exitCode = 0;
     // The demo gauge stands in for a gauge on the serial port.
-    if (!theApp.InitInstance({QStringLiteral("--demo"), writeSampleProject(QDir(home.path()))}, &exitCode)) {
+    if (!theApp.start({QStringLiteral("--demo"), writeSampleProject(QDir(home.path()))}, &exitCode)) {
         std::fprintf(stderr, "screenshots: the program did not start\n");
         return 1;
     }
-    SplashWindow::HideSplashScreen();
-    MainWindow *frame = theApp.MainFrame();
+    SplashWindow::hideSplashScreen();
+    MainWindow *frame = theApp.mainFrame();
     settle(400); // the frame restores its placement when it first shows
     frame->resize(1180, 760);
     settle(200);
@@ -239,16 +239,16 @@ int main(int argc, char **argv)
     block_backup::Block block{};
     block[4] = 'B';
     block[5] = '1';
-    block_backup::Save(block, block_backup::DefaultFolder(), nullptr);
+    block_backup::save(block, block_backup::defaultFolder(), nullptr);
 
     // The same pictures in English and in German, each set in its folder.
     for (const char *language : {"en", "de"}) {
         g_out = QDir(QString::fromLocal8Bit(argv[1]) + QLatin1Char('/') + QLatin1String(language));
         g_out.mkpath(QStringLiteral("."));
         if (QLatin1String(language) == QLatin1String("de"))
-            Language::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll"));
+            Language::instance().switchLanguage(QStringLiteral("vorn_ger32.dll"));
         shootAll(frame);
     }
-    theApp.ExitInstance(0);
+    theApp.finish(0);
     return g_failures == 0 ? 0 : 1;
 }

@@ -12,7 +12,7 @@
 
 using namespace catalogue_files;
 using testing_support::binDir;
-using testing_support::WriteDamagedCopy;
+using testing_support::writeDamagedCopy;
 
 namespace {
 
@@ -33,7 +33,7 @@ Run cli(const QStringList &args)
 
 QString sample()
 {
-    return binDir() + "/" + catalogue_location::SampleCatalogueFileName();
+    return binDir() + "/" + catalogue_location::sampleCatalogueFileName();
 }
 
 }
@@ -58,8 +58,8 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("m.sqlite");
-        CreateMasterTable(db);
-        InsertRows(db, "RixData", {MasterRow(42, "Tachometer with LCD \"x\"", "no")});
+        createMasterTable(db);
+        insertRows(db, "RixData", {masterRow(42, "Tachometer with LCD \"x\"", "no")});
         const Run r = cli({"catalogue", "show", "42", "--db", db, "--json"});
         QCOMPARE(r.status, 0);
         const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
@@ -197,15 +197,15 @@ private slots:
             QVERIFY(text.open(QIODevice::WriteOnly));
             text.write("ID;Description\n1;not a database\n");
         } else if (file == "sensors-only.sqlite") {
-            CreateSensorTable(path);
+            createSensorTable(path);
         } else if (file == "master-only.sqlite") {
-            CreateMasterTable(path);
+            createMasterTable(path);
         } else if (file == "cut.accdb") {
-            WriteDamagedCopy(testing_support::CutInsidePage, path);
+            writeDamagedCopy(testing_support::CutInsidePage, path);
         } else if (file == "crash.mdb") {
-            WriteDamagedCopy(testing_support::CrashingCatalogue, path);
+            writeDamagedCopy(testing_support::CrashingCatalogue, path);
         } else if (file == "loop.mdb") {
-            WriteDamagedCopy(testing_support::LoopingCatalogue, path);
+            writeDamagedCopy(testing_support::LoopingCatalogue, path);
         }
         const QString out = home.filePath("out.sqlite");
         const QStringList args = command == "import" ? QStringList{"catalogue", "import", path, out}
@@ -238,16 +238,16 @@ private slots:
         for (int g = 0; g < 5; ++g)
             QCOMPARE(cli({"catalogue", "sensors", QString::number(g), "--db", second}).out,
                      cli({"catalogue", "sensors", QString::number(g), "--db", sample()}).out);
-        QCOMPARE(QueryValue(second, "SELECT [Picture] FROM RixData WHERE ID = 3").toByteArray(),
-                 QueryValue(sample(), "SELECT [Picture] FROM RixData WHERE ID = 3").toByteArray());
+        QCOMPARE(queryValue(second, "SELECT [Picture] FROM RixData WHERE ID = 3").toByteArray(),
+                 queryValue(sample(), "SELECT [Picture] FROM RixData WHERE ID = 3").toByteArray());
     }
 
     void importOfOneTable()
     {
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("sensors-only.sqlite");
-        CreateSensorTable(db);
-        InsertRows(db, "SensorTabelle", {SensorRow(1, "Druckgeber", "X")});
+        createSensorTable(db);
+        insertRows(db, "SensorTabelle", {sensorRow(1, "Druckgeber", "X")});
         const Run r = cli({"catalogue", "import", db, home.filePath("out.sqlite")});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QString("0 master types, 1 sensors\n"));

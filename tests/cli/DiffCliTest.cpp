@@ -46,7 +46,7 @@ QString version100(const QString &path)
 {
     ConfigRecord cfg;
     cfg.KValue = 100;
-    QByteArray bytes = project_file::Serialize(cfg).left(project_file::FileSize(100));
+    QByteArray bytes = project_file::serialize(cfg).left(project_file::fileSize(100));
     bytes[0] = char(100);
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
@@ -87,9 +87,9 @@ private slots:
         else if (second == QLatin1String("v100"))
             version100(other);
         else if (second == QLatin1String("odometer"))
-            project(other, 6, [](ConfigRecord &c) { c.SetDisplayBit(display_bits::OdoTotal, false); });
+            project(other, 6, [](ConfigRecord &c) { c.setDisplayBit(display_bits::OdoTotal, false); });
         else if (second == QLatin1String("engine hours"))
-            project(other, 6, [](ConfigRecord &c) { c.SetDisplayBit(display_bits::EngineHours, false); });
+            project(other, 6, [](ConfigRecord &c) { c.setDisplayBit(display_bits::EngineHours, false); });
         else if (second == QLatin1String("text")) {
             QFile f(other);
             QVERIFY(f.open(QIODevice::WriteOnly));

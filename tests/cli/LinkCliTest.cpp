@@ -346,7 +346,7 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.out.contains("The counter of the gauge has been preset."), qPrintable(r.out));
         const QJsonObject state = sim.stopAndReadState();
-        QCOMPARE(hexField(state, "memory").mid(66, 32), gauge_protocol::CounterImage(12345, 16));
+        QCOMPARE(hexField(state, "memory").mid(66, 32), gauge_protocol::counterImage(12345, 16));
         QCOMPARE(state["counters"].toObject()["write-memory"].toInt(), 4);
     }
 

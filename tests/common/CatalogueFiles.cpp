@@ -55,7 +55,7 @@ void createTable(const QString &path, const catalogue_schema::Table &table, cons
         if (name == options.omitColumn)
             continue;
         const QString type = name == options.retypeColumn ? options.retypeAs
-                                                          : QLatin1String(catalogue_schema::SqliteType(c.kind));
+                                                          : QLatin1String(catalogue_schema::sqliteType(c.kind));
         defs << QStringLiteral("[%1] %2").arg(name, type);
     }
     if (options.reverseColumnOrder)
@@ -65,17 +65,17 @@ void createTable(const QString &path, const catalogue_schema::Table &table, cons
 
 }
 
-void CreateMasterTable(const QString &path, const TableOptions &options)
+void createMasterTable(const QString &path, const TableOptions &options)
 {
-    createTable(path, catalogue_schema::MasterTable(), options);
+    createTable(path, catalogue_schema::masterTable(), options);
 }
 
-void CreateSensorTable(const QString &path, const TableOptions &options)
+void createSensorTable(const QString &path, const TableOptions &options)
 {
-    createTable(path, catalogue_schema::SensorTable(), options);
+    createTable(path, catalogue_schema::sensorTable(), options);
 }
 
-void InsertRows(const QString &path, const QString &table, const QVector<QVariantMap> &rows)
+void insertRows(const QString &path, const QString &table, const QVector<QVariantMap> &rows)
 {
     Connection c(path);
     QSqlDatabase db = c.db();
@@ -97,7 +97,7 @@ void InsertRows(const QString &path, const QString &table, const QVector<QVarian
     db.commit();
 }
 
-QVariantMap MasterRow(int id, const QString &description, const QString &lcd)
+QVariantMap masterRow(int id, const QString &description, const QString &lcd)
 {
     return {{"ID", id},
             {"OrderNumber", QStringLiteral("ON-%1").arg(id)},
@@ -121,7 +121,7 @@ QVariantMap MasterRow(int id, const QString &description, const QString &lcd)
             {"UseMinMax", 1}};
 }
 
-QVariantMap SensorRow(int id, const QString &group, const QString &orderNumber)
+QVariantMap sensorRow(int id, const QString &group, const QString &orderNumber)
 {
     return {{"id", id},
             {"Bestellnummer", orderNumber},
@@ -137,7 +137,7 @@ QVariantMap SensorRow(int id, const QString &group, const QString &orderNumber)
             {"Name", QStringLiteral("Sensor %1").arg(id)}};
 }
 
-QVariant QueryValue(const QString &path, const QString &sql)
+QVariant queryValue(const QString &path, const QString &sql)
 {
     Connection c(path);
     QSqlQuery q(c.db());
@@ -146,12 +146,12 @@ QVariant QueryValue(const QString &path, const QString &sql)
     return q.value(0);
 }
 
-void UseCatalogue(const QString &path)
+void useCatalogue(const QString &path)
 {
     settings_store::writeString("Directories", "DBase", path);
 }
 
-void UseUserCatalogue(const QString &path)
+void useUserCatalogue(const QString &path)
 {
     settings_store::writeString("DIRECTORIES", "DBASEUSER", path);
 }

@@ -17,20 +17,20 @@ struct TableOptions
 };
 
 // Creates the file (if missing) and the master type table.
-void CreateMasterTable(const QString &path, const TableOptions &options = {});
-void CreateSensorTable(const QString &path, const TableOptions &options = {});
+void createMasterTable(const QString &path, const TableOptions &options = {});
+void createSensorTable(const QString &path, const TableOptions &options = {});
 // Inserts rows; every value not given is NULL.
-void InsertRows(const QString &path, const QString &table, const QVector<QVariantMap> &rows);
+void insertRows(const QString &path, const QString &table, const QVector<QVariantMap> &rows);
 
 // A master type row with plausible values for every column.
-QVariantMap MasterRow(int id, const QString &description, const QString &lcd = QStringLiteral("yes"));
-QVariantMap SensorRow(int id, const QString &group, const QString &orderNumber);
+QVariantMap masterRow(int id, const QString &description, const QString &lcd = QStringLiteral("yes"));
+QVariantMap sensorRow(int id, const QString &group, const QString &orderNumber);
 
 // Reads one value by SQL (for checks after writes).
-QVariant QueryValue(const QString &path, const QString &sql);
+QVariant queryValue(const QString &path, const QString &sql);
 
 // Points "Directories"/"DBase" (and optionally "DBASEUSER") at a file.
-void UseCatalogue(const QString &path);
-void UseUserCatalogue(const QString &path);
+void useCatalogue(const QString &path);
+void useUserCatalogue(const QString &path);
 
 }

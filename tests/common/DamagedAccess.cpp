@@ -6,7 +6,7 @@
 
 namespace testing_support {
 
-void WriteDamagedCopy(const AccessDamage &damage, const QString &path)
+void writeDamagedCopy(const AccessDamage &damage, const QString &path)
 {
     QFile source(accessFixture(QString::fromLatin1(damage.fixture)));
     if (!source.open(QIODevice::ReadOnly))

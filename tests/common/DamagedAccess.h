@@ -23,6 +23,6 @@ constexpr AccessDamage CutAtPageEnd{"northwind-2000.mdb", 100 * 4096, -1, 0};
 constexpr AccessDamage Access97Cut{"types-97.mdb", 50000, -1, 0};
 
 // Writes the damaged copy to path (the fixtures must exist).
-void WriteDamagedCopy(const AccessDamage &damage, const QString &path);
+void writeDamagedCopy(const AccessDamage &damage, const QString &path);
 
 }

@@ -19,12 +19,12 @@ struct PackFolder
             QFile::copy(binDir() + "/" + p + ".qm", dir.filePath(p + ".qm"));
         Language::instance().setPackFolder(dir.path());
         MessageRecorder quiet;
-        Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll"));
+        Language::instance().switchLanguage(QStringLiteral("vorn_eng32.dll"));
     }
     ~PackFolder()
     {
         MessageRecorder quiet;
-        Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll"));
+        Language::instance().switchLanguage(QStringLiteral("vorn_eng32.dll"));
         Language::instance().setPackFolder(QString());
     }
     // Another language's library, made from a copy of a built pack.

@@ -24,7 +24,7 @@ public:
         for (const QString &text : faults) {
             SimFault fault;
             QString error;
-            if (!ParseSimFault(text, fault, &error))
+            if (!parseSimFault(text, fault, &error))
                 qFatal("%s", qPrintable(error));
             config.faults.append(fault);
         }
@@ -32,9 +32,9 @@ public:
         QString error;
         if (!server->start(&error))
             qFatal("simulator: %s", qPrintable(error));
-        SetSessionPortDevice(server->devicePath());
+        setSessionPortDevice(server->devicePath());
     }
-    ~SimGauge() { SetSessionPortDevice(QString()); }
+    ~SimGauge() { setSessionPortDevice(QString()); }
 
     GaugeSimState state() const { return server->state(); }
     QStringList frames() const { return state().frames; }

@@ -5,7 +5,7 @@
 
 namespace fuzz_work_folder {
 
-QString Path()
+QString path()
 {
     static QTemporaryDir folder;
     static const bool entered = [] {

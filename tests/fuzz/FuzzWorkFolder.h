@@ -6,6 +6,6 @@
 namespace fuzz_work_folder {
 
 // Created and entered on first use; removed at exit.
-QString Path();
+QString path();
 
 }

@@ -30,7 +30,7 @@ static bool plausible(const ConfigRecord &cfg, const ParamBlock &block)
     return block[Threshold] * 256 + block[Threshold + 1] >= block[ThresholdOffset];
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
     ConfigRecord master;
@@ -46,19 +46,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     edited.WarnThreshold = in.value<double>();
     edited.WarnMode = in.value<int32_t>();
     ParamBlock written = gauge;
-    gauge_codec::RecordToBlock(edited, written);
+    gauge_codec::recordToBlock(edited, written);
 
     // Read, write back, read again: the second write changes nothing.
     ConfigRecord read = master;
-    if (!gauge_codec::BlockToRecord(gauge, read) || !plausible(master, gauge))
+    if (!gauge_codec::blockToRecord(gauge, read) || !plausible(master, gauge))
         return 0;
     ParamBlock once = gauge;
-    if (!gauge_codec::RecordToBlock(read, once))
+    if (!gauge_codec::recordToBlock(read, once))
         std::abort();
     ConfigRecord reread = master;
-    gauge_codec::BlockToRecord(once, reread);
+    gauge_codec::blockToRecord(once, reread);
     ParamBlock twice = once;
-    gauge_codec::RecordToBlock(reread, twice);
+    gauge_codec::recordToBlock(reread, twice);
     if (twice != once)
         std::abort();
     return 0;

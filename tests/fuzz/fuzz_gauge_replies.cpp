@@ -36,48 +36,48 @@ void expectOutcome(int result)
 
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    fuzz_work_folder::Path(); // the trace stays out of the way
+    fuzz_work_folder::path(); // the trace stays out of the way
     FuzzInput in(data, size);
     GaugePort port(std::make_unique<FuzzedStream>(in));
     while (!in.atEnd()) {
         switch (in.byte() % 13) {
         case 0: {
             GaugePort::Block block;
-            expectOutcome(port.UploadFromGauge(block));
+            expectOutcome(port.uploadFromGauge(block));
             break;
         }
         case 1: {
             GaugePort::Block block{};
-            expectOutcome(port.DownloadToGauge(block));
+            expectOutcome(port.downloadToGauge(block));
             break;
         }
-        case 2: expectOutcome(port.StartDownload()); break;
-        case 3: expectOutcome(port.SaveToNovolMemory()); break;
-        case 4: expectOutcome(port.Ping()); break;
-        case 5: expectOutcome(port.PingChecked()); break;
-        case 6: expectOutcome(port.Login()); break;
-        case 7: expectOutcome(port.ServiceLogin()); break;
+        case 2: expectOutcome(port.startDownload()); break;
+        case 3: expectOutcome(port.saveToNovolMemory()); break;
+        case 4: expectOutcome(port.ping()); break;
+        case 5: expectOutcome(port.pingChecked()); break;
+        case 6: expectOutcome(port.login()); break;
+        case 7: expectOutcome(port.serviceLogin()); break;
         case 8: {
             const int bank = in.byte();
             const int address = in.byte();
             uint8_t value = 0;
-            expectOutcome(port.ReadRegister(bank, address, &value));
+            expectOutcome(port.readRegister(bank, address, &value));
             break;
         }
         case 9: {
             const int bank = in.byte();
             const int address = in.byte();
-            expectOutcome(port.WriteRegister(bank, address, in.byte()));
+            expectOutcome(port.writeRegister(bank, address, in.byte()));
             break;
         }
         case 10: {
             const uint8_t piece[gauge_protocol::MemoryPieceSize] = {};
-            expectOutcome(port.WriteMemory(in.byte(), piece));
+            expectOutcome(port.writeMemory(in.byte(), piece));
             break;
         }
-        default: expectOutcome(port.RunSelfTestCommand(SelfTestCommand(in.byte() % 10))); break;
+        default: expectOutcome(port.runSelfTestCommand(SelfTestCommand(in.byte() % 10))); break;
         }
     }
     return 0;

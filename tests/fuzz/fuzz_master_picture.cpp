@@ -5,10 +5,10 @@
 
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray picture(reinterpret_cast<const char *>(data), int(size));
-    const QImage image = master_picture::ToImage(picture);
+    const QImage image = master_picture::toImage(picture);
     if (!image.isNull() && (image.width() > 16384 || image.height() > 16384))
         std::abort();
     return 0;

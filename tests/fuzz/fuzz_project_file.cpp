@@ -10,9 +10,9 @@
 #include <QFile>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const QString path = QDir(fuzz_work_folder::Path()).filePath(QStringLiteral("input.rix"));
+    static const QString path = QDir(fuzz_work_folder::path()).filePath(QStringLiteral("input.rix"));
     const QByteArray content(reinterpret_cast<const char *>(data), int(size));
     {
         QFile file(path);
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (result.status != project_file::ReadStatus::Ok)
         return 0;
 
-    const QByteArray saved = project_file::Serialize(record);
+    const QByteArray saved = project_file::serialize(record);
     if (result.version == project_file::CurrentVersion && saved != content)
         std::abort();
     // Whatever version was read, its settings survive the upgrade.
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     archive.setByteOrder(QDataStream::LittleEndian);
     qint32 version = 0;
     archive >> version;
-    if (!project_file::Load(archive, version, reread) || project_file::Serialize(reread) != saved)
+    if (!project_file::load(archive, version, reread) || project_file::serialize(reread) != saved)
         std::abort();
     return 0;
 }

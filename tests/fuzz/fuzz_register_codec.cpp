@@ -32,7 +32,7 @@ static ConfigRecord decoded(const ConfigRecord &master, const std::vector<Regist
     return cfg;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
     ConfigRecord master;
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     edited.TimeFormat = in.value<int32_t>();
     edited.DepthUnit = in.value<int32_t>();
     edited.BuzzerActive = in.value<int32_t>();
-    gauge_codec::RecordToRegisterWrites(edited);
+    gauge_codec::recordToRegisterWrites(edited);
 
     // Whatever the gauge answers, in any order and with unknown registers.
     ConfigRecord read = master;
@@ -63,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const uint8_t address = in.byte();
         decoder.feed(bank, address, in.byte());
     }
-    const std::vector<RegisterWrite> once = gauge_codec::RecordToRegisterWrites(read);
-    const std::vector<RegisterWrite> twice = gauge_codec::RecordToRegisterWrites(decoded(master, once));
+    const std::vector<RegisterWrite> once = gauge_codec::recordToRegisterWrites(read);
+    const std::vector<RegisterWrite> twice = gauge_codec::recordToRegisterWrites(decoded(master, once));
     if (valuesOf(twice) != valuesOf(once))
         std::abort();
     return 0;

@@ -7,25 +7,25 @@
 
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
     const QString xText = QString::fromUtf8(in.bytes(in.byte()));
     const QString yText = QString::fromUtf8(in.rest());
 
     SensorCurve sensor;
-    sensor.SetPointsFromText(xText, yText);
+    sensor.setPointsFromText(xText, yText);
     if (sensor.PointCount < 0 || sensor.PointCount > SensorCurve::MaxPoints)
         std::abort();
-    SensorCurve::FormatRanges(sensor.X[0], sensor.X[1], xText, sensor.Y[0], sensor.Y[1], yText);
+    SensorCurve::formatRanges(sensor.X[0], sensor.X[1], xText, sensor.Y[0], sensor.Y[1], yText);
     // The sensor definition window reads eight values each way.
-    value_list::ReadSemicolonTerminated(yText, 8);
+    value_list::readSemicolonTerminated(yText, 8);
 
-    const QVector<double> values = value_list::ReadNumbers(yText, SensorCurve::MaxPoints);
+    const QVector<double> values = value_list::readNumbers(yText, SensorCurve::MaxPoints);
     const QString stored = value_list::Format(values);
-    if (value_list::ReadNumbers(stored, SensorCurve::MaxPoints).size() != values.size())
+    if (value_list::readNumbers(stored, SensorCurve::MaxPoints).size() != values.size())
         std::abort();
-    if (value_list::ReadSemicolonTerminated(stored, values.size()).size() != values.size())
+    if (value_list::readSemicolonTerminated(stored, values.size()).size() != values.size())
         std::abort();
     return 0;
 }

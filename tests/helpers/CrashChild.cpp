@@ -24,17 +24,17 @@ int main(int argc, char **argv)
     }
     DesktopApp theApp;
     int exitCode = 0;
-    if (!theApp.InitInstance({QString::fromLocal8Bit(argv[1])}, &exitCode))
+    if (!theApp.start({QString::fromLocal8Bit(argv[1])}, &exitCode))
         return 1;
-    SplashWindow::HideSplashScreen();
-    ProjectDocument *document = theApp.Document();
-    document->GetConfig().KValue = QString::fromLocal8Bit(argv[2]).toDouble();
-    document->SetModifiedFlag(true);
-    RecoveryCopy *recovery = theApp.Recovery();
-    recovery->SetInterval(50);
+    SplashWindow::hideSplashScreen();
+    ProjectDocument *document = theApp.document();
+    document->config().KValue = QString::fromLocal8Bit(argv[2]).toDouble();
+    document->setModified(true);
+    RecoveryCopy *recovery = theApp.recovery();
+    recovery->setInterval(50);
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&watch, recovery] {
-        if (!QFile::exists(recovery->CopyPath()))
+        if (!QFile::exists(recovery->copyPath()))
             return;
         watch.stop();
         std::puts("copied");

@@ -26,18 +26,18 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, valid);
         SimFault f;
-        QCOMPARE(ParseSimFault(text, f, nullptr), valid);
+        QCOMPARE(parseSimFault(text, f, nullptr), valid);
     }
 
     void faultTimesAndSkip()
     {
         SimFault f;
-        QVERIFY(ParseSimFault("start-download=refuse*2+1", f, nullptr));
+        QVERIFY(parseSimFault("start-download=refuse*2+1", f, nullptr));
         QVector<SimFault> faults{f};
-        QVERIFY(!MatchSimFault(faults, "start-download", -1, -1)); // skipped
-        QVERIFY(MatchSimFault(faults, "start-download", -1, -1));
-        QVERIFY(MatchSimFault(faults, "start-download", -1, -1));
-        QVERIFY(!MatchSimFault(faults, "start-download", -1, -1)); // used up
+        QVERIFY(!matchSimFault(faults, "start-download", -1, -1)); // skipped
+        QVERIFY(matchSimFault(faults, "start-download", -1, -1));
+        QVERIFY(matchSimFault(faults, "start-download", -1, -1));
+        QVERIFY(!matchSimFault(faults, "start-download", -1, -1)); // used up
     }
 
     void wrongAccessPhraseIsRefused()
@@ -46,14 +46,14 @@ private slots:
         state.family = SimFamily::Register;
         QVector<SimFault> faults;
         GaugeSimEngine engine(state, faults);
-        const auto bad = engine.receive(CheckedFrame(code::Login, QByteArray("WRONG WORDS")));
+        const auto bad = engine.receive(checkedFrame(code::Login, QByteArray("WRONG WORDS")));
         QCOMPARE(bad.size(), size_t(1));
         QCOMPARE(uint8_t(bad[0].bytes[3]), StatusRefused);
         QVERIFY(!state.loggedIn);
         // Writing needs a login.
-        const auto refused = engine.receive(CheckedFrame(code::WriteRegister, QByteArray::fromHex("040501")));
+        const auto refused = engine.receive(checkedFrame(code::WriteRegister, QByteArray::fromHex("040501")));
         QCOMPARE(uint8_t(refused[0].bytes[3]), StatusRefused);
-        const auto good = engine.receive(CheckedFrame(code::Login, QByteArray(LoginPhrase)));
+        const auto good = engine.receive(checkedFrame(code::Login, QByteArray(LoginPhrase)));
         QCOMPARE(uint8_t(good[0].bytes[3]), StatusAccepted);
         QVERIFY(state.loggedIn);
     }
@@ -76,12 +76,12 @@ private slots:
         QVector<SimFault> faults;
         GaugeSimEngine engine(state, faults);
         const QByteArray block(64, char(0x11));
-        QCOMPARE(uint8_t(engine.receive(Frame(code::DownloadToGauge, block))[0].bytes[3]), StatusRefused);
-        engine.receive(Frame(code::StartDownload));
-        QCOMPARE(uint8_t(engine.receive(Frame(code::DownloadToGauge, block))[0].bytes[3]), StatusAccepted);
+        QCOMPARE(uint8_t(engine.receive(frame(code::DownloadToGauge, block))[0].bytes[3]), StatusRefused);
+        engine.receive(frame(code::StartDownload));
+        QCOMPARE(uint8_t(engine.receive(frame(code::DownloadToGauge, block))[0].bytes[3]), StatusAccepted);
         QCOMPARE(state.block, block);
         QVERIFY(state.savedBlock != block);
-        engine.receive(Frame(code::SaveToNovolMemory));
+        engine.receive(frame(code::SaveToNovolMemory));
         QCOMPARE(state.savedBlock, block);
         QCOMPARE(state.counters.value("save"), 1);
     }

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-std::optional<int> AnswerInfoRequest(int argc, char **argv)
+std::optional<int> answerInfoRequest(int argc, char **argv)
 {
     // A plain application object for the parser only; the desktop's own
     // comes after it, if the program is to start at all.

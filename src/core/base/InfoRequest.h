@@ -5,4 +5,4 @@
 
 // The exit code when the command line asks only for help or the version
 // (answered already), nothing when the program is to start.
-std::optional<int> AnswerInfoRequest(int argc, char **argv);
+std::optional<int> answerInfoRequest(int argc, char **argv);

@@ -10,7 +10,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-const std::array<LanguageEntry, 20> &LanguageTable()
+const std::array<LanguageEntry, 20> &languageTable()
 {
     static const std::array<LanguageEntry, 20> table = {{
         {0, "German", "vorn_ger32.dll", "de"},     {1, "English", "vorn_eng32.dll", "en"},
@@ -34,7 +34,7 @@ Language &Language::instance()
 }
 
 Language::Language()
-    : m_strLanguage(QString::fromLatin1(DefaultLanguageLibrary))
+    : m_language(QString::fromLatin1(DefaultLanguageLibrary))
     , m_builtIn(std::make_unique<QTranslator>())
 {
     if (!m_builtIn->load(QStringLiteral(":/lang/vorn_ger32.qm")))
@@ -46,7 +46,7 @@ Language::~Language() = default;
 QString Language::packFolder() const
 {
     QReadLocker lock(&m_lock);
-    return m_packFolder.isEmpty() ? ApplicationFolder() : m_packFolder;
+    return m_packFolder.isEmpty() ? applicationFolder() : m_packFolder;
 }
 
 void Language::setPackFolder(const QString &folder)
@@ -73,7 +73,7 @@ QString Language::packPath(const QString &libraryName) const
 QString Language::currentLanguage() const
 {
     QReadLocker lock(&m_lock);
-    return m_strLanguage;
+    return m_language;
 }
 
 QLocale Language::locale() const
@@ -86,7 +86,7 @@ QLocale Language::locale() const
 static QLocale packLocale(const QString &path)
 {
     const QString base = QFileInfo(path).completeBaseName();
-    for (const LanguageEntry &entry : LanguageTable()) {
+    for (const LanguageEntry &entry : languageTable()) {
         if (base.compare(QFileInfo(QLatin1String(entry.libraryName)).completeBaseName(), Qt::CaseInsensitive) == 0)
             return QLocale(QString::fromLatin1(entry.localeName));
     }
@@ -144,13 +144,13 @@ void Language::useBuiltIn()
     m_pack.reset();
 }
 
-bool Language::LoadStartupLanguage()
+bool Language::loadStartupLanguage()
 {
     const QString stored = settings_store::readString(QStringLiteral("Parameters"), QStringLiteral("Language"),
                                                       QString::fromLatin1(DefaultLanguageLibrary));
     {
         QWriteLocker lock(&m_lock);
-        m_strLanguage = stored;
+        m_language = stored;
     }
 
     QString path = packPath(stored);
@@ -174,13 +174,13 @@ bool Language::LoadStartupLanguage()
     return true;
 }
 
-void Language::StoreLanguageAtExit()
+void Language::storeLanguageAtExit()
 {
     settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"), currentLanguage());
     useBuiltIn();
 }
 
-bool Language::SwitchLanguage(const QString &libraryName)
+bool Language::switchLanguage(const QString &libraryName)
 {
     const QString path = packPath(libraryName);
     if (path.isEmpty()) {
@@ -196,14 +196,14 @@ bool Language::SwitchLanguage(const QString &libraryName)
     }
     {
         QWriteLocker lock(&m_lock);
-        m_strLanguage = libraryName;
+        m_language = libraryName;
     }
     loadQtTranslations();
     emit languageSwitched();
     return true;
 }
 
-bool Language::LoadPackQuietly(const QString &libraryName)
+bool Language::loadPackQuietly(const QString &libraryName)
 {
     const QString path = packPath(libraryName);
     QString error;
@@ -211,13 +211,13 @@ bool Language::LoadPackQuietly(const QString &libraryName)
         return false;
     {
         QWriteLocker lock(&m_lock);
-        m_strLanguage = libraryName;
+        m_language = libraryName;
     }
     loadQtTranslations();
     return true;
 }
 
-int Language::TagNumber(const QString &text)
+int Language::tagNumber(const QString &text)
 {
     if (text.size() <= 4 || !text.startsWith(QLatin1String("ID_")))
         return 0;
@@ -238,9 +238,9 @@ QString Language::lookup(int id) const
     return source->translate(nullptr, key.constData());
 }
 
-bool Language::TranslateText(QObject *owner, const QString &text, QString &out)
+bool Language::translateText(QObject *owner, const QString &text, QString &out)
 {
-    const int n = TagNumber(text);
+    const int n = tagNumber(text);
     if (n == 0)
         return false;
     const QString translated = lookup(n + TranslationOffset);
@@ -256,7 +256,7 @@ bool Language::TranslateText(QObject *owner, const QString &text, QString &out)
     return false;
 }
 
-int Language::LoadTranslatedString(int id, QString &out) const
+int Language::loadTranslatedString(int id, QString &out) const
 {
     out = QStringLiteral("x");
     const QString text = lookup(id);
@@ -266,9 +266,9 @@ int Language::LoadTranslatedString(int id, QString &out) const
     return out.size();
 }
 
-QString LoadTranslatedString(int id)
+QString loadTranslatedString(int id)
 {
     QString text;
-    Language::instance().LoadTranslatedString(id, text);
+    Language::instance().loadTranslatedString(id, text);
     return text;
 }

@@ -26,7 +26,7 @@ struct LanguageEntry
 };
 
 // The twenty known languages; the options offer the first three.
-const std::array<LanguageEntry, 20> &LanguageTable();
+const std::array<LanguageEntry, 20> &languageTable();
 constexpr const char *DefaultLanguageLibrary = "vorn_eng32.dll";
 constexpr int TranslationOffset = 40000;
 
@@ -38,25 +38,25 @@ public:
 
     // Reads "Parameters"/"Language" and loads its pack, falling back to
     // English. Returns false when the program cannot run (no pack at all).
-    bool LoadStartupLanguage();
+    bool loadStartupLanguage();
     // Writes the current library name to "Parameters"/"Language" and unloads.
-    void StoreLanguageAtExit();
+    void storeLanguageAtExit();
     // Loads another pack. A pack that is missing or cannot be loaded leaves
     // the previous one in use; returns true when the new pack is in use.
-    bool SwitchLanguage(const QString &libraryName);
+    bool switchLanguage(const QString &libraryName);
     // Loads a pack without any message (tools that are not interactive);
     // false leaves the current texts in use.
-    bool LoadPackQuietly(const QString &libraryName);
+    bool loadPackQuietly(const QString &libraryName);
 
     // True when text is a tag ("ID_" and a number, more than 4 characters)
     // whose translation exists; the translation is then in out. A tag without
     // translation is shown to the user and copied to out unchanged.
-    bool TranslateText(QObject *owner, const QString &text, QString &out);
+    bool translateText(QObject *owner, const QString &text, QString &out);
     // Presets out to "x", loads string id (at most 255 characters) and returns
     // its length, 0 when the pack has no such string.
-    int LoadTranslatedString(int id, QString &out) const;
+    int loadTranslatedString(int id, QString &out) const;
 
-    // m_strLanguage: the library name of the current language.
+    // m_language: the library name of the current language.
     QString currentLanguage() const;
     // The locale of the language whose texts are in use (German while no
     // pack is loaded): dates are written in it.
@@ -75,7 +75,7 @@ public:
     QString packPath(const QString &libraryName) const;
 
     // Parses a tag: the number n after "ID_", or 0 when text is no tag.
-    static int TagNumber(const QString &text);
+    static int tagNumber(const QString &text);
 
 signals:
     // A run-time switch succeeded: windows built from now on use the new pack;
@@ -93,7 +93,7 @@ private:
     QString lookup(int id) const;
 
     mutable QReadWriteLock m_lock;
-    QString m_strLanguage;
+    QString m_language;
     std::unique_ptr<QTranslator> m_pack;    // the loaded pack file, or none
     std::unique_ptr<QTranslator> m_builtIn; // the program's own (German) texts
     QLocale m_packLocale;                   // the loaded pack's language
@@ -103,4 +103,4 @@ private:
 
 // Convenience for code that needs only the text: the string, or "x" when the
 // pack lacks it.
-QString LoadTranslatedString(int id);
+QString loadTranslatedString(int id);

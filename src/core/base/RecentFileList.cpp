@@ -26,7 +26,7 @@ static int indexOf(const QStringList &list, const QString &path)
     return -1;
 }
 
-void RecentFileList::Load()
+void RecentFileList::load()
 {
     m_entries.clear();
     for (int i = 0; i < Size; ++i) {
@@ -36,7 +36,7 @@ void RecentFileList::Load()
     }
 }
 
-void RecentFileList::Add(const QString &path)
+void RecentFileList::add(const QString &path)
 {
     // Taken first: path may be one of the entries that are moved below.
     const QString absolute = QFileInfo(path).absoluteFilePath();
@@ -46,19 +46,19 @@ void RecentFileList::Add(const QString &path)
     m_entries.prepend(absolute);
     while (m_entries.size() > Size)
         m_entries.removeLast();
-    Store();
+    store();
 }
 
-void RecentFileList::Remove(const QString &path)
+void RecentFileList::remove(const QString &path)
 {
     const int existing = indexOf(m_entries, path);
     if (existing < 0)
         return;
     m_entries.removeAt(existing);
-    Store();
+    store();
 }
 
-void RecentFileList::Store() const
+void RecentFileList::store() const
 {
     for (int i = 0; i < Size; ++i)
         settings_store::writeString(Section, entryName(i), i < m_entries.size() ? m_entries.at(i) : QString());

@@ -9,15 +9,15 @@ public:
     static constexpr int Size = 4;
 
     // Reads the stored entries; empty and repeated entries are skipped.
-    void Load();
+    void load();
     // Puts a file at the top (moving it up when it is listed already) and
     // stores the list at once, so a crash loses nothing.
-    void Add(const QString &path);
+    void add(const QString &path);
     // Drops a file that could not be opened and stores the list.
-    void Remove(const QString &path);
-    const QStringList &Entries() const { return m_entries; }
+    void remove(const QString &path);
+    const QStringList &entries() const { return m_entries; }
 
 private:
-    void Store() const;
+    void store() const;
     QStringList m_entries;
 };

@@ -116,13 +116,13 @@ QString location()
 
 }
 
-QString ApplicationFolder()
+QString applicationFolder()
 {
     static const QString folder = QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
     return folder;
 }
 
-bool FileExists(const QString &path)
+bool fileExists(const QString &path)
 {
     if (path.isEmpty())
         return false;

@@ -28,6 +28,6 @@ QString location();
 }
 
 // The application folder: the program file's folder, ending in a separator.
-QString ApplicationFolder();
+QString applicationFolder();
 // True when a file of that path exists; an empty path gives false.
-bool FileExists(const QString &path);
+bool fileExists(const QString &path);

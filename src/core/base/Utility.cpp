@@ -11,7 +11,7 @@
 #include <windows.h>
 #endif
 
-double RoundTo(double value, int places)
+double roundTo(double value, int places)
 {
     places = std::abs(places);
     double factor = 1.0;
@@ -20,7 +20,7 @@ double RoundTo(double value, int places)
     return std::floor(value * factor + 0.5) / factor;
 }
 
-int LastSystemError()
+int lastSystemError()
 {
 #ifdef Q_OS_WIN
     return static_cast<int>(GetLastError());
@@ -29,7 +29,7 @@ int LastSystemError()
 #endif
 }
 
-QString SystemErrorText(int code)
+QString systemErrorText(int code)
 {
 #ifdef Q_OS_WIN
     LPSTR buffer = nullptr;
@@ -43,13 +43,13 @@ QString SystemErrorText(int code)
 #endif
 }
 
-void ShowSystemError(int code)
+void showSystemError(int code)
 {
-    user_messages::show(SystemErrorText(code), user_messages::Icon::None, user_messages::Buttons::Ok,
+    user_messages::show(systemErrorText(code), user_messages::Icon::None, user_messages::Buttons::Ok,
                         QStringLiteral("Error"));
 }
 
-void ShowLastError()
+void showLastError()
 {
-    ShowSystemError(LastSystemError());
+    showSystemError(lastSystemError());
 }

@@ -15,11 +15,11 @@ static QString quoted(const QString &name)
     return QLatin1Char('[') + n + QLatin1Char(']');
 }
 
-bool CopyTable(const access_file::Table &table, QSqlDatabase &db, QString *reason)
+bool copyTable(const access_file::Table &table, QSqlDatabase &db, QString *reason)
 {
     QStringList defs, names, marks;
     for (const access_file::Column &c : table.columns) {
-        defs << quoted(c.name) + QLatin1Char(' ') + QLatin1String(catalogue_schema::SqliteType(c.kind));
+        defs << quoted(c.name) + QLatin1Char(' ') + QLatin1String(catalogue_schema::sqliteType(c.kind));
         names << quoted(c.name);
         marks << QStringLiteral("?");
     }

@@ -9,6 +9,6 @@ namespace access_copy {
 
 // Creates the table (it must not exist yet) and inserts every row in one
 // transaction. Returns false with the engine's reason on failure.
-bool CopyTable(const access_file::Table &table, QSqlDatabase &db, QString *reason);
+bool copyTable(const access_file::Table &table, QSqlDatabase &db, QString *reason);
 
 }

@@ -16,7 +16,7 @@ using catalogue_schema::ColumnKind;
 // are cut by the reader.
 constexpr size_t BindSize = 256 * 1024;
 
-bool IsAccessPath(const QString &path)
+bool isAccessPath(const QString &path)
 {
     return path.endsWith(QLatin1String(".mdb"), Qt::CaseInsensitive)
         || path.endsWith(QLatin1String(".accdb"), Qt::CaseInsensitive);

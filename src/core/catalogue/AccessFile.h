@@ -26,7 +26,7 @@ struct Table
 };
 
 // True for a path ending in ".mdb" or ".accdb" (any letter case).
-bool IsAccessPath(const QString &path);
+bool isAccessPath(const QString &path);
 
 class AccessFile
 {

@@ -13,17 +13,17 @@ namespace access_reader {
 static QAtomicInt g_timeLimit(DefaultTimeLimitMs);
 static QAtomicPointer<Waiter> g_waiter;
 
-void SetTimeLimit(int ms) { g_timeLimit.storeRelaxed(ms); }
-int TimeLimit() { return g_timeLimit.loadRelaxed(); }
+void setTimeLimit(int ms) { g_timeLimit.storeRelaxed(ms); }
+int timeLimit() { return g_timeLimit.loadRelaxed(); }
 
-Waiter *SetWaiter(Waiter *waiter) { return g_waiter.fetchAndStoreOrdered(waiter); }
+Waiter *setWaiter(Waiter *waiter) { return g_waiter.fetchAndStoreOrdered(waiter); }
 
 static QString readerProgram()
 {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("skaleron-access-reader"));
 }
 
-Result ReadTable(const QString &path, const QString &tableName)
+Result readTable(const QString &path, const QString &tableName)
 {
     Result result;
     QProcess reader;
@@ -35,7 +35,7 @@ Result ReadTable(const QString &path, const QString &tableName)
         result.reason = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(readerProgram()), reader.errorString());
         return result;
     }
-    const int limit = TimeLimit();
+    const int limit = timeLimit();
     if (Waiter *waiter = g_waiter.loadAcquire())
         waiter->wait(reader, limit, path);
     else
@@ -47,7 +47,7 @@ Result ReadTable(const QString &path, const QString &tableName)
     }
     access_reply::Outcome outcome = access_reply::Outcome::Unreadable;
     if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0
-        || !access_reply::Decode(reader.readAllStandardOutput(), outcome, result.table))
+        || !access_reply::decode(reader.readAllStandardOutput(), outcome, result.table))
         return result;
     result.status = outcome == access_reply::Outcome::Read      ? Status::Read
                     : outcome == access_reply::Outcome::NoTable ? Status::NoTable

@@ -29,11 +29,11 @@ struct Result
 };
 
 // Reads the table (its name matched without regard to letter case).
-Result ReadTable(const QString &path, const QString &tableName);
+Result readTable(const QString &path, const QString &tableName);
 
 // The time limit of one read; tests shorten it.
-void SetTimeLimit(int ms);
-int TimeLimit();
+void setTimeLimit(int ms);
+int timeLimit();
 
 // How the calling thread waits for the child. Without a waiter the thread
 // blocks; the desktop program installs one that keeps its windows alive.
@@ -46,6 +46,6 @@ public:
 };
 
 // Installs the waiter; returns the previous one. The waiter is not owned.
-Waiter *SetWaiter(Waiter *waiter);
+Waiter *setWaiter(Waiter *waiter);
 
 }

@@ -8,7 +8,7 @@ namespace access_reply {
 static constexpr quint32 Mark = 0x534b4152; // "SKAR"
 static constexpr QDataStream::Version StreamVersion = QDataStream::Qt_6_4;
 
-QByteArray Encode(Outcome outcome, const access_file::Table &table)
+QByteArray encode(Outcome outcome, const access_file::Table &table)
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
@@ -54,7 +54,7 @@ static bool decodeTable(QDataStream &in, access_file::Table &table)
     return rows >= 0;
 }
 
-bool Decode(const QByteArray &bytes, Outcome &outcome, access_file::Table &table)
+bool decode(const QByteArray &bytes, Outcome &outcome, access_file::Table &table)
 {
     QDataStream in(bytes);
     in.setVersion(StreamVersion);

@@ -15,8 +15,8 @@ enum class Outcome : qint32 {
     Unreadable = 2, // the library could not read the file
 };
 
-QByteArray Encode(Outcome outcome, const access_file::Table &table = access_file::Table());
+QByteArray encode(Outcome outcome, const access_file::Table &table = access_file::Table());
 // False for bytes that are not one complete reply.
-bool Decode(const QByteArray &bytes, Outcome &outcome, access_file::Table &table);
+bool decode(const QByteArray &bytes, Outcome &outcome, access_file::Table &table);
 
 }

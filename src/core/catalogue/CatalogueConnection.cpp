@@ -47,10 +47,10 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
     m_error.clear();
     m_tableMissing = false;
     m_badFile = false;
-    m_access = access_file::IsAccessPath(path);
+    m_access = access_file::isAccessPath(path);
     if (!QFileInfo(path).isFile()) {
         m_badFile = true;
-        m_error = LoadTranslatedString(5200).arg(QDir::toNativeSeparators(path));
+        m_error = loadTranslatedString(5200).arg(QDir::toNativeSeparators(path));
         return false;
     }
     const bool ok = m_access ? openAccess(table) : openSqlite(table, mode);
@@ -63,9 +63,9 @@ bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode 
 {
     // Checked first: SQLite would take any file (even an empty one) and fail
     // only on the first query with a less helpful text.
-    if (!sqlite_file::HasSqliteHeader(m_path)) {
+    if (!sqlite_file::hasSqliteHeader(m_path)) {
         m_badFile = true;
-        m_error = LoadTranslatedString(5201).arg(QDir::toNativeSeparators(m_path));
+        m_error = loadTranslatedString(5201).arg(QDir::toNativeSeparators(m_path));
         return false;
     }
     QSqlDatabase db = addConnection();
@@ -74,7 +74,7 @@ bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode 
     // so that nothing can be written to it.
     db.setConnectOptions(mode == Mode::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
     if (!db.open()) {
-        m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_path), db.lastError().text());
+        m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(m_path), db.lastError().text());
         return false;
     }
     return checkSchema(table);
@@ -83,26 +83,26 @@ bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode 
 bool CatalogueConnection::openAccess(const catalogue_schema::Table &table)
 {
     const QString native = QDir::toNativeSeparators(m_path);
-    const access_reader::Result read = access_reader::ReadTable(m_path, QLatin1String(table.name));
+    const access_reader::Result read = access_reader::readTable(m_path, QLatin1String(table.name));
     switch (read.status) {
     case access_reader::Status::Read: break;
     case access_reader::Status::NoTable:
         m_tableMissing = m_badFile = true;
-        m_error = LoadTranslatedString(5202).arg(native, QLatin1String(table.name));
+        m_error = loadTranslatedString(5202).arg(native, QLatin1String(table.name));
         return false;
     case access_reader::Status::Damaged:
         m_badFile = true;
-        m_error = LoadTranslatedString(5212).arg(native);
+        m_error = loadTranslatedString(5212).arg(native);
         return false;
     case access_reader::Status::NoReader:
-        m_error = LoadTranslatedString(5208).arg(native, read.reason);
+        m_error = loadTranslatedString(5208).arg(native, read.reason);
         return false;
     }
     QSqlDatabase db = addConnection();
     db.setDatabaseName(QStringLiteral(":memory:"));
     QString reason;
-    if (!db.open() || !access_copy::CopyTable(read.table, db, &reason)) {
-        m_error = LoadTranslatedString(5205).arg(native, reason.isEmpty() ? db.lastError().text() : reason);
+    if (!db.open() || !access_copy::copyTable(read.table, db, &reason)) {
+        m_error = loadTranslatedString(5205).arg(native, reason.isEmpty() ? db.lastError().text() : reason);
         return false;
     }
     return checkSchema(table);
@@ -112,23 +112,23 @@ bool CatalogueConnection::checkSchema(const catalogue_schema::Table &table)
 {
     const QString native = QDir::toNativeSeparators(m_path);
     sqlite_file::SchemaProblem problem;
-    const auto result = sqlite_file::CheckTable(database(), table, &problem);
+    const auto result = sqlite_file::checkTable(database(), table, &problem);
     // Whatever the check finds wrong is wrong with the file itself.
     m_badFile = result != sqlite_file::SchemaCheck::Ok;
     switch (result) {
     case sqlite_file::SchemaCheck::Ok: return true;
     case sqlite_file::SchemaCheck::NotADatabase:
-        m_error = LoadTranslatedString(5205).arg(native, problem.engineText);
+        m_error = loadTranslatedString(5205).arg(native, problem.engineText);
         return false;
     case sqlite_file::SchemaCheck::MissingTable:
         m_tableMissing = true;
-        m_error = LoadTranslatedString(5202).arg(native, QLatin1String(table.name));
+        m_error = loadTranslatedString(5202).arg(native, QLatin1String(table.name));
         return false;
     case sqlite_file::SchemaCheck::MissingColumn:
-        m_error = LoadTranslatedString(5203).arg(native, QLatin1String(table.name), problem.column);
+        m_error = loadTranslatedString(5203).arg(native, QLatin1String(table.name), problem.column);
         return false;
     case sqlite_file::SchemaCheck::WrongType:
-        m_error = LoadTranslatedString(5204).arg(native, QLatin1String(table.name), problem.column,
+        m_error = loadTranslatedString(5204).arg(native, QLatin1String(table.name), problem.column,
                                                  problem.declaredType);
         return false;
     }
@@ -137,5 +137,5 @@ bool CatalogueConnection::checkSchema(const catalogue_schema::Table &table)
 
 QString CatalogueConnection::accessReadOnlyMessage(const QString &path)
 {
-    return LoadTranslatedString(5206).arg(QDir::toNativeSeparators(path));
+    return loadTranslatedString(5206).arg(QDir::toNativeSeparators(path));
 }

@@ -23,7 +23,7 @@ bool createTable(QSqlDatabase &db, const Table &table, QString *reason)
     QStringList defs, binaries;
     for (const auto &c : table.columns) {
         const QString def = QStringLiteral("[%1] %2").arg(QLatin1String(c.name),
-                                                          QLatin1String(catalogue_schema::SqliteType(c.kind)));
+                                                          QLatin1String(catalogue_schema::sqliteType(c.kind)));
         (c.kind == catalogue_schema::ColumnKind::Binary ? binaries : defs) << def;
     }
     defs += binaries;
@@ -40,7 +40,7 @@ bool createTable(QSqlDatabase &db, const Table &table, QString *reason)
 // Copies the rows in table order; returns the count or -1.
 int copyRows(CatalogueConnection &source, QSqlDatabase &target, const Table &table, QString *reason)
 {
-    const QString columns = catalogue_schema::SelectList(table);
+    const QString columns = catalogue_schema::selectList(table);
     QStringList marks;
     for (int i = 0; i < table.columns.size(); ++i)
         marks << QStringLiteral("?");
@@ -80,22 +80,22 @@ Result fail(Status status, const QString &reason)
 
 }
 
-Result Import(const QString &input, const QString &output)
+Result importCatalogue(const QString &input, const QString &output)
 {
     if (QFileInfo::exists(output))
-        return fail(Status::BadInput, LoadTranslatedString(5209).arg(QDir::toNativeSeparators(output)));
+        return fail(Status::BadInput, loadTranslatedString(5209).arg(QDir::toNativeSeparators(output)));
 
     // Open both tables of the source; a table the source lacks is skipped.
     CatalogueConnection master, sensors;
     Result result;
-    const bool hasMaster = master.open(input, catalogue_schema::MasterTable(), CatalogueConnection::Mode::ReadOnly);
+    const bool hasMaster = master.open(input, catalogue_schema::masterTable(), CatalogueConnection::Mode::ReadOnly);
     if (!hasMaster && !master.tableMissing())
         return fail(Status::BadInput, master.errorText());
-    const bool hasSensors = sensors.open(input, catalogue_schema::SensorTable(), CatalogueConnection::Mode::ReadOnly);
+    const bool hasSensors = sensors.open(input, catalogue_schema::sensorTable(), CatalogueConnection::Mode::ReadOnly);
     if (!hasSensors && !sensors.tableMissing())
         return fail(Status::BadInput, sensors.errorText());
     if (!hasMaster && !hasSensors)
-        return fail(Status::BadInput, LoadTranslatedString(5210).arg(QDir::toNativeSeparators(input)));
+        return fail(Status::BadInput, loadTranslatedString(5210).arg(QDir::toNativeSeparators(input)));
 
     const QString partial = output + QStringLiteral(".part");
     QFile::remove(partial);
@@ -107,11 +107,11 @@ Result Import(const QString &input, const QString &output)
         db.setDatabaseName(partial);
         ok = db.open() && db.transaction();
         if (ok && hasMaster)
-            ok = createTable(db, catalogue_schema::MasterTable(), &reason)
-                && (result.masterTypes = copyRows(master, db, catalogue_schema::MasterTable(), &reason)) >= 0;
+            ok = createTable(db, catalogue_schema::masterTable(), &reason)
+                && (result.masterTypes = copyRows(master, db, catalogue_schema::masterTable(), &reason)) >= 0;
         if (ok && hasSensors)
-            ok = createTable(db, catalogue_schema::SensorTable(), &reason)
-                && (result.sensors = copyRows(sensors, db, catalogue_schema::SensorTable(), &reason)) >= 0;
+            ok = createTable(db, catalogue_schema::sensorTable(), &reason)
+                && (result.sensors = copyRows(sensors, db, catalogue_schema::sensorTable(), &reason)) >= 0;
         ok = ok && db.commit();
         if (!ok && reason.isEmpty())
             reason = db.lastError().text();
@@ -120,7 +120,7 @@ Result Import(const QString &input, const QString &output)
     QSqlDatabase::removeDatabase(name);
     if (!ok || !QFile::rename(partial, output)) {
         QFile::remove(partial);
-        return fail(Status::Failed, LoadTranslatedString(5211).arg(QDir::toNativeSeparators(output), reason));
+        return fail(Status::Failed, loadTranslatedString(5211).arg(QDir::toNativeSeparators(output), reason));
     }
     result.status = Status::Ok;
     return result;

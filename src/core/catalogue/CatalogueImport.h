@@ -17,6 +17,6 @@ struct Result
 };
 
 // The output must not exist yet; it is written completely or not at all.
-Result Import(const QString &input, const QString &output);
+Result importCatalogue(const QString &input, const QString &output);
 
 }

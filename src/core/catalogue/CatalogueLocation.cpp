@@ -4,23 +4,23 @@
 
 namespace catalogue_location {
 
-QString SampleCatalogueFileName()
+QString sampleCatalogueFileName()
 {
     return QStringLiteral("skaleron-catalogue.sqlite");
 }
 
-QString DefaultDatabasePath()
+QString defaultDatabasePath()
 {
 #ifdef Q_OS_WIN
     return QStringLiteral("c:\\KLR_DataBase_VIZ_97.mdb");
 #else
-    return ApplicationFolder() + SampleCatalogueFileName();
+    return applicationFolder() + sampleCatalogueFileName();
 #endif
 }
 
-QString ReadAndStoreDatabasePath(const QString &section, const QString &entry)
+QString readAndStoreDatabasePath(const QString &section, const QString &entry)
 {
-    const QString path = settings_store::readString(section, entry, DefaultDatabasePath());
+    const QString path = settings_store::readString(section, entry, defaultDatabasePath());
     settings_store::writeString(section, entry, path);
     return path;
 }

@@ -6,15 +6,15 @@ namespace catalogue_location {
 
 // File name of the sample catalogue that is built and installed beside the
 // program.
-QString SampleCatalogueFileName();
+QString sampleCatalogueFileName();
 
 // The default catalogue path: on Windows the traditional Access file
 // "c:\KLR_DataBase_VIZ_97.mdb", elsewhere the sample catalogue in the
 // application folder. Used for "DBase" and "DBASEUSER" and by the options.
-QString DefaultDatabasePath();
+QString defaultDatabasePath();
 
 // Reads the entry with the default above and writes the value straight back,
 // so that the entry exists after the first use.
-QString ReadAndStoreDatabasePath(const QString &section, const QString &entry);
+QString readAndStoreDatabasePath(const QString &section, const QString &entry);
 
 }

@@ -3,15 +3,15 @@
 #include "MasterTypeSelection.h"
 #include "model/MasterTypeLookup.h"
 
-MasterTypeInfo CatalogueMasterTypeLookup::FetchById(int id)
+MasterTypeInfo CatalogueMasterTypeLookup::fetchById(int id)
 {
     MasterTypeSelection selection;
-    selection.FetchById(id);
-    return selection.Result();
+    selection.fetchById(id);
+    return selection.result();
 }
 
-void InstallCatalogueMasterTypeLookup()
+void installCatalogueMasterTypeLookup()
 {
     static CatalogueMasterTypeLookup lookup;
-    SetDefaultMasterTypeLookup(&lookup);
+    setDefaultMasterTypeLookup(&lookup);
 }

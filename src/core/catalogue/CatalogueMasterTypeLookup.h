@@ -6,9 +6,9 @@
 class CatalogueMasterTypeLookup : public MasterTypeLookup
 {
 public:
-    MasterTypeInfo FetchById(int id) override;
+    MasterTypeInfo fetchById(int id) override;
 };
 
 // Makes the catalogue the lookup that loading a project uses (front ends call
 // it once at start-up).
-void InstallCatalogueMasterTypeLookup();
+void installCatalogueMasterTypeLookup();

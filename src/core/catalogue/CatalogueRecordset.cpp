@@ -13,38 +13,38 @@ CatalogueRecordset::CatalogueRecordset(const catalogue_schema::Table &table, Cat
 
 CatalogueRecordset::~CatalogueRecordset()
 {
-    Close();
+    close();
 }
 
-QString CatalogueRecordset::GetDefaultSQL() const
+QString CatalogueRecordset::selectStatement() const
 {
     return QStringLiteral("[%1]").arg(QLatin1String(m_table.name));
 }
 
-bool CatalogueRecordset::IsOpen() const
+bool CatalogueRecordset::isOpen() const
 {
     return m_connection.isOpen() && m_query;
 }
 
-bool CatalogueRecordset::Open()
+bool CatalogueRecordset::open()
 {
-    Close();
+    close();
     m_error.clear();
-    const QString path = m_pathOverride.isEmpty() ? GetDefaultDBName() : m_pathOverride;
+    const QString path = m_pathOverride.isEmpty() ? configuredDatabasePath() : m_pathOverride;
     if (!m_connection.open(path, m_table, m_mode)) {
         m_error = m_connection.errorText();
         return false;
     }
     m_query = std::make_unique<QSqlQuery>(m_connection.database());
     m_query->setForwardOnly(true);
-    if (!Requery()) {
-        Close();
+    if (!requery()) {
+        close();
         return false;
     }
     return true;
 }
 
-void CatalogueRecordset::Close()
+void CatalogueRecordset::close()
 {
     m_query.reset();
     m_connection.close();
@@ -52,12 +52,12 @@ void CatalogueRecordset::Close()
     m_atFirst = false;
 }
 
-void CatalogueRecordset::SetFilterById(long key)
+void CatalogueRecordset::setFilterById(long key)
 {
-    m_strFilter = QString::asprintf("[ID] = %ld", key);
+    m_filter = QString::asprintf("[ID] = %ld", key);
 }
 
-bool CatalogueRecordset::Requery()
+bool CatalogueRecordset::requery()
 {
     if (!m_query)
         return false;
@@ -73,9 +73,9 @@ bool CatalogueRecordset::Requery()
     return ok;
 }
 
-bool CatalogueRecordset::ReadColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row)
+bool CatalogueRecordset::readColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row)
 {
-    if (!IsOpen())
+    if (!isOpen())
         return false;
     QStringList names;
     for (const QString &c : columns)
@@ -94,17 +94,17 @@ bool CatalogueRecordset::ReadColumns(const QStringList &columns, const std::func
 
 QString CatalogueRecordset::selectStatement(const QString &columns) const
 {
-    QString text = QStringLiteral("SELECT %1 FROM %2").arg(columns, GetDefaultSQL());
-    if (!m_strFilter.isEmpty())
-        text += QStringLiteral(" WHERE ") + m_strFilter;
-    if (!m_strSort.isEmpty())
-        text += QStringLiteral(" ORDER BY ") + m_strSort;
+    QString text = QStringLiteral("SELECT %1 FROM %2").arg(columns, selectStatement());
+    if (!m_filter.isEmpty())
+        text += QStringLiteral(" WHERE ") + m_filter;
+    if (!m_sort.isEmpty())
+        text += QStringLiteral(" ORDER BY ") + m_sort;
     return text;
 }
 
 void CatalogueRecordset::setEngineError(const QSqlError &error)
 {
-    m_error = LoadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()), error.text());
+    m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()), error.text());
 }
 
 bool CatalogueRecordset::fetchCurrent(bool moved)
@@ -121,11 +121,11 @@ bool CatalogueRecordset::fetchCurrent(bool moved)
     }
     m_bof = false;
     m_eof = false;
-    DoFieldExchange();
+    readCurrentRow();
     return true;
 }
 
-bool CatalogueRecordset::MoveFirst()
+bool CatalogueRecordset::moveFirst()
 {
     if (!m_query || (m_bof && m_eof))
         return false;
@@ -139,7 +139,7 @@ bool CatalogueRecordset::MoveFirst()
     return m_atFirst;
 }
 
-bool CatalogueRecordset::MoveNext()
+bool CatalogueRecordset::moveNext()
 {
     if (!m_query || m_eof)
         return false;
@@ -147,24 +147,24 @@ bool CatalogueRecordset::MoveNext()
     return fetchCurrent(m_query->next()) && !m_eof;
 }
 
-void CatalogueRecordset::ReleaseResult()
+void CatalogueRecordset::releaseResult()
 {
     if (m_query)
         m_query->finish();
     m_atFirst = false;
 }
 
-int CatalogueRecordset::IntValue(int column) const
+int CatalogueRecordset::intValue(int column) const
 {
     return m_query->value(column).toInt();
 }
 
-double CatalogueRecordset::DoubleValue(int column) const
+double CatalogueRecordset::doubleValue(int column) const
 {
     return m_query->value(column).toDouble();
 }
 
-QString CatalogueRecordset::TextValue(int column) const
+QString CatalogueRecordset::textValue(int column) const
 {
     return m_query->value(column).toString();
 }
@@ -182,13 +182,13 @@ QString CatalogueRecordset::selectList() const
     return names.join(QStringLiteral(", "));
 }
 
-QByteArray CatalogueRecordset::BinaryValue(int column) const
+QByteArray CatalogueRecordset::binaryValue(int column) const
 {
     if (!m_query || !m_query->isValid())
         return QByteArray();
     QSqlQuery read(m_connection.database());
     read.prepare(QStringLiteral("SELECT [%1] FROM %2 WHERE rowid = ?")
-                     .arg(QLatin1String(m_table.columns[column].name), GetDefaultSQL()));
+                     .arg(QLatin1String(m_table.columns[column].name), selectStatement()));
     read.bindValue(0, m_query->value(column));
     if (!read.exec() || !read.next())
         return QByteArray();

@@ -22,60 +22,60 @@ public:
     CatalogueRecordset &operator=(const CatalogueRecordset &) = delete;
 
     // The database path (from the settings) and the table in brackets.
-    virtual QString GetDefaultDBName() const = 0;
-    QString GetDefaultSQL() const;
+    virtual QString configuredDatabasePath() const = 0;
+    QString selectStatement() const;
     // Another database than the settings name (tools that take a path);
     // empty: the settings' path.
-    void SetDatabasePath(const QString &path) { m_pathOverride = path; }
+    void setDatabasePath(const QString &path) { m_pathOverride = path; }
 
     // Opens the database and runs the query with the current filter and sort.
-    // On failure the reason for the user is in ErrorText().
-    bool Open();
-    bool IsOpen() const;
+    // On failure the reason for the user is in errorText().
+    bool open();
+    bool isOpen() const;
     // Errors while closing are of no interest; nothing is written on close.
-    void Close();
+    void close();
 
     // Conditions without WHERE / ORDER BY. Built by the program from its own
     // constants and numbers only.
-    QString m_strFilter;
-    QString m_strSort;
+    QString m_filter;
+    QString m_sort;
     // "[ID] = " followed by the key formatted with "%ld".
-    void SetFilterById(long key);
+    void setFilterById(long key);
 
-    bool Requery();
-    bool IsBOF() const { return m_bof; }
-    bool IsEOF() const { return m_eof; }
-    bool MoveFirst();
-    bool MoveNext();
+    bool requery();
+    bool isBOF() const { return m_bof; }
+    bool isEOF() const { return m_eof; }
+    bool moveFirst();
+    bool moveNext();
     // Ends the running statement so that another connection to the same file
     // may write; the bound members keep their values.
-    void ReleaseResult();
+    void releaseResult();
 
     // Walks the rows of the current filter and sort reading only the named
     // columns (a list that shows a few columns need not convert all of them);
     // row() gets the values in the order named. The bound members are not
-    // touched. False on an engine error (ErrorText()).
-    bool ReadColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row);
+    // touched. False on an engine error (errorText()).
+    bool readColumns(const QStringList &columns, const std::function<void(const QSqlQuery &)> &row);
 
-    QString ErrorText() const { return m_error; }
+    QString errorText() const { return m_error; }
     // The last Open failed because of the file itself (see
     // CatalogueConnection::badFile), not because of the engine.
-    bool BadFile() const { return m_connection.badFile(); }
-    QString DatabasePath() const { return m_connection.path(); }
+    bool badFile() const { return m_connection.badFile(); }
+    QString databasePath() const { return m_connection.path(); }
     // The query text of the last requery, for diagnostics.
-    QString QueryText() const { return m_queryText; }
+    QString queryText() const { return m_queryText; }
 
 protected:
     CatalogueRecordset(const catalogue_schema::Table &table, CatalogueConnection::Mode mode);
 
     // Copies the current row's bound columns into the members.
-    virtual void DoFieldExchange() = 0;
+    virtual void readCurrentRow() = 0;
     // Values of the current row by binding position; a NULL value reads as
     // the kind's empty value.
-    int IntValue(int column) const;
-    double DoubleValue(int column) const;
-    QString TextValue(int column) const;
-    QByteArray BinaryValue(int column) const;
+    int intValue(int column) const;
+    double doubleValue(int column) const;
+    QString textValue(int column) const;
+    QByteArray binaryValue(int column) const;
 
     const catalogue_schema::Table &table() const { return m_table; }
     CatalogueConnection &connection() { return m_connection; }

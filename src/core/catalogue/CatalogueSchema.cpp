@@ -4,7 +4,7 @@
 
 namespace catalogue_schema {
 
-const Table &MasterTable()
+const Table &masterTable()
 {
     static const Table table{"RixData",
                              {{"ID", ColumnKind::Integer},
@@ -31,7 +31,7 @@ const Table &MasterTable()
     return table;
 }
 
-const Table &SensorTable()
+const Table &sensorTable()
 {
     static const Table table{"SensorTabelle",
                              {{"id", ColumnKind::Integer},
@@ -49,7 +49,7 @@ const Table &SensorTable()
     return table;
 }
 
-QString SelectList(const Table &table)
+QString selectList(const Table &table)
 {
     QStringList names;
     for (const Column &c : table.columns)
@@ -57,7 +57,7 @@ QString SelectList(const Table &table)
     return names.join(QStringLiteral(", "));
 }
 
-const char *SqliteType(ColumnKind kind)
+const char *sqliteType(ColumnKind kind)
 {
     switch (kind) {
     case ColumnKind::Integer:

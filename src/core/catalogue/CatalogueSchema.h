@@ -21,12 +21,12 @@ struct Table
     QVector<Column> columns;
 };
 
-const Table &MasterTable(); // "RixData", 21 columns
-const Table &SensorTable(); // "SensorTabelle", 12 columns
+const Table &masterTable(); // "RixData", 21 columns
+const Table &sensorTable(); // "SensorTabelle", 12 columns
 
 // "[a], [b], ..." in binding order, for the select lists.
-QString SelectList(const Table &table);
+QString selectList(const Table &table);
 // The SQLite column type a kind is stored as.
-const char *SqliteType(ColumnKind kind);
+const char *sqliteType(ColumnKind kind);
 
 }

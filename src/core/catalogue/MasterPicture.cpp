@@ -67,7 +67,7 @@ bool plausible(const InfoHeader &h)
 
 }
 
-qint64 BitsOffset(int bitCount, quint32 coloursUsed, quint32 compression)
+qint64 bitsOffset(int bitCount, quint32 coloursUsed, quint32 compression)
 {
     if (bitCount <= 8) {
         const qint64 colours = coloursUsed != 0 ? qint64(coloursUsed) : (qint64(1) << (bitCount & 31));
@@ -77,7 +77,7 @@ qint64 BitsOffset(int bitCount, quint32 coloursUsed, quint32 compression)
     return InfoHeaderSize + 4 * entries;
 }
 
-QImage ToImage(const QByteArray &picture)
+QImage toImage(const QByteArray &picture)
 {
     if (picture.size() < PrefixSize + InfoHeaderSize)
         return QImage();
@@ -86,7 +86,7 @@ QImage ToImage(const QByteArray &picture)
     if (!plausible(h))
         return QImage();
 
-    const qint64 offset = BitsOffset(h.bitCount, h.coloursUsed, h.compression);
+    const qint64 offset = bitsOffset(h.bitCount, h.coloursUsed, h.compression);
     if (offset >= dib.size())
         return QImage();
     if (h.compression == CompressionRgb || h.compression == CompressionBitFields) {
@@ -109,7 +109,7 @@ QImage ToImage(const QByteArray &picture)
     return image;
 }
 
-QByteArray FromIndexedImage(const QImage &indexed, int bitCount)
+QByteArray fromIndexedImage(const QImage &indexed, int bitCount)
 {
     if (indexed.format() != QImage::Format_Indexed8 || (bitCount != 4 && bitCount != 8)
         || indexed.colorCount() > (1 << bitCount))

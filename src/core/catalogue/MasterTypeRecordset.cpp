@@ -4,47 +4,47 @@
 #include "MasterPicture.h"
 
 MasterTypeRecordset::MasterTypeRecordset()
-    : CatalogueRecordset(catalogue_schema::MasterTable(), CatalogueConnection::Mode::ReadOnly)
+    : CatalogueRecordset(catalogue_schema::masterTable(), CatalogueConnection::Mode::ReadOnly)
 {
 }
 
-QString MasterTypeRecordset::GetDefaultDBName() const
+QString MasterTypeRecordset::configuredDatabasePath() const
 {
-    return catalogue_location::ReadAndStoreDatabasePath(QStringLiteral("Directories"), QStringLiteral("DBase"));
+    return catalogue_location::readAndStoreDatabasePath(QStringLiteral("Directories"), QStringLiteral("DBase"));
 }
 
-void MasterTypeRecordset::DoFieldExchange()
+void MasterTypeRecordset::readCurrentRow()
 {
-    m_ID = IntValue(0);
-    m_OrderNumber = TextValue(1);
-    m_Description = TextValue(2);
-    m_LCD = TextValue(3);
-    m_Diameter = TextValue(4);
-    m_OScaleMin = TextValue(5);
-    m_OScaleMax = TextValue(6);
-    m_IScaleMin = TextValue(7);
-    m_IScaleMax = TextValue(8);
-    m_SignalInput = TextValue(10);
-    m_FreqInputs = IntValue(11);
-    m_ScaleMin = IntValue(12);
-    m_ScaleMax = IntValue(13);
-    m_WarnThresholdMin = IntValue(14);
-    m_WarnThresholdMax = IntValue(15);
-    m_CalculateThreshold = IntValue(16) != 0;
-    m_KWertMin = DoubleValue(17);
-    m_KWertMax = DoubleValue(18);
-    m_KWertUnit = TextValue(19);
-    m_UseMinMax = IntValue(20) != 0;
+    m_ID = intValue(0);
+    m_OrderNumber = textValue(1);
+    m_Description = textValue(2);
+    m_LCD = textValue(3);
+    m_Diameter = textValue(4);
+    m_OScaleMin = textValue(5);
+    m_OScaleMax = textValue(6);
+    m_IScaleMin = textValue(7);
+    m_IScaleMax = textValue(8);
+    m_SignalInput = textValue(10);
+    m_FreqInputs = intValue(11);
+    m_ScaleMin = intValue(12);
+    m_ScaleMax = intValue(13);
+    m_WarnThresholdMin = intValue(14);
+    m_WarnThresholdMax = intValue(15);
+    m_CalculateThreshold = intValue(16) != 0;
+    m_KWertMin = doubleValue(17);
+    m_KWertMax = doubleValue(18);
+    m_KWertUnit = textValue(19);
+    m_UseMinMax = intValue(20) != 0;
 }
 
-QByteArray MasterTypeRecordset::PictureValue() const
+QByteArray MasterTypeRecordset::pictureValue() const
 {
-    if (!IsOpen() || IsEOF() || IsBOF())
+    if (!isOpen() || isEOF() || isBOF())
         return QByteArray();
-    return BinaryValue(9);
+    return binaryValue(9);
 }
 
-QImage MasterTypeRecordset::PictureToBitmap(const QByteArray &picture)
+QImage MasterTypeRecordset::pictureToBitmap(const QByteArray &picture)
 {
-    return master_picture::ToImage(picture);
+    return master_picture::toImage(picture);
 }

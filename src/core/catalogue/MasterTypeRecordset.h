@@ -10,7 +10,7 @@ class MasterTypeRecordset : public CatalogueRecordset
 public:
     MasterTypeRecordset();
 
-    QString GetDefaultDBName() const override;
+    QString configuredDatabasePath() const override;
 
     // Bound columns, in binding order.
     int m_ID = 0;
@@ -23,7 +23,7 @@ public:
     QString m_IScaleMin;
     QString m_IScaleMax;
     // [Picture] is not cached: read from the current row when asked for.
-    QByteArray PictureValue() const;
+    QByteArray pictureValue() const;
     QString m_SignalInput;
     int m_FreqInputs = 1;
     int m_ScaleMin = 0;
@@ -38,9 +38,9 @@ public:
 
     // Turns a [Picture] value (92 bytes of header, then a device-independent
     // bitmap) into an image; a null image when there is none or it is damaged.
-    static QImage PictureToBitmap(const QByteArray &picture);
+    static QImage pictureToBitmap(const QByteArray &picture);
 
 protected:
-    void DoFieldExchange() override;
+    void readCurrentRow() override;
 
 };

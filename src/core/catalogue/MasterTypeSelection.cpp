@@ -4,35 +4,35 @@
 
 void MasterTypeSelection::showError() const
 {
-    user_messages::show(m_recordset.ErrorText());
+    user_messages::show(m_recordset.errorText());
 }
 
-bool MasterTypeSelection::EnsureOpen()
+bool MasterTypeSelection::ensureOpen()
 {
-    if (m_recordset.IsOpen())
+    if (m_recordset.isOpen())
         return true;
-    m_recordset.m_strFilter.clear();
-    m_recordset.m_strSort.clear();
-    if (m_recordset.Open())
+    m_recordset.m_filter.clear();
+    m_recordset.m_sort.clear();
+    if (m_recordset.open())
         return true;
     showError();
     return false;
 }
 
-bool MasterTypeSelection::FetchById(long key)
+bool MasterTypeSelection::fetchById(long key)
 {
-    if (!EnsureOpen())
+    if (!ensureOpen())
         return Results.Found;
-    m_recordset.SetFilterById(key);
-    if (!m_recordset.Requery()) {
+    m_recordset.setFilterById(key);
+    if (!m_recordset.requery()) {
         showError();
         return Results.Found;
     }
-    if (m_recordset.IsBOF() && m_recordset.IsEOF())
+    if (m_recordset.isBOF() && m_recordset.isEOF())
         return Results.Found;
-    m_recordset.MoveFirst();
+    m_recordset.moveFirst();
     takeCurrentRow();
-    m_recordset.ReleaseResult();
+    m_recordset.releaseResult();
     return Results.Found;
 }
 
@@ -63,17 +63,17 @@ void MasterTypeSelection::takeCurrentRow()
     Results.KValueMax = r.m_KWertMax;
     Results.KValueUnit = r.m_KWertUnit;
     Results.UseMinMax = r.m_UseMinMax;
-    Picture = r.PictureValue();
+    Picture = r.pictureValue();
 }
 
-bool MasterTypeSelection::ListRows(QVector<MasterTypeRow> &rows)
+bool MasterTypeSelection::listRows(QVector<MasterTypeRow> &rows)
 {
     rows.clear();
-    if (!EnsureOpen())
+    if (!ensureOpen())
         return false;
-    m_recordset.m_strFilter.clear();
+    m_recordset.m_filter.clear();
     // All rows in table order; only the listed columns are read.
-    const bool ok = m_recordset.ReadColumns({QStringLiteral("Description"), QStringLiteral("LCD"), QStringLiteral("ID")},
+    const bool ok = m_recordset.readColumns({QStringLiteral("Description"), QStringLiteral("LCD"), QStringLiteral("ID")},
                                             [&rows](const QSqlQuery &q) {
                                                 rows.append({q.value(0).toString(), q.value(1).toString(),
                                                              q.value(2).toInt()});
@@ -85,10 +85,10 @@ bool MasterTypeSelection::ListRows(QVector<MasterTypeRow> &rows)
     return ok;
 }
 
-MasterTypeInfo MasterTypeSelection::Result() const
+MasterTypeInfo MasterTypeSelection::result() const
 {
     MasterTypeInfo info = Results;
     if (info.Found)
-        info.Picture = MasterTypeRecordset::PictureToBitmap(Picture);
+        info.Picture = MasterTypeRecordset::pictureToBitmap(Picture);
     return info;
 }

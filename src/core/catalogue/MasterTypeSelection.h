@@ -21,21 +21,21 @@ class MasterTypeSelection
 public:
     // True when the recordset is open or could be opened; otherwise the
     // reason has been shown to the user.
-    bool EnsureOpen();
+    bool ensureOpen();
     // Looks the key up; returns Found. A key without a row (or a catalogue
     // that cannot be opened) leaves Found and the results as they were.
-    bool FetchById(long key);
+    bool fetchById(long key);
     // All master types in table order; false (and no rows) when the
     // catalogue cannot be opened.
-    bool ListRows(QVector<MasterTypeRow> &rows);
+    bool listRows(QVector<MasterTypeRow> &rows);
     // The results with the picture converted: what a project load applies.
-    MasterTypeInfo Result() const;
+    MasterTypeInfo result() const;
     // Closes the recordset (when the window goes away).
-    void Close() { m_recordset.Close(); }
+    void close() { m_recordset.close(); }
 
-    MasterTypeRecordset &Recordset() { return m_recordset; }
+    MasterTypeRecordset &recordset() { return m_recordset; }
     // Reads another catalogue than the settings name.
-    void SetDatabasePath(const QString &path) { m_recordset.SetDatabasePath(path); }
+    void setDatabasePath(const QString &path) { m_recordset.setDatabasePath(path); }
 
     // Found, SelectedId and the master type of the row found last (its
     // picture not converted: see Result()).

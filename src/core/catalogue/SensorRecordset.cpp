@@ -7,46 +7,46 @@
 #include <QSqlError>
 
 SensorRecordset::SensorRecordset(bool userDatabase)
-    : CatalogueRecordset(catalogue_schema::SensorTable(), CatalogueConnection::Mode::ReadWrite)
+    : CatalogueRecordset(catalogue_schema::sensorTable(), CatalogueConnection::Mode::ReadWrite)
     , m_userDatabase(userDatabase)
 {
 }
 
-QString SensorRecordset::GetDefaultDBName() const
+QString SensorRecordset::configuredDatabasePath() const
 {
-    return catalogue_location::ReadAndStoreDatabasePath(QStringLiteral("DIRECTORIES"),
+    return catalogue_location::readAndStoreDatabasePath(QStringLiteral("DIRECTORIES"),
                                                         m_userDatabase ? QStringLiteral("DBASEUSER")
                                                                        : QStringLiteral("DBase"));
 }
 
-void SensorRecordset::DoFieldExchange()
+void SensorRecordset::readCurrentRow()
 {
-    m_id = IntValue(0);
-    m_Bestellnummer = TextValue(1);
-    m_Gruppe = TextValue(2);
-    m_DimensionX = TextValue(3);
-    m_DimensionY = TextValue(4);
-    m_BeginX = DoubleValue(5);
-    m_EndX = DoubleValue(6);
-    m_YMin = DoubleValue(7);
-    m_YMax = DoubleValue(8);
-    m_YWerte = TextValue(9);
-    m_XWerte = TextValue(10);
-    m_Name = TextValue(11);
+    m_id = intValue(0);
+    m_Bestellnummer = textValue(1);
+    m_Gruppe = textValue(2);
+    m_DimensionX = textValue(3);
+    m_DimensionY = textValue(4);
+    m_BeginX = doubleValue(5);
+    m_EndX = doubleValue(6);
+    m_YMin = doubleValue(7);
+    m_YMax = doubleValue(8);
+    m_YWerte = textValue(9);
+    m_XWerte = textValue(10);
+    m_Name = textValue(11);
 }
 
 bool SensorRecordset::writable()
 {
-    if (!IsOpen())
+    if (!isOpen())
         return false;
     if (connection().isAccess()) {
-        setError(CatalogueConnection::accessReadOnlyMessage(DatabasePath()));
+        setError(CatalogueConnection::accessReadOnlyMessage(databasePath()));
         return false;
     }
     return true;
 }
 
-void SensorRecordset::AddNew()
+void SensorRecordset::addNew()
 {
     m_editMode = EditMode::Add;
     m_id = 0;
@@ -60,23 +60,23 @@ void SensorRecordset::AddNew()
     m_Name.clear();
 }
 
-bool SensorRecordset::Edit()
+bool SensorRecordset::edit()
 {
-    if (IsBOF() || IsEOF())
+    if (isBOF() || isEOF())
         return false;
     m_editMode = EditMode::Edit;
     m_editKey = m_id;
     return true;
 }
 
-bool SensorRecordset::Update()
+bool SensorRecordset::update()
 {
     const EditMode mode = m_editMode;
     m_editMode = EditMode::None;
     if (mode == EditMode::None || !writable())
         return false;
     // A running read on this connection would keep the file locked.
-    ReleaseResult();
+    releaseResult();
     QSqlQuery query(connection().database());
     if (mode == EditMode::Add) {
         // The new key follows the largest one in the table.
@@ -97,23 +97,23 @@ bool SensorRecordset::Update()
     if (mode == EditMode::Edit)
         query.bindValue(values.size(), m_editKey);
     if (!query.exec()) {
-        setError(LoadTranslatedString(5207).arg(QDir::toNativeSeparators(DatabasePath()), query.lastError().text()));
+        setError(loadTranslatedString(5207).arg(QDir::toNativeSeparators(databasePath()), query.lastError().text()));
         return false;
     }
     return true;
 }
 
-bool SensorRecordset::Delete()
+bool SensorRecordset::remove()
 {
-    if (IsBOF() || IsEOF() || !writable())
+    if (isBOF() || isEOF() || !writable())
         return false;
     const int key = m_id;
-    ReleaseResult();
+    releaseResult();
     QSqlQuery query(connection().database());
     query.prepare(QStringLiteral("DELETE FROM [SensorTabelle] WHERE [id] = ?"));
     query.bindValue(0, key);
     if (!query.exec()) {
-        setError(LoadTranslatedString(5207).arg(QDir::toNativeSeparators(DatabasePath()), query.lastError().text()));
+        setError(loadTranslatedString(5207).arg(QDir::toNativeSeparators(databasePath()), query.lastError().text()));
         return false;
     }
     return true;

@@ -9,16 +9,16 @@ class SensorRecordset : public CatalogueRecordset
 public:
     explicit SensorRecordset(bool userDatabase = false);
 
-    QString GetDefaultDBName() const override;
-    bool IsUserDatabase() const { return m_userDatabase; }
+    QString configuredDatabasePath() const override;
+    bool isUserDatabase() const { return m_userDatabase; }
 
-    // The editing cycle: AddNew or Edit, change the members, Update. Delete
-    // removes the current record. On failure ErrorText() holds the reason
+    // The editing cycle: addNew or Edit, change the members, Update. Delete
+    // removes the current record. On failure errorText() holds the reason
     // (for an Access file: that it is read-only here and how to convert it).
-    void AddNew();
-    bool Edit();
-    bool Update();
-    bool Delete();
+    void addNew();
+    bool edit();
+    bool update();
+    bool remove();
 
     int m_id = 0;
     QString m_Bestellnummer;
@@ -34,7 +34,7 @@ public:
     QString m_Name;
 
 protected:
-    void DoFieldExchange() override;
+    void readCurrentRow() override;
 
 private:
     enum class EditMode { None, Add, Edit };

@@ -12,17 +12,17 @@ SensorSelection::SensorSelection()
 
 static void showError(const SensorRecordset &record)
 {
-    user_messages::show(record.ErrorText(), user_messages::Icon::None, user_messages::Buttons::Ok);
+    user_messages::show(record.errorText(), user_messages::Icon::None, user_messages::Buttons::Ok);
 }
 
-bool SensorSelection::EnsureOpen()
+bool SensorSelection::ensureOpen()
 {
     for (SensorRecordset *r : {&m_standard, &m_user}) {
-        if (r->IsOpen())
+        if (r->isOpen())
             continue;
-        r->m_strSort = QStringLiteral("[Bestellnummer] ASC");
-        r->m_strFilter.clear();
-        if (!r->Open()) {
+        r->m_sort = QStringLiteral("[Bestellnummer] ASC");
+        r->m_filter.clear();
+        if (!r->open()) {
             showError(*r);
             return false;
         }
@@ -30,30 +30,30 @@ bool SensorSelection::EnsureOpen()
     return true;
 }
 
-bool SensorSelection::CanChange(int type)
+bool SensorSelection::canChange(int type)
 {
     return type == sensor_groups::UserDefined;
 }
 
-QVector<SensorListRow> SensorSelection::FillList()
+QVector<SensorListRow> SensorSelection::fillList()
 {
     QVector<SensorListRow> rows;
-    const QString label = sensor_groups::Label(Type);
-    if (!EnsureOpen())
+    const QString label = sensor_groups::label(Type);
+    if (!ensureOpen())
         return rows;
     for (SensorRecordset *r : {&m_standard, &m_user}) {
-        r->m_strFilter = sensor_groups::Filter(Type);
-        r->m_strSort = QStringLiteral("[Bestellnummer] ASC");
-        if (!r->Requery()) {
+        r->m_filter = sensor_groups::filter(Type);
+        r->m_sort = QStringLiteral("[Bestellnummer] ASC");
+        if (!r->requery()) {
             showError(*r);
             return rows;
         }
     }
     for (SensorRecordset *r : {&m_standard, &m_user}) {
-        const bool user = r->IsUserDatabase();
-        if (!(r->IsBOF() && r->IsEOF()))
-            r->MoveFirst();
-        while (!r->IsEOF()) {
+        const bool user = r->isUserDatabase();
+        if (!(r->isBOF() && r->isEOF()))
+            r->moveFirst();
+        while (!r->isEOF()) {
             if (rows.isEmpty()) {
                 UnitX = r->m_DimensionX;
                 UnitY = r->m_DimensionY;
@@ -62,13 +62,13 @@ QVector<SensorListRow> SensorSelection::FillList()
             row.OrderNumber = r->m_Bestellnummer;
             row.TypeLabel = label;
             row.Name = r->m_Name;
-            row.Ranges = SensorCurve::FormatRanges(r->m_BeginX, r->m_EndX, r->m_DimensionX, r->m_YMin, r->m_YMax,
+            row.Ranges = SensorCurve::formatRanges(r->m_BeginX, r->m_EndX, r->m_DimensionX, r->m_YMin, r->m_YMax,
                                                    r->m_DimensionY);
             row.RecordId = r->m_id;
             row.FromUserDatabase = user;
             row.RowKey = user ? r->m_id + UserKeyOffset : r->m_id;
             rows.append(row);
-            r->MoveNext();
+            r->moveNext();
         }
     }
     return rows;
@@ -76,17 +76,17 @@ QVector<SensorListRow> SensorSelection::FillList()
 
 SensorRecordset *SensorSelection::locate(const SensorListRow &row)
 {
-    if (!m_standard.IsOpen() || !m_user.IsOpen())
+    if (!m_standard.isOpen() || !m_user.isOpen())
         return nullptr;
     SensorRecordset *r = row.FromUserDatabase ? &m_user : &m_standard;
-    r->SetFilterById(row.RecordId);
-    if (!r->Requery()) {
+    r->setFilterById(row.RecordId);
+    if (!r->requery()) {
         showError(*r);
         return nullptr;
     }
-    if (r->IsBOF() && r->IsEOF())
+    if (r->isBOF() && r->isEOF())
         return nullptr;
-    r->MoveFirst();
+    r->moveFirst();
     return r;
 }
 
@@ -104,7 +104,7 @@ void SensorSelection::takeResults(const SensorRecordset &record)
     YMax = record.m_YMax;
 }
 
-bool SensorSelection::Take(const SensorListRow &row)
+bool SensorSelection::take(const SensorListRow &row)
 {
     SensorRecordset *r = locate(row);
     if (!r)
@@ -114,7 +114,7 @@ bool SensorSelection::Take(const SensorListRow &row)
     return true;
 }
 
-SensorDefinition SensorSelection::NewDefinition() const
+SensorDefinition SensorSelection::newDefinition() const
 {
     SensorDefinition d;
     d.XUnit = UnitY;
@@ -122,9 +122,9 @@ SensorDefinition SensorSelection::NewDefinition() const
     return d;
 }
 
-void SensorSelection::StoreDefinition(const SensorDefinition &definition, SensorRecordset &record)
+void SensorSelection::storeDefinition(const SensorDefinition &definition, SensorRecordset &record)
 {
-    record.m_Gruppe = sensor_groups::GroupText(sensor_groups::UserDefined);
+    record.m_Gruppe = sensor_groups::groupText(sensor_groups::UserDefined);
     record.m_Bestellnummer.clear();
     record.m_Name = definition.Name;
     record.m_DimensionY = definition.XUnit;
@@ -164,26 +164,26 @@ void SensorSelection::StoreDefinition(const SensorDefinition &definition, Sensor
 
 bool SensorSelection::write(SensorRecordset &record, bool ok)
 {
-    if (!ok || !record.Update()) {
+    if (!ok || !record.update()) {
         showError(record);
         return false;
     }
     return true;
 }
 
-bool SensorSelection::AddSensor(const SensorDefinition &definition)
+bool SensorSelection::addSensor(const SensorDefinition &definition)
 {
-    if (!EnsureOpen())
+    if (!ensureOpen())
         return false;
     // A read running on the other connection would keep the file locked.
-    m_standard.ReleaseResult();
-    m_user.ReleaseResult();
-    m_user.AddNew();
-    StoreDefinition(definition, m_user);
+    m_standard.releaseResult();
+    m_user.releaseResult();
+    m_user.addNew();
+    storeDefinition(definition, m_user);
     return write(m_user, true);
 }
 
-bool SensorSelection::PrepareChange(const SensorListRow &row, SensorDefinition &definition)
+bool SensorSelection::prepareChange(const SensorListRow &row, SensorDefinition &definition)
 {
     SensorRecordset *r = locate(row);
     if (!r)
@@ -193,8 +193,8 @@ bool SensorSelection::PrepareChange(const SensorListRow &row, SensorDefinition &
     definition.XUnit = UnitY;
     definition.YUnit = UnitX;
     definition.Name = r->m_Name;
-    const QVector<double> xColumn = value_list::ReadSemicolonTerminated(YValues, SensorDefinition::Points);
-    const QVector<double> yColumn = value_list::ReadSemicolonTerminated(XValues, SensorDefinition::Points);
+    const QVector<double> xColumn = value_list::readSemicolonTerminated(YValues, SensorDefinition::Points);
+    const QVector<double> yColumn = value_list::readSemicolonTerminated(XValues, SensorDefinition::Points);
     for (int i = 0; i < SensorDefinition::Points; ++i) {
         definition.XColumn[i] = xColumn[i];
         definition.YColumn[i] = yColumn[i];
@@ -202,35 +202,35 @@ bool SensorSelection::PrepareChange(const SensorListRow &row, SensorDefinition &
     return true;
 }
 
-bool SensorSelection::ChangeSensor(const SensorListRow &row, const SensorDefinition &definition)
+bool SensorSelection::changeSensor(const SensorListRow &row, const SensorDefinition &definition)
 {
     SensorRecordset *r = locate(row);
     if (!r)
         return false;
-    const bool editing = r->Edit();
-    m_standard.ReleaseResult();
-    m_user.ReleaseResult();
+    const bool editing = r->edit();
+    m_standard.releaseResult();
+    m_user.releaseResult();
     if (editing)
-        StoreDefinition(definition, *r);
+        storeDefinition(definition, *r);
     return write(*r, editing);
 }
 
-bool SensorSelection::DeleteSensor(const SensorListRow &row)
+bool SensorSelection::deleteSensor(const SensorListRow &row)
 {
     SensorRecordset *r = locate(row);
     if (!r)
         return false;
-    m_standard.ReleaseResult();
-    m_user.ReleaseResult();
-    if (!r->Delete()) {
+    m_standard.releaseResult();
+    m_user.releaseResult();
+    if (!r->remove()) {
         showError(*r);
         return false;
     }
     return true;
 }
 
-void SensorSelection::Close()
+void SensorSelection::close()
 {
-    m_standard.Close();
-    m_user.Close();
+    m_standard.close();
+    m_user.close();
 }

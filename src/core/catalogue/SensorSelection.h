@@ -44,27 +44,27 @@ public:
     SensorSelection();
 
     // Opens whichever of the two recordsets is not open yet.
-    bool EnsureOpen();
-    // The last EnsureOpen failed because of a database file itself.
-    bool BadFile() const { return m_standard.BadFile() || m_user.BadFile(); }
+    bool ensureOpen();
+    // The last ensureOpen failed because of a database file itself.
+    bool badFile() const { return m_standard.badFile() || m_user.badFile(); }
     // The rows of the group Type: standard records first, then user records,
     // each sorted by [Bestellnummer]. The first row presets UnitX and UnitY.
-    QVector<SensorListRow> FillList();
+    QVector<SensorListRow> fillList();
     // Changing and deleting are offered in the user-defined group only.
-    static bool CanChange(int type);
+    static bool canChange(int type);
 
     // OK: copies the row's record into the results and sets Taken when the
     // record still exists.
-    bool Take(const SensorListRow &row);
+    bool take(const SensorListRow &row);
     // The definition a new sensor starts with (units from the list's first row).
-    SensorDefinition NewDefinition() const;
-    bool AddSensor(const SensorDefinition &definition);
+    SensorDefinition newDefinition() const;
+    bool addSensor(const SensorDefinition &definition);
     // Copies the row's record into the results (Taken unchanged) and returns
     // the definition to edit.
-    bool PrepareChange(const SensorListRow &row, SensorDefinition &definition);
-    bool ChangeSensor(const SensorListRow &row, const SensorDefinition &definition);
-    bool DeleteSensor(const SensorListRow &row);
-    void Close();
+    bool prepareChange(const SensorListRow &row, SensorDefinition &definition);
+    bool changeSensor(const SensorListRow &row, const SensorDefinition &definition);
+    bool deleteSensor(const SensorListRow &row);
+    void close();
 
     int Type = 0;
     bool Taken = false;
@@ -81,7 +81,7 @@ public:
 
     // Stores a definition into the record being added or edited: the y
     // column becomes X and the x column Y, sorted by X, with the ranges.
-    static void StoreDefinition(const SensorDefinition &definition, SensorRecordset &record);
+    static void storeDefinition(const SensorDefinition &definition, SensorRecordset &record);
 
 private:
     SensorRecordset *locate(const SensorListRow &row);

@@ -9,7 +9,7 @@ namespace sqlite_file {
 
 using catalogue_schema::ColumnKind;
 
-bool HasSqliteHeader(const QString &path)
+bool hasSqliteHeader(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -49,7 +49,7 @@ static bool suits(ColumnKind kind, const QString &declared)
     return false;
 }
 
-SchemaCheck CheckTable(const QSqlDatabase &db, const catalogue_schema::Table &table, SchemaProblem *problem)
+SchemaCheck checkTable(const QSqlDatabase &db, const catalogue_schema::Table &table, SchemaProblem *problem)
 {
     QSqlQuery query(db);
     // The table name is one of the program's own constants.

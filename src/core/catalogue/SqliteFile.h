@@ -9,7 +9,7 @@
 namespace sqlite_file {
 
 // True when the file starts with the SQLite format 3 header.
-bool HasSqliteHeader(const QString &path);
+bool hasSqliteHeader(const QString &path);
 
 enum class SchemaCheck { Ok, NotADatabase, MissingTable, MissingColumn, WrongType };
 
@@ -24,6 +24,6 @@ struct SchemaProblem
 // A declared type is wrong when it cannot hold the bound kind: a number
 // column declared as text or blob, a text column declared as blob, a picture
 // column declared as anything but blob or nothing.
-SchemaCheck CheckTable(const QSqlDatabase &db, const catalogue_schema::Table &table, SchemaProblem *problem);
+SchemaCheck checkTable(const QSqlDatabase &db, const catalogue_schema::Table &table, SchemaProblem *problem);
 
 }

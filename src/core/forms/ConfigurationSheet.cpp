@@ -29,25 +29,25 @@ QString listEntry(int controlId, int index)
 // The source the record names; any other value reads as the first one.
 QString signalSource(const ConfigRecord &c)
 {
-    const QVector<master_overview::SignalSource> sources = master_overview::SignalSources(c);
+    const QVector<master_overview::SignalSource> sources = master_overview::signalSources(c);
     return sources.value(c.DataSource, sources.first()).name;
 }
 
 QString displayItems(const ConfigRecord &c)
 {
     const std::pair<uint32_t, QString> items[] = {
-        {display_bits::EngineHours, LoadTranslatedString(50042)},
-        {display_bits::TripHours, LoadTranslatedString(50043)},
-        {display_bits::Clock, LoadTranslatedString(50044)},
-        {display_bits::WaterTemperature, LoadTranslatedString(50045)},
-        {display_bits::Volt, LoadTranslatedString(50046)},
-        {display_bits::OdoTotal, LoadTranslatedString(50047)},
-        {display_bits::TripDistance, LoadTranslatedString(50048)},
-        {display_bits::Depth, LoadTranslatedString(50049)},
+        {display_bits::EngineHours, loadTranslatedString(50042)},
+        {display_bits::TripHours, loadTranslatedString(50043)},
+        {display_bits::Clock, loadTranslatedString(50044)},
+        {display_bits::WaterTemperature, loadTranslatedString(50045)},
+        {display_bits::Volt, loadTranslatedString(50046)},
+        {display_bits::OdoTotal, loadTranslatedString(50047)},
+        {display_bits::TripDistance, loadTranslatedString(50048)},
+        {display_bits::Depth, loadTranslatedString(50049)},
     };
     QStringList shown;
     for (const auto &[bit, text] : items) {
-        if (c.TestDisplayBit(bit))
+        if (c.testDisplayBit(bit))
             shown << text;
     }
     return shown.isEmpty() ? QStringLiteral("-") : shown.join(QStringLiteral(", "));
@@ -55,60 +55,60 @@ QString displayItems(const ConfigRecord &c)
 
 }
 
-ConfigurationSheet ConfigurationSheet::Of(const ProjectDocument &document, const QDateTime &printed)
+ConfigurationSheet ConfigurationSheet::forDocument(const ProjectDocument &document, const QDateTime &printed)
 {
-    const ConfigRecord &c = document.GetConfig();
+    const ConfigRecord &c = document.config();
     ConfigurationSheet sheet;
-    sheet.title = LoadTranslatedString(5370);
-    const QString path = document.GetPathName();
-    sheet.fileLine = LoadTranslatedString(5371).arg(path.isEmpty() ? LoadTranslatedString(5378)
+    sheet.title = loadTranslatedString(5370);
+    const QString path = document.filePath();
+    sheet.fileLine = loadTranslatedString(5371).arg(path.isEmpty() ? loadTranslatedString(5378)
                                                                    : QDir::toNativeSeparators(path));
     sheet.dateLine =
-        LoadTranslatedString(5372).arg(Language::instance().locale().toString(printed, QLocale::LongFormat));
+        loadTranslatedString(5372).arg(Language::instance().locale().toString(printed, QLocale::LongFormat));
 
-    sheet.masterHeading = LoadTranslatedString(5373);
+    sheet.masterHeading = loadTranslatedString(5373);
     sheet.picture = c.PictureBitmap;
     // The six labels of the project form, one per line.
-    const QStringList labels = LoadTranslatedString(50000).split(QLatin1Char('\n'));
+    const QStringList labels = loadTranslatedString(50000).split(QLatin1Char('\n'));
     const QStringList values = {c.OrderNumber, c.Description, c.Diameter,
                                 c.OuterScaleRange, c.InnerScaleRange, c.SignalInput};
     for (int i = 0; i < values.size(); ++i)
         sheet.masterRows << SheetRow{labels.value(i), values.at(i), QString()};
 
-    sheet.settingsHeading = LoadTranslatedString(5374);
+    sheet.settingsHeading = loadTranslatedString(5374);
     // The rows of the controls the master's form shows for this master type,
     // with the form's labels and the values as the form shows them.
     using namespace master_overview;
     ConfigRecord shown = c;
-    ClearUnshowableDisplayBits(shown);
-    const ControlStates states = ComputeControlStates(shown, shown.DataSource);
+    clearUnshowableDisplayBits(shown);
+    const ControlStates states = computeControlStates(shown, shown.DataSource);
     QList<SheetRow> &rows = sheet.settingRows;
     auto add = [&states, &rows](int control, const QString &label, const QString &value,
                                 const QString &unit = QString()) {
         if (states.shown.value(control))
             rows << SheetRow{label, value, unit};
     };
-    add(ids::SourceList, LoadTranslatedString(50003), signalSource(shown));
-    add(ids::PulseEdit, PulseFactorLabel(shown), FormatPulseFactor(shown), PulseFactorUnit(shown));
-    add(ids::ThresholdEdit, LoadTranslatedString(50005), FormatThreshold(shown.WarnThreshold),
-        ThresholdUnitText(shown));
-    add(ids::WarnModeList, LoadTranslatedString(50006),
-        shown.WarnMode == 1 ? LoadTranslatedString(1122) : LoadTranslatedString(1123));
-    add(ids::Source2List, LoadTranslatedString(50017), listEntry(ids::Source2List, shown.DataSource2));
+    add(ids::SourceList, loadTranslatedString(50003), signalSource(shown));
+    add(ids::PulseEdit, pulseFactorLabel(shown), formatPulseFactor(shown), pulseFactorUnit(shown));
+    add(ids::ThresholdEdit, loadTranslatedString(50005), formatThreshold(shown.WarnThreshold),
+        thresholdUnitText(shown));
+    add(ids::WarnModeList, loadTranslatedString(50006),
+        shown.WarnMode == 1 ? loadTranslatedString(1122) : loadTranslatedString(1123));
+    add(ids::Source2List, loadTranslatedString(50017), listEntry(ids::Source2List, shown.DataSource2));
     const double illumination = shown.Illumination / 10.0;
-    add(ids::IlluminationList, LoadTranslatedString(50008),
+    add(ids::IlluminationList, loadTranslatedString(50008),
         std::isfinite(illumination) && std::fabs(illumination) < 1000
             ? listEntry(ids::IlluminationList, static_cast<int>(illumination))
             : QStringLiteral("-"));
-    add(ids::DistanceList, LoadTranslatedString(50010), listEntry(ids::DistanceList, shown.DistanceUnit));
-    add(ids::TemperatureList, LoadTranslatedString(50011), listEntry(ids::TemperatureList, shown.TemperatureUnit));
-    add(ids::TimeList, LoadTranslatedString(50012), listEntry(ids::TimeList, shown.TimeFormat));
-    add(ids::DepthList, LoadTranslatedString(50013), listEntry(ids::DepthList, shown.DepthUnit));
-    add(ids::DisplayLabel, LoadTranslatedString(50041), displayItems(shown));
+    add(ids::DistanceList, loadTranslatedString(50010), listEntry(ids::DistanceList, shown.DistanceUnit));
+    add(ids::TemperatureList, loadTranslatedString(50011), listEntry(ids::TemperatureList, shown.TemperatureUnit));
+    add(ids::TimeList, loadTranslatedString(50012), listEntry(ids::TimeList, shown.TimeFormat));
+    add(ids::DepthList, loadTranslatedString(50013), listEntry(ids::DepthList, shown.DepthUnit));
+    add(ids::DisplayLabel, loadTranslatedString(50041), displayItems(shown));
     return sheet;
 }
 
-bool ConfigurationSheet::Render(QPagedPaintDevice &device) const
+bool ConfigurationSheet::render(QPagedPaintDevice &device) const
 {
     QPainter painter(&device);
     if (!painter.isActive())

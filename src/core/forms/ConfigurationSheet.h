@@ -30,12 +30,12 @@ struct ConfigurationSheet
     QList<SheetRow> settingRows;
 
     // The sheet of the document's record, in the current language.
-    static ConfigurationSheet Of(const ProjectDocument &document, const QDateTime &printed);
+    static ConfigurationSheet forDocument(const ProjectDocument &document, const QDateTime &printed);
 
     // Draws the sheet on the pages of the device (one page; a second one
     // when the rows do not fit). False when the device cannot be painted on
     // (a file that cannot be created).
-    bool Render(QPagedPaintDevice &device) const;
+    bool render(QPagedPaintDevice &device) const;
 
 private:
     void renderPage(QPainter &painter, const QRectF &page, int &row, bool firstPage, bool &more) const;

@@ -8,7 +8,7 @@
 
 namespace master_overview {
 
-const std::array<DisplayItem, 8> &DisplayItems()
+const std::array<DisplayItem, 8> &displayItems()
 {
     static const std::array<DisplayItem, 8> items = {{
         {ids::EngineHours, display_bits::EngineHours},
@@ -23,14 +23,14 @@ const std::array<DisplayItem, 8> &DisplayItems()
     return items;
 }
 
-ControlStates ComputeControlStates(const ConfigRecord &config, int dataSource)
+ControlStates computeControlStates(const ConfigRecord &config, int dataSource)
 {
     using namespace ids;
     ControlStates s;
     const bool lcd = config.HasLcd != 0;
-    const bool tacho = config.IsTachometer();
-    const bool speedo = config.IsSpeedometer();
-    const bool sumlog = config.IsSumlog();
+    const bool tacho = config.isTachometer();
+    const bool speedo = config.isSpeedometer();
+    const bool sumlog = config.isSumlog();
     auto show = [&s](std::initializer_list<int> controls, bool on) {
         for (int id : controls)
             s.shown[id] = on;
@@ -65,7 +65,7 @@ ControlStates ComputeControlStates(const ConfigRecord &config, int dataSource)
     }
 
     show({SourceLabel, SourceList}, sumlog || speedo);
-    show({PulseLabel, PulseEdit, PulseUnit}, config.IsKnownType());
+    show({PulseLabel, PulseEdit, PulseUnit}, config.isKnownType());
 
     show({Buzzer}, false);
     if (lcd) {
@@ -73,7 +73,7 @@ ControlStates ComputeControlStates(const ConfigRecord &config, int dataSource)
         s.tickBuzzer = true;
     }
 
-    show({ThresholdLabel, ThresholdEdit, WarnModeLabel, WarnModeList}, !config.IsSynchroniser());
+    show({ThresholdLabel, ThresholdEdit, WarnModeLabel, WarnModeList}, !config.isSynchroniser());
     show({ThresholdUnit}, false);
 
     show({CounterGroup, CounterEdit, CounterUnit, PresetButton}, lcd);
@@ -83,76 +83,76 @@ ControlStates ComputeControlStates(const ConfigRecord &config, int dataSource)
     return s;
 }
 
-QVector<SignalSource> SignalSources(const ConfigRecord &config)
+QVector<SignalSource> signalSources(const ConfigRecord &config)
 {
-    if (config.IsSpeedometer() || config.IsSumlog())
+    if (config.isSpeedometer() || config.isSumlog())
         return {{QStringLiteral("Speedo (Frequency)"), 1}, {QStringLiteral("Speedo (NMEA)"), 16}};
     return {{QStringLiteral("Tacho (Frequency)"), 2}};
 }
 
-QString ThresholdUnitText(const ConfigRecord &config)
+QString thresholdUnitText(const ConfigRecord &config)
 {
-    return config.IsSpeedometer() || config.IsSumlog() ? QStringLiteral("km/h") : QStringLiteral("U/min");
+    return config.isSpeedometer() || config.isSumlog() ? QStringLiteral("km/h") : QStringLiteral("U/min");
 }
 
-QString PulseFactorLabel(const ConfigRecord &config)
+QString pulseFactorLabel(const ConfigRecord &config)
 {
-    return config.IsSpeedometer() || config.IsSumlog() ? LoadTranslatedString(1125) : LoadTranslatedString(1127);
+    return config.isSpeedometer() || config.isSumlog() ? loadTranslatedString(1125) : loadTranslatedString(1127);
 }
 
-QString PulseFactorUnit(const ConfigRecord &config)
+QString pulseFactorUnit(const ConfigRecord &config)
 {
-    if (config.IsSumlog())
+    if (config.isSumlog())
         return QStringLiteral("Imp./nm");
-    return config.IsSpeedometer() ? LoadTranslatedString(1126) : LoadTranslatedString(1128);
+    return config.isSpeedometer() ? loadTranslatedString(1126) : loadTranslatedString(1128);
 }
 
-void ClearUnshowableDisplayBits(ConfigRecord &config)
+void clearUnshowableDisplayBits(ConfigRecord &config)
 {
-    if (config.IsTachometer())
+    if (config.isTachometer())
         config.DisplayMask &= 0x17;
-    if (config.IsSpeedometer())
+    if (config.isSpeedometer())
         config.DisplayMask &= 0x74;
-    if (config.IsSumlog())
+    if (config.isSumlog())
         config.DisplayMask &= 0x87C;
 }
 
 using record_check::PulseFactorField;
-using record_check::PulseFactorFieldOf;
+using record_check::pulseFactorFieldOf;
 
-void SetPulseFactorValue(ConfigRecord &config, double value)
+void setPulseFactorValue(ConfigRecord &config, double value)
 {
-    if (PulseFactorFieldOf(config) == PulseFactorField::MValue)
+    if (pulseFactorFieldOf(config) == PulseFactorField::MValue)
         config.MValue = value;
     else
         config.KValue = value;
 }
 
-QString FormatPulseFactor(const ConfigRecord &config)
+QString formatPulseFactor(const ConfigRecord &config)
 {
-    switch (PulseFactorFieldOf(config)) {
+    switch (pulseFactorFieldOf(config)) {
     case PulseFactorField::MValue:
         return QString::number(config.MValue, 'f', 1);
     case PulseFactorField::PlainKValue:
         return QString::number(config.KValue, 'f', QLocale::FloatingPointShortest);
     case PulseFactorField::TachometerKValue:
-        return QString::number(config.KValue, 'f', record_check::WholeNumberPulseFactor(config) ? 0 : 1);
+        return QString::number(config.KValue, 'f', record_check::wholeNumberPulseFactor(config) ? 0 : 1);
     }
     return QString();
 }
 
-QString FormatThreshold(double threshold)
+QString formatThreshold(double threshold)
 {
     return QString::number(threshold, 'f', 0);
 }
 
-QString NumberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed)
+QString numberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed)
 {
     switch (number.status) {
     case TypedNumber::Empty:
-        return LoadTranslatedString(5502).arg(labelText);
+        return loadTranslatedString(5502).arg(labelText);
     case TypedNumber::NotANumber:
-        return LoadTranslatedString(5500).arg(labelText, typed.trimmed());
+        return loadTranslatedString(5500).arg(labelText, typed.trimmed());
     case TypedNumber::Ok:
         break;
     }
@@ -164,27 +164,27 @@ static QString limitText(double value)
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
-QString FieldRefusalText(const ConfigRecord &config, const record_check::Refusal &refusal, const QString &labelText,
+QString fieldRefusalText(const ConfigRecord &config, const record_check::Refusal &refusal, const QString &labelText,
                          const QString &typed)
 {
     switch (refusal.rule) {
     case record_check::Rule::WholeNumber:
-        return LoadTranslatedString(1129);
+        return loadTranslatedString(1129);
     case record_check::Rule::Limits: {
-        QString format = LoadTranslatedString(1124);
-        if (record_check::WholeNumberPulseFactor(config))
+        QString format = loadTranslatedString(1124);
+        if (record_check::wholeNumberPulseFactor(config))
             format.replace(QLatin1String("%.1f"), QLatin1String("%.0f"));
-        return FormatLimitMessage(format, labelText, refusal.allowed.low, refusal.allowed.high);
+        return formatLimitMessage(format, labelText, refusal.allowed.low, refusal.allowed.high);
     }
     case record_check::Rule::List:
     case record_check::Rule::Capacity:
         break;
     }
-    return LoadTranslatedString(5501).arg(labelText, typed.trimmed(), limitText(refusal.allowed.low),
+    return loadTranslatedString(5501).arg(labelText, typed.trimmed(), limitText(refusal.allowed.low),
                                           limitText(refusal.allowed.high));
 }
 
-QString FormatLimitMessage(const QString &format, const QString &label, double low, double high)
+QString formatLimitMessage(const QString &format, const QString &label, double low, double high)
 {
     const double numbers[] = {low, high};
     int argument = 0; // 0 the label, 1 and 2 the limits
@@ -232,16 +232,16 @@ QString FormatLimitMessage(const QString &format, const QString &label, double l
     return out;
 }
 
-CounterPresetCheck CheckCounterPreset(const ConfigRecord &config, const QString &typed)
+CounterPresetCheck checkCounterPreset(const ConfigRecord &config, const QString &typed)
 {
     CounterPresetCheck check;
-    const bool distance = config.IsSpeedometer() || config.IsSumlog();
-    const bool hours = !distance && config.IsTachometer();
+    const bool distance = config.isSpeedometer() || config.isSumlog();
+    const bool hours = !distance && config.isTachometer();
     CounterPresetPlan plan;
-    const int refusal = PlanCounterPreset(typed, hours ? CounterKind::Hours : CounterKind::Distance, plan);
+    const int refusal = planCounterPreset(typed, hours ? CounterKind::Hours : CounterKind::Distance, plan);
     // A type without a counter still refuses what is not a number.
     if (refusal == 1133 || (refusal != 0 && (distance || hours)))
-        check.refusal = CounterPresetRefusalText(refusal);
+        check.refusal = counterPresetRefusalText(refusal);
     else if (distance || hours)
         check.preset = CounterPreset{plan.startAddress, plan.cells, plan.value};
     return check;

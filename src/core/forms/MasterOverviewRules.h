@@ -73,7 +73,7 @@ struct DisplayItem
     int controlId;
     uint32_t bit;
 };
-const std::array<DisplayItem, 8> &DisplayItems();
+const std::array<DisplayItem, 8> &displayItems();
 
 // What the master type makes of the form. Every control a rule governs has an
 // entry in shown; enabled holds only the controls a rule enables or disables.
@@ -86,7 +86,7 @@ struct ControlStates
 };
 // dataSource: the signal source that counts (the one just selected, or the
 // record's).
-ControlStates ComputeControlStates(const ConfigRecord &config, int dataSource);
+ControlStates computeControlStates(const ConfigRecord &config, int dataSource);
 
 // The signal sources the master type offers, in list order (the record's
 // DataSource is the position), each with the code the gauge knows it by.
@@ -95,39 +95,39 @@ struct SignalSource
     QString name;
     int code;
 };
-QVector<SignalSource> SignalSources(const ConfigRecord &config);
+QVector<SignalSource> signalSources(const ConfigRecord &config);
 // The unit the warning threshold is entered in.
-QString ThresholdUnitText(const ConfigRecord &config);
+QString thresholdUnitText(const ConfigRecord &config);
 // The pulse factor's label and unit for the master type.
-QString PulseFactorLabel(const ConfigRecord &config);
-QString PulseFactorUnit(const ConfigRecord &config);
+QString pulseFactorLabel(const ConfigRecord &config);
+QString pulseFactorUnit(const ConfigRecord &config);
 
 // Clears the DisplayMask bits of items the master type cannot show.
-void ClearUnshowableDisplayBits(ConfigRecord &config);
+void clearUnshowableDisplayBits(ConfigRecord &config);
 
 // The pulse factor field edits MValue (one decimal) for a tachometer with LCD
 // or a synchroniser, else KValue: as it is for a speedometer or sumlog, and
 // for other types whole on early tachometer firmware, else with one decimal
-// (record_check::PulseFactorFieldOf).
-void SetPulseFactorValue(ConfigRecord &config, double value);
-QString FormatPulseFactor(const ConfigRecord &config);
-QString FormatThreshold(double threshold);
+// (record_check::pulseFactorFieldOf).
+void setPulseFactorValue(ConfigRecord &config, double value);
+QString formatPulseFactor(const ConfigRecord &config);
+QString formatThreshold(double threshold);
 
 // Why a typed value is refused; empty when it is accepted.
-QString NumberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed);
+QString numberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed);
 
 // The form's words for the record check's refusal of a value typed into one
 // of its fields: the limits message with the field's label (in whole numbers
 // on early firmware), the whole-number message, or the label and the typed
 // text with what the gauge holds.
-QString FieldRefusalText(const ConfigRecord &config, const record_check::Refusal &refusal, const QString &labelText,
+QString fieldRefusalText(const ConfigRecord &config, const record_check::Refusal &refusal, const QString &labelText,
                          const QString &typed);
 
 // Formats a C-style message with %s and %f placeholders (as translations of
 // the limits message carry them) from a label and two numbers, taken in order.
 // Anything else after a percent sign is copied as it stands, so a damaged
 // translation can never read arguments that are not there.
-QString FormatLimitMessage(const QString &format, const QString &label, double low, double high);
+QString formatLimitMessage(const QString &format, const QString &label, double low, double high);
 
 // A counter preset the gauge is to receive, or the reason it is refused.
 struct CounterPreset
@@ -141,7 +141,7 @@ struct CounterPresetCheck
     std::optional<CounterPreset> preset; // none with an empty refusal: the type has no counter
     QString refusal;
 };
-CounterPresetCheck CheckCounterPreset(const ConfigRecord &config, const QString &typed);
+CounterPresetCheck checkCounterPreset(const ConfigRecord &config, const QString &typed);
 
 
 }

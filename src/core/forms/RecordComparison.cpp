@@ -23,9 +23,9 @@ QString templateText(int controlId)
     if (!control)
         return QString();
     const QString text = QString::fromUtf8(control->text);
-    const int tag = Language::TagNumber(text);
+    const int tag = Language::tagNumber(text);
     QString translated;
-    if (tag > 0 && Language::instance().LoadTranslatedString(tag + TranslationOffset, translated) > 0)
+    if (tag > 0 && Language::instance().loadTranslatedString(tag + TranslationOffset, translated) > 0)
         return translated;
     return text;
 }
@@ -59,22 +59,22 @@ QStringList templateEntries(int controlId)
     return entries;
 }
 
-QString onOff(double value) { return LoadTranslatedString(value != 0 ? 5782 : 5783); }
+QString onOff(double value) { return loadTranslatedString(value != 0 ? 5782 : 5783); }
 
 QString pulseLabel(const ConfigRecord &c)
 {
-    return LoadTranslatedString(c.IsSpeedometer() || c.IsSumlog() ? 1125 : 1127);
+    return loadTranslatedString(c.isSpeedometer() || c.isSumlog() ? 1125 : 1127);
 }
 
 QString masterTypeText(const ConfigRecord &c)
 {
     if (!c.Description.isEmpty())
         return c.Description;
-    return c.MasterId == -1 ? LoadTranslatedString(5781) : number(c.MasterId);
+    return c.MasterId == -1 ? loadTranslatedString(5781) : number(c.MasterId);
 }
 
 using record_check::PulseFactorField;
-using record_check::PulseFactorFieldOf;
+using record_check::pulseFactorFieldOf;
 
 struct Row
 {
@@ -103,11 +103,11 @@ Row pulseRow(const char *field, PulseFactorField kind, double ConfigRecord::*mem
     const bool mValue = kind == PulseFactorField::MValue;
     return {field, master_overview::ids::PulseEdit, pulseLabel, [member](const ConfigRecord &c) { return c.*member; },
             [member, mValue](const ConfigRecord &c) {
-                const bool formField = (PulseFactorFieldOf(c) == PulseFactorField::MValue) == mValue;
-                return formField ? master_overview::FormatPulseFactor(c) : number(c.*member);
+                const bool formField = (pulseFactorFieldOf(c) == PulseFactorField::MValue) == mValue;
+                return formField ? master_overview::formatPulseFactor(c) : number(c.*member);
             },
             [mValue](const ConfigRecord &c) {
-                return (PulseFactorFieldOf(c) == PulseFactorField::MValue) == mValue;
+                return (pulseFactorFieldOf(c) == PulseFactorField::MValue) == mValue;
             }};
 }
 
@@ -120,12 +120,12 @@ const std::vector<Row> &rows()
         const auto intValue = [](int ConfigRecord::*member) {
             return [member](const ConfigRecord &c) { return double(c.*member); };
         };
-        r.push_back({"MasterId", 0, [](const ConfigRecord &) { return LoadTranslatedString(5780); },
+        r.push_back({"MasterId", 0, [](const ConfigRecord &) { return loadTranslatedString(5780); },
                      intValue(&ConfigRecord::MasterId), masterTypeText, nullptr});
         r.push_back({"DataSource", SourceList, fixedLabel(SourceLabel), intValue(&ConfigRecord::DataSource),
                      [](const ConfigRecord &c) {
                          QStringList names;
-                         for (const master_overview::SignalSource &s : master_overview::SignalSources(c))
+                         for (const master_overview::SignalSource &s : master_overview::signalSources(c))
                              names << s.name;
                          return entryOf(names, c.DataSource);
                      },
@@ -134,21 +134,21 @@ const std::vector<Row> &rows()
         r.push_back(pulseRow("MValue", PulseFactorField::MValue, &ConfigRecord::MValue));
         r.push_back({"WarnThreshold", ThresholdEdit, fixedLabel(ThresholdLabel),
                      [](const ConfigRecord &c) { return c.WarnThreshold; },
-                     [](const ConfigRecord &c) { return master_overview::FormatThreshold(c.WarnThreshold); }, nullptr});
+                     [](const ConfigRecord &c) { return master_overview::formatThreshold(c.WarnThreshold); }, nullptr});
         r.push_back({"WarnMode", WarnModeList, fixedLabel(WarnModeLabel), intValue(&ConfigRecord::WarnMode),
                      [](const ConfigRecord &c) {
-                         return entryOf({LoadTranslatedString(1123), LoadTranslatedString(1122)}, c.WarnMode);
+                         return entryOf({loadTranslatedString(1123), loadTranslatedString(1122)}, c.WarnMode);
                      },
                      nullptr});
         r.push_back({"BuzzerActive", Buzzer, fixedLabel(Buzzer), intValue(&ConfigRecord::BuzzerActive),
                      [](const ConfigRecord &c) { return onOff(c.BuzzerActive); }, nullptr});
         r.push_back({"DataSource2", Source2List, fixedLabel(Source2Label), intValue(&ConfigRecord::DataSource2),
                      listShown(Source2List, intValue(&ConfigRecord::DataSource2)), nullptr});
-        for (const master_overview::DisplayItem &item : master_overview::DisplayItems()) {
+        for (const master_overview::DisplayItem &item : master_overview::displayItems()) {
             const uint32_t bit = item.bit;
             r.push_back({"DisplayMask", item.controlId, fixedLabel(item.controlId),
-                         [bit](const ConfigRecord &c) { return c.TestDisplayBit(bit) ? 1.0 : 0.0; },
-                         [bit](const ConfigRecord &c) { return onOff(c.TestDisplayBit(bit)); }, nullptr});
+                         [bit](const ConfigRecord &c) { return c.testDisplayBit(bit) ? 1.0 : 0.0; },
+                         [bit](const ConfigRecord &c) { return onOff(c.testDisplayBit(bit)); }, nullptr});
         }
         r.push_back({"Illumination", IlluminationList, fixedLabel(IlluminationLabel),
                      [](const ConfigRecord &c) { return c.Illumination; },
@@ -189,7 +189,7 @@ std::vector<bool> usedRows(const ConfigRecord &c)
     // A master type that is not known: no rule says what it leaves out.
     if (c.Description.isEmpty())
         return used;
-    const master_overview::ControlStates states = master_overview::ComputeControlStates(c, c.DataSource);
+    const master_overview::ControlStates states = master_overview::computeControlStates(c, c.DataSource);
     for (size_t i = 0; i < all.size(); ++i) {
         const Row &row = all[i];
         used[i] = (!row.applies || row.applies(c))

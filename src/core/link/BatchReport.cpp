@@ -51,15 +51,15 @@ std::optional<Format> formatOf(const QString &path)
 QString checkWritable(const QString &path)
 {
     if (!formatOf(path))
-        return LoadTranslatedString(5770).arg(path);
+        return loadTranslatedString(5770).arg(path);
     const QFileInfo info(path);
     if (info.isDir())
-        return LoadTranslatedString(5771).arg(path, LoadTranslatedString(5772));
+        return loadTranslatedString(5771).arg(path, loadTranslatedString(5772));
     QFile file(path);
     const bool existed = info.exists();
     // Append never cuts an existing file; a new one is made and removed again.
     if (!file.open(existed ? QIODevice::WriteOnly | QIODevice::Append : QIODevice::WriteOnly | QIODevice::NewOnly))
-        return LoadTranslatedString(5771).arg(path, file.errorString());
+        return loadTranslatedString(5771).arg(path, file.errorString());
     file.close();
     if (!existed)
         file.remove();
@@ -96,7 +96,7 @@ bool write(const QString &path, const QVector<BatchPortResult> &results, QString
 {
     const std::optional<Format> format = formatOf(path);
     if (!format) {
-        *error = LoadTranslatedString(5770).arg(path);
+        *error = loadTranslatedString(5770).arg(path);
         return false;
     }
     QSaveFile file(path);

@@ -9,13 +9,13 @@
 
 namespace block_backup {
 
-QString DefaultFolder()
+QString defaultFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
            + QStringLiteral("/Veltrona/skaleron/backups");
 }
 
-QString Save(const Block &block, const QString &folder, QString *error)
+QString save(const Block &block, const QString &folder, QString *error)
 {
     if (!QDir().mkpath(folder)) {
         if (error)
@@ -41,7 +41,7 @@ QString Save(const Block &block, const QString &folder, QString *error)
     return path;
 }
 
-bool Load(const QString &path, Block &block, QString *error)
+bool load(const QString &path, Block &block, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -13,13 +13,13 @@ namespace block_backup {
 using Block = std::array<uint8_t, gauge_protocol::BlockSize>;
 
 // <per-user data folder>/Veltrona/skaleron/backups
-QString DefaultFolder();
+QString defaultFolder();
 
 // Writes the block to a new timestamped file in the folder (created when
 // needed). Returns the file's path, or an empty text with the reason.
-QString Save(const Block &block, const QString &folder, QString *error);
+QString save(const Block &block, const QString &folder, QString *error);
 
 // Reads a backup file; it must hold exactly one block.
-bool Load(const QString &path, Block &block, QString *error);
+bool load(const QString &path, Block &block, QString *error);
 
 }

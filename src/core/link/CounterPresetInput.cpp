@@ -3,9 +3,9 @@
 #include "base/Language.h"
 #include "model/TypedNumber.h"
 
-int PlanCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &plan)
+int planCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &plan)
 {
-    const TypedNumber number = ParseTypedNumber(text);
+    const TypedNumber number = parseTypedNumber(text);
     if (number.status != TypedNumber::Ok)
         return 1133;
     const double value = number.value;
@@ -22,11 +22,11 @@ int PlanCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &
     return 0;
 }
 
-QString CounterPresetRefusalText(int refusal)
+QString counterPresetRefusalText(int refusal)
 {
     switch (refusal) {
-    case 1130: return LoadTranslatedString(1130);
-    case 1131: return LoadTranslatedString(1131);
-    default: return LoadTranslatedString(1133);
+    case 1130: return loadTranslatedString(1130);
+    case 1131: return loadTranslatedString(1131);
+    default: return loadTranslatedString(1133);
     }
 }

@@ -17,6 +17,6 @@ struct CounterPresetPlan
 // and fills plan for a valid value, else the number of the program string that
 // refuses it: 1133 not a number (empty, or characters after the number), 1130
 // distance outside 0-999999, 1131 hours outside 0-99999.9.
-int PlanCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &plan);
-// The program string of a refusal PlanCounterPreset returned.
-QString CounterPresetRefusalText(int refusal);
+int planCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &plan);
+// The program string of a refusal planCounterPreset returned.
+QString counterPresetRefusalText(int refusal);

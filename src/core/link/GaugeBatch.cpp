@@ -49,14 +49,14 @@ QString diagnosis(const QString &port, LinkFamily family, const QString &traceTa
     const ProbeResult probe = probePort(port, ProbeOptions(), traceTag);
     switch (probe.status) {
     case ProbeStatus::NoSuchPort:
-        return LoadTranslatedString(5761);
+        return loadTranslatedString(5761);
     case ProbeStatus::Busy:
         return probe.message + QLatin1Char('.');
     case ProbeStatus::Silent:
-        return LoadTranslatedString(5763);
+        return loadTranslatedString(5763);
     case ProbeStatus::Found:
         if (probe.family && *probe.family != family)
-            return LoadTranslatedString(5762).arg(familyName(*probe.family), familyName(family));
+            return loadTranslatedString(5762).arg(familyName(*probe.family), familyName(family));
         break;
     default:
         break;
@@ -69,9 +69,9 @@ TransferOutcome runOne(BatchOperation operation, ConfigRecord &record, SequenceO
 {
     switch (operation) {
     case BatchOperation::Read:
-        return ReadFromGauge(record, &observer, options);
+        return readFromGauge(record, &observer, options);
     case BatchOperation::Write:
-        return WriteToGauge(record, &observer, options);
+        return writeToGauge(record, &observer, options);
     case BatchOperation::Verify:
         return verifyGauge(record, &observer, options);
     }
@@ -84,7 +84,7 @@ BatchPortResult runPort(BatchOperation operation, int index, const QString &port
     options.device = port;
     BatchPortResult result;
     result.port = port;
-    result.family = options.family.value_or(cfg.Family());
+    result.family = options.family.value_or(cfg.family());
     result.record = cfg;
     PortObserver follower(index, observer);
     QElapsedTimer timer;
@@ -97,7 +97,7 @@ BatchPortResult runPort(BatchOperation operation, int index, const QString &port
     parts << result.outcome.text;
     if (!result.outcome.success && !result.outcome.refused && !result.outcome.cancelled) {
         if (follower.lastStep > 0)
-            parts << LoadTranslatedString(5760).arg(follower.lastStep).arg(follower.lastTotal).arg(follower.lastTransaction);
+            parts << loadTranslatedString(5760).arg(follower.lastStep).arg(follower.lastTotal).arg(follower.lastTransaction);
         // A read-back that found other values needs no second look.
         if (result.outcome.mismatches.isEmpty())
             parts << diagnosis(port, result.family, options.traceTag);
@@ -124,11 +124,11 @@ QString checkBatchPorts(const QStringList &ports)
     QStringList seen;
     for (const QString &port : ports) {
         if (port.trimmed().isEmpty())
-            return LoadTranslatedString(5764);
+            return loadTranslatedString(5764);
         const QString identity = deviceIdentity(port);
         const int earlier = seen.indexOf(identity);
         if (earlier >= 0)
-            return LoadTranslatedString(5765).arg(ports.at(earlier), port);
+            return loadTranslatedString(5765).arg(ports.at(earlier), port);
         seen << identity;
     }
     return QString();

@@ -20,22 +20,22 @@ GaugePort::GaugePort(std::unique_ptr<ByteStream> stream)
 {
 }
 
-GaugePort::~GaugePort() { Close(); }
+GaugePort::~GaugePort() { close(); }
 
-OpenStatus GaugePort::Open(int baudOverride)
+OpenStatus GaugePort::open(int baudOverride)
 {
     if (m_stream->isOpen())
         return OpenStatus::Open;
-    LineSettings line = LoadLineSettings();
+    LineSettings line = loadLineSettings();
     if (baudOverride != 0)
         line.baud = baudOverride;
-    m_openedDevice = m_device.isEmpty() ? ConfiguredPortDevice(line.port) : m_device;
+    m_openedDevice = m_device.isEmpty() ? configuredPortDevice(line.port) : m_device;
     return m_stream->open(m_openedDevice, line);
 }
 
-bool GaugePort::IsOpen() const { return m_stream->isOpen(); }
+bool GaugePort::isOpen() const { return m_stream->isOpen(); }
 
-void GaugePort::Close() { m_stream->close(); }
+void GaugePort::close() { m_stream->close(); }
 
 QByteArray GaugePort::transact(const QByteArray &frame, int replySize, Count rule)
 {
@@ -56,82 +56,82 @@ bool GaugePort::headerIs(const QByteArray &reply, uint8_t length, uint8_t comman
 
 bool GaugePort::refused(const QByteArray &reply) { return reply.size() > 3 && uint8_t(reply[3]) == StatusRefused; }
 
-int GaugePort::UploadFromGauge(Block &block)
+int GaugePort::uploadFromGauge(Block &block)
 {
     block.fill(0);
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
     traffic_trace::header(QStringLiteral("UploadFromGauge"), m_traceTag);
-    const QByteArray reply = transact(Frame(code::UploadFromGauge), BlockSize, Count::AtLeast);
+    const QByteArray reply = transact(frame(code::UploadFromGauge), BlockSize, Count::AtLeast);
     if (reply.size() < BlockSize)
         return 0;
     std::copy(reply.begin(), reply.begin() + BlockSize, block.begin());
     return 1;
 }
 
-int GaugePort::DownloadToGauge(const Block &block)
+int GaugePort::downloadToGauge(const Block &block)
 {
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
     traffic_trace::header(QStringLiteral("DownloadToGauge"), m_traceTag);
     const QByteArray payload(reinterpret_cast<const char *>(block.data()), BlockSize);
-    const QByteArray reply = transact(Frame(code::DownloadToGauge, payload), 5, Count::AtLeast);
+    const QByteArray reply = transact(frame(code::DownloadToGauge, payload), 5, Count::AtLeast);
     return reply.size() >= 5 && !refused(reply) ? 1 : 0;
 }
 
-int GaugePort::StartDownload()
+int GaugePort::startDownload()
 {
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
     traffic_trace::header(QStringLiteral("StartDownload"), m_traceTag);
-    const QByteArray reply = transact(Frame(code::StartDownload), 5, Count::Exactly);
+    const QByteArray reply = transact(frame(code::StartDownload), 5, Count::Exactly);
     return reply.size() == 5 && !refused(reply) ? 1 : 0;
 }
 
-int GaugePort::SaveToNovolMemory()
+int GaugePort::saveToNovolMemory()
 {
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
     traffic_trace::header(QStringLiteral("SaveToNovolMemory"), m_traceTag);
     // A gauge that refuses the save keeps its old settings when switched off:
     // the write has not happened.
-    const QByteArray reply = transact(Frame(code::SaveToNovolMemory), 5, Count::Exactly);
+    const QByteArray reply = transact(frame(code::SaveToNovolMemory), 5, Count::Exactly);
     return reply.size() == 5 && !refused(reply) ? 1 : 0;
 }
 
-int GaugePort::Ping()
+int GaugePort::ping()
 {
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
-    return transact(Frame(code::Ping), 6, Count::Exactly).size() == 6 ? 1 : 0;
+    return transact(frame(code::Ping), 6, Count::Exactly).size() == 6 ? 1 : 0;
 }
 
-int GaugePort::PingChecked()
+int GaugePort::pingChecked()
 {
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
-    const QByteArray reply = transact(CheckedFrame(code::Ping), 13, Count::Exactly);
+    const QByteArray reply = transact(checkedFrame(code::Ping), 13, Count::Exactly);
     return reply.size() == 13 && headerIs(reply, 0x0D, code::Ping) ? 1 : 0;
 }
 
 int GaugePort::loginWith(uint8_t commandCode, const char *phrase)
 {
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
-    const QByteArray reply = transact(CheckedFrame(commandCode, QByteArray(phrase, PhraseLength)), 6, Count::Exactly);
+    const QByteArray reply = transact(checkedFrame(commandCode, QByteArray(phrase, PhraseLength)), 6, Count::Exactly);
     return reply.size() == 6 && headerIs(reply, 6, commandCode) && !refused(reply) ? 1 : 0;
 }
 
-int GaugePort::Login() { return loginWith(code::Login, LoginPhrase); }
-int GaugePort::ServiceLogin() { return loginWith(code::ServiceLogin, ServiceLoginPhrase); }
+int GaugePort::login() { return loginWith(code::Login, LoginPhrase); }
+int GaugePort::serviceLogin() { return loginWith(code::ServiceLogin, ServiceLoginPhrase); }
 
-int GaugePort::ReadRegister(int bank, int address, uint8_t *value)
+int GaugePort::readRegister(int bank, int address, uint8_t *value)
 {
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
     QByteArray payload;
     payload.append(char(bank)).append(char(address));
-    const QByteArray reply = transact(CheckedFrame(code::ReadRegister, payload), 6, Count::Exactly);
+    const QByteArray reply = transact(checkedFrame(code::ReadRegister, payload), 6, Count::Exactly);
     if (reply.size() != 6 || !headerIs(reply, 6, code::ReadRegister))
         return 0;
     if (value)
@@ -139,23 +139,23 @@ int GaugePort::ReadRegister(int bank, int address, uint8_t *value)
     return 1;
 }
 
-int GaugePort::WriteRegister(int bank, int address, int value)
+int GaugePort::writeRegister(int bank, int address, int value)
 {
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
     QByteArray payload;
     payload.append(char(bank)).append(char(address)).append(char(value));
-    const QByteArray reply = transact(CheckedFrame(code::WriteRegister, payload), 6, Count::Exactly);
+    const QByteArray reply = transact(checkedFrame(code::WriteRegister, payload), 6, Count::Exactly);
     return reply.size() == 6 && headerIs(reply, 6, code::WriteRegister) && !refused(reply) ? 1 : 0;
 }
 
-int GaugePort::WriteMemory(int address, const uint8_t *data8)
+int GaugePort::writeMemory(int address, const uint8_t *data8)
 {
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
     QByteArray payload;
     payload.append(char(address)).append(reinterpret_cast<const char *>(data8), MemoryPieceSize);
-    const QByteArray reply = transact(CheckedFrame(code::WriteMemory, payload), 6, Count::Exactly);
+    const QByteArray reply = transact(checkedFrame(code::WriteMemory, payload), 6, Count::Exactly);
     return reply.size() == 6 && headerIs(reply, 6, code::WriteMemory) && !refused(reply) ? 1 : 0;
 }
 
@@ -196,14 +196,14 @@ const SelfTestFrame &selfTestFrame(SelfTestCommand command)
 
 }
 
-QString GaugePort::SelfTestCommandName(SelfTestCommand command)
+QString GaugePort::selfTestCommandName(SelfTestCommand command)
 {
     return QString::fromLatin1(selfTestFrame(command).name);
 }
 
-int GaugePort::RunSelfTestCommand(SelfTestCommand command)
+int GaugePort::runSelfTestCommand(SelfTestCommand command)
 {
-    if (!IsOpen())
+    if (!isOpen())
         return 0;
     const SelfTestFrame &f = selfTestFrame(command);
     const QByteArray reply = transact(QByteArray::fromHex(f.frameHex), f.replyRead, Count::Exactly);

@@ -37,35 +37,35 @@ public:
     // Opens the device (the configured one unless set) with the stored line
     // settings, read fresh; a non-zero baud replaces the stored line speed.
     // On an open link it changes nothing and reports success.
-    OpenStatus Open(int baudOverride);
-    bool IsOpen() const;
-    void Close();
+    OpenStatus open(int baudOverride);
+    bool isOpen() const;
+    void close();
     // The device the last Open tried, and the system's reason when it failed.
-    QString Device() const { return m_openedDevice; }
-    QString OpenError() const { return m_stream->errorString(); }
+    QString device() const { return m_openedDevice; }
+    QString openError() const { return m_stream->errorString(); }
     // A transaction waiting for its reply gives up (and fails) as soon as
     // check returns true.
-    void SetCancelCheck(std::function<bool()> check) { m_stream->setCancelCheck(std::move(check)); }
+    void setCancelCheck(std::function<bool()> check) { m_stream->setCancelCheck(std::move(check)); }
 
     using Block = std::array<uint8_t, gauge_protocol::BlockSize>;
 
     // Block family.
-    int UploadFromGauge(Block &block);
-    int DownloadToGauge(const Block &block);
-    int StartDownload();
-    int SaveToNovolMemory();
-    int Ping();
+    int uploadFromGauge(Block &block);
+    int downloadToGauge(const Block &block);
+    int startDownload();
+    int saveToNovolMemory();
+    int ping();
 
     // Register family and counter preset.
-    int PingChecked();
-    int Login();
-    int ServiceLogin();
-    int ReadRegister(int bank, int address, uint8_t *value);
-    int WriteRegister(int bank, int address, int value);
-    int WriteMemory(int address, const uint8_t *data8);
+    int pingChecked();
+    int login();
+    int serviceLogin();
+    int readRegister(int bank, int address, uint8_t *value);
+    int writeRegister(int bank, int address, int value);
+    int writeMemory(int address, const uint8_t *data8);
 
-    int RunSelfTestCommand(SelfTestCommand command);
-    static QString SelfTestCommandName(SelfTestCommand command);
+    int runSelfTestCommand(SelfTestCommand command);
+    static QString selfTestCommandName(SelfTestCommand command);
 
 private:
     enum class Count { AtLeast, Exactly };

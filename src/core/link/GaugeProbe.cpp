@@ -67,12 +67,12 @@ ProbeResult found(ProbeResult r, LinkFamily family, const QString &message)
 // The status of a port that would not open, or none when it opened.
 bool openFailed(ProbeLink &link, int baud, ProbeResult &r)
 {
-    const OpenStatus open = link.port->Open(baud);
+    const OpenStatus open = link.port->open(baud);
     if (open == OpenStatus::Open)
         return false;
     r.status = open == OpenStatus::NoSuchPort ? ProbeStatus::NoSuchPort : ProbeStatus::Busy;
-    r.message = open == OpenStatus::NoSuchPort ? LoadTranslatedString(5755)
-                                               : LoadTranslatedString(5756).arg(link.stream->openError());
+    r.message = open == OpenStatus::NoSuchPort ? loadTranslatedString(5755)
+                                               : loadTranslatedString(5756).arg(link.stream->openError());
     return true;
 }
 
@@ -101,24 +101,24 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
         ProbeLink block(device, options, traceTag);
         if (openFailed(block, BlockFamilyBaud, r))
             return r;
-        if (block.port->Ping() == 1) {
+        if (block.port->ping() == 1) {
             GaugePort::Block parameters{};
-            if (block.port->UploadFromGauge(parameters) != 1)
-                return found(r, LinkFamily::Block, LoadTranslatedString(5751));
+            if (block.port->uploadFromGauge(parameters) != 1)
+                return found(r, LinkFamily::Block, loadTranslatedString(5751));
             r.firmwareVersion = std::array<uint8_t, 2>{parameters[4], parameters[5]};
             return found(r, LinkFamily::Block,
-                         LoadTranslatedString(5750).arg(parameters[4]).arg(parameters[5]));
+                         loadTranslatedString(5750).arg(parameters[4]).arg(parameters[5]));
         }
         answered = block.stream->answered();
     }
     ProbeLink registers(device, options, traceTag);
     if (openFailed(registers, RegisterFamilyBaud, r))
         return r;
-    if (registers.port->Login() == 1 && registers.port->PingChecked() == 1)
-        return found(r, LinkFamily::Register, LoadTranslatedString(5752));
+    if (registers.port->login() == 1 && registers.port->pingChecked() == 1)
+        return found(r, LinkFamily::Register, loadTranslatedString(5752));
     answered = answered || registers.stream->answered();
     r.status = answered ? ProbeStatus::Unrecognised : ProbeStatus::Silent;
-    r.message = LoadTranslatedString(answered ? 5754 : 5753);
+    r.message = loadTranslatedString(answered ? 5754 : 5753);
     return r;
 }
 
@@ -170,7 +170,7 @@ QVector<ProbeResult> probePorts(const QStringList &ports, const ProbeOptions &op
         ProbeResult r;
         r.port = ports.at(i);
         r.status = ProbeStatus::TimedOut;
-        r.message = LoadTranslatedString(5757);
+        r.message = loadTranslatedString(5757);
         out << r;
     }
     return out;

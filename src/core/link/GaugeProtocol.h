@@ -37,7 +37,7 @@ static_assert(sizeof(LoginPhrase) == PhraseLength + 1, "access phrase must have 
 static_assert(sizeof(ServiceLoginPhrase) == PhraseLength + 1, "access phrase must have 11 characters");
 
 // Exclusive OR of all bytes.
-inline uint8_t CheckByte(const QByteArray &bytes)
+inline uint8_t checkByte(const QByteArray &bytes)
 {
     uint8_t x = 0;
     for (const char b : bytes)
@@ -46,7 +46,7 @@ inline uint8_t CheckByte(const QByteArray &bytes)
 }
 
 // "$", length, code, payload, line feed.
-inline QByteArray Frame(uint8_t commandCode, const QByteArray &payload = QByteArray())
+inline QByteArray frame(uint8_t commandCode, const QByteArray &payload = QByteArray())
 {
     QByteArray f;
     f.reserve(payload.size() + 4);
@@ -56,12 +56,12 @@ inline QByteArray Frame(uint8_t commandCode, const QByteArray &payload = QByteAr
 }
 
 // "$", length, code, payload, check byte over everything before it, line feed.
-inline QByteArray CheckedFrame(uint8_t commandCode, const QByteArray &payload = QByteArray())
+inline QByteArray checkedFrame(uint8_t commandCode, const QByteArray &payload = QByteArray())
 {
     QByteArray f;
     f.reserve(payload.size() + 5);
     f.append(char(FrameStart)).append(char(payload.size() + 5)).append(char(commandCode)).append(payload);
-    f.append(char(CheckByte(f)));
+    f.append(char(checkByte(f)));
     f.append(char(FrameEnd));
     return f;
 }
@@ -69,7 +69,7 @@ inline QByteArray CheckedFrame(uint8_t commandCode, const QByteArray &payload = 
 // The counter value c spread over n 16-bit cells: each count takes the next
 // weight (1, 2, 4, ... 0x8000, then 1 again) off the next cell, cell by cell
 // round the run.
-inline std::vector<uint16_t> CounterCells(uint32_t value, int cells)
+inline std::vector<uint16_t> counterCells(uint32_t value, int cells)
 {
     std::vector<uint16_t> cell(cells > 0 ? cells : 0, 0xFFFF);
     if (cell.empty())
@@ -88,10 +88,10 @@ inline std::vector<uint16_t> CounterCells(uint32_t value, int cells)
 }
 
 // The cells laid out big-endian, cell 0 first (2 * cells bytes).
-inline QByteArray CounterImage(uint32_t value, int cells)
+inline QByteArray counterImage(uint32_t value, int cells)
 {
     QByteArray image;
-    for (const uint16_t c : CounterCells(value, cells))
+    for (const uint16_t c : counterCells(value, cells))
         image.append(char(c >> 8)).append(char(c & 0xFF));
     return image;
 }

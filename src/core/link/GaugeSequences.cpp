@@ -16,8 +16,8 @@ const char *const LoginFailed = "Login failed";
 
 TransferOutcome writeOutcome(bool success, bool cancelled)
 {
-    TransferOutcome o = success ? outcome(true, LoadTranslatedString(1230), Icon::Exclamation)
-                                : outcome(false, LoadTranslatedString(1231), Icon::Error);
+    TransferOutcome o = success ? outcome(true, loadTranslatedString(1230), Icon::Exclamation)
+                                : outcome(false, loadTranslatedString(1231), Icon::Error);
     o.cancelled = cancelled;
     return o;
 }
@@ -25,13 +25,13 @@ TransferOutcome writeOutcome(bool success, bool cancelled)
 bool readRegisters(Run &run, ConfigRecord &cfg)
 {
     gauge_codec::RegisterDecoder decoder(cfg);
-    if (!run.next(QStringLiteral("Login"), [&] { return run.port.Login(); })
-        || !run.next(QStringLiteral("Ping"), [&] { return run.port.PingChecked(); }))
+    if (!run.next(QStringLiteral("Login"), [&] { return run.port.login(); })
+        || !run.next(QStringLiteral("Ping"), [&] { return run.port.pingChecked(); }))
         return false;
-    for (const auto &reg : gauge_codec::RegisterOrder()) {
+    for (const auto &reg : gauge_codec::registerOrder()) {
         uint8_t value = 0;
         if (!run.next(registerName("ReadRegister", reg.bank, reg.address),
-                      [&] { return run.port.ReadRegister(reg.bank, reg.address, &value); }))
+                      [&] { return run.port.readRegister(reg.bank, reg.address, &value); }))
             return false;
         decoder.feed(reg.bank, reg.address, value);
     }
@@ -40,16 +40,16 @@ bool readRegisters(Run &run, ConfigRecord &cfg)
 
 bool writeRegisters(Run &run, const ConfigRecord &cfg)
 {
-    if (!run.next(QStringLiteral("Login"), [&] { return run.port.Login(); })
-        || !run.next(QStringLiteral("Ping"), [&] { return run.port.PingChecked(); }))
+    if (!run.next(QStringLiteral("Login"), [&] { return run.port.login(); })
+        || !run.next(QStringLiteral("Ping"), [&] { return run.port.pingChecked(); }))
         return false;
-    for (const auto &w : gauge_codec::RecordToRegisterWrites(cfg)) {
+    for (const auto &w : gauge_codec::recordToRegisterWrites(cfg)) {
         if (w.readFirst
             && !run.next(registerName("ReadRegister", w.reg.bank, w.reg.address),
-                         [&] { return run.port.ReadRegister(w.reg.bank, w.reg.address, nullptr); }))
+                         [&] { return run.port.readRegister(w.reg.bank, w.reg.address, nullptr); }))
             return false;
         if (!run.next(registerName("WriteRegister", w.reg.bank, w.reg.address),
-                      [&] { return run.port.WriteRegister(w.reg.bank, w.reg.address, w.value); }))
+                      [&] { return run.port.writeRegister(w.reg.bank, w.reg.address, w.value); }))
             return false;
     }
     return true;
@@ -71,31 +71,31 @@ DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutco
                              gauge_codec::ParamBlock &block, Change change)
 {
     gauge_codec::ParamBlock original{};
-    if (!run.step(1, QStringLiteral("UploadFromGauge"), [&] { return run.port.UploadFromGauge(original); }))
+    if (!run.step(1, QStringLiteral("UploadFromGauge"), [&] { return run.port.uploadFromGauge(original); }))
         return DownloadResult::Failed;
     block = original;
     outcome.text = change(block);
     if (!outcome.text.isEmpty())
         return DownloadResult::Refused;
 
-    const QString folder = options.backupFolder.isEmpty() ? block_backup::DefaultFolder() : options.backupFolder;
+    const QString folder = options.backupFolder.isEmpty() ? block_backup::defaultFolder() : options.backupFolder;
     QString error;
-    outcome.backupFile = block_backup::Save(original, folder, &error);
+    outcome.backupFile = block_backup::save(original, folder, &error);
     if (outcome.backupFile.isEmpty()) {
-        outcome.text = LoadTranslatedString(5100).arg(folder, error);
+        outcome.text = loadTranslatedString(5100).arg(folder, error);
         return DownloadResult::BackupFailed;
     }
     traffic_trace::header(QStringLiteral("BlockBackup ") + outcome.backupFile, options.traceTag);
 
     bool downloaded = false;
     for (int attempt = 1; attempt <= DownloadAttempts && !downloaded && !run.cancelled; ++attempt) {
-        downloaded = run.step(2 * attempt, QStringLiteral("StartDownload"), [&] { return run.port.StartDownload(); })
+        downloaded = run.step(2 * attempt, QStringLiteral("StartDownload"), [&] { return run.port.startDownload(); })
                      && run.step(2 * attempt + 1, QStringLiteral("DownloadToGauge"),
-                                 [&] { return run.port.DownloadToGauge(block); });
+                                 [&] { return run.port.downloadToGauge(block); });
     }
     if (!downloaded)
         return DownloadResult::Failed;
-    return run.step(BlockWriteSteps, QStringLiteral("SaveToNovolMemory"), [&] { return run.port.SaveToNovolMemory(); })
+    return run.step(BlockWriteSteps, QStringLiteral("SaveToNovolMemory"), [&] { return run.port.saveToNovolMemory(); })
                ? DownloadResult::Done
                : run.cancelled ? DownloadResult::Failed : DownloadResult::NotSaved;
 }
@@ -107,7 +107,7 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
 {
     GaugePort port(options.timeouts);
     configure(port, options);
-    if (port.Open(BlockFamilyBaud) != OpenStatus::Open)
+    if (port.open(BlockFamilyBaud) != OpenStatus::Open)
         return openFailure(port, OpenStatus::Failed);
     Run run(port, observer, BlockWriteSteps + (options.verify ? 1 : 0));
     TransferOutcome download;
@@ -120,50 +120,50 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
     TransferOutcome o = writeOutcome(result == DownloadResult::Done, run.cancelled);
     o.backupFile = download.backupFile;
     if (result == DownloadResult::NotSaved) {
-        o.notice = LoadTranslatedString(5101);
+        o.notice = loadTranslatedString(5101);
         o.noticeIcon = Icon::Exclamation;
     }
     if (result != DownloadResult::Done || !options.verify)
         return o;
     gauge_codec::ParamBlock held{};
     const bool readBack = run.step(BlockWriteSteps + 1, QStringLiteral("UploadFromGauge"),
-                                   [&] { return port.UploadFromGauge(held); });
+                                   [&] { return port.uploadFromGauge(held); });
     return checkedOutcome(o, readBack, run.cancelled, gauge_readback::compareBlocks(cfg, written, held));
 }
 
 }
 
-TransferOutcome ReadFromGauge(ConfigRecord &cfg, SequenceObserver *observer, const LinkOptions &options)
+TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
-    const bool registers = options.family.value_or(cfg.Family()) == LinkFamily::Register;
+    const bool registers = options.family.value_or(cfg.family()) == LinkFamily::Register;
     GaugePort port(options.timeouts);
     configure(port, options);
-    const OpenStatus open = port.Open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
+    const OpenStatus open = port.open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
         return openFailure(port, open);
 
     if (registers) {
-        Run run(port, observer, 2 + int(gauge_codec::RegisterOrder().size()));
+        Run run(port, observer, 2 + int(gauge_codec::registerOrder().size()));
         const bool ok = readRegisters(run, cfg);
         return readOutcome(ok, run.cancelled);
     }
 
     Run run(port, observer, 2);
     gauge_codec::ParamBlock block{};
-    const bool ok = run.next(QStringLiteral("Ping"), [&] { return port.Ping(); })
-                    && run.next(QStringLiteral("UploadFromGauge"), [&] { return port.UploadFromGauge(block); });
+    const bool ok = run.next(QStringLiteral("Ping"), [&] { return port.ping(); })
+                    && run.next(QStringLiteral("UploadFromGauge"), [&] { return port.uploadFromGauge(block); });
     TransferOutcome o = readOutcome(ok, run.cancelled);
-    if (ok && !gauge_codec::BlockToRecord(block, cfg)) {
+    if (ok && !gauge_codec::blockToRecord(block, cfg)) {
         // Everything else was read; the threshold stays as it was.
-        o.notice = gauge_codec::ThresholdRefusalText(cfg);
+        o.notice = gauge_codec::thresholdRefusalText(cfg);
         o.noticeIcon = Icon::Exclamation;
     }
     return o;
 }
 
-TransferOutcome WriteToGauge(const ConfigRecord &cfg, SequenceObserver *observer, const LinkOptions &options)
+TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
-    const LinkFamily family = options.family.value_or(cfg.Family());
+    const LinkFamily family = options.family.value_or(cfg.family());
     // Refused before the port is opened: the gauge keeps its settings.
     const QVector<record_check::Refusal> refusals = record_check::checkRecord(cfg, family);
     if (!refusals.isEmpty())
@@ -171,11 +171,11 @@ TransferOutcome WriteToGauge(const ConfigRecord &cfg, SequenceObserver *observer
     if (family == LinkFamily::Register) {
         GaugePort port(options.timeouts);
         configure(port, options);
-        if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
+        if (port.open(RegisterFamilyBaud) != OpenStatus::Open)
             return openFailure(port, OpenStatus::Failed);
         // Login, ping, the register writes and the read before the buzzer's,
         // and the registers read back.
-        const int registers = int(gauge_codec::RegisterOrder().size());
+        const int registers = int(gauge_codec::registerOrder().size());
         Run run(port, observer, 2 + registers + 1 + (options.verify ? registers : 0));
         const bool ok = writeRegisters(run, cfg);
         const TransferOutcome o = writeOutcome(ok, run.cancelled);
@@ -183,24 +183,24 @@ TransferOutcome WriteToGauge(const ConfigRecord &cfg, SequenceObserver *observer
             return o;
         gauge_readback::RegisterValues held{};
         const bool readBack = readRegisterValues(run, held);
-        const auto written = gauge_readback::registerValuesOf(gauge_codec::RecordToRegisterWrites(cfg));
+        const auto written = gauge_readback::registerValuesOf(gauge_codec::recordToRegisterWrites(cfg));
         return checkedOutcome(o, readBack, run.cancelled, gauge_readback::compareRegisters(cfg, written, held));
     }
     // Refused before anything is sent: the gauge keeps its settings.
-    if (!gauge_codec::ThresholdConvertible(cfg))
-        return outcome(false, gauge_codec::ThresholdRefusalText(cfg), Icon::Error);
+    if (!gauge_codec::thresholdConvertible(cfg))
+        return outcome(false, gauge_codec::thresholdRefusalText(cfg), Icon::Error);
     return writeBlock(observer, options, cfg, [&](gauge_codec::ParamBlock &block) {
         // The gauge's own block settles how it counts the pulse factor and
         // what it adds to the threshold.
         const QVector<record_check::Refusal> refused = record_check::checkAgainstBlock(cfg, block);
         if (!refused.isEmpty())
             return record_check::refusalText(refused.first());
-        gauge_codec::RecordToBlock(cfg, block);
+        gauge_codec::recordToBlock(cfg, block);
         return QString();
     });
 }
 
-TransferOutcome RestoreBlockToGauge(const gauge_codec::ParamBlock &saved, SequenceObserver *observer,
+TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &saved, SequenceObserver *observer,
                                     const LinkOptions &options)
 {
     return writeBlock(observer, options, ConfigRecord(), [&](gauge_codec::ParamBlock &block) {
@@ -209,29 +209,29 @@ TransferOutcome RestoreBlockToGauge(const gauge_codec::ParamBlock &saved, Sequen
     });
 }
 
-TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint16_t stamp, SequenceObserver *observer,
+TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint16_t stamp, SequenceObserver *observer,
                               const LinkOptions &options)
 {
-    const TransferOutcome failed = outcome(false, LoadTranslatedString(1231), Icon::Exclamation);
+    const TransferOutcome failed = outcome(false, loadTranslatedString(1231), Icon::Exclamation);
     GaugePort port(options.timeouts);
     configure(port, options);
-    if (port.Open(RegisterFamilyBaud) != OpenStatus::Open)
+    if (port.open(RegisterFamilyBaud) != OpenStatus::Open)
         return openFailure(port, OpenStatus::Failed);
 
-    QByteArray image = gauge_protocol::CounterImage(value, cells);
+    QByteArray image = gauge_protocol::counterImage(value, cells);
     const int pieceSize = gauge_protocol::MemoryPieceSize;
     const int pieces = (image.size() + pieceSize - 1) / pieceSize;
     image.append(QByteArray(pieces * pieceSize - image.size(), char(0xFF)));
     Run run(port, observer, 1 + pieces + 2);
 
-    const bool loggedIn = run.next(QStringLiteral("ServiceLogin"), [&] { return port.ServiceLogin(); });
+    const bool loggedIn = run.next(QStringLiteral("ServiceLogin"), [&] { return port.serviceLogin(); });
     run.pause(options.pauseMs); // also after a refused login
     if (!loggedIn) {
         TransferOutcome o = failed;
         o.cancelled = run.cancelled;
         if (!run.cancelled) {
             o.notice = QString::fromLatin1(LoginFailed);
-            o.noticeDetail = LoadTranslatedString(5102).arg(port.Device(), traffic_trace::path());
+            o.noticeDetail = loadTranslatedString(5102).arg(port.device(), traffic_trace::path());
         }
         return o;
     }
@@ -241,54 +241,54 @@ TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint1
         const int address = startAddress + offset;
         ok = run.next(QStringLiteral("WriteMemory %1").arg(address), [&] {
             memoryTouched = true;
-            return port.WriteMemory(address, reinterpret_cast<const uint8_t *>(image.constData() + offset));
+            return port.writeMemory(address, reinterpret_cast<const uint8_t *>(image.constData() + offset));
         });
         if (ok)
             run.pause(options.pauseMs);
     }
     ok = ok && !run.cancelled
-         && run.next(registerName("WriteRegister", 4, 23), [&] { return port.WriteRegister(4, 23, stamp >> 8); })
-         && run.next(registerName("WriteRegister", 4, 24), [&] { return port.WriteRegister(4, 24, stamp & 0xFF); });
-    TransferOutcome o = ok ? outcome(true, LoadTranslatedString(1132), Icon::None) : failed;
+         && run.next(registerName("WriteRegister", 4, 23), [&] { return port.writeRegister(4, 23, stamp >> 8); })
+         && run.next(registerName("WriteRegister", 4, 24), [&] { return port.writeRegister(4, 24, stamp & 0xFF); });
+    TransferOutcome o = ok ? outcome(true, loadTranslatedString(1132), Icon::None) : failed;
     o.cancelled = run.cancelled;
     // Some of the counter's cells may hold the new value, others the old one.
     if (run.cancelled && memoryTouched)
-        o.cancelNote = LoadTranslatedString(5103);
+        o.cancelNote = loadTranslatedString(5103);
     return o;
 }
 
-SelfTestReport RunLinkSelfTest(SequenceObserver *observer, const LinkOptions &options)
+SelfTestReport runLinkSelfTest(SequenceObserver *observer, const LinkOptions &options)
 {
     SelfTestReport report;
     GaugePort port(options.timeouts);
     configure(port, options);
-    report.opened = port.Open(0) == OpenStatus::Open;
+    report.opened = port.open(0) == OpenStatus::Open;
     if (!report.opened)
         return report;
 
     using C = SelfTestCommand;
     const auto cmd = [&port](C c) {
-        return std::make_pair(GaugePort::SelfTestCommandName(c), [&port, c] { return port.RunSelfTestCommand(c); });
+        return std::make_pair(GaugePort::selfTestCommandName(c), [&port, c] { return port.runSelfTestCommand(c); });
     };
     const std::vector<std::pair<QString, std::function<int()>>> steps = {
-        {QStringLiteral("Ping"), [&] { return port.Ping(); }},
+        {QStringLiteral("Ping"), [&] { return port.ping(); }},
         cmd(C::Cmd33),
         cmd(C::Cmd36),
-        {QStringLiteral("StartDownload"), [&] { return port.StartDownload(); }},
-        {QStringLiteral("SaveToNovolMemory"), [&] { return port.SaveToNovolMemory(); }},
+        {QStringLiteral("StartDownload"), [&] { return port.startDownload(); }},
+        {QStringLiteral("SaveToNovolMemory"), [&] { return port.saveToNovolMemory(); }},
         cmd(C::Cmd31),
         cmd(C::Cmd32),
         cmd(C::Cmd52),
-        {QStringLiteral("Login"), [&] { return port.Login(); }},
-        {QStringLiteral("Ping checked"), [&] { return port.PingChecked(); }},
+        {QStringLiteral("Login"), [&] { return port.login(); }},
+        {QStringLiteral("Ping checked"), [&] { return port.pingChecked(); }},
         cmd(C::Cmd71),
         cmd(C::Cmd72),
         cmd(C::Cmd23),
-        {registerName("ReadRegister", 3, 26), [&] { return port.ReadRegister(3, 26, nullptr); }},
-        {registerName("WriteRegister", 3, 37), [&] { return port.WriteRegister(3, 37, 0x10); }},
-        {registerName("WriteRegister", 3, 38), [&] { return port.WriteRegister(3, 38, 0x00); }},
-        {registerName("ReadRegister", 3, 37), [&] { return port.ReadRegister(3, 37, nullptr); }},
-        {registerName("ReadRegister", 3, 38), [&] { return port.ReadRegister(3, 38, nullptr); }},
+        {registerName("ReadRegister", 3, 26), [&] { return port.readRegister(3, 26, nullptr); }},
+        {registerName("WriteRegister", 3, 37), [&] { return port.writeRegister(3, 37, 0x10); }},
+        {registerName("WriteRegister", 3, 38), [&] { return port.writeRegister(3, 38, 0x00); }},
+        {registerName("ReadRegister", 3, 37), [&] { return port.readRegister(3, 37, nullptr); }},
+        {registerName("ReadRegister", 3, 38), [&] { return port.readRegister(3, 38, nullptr); }},
         cmd(C::Cmd21),
         cmd(C::Cmd31Checked),
     };

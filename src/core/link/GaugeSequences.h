@@ -19,7 +19,7 @@ struct LinkOptions
 {
     ReadTimeouts timeouts;  // the link's standard time-outs unless tests shorten them
     int pauseMs = 500;      // pause after each counter memory write
-    QString backupFolder;   // empty: block_backup::DefaultFolder()
+    QString backupFolder;   // empty: block_backup::defaultFolder()
     // The link family when the caller knows it better than the record's
     // master type (the command-line tool's --family).
     std::optional<LinkFamily> family;
@@ -28,7 +28,7 @@ struct LinkOptions
     // Starts the link's trace lines with "[tag] " (links on several ports at
     // once); empty: the plain trace format.
     QString traceTag;
-    // WriteToGauge reads the gauge back afterwards and fails when it holds
+    // writeToGauge reads the gauge back afterwards and fails when it holds
     // other values than were written.
     bool verify = false;
 };
@@ -40,12 +40,12 @@ constexpr int RegisterFamilyBaud = 4800;
 // Reads the gauge into cfg (the family comes from cfg's master type unless
 // the options name it). On a
 // failure part-way the fields decoded so far stay changed.
-TransferOutcome ReadFromGauge(ConfigRecord &cfg, SequenceObserver *observer = nullptr,
+TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer = nullptr,
                               const LinkOptions &options = LinkOptions());
 
 // Writes cfg to the gauge. A block-family gauge's block is saved to a backup
 // file before it is overwritten.
-TransferOutcome WriteToGauge(const ConfigRecord &cfg, SequenceObserver *observer = nullptr,
+TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer = nullptr,
                              const LinkOptions &options = LinkOptions());
 
 // Reads the gauge and compares what it holds with what writing cfg would
@@ -56,13 +56,13 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer 
 
 // Writes a saved block back to a block-family gauge unchanged (the block the
 // gauge holds is backed up first, as for any download).
-TransferOutcome RestoreBlockToGauge(const gauge_codec::ParamBlock &block, SequenceObserver *observer = nullptr,
+TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &block, SequenceObserver *observer = nullptr,
                                     const LinkOptions &options = LinkOptions());
 
 // Presets a counter: the counter image of value in cells 16-bit cells from
 // startAddress (0 and 32 for the distance counter, 66 and 16 for the hour
 // counter in tenths), then the stamp registers.
-TransferOutcome PresetCounter(int startAddress, int cells, uint32_t value, uint16_t stamp = 0,
+TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint16_t stamp = 0,
                               SequenceObserver *observer = nullptr, const LinkOptions &options = LinkOptions());
 
 struct SelfTestReport
@@ -74,4 +74,4 @@ struct SelfTestReport
 
 // Runs every self-test transaction whatever the earlier ones returned, at the
 // stored line speed. The traffic trace is the record of the outcome.
-SelfTestReport RunLinkSelfTest(SequenceObserver *observer = nullptr, const LinkOptions &options = LinkOptions());
+SelfTestReport runLinkSelfTest(SequenceObserver *observer = nullptr, const LinkOptions &options = LinkOptions());

@@ -8,10 +8,10 @@ namespace sequence_run {
 
 bool readRegisterValues(Run &run, gauge_readback::RegisterValues &values)
 {
-    const auto &order = gauge_codec::RegisterOrder();
+    const auto &order = gauge_codec::registerOrder();
     for (size_t i = 0; i < order.size(); ++i) {
         if (!run.next(registerName("ReadRegister", order[i].bank, order[i].address),
-                      [&] { return run.port.ReadRegister(order[i].bank, order[i].address, &values[i]); }))
+                      [&] { return run.port.readRegister(order[i].bank, order[i].address, &values[i]); }))
             return false;
     }
     return true;
@@ -24,11 +24,11 @@ TransferOutcome checkedOutcome(const TransferOutcome &written, bool readBack, bo
     if (!readBack) {
         o.success = false;
         o.cancelled = cancelled;
-        o.text = LoadTranslatedString(5742);
+        o.text = loadTranslatedString(5742);
         o.icon = Icon::Error;
     } else if (!mismatches.isEmpty()) {
         o.success = false;
-        o.text = LoadTranslatedString(5740).arg(gauge_readback::mismatchList(mismatches));
+        o.text = loadTranslatedString(5740).arg(gauge_readback::mismatchList(mismatches));
         o.icon = Icon::Error;
         o.mismatches = mismatches;
     }
@@ -45,42 +45,42 @@ TransferOutcome verified(bool read, bool cancelled, const QVector<gauge_readback
 {
     if (!read)
         return readOutcome(false, cancelled);
-    return checkedOutcome(outcome(true, LoadTranslatedString(5743), Icon::Exclamation), true, false, mismatches);
+    return checkedOutcome(outcome(true, loadTranslatedString(5743), Icon::Exclamation), true, false, mismatches);
 }
 
 }
 
 TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer, const LinkOptions &options)
 {
-    const LinkFamily family = options.family.value_or(cfg.Family());
+    const LinkFamily family = options.family.value_or(cfg.family());
     // A record that could not be written cannot be found on the gauge either.
     const QVector<record_check::Refusal> refusals = record_check::checkRecord(cfg, family);
     if (!refusals.isEmpty())
         return refusal(record_check::refusalText(refusals.first()));
-    if (family == LinkFamily::Block && !gauge_codec::ThresholdConvertible(cfg))
-        return outcome(false, gauge_codec::ThresholdRefusalText(cfg), Icon::Error);
+    if (family == LinkFamily::Block && !gauge_codec::thresholdConvertible(cfg))
+        return outcome(false, gauge_codec::thresholdRefusalText(cfg), Icon::Error);
 
     const bool registers = family == LinkFamily::Register;
     GaugePort port(options.timeouts);
     configure(port, options);
-    const OpenStatus open = port.Open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
+    const OpenStatus open = port.open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
         return openFailure(port, open);
 
     if (registers) {
-        Run run(port, observer, 2 + int(gauge_codec::RegisterOrder().size()));
+        Run run(port, observer, 2 + int(gauge_codec::registerOrder().size()));
         gauge_readback::RegisterValues held{};
-        const bool read = run.next(QStringLiteral("Login"), [&] { return port.Login(); })
-                          && run.next(QStringLiteral("Ping"), [&] { return port.PingChecked(); })
+        const bool read = run.next(QStringLiteral("Login"), [&] { return port.login(); })
+                          && run.next(QStringLiteral("Ping"), [&] { return port.pingChecked(); })
                           && readRegisterValues(run, held);
-        const auto expected = gauge_readback::registerValuesOf(gauge_codec::RecordToRegisterWrites(cfg));
+        const auto expected = gauge_readback::registerValuesOf(gauge_codec::recordToRegisterWrites(cfg));
         return verified(read, run.cancelled, gauge_readback::compareRegisters(cfg, expected, held));
     }
 
     Run run(port, observer, 2);
     gauge_codec::ParamBlock held{};
-    const bool read = run.next(QStringLiteral("Ping"), [&] { return port.Ping(); })
-                      && run.next(QStringLiteral("UploadFromGauge"), [&] { return port.UploadFromGauge(held); });
+    const bool read = run.next(QStringLiteral("Ping"), [&] { return port.ping(); })
+                      && run.next(QStringLiteral("UploadFromGauge"), [&] { return port.uploadFromGauge(held); });
     if (!read)
         return readOutcome(false, run.cancelled);
     // The gauge's own block settles how it counts the pulse factor and what
@@ -89,6 +89,6 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
     if (!refused.isEmpty())
         return refusal(record_check::refusalText(refused.first()));
     gauge_codec::ParamBlock expected = held;
-    gauge_codec::RecordToBlock(cfg, expected);
+    gauge_codec::recordToBlock(cfg, expected);
     return verified(true, false, gauge_readback::compareBlocks(cfg, expected, held));
 }

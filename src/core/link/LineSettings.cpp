@@ -5,7 +5,7 @@
 #include <QMutex>
 #include <QRegularExpression>
 
-void MapLineSelectors(const LineSelectors &stored, int &port, int &baud, int &dataBits, int &parity,
+void mapLineSelectors(const LineSelectors &stored, int &port, int &baud, int &dataBits, int &parity,
                       int &stopBits)
 {
     port = stored.port;
@@ -37,7 +37,7 @@ void MapLineSelectors(const LineSelectors &stored, int &port, int &baud, int &da
 
 static const QString Section = QStringLiteral("Communication");
 
-LineSelectors LineSelectors::Load()
+LineSelectors LineSelectors::load()
 {
     const LineSelectors defaults;
     LineSelectors s;
@@ -49,7 +49,7 @@ LineSelectors LineSelectors::Load()
     return s;
 }
 
-void LineSelectors::Store() const
+void LineSelectors::store() const
 {
     settings_store::writeInt(Section, QStringLiteral("Baudrate"), baudRate);
     settings_store::writeInt(Section, QStringLiteral("Databits"), dataBits);
@@ -58,21 +58,21 @@ void LineSelectors::Store() const
     settings_store::writeInt(Section, QStringLiteral("Stopbits"), stopBits);
 }
 
-void LoadLineSettings(int *port, int *baud, int *dataBits, int *parity, int *stopBits)
+void loadLineSettings(int *port, int *baud, int *dataBits, int *parity, int *stopBits)
 {
     if (!port || !baud || !dataBits || !parity || !stopBits)
         return;
-    MapLineSelectors(LineSelectors::Load(), *port, *baud, *dataBits, *parity, *stopBits);
+    mapLineSelectors(LineSelectors::load(), *port, *baud, *dataBits, *parity, *stopBits);
 }
 
-LineSettings LoadLineSettings()
+LineSettings loadLineSettings()
 {
     LineSettings l;
-    LoadLineSettings(&l.port, &l.baud, &l.dataBits, &l.parity, &l.stopBits);
+    loadLineSettings(&l.port, &l.baud, &l.dataBits, &l.parity, &l.stopBits);
     return l;
 }
 
-QString PortDeviceName(int port)
+QString portDeviceName(int port)
 {
     // Ports count from 1; the default port 0 names none, so that a program
     // never set up opens nothing rather than the first serial device.
@@ -85,12 +85,12 @@ QString PortDeviceName(int port)
 #endif
 }
 
-QString PortDeviceFromArgument(const QString &argument)
+QString portDeviceFromArgument(const QString &argument)
 {
     static const QRegularExpression com(QStringLiteral("^COM\\s*(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = com.match(argument.trimmed());
     if (m.hasMatch())
-        return PortDeviceName(m.captured(1).toInt());
+        return portDeviceName(m.captured(1).toInt());
     return argument;
 }
 
@@ -106,25 +106,25 @@ static QString &overrideDevice()
     return device;
 }
 
-void SetSessionPortDevice(const QString &device)
+void setSessionPortDevice(const QString &device)
 {
     QMutexLocker lock(&overrideMutex());
     overrideDevice() = device;
 }
 
-QString SessionPortDevice()
+QString sessionPortDevice()
 {
     QMutexLocker lock(&overrideMutex());
     return overrideDevice();
 }
 
-QString ConfiguredPortDevice(int port)
+QString configuredPortDevice(int port)
 {
-    const QString session = SessionPortDevice();
+    const QString session = sessionPortDevice();
     if (!session.isEmpty())
         return session;
     const QString stored = settings_store::readString(Section, QStringLiteral("Device"), QString());
     if (!stored.trimmed().isEmpty())
         return stored.trimmed();
-    return PortDeviceName(port);
+    return portDeviceName(port);
 }

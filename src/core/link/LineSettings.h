@@ -27,9 +27,9 @@ struct LineSelectors
 
     // Reads Port, Databits, Parity, Baudrate and Stopbits fresh from the
     // settings store; a missing entry keeps its default above.
-    static LineSelectors Load();
+    static LineSelectors load();
     // Writes Baudrate, Databits, Parity, Port and Stopbits, in this order.
-    void Store() const;
+    void store() const;
 };
 
 // Real line settings. A selector outside its table leaves the value as it is,
@@ -45,29 +45,29 @@ struct LineSettings
 
 // Maps the selectors onto the outputs; an output whose selector is not in its
 // table is left untouched.
-void MapLineSelectors(const LineSelectors &stored, int &port, int &baud, int &dataBits, int &parity,
+void mapLineSelectors(const LineSelectors &stored, int &port, int &baud, int &dataBits, int &parity,
                       int &stopBits);
 
 // Reads the selectors fresh from the settings store (Port, Databits, Parity,
 // Baudrate, Stopbits) and maps them. Does nothing when an output is missing.
-void LoadLineSettings(int *port, int *baud, int *dataBits, int *parity, int *stopBits);
-LineSettings LoadLineSettings();
+void loadLineSettings(int *port, int *baud, int *dataBits, int *parity, int *stopBits);
+LineSettings loadLineSettings();
 
 // The device that port number n names on this platform: "COMn" on Windows,
 // /dev/ttyS(n-1) elsewhere (COM1 is /dev/ttyS0). Port 0 (the default) and
 // below name no device: empty.
-QString PortDeviceName(int port);
+QString portDeviceName(int port);
 // A port given by the user: "COMn" (blanks allowed after COM) names port n
 // (empty for COM0), anything else is taken as a device path.
-QString PortDeviceFromArgument(const QString &argument);
+QString portDeviceFromArgument(const QString &argument);
 
 // The device a transfer opens: the session's override when set, else the
 // stored device path "Communication"/"Device" when set, else the device of
 // the stored port number (empty for port 0: there is no port to open).
-QString ConfiguredPortDevice(int port);
+QString configuredPortDevice(int port);
 
 // A device that replaces the configured port for the rest of this process
 // (demo gauge, command-line --port) without touching the stored settings. An
 // empty text removes the override.
-void SetSessionPortDevice(const QString &device);
-QString SessionPortDevice();
+void setSessionPortDevice(const QString &device);
+QString sessionPortDevice();

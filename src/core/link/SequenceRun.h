@@ -25,9 +25,9 @@ public:
     {
         // A cancel also ends the wait for a reply, not only the sequence.
         if (observer)
-            port.SetCancelCheck([observer] { return observer->cancelRequested(); });
+            port.setCancelCheck([observer] { return observer->cancelRequested(); });
     }
-    ~Run() { port.SetCancelCheck(nullptr); }
+    ~Run() { port.setCancelCheck(nullptr); }
     Run(const Run &) = delete;
     Run &operator=(const Run &) = delete;
 
@@ -92,14 +92,14 @@ inline TransferOutcome openFailure(const GaugePort &port, OpenStatus status)
     TransferOutcome o = outcome(false, QString::fromLatin1(status == OpenStatus::NoSuchPort ? PortNotAvailable
                                                                                            : ConnectFailed),
                                 user_messages::Icon::None);
-    o.detail = LoadTranslatedString(5104).arg(port.Device(), port.OpenError(), traffic_trace::path());
+    o.detail = loadTranslatedString(5104).arg(port.device(), port.openError(), traffic_trace::path());
     return o;
 }
 
 inline TransferOutcome readOutcome(bool success, bool cancelled)
 {
-    TransferOutcome o = success ? outcome(true, LoadTranslatedString(1232), user_messages::Icon::Exclamation)
-                                : outcome(false, LoadTranslatedString(1233), user_messages::Icon::Error);
+    TransferOutcome o = success ? outcome(true, loadTranslatedString(1232), user_messages::Icon::Exclamation)
+                                : outcome(false, loadTranslatedString(1233), user_messages::Icon::Error);
     o.cancelled = cancelled;
     return o;
 }

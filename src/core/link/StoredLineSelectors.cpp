@@ -4,23 +4,23 @@
 
 static const QString Section = QStringLiteral("Communication");
 
-StoredLineSelectors StoredLineSelectors::Load()
+StoredLineSelectors StoredLineSelectors::load()
 {
-    return {LineSelectors::Load(), settings_store::readString(Section, QStringLiteral("Device"), QString())};
+    return {LineSelectors::load(), settings_store::readString(Section, QStringLiteral("Device"), QString())};
 }
 
-void StoredLineSelectors::Store() const
+void StoredLineSelectors::store() const
 {
-    LineSelectors::Store();
+    LineSelectors::store();
     settings_store::writeString(Section, QStringLiteral("Device"), device);
 }
 
-QString StoredLineSelectors::PortName() const
+QString StoredLineSelectors::portName() const
 {
     return QStringLiteral("COM%1").arg(port);
 }
 
-int PortNumberFromName(const QString &name, int previous)
+int portNumberFromName(const QString &name, int previous)
 {
     int i = 3;
     while (i < name.size() && name.at(i) == QLatin1Char(' '))

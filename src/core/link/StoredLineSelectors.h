@@ -9,14 +9,14 @@ struct StoredLineSelectors : LineSelectors
 {
     QString device; // the chosen device path; empty: the port number decides
 
-    static StoredLineSelectors Load();
+    static StoredLineSelectors load();
     // Writes the five selectors, then the device path.
-    void Store() const;
+    void store() const;
     // "COM%d" of the port number: the name the options list is given.
-    QString PortName() const;
+    QString portName() const;
 };
 
 // The decimal number after the first three characters of a port name,
 // leading blanks skipped ("COM3" and "COM 3" give 3). A name that carries no
 // number there (shorter than four characters, a device path) gives previous.
-int PortNumberFromName(const QString &name, int previous);
+int portNumberFromName(const QString &name, int previous);

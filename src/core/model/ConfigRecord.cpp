@@ -2,10 +2,10 @@
 
 ConfigRecord::ConfigRecord()
 {
-    Reset();
+    reset();
 }
 
-void ConfigRecord::Reset()
+void ConfigRecord::reset()
 {
     DataSource = 0;
     KValue = 0.0;
@@ -25,7 +25,7 @@ void ConfigRecord::Reset()
     FreqInputs = 1;
 }
 
-void ConfigRecord::ApplyMasterType(const MasterTypeInfo &info)
+void ConfigRecord::applyMasterType(const MasterTypeInfo &info)
 {
     if (!info.Found) {
         // Neutral values: the catalogue has no row for this key.
@@ -68,30 +68,30 @@ void ConfigRecord::ApplyMasterType(const MasterTypeInfo &info)
     UseMinMax = info.UseMinMax;
 }
 
-bool ConfigRecord::IsSpeedometer() const { return Description.contains(QLatin1String("Speedometer")); }
-bool ConfigRecord::IsTachometer() const { return Description.contains(QLatin1String("Tachometer")); }
-bool ConfigRecord::IsTachometerWithLcd() const { return Description.contains(QLatin1String("Tachometer with LCD")); }
-bool ConfigRecord::IsSumlog() const { return Description.contains(QLatin1String("Sumlog")); }
-bool ConfigRecord::IsSynchroniser() const { return Description.contains(QLatin1String("Synchroniser")); }
+bool ConfigRecord::isSpeedometer() const { return Description.contains(QLatin1String("Speedometer")); }
+bool ConfigRecord::isTachometer() const { return Description.contains(QLatin1String("Tachometer")); }
+bool ConfigRecord::isTachometerWithLcd() const { return Description.contains(QLatin1String("Tachometer with LCD")); }
+bool ConfigRecord::isSumlog() const { return Description.contains(QLatin1String("Sumlog")); }
+bool ConfigRecord::isSynchroniser() const { return Description.contains(QLatin1String("Synchroniser")); }
 
-bool ConfigRecord::IsKnownType() const
+bool ConfigRecord::isKnownType() const
 {
-    return IsTachometer() || IsSpeedometer() || IsSumlog() || IsSynchroniser();
+    return isTachometer() || isSpeedometer() || isSumlog() || isSynchroniser();
 }
 
-LinkFamily ConfigRecord::Family() const
+LinkFamily ConfigRecord::family() const
 {
-    if (IsSpeedometer() || IsTachometerWithLcd() || IsSumlog() || IsSynchroniser())
+    if (isSpeedometer() || isTachometerWithLcd() || isSumlog() || isSynchroniser())
         return LinkFamily::Register;
     return LinkFamily::Block;
 }
 
-bool ConfigRecord::IsEarlyFirmware() const
+bool ConfigRecord::isEarlyFirmware() const
 {
     return static_cast<signed char>(FirmwareVersion[0]) < 0x42;
 }
 
-bool ConfigRecord::SameUserSettings(const ConfigRecord &o) const
+bool ConfigRecord::sameUserSettings(const ConfigRecord &o) const
 {
     return DataSource == o.DataSource && KValue == o.KValue && WarnThreshold == o.WarnThreshold
         && WarnMode == o.WarnMode && BuzzerActive == o.BuzzerActive && DataSource2 == o.DataSource2
@@ -100,12 +100,12 @@ bool ConfigRecord::SameUserSettings(const ConfigRecord &o) const
         && DepthUnit == o.DepthUnit && MasterId == o.MasterId;
 }
 
-bool ConfigRecord::TestDisplayBit(uint32_t mask) const
+bool ConfigRecord::testDisplayBit(uint32_t mask) const
 {
     return (DisplayMask & mask) != 0;
 }
 
-void ConfigRecord::SetDisplayBit(uint32_t mask, bool on)
+void ConfigRecord::setDisplayBit(uint32_t mask, bool on)
 {
     if (on)
         DisplayMask |= mask;

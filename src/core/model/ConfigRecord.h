@@ -33,27 +33,27 @@ public:
 
     // User settings to their defaults, picture cleared, FreqInputs 1. Leaves
     // FirmwareVersion and the other master type properties alone.
-    void Reset();
+    void reset();
     // Copies the master type properties of a lookup result; a result that was
     // not found gives empty texts, no picture and neutral numbers.
-    void ApplyMasterType(const MasterTypeInfo &info);
+    void applyMasterType(const MasterTypeInfo &info);
 
-    bool IsSpeedometer() const;
-    bool IsTachometer() const;
-    bool IsTachometerWithLcd() const;
-    bool IsSumlog() const;
-    bool IsSynchroniser() const;
-    bool IsKnownType() const;
-    LinkFamily Family() const;
+    bool isSpeedometer() const;
+    bool isTachometer() const;
+    bool isTachometerWithLcd() const;
+    bool isSumlog() const;
+    bool isSynchroniser() const;
+    bool isKnownType() const;
+    LinkFamily family() const;
     // First firmware byte, as a signed character, below 'B'.
-    bool IsEarlyFirmware() const;
+    bool isEarlyFirmware() const;
 
     // True when both records hold the same user settings and master type key
     // (what the project file stores and the gauge exchanges).
-    bool SameUserSettings(const ConfigRecord &other) const;
+    bool sameUserSettings(const ConfigRecord &other) const;
 
-    bool TestDisplayBit(uint32_t mask) const;
-    void SetDisplayBit(uint32_t mask, bool on);
+    bool testDisplayBit(uint32_t mask) const;
+    void setDisplayBit(uint32_t mask, bool on);
 
     // Gauge-reported bytes 4 and 5 of the last parameter block read.
     std::array<uint8_t, 2> FirmwareVersion = {0, 0};

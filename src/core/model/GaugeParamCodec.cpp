@@ -28,7 +28,7 @@ bool tenths(const ParamBlock &block) { return block[block_offset::FirmwareHigh] 
 
 }
 
-double ThresholdFactor(const ConfigRecord &cfg)
+double thresholdFactor(const ConfigRecord &cfg)
 {
     // Differences of two 32-bit integers are exact in a double and cannot
     // overflow there.
@@ -37,24 +37,24 @@ double ThresholdFactor(const ConfigRecord &cfg)
     return warnSpan / scaleSpan;
 }
 
-long long BlockThresholdValue(const ConfigRecord &cfg, const ParamBlock &block)
+long long blockThresholdValue(const ConfigRecord &cfg, const ParamBlock &block)
 {
-    const double raw = cfg.CalculateThreshold ? (cfg.WarnThreshold - cfg.ScaleMin) * ThresholdFactor(cfg) + 0.5
+    const double raw = cfg.CalculateThreshold ? (cfg.WarnThreshold - cfg.ScaleMin) * thresholdFactor(cfg) + 0.5
                                               : cfg.WarnThreshold + 0.5;
     return truncatedWithin(raw, -Saturation, Saturation) + block[block_offset::ThresholdOffset];
 }
 
-bool ThresholdConvertible(const ConfigRecord &cfg)
+bool thresholdConvertible(const ConfigRecord &cfg)
 {
     if (!cfg.CalculateThreshold)
         return true;
     return cfg.ScaleMax != cfg.ScaleMin && cfg.WarnThresholdMax != cfg.WarnThresholdMin;
 }
 
-QString ThresholdRefusalText(const ConfigRecord &cfg)
+QString thresholdRefusalText(const ConfigRecord &cfg)
 {
     const QString name = cfg.Description.isEmpty() ? cfg.OrderNumber : cfg.Description;
-    return LoadTranslatedString(5004)
+    return loadTranslatedString(5004)
         .arg(name)
         .arg(cfg.ScaleMin)
         .arg(cfg.ScaleMax)
@@ -62,7 +62,7 @@ QString ThresholdRefusalText(const ConfigRecord &cfg)
         .arg(cfg.WarnThresholdMax);
 }
 
-bool BlockToRecord(const ParamBlock &block, ConfigRecord &cfg)
+bool blockToRecord(const ParamBlock &block, ConfigRecord &cfg)
 {
     cfg.FirmwareVersion = {block[block_offset::FirmwareHigh], block[block_offset::FirmwareLow]};
 
@@ -71,19 +71,19 @@ bool BlockToRecord(const ParamBlock &block, ConfigRecord &cfg)
 
     const int raw = block[block_offset::Threshold] * 256 + block[block_offset::Threshold + 1]
                     - block[block_offset::ThresholdOffset];
-    const bool convertible = ThresholdConvertible(cfg);
+    const bool convertible = thresholdConvertible(cfg);
     if (!cfg.CalculateThreshold)
         cfg.WarnThreshold = raw;
     else if (convertible)
-        cfg.WarnThreshold = raw / ThresholdFactor(cfg) + cfg.ScaleMin;
+        cfg.WarnThreshold = raw / thresholdFactor(cfg) + cfg.ScaleMin;
 
     cfg.WarnMode = block[block_offset::WarnDirection] != 0 ? 1 : 0;
     return convertible;
 }
 
-bool RecordToBlock(const ConfigRecord &cfg, ParamBlock &block)
+bool recordToBlock(const ConfigRecord &cfg, ParamBlock &block)
 {
-    if (!ThresholdConvertible(cfg))
+    if (!thresholdConvertible(cfg))
         return false;
 
     if (cfg.DataSource != 1) {
@@ -92,7 +92,7 @@ bool RecordToBlock(const ConfigRecord &cfg, ParamBlock &block)
         block[block_offset::PulseFactor + 1] = byteOf(k, 0);
     }
 
-    const long long raw = std::clamp(BlockThresholdValue(cfg, block), 0LL, 0xFFFFLL);
+    const long long raw = std::clamp(blockThresholdValue(cfg, block), 0LL, 0xFFFFLL);
     block[block_offset::Threshold] = byteOf(raw, 8);
     block[block_offset::Threshold + 1] = byteOf(raw, 0);
 
@@ -101,7 +101,7 @@ bool RecordToBlock(const ConfigRecord &cfg, ParamBlock &block)
     return true;
 }
 
-const std::array<RegisterAddress, 14> &RegisterOrder()
+const std::array<RegisterAddress, 14> &registerOrder()
 {
     static const std::array<RegisterAddress, 14> order = {{
         {3, 26}, {3, 28}, {3, 37}, {3, 38}, {4, 0}, {4, 5}, {4, 8},
@@ -110,7 +110,7 @@ const std::array<RegisterAddress, 14> &RegisterOrder()
     return order;
 }
 
-// Positions in RegisterOrder().
+// Positions in registerOrder().
 namespace reg {
 enum : int {
     Source2, SourceAndType, MaskHigh, MaskLow, Units, Illumination, ThresholdHigh,
@@ -118,7 +118,7 @@ enum : int {
 };
 }
 
-std::vector<RegisterWrite> RecordToRegisterWrites(const ConfigRecord &cfg)
+std::vector<RegisterWrite> recordToRegisterWrites(const ConfigRecord &cfg)
 {
     uint8_t source2 = 0x00;
     switch (cfg.DataSource2) {
@@ -127,15 +127,15 @@ std::vector<RegisterWrite> RecordToRegisterWrites(const ConfigRecord &cfg)
     case 2: source2 = 0x30; break;
     default: break;
     }
-    if (cfg.IsSynchroniser())
+    if (cfg.isSynchroniser())
         source2 = 0x21;
 
     uint8_t sourceAndType = 0;
-    if (cfg.IsSpeedometer() || cfg.IsSumlog())
+    if (cfg.isSpeedometer() || cfg.isSumlog())
         sourceAndType |= cfg.DataSource == 0 ? 0x01 : 0x10;
-    if (cfg.IsTachometerWithLcd())
+    if (cfg.isTachometerWithLcd())
         sourceAndType |= 0x02;
-    if (cfg.IsSynchroniser())
+    if (cfg.isSynchroniser())
         sourceAndType |= 0x03;
 
     const uint8_t units = static_cast<uint8_t>(std::clamp(cfg.DistanceUnit, 0, 2) + std::clamp(cfg.TemperatureUnit, 0, 1) * 4
@@ -145,7 +145,7 @@ std::vector<RegisterWrite> RecordToRegisterWrites(const ConfigRecord &cfg)
     const long long k = truncatedWithin(cfg.KValue, 0, 0xFFFFFF);
     const long long m = truncatedWithin(cfg.MValue * 10, 0, 0xFFFF);
 
-    const auto &order = RegisterOrder();
+    const auto &order = registerOrder();
     const uint8_t values[14] = {
         source2,
         sourceAndType,
@@ -171,7 +171,7 @@ std::vector<RegisterWrite> RecordToRegisterWrites(const ConfigRecord &cfg)
 
 void RegisterDecoder::feed(uint8_t bank, uint8_t address, uint8_t value)
 {
-    const auto &order = RegisterOrder();
+    const auto &order = registerOrder();
     int index = -1;
     for (size_t i = 0; i < order.size(); ++i) {
         if (order[i] == RegisterAddress{bank, address})

@@ -31,30 +31,30 @@ constexpr uint8_t TenthsFirmware = 66;
 // The block-family threshold conversion needs distinct scale limits and
 // distinct warning limits when the master type asks for it; otherwise the
 // threshold cannot be converted and the transfer refuses it.
-bool ThresholdConvertible(const ConfigRecord &cfg);
+bool thresholdConvertible(const ConfigRecord &cfg);
 // The user message for a master type whose threshold cannot be converted.
-QString ThresholdRefusalText(const ConfigRecord &cfg);
+QString thresholdRefusalText(const ConfigRecord &cfg);
 
 // Raw threshold units per scale unit of a master type that converts the
 // threshold (ScaleMin..ScaleMax onto WarnThresholdMin..WarnThresholdMax).
-double ThresholdFactor(const ConfigRecord &cfg);
+double thresholdFactor(const ConfigRecord &cfg);
 
 // The threshold as the block would carry it, the offset byte O added, before
 // it is held within its 16 bits: what tells whether it fits. Values far out
 // of any range saturate, so this is defined for every record.
-long long BlockThresholdValue(const ConfigRecord &cfg, const ParamBlock &block);
+long long blockThresholdValue(const ConfigRecord &cfg, const ParamBlock &block);
 
 // Block to record: FirmwareVersion, KValue, WarnThreshold, WarnMode. Returns
 // false when the threshold cannot be converted; the threshold then stays as
 // it was and the other fields are still taken from the block.
-bool BlockToRecord(const ParamBlock &block, ConfigRecord &cfg);
+bool blockToRecord(const ParamBlock &block, ConfigRecord &cfg);
 
 // Record to block, changing only the bytes the record owns (read-modify-write
 // of the block read from the gauge). Returns false, leaving the block
 // untouched, when the threshold cannot be converted. A number its bytes
 // cannot hold is held at the nearest end of their range (the record check
 // refuses such records before they get here).
-bool RecordToBlock(const ConfigRecord &cfg, ParamBlock &block);
+bool recordToBlock(const ConfigRecord &cfg, ParamBlock &block);
 
 struct RegisterAddress
 {
@@ -64,7 +64,7 @@ struct RegisterAddress
 };
 
 // The fourteen registers in transfer order (reads and writes alike).
-const std::array<RegisterAddress, 14> &RegisterOrder();
+const std::array<RegisterAddress, 14> &registerOrder();
 
 struct RegisterWrite
 {
@@ -77,7 +77,7 @@ struct RegisterWrite
 // The fourteen register writes, in transfer order, with their values. A
 // number out of its register's range, or a list index out of its list, is
 // held at the nearest end, as for the block.
-std::vector<RegisterWrite> RecordToRegisterWrites(const ConfigRecord &cfg);
+std::vector<RegisterWrite> recordToRegisterWrites(const ConfigRecord &cfg);
 
 // Turns register values into record fields as they arrive: each field is set
 // as soon as every register it needs has been fed since construction.

@@ -84,7 +84,7 @@ ConfigRecord decoded(const ConfigRecord &cfg, const RegisterValues &values)
 {
     ConfigRecord record = cfg;
     gauge_codec::RegisterDecoder decoder(record);
-    const auto &order = gauge_codec::RegisterOrder();
+    const auto &order = gauge_codec::registerOrder();
     for (size_t i = 0; i < order.size(); ++i)
         decoder.feed(order[i].bank, order[i].address, values[i]);
     return record;
@@ -97,8 +97,8 @@ QVector<HeldMismatch> compareBlocks(const ConfigRecord &cfg, const gauge_codec::
 {
     ConfigRecord writtenRecord = cfg;
     ConfigRecord heldRecord = cfg;
-    gauge_codec::BlockToRecord(written, writtenRecord);
-    gauge_codec::BlockToRecord(held, heldRecord);
+    gauge_codec::blockToRecord(written, writtenRecord);
+    gauge_codec::blockToRecord(held, heldRecord);
     QVector<HeldMismatch> mismatches;
     for (const BlockField &f : blockFields) {
         QVector<uint8_t> a, b;
@@ -160,7 +160,7 @@ QString mismatchList(const QVector<HeldMismatch> &mismatches)
 {
     QStringList parts;
     for (const HeldMismatch &m : mismatches)
-        parts << LoadTranslatedString(5741).arg(m.field, m.written, m.held);
+        parts << loadTranslatedString(5741).arg(m.field, m.written, m.held);
     return parts.join(QStringLiteral(", "));
 }
 

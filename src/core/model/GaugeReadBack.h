@@ -28,7 +28,7 @@ struct HeldMismatch
 QVector<HeldMismatch> compareBlocks(const ConfigRecord &cfg, const gauge_codec::ParamBlock &written,
                                     const gauge_codec::ParamBlock &held);
 
-// The fourteen register values in transfer order (gauge_codec::RegisterOrder).
+// The fourteen register values in transfer order (gauge_codec::registerOrder).
 using RegisterValues = std::array<uint8_t, 14>;
 RegisterValues registerValuesOf(const std::vector<gauge_codec::RegisterWrite> &writes);
 QVector<HeldMismatch> compareRegisters(const ConfigRecord &cfg, const RegisterValues &written,

@@ -37,5 +37,5 @@ public:
     virtual ~MasterTypeLookup() = default;
     // A result with Found false when the key has no row or the catalogue
     // cannot be opened (the reason is then shown to the user).
-    virtual MasterTypeInfo FetchById(int id) = 0;
+    virtual MasterTypeInfo fetchById(int id) = 0;
 };

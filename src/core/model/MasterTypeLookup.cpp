@@ -7,7 +7,7 @@ namespace {
 class FindsNothing : public MasterTypeLookup
 {
 public:
-    MasterTypeInfo FetchById(int) override { return MasterTypeInfo(); }
+    MasterTypeInfo fetchById(int) override { return MasterTypeInfo(); }
 };
 
 FindsNothing g_findsNothing;
@@ -15,13 +15,13 @@ QAtomicPointer<MasterTypeLookup> g_lookup;
 
 }
 
-MasterTypeLookup &DefaultMasterTypeLookup()
+MasterTypeLookup &defaultMasterTypeLookup()
 {
     MasterTypeLookup *lookup = g_lookup.loadAcquire();
     return lookup ? *lookup : g_findsNothing;
 }
 
-void SetDefaultMasterTypeLookup(MasterTypeLookup *lookup)
+void setDefaultMasterTypeLookup(MasterTypeLookup *lookup)
 {
     g_lookup.storeRelease(lookup);
 }

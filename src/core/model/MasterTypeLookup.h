@@ -3,6 +3,6 @@
 // install the catalogue's lookup at start-up; until then nothing is found.
 #include "MasterTypeInfo.h"
 
-MasterTypeLookup &DefaultMasterTypeLookup();
+MasterTypeLookup &defaultMasterTypeLookup();
 // Installs a lookup (not owned); nullptr restores the one that finds nothing.
-void SetDefaultMasterTypeLookup(MasterTypeLookup *lookup);
+void setDefaultMasterTypeLookup(MasterTypeLookup *lookup);

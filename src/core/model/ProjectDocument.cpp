@@ -14,7 +14,7 @@ ProjectDocument::ProjectDocument(QObject *parent)
 {
 }
 
-void ProjectDocument::SetModifiedFlag(bool modified)
+void ProjectDocument::setModified(bool modified)
 {
     if (m_modified == modified)
         return;
@@ -22,10 +22,10 @@ void ProjectDocument::SetModifiedFlag(bool modified)
     emit modifiedChanged(modified);
 }
 
-QString ProjectDocument::GetTitle() const
+QString ProjectDocument::title() const
 {
     if (m_pathName.isEmpty())
-        return LoadTranslatedString(61443);
+        return loadTranslatedString(61443);
     return QFileInfo(m_pathName).fileName();
 }
 
@@ -37,77 +37,77 @@ void ProjectDocument::setPath(const QString &path)
     emit pathChanged(path);
 }
 
-bool ProjectDocument::OnNewDocument()
+bool ProjectDocument::newProject()
 {
     emit newDocumentStarted();
-    m_config.Reset();
+    m_config.reset();
     m_masterTypeMissing = false;
     setPath(QString());
-    SetModifiedFlag(false);
+    setModified(false);
     emit recordReloaded();
     return true;
 }
 
-void ProjectDocument::ApplyStoredMasterType()
+void ProjectDocument::applyStoredMasterType()
 {
-    MasterTypeLookup &lookup = m_lookup ? *m_lookup : DefaultMasterTypeLookup();
+    MasterTypeLookup &lookup = m_lookup ? *m_lookup : defaultMasterTypeLookup();
     MasterTypeInfo info;
     if (m_config.MasterId != -1)
-        info = lookup.FetchById(m_config.MasterId);
-    m_config.ApplyMasterType(info);
+        info = lookup.fetchById(m_config.MasterId);
+    m_config.applyMasterType(info);
     m_masterTypeMissing = m_config.MasterId != -1 && !info.Found;
 }
 
-void ProjectDocument::ChooseMasterType(int masterId, const MasterTypeInfo &info)
+void ProjectDocument::chooseMasterType(int masterId, const MasterTypeInfo &info)
 {
-    m_config.Reset();
+    m_config.reset();
     m_config.MasterId = masterId;
-    m_config.ApplyMasterType(info);
+    m_config.applyMasterType(info);
     m_config.DataSource = 0;
     m_masterTypeMissing = !info.Found;
 }
 
-bool ProjectDocument::OnOpenDocument(const QString &path)
+bool ProjectDocument::open(const QString &path)
 {
     ConfigRecord loaded = m_config;
-    loaded.Reset();
+    loaded.reset();
     const project_file::ReadResult result = project_file::ReadFile(path, loaded);
 
     if (result.status == project_file::ReadStatus::UnsupportedVersion) {
-        m_config.Reset();
-        m_config.ApplyMasterType(MasterTypeInfo());
+        m_config.reset();
+        m_config.applyMasterType(MasterTypeInfo());
         m_masterTypeMissing = false;
         setPath(QString());
-        SetModifiedFlag(false);
-        user_messages::show(LoadTranslatedString(1024));
+        setModified(false);
+        user_messages::show(loadTranslatedString(1024));
         emit recordReloaded();
         return true;
     }
     if (result.status != project_file::ReadStatus::Ok) {
-        user_messages::show(project_file::DescribeFailure(path, result), user_messages::Icon::Error);
+        user_messages::show(project_file::describeFailure(path, result), user_messages::Icon::Error);
         return false;
     }
 
     m_config = loaded;
-    ApplyStoredMasterType();
+    applyStoredMasterType();
     setPath(QFileInfo(path).absoluteFilePath());
-    SetModifiedFlag(false);
+    setModified(false);
     emit recordReloaded();
     if (m_masterTypeMissing)
-        user_messages::show(LoadTranslatedString(5007).arg(m_config.MasterId), user_messages::Icon::Exclamation);
+        user_messages::show(loadTranslatedString(5007).arg(m_config.MasterId), user_messages::Icon::Exclamation);
     return true;
 }
 
-bool ProjectDocument::OnRecoverDocument(const QString &copy, const QString &originalPath)
+bool ProjectDocument::onRecoverDocument(const QString &copy, const QString &originalPath)
 {
-    if (!OnOpenDocument(copy) || m_pathName.isEmpty())
+    if (!open(copy) || m_pathName.isEmpty())
         return false;
     setPath(originalPath.isEmpty() ? QString() : QFileInfo(originalPath).absoluteFilePath());
-    SetModifiedFlag(true);
+    setModified(true);
     return true;
 }
 
-bool ProjectDocument::CommitForSaving() const
+bool ProjectDocument::commitForSaving() const
 {
     if (m_commitHook && !m_commitHook(CommitPurpose::Save))
         return false;
@@ -118,17 +118,17 @@ bool ProjectDocument::CommitForSaving() const
     return false;
 }
 
-bool ProjectDocument::OnSaveDocument(const QString &path)
+bool ProjectDocument::save(const QString &path)
 {
-    if (!CommitForSaving())
+    if (!commitForSaving())
         return false;
     QString error;
     if (!project_file::WriteFile(path, m_config, &error)) {
-        user_messages::show(LoadTranslatedString(5002).arg(QDir::toNativeSeparators(path), error),
+        user_messages::show(loadTranslatedString(5002).arg(QDir::toNativeSeparators(path), error),
                             user_messages::Icon::Error);
         return false;
     }
     setPath(QFileInfo(path).absoluteFilePath());
-    SetModifiedFlag(false);
+    setModified(false);
     return true;
 }

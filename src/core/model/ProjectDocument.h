@@ -15,68 +15,68 @@ class ProjectDocument : public QObject
 public:
     explicit ProjectDocument(QObject *parent = nullptr);
 
-    ConfigRecord &GetConfig() { return m_config; }
-    const ConfigRecord &GetConfig() const { return m_config; }
+    ConfigRecord &config() { return m_config; }
+    const ConfigRecord &config() const { return m_config; }
 
     // Code of the item selected in the project tree; the input index derived
     // from it is code / 100 - 2.
-    int SelectedTreeItem() const { return m_selectedTreeItem; }
-    void SetSelectedTreeItem(int code) { m_selectedTreeItem = code; }
-    int InputIndex() const { return m_selectedTreeItem / 100 - 2; }
+    int selectedTreeItem() const { return m_selectedTreeItem; }
+    void setSelectedTreeItem(int code) { m_selectedTreeItem = code; }
+    int inputIndex() const { return m_selectedTreeItem / 100 - 2; }
 
-    bool IsModified() const { return m_modified; }
-    void SetModifiedFlag(bool modified = true);
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified = true);
 
     // Full path of the project file; empty for a project not saved yet.
-    QString GetPathName() const { return m_pathName; }
+    QString filePath() const { return m_pathName; }
     // File name, or the untitled document name of the current language.
-    QString GetTitle() const;
+    QString title() const;
 
     // A new, empty project.
-    bool OnNewDocument();
+    bool newProject();
     // Opens a project file. A file that cannot be read (missing, truncated,
     // not a project) is reported naming the file and leaves the open project
     // untouched (returns false). A file of an unsupported version shows
     // message 1024 and leaves a reset, untitled project (returns true), so
     // that saving can never overwrite the file that could not be read.
-    bool OnOpenDocument(const QString &path);
+    bool open(const QString &path);
     // Takes a recovery copy as the project with unsaved changes of the file
     // originalPath (empty: a project never saved). False when the copy
     // cannot be read (the user has been told).
-    bool OnRecoverDocument(const QString &copy, const QString &originalPath);
-    // Saves as version 103 after CommitForSaving; when that fails nothing is
+    bool onRecoverDocument(const QString &copy, const QString &originalPath);
+    // Saves as version 103 after commitForSaving; when that fails nothing is
     // written. The write is atomic.
-    bool OnSaveDocument(const QString &path);
+    bool save(const QString &path);
 
     // Leaving the editor may let a value it shows untouched pass unchecked;
     // saving a file or writing to a gauge checks every value.
     enum class CommitPurpose { Leave, Save };
     // The editor in the right pane moves its controls into the record, with
     // validation; false when a value is refused (the editor told the user).
-    void SetCommitHook(std::function<bool(CommitPurpose)> hook) { m_commitHook = std::move(hook); }
-    bool CommitEditor() const { return !m_commitHook || m_commitHook(CommitPurpose::Leave); }
+    void setCommitHook(std::function<bool(CommitPurpose)> hook) { m_commitHook = std::move(hook); }
+    bool commitEditor() const { return !m_commitHook || m_commitHook(CommitPurpose::Leave); }
     // The editor's values with every check, then the record check: false
     // (the user has been told which value and why) when the record must not
     // be saved or sent.
-    bool CommitForSaving() const;
+    bool commitForSaving() const;
     // The same as leaving, without a word to the user: a refused value is
     // left out (for recovery copies).
-    void SetQuietCommitHook(std::function<void()> hook) { m_quietCommitHook = std::move(hook); }
-    void CommitEditorQuietly() const
+    void setQuietCommitHook(std::function<void()> hook) { m_quietCommitHook = std::move(hook); }
+    void commitEditorQuietly() const
     {
         if (m_quietCommitHook)
             m_quietCommitHook();
     }
 
     // Lookup used by loading; the process-wide default unless set.
-    void SetMasterTypeLookup(MasterTypeLookup *lookup) { m_lookup = lookup; }
+    void setMasterTypeLookup(MasterTypeLookup *lookup) { m_lookup = lookup; }
     // Applies the master type with the record's MasterId from the lookup.
-    void ApplyStoredMasterType();
+    void applyStoredMasterType();
     // Starts the record afresh for a master type the user chose.
-    void ChooseMasterType(int masterId, const MasterTypeInfo &info);
+    void chooseMasterType(int masterId, const MasterTypeInfo &info);
     // The record names a master type the catalogue did not have when it was
     // looked up: the project cannot be exchanged with a gauge.
-    bool MasterTypeMissing() const { return m_masterTypeMissing; }
+    bool masterTypeMissing() const { return m_masterTypeMissing; }
 
 signals:
     // A new project was started: the tree selects its first item.

@@ -12,14 +12,14 @@ namespace project_file {
 // A file never needs more than this to be judged; larger files are not read whole.
 constexpr qint64 ReadLimit = 4096;
 
-int FileSize(int version)
+int fileSize(int version)
 {
-    if (!IsSupportedVersion(version))
+    if (!isSupportedVersion(version))
         return 0;
     return 64 + 4 * (version - OldestVersion);
 }
 
-bool IsSupportedVersion(int version)
+bool isSupportedVersion(int version)
 {
     return version >= OldestVersion && version <= CurrentVersion;
 }
@@ -30,7 +30,7 @@ static void prepare(QDataStream &archive)
     archive.setFloatingPointPrecision(QDataStream::DoublePrecision);
 }
 
-void Store(QDataStream &archive, const ConfigRecord &record)
+void store(QDataStream &archive, const ConfigRecord &record)
 {
     prepare(archive);
     archive << qint32(record.DataSource) << record.KValue << record.WarnThreshold << qint32(record.WarnMode)
@@ -39,9 +39,9 @@ void Store(QDataStream &archive, const ConfigRecord &record)
             << qint32(record.DepthUnit) << qint32(record.MasterId) << qint32(record.BuzzerActive);
 }
 
-int Load(QDataStream &archive, int version, ConfigRecord &record)
+int load(QDataStream &archive, int version, ConfigRecord &record)
 {
-    if (!IsSupportedVersion(version))
+    if (!isSupportedVersion(version))
         return 0;
     prepare(archive);
     qint32 dataSource, warnMode, dataSource2, distanceUnit, temperatureUnit, timeFormat;
@@ -76,13 +76,13 @@ int Load(QDataStream &archive, int version, ConfigRecord &record)
     return 1;
 }
 
-QByteArray Serialize(const ConfigRecord &record)
+QByteArray serialize(const ConfigRecord &record)
 {
     QByteArray bytes;
     QDataStream archive(&bytes, QIODevice::WriteOnly);
     prepare(archive);
     archive << qint32(CurrentVersion);
-    Store(archive, record);
+    store(archive, record);
     return bytes;
 }
 
@@ -109,20 +109,20 @@ ReadResult ReadFile(const QString &path, ConfigRecord &record)
     qint32 version = 0;
     archive >> version;
     result.version = version;
-    if (!IsSupportedVersion(version)) {
+    if (!isSupportedVersion(version)) {
         result.status = ReadStatus::UnsupportedVersion;
         return result;
     }
-    if (result.size < FileSize(version)) {
+    if (result.size < fileSize(version)) {
         result.status = ReadStatus::Truncated;
         return result;
     }
-    if (result.size > FileSize(version)) {
+    if (result.size > fileSize(version)) {
         result.status = ReadStatus::Oversized;
         return result;
     }
     ConfigRecord loaded = record;
-    if (!Load(archive, version, loaded)) {
+    if (!load(archive, version, loaded)) {
         result.status = ReadStatus::Truncated;
         return result;
     }
@@ -131,22 +131,22 @@ ReadResult ReadFile(const QString &path, ConfigRecord &record)
     return result;
 }
 
-QString DescribeFailure(const QString &path, const ReadResult &result)
+QString describeFailure(const QString &path, const ReadResult &result)
 {
     const QString name = QDir::toNativeSeparators(path);
     switch (result.status) {
     case ReadStatus::Ok:
         return QString();
     case ReadStatus::CannotOpen:
-        return LoadTranslatedString(5000).arg(name, result.error);
+        return loadTranslatedString(5000).arg(name, result.error);
     case ReadStatus::Truncated:
         if (result.version == 0)
-            return LoadTranslatedString(5006).arg(name).arg(result.size);
-        return LoadTranslatedString(5001).arg(name).arg(result.size).arg(result.version);
+            return loadTranslatedString(5006).arg(name).arg(result.size);
+        return loadTranslatedString(5001).arg(name).arg(result.size).arg(result.version);
     case ReadStatus::Oversized:
-        return LoadTranslatedString(5005).arg(name).arg(result.size).arg(result.version).arg(FileSize(result.version));
+        return loadTranslatedString(5005).arg(name).arg(result.size).arg(result.version).arg(fileSize(result.version));
     case ReadStatus::UnsupportedVersion:
-        return LoadTranslatedString(1024);
+        return loadTranslatedString(1024);
     }
     return QString();
 }
@@ -158,7 +158,7 @@ bool WriteFile(const QString &path, const ConfigRecord &record, QString *error)
         *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = Serialize(record);
+    const QByteArray bytes = serialize(record);
     if (file.write(bytes) != bytes.size()) {
         *error = file.errorString();
         file.cancelWriting();

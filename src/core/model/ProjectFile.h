@@ -16,18 +16,18 @@ constexpr int CurrentVersion = 103;
 
 // Length in bytes of a file of that version (64, 68, 72, 76); 0 for an
 // unsupported version.
-int FileSize(int version);
-bool IsSupportedVersion(int version);
+int fileSize(int version);
+bool isSupportedVersion(int version);
 
 // Writes the fourteen stored values in file order (no version).
-void Store(QDataStream &archive, const ConfigRecord &record);
+void store(QDataStream &archive, const ConfigRecord &record);
 // Reads the values a file of that version carries; returns 0 without reading
 // anything for an unsupported version, 1 otherwise. Values the version does
 // not carry keep their current values.
-int Load(QDataStream &archive, int version, ConfigRecord &record);
+int load(QDataStream &archive, int version, ConfigRecord &record);
 
 // The whole file for the record: version 103 and the fourteen values.
-QByteArray Serialize(const ConfigRecord &record);
+QByteArray serialize(const ConfigRecord &record);
 
 enum class ReadStatus {
     Ok,
@@ -50,7 +50,7 @@ struct ReadResult
 ReadResult ReadFile(const QString &path, ConfigRecord &record);
 
 // A clear, translated message for a failed read, naming the file.
-QString DescribeFailure(const QString &path, const ReadResult &result);
+QString describeFailure(const QString &path, const ReadResult &result);
 
 // Writes the record as a version 103 file atomically: the previous file stays
 // intact unless the new one is complete. Returns false with a reason.

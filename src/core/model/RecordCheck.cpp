@@ -52,7 +52,7 @@ bool pulseFactorLimits(Checker &check, const ConfigRecord &cfg, const char *fiel
 {
     if (cfg.DataSource == 1 || !cfg.UseMinMax)
         return true;
-    const bool whole = WholeNumberPulseFactor(cfg);
+    const bool whole = wholeNumberPulseFactor(cfg);
     const Range limits = whole ? Range{std::floor(cfg.KValueMin + 0.9), std::floor(cfg.KValueMax)}
                                : Range{cfg.KValueMin, cfg.KValueMax};
     double integral = 0.0;
@@ -82,18 +82,18 @@ std::optional<LinkFamily> familyOfMasterType(const ConfigRecord &cfg)
 {
     if (cfg.MasterId == -1 || cfg.Description.isEmpty())
         return std::nullopt;
-    return cfg.Family();
+    return cfg.family();
 }
 
 QVector<Refusal> checkRecord(const ConfigRecord &cfg, std::optional<LinkFamily> family)
 {
     Checker check;
-    const bool speedOrLog = cfg.IsSpeedometer() || cfg.IsSumlog();
+    const bool speedOrLog = cfg.isSpeedometer() || cfg.isSumlog();
     // "Frequency" and "NMEA" for a speedometer or sumlog; the record's own
     // list of three sources otherwise.
     check.listIndex("DataSource", cfg.DataSource, speedOrLog ? 2 : 3);
 
-    const bool kIsPulseFactor = PulseFactorFieldOf(cfg) != PulseFactorField::MValue;
+    const bool kIsPulseFactor = pulseFactorFieldOf(cfg) != PulseFactorField::MValue;
     if (!kIsPulseFactor || pulseFactorLimits(check, cfg, "KValue", cfg.KValue)) {
         const bool blockSendsIt = family == LinkFamily::Block && cfg.DataSource != 1;
         check.within("KValue", cfg.KValue, blockSendsIt ? blockKValue(cfg) : RegisterKValue, Rule::Capacity);
@@ -107,7 +107,7 @@ QVector<Refusal> checkRecord(const ConfigRecord &cfg, std::optional<LinkFamily> 
     // transfer itself, naming the master type.
     if (!onScale)
         check.within("WarnThreshold", cfg.WarnThreshold, threshold, Rule::Capacity);
-    else if (gauge_codec::ThresholdConvertible(cfg) && ClampThreshold(cfg, cfg.WarnThreshold) != cfg.WarnThreshold)
+    else if (gauge_codec::thresholdConvertible(cfg) && clampThreshold(cfg, cfg.WarnThreshold) != cfg.WarnThreshold)
         check.refusals.push_back({QStringLiteral("WarnThreshold"), cfg.WarnThreshold, threshold, Rule::Capacity});
 
     check.listIndex("WarnMode", cfg.WarnMode, 2);
@@ -140,14 +140,14 @@ QVector<Refusal> checkAgainstBlock(const ConfigRecord &cfg, const gauge_codec::P
         if (r.field == QLatin1String("WarnThreshold"))
             return refusals;
     }
-    const long long sent = gauge_codec::BlockThresholdValue(cfg, block);
-    if ((sent >= 0 && sent <= 0xFFFF) || !gauge_codec::ThresholdConvertible(cfg))
+    const long long sent = gauge_codec::blockThresholdValue(cfg, block);
+    if ((sent >= 0 && sent <= 0xFFFF) || !gauge_codec::thresholdConvertible(cfg))
         return refusals;
     // The thresholds whose raw value plus O fits, in the user's units.
     const int offset = block[gauge_codec::block_offset::ThresholdOffset];
     Range allowed{-double(offset), 65535.0 - offset};
     if (cfg.CalculateThreshold) {
-        const double factor = gauge_codec::ThresholdFactor(cfg);
+        const double factor = gauge_codec::thresholdFactor(cfg);
         allowed = {allowed.low / factor + cfg.ScaleMin, allowed.high / factor + cfg.ScaleMin};
         if (allowed.low > allowed.high)
             std::swap(allowed.low, allowed.high);
@@ -159,35 +159,35 @@ QVector<Refusal> checkAgainstBlock(const ConfigRecord &cfg, const gauge_codec::P
 QString refusalText(const Refusal &refusal)
 {
     const auto number = [](double v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); };
-    return LoadTranslatedString(refusal.rule == Rule::WholeNumber ? 5011 : 5010)
+    return loadTranslatedString(refusal.rule == Rule::WholeNumber ? 5011 : 5010)
         .arg(refusal.field, number(refusal.value), number(refusal.allowed.low), number(refusal.allowed.high));
 }
 
-PulseFactorField PulseFactorFieldOf(const ConfigRecord &config)
+PulseFactorField pulseFactorFieldOf(const ConfigRecord &config)
 {
-    if (config.IsTachometerWithLcd() || config.IsSynchroniser())
+    if (config.isTachometerWithLcd() || config.isSynchroniser())
         return PulseFactorField::MValue;
-    if (config.IsSpeedometer() || config.IsSumlog())
+    if (config.isSpeedometer() || config.isSumlog())
         return PulseFactorField::PlainKValue;
     return PulseFactorField::TachometerKValue;
 }
 
-QString PulseFactorFieldName(const ConfigRecord &config)
+QString pulseFactorFieldName(const ConfigRecord &config)
 {
-    return PulseFactorFieldOf(config) == PulseFactorField::MValue ? QStringLiteral("MValue")
+    return pulseFactorFieldOf(config) == PulseFactorField::MValue ? QStringLiteral("MValue")
                                                                   : QStringLiteral("KValue");
 }
 
-bool WholeNumberPulseFactor(const ConfigRecord &config)
+bool wholeNumberPulseFactor(const ConfigRecord &config)
 {
     // The one-decimal MValue of a register gauge is never cut to whole numbers.
-    return PulseFactorFieldOf(config) == PulseFactorField::TachometerKValue && config.IsTachometer()
-        && config.IsEarlyFirmware();
+    return pulseFactorFieldOf(config) == PulseFactorField::TachometerKValue && config.isTachometer()
+        && config.isEarlyFirmware();
 }
 
-Range PulseFactorCapacity(const ConfigRecord &config)
+Range pulseFactorCapacity(const ConfigRecord &config)
 {
-    switch (PulseFactorFieldOf(config)) {
+    switch (pulseFactorFieldOf(config)) {
     case PulseFactorField::MValue:
         return MValueTenths;
     case PulseFactorField::PlainKValue:
@@ -198,7 +198,7 @@ Range PulseFactorCapacity(const ConfigRecord &config)
     return {0.0, 0.0};
 }
 
-double ClampThreshold(const ConfigRecord &config, double value)
+double clampThreshold(const ConfigRecord &config, double value)
 {
     if (!config.CalculateThreshold)
         return value;

@@ -56,16 +56,16 @@ QString refusalText(const Refusal &refusal);
 // Which field the form's pulse factor edits: MValue (one decimal) for a
 // tachometer with LCD or a synchroniser, else KValue.
 enum class PulseFactorField { MValue, PlainKValue, TachometerKValue };
-PulseFactorField PulseFactorFieldOf(const ConfigRecord &config);
-QString PulseFactorFieldName(const ConfigRecord &config);
+PulseFactorField pulseFactorFieldOf(const ConfigRecord &config);
+QString pulseFactorFieldName(const ConfigRecord &config);
 // Only the block-family tachometer reports its firmware; its early versions
 // count the pulse factor in whole pulses.
-bool WholeNumberPulseFactor(const ConfigRecord &config);
+bool wholeNumberPulseFactor(const ConfigRecord &config);
 
 // What the gauge's memory holds for the value the pulse factor field edits.
-Range PulseFactorCapacity(const ConfigRecord &config);
+Range pulseFactorCapacity(const ConfigRecord &config);
 
 // The threshold kept within the scale when the master type converts it.
-double ClampThreshold(const ConfigRecord &config, double value);
+double clampThreshold(const ConfigRecord &config, double value);
 
 }

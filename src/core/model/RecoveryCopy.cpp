@@ -64,7 +64,7 @@ RecoveryCopy::RecoveryCopy(ProjectDocument *document, QObject *parent)
     , m_document(document)
 {
     m_timer.setInterval(DefaultIntervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &RecoveryCopy::Update);
+    connect(&m_timer, &QTimer::timeout, this, &RecoveryCopy::update);
     // Saved or discarded, the project needs no copy any more.
     connect(document, &ProjectDocument::modifiedChanged, this, [this](bool modified) {
         if (!modified)
@@ -78,51 +78,51 @@ RecoveryCopy::~RecoveryCopy()
     remove();
 }
 
-QString RecoveryCopy::Folder()
+QString RecoveryCopy::folder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
            + QStringLiteral("/Veltrona/skaleron/recovery");
 }
 
-QString RecoveryCopy::CopyPath() const
+QString RecoveryCopy::copyPath() const
 {
-    return QDir(Folder()).filePath(QStringLiteral("recovery-%1.rix").arg(QCoreApplication::applicationPid()));
+    return QDir(folder()).filePath(QStringLiteral("recovery-%1.rix").arg(QCoreApplication::applicationPid()));
 }
 
-void RecoveryCopy::Update()
+void RecoveryCopy::update()
 {
     // What the form holds but has not handed in yet is part of the work; an
     // entry it would refuse stays out.
-    m_document->CommitEditorQuietly();
-    if (!m_document->IsModified()) {
+    m_document->commitEditorQuietly();
+    if (!m_document->isModified()) {
         remove();
         return;
     }
-    if (!QDir().mkpath(Folder()))
+    if (!QDir().mkpath(folder()))
         return;
-    const QString copy = CopyPath();
+    const QString copy = copyPath();
     QString error;
-    if (!project_file::WriteFile(copy, m_document->GetConfig(), &error))
+    if (!project_file::WriteFile(copy, m_document->config(), &error))
         return;
     QSettings notes(notesOf(copy), QSettings::IniFormat);
-    notes.setValue(Group + QStringLiteral("/path"), m_document->GetPathName());
+    notes.setValue(Group + QStringLiteral("/path"), m_document->filePath());
     notes.setValue(Group + QStringLiteral("/saved"), QDateTime::currentDateTime());
     notes.sync();
 }
 
 void RecoveryCopy::remove()
 {
-    const QString copy = CopyPath();
+    const QString copy = copyPath();
     QFile::remove(copy);
     QFile::remove(notesOf(copy));
 }
 
-bool RecoveryCopy::OfferLeftOver()
+bool RecoveryCopy::offerLeftOver()
 {
     // The newest copy of a program that no longer runs.
     QString copy;
     QDateTime newest;
-    const QFileInfoList files = QDir(Folder()).entryInfoList({QStringLiteral("recovery-*.rix")}, QDir::Files);
+    const QFileInfoList files = QDir(folder()).entryInfoList({QStringLiteral("recovery-*.rix")}, QDir::Files);
     for (const QFileInfo &file : files) {
         const qint64 pid = file.completeBaseName().section(QLatin1Char('-'), 1).toLongLong();
         if (running(pid))
@@ -138,12 +138,12 @@ bool RecoveryCopy::OfferLeftOver()
     const QSettings notes(notesOf(copy), QSettings::IniFormat);
     const QString original = notes.value(Group + QStringLiteral("/path")).toString();
     const QDateTime saved = notes.value(Group + QStringLiteral("/saved"), newest).toDateTime();
-    const QString name = original.isEmpty() ? LoadTranslatedString(61443) : QDir::toNativeSeparators(original);
-    const QString question = LoadTranslatedString(5008).arg(
+    const QString name = original.isEmpty() ? loadTranslatedString(61443) : QDir::toNativeSeparators(original);
+    const QString question = loadTranslatedString(5008).arg(
         name, Language::instance().locale().toString(saved, QLocale::ShortFormat));
     const bool restore = user_messages::show(question, user_messages::Icon::Question, user_messages::Buttons::YesNo)
                          == user_messages::Answer::Yes;
-    const bool restored = restore && m_document->OnRecoverDocument(copy, original);
+    const bool restored = restore && m_document->onRecoverDocument(copy, original);
     // A copy that was taken (or refused) is not offered again; one that
     // could not be read stays for another try.
     if (!restore || restored) {
@@ -151,6 +151,6 @@ bool RecoveryCopy::OfferLeftOver()
         QFile::remove(notesOf(copy));
     }
     if (restored)
-        Update();
+        update();
     return restored;
 }

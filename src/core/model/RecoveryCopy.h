@@ -19,19 +19,19 @@ public:
     ~RecoveryCopy() override;
 
     // <per-user data folder>/Veltrona/skaleron/recovery
-    static QString Folder();
+    static QString folder();
     // This program's copy (the project file; its notes lie beside it).
-    QString CopyPath() const;
+    QString copyPath() const;
 
     // How often a modified project is copied; 30 s unless set.
-    void SetInterval(int ms) { m_timer.setInterval(ms); }
+    void setInterval(int ms) { m_timer.setInterval(ms); }
     // Writes the copy now if the project is modified, else removes it.
-    void Update();
+    void update();
 
     // Offers the newest copy left by a program that is no longer running:
     // Yes restores it as the modified project (under its own name), No
     // removes it. True when a copy was restored.
-    bool OfferLeftOver();
+    bool offerLeftOver();
 
 private:
     void remove();

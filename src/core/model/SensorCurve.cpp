@@ -8,10 +8,10 @@
 
 SensorCurve::SensorCurve()
 {
-    Reset();
+    reset();
 }
 
-void SensorCurve::Reset()
+void SensorCurve::reset()
 {
     BeginX = 0.0;
     EndX = 1.0;
@@ -28,10 +28,10 @@ void SensorCurve::Reset()
     Defined = 0;
 }
 
-void SensorCurve::SetPointsFromText(const QString &xText, const QString &yText)
+void SensorCurve::setPointsFromText(const QString &xText, const QString &yText)
 {
-    const QVector<double> xs = value_list::ReadNumbers(xText, MaxPoints);
-    const QVector<double> ys = value_list::ReadNumbers(yText, MaxPoints);
+    const QVector<double> xs = value_list::readNumbers(xText, MaxPoints);
+    const QVector<double> ys = value_list::readNumbers(yText, MaxPoints);
     PointCount = int(ys.size());
     for (int i = 0; i < PointCount; ++i) {
         X[i] = i < xs.size() ? xs[i] : 0.0;
@@ -48,27 +48,27 @@ static QString whole(double v)
     return QString::fromLatin1(text);
 }
 
-QString SensorCurve::Describe() const
+QString SensorCurve::describe() const
 {
     if (!Defined)
         return QString();
-    QString text = sensor_groups::Label(TypeIndex) + QStringLiteral("\r\n");
-    text += LoadTranslatedString(1000) + QLatin1Char(' ') + Bestellnummer + QStringLiteral("\r\n");
-    text += LoadTranslatedString(1048) + QLatin1Char(' ')
-        + FormatRanges(BeginX, EndX, DimensionX, YMin, YMax, DimensionY);
+    QString text = sensor_groups::label(TypeIndex) + QStringLiteral("\r\n");
+    text += loadTranslatedString(1000) + QLatin1Char(' ') + Bestellnummer + QStringLiteral("\r\n");
+    text += loadTranslatedString(1048) + QLatin1Char(' ')
+        + formatRanges(BeginX, EndX, DimensionX, YMin, YMax, DimensionY);
     return text;
 }
 
-QString SensorCurve::FormatRanges(double beginX, double endX, const QString &dimensionX, double yMin, double yMax,
+QString SensorCurve::formatRanges(double beginX, double endX, const QString &dimensionX, double yMin, double yMax,
                                   const QString &dimensionY)
 {
     return QStringLiteral("%1 - %2 %3, %4 - %5 %6")
         .arg(whole(beginX), whole(endX), dimensionX, whole(yMin), whole(yMax), dimensionY);
 }
 
-QString SensorCurve::DescribeOneLine() const
+QString SensorCurve::describeOneLine() const
 {
-    QString text = Describe();
+    QString text = describe();
     text.remove(QLatin1Char('\r'));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text;

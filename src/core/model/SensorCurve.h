@@ -16,15 +16,15 @@ public:
     SensorCurve(const SensorCurve &) = default;
     SensorCurve &operator=(const SensorCurve &) = default;
 
-    void Reset();
+    void reset();
     // Fills X, Y and PointCount from two value lists; the y text decides the
     // number of points, missing x values are 0, surplus ones are dropped.
-    void SetPointsFromText(const QString &xText, const QString &yText);
+    void setPointsFromText(const QString &xText, const QString &yText);
     // Three lines (group, order number, ranges); empty when not Defined.
-    QString Describe() const;
-    QString DescribeOneLine() const;
+    QString describe() const;
+    QString describeOneLine() const;
     // "0 - 100 %, 10 - 180 Ohm": both ranges with whole numbers and units.
-    static QString FormatRanges(double beginX, double endX, const QString &dimensionX, double yMin, double yMax,
+    static QString formatRanges(double beginX, double endX, const QString &dimensionX, double yMin, double yMax,
                                 const QString &dimensionY);
 
     double BeginX = 0.0;

@@ -7,31 +7,31 @@ namespace sensor_groups {
 static const char *const groupTexts[Count] = {"Vorrat Hebelgeber", "Vorrat Tauchrohrgeber", "Temperaturgeber",
                                               "Druckgeber", "Benutzerdefiniert"};
 
-QString GroupText(int index)
+QString groupText(int index)
 {
     return index >= 0 && index < Count ? QString::fromLatin1(groupTexts[index]) : QString();
 }
 
-QString Filter(int index)
+QString filter(int index)
 {
     if (index < 0 || index >= Count)
         return QString();
     return QStringLiteral("([Gruppe] = '%1')").arg(QLatin1String(groupTexts[index]));
 }
 
-QString Label(int index)
+QString label(int index)
 {
     switch (index) {
-    case 0: return LoadTranslatedString(1050);
-    case 1: return LoadTranslatedString(1051);
-    case 2: return LoadTranslatedString(1052);
-    case 3: return LoadTranslatedString(1053);
-    case 4: return LoadTranslatedString(1063);
+    case 0: return loadTranslatedString(1050);
+    case 1: return loadTranslatedString(1051);
+    case 2: return loadTranslatedString(1052);
+    case 3: return loadTranslatedString(1053);
+    case 4: return loadTranslatedString(1063);
     default: return QString();
     }
 }
 
-int IndexOf(const QString &textOrNumber)
+int indexOf(const QString &textOrNumber)
 {
     const QString t = textOrNumber.trimmed();
     bool isNumber = false;
@@ -39,7 +39,7 @@ int IndexOf(const QString &textOrNumber)
     if (isNumber)
         return n >= 0 && n < Count ? n : -1;
     for (int i = 0; i < Count; ++i) {
-        if (t.compare(GroupText(i), Qt::CaseInsensitive) == 0 || t.compare(Label(i), Qt::CaseInsensitive) == 0)
+        if (t.compare(groupText(i), Qt::CaseInsensitive) == 0 || t.compare(label(i), Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;

@@ -9,12 +9,12 @@ constexpr int Count = 5;
 constexpr int UserDefined = 4;
 
 // "Vorrat Hebelgeber", ..., "Benutzerdefiniert"; empty for other indexes.
-QString GroupText(int index);
+QString groupText(int index);
 // "([Gruppe] = '...')"; empty (all records) for other indexes.
-QString Filter(int index);
+QString filter(int index);
 // Language texts 1050, 1051, 1052, 1053, 1063; empty for other indexes.
-QString Label(int index);
+QString label(int index);
 // The index of a group text or label, or of a number "0".."4"; -1 if none.
-int IndexOf(const QString &textOrNumber);
+int indexOf(const QString &textOrNumber);
 
 }

@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
-TypedNumber ParseTypedNumber(const QString &text)
+TypedNumber parseTypedNumber(const QString &text)
 {
     TypedNumber number;
     QString t = text.trimmed();

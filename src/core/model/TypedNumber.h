@@ -9,4 +9,4 @@ struct TypedNumber
     enum Status { Ok, Empty, NotANumber } status = Empty;
     double value = 0.0;
 };
-TypedNumber ParseTypedNumber(const QString &text);
+TypedNumber parseTypedNumber(const QString &text);

@@ -39,7 +39,7 @@ static void skipBlanks(const QByteArray &text, int &pos)
         ++pos;
 }
 
-QVector<double> ReadNumbers(const QString &text, int maxCount)
+QVector<double> readNumbers(const QString &text, int maxCount)
 {
     QString normalised = text;
     normalised.replace(QLatin1Char(';'), QLatin1Char(' '));
@@ -58,7 +58,7 @@ QVector<double> ReadNumbers(const QString &text, int maxCount)
     return values;
 }
 
-QVector<double> ReadSemicolonTerminated(const QString &text, int count)
+QVector<double> readSemicolonTerminated(const QString &text, int count)
 {
     const QByteArray bytes = text.toLatin1();
     QVector<double> values(count, 0.0);

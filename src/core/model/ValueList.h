@@ -10,11 +10,11 @@ namespace value_list {
 // Reads up to maxCount numbers: every ";" counts as a blank and every "," as
 // a decimal point; numbers are separated by any amount of white space and
 // reading stops at the first text that is not a number.
-QVector<double> ReadNumbers(const QString &text, int maxCount);
+QVector<double> readNumbers(const QString &text, int maxCount);
 
 // Reads the pattern of count numbers each followed by ";" (the last ";" may
 // be missing); reading stops at the first mismatch. Values not read are 0.
-QVector<double> ReadSemicolonTerminated(const QString &text, int count);
+QVector<double> readSemicolonTerminated(const QString &text, int count);
 
 // Every value printed with "%lf" (six decimals, "." as decimal point), joined
 // by ";" with nothing before the first or after the last.

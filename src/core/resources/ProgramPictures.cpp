@@ -204,7 +204,7 @@ QMutex g_cacheMutex;
 
 }
 
-QImage ProgramPicture(int id)
+QImage programPicture(int id)
 {
     using namespace program_pictures;
     static QHash<int, QImage> cache;
@@ -218,7 +218,7 @@ QImage ProgramPicture(int id)
     return image;
 }
 
-QImage ProgramIconImage(int id, int size)
+QImage programIconImage(int id, int size)
 {
     using namespace program_pictures;
     if (size < 16 || size > 512)

@@ -31,8 +31,8 @@ QList<int> treePictureIds();
 
 // The bitmap with that number; a null image for a number the program has no
 // picture for.
-QImage ProgramPicture(int id);
+QImage programPicture(int id);
 
 // Icon 128 (the program) or 129 (a project document) at size x size pixels;
 // a null image for another number or a size below 16 or above 512.
-QImage ProgramIconImage(int id, int size);
+QImage programIconImage(int id, int size);

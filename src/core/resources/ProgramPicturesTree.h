@@ -1,5 +1,5 @@
 #pragma once
-// Draws the project tree's images (used by ProgramPicture's cache).
+// Draws the project tree's images (used by programPicture's cache).
 #include <QImage>
 
 namespace program_pictures {

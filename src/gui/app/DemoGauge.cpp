@@ -17,10 +17,10 @@ DemoGauge::DemoGauge() = default;
 
 DemoGauge::~DemoGauge()
 {
-    SetSessionPortDevice(QString());
+    setSessionPortDevice(QString());
 }
 
-bool DemoGauge::Start(QString *error)
+bool DemoGauge::start(QString *error)
 {
     m_block = startServer(SimFamily::Block, error);
     if (!m_block)
@@ -28,17 +28,17 @@ bool DemoGauge::Start(QString *error)
     m_register = startServer(SimFamily::Register, error);
     if (!m_register)
         return false;
-    UseFamily(LinkFamily::Block);
+    useFamily(LinkFamily::Block);
     return true;
 }
 
-QString DemoGauge::DevicePath(LinkFamily family) const
+QString DemoGauge::devicePath(LinkFamily family) const
 {
     const auto &server = family == LinkFamily::Block ? m_block : m_register;
     return server ? server->devicePath() : QString();
 }
 
-void DemoGauge::UseFamily(LinkFamily family)
+void DemoGauge::useFamily(LinkFamily family)
 {
-    SetSessionPortDevice(DevicePath(family));
+    setSessionPortDevice(devicePath(family));
 }

@@ -17,10 +17,10 @@ public:
     ~DemoGauge();
 
     // Starts both simulated gauges; false with the reason when that fails.
-    bool Start(QString *error);
+    bool start(QString *error);
     // Makes the gauge of that family the session's port.
-    void UseFamily(LinkFamily family);
-    QString DevicePath(LinkFamily family) const;
+    void useFamily(LinkFamily family);
+    QString devicePath(LinkFamily family) const;
 
 private:
     std::unique_ptr<PtyGaugeServer> m_block;

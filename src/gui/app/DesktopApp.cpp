@@ -19,7 +19,7 @@
 
 #include <cstdio>
 
-CommandLineInfo CommandLineInfo::Parse(const QStringList &arguments)
+CommandLineInfo CommandLineInfo::parse(const QStringList &arguments)
 {
     CommandLineInfo info;
     bool print = false;
@@ -71,32 +71,32 @@ DesktopApp::~DesktopApp()
     m_accessReads.reset();
 }
 
-bool DesktopApp::InitInstance(const QStringList &arguments, int *exitCode)
+bool DesktopApp::start(const QStringList &arguments, int *exitCode)
 {
     *exitCode = 0;
-    const CommandLineInfo info = CommandLineInfo::Parse(arguments);
-    SplashWindow::EnableSplashScreen(!info.runEmbedded && !info.runAutomated);
+    const CommandLineInfo info = CommandLineInfo::parse(arguments);
+    SplashWindow::enableSplashScreen(!info.runEmbedded && !info.runAutomated);
 
     if (info.runEmbedded || info.runAutomated) {
         std::fputs("Skaleron: no automation server exists on this platform; nothing to do.\n", stderr);
         return false;
     }
 
-    m_strAppPath = ApplicationFolder();
+    m_appPath = applicationFolder();
 
     // A program that runs already opens the file, as the desktop's open
     // request would; this start then has nothing more to do.
     if (info.command == CommandLineInfo::ShellCommand::FileOpen && !info.demo
-        && SingleInstance().HandOver(info.fileName))
+        && SingleInstance().handOver(info.fileName))
         return false;
 
-    if (!Language::instance().LoadStartupLanguage()) {
+    if (!Language::instance().loadStartupLanguage()) {
         *exitCode = 1;
         return false;
     }
     m_started = true;
     // Opened projects take their master type from the catalogue.
-    InstallCatalogueMasterTypeLookup();
+    installCatalogueMasterTypeLookup();
     // Access catalogues are read while the windows stay alive.
     m_accessReads = std::make_unique<AccessReadProgress>();
 
@@ -104,8 +104,8 @@ bool DesktopApp::InitInstance(const QStringList &arguments, int *exitCode)
         || info.command == CommandLineInfo::ShellCommand::AppUnregister) {
         const shell_integration::Outcome outcome =
             info.command == CommandLineInfo::ShellCommand::AppRegister
-                ? shell_integration::RegisterForUser(QCoreApplication::applicationFilePath())
-                : shell_integration::UnregisterForUser();
+                ? shell_integration::registerForUser(QCoreApplication::applicationFilePath())
+                : shell_integration::unregisterForUser();
         for (const QString &note : outcome.notes)
             std::fprintf(stderr, "%s\n", qPrintable(note));
         *exitCode = outcome.ok ? 0 : 1;
@@ -117,30 +117,30 @@ bool DesktopApp::InitInstance(const QStringList &arguments, int *exitCode)
         // settings stay as they are.
         m_demo = std::make_unique<DemoGauge>();
         QString error;
-        if (!m_demo->Start(&error)) {
-            user_messages::show(LoadTranslatedString(5362).arg(error), user_messages::Icon::Error);
+        if (!m_demo->start(&error)) {
+            user_messages::show(loadTranslatedString(5362).arg(error), user_messages::Icon::Error);
             m_demo.reset();
         }
     }
 
     m_document = std::make_unique<ProjectDocument>();
     m_mainFrame = std::make_unique<MainWindow>(m_document.get());
-    m_mainFrame->GaugeCommands().SetDemoGauge(m_demo.get());
+    m_mainFrame->gaugeCommands().setDemoGauge(m_demo.get());
     if (m_demo)
-        m_mainFrame->ShowDemoNotice();
+        m_mainFrame->showDemoNotice();
 
     // Later starts with a file name hand it over to this program.
     m_singleInstance = std::make_unique<SingleInstance>();
-    if (m_singleInstance->Listen()) {
+    if (m_singleInstance->listen()) {
         connect(m_singleInstance.get(), &SingleInstance::openFileRequested, m_mainFrame.get(),
                 [frame = m_mainFrame.get()](const QString &path) {
                     frame->raise();
                     frame->activateWindow();
-                    frame->QueueOpen(path);
+                    frame->queueOpen(path);
                 });
     }
 
-    if (!CarryOutShellCommand(info)) {
+    if (!carryOutShellCommand(info)) {
         *exitCode = 1;
         return false;
     }
@@ -151,27 +151,27 @@ bool DesktopApp::InitInstance(const QStringList &arguments, int *exitCode)
     m_mainFrame->show();
     // Work that a crashed run left unsaved is offered back.
     m_recovery = std::make_unique<RecoveryCopy>(m_document.get());
-    m_recovery->OfferLeftOver();
+    m_recovery->offerLeftOver();
     return true;
 }
 
-bool DesktopApp::CarryOutShellCommand(const CommandLineInfo &info)
+bool DesktopApp::carryOutShellCommand(const CommandLineInfo &info)
 {
     switch (info.command) {
     case CommandLineInfo::ShellCommand::FileOpen:
-        return m_mainFrame->OpenDocumentFile(info.fileName);
+        return m_mainFrame->openProject(info.fileName);
     case CommandLineInfo::ShellCommand::FilePrint:
     case CommandLineInfo::ShellCommand::FilePrintTo:
-        return m_mainFrame->OpenDocumentFile(info.fileName) && m_mainFrame->Printing().PrintDirect();
+        return m_mainFrame->openProject(info.fileName) && m_mainFrame->printing().printDirect();
     default:
-        return m_document->OnNewDocument();
+        return m_document->newProject();
     }
 }
 
-int DesktopApp::ExitInstance(int exitCode)
+int DesktopApp::finish(int exitCode)
 {
     if (m_started)
-        Language::instance().StoreLanguageAtExit();
+        Language::instance().storeLanguageAtExit();
     m_started = false;
     return exitCode;
 }

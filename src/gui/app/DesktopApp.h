@@ -25,7 +25,7 @@ struct CommandLineInfo
 
     // Switches begin with "/" or "-" and are matched without regard to case;
     // the first other argument is the file to open (or to print).
-    static CommandLineInfo Parse(const QStringList &arguments);
+    static CommandLineInfo parse(const QStringList &arguments);
 };
 
 class DesktopApp : public QObject
@@ -37,20 +37,20 @@ public:
 
     // Starts the program for the arguments (without the program name).
     // False when the program is to end at once; exitCode then says how.
-    bool InitInstance(const QStringList &arguments, int *exitCode);
+    bool start(const QStringList &arguments, int *exitCode);
     // Stores the language; returns the exit code to use.
-    int ExitInstance(int exitCode);
+    int finish(int exitCode);
 
-    ProjectDocument *Document() const { return m_document.get(); }
-    MainWindow *MainFrame() const { return m_mainFrame.get(); }
+    ProjectDocument *document() const { return m_document.get(); }
+    MainWindow *mainFrame() const { return m_mainFrame.get(); }
     // The simulated gauge of "--demo", or nullptr.
-    DemoGauge *Demo() const { return m_demo.get(); }
-    RecoveryCopy *Recovery() const { return m_recovery.get(); }
-    // m_strAppPath: the application folder, ending in a separator.
-    QString AppPath() const { return m_strAppPath; }
+    DemoGauge *demo() const { return m_demo.get(); }
+    RecoveryCopy *recovery() const { return m_recovery.get(); }
+    // m_appPath: the application folder, ending in a separator.
+    QString appPath() const { return m_appPath; }
 
 private:
-    bool CarryOutShellCommand(const CommandLineInfo &info);
+    bool carryOutShellCommand(const CommandLineInfo &info);
 
     std::unique_ptr<AccessReadProgress> m_accessReads;
     std::unique_ptr<DemoGauge> m_demo;
@@ -58,6 +58,6 @@ private:
     std::unique_ptr<ProjectDocument> m_document;
     std::unique_ptr<MainWindow> m_mainFrame;
     std::unique_ptr<RecoveryCopy> m_recovery;
-    QString m_strAppPath;
+    QString m_appPath;
     bool m_started = false;
 };

@@ -52,7 +52,7 @@ bool writeFile(const QString &path, const QByteArray &data, Outcome &outcome)
     if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
         return true;
     outcome.ok = false;
-    outcome.notes << LoadTranslatedString(5412).arg(QDir::toNativeSeparators(path), file.errorString());
+    outcome.notes << loadTranslatedString(5412).arg(QDir::toNativeSeparators(path), file.errorString());
     return false;
 }
 
@@ -71,7 +71,7 @@ void removeFile(const QString &path, Outcome &outcome)
 {
     if (QFileInfo::exists(path) && !QFile::remove(path)) {
         outcome.ok = false;
-        outcome.notes << LoadTranslatedString(5413).arg(QDir::toNativeSeparators(path));
+        outcome.notes << loadTranslatedString(5413).arg(QDir::toNativeSeparators(path));
     }
 }
 
@@ -92,7 +92,7 @@ void runTool(const QString &tool, const QString &folder, Outcome &outcome)
         const QString reason = process.error() == QProcess::UnknownError
                                    ? QString::fromLocal8Bit(process.readAll()).trimmed()
                                    : process.errorString();
-        outcome.notes << LoadTranslatedString(5414).arg(tool, reason);
+        outcome.notes << loadTranslatedString(5414).arg(tool, reason);
     }
 }
 
@@ -129,7 +129,7 @@ QStringList iconPaths()
             base + QStringLiteral("mimetypes/application-x-skaleron-project.png")};
 }
 
-QString DesktopEntryText(const QString &programPath)
+QString desktopEntryText(const QString &programPath)
 {
     QString text = resourceText(QStringLiteral(":/desktop/skaleron.desktop"));
     static const QRegularExpression exec(QStringLiteral("^Exec=.*$"), QRegularExpression::MultilineOption);
@@ -137,29 +137,29 @@ QString DesktopEntryText(const QString &programPath)
     return text;
 }
 
-QString MimeTypeXml()
+QString mimeTypeXml()
 {
     return resourceText(QStringLiteral(":/desktop/skaleron-mime.xml"));
 }
 
-Outcome RegisterForUser(const QString &programPath)
+Outcome registerForUser(const QString &programPath)
 {
     Outcome outcome;
     const QString program = QFileInfo(programPath).absoluteFilePath();
-    writeFile(desktopEntryPath(), DesktopEntryText(program).toUtf8(), outcome);
-    writeFile(mimePackagePath(), MimeTypeXml().toUtf8(), outcome);
+    writeFile(desktopEntryPath(), desktopEntryText(program).toUtf8(), outcome);
+    writeFile(mimePackagePath(), mimeTypeXml().toUtf8(), outcome);
     const QStringList icons = iconPaths();
-    writeImage(icons.at(0), ProgramIconImage(program_pictures::ApplicationIcon, 256), outcome);
-    writeImage(icons.at(1), ProgramIconImage(program_pictures::DocumentIcon, 256), outcome);
+    writeImage(icons.at(0), programIconImage(program_pictures::ApplicationIcon, 256), outcome);
+    writeImage(icons.at(1), programIconImage(program_pictures::DocumentIcon, 256), outcome);
     if (outcome.ok) {
-        outcome.notes.prepend(LoadTranslatedString(5410).arg(QDir::toNativeSeparators(desktopEntryPath()),
+        outcome.notes.prepend(loadTranslatedString(5410).arg(QDir::toNativeSeparators(desktopEntryPath()),
                                                              QDir::toNativeSeparators(mimePackagePath())));
     }
     refreshCaches(outcome);
     return outcome;
 }
 
-Outcome UnregisterForUser()
+Outcome unregisterForUser()
 {
     Outcome outcome;
     removeFile(desktopEntryPath(), outcome);
@@ -167,7 +167,7 @@ Outcome UnregisterForUser()
     for (const QString &icon : iconPaths())
         removeFile(icon, outcome);
     if (outcome.ok)
-        outcome.notes.prepend(LoadTranslatedString(5411));
+        outcome.notes.prepend(loadTranslatedString(5411));
     refreshCaches(outcome);
     return outcome;
 }

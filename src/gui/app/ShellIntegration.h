@@ -23,9 +23,9 @@ struct Outcome
 
 // Writes the entry (running programPath), the MIME type and the icons, then
 // refreshes the desktop's caches where their tools are installed.
-Outcome RegisterForUser(const QString &programPath);
-// Removes what RegisterForUser wrote; files already gone are no fault.
-Outcome UnregisterForUser();
+Outcome registerForUser(const QString &programPath);
+// Removes what registerForUser wrote; files already gone are no fault.
+Outcome unregisterForUser();
 
 QString userDataFolder();
 QString desktopEntryPath();
@@ -33,7 +33,7 @@ QString mimePackagePath();
 QStringList iconPaths();
 
 // The desktop entry with its Exec line running programPath on the file.
-QString DesktopEntryText(const QString &programPath);
-QString MimeTypeXml();
+QString desktopEntryText(const QString &programPath);
+QString mimeTypeXml();
 
 }

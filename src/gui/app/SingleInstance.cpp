@@ -22,7 +22,7 @@ constexpr qint64 MaxRequestBytes = 64 * 1024;
 
 }
 
-QString SingleInstance::DefaultServerName()
+QString SingleInstance::defaultServerName()
 {
     // Per user, and per settings home: a program started with other settings
     // (tests, a second profile) is a program of its own.
@@ -44,7 +44,7 @@ SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::HandOver(const QString &fileName, int timeoutMs) const
+bool SingleInstance::handOver(const QString &fileName, int timeoutMs) const
 {
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
@@ -65,7 +65,7 @@ bool SingleInstance::HandOver(const QString &fileName, int timeoutMs) const
     return reply == Acknowledge;
 }
 
-bool SingleInstance::Listen()
+bool SingleInstance::listen()
 {
     if (m_server && m_server->isListening())
         return true;

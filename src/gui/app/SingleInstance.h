@@ -16,21 +16,21 @@ class SingleInstance : public QObject
     Q_OBJECT
 public:
     // The socket name for this user and settings home.
-    static QString DefaultServerName();
+    static QString defaultServerName();
 
-    explicit SingleInstance(const QString &serverName = DefaultServerName(), QObject *parent = nullptr);
+    explicit SingleInstance(const QString &serverName = defaultServerName(), QObject *parent = nullptr);
     ~SingleInstance() override;
 
     // Asks a running program to open fileName (made absolute here, since the
     // running program has another working folder). True when it accepted
     // the file; false when none runs or it did not answer in time. Blocks for
     // at most timeoutMs; needs no event loop.
-    bool HandOver(const QString &fileName, int timeoutMs = 3000) const;
+    bool handOver(const QString &fileName, int timeoutMs = 3000) const;
 
     // Becomes the running program: listens for requests. A socket left by a
     // program that has ended is taken over. False when that is not possible
     // (the program then simply runs without accepting requests).
-    bool Listen();
+    bool listen();
     bool isListening() const;
     QString serverName() const { return m_serverName; }
 

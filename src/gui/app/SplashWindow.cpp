@@ -24,7 +24,7 @@ class SplashEventFilter : public QObject
 {
 public:
     using QObject::QObject;
-    bool eventFilter(QObject *, QEvent *event) override { return SplashWindow::PreTranslateAppMessage(event); }
+    bool eventFilter(QObject *, QEvent *event) override { return SplashWindow::handleAppEvent(event); }
 };
 
 void installFilterOnce()
@@ -38,7 +38,7 @@ void installFilterOnce()
 
 }
 
-void SplashWindow::EnableSplashScreen(bool enable)
+void SplashWindow::enableSplashScreen(bool enable)
 {
     g_enabled = enable;
 }
@@ -48,11 +48,11 @@ SplashWindow *SplashWindow::current()
     return g_current.data();
 }
 
-void SplashWindow::ShowSplashScreen(QWidget *parent, int durationMs)
+void SplashWindow::showSplashScreen(QWidget *parent, int durationMs)
 {
     if (!g_enabled || g_current)
         return;
-    const QImage picture = ProgramPicture(program_pictures::SplashPicture);
+    const QImage picture = programPicture(program_pictures::SplashPicture);
     if (picture.isNull())
         return;
     installFilterOnce();
@@ -96,10 +96,10 @@ void SplashWindow::paintEvent(QPaintEvent *)
 void SplashWindow::timerEvent(QTimerEvent *event)
 {
     if (event->timerId() == m_timerId)
-        HideSplashScreen();
+        hideSplashScreen();
 }
 
-void SplashWindow::HideSplashScreen()
+void SplashWindow::hideSplashScreen()
 {
     SplashWindow *splash = g_current;
     if (!splash)
@@ -116,7 +116,7 @@ void SplashWindow::HideSplashScreen()
         back->activateWindow();
 }
 
-bool SplashWindow::PreTranslateAppMessage(QEvent *event)
+bool SplashWindow::handleAppEvent(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
@@ -124,7 +124,7 @@ bool SplashWindow::PreTranslateAppMessage(QEvent *event)
         // keeps a shortcut from firing for the key that closes the splash.
         if (!g_current)
             return false;
-        HideSplashScreen();
+        hideSplashScreen();
         g_swallowKeyPress = true;
         event->accept();
         return true;
@@ -132,7 +132,7 @@ bool SplashWindow::PreTranslateAppMessage(QEvent *event)
         if (!g_current && !g_swallowKeyPress)
             return false;
         g_swallowKeyPress = false;
-        HideSplashScreen();
+        hideSplashScreen();
         return true;
     case QEvent::KeyRelease:
         g_swallowKeyPress = false;
@@ -143,7 +143,7 @@ bool SplashWindow::PreTranslateAppMessage(QEvent *event)
     case QEvent::NonClientAreaMouseButtonDblClick:
         if (!g_current)
             return false;
-        HideSplashScreen();
+        hideSplashScreen();
         return true;
     default:
         return false;

@@ -14,14 +14,14 @@ public:
 
     // Whether the program may show the splash window at all (not when
     // started for automation).
-    static void EnableSplashScreen(bool enable);
+    static void enableSplashScreen(bool enable);
     // Shows the splash window if enabled and none is showing.
-    static void ShowSplashScreen(QWidget *parent = nullptr, int durationMs = DefaultDurationMs);
+    static void showSplashScreen(QWidget *parent = nullptr, int durationMs = DefaultDurationMs);
     // Closes the splash window, if any, and repaints the main window at once.
-    static void HideSplashScreen();
+    static void hideSplashScreen();
     // Offered every event of the program while a splash window exists; true
     // when the event closed the splash window (it must then go no further).
-    static bool PreTranslateAppMessage(QEvent *event);
+    static bool handleAppEvent(QEvent *event);
 
     // The splash window now showing, or nullptr.
     static SplashWindow *current();

@@ -12,7 +12,7 @@
 #include <windows.h>
 #endif
 
-static bool DoubleByteSystem()
+static bool doubleByteSystem()
 {
 #ifdef Q_OS_WIN
     return GetSystemMetrics(SM_DBCSENABLED) != 0;
@@ -21,9 +21,9 @@ static bool DoubleByteSystem()
 #endif
 }
 
-void ApplyDbcsFont(QWidget *window)
+void applyDbcsFont(QWidget *window)
 {
-    if (!window || !DoubleByteSystem())
+    if (!window || !doubleByteSystem())
         return;
     const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     for (QWidget *child : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
@@ -52,17 +52,17 @@ static void setTextOf(QWidget *w, const QString &text)
         box->setTitle(text);
 }
 
-void TranslateWindow(QWidget *window)
+void translateWindow(QWidget *window)
 {
     if (!window)
         return;
-    ApplyDbcsFont(window);
+    applyDbcsFont(window);
     Language &language = Language::instance();
     QString translated;
-    if (language.TranslateText(window, window->windowTitle().left(255), translated))
+    if (language.translateText(window, window->windowTitle().left(255), translated))
         window->setWindowTitle(translated);
     for (QWidget *child : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (language.TranslateText(window, textOf(child).left(255), translated))
+        if (language.translateText(window, textOf(child).left(255), translated))
             setTextOf(child, translated);
     }
 }

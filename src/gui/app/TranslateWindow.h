@@ -3,7 +3,7 @@
 // widgets by their translations from the current language pack.
 class QWidget;
 
-void TranslateWindow(QWidget *window);
+void translateWindow(QWidget *window);
 // On a system with double-byte character support, gives the window's direct
 // children the default GUI font; does nothing elsewhere.
-void ApplyDbcsFont(QWidget *window);
+void applyDbcsFont(QWidget *window);

@@ -9,14 +9,14 @@
 
 int main(int argc, char **argv)
 {
-    if (const std::optional<int> answered = AnswerInfoRequest(argc, argv))
+    if (const std::optional<int> answered = answerInfoRequest(argc, argv))
         return *answered;
     QApplication app(argc, argv);
     // Message boxes and dialogs carry the product's name, windows its icon.
     QApplication::setApplicationDisplayName(QStringLiteral("Skaleron"));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(ProgramIconImage(program_pictures::ApplicationIcon, size)));
+        icon.addPixmap(QPixmap::fromImage(programIconImage(program_pictures::ApplicationIcon, size)));
     QApplication::setWindowIcon(icon);
     // Every message of the program, from any thread, becomes a message box.
     MessageBoxSink messageBoxes;
@@ -24,7 +24,7 @@ int main(int argc, char **argv)
     QStringList arguments = app.arguments();
     arguments.removeFirst();
     int exitCode = 0;
-    if (!theApp.InitInstance(arguments, &exitCode))
-        return theApp.ExitInstance(exitCode);
-    return theApp.ExitInstance(app.exec());
+    if (!theApp.start(arguments, &exitCode))
+        return theApp.finish(exitCode);
+    return theApp.finish(app.exec());
 }

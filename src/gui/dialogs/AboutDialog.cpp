@@ -17,17 +17,17 @@ constexpr int VersionLabelId = 1160;
 
 }
 
-QString AboutDialog::VersionLine(int major, int minor, int patch, const QString &buildDate, int wordBits)
+QString AboutDialog::versionLine(int major, int minor, int patch, const QString &buildDate, int wordBits)
 {
     return QString::asprintf("Version %d.%d%d - ", major, minor, patch) + buildDate
            + QStringLiteral(" - %1 Bit").arg(wordBits) + QStringLiteral(" R");
 }
 
-QString AboutDialog::ProgramVersionLine()
+QString AboutDialog::programVersionLine()
 {
     const QStringList parts = QStringLiteral(SKALERON_VERSION).split(QLatin1Char('.'));
     const auto part = [&parts](int i) { return i < parts.size() ? parts.at(i).toInt() : 0; };
-    return VersionLine(part(0), part(1), part(2), QStringLiteral(__DATE__), int(sizeof(void *) * 8));
+    return versionLine(part(0), part(1), part(2), QStringLiteral(__DATE__), int(sizeof(void *) * 8));
 }
 
 AboutDialog::AboutDialog(QWidget *parent)
@@ -41,7 +41,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     int row = 0;
     QPushButton *ok = nullptr;
     auto *picture = new QLabel(this);
-    picture->setPixmap(QPixmap::fromImage(ProgramPicture(program_pictures::AboutPicture)));
+    picture->setPixmap(QPixmap::fromImage(programPicture(program_pictures::AboutPicture)));
     grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
     for (const auto &c : t ? t->controls : std::vector<dialog_templates::ControlTemplate>()) {
         const QString text = QString::fromUtf8(c.text);
@@ -62,11 +62,11 @@ AboutDialog::AboutDialog(QWidget *parent)
     grid->setRowStretch(qMax(row, 3), 1);
     grid->setHorizontalSpacing(16);
 
-    TranslateWindow(this);
+    translateWindow(this);
     if (!m_version) { // a template without the version line still shows it
         m_version = new QLabel(this);
         grid->addWidget(m_version, row, 1);
     }
     m_version->setObjectName(QStringLiteral("control%1").arg(VersionLabelId));
-    m_version->setText(ProgramVersionLine());
+    m_version->setText(programVersionLine());
 }

@@ -14,9 +14,9 @@ public:
     // "Version 1.00 - Apr  3 2012 - 64 Bit R": the version as major, minor
     // and the third number written directly after the minor one, the build
     // date as the compiler writes it, and the word width in bits.
-    static QString VersionLine(int major, int minor, int patch, const QString &buildDate, int wordBits);
+    static QString versionLine(int major, int minor, int patch, const QString &buildDate, int wordBits);
     // The line for this program: its own version, build date and word width.
-    static QString ProgramVersionLine();
+    static QString programVersionLine();
 
     QLabel *versionLabel() const { return m_version; }
 

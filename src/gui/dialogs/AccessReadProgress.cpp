@@ -11,13 +11,13 @@
 #include <QTimer>
 
 AccessReadProgress::AccessReadProgress()
-    : m_previous(access_reader::SetWaiter(this))
+    : m_previous(access_reader::setWaiter(this))
 {
 }
 
 AccessReadProgress::~AccessReadProgress()
 {
-    access_reader::SetWaiter(m_previous);
+    access_reader::setWaiter(m_previous);
 }
 
 void AccessReadProgress::wait(QProcess &reader, int limitMs, const QString &path)
@@ -35,7 +35,7 @@ void AccessReadProgress::wait(QProcess &reader, int limitMs, const QString &path
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
 
     // A busy bar without a Cancel button: the time limit ends the wait.
-    QProgressDialog busy(LoadTranslatedString(5213).arg(QDir::toNativeSeparators(path)), QString(), 0, 0,
+    QProgressDialog busy(loadTranslatedString(5213).arg(QDir::toNativeSeparators(path)), QString(), 0, 0,
                          QApplication::activeWindow());
     busy.setObjectName(QStringLiteral("accessReadProgress"));
     busy.setWindowModality(Qt::ApplicationModal);

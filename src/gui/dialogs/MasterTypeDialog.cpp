@@ -62,30 +62,30 @@ MasterTypeDialog::MasterTypeDialog(QWidget *parent)
 
 MasterTypeDialog::~MasterTypeDialog()
 {
-    m_selection.Close();
+    m_selection.close();
 }
 
 int MasterTypeDialog::exec()
 {
-    if (!OnInitDialog()) {
+    if (!prepare()) {
         setResult(Rejected);
         return Rejected;
     }
     return QDialog::exec();
 }
 
-bool MasterTypeDialog::OnInitDialog()
+bool MasterTypeDialog::prepare()
 {
     m_minimumSize = size().expandedTo(minimumSizeHint());
     setMinimumSize(m_minimumSize);
-    TranslateWindow(this);
-    m_list->setHeaderLabels({LoadTranslatedString(1001), LoadTranslatedString(1002)});
+    translateWindow(this);
+    m_list->setHeaderLabels({loadTranslatedString(1001), loadTranslatedString(1002)});
     // The description takes what the dialog's width leaves; the display
     // column keeps the width of its heading and entries.
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    if (!FillList())
+    if (!fillList())
         return false;
     if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(0));
@@ -99,17 +99,17 @@ static QString displayText(const QString &lcd)
 {
     const QString word = lcd.trimmed().toLower();
     if (word == QLatin1String("yes") || word == QLatin1String("ja"))
-        return LoadTranslatedString(5376);
+        return loadTranslatedString(5376);
     if (word == QLatin1String("no") || word == QLatin1String("nein"))
-        return LoadTranslatedString(5377);
+        return loadTranslatedString(5377);
     return lcd;
 }
 
-bool MasterTypeDialog::FillList()
+bool MasterTypeDialog::fillList()
 {
     m_list->clear();
     QVector<MasterTypeRow> rows;
-    if (!m_selection.ListRows(rows))
+    if (!m_selection.listRows(rows))
         return false;
     for (const MasterTypeRow &row : rows) {
         auto *item = new QTreeWidgetItem(m_list, {row.Description, displayText(row.Lcd)});
@@ -124,7 +124,7 @@ void MasterTypeDialog::accept()
 {
     const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
     if (!selected.isEmpty())
-        m_selection.FetchById(selected.first()->data(0, Qt::UserRole).toInt());
+        m_selection.fetchById(selected.first()->data(0, Qt::UserRole).toInt());
     QDialog::accept();
 }
 

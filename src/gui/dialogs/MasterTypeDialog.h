@@ -22,19 +22,19 @@ public:
     int exec() override;
 
     // Found, SelectedId and the master type of the row taken with OK.
-    MasterTypeInfo Result() const { return m_selection.Result(); }
-    bool Found() const { return m_selection.Results.Found; }
-    int SelectedId() const { return m_selection.Results.SelectedId; }
+    MasterTypeInfo result() const { return m_selection.result(); }
+    bool found() const { return m_selection.Results.Found; }
+    int selectedId() const { return m_selection.Results.SelectedId; }
 
     // The size the dialog may not be made smaller than.
-    QSize MinimumSize() const { return m_minimumSize; }
+    QSize minimumSize() const { return m_minimumSize; }
 
 public slots:
     void accept() override;
 
 private:
-    bool OnInitDialog();
-    bool FillList();
+    bool prepare();
+    bool fillList();
 
     MasterTypeSelection m_selection;
     QTreeWidget *m_list = nullptr; // control 1066

@@ -53,7 +53,7 @@ QStringList headingTexts()
 
 }
 
-bool OptionsDialog::IsSerialPortName(const QString &name)
+bool OptionsDialog::isSerialPortName(const QString &name)
 {
     static const char *const prefixes[] = {"\\Device\\Serial", "\\Device\\VCP", "Serial", "COM"};
     for (const char *prefix : prefixes) {
@@ -125,7 +125,7 @@ void OptionsDialog::buildFromTemplate()
 
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
-    connect(m_browse, &QPushButton::clicked, this, &OptionsDialog::OnBrowse);
+    connect(m_browse, &QPushButton::clicked, this, &OptionsDialog::onBrowse);
 }
 
 void OptionsDialog::showEvent(QShowEvent *event)
@@ -133,25 +133,25 @@ void OptionsDialog::showEvent(QShowEvent *event)
     // Initialised when it opens, so that the caller's port name is in place.
     if (!m_initialised) {
         m_initialised = true;
-        OnInitDialog();
+        prepare();
     }
     QDialog::showEvent(event);
 }
 
-void OptionsDialog::OnInitDialog()
+void OptionsDialog::prepare()
 {
-    TranslateWindow(this);
-    m_browse->setIcon(QPixmap::fromImage(ProgramPicture(program_pictures::BrowsePicture)));
+    translateWindow(this);
+    m_browse->setIcon(QPixmap::fromImage(programPicture(program_pictures::BrowsePicture)));
     m_browse->setIconSize(QSize(20, 16));
-    m_browse->setToolTip(LoadTranslatedString(5400));
+    m_browse->setToolTip(loadTranslatedString(5400));
 
     // The catalogue's own default: a pattern such as "*.mdb" here would be
     // stored by OK and leave the catalogue without a database.
-    m_strDatabasePath = settings_store::readString(QStringLiteral("Directories"), QStringLiteral("DBase"),
-                                                   catalogue_location::DefaultDatabasePath());
+    m_databasePath = settings_store::readString(QStringLiteral("Directories"), QStringLiteral("DBase"),
+                                                   catalogue_location::defaultDatabasePath());
     fillLanguages();
     fillPorts();
-    m_database->setText(m_strDatabasePath);
+    m_database->setText(m_databasePath);
     selectPort();
 }
 
@@ -159,7 +159,7 @@ void OptionsDialog::fillLanguages()
 {
     m_language->clear();
     for (int index = 0; index < 3; ++index) {
-        const LanguageEntry &entry = LanguageTable().at(index);
+        const LanguageEntry &entry = languageTable().at(index);
         m_language->addItem(QString::fromLatin1(entry.displayName), entry.index);
     }
     m_language->model()->sort(0);
@@ -168,14 +168,14 @@ void OptionsDialog::fillLanguages()
     m_language->setCurrentIndex(-1);
     for (int row = 0; row < m_language->count(); ++row) {
         const int index = m_language->itemData(row).toInt();
-        if (current.compare(QLatin1String(LanguageTable().at(index).libraryName), Qt::CaseInsensitive) == 0) {
+        if (current.compare(QLatin1String(languageTable().at(index).libraryName), Qt::CaseInsensitive) == 0) {
             m_language->setCurrentIndex(row);
             break;
         }
     }
 }
 
-QList<SystemSerialPort> OptionsDialog::SystemPorts()
+QList<SystemSerialPort> OptionsDialog::systemPorts()
 {
     QList<SystemSerialPort> ports;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
@@ -189,12 +189,12 @@ void OptionsDialog::setSystemPorts(const QList<SystemSerialPort> &ports)
     m_portsGiven = true;
 }
 
-QStringList OptionsDialog::PortEntries(const QList<SystemSerialPort> &ports)
+QStringList OptionsDialog::portEntries(const QList<SystemSerialPort> &ports)
 {
     QStringList entries;
     for (const SystemSerialPort &port : ports) {
 #ifdef Q_OS_WIN
-        if (IsSerialPortName(port.name))
+        if (isSerialPortName(port.name))
             entries << port.name;
 #else
         // Device names here are "ttyS0", "ttyUSB0", ...: every port the
@@ -210,8 +210,8 @@ QStringList OptionsDialog::PortEntries(const QList<SystemSerialPort> &ports)
 
 void OptionsDialog::fillPorts()
 {
-    const QList<SystemSerialPort> ports = m_portsGiven ? m_systemPorts : SystemPorts();
-    const QStringList entries = PortEntries(ports);
+    const QList<SystemSerialPort> ports = m_portsGiven ? m_systemPorts : systemPorts();
+    const QStringList entries = portEntries(ports);
     m_port->clear();
     for (const QString &entry : entries) {
         QString device;
@@ -236,7 +236,7 @@ bool OptionsDialog::selectEntryBeginningWith(const QString &name)
 
 void OptionsDialog::selectPort()
 {
-    if (selectEntryBeginningWith(m_strComPort))
+    if (selectEntryBeginningWith(m_comPort))
         return;
 #ifndef Q_OS_WIN
     // Ports are listed by device path here. A port number ("COM3") stands for
@@ -244,13 +244,13 @@ void OptionsDialog::selectPort()
     // number's own device.
     static const QRegularExpression portNumber(QStringLiteral("^COM\\s*(\\d+)$"),
                                                QRegularExpression::CaseInsensitiveOption);
-    QString device = m_strComPort;
-    const QRegularExpressionMatch number = portNumber.match(m_strComPort.trimmed());
+    QString device = m_comPort;
+    const QRegularExpressionMatch number = portNumber.match(m_comPort.trimmed());
     if (number.hasMatch()) {
         device = settings_store::readString(QStringLiteral("Communication"), QStringLiteral("Device"), QString())
                      .trimmed();
         if (device.isEmpty())
-            device = PortDeviceName(number.captured(1).toInt());
+            device = portDeviceName(number.captured(1).toInt());
     }
     for (int row = 0; row < m_port->count(); ++row) {
         if (m_port->itemText(row) == device) {
@@ -287,22 +287,22 @@ QString OptionsDialog::devicePath() const
 #endif
 }
 
-void OptionsDialog::OnBrowse()
+void OptionsDialog::onBrowse()
 {
-    m_strDatabasePath = m_database->text();
+    m_databasePath = m_database->text();
 
-    QFileDialog dialog(this, LoadTranslatedString(5403));
+    QFileDialog dialog(this, loadTranslatedString(5403));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile); // a new database may be named
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(QStringLiteral("mdb"));
-    dialog.setNameFilters({LoadTranslatedString(5401) + QStringLiteral(" (*.mdb)"),
-                           LoadTranslatedString(5402) + QStringLiteral(" (*.sqlite *.db)")});
+    dialog.setNameFilters({loadTranslatedString(5401) + QStringLiteral(" (*.mdb)"),
+                           loadTranslatedString(5402) + QStringLiteral(" (*.sqlite *.db)")});
     // A pattern such as "*.mdb" is no file to preselect.
-    const QFileInfo current(m_strDatabasePath);
-    if (!m_strDatabasePath.contains(QLatin1Char('*')) && !m_strDatabasePath.contains(QLatin1Char('?'))
-        && !m_strDatabasePath.isEmpty()) {
+    const QFileInfo current(m_databasePath);
+    if (!m_databasePath.contains(QLatin1Char('*')) && !m_databasePath.contains(QLatin1Char('?'))
+        && !m_databasePath.isEmpty()) {
         if (current.dir().exists())
             dialog.setDirectory(current.absolutePath());
         dialog.selectFile(current.fileName());
@@ -312,22 +312,22 @@ void OptionsDialog::OnBrowse()
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    m_strDatabasePath = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
-    m_database->setText(m_strDatabasePath);
+    m_databasePath = QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    m_database->setText(m_databasePath);
 }
 
 void OptionsDialog::accept()
 {
-    m_strDatabasePath = m_database->text();
-    m_strComPort = m_port->currentText().trimmed();
-    settings_store::writeString(QStringLiteral("Directories"), QStringLiteral("DBase"), m_strDatabasePath);
+    m_databasePath = m_database->text();
+    m_comPort = m_port->currentText().trimmed();
+    settings_store::writeString(QStringLiteral("Directories"), QStringLiteral("DBase"), m_databasePath);
 
     const int row = m_language->currentIndex();
     if (row >= 0) {
         const int index = m_language->itemData(row).toInt();
         // Whatever the switch reports, the dialog closes: the path is stored.
-        if (index >= 0 && index < int(LanguageTable().size()))
-            Language::instance().SwitchLanguage(QString::fromLatin1(LanguageTable().at(index).libraryName));
+        if (index >= 0 && index < int(languageTable().size()))
+            Language::instance().switchLanguage(QString::fromLatin1(languageTable().at(index).libraryName));
     }
     QDialog::accept();
 }

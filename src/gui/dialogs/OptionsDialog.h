@@ -30,24 +30,24 @@ public:
     // text begins with it, letter case ignored) and, after OK, the chosen one.
     // Where ports are listed by device path, a port number ("COM3") selects
     // the device the link opens for it ("Communication"/"Device" when set).
-    void setComPortName(const QString &name) { m_strComPort = name; }
-    QString comPortName() const { return m_strComPort; }
+    void setComPortName(const QString &name) { m_comPort = name; }
+    QString comPortName() const { return m_comPort; }
     // After OK: the device path of the chosen or typed port ("ttyACM0" is
     // taken as /dev/ttyACM0); empty for the fall-back entries "COM1".."COM4"
     // and a typed port number (the number alone then decides).
     QString devicePath() const;
-    QString databasePath() const { return m_strDatabasePath; }
+    QString databasePath() const { return m_databasePath; }
 
     // The entries the port list shows for these system ports, in the given
     // order. On Windows only names of the serial kinds count ("\Device\Serial",
     // "\Device\VCP", "Serial", "COM"); elsewhere every port is listed by its
     // device path. No port at all gives "COM1".."COM4".
-    static QStringList PortEntries(const QList<SystemSerialPort> &ports);
+    static QStringList portEntries(const QList<SystemSerialPort> &ports);
     // True for the names of serial kinds: beginning, letter case ignored,
     // with "\Device\Serial", "\Device\VCP", "Serial" or "COM".
-    static bool IsSerialPortName(const QString &name);
+    static bool isSerialPortName(const QString &name);
     // The serial ports the system reports now.
-    static QList<SystemSerialPort> SystemPorts();
+    static QList<SystemSerialPort> systemPorts();
 
     // Replaces the system's port list (tests); an empty list stands for a
     // system without serial ports.
@@ -68,20 +68,20 @@ protected:
 
 private:
     void buildFromTemplate();
-    void OnInitDialog();
+    void prepare();
     void fillLanguages();
     void fillPorts();
     void selectPort();
     bool selectEntryBeginningWith(const QString &name);
-    void OnBrowse();
+    void onBrowse();
 
     QComboBox *m_language = nullptr;
     QComboBox *m_port = nullptr;
     QLineEdit *m_database = nullptr;
     QPushButton *m_browse = nullptr;
 
-    QString m_strDatabasePath;
-    QString m_strComPort;
+    QString m_databasePath;
+    QString m_comPort;
     QList<SystemSerialPort> m_systemPorts;
     bool m_portsGiven = false;
     bool m_initialised = false;

@@ -37,13 +37,13 @@ QDateTime madeAt(const QFileInfo &file)
 
 }
 
-QList<BlockBackupEntry> RestoreBackupDialog::ListBackups(const QString &folder)
+QList<BlockBackupEntry> RestoreBackupDialog::listBackups(const QString &folder)
 {
     QList<BlockBackupEntry> entries;
     const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.bin")}, QDir::Files);
     for (const QFileInfo &file : files) {
         block_backup::Block block{};
-        if (!block_backup::Load(file.absoluteFilePath(), block, nullptr))
+        if (!block_backup::load(file.absoluteFilePath(), block, nullptr))
             continue;
         entries.append({file.absoluteFilePath(), madeAt(file),
                         firmwareByte(block[gauge_codec::block_offset::FirmwareHigh])
@@ -59,18 +59,18 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BlockBackupEntry> &backups,
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("RestoreBackupDialog"));
-    setWindowTitle(LoadTranslatedString(5353));
+    setWindowTitle(loadTranslatedString(5353));
     setSizeGripEnabled(true);
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("backupList"));
     m_list->setRootIsDecorated(false);
     m_list->setAllColumnsShowFocus(true);
-    m_list->setHeaderLabels({LoadTranslatedString(5354), LoadTranslatedString(5365), LoadTranslatedString(5366),
-                             LoadTranslatedString(5367)});
+    m_list->setHeaderLabels({loadTranslatedString(5354), loadTranslatedString(5365), loadTranslatedString(5366),
+                             loadTranslatedString(5367)});
     const QLocale locale = Language::instance().locale();
     // Every backup is the parameter block of a block-family gauge.
-    const QString family = LoadTranslatedString(5368);
+    const QString family = loadTranslatedString(5368);
     for (const BlockBackupEntry &backup : backups) {
         auto *item = new QTreeWidgetItem(m_list, {locale.toString(backup.made, QLocale::ShortFormat), family,
                                                   backup.firmware, QFileInfo(backup.path).fileName()});
@@ -89,8 +89,8 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BlockBackupEntry> &backups,
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(LoadTranslatedString(40001));
-    buttons->button(QDialogButtonBox::Cancel)->setText(LoadTranslatedString(40002));
+    buttons->button(QDialogButtonBox::Ok)->setText(loadTranslatedString(40001));
+    buttons->button(QDialogButtonBox::Cancel)->setText(loadTranslatedString(40002));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -100,7 +100,7 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BlockBackupEntry> &backups,
     resize(sizeHint().expandedTo(QSize(560, 300)));
 }
 
-QString RestoreBackupDialog::SelectedFile() const
+QString RestoreBackupDialog::selectedFile() const
 {
     const QTreeWidgetItem *item = m_list->currentItem();
     return item ? item->data(0, Qt::UserRole).toString() : QString();

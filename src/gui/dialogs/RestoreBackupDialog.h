@@ -23,10 +23,10 @@ public:
     RestoreBackupDialog(const QList<BlockBackupEntry> &backups, QWidget *parent = nullptr);
 
     // The backup taken with OK.
-    QString SelectedFile() const;
+    QString selectedFile() const;
 
     // The backups in a folder that hold one block each, newest first.
-    static QList<BlockBackupEntry> ListBackups(const QString &folder);
+    static QList<BlockBackupEntry> listBackups(const QString &folder);
 
 private:
     QTreeWidget *m_list = nullptr;

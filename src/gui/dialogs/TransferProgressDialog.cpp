@@ -20,25 +20,25 @@ TransferProgressDialog::TransferProgressDialog(const QString &title, QWidget *pa
 
     auto *heading = new QLabel(title, this);
     heading->setObjectName(QStringLiteral("heading"));
-    m_step = new QLabel(LoadTranslatedString(5361), this);
+    m_step = new QLabel(loadTranslatedString(5361), this);
     m_step->setObjectName(QStringLiteral("step"));
     m_step->setMinimumWidth(360);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("progress"));
     m_bar->setRange(0, 0);
-    m_cancelButton = new QPushButton(LoadTranslatedString(40002), this);
+    m_cancelButton = new QPushButton(loadTranslatedString(40002), this);
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    connect(m_cancelButton, &QPushButton::clicked, this, &TransferProgressDialog::RequestCancel);
+    connect(m_cancelButton, &QPushButton::clicked, this, &TransferProgressDialog::requestCancel);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(m_step);
     layout->addWidget(m_bar);
     layout->addWidget(m_cancelButton, 0, Qt::AlignRight);
-    TranslateWindow(this);
+    translateWindow(this);
 }
 
-void TransferProgressDialog::ReportStep(int step, int total, const QString &transaction)
+void TransferProgressDialog::reportStep(int step, int total, const QString &transaction)
 {
     QMetaObject::invokeMethod(
         this, [this, step, total, transaction] { showStep(step, total, transaction); }, Qt::QueuedConnection);
@@ -48,20 +48,20 @@ void TransferProgressDialog::showStep(int step, int total, const QString &transa
 {
     if (m_cancel.load())
         return;
-    m_step->setText(LoadTranslatedString(5358).arg(step).arg(total).arg(DescribeTransferStep(transaction)));
+    m_step->setText(loadTranslatedString(5358).arg(step).arg(total).arg(describeTransferStep(transaction)));
     m_bar->setRange(0, qMax(total, step));
     m_bar->setValue(step - 1);
 }
 
-void TransferProgressDialog::RequestCancel()
+void TransferProgressDialog::requestCancel()
 {
     if (m_cancel.exchange(true))
         return;
     m_cancelButton->setEnabled(false);
-    m_step->setText(LoadTranslatedString(5359));
+    m_step->setText(loadTranslatedString(5359));
 }
 
-void TransferProgressDialog::WorkerFinished()
+void TransferProgressDialog::workerFinished()
 {
     m_finished = true;
     QDialog::accept();
@@ -72,7 +72,7 @@ void TransferProgressDialog::reject()
     if (m_finished)
         QDialog::reject();
     else
-        RequestCancel();
+        requestCancel();
 }
 
 void TransferProgressDialog::closeEvent(QCloseEvent *event)
@@ -81,6 +81,6 @@ void TransferProgressDialog::closeEvent(QCloseEvent *event)
         QDialog::closeEvent(event);
         return;
     }
-    RequestCancel();
+    requestCancel();
     event->ignore();
 }

@@ -17,14 +17,14 @@ public:
     TransferProgressDialog(const QString &title, QWidget *parent = nullptr);
 
     // Any thread: the worker is about to run this step.
-    void ReportStep(int step, int total, const QString &transaction);
+    void reportStep(int step, int total, const QString &transaction);
     // Any thread: whether the user (or the closing program) asked to stop.
-    bool CancelRequested() const { return m_cancel.load(); }
+    bool cancelRequested() const { return m_cancel.load(); }
 
     // Asks the worker to stop after its present transaction.
-    void RequestCancel();
+    void requestCancel();
     // The worker has ended: the window may close.
-    void WorkerFinished();
+    void workerFinished();
 
 public slots:
     // Escape and the close button cancel; the window still waits for the worker.

@@ -2,12 +2,12 @@
 
 static FrameServices *g_frame = nullptr;
 
-FrameServices *TheFrame()
+FrameServices *mainWindowServices()
 {
     return g_frame;
 }
 
-void SetTheFrame(FrameServices *frame)
+void setMainWindowServices(FrameServices *frame)
 {
     g_frame = frame;
 }

@@ -10,9 +10,9 @@ public:
     // Presets the gauge's distance counter (start 0, 32 cells) or hour counter
     // (start 66, 16 cells, value in tenths of hours): runs the preset with the
     // transfer progress dialog and shows its outcome.
-    virtual void PresetCounter(int startAddress, int cellCount, quint32 counterValue) = 0;
+    virtual void presetCounter(int startAddress, int cellCount, quint32 counterValue) = 0;
 };
 
 // The one main window, or nullptr before it exists.
-FrameServices *TheFrame();
-void SetTheFrame(FrameServices *frame);
+FrameServices *mainWindowServices();
+void setMainWindowServices(FrameServices *frame);

@@ -17,16 +17,16 @@ GaugeTransferCommands::GaugeTransferCommands(ProjectDocument *document, QWidget 
 {
 }
 
-void GaugeTransferCommands::UseDemoGaugeOfProject()
+void GaugeTransferCommands::useDemoGaugeOfProject()
 {
     if (m_demo)
-        m_demo->UseFamily(m_document->GetConfig().Family());
+        m_demo->useFamily(m_document->config().family());
 }
 
-TransferOutcome GaugeTransferCommands::Run(const QString &title, const TransferJob &job)
+TransferOutcome GaugeTransferCommands::run(const QString &title, const TransferJob &job)
 {
-    UseDemoGaugeOfProject();
-    return m_runner.Run(m_window, title, job);
+    useDemoGaugeOfProject();
+    return m_runner.run(m_window, title, job);
 }
 
 // A text with the line that says more about it, if any.
@@ -35,10 +35,10 @@ static QString withDetail(const QString &text, const QString &detail)
     return detail.isEmpty() ? text : text + QLatin1Char('\n') + detail;
 }
 
-void GaugeTransferCommands::ShowOutcome(const TransferOutcome &outcome)
+void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome)
 {
     if (outcome.cancelled) {
-        QString text = LoadTranslatedString(5360);
+        QString text = loadTranslatedString(5360);
         if (!outcome.cancelNote.isEmpty())
             text += QStringLiteral("\n\n") + outcome.cancelNote;
         user_messages::show(text, user_messages::Icon::Exclamation);
@@ -49,111 +49,111 @@ void GaugeTransferCommands::ShowOutcome(const TransferOutcome &outcome)
     user_messages::show(withDetail(outcome.text, outcome.detail), outcome.icon);
 }
 
-void GaugeTransferCommands::ReadFromGauge()
+void GaugeTransferCommands::readFromGauge()
 {
-    if (!m_document || IsBusy())
+    if (!m_document || isBusy())
         return;
     // The worker fills a copy; the document changes only on this thread.
-    ConfigRecord work = m_document->GetConfig();
+    ConfigRecord work = m_document->config();
     const LinkOptions options = m_options;
-    const TransferOutcome outcome = Run(LoadTranslatedString(5355), [&work, options](SequenceObserver &observer) {
-        return ::ReadFromGauge(work, &observer, options);
+    const TransferOutcome outcome = run(loadTranslatedString(5355), [&work, options](SequenceObserver &observer) {
+        return ::readFromGauge(work, &observer, options);
     });
     // Values decoded before a failure stay, as the gauge reported them; a
     // cancelled read changes nothing.
     if (!outcome.cancelled) {
         // Values read from the gauge are new to the project: closing it must
         // ask before they are lost.
-        if (!work.SameUserSettings(m_document->GetConfig()))
-            m_document->SetModifiedFlag(true);
-        m_document->GetConfig() = work;
+        if (!work.sameUserSettings(m_document->config()))
+            m_document->setModified(true);
+        m_document->config() = work;
     }
-    ShowOutcome(outcome);
+    showOutcome(outcome);
     if (outcome.success) {
         if (FormView *view = m_rightView())
-            view->UpdateData(false);
+            view->loadFromRecord();
     }
     emit transferFinished();
 }
 
-void GaugeTransferCommands::WriteToGauge()
+void GaugeTransferCommands::writeToGauge()
 {
-    if (!m_document || IsBusy())
+    if (!m_document || isBusy())
         return;
     // The form's entries go into the record first, every value checked; a
     // refused one has been named and nothing is sent.
-    if (!m_document->CommitForSaving())
+    if (!m_document->commitForSaving())
         return;
-    const ConfigRecord work = m_document->GetConfig();
+    const ConfigRecord work = m_document->config();
     const LinkOptions options = m_options;
-    TransferOutcome outcome = Run(LoadTranslatedString(5356), [&work, options](SequenceObserver &observer) {
-        return ::WriteToGauge(work, &observer, options);
+    TransferOutcome outcome = run(loadTranslatedString(5356), [&work, options](SequenceObserver &observer) {
+        return ::writeToGauge(work, &observer, options);
     });
     // The block the gauge held before can be written back.
     if (outcome.success && !outcome.backupFile.isEmpty())
-        outcome.detail = LoadTranslatedString(5384).arg(QDir::toNativeSeparators(outcome.backupFile));
-    ShowOutcome(outcome);
+        outcome.detail = loadTranslatedString(5384).arg(QDir::toNativeSeparators(outcome.backupFile));
+    showOutcome(outcome);
     emit transferFinished();
 }
 
-void GaugeTransferCommands::PresetCounter(int startAddress, int cellCount, quint32 counterValue)
+void GaugeTransferCommands::presetCounter(int startAddress, int cellCount, quint32 counterValue)
 {
-    if (IsBusy())
+    if (isBusy())
         return;
     const LinkOptions options = m_options;
-    const TransferOutcome outcome = Run(LoadTranslatedString(5357), [=](SequenceObserver &observer) {
-        return ::PresetCounter(startAddress, cellCount, counterValue, 0, &observer, options);
+    const TransferOutcome outcome = run(loadTranslatedString(5357), [=](SequenceObserver &observer) {
+        return ::presetCounter(startAddress, cellCount, counterValue, 0, &observer, options);
     });
-    ShowOutcome(outcome);
+    showOutcome(outcome);
     emit transferFinished();
 }
 
-void GaugeTransferCommands::RestoreBackup()
+void GaugeTransferCommands::restoreBackup()
 {
-    if (IsBusy())
+    if (isBusy())
         return;
-    const QString folder = m_options.backupFolder.isEmpty() ? block_backup::DefaultFolder() : m_options.backupFolder;
-    const QList<BlockBackupEntry> backups = RestoreBackupDialog::ListBackups(folder);
+    const QString folder = m_options.backupFolder.isEmpty() ? block_backup::defaultFolder() : m_options.backupFolder;
+    const QList<BlockBackupEntry> backups = RestoreBackupDialog::listBackups(folder);
     if (backups.isEmpty()) {
-        user_messages::show(LoadTranslatedString(5369).arg(QDir::toNativeSeparators(folder)),
+        user_messages::show(loadTranslatedString(5369).arg(QDir::toNativeSeparators(folder)),
                             user_messages::Icon::Information);
         return;
     }
     RestoreBackupDialog dialog(backups, m_window);
-    if (dialog.exec() != QDialog::Accepted || dialog.SelectedFile().isEmpty())
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFile().isEmpty())
         return;
-    const QString path = dialog.SelectedFile();
+    const QString path = dialog.selectedFile();
     block_backup::Block block{};
     QString error;
-    if (!block_backup::Load(path, block, &error)) {
+    if (!block_backup::load(path, block, &error)) {
         user_messages::show(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error),
                             user_messages::Icon::Error);
         return;
     }
-    const QString question = LoadTranslatedString(5385).arg(QDir::toNativeSeparators(path));
+    const QString question = loadTranslatedString(5385).arg(QDir::toNativeSeparators(path));
     if (user_messages::show(question, user_messages::Icon::Question, user_messages::Buttons::YesNo)
         != user_messages::Answer::Yes)
         return;
     // A backup is the block of a block-family gauge, whatever the project is.
     if (m_demo)
-        m_demo->UseFamily(LinkFamily::Block);
+        m_demo->useFamily(LinkFamily::Block);
     const LinkOptions options = m_options;
-    TransferOutcome outcome = m_runner.Run(m_window, LoadTranslatedString(5386), [&block, options](SequenceObserver &observer) {
-        return ::RestoreBlockToGauge(block, &observer, options);
+    TransferOutcome outcome = m_runner.run(m_window, loadTranslatedString(5386), [&block, options](SequenceObserver &observer) {
+        return ::restoreBlockToGauge(block, &observer, options);
     });
     if (outcome.success && !outcome.backupFile.isEmpty())
-        outcome.detail = LoadTranslatedString(5384).arg(QDir::toNativeSeparators(outcome.backupFile));
-    ShowOutcome(outcome);
+        outcome.detail = loadTranslatedString(5384).arg(QDir::toNativeSeparators(outcome.backupFile));
+    showOutcome(outcome);
     emit transferFinished();
 }
 
-void GaugeTransferCommands::RunLinkSelfTest()
+void GaugeTransferCommands::runLinkSelfTest()
 {
-    UseDemoGaugeOfProject();
+    useDemoGaugeOfProject();
     const LinkOptions options = m_options;
     // Nothing is shown: the traffic trace is the record of the outcome.
-    m_runner.RunInBackground([options](SequenceObserver &observer) {
-        ::RunLinkSelfTest(&observer, options);
+    m_runner.runInBackground([options](SequenceObserver &observer) {
+        ::runLinkSelfTest(&observer, options);
         return TransferOutcome();
     });
 }

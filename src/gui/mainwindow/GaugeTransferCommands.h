@@ -20,22 +20,22 @@ class GaugeTransferCommands : public QObject
 public:
     GaugeTransferCommands(ProjectDocument *document, QWidget *window, std::function<FormView *()> rightView);
 
-    void ReadFromGauge();
-    void WriteToGauge();
-    void PresetCounter(int startAddress, int cellCount, quint32 counterValue);
+    void readFromGauge();
+    void writeToGauge();
+    void presetCounter(int startAddress, int cellCount, quint32 counterValue);
     // Lets the user pick a block backup and, once confirmed, writes it back
     // to a block-family gauge.
-    void RestoreBackup();
-    void RunLinkSelfTest();
+    void restoreBackup();
+    void runLinkSelfTest();
 
-    bool IsBusy() const { return m_runner.IsRunning(); }
+    bool isBusy() const { return m_runner.isRunning(); }
     // Asks the running transfer to stop after its present transaction.
-    void CancelRunning() { m_runner.CancelRunning(); }
+    void cancelRunning() { m_runner.cancelRunning(); }
 
     // Time-outs and the like for every sequence (tests shorten them).
-    void SetLinkOptions(const LinkOptions &options) { m_options = options; }
+    void setLinkOptions(const LinkOptions &options) { m_options = options; }
     // The demo gauge whose family is picked before each transfer, or none.
-    void SetDemoGauge(DemoGauge *demo) { m_demo = demo; }
+    void setDemoGauge(DemoGauge *demo) { m_demo = demo; }
 
 signals:
     // A transfer with the progress window has ended and its outcome was shown.
@@ -43,10 +43,10 @@ signals:
 
 private:
     // The demo gauge, if any, answers as the project's link family.
-    void UseDemoGaugeOfProject();
-    TransferOutcome Run(const QString &title, const TransferJob &job);
+    void useDemoGaugeOfProject();
+    TransferOutcome run(const QString &title, const TransferJob &job);
     // A cancelled transfer says so; otherwise the notice, then the outcome text.
-    void ShowOutcome(const TransferOutcome &outcome);
+    void showOutcome(const TransferOutcome &outcome);
 
     ProjectDocument *m_document;
     QWidget *m_window;

@@ -10,7 +10,7 @@ namespace main_menu {
 
 using namespace command_ids;
 
-const std::vector<Popup> &MenuBar()
+const std::vector<Popup> &menuBar()
 {
     static const std::vector<Popup> menu = {
         {5301,
@@ -25,7 +25,7 @@ const std::vector<Popup> &MenuBar()
     return menu;
 }
 
-const std::vector<int> &ContextMenu()
+const std::vector<int> &contextMenu()
 {
     static const std::vector<int> menu = {ReadGauge, WriteGauge, Separator, ChooseMasterType, Separator,
                                           CommunicationSettings};
@@ -63,13 +63,13 @@ static const std::map<int, std::pair<int, int>> &texts()
     return table;
 }
 
-int MenuTextId(int commandId)
+int menuTextId(int commandId)
 {
     const auto it = texts().find(commandId);
     return it == texts().end() ? 0 : it->second.first;
 }
 
-int PromptId(int commandId)
+int promptId(int commandId)
 {
     const auto it = texts().find(commandId);
     if (it != texts().end())

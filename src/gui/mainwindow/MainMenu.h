@@ -12,16 +12,16 @@ constexpr int RecentFiles = -1; // the recent files (or a grey placeholder)
 struct Popup
 {
     int textId;
-    std::vector<int> commands; // command ids, Separator or RecentFiles
+    std::vector<int> commands; // command ids, Separator or recentFiles
 };
 
-const std::vector<Popup> &MenuBar();
+const std::vector<Popup> &menuBar();
 // The context menu of the main window.
-const std::vector<int> &ContextMenu();
+const std::vector<int> &contextMenu();
 
 // Pack numbers of a command's menu text and of its status-bar prompt.
-int MenuTextId(int commandId);
-int PromptId(int commandId);
+int menuTextId(int commandId);
+int promptId(int commandId);
 // Pack number of the placeholder shown while the recent list is empty.
 constexpr int RecentFilePlaceholderId = 5310;
 

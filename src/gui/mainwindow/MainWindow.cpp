@@ -76,23 +76,23 @@ const ActionInfo actionInfos[] = {
 
 // The manual made from the README when the program was built, in the
 // desktop's browser.
-void OpenUserManual()
+void openUserManual()
 {
-    const QString page = QDir(ApplicationFolder()).filePath(QStringLiteral("manual/index.html"));
+    const QString page = QDir(applicationFolder()).filePath(QStringLiteral("manual/index.html"));
     if (!QFile::exists(page)) {
-        user_messages::show(LoadTranslatedString(5379).arg(QDir::toNativeSeparators(page)),
+        user_messages::show(loadTranslatedString(5379).arg(QDir::toNativeSeparators(page)),
                             user_messages::Icon::Exclamation);
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        user_messages::show(LoadTranslatedString(5375).arg(QDir::toNativeSeparators(page)),
+        user_messages::show(loadTranslatedString(5375).arg(QDir::toNativeSeparators(page)),
                             user_messages::Icon::Exclamation);
 }
 
 // The document template string's first field is the program's window title.
 QString programTitle()
 {
-    const QString title = LoadTranslatedString(128).section(QLatin1Char('\n'), 0, 0);
+    const QString title = loadTranslatedString(128).section(QLatin1Char('\n'), 0, 0);
     return title.isEmpty() ? QStringLiteral("Skaleron") : title;
 }
 
@@ -105,73 +105,73 @@ MainWindow::MainWindow(ProjectDocument *document, QWidget *parent)
     setObjectName(QStringLiteral("MainWindow"));
     setAcceptDrops(true);
     m_fileCommands = new ProjectFileCommands(document, this);
-    m_gauge = new GaugeTransferCommands(document, this, [this] { return RightView(); });
+    m_gauge = new GaugeTransferCommands(document, this, [this] { return rightView(); });
     m_printing = new SheetPrinting(document, this);
-    connect(m_gauge, &GaugeTransferCommands::transferFinished, this, &MainWindow::OnTransferFinished);
+    connect(m_gauge, &GaugeTransferCommands::transferFinished, this, &MainWindow::onTransferFinished);
 
-    CreateActions();
-    CreateToolBar();
-    CreateStatusBar();
-    CreateClient();
-    SplashWindow::ShowSplashScreen(this);
-    ReloadMenu();
+    createActions();
+    createToolBar();
+    createStatusBar();
+    createClient();
+    SplashWindow::showSplashScreen(this);
+    reloadMenu();
 
-    document->SetCommitHook([this](ProjectDocument::CommitPurpose purpose) {
-        FormView *view = RightView();
+    document->setCommitHook([this](ProjectDocument::CommitPurpose purpose) {
+        FormView *view = rightView();
         if (!view)
             return true;
-        return purpose == ProjectDocument::CommitPurpose::Leave ? view->CanLeave() : view->UpdateData(true);
+        return purpose == ProjectDocument::CommitPurpose::Leave ? view->canLeave() : view->saveToRecord();
     });
-    document->SetQuietCommitHook([this] {
-        if (FormView *view = RightView())
-            view->CommitQuietly();
+    document->setQuietCommitHook([this] {
+        if (FormView *view = rightView())
+            view->commitQuietly();
     });
     connect(document, &ProjectDocument::recordReloaded, this, [this] {
-        m_leftView->OnRecordReloaded();
-        UpdateCommandStates();
+        m_leftView->onRecordReloaded();
+        updateCommandStates();
     });
     connect(document, &ProjectDocument::modifiedChanged, this, [this] {
-        UpdateTitle();
-        UpdateCommandStates();
+        updateTitle();
+        updateCommandStates();
     });
-    connect(document, &ProjectDocument::pathChanged, this, &MainWindow::UpdateTitle);
-    connect(m_fileCommands, &ProjectFileCommands::recentFilesChanged, this, &MainWindow::UpdateRecentFiles);
-    connect(&Language::instance(), &Language::languageSwitched, this, &MainWindow::OnLanguageSwitched);
+    connect(document, &ProjectDocument::pathChanged, this, &MainWindow::updateTitle);
+    connect(m_fileCommands, &ProjectFileCommands::recentFilesChanged, this, &MainWindow::updateRecentFiles);
+    connect(&Language::instance(), &Language::languageSwitched, this, &MainWindow::onLanguageSwitched);
 
     // Room for the tree and the start of a form; the form scrolls.
     setMinimumSize(640, 420);
     setWindowState(Qt::WindowMaximized);
-    UpdateTitle();
-    UpdateCommandStates();
-    SetTheFrame(this);
+    updateTitle();
+    updateCommandStates();
+    setMainWindowServices(this);
 }
 
 MainWindow::~MainWindow()
 {
-    if (TheFrame() == this)
-        SetTheFrame(nullptr);
-    m_document->SetCommitHook(nullptr);
-    m_document->SetQuietCommitHook(nullptr);
+    if (mainWindowServices() == this)
+        setMainWindowServices(nullptr);
+    m_document->setCommitHook(nullptr);
+    m_document->setQuietCommitHook(nullptr);
 }
 
-FormView *MainWindow::RightView() const
+FormView *MainWindow::rightView() const
 {
-    return m_splitter->RightView();
+    return m_splitter->rightView();
 }
 
-QAction *MainWindow::Action(int commandId) const
+QAction *MainWindow::action(int commandId) const
 {
     return m_actions.value(commandId, nullptr);
 }
 
-void MainWindow::AddHandler(int commandId, std::function<void()> handler)
+void MainWindow::addHandler(int commandId, std::function<void()> handler)
 {
-    QAction *action = Action(commandId);
-    connect(action, &QAction::triggered, this, std::move(handler));
-    action->setProperty("handled", true);
+    QAction *command = action(commandId);
+    connect(command, &QAction::triggered, this, std::move(handler));
+    command->setProperty("handled", true);
 }
 
-void MainWindow::CreateActions()
+void MainWindow::createActions()
 {
     for (const ActionInfo &info : actionInfos) {
         auto *action = new QAction(this);
@@ -186,9 +186,9 @@ void MainWindow::CreateActions()
         action->setObjectName(QStringLiteral("actionRecentFile%1").arg(i + 1));
         action->setData(FileMru1 + i);
         connect(action, &QAction::triggered, this, [this, i] {
-            const QStringList entries = m_fileCommands->RecentFiles().Entries();
+            const QStringList entries = m_fileCommands->recentFiles().entries();
             if (i < entries.size())
-                OpenDocumentFile(entries.at(i));
+                openProject(entries.at(i));
         });
         m_recentActions << action;
     }
@@ -200,7 +200,7 @@ void MainWindow::CreateActions()
         action->setShortcut(id == NextPane ? QKeySequence(Qt::Key_F6) : QKeySequence(Qt::SHIFT | Qt::Key_F6));
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, [this] {
-            FormView *form = RightView();
+            FormView *form = rightView();
             if (m_leftView->hasFocus() && form)
                 form->setFocus(Qt::ShortcutFocusReason);
             else
@@ -209,47 +209,47 @@ void MainWindow::CreateActions()
         addAction(action);
     }
 
-    AddHandler(FileNew, [this] { m_fileCommands->FileNew(); });
-    AddHandler(FileOpen, [this] { m_fileCommands->FileOpen(); });
-    AddHandler(FileSave, [this] { m_fileCommands->FileSave(); });
-    AddHandler(FileSaveAs, [this] { m_fileCommands->FileSaveAs(); });
-    AddHandler(FilePrint, [this] { m_printing->Print(); });
-    AddHandler(FilePrintPreview, [this] { m_printing->PrintPreview(); });
-    AddHandler(FilePrintSetup, [this] { m_printing->PrintSetup(); });
-    AddHandler(ExportPdf, [this] { m_printing->ExportPdf(); });
-    AddHandler(AppExit, [this] { close(); });
-    AddHandler(EditUndo, [this] { EditCommand("undo"); });
-    AddHandler(EditCut, [this] { EditCommand("cut"); });
-    AddHandler(EditCopy, [this] { EditCommand("copy"); });
-    AddHandler(EditPaste, [this] { EditCommand("paste"); });
+    addHandler(FileNew, [this] { m_fileCommands->fileNew(); });
+    addHandler(FileOpen, [this] { m_fileCommands->fileOpen(); });
+    addHandler(FileSave, [this] { m_fileCommands->fileSave(); });
+    addHandler(FileSaveAs, [this] { m_fileCommands->fileSaveAs(); });
+    addHandler(FilePrint, [this] { m_printing->print(); });
+    addHandler(FilePrintPreview, [this] { m_printing->printPreview(); });
+    addHandler(FilePrintSetup, [this] { m_printing->printSetup(); });
+    addHandler(ExportPdf, [this] { m_printing->exportPdf(); });
+    addHandler(AppExit, [this] { close(); });
+    addHandler(EditUndo, [this] { editCommand("undo"); });
+    addHandler(EditCut, [this] { editCommand("cut"); });
+    addHandler(EditCopy, [this] { editCommand("copy"); });
+    addHandler(EditPaste, [this] { editCommand("paste"); });
 
-    AddHandler(ChooseMasterType, [this] { OnChooseMasterType(); });
-    AddHandler(CommunicationSettings, [this] { OnCommunicationSettings(); });
-    AddHandler(AppAbout, [this] {
+    addHandler(ChooseMasterType, [this] { onChooseMasterType(); });
+    addHandler(CommunicationSettings, [this] { onCommunicationSettings(); });
+    addHandler(AppAbout, [this] {
         AboutDialog about(this);
         about.exec();
     });
-    AddHandler(HelpManual, [] { OpenUserManual(); });
-    AddHandler(ReadGauge, [this] { m_gauge->ReadFromGauge(); });
-    AddHandler(WriteGauge, [this] { m_gauge->WriteToGauge(); });
-    AddHandler(RestoreBackup, [this] { m_gauge->RestoreBackup(); });
+    addHandler(HelpManual, [] { openUserManual(); });
+    addHandler(ReadGauge, [this] { m_gauge->readFromGauge(); });
+    addHandler(WriteGauge, [this] { m_gauge->writeToGauge(); });
+    addHandler(RestoreBackup, [this] { m_gauge->restoreBackup(); });
 
-    Action(ViewToolBar)->setCheckable(true);
-    Action(ViewToolBar)->setChecked(true);
-    AddHandler(ViewToolBar, [this] { m_toolBar->setVisible(Action(ViewToolBar)->isChecked()); });
-    Action(ViewStatusBar)->setCheckable(true);
-    Action(ViewStatusBar)->setChecked(true);
-    AddHandler(ViewStatusBar, [this] { statusBar()->setVisible(Action(ViewStatusBar)->isChecked()); });
+    action(ViewToolBar)->setCheckable(true);
+    action(ViewToolBar)->setChecked(true);
+    addHandler(ViewToolBar, [this] { m_toolBar->setVisible(action(ViewToolBar)->isChecked()); });
+    action(ViewStatusBar)->setCheckable(true);
+    action(ViewStatusBar)->setChecked(true);
+    addHandler(ViewStatusBar, [this] { statusBar()->setVisible(action(ViewStatusBar)->isChecked()); });
 }
 
-void MainWindow::EditCommand(const char *slot)
+void MainWindow::editCommand(const char *slot)
 {
     // The editing commands act on the field that has the focus.
     if (QWidget *focus = QApplication::focusWidget())
         QMetaObject::invokeMethod(focus, slot);
 }
 
-void MainWindow::CreateToolBar()
+void MainWindow::createToolBar()
 {
     m_toolBar = addToolBar(QString());
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
@@ -259,46 +259,46 @@ void MainWindow::CreateToolBar()
         if (id == 0)
             m_toolBar->addSeparator();
         else {
-            Action(id)->setIcon(ToolBarIcon(id));
-            m_toolBar->addAction(Action(id));
+            action(id)->setIcon(toolBarIcon(id));
+            m_toolBar->addAction(action(id));
         }
     }
 }
 
-void MainWindow::CreateStatusBar()
+void MainWindow::createStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
     // The message pane shows "Ready" whenever no prompt is shown.
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &message) {
         if (message.isEmpty())
-            bar->showMessage(LoadTranslatedString(57345));
+            bar->showMessage(loadTranslatedString(57345));
     });
-    bar->showMessage(LoadTranslatedString(57345));
+    bar->showMessage(loadTranslatedString(57345));
     m_notes = std::make_unique<StatusNotes>(bar);
 }
 
-void MainWindow::ShowDemoNotice()
+void MainWindow::showDemoNotice()
 {
-    m_notes->ShowDemoGauge();
-    m_notes->Update(*m_document);
+    m_notes->showDemoGauge();
+    m_notes->update(*m_document);
 }
 
-void MainWindow::CreateClient()
+void MainWindow::createClient()
 {
     m_splitter = new PaneSplitter(this);
     m_leftView = new ProjectTreeView(m_document, m_splitter);
-    m_splitter->SetLeftPane(m_leftView, window_placement::StoredTreeWidth());
+    m_splitter->setLeftPane(m_leftView, window_placement::storedTreeWidth());
     setCentralWidget(m_splitter);
-    connect(m_leftView, &ProjectTreeView::linkSelfTestRequested, this, [this] { m_gauge->RunLinkSelfTest(); });
-    m_leftView->OnInitialUpdate();
+    connect(m_leftView, &ProjectTreeView::linkSelfTestRequested, this, [this] { m_gauge->runLinkSelfTest(); });
+    m_leftView->initialize();
 }
 
-void MainWindow::BuildMenus()
+void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    for (const main_menu::Popup &popup : main_menu::MenuBar()) {
+    for (const main_menu::Popup &popup : main_menu::menuBar()) {
         QMenu *menu = bar->addMenu(QString());
         menu->setObjectName(QStringLiteral("menu%1").arg(popup.textId));
         m_menus.append({menu, popup.textId});
@@ -309,33 +309,33 @@ void MainWindow::BuildMenus()
                 for (QAction *recent : std::as_const(m_recentActions))
                     menu->addAction(recent);
             } else {
-                menu->addAction(Action(id));
+                menu->addAction(action(id));
             }
         }
     }
 }
 
-void MainWindow::ReloadMenu()
+void MainWindow::reloadMenu()
 {
     if (m_menus.isEmpty())
-        BuildMenus();
+        buildMenus();
     for (const auto &[menu, textId] : std::as_const(m_menus))
-        menu->setTitle(LoadTranslatedString(textId));
+        menu->setTitle(loadTranslatedString(textId));
     for (QAction *action : std::as_const(m_actions)) {
         const int id = action->data().toInt();
-        action->setText(LoadTranslatedString(main_menu::MenuTextId(id)));
-        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(id)));
+        action->setText(loadTranslatedString(main_menu::menuTextId(id)));
+        action->setStatusTip(loadTranslatedString(main_menu::promptId(id)));
         action->setToolTip(action->text().remove(QLatin1Char('&')));
     }
     for (QAction *action : std::as_const(m_recentActions))
-        action->setStatusTip(LoadTranslatedString(main_menu::PromptId(action->data().toInt())));
-    UpdateRecentFiles();
-    UpdateCommandStates();
+        action->setStatusTip(loadTranslatedString(main_menu::promptId(action->data().toInt())));
+    updateRecentFiles();
+    updateCommandStates();
 }
 
-void MainWindow::UpdateRecentFiles()
+void MainWindow::updateRecentFiles()
 {
-    const QStringList &entries = m_fileCommands->RecentFiles().Entries();
+    const QStringList &entries = m_fileCommands->recentFiles().entries();
     for (int i = 0; i < m_recentActions.size(); ++i) {
         QAction *action = m_recentActions.at(i);
         if (i < entries.size()) {
@@ -344,7 +344,7 @@ void MainWindow::UpdateRecentFiles()
             action->setVisible(true);
         } else if (i == 0) {
             // An empty list shows one grey placeholder line.
-            action->setText(LoadTranslatedString(main_menu::RecentFilePlaceholderId));
+            action->setText(loadTranslatedString(main_menu::RecentFilePlaceholderId));
             action->setEnabled(false);
             action->setVisible(true);
         } else {
@@ -353,112 +353,112 @@ void MainWindow::UpdateRecentFiles()
     }
 }
 
-void MainWindow::UpdateCommandStates()
+void MainWindow::updateCommandStates()
 {
     for (QAction *action : std::as_const(m_actions))
         action->setEnabled(action->property("handled").toBool());
     // A master type the catalogue lacks gives no link family to talk in.
-    const bool masterChosen = m_document->GetConfig().MasterId != -1 && !m_document->MasterTypeMissing();
-    Action(ReadGauge)->setEnabled(Action(ReadGauge)->isEnabled() && masterChosen);
-    Action(WriteGauge)->setEnabled(Action(WriteGauge)->isEnabled() && masterChosen);
-    m_notes->Update(*m_document);
+    const bool masterChosen = m_document->config().MasterId != -1 && !m_document->masterTypeMissing();
+    action(ReadGauge)->setEnabled(action(ReadGauge)->isEnabled() && masterChosen);
+    action(WriteGauge)->setEnabled(action(WriteGauge)->isEnabled() && masterChosen);
+    m_notes->update(*m_document);
     // The diagnostics sheet is not offered.
-    Action(Diagnostics)->setEnabled(false);
+    action(Diagnostics)->setEnabled(false);
 }
 
-void MainWindow::UpdateTitle()
+void MainWindow::updateTitle()
 {
-    setWindowTitle(m_document->GetTitle() + QStringLiteral("[*] - ") + programTitle());
-    setWindowModified(m_document->IsModified());
+    setWindowTitle(m_document->title() + QStringLiteral("[*] - ") + programTitle());
+    setWindowModified(m_document->isModified());
 }
 
-void MainWindow::OnLanguageSwitched()
+void MainWindow::onLanguageSwitched()
 {
-    ReloadMenu();
-    UpdateTitle();
-    m_leftView->FillTree();
-    statusBar()->showMessage(LoadTranslatedString(57345));
-    m_notes->Update(*m_document);
+    reloadMenu();
+    updateTitle();
+    m_leftView->fillTree();
+    statusBar()->showMessage(loadTranslatedString(57345));
+    m_notes->update(*m_document);
 }
 
-void MainWindow::OnChooseMasterType()
+void MainWindow::onChooseMasterType()
 {
-    m_leftView->AddMaster();
-    if (FormView *view = RightView())
-        view->OnInitialUpdate();
-    UpdateCommandStates();
+    m_leftView->addMaster();
+    if (FormView *view = rightView())
+        view->initialize();
+    updateCommandStates();
 }
 
-void MainWindow::OnCommunicationSettings()
+void MainWindow::onCommunicationSettings()
 {
-    StoredLineSelectors settings = StoredLineSelectors::Load();
+    StoredLineSelectors settings = StoredLineSelectors::load();
     OptionsDialog options(this);
-    options.setComPortName(settings.PortName());
+    options.setComPortName(settings.portName());
     if (options.exec() != QDialog::Accepted)
         return;
     // The options may have switched the language.
-    m_leftView->FillTree();
-    settings.port = PortNumberFromName(options.comPortName(), settings.port);
+    m_leftView->fillTree();
+    settings.port = portNumberFromName(options.comPortName(), settings.port);
     settings.device = options.devicePath();
-    settings.Store();
-    m_notes->Update(*m_document);
+    settings.store();
+    m_notes->update(*m_document);
 }
 
-bool MainWindow::OpenDocumentFile(const QString &path)
+bool MainWindow::openProject(const QString &path)
 {
-    if (m_gauge->IsBusy()) {
-        QueueOpen(path);
+    if (m_gauge->isBusy()) {
+        queueOpen(path);
         return false;
     }
-    return m_fileCommands->OpenDocumentFile(path);
+    return m_fileCommands->openProject(path);
 }
 
-void MainWindow::QueueOpen(const QString &path)
+void MainWindow::queueOpen(const QString &path)
 {
     if (path == m_openingQueued || m_openQueue.contains(path))
         return;
     m_openQueue.append(path);
-    QMetaObject::invokeMethod(this, &MainWindow::OpenQueued, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &MainWindow::openQueued, Qt::QueuedConnection);
 }
 
-void MainWindow::OpenQueued()
+void MainWindow::openQueued()
 {
     // A transfer that ends comes back here.
-    if (!m_openingQueued.isEmpty() || m_openQueue.isEmpty() || m_gauge->IsBusy())
+    if (!m_openingQueued.isEmpty() || m_openQueue.isEmpty() || m_gauge->isBusy())
         return;
     // Whatever the user is answering now comes first.
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
-        QTimer::singleShot(100, this, &MainWindow::OpenQueued);
+        QTimer::singleShot(100, this, &MainWindow::openQueued);
         return;
     }
     m_openingQueued = m_openQueue.takeFirst();
-    m_fileCommands->OpenDocumentFile(m_openingQueued);
+    m_fileCommands->openProject(m_openingQueued);
     m_openingQueued.clear();
     if (!m_openQueue.isEmpty())
-        QMetaObject::invokeMethod(this, &MainWindow::OpenQueued, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::openQueued, Qt::QueuedConnection);
 }
 
-void MainWindow::PresetCounter(int startAddress, int cellCount, quint32 counterValue)
+void MainWindow::presetCounter(int startAddress, int cellCount, quint32 counterValue)
 {
-    m_gauge->PresetCounter(startAddress, cellCount, counterValue);
+    m_gauge->presetCounter(startAddress, cellCount, counterValue);
 }
 
-void MainWindow::OnTransferFinished()
+void MainWindow::onTransferFinished()
 {
-    UpdateCommandStates();
+    updateCommandStates();
     if (m_closeAfterTransfer) {
         m_closeAfterTransfer = false;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
     }
-    QMetaObject::invokeMethod(this, &MainWindow::OpenQueued, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &MainWindow::openQueued, Qt::QueuedConnection);
 }
 
 bool MainWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && m_firstActivation) {
         m_firstActivation = false;
-        window_placement::RestoreStored(this);
+        window_placement::restoreStored(this);
     }
     return QMainWindow::event(event);
 }
@@ -467,17 +467,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A transfer stops after its present transaction; then the window
     // closes as usual (asking to save the project first).
-    if (m_gauge->IsBusy()) {
+    if (m_gauge->isBusy()) {
         m_closeAfterTransfer = true;
-        m_gauge->CancelRunning();
+        m_gauge->cancelRunning();
         event->ignore();
         return;
     }
-    if (!m_fileCommands->SaveModified()) {
+    if (!m_fileCommands->saveModified()) {
         event->ignore();
         return;
     }
-    window_placement::StoreOnClose(this, m_splitter->LeftPaneWidth());
+    window_placement::storeOnClose(this, m_splitter->leftPaneWidth());
     event->accept();
 }
 
@@ -488,11 +488,11 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
         where = mapToGlobal(centralWidget()->geometry().topLeft() + QPoint(5, 5));
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("contextMenu"));
-    for (int id : main_menu::ContextMenu()) {
+    for (int id : main_menu::contextMenu()) {
         if (id == main_menu::Separator)
             menu.addSeparator();
         else
-            menu.addAction(Action(id));
+            menu.addAction(action(id));
     }
     menu.exec(where);
 }
@@ -521,5 +521,5 @@ void MainWindow::dropEvent(QDropEvent *event)
         return;
     event->acceptProposedAction();
     // The drop is answered first; opening may ask questions.
-    QueueOpen(path);
+    queueOpen(path);
 }

@@ -27,41 +27,41 @@ public:
     explicit MainWindow(ProjectDocument *document, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    ProjectDocument *GetDocument() const { return m_document; }
-    PaneSplitter *Splitter() const { return m_splitter; }
-    ProjectTreeView *LeftView() const { return m_leftView; }
-    FormView *RightView() const;
-    ProjectFileCommands &FileCommands() const { return *m_fileCommands; }
-    GaugeTransferCommands &GaugeCommands() const { return *m_gauge; }
-    SheetPrinting &Printing() const { return *m_printing; }
+    ProjectDocument *document() const { return m_document; }
+    PaneSplitter *splitter() const { return m_splitter; }
+    ProjectTreeView *leftView() const { return m_leftView; }
+    FormView *rightView() const;
+    ProjectFileCommands &fileCommands() const { return *m_fileCommands; }
+    GaugeTransferCommands &gaugeCommands() const { return *m_gauge; }
+    SheetPrinting &printing() const { return *m_printing; }
 
     // The action of a command id (menus, tool bar and context menu share it).
-    QAction *Action(int commandId) const;
+    QAction *action(int commandId) const;
 
     // A lasting note in the status bar that this session talks to the demo
     // gauge; it takes the place of the port in use.
-    void ShowDemoNotice();
+    void showDemoNotice();
 
     // Gives the menu bar the current language pack's texts. The menus are
     // made once and keep their objects: a language switch can come from a
     // command picked in one of them, whose key or mouse handling is still
     // running when the switch is done.
-    void ReloadMenu();
+    void reloadMenu();
     // Enables the commands for the document's present state.
-    void UpdateCommandStates();
+    void updateCommandStates();
 
     // FrameServices
-    void PresetCounter(int startAddress, int cellCount, quint32 counterValue) override;
+    void presetCounter(int startAddress, int cellCount, quint32 counterValue) override;
 
 public slots:
     // Opens a project named by the command line or the recent list; asks to
     // save the open project first. During a transfer the file is queued.
-    bool OpenDocumentFile(const QString &path);
+    bool openProject(const QString &path);
     // Opens a project handed over from outside (another start of the
     // program, a drop) once the window is free: after the question or
     // dialog open now and after a running transfer. A file asked for again
     // while it waits or is being opened is opened once.
-    void QueueOpen(const QString &path);
+    void queueOpen(const QString &path);
 
 protected:
     bool event(QEvent *event) override;
@@ -71,20 +71,20 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void CreateActions();
-    void CreateToolBar();
-    void CreateStatusBar();
-    void CreateClient();
-    void AddHandler(int commandId, std::function<void()> handler);
-    void UpdateTitle();
-    void UpdateRecentFiles();
-    void OnLanguageSwitched();
-    void EditCommand(const char *slot);
-    void OnChooseMasterType();
-    void OnTransferFinished();
-    void OnCommunicationSettings();
-    void BuildMenus();
-    void OpenQueued();
+    void createActions();
+    void createToolBar();
+    void createStatusBar();
+    void createClient();
+    void addHandler(int commandId, std::function<void()> handler);
+    void updateTitle();
+    void updateRecentFiles();
+    void onLanguageSwitched();
+    void editCommand(const char *slot);
+    void onChooseMasterType();
+    void onTransferFinished();
+    void onCommunicationSettings();
+    void buildMenus();
+    void openQueued();
 
     ProjectDocument *m_document;
     PaneSplitter *m_splitter = nullptr;

@@ -17,28 +17,28 @@ public:
     // moves the form's entries into the record (refused: the form said why).
     ProjectFileCommands(ProjectDocument *document, QWidget *window);
 
-    bool FileNew();
+    bool fileNew();
     // Shows the file dialog; false when cancelled or the file was refused.
-    bool FileOpen();
+    bool fileOpen();
     // Opens a named project after the save question. A file that cannot be
     // read leaves the open project as it was (and leaves the recent list).
-    bool OpenDocumentFile(const QString &path);
-    bool FileSave();
-    bool FileSaveAs();
+    bool openProject(const QString &path);
+    bool fileSave();
+    bool fileSaveAs();
     // True when the project may be replaced or closed: the form's entries are
     // valid and a modified project was saved or knowingly discarded.
-    bool SaveModified();
+    bool saveModified();
 
-    RecentFileList &RecentFiles() { return m_recent; }
+    RecentFileList &recentFiles() { return m_recent; }
     // File dialog filter of projects ("... (*.rix)").
-    static QString ProjectFilter();
+    static QString projectFilter();
 
 signals:
     void recentFilesChanged();
 
 private:
-    bool DoSave(const QString &path);
-    QString AskFileName(bool forOpen);
+    bool doSave(const QString &path);
+    QString askFileName(bool forOpen);
 
     ProjectDocument *m_document;
     QWidget *m_window;

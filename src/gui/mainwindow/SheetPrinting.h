@@ -16,20 +16,20 @@ public:
     SheetPrinting(ProjectDocument *document, QWidget *window);
     ~SheetPrinting() override;
 
-    void Print();
-    void PrintPreview();
-    void PrintSetup();
-    void ExportPdf();
+    void print();
+    void printPreview();
+    void printSetup();
+    void exportPdf();
     // Writes the sheet to a PDF file; false (the user told why) when it
     // cannot be written.
-    bool ExportPdfTo(const QString &path);
+    bool exportPdfTo(const QString &path);
     // Prints on the default printer without asking (the command line's
     // print request); false when there is none.
-    bool PrintDirect();
+    bool printDirect();
 
 private:
-    QPrinter &Printer();
-    bool PrinterAvailable() const;
+    QPrinter &printer();
+    bool printerAvailable() const;
 
     ProjectDocument *m_document;
     QWidget *m_window;

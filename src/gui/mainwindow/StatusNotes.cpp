@@ -22,19 +22,19 @@ QLabel *StatusNotes::note(QLabel *&label, const char *objectName)
     return label;
 }
 
-void StatusNotes::ShowDemoGauge()
+void StatusNotes::showDemoGauge()
 {
     note(m_demo, "demoNotice");
 }
 
-void StatusNotes::Update(const ProjectDocument &document)
+void StatusNotes::update(const ProjectDocument &document)
 {
     if (m_demo)
-        m_demo->setText(LoadTranslatedString(5363));
+        m_demo->setText(loadTranslatedString(5363));
     QLabel *port = note(m_port, "portNotice");
-    port->setText(LoadTranslatedString(5364).arg(ConfiguredPortDevice(LoadLineSettings().port)));
+    port->setText(loadTranslatedString(5364).arg(configuredPortDevice(loadLineSettings().port)));
     port->setVisible(!m_demo);
     QLabel *master = note(m_master, "masterNote");
-    master->setText(LoadTranslatedString(5388).arg(document.GetConfig().MasterId));
-    master->setVisible(document.MasterTypeMissing());
+    master->setText(loadTranslatedString(5388).arg(document.config().MasterId));
+    master->setVisible(document.masterTypeMissing());
 }

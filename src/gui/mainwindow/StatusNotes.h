@@ -13,9 +13,9 @@ public:
     explicit StatusNotes(QStatusBar *bar);
 
     // From now on the demo gauge's note stands where the port would.
-    void ShowDemoGauge();
+    void showDemoGauge();
     // All notes again, in the current language, for the document's state.
-    void Update(const ProjectDocument &document);
+    void update(const ProjectDocument &document);
 
 private:
     QLabel *note(QLabel *&label, const char *objectName);

@@ -112,7 +112,7 @@ QPixmap draw(void (*painter)(QPainter &), int size)
 
 }
 
-QIcon ToolBarIcon(int commandId)
+QIcon toolBarIcon(int commandId)
 {
     using namespace command_ids;
     void (*painter)(QPainter &) = nullptr;

@@ -3,4 +3,4 @@
 // About), drawn for the program so that they look the same on every desktop.
 #include <QIcon>
 
-QIcon ToolBarIcon(int commandId);
+QIcon toolBarIcon(int commandId);

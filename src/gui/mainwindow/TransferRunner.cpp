@@ -20,9 +20,9 @@ public:
     explicit DialogObserver(TransferProgressDialog *dialog) : m_dialog(dialog) {}
     void progress(int step, int total, const QString &transaction) override
     {
-        m_dialog->ReportStep(step, total, transaction);
+        m_dialog->reportStep(step, total, transaction);
     }
-    bool cancelRequested() override { return m_dialog->CancelRequested(); }
+    bool cancelRequested() override { return m_dialog->cancelRequested(); }
 
 private:
     TransferProgressDialog *m_dialog;
@@ -49,7 +49,7 @@ TransferRunner::~TransferRunner()
     }
 }
 
-TransferOutcome TransferRunner::Run(QWidget *parent, const QString &title, const TransferJob &job)
+TransferOutcome TransferRunner::run(QWidget *parent, const QString &title, const TransferJob &job)
 {
     TransferOutcome outcome;
     TransferProgressDialog dialog(title, parent);
@@ -59,23 +59,23 @@ TransferOutcome TransferRunner::Run(QWidget *parent, const QString &title, const
         outcome = job(observer);
     });
     worker->setObjectName(QStringLiteral("gauge transfer"));
-    QObject::connect(worker, &QThread::finished, &dialog, &TransferProgressDialog::WorkerFinished);
+    QObject::connect(worker, &QThread::finished, &dialog, &TransferProgressDialog::workerFinished);
     m_dialog = &dialog;
     worker->start();
     dialog.exec();
     // The dialog loop also ends when the program is told to quit: the worker
     // then stops after its present transaction.
     if (!worker->isFinished())
-        dialog.RequestCancel();
+        dialog.requestCancel();
     worker->wait();
     delete worker;
     m_dialog = nullptr;
     return outcome;
 }
 
-void TransferRunner::RunInBackground(const TransferJob &job)
+void TransferRunner::runInBackground(const TransferJob &job)
 {
-    if (IsBackgroundRunning())
+    if (isBackgroundRunning())
         return;
     delete m_background;
     m_stopBackground = false;
@@ -88,13 +88,13 @@ void TransferRunner::RunInBackground(const TransferJob &job)
     m_background->start();
 }
 
-bool TransferRunner::IsBackgroundRunning() const
+bool TransferRunner::isBackgroundRunning() const
 {
     return m_background && m_background->isRunning();
 }
 
-void TransferRunner::CancelRunning()
+void TransferRunner::cancelRunning()
 {
     if (m_dialog)
-        m_dialog->RequestCancel();
+        m_dialog->requestCancel();
 }

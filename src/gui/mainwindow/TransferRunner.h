@@ -25,14 +25,14 @@ public:
     ~TransferRunner();
 
     // Shows the progress window titled title over parent and runs the job.
-    TransferOutcome Run(QWidget *parent, const QString &title, const TransferJob &job);
+    TransferOutcome run(QWidget *parent, const QString &title, const TransferJob &job);
     // Starts a job without a window; ignored while one is still running.
-    void RunInBackground(const TransferJob &job);
+    void runInBackground(const TransferJob &job);
 
-    bool IsRunning() const { return m_dialog != nullptr; }
-    bool IsBackgroundRunning() const;
+    bool isRunning() const { return m_dialog != nullptr; }
+    bool isBackgroundRunning() const;
     // Asks the running transfer to stop after its present transaction.
-    void CancelRunning();
+    void cancelRunning();
 
 private:
     TransferProgressDialog *m_dialog = nullptr;

@@ -14,7 +14,7 @@ constexpr int ShowNormal = 1;
 constexpr int ShowMinimized = 2;
 constexpr int ShowMaximized = 3;
 
-void StoreOnClose(const QWidget *window, int treeWidth)
+void storeOnClose(const QWidget *window, int treeWidth)
 {
     const Qt::WindowStates notNormal = Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen;
     if (!(window->windowState() & notNormal)) {
@@ -42,7 +42,7 @@ static QRect onSomeScreen(const QRect &r)
     return QRect(primary->availableGeometry().topLeft(), r.size());
 }
 
-bool RestoreStored(QWidget *window)
+bool restoreStored(QWidget *window)
 {
     const int status = settings_store::readInt(Section, QStringLiteral("status"), -1);
     const int top = settings_store::readInt(Section, QStringLiteral("top"), -1);
@@ -73,7 +73,7 @@ bool RestoreStored(QWidget *window)
     return true;
 }
 
-int StoredTreeWidth()
+int storedTreeWidth()
 {
     return settings_store::readInt(Section, QStringLiteral("ColumnWidth_0"), DefaultTreeWidth);
 }

@@ -11,10 +11,10 @@ constexpr int DefaultTreeWidth = 200;
 // On close: the rectangle only when the window is in its normal state (a
 // maximised or minimised window keeps the one stored before); the tree width
 // always.
-void StoreOnClose(const QWidget *window, int treeWidth);
+void storeOnClose(const QWidget *window, int treeWidth);
 // On the first activation: applies the stored placement when one is stored
 // (bottom != top and right != left); false when there is none.
-bool RestoreStored(QWidget *window);
-int StoredTreeWidth();
+bool restoreStored(QWidget *window);
+int storedTreeWidth();
 
 }

@@ -6,17 +6,21 @@ FormView::FormView(ProjectDocument *document, QWidget *parent)
 {
 }
 
-void FormView::OnInitialUpdate()
+void FormView::initialize()
 {
-    UpdateData(false);
+    loadFromRecord();
 }
 
-bool FormView::UpdateData(bool)
+void FormView::loadFromRecord()
+{
+}
+
+bool FormView::saveToRecord()
 {
     return true;
 }
 
-bool FormView::CanLeave()
+bool FormView::canLeave()
 {
-    return UpdateData(true);
+    return saveToRecord();
 }

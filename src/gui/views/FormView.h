@@ -12,22 +12,24 @@ class FormView : public QWidget
 public:
     explicit FormView(ProjectDocument *document, QWidget *parent = nullptr);
 
-    ProjectDocument *GetDocument() const { return m_document; }
+    ProjectDocument *document() const { return m_document; }
 
     // Builds the form from the document: texts translated, values shown.
-    virtual void OnInitialUpdate();
-    // Exchanges values between the controls and the document's record. Saving
-    // validates every value (asked before the project is saved or written to
-    // a gauge): false when a value is refused (the form has told the user and
-    // put the focus on the field, and the record is unchanged).
-    virtual bool UpdateData(bool saveAndValidate);
+    virtual void initialize();
+    // Fills the controls from the document's record.
+    virtual void loadFromRecord();
+    // Takes the controls into the document's record, validating every value
+    // (asked before the project is saved or written to a gauge): false when a
+    // value is refused (the form has told the user and put the focus on the
+    // field, and the record is unchanged).
+    virtual bool saveToRecord();
     // Asked before the form is replaced, the project is closed or printed:
     // moves the controls into the record first, so no typed value is lost;
     // false keeps the form in place.
-    virtual bool CanLeave();
+    virtual bool canLeave();
     // Moves what the controls hold into the record when it is valid, without
     // a word to the user (the recovery copy's periodic look at the form).
-    virtual void CommitQuietly() {}
+    virtual void commitQuietly() {}
 
 private:
     ProjectDocument *m_document;

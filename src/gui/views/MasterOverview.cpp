@@ -59,52 +59,52 @@ MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
     : FormView(document, parent)
 {
     setObjectName(QStringLiteral("MasterOverview"));
-    m_controls = CreateControls(this);
-    ArrangeControls(this, m_controls);
+    m_controls = createControls(this);
+    arrangeControls(this, m_controls);
 
     connect(list(ids::SourceList), qOverload<int>(&QComboBox::currentIndexChanged), this,
             &MasterOverview::onSourceSelected);
-    connect(qobject_cast<QPushButton *>(Control(ids::PresetButton)), &QPushButton::clicked, this,
+    connect(qobject_cast<QPushButton *>(control(ids::PresetButton)), &QPushButton::clicked, this,
             &MasterOverview::onPresetCounter);
     edit(ids::ThresholdEdit)->installEventFilter(this);
 }
 
 QComboBox *MasterOverview::list(int controlId) const
 {
-    return qobject_cast<QComboBox *>(Control(controlId));
+    return qobject_cast<QComboBox *>(control(controlId));
 }
 
 QLineEdit *MasterOverview::edit(int controlId) const
 {
-    return qobject_cast<QLineEdit *>(Control(controlId));
+    return qobject_cast<QLineEdit *>(control(controlId));
 }
 
-void MasterOverview::OnInitialUpdate()
+void MasterOverview::initialize()
 {
-    ProjectDocument *document = GetDocument();
+    ProjectDocument *document = this->document();
     if (!document)
         return;
     m_filling = true;
-    UpdateControls();
+    updateControls();
     loadControls();
-    TranslateWindow(this);
+    translateWindow(this);
     createTitleFont();
 
     QComboBox *warnMode = list(ids::WarnModeList);
     warnMode->clear();
-    warnMode->addItem(LoadTranslatedString(1123));
-    warnMode->addItem(LoadTranslatedString(1122));
+    warnMode->addItem(loadTranslatedString(1123));
+    warnMode->addItem(loadTranslatedString(1122));
 
     // Neither the project file nor the gauge has a place for the second
     // input's pulse factor: the field shows that nothing typed would be kept.
     edit(ids::Pulse2Edit)->setReadOnly(true);
-    edit(ids::Pulse2Edit)->setToolTip(LoadTranslatedString(5510));
+    edit(ids::Pulse2Edit)->setToolTip(loadTranslatedString(5510));
 
-    m_work = document->GetConfig();
+    m_work = document->config();
     fillSourceList();
-    if (m_work.IsSpeedometer() || m_work.IsSumlog())
+    if (m_work.isSpeedometer() || m_work.isSumlog())
         edit(ids::CounterEdit)->setText(QStringLiteral("0"));
-    else if (m_work.IsTachometer())
+    else if (m_work.isTachometer())
         edit(ids::CounterEdit)->setText(QStringLiteral("0.0"));
     loadControls();
     m_filling = false;
@@ -114,7 +114,7 @@ void MasterOverview::createTitleFont()
 {
     if (m_titleFont)
         return;
-    QWidget *title = Control(ids::Title);
+    QWidget *title = control(ids::Title);
     QFont font = title->font();
     if (font.pixelSize() > 0)
         font.setPixelSize(font.pixelSize() * 2);
@@ -129,64 +129,66 @@ void MasterOverview::fillSourceList()
 {
     QComboBox *source = list(ids::SourceList);
     source->clear();
-    for (const SignalSource &s : SignalSources(m_work))
+    for (const SignalSource &s : signalSources(m_work))
         source->addItem(s.name, s.code);
-    setText(Control(ids::PulseLabel), PulseFactorLabel(m_work));
-    setText(Control(ids::PulseUnit), PulseFactorUnit(m_work));
-    setText(Control(ids::ThresholdUnit), master_overview::ThresholdUnitText(m_work));
+    setText(control(ids::PulseLabel), pulseFactorLabel(m_work));
+    setText(control(ids::PulseUnit), pulseFactorUnit(m_work));
+    setText(control(ids::ThresholdUnit), master_overview::thresholdUnitText(m_work));
 }
 
-void MasterOverview::UpdateControls(std::optional<int> selectedSource)
+void MasterOverview::updateControls(std::optional<int> selectedSource)
 {
-    ProjectDocument *document = GetDocument();
+    ProjectDocument *document = this->document();
     if (!document)
         return;
-    ConfigRecord &record = document->GetConfig();
+    ConfigRecord &record = document->config();
     m_work = record;
-    const ControlStates states = ComputeControlStates(m_work, selectedSource.value_or(record.DataSource));
-    ClearUnshowableDisplayBits(record);
-    ClearUnshowableDisplayBits(m_work);
+    const ControlStates states = computeControlStates(m_work, selectedSource.value_or(record.DataSource));
+    clearUnshowableDisplayBits(record);
+    clearUnshowableDisplayBits(m_work);
 
     for (auto it = states.shown.cbegin(); it != states.shown.cend(); ++it)
-        Control(it.key())->setVisible(it.value());
+        control(it.key())->setVisible(it.value());
     for (auto it = states.enabled.cbegin(); it != states.enabled.cend(); ++it)
-        Control(it.key())->setEnabled(it.value());
+        control(it.key())->setEnabled(it.value());
     if (states.tickBuzzer)
-        qobject_cast<QCheckBox *>(Control(ids::Buzzer))->setChecked(true);
-    setText(Control(ids::CounterUnit), states.counterUnit);
+        qobject_cast<QCheckBox *>(control(ids::Buzzer))->setChecked(true);
+    setText(control(ids::CounterUnit), states.counterUnit);
 }
 
-bool MasterOverview::CanLeave()
+bool MasterOverview::canLeave()
 {
-    return GetDocument() && saveControls(Exchange::Leave);
+    return document() && saveControls(Exchange::Leave);
 }
 
-void MasterOverview::CommitQuietly()
+void MasterOverview::commitQuietly()
 {
-    if (GetDocument())
+    if (document())
         saveControls(Exchange::Quiet);
 }
 
-bool MasterOverview::UpdateData(bool saveAndValidate)
+void MasterOverview::loadFromRecord()
 {
-    if (!GetDocument())
-        return false;
-    if (saveAndValidate)
-        return saveControls(Exchange::Save);
+    if (!document())
+        return;
     m_filling = true;
-    UpdateControls();
+    updateControls();
     loadControls();
     m_filling = false;
-    return true;
+}
+
+bool MasterOverview::saveToRecord()
+{
+    return document() && saveControls(Exchange::Save);
 }
 
 void MasterOverview::loadControls()
 {
     const bool wasFilling = m_filling;
     m_filling = true;
-    m_work = GetDocument()->GetConfig();
+    m_work = document()->config();
 
-    auto *picture = qobject_cast<QLabel *>(Control(ids::Picture));
+    auto *picture = qobject_cast<QLabel *>(control(ids::Picture));
     if (m_work.PictureBitmap.isNull())
         picture->clear();
     else
@@ -194,15 +196,15 @@ void MasterOverview::loadControls()
                                                   ? m_work.PictureBitmap.scaledToHeight(PictureHeight,
                                                                                         Qt::SmoothTransformation)
                                                   : m_work.PictureBitmap));
-    setText(Control(ids::Title), m_work.Description);
+    setText(control(ids::Title), m_work.Description);
     showIndex(list(ids::SourceList), m_work.DataSource);
-    edit(ids::PulseEdit)->setText(FormatPulseFactor(m_work));
-    edit(ids::ThresholdEdit)->setText(FormatThreshold(m_work.WarnThreshold));
+    edit(ids::PulseEdit)->setText(formatPulseFactor(m_work));
+    edit(ids::ThresholdEdit)->setText(formatThreshold(m_work.WarnThreshold));
     showIndex(list(ids::WarnModeList), m_work.WarnMode);
-    qobject_cast<QCheckBox *>(Control(ids::Buzzer))->setChecked(m_work.BuzzerActive != 0);
+    qobject_cast<QCheckBox *>(control(ids::Buzzer))->setChecked(m_work.BuzzerActive != 0);
     showIndex(list(ids::Source2List), m_work.DataSource2);
-    for (const DisplayItem &item : DisplayItems())
-        qobject_cast<QCheckBox *>(Control(item.controlId))->setChecked(m_work.TestDisplayBit(item.bit));
+    for (const DisplayItem &item : displayItems())
+        qobject_cast<QCheckBox *>(control(item.controlId))->setChecked(m_work.testDisplayBit(item.bit));
     const double illumination = m_work.Illumination / 10.0;
     showIndex(list(ids::IlluminationList), std::isfinite(illumination) && std::fabs(illumination) < 1000
                                                ? static_cast<int>(illumination)
@@ -215,29 +217,29 @@ void MasterOverview::loadControls()
     // Loading overwrote the states that follow from the values: the pulse
     // factor's with the loaded source, and the buzzer of an LCD master, which
     // must stay ticked so that the next save turns its output on.
-    const ControlStates states = ComputeControlStates(m_work, m_work.DataSource);
+    const ControlStates states = computeControlStates(m_work, m_work.DataSource);
     for (int id : {ids::PulseLabel, ids::PulseEdit, ids::PulseUnit})
-        Control(id)->setEnabled(states.enabled.value(id));
+        control(id)->setEnabled(states.enabled.value(id));
     if (states.tickBuzzer)
-        qobject_cast<QCheckBox *>(Control(ids::Buzzer))->setChecked(true);
+        qobject_cast<QCheckBox *>(control(ids::Buzzer))->setChecked(true);
     m_filling = wasFilling;
 }
 
 bool MasterOverview::saveControls(Exchange purpose)
 {
-    ProjectDocument *document = GetDocument();
+    ProjectDocument *document = this->document();
     // Fields the form does not show keep the record's values.
-    ConfigRecord candidate = document->GetConfig();
+    ConfigRecord candidate = document->config();
     QVector<TypedField> typed;
 
     candidate.DataSource = takeIndex(list(ids::SourceList), candidate.DataSource);
     if (!takePulseFactor(candidate, purpose, typed) || !takeThreshold(candidate, purpose, typed))
         return false;
     candidate.WarnMode = takeIndex(list(ids::WarnModeList), candidate.WarnMode);
-    candidate.BuzzerActive = qobject_cast<QCheckBox *>(Control(ids::Buzzer))->isChecked() ? 1 : 0;
+    candidate.BuzzerActive = qobject_cast<QCheckBox *>(control(ids::Buzzer))->isChecked() ? 1 : 0;
     candidate.DataSource2 = takeIndex(list(ids::Source2List), candidate.DataSource2);
-    for (const DisplayItem &item : DisplayItems())
-        candidate.SetDisplayBit(item.bit, qobject_cast<QCheckBox *>(Control(item.controlId))->isChecked());
+    for (const DisplayItem &item : displayItems())
+        candidate.setDisplayBit(item.bit, qobject_cast<QCheckBox *>(control(item.controlId))->isChecked());
     if (list(ids::IlluminationList)->currentIndex() >= 0)
         candidate.Illumination = list(ids::IlluminationList)->currentIndex() * 10;
     candidate.DistanceUnit = takeIndex(list(ids::DistanceList), candidate.DistanceUnit);
@@ -248,9 +250,9 @@ bool MasterOverview::saveControls(Exchange purpose)
         return false;
 
     m_work = candidate;
-    if (!candidate.SameUserSettings(document->GetConfig())) {
-        document->GetConfig() = candidate;
-        document->SetModifiedFlag(true);
+    if (!candidate.sameUserSettings(document->config())) {
+        document->config() = candidate;
+        document->setModified(true);
     }
     return true;
 }
@@ -258,50 +260,50 @@ bool MasterOverview::saveControls(Exchange purpose)
 bool MasterOverview::takePulseFactor(ConfigRecord &candidate, Exchange purpose, QVector<TypedField> &typed)
 {
     // A type without pulse factor hides the field: nothing to take.
-    if (Control(ids::PulseEdit)->isHidden())
+    if (control(ids::PulseEdit)->isHidden())
         return true;
     const QString text = edit(ids::PulseEdit)->text();
     // Leaving keeps what was typed; an untouched value (a master type just
     // chosen, its pulse factor still 0) is left for saving and writing to
     // refuse, so that the rest of the project can still be looked at.
-    if (purpose != Exchange::Save && text == FormatPulseFactor(candidate))
+    if (purpose != Exchange::Save && text == formatPulseFactor(candidate))
         return true;
-    const TypedNumber number = ParseTypedNumber(text);
+    const TypedNumber number = parseTypedNumber(text);
 
     // An NMEA source disables the field: a value that cannot be taken there
     // leaves the record's value alone.
     if (candidate.DataSource == 1) {
-        const record_check::Range capacity = record_check::PulseFactorCapacity(candidate);
+        const record_check::Range capacity = record_check::pulseFactorCapacity(candidate);
         if (number.status == TypedNumber::Ok && number.value >= capacity.low && number.value <= capacity.high)
-            SetPulseFactorValue(candidate, number.value);
+            setPulseFactorValue(candidate, number.value);
         return true;
     }
-    const QString refusal = NumberRefusal(number, textOf(Control(ids::PulseLabel)), text);
+    const QString refusal = numberRefusal(number, textOf(control(ids::PulseLabel)), text);
     if (!refusal.isEmpty()) {
         if (purpose != Exchange::Quiet)
             refuse(ids::PulseEdit, refusal);
         return false;
     }
-    SetPulseFactorValue(candidate, number.value);
-    typed.push_back({record_check::PulseFactorFieldName(candidate), ids::PulseEdit, ids::PulseLabel, text});
+    setPulseFactorValue(candidate, number.value);
+    typed.push_back({record_check::pulseFactorFieldName(candidate), ids::PulseEdit, ids::PulseLabel, text});
     return true;
 }
 
 bool MasterOverview::takeThreshold(ConfigRecord &candidate, Exchange purpose, QVector<TypedField> &typed)
 {
     // A synchroniser has no warning threshold.
-    if (Control(ids::ThresholdEdit)->isHidden())
+    if (control(ids::ThresholdEdit)->isHidden())
         return true;
-    if (purpose != Exchange::Save && edit(ids::ThresholdEdit)->text() == FormatThreshold(candidate.WarnThreshold))
+    if (purpose != Exchange::Save && edit(ids::ThresholdEdit)->text() == formatThreshold(candidate.WarnThreshold))
         return true;
     // The field is not changed under the user's typing.
     if (purpose != Exchange::Quiet)
         clampThresholdText();
     const QString text = edit(ids::ThresholdEdit)->text();
-    TypedNumber number = ParseTypedNumber(text);
+    TypedNumber number = parseTypedNumber(text);
     if (purpose == Exchange::Quiet && number.status == TypedNumber::Ok)
-        number.value = record_check::ClampThreshold(m_work, number.value);
-    const QString refusal = NumberRefusal(number, textOf(Control(ids::ThresholdLabel)), text);
+        number.value = record_check::clampThreshold(m_work, number.value);
+    const QString refusal = numberRefusal(number, textOf(control(ids::ThresholdLabel)), text);
     if (!refusal.isEmpty()) {
         if (purpose != Exchange::Quiet)
             refuse(ids::ThresholdEdit, refusal);
@@ -320,7 +322,7 @@ bool MasterOverview::checkCandidate(const ConfigRecord &candidate, Exchange purp
         if (field != typed.cend()) {
             if (purpose != Exchange::Quiet)
                 refuse(field->editId,
-                       FieldRefusalText(candidate, refusal, textOf(Control(field->labelId)), field->text));
+                       fieldRefusalText(candidate, refusal, textOf(control(field->labelId)), field->text));
             return false;
         }
         // Leaving lets a value pass that was not typed here; saving and
@@ -353,16 +355,16 @@ void MasterOverview::refuse(int fieldId, const QString &message)
 void MasterOverview::clampThresholdText()
 {
     QLineEdit *field = edit(ids::ThresholdEdit);
-    const TypedNumber typed = ParseTypedNumber(field->text());
+    const TypedNumber typed = parseTypedNumber(field->text());
     // Text that is no number is left for the save to name.
     if (!m_work.CalculateThreshold || typed.status != TypedNumber::Ok)
         return;
-    field->setText(FormatThreshold(record_check::ClampThreshold(m_work, typed.value)));
+    field->setText(formatThreshold(record_check::clampThreshold(m_work, typed.value)));
 }
 
 bool MasterOverview::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && watched == Control(ids::ThresholdEdit))
+    if (event->type() == QEvent::FocusOut && watched == control(ids::ThresholdEdit))
         clampThresholdText();
     return FormView::eventFilter(watched, event);
 }
@@ -372,18 +374,18 @@ void MasterOverview::onSourceSelected(int index)
     // The record takes the new source at the next save; the controls follow it now.
     if (m_filling || index < 0)
         return;
-    UpdateControls(index);
+    updateControls(index);
 }
 
 void MasterOverview::onPresetCounter()
 {
-    const CounterPresetCheck check = CheckCounterPreset(m_work, edit(ids::CounterEdit)->text());
+    const CounterPresetCheck check = checkCounterPreset(m_work, edit(ids::CounterEdit)->text());
     if (!check.refusal.isEmpty()) {
         warn(check.refusal);
         return;
     }
-    if (check.preset && TheFrame())
-        TheFrame()->PresetCounter(check.preset->startAddress, check.preset->cellCount, check.preset->value);
+    if (check.preset && mainWindowServices())
+        mainWindowServices()->presetCounter(check.preset->startAddress, check.preset->cellCount, check.preset->value);
 }
 
 void MasterOverview::paintEvent(QPaintEvent *event)
@@ -392,8 +394,8 @@ void MasterOverview::paintEvent(QPaintEvent *event)
     painter.setPen(Qt::white);
     painter.setBrush(Qt::white);
     // A title that wraps to more lines than the picture is high stays on white.
-    const int bottom = qMax(Control(ids::Picture)->geometry().top() + HeaderBandBelowPicture,
-                            Control(ids::Title)->geometry().bottom() + 10);
+    const int bottom = qMax(control(ids::Picture)->geometry().top() + HeaderBandBelowPicture,
+                            control(ids::Title)->geometry().bottom() + 10);
     painter.drawRect(QRect(0, 0, width() - 1, bottom));
     FormView::paintEvent(event);
 }

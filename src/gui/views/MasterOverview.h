@@ -24,23 +24,24 @@ class MasterOverview : public FormView
 public:
     explicit MasterOverview(ProjectDocument *document, QWidget *parent = nullptr);
 
-    void OnInitialUpdate() override;
-    // Towards the controls: shows the document's record. Saving: moves the
-    // controls into the record after checking them; a refused value is named
-    // in a message, its field gets the focus, the form keeps what the user
-    // typed and the record stays as it was. A save that changes the record
-    // marks the document modified.
-    bool UpdateData(bool saveAndValidate) override;
-    bool CanLeave() override;
-    void CommitQuietly() override;
+    void initialize() override;
+    // Shows the document's record.
+    void loadFromRecord() override;
+    // Moves the controls into the record after checking them; a refused value
+    // is named in a message, its field gets the focus, the form keeps what the
+    // user typed and the record stays as it was. A save that changes the
+    // record marks the document modified.
+    bool saveToRecord() override;
+    bool canLeave() override;
+    void commitQuietly() override;
     // Shows, hides, enables and disables the controls for the master type.
     // It also makes the record fit the type: LCD items the type cannot show
     // are cleared. selectedSource: a signal source just picked in the list,
     // which counts instead of the record's.
-    void UpdateControls(std::optional<int> selectedSource = std::nullopt);
+    void updateControls(std::optional<int> selectedSource = std::nullopt);
 
     // The control with that template identifier, or nullptr.
-    QWidget *Control(int controlId) const { return m_controls.value(controlId); }
+    QWidget *control(int controlId) const { return m_controls.value(controlId); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

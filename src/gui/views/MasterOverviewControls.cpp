@@ -77,7 +77,7 @@ QWidget *createControl(const dialog_templates::ControlTemplate &t, QWidget *pare
 
 }
 
-QHash<int, QWidget *> CreateControls(QWidget *form)
+QHash<int, QWidget *> createControls(QWidget *form)
 {
     QHash<int, QWidget *> controls;
     const dialog_templates::DialogTemplate *t = dialog_templates::find(FormTemplate);
@@ -100,7 +100,7 @@ QHash<int, QWidget *> CreateControls(QWidget *form)
     return controls;
 }
 
-void ArrangeControls(QWidget *form, const QHash<int, QWidget *> &controls)
+void arrangeControls(QWidget *form, const QHash<int, QWidget *> &controls)
 {
     using namespace ids;
     auto control = [&controls](int id) { return controls.value(id); };
@@ -161,7 +161,7 @@ void ArrangeControls(QWidget *form, const QHash<int, QWidget *> &controls)
     row = 0;
     right->addWidget(control(DisplayLabel), row++, 0);
     right->addWidget(control(DisplayChoiceLabel), row++, 0);
-    for (const DisplayItem &item : DisplayItems())
+    for (const DisplayItem &item : displayItems())
         right->addWidget(control(item.controlId), row++, 0);
     right->addWidget(control(CounterGroup), row, 0);
     auto *counter = new QGridLayout;

@@ -14,11 +14,11 @@ constexpr int PictureHeight = 160;
 // Makes every control of the template as a direct child of form (tagged
 // texts are translated on direct children only), with its template text,
 // list entries and starting visibility.
-QHash<int, QWidget *> CreateControls(QWidget *form);
+QHash<int, QWidget *> createControls(QWidget *form);
 
 // Places the controls: picture and title in the header band, the signal,
 // warning, second input, illumination and units on the left, the LCD items
 // and the counter preset on the right.
-void ArrangeControls(QWidget *form, const QHash<int, QWidget *> &controls);
+void arrangeControls(QWidget *form, const QHash<int, QWidget *> &controls);
 
 }

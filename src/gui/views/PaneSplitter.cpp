@@ -17,7 +17,7 @@ PaneSplitter::PaneSplitter(QWidget *parent)
     setStretchFactor(0, 1);
 }
 
-void PaneSplitter::SetLeftPane(QWidget *pane, int width)
+void PaneSplitter::setLeftPane(QWidget *pane, int width)
 {
     insertWidget(0, pane);
     setStretchFactor(0, 0);
@@ -30,18 +30,18 @@ void PaneSplitter::showEvent(QShowEvent *event)
     QSplitter::showEvent(event);
     if (m_initialLeftWidth < 0 || count() < 2)
         return;
-    const int left = LeftPaneWidth();
+    const int left = leftPaneWidth();
     const int total = qMax(width() - handleWidth(), left + 1);
     setSizes({left, total - left});
     m_initialLeftWidth = -1;
 }
 
-FormView *PaneSplitter::RightView() const
+FormView *PaneSplitter::rightView() const
 {
     return qobject_cast<FormView *>(m_right->widget());
 }
 
-int PaneSplitter::LeftPaneWidth() const
+int PaneSplitter::leftPaneWidth() const
 {
     QWidget *tree = count() > 1 ? widget(0) : nullptr;
     const int minimum = tree ? qMax(tree->minimumWidth(), tree->minimumSizeHint().width()) : 0;
@@ -51,10 +51,10 @@ int PaneSplitter::LeftPaneWidth() const
     return widths.isEmpty() ? 0 : qMax(widths.first(), minimum);
 }
 
-bool PaneSplitter::ReplaceView(const ViewFactory &factory, ProjectDocument *document, OldValues old)
+bool PaneSplitter::replaceView(const ViewFactory &factory, ProjectDocument *document, OldValues old)
 {
-    FormView *previous = RightView();
-    if (previous && old == OldValues::Keep && !previous->CanLeave())
+    FormView *previous = rightView();
+    if (previous && old == OldValues::Keep && !previous->canLeave())
         return false;
 
     const QList<int> widths = sizes();
@@ -69,7 +69,7 @@ bool PaneSplitter::ReplaceView(const ViewFactory &factory, ProjectDocument *docu
     m_right->setWidget(view);
     if (widths.size() == 2 && widths.first() > 0)
         setSizes(widths);
-    view->OnInitialUpdate();
+    view->initialize();
     view->show();
     view->setFocus();
     return true;

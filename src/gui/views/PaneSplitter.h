@@ -20,9 +20,9 @@ public:
 
     // Puts the left pane in place (once, at creation). The pane is never
     // made narrower than its minimum width, whatever width is asked for.
-    void SetLeftPane(QWidget *pane, int width);
+    void setLeftPane(QWidget *pane, int width);
     // The form in the right pane, or nullptr.
-    FormView *RightView() const;
+    FormView *rightView() const;
 
     enum class OldValues { Keep, Discard };
     // Replaces the right-hand form by a new one made by the factory. With
@@ -30,10 +30,10 @@ public:
     // refuses (an invalid entry) it stays and the result is false. Discard is
     // for a record that was replaced: the old form's values belong to the
     // project that is gone.
-    bool ReplaceView(const ViewFactory &factory, ProjectDocument *document, OldValues old = OldValues::Keep);
+    bool replaceView(const ViewFactory &factory, ProjectDocument *document, OldValues old = OldValues::Keep);
 
     // The tree's width as it is to be remembered: never below its minimum.
-    int LeftPaneWidth() const;
+    int leftPaneWidth() const;
 
 protected:
     void showEvent(QShowEvent *event) override;

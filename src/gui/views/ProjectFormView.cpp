@@ -47,9 +47,9 @@ ProjectFormView::ProjectFormView(ProjectDocument *document, QWidget *parent)
     grid->setRowStretch(2, 1);
 }
 
-QString ProjectFormView::InformationText(const ProjectDocument &document)
+QString ProjectFormView::informationText(const ProjectDocument &document)
 {
-    const ConfigRecord &c = document.GetConfig();
+    const ConfigRecord &c = document.config();
     QString text;
     for (const QString &line : {c.OrderNumber, c.Description, c.Diameter, c.OuterScaleRange, c.InnerScaleRange,
                                 c.SignalInput})
@@ -57,26 +57,24 @@ QString ProjectFormView::InformationText(const ProjectDocument &document)
     return text;
 }
 
-void ProjectFormView::OnInitialUpdate()
+void ProjectFormView::initialize()
 {
-    FormView::OnInitialUpdate();
-    TranslateWindow(this);
-    ProjectDocument *document = GetDocument();
+    FormView::initialize();
+    translateWindow(this);
+    ProjectDocument *document = this->document();
     if (!document)
         return;
-    const QImage &picture = document->GetConfig().PictureBitmap;
+    const QImage &picture = document->config().PictureBitmap;
     if (picture.isNull())
         m_picture->clear();
     else
         m_picture->setPixmap(QPixmap::fromImage(picture));
-    m_informationText = InformationText(*document);
-    UpdateData(false);
+    m_informationText = informationText(*document);
+    loadFromRecord();
 }
 
-bool ProjectFormView::UpdateData(bool saveAndValidate)
+// Nothing here is editable: only the way towards the controls exists.
+void ProjectFormView::loadFromRecord()
 {
-    // Nothing here is editable: only the way towards the controls exists.
-    if (!saveAndValidate)
-        m_information->setText(m_informationText);
-    return true;
+    m_information->setText(m_informationText);
 }

@@ -12,11 +12,11 @@ class ProjectFormView : public FormView
 public:
     explicit ProjectFormView(ProjectDocument *document, QWidget *parent = nullptr);
 
-    void OnInitialUpdate() override;
-    bool UpdateData(bool saveAndValidate) override;
+    void initialize() override;
+    void loadFromRecord() override;
 
     // The information text: the six master type lines, each ending with a line break.
-    static QString InformationText(const ProjectDocument &document);
+    static QString informationText(const ProjectDocument &document);
 
 private:
     QLabel *m_picture = nullptr;     // control 2300

@@ -26,43 +26,43 @@ ProjectTreeView::ProjectTreeView(ProjectDocument *document, PaneSplitter *splitt
     connect(this, &QTreeWidget::currentItemChanged, this, &ProjectTreeView::onCurrentItemChanged);
 }
 
-int ProjectTreeView::ItemCode(const QTreeWidgetItem *item)
+int ProjectTreeView::itemCode(const QTreeWidgetItem *item)
 {
     return item ? item->data(0, Qt::UserRole).toInt() : 0;
 }
 
-void ProjectTreeView::OnInitialUpdate()
+void ProjectTreeView::initialize()
 {
-    UpdateImageList();
-    FillTree();
+    updateImageList();
+    fillTree();
 }
 
-void ProjectTreeView::UpdateImageList()
+void ProjectTreeView::updateImageList()
 {
     // Picture numbers in image-list order; the items name their image by index.
     static const int pictureIds[] = {371, 368, 363, 365, 367, 366, 364, 370, 372, 371,
                                      371, 371, 371, 371, 373, 375, 374, 371, 371, 1296};
     m_images.clear();
     for (int id : pictureIds)
-        m_images << QIcon(QPixmap::fromImage(ProgramPicture(id)));
+        m_images << QIcon(QPixmap::fromImage(programPicture(id)));
 }
 
-void ProjectTreeView::FillTree()
+void ProjectTreeView::fillTree()
 {
     m_rebuilding = true;
     clear();
     m_rebuilding = false;
 
     QTreeWidgetItem *project = new QTreeWidgetItem(this);
-    project->setText(0, LoadTranslatedString(1010));
+    project->setText(0, loadTranslatedString(1010));
     project->setData(0, Qt::UserRole, tree_codes::Project);
     if (m_images.size() > 7)
         project->setIcon(0, m_images.at(7));
     setCurrentItem(project);
 
-    if (m_document && m_document->GetConfig().MasterId != -1) {
+    if (m_document && m_document->config().MasterId != -1) {
         QTreeWidgetItem *master = new QTreeWidgetItem(this);
-        master->setText(0, LoadTranslatedString(1121));
+        master->setText(0, loadTranslatedString(1121));
         master->setData(0, Qt::UserRole, tree_codes::Master);
         if (!m_images.isEmpty())
             master->setIcon(0, m_images.at(0));
@@ -73,14 +73,14 @@ void ProjectTreeView::FillTree()
                     + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
-void ProjectTreeView::OnRecordReloaded()
+void ProjectTreeView::onRecordReloaded()
 {
     m_discardOldView = true;
-    FillTree();
+    fillTree();
     m_discardOldView = false;
 }
 
-void ProjectTreeView::SelectFirstItem()
+void ProjectTreeView::selectFirstItem()
 {
     if (topLevelItemCount() > 0)
         setCurrentItem(topLevelItem(0));
@@ -90,28 +90,28 @@ void ProjectTreeView::onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidget
 {
     if (!current || m_rebuilding || !m_document)
         return;
-    const int code = ItemCode(current);
-    const int previousCode = m_document->SelectedTreeItem();
-    m_document->SetSelectedTreeItem(code);
+    const int code = itemCode(current);
+    const int previousCode = m_document->selectedTreeItem();
+    m_document->setSelectedTreeItem(code);
     if (!m_splitter)
         return;
     const auto old = m_discardOldView ? PaneSplitter::OldValues::Discard : PaneSplitter::OldValues::Keep;
-    if (m_splitter->ReplaceView(ViewFactoryForCode(code), m_document, old))
+    if (m_splitter->replaceView(viewFactoryForCode(code), m_document, old))
         return;
     // The form refused to go (an invalid entry): it stays, and so does the
     // selection that belongs to it.
-    m_document->SetSelectedTreeItem(previousCode);
+    m_document->setSelectedTreeItem(previousCode);
     if (previous) {
         const QSignalBlocker block(this);
         setCurrentItem(previous);
     }
 }
 
-void ProjectTreeView::AddMaster()
+void ProjectTreeView::addMaster()
 {
     if (!m_document)
         return;
-    SelectFirstItem();
+    selectFirstItem();
     // The master's form refused to go (an invalid entry): nothing is chosen
     // until the user has corrected it.
     if (currentItem() != topLevelItem(0))
@@ -121,22 +121,22 @@ void ProjectTreeView::AddMaster()
         return;
     // A choice that found no master type changes nothing: resetting the
     // record then would drop the user's settings without a trace.
-    if (!dialog.Found())
+    if (!dialog.found())
         return;
     // The choice starts the settings afresh: a project that has some asks.
-    const ConfigRecord &config = m_document->GetConfig();
+    const ConfigRecord &config = m_document->config();
     ConfigRecord untouched = config;
-    untouched.Reset();
+    untouched.reset();
     untouched.MasterId = -1;
-    if (!config.SameUserSettings(untouched)
-        && user_messages::show(LoadTranslatedString(5387).arg(dialog.Result().Description),
+    if (!config.sameUserSettings(untouched)
+        && user_messages::show(loadTranslatedString(5387).arg(dialog.result().Description),
                                user_messages::Icon::Question, user_messages::Buttons::YesNo)
                != user_messages::Answer::Yes)
         return;
-    m_document->ChooseMasterType(dialog.SelectedId(), dialog.Result());
+    m_document->chooseMasterType(dialog.selectedId(), dialog.result());
     // The record starts afresh: no form may bring back the old values.
-    OnRecordReloaded();
-    m_document->SetModifiedFlag(true);
+    onRecordReloaded();
+    m_document->setModified(true);
 }
 
 void ProjectTreeView::keyPressEvent(QKeyEvent *event)

@@ -12,22 +12,22 @@ class ProjectTreeView : public QTreeWidget
 public:
     ProjectTreeView(ProjectDocument *document, PaneSplitter *splitter, QWidget *parent = nullptr);
 
-    ProjectDocument *GetDocument() const { return m_document; }
+    ProjectDocument *document() const { return m_document; }
 
     // Images and items; called once the splitter holds the tree.
-    void OnInitialUpdate();
+    void initialize();
     // Rebuilds the items from the document with the current language's texts.
-    void FillTree();
+    void fillTree();
     // Selects the first item, if any.
-    void SelectFirstItem();
+    void selectFirstItem();
     // Lets the user pick the project's master type from the catalogue.
-    void AddMaster();
+    void addMaster();
     // The record was replaced (new or opened project): rebuild, dropping the
     // old form's values, which belong to the project that is gone.
-    void OnRecordReloaded();
+    void onRecordReloaded();
 
     // Code of the item, or 0.
-    static int ItemCode(const QTreeWidgetItem *item);
+    static int itemCode(const QTreeWidgetItem *item);
 
 signals:
     // Ctrl+Shift+T in the tree.
@@ -37,7 +37,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void UpdateImageList();
+    void updateImageList();
     void onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
 
     ProjectDocument *m_document;

@@ -3,7 +3,7 @@
 #include "MasterOverview.h"
 #include "ProjectFormView.h"
 
-PaneSplitter::ViewFactory ViewFactoryForCode(int itemCode)
+PaneSplitter::ViewFactory viewFactoryForCode(int itemCode)
 {
     if (itemCode % 100 == 0)
         return [](ProjectDocument *document) -> FormView * { return new MasterOverview(document); };

@@ -8,4 +8,4 @@ constexpr int Master = 100;
 }
 
 // Code modulo 100: 0 is the master's form; every other code the project form.
-PaneSplitter::ViewFactory ViewFactoryForCode(int itemCode);
+PaneSplitter::ViewFactory viewFactoryForCode(int itemCode);

@@ -88,7 +88,7 @@ QStringList tsFiles(const QString &pack)
     return files;
 }
 
-// Numbers the sources ask for: literal ids passed to LoadTranslatedString and
+// Numbers the sources ask for: literal ids passed to loadTranslatedString and
 // tagged texts ("ID_n ...") written as string literals.
 QMap<int, QString> idsUsedBySources()
 {
@@ -150,7 +150,7 @@ private slots:
             for (const auto &c : t.controls)
                 texts << QString::fromUtf8(c.text);
             for (const QString &s : texts) {
-                const int n = Language::TagNumber(s);
+                const int n = Language::tagNumber(s);
                 if (n == 0)
                     continue;
                 ++tags;

@@ -55,7 +55,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, number);
-        QCOMPARE(Language::TagNumber(text), number);
+        QCOMPARE(Language::tagNumber(text), number);
     }
 
     void startupLanguageChoice_data()
@@ -94,13 +94,13 @@ private slots:
         if (!stored.isEmpty())
             settings_store::writeString("Parameters", "Language", stored);
 
-        QCOMPARE(Language::instance().LoadStartupLanguage(), runs);
+        QCOMPARE(Language::instance().loadStartupLanguage(), runs);
         QCOMPARE(recorder.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         if (runs)
-            QVERIFY2(LoadTranslatedString(5000).startsWith(text5000), qPrintable(LoadTranslatedString(5000)));
+            QVERIFY2(loadTranslatedString(5000).startsWith(text5000), qPrintable(loadTranslatedString(5000)));
 
         // The stored name is kept as it was, whatever was loaded.
-        Language::instance().StoreLanguageAtExit();
+        Language::instance().storeLanguageAtExit();
         QCOMPARE(settings_store::readString("Parameters", "Language", ""),
                  stored.isEmpty() ? QString("vorn_eng32.dll") : stored);
     }
@@ -112,20 +112,20 @@ private slots:
         folder.addBroken("vorn_ger32.qm");
         MessageRecorder recorder;
         settings_store::writeString("Parameters", "Language", "vorn_ger32.dll");
-        QVERIFY(Language::instance().LoadStartupLanguage());
+        QVERIFY(Language::instance().loadStartupLanguage());
         QCOMPARE(recorder.count(), 1);
         QCOMPARE(recorder.messages().first().caption, QString("Error"));
         QVERIFY(!Language::instance().packLoaded());
-        QVERIFY(LoadTranslatedString(5000).startsWith("Die Projektdatei"));
+        QVERIFY(loadTranslatedString(5000).startsWith("Die Projektdatei"));
     }
 
     void missingStringGivesX()
     {
         ScopedTestHome home;
         PackFolder folder({"vorn_eng32"});
-        QVERIFY(Language::instance().LoadStartupLanguage());
+        QVERIFY(Language::instance().loadStartupLanguage());
         QString out = "before";
-        QCOMPARE(Language::instance().LoadTranslatedString(99999, out), 0);
+        QCOMPARE(Language::instance().loadTranslatedString(99999, out), 0);
         QCOMPARE(out, QString("x"));
     }
 
@@ -133,17 +133,17 @@ private slots:
     {
         ScopedTestHome home;
         PackFolder folder({"vorn_eng32"});
-        QVERIFY(Language::instance().LoadStartupLanguage());
+        QVERIFY(Language::instance().loadStartupLanguage());
         MessageRecorder recorder;
         QString out;
-        QVERIFY(!Language::instance().TranslateText(nullptr, "ID_9999 Fehlt", out));
+        QVERIFY(!Language::instance().translateText(nullptr, "ID_9999 Fehlt", out));
         QCOMPARE(out, QString("ID_9999 Fehlt"));
         QCOMPARE(recorder.texts(), QStringList{"ID_9999 Fehlt"});
 
         recorder.clear();
         out = "untouched";
-        QVERIFY(!Language::instance().TranslateText(nullptr, "ID_abc", out));
-        QVERIFY(!Language::instance().TranslateText(nullptr, "km/h", out));
+        QVERIFY(!Language::instance().translateText(nullptr, "ID_abc", out));
+        QVERIFY(!Language::instance().translateText(nullptr, "km/h", out));
         QCOMPARE(out, QString("untouched"));
         QCOMPARE(recorder.count(), 0);
     }
@@ -153,27 +153,27 @@ private slots:
         ScopedTestHome home;
         PackFolder folder({"vorn_eng32", "vorn_ger32"});
         folder.addBroken("vorn_fre32.qm");
-        QVERIFY(Language::instance().LoadStartupLanguage());
+        QVERIFY(Language::instance().loadStartupLanguage());
         MessageRecorder recorder;
         QSignalSpy switched(&Language::instance(), &Language::languageSwitched);
 
-        QVERIFY(!Language::instance().SwitchLanguage("vorn_ita32.dll"));
+        QVERIFY(!Language::instance().switchLanguage("vorn_ita32.dll"));
         QCOMPARE(recorder.texts(), QStringList{"Unable to load the language resourcesvorn_ita32.dll."});
         QCOMPARE(Language::instance().currentLanguage(), QString("vorn_eng32.dll"));
 
         recorder.clear();
-        QVERIFY(!Language::instance().SwitchLanguage("vorn_fre32.dll"));
+        QVERIFY(!Language::instance().switchLanguage("vorn_fre32.dll"));
         QCOMPARE(recorder.count(), 1);
-        QVERIFY(LoadTranslatedString(5000).startsWith("The project file")); // previous pack still in use
+        QVERIFY(loadTranslatedString(5000).startsWith("The project file")); // previous pack still in use
         QCOMPARE(Language::instance().currentLanguage(), QString("vorn_eng32.dll"));
         QCOMPARE(switched.count(), 0);
 
-        QVERIFY(Language::instance().SwitchLanguage("vorn_ger32.dll"));
-        QVERIFY(LoadTranslatedString(5000).startsWith("Die Projektdatei"));
+        QVERIFY(Language::instance().switchLanguage("vorn_ger32.dll"));
+        QVERIFY(loadTranslatedString(5000).startsWith("Die Projektdatei"));
         QCOMPARE(Language::instance().currentLanguage(), QString("vorn_ger32.dll"));
         QCOMPARE(switched.count(), 1);
         // The same language again reloads and succeeds.
-        QVERIFY(Language::instance().SwitchLanguage("vorn_ger32.dll"));
+        QVERIFY(Language::instance().switchLanguage("vorn_ger32.dll"));
         QCOMPARE(switched.count(), 2);
     }
 };

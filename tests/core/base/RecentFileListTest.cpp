@@ -34,8 +34,8 @@ private slots:
                 settings_store::writeString("Recent File List", QStringLiteral("File%1").arg(i + 1), stored.at(i));
         }
         RecentFileList list;
-        list.Load();
-        QCOMPARE(list.Entries(), entries);
+        list.load();
+        QCOMPARE(list.entries(), entries);
     }
 
     void addKeepsFourAndStores()
@@ -43,17 +43,17 @@ private slots:
         ScopedTestHome home;
         RecentFileList list;
         for (const char *name : {"a.rix", "b.rix", "c.rix", "d.rix", "e.rix"})
-            list.Add(home.filePath(name));
-        QCOMPARE(list.Entries().size(), 4);
-        QCOMPARE(list.Entries().first(), home.filePath("e.rix"));
+            list.add(home.filePath(name));
+        QCOMPARE(list.entries().size(), 4);
+        QCOMPARE(list.entries().first(), home.filePath("e.rix"));
         QCOMPARE(settings_store::readString("Recent File List", "File4", QString()), home.filePath("b.rix"));
         // A relative name is the same file as its full path.
-        list.Add(QStringLiteral("c.rix"));
-        QCOMPARE(list.Entries().first(), home.filePath("c.rix"));
-        QCOMPARE(list.Entries().size(), 4);
-        list.Remove(home.filePath("e.rix"));
+        list.add(QStringLiteral("c.rix"));
+        QCOMPARE(list.entries().first(), home.filePath("c.rix"));
+        QCOMPARE(list.entries().size(), 4);
+        list.remove(home.filePath("e.rix"));
         QCOMPARE(settings_store::readString("Recent File List", "File4", QStringLiteral("unset")), QString());
-        QCOMPARE(list.Entries().size(), 3);
+        QCOMPARE(list.entries().size(), 3);
     }
 };
 

@@ -61,13 +61,13 @@ private slots:
     void fileExists()
     {
         ScopedTestHome home;
-        QVERIFY(!FileExists(QString()));
-        QVERIFY(!FileExists(home.path())); // a folder is not a file
+        QVERIFY(!::fileExists(QString()));
+        QVERIFY(!::fileExists(home.path())); // a folder is not a file
         QFile f(home.filePath("a.txt"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
-        QVERIFY(FileExists(home.filePath("a.txt")));
-        QVERIFY(ApplicationFolder().endsWith('/'));
+        QVERIFY(::fileExists(home.filePath("a.txt")));
+        QVERIFY(applicationFolder().endsWith('/'));
     }
 };
 

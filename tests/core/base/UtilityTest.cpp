@@ -25,19 +25,19 @@ private slots:
         QFETCH(double, value);
         QFETCH(int, places);
         QFETCH(double, expected);
-        QCOMPARE(RoundTo(value, places), expected);
+        QCOMPARE(::roundTo(value, places), expected);
     }
 
     void showLastErrorUsesCaptionErrorAndSystemText()
     {
         testing_support::MessageRecorder recorder;
         errno = ENOENT;
-        ShowLastError();
+        showLastError();
         QCOMPARE(recorder.count(), 1);
         const auto m = recorder.messages().first();
         QCOMPARE(m.caption, QString("Error"));
         QCOMPARE(m.buttons, user_messages::Buttons::Ok);
-        QCOMPARE(m.text, SystemErrorText(ENOENT));
+        QCOMPARE(m.text, systemErrorText(ENOENT));
         QVERIFY(!m.text.isEmpty());
     }
 };

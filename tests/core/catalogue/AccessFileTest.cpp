@@ -36,7 +36,7 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(bool, access);
-        QCOMPARE(access_file::IsAccessPath(path), access);
+        QCOMPARE(access_file::isAccessPath(path), access);
     }
 
     void listsUserTables()
@@ -180,8 +180,8 @@ private slots:
             db.setDatabaseName(":memory:");
             QVERIFY(db.open());
             QString reason;
-            QVERIFY2(access_copy::CopyTable(t, db, &reason), qPrintable(reason));
-            QVERIFY2(access_copy::CopyTable(categories, db, &reason), qPrintable(reason));
+            QVERIFY2(access_copy::copyTable(t, db, &reason), qPrintable(reason));
+            QVERIFY2(access_copy::copyTable(categories, db, &reason), qPrintable(reason));
             QSqlQuery q(db);
             QVERIFY(q.exec("SELECT COUNT(*) FROM [Order Details]"));
             QVERIFY(q.next());

@@ -44,13 +44,13 @@ class AccessReaderTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { access_reader::SetTimeLimit(access_reader::DefaultTimeLimitMs); }
+    void cleanup() { access_reader::setTimeLimit(access_reader::DefaultTimeLimitMs); }
 
     // The child's reply carries the table as the library reads it in process.
     void readsATableAsTheLibraryDoes()
     {
         SKALERON_NEED_ACCESS_FIXTURES();
-        const access_reader::Result r = access_reader::ReadTable(accessFixture("northwind-2000.mdb"), "categories");
+        const access_reader::Result r = access_reader::readTable(accessFixture("northwind-2000.mdb"), "categories");
         QCOMPARE(int(r.status), int(Status::Read));
         access_file::AccessFile file;
         QVERIFY(file.open(accessFixture("northwind-2000.mdb")));
@@ -68,7 +68,7 @@ private slots:
     void missingTableIsNoTable()
     {
         SKALERON_NEED_ACCESS_FIXTURES();
-        QCOMPARE(int(access_reader::ReadTable(accessFixture("types-97.mdb"), "RixData").status), int(Status::NoTable));
+        QCOMPARE(int(access_reader::readTable(accessFixture("types-97.mdb"), "RixData").status), int(Status::NoTable));
     }
 
     void damagedFileIsDamaged_data()
@@ -86,10 +86,10 @@ private slots:
         QFETCH(AccessDamage, damage);
         QFETCH(QString, name);
         ScopedTestHome home;
-        WriteDamagedCopy(damage, home.filePath(name));
+        writeDamagedCopy(damage, home.filePath(name));
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(int(access_reader::ReadTable(home.filePath(name), "Categories").status), int(Status::Damaged));
+        QCOMPARE(int(access_reader::readTable(home.filePath(name), "Categories").status), int(Status::Damaged));
         QVERIFY(clock.elapsed() < access_reader::DefaultTimeLimitMs); // told at once, not by the time limit
     }
 
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(content);
         f.close();
-        QCOMPARE(int(access_reader::ReadTable(f.fileName(), "RixData").status), int(Status::Damaged));
+        QCOMPARE(int(access_reader::readTable(f.fileName(), "RixData").status), int(Status::Damaged));
     }
 
     // The library loops for ever on this file: the reader is killed at the
@@ -116,11 +116,11 @@ private slots:
     {
         SKALERON_NEED_ACCESS_FIXTURES();
         ScopedTestHome home;
-        WriteDamagedCopy(LoopingCatalogue, home.filePath("loop.mdb"));
-        access_reader::SetTimeLimit(1500);
+        writeDamagedCopy(LoopingCatalogue, home.filePath("loop.mdb"));
+        access_reader::setTimeLimit(1500);
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(int(access_reader::ReadTable(home.filePath("loop.mdb"), "RixData").status), int(Status::Damaged));
+        QCOMPARE(int(access_reader::readTable(home.filePath("loop.mdb"), "RixData").status), int(Status::Damaged));
         QVERIFY2(clock.elapsed() >= 1500, qPrintable(QString::number(clock.elapsed())));
         QVERIFY2(clock.elapsed() < 1500 + 5000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(readerChildren(), 0);

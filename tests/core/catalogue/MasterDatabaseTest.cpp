@@ -23,34 +23,34 @@ private slots:
         testing_support::ScopedTestHome home;
         QVERIFY(!settings_store::contains("Directories", "DBase"));
         MasterTypeRecordset rs;
-        const QString name = rs.GetDefaultDBName();
+        const QString name = rs.configuredDatabasePath();
 #ifdef Q_OS_WIN
         QCOMPARE(name, QString("c:\\KLR_DataBase_VIZ_97.mdb"));
 #else
-        QCOMPARE(name, ApplicationFolder() + catalogue_location::SampleCatalogueFileName());
+        QCOMPARE(name, applicationFolder() + catalogue_location::sampleCatalogueFileName());
 #endif
-        QCOMPARE(name, catalogue_location::DefaultDatabasePath());
+        QCOMPARE(name, catalogue_location::defaultDatabasePath());
         QCOMPARE(settings_store::readString("DIRECTORIES", "DBASE", "unset"), name);
     }
 
     void storedDatabaseIsUsed()
     {
         testing_support::ScopedTestHome home;
-        UseCatalogue("/somewhere/own.sqlite");
-        QCOMPARE(MasterTypeRecordset().GetDefaultDBName(), QString("/somewhere/own.sqlite"));
+        useCatalogue("/somewhere/own.sqlite");
+        QCOMPARE(MasterTypeRecordset().configuredDatabasePath(), QString("/somewhere/own.sqlite"));
     }
 
     void fetchSetsFilterAndResults()
     {
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("m.sqlite");
-        CreateMasterTable(db);
-        InsertRows(db, "RixData", {MasterRow(3, "Sumlog 0-12 kn"), MasterRow(7, "Speedometer 0-60 km/h", "no")});
-        UseCatalogue(db);
+        createMasterTable(db);
+        insertRows(db, "RixData", {masterRow(3, "Sumlog 0-12 kn"), masterRow(7, "Speedometer 0-60 km/h", "no")});
+        useCatalogue(db);
         MasterTypeSelection s;
-        QVERIFY(s.FetchById(7));
-        QCOMPARE(s.Recordset().m_strFilter, QString("[ID] = 7"));
-        QVERIFY(s.Recordset().QueryText().endsWith("WHERE [ID] = 7"));
+        QVERIFY(s.fetchById(7));
+        QCOMPARE(s.recordset().m_filter, QString("[ID] = 7"));
+        QVERIFY(s.recordset().queryText().endsWith("WHERE [ID] = 7"));
         QVERIFY(s.Results.Found);
         QCOMPARE(s.Results.SelectedId, 7);
         QCOMPARE(s.Results.GaugeKind, 0);
@@ -96,11 +96,11 @@ private slots:
         QFETCH(int, hasLcd);
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("m.sqlite");
-        CreateMasterTable(db);
-        InsertRows(db, "RixData", {MasterRow(1, description, lcd)});
-        UseCatalogue(db);
+        createMasterTable(db);
+        insertRows(db, "RixData", {masterRow(1, description, lcd)});
+        useCatalogue(db);
         MasterTypeSelection s;
-        QVERIFY(s.FetchById(1));
+        QVERIFY(s.fetchById(1));
         QCOMPARE(s.Results.GaugeKind, gaugeKind);
         QCOMPARE(s.Results.HasLcd, hasLcd);
     }
@@ -109,20 +109,20 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("m.sqlite");
-        CreateMasterTable(db);
-        InsertRows(db, "RixData", {MasterRow(5, "Sumlog 0-12 kn")});
-        UseCatalogue(db);
+        createMasterTable(db);
+        insertRows(db, "RixData", {masterRow(5, "Sumlog 0-12 kn")});
+        useCatalogue(db);
         MasterTypeSelection fresh;
-        QVERIFY(!fresh.FetchById(-1));
+        QVERIFY(!fresh.fetchById(-1));
         QVERIFY(!fresh.Results.Found);
-        QCOMPARE(fresh.Result().Description, QString());
+        QCOMPARE(fresh.result().Description, QString());
 
         MasterTypeSelection s;
-        QVERIFY(s.FetchById(5));
-        QVERIFY(s.FetchById(99)); // returns the earlier Found
+        QVERIFY(s.fetchById(5));
+        QVERIFY(s.fetchById(99)); // returns the earlier Found
         QCOMPARE(s.Results.SelectedId, 5);
         QCOMPARE(s.Results.Description, QString("Sumlog 0-12 kn"));
-        QVERIFY(s.FetchById(-1));
+        QVERIFY(s.fetchById(-1));
         QCOMPARE(s.Results.SelectedId, 5);
     }
 
@@ -131,13 +131,13 @@ private slots:
         testing_support::ScopedTestHome home;
         testing_support::MessageRecorder messages;
         const QString db = home.filePath("m.sqlite");
-        CreateMasterTable(db);
-        UseCatalogue(db);
+        createMasterTable(db);
+        useCatalogue(db);
         MasterTypeSelection s;
         QVector<MasterTypeRow> rows{{"stale", "", 1}};
-        QVERIFY(s.ListRows(rows));
+        QVERIFY(s.listRows(rows));
         QVERIFY(rows.isEmpty());
-        QVERIFY(!s.FetchById(1));
+        QVERIFY(!s.fetchById(1));
         QCOMPARE(messages.count(), 0);
     }
 
@@ -147,12 +147,12 @@ private slots:
         const QString db = home.filePath("m.sqlite");
         TableOptions reversed;
         reversed.reverseColumnOrder = true;
-        CreateMasterTable(db, reversed);
-        InsertRows(db, "RixData", {MasterRow(9, "B"), MasterRow(2, "A", "no"), MasterRow(5, "C")});
-        UseCatalogue(db);
+        createMasterTable(db, reversed);
+        insertRows(db, "RixData", {masterRow(9, "B"), masterRow(2, "A", "no"), masterRow(5, "C")});
+        useCatalogue(db);
         MasterTypeSelection s;
         QVector<MasterTypeRow> rows;
-        QVERIFY(s.ListRows(rows));
+        QVERIFY(s.listRows(rows));
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0].Description, QString("B"));
         QCOMPARE(rows[1].Id, 2);
@@ -163,7 +163,7 @@ private slots:
     void nullValuesReadAsEmpty_data()
     {
         QTest::addColumn<QString>("column");
-        for (const auto &c : catalogue_schema::MasterTable().columns)
+        for (const auto &c : catalogue_schema::masterTable().columns)
             if (QLatin1String(c.name) != QLatin1String("ID"))
                 QTest::newRow(c.name) << QString::fromLatin1(c.name);
     }
@@ -172,14 +172,14 @@ private slots:
         QFETCH(QString, column);
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("m.sqlite");
-        CreateMasterTable(db);
-        QVariantMap row = MasterRow(4, "Speedometer");
+        createMasterTable(db);
+        QVariantMap row = masterRow(4, "Speedometer");
         row.remove(column);
-        InsertRows(db, "RixData", {row});
-        UseCatalogue(db);
+        insertRows(db, "RixData", {row});
+        useCatalogue(db);
         MasterTypeSelection s;
-        QVERIFY(s.FetchById(4));
-        const MasterTypeInfo info = s.Result();
+        QVERIFY(s.fetchById(4));
+        const MasterTypeInfo info = s.result();
         QVERIFY(info.Found);
         if (column == "Description")
             QCOMPARE(info.Description, QString());
@@ -195,29 +195,29 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("m.sqlite");
-        CreateMasterTable(db);
-        InsertRows(db, "RixData", {QVariantMap{{"ID", 8}}});
-        UseCatalogue(db);
+        createMasterTable(db);
+        insertRows(db, "RixData", {QVariantMap{{"ID", 8}}});
+        useCatalogue(db);
         MasterTypeSelection s;
-        QVERIFY(s.FetchById(8));
+        QVERIFY(s.fetchById(8));
         QCOMPARE(s.Results.GaugeKind, 2);
         QCOMPARE(s.Results.HasLcd, 1);
         QCOMPARE(s.Results.OuterScaleRange, QString(" - "));
-        QVERIFY(s.Result().Picture.isNull());
+        QVERIFY(s.result().Picture.isNull());
     }
 
     void longTextsComeThroughWhole()
     {
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("m.sqlite");
-        CreateMasterTable(db);
+        createMasterTable(db);
         const QString longText = QString("Speedometer ") + QString(600, QChar('x'));
-        QVariantMap row = MasterRow(1, longText);
+        QVariantMap row = masterRow(1, longText);
         row["SignalInput"] = QString(1000, QChar('s'));
-        InsertRows(db, "RixData", {row});
-        UseCatalogue(db);
+        insertRows(db, "RixData", {row});
+        useCatalogue(db);
         MasterTypeSelection s;
-        QVERIFY(s.FetchById(1));
+        QVERIFY(s.fetchById(1));
         QCOMPARE(s.Results.Description, longText);
         QCOMPARE(s.Results.SignalInput.size(), 1000);
     }
@@ -250,28 +250,28 @@ private slots:
             if (kind == "text")
                 f.write(QByteArray("not a database at all\n").repeated(100));
         } else if (kind == "notable") {
-            CreateSensorTable(db);
+            createSensorTable(db);
         } else if (kind == "nocolumn") {
             TableOptions o;
             o.omitColumn = "K-Wert_Unit";
-            CreateMasterTable(db, o);
+            createMasterTable(db, o);
         } else if (kind == "picturetext") {
             TableOptions o;
             o.retypeColumn = "Picture";
             o.retypeAs = "TEXT";
-            CreateMasterTable(db, o);
+            createMasterTable(db, o);
         } else if (kind == "numbertext") {
             TableOptions o;
             o.retypeColumn = "ScaleMin";
             o.retypeAs = "VARCHAR(20)";
-            CreateMasterTable(db, o);
+            createMasterTable(db, o);
         } else if (kind == "access") {
             SKALERON_NEED_ACCESS_FIXTURES();
             db = testing_support::accessFixture("types-97.mdb");
         }
-        UseCatalogue(db);
+        useCatalogue(db);
         MasterTypeSelection s;
-        QVERIFY(!s.FetchById(1));
+        QVERIFY(!s.fetchById(1));
         QVERIFY(!s.Results.Found);
         QCOMPARE(messages.count(), 1);
         for (const QString &m : mentioned)
@@ -281,29 +281,29 @@ private slots:
         if (kind == "missing")
             QVERIFY(!QFile::exists(db));
         QVector<MasterTypeRow> rows;
-        QVERIFY(!s.ListRows(rows));
+        QVERIFY(!s.listRows(rows));
     }
 
     void readingWritesNothing()
     {
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("m.sqlite");
-        CreateMasterTable(db);
-        InsertRows(db, "RixData", {MasterRow(1, "Speedometer"), MasterRow(2, "Sumlog")});
+        createMasterTable(db);
+        insertRows(db, "RixData", {masterRow(1, "Speedometer"), masterRow(2, "Sumlog")});
         QFile f(db);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray before = f.readAll();
         f.close();
         const QDateTime modified = QFileInfo(db).lastModified();
         QThread::msleep(20);
-        UseCatalogue(db);
+        useCatalogue(db);
         {
             MasterTypeSelection s;
             QVector<MasterTypeRow> rows;
-            QVERIFY(s.ListRows(rows));
-            QVERIFY(s.FetchById(2));
-            QVERIFY(s.FetchById(77));
-            CatalogueMasterTypeLookup().FetchById(1);
+            QVERIFY(s.listRows(rows));
+            QVERIFY(s.fetchById(2));
+            QVERIFY(s.fetchById(77));
+            CatalogueMasterTypeLookup().fetchById(1);
         }
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
@@ -316,18 +316,18 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("m.sqlite");
-        CreateMasterTable(db);
+        createMasterTable(db);
         QVector<QVariantMap> rows;
         for (int i = 1; i <= 3000; ++i)
-            rows << MasterRow(i, QString("Tachometer %1").arg(i));
-        InsertRows(db, "RixData", rows);
-        UseCatalogue(db);
+            rows << masterRow(i, QString("Tachometer %1").arg(i));
+        insertRows(db, "RixData", rows);
+        useCatalogue(db);
         MasterTypeSelection s;
         QVector<MasterTypeRow> listed;
-        QVERIFY(s.ListRows(listed));
+        QVERIFY(s.listRows(listed));
         QCOMPARE(listed.size(), 3000);
         QCOMPARE(listed.last().Id, 3000);
-        QVERIFY(s.FetchById(2999));
+        QVERIFY(s.fetchById(2999));
         QCOMPARE(s.Results.Description, QString("Tachometer 2999"));
     }
 
@@ -335,14 +335,14 @@ private slots:
     void sampleCatalogue()
     {
         testing_support::ScopedTestHome home;
-        UseCatalogue(testing_support::binDir() + "/" + catalogue_location::SampleCatalogueFileName());
+        useCatalogue(testing_support::binDir() + "/" + catalogue_location::sampleCatalogueFileName());
         MasterTypeSelection s;
         QVector<MasterTypeRow> rows;
-        QVERIFY(s.ListRows(rows));
+        QVERIFY(s.listRows(rows));
         QVERIFY(rows.size() >= 10);
         QSet<int> kinds;
         for (const MasterTypeRow &r : rows) {
-            const MasterTypeInfo info = CatalogueMasterTypeLookup().FetchById(r.Id);
+            const MasterTypeInfo info = CatalogueMasterTypeLookup().fetchById(r.Id);
             QVERIFY(info.Found);
             QCOMPARE(info.SelectedId, r.Id);
             QCOMPARE(info.Picture.size(), QSize(120, 120));

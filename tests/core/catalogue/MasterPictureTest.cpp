@@ -52,7 +52,7 @@ private slots:
     void damagedPicturesGiveNoImage()
     {
         QFETCH(QByteArray, picture);
-        QVERIFY(MasterTypeRecordset::PictureToBitmap(picture).isNull());
+        QVERIFY(MasterTypeRecordset::pictureToBitmap(picture).isNull());
     }
 
     void bitsOffset_data()
@@ -75,7 +75,7 @@ private slots:
         QFETCH(uint, coloursUsed);
         QFETCH(uint, compression);
         QFETCH(qint64, offset);
-        QCOMPARE(master_picture::BitsOffset(bitCount, coloursUsed, compression), offset);
+        QCOMPARE(master_picture::bitsOffset(bitCount, coloursUsed, compression), offset);
     }
 
     // The bits of an 8-bit picture without colours-used start after 256
@@ -90,9 +90,9 @@ private slots:
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 4; ++x)
                 source.setPixel(x, y, uint(y * 100 + x * 50));
-        QByteArray picture = master_picture::FromIndexedImage(source, 8);
+        QByteArray picture = master_picture::fromIndexedImage(source, 8);
         qToLittleEndian<quint32>(0, picture.data() + 92 + 32); // colours used 0
-        const QImage image = MasterTypeRecordset::PictureToBitmap(picture);
+        const QImage image = MasterTypeRecordset::pictureToBitmap(picture);
         QCOMPARE(image.size(), QSize(4, 2));
         for (int y = 0; y < 2; ++y)
             for (int x = 0; x < 4; ++x)
@@ -111,7 +111,7 @@ private slots:
         qToLittleEndian<quint16>(0xF800, bits.data());
         qToLittleEndian<quint16>(0x001F, bits.data() + 2);
         picture += masks + bits;
-        const QImage image = MasterTypeRecordset::PictureToBitmap(picture);
+        const QImage image = MasterTypeRecordset::pictureToBitmap(picture);
         QCOMPARE(image.size(), QSize(2, 1));
         // Five-bit channels scale to 248 at most.
         QVERIFY(qRed(image.pixel(0, 0)) >= 248);
@@ -134,7 +134,7 @@ private slots:
         for (int y = 0; y < 7; ++y)
             for (int x = 0; x < 13; ++x)
                 source.setPixel(x, y, uint((x + y) % 4));
-        const QImage image = MasterTypeRecordset::PictureToBitmap(master_picture::FromIndexedImage(source, bitCount));
+        const QImage image = MasterTypeRecordset::pictureToBitmap(master_picture::fromIndexedImage(source, bitCount));
         QCOMPARE(image.size(), source.size());
         for (int y = 0; y < 7; ++y)
             for (int x = 0; x < 13; ++x)
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(column >= 0);
         QCOMPARE(table.rows.size(), 8);
         for (const auto &row : table.rows) {
-            const QImage image = MasterTypeRecordset::PictureToBitmap(row[column].toByteArray());
+            const QImage image = MasterTypeRecordset::pictureToBitmap(row[column].toByteArray());
             QCOMPARE(image.size(), QSize(172, 120));
         }
     }

@@ -29,20 +29,20 @@ class ProjectLoadTest : public QObject
     }
 
 private slots:
-    void cleanup() { SetDefaultMasterTypeLookup(nullptr); }
+    void cleanup() { setDefaultMasterTypeLookup(nullptr); }
 
     void appliesTheMasterType()
     {
         testing_support::ScopedTestHome home;
-        UseCatalogue(testing_support::binDir() + "/" + catalogue_location::SampleCatalogueFileName());
-        InstallCatalogueMasterTypeLookup();
+        useCatalogue(testing_support::binDir() + "/" + catalogue_location::sampleCatalogueFileName());
+        installCatalogueMasterTypeLookup();
         writeProject(home.filePath("p.rix"), 8);
         ProjectDocument doc;
-        QVERIFY(doc.OnOpenDocument(home.filePath("p.rix")));
-        const ConfigRecord &c = doc.GetConfig();
+        QVERIFY(doc.open(home.filePath("p.rix")));
+        const ConfigRecord &c = doc.config();
         QCOMPARE(c.MasterId, 8);
         QCOMPARE(c.Description, QString("Tachometer with LCD 0-4000 rpm"));
-        QVERIFY(c.IsTachometerWithLcd());
+        QVERIFY(c.isTachometerWithLcd());
         QCOMPARE(c.FreqInputs, 2);
         QCOMPARE(c.PictureBitmap.size(), QSize(120, 120));
         QCOMPARE(c.KValue, 1234.5);
@@ -66,22 +66,22 @@ private slots:
         QFETCH(int, messages);
         testing_support::ScopedTestHome home;
         testing_support::MessageRecorder recorder;
-        UseCatalogue(catalogueExists ? testing_support::binDir() + "/" + catalogue_location::SampleCatalogueFileName()
+        useCatalogue(catalogueExists ? testing_support::binDir() + "/" + catalogue_location::sampleCatalogueFileName()
                                      : home.filePath("gone.sqlite"));
-        InstallCatalogueMasterTypeLookup();
+        installCatalogueMasterTypeLookup();
         writeProject(home.filePath("p.rix"), masterId);
         ProjectDocument doc;
-        QVERIFY(doc.OnOpenDocument(home.filePath("p.rix")));
-        const ConfigRecord &c = doc.GetConfig();
+        QVERIFY(doc.open(home.filePath("p.rix")));
+        const ConfigRecord &c = doc.config();
         QCOMPARE(c.MasterId, masterId);
         QCOMPARE(c.KValue, 1234.5);
         QCOMPARE(c.Description, QString());
         QVERIFY(c.PictureBitmap.isNull());
         QCOMPARE(c.GaugeKind, 2);
         QCOMPARE(recorder.count(), messages);
-        QCOMPARE(doc.MasterTypeMissing(), masterId != -1);
-        if (doc.MasterTypeMissing())
-            QCOMPARE(recorder.texts().last(), LoadTranslatedString(5007).arg(masterId));
+        QCOMPARE(doc.masterTypeMissing(), masterId != -1);
+        if (doc.masterTypeMissing())
+            QCOMPARE(recorder.texts().last(), loadTranslatedString(5007).arg(masterId));
     }
 };
 

@@ -37,17 +37,17 @@ class SensorDatabaseTest : public QObject
     QString standardFile(const testing_support::ScopedTestHome &home)
     {
         const QString db = home.filePath("standard.sqlite");
-        CreateSensorTable(db);
-        InsertRows(db, "SensorTabelle",
-                   {SensorRow(3, "Druckgeber", "P-2"), SensorRow(4, "Druckgeber", "P-1"),
-                    SensorRow(5, "Temperaturgeber", "T-1"), SensorRow(6, "Benutzerdefiniert", "")});
+        createSensorTable(db);
+        insertRows(db, "SensorTabelle",
+                   {sensorRow(3, "Druckgeber", "P-2"), sensorRow(4, "Druckgeber", "P-1"),
+                    sensorRow(5, "Temperaturgeber", "T-1"), sensorRow(6, "Benutzerdefiniert", "")});
         return db;
     }
     QString userFile(const testing_support::ScopedTestHome &home)
     {
         const QString db = home.filePath("user.sqlite");
-        CreateSensorTable(db);
-        InsertRows(db, "SensorTabelle", {SensorRow(1, "Benutzerdefiniert", ""), SensorRow(2, "Druckgeber", "U-P")});
+        createSensorTable(db);
+        insertRows(db, "SensorTabelle", {sensorRow(1, "Benutzerdefiniert", ""), sensorRow(2, "Druckgeber", "U-P")});
         return db;
     }
 
@@ -55,20 +55,20 @@ private slots:
     void defaultsWrittenBack()
     {
         testing_support::ScopedTestHome home;
-        QCOMPARE(SensorRecordset(false).GetDefaultDBName(), catalogue_location::DefaultDatabasePath());
-        QCOMPARE(SensorRecordset(true).GetDefaultDBName(), catalogue_location::DefaultDatabasePath());
-        QCOMPARE(settings_store::readString("Directories", "DBase", "unset"), catalogue_location::DefaultDatabasePath());
+        QCOMPARE(SensorRecordset(false).configuredDatabasePath(), catalogue_location::defaultDatabasePath());
+        QCOMPARE(SensorRecordset(true).configuredDatabasePath(), catalogue_location::defaultDatabasePath());
+        QCOMPARE(settings_store::readString("Directories", "DBase", "unset"), catalogue_location::defaultDatabasePath());
         QCOMPARE(settings_store::readString("DIRECTORIES", "DBASEUSER", "unset"),
-                 catalogue_location::DefaultDatabasePath());
+                 catalogue_location::defaultDatabasePath());
     }
 
     void userFlagChoosesTheSetting()
     {
         testing_support::ScopedTestHome home;
-        UseCatalogue("/a/standard.sqlite");
-        UseUserCatalogue("/b/user.sqlite");
-        QCOMPARE(SensorRecordset(false).GetDefaultDBName(), QString("/a/standard.sqlite"));
-        QCOMPARE(SensorRecordset(true).GetDefaultDBName(), QString("/b/user.sqlite"));
+        useCatalogue("/a/standard.sqlite");
+        useUserCatalogue("/b/user.sqlite");
+        QCOMPARE(SensorRecordset(false).configuredDatabasePath(), QString("/a/standard.sqlite"));
+        QCOMPARE(SensorRecordset(true).configuredDatabasePath(), QString("/b/user.sqlite"));
     }
 
     void groupTable_data()
@@ -87,25 +87,25 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(QString, filter);
-        QCOMPARE(sensor_groups::Filter(index), filter);
-        QCOMPARE(SensorSelection::CanChange(index), index == 4);
+        QCOMPARE(sensor_groups::filter(index), filter);
+        QCOMPARE(SensorSelection::canChange(index), index == 4);
     }
 
     void listsStandardFirstWithRowKeys()
     {
         testing_support::ScopedTestHome home;
-        UseCatalogue(standardFile(home));
-        UseUserCatalogue(userFile(home));
+        useCatalogue(standardFile(home));
+        useUserCatalogue(userFile(home));
         SensorSelection s;
         s.Type = 3;
-        const QVector<SensorListRow> rows = s.FillList();
+        const QVector<SensorListRow> rows = s.fillList();
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0].OrderNumber, QString("P-1")); // sorted by order number
         QCOMPARE(rows[0].RowKey, 4);
         QCOMPARE(rows[1].RowKey, 3);
         QCOMPARE(rows[2].RowKey, 10002);
         QVERIFY(rows[2].FromUserDatabase);
-        QCOMPARE(rows[0].TypeLabel, sensor_groups::Label(3));
+        QCOMPARE(rows[0].TypeLabel, sensor_groups::label(3));
         QCOMPARE(rows[0].Name, QString("Sensor 4"));
         QCOMPARE(rows[0].Ranges, QString("0 - 100 %, 10 - 180 Ohm"));
         QCOMPARE(s.UnitX, QString("%"));
@@ -116,11 +116,11 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         const QString db = standardFile(home);
-        UseCatalogue(db);
-        UseUserCatalogue(db);
+        useCatalogue(db);
+        useUserCatalogue(db);
         SensorSelection s;
         s.Type = 3;
-        const QVector<SensorListRow> rows = s.FillList();
+        const QVector<SensorListRow> rows = s.fillList();
         QCOMPARE(rows.size(), 4);
         QCOMPARE(rows[0].RowKey, 4);
         QCOMPARE(rows[1].RowKey, 3);
@@ -129,25 +129,25 @@ private slots:
 
         // A change through a user row edits the one record both rows show.
         SensorDefinition d;
-        QVERIFY(s.PrepareChange(rows[2], d));
-        QVERIFY(s.ChangeSensor(rows[2], definition({1, 2, 3}, {10, 20, 30})));
+        QVERIFY(s.prepareChange(rows[2], d));
+        QVERIFY(s.changeSensor(rows[2], definition({1, 2, 3}, {10, 20, 30})));
         s.Type = 4;
-        const QVector<SensorListRow> user = s.FillList();
+        const QVector<SensorListRow> user = s.fillList();
         QCOMPARE(user.size(), 4); // record 6 and record 4, each twice
-        QCOMPARE(QueryValue(db, "SELECT COUNT(*) FROM SensorTabelle").toInt(), 4);
+        QCOMPARE(queryValue(db, "SELECT COUNT(*) FROM SensorTabelle").toInt(), 4);
     }
 
     void takeCopiesTheRecord()
     {
         testing_support::ScopedTestHome home;
-        UseCatalogue(standardFile(home));
-        UseUserCatalogue(userFile(home));
+        useCatalogue(standardFile(home));
+        useUserCatalogue(userFile(home));
         SensorSelection s;
         s.Type = 4;
-        const QVector<SensorListRow> rows = s.FillList();
+        const QVector<SensorListRow> rows = s.fillList();
         QCOMPARE(rows.size(), 2);
         QVERIFY(!s.Taken);
-        QVERIFY(s.Take(rows[1]));
+        QVERIFY(s.take(rows[1]));
         QVERIFY(s.Taken);
         QCOMPARE(s.Group, QString("Benutzerdefiniert"));
         QCOMPARE(s.YValues, QString("10;95;180"));
@@ -159,16 +159,16 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         const QString user = userFile(home);
-        UseCatalogue(standardFile(home));
-        UseUserCatalogue(user);
+        useCatalogue(standardFile(home));
+        useUserCatalogue(user);
         SensorSelection s;
         s.Type = 4;
-        const QVector<SensorListRow> rows = s.FillList();
-        QVERIFY(s.DeleteSensor(rows[1]));
-        QVERIFY(!s.Take(rows[1]));
+        const QVector<SensorListRow> rows = s.fillList();
+        QVERIFY(s.deleteSensor(rows[1]));
+        QVERIFY(!s.take(rows[1]));
         QVERIFY(!s.Taken);
-        QCOMPARE(QueryValue(user, "SELECT COUNT(*) FROM SensorTabelle WHERE id = 1").toInt(), 0);
-        QCOMPARE(s.FillList().size(), 1);
+        QCOMPARE(queryValue(user, "SELECT COUNT(*) FROM SensorTabelle WHERE id = 1").toInt(), 0);
+        QCOMPARE(s.fillList().size(), 1);
     }
 
     // A standard record keyed 10000 or more is still found in its own database.
@@ -176,15 +176,15 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         const QString standard = home.filePath("standard.sqlite");
-        CreateSensorTable(standard);
-        InsertRows(standard, "SensorTabelle", {SensorRow(10001, "Druckgeber", "HIGH")});
-        UseCatalogue(standard);
-        UseUserCatalogue(userFile(home));
+        createSensorTable(standard);
+        insertRows(standard, "SensorTabelle", {sensorRow(10001, "Druckgeber", "HIGH")});
+        useCatalogue(standard);
+        useUserCatalogue(userFile(home));
         SensorSelection s;
         s.Type = 3;
-        const QVector<SensorListRow> rows = s.FillList();
+        const QVector<SensorListRow> rows = s.fillList();
         QCOMPARE(rows.size(), 2);
-        QVERIFY(s.Take(rows[0]));
+        QVERIFY(s.take(rows[0]));
         QCOMPARE(s.OrderNumber, QString("HIGH"));
     }
 
@@ -192,37 +192,37 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         const QString user = userFile(home);
-        UseCatalogue(standardFile(home));
-        UseUserCatalogue(user);
+        useCatalogue(standardFile(home));
+        useUserCatalogue(user);
         SensorSelection s;
         s.Type = 4;
-        s.FillList();
-        const SensorDefinition preset = s.NewDefinition();
+        s.fillList();
+        const SensorDefinition preset = s.newDefinition();
         QCOMPARE(preset.XUnit, QString("Ohm")); // unit Y of the first row
         QCOMPARE(preset.YUnit, QString("%"));
-        QVERIFY(s.AddSensor(definition({240, 120, 33}, {5, -2, 100})));
+        QVERIFY(s.addSensor(definition({240, 120, 33}, {5, -2, 100})));
         const QString where = " FROM SensorTabelle WHERE Name = 'Own sender'";
         // y column -> X, x column -> Y; the five empty pairs (0, 0) sort in.
-        QCOMPARE(QueryValue(user, "SELECT [X-Werte]" + where).toString(),
+        QCOMPARE(queryValue(user, "SELECT [X-Werte]" + where).toString(),
                  QString("-2.000000;0.000000;0.000000;0.000000;0.000000;0.000000;5.000000;100.000000"));
-        QCOMPARE(QueryValue(user, "SELECT [Y-Werte]" + where).toString(),
+        QCOMPARE(queryValue(user, "SELECT [Y-Werte]" + where).toString(),
                  QString("120.000000;0.000000;0.000000;0.000000;0.000000;0.000000;240.000000;33.000000"));
-        QCOMPARE(QueryValue(user, "SELECT [BeginX]" + where).toDouble(), -2.0);
-        QCOMPARE(QueryValue(user, "SELECT [EndX]" + where).toDouble(), 100.0);
-        QCOMPARE(QueryValue(user, "SELECT [YMin]" + where).toDouble(), 0.0);
-        QCOMPARE(QueryValue(user, "SELECT [YMax]" + where).toDouble(), 240.0);
-        QCOMPARE(QueryValue(user, "SELECT [DimensionY]" + where).toString(), QString("Ohm"));
-        QCOMPARE(QueryValue(user, "SELECT [DimensionX]" + where).toString(), QString("%"));
-        QCOMPARE(QueryValue(user, "SELECT [Gruppe]" + where).toString(), QString("Benutzerdefiniert"));
-        QCOMPARE(QueryValue(user, "SELECT [Bestellnummer]" + where).toString(), QString(""));
-        QCOMPARE(QueryValue(user, "SELECT [id]" + where).toInt(), 3); // after the largest key
-        QCOMPARE(s.FillList().size(), 3);
+        QCOMPARE(queryValue(user, "SELECT [BeginX]" + where).toDouble(), -2.0);
+        QCOMPARE(queryValue(user, "SELECT [EndX]" + where).toDouble(), 100.0);
+        QCOMPARE(queryValue(user, "SELECT [YMin]" + where).toDouble(), 0.0);
+        QCOMPARE(queryValue(user, "SELECT [YMax]" + where).toDouble(), 240.0);
+        QCOMPARE(queryValue(user, "SELECT [DimensionY]" + where).toString(), QString("Ohm"));
+        QCOMPARE(queryValue(user, "SELECT [DimensionX]" + where).toString(), QString("%"));
+        QCOMPARE(queryValue(user, "SELECT [Gruppe]" + where).toString(), QString("Benutzerdefiniert"));
+        QCOMPARE(queryValue(user, "SELECT [Bestellnummer]" + where).toString(), QString(""));
+        QCOMPARE(queryValue(user, "SELECT [id]" + where).toInt(), 3); // after the largest key
+        QCOMPARE(s.fillList().size(), 3);
     }
 
     void storedInAscendingX()
     {
         SensorRecordset record;
-        SensorSelection::StoreDefinition(
+        SensorSelection::storeDefinition(
             definition({1, 2, 3, 4, 5, 6, 7, 8}, {30, 10, 20, 40, 50, 60, 70, 80}), record);
         QCOMPARE(record.m_XWerte,
                  QString("10.000000;20.000000;30.000000;40.000000;50.000000;60.000000;70.000000;80.000000"));
@@ -236,20 +236,20 @@ private slots:
     void equalXKeepsItsOrder()
     {
         SensorRecordset record;
-        SensorSelection::StoreDefinition(definition({1, 2, 3, 4, 5, 6, 7, 8}, {5, 5, 1, 5, 9, 9, 9, 9}), record);
-        QCOMPARE(value_list::ReadNumbers(record.m_YWerte, 8), QVector<double>({3, 1, 2, 4, 5, 6, 7, 8}));
+        SensorSelection::storeDefinition(definition({1, 2, 3, 4, 5, 6, 7, 8}, {5, 5, 1, 5, 9, 9, 9, 9}), record);
+        QCOMPARE(value_list::readNumbers(record.m_YWerte, 8), QVector<double>({3, 1, 2, 4, 5, 6, 7, 8}));
     }
 
     void changeRoundTripsTheDefinition()
     {
         testing_support::ScopedTestHome home;
         const QString user = userFile(home);
-        UseCatalogue(standardFile(home));
-        UseUserCatalogue(user);
+        useCatalogue(standardFile(home));
+        useUserCatalogue(user);
         SensorSelection s;
         s.Type = 4;
-        QVERIFY(s.AddSensor(definition({240, 200, 160, 125, 95, 70, 50, 33}, {0, 10, 25, 40, 55, 70, 85, 100})));
-        QVector<SensorListRow> rows = s.FillList();
+        QVERIFY(s.addSensor(definition({240, 200, 160, 125, 95, 70, 50, 33}, {0, 10, 25, 40, 55, 70, 85, 100})));
+        QVector<SensorListRow> rows = s.fillList();
         QCOMPARE(rows.size(), 3);
         // Equal order numbers come in no fixed order: find the new row by name.
         const auto added = std::find_if(rows.begin(), rows.end(), [](const SensorListRow &r) {
@@ -257,7 +257,7 @@ private slots:
         });
         QVERIFY(added != rows.end());
         SensorDefinition d;
-        QVERIFY(s.PrepareChange(*added, d));
+        QVERIFY(s.prepareChange(*added, d));
         QCOMPARE(d.Name, QString("Own sender"));
         QCOMPARE(d.XUnit, QString("Ohm"));
         QCOMPARE(d.XColumn[0], 240.0);
@@ -266,9 +266,9 @@ private slots:
         QVERIFY(!s.Taken);
         d.Name = "Renamed";
         d.YColumn[0] = 5;
-        QVERIFY(s.ChangeSensor(*added, d));
-        QCOMPARE(QueryValue(user, "SELECT COUNT(*) FROM SensorTabelle").toInt(), 3);
-        QCOMPARE(QueryValue(user, "SELECT [BeginX] FROM SensorTabelle WHERE Name = 'Renamed'").toDouble(), 5.0);
+        QVERIFY(s.changeSensor(*added, d));
+        QCOMPARE(queryValue(user, "SELECT COUNT(*) FROM SensorTabelle").toInt(), 3);
+        QCOMPARE(queryValue(user, "SELECT [BeginX] FROM SensorTabelle WHERE Name = 'Renamed'").toDouble(), 5.0);
     }
 
     void definitionListsReadEightValues_data()
@@ -286,23 +286,23 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QVector<double>, values);
-        QCOMPARE(value_list::ReadSemicolonTerminated(text, 8), values);
+        QCOMPARE(value_list::readSemicolonTerminated(text, 8), values);
     }
 
     void nullValuesInEveryColumn()
     {
         testing_support::ScopedTestHome home;
         const QString db = home.filePath("s.sqlite");
-        CreateSensorTable(db);
-        InsertRows(db, "SensorTabelle", {QVariantMap{{"id", 1}, {"Gruppe", "Druckgeber"}}});
-        UseCatalogue(db);
-        UseUserCatalogue(db);
+        createSensorTable(db);
+        insertRows(db, "SensorTabelle", {QVariantMap{{"id", 1}, {"Gruppe", "Druckgeber"}}});
+        useCatalogue(db);
+        useUserCatalogue(db);
         SensorSelection s;
         s.Type = 3;
-        const QVector<SensorListRow> rows = s.FillList();
+        const QVector<SensorListRow> rows = s.fillList();
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0].Ranges, QString("0 - 0 , 0 - 0 "));
-        QVERIFY(s.Take(rows[0]));
+        QVERIFY(s.take(rows[0]));
         QCOMPARE(s.XValues, QString());
     }
 
@@ -313,15 +313,15 @@ private slots:
         testing_support::MessageRecorder messages;
         // An Access file cannot be made here with the sensor table; a copy of a
         // fixture stands for the user database and fails on opening instead.
-        UseCatalogue(standardFile(home));
-        UseUserCatalogue(testing_support::accessFixture("types-97.mdb"));
+        useCatalogue(standardFile(home));
+        useUserCatalogue(testing_support::accessFixture("types-97.mdb"));
         SensorSelection s;
         s.Type = 4;
-        QVERIFY(s.FillList().isEmpty());
+        QVERIFY(s.fillList().isEmpty());
         QCOMPARE(messages.count(), 1);
         QVERIFY(messages.texts().first().contains("types-97.mdb"));
         QVERIFY(messages.texts().first().contains("SensorTabelle"));
-        QVERIFY(!s.AddSensor(definition({1}, {1})));
+        QVERIFY(!s.addSensor(definition({1}, {1})));
     }
 
     void engineErrorOnWriteIsShown()
@@ -341,18 +341,18 @@ private slots:
                            "BEGIN SELECT RAISE(ABORT, 'catalogue is frozen'); END"));
         }
         QSqlDatabase::removeDatabase("trigger");
-        UseCatalogue(standardFile(home));
-        UseUserCatalogue(user);
+        useCatalogue(standardFile(home));
+        useUserCatalogue(user);
         SensorSelection s;
         s.Type = 4;
-        const QVector<SensorListRow> rows = s.FillList();
-        QVERIFY(!s.AddSensor(definition({1, 2}, {3, 4})));
+        const QVector<SensorListRow> rows = s.fillList();
+        QVERIFY(!s.addSensor(definition({1, 2}, {3, 4})));
         QCOMPARE(messages.count(), 1);
         QVERIFY(messages.texts().first().contains("user.sqlite"));
         QVERIFY(messages.texts().first().contains("catalogue is frozen"));
-        QVERIFY(!s.ChangeSensor(rows[1], definition({1, 2}, {3, 4})));
+        QVERIFY(!s.changeSensor(rows[1], definition({1, 2}, {3, 4})));
         QCOMPARE(messages.count(), 2);
-        QCOMPARE(s.FillList().size(), 2);
+        QCOMPARE(s.fillList().size(), 2);
     }
 
     void readOnlyMessageExplainsTheConversion()
@@ -366,8 +366,8 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         const QString db = standardFile(home);
-        UseCatalogue(db);
-        UseUserCatalogue(db);
+        useCatalogue(db);
+        useUserCatalogue(db);
         QFile f(db);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray before = f.readAll();
@@ -378,9 +378,9 @@ private slots:
             SensorSelection s;
             for (int type = 0; type < 6; ++type) {
                 s.Type = type;
-                const auto rows = s.FillList();
+                const auto rows = s.fillList();
                 if (!rows.isEmpty())
-                    QVERIFY(s.Take(rows.first()));
+                    QVERIFY(s.take(rows.first()));
             }
         }
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -392,11 +392,11 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         testing_support::MessageRecorder messages;
-        UseCatalogue(home.filePath("none.sqlite"));
-        UseUserCatalogue(userFile(home));
+        useCatalogue(home.filePath("none.sqlite"));
+        useUserCatalogue(userFile(home));
         SensorSelection s;
         s.Type = 4;
-        QVERIFY(s.FillList().isEmpty());
+        QVERIFY(s.fillList().isEmpty());
         QVERIFY(messages.texts().first().contains("none.sqlite"));
         QVERIFY(!QFile::exists(home.filePath("none.sqlite")));
     }
@@ -404,18 +404,18 @@ private slots:
     void sampleCatalogueHasEveryGroup()
     {
         testing_support::ScopedTestHome home;
-        const QString sample = testing_support::binDir() + "/" + catalogue_location::SampleCatalogueFileName();
-        UseCatalogue(sample);
-        UseUserCatalogue(sample);
+        const QString sample = testing_support::binDir() + "/" + catalogue_location::sampleCatalogueFileName();
+        useCatalogue(sample);
+        useUserCatalogue(sample);
         SensorSelection s;
         for (int type = 0; type < 4; ++type) {
             s.Type = type;
-            const QVector<SensorListRow> rows = s.FillList();
+            const QVector<SensorListRow> rows = s.fillList();
             QVERIFY2(rows.size() >= 6, qPrintable(QString::number(type))); // each listed twice
             for (const SensorListRow &row : rows) {
-                QVERIFY(s.Take(row));
-                const QVector<double> x = value_list::ReadNumbers(s.XValues, 250);
-                const QVector<double> y = value_list::ReadNumbers(s.YValues, 250);
+                QVERIFY(s.take(row));
+                const QVector<double> x = value_list::readNumbers(s.XValues, 250);
+                const QVector<double> y = value_list::readNumbers(s.YValues, 250);
                 QCOMPARE(x.size(), y.size());
                 QVERIFY(x.size() >= 5);
                 QCOMPARE(*std::min_element(x.begin(), x.end()), s.BeginX);

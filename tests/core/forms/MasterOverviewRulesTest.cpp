@@ -41,7 +41,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, status);
         QFETCH(double, value);
-        const TypedNumber n = ParseTypedNumber(typed);
+        const TypedNumber n = parseTypedNumber(typed);
         QCOMPARE(int(n.status), status);
         if (status == TypedNumber::Ok)
             QCOMPARE(n.value, value);
@@ -49,7 +49,7 @@ private slots:
 
     void digitsBeyondADoubleAreHugeNotZero()
     {
-        const TypedNumber n = ParseTypedNumber("-" + QString(400, '9'));
+        const TypedNumber n = parseTypedNumber("-" + QString(400, '9'));
         QCOMPARE(int(n.status), int(TypedNumber::Ok));
         QVERIFY(std::isinf(n.value) && n.value < 0);
     }
@@ -75,7 +75,7 @@ private slots:
     {
         QFETCH(QString, format);
         QFETCH(QString, expected);
-        QCOMPARE(FormatLimitMessage(format, "Label:", 1.5, 250.0), expected);
+        QCOMPARE(formatLimitMessage(format, "Label:", 1.5, 250.0), expected);
     }
 };
 

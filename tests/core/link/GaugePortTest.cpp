@@ -16,17 +16,17 @@ int run(GaugePort &port, const QString &name, uint8_t *value = nullptr)
 {
     GaugePort::Block block{};
     const uint8_t data[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-    if (name == "upload") return port.UploadFromGauge(block);
-    if (name == "download") return port.DownloadToGauge(block);
-    if (name == "start-download") return port.StartDownload();
-    if (name == "save") return port.SaveToNovolMemory();
-    if (name == "ping") return port.Ping();
-    if (name == "ping-checked") return port.PingChecked();
-    if (name == "login") return port.Login();
-    if (name == "service-login") return port.ServiceLogin();
-    if (name == "read-register") return port.ReadRegister(3, 26, value);
-    if (name == "write-register") return port.WriteRegister(4, 5, 10);
-    if (name == "write-memory") return port.WriteMemory(66, data);
+    if (name == "upload") return port.uploadFromGauge(block);
+    if (name == "download") return port.downloadToGauge(block);
+    if (name == "start-download") return port.startDownload();
+    if (name == "save") return port.saveToNovolMemory();
+    if (name == "ping") return port.ping();
+    if (name == "ping-checked") return port.pingChecked();
+    if (name == "login") return port.login();
+    if (name == "service-login") return port.serviceLogin();
+    if (name == "read-register") return port.readRegister(3, 26, value);
+    if (name == "write-register") return port.writeRegister(4, 5, 10);
+    if (name == "write-memory") return port.writeMemory(66, data);
     qFatal("unknown transaction %s", qPrintable(name));
     return -1;
 }
@@ -40,17 +40,17 @@ private slots:
     void missingDeviceIsToldApart()
     {
         testing_support::ScopedTestHome home;
-        SetSessionPortDevice(home.filePath("no-such-device"));
+        setSessionPortDevice(home.filePath("no-such-device"));
         GaugePort port(testing_support::fastTimeouts());
-        QCOMPARE(port.Open(19200), OpenStatus::NoSuchPort);
-        QVERIFY(!port.IsOpen());
+        QCOMPARE(port.open(19200), OpenStatus::NoSuchPort);
+        QVERIFY(!port.isOpen());
         GaugePort::Block block;
         block.fill(0x55);
-        QCOMPARE(port.UploadFromGauge(block), 0);
+        QCOMPARE(port.uploadFromGauge(block), 0);
         QVERIFY(std::all_of(block.begin(), block.end(), [](uint8_t b) { return b == 0; }));
-        QCOMPARE(port.Ping(), 0);
+        QCOMPARE(port.ping(), 0);
         QVERIFY(testing_support::traceLines().isEmpty()); // nothing sent, nothing traced
-        SetSessionPortDevice(QString());
+        setSessionPortDevice(QString());
     }
 
     // Nothing stored: port 0 names no port, whatever serial devices the
@@ -59,8 +59,8 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         GaugePort port(testing_support::fastTimeouts());
-        QCOMPARE(port.Open(4800), OpenStatus::NoSuchPort);
-        QVERIFY(!port.IsOpen());
+        QCOMPARE(port.open(4800), OpenStatus::NoSuchPort);
+        QVERIFY(!port.isOpen());
     }
 
     void otherOpenFailure()
@@ -69,10 +69,10 @@ private slots:
         QFile plain(home.filePath("not-a-tty"));
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
-        SetSessionPortDevice(plain.fileName());
+        setSessionPortDevice(plain.fileName());
         GaugePort port(testing_support::fastTimeouts());
-        QCOMPARE(port.Open(4800), OpenStatus::Failed);
-        SetSessionPortDevice(QString());
+        QCOMPARE(port.open(4800), OpenStatus::Failed);
+        setSessionPortDevice(QString());
     }
 
     void lineSpeed()
@@ -82,13 +82,13 @@ private slots:
         settings_store::writeInt("Communication", "Baudrate", 1);
         {
             GaugePort port(testing_support::fastTimeouts());
-            QCOMPARE(port.Open(0), OpenStatus::Open);
+            QCOMPARE(port.open(0), OpenStatus::Open);
             QCOMPARE(sim.server->deviceBaud(), 9600);
         }
         GaugePort port(testing_support::fastTimeouts());
-        QCOMPARE(port.Open(19200), OpenStatus::Open);
+        QCOMPARE(port.open(19200), OpenStatus::Open);
         QCOMPARE(sim.server->deviceBaud(), 19200);
-        QCOMPARE(port.Open(4800), OpenStatus::Open); // an open link keeps its line speed
+        QCOMPARE(port.open(4800), OpenStatus::Open); // an open link keeps its line speed
         QCOMPARE(sim.server->deviceBaud(), 19200);
     }
 
@@ -97,16 +97,16 @@ private slots:
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Block);
         GaugePort port(testing_support::fastTimeouts());
-        QCOMPARE(port.Open(19200), OpenStatus::Open);
-        QCOMPARE(port.Open(4800), OpenStatus::Open); // second open changes nothing
-        QCOMPARE(port.Ping(), 1);
+        QCOMPARE(port.open(19200), OpenStatus::Open);
+        QCOMPARE(port.open(4800), OpenStatus::Open); // second open changes nothing
+        QCOMPARE(port.ping(), 1);
         GaugePort::Block block;
-        QCOMPARE(port.UploadFromGauge(block), 1);
+        QCOMPARE(port.uploadFromGauge(block), 1);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(block.data()), 64), sim.state().block);
         block[10] = 0x77;
-        QCOMPARE(port.StartDownload(), 1);
-        QCOMPARE(port.DownloadToGauge(block), 1);
-        QCOMPARE(port.SaveToNovolMemory(), 1);
+        QCOMPARE(port.startDownload(), 1);
+        QCOMPARE(port.downloadToGauge(block), 1);
+        QCOMPARE(port.saveToNovolMemory(), 1);
         const GaugeSimState s = sim.state();
         QCOMPARE(uint8_t(s.block[10]), uint8_t(0x77));
         QCOMPARE(s.savedBlock, s.block);
@@ -135,21 +135,21 @@ private slots:
         SimGauge sim(SimFamily::Register);
         sim.server->withState([](GaugeSimState &s, QVector<SimFault> &) { s.setReg(3, 26, 0x2A); });
         GaugePort port(testing_support::fastTimeouts());
-        QCOMPARE(port.Open(4800), OpenStatus::Open);
-        QCOMPARE(port.Login(), 1);
-        QCOMPARE(port.PingChecked(), 1);
+        QCOMPARE(port.open(4800), OpenStatus::Open);
+        QCOMPARE(port.login(), 1);
+        QCOMPARE(port.pingChecked(), 1);
         uint8_t value = 0;
-        QCOMPARE(port.ReadRegister(3, 26, &value), 1);
+        QCOMPARE(port.readRegister(3, 26, &value), 1);
         QCOMPARE(int(value), 0x2A);
-        QCOMPARE(port.ReadRegister(3, 26, nullptr), 1);
-        QCOMPARE(port.WriteRegister(4, 5, 10), 1);
+        QCOMPARE(port.readRegister(3, 26, nullptr), 1);
+        QCOMPARE(port.writeRegister(4, 5, 10), 1);
         const uint8_t piece[8] = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-        QCOMPARE(port.ServiceLogin(), 1);
-        QCOMPARE(port.WriteMemory(66, piece), 1);
+        QCOMPARE(port.serviceLogin(), 1);
+        QCOMPARE(port.writeMemory(66, piece), 1);
 
         const GaugeSimState s = sim.state();
         QCOMPARE(s.frames.value(0), QString("24 10 10 ") + QByteArray(gauge_protocol::LoginPhrase).toHex(' ')
-                                        + QString(" %1 0a").arg(gauge_protocol::CheckByte(
+                                        + QString(" %1 0a").arg(gauge_protocol::checkByte(
                                               QByteArray::fromHex("2410 10") + gauge_protocol::LoginPhrase), 2, 16, QChar('0')));
         QCOMPARE(s.frames.value(1), QString("24 05 15 34 0a"));
         QCOMPARE(s.frames.value(2), QString("24 07 41 03 1a 7b 0a"));
@@ -203,11 +203,11 @@ private slots:
         SimGauge sim(blockFamily ? SimFamily::Block : SimFamily::Register,
                      fault.isEmpty() ? QStringList() : QStringList{fault});
         GaugePort port(testing_support::fastTimeouts());
-        QCOMPARE(port.Open(0), OpenStatus::Open);
+        QCOMPARE(port.open(0), OpenStatus::Open);
         if (transaction.contains("write"))
-            QCOMPARE(port.Login(), 1);
+            QCOMPARE(port.login(), 1);
         if (transaction == "download")
-            QCOMPARE(port.StartDownload(), 1);
+            QCOMPARE(port.startDownload(), 1);
         uint8_t value = 0x99;
         QCOMPARE(run(port, transaction, &value), expected);
         if (transaction == "read-register" && expected == 0)
@@ -219,10 +219,10 @@ private slots:
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Block, {"upload=short"});
         GaugePort port(testing_support::fastTimeouts());
-        QCOMPARE(port.Open(19200), OpenStatus::Open);
+        QCOMPARE(port.open(19200), OpenStatus::Open);
         GaugePort::Block block;
         block.fill(0x33);
-        QCOMPARE(port.UploadFromGauge(block), 0);
+        QCOMPARE(port.uploadFromGauge(block), 0);
         QVERIFY(std::all_of(block.begin(), block.end(), [](uint8_t b) { return b == 0; }));
         QCOMPARE(testing_support::traceLines().last().count(' '), 1 + 63);
     }
@@ -232,12 +232,12 @@ private slots:
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register, {"write-register=vanish"});
         GaugePort port(testing_support::fastTimeouts());
-        QCOMPARE(port.Open(4800), OpenStatus::Open);
-        QCOMPARE(port.Login(), 1);
+        QCOMPARE(port.open(4800), OpenStatus::Open);
+        QCOMPARE(port.login(), 1);
         QElapsedTimer t;
         t.start();
-        QCOMPARE(port.WriteRegister(3, 37, 1), 0);
-        QCOMPARE(port.ReadRegister(3, 37, nullptr), 0);
+        QCOMPARE(port.writeRegister(3, 37, 1), 0);
+        QCOMPARE(port.readRegister(3, 37, nullptr), 0);
         QVERIFY(t.elapsed() < 2000);
         QVERIFY(sim.state().vanished);
     }
@@ -247,12 +247,12 @@ private slots:
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register);
         GaugePort port(testing_support::fastTimeouts());
-        QCOMPARE(port.Open(0), OpenStatus::Open);
+        QCOMPARE(port.open(0), OpenStatus::Open);
         for (SelfTestCommand c : {SelfTestCommand::Cmd33, SelfTestCommand::Cmd36, SelfTestCommand::Cmd31,
                                   SelfTestCommand::Cmd32, SelfTestCommand::Cmd52, SelfTestCommand::Cmd71,
                                   SelfTestCommand::Cmd72, SelfTestCommand::Cmd23, SelfTestCommand::Cmd21,
                                   SelfTestCommand::Cmd31Checked})
-            QVERIFY2(port.RunSelfTestCommand(c) == 1, qPrintable(GaugePort::SelfTestCommandName(c)));
+            QVERIFY2(port.runSelfTestCommand(c) == 1, qPrintable(GaugePort::selfTestCommandName(c)));
         const QStringList lines = testing_support::traceLines();
         QVERIFY(lines.contains("W: 24 05 36 00 00 0A ")); // six bytes although the length says five
         QVERIFY(lines.contains("W: 24 08 72 0E 05 07 52 0A "));

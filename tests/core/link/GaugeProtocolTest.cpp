@@ -13,11 +13,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("upload") << Frame(code::UploadFromGauge) << QByteArray::fromHex("2404460a");
-        QTest::newRow("ping checked") << CheckedFrame(code::Ping) << QByteArray::fromHex("2405 15 34 0a");
-        QTest::newRow("read 3/26") << CheckedFrame(code::ReadRegister, QByteArray::fromHex("031a"))
+        QTest::newRow("upload") << frame(code::UploadFromGauge) << QByteArray::fromHex("2404460a");
+        QTest::newRow("ping checked") << checkedFrame(code::Ping) << QByteArray::fromHex("2405 15 34 0a");
+        QTest::newRow("read 3/26") << checkedFrame(code::ReadRegister, QByteArray::fromHex("031a"))
                                    << QByteArray::fromHex("24 07 41 03 1a 7b 0a");
-        QTest::newRow("write 4/5 = 10") << CheckedFrame(code::WriteRegister, QByteArray::fromHex("04050a"))
+        QTest::newRow("write 4/5 = 10") << checkedFrame(code::WriteRegister, QByteArray::fromHex("04050a"))
                                         << QByteArray::fromHex("24 08 42 04 05 0a 65 0a");
     }
     void frames()
@@ -43,7 +43,7 @@ private slots:
         QFETCH(uint, value);
         QFETCH(int, cells);
         QFETCH(QByteArray, head);
-        const QByteArray image = CounterImage(value, cells);
+        const QByteArray image = counterImage(value, cells);
         QCOMPARE(image.size(), 2 * cells);
         QCOMPARE(image.left(head.size()).toHex(' '), head.toHex(' '));
     }
@@ -52,9 +52,9 @@ private slots:
     {
         // One cell takes the weights 1, 2, ... 0x4000 down to 0x8000; the
         // weight 0x8000 then equals the cell, which wraps to 0xFFFF.
-        QCOMPARE(int(CounterCells(15, 1)[0]), 0x8000);
-        QCOMPARE(int(CounterCells(16, 1)[0]), 0xFFFF);
-        QCOMPARE(int(CounterCells(17, 1)[0]), 0xFFFE);
+        QCOMPARE(int(counterCells(15, 1)[0]), 0x8000);
+        QCOMPARE(int(counterCells(16, 1)[0]), 0xFFFF);
+        QCOMPARE(int(counterCells(17, 1)[0]), 0xFFFE);
     }
 };
 

@@ -61,9 +61,9 @@ private slots:
         SimGauge sim(SimFamily::Block);
         ConfigRecord cfg = blockMaster();
         Recorder recorder;
-        const TransferOutcome o = ReadFromGauge(cfg, &recorder, fastOptions());
+        const TransferOutcome o = readFromGauge(cfg, &recorder, fastOptions());
         QVERIFY(o.success);
-        QCOMPARE(o.text, LoadTranslatedString(1232));
+        QCOMPARE(o.text, loadTranslatedString(1232));
         QCOMPARE(o.icon, Icon::Exclamation);
         QVERIFY(o.notice.isEmpty());
         QCOMPARE(recorder.steps, (QStringList{"1/2 Ping", "2/2 UploadFromGauge"}));
@@ -79,9 +79,9 @@ private slots:
         SimGauge sim(SimFamily::Block, {"ping=silence"});
         ConfigRecord cfg = blockMaster();
         cfg.KValue = 7;
-        const TransferOutcome o = ReadFromGauge(cfg, nullptr, fastOptions());
+        const TransferOutcome o = readFromGauge(cfg, nullptr, fastOptions());
         QVERIFY(!o.success);
-        QCOMPARE(o.text, LoadTranslatedString(1233));
+        QCOMPARE(o.text, loadTranslatedString(1233));
         QCOMPARE(o.icon, Icon::Error);
         QCOMPARE(cfg.KValue, 7.0);
         QCOMPARE(sim.count("upload"), 0);
@@ -97,9 +97,9 @@ private slots:
         cfg.WarnThreshold = 55;
         cfg.WarnMode = 1;
         Recorder recorder;
-        const TransferOutcome o = WriteToGauge(cfg, &recorder, fastOptions());
+        const TransferOutcome o = writeToGauge(cfg, &recorder, fastOptions());
         QVERIFY2(o.success, qPrintable(o.text));
-        QCOMPARE(o.text, LoadTranslatedString(1230));
+        QCOMPARE(o.text, loadTranslatedString(1230));
         QCOMPARE(o.icon, Icon::Exclamation);
         QCOMPARE(recorder.steps, (QStringList{"1/14 UploadFromGauge", "2/14 StartDownload", "3/14 DownloadToGauge",
                                               "14/14 SaveToNovolMemory"}));
@@ -126,7 +126,7 @@ private slots:
         gauge_codec::ParamBlock saved;
         for (int i = 0; i < 64; ++i)
             saved[i] = uint8_t(0xC0 ^ i);
-        const TransferOutcome o = RestoreBlockToGauge(saved, nullptr, fastOptions());
+        const TransferOutcome o = restoreBlockToGauge(saved, nullptr, fastOptions());
         QVERIFY(o.success);
         QCOMPARE(sim.state().block, blockBytes(saved));
         QCOMPARE(sim.state().savedBlock, blockBytes(saved));
@@ -158,9 +158,9 @@ private slots:
         QFETCH(bool, success);
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Block, {fault});
-        const TransferOutcome o = WriteToGauge(blockMaster(), nullptr, fastOptions());
+        const TransferOutcome o = writeToGauge(blockMaster(), nullptr, fastOptions());
         QCOMPARE(o.success, success);
-        QCOMPARE(o.text, success ? LoadTranslatedString(1230) : LoadTranslatedString(1231));
+        QCOMPARE(o.text, success ? loadTranslatedString(1230) : loadTranslatedString(1231));
         QCOMPARE(o.icon, success ? Icon::Exclamation : Icon::Error);
         QCOMPARE(sim.count("start-download"), startDownloads);
         QCOMPARE(sim.count("download"), downloads);
@@ -178,7 +178,7 @@ private slots:
         sim.server->withState([](GaugeSimState &s, QVector<SimFault> &) { s.block[43] = char(100); });
         ConfigRecord cfg = blockMaster();
         cfg.WarnThreshold = 65500;
-        const TransferOutcome o = WriteToGauge(cfg, nullptr, fastOptions());
+        const TransferOutcome o = writeToGauge(cfg, nullptr, fastOptions());
         QVERIFY(!o.success);
         QVERIFY(o.refused);
         QVERIFY2(o.text.contains("WarnThreshold 65500") && o.text.contains("-100") && o.text.contains("65435"),
@@ -197,7 +197,7 @@ private slots:
         blocker.close();
         LinkOptions options = fastOptions();
         options.backupFolder = home.filePath("blocker/backups"); // below a plain file
-        const TransferOutcome o = WriteToGauge(blockMaster(), nullptr, options);
+        const TransferOutcome o = writeToGauge(blockMaster(), nullptr, options);
         QVERIFY(!o.success);
         QCOMPARE(o.icon, Icon::Error);
         QVERIFY2(o.text.contains(options.backupFolder), qPrintable(o.text));
@@ -214,14 +214,14 @@ private slots:
         cfg.WarnThresholdMax = 200;
         cfg.WarnThreshold = 33;
 
-        const TransferOutcome w = WriteToGauge(cfg, nullptr, fastOptions());
+        const TransferOutcome w = writeToGauge(cfg, nullptr, fastOptions());
         QVERIFY(!w.success);
-        QCOMPARE(w.text, gauge_codec::ThresholdRefusalText(cfg));
+        QCOMPARE(w.text, gauge_codec::thresholdRefusalText(cfg));
         QVERIFY(sim.frames().isEmpty()); // nothing sent
 
-        const TransferOutcome r = ReadFromGauge(cfg, nullptr, fastOptions());
+        const TransferOutcome r = readFromGauge(cfg, nullptr, fastOptions());
         QVERIFY(r.success);
-        QCOMPARE(r.notice, gauge_codec::ThresholdRefusalText(cfg));
+        QCOMPARE(r.notice, gauge_codec::thresholdRefusalText(cfg));
         QCOMPARE(cfg.WarnThreshold, 33.0); // kept
         QCOMPARE(cfg.KValue, 50.0);        // the rest was read
     }
@@ -232,9 +232,9 @@ private slots:
         SimGauge sim(SimFamily::Register);
         ConfigRecord cfg = registerMaster();
         Recorder recorder;
-        const TransferOutcome o = ReadFromGauge(cfg, &recorder, fastOptions());
+        const TransferOutcome o = readFromGauge(cfg, &recorder, fastOptions());
         QVERIFY(o.success);
-        QCOMPARE(o.text, LoadTranslatedString(1232));
+        QCOMPARE(o.text, loadTranslatedString(1232));
         QCOMPARE(recorder.steps.size(), 16);
         QCOMPARE(recorder.steps.first(), QString("1/16 Login"));
         QCOMPARE(recorder.steps.last(), QString("16/16 ReadRegister 4/14"));
@@ -254,9 +254,9 @@ private slots:
         ConfigRecord cfg = registerMaster();
         cfg.Illumination = 0;
         cfg.WarnThreshold = 9;
-        const TransferOutcome o = ReadFromGauge(cfg, nullptr, fastOptions());
+        const TransferOutcome o = readFromGauge(cfg, nullptr, fastOptions());
         QVERIFY(!o.success);
-        QCOMPARE(o.text, LoadTranslatedString(1233));
+        QCOMPARE(o.text, loadTranslatedString(1233));
         QCOMPARE(o.icon, Icon::Error);
         QCOMPARE(cfg.Illumination, 50.0); // decoded before the failure
         QCOMPARE(cfg.WarnThreshold, 9.0);
@@ -275,11 +275,11 @@ private slots:
         cfg.MValue = 2.5;
         cfg.BuzzerActive = 0;
         cfg.DisplayMask = 0xF7FF;
-        const TransferOutcome o = WriteToGauge(cfg, nullptr, fastOptions());
+        const TransferOutcome o = writeToGauge(cfg, nullptr, fastOptions());
         QVERIFY(o.success);
-        QCOMPARE(o.text, LoadTranslatedString(1230));
+        QCOMPARE(o.text, loadTranslatedString(1230));
         const GaugeSimState s = sim.state();
-        for (const auto &w : gauge_codec::RecordToRegisterWrites(cfg))
+        for (const auto &w : gauge_codec::recordToRegisterWrites(cfg))
             QCOMPARE(int(s.reg(w.reg.bank, w.reg.address)), int(w.value));
         QCOMPARE(int(s.reg(4, 8)), 0x81);
         QCOMPARE(int(s.reg(4, 10)), 0x01);
@@ -306,9 +306,9 @@ private slots:
         QFETCH(int, writes);
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register, {fault});
-        const TransferOutcome o = WriteToGauge(registerMaster(), nullptr, fastOptions());
+        const TransferOutcome o = writeToGauge(registerMaster(), nullptr, fastOptions());
         QVERIFY(!o.success);
-        QCOMPARE(o.text, LoadTranslatedString(1231));
+        QCOMPARE(o.text, loadTranslatedString(1231));
         QCOMPARE(o.icon, Icon::Error);
         QCOMPARE(sim.count("write-register"), writes);
     }
@@ -319,10 +319,10 @@ private slots:
         SimGauge sim(SimFamily::Register);
         Recorder recorder;
         recorder.cancelAfter = 5;
-        const TransferOutcome o = WriteToGauge(registerMaster(), &recorder, fastOptions());
+        const TransferOutcome o = writeToGauge(registerMaster(), &recorder, fastOptions());
         QVERIFY(!o.success);
         QVERIFY(o.cancelled);
-        QCOMPARE(o.text, LoadTranslatedString(1231));
+        QCOMPARE(o.text, loadTranslatedString(1231));
         // Nothing is sent after the cancel; the transaction under way when it
         // came may have given up waiting for its reply.
         QCOMPARE(sim.frames().size(), 5);
@@ -351,18 +351,18 @@ private slots:
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register);
         CounterPresetPlan plan;
-        QCOMPARE(PlanCounterPreset(input, hours ? CounterKind::Hours : CounterKind::Distance, plan), 0);
+        QCOMPARE(planCounterPreset(input, hours ? CounterKind::Hours : CounterKind::Distance, plan), 0);
         QCOMPARE(plan.startAddress, address);
         QCOMPARE(plan.cells, cells);
         QCOMPARE(plan.value, uint32_t(value));
         sim.server->withState([](GaugeSimState &s, QVector<SimFault> &) { s.setReg(4, 23, 0x55); s.setReg(4, 24, 0x66); });
 
-        const TransferOutcome o = PresetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, fastOptions());
+        const TransferOutcome o = ::presetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, fastOptions());
         QVERIFY(o.success);
-        QCOMPARE(o.text, LoadTranslatedString(1132));
+        QCOMPARE(o.text, loadTranslatedString(1132));
         QCOMPARE(o.icon, Icon::None);
         const GaugeSimState s = sim.state();
-        QCOMPARE(s.memory.mid(address, 2 * cells), gauge_protocol::CounterImage(value, cells));
+        QCOMPARE(s.memory.mid(address, 2 * cells), gauge_protocol::counterImage(value, cells));
         QCOMPARE(s.counters.value("write-memory"), cells / 4);
         QCOMPARE(int(s.reg(4, 23)), 0);
         QCOMPARE(int(s.reg(4, 24)), 0);
@@ -394,17 +394,17 @@ private slots:
         QFETCH(bool, hours);
         QFETCH(int, refusal);
         CounterPresetPlan plan;
-        QCOMPARE(PlanCounterPreset(input, hours ? CounterKind::Hours : CounterKind::Distance, plan), refusal);
+        QCOMPARE(planCounterPreset(input, hours ? CounterKind::Hours : CounterKind::Distance, plan), refusal);
     }
 
     void presetLoginRefused()
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Block, {"service-login=refuse"});
-        const TransferOutcome o = PresetCounter(0, 32, 5, 0, nullptr, fastOptions());
+        const TransferOutcome o = ::presetCounter(0, 32, 5, 0, nullptr, fastOptions());
         QVERIFY(!o.success);
         QCOMPARE(o.notice, QString("Login failed"));
-        QCOMPARE(o.text, LoadTranslatedString(1231));
+        QCOMPARE(o.text, loadTranslatedString(1231));
         QCOMPARE(o.icon, Icon::Exclamation);
         QCOMPARE(sim.count("write-memory"), 0);
     }
@@ -413,7 +413,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register, {"write-memory=refuse+2"});
-        const TransferOutcome o = PresetCounter(0, 32, 5, 0, nullptr, fastOptions());
+        const TransferOutcome o = ::presetCounter(0, 32, 5, 0, nullptr, fastOptions());
         QVERIFY(!o.success);
         QVERIFY(o.notice.isEmpty());
         QCOMPARE(o.icon, Icon::Exclamation);
@@ -424,14 +424,14 @@ private slots:
     void missingDevice()
     {
         testing_support::ScopedTestHome home;
-        SetSessionPortDevice(home.filePath("gone"));
+        setSessionPortDevice(home.filePath("gone"));
         ConfigRecord cfg = registerMaster();
-        QCOMPARE(ReadFromGauge(cfg, nullptr, fastOptions()).text, QString("COM port not available"));
-        QCOMPARE(WriteToGauge(cfg, nullptr, fastOptions()).text, QString("Connect failed"));
-        QCOMPARE(PresetCounter(0, 32, 1, 0, nullptr, fastOptions()).text, QString("Connect failed"));
-        QCOMPARE(ReadFromGauge(cfg, nullptr, fastOptions()).icon, Icon::None);
-        QVERIFY(!RunLinkSelfTest(nullptr, fastOptions()).opened);
-        SetSessionPortDevice(QString());
+        QCOMPARE(readFromGauge(cfg, nullptr, fastOptions()).text, QString("COM port not available"));
+        QCOMPARE(writeToGauge(cfg, nullptr, fastOptions()).text, QString("Connect failed"));
+        QCOMPARE(::presetCounter(0, 32, 1, 0, nullptr, fastOptions()).text, QString("Connect failed"));
+        QCOMPARE(readFromGauge(cfg, nullptr, fastOptions()).icon, Icon::None);
+        QVERIFY(!runLinkSelfTest(nullptr, fastOptions()).opened);
+        setSessionPortDevice(QString());
     }
 
     void deviceVanishesMidRead()
@@ -441,9 +441,9 @@ private slots:
         ConfigRecord cfg = registerMaster();
         QElapsedTimer t;
         t.start();
-        const TransferOutcome o = ReadFromGauge(cfg, nullptr, fastOptions());
+        const TransferOutcome o = readFromGauge(cfg, nullptr, fastOptions());
         QVERIFY(!o.success);
-        QCOMPARE(o.text, LoadTranslatedString(1233));
+        QCOMPARE(o.text, loadTranslatedString(1233));
         QVERIFY(sim.state().vanished);
         QVERIFY(t.elapsed() < 3000);
     }
@@ -452,7 +452,7 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register, {"ping-checked=silence"});
-        const SelfTestReport report = RunLinkSelfTest(nullptr, fastOptions());
+        const SelfTestReport report = runLinkSelfTest(nullptr, fastOptions());
         QVERIFY(report.opened);
         QCOMPARE(report.steps.size(), 20);
         QCOMPARE(report.steps.value(0), QString("Ping: 0"));       // a block-family command
@@ -473,7 +473,7 @@ private slots:
             ConfigRecord cfg = blockMaster();
             QElapsedTimer t;
             t.start();
-            const TransferOutcome o = ReadFromGauge(cfg);
+            const TransferOutcome o = readFromGauge(cfg);
             QVERIFY(!o.success);
             QVERIFY2(t.elapsed() >= 4750 && t.elapsed() < 8000, qPrintable(QString::number(t.elapsed())));
         }
@@ -482,7 +482,7 @@ private slots:
             ConfigRecord cfg = registerMaster();
             QElapsedTimer t;
             t.start();
-            QVERIFY(ReadFromGauge(cfg).success);
+            QVERIFY(readFromGauge(cfg).success);
             QVERIFY2(t.elapsed() < 4500, qPrintable(QString::number(t.elapsed())));
         }
     }

@@ -38,7 +38,7 @@ private slots:
         s.baudRate = baudSel;
         s.stopBits = stopSel;
         int port = -1, baud = -10, dataBits = -20, parity = -30, stopBits = -40;
-        MapLineSelectors(s, port, baud, dataBits, parity, stopBits);
+        mapLineSelectors(s, port, baud, dataBits, parity, stopBits);
         QCOMPARE(port, 7);
         QCOMPARE((QVector<int>{baud, dataBits, parity, stopBits}), expected);
     }
@@ -46,18 +46,18 @@ private slots:
     void loadReadsTheStoreEachTime()
     {
         testing_support::ScopedTestHome home;
-        LineSettings l = LoadLineSettings();
+        LineSettings l = loadLineSettings();
         QCOMPARE(l.port, 0);
         QCOMPARE(l.baud, 4800);
         QCOMPARE(l.dataBits, 8);
         settings_store::writeInt("Communication", "Baudrate", 1);
         settings_store::writeInt("Communication", "Port", 3);
-        l = LoadLineSettings();
+        l = loadLineSettings();
         QCOMPARE(l.baud, 9600);
         QCOMPARE(l.port, 3);
 
         int a = 1, b = 2, c = 3, d = 4;
-        LoadLineSettings(&a, &b, &c, &d, nullptr); // a missing output: nothing happens
+        loadLineSettings(&a, &b, &c, &d, nullptr); // a missing output: nothing happens
         QCOMPARE((QVector<int>{a, b, c, d}), (QVector<int>{1, 2, 3, 4}));
     }
 
@@ -81,26 +81,26 @@ private slots:
     {
         QFETCH(int, port);
         QFETCH(QString, device);
-        QCOMPARE(PortDeviceName(port), device);
+        QCOMPARE(portDeviceName(port), device);
     }
 
     void deviceNaming()
     {
         testing_support::ScopedTestHome home;
 #ifndef Q_OS_WIN
-        QCOMPARE(PortDeviceFromArgument("COM 10"), QString("/dev/ttyS9"));
-        QCOMPARE(PortDeviceFromArgument("com4"), QString("/dev/ttyS3"));
-        QCOMPARE(ConfiguredPortDevice(2), QString("/dev/ttyS1"));
+        QCOMPARE(portDeviceFromArgument("COM 10"), QString("/dev/ttyS9"));
+        QCOMPARE(portDeviceFromArgument("com4"), QString("/dev/ttyS3"));
+        QCOMPARE(configuredPortDevice(2), QString("/dev/ttyS1"));
 #endif
-        QCOMPARE(PortDeviceFromArgument("COM0"), QString());
-        QCOMPARE(PortDeviceFromArgument("/dev/ttyUSB0"), QString("/dev/ttyUSB0"));
+        QCOMPARE(portDeviceFromArgument("COM0"), QString());
+        QCOMPARE(portDeviceFromArgument("/dev/ttyUSB0"), QString("/dev/ttyUSB0"));
         settings_store::writeString("Communication", "Device", "/dev/ttyUSB1");
-        QCOMPARE(ConfiguredPortDevice(2), QString("/dev/ttyUSB1"));
-        SetSessionPortDevice("/dev/pts/99");
-        QCOMPARE(ConfiguredPortDevice(2), QString("/dev/pts/99"));
+        QCOMPARE(configuredPortDevice(2), QString("/dev/ttyUSB1"));
+        setSessionPortDevice("/dev/pts/99");
+        QCOMPARE(configuredPortDevice(2), QString("/dev/pts/99"));
         QCOMPARE(settings_store::readString("Communication", "Device", ""), QString("/dev/ttyUSB1"));
-        SetSessionPortDevice(QString());
-        QCOMPARE(ConfiguredPortDevice(2), QString("/dev/ttyUSB1"));
+        setSessionPortDevice(QString());
+        QCOMPARE(configuredPortDevice(2), QString("/dev/ttyUSB1"));
     }
 };
 

@@ -37,7 +37,7 @@ private slots:
         SimGauge sim(SimFamily::Block, fault.isEmpty() ? QStringList() : QStringList{fault});
         SerialByteStream stream(ReadTimeouts{300, 2, 1200});
         QCOMPARE(stream.open(sim.server->devicePath(), LineSettings()), OpenStatus::Open);
-        stream.write(gauge_protocol::Frame(gauge_protocol::code::Ping));
+        stream.write(gauge_protocol::frame(gauge_protocol::code::Ping));
         QElapsedTimer t;
         t.start();
         const QByteArray reply = stream.read(6);
@@ -52,7 +52,7 @@ private slots:
         SimGauge sim(SimFamily::Block);
         SerialByteStream stream(testing_support::fastTimeouts());
         QCOMPARE(stream.open(sim.server->devicePath(), LineSettings()), OpenStatus::Open);
-        stream.write(gauge_protocol::Frame(gauge_protocol::code::Ping));
+        stream.write(gauge_protocol::frame(gauge_protocol::code::Ping));
         QCOMPARE(stream.read(4).toHex(), QByteArray("240615f0"));
         QCOMPARE(stream.read(2).size(), 2); // the rest of the reply
         QVERIFY(stream.readWaiting().isEmpty());

@@ -15,7 +15,7 @@ private slots:
     void initTestCase() { Language::instance().setPackFolder(testing_support::binDir()); }
     void cleanupTestCase()
     {
-        Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll"));
+        Language::instance().switchLanguage(QStringLiteral("vorn_eng32.dll"));
         Language::instance().setPackFolder(QString());
     }
 
@@ -37,8 +37,8 @@ private slots:
         QFETCH(QString, transaction);
         QFETCH(QString, shown);
         testing_support::MessageRecorder quiet;
-        QVERIFY(Language::instance().SwitchLanguage(library));
-        QCOMPARE(DescribeTransferStep(transaction), shown);
+        QVERIFY(Language::instance().switchLanguage(library));
+        QCOMPARE(describeTransferStep(transaction), shown);
     }
 };
 

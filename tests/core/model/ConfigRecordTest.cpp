@@ -19,7 +19,7 @@ private slots:
         QCOMPARE(c.FirmwareVersion[0], uint8_t(0));
         QCOMPARE(c.FirmwareVersion[1], uint8_t(0));
         QVERIFY(c.PictureBitmap.isNull());
-        QVERIFY(c.IsEarlyFirmware());
+        QVERIFY(c.isEarlyFirmware());
     }
 
     void predicatesAndFamily_data()
@@ -42,13 +42,13 @@ private slots:
         QFETCH(bool, registerFamily);
         ConfigRecord c;
         c.Description = description;
-        QCOMPARE(c.IsSpeedometer(), holds.contains('S'));
-        QCOMPARE(c.IsTachometer(), holds.contains('T'));
-        QCOMPARE(c.IsTachometerWithLcd(), holds.contains('L'));
-        QCOMPARE(c.IsSumlog(), holds.contains('U'));
-        QCOMPARE(c.IsSynchroniser(), holds.contains('Y'));
-        QCOMPARE(c.IsKnownType(), holds.contains('K'));
-        QCOMPARE(c.Family() == LinkFamily::Register, registerFamily);
+        QCOMPARE(c.isSpeedometer(), holds.contains('S'));
+        QCOMPARE(c.isTachometer(), holds.contains('T'));
+        QCOMPARE(c.isTachometerWithLcd(), holds.contains('L'));
+        QCOMPARE(c.isSumlog(), holds.contains('U'));
+        QCOMPARE(c.isSynchroniser(), holds.contains('Y'));
+        QCOMPARE(c.isKnownType(), holds.contains('K'));
+        QCOMPARE(c.family() == LinkFamily::Register, registerFamily);
     }
 
     void resetKeepsMasterPropertiesAndFirmware()
@@ -63,7 +63,7 @@ private slots:
         c.KValue = 12;
         c.MasterId = 5;
         c.DisplayMask = 3;
-        c.Reset();
+        c.reset();
         QCOMPARE(c.FirmwareVersion[0], uint8_t(0x42));
         QCOMPARE(c.Description, QString("Speedometer"));
         QCOMPARE(c.ScaleMax, 60);
@@ -89,7 +89,7 @@ private slots:
         info.UseMinMax = 1;
         info.Picture = QImage(8, 8, QImage::Format_RGB32);
         ConfigRecord c;
-        c.ApplyMasterType(info);
+        c.applyMasterType(info);
         QCOMPARE(c.Description, info.Description);
         QCOMPARE(c.FreqInputs, 2);
         QCOMPARE(c.KValueMax, 20000.0);
@@ -97,11 +97,11 @@ private slots:
 
         // A copy shares nothing that one side could release.
         ConfigRecord copy = c;
-        c.Reset();
+        c.reset();
         QCOMPARE(copy.PictureBitmap.size(), QSize(8, 8));
 
         // Not found: empty texts, no picture, neutral numbers.
-        copy.ApplyMasterType(MasterTypeInfo());
+        copy.applyMasterType(MasterTypeInfo());
         QVERIFY(copy.Description.isEmpty());
         QVERIFY(copy.OuterScaleRange.isEmpty());
         QVERIFY(copy.PictureBitmap.isNull());
@@ -115,11 +115,11 @@ private slots:
     void displayBits()
     {
         ConfigRecord c;
-        c.SetDisplayBit(display_bits::Depth, false);
+        c.setDisplayBit(display_bits::Depth, false);
         QCOMPARE(c.DisplayMask, 0xF7FFu);
-        QVERIFY(!c.TestDisplayBit(display_bits::Depth));
-        QVERIFY(c.TestDisplayBit(display_bits::Depth | display_bits::Clock));
-        c.SetDisplayBit(display_bits::Depth, true);
+        QVERIFY(!c.testDisplayBit(display_bits::Depth));
+        QVERIFY(c.testDisplayBit(display_bits::Depth | display_bits::Clock));
+        c.setDisplayBit(display_bits::Depth, true);
         QCOMPARE(c.DisplayMask, 0xFFFFu);
     }
 
@@ -138,7 +138,7 @@ private slots:
         QFETCH(bool, early);
         ConfigRecord c;
         c.FirmwareVersion[0] = uint8_t(firstByte);
-        QCOMPARE(c.IsEarlyFirmware(), early);
+        QCOMPARE(c.isEarlyFirmware(), early);
     }
 };
 

@@ -55,7 +55,7 @@ private slots:
         QFETCH(int, firmware);
         QFETCH(double, expected);
         ConfigRecord c;
-        BlockToRecord(blockWith({{4, firmware}, {5, 7}, {44, 0x01}, {45, 0xF4}}), c);
+        blockToRecord(blockWith({{4, firmware}, {5, 7}, {44, 0x01}, {45, 0xF4}}), c);
         QCOMPARE(c.KValue, expected);
         QCOMPARE(c.FirmwareVersion[0], uint8_t(firmware));
         QCOMPARE(c.FirmwareVersion[1], uint8_t(7));
@@ -102,7 +102,7 @@ private slots:
         c.WarnThresholdMax = 200;
         const ParamBlock before = blockWith({{4, firmware}, {43, offset}, {44, 0xCC}, {45, 0xDD}, {63, 0}});
         ParamBlock block = before;
-        QVERIFY(RecordToBlock(c, block));
+        QVERIFY(gauge_codec::recordToBlock(c, block));
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(&block[44]), 5).toHex(), expected44to48.toHex());
         QCOMPARE(block[63], uint8_t(1));
         for (int i = 0; i < BlockSize; ++i) {
@@ -134,10 +134,10 @@ private slots:
         c.CalculateThreshold = calculate;
         c.ScaleMax = 100;
         c.WarnThresholdMax = 200;
-        QVERIFY(BlockToRecord(blockWith({{43, offset}, {46, high}, {47, low}, {48, 0}}), c));
+        QVERIFY(blockToRecord(blockWith({{43, offset}, {46, high}, {47, low}, {48, 0}}), c));
         QCOMPARE(c.WarnThreshold, expected);
         QCOMPARE(c.WarnMode, 0);
-        BlockToRecord(blockWith({{48, 0x80}}), c);
+        blockToRecord(blockWith({{48, 0x80}}), c);
         QCOMPARE(c.WarnMode, 1);
     }
 
@@ -159,23 +159,23 @@ private slots:
         c.WarnThresholdMax = warnMax;
         c.WarnThreshold = 12.5;
         c.KValue = 7;
-        QVERIFY(!ThresholdConvertible(c));
+        QVERIFY(!thresholdConvertible(c));
 
         const ParamBlock gauge = blockWith({{4, 65}, {44, 0}, {45, 9}, {46, 0}, {47, 50}});
         ParamBlock block = gauge;
-        QVERIFY(!RecordToBlock(c, block));
+        QVERIFY(!gauge_codec::recordToBlock(c, block));
         QVERIFY(block == gauge); // nothing changed, nothing to send
 
-        QVERIFY(!BlockToRecord(gauge, c));
+        QVERIFY(!blockToRecord(gauge, c));
         QCOMPARE(c.WarnThreshold, 12.5); // threshold kept
         QCOMPARE(c.KValue, 9.0);         // the rest still read
 
-        const QString text = ThresholdRefusalText(c);
+        const QString text = thresholdRefusalText(c);
         QVERIFY2(text.contains("Tachometer 0-40"), qPrintable(text));
         QVERIFY(!text.contains("%1"));
 
         c.CalculateThreshold = 0; // the plain conversion needs no limits
-        QVERIFY(ThresholdConvertible(c));
+        QVERIFY(thresholdConvertible(c));
     }
 
     // Any record, however far out, gives defined bytes: each number is held
@@ -214,7 +214,7 @@ private slots:
             c.WarnThreshold = value;
         }
         ParamBlock block = blockWith({{4, 66}, {43, 0}, {44, 0}, {45, 0}, {46, 0}, {47, 0}});
-        QVERIFY(RecordToBlock(c, block));
+        QVERIFY(gauge_codec::recordToBlock(c, block));
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(&block[44]), 4).toHex(), expected44to47.toHex());
     }
 
@@ -246,7 +246,7 @@ private slots:
         if (field == "Illumination") c.Illumination = value;
         if (field == "TemperatureUnit") c.TemperatureUnit = int(value);
         if (field == "DistanceUnit") c.DistanceUnit = int(value);
-        const auto writes = RecordToRegisterWrites(c);
+        const auto writes = recordToRegisterWrites(c);
         for (int i = 0; i + 2 < registers.size(); i += 3)
             QCOMPARE(int(registerValue(writes, uint8_t(registers[i]), uint8_t(registers[i + 1]))),
                      int(uint8_t(registers[i + 2])));
@@ -292,7 +292,7 @@ private slots:
         if (field == "BuzzerActive") c.BuzzerActive = int(value);
         if (field == "Illumination") c.Illumination = value;
         if (field == "Units") { c.DistanceUnit = 2; c.TemperatureUnit = 1; c.TimeFormat = 1; c.DepthUnit = 1; }
-        const auto writes = RecordToRegisterWrites(c);
+        const auto writes = recordToRegisterWrites(c);
         for (int i = 0; i + 2 < registers.size(); i += 3)
             QCOMPARE(int(registerValue(writes, uint8_t(registers[i]), uint8_t(registers[i + 1]))),
                      int(uint8_t(registers[i + 2])));
@@ -300,7 +300,7 @@ private slots:
 
     void registerWritesFollowTransferOrder()
     {
-        const auto writes = RecordToRegisterWrites(master("Speedometer"));
+        const auto writes = recordToRegisterWrites(master("Speedometer"));
         QCOMPARE(int(writes.size()), 14);
         const int expected[14][2] = {{3, 26}, {3, 28}, {3, 37}, {3, 38}, {4, 0}, {4, 5}, {4, 8},
                                      {4, 9},  {3, 5},  {4, 10}, {4, 11}, {4, 12}, {4, 13}, {4, 14}};
@@ -368,7 +368,7 @@ private slots:
         out.KValue = 123456; out.MValue = 99.9;
         ConfigRecord in = master("Tachometer with LCD");
         RegisterDecoder decoder(in);
-        for (const auto &w : RecordToRegisterWrites(out))
+        for (const auto &w : recordToRegisterWrites(out))
             decoder.feed(w.reg.bank, w.reg.address, w.value);
         QCOMPARE(in.DataSource2, 1);
         QCOMPARE(in.DisplayMask, 0x0843u);

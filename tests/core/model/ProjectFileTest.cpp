@@ -61,7 +61,7 @@ class RecordingLookup : public MasterTypeLookup
 {
 public:
     QList<int> asked;
-    MasterTypeInfo FetchById(int id) override
+    MasterTypeInfo fetchById(int id) override
     {
         asked << id;
         MasterTypeInfo info;
@@ -85,12 +85,12 @@ private slots:
     void initTestCase()
     {
         ScopedTestHome home;
-        QVERIFY(Language::instance().LoadStartupLanguage()); // English
+        QVERIFY(Language::instance().loadStartupLanguage()); // English
     }
 
     void newProjectBytes()
     {
-        const QByteArray bytes = project_file::Serialize(ConfigRecord());
+        const QByteArray bytes = project_file::serialize(ConfigRecord());
         QCOMPARE(bytes.size(), 76);
         QCOMPARE(bytes.left(4), QByteArray::fromHex("67000000"));
         // DisplayMask at offset 4+4+8+8+4+4+8 = 40, MasterId at 4+68-8 = 64.
@@ -126,10 +126,10 @@ private slots:
 
         RecordingLookup lookup;
         ProjectDocument doc;
-        doc.SetMasterTypeLookup(&lookup);
-        QVERIFY(doc.OnOpenDocument(path));
+        doc.setMasterTypeLookup(&lookup);
+        QVERIFY(doc.open(path));
         QCOMPARE(recorder.count(), 0);
-        const ConfigRecord &c = doc.GetConfig();
+        const ConfigRecord &c = doc.config();
         QCOMPARE(c.DataSource, 1);
         QCOMPARE(c.KValue, 4200.5);
         QCOMPARE(c.WarnThreshold, 75.0);
@@ -146,10 +146,10 @@ private slots:
         QCOMPARE(c.BuzzerActive, buzzer);
         QCOMPARE(c.Description, masterId == 17 ? QString("Speedometer with LCD") : QString());
         QCOMPARE(lookup.asked, masterId == 17 ? QList<int>{17} : QList<int>{});
-        QCOMPARE(doc.GetTitle(), QString("p.rix"));
+        QCOMPARE(doc.title(), QString("p.rix"));
 
         const QString saved = home.filePath("saved.rix");
-        QVERIFY(doc.OnSaveDocument(saved));
+        QVERIFY(doc.save(saved));
         const QByteArray bytes = readFile(saved);
         QCOMPARE(bytes.size(), 76);
         QCOMPARE(bytes.left(4), QByteArray::fromHex("67000000"));
@@ -157,10 +157,10 @@ private slots:
         QCOMPARE(bytes.mid(4, size - 4), original.mid(4));
 
         ProjectDocument again;
-        QVERIFY(again.OnOpenDocument(saved));
-        QCOMPARE(again.GetConfig().KValue, 4200.5);
-        QCOMPARE(again.GetConfig().DepthUnit, depthUnit);
-        QCOMPARE(again.GetConfig().BuzzerActive, buzzer);
+        QVERIFY(again.open(saved));
+        QCOMPARE(again.config().KValue, 4200.5);
+        QCOMPARE(again.config().DepthUnit, depthUnit);
+        QCOMPARE(again.config().BuzzerActive, buzzer);
     }
 
     void badFilesAreRefused_data()
@@ -190,28 +190,28 @@ private slots:
         const QString bad = writeFile(home, "bad.rix", bytes);
         RecordingLookup lookup;
         ProjectDocument doc;
-        doc.SetMasterTypeLookup(&lookup);
-        QVERIFY(doc.OnOpenDocument(current));
-        doc.SetModifiedFlag(true);
+        doc.setMasterTypeLookup(&lookup);
+        QVERIFY(doc.open(current));
+        doc.setModified(true);
 
-        QCOMPARE(doc.OnOpenDocument(bad), opens);
+        QCOMPARE(doc.open(bad), opens);
         QCOMPARE(recorder.count(), 1);
         if (messagePart.isEmpty())
-            QCOMPARE(recorder.texts().first(), LoadTranslatedString(1024));
+            QCOMPARE(recorder.texts().first(), loadTranslatedString(1024));
         else
             QVERIFY2(recorder.texts().first().contains(messagePart), qPrintable(recorder.texts().first()));
         if (opens) {
             // Unsupported version: a reset, untitled project, so a save cannot overwrite the file.
-            QCOMPARE(doc.GetConfig().MasterId, -1);
-            QCOMPARE(doc.GetConfig().KValue, 0.0);
-            QVERIFY(doc.GetPathName().isEmpty());
-            QVERIFY(!doc.IsModified());
+            QCOMPARE(doc.config().MasterId, -1);
+            QCOMPARE(doc.config().KValue, 0.0);
+            QVERIFY(doc.filePath().isEmpty());
+            QVERIFY(!doc.isModified());
         } else {
             QVERIFY(recorder.texts().first().contains("bad.rix"));
-            QCOMPARE(doc.GetConfig().KValue, 4200.5);
-            QCOMPARE(doc.GetConfig().Description, QString("Speedometer with LCD"));
-            QCOMPARE(doc.GetPathName(), current);
-            QVERIFY(doc.IsModified());
+            QCOMPARE(doc.config().KValue, 4200.5);
+            QCOMPARE(doc.config().Description, QString("Speedometer with LCD"));
+            QCOMPARE(doc.filePath(), current);
+            QVERIFY(doc.isModified());
         }
         QCOMPARE(readFile(bad), bytes); // never damaged
     }
@@ -221,7 +221,7 @@ private slots:
         ScopedTestHome home;
         MessageRecorder recorder;
         ProjectDocument doc;
-        QVERIFY(!doc.OnOpenDocument(home.filePath("nowhere.rix")));
+        QVERIFY(!doc.open(home.filePath("nowhere.rix")));
         QVERIFY(recorder.texts().first().contains("nowhere.rix"));
     }
 
@@ -231,11 +231,11 @@ private slots:
         MessageRecorder recorder;
         const QString path = writeFile(home, "keep.rix", projectBytes(101));
         ProjectDocument doc;
-        doc.SetCommitHook([](ProjectDocument::CommitPurpose) { return false; });
-        QVERIFY(!doc.OnSaveDocument(path));
+        doc.setCommitHook([](ProjectDocument::CommitPurpose) { return false; });
+        QVERIFY(!doc.save(path));
         QCOMPARE(readFile(path), projectBytes(101));
-        doc.SetCommitHook([](ProjectDocument::CommitPurpose) { return true; });
-        QVERIFY(doc.OnSaveDocument(path));
+        doc.setCommitHook([](ProjectDocument::CommitPurpose) { return true; });
+        QVERIFY(doc.save(path));
         QCOMPARE(readFile(path).size(), 76);
     }
 
@@ -244,10 +244,10 @@ private slots:
         ScopedTestHome home;
         MessageRecorder recorder;
         ProjectDocument doc;
-        QVERIFY(!doc.OnSaveDocument(home.filePath("no-such-folder/p.rix")));
+        QVERIFY(!doc.save(home.filePath("no-such-folder/p.rix")));
         QCOMPARE(recorder.count(), 1);
         QVERIFY(recorder.texts().first().contains("p.rix"));
-        QVERIFY(doc.GetPathName().isEmpty());
+        QVERIFY(doc.filePath().isEmpty());
     }
 
     void newDocumentResetsAndSignals()
@@ -255,13 +255,13 @@ private slots:
         ProjectDocument doc;
         QSignalSpy started(&doc, &ProjectDocument::newDocumentStarted);
         QSignalSpy reloaded(&doc, &ProjectDocument::recordReloaded);
-        doc.GetConfig().MasterId = 3;
-        doc.GetConfig().FirmwareVersion = {0x42, 1};
-        doc.SetModifiedFlag();
-        QVERIFY(doc.OnNewDocument());
-        QCOMPARE(doc.GetConfig().MasterId, -1);
-        QCOMPARE(doc.GetConfig().FirmwareVersion[0], uint8_t(0x42)); // kept until a gauge is read
-        QVERIFY(!doc.IsModified());
+        doc.config().MasterId = 3;
+        doc.config().FirmwareVersion = {0x42, 1};
+        doc.setModified();
+        QVERIFY(doc.newProject());
+        QCOMPARE(doc.config().MasterId, -1);
+        QCOMPARE(doc.config().FirmwareVersion[0], uint8_t(0x42)); // kept until a gauge is read
+        QVERIFY(!doc.isModified());
         QCOMPARE(started.count(), 1);
         QCOMPARE(reloaded.count(), 1);
     }
@@ -269,8 +269,8 @@ private slots:
     void inputIndexFromTreeItem()
     {
         ProjectDocument doc;
-        doc.SetSelectedTreeItem(301);
-        QCOMPARE(doc.InputIndex(), 1);
+        doc.setSelectedTreeItem(301);
+        QCOMPARE(doc.inputIndex(), 1);
     }
 };
 

@@ -217,12 +217,12 @@ private slots:
         ConfigRecord c;
         c.ScaleMin = 10;
         c.ScaleMax = 90;
-        QCOMPARE(ClampThreshold(c, 200.0), 200.0);
+        QCOMPARE(clampThreshold(c, 200.0), 200.0);
         c.CalculateThreshold = 1;
-        QCOMPARE(ClampThreshold(c, 200.0), 90.0);
-        QCOMPARE(ClampThreshold(c, 10.0), 10.0);
-        QCOMPARE(ClampThreshold(c, -5.0), 10.0);
-        QCOMPARE(ClampThreshold(c, 50.0), 50.0);
+        QCOMPARE(clampThreshold(c, 200.0), 90.0);
+        QCOMPARE(clampThreshold(c, 10.0), 10.0);
+        QCOMPARE(clampThreshold(c, -5.0), 10.0);
+        QCOMPARE(clampThreshold(c, 50.0), 50.0);
     }
 };
 

@@ -13,7 +13,7 @@ private slots:
     void newRecord()
     {
         const SensorCurve d;
-        QCOMPARE(d.Describe(), QString());
+        QCOMPARE(d.describe(), QString());
         QCOMPARE(d.PointCount, 0);
         QCOMPARE(d.TypeIndex, 4);
         QCOMPARE(d.EndX, 1.0);
@@ -47,7 +47,7 @@ private slots:
         QFETCH(QVector<double>, xs);
         QFETCH(QVector<double>, ys);
         SensorCurve d;
-        d.SetPointsFromText(x, y);
+        d.setPointsFromText(x, y);
         QCOMPARE(d.PointCount, int(ys.size()));
         for (int i = 0; i < ys.size(); ++i) {
             QCOMPARE(d.X[i], xs[i]);
@@ -61,7 +61,7 @@ private slots:
         for (int i = 0; i < 300; ++i)
             values << QString::number(i);
         SensorCurve d;
-        d.SetPointsFromText(values.join(";"), values.join(";"));
+        d.setPointsFromText(values.join(";"), values.join(";"));
         QCOMPARE(d.PointCount, 250);
         QCOMPARE(d.X[249], 249.0);
     }
@@ -69,8 +69,8 @@ private slots:
     void pointsBeyondTheCountKeepOldValues()
     {
         SensorCurve d;
-        d.SetPointsFromText("1;2;3", "4;5;6");
-        d.SetPointsFromText("7", "8");
+        d.setPointsFromText("1;2;3", "4;5;6");
+        d.setPointsFromText("7", "8");
         QCOMPARE(d.PointCount, 1);
         QCOMPARE(d.X[1], 2.0);
         QCOMPARE(d.Y[2], 6.0);
@@ -99,19 +99,19 @@ private slots:
         d.YMin = 10;
         d.YMax = 180;
         d.DimensionY = "Ohm";
-        const QString label = labelId ? LoadTranslatedString(labelId) : QString();
-        const QString expected = label + "\r\n" + LoadTranslatedString(1000) + " SK-LH-010\r\n"
-            + LoadTranslatedString(1048) + " 0 - 100 %, 10 - 180 Ohm";
-        QCOMPARE(d.Describe(), expected);
+        const QString label = labelId ? loadTranslatedString(labelId) : QString();
+        const QString expected = label + "\r\n" + loadTranslatedString(1000) + " SK-LH-010\r\n"
+            + loadTranslatedString(1048) + " 0 - 100 %, 10 - 180 Ohm";
+        QCOMPARE(d.describe(), expected);
         QString oneLine = expected;
         oneLine.remove('\r').replace('\n', ' ');
-        QCOMPARE(d.DescribeOneLine(), oneLine);
-        QVERIFY(!d.DescribeOneLine().contains('\n'));
+        QCOMPARE(d.describeOneLine(), oneLine);
+        QVERIFY(!d.describeOneLine().contains('\n'));
     }
 
     void rangesPrintWholeNumbers()
     {
-        QCOMPARE(SensorCurve::FormatRanges(0.4, 99.6, "%", -2.5, 180.49, "Ohm"), QString("0 - 100 %, -2 - 180 Ohm"));
+        QCOMPARE(SensorCurve::formatRanges(0.4, 99.6, "%", -2.5, 180.49, "Ohm"), QString("0 - 100 %, -2 - 180 Ohm"));
     }
 
     void valueListFormat()

@@ -38,7 +38,7 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QSize, size);
-        const QImage image = ProgramPicture(id);
+        const QImage image = programPicture(id);
         QCOMPARE(image.size(), size);
         QVERIFY2(colourCount(image) >= 4, "picture is blank");
     }
@@ -57,22 +57,22 @@ private slots:
         const QList<int> ids = program_pictures::treePictureIds();
         for (int i = 0; i < ids.size(); ++i)
             for (int j = i + 1; j < ids.size(); ++j)
-                QVERIFY2(ProgramPicture(ids[i]) != ProgramPicture(ids[j]),
+                QVERIFY2(programPicture(ids[i]) != programPicture(ids[j]),
                          qPrintable(QStringLiteral("%1 equals %2").arg(ids[i]).arg(ids[j])));
     }
 
     void unknownNumbersGiveNoPicture()
     {
-        QVERIFY(ProgramPicture(0).isNull());
-        QVERIFY(ProgramPicture(362).isNull());
-        QVERIFY(ProgramPicture(376).isNull());
-        QVERIFY(ProgramIconImage(130, 32).isNull());
-        QVERIFY(ProgramIconImage(128, 8).isNull());
+        QVERIFY(programPicture(0).isNull());
+        QVERIFY(programPicture(362).isNull());
+        QVERIFY(programPicture(376).isNull());
+        QVERIFY(programIconImage(130, 32).isNull());
+        QVERIFY(programIconImage(128, 8).isNull());
     }
 
     void cacheHandsOutTheSameImage()
     {
-        QCOMPARE(ProgramPicture(134).cacheKey(), ProgramPicture(134).cacheKey());
+        QCOMPARE(programPicture(134).cacheKey(), programPicture(134).cacheKey());
     }
 
     void iconsAreSquareAndHaveATransparentCorner_data()
@@ -85,12 +85,12 @@ private slots:
     {
         QFETCH(int, id);
         for (int size : {16, 32, 48, 256}) {
-            const QImage icon = ProgramIconImage(id, size);
+            const QImage icon = programIconImage(id, size);
             QCOMPARE(icon.size(), QSize(size, size));
             QCOMPARE(qAlpha(icon.pixel(0, size - 1)), 0);
             QVERIFY(colourCount(icon) >= 4);
         }
-        QVERIFY(ProgramIconImage(128, 48) != ProgramIconImage(129, 48));
+        QVERIFY(programIconImage(128, 48) != programIconImage(129, 48));
     }
 };
 

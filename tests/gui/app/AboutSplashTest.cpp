@@ -22,8 +22,8 @@ class AboutSplashTest : public QObject
 private slots:
     void cleanup()
     {
-        SplashWindow::HideSplashScreen();
-        SplashWindow::EnableSplashScreen(false);
+        SplashWindow::hideSplashScreen();
+        SplashWindow::enableSplashScreen(false);
     }
 
     void versionLine_data()
@@ -49,7 +49,7 @@ private slots:
         QFETCH(QString, date);
         QFETCH(int, bits);
         QFETCH(QString, line);
-        QCOMPARE(AboutDialog::VersionLine(major, minor, patch, date, bits), line);
+        QCOMPARE(AboutDialog::versionLine(major, minor, patch, date, bits), line);
     }
 
     void aboutBoxShowsThisProgramsVersion()
@@ -63,7 +63,7 @@ private slots:
         const auto match = form.match(line);
         QVERIFY2(match.hasMatch(), qPrintable(line));
         QCOMPARE(match.captured(1).toInt(), int(sizeof(void *) * 8));
-        QCOMPARE(line, AboutDialog::ProgramVersionLine());
+        QCOMPARE(line, AboutDialog::programVersionLine());
         QCOMPARE(dialog.windowTitle(), QString("About Skaleron"));
         QCOMPARE(messages.count(), 0);
         auto *ok = dialog.findChild<QPushButton *>("control1");
@@ -76,15 +76,15 @@ private slots:
 
     void disabledSplashDoesNotShow()
     {
-        SplashWindow::EnableSplashScreen(false);
-        SplashWindow::ShowSplashScreen(nullptr, 5000);
+        SplashWindow::enableSplashScreen(false);
+        SplashWindow::showSplashScreen(nullptr, 5000);
         QVERIFY(!SplashWindow::current());
     }
 
     void splashClosesByItself()
     {
-        SplashWindow::EnableSplashScreen(true);
-        SplashWindow::ShowSplashScreen(nullptr, 50);
+        SplashWindow::enableSplashScreen(true);
+        SplashWindow::showSplashScreen(nullptr, 50);
         QPointer<SplashWindow> splash = SplashWindow::current();
         QVERIFY(splash);
         QVERIFY(splash->isVisible());
@@ -95,14 +95,14 @@ private slots:
 
     void onlyOneSplashAtATimeAndANewOneLater()
     {
-        SplashWindow::EnableSplashScreen(true);
-        SplashWindow::ShowSplashScreen(nullptr, 60000);
+        SplashWindow::enableSplashScreen(true);
+        SplashWindow::showSplashScreen(nullptr, 60000);
         SplashWindow *first = SplashWindow::current();
-        SplashWindow::ShowSplashScreen(nullptr, 60000);
+        SplashWindow::showSplashScreen(nullptr, 60000);
         QCOMPARE(SplashWindow::current(), first);
-        SplashWindow::HideSplashScreen();
+        SplashWindow::hideSplashScreen();
         QVERIFY(!SplashWindow::current());
-        SplashWindow::ShowSplashScreen(nullptr, 60000);
+        SplashWindow::showSplashScreen(nullptr, 60000);
         QVERIFY(SplashWindow::current());
     }
 
@@ -123,8 +123,8 @@ private slots:
         QCOMPARE(triggered.count(), 1);
         triggered.clear();
 
-        SplashWindow::EnableSplashScreen(true);
-        SplashWindow::ShowSplashScreen(&window, 60000);
+        SplashWindow::enableSplashScreen(true);
+        SplashWindow::showSplashScreen(&window, 60000);
         QVERIFY(SplashWindow::current());
         QTest::keyClick(edit, Qt::Key_A);
         QVERIFY(!SplashWindow::current());
@@ -136,7 +136,7 @@ private slots:
         // Through the window system's path, where shortcuts are looked up
         // before the key reaches any widget, with the main window active
         // under the splash as on a desktop.
-        SplashWindow::ShowSplashScreen(&window, 60000);
+        SplashWindow::showSplashScreen(&window, 60000);
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(window.windowHandle(), Qt::Key_F6);
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(edit->text(), QString("b"));
         QTest::keyClick(window.windowHandle(), Qt::Key_F6);
         QCOMPARE(triggered.count(), 1);
-        SplashWindow::ShowSplashScreen(&window, 60000);
+        SplashWindow::showSplashScreen(&window, 60000);
         QTest::keyClick(window.windowHandle(), Qt::Key_C);
         QVERIFY(!SplashWindow::current());
         QCOMPARE(edit->text(), QString("b"));
@@ -157,8 +157,8 @@ private slots:
         QSignalSpy clicked(&button, &QPushButton::clicked);
         button.show();
         QVERIFY(QTest::qWaitForWindowExposed(&button));
-        SplashWindow::EnableSplashScreen(true);
-        SplashWindow::ShowSplashScreen(&button, 60000);
+        SplashWindow::enableSplashScreen(true);
+        SplashWindow::showSplashScreen(&button, 60000);
         QTest::mouseClick(&button, Qt::LeftButton);
         QVERIFY(!SplashWindow::current());
         QCOMPARE(clicked.count(), 0);

@@ -31,7 +31,7 @@ private slots:
         QFETCH(QString, yes);
         QFETCH(QString, cancel);
         PackFolder packs;
-        QVERIFY(Language::instance().SwitchLanguage(library));
+        QVERIFY(Language::instance().switchLanguage(library));
         MessageBoxSink boxes;
         QStringList texts;
         whenModal<QMessageBox>([&texts](QMessageBox *box) {

@@ -41,7 +41,7 @@ private slots:
         ScopedTestHome home;
         PackFolder packs;
         ScopedDataHome data;
-        const auto outcome = shell_integration::RegisterForUser("/opt/skaleron/bin/skaleron");
+        const auto outcome = shell_integration::registerForUser("/opt/skaleron/bin/skaleron");
         QVERIFY2(outcome.ok, qPrintable(outcome.notes.join('\n')));
 
         const QString entryPath = data.dir.filePath("applications/skaleron.desktop");
@@ -72,8 +72,8 @@ private slots:
         ScopedTestHome home;
         PackFolder packs;
         ScopedDataHome data;
-        QVERIFY(shell_integration::RegisterForUser("/usr/bin/skaleron").ok);
-        auto outcome = shell_integration::UnregisterForUser();
+        QVERIFY(shell_integration::registerForUser("/usr/bin/skaleron").ok);
+        auto outcome = shell_integration::unregisterForUser();
         QVERIFY2(outcome.ok, qPrintable(outcome.notes.join('\n')));
         QVERIFY(!QFile::exists(shell_integration::desktopEntryPath()));
         QVERIFY(!QFile::exists(shell_integration::mimePackagePath()));
@@ -81,7 +81,7 @@ private slots:
             QVERIFY(!QFile::exists(icon));
         if (!QStandardPaths::findExecutable("update-mime-database").isEmpty())
             QVERIFY(!QFile::exists(data.dir.filePath("mime/application/x-skaleron-project.xml")));
-        outcome = shell_integration::UnregisterForUser();
+        outcome = shell_integration::unregisterForUser();
         QVERIFY(outcome.ok);
     }
 
@@ -111,7 +111,7 @@ private slots:
     {
         QFETCH(QString, program);
         QFETCH(QString, exec);
-        const QStringList lines = shell_integration::DesktopEntryText(program).split('\n');
+        const QStringList lines = shell_integration::desktopEntryText(program).split('\n');
         QVERIFY2(lines.contains(exec), qPrintable(lines.join('\n')));
         QCOMPARE(lines.filter(QRegularExpression("^Exec=")).size(), 1);
     }
@@ -126,7 +126,7 @@ private slots:
         blocker.close();
         const QByteArray oldData = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
-        const auto outcome = shell_integration::RegisterForUser("/usr/bin/skaleron");
+        const auto outcome = shell_integration::registerForUser("/usr/bin/skaleron");
         qputenv("XDG_DATA_HOME", oldData);
         QVERIFY(!outcome.ok);
         QVERIFY(!outcome.notes.isEmpty());

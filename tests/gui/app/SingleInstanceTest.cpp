@@ -23,7 +23,7 @@ QString uniqueName()
 // thread's event loop serves the request.
 bool handOverFromElsewhere(const QString &server, const QString &file, bool *result)
 {
-    auto done = std::async(std::launch::async, [&] { return SingleInstance(server).HandOver(file, 5000); });
+    auto done = std::async(std::launch::async, [&] { return SingleInstance(server).handOver(file, 5000); });
     while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
         QCoreApplication::processEvents();
     *result = done.get();
@@ -40,7 +40,7 @@ private slots:
     {
         ScopedTestHome home; // also the working folder
         SingleInstance running(uniqueName());
-        QVERIFY(running.Listen());
+        QVERIFY(running.listen());
         QSignalSpy requests(&running, &SingleInstance::openFileRequested);
         bool accepted = false;
         handOverFromElsewhere(running.serverName(), "project one.rix", &accepted);
@@ -52,16 +52,16 @@ private slots:
     void nothingRunningMeansNoHandOver()
     {
         SingleInstance second(uniqueName());
-        QVERIFY(!second.HandOver("/tmp/a.rix", 1000));
+        QVERIFY(!second.handOver("/tmp/a.rix", 1000));
     }
 
     void secondListenerIsRefused()
     {
         const QString name = uniqueName();
         SingleInstance first(name);
-        QVERIFY(first.Listen());
+        QVERIFY(first.listen());
         SingleInstance second(name);
-        QVERIFY(!second.Listen());
+        QVERIFY(!second.listen());
         QVERIFY(first.isListening());
     }
 
@@ -73,7 +73,7 @@ private slots:
         QVERIFY(stale.open(QIODevice::WriteOnly));
         stale.close();
         SingleInstance running(name);
-        QVERIFY(running.Listen());
+        QVERIFY(running.listen());
         QSignalSpy requests(&running, &SingleInstance::openFileRequested);
         bool accepted = false;
         handOverFromElsewhere(name, "/data/b.rix", &accepted);
@@ -84,7 +84,7 @@ private slots:
     void foreignRequestsAreIgnored()
     {
         SingleInstance running(uniqueName());
-        QVERIFY(running.Listen());
+        QVERIFY(running.listen());
         QSignalSpy requests(&running, &SingleInstance::openFileRequested);
         for (const QByteArray &request : {QByteArray("print /etc/passwd\n"), QByteArray("open relative.rix\n"),
                                          QByteArray("open \n")}) {
@@ -104,11 +104,11 @@ private slots:
         QString first;
         {
             ScopedTestHome home;
-            first = SingleInstance::DefaultServerName();
-            QCOMPARE(SingleInstance::DefaultServerName(), first);
+            first = SingleInstance::defaultServerName();
+            QCOMPARE(SingleInstance::defaultServerName(), first);
         }
         ScopedTestHome other;
-        QVERIFY(SingleInstance::DefaultServerName() != first);
+        QVERIFY(SingleInstance::defaultServerName() != first);
         QVERIFY(first.startsWith("skaleron-"));
     }
 };

@@ -33,7 +33,7 @@ private slots:
         auto *nestedBox = new QCheckBox("ID_2 Abbrechen", group);
         dialog.show();
 
-        TranslateWindow(&dialog);
+        translateWindow(&dialog);
 
         QCOMPARE(dialog.windowTitle(), QString("Settings"));
         QCOMPARE(heading->text(), QString("Language:"));
@@ -52,10 +52,10 @@ private slots:
         ScopedTestHome home;
         PackFolder packs;
         MessageRecorder messages;
-        QVERIFY(Language::instance().SwitchLanguage("vorn_ger32.dll"));
+        QVERIFY(Language::instance().switchLanguage("vorn_ger32.dll"));
         QDialog dialog;
         auto *cancel = new QPushButton("ID_2 Cancel", &dialog);
-        TranslateWindow(&dialog);
+        translateWindow(&dialog);
         QCOMPARE(cancel->text(), QString("Abbrechen"));
     }
 
@@ -66,7 +66,7 @@ private slots:
         MessageRecorder messages;
         QDialog dialog;
         auto *label = new QLabel("ID_99999 Unbekannt", &dialog);
-        TranslateWindow(&dialog);
+        translateWindow(&dialog);
         QCOMPARE(label->text(), QString("ID_99999 Unbekannt"));
         QCOMPARE(messages.texts(), QStringList({"ID_99999 Unbekannt"}));
         QCOMPARE(messages.messages().first().owner, &dialog);

@@ -68,7 +68,7 @@ private slots:
         PackFolder packs;
         packs.addCopy("vorn_eng32", "vorn_ita32.qm");
         MessageRecorder messages;
-        QVERIFY(Language::instance().SwitchLanguage(library));
+        QVERIFY(Language::instance().switchLanguage(library));
         OptionsDialog dialog;
         dialog.show();
         QCOMPARE(dialog.languageList()->currentText(), selected);
@@ -109,7 +109,7 @@ private slots:
     {
         QFETCH(QList<SystemSerialPort>, ports);
         QFETCH(QStringList, listed);
-        QCOMPARE(OptionsDialog::PortEntries(ports), listed);
+        QCOMPARE(OptionsDialog::portEntries(ports), listed);
     }
 
     void serialPortNames_data()
@@ -129,7 +129,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, serial);
-        QCOMPARE(OptionsDialog::IsSerialPortName(name), serial);
+        QCOMPARE(OptionsDialog::isSerialPortName(name), serial);
     }
 
     void callersPortSelectsTheFirstEntryBeginningWithIt_data()
@@ -224,7 +224,7 @@ private slots:
         OptionsDialog dialog;
         dialog.show();
         // the catalogue's default, so that OK leaves the catalogue in use
-        const QString defaultPath = catalogue_location::DefaultDatabasePath();
+        const QString defaultPath = catalogue_location::defaultDatabasePath();
         QCOMPARE(dialog.databaseEdit()->text(), defaultPath);
         QSignalSpy switched(&Language::instance(), &Language::languageSwitched);
         button(dialog, 1)->click();

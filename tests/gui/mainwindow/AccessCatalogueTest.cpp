@@ -22,7 +22,7 @@ class AccessCatalogueTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { access_reader::SetTimeLimit(access_reader::DefaultTimeLimitMs); }
+    void cleanup() { access_reader::setTimeLimit(access_reader::DefaultTimeLimitMs); }
 
     void loopingCatalogueLeavesTheWindowAlive()
     {
@@ -30,9 +30,9 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         const QString db = f.home().filePath("loop.mdb");
-        WriteDamagedCopy(LoopingCatalogue, db);
+        writeDamagedCopy(LoopingCatalogue, db);
         settings_store::writeString("Directories", "DBase", db);
-        access_reader::SetTimeLimit(2000);
+        access_reader::setTimeLimit(2000);
 
         QString busyText;
         whenModal<QProgressDialog>([&busyText](QProgressDialog *busy) {
@@ -52,7 +52,7 @@ private slots:
         // The window's event loop ran all along, not only after the read.
         QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
         QVERIFY2(busyText.contains(QDir::toNativeSeparators(db)), qPrintable(busyText));
-        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5212).arg(QDir::toNativeSeparators(db))});
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5212).arg(QDir::toNativeSeparators(db))});
         QCOMPARE(f.treeTexts().size(), 1); // no master type was taken
     }
 };

@@ -52,7 +52,7 @@ QString writeProject(const ScopedTestHome &home, const QString &name, double kVa
 // it connects, sends the request, waits for the answer and goes away.
 std::future<bool> secondStart(const QString &path)
 {
-    return std::async(std::launch::async, [path] { return SingleInstance().HandOver(path, 5000); });
+    return std::async(std::launch::async, [path] { return SingleInstance().handOver(path, 5000); });
 }
 
 }
@@ -90,7 +90,7 @@ private slots:
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
         QTest::keyClick(menu, Qt::Key_Up);
-        QCOMPARE(menu->activeAction(), f.frame().Action(CommunicationSettings));
+        QCOMPARE(menu->activeAction(), f.frame().action(CommunicationSettings));
         const QPointer<QMenu> handling = menu;
         QTest::keyClick(menu, Qt::Key_Return);
         QVERIFY(optionsShown);
@@ -123,9 +123,9 @@ private slots:
         showAndActivate(f.frame());
         const QString current = writeProject(f.home(), QStringLiteral("current.rix"), 11);
         const QString other = writeProject(f.home(), QStringLiteral("other.rix"), 22);
-        QVERIFY(f.frame().OpenDocumentFile(current));
-        f.document().GetConfig().KValue = 12;
-        f.document().SetModifiedFlag(true);
+        QVERIFY(f.frame().openProject(current));
+        f.document().config().KValue = 12;
+        f.document().setModified(true);
         MessageBoxSink realMessageBoxes;
         QSignalSpy reloads(&f.document(), &ProjectDocument::recordReloaded);
 
@@ -162,9 +162,9 @@ private slots:
         QTest::qWait(200);
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(questions, 1);
-        QCOMPARE(f.document().GetPathName(), opened ? other : current);
-        QCOMPARE(f.document().GetConfig().KValue, opened ? 22.0 : 12.0);
-        QCOMPARE(f.document().IsModified(), !opened);
+        QCOMPARE(f.document().filePath(), opened ? other : current);
+        QCOMPARE(f.document().config().KValue, opened ? 22.0 : 12.0);
+        QCOMPARE(f.document().isModified(), !opened);
         QCOMPARE(reloads.count(), opened ? 1 : 0);
     }
 };

@@ -31,9 +31,9 @@ bool FrameFixture::start(const QStringList &arguments, user_messages::Answer ans
 {
     m_messages = std::make_unique<MessageRecorder>(answer);
     m_app = std::make_unique<DesktopApp>();
-    const bool started = m_app->InitInstance(arguments, &m_exitCode);
+    const bool started = m_app->start(arguments, &m_exitCode);
     // The start-up picture would take the first key press of a test.
-    SplashWindow::HideSplashScreen();
+    SplashWindow::hideSplashScreen();
     return started;
 }
 
@@ -41,31 +41,31 @@ void FrameFixture::stop()
 {
     if (!m_app)
         return;
-    if (m_app->MainFrame() && m_app->MainFrame()->isVisible()) {
+    if (m_app->mainFrame() && m_app->mainFrame()->isVisible()) {
         // Leaving the form may still change the project: it is not saved.
         if (m_messages)
             m_messages->setAnswer(user_messages::Answer::No);
-        m_app->Document()->SetModifiedFlag(false);
-        m_app->MainFrame()->close();
+        m_app->document()->setModified(false);
+        m_app->mainFrame()->close();
     }
     m_messages.reset();
-    m_app->ExitInstance(0);
+    m_app->finish(0);
     m_app.reset();
 }
 
 MainWindow &FrameFixture::frame()
 {
-    return *m_app->MainFrame();
+    return *m_app->mainFrame();
 }
 
 ProjectDocument &FrameFixture::document()
 {
-    return *m_app->Document();
+    return *m_app->document();
 }
 
 ProjectTreeView &FrameFixture::tree()
 {
-    return *frame().LeftView();
+    return *frame().leftView();
 }
 
 QStringList FrameFixture::treeTexts()
@@ -78,13 +78,13 @@ QStringList FrameFixture::treeTexts()
 
 QString FrameFixture::rightViewClass()
 {
-    FormView *view = frame().RightView();
+    FormView *view = frame().rightView();
     return view ? QString::fromLatin1(view->metaObject()->className()) : QString();
 }
 
 void FrameFixture::trigger(int commandId)
 {
-    QAction *action = frame().Action(commandId);
+    QAction *action = frame().action(commandId);
     QVERIFY2(action, "no such command");
     QVERIFY2(action->isEnabled(), "command is disabled");
     action->trigger();

@@ -39,19 +39,19 @@ constexpr int SpeedometerRegisterFamily = 3; // "Speedometer 0-120 km/h with LCD
 // Gives the open project a master type from the sample catalogue.
 void chooseMasterType(FrameFixture &f, int id)
 {
-    ConfigRecord &config = f.document().GetConfig();
+    ConfigRecord &config = f.document().config();
     config.MasterId = id;
-    f.document().ApplyStoredMasterType();
+    f.document().applyStoredMasterType();
     QVERIFY(!config.Description.isEmpty());
-    f.tree().FillTree();
-    f.frame().UpdateCommandStates();
+    f.tree().fillTree();
+    f.frame().updateCommandStates();
     // The project item is selected: the master's form, which would check
     // the reset values against the master type, is not in the way.
     {
         const QSignalBlocker block(&f.tree());
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
     }
-    QVERIFY(f.frame().Splitter()->ReplaceView(ViewFactoryForCode(107), &f.document(),
+    QVERIFY(f.frame().splitter()->replaceView(viewFactoryForCode(107), &f.document(),
                                               PaneSplitter::OldValues::Discard));
 }
 
@@ -91,7 +91,7 @@ class RefusingForm : public FormView
 {
 public:
     using FormView::FormView;
-    bool UpdateData(bool save) override { return !save; }
+    bool saveToRecord() override { return false; }
 };
 
 }
@@ -116,10 +116,10 @@ private slots:
         SimGauge gauge{SimFamily(family)};
         FrameFixture f;
         QVERIFY(f.start());
-        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        f.frame().gaugeCommands().setLinkOptions(fastOptions(f));
         chooseMasterType(f, masterId);
-        QVERIFY(f.frame().Action(ReadGauge)->isEnabled());
-        ConfigRecord &config = f.document().GetConfig();
+        QVERIFY(f.frame().action(ReadGauge)->isEnabled());
+        ConfigRecord &config = f.document().config();
         config.KValue = 2345;
         config.WarnMode = 1;
         config.Illumination = 70;
@@ -132,21 +132,21 @@ private slots:
         f.trigger(WriteGauge);
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().count(), 1);
-        QVERIFY(f.messages().texts().first().startsWith(LoadTranslatedString(1230)));
+        QVERIFY(f.messages().texts().first().startsWith(loadTranslatedString(1230)));
 
         // A new project of the same type reads the values back.
-        f.document().SetModifiedFlag(false);
+        f.document().setModified(false);
         f.trigger(FileNew);
         chooseMasterType(f, masterId);
-        QCOMPARE(f.document().GetConfig().KValue, 0.0);
-        f.document().SetModifiedFlag(false);
+        QCOMPARE(f.document().config().KValue, 0.0);
+        f.document().setModified(false);
         f.messages().clear();
         watch.arm();
         f.trigger(ReadGauge);
         QVERIFY(watch.seen);
-        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1232)});
-        QVERIFY(f.document().IsModified()); // closing now asks before the read values are lost
-        const ConfigRecord &read = f.document().GetConfig();
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(1232)});
+        QVERIFY(f.document().isModified()); // closing now asks before the read values are lost
+        const ConfigRecord &read = f.document().config();
         QCOMPARE(read.KValue, written.KValue);
         QCOMPARE(read.WarnMode, written.WarnMode);
         if (displaySettings) {
@@ -161,19 +161,19 @@ private slots:
         SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:300")}};
         FrameFixture f;
         QVERIFY(f.start());
-        f.frame().GaugeCommands().SetLinkOptions(patientOptions(f));
+        f.frame().gaugeCommands().setLinkOptions(patientOptions(f));
         chooseMasterType(f, SpeedometerRegisterFamily);
-        const ConfigRecord before = f.document().GetConfig();
+        const ConfigRecord before = f.document().config();
         whenModal<TransferProgressDialog>([](TransferProgressDialog *dialog) {
             dialog->findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
-            QVERIFY(dialog->CancelRequested());
+            QVERIFY(dialog->cancelRequested());
         });
         f.trigger(ReadGauge);
-        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5360)});
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5360)});
         // Far fewer than the whole read's frames went out.
         QVERIFY2(gauge.frames().size() < 6, qPrintable(gauge.frames().join(' ')));
-        QCOMPARE(f.document().GetConfig().Illumination, before.Illumination);
-        QCOMPARE(f.document().GetConfig().DisplayMask, before.DisplayMask);
+        QCOMPARE(f.document().config().Illumination, before.Illumination);
+        QCOMPARE(f.document().config().DisplayMask, before.DisplayMask);
     }
 
     // A backup made by an earlier write goes back to the gauge unchanged,
@@ -185,13 +185,13 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         const LinkOptions options = fastOptions(f);
-        f.frame().GaugeCommands().SetLinkOptions(options);
+        f.frame().gaugeCommands().setLinkOptions(options);
         block_backup::Block saved{};
         for (int i = 0; i < 64; ++i)
             saved[i] = uint8_t(i * 3);
         saved[4] = 'B';
         saved[5] = '7';
-        const QString backup = block_backup::Save(saved, options.backupFolder, nullptr);
+        const QString backup = block_backup::save(saved, options.backupFolder, nullptr);
         QVERIFY(!backup.isEmpty());
         QVERIFY(gauge.state().block != QByteArray(reinterpret_cast<const char *>(saved.data()), 64));
 
@@ -204,18 +204,18 @@ private slots:
         });
         f.messages().setAnswer(user_messages::Answer::Yes);
         f.trigger(RestoreBackup);
-        QCOMPARE(row.at(1), LoadTranslatedString(5368));
+        QCOMPARE(row.at(1), loadTranslatedString(5368));
         QCOMPARE(row.at(2), QStringLiteral("B7"));
         QCOMPARE(row.at(3), QFileInfo(backup).fileName());
 
         QCOMPARE(f.messages().count(), 2);
         QVERIFY(f.messages().texts().first().contains(QDir::toNativeSeparators(backup)));
         QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
-        QVERIFY(f.messages().texts().last().startsWith(LoadTranslatedString(1230)));
+        QVERIFY(f.messages().texts().last().startsWith(loadTranslatedString(1230)));
         const QByteArray expected(reinterpret_cast<const char *>(saved.data()), 64);
         QCOMPARE(gauge.state().savedBlock.toHex(), expected.toHex());
         // The block it replaced is the newest backup, named in the message.
-        const QList<BlockBackupEntry> backups = RestoreBackupDialog::ListBackups(options.backupFolder);
+        const QList<BlockBackupEntry> backups = RestoreBackupDialog::listBackups(options.backupFolder);
         QCOMPARE(backups.size(), 2);
         QVERIFY(backups.first().path != backup);
         QVERIFY(f.messages().texts().last().contains(QDir::toNativeSeparators(backups.first().path)));
@@ -226,12 +226,12 @@ private slots:
         SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:200")}};
         FrameFixture f;
         QVERIFY(f.start());
-        f.frame().GaugeCommands().SetLinkOptions(patientOptions(f));
+        f.frame().gaugeCommands().setLinkOptions(patientOptions(f));
         chooseMasterType(f, SpeedometerRegisterFamily);
-        f.document().SetModifiedFlag(false);
+        f.document().setModified(false);
         whenModal<TransferProgressDialog>([&f](TransferProgressDialog *) { f.frame().close(); });
         f.trigger(ReadGauge);
-        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5360)});
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5360)});
         QTRY_VERIFY(!f.frame().isVisible());
     }
 
@@ -239,10 +239,10 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        SetSessionPortDevice(f.home().filePath(QStringLiteral("no-such-tty")));
+        setSessionPortDevice(f.home().filePath(QStringLiteral("no-such-tty")));
         chooseMasterType(f, TachometerBlockFamily);
         f.trigger(ReadGauge);
-        SetSessionPortDevice(QString());
+        setSessionPortDevice(QString());
         QCOMPARE(f.messages().count(), 1);
         // The fixed message, and below it why and where the trace is.
         const QStringList lines = f.messages().texts().first().split('\n');
@@ -274,7 +274,7 @@ private slots:
         LinkOptions options = fastOptions(f);
         options.timeouts = ReadTimeouts(); // the gauge's own 4.5 s of patience
         options.pauseMs = 0;
-        f.frame().GaugeCommands().SetLinkOptions(options);
+        f.frame().gaugeCommands().setLinkOptions(options);
         chooseMasterType(f, SpeedometerRegisterFamily);
         QElapsedTimer sinceCancel;
         whenModal<TransferProgressDialog>([&](TransferProgressDialog *dialog) {
@@ -288,15 +288,15 @@ private slots:
         if (command)
             f.trigger(command);
         else
-            TheFrame()->PresetCounter(0, 32, 1234);
+            mainWindowServices()->presetCounter(0, 32, 1234);
         QVERIFY(sinceCancel.isValid());
         // Well below the 4.5 s the gauge would otherwise be waited for, with
         // room for a machine that is busy with other work.
         QVERIFY2(sinceCancel.elapsed() < 2000, qPrintable(QString::number(sinceCancel.elapsed())));
         QCOMPARE(f.messages().count(), 1);
         const QString shown = f.messages().texts().first();
-        QVERIFY(shown.startsWith(LoadTranslatedString(5360)));
-        QCOMPARE(shown.contains(LoadTranslatedString(5103)), partialCounter);
+        QVERIFY(shown.startsWith(loadTranslatedString(5360)));
+        QCOMPARE(shown.contains(loadTranslatedString(5103)), partialCounter);
     }
 
     void counterPresetFromTheMastersForm()
@@ -306,12 +306,12 @@ private slots:
         QVERIFY(f.start());
         LinkOptions options = fastOptions(f);
         options.pauseMs = 0;
-        f.frame().GaugeCommands().SetLinkOptions(options);
+        f.frame().gaugeCommands().setLinkOptions(options);
         ProgressWatch watch;
         watch.arm();
-        TheFrame()->PresetCounter(66, 16, 12345);
+        mainWindowServices()->presetCounter(66, 16, 12345);
         QVERIFY(watch.seen);
-        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1132)});
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(1132)});
         QVERIFY(gauge.count(QStringLiteral("write-memory")) >= 4);
     }
 
@@ -320,7 +320,7 @@ private slots:
         SimGauge gauge{SimFamily::Block};
         FrameFixture f;
         QVERIFY(f.start());
-        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        f.frame().gaugeCommands().setLinkOptions(fastOptions(f));
         QTest::keyClick(&f.tree(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
         // The window is not blocked: no progress window, no message.
         QVERIFY(!QApplication::activeModalWidget());
@@ -332,15 +332,15 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start({QStringLiteral("--demo")}));
-        QVERIFY(f.app().Demo());
+        QVERIFY(f.app().demo());
         auto *notice = f.frame().findChild<QLabel *>(QStringLiteral("demoNotice"));
-        QVERIFY(notice && notice->text() == LoadTranslatedString(5363));
-        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        QVERIFY(notice && notice->text() == loadTranslatedString(5363));
+        f.frame().gaugeCommands().setLinkOptions(fastOptions(f));
         for (int id : {TachometerBlockFamily, SpeedometerRegisterFamily}) {
             f.messages().clear();
             chooseMasterType(f, id);
             f.trigger(ReadGauge);
-            QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(1232)});
+            QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(1232)});
         }
         // The stored port stays as it was.
         QVERIFY(!settings_store::contains(QStringLiteral("Communication"), QStringLiteral("Port")));
@@ -351,15 +351,15 @@ private slots:
         SimGauge gauge{SimFamily::Register, {QStringLiteral("write-register=vanish+2")}};
         FrameFixture f;
         QVERIFY(f.start());
-        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        f.frame().gaugeCommands().setLinkOptions(fastOptions(f));
         chooseMasterType(f, SpeedometerRegisterFamily);
-        f.document().GetConfig().KValue = 5000; // within the type's limits
-        const ConfigRecord before = f.document().GetConfig();
+        f.document().config().KValue = 5000; // within the type's limits
+        const ConfigRecord before = f.document().config();
         f.trigger(WriteGauge);
-        QCOMPARE(f.messages().texts().last(), LoadTranslatedString(1231));
+        QCOMPARE(f.messages().texts().last(), loadTranslatedString(1231));
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
-        QCOMPARE(f.document().GetConfig().KValue, before.KValue);
-        QVERIFY(f.frame().Action(WriteGauge)->isEnabled());
+        QCOMPARE(f.document().config().KValue, before.KValue);
+        QVERIFY(f.frame().action(WriteGauge)->isEnabled());
     }
 
     // Whatever form is shown, a record its check refuses never reaches the
@@ -369,9 +369,9 @@ private slots:
         SimGauge gauge{SimFamily::Register};
         FrameFixture f;
         QVERIFY(f.start());
-        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        f.frame().gaugeCommands().setLinkOptions(fastOptions(f));
         chooseMasterType(f, SpeedometerRegisterFamily); // pulse factor limits 2000 to 20000
-        f.document().GetConfig().KValue = 5;
+        f.document().config().KValue = 5;
         f.trigger(WriteGauge);
         QCOMPARE(f.messages().texts(),
                  QStringList{QStringLiteral("KValue 5 cannot be saved or sent to the gauge: allowed are 2000 to 20000.")});
@@ -385,11 +385,11 @@ private slots:
         SimGauge gauge{SimFamily::Block, {QStringLiteral("save=refuse")}};
         FrameFixture f;
         QVERIFY(f.start());
-        f.frame().GaugeCommands().SetLinkOptions(fastOptions(f));
+        f.frame().gaugeCommands().setLinkOptions(fastOptions(f));
         chooseMasterType(f, TachometerBlockFamily);
-        f.document().GetConfig().KValue = 12;
+        f.document().config().KValue = 12;
         f.trigger(WriteGauge);
-        QCOMPARE(f.messages().texts(), (QStringList{LoadTranslatedString(5101), LoadTranslatedString(1231)}));
+        QCOMPARE(f.messages().texts(), (QStringList{loadTranslatedString(5101), loadTranslatedString(1231)}));
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
         QCOMPARE(gauge.count(QStringLiteral("save")), 1);
     }
@@ -400,7 +400,7 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         chooseMasterType(f, TachometerBlockFamily);
-        QVERIFY(f.frame().Splitter()->ReplaceView([](ProjectDocument *doc) { return new RefusingForm(doc); },
+        QVERIFY(f.frame().splitter()->replaceView([](ProjectDocument *doc) { return new RefusingForm(doc); },
                                                   &f.document()));
         f.trigger(WriteGauge);
         QVERIFY(gauge.frames().isEmpty());

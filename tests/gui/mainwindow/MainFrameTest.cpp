@@ -48,10 +48,10 @@ class RefusingForm : public FormView
 {
 public:
     using FormView::FormView;
-    bool UpdateData(bool save) override
+    bool saveToRecord() override
     {
         ++asked;
-        return !save || !refuse;
+        return !refuse;
     }
     bool refuse = true;
     int asked = 0;
@@ -87,10 +87,10 @@ private slots:
         QVERIFY(f.frame().isMaximized());
         f.frame().showNormal();
         f.frame().setGeometry(60, 70, 640, 480);
-        QList<int> widths = f.frame().Splitter()->sizes();
+        QList<int> widths = f.frame().splitter()->sizes();
         widths[1] += widths[0] - 150;
         widths[0] = 150;
-        f.frame().Splitter()->setSizes(widths);
+        f.frame().splitter()->setSizes(widths);
         f.stop();
         QCOMPARE(settings_store::readInt("Settings", "status", -1), 1);
         QCOMPARE(settings_store::readInt("Settings", "left", -1), 60);
@@ -101,7 +101,7 @@ private slots:
 
         QVERIFY(f.start());
         showAndActivate(f.frame());
-        QCOMPARE(f.frame().Splitter()->sizes().first(), 150);
+        QCOMPARE(f.frame().splitter()->sizes().first(), 150);
         QVERIFY(!f.frame().isMaximized());
         QCOMPARE(f.frame().geometry(), QRect(60, 70, 640, 480));
 
@@ -140,7 +140,7 @@ private slots:
         showAndActivate(f.frame());
         const int treeMinimum = f.tree().minimumWidth();
         QVERIFY(treeMinimum > 10);
-        QCOMPARE(f.frame().Splitter()->sizes().first(), treeMinimum);
+        QCOMPARE(f.frame().splitter()->sizes().first(), treeMinimum);
         QTRY_VERIFY(f.frame().width() >= f.frame().minimumWidth());
         QVERIFY(f.frame().height() >= f.frame().minimumHeight());
         f.stop();
@@ -171,28 +171,28 @@ private slots:
         });
         f.trigger(CommunicationSettings);
         QCOMPARE(settings_store::readString("Communication", "Device", ""), device);
-        QCOMPARE(ConfiguredPortDevice(LoadLineSettings().port), device);
+        QCOMPARE(configuredPortDevice(loadLineSettings().port), device);
         auto *port = f.frame().findChild<QLabel *>(QStringLiteral("portNotice"));
         QVERIFY(port && port->isVisibleTo(&f.frame()));
-        QCOMPARE(port->text(), LoadTranslatedString(5364).arg(device));
+        QCOMPARE(port->text(), loadTranslatedString(5364).arg(device));
     }
 
     void languageSwitchRebuildsMenuTreeAndTitle()
     {
         FrameFixture f;
         QVERIFY(f.start());
-        f.document().GetConfig().MasterId = 7;
-        f.tree().FillTree();
+        f.document().config().MasterId = 7;
+        f.tree().fillTree();
         QCOMPARE(menuTitles(f.frame()).first(), QStringLiteral("&File"));
         QCOMPARE(f.treeTexts(), (QStringList{"Project", "Master"}));
 
-        QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll")));
+        QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_ger32.dll")));
         QCOMPARE(menuTitles(f.frame()).first(), QStringLiteral("&Datei"));
-        QCOMPARE(f.frame().Action(ReadGauge)->text(), LoadTranslatedString(5322));
-        QCOMPARE(f.treeTexts(), (QStringList{LoadTranslatedString(1010), LoadTranslatedString(1121)}));
+        QCOMPARE(f.frame().action(ReadGauge)->text(), loadTranslatedString(5322));
+        QCOMPARE(f.treeTexts(), (QStringList{loadTranslatedString(1010), loadTranslatedString(1121)}));
         QVERIFY(f.treeTexts().first() != QStringLiteral("Project"));
-        QVERIFY(f.frame().windowTitle().startsWith(LoadTranslatedString(61443)));
-        QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
+        QVERIFY(f.frame().windowTitle().startsWith(loadTranslatedString(61443)));
+        QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_eng32.dll")));
         QCOMPARE(menuTitles(f.frame()).first(), QStringLiteral("&File"));
     }
 
@@ -200,18 +200,18 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        f.document().GetConfig().MasterId = 7;
-        f.tree().FillTree();
+        f.document().config().MasterId = 7;
+        f.tree().fillTree();
         RefusingForm *form = nullptr;
-        QVERIFY(f.frame().Splitter()->ReplaceView(
+        QVERIFY(f.frame().splitter()->replaceView(
             [&form](ProjectDocument *doc) { return form = new RefusingForm(doc); }, &f.document()));
         QTreeWidgetItem *master = f.tree().currentItem();
-        QCOMPARE(ProjectTreeView::ItemCode(master), 100);
+        QCOMPARE(ProjectTreeView::itemCode(master), 100);
 
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
-        QCOMPARE(f.frame().RightView(), form);
+        QCOMPARE(f.frame().rightView(), form);
         QCOMPARE(f.tree().currentItem(), master);
-        QCOMPARE(f.document().SelectedTreeItem(), 100);
+        QCOMPARE(f.document().selectedTreeItem(), 100);
 
         // A new project asks first; saving cannot help while the entry is
         // invalid, so "save" and "cancel" keep the project.
@@ -220,24 +220,24 @@ private slots:
             f.messages().setAnswer(answer);
             f.trigger(FileNew);
             QCOMPARE(f.messages().count(), 1);
-            QCOMPARE(f.document().GetConfig().MasterId, 7);
-            QCOMPARE(f.frame().RightView(), form);
+            QCOMPARE(f.document().config().MasterId, 7);
+            QCOMPARE(f.frame().rightView(), form);
         }
 
         form->refuse = false;
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
         QCOMPARE(f.rightViewClass(), QStringLiteral("ProjectFormView"));
-        QCOMPARE(f.document().SelectedTreeItem(), 107);
+        QCOMPARE(f.document().selectedTreeItem(), 107);
     }
 
     void invalidEntryIsNeverSaved()
     {
         FrameFixture f;
         QVERIFY(f.start());
-        QVERIFY(f.frame().Splitter()->ReplaceView([](ProjectDocument *doc) { return new RefusingForm(doc); },
+        QVERIFY(f.frame().splitter()->replaceView([](ProjectDocument *doc) { return new RefusingForm(doc); },
                                                   &f.document()));
         const QString path = f.home().filePath(QStringLiteral("never.rix"));
-        QVERIFY(!f.document().OnSaveDocument(path));
+        QVERIFY(!f.document().save(path));
         QVERIFY(!QFile::exists(path));
         f.trigger(FileSaveAs); // refused before a file name is asked for
         QVERIFY(!QApplication::activeModalWidget());
@@ -265,7 +265,7 @@ private slots:
         QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(-1, -1), QPoint(-1, -1));
         QApplication::sendEvent(&f.frame(), &event);
         QCOMPARE(texts.size(), 6);
-        QCOMPARE(texts.first(), f.frame().Action(ReadGauge)->text());
+        QCOMPARE(texts.first(), f.frame().action(ReadGauge)->text());
         QCOMPARE(where, f.frame().mapToGlobal(f.frame().centralWidget()->geometry().topLeft() + QPoint(5, 5)));
     }
 
@@ -278,8 +278,8 @@ private slots:
         QVERIFY(f.tree().hasFocus());
         QTest::keyClick(&f.frame(), Qt::Key_F6);
         QVERIFY(!f.tree().hasFocus());
-        QVERIFY(f.frame().RightView()->isAncestorOf(QApplication::focusWidget())
-                || QApplication::focusWidget() == f.frame().RightView());
+        QVERIFY(f.frame().rightView()->isAncestorOf(QApplication::focusWidget())
+                || QApplication::focusWidget() == f.frame().rightView());
         QTest::keyClick(&f.frame(), Qt::Key_F6, Qt::ShiftModifier);
         QVERIFY(f.tree().hasFocus());
     }
@@ -314,23 +314,23 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         QCOMPARE(f.rightViewClass(), QStringLiteral("ProjectFormView"));
-        auto *info = f.frame().RightView()->findChild<QLabel *>(QStringLiteral("information"));
+        auto *info = f.frame().rightView()->findChild<QLabel *>(QStringLiteral("information"));
         QCOMPARE(info->text(), QString(6, QLatin1Char('\n')));
-        QVERIFY(f.frame().RightView()->findChild<QLabel *>(QStringLiteral("picture"))->pixmap().isNull());
-        QCOMPARE(f.frame().RightView()->palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(f.frame().rightView()->findChild<QLabel *>(QStringLiteral("picture"))->pixmap().isNull());
+        QCOMPARE(f.frame().rightView()->palette().color(QPalette::Window), QColor(Qt::white));
     }
 
     void invalidEntryCanBeDiscarded()
     {
         FrameFixture f;
         QVERIFY(f.start());
-        f.document().GetConfig().MasterId = 7;
-        f.tree().FillTree();
-        QVERIFY(f.frame().Splitter()->ReplaceView([](ProjectDocument *doc) { return new RefusingForm(doc); },
+        f.document().config().MasterId = 7;
+        f.tree().fillTree();
+        QVERIFY(f.frame().splitter()->replaceView([](ProjectDocument *doc) { return new RefusingForm(doc); },
                                                   &f.document()));
         f.messages().setAnswer(user_messages::Answer::No);
         f.trigger(FileNew);
-        QCOMPARE(f.document().GetConfig().MasterId, -1);
+        QCOMPARE(f.document().config().MasterId, -1);
         QCOMPARE(f.rightViewClass(), QStringLiteral("ProjectFormView"));
     }
 
@@ -338,11 +338,11 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        f.document().GetConfig().MasterId = 7;
-        f.tree().FillTree();
-        QPointer<FormView> first = f.frame().RightView();
+        f.document().config().MasterId = 7;
+        f.tree().fillTree();
+        QPointer<FormView> first = f.frame().rightView();
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
-        QVERIFY(f.frame().RightView() != first.data());
+        QVERIFY(f.frame().rightView() != first.data());
         QTRY_VERIFY(first.isNull());
     }
 
@@ -375,7 +375,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(bool, embedded);
         QFETCH(bool, demo);
-        const CommandLineInfo info = CommandLineInfo::Parse(arguments);
+        const CommandLineInfo info = CommandLineInfo::parse(arguments);
         QCOMPARE(int(info.command), command);
         QCOMPARE(info.fileName, file);
         QCOMPARE(info.runEmbedded || info.runAutomated, embedded);
@@ -387,7 +387,7 @@ private slots:
         FrameFixture f;
         QVERIFY(!f.start({QStringLiteral("-Embedding")}));
         QCOMPARE(f.exitCode(), 0);
-        QVERIFY(!f.app().MainFrame());
+        QVERIFY(!f.app().mainFrame());
         QCOMPARE(f.messages().count(), 0);
     }
 };

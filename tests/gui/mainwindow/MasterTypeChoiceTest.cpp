@@ -62,40 +62,40 @@ private slots:
 
         pickMasterType(QStringLiteral("Speedometer 0-120 km/h with LCD"));
         f.trigger(ChooseMasterType);
-        QCOMPARE(f.document().GetConfig().MasterId, 3);
+        QCOMPARE(f.document().config().MasterId, 3);
         QCOMPARE(f.treeTexts(), (QStringList{QStringLiteral("Project"), QStringLiteral("Master")}));
-        QCOMPARE(ProjectTreeView::ItemCode(f.tree().currentItem()), 100);
-        QVERIFY(f.document().IsModified());
-        const ConfigRecord chosen = f.document().GetConfig();
+        QCOMPARE(ProjectTreeView::itemCode(f.tree().currentItem()), 100);
+        QVERIFY(f.document().isModified());
+        const ConfigRecord chosen = f.document().config();
         QCOMPARE(chosen.OrderNumber, QStringLiteral("SK-SP110-120L"));
         QVERIFY(!chosen.PictureBitmap.isNull());
 
         // The master's form takes the pulse factor typed into it when the
         // project item is selected.
         QCOMPARE(f.rightViewClass(), QStringLiteral("MasterOverview"));
-        auto *pulseFactor = f.frame().RightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
+        auto *pulseFactor = f.frame().rightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
         QVERIFY(pulseFactor);
         pulseFactor->setText(QStringLiteral("4321"));
         f.tree().setCurrentItem(f.tree().topLevelItem(0));
-        QCOMPARE(f.document().GetConfig().KValue, 4321.0);
+        QCOMPARE(f.document().config().KValue, 4321.0);
 
         // The project form shows the six lines of the master type.
         QCOMPARE(f.rightViewClass(), QStringLiteral("ProjectFormView"));
-        auto *info = f.frame().RightView()->findChild<QLabel *>(QStringLiteral("information"));
+        auto *info = f.frame().rightView()->findChild<QLabel *>(QStringLiteral("information"));
         QVERIFY(info->text().startsWith(QStringLiteral("SK-SP110-120L\nSpeedometer 0-120 km/h with LCD\n")));
         QCOMPARE(info->text().count(QLatin1Char('\n')), 6);
-        QVERIFY(!f.frame().RightView()->findChild<QLabel *>(QStringLiteral("picture"))->pixmap().isNull());
+        QVERIFY(!f.frame().rightView()->findChild<QLabel *>(QStringLiteral("picture"))->pixmap().isNull());
 
-        f.document().GetConfig().TimeFormat = 1;
+        f.document().config().TimeFormat = 1;
         const QString path = f.home().filePath(QStringLiteral("speedo.rix"));
         answerFileDialog(path);
         f.trigger(FileSave);
-        QVERIFY(!f.document().IsModified());
+        QVERIFY(!f.document().isModified());
 
         f.trigger(FileNew);
         QCOMPARE(f.treeTexts().size(), 1);
-        QVERIFY(f.frame().OpenDocumentFile(path));
-        const ConfigRecord &reopened = f.document().GetConfig();
+        QVERIFY(f.frame().openProject(path));
+        const ConfigRecord &reopened = f.document().config();
         QCOMPARE(reopened.MasterId, 3);
         QCOMPARE(reopened.KValue, 4321.0);
         QCOMPARE(reopened.TimeFormat, 1);
@@ -115,17 +115,17 @@ private slots:
             const auto closer = qScopeGuard([dialog] { dialog->reject(); });
             QTreeWidget *list = listOf(dialog);
             QVector<MasterTypeRow> rows;
-            MasterTypeSelection().ListRows(rows);
+            MasterTypeSelection().listRows(rows);
             QCOMPARE(list->topLevelItemCount(), rows.size());
             QVERIFY(rows.size() > 2);
             QCOMPARE(list->headerItem()->text(0), QStringLiteral("Description"));
             QCOMPARE(list->currentItem(), list->topLevelItem(0));
-            QCOMPARE(list->topLevelItem(1)->text(1), LoadTranslatedString(5377));
+            QCOMPARE(list->topLevelItem(1)->text(1), loadTranslatedString(5377));
             QCOMPARE(list->topLevelItem(1)->toolTip(0), rows.at(1).Description);
 
             // Shrinking stops at the first size; the description column
             // takes what widening gives.
-            const QSize first = dialog->MinimumSize();
+            const QSize first = dialog->minimumSize();
             dialog->resize(first.width() - 100, first.height() - 50);
             QTRY_COMPARE(dialog->size(), first);
             const int description = list->header()->sectionSize(0);
@@ -136,8 +136,8 @@ private slots:
             QCOMPARE(list->header()->sectionSize(0) + display, list->viewport()->width());
         });
         f.trigger(ChooseMasterType);
-        QCOMPARE(f.document().GetConfig().MasterId, -1);
-        QVERIFY(!f.document().IsModified());
+        QCOMPARE(f.document().config().MasterId, -1);
+        QVERIFY(!f.document().isModified());
     }
 
     void okWithoutSelectionChangesNothing()
@@ -146,14 +146,14 @@ private slots:
         QVERIFY(f.start());
         pickMasterType(QStringLiteral("Tachometer 0-4000 rpm"));
         f.trigger(ChooseMasterType);
-        f.document().GetConfig().MValue = 12.0;
+        f.document().config().MValue = 12.0;
         whenModal<MasterTypeDialog>([](MasterTypeDialog *dialog) {
             listOf(dialog)->clearSelection();
             dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
         });
         f.trigger(ChooseMasterType);
-        QCOMPARE(f.document().GetConfig().MasterId, 5);
-        QCOMPARE(f.document().GetConfig().MValue, 12.0);
+        QCOMPARE(f.document().config().MasterId, 5);
+        QCOMPARE(f.document().config().MValue, 12.0);
         QCOMPARE(f.treeTexts().size(), 2);
     }
 
@@ -177,7 +177,7 @@ private slots:
         f.trigger(ChooseMasterType);
         QCOMPARE(f.messages().count(), 0); // nothing to lose yet
         // A setting typed into the master's form.
-        auto *pulseFactor = f.frame().RightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
+        auto *pulseFactor = f.frame().rightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
         QVERIFY(pulseFactor);
         pulseFactor->setText(QStringLiteral("77"));
 
@@ -187,8 +187,8 @@ private slots:
         QCOMPARE(f.messages().count(), 1);
         QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
         QVERIFY(f.messages().texts().first().contains(QStringLiteral("Speedometer 0-120 km/h with LCD")));
-        QCOMPARE(f.document().GetConfig().MasterId, masterId);
-        QCOMPARE(f.document().GetConfig().KValue, kValue);
+        QCOMPARE(f.document().config().MasterId, masterId);
+        QCOMPARE(f.document().config().KValue, kValue);
     }
 
     // A project whose master type the catalogue lacks says so, keeps its
@@ -202,14 +202,14 @@ private slots:
         record.KValue = 1500;
         const QString path = f.home().filePath(QStringLiteral("old.rix"));
         QVERIFY(project_file::WriteFile(path, record, nullptr));
-        QVERIFY(f.frame().OpenDocumentFile(path));
-        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5007).arg(99)});
-        QCOMPARE(f.document().GetConfig().KValue, 1500.0);
-        QVERIFY(!f.frame().Action(ReadGauge)->isEnabled());
-        QVERIFY(!f.frame().Action(WriteGauge)->isEnabled());
+        QVERIFY(f.frame().openProject(path));
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5007).arg(99)});
+        QCOMPARE(f.document().config().KValue, 1500.0);
+        QVERIFY(!f.frame().action(ReadGauge)->isEnabled());
+        QVERIFY(!f.frame().action(WriteGauge)->isEnabled());
         auto *note = f.frame().findChild<QLabel *>(QStringLiteral("masterNote"));
         QVERIFY(note && note->isVisibleTo(&f.frame()));
-        QCOMPARE(note->text(), LoadTranslatedString(5388).arg(99));
+        QCOMPARE(note->text(), loadTranslatedString(5388).arg(99));
 
         // A new project has nothing missing.
         f.trigger(FileNew);
@@ -223,7 +223,7 @@ private slots:
         QVERIFY(f.start());
         f.trigger(ChooseMasterType);
         QCOMPARE(f.messages().count(), 1);
-        QCOMPARE(f.document().GetConfig().MasterId, -1);
+        QCOMPARE(f.document().config().MasterId, -1);
         QVERIFY(!QApplication::activeModalWidget());
     }
 };

@@ -30,8 +30,8 @@ private slots:
             return !translator.translate(nullptr, QByteArray::number(id).constData()).isEmpty();
         };
 
-        QList<int> commands(main_menu::ContextMenu().begin(), main_menu::ContextMenu().end());
-        for (const main_menu::Popup &popup : main_menu::MenuBar()) {
+        QList<int> commands(main_menu::contextMenu().begin(), main_menu::contextMenu().end());
+        for (const main_menu::Popup &popup : main_menu::menuBar()) {
             QVERIFY2(hasText(popup.textId), qPrintable(QString::number(popup.textId)));
             commands += QList<int>(popup.commands.begin(), popup.commands.end());
         }
@@ -39,8 +39,8 @@ private slots:
         for (int command : commands) {
             if (command == main_menu::Separator || command == main_menu::RecentFiles)
                 continue;
-            const int text = main_menu::MenuTextId(command);
-            const int prompt = main_menu::PromptId(command);
+            const int text = main_menu::menuTextId(command);
+            const int prompt = main_menu::promptId(command);
             QVERIFY2(text != 0 && hasText(text), qPrintable(QString("menu text of command %1").arg(command)));
             QVERIFY2(prompt != 0 && hasText(prompt), qPrintable(QString("prompt of command %1").arg(command)));
         }
@@ -55,8 +55,8 @@ private slots:
         QTest::addColumn<int>("menu");
         for (const char *pack : {"vorn_eng32", "vorn_ger32", "vorn_fre32"}) {
             QTest::addRow("%s menu bar", pack) << QString::fromLatin1(pack) << -1;
-            for (int i = 0; i < int(main_menu::MenuBar().size()); ++i)
-                QTest::addRow("%s menu %d", pack, main_menu::MenuBar().at(i).textId) << QString::fromLatin1(pack) << i;
+            for (int i = 0; i < int(main_menu::menuBar().size()); ++i)
+                QTest::addRow("%s menu %d", pack, main_menu::menuBar().at(i).textId) << QString::fromLatin1(pack) << i;
             QTest::addRow("%s context menu", pack) << QString::fromLatin1(pack) << -2;
         }
     }
@@ -75,15 +75,15 @@ private slots:
                 for (int i = 1; i <= RecentFileList::Size; ++i)
                     entries << QStringLiteral("&%1 recent.rix").arg(i);
             } else if (command != main_menu::Separator) {
-                entries << text(main_menu::MenuTextId(command));
+                entries << text(main_menu::menuTextId(command));
             }
         };
         if (menu == -1) {
-            for (const main_menu::Popup &popup : main_menu::MenuBar())
+            for (const main_menu::Popup &popup : main_menu::menuBar())
                 entries << text(popup.textId);
         } else {
             const std::vector<int> &commands =
-                menu == -2 ? main_menu::ContextMenu() : main_menu::MenuBar().at(menu).commands;
+                menu == -2 ? main_menu::contextMenu() : main_menu::menuBar().at(menu).commands;
             std::for_each(commands.begin(), commands.end(), add);
         }
 

@@ -24,9 +24,9 @@ namespace {
 // A project of a master type of the sample catalogue with distinctive settings.
 void prepare(FrameFixture &f, int masterId = 3, uint8_t firmware = 0)
 {
-    ConfigRecord &c = f.document().GetConfig();
+    ConfigRecord &c = f.document().config();
     c.MasterId = masterId;
-    f.document().ApplyStoredMasterType();
+    f.document().applyStoredMasterType();
     c.FirmwareVersion = {firmware, 0};
     c.KValue = 6500;
     c.MValue = 12.5;
@@ -92,8 +92,8 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         prepare(f, masterId, uint8_t(firmware));
-        const ConfigurationSheet sheet = ConfigurationSheet::Of(f.document(), QDateTime::currentDateTime());
-        const SheetRow *row = rowLabelled(sheet.settingRows, LoadTranslatedString(labelId));
+        const ConfigurationSheet sheet = ConfigurationSheet::forDocument(f.document(), QDateTime::currentDateTime());
+        const SheetRow *row = rowLabelled(sheet.settingRows, loadTranslatedString(labelId));
         if (value.isEmpty()) {
             QVERIFY(!row);
             return;
@@ -101,21 +101,21 @@ private slots:
         QVERIFY(row);
         bool isId = false;
         const int id = value.toInt(&isId);
-        QCOMPARE(row->value, isId ? LoadTranslatedString(id) : value.remove(QLatin1Char('=')));
+        QCOMPARE(row->value, isId ? loadTranslatedString(id) : value.remove(QLatin1Char('=')));
         const int unitId = unit.toInt(&isId);
-        QCOMPARE(row->unit, isId ? LoadTranslatedString(unitId) : unit);
-        QCOMPARE(sheet.masterRows.first().value, f.document().GetConfig().OrderNumber);
+        QCOMPARE(row->unit, isId ? loadTranslatedString(unitId) : unit);
+        QCOMPARE(sheet.masterRows.first().value, f.document().config().OrderNumber);
     }
 
     void printedDateInTheChosenLanguage()
     {
         FrameFixture f;
         QVERIFY(f.start());
-        QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_ger32.dll")));
+        QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_ger32.dll")));
         const QDateTime printed(QDate(2024, 3, 14), QTime(9, 30));
-        const ConfigurationSheet sheet = ConfigurationSheet::Of(f.document(), printed);
+        const ConfigurationSheet sheet = ConfigurationSheet::forDocument(f.document(), printed);
         QVERIFY2(sheet.dateLine.contains(QStringLiteral("März")), qPrintable(sheet.dateLine));
-        QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
+        QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_eng32.dll")));
     }
 
     void displayItemsAreNamed()
@@ -123,9 +123,9 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         prepare(f, 10); // a sumlog shows both
-        const ConfigurationSheet sheet = ConfigurationSheet::Of(f.document(), QDateTime::currentDateTime());
+        const ConfigurationSheet sheet = ConfigurationSheet::forDocument(f.document(), QDateTime::currentDateTime());
         QCOMPARE(sheet.settingRows.last().value,
-                 LoadTranslatedString(50044) + QStringLiteral(", ") + LoadTranslatedString(50049));
+                 loadTranslatedString(50044) + QStringLiteral(", ") + loadTranslatedString(50049));
     }
 
     void exportPdfThroughTheMenu()
@@ -147,7 +147,7 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        QVERIFY(!f.frame().Printing().ExportPdfTo(f.home().filePath(QStringLiteral("missing/dir/sheet.pdf"))));
+        QVERIFY(!f.frame().printing().exportPdfTo(f.home().filePath(QStringLiteral("missing/dir/sheet.pdf"))));
         QCOMPARE(f.messages().count(), 1);
         QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Error);
     }
@@ -180,10 +180,10 @@ private slots:
             f.trigger(FilePrintPreview);
             return name;
         };
-        QCOMPARE(previewedName(), f.document().GetTitle());
+        QCOMPARE(previewedName(), f.document().title());
         // The printer is kept for the page setup; its job takes the name of
         // the project printed now.
-        QVERIFY(f.document().OnSaveDocument(f.home().filePath(QStringLiteral("renamed.rix"))));
+        QVERIFY(f.document().save(f.home().filePath(QStringLiteral("renamed.rix"))));
         QCOMPARE(previewedName(), QStringLiteral("renamed.rix"));
     }
 
@@ -194,7 +194,7 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         f.trigger(FilePrint);
-        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5381)});
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5381)});
     }
 };
 

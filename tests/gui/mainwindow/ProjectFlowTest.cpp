@@ -58,38 +58,38 @@ private slots:
         QCOMPARE(f.treeTexts(), QStringList{QStringLiteral("Project")});
         QCOMPARE(f.rightViewClass(), QStringLiteral("ProjectFormView"));
         QVERIFY(f.frame().windowTitle().startsWith(QStringLiteral("Untitled")));
-        QVERIFY(!f.frame().Action(ReadGauge)->isEnabled());
-        QVERIFY(!f.frame().Action(WriteGauge)->isEnabled());
-        QVERIFY(!f.frame().Action(Diagnostics)->isEnabled());
+        QVERIFY(!f.frame().action(ReadGauge)->isEnabled());
+        QVERIFY(!f.frame().action(WriteGauge)->isEnabled());
+        QVERIFY(!f.frame().action(Diagnostics)->isEnabled());
     }
 
     void saveAsThenReopenKeepsValues()
     {
         FrameFixture f;
         QVERIFY(f.start());
-        ConfigRecord &config = f.document().GetConfig();
+        ConfigRecord &config = f.document().config();
         config.KValue = 1234.5;
         config.WarnThreshold = 77;
         config.DisplayMask = 0x0805;
-        f.document().SetModifiedFlag(true);
+        f.document().setModified(true);
 
         const QString path = f.home().filePath(QStringLiteral("boat.rix"));
         answerFileDialog(path);
         f.trigger(FileSaveAs);
         QVERIFY(QFile::exists(path));
         QCOMPARE(QFileInfo(path).size(), qint64(76));
-        QVERIFY(!f.document().IsModified());
+        QVERIFY(!f.document().isModified());
         QVERIFY(f.frame().windowTitle().startsWith(QStringLiteral("boat.rix")));
 
         f.trigger(FileNew);
-        QCOMPARE(f.document().GetConfig().KValue, 0.0);
+        QCOMPARE(f.document().config().KValue, 0.0);
 
         answerFileDialog(path);
         f.trigger(FileOpen);
-        QCOMPARE(f.document().GetConfig().KValue, 1234.5);
-        QCOMPARE(f.document().GetConfig().WarnThreshold, 77.0);
-        QCOMPARE(f.document().GetConfig().DisplayMask, 0x0805u);
-        QCOMPARE(f.document().GetPathName(), QFileInfo(path).absoluteFilePath());
+        QCOMPARE(f.document().config().KValue, 1234.5);
+        QCOMPARE(f.document().config().WarnThreshold, 77.0);
+        QCOMPARE(f.document().config().DisplayMask, 0x0805u);
+        QCOMPARE(f.document().filePath(), QFileInfo(path).absoluteFilePath());
     }
 
     // The File Save command checks the record whatever form is shown: a
@@ -100,16 +100,16 @@ private slots:
         QVERIFY(f.start());
         const QString path = f.home().filePath(QStringLiteral("boat.rix"));
         writeBytes(path, projectBytes(12.5));
-        QVERIFY(f.document().OnOpenDocument(path));
-        f.document().GetConfig().Illumination = 110;
-        f.document().SetModifiedFlag(true);
+        QVERIFY(f.document().open(path));
+        f.document().config().Illumination = 110;
+        f.document().setModified(true);
         f.trigger(FileSave);
         QCOMPARE(f.messages().texts(), QStringList{QStringLiteral(
                                            "Illumination 110 cannot be saved or sent to the gauge: allowed are 0 to 100.")});
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), projectBytes(12.5));
-        QVERIFY(f.document().IsModified());
+        QVERIFY(f.document().isModified());
     }
 
     void modifiedProjectAsksBeforeNew_data()
@@ -130,15 +130,15 @@ private slots:
         const QString path = f.home().filePath(QStringLiteral("named.rix"));
         writeBytes(path, projectBytes(10.0));
         QVERIFY(f.start({path}));
-        f.document().GetConfig().KValue = 99.0;
-        f.document().SetModifiedFlag(true);
+        f.document().config().KValue = 99.0;
+        f.document().setModified(true);
 
         f.messages().setAnswer(user_messages::Answer(answer));
         f.trigger(FileNew);
         QCOMPARE(f.messages().count(), 1);
         QVERIFY(f.messages().texts().first().contains(QStringLiteral("named.rix")));
-        QCOMPARE(f.document().GetPathName().isEmpty(), replaced);
-        QCOMPARE(f.document().GetConfig().KValue, replaced ? 0.0 : 99.0);
+        QCOMPARE(f.document().filePath().isEmpty(), replaced);
+        QCOMPARE(f.document().config().KValue, replaced ? 0.0 : 99.0);
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -159,16 +159,16 @@ private slots:
         f.trigger(FileOpen);
         QCOMPARE(f.messages().count(), 1);
         QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Error);
-        QCOMPARE(f.document().GetConfig().KValue, 321.0);
-        QCOMPARE(f.document().GetPathName(), QFileInfo(good).absoluteFilePath());
+        QCOMPARE(f.document().config().KValue, 321.0);
+        QCOMPARE(f.document().filePath(), QFileInfo(good).absoluteFilePath());
 
         // Dropped on the window.
         f.messages().clear();
         dropFile(&f.frame(), damaged);
         QTRY_COMPARE(f.messages().count(), 1);
-        QCOMPARE(f.document().GetConfig().KValue, 321.0);
-        QCOMPARE(f.document().GetPathName(), QFileInfo(good).absoluteFilePath());
-        QVERIFY(!f.frame().FileCommands().RecentFiles().Entries().contains(QFileInfo(damaged).absoluteFilePath()));
+        QCOMPARE(f.document().config().KValue, 321.0);
+        QCOMPARE(f.document().filePath(), QFileInfo(good).absoluteFilePath());
+        QVERIFY(!f.frame().fileCommands().recentFiles().entries().contains(QFileInfo(damaged).absoluteFilePath()));
     }
 
     void damagedFileOnTheCommandLineEndsTheStart()
@@ -191,7 +191,7 @@ private slots:
         writeBytes(path, projectBytes(3.0));
         QVERIFY(!f.start({QStringLiteral("/p"), path}));
         QVERIFY(f.exitCode() != 0);
-        QCOMPARE(f.messages().texts(), QStringList{LoadTranslatedString(5381)});
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5381)});
     }
 
     void droppedProjectOpens()
@@ -201,7 +201,7 @@ private slots:
         const QString path = f.home().filePath(QStringLiteral("dropped.rix"));
         writeBytes(path, projectBytes(42.0));
         dropFile(&f.frame(), path);
-        QTRY_COMPARE(f.document().GetConfig().KValue, 42.0);
+        QTRY_COMPARE(f.document().config().KValue, 42.0);
         QCOMPARE(f.messages().count(), 0);
     }
 
@@ -215,22 +215,22 @@ private slots:
         }
         QVERIFY(f.start());
         for (const QString &p : paths)
-            QVERIFY(f.frame().OpenDocumentFile(p));
+            QVERIFY(f.frame().openProject(p));
         // Opening one that is listed moves it to the top.
-        QVERIFY(f.frame().OpenDocumentFile(paths.at(2)));
+        QVERIFY(f.frame().openProject(paths.at(2)));
         const QStringList expected = {paths.at(2), paths.at(4), paths.at(3), paths.at(1)};
-        QCOMPARE(f.frame().FileCommands().RecentFiles().Entries(), expected);
+        QCOMPARE(f.frame().fileCommands().recentFiles().entries(), expected);
 
         QAction *second = f.frame().findChild<QAction *>(QStringLiteral("actionRecentFile2"));
         QVERIFY(second && second->isVisible());
         QVERIFY(second->text().contains(QStringLiteral("p5.rix")));
         second->trigger();
-        QCOMPARE(f.document().GetConfig().KValue, 5.0);
+        QCOMPARE(f.document().config().KValue, 5.0);
 
         // A new start reads the list back.
         f.stop();
         QVERIFY(f.start());
-        QCOMPARE(f.frame().FileCommands().RecentFiles().Entries().first(), paths.at(4));
+        QCOMPARE(f.frame().fileCommands().recentFiles().entries().first(), paths.at(4));
     }
 
     void vanishedRecentFileLeavesTheList()
@@ -240,10 +240,10 @@ private slots:
         writeBytes(path, projectBytes(1.0));
         QVERIFY(f.start({path}));
         QVERIFY(QFile::remove(path));
-        f.document().SetModifiedFlag(false);
+        f.document().setModified(false);
         f.frame().findChild<QAction *>(QStringLiteral("actionRecentFile1"))->trigger();
         QCOMPARE(f.messages().count(), 1);
-        QVERIFY(f.frame().FileCommands().RecentFiles().Entries().isEmpty());
+        QVERIFY(f.frame().fileCommands().recentFiles().entries().isEmpty());
     }
 };
 

@@ -20,7 +20,7 @@ namespace {
 
 QStringList recoveryFiles()
 {
-    return QDir(RecoveryCopy::Folder()).entryList(QDir::Files);
+    return QDir(RecoveryCopy::folder()).entryList(QDir::Files);
 }
 
 }
@@ -59,11 +59,11 @@ private slots:
         QVERIFY(f.start({}, user_messages::Answer(answer)));
         QCOMPARE(f.messages().count(), 1);
         QVERIFY(f.messages().texts().first().startsWith(
-            LoadTranslatedString(5008).section(QStringLiteral("%1"), 0, 0) + QDir::toNativeSeparators(project)));
+            loadTranslatedString(5008).section(QStringLiteral("%1"), 0, 0) + QDir::toNativeSeparators(project)));
         QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
-        QCOMPARE(f.document().GetConfig().KValue, restored ? 4321.0 : 0.0);
-        QCOMPARE(f.document().GetPathName(), restored ? QFileInfo(project).absoluteFilePath() : QString());
-        QCOMPARE(f.document().IsModified(), restored);
+        QCOMPARE(f.document().config().KValue, restored ? 4321.0 : 0.0);
+        QCOMPARE(f.document().filePath(), restored ? QFileInfo(project).absoluteFilePath() : QString());
+        QCOMPARE(f.document().isModified(), restored);
         // The killed program's copy is gone either way; a restored project
         // has a copy of this program's own.
         const QString own = QStringLiteral("recovery-%1").arg(QCoreApplication::applicationPid());
@@ -75,10 +75,10 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        f.document().GetConfig().KValue = 99;
-        f.document().SetModifiedFlag(true);
-        f.app().Recovery()->Update();
-        QVERIFY(QFile::exists(f.app().Recovery()->CopyPath()));
+        f.document().config().KValue = 99;
+        f.document().setModified(true);
+        f.app().recovery()->update();
+        QVERIFY(QFile::exists(f.app().recovery()->copyPath()));
         f.stop();
         QCOMPARE(recoveryFiles(), QStringList());
     }

@@ -46,7 +46,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, port);
-        QCOMPARE(PortNumberFromName(name, 42), port);
+        QCOMPARE(::portNumberFromName(name, 42), port);
     }
 
     void optionsOkStoresPortAndPath()
@@ -68,7 +68,7 @@ private slots:
         f.trigger(CommunicationSettings);
         QVERIFY(!chosenEntry.isEmpty());
         QCOMPARE(settings_store::readString("Directories", "DBase", QString()), database);
-        QCOMPARE(settings_store::readInt("Communication", "Port", -1), PortNumberFromName(chosenEntry, 0));
+        QCOMPARE(settings_store::readInt("Communication", "Port", -1), ::portNumberFromName(chosenEntry, 0));
         QCOMPARE(settings_store::readString("Communication", "Device", QStringLiteral("unset")), chosenDevice);
         // The other line settings are written back unchanged.
         QCOMPARE(settings_store::readInt("Communication", "Baudrate", -1), 3);
@@ -100,12 +100,12 @@ private slots:
             dialog->accept();
         });
         f.trigger(CommunicationSettings);
-        QCOMPARE(f.treeTexts(), QStringList{LoadTranslatedString(1010)});
+        QCOMPARE(f.treeTexts(), QStringList{loadTranslatedString(1010)});
         QVERIFY(f.treeTexts().first() != QStringLiteral("Project"));
         // The language chosen is stored at exit.
         f.stop();
         QCOMPARE(settings_store::readString("Parameters", "Language", QString()), QStringLiteral("vorn_ger32.dll"));
-        QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
+        QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_eng32.dll")));
     }
 
     void aboutBoxShows()
@@ -131,7 +131,7 @@ private slots:
             FrameFixture f;
             QVERIFY(!f.start({QStringLiteral("/RegServer")}));
             QCOMPARE(f.exitCode(), 0);
-            QVERIFY(!f.app().MainFrame());
+            QVERIFY(!f.app().mainFrame());
             QVERIFY(QFile::exists(shell_integration::desktopEntryPath()));
         }
         {
@@ -157,10 +157,10 @@ private slots:
                 << 0.0 << qint32(0) << qint32(0) << qint32(0) << qint32(0) << qint32(-1) << qint32(0);
         }
         // The second start runs elsewhere; here the running program answers.
-        auto handed = std::async(std::launch::async, [path] { return SingleInstance().HandOver(path, 5000); });
-        QTRY_COMPARE(f.document().GetConfig().KValue, 777.0);
+        auto handed = std::async(std::launch::async, [path] { return SingleInstance().handOver(path, 5000); });
+        QTRY_COMPARE(f.document().config().KValue, 777.0);
         QVERIFY(handed.get());
-        QCOMPARE(f.document().GetPathName(), path);
+        QCOMPARE(f.document().filePath(), path);
     }
 };
 

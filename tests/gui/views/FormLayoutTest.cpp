@@ -43,7 +43,7 @@ int largestGap(MasterOverview &form, const QList<int> &column)
 {
     QList<QRect> boxes;
     for (int id : column) {
-        QWidget *w = form.Control(id);
+        QWidget *w = form.control(id);
         if (w && w->isVisibleTo(&form))
             boxes << w->geometry();
     }
@@ -119,7 +119,7 @@ private slots:
     void optionsListsFitTheirEntries()
     {
         QFETCH(QString, language);
-        QVERIFY(Language::instance().SwitchLanguage(language));
+        QVERIFY(Language::instance().switchLanguage(language));
         OptionsDialog options;
         options.setSystemPorts({{QStringLiteral("ttyUSB0"), QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_A10KX3-if00")}});
         options.show();

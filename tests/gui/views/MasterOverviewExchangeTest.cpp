@@ -61,7 +61,7 @@ private slots:
         testing_support::MessageRecorder messages;
         ProjectDocument document;
         chooseMaster(document, speedometerWithoutLcd());
-        ConfigRecord &c = document.GetConfig();
+        ConfigRecord &c = document.config();
         c.UseMinMax = 1;
         c.KValueMin = 100;
         c.KValueMax = 20000;
@@ -70,17 +70,17 @@ private slots:
         const QString before = settingsOf(c);
 
         type(*form, 1085, "25000");
-        QVERIFY(!form->UpdateData(true));
+        QVERIFY(!form->saveToRecord());
         QCOMPARE(messages.texts(), QStringList{"Pulse factor: the value must lie between 100.0 and 20000.0."});
         QCOMPARE(messages.messages().first().icon, user_messages::Icon::Exclamation);
         QCOMPARE(settingsOf(c), before);
-        QVERIFY(!document.IsModified());
+        QVERIFY(!document.isModified());
         QCOMPARE(textOf(*form, 1085), QStringLiteral("25000"));
 
         type(*form, 1085, "20000");
-        QVERIFY(form->UpdateData(true));
+        QVERIFY(form->saveToRecord());
         QCOMPARE(c.KValue, 20000.0);
-        QVERIFY(document.IsModified());
+        QVERIFY(document.isModified());
     }
 
     void earlyFirmwareTakesWholeNumbersOnly_data()
@@ -105,7 +105,7 @@ private slots:
         testing_support::MessageRecorder messages;
         ProjectDocument document;
         chooseMaster(document, kind);
-        ConfigRecord &c = document.GetConfig();
+        ConfigRecord &c = document.config();
         c.UseMinMax = 1;
         c.KValueMin = 1;
         c.KValueMax = 500;
@@ -116,18 +116,18 @@ private slots:
 
         type(*form, 1085, typed);
         editOf(*form, 1047)->setFocus();
-        QCOMPARE(form->UpdateData(true), accepted);
+        QCOMPARE(form->saveToRecord(), accepted);
         if (!accepted) {
-            QCOMPARE(messages.texts(), QStringList{LoadTranslatedString(1129)});
+            QCOMPARE(messages.texts(), QStringList{loadTranslatedString(1129)});
             QCOMPARE(editOf(*form, 1085)->selectedText(), typed);
             QVERIFY(editOf(*form, 1085)->hasFocus());
             QCOMPARE(c.KValue, 30.0);
-            QVERIFY(!document.IsModified());
+            QVERIFY(!document.isModified());
             return;
         }
         QCOMPARE(messages.count(), 0);
-        QCOMPARE(c.IsTachometerWithLcd() ? c.MValue : c.KValue, typed.startsWith("12.") || typed.startsWith("12,") ? 12.5 : 12.0);
-        form->UpdateData(false);
+        QCOMPARE(c.isTachometerWithLcd() ? c.MValue : c.KValue, typed.startsWith("12.") || typed.startsWith("12,") ? 12.5 : 12.0);
+        form->loadFromRecord();
         QCOMPARE(textOf(*form, 1085), shownAfter);
     }
 
@@ -136,13 +136,13 @@ private slots:
         testing_support::MessageRecorder messages;
         ProjectDocument document;
         chooseMaster(document, tachometerEarlyFirmware());
-        ConfigRecord &c = document.GetConfig();
+        ConfigRecord &c = document.config();
         c.UseMinMax = 1;
         c.KValueMin = 1.2;
         c.KValueMax = 500.7;
         auto form = openForm(document);
         type(*form, 1085, "900");
-        QVERIFY(!form->UpdateData(true));
+        QVERIFY(!form->saveToRecord());
         QCOMPARE(messages.texts(), QStringList{"Pulses per revolution: the value must lie between 2 and 500."});
     }
 
@@ -151,16 +151,16 @@ private slots:
         testing_support::MessageRecorder messages;
         ProjectDocument document;
         chooseMaster(document, speedometerWithoutLcd());
-        ConfigRecord &c = document.GetConfig();
+        ConfigRecord &c = document.config();
         c.UseMinMax = 1;
         c.KValueMin = 0; // limits missing in the catalogue
         c.KValueMax = 0;
         auto form = openForm(document);
         type(*form, 1085, "5");
-        QVERIFY(!form->UpdateData(true));
+        QVERIFY(!form->saveToRecord());
         QCOMPARE(messages.texts(), QStringList{"Pulse factor: the value must lie between 0.0 and 0.0."});
         type(*form, 1085, "0");
-        QVERIFY(form->UpdateData(true));
+        QVERIFY(form->saveToRecord());
     }
 
     void badNumbersAreRefused_data()
@@ -193,7 +193,7 @@ private slots:
         testing_support::MessageRecorder messages;
         ProjectDocument document;
         chooseMaster(document, kind);
-        ConfigRecord &c = document.GetConfig();
+        ConfigRecord &c = document.config();
         c.KValue = 40;
         c.WarnThreshold = 300;
         auto form = openForm(document);
@@ -202,10 +202,10 @@ private slots:
         const QString before = settingsOf(c);
 
         type(*form, field, typed);
-        QVERIFY(!form->CanLeave());
+        QVERIFY(!form->canLeave());
         QCOMPARE(messages.texts(), QStringList{message});
         QCOMPARE(settingsOf(c), before);
-        QVERIFY(!document.IsModified());
+        QVERIFY(!document.isModified());
         QCOMPARE(textOf(*form, field), typed);
         QVERIFY(editOf(*form, field)->hasFocus());
     }
@@ -226,13 +226,13 @@ private slots:
         testing_support::MessageRecorder messages;
         ProjectDocument document;
         chooseMaster(document, tachometerLaterFirmware());
-        document.GetConfig().CalculateThreshold = 1; // scale 0 to 4000
+        document.config().CalculateThreshold = 1; // scale 0 to 4000
         auto form = openForm(document);
         type(*form, 1047, typed);
         editOf(*form, 1085)->setFocus(); // leaving the field keeps it on the scale at once
         QCOMPARE(textOf(*form, 1047), QString::number(saved));
-        QVERIFY(form->UpdateData(true));
-        QCOMPARE(document.GetConfig().WarnThreshold, saved);
+        QVERIFY(form->saveToRecord());
+        QCOMPARE(document.config().WarnThreshold, saved);
         QCOMPARE(messages.count(), 0);
     }
 
@@ -240,7 +240,7 @@ private slots:
     {
         ProjectDocument document;
         chooseMaster(document, sumlog());
-        ConfigRecord &c = document.GetConfig();
+        ConfigRecord &c = document.config();
         c.Illumination = 55;
         c.KValue = 5000;
         auto form = openForm(document);
@@ -254,7 +254,7 @@ private slots:
         listOf(*form, 1086)->setCurrentIndex(1);
         checkOf(*form, 1081)->setChecked(false); // depth
         checkOf(*form, 1079)->setChecked(false); // clock
-        QVERIFY(form->UpdateData(true));
+        QVERIFY(form->saveToRecord());
         QCOMPARE(c.WarnMode, 1);
         QCOMPARE(c.DataSource2, 2);
         QCOMPARE(c.Illumination, 70.0);
@@ -270,28 +270,28 @@ private slots:
         testing_support::MessageRecorder messages;
         ProjectDocument document;
         chooseMaster(document, speedometerWithLcd());
-        ConfigRecord &c = document.GetConfig();
+        ConfigRecord &c = document.config();
         c.UseMinMax = 1;
         c.KValueMin = 100;
         c.KValueMax = 200;
         c.KValue = 150;
         auto form = openForm(document);
         for (int id : {1092, 1085, 1093})
-            QVERIFY(form->Control(id)->isEnabled());
+            QVERIFY(form->control(id)->isEnabled());
 
         listOf(*form, 1070)->setCurrentIndex(1); // "Speedo (NMEA)"
         for (int id : {1092, 1085, 1093})
-            QVERIFY(!form->Control(id)->isEnabled());
+            QVERIFY(!form->control(id)->isEnabled());
         // The pulse factor limits do not apply to an NMEA source.
         type(*form, 1085, "900");
-        QVERIFY(form->UpdateData(true));
+        QVERIFY(form->saveToRecord());
         QCOMPARE(c.DataSource, 1);
         QCOMPARE(messages.count(), 0);
 
         listOf(*form, 1070)->setCurrentIndex(0);
         for (int id : {1092, 1085, 1093})
-            QVERIFY(form->Control(id)->isEnabled());
-        QVERIFY(!form->UpdateData(true)); // 900 is over the limit again
+            QVERIFY(form->control(id)->isEnabled());
+        QVERIFY(!form->saveToRecord()); // 900 is over the limit again
     }
 
     void lcdMasterTurnsItsBuzzerOnAtTheNextSave_data()
@@ -309,26 +309,26 @@ private slots:
         QFETCH(bool, modified);
         ProjectDocument document;
         chooseMaster(document, kind);
-        document.GetConfig().DisplayMask = 0x74;
-        document.GetConfig().KValue = 5000; // within the type's limits
+        document.config().DisplayMask = 0x74;
+        document.config().KValue = 5000; // within the type's limits
         auto form = openForm(document);
-        QCOMPARE(document.GetConfig().BuzzerActive, 0);
-        form->UpdateData(false); // a refresh, as after reading the gauge, keeps the box ticked
-        QVERIFY(form->CanLeave());
-        QCOMPARE(document.GetConfig().BuzzerActive, buzzer);
-        QCOMPARE(document.IsModified(), modified);
+        QCOMPARE(document.config().BuzzerActive, 0);
+        form->loadFromRecord(); // a refresh, as after reading the gauge, keeps the box ticked
+        QVERIFY(form->canLeave());
+        QCOMPARE(document.config().BuzzerActive, buzzer);
+        QCOMPARE(document.isModified(), modified);
     }
 
     void displayMaskFullOfForeignBits()
     {
         ProjectDocument document;
         chooseMaster(document, speedometerWithLcd());
-        document.GetConfig().DisplayMask = 0xFFFFFFFFu;
-        document.GetConfig().KValue = 5000;
+        document.config().DisplayMask = 0xFFFFFFFFu;
+        document.config().KValue = 5000;
         auto form = openForm(document);
-        QCOMPARE(document.GetConfig().DisplayMask, 0x74u);
-        QVERIFY(form->UpdateData(true));
-        QCOMPARE(document.GetConfig().DisplayMask, 0x74u);
+        QCOMPARE(document.config().DisplayMask, 0x74u);
+        QVERIFY(form->saveToRecord());
+        QCOMPARE(document.config().DisplayMask, 0x74u);
     }
 
     void leavingTakesTypedValues()
@@ -338,15 +338,15 @@ private slots:
         auto form = openForm(document);
         type(*form, 1085, "1234,5");
         type(*form, 1047, "35");
-        QVERIFY(form->CanLeave());
-        QCOMPARE(document.GetConfig().KValue, 1234.5);
-        QCOMPARE(document.GetConfig().WarnThreshold, 35.0);
-        QVERIFY(document.IsModified());
+        QVERIFY(form->canLeave());
+        QCOMPARE(document.config().KValue, 1234.5);
+        QCOMPARE(document.config().WarnThreshold, 35.0);
+        QVERIFY(document.isModified());
         // The project's save asks the form the same way.
-        document.SetCommitHook([&form](ProjectDocument::CommitPurpose) { return form->UpdateData(true); });
+        document.setCommitHook([&form](ProjectDocument::CommitPurpose) { return form->saveToRecord(); });
         type(*form, 1085, "x");
         testing_support::MessageRecorder messages;
-        QVERIFY(!document.OnSaveDocument(m_home.filePath("p.rix")));
+        QVERIFY(!document.save(m_home.filePath("p.rix")));
         QCOMPARE(messages.count(), 1);
         QVERIFY(!QFile::exists(m_home.filePath("p.rix")));
     }
@@ -364,7 +364,7 @@ private slots:
         testing_support::MessageRecorder messages;
         ProjectDocument document;
         chooseMaster(document, kind);
-        ConfigRecord &c = document.GetConfig();
+        ConfigRecord &c = document.config();
         c.WarnThreshold = -7; // below what a register gauge holds
         c.UseMinMax = 1;
         c.KValueMin = 10;
@@ -373,9 +373,9 @@ private slots:
         c.MValue = 15.5;
         auto form = openForm(document);
         const QString before = settingsOf(c);
-        QVERIFY(form->CanLeave());
+        QVERIFY(form->canLeave());
         QCOMPARE(settingsOf(c), before);
-        QVERIFY(!document.IsModified());
+        QVERIFY(!document.isModified());
         QCOMPARE(messages.count(), 0);
     }
 
@@ -390,18 +390,18 @@ private slots:
         QVERIFY(field->isVisible());
         QTest::keyClicks(field, "250");
         QCOMPARE(field->text(), QString());
-        QCOMPARE(field->toolTip(), LoadTranslatedString(5510));
+        QCOMPARE(field->toolTip(), loadTranslatedString(5510));
     }
 
     void leavingUnchangedChangesNothing()
     {
         ProjectDocument document;
         chooseMaster(document, tachometerLaterFirmware());
-        document.GetConfig().KValue = 12.5;
-        document.GetConfig().DisplayMask = 0x17;
+        document.config().KValue = 12.5;
+        document.config().DisplayMask = 0x17;
         auto form = openForm(document);
-        QVERIFY(form->CanLeave());
-        QVERIFY(!document.IsModified());
+        QVERIFY(form->canLeave());
+        QVERIFY(!document.isModified());
     }
 
     void freshMasterCanBeLeftButNotSaved()
@@ -411,21 +411,21 @@ private slots:
         testing_support::MessageRecorder messages;
         ProjectDocument document;
         chooseMaster(document, speedometerWithoutLcd());
-        ConfigRecord &c = document.GetConfig();
+        ConfigRecord &c = document.config();
         c.UseMinMax = 1;
         c.KValueMin = 100;
         c.KValueMax = 20000;
         auto form = openForm(document);
-        QVERIFY(form->CanLeave());
+        QVERIFY(form->canLeave());
         QCOMPARE(messages.count(), 0);
         QCOMPARE(c.KValue, 0.0);
-        QVERIFY(!form->UpdateData(true));
+        QVERIFY(!form->saveToRecord());
         QCOMPARE(messages.count(), 1);
 
         // A typed value out of the limits is never dropped by leaving.
         messages.clear();
         type(*form, 1085, "25000");
-        QVERIFY(!form->CanLeave());
+        QVERIFY(!form->canLeave());
         QCOMPARE(messages.count(), 1);
         QCOMPARE(c.KValue, 0.0);
     }
@@ -470,9 +470,9 @@ private slots:
         chooseMaster(document, kind);
         auto form = openForm(document);
         type(*form, 9934, typed);
-        QTest::mouseClick(static_cast<QAbstractButton *>(form->Control(9936)), Qt::LeftButton);
+        QTest::mouseClick(static_cast<QAbstractButton *>(form->control(9936)), Qt::LeftButton);
         if (refusal) {
-            QCOMPARE(messages.texts(), QStringList{LoadTranslatedString(refusal)});
+            QCOMPARE(messages.texts(), QStringList{loadTranslatedString(refusal)});
             QVERIFY(frame.calls.isEmpty());
             return;
         }

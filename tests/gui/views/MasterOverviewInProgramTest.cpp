@@ -37,13 +37,13 @@ private slots:
         QVERIFY2(form, "the master item does not show the master's form");
 
         const QByteArray before = gauge.state().memory;
-        qobject_cast<QLineEdit *>(form->Control(9934))->setText(QStringLiteral("1234,5"));
-        QTest::mouseClick(qobject_cast<QPushButton *>(form->Control(9936)), Qt::LeftButton);
+        qobject_cast<QLineEdit *>(form->control(9934))->setText(QStringLiteral("1234,5"));
+        QTest::mouseClick(qobject_cast<QPushButton *>(form->control(9936)), Qt::LeftButton);
 
-        QCOMPARE(messages.texts(), QStringList{LoadTranslatedString(1132)});
+        QCOMPARE(messages.texts(), QStringList{loadTranslatedString(1132)});
         // The hour counter's 16 cells at 66 hold 12345 tenths; nothing else changed.
         QByteArray expected = before;
-        expected.replace(66, 32, gauge_protocol::CounterImage(12345, 16));
+        expected.replace(66, 32, gauge_protocol::counterImage(12345, 16));
         QCOMPARE(gauge.state().memory.toHex(), expected.toHex());
     }
 
@@ -54,26 +54,26 @@ private slots:
         QVERIFY(program.started());
         MasterOverview *form = program.form();
         QVERIFY(form);
-        ConfigRecord &config = program.document().GetConfig();
+        ConfigRecord &config = program.document().config();
         const double kValue = config.KValue;
 
-        qobject_cast<QLineEdit *>(form->Control(1085))->setText(QStringLiteral("12..5"));
-        ProjectTreeView *tree = program.frame().LeftView();
+        qobject_cast<QLineEdit *>(form->control(1085))->setText(QStringLiteral("12..5"));
+        ProjectTreeView *tree = program.frame().leftView();
         tree->setCurrentItem(tree->topLevelItem(0)); // the project item
 
-        QCOMPARE(program.frame().RightView(), form);
+        QCOMPARE(program.frame().rightView(), form);
         QCOMPARE(tree->currentItem(), tree->topLevelItem(1));
         QCOMPARE(messages.count(), 1);
         QVERIFY(messages.texts().first().contains(QLatin1String("\"12..5\" is not a number")));
         QCOMPARE(config.KValue, kValue);
-        QCOMPARE(qobject_cast<QLineEdit *>(form->Control(1085))->text(), QStringLiteral("12..5"));
+        QCOMPARE(qobject_cast<QLineEdit *>(form->control(1085))->text(), QStringLiteral("12..5"));
 
         // Corrected, the form lets the tree go and its value is in the project.
-        qobject_cast<QLineEdit *>(form->Control(1085))->setText(QStringLiteral("12,5"));
+        qobject_cast<QLineEdit *>(form->control(1085))->setText(QStringLiteral("12,5"));
         tree->setCurrentItem(tree->topLevelItem(0));
-        QVERIFY(program.frame().RightView() != form);
+        QVERIFY(program.frame().rightView() != form);
         QCOMPARE(config.KValue, 12.5);
-        QVERIFY(program.document().IsModified());
+        QVERIFY(program.document().isModified());
     }
 
     // A master type with pulse factor limits, its pulse factor never touched
@@ -97,15 +97,15 @@ private slots:
         chosen.MasterId = 1;
         QString error;
         QVERIFY(project_file::WriteFile(path, chosen, &error));
-        QVERIFY(program.document().OnOpenDocument(path));
+        QVERIFY(program.document().open(path));
         MasterOverview *form = program.form();
         QVERIFY(form);
-        program.document().SetModifiedFlag(true);
+        program.document().setModified(true);
 
-        program.frame().Action(command)->trigger();
+        program.frame().action(command)->trigger();
         QCOMPARE(messages.texts(), QStringList{"Pulse factor: the value must lie between 1000.0 and 60000.0."});
-        QCOMPARE(qobject_cast<QLineEdit *>(form->Control(1085))->selectedText(), QStringLiteral("0"));
-        QVERIFY(program.document().IsModified()); // not saved
+        QCOMPARE(qobject_cast<QLineEdit *>(form->control(1085))->selectedText(), QStringLiteral("0"));
+        QVERIFY(program.document().isModified()); // not saved
         QVERIFY(gauge.frames().isEmpty());
     }
 };

@@ -46,7 +46,7 @@ Ids shownControls(MasterOverview &form)
 {
     Ids shown;
     for (const auto &control : dialog_templates::find(120)->controls) {
-        QWidget *w = form.Control(control.id);
+        QWidget *w = form.control(control.id);
         if (w && w->isVisibleTo(&form))
             shown << control.id;
     }
@@ -118,19 +118,19 @@ private slots:
 
         QCOMPARE(shownControls(*form), shown);
         for (int id : {1077, 1078, 1079, 1080, 1081, 1082, 1083, 1084})
-            QVERIFY2(form->Control(id)->isEnabled() == enabledItems.contains(id), qPrintable(QString::number(id)));
-        if (document.GetConfig().HasLcd) {
-            QVERIFY(!form->Control(1074)->isEnabled());
-            QCOMPARE(form->Control(1075)->isEnabled(), enabledUnitLists.contains('T'));
-            QCOMPARE(form->Control(1076)->isEnabled(), enabledUnitLists.contains('Z'));
-            QCOMPARE(form->Control(1086)->isEnabled(), enabledUnitLists.contains('D'));
-            QVERIFY(form->Control(1097)->isEnabled());
+            QVERIFY2(form->control(id)->isEnabled() == enabledItems.contains(id), qPrintable(QString::number(id)));
+        if (document.config().HasLcd) {
+            QVERIFY(!form->control(1074)->isEnabled());
+            QCOMPARE(form->control(1075)->isEnabled(), enabledUnitLists.contains('T'));
+            QCOMPARE(form->control(1076)->isEnabled(), enabledUnitLists.contains('Z'));
+            QCOMPARE(form->control(1086)->isEnabled(), enabledUnitLists.contains('D'));
+            QVERIFY(form->control(1097)->isEnabled());
             QVERIFY(checkOf(*form, 1097)->isChecked());
         }
         // Opening a project whose every LCD bit is set keeps only what the type shows.
-        QCOMPARE(document.GetConfig().DisplayMask, displayMask);
+        QCOMPARE(document.config().DisplayMask, displayMask);
         for (int id : {1077, 1078, 1079, 1080, 1081, 1082, 1083, 1084})
-            QCOMPARE(checkOf(*form, id)->isChecked(), form->Control(id)->isEnabled() || displayMask == 0xFFFF);
+            QCOMPARE(checkOf(*form, id)->isChecked(), form->control(id)->isEnabled() || displayMask == 0xFFFF);
         QCOMPARE(messages.count(), 0);
     }
 
@@ -147,18 +147,18 @@ private slots:
 
         const QStringList speedo = {"Speedo (Frequency)", "Speedo (NMEA)"};
         const QStringList tacho = {"Tacho (Frequency)"};
-        const QString kLabel = LoadTranslatedString(1125);
-        const QString rLabel = LoadTranslatedString(1127);
+        const QString kLabel = loadTranslatedString(1125);
+        const QString rLabel = loadTranslatedString(1127);
         QTest::newRow("speedometer") << speedometerWithLcd() << speedo << QList<int>{1, 16} << kLabel
-                                     << LoadTranslatedString(1126) << "km/h" << "0" << "";
+                                     << loadTranslatedString(1126) << "km/h" << "0" << "";
         QTest::newRow("sumlog") << sumlog() << speedo << QList<int>{1, 16} << kLabel << "Imp./nm" << "km/h" << "0"
                                 << "";
         QTest::newRow("tachometer with LCD") << tachometerWithLcd() << tacho << QList<int>{2} << rLabel
-                                             << LoadTranslatedString(1128) << "U/min" << "0.0" << "h";
+                                             << loadTranslatedString(1128) << "U/min" << "0.0" << "h";
         QTest::newRow("tachometer") << tachometerLaterFirmware() << tacho << QList<int>{2} << rLabel
-                                    << LoadTranslatedString(1128) << "U/min" << "0.0" << "h";
+                                    << loadTranslatedString(1128) << "U/min" << "0.0" << "h";
         QTest::newRow("synchroniser") << synchroniser() << tacho << QList<int>{2} << rLabel
-                                      << LoadTranslatedString(1128) << "U/min" << "" << "";
+                                      << loadTranslatedString(1128) << "U/min" << "" << "";
     }
     void labelsAndLists()
     {
@@ -182,10 +182,10 @@ private slots:
         QCOMPARE(textOf(*form, 1094), thresholdUnit);
         QCOMPARE(textOf(*form, 9934), counterValue);
         QCOMPARE(textOf(*form, 9935), counterUnit);
-        QVERIFY(!document.GetConfig().Description.isEmpty());
-        QCOMPARE(textOf(*form, 1096), document.GetConfig().Description);
+        QVERIFY(!document.config().Description.isEmpty());
+        QCOMPARE(textOf(*form, 1096), document.config().Description);
 
-        QCOMPARE(itemsOf(*form, 1073), (QStringList{LoadTranslatedString(1123), LoadTranslatedString(1122)}));
+        QCOMPARE(itemsOf(*form, 1073), (QStringList{loadTranslatedString(1123), loadTranslatedString(1122)}));
         QCOMPARE(itemsOf(*form, 1071), (QStringList{"0 %", "10 %", "20 %", "30 %", "40 %", "50 %", "60 %", "70 %",
                                                     "80 %", "90 %", "100 %"}));
         QCOMPARE(itemsOf(*form, 1074), (QStringList{"km", "mi", "nm"}));
@@ -194,9 +194,9 @@ private slots:
         QCOMPARE(itemsOf(*form, 1086), (QStringList{"m", "ft"}));
         QCOMPARE(itemsOf(*form, 1072), (QStringList{"Speedo (Freq. 1)", "Tacho (Freq. 1)", "Speedo (Freq. 2)"}));
         // Tagged template texts come from the pack.
-        QCOMPARE(textOf(*form, 9936), LoadTranslatedString(41251));
-        QCOMPARE(textOf(*form, 1077), LoadTranslatedString(50042));
-        QCOMPARE(textOf(*form, 9929), LoadTranslatedString(50005));
+        QCOMPARE(textOf(*form, 9936), loadTranslatedString(41251));
+        QCOMPARE(textOf(*form, 1077), loadTranslatedString(50042));
+        QCOMPARE(textOf(*form, 9929), loadTranslatedString(50005));
     }
 
     void pulseFactorFormats_data()
@@ -215,9 +215,9 @@ private slots:
         QFETCH(QString, shown);
         ProjectDocument document;
         chooseMaster(document, kind);
-        document.GetConfig().KValue = 1234.56;
-        document.GetConfig().MValue = 2.34;
-        document.GetConfig().WarnThreshold = 87.6;
+        document.config().KValue = 1234.56;
+        document.config().MValue = 2.34;
+        document.config().WarnThreshold = 87.6;
         auto form = openForm(document);
         QCOMPARE(textOf(*form, 1085), shown);
         QCOMPARE(textOf(*form, 1047), QStringLiteral("88"));
@@ -229,19 +229,19 @@ private slots:
         chooseMaster(document, speedometerWithLcd());
         const QFont plain = QLabel().font();
         auto form = openForm(document);
-        const QFont title = form->Control(1096)->font();
+        const QFont title = form->control(1096)->font();
         QCOMPARE(title.family(), QStringLiteral("Arial"));
         QCOMPARE(title.pointSizeF(), plain.pointSizeF() * 2);
         // A second initial update (after another master type) keeps the font as it is.
-        form->OnInitialUpdate();
-        QCOMPARE(form->Control(1096)->font().pointSizeF(), plain.pointSizeF() * 2);
+        form->initialize();
+        QCOMPARE(form->control(1096)->font().pointSizeF(), plain.pointSizeF() * 2);
 
         const QImage image = form->grab().toImage();
-        const int top = form->Control(2300)->geometry().top();
+        const int top = form->control(2300)->geometry().top();
         const int x = form->width() - 4; // right of every control
         QCOMPARE(image.pixelColor(x, top + 165), QColor(Qt::white));
         QVERIFY(image.pixelColor(x, top + 180) != QColor(Qt::white));
-        QVERIFY(!qobject_cast<QLabel *>(form->Control(2300))->pixmap().isNull());
+        QVERIFY(!qobject_cast<QLabel *>(form->control(2300))->pixmap().isNull());
     }
 };
 

@@ -50,21 +50,21 @@ MasterKind instrumentOfNoKnownKind()
 void useSampleCatalogue()
 {
     settings_store::writeString("Directories", "DBase",
-                                testing_support::binDir() + "/" + catalogue_location::SampleCatalogueFileName());
+                                testing_support::binDir() + "/" + catalogue_location::sampleCatalogueFileName());
 }
 
 void useEnglish()
 {
     Language::instance().setPackFolder(testing_support::binDir());
-    QVERIFY(Language::instance().SwitchLanguage(QStringLiteral("vorn_eng32.dll")));
+    QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_eng32.dll")));
 }
 
 void chooseMaster(ProjectDocument &document, const MasterKind &kind)
 {
-    document.OnNewDocument();
+    document.newProject();
     MasterTypeInfo info;
     if (kind.catalogueId) {
-        info = CatalogueMasterTypeLookup().FetchById(kind.catalogueId);
+        info = CatalogueMasterTypeLookup().fetchById(kind.catalogueId);
         QVERIFY2(info.Found, "the sample catalogue lacks a master type the tests use");
     } else {
         info.Found = true;
@@ -73,20 +73,20 @@ void chooseMaster(ProjectDocument &document, const MasterKind &kind)
         info.Picture = QImage(120, 120, QImage::Format_RGB32);
         info.Picture.fill(Qt::darkBlue);
     }
-    ConfigRecord &config = document.GetConfig();
-    config.Reset();
+    ConfigRecord &config = document.config();
+    config.reset();
     config.MasterId = info.SelectedId;
-    config.ApplyMasterType(info);
+    config.applyMasterType(info);
     config.DataSource = 0;
     config.FirmwareVersion = {kind.firmware, 0};
-    document.SetModifiedFlag(false);
+    document.setModified(false);
 }
 
 std::unique_ptr<MasterOverview> openForm(ProjectDocument &document)
 {
     auto form = std::make_unique<MasterOverview>(&document);
     form->resize(900, 700);
-    form->OnInitialUpdate();
+    form->initialize();
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get()))
@@ -99,19 +99,19 @@ RunningProgram::RunningProgram(const MasterKind &kind, const QString &language)
     Language::instance().setPackFolder(testing_support::binDir());
     settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"), language);
     int exitCode = 0;
-    m_started = m_app.InitInstance({}, &exitCode);
+    m_started = m_app.start({}, &exitCode);
     if (!m_started)
         return;
     // The start-up picture would take the first click of a test.
-    SplashWindow::HideSplashScreen();
+    SplashWindow::hideSplashScreen();
     LinkOptions options;
     options.timeouts = testing_support::fastTimeouts();
     options.pauseMs = 0; // the gauge's pause between writes is no part of these tests
-    frame().GaugeCommands().SetLinkOptions(options);
+    frame().gaugeCommands().setLinkOptions(options);
     // The tree selects the master item once there is one.
-    document().GetConfig().MasterId = kind.catalogueId;
-    document().ApplyStoredMasterType();
-    frame().LeftView()->FillTree();
+    document().config().MasterId = kind.catalogueId;
+    document().applyStoredMasterType();
+    frame().leftView()->fillTree();
 }
 
 RunningProgram::~RunningProgram()
@@ -119,42 +119,42 @@ RunningProgram::~RunningProgram()
     if (m_started) {
         // Leaving the form may change the project: nothing is saved.
         testing_support::MessageRecorder discard(user_messages::Answer::No);
-        document().SetModifiedFlag(false);
+        document().setModified(false);
         frame().close();
-        m_app.ExitInstance(0);
+        m_app.finish(0);
     }
     Language::instance().setPackFolder(QString());
 }
 
 MasterOverview *RunningProgram::form()
 {
-    return qobject_cast<MasterOverview *>(frame().RightView());
+    return qobject_cast<MasterOverview *>(frame().rightView());
 }
 
 QLineEdit *editOf(MasterOverview &form, int id)
 {
-    auto *w = qobject_cast<QLineEdit *>(form.Control(id));
+    auto *w = qobject_cast<QLineEdit *>(form.control(id));
     Q_ASSERT(w);
     return w;
 }
 
 QComboBox *listOf(MasterOverview &form, int id)
 {
-    auto *w = qobject_cast<QComboBox *>(form.Control(id));
+    auto *w = qobject_cast<QComboBox *>(form.control(id));
     Q_ASSERT(w);
     return w;
 }
 
 QCheckBox *checkOf(MasterOverview &form, int id)
 {
-    auto *w = qobject_cast<QCheckBox *>(form.Control(id));
+    auto *w = qobject_cast<QCheckBox *>(form.control(id));
     Q_ASSERT(w);
     return w;
 }
 
 QString textOf(MasterOverview &form, int id)
 {
-    QWidget *w = form.Control(id);
+    QWidget *w = form.control(id);
     if (auto *label = qobject_cast<QLabel *>(w))
         return label->text();
     if (auto *line = qobject_cast<QLineEdit *>(w))

@@ -65,8 +65,8 @@ public:
     ~RunningProgram();
 
     bool started() const { return m_started; }
-    MainWindow &frame() { return *m_app.MainFrame(); }
-    ProjectDocument &document() { return *m_app.Document(); }
+    MainWindow &frame() { return *m_app.mainFrame(); }
+    ProjectDocument &document() { return *m_app.document(); }
     MasterOverview *form();
 
 private:
@@ -86,9 +86,9 @@ struct PresetCall
 class RecordingFrame : public FrameServices
 {
 public:
-    RecordingFrame() { SetTheFrame(this); }
-    ~RecordingFrame() override { SetTheFrame(nullptr); }
-    void PresetCounter(int startAddress, int cellCount, quint32 counterValue) override
+    RecordingFrame() { setMainWindowServices(this); }
+    ~RecordingFrame() override { setMainWindowServices(nullptr); }
+    void presetCounter(int startAddress, int cellCount, quint32 counterValue) override
     {
         calls.append({startAddress, cellCount, counterValue});
     }
