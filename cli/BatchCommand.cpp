@@ -169,7 +169,7 @@ int runBatchCommand(const BatchRequest &given)
     for (int i = 0; i < projects.size(); ++i) {
         QString error;
         BatchPortResult &r = results[i];
-        if (r.outcome.success && !project_file::WriteFile(projects.at(i), r.record, &error)) {
+        if (r.outcome.success && !project_file::writeFile(projects.at(i), r.record, &error)) {
             r.outcome.success = false;
             r.message = QStringLiteral("cannot write %1: %2").arg(projects.at(i), error);
         } else if (r.outcome.success) {

@@ -18,7 +18,7 @@ namespace {
 // catalogue has it.
 bool readWithMaster(const QString &path, const QString &catalogue, ConfigRecord &record, int &status)
 {
-    const project_file::ReadResult result = project_file::ReadFile(path, record);
+    const project_file::ReadResult result = project_file::readFile(path, record);
     if (result.status != project_file::ReadStatus::Ok) {
         QString reason = project_file::describeFailure(path, result);
         if (result.status == project_file::ReadStatus::UnsupportedVersion)

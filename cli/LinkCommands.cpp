@@ -85,7 +85,7 @@ int readCommand(const QStringList &argList)
     const QString output = args.has(QStringLiteral("-o")) ? args.value(QStringLiteral("-o")) : project;
     if (!output.isEmpty()) {
         QString error;
-        if (!project_file::WriteFile(output, cfg, &error))
+        if (!project_file::writeFile(output, cfg, &error))
             return fail(ExitFailed, QStringLiteral("cannot write %1: %2").arg(output, error));
     }
     if (args.has(QStringLiteral("--json"))) {

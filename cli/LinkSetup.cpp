@@ -56,7 +56,7 @@ bool portDevices(const LinkArguments &args, QStringList &devices, int &status)
 
 bool readProject(const QString &path, ConfigRecord &cfg, int &status)
 {
-    const project_file::ReadResult result = project_file::ReadFile(path, cfg);
+    const project_file::ReadResult result = project_file::readFile(path, cfg);
     if (result.status != project_file::ReadStatus::Ok) {
         status = fail(ExitBadUsage, project_file::describeFailure(path, result));
         return false;

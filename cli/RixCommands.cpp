@@ -16,7 +16,7 @@ namespace {
 // version is bad input.
 bool readProject(const QString &path, ConfigRecord &record, int &version, int &status)
 {
-    const project_file::ReadResult result = project_file::ReadFile(path, record);
+    const project_file::ReadResult result = project_file::readFile(path, record);
     if (result.status != project_file::ReadStatus::Ok) {
         QString reason = project_file::describeFailure(path, result);
         if (result.status == project_file::ReadStatus::UnsupportedVersion)
@@ -31,7 +31,7 @@ bool readProject(const QString &path, ConfigRecord &record, int &version, int &s
 int writeProject(const QString &path, const ConfigRecord &record)
 {
     QString error;
-    if (!project_file::WriteFile(path, record, &error))
+    if (!project_file::writeFile(path, record, &error))
         return cli::fail(cli::ExitFailed, QStringLiteral("cannot write %1: %2").arg(path, error));
     return cli::ExitOk;
 }

@@ -161,7 +161,7 @@ QString writeSampleProject(const QDir &folder)
     record.Illumination = 80;
     const QString path = folder.filePath(QStringLiteral("Harbour launch.rix"));
     QString error;
-    if (!project_file::WriteFile(path, record, &error))
+    if (!project_file::writeFile(path, record, &error))
         std::fprintf(stderr, "screenshots: %s\n", qPrintable(error));
     return path;
 }

@@ -403,5 +403,33 @@
         <source>No web browser could be started to show the user manual %1.</source>
         <translation>No web browser could be started to show the user manual %1.</translation>
     </message>
+    <message id="5600">
+        <source>Gauge %1: </source>
+        <translation>Gauge %1: </translation>
+    </message>
+    <message id="5601">
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message id="5602">
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message id="5603">
+        <source>Fuel level</source>
+        <translation>Fuel level</translation>
+    </message>
+    <message id="5604">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="5605">
+        <source>Ser&amp;vice items</source>
+        <translation>Ser&amp;vice items</translation>
+    </message>
+    <message id="5606">
+        <source>Shows the master's settings and the gauge inputs with their calibration in the project tree, and offers the diagnostics</source>
+        <translation>Shows the master's settings and the gauge inputs with their calibration in the project tree, and offers the diagnostics</translation>
+    </message>
 </context>
 </TS>

@@ -403,5 +403,33 @@
         <source>No web browser could be started to show the user manual %1.</source>
         <translation>Aucun navigateur n'a pu être lancé pour afficher le manuel d'utilisation %1.</translation>
     </message>
+    <message id="5600">
+        <source>Gauge %1: </source>
+        <translation>Indicateur %1 : </translation>
+    </message>
+    <message id="5601">
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message id="5602">
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message id="5603">
+        <source>Fuel level</source>
+        <translation>Niveau de carburant</translation>
+    </message>
+    <message id="5604">
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message id="5605">
+        <source>Ser&amp;vice items</source>
+        <translation>Éléments de ser&amp;vice</translation>
+    </message>
+    <message id="5606">
+        <source>Shows the master's settings and the gauge inputs with their calibration in the project tree, and offers the diagnostics</source>
+        <translation>Affiche dans l'arborescence du projet les réglages du maître et les entrées des indicateurs avec leur étalonnage, et propose le diagnostic</translation>
+    </message>
 </context>
 </TS>

@@ -403,5 +403,33 @@
         <source>No web browser could be started to show the user manual %1.</source>
         <translation>Es ließ sich kein Webbrowser starten, der das Benutzerhandbuch %1 zeigt.</translation>
     </message>
+    <message id="5600">
+        <source>Gauge %1: </source>
+        <translation>Anzeiger %1: </translation>
+    </message>
+    <message id="5601">
+        <source>Aux</source>
+        <translation>Aux</translation>
+    </message>
+    <message id="5602">
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message id="5603">
+        <source>Fuel level</source>
+        <translation>Füllstand</translation>
+    </message>
+    <message id="5604">
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="5605">
+        <source>Ser&amp;vice items</source>
+        <translation>Ser&amp;vice-Einträge</translation>
+    </message>
+    <message id="5606">
+        <source>Shows the master's settings and the gauge inputs with their calibration in the project tree, and offers the diagnostics</source>
+        <translation>Zeigt im Projektbaum die Einstellungen des Masters und die Eingänge der Anzeiger mit ihrer Kalibrierung und bietet die Diagnose an</translation>
+    </message>
 </context>
 </TS>

@@ -35,7 +35,7 @@ QString project(const QString &path, int masterId, const std::function<void(Conf
     cfg.KValue = 100;
     change(cfg);
     QString error;
-    if (!project_file::WriteFile(path, cfg, &error))
+    if (!project_file::writeFile(path, cfg, &error))
         qFatal("%s", qPrintable(error));
     return path;
 }

@@ -48,7 +48,7 @@ QString projectWithMaster(const QString &path, int masterId, double kValue = 0)
     cfg.MasterId = masterId;
     cfg.KValue = kValue;
     QString error;
-    project_file::WriteFile(path, cfg, &error);
+    project_file::writeFile(path, cfg, &error);
     return path;
 }
 
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains("\"FirmwareVersion\":[65,2]"));
         ConfigRecord cfg;
-        QCOMPARE(project_file::ReadFile(home.filePath("out.rix"), cfg).status, project_file::ReadStatus::Ok);
+        QCOMPARE(project_file::readFile(home.filePath("out.rix"), cfg).status, project_file::ReadStatus::Ok);
         QCOMPARE(cfg.KValue, 500.0); // firmware below 66: whole pulses
         QCOMPARE(cfg.WarnThreshold, 100.0);
     }
@@ -165,7 +165,7 @@ private slots:
             const CliResult r = runCli({"read", "--port", sim.device(), "--project", "tacho.rix", "--catalogue", catalogue});
             QCOMPARE(r.exitCode, 0);
             ConfigRecord cfg;
-            QCOMPARE(project_file::ReadFile(home.filePath("tacho.rix"), cfg).status, project_file::ReadStatus::Ok);
+            QCOMPARE(project_file::readFile(home.filePath("tacho.rix"), cfg).status, project_file::ReadStatus::Ok);
             QCOMPARE(cfg.KValue, 50.0); // read back into the project
             QCOMPARE(cfg.MasterId, 5);
         }
@@ -285,7 +285,7 @@ private slots:
         cfg.WarnThreshold = 300;
         cfg.WarnMode = 1;
         cfg.Illumination = 30;
-        QVERIFY(project_file::WriteFile(home.filePath("p.rix"), cfg, &writeError));
+        QVERIFY(project_file::writeFile(home.filePath("p.rix"), cfg, &writeError));
         SimProcess sim({"--family", "register"}, home.filePath("sim.json"));
         const CliResult r = runCli({"write", "--port", sim.device(), "--family", "register", "p.rix"});
         QCOMPARE(r.exitCode, 0);
@@ -305,7 +305,7 @@ private slots:
         QString writeError;
         ConfigRecord cfg;
         cfg.KValue = 12.3;
-        QVERIFY(project_file::WriteFile(home.filePath("p.rix"), cfg, &writeError));
+        QVERIFY(project_file::writeFile(home.filePath("p.rix"), cfg, &writeError));
         SimProcess sim({"--family", "block"}, home.filePath("sim.json"));
 
         CliResult r = runCli({"write", "--port", sim.device(), "--family", "block", "p.rix"});

@@ -20,7 +20,7 @@ QString projectWith(const QString &path, double kValue)
     cfg.KValue = kValue;
     cfg.WarnThreshold = 300;
     QString error;
-    if (!project_file::WriteFile(path, cfg, &error))
+    if (!project_file::writeFile(path, cfg, &error))
         qFatal("%s", qPrintable(error));
     return path;
 }
@@ -186,7 +186,7 @@ private slots:
         const auto illumination = [&](const QString &device) {
             ConfigRecord cfg;
             const QString name = device.mid(5).replace('/', '-') + ".rix"; // /dev/pts/N -> pts-N.rix
-            project_file::ReadFile(home.filePath("projects/" + name), cfg);
+            project_file::readFile(home.filePath("projects/" + name), cfg);
             return cfg.Illumination;
         };
         QCOMPARE(illumination(a.device()), 70.0);

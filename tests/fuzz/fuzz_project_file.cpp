@@ -20,7 +20,7 @@ extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
     }
     ConfigRecord record;
-    const project_file::ReadResult result = project_file::ReadFile(path, record);
+    const project_file::ReadResult result = project_file::readFile(path, record);
     if (result.status != project_file::ReadStatus::Ok)
         return 0;
 

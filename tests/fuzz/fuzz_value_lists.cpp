@@ -22,7 +22,7 @@ extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     value_list::readSemicolonTerminated(yText, 8);
 
     const QVector<double> values = value_list::readNumbers(yText, SensorCurve::MaxPoints);
-    const QString stored = value_list::Format(values);
+    const QString stored = value_list::format(values);
     if (value_list::readNumbers(stored, SensorCurve::MaxPoints).size() != values.size())
         std::abort();
     if (value_list::readSemicolonTerminated(stored, values.size()).size() != values.size())

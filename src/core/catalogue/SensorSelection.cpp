@@ -158,8 +158,8 @@ void SensorSelection::storeDefinition(const SensorDefinition &definition, Sensor
             }
         }
     }
-    record.m_XWerte = value_list::Format(QVector<double>(x.begin(), x.end()));
-    record.m_YWerte = value_list::Format(QVector<double>(y.begin(), y.end()));
+    record.m_XWerte = value_list::format(QVector<double>(x.begin(), x.end()));
+    record.m_YWerte = value_list::format(QVector<double>(y.begin(), y.end()));
 }
 
 bool SensorSelection::write(SensorRecordset &record, bool ok)

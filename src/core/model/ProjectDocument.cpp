@@ -71,7 +71,7 @@ bool ProjectDocument::open(const QString &path)
 {
     ConfigRecord loaded = m_config;
     loaded.reset();
-    const project_file::ReadResult result = project_file::ReadFile(path, loaded);
+    const project_file::ReadResult result = project_file::readFile(path, loaded);
 
     if (result.status == project_file::ReadStatus::UnsupportedVersion) {
         m_config.reset();
@@ -123,7 +123,7 @@ bool ProjectDocument::save(const QString &path)
     if (!commitForSaving())
         return false;
     QString error;
-    if (!project_file::WriteFile(path, m_config, &error)) {
+    if (!project_file::writeFile(path, m_config, &error)) {
         user_messages::show(loadTranslatedString(5002).arg(QDir::toNativeSeparators(path), error),
                             user_messages::Icon::Error);
         return false;

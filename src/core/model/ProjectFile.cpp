@@ -86,7 +86,7 @@ QByteArray serialize(const ConfigRecord &record)
     return bytes;
 }
 
-ReadResult ReadFile(const QString &path, ConfigRecord &record)
+ReadResult readFile(const QString &path, ConfigRecord &record)
 {
     ReadResult result;
     QFile file(path);
@@ -151,7 +151,7 @@ QString describeFailure(const QString &path, const ReadResult &result)
     return QString();
 }
 
-bool WriteFile(const QString &path, const ConfigRecord &record, QString *error)
+bool writeFile(const QString &path, const ConfigRecord &record, QString *error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -47,13 +47,13 @@ struct ReadResult
 
 // Reads a project file into record, which the caller has reset. On any status
 // but Ok the record is left as it was.
-ReadResult ReadFile(const QString &path, ConfigRecord &record);
+ReadResult readFile(const QString &path, ConfigRecord &record);
 
 // A clear, translated message for a failed read, naming the file.
 QString describeFailure(const QString &path, const ReadResult &result);
 
 // Writes the record as a version 103 file atomically: the previous file stays
 // intact unless the new one is complete. Returns false with a reason.
-bool WriteFile(const QString &path, const ConfigRecord &record, QString *error);
+bool writeFile(const QString &path, const ConfigRecord &record, QString *error);
 
 }

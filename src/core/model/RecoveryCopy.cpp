@@ -102,7 +102,7 @@ void RecoveryCopy::update()
         return;
     const QString copy = copyPath();
     QString error;
-    if (!project_file::WriteFile(copy, m_document->config(), &error))
+    if (!project_file::writeFile(copy, m_document->config(), &error))
         return;
     QSettings notes(notesOf(copy), QSettings::IniFormat);
     notes.setValue(Group + QStringLiteral("/path"), m_document->filePath());

@@ -76,7 +76,7 @@ QVector<double> readSemicolonTerminated(const QString &text, int count)
     return values;
 }
 
-QString Format(const QVector<double> &values)
+QString format(const QVector<double> &values)
 {
     QStringList parts;
     for (double v : values)

@@ -18,6 +18,6 @@ QVector<double> readSemicolonTerminated(const QString &text, int count);
 
 // Every value printed with "%lf" (six decimals, "." as decimal point), joined
 // by ";" with nothing before the first or after the last.
-QString Format(const QVector<double> &values);
+QString format(const QVector<double> &values);
 
 }

@@ -31,5 +31,6 @@ constexpr int WriteGauge = 32777;
 constexpr int Diagnostics = 32797;
 constexpr int ExportPdf = 32800;
 constexpr int RestoreBackup = 32802;
+constexpr int ViewServiceItems = 32803;
 
 }

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "CommandIds.h"
+#include "views/ServiceItems.h"
 #include "link/StoredLineSelectors.h"
 #include "GaugeTransferCommands.h"
 #include "MainMenu.h"
@@ -64,6 +65,7 @@ const ActionInfo actionInfos[] = {
     {EditPaste, "actionEditPaste", QKeySequence::Paste},
     {ViewToolBar, "actionViewToolBar", QKeySequence::UnknownKey},
     {ViewStatusBar, "actionViewStatusBar", QKeySequence::UnknownKey},
+    {ViewServiceItems, "actionViewServiceItems", QKeySequence::UnknownKey},
     {ChooseMasterType, "actionChooseMasterType", QKeySequence::UnknownKey},
     {ReadGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
     {WriteGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
@@ -240,6 +242,13 @@ void MainWindow::createActions()
     action(ViewStatusBar)->setCheckable(true);
     action(ViewStatusBar)->setChecked(true);
     addHandler(ViewStatusBar, [this] { statusBar()->setVisible(action(ViewStatusBar)->isChecked()); });
+    action(ViewServiceItems)->setCheckable(true);
+    action(ViewServiceItems)->setChecked(service_items::shown());
+    addHandler(ViewServiceItems, [this] {
+        service_items::setShown(action(ViewServiceItems)->isChecked());
+        m_leftView->fillTree();
+        updateCommandStates();
+    });
 }
 
 void MainWindow::editCommand(const char *slot)

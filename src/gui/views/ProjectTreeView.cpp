@@ -1,6 +1,7 @@
 #include "ProjectTreeView.h"
 
 #include "PaneSplitter.h"
+#include "ServiceItems.h"
 #include "ViewFactory.h"
 #include "base/Language.h"
 #include "resources/ProgramPictures.h"
@@ -66,11 +67,35 @@ void ProjectTreeView::fillTree()
         master->setData(0, Qt::UserRole, tree_codes::Master);
         if (!m_images.isEmpty())
             master->setIcon(0, m_images.at(0));
+        if (service_items::shown())
+            addItem(master, loadTranslatedString(5604), tree_codes::MasterSettings, 8);
         setCurrentItem(master);
+    }
+    if (service_items::shown()) {
+        // The gauge inputs (Aux, temperature, fuel level), each with its
+        // calibration.
+        for (int input = 1; input <= 3; ++input) {
+            const int base = (input + 1) * 100;
+            QTreeWidgetItem *gauge = addItem(nullptr, loadTranslatedString(5600).arg(input)
+                                                          + loadTranslatedString(5600 + input),
+                                             base + tree_codes::GaugeOffset, 2);
+            addItem(gauge, loadTranslatedString(1015), base + tree_codes::CalibrationOffset, 1);
+            gauge->setExpanded(true);
+        }
     }
     // The pane is never narrower than its items (in this language) need.
     setMinimumWidth(indentation() + sizeHintForColumn(0) + 2 * frameWidth()
                     + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+QTreeWidgetItem *ProjectTreeView::addItem(QTreeWidgetItem *parent, const QString &text, int code, int image)
+{
+    QTreeWidgetItem *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, text);
+    item->setData(0, Qt::UserRole, code);
+    if (image < m_images.size())
+        item->setIcon(0, m_images.at(image));
+    return item;
 }
 
 void ProjectTreeView::onRecordReloaded()
@@ -96,7 +121,9 @@ void ProjectTreeView::onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidget
     if (!m_splitter)
         return;
     const auto old = m_discardOldView ? PaneSplitter::OldValues::Discard : PaneSplitter::OldValues::Keep;
-    if (m_splitter->replaceView(viewFactoryForCode(code), m_document, old))
+    const PaneSplitter::ViewFactory factory = viewFactoryForCode(code);
+    // An item without a form of its own (a gauge) leaves the pane as it is.
+    if (!factory || m_splitter->replaceView(factory, m_document, old))
         return;
     // The form refused to go (an invalid entry): it stays, and so does the
     // selection that belongs to it.

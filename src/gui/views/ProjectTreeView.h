@@ -1,6 +1,8 @@
 #pragma once
 // The project tree: the project item and, once a master type is chosen, the
-// master item. Selecting an item shows its form in the right-hand pane.
+// master item; with the service items shown also the master's settings and
+// the three gauge inputs with their calibration. Selecting an item shows its
+// form in the right-hand pane.
 #include <QTreeWidget>
 
 class PaneSplitter;
@@ -38,6 +40,7 @@ protected:
 
 private:
     void updateImageList();
+    QTreeWidgetItem *addItem(QTreeWidgetItem *parent, const QString &text, int code, int image);
     void onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
 
     ProjectDocument *m_document;

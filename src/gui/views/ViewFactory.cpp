@@ -5,7 +5,10 @@
 
 PaneSplitter::ViewFactory viewFactoryForCode(int itemCode)
 {
-    if (itemCode % 100 == 0)
+    const int kind = itemCode % 100;
+    if (kind == 0)
         return [](ProjectDocument *document) -> FormView * { return new MasterOverview(document); };
+    if ((kind >= 4 && kind <= 6) || (kind >= 12 && kind <= 20 && kind != 17))
+        return {};
     return [](ProjectDocument *document) -> FormView * { return new ProjectFormView(document); };
 }

@@ -5,7 +5,15 @@
 namespace tree_codes {
 constexpr int Project = 107;
 constexpr int Master = 100;
+// Service items: the master's settings, and per gauge input n (1 to 3) the
+// gauge (n + 1) * 100 + 12 with its calibration (n + 1) * 100 + 1 below it.
+constexpr int MasterSettings = 102;
+constexpr int GaugeOffset = 12;
+constexpr int CalibrationOffset = 1;
 }
 
-// Code modulo 100: 0 is the master's form; every other code the project form.
+// The form for an item code, chosen by the code modulo 100: 0 the master's
+// form, 1 an input's calibration, 2 the master's settings; 4 to 6 and 12 to
+// 20 except 17 keep the form that is shown (an empty factory); any other code
+// the project form.
 PaneSplitter::ViewFactory viewFactoryForCode(int itemCode);

@@ -25,7 +25,7 @@ class ProjectLoadTest : public QObject
         record.MasterId = masterId;
         record.KValue = 1234.5;
         QString error;
-        QVERIFY2(project_file::WriteFile(path, record, &error), qPrintable(error));
+        QVERIFY2(project_file::writeFile(path, record, &error), qPrintable(error));
     }
 
 private slots:

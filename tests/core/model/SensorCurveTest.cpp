@@ -116,8 +116,8 @@ private slots:
 
     void valueListFormat()
     {
-        QCOMPARE(value_list::Format({12.5, -1, 0}), QString("12.500000;-1.000000;0.000000"));
-        QCOMPARE(value_list::Format({}), QString());
+        QCOMPARE(value_list::format({12.5, -1, 0}), QString("12.500000;-1.000000;0.000000"));
+        QCOMPARE(value_list::format({}), QString());
     }
 };
 

@@ -30,20 +30,13 @@ using namespace command_ids;
 
 namespace {
 
-void showAndActivate(MainWindow &frame)
-{
-    frame.show();
-    frame.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-}
-
 QString writeProject(const ScopedTestHome &home, const QString &name, double kValue)
 {
     ConfigRecord record;
     record.KValue = kValue;
     const QString path = home.filePath(name);
     QString error;
-    if (!project_file::WriteFile(path, record, &error))
+    if (!project_file::writeFile(path, record, &error))
         qWarning("%s", qPrintable(error));
     return path;
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -51,6 +52,15 @@ inline void answerFileDialog(const QString &path)
         dialog->selectFile(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
+}
+
+// Shows the window and waits until it has the keyboard, so that key clicks
+// reach its menu bar.
+inline void showAndActivate(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 inline void cancelNextDialog()

@@ -201,7 +201,7 @@ private slots:
         record.MasterId = 99;
         record.KValue = 1500;
         const QString path = f.home().filePath(QStringLiteral("old.rix"));
-        QVERIFY(project_file::WriteFile(path, record, nullptr));
+        QVERIFY(project_file::writeFile(path, record, nullptr));
         QVERIFY(f.frame().openProject(path));
         QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5007).arg(99)});
         QCOMPARE(f.document().config().KValue, 1500.0);

@@ -44,7 +44,7 @@ private slots:
         ConfigRecord record;
         record.KValue = 11;
         const QString project = f.home().filePath(QStringLiteral("harbour.rix"));
-        QVERIFY(project_file::WriteFile(project, record, nullptr));
+        QVERIFY(project_file::writeFile(project, record, nullptr));
 
         QProcess child;
         child.start(binDir() + QStringLiteral("/skaleron_crash_child"), {project, QStringLiteral("4321")});

@@ -96,7 +96,7 @@ private slots:
         ConfigRecord chosen;
         chosen.MasterId = 1;
         QString error;
-        QVERIFY(project_file::WriteFile(path, chosen, &error));
+        QVERIFY(project_file::writeFile(path, chosen, &error));
         QVERIFY(program.document().open(path));
         MasterOverview *form = program.form();
         QVERIFY(form);
