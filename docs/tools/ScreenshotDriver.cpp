@@ -4,6 +4,7 @@
 // its own commands and saves grabs of its windows as PNG files.
 //
 // usage: skaleron_screenshots OUTPUT_FOLDER
+#include "dialogs/CompareDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "app/DesktopApp.h"
 #include "app/SplashWindow.h"
@@ -141,6 +142,36 @@ void saveTransfer(MainWindow *frame, int commandId, const QString &name)
     }
 }
 
+// Compares the project with the demo gauge (read behind the progress window)
+// and saves the table of differences; Close leaves the project as it was.
+void saveGaugeComparison(MainWindow *frame, const QString &name)
+{
+    QAction *action = frame->action(command_ids::CompareGauge);
+    if (!action || !action->isEnabled()) {
+        std::fprintf(stderr, "screenshots: compare with gauge is not available\n");
+        ++g_failures;
+        return;
+    }
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<CompareDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll.stop();
+        seen = true;
+        save(dialog, name);
+        dialog->reject();
+    });
+    poll.start(50);
+    action->trigger(); // returns when the table has been closed
+    settle();
+    if (!seen) {
+        std::fprintf(stderr, "screenshots: compare with gauge showed no table\n");
+        ++g_failures;
+    }
+}
+
 void selectTreeItem(MainWindow *frame, int row)
 {
     ProjectTreeView *tree = frame->leftView();
@@ -194,6 +225,7 @@ void shootAll(MainWindow *frame)
     });
     saveModal(frame, command_ids::RestoreBackup, QStringLiteral("restore-backup"));
     saveModal(frame, command_ids::AppAbout, QStringLiteral("about-box"));
+    saveGaugeComparison(frame, QStringLiteral("compare-with-gauge"));
     // Last: reading replaces the project's values by the gauge's.
     saveTransfer(frame, command_ids::ReadGauge, QStringLiteral("transfer-progress"));
     selectTreeItem(frame, 1);
