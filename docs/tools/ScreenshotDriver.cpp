@@ -15,6 +15,7 @@
 #include "mainwindow/CommandIds.h"
 #include "link/BlockBackup.h"
 #include "model/ConfigRecord.h"
+#include "model/ProjectDocument.h"
 #include "model/ProjectFile.h"
 #include "views/ProjectTreeView.h"
 
@@ -36,6 +37,7 @@ namespace {
 
 QDir g_out;
 int g_failures = 0;
+QString g_sampleProject;
 
 void settle(int ms = 150)
 {
@@ -142,10 +144,14 @@ void saveTransfer(MainWindow *frame, int commandId, const QString &name)
     }
 }
 
-// Compares the project with the demo gauge (read behind the progress window)
-// and saves the table of differences; Close leaves the project as it was.
+// Compares the sample project with the demo gauge (read behind the progress
+// window) and saves the table of differences; Close leaves the project as it
+// was.
 void saveGaugeComparison(MainWindow *frame, const QString &name)
 {
+    // An earlier round's read has given the project the gauge's values.
+    frame->document()->setModified(false);
+    frame->openProject(g_sampleProject);
     QAction *action = frame->action(command_ids::CompareGauge);
     if (!action || !action->isEnabled()) {
         std::fprintf(stderr, "screenshots: compare with gauge is not available\n");
@@ -258,7 +264,8 @@ int main(int argc, char **argv)
     DesktopApp theApp;
     int exitCode = 0;
     // The demo gauge stands in for a gauge on the serial port.
-    if (!theApp.start({QStringLiteral("--demo"), writeSampleProject(QDir(home.path()))}, &exitCode)) {
+    g_sampleProject = writeSampleProject(QDir(home.path()));
+    if (!theApp.start({QStringLiteral("--demo"), g_sampleProject}, &exitCode)) {
         std::fprintf(stderr, "screenshots: the program did not start\n");
         return 1;
     }

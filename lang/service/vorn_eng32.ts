@@ -184,12 +184,12 @@
         <translation>Find gauge</translation>
     </message>
     <message id="5874">
-        <source>Trying %1 ports...</source>
-        <translation>Trying %1 ports...</translation>
+        <source>Trying the ports: %1 of %2 done...</source>
+        <translation>Trying the ports: %1 of %2 done...</translation>
     </message>
     <message id="5875">
-        <source>No gauge answers on the %1 ports tried.</source>
-        <translation>No gauge answers on the %1 ports tried.</translation>
+        <source>No gauge answers on any port tried (%1).</source>
+        <translation>No gauge answers on any port tried (%1).</translation>
     </message>
     <message id="5876">
         <source>A gauge answers on %1; that port is chosen.</source>

@@ -184,12 +184,12 @@
         <translation>Rechercher l'instrument</translation>
     </message>
     <message id="5874">
-        <source>Trying %1 ports...</source>
-        <translation>Essai de %1 ports...</translation>
+        <source>Trying the ports: %1 of %2 done...</source>
+        <translation>Essai des ports : %1 sur %2 terminés...</translation>
     </message>
     <message id="5875">
-        <source>No gauge answers on the %1 ports tried.</source>
-        <translation>Aucun instrument ne répond sur les %1 ports essayés.</translation>
+        <source>No gauge answers on any port tried (%1).</source>
+        <translation>Aucun instrument ne répond sur les ports essayés (%1).</translation>
     </message>
     <message id="5876">
         <source>A gauge answers on %1; that port is chosen.</source>

@@ -184,12 +184,12 @@
         <translation>Messgerät suchen</translation>
     </message>
     <message id="5874">
-        <source>Trying %1 ports...</source>
-        <translation>%1 Anschlüsse werden versucht...</translation>
+        <source>Trying the ports: %1 of %2 done...</source>
+        <translation>Anschlüsse werden versucht: %1 von %2 fertig...</translation>
     </message>
     <message id="5875">
-        <source>No gauge answers on the %1 ports tried.</source>
-        <translation>An den %1 versuchten Anschlüssen antwortet kein Messgerät.</translation>
+        <source>No gauge answers on any port tried (%1).</source>
+        <translation>An keinem der versuchten Anschlüsse (%1) antwortet ein Messgerät.</translation>
     </message>
     <message id="5876">
         <source>A gauge answers on %1; that port is chosen.</source>

@@ -43,12 +43,16 @@ CompareDialog::CompareDialog(const QVector<record_comparison::FieldDifference> &
     m_table->setMinimumWidth(qMin(width + 2 * m_table->frameWidth() + 24, 900));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Return only closes: either action changes the project or the gauge.
+    buttons->button(QDialogButtonBox::Close)->setDefault(true);
     if (withGaugeActions) {
         QPushButton *take = buttons->addButton(loadTranslatedString(5796), QDialogButtonBox::ActionRole);
         take->setObjectName(QStringLiteral("takeGaugeValues"));
+        take->setAutoDefault(false);
         connect(take, &QPushButton::clicked, this, [this] { done(TakeGaugeValues); });
         QPushButton *write = buttons->addButton(loadTranslatedString(5797), QDialogButtonBox::ActionRole);
         write->setObjectName(QStringLiteral("writeProject"));
+        write->setAutoDefault(false);
         connect(write, &QPushButton::clicked, this, [this] { done(WriteProject); });
     }
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

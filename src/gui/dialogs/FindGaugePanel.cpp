@@ -83,7 +83,7 @@ void FindGaugePanel::start()
     m_tried = int(ports.size());
     m_results->clear();
     m_results->show();
-    m_status->setText(loadTranslatedString(5874).arg(m_tried));
+    m_status->setText(loadTranslatedString(5874).arg(0).arg(m_tried));
     showSearching(true);
 
     ProbeOptions options = m_options;
@@ -132,7 +132,10 @@ void FindGaugePanel::onPortProbed(const ProbeResult &result)
     const bool found = result.status == ProbeStatus::Found;
     item->setData(0, DeviceRole, result.port);
     item->setData(0, FoundRole, found);
+    item->setToolTip(1, result.message);
     m_results->resizeColumnToContents(0);
+    if (m_searching)
+        m_status->setText(loadTranslatedString(5874).arg(m_results->topLevelItemCount()).arg(m_tried));
     if (!found)
         return;
     QFont bold = item->font(0);
