@@ -215,5 +215,9 @@
         <source>Result</source>
         <translation>Result</translation>
     </message>
+    <message id="5882">
+        <source>LCD items</source>
+        <translation>LCD items</translation>
+    </message>
 </context>
 </TS>

@@ -215,5 +215,9 @@
         <source>Result</source>
         <translation>Résultat</translation>
     </message>
+    <message id="5882">
+        <source>LCD items</source>
+        <translation>Éléments de l'écran LCD</translation>
+    </message>
 </context>
 </TS>

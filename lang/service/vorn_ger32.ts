@@ -215,5 +215,9 @@
         <source>Result</source>
         <translation>Ergebnis</translation>
     </message>
+    <message id="5882">
+        <source>LCD items</source>
+        <translation>LCD-Anzeigen</translation>
+    </message>
 </context>
 </TS>

@@ -48,6 +48,15 @@ static QString withDetail(const QString &text, const QString &detail)
     return detail.isEmpty() ? text : text + QLatin1Char('\n') + detail;
 }
 
+// The form's label of a field the gauge holds. The LCD items share one
+// stored field, which no single item's label names.
+static QString heldFieldLabel(const ConfigRecord &config, const QString &field)
+{
+    if (field == QLatin1String("DisplayMask"))
+        return loadTranslatedString(5882);
+    return record_comparison::fieldLabel(config, field);
+}
+
 void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome)
 {
     if (outcome.cancelled) {
@@ -107,7 +116,7 @@ void GaugeTransferCommands::writeToGauge()
     if (!outcome.mismatches.isEmpty()) {
         QStringList fields;
         for (const gauge_readback::HeldMismatch &m : std::as_const(outcome.mismatches))
-            fields << loadTranslatedString(5741).arg(record_comparison::fieldLabel(work, m.field), m.written, m.held);
+            fields << loadTranslatedString(5741).arg(heldFieldLabel(work, m.field), m.written, m.held);
         outcome.text = loadTranslatedString(5740).arg(fields.join(QStringLiteral(", ")));
     }
     // The block the gauge held before can be written back.
