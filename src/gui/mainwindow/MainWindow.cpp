@@ -11,6 +11,7 @@
 #include "ToolBarIcons.h"
 #include "WindowPlacement.h"
 #include "dialogs/AboutDialog.h"
+#include "dialogs/DiagnosticsSheet.h"
 #include "dialogs/OptionsDialog.h"
 #include "app/SplashWindow.h"
 #include "base/Language.h"
@@ -235,6 +236,10 @@ void MainWindow::createActions()
     addHandler(ReadGauge, [this] { m_gauge->readFromGauge(); });
     addHandler(WriteGauge, [this] { m_gauge->writeToGauge(); });
     addHandler(RestoreBackup, [this] { m_gauge->restoreBackup(); });
+    addHandler(Diagnostics, [this] {
+        DiagnosticsSheet sheet(m_document->config().FirmwareVersion, this);
+        sheet.exec();
+    });
 
     action(ViewToolBar)->setCheckable(true);
     action(ViewToolBar)->setChecked(true);
@@ -371,8 +376,8 @@ void MainWindow::updateCommandStates()
     action(ReadGauge)->setEnabled(action(ReadGauge)->isEnabled() && masterChosen);
     action(WriteGauge)->setEnabled(action(WriteGauge)->isEnabled() && masterChosen);
     m_notes->update(*m_document);
-    // The diagnostics sheet is not offered.
-    action(Diagnostics)->setEnabled(false);
+    // The diagnostics sheet is a service item.
+    action(Diagnostics)->setEnabled(action(Diagnostics)->isEnabled() && service_items::shown());
 }
 
 void MainWindow::updateTitle()
