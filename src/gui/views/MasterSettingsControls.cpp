@@ -1,5 +1,6 @@
 #include "MasterSettingsControls.h"
 
+#include "NumericEdit.h"
 #include "TemplateControl.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ProgramPictures.h"
@@ -10,23 +11,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPixmap>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace master_settings {
 
 namespace {
-
-// Digits with at most one sign and one decimal point or comma.
-QLineEdit *createNumberField(QWidget *form)
-{
-    auto *edit = new QLineEdit(form);
-    static const QRegularExpression number(QStringLiteral("[+-]?[0-9]*[.,]?[0-9]*"));
-    edit->setValidator(new QRegularExpressionValidator(number, edit));
-    return edit;
-}
 
 // A grid that takes controls the template may lack.
 class Grid
@@ -117,7 +107,7 @@ Controls createControls(QWidget *form, const dialog_templates::DialogTemplate &f
     for (const dialog_templates::ControlTemplate &t : formTemplate.controls) {
         QWidget *w = nullptr;
         if (t.kind == dialog_templates::ControlKind::Edit) {
-            w = createNumberField(form);
+            w = new NumericEdit(form);
             w->setObjectName(QString::number(t.id));
         } else {
             w = createTemplateControl(t, form);

@@ -73,7 +73,8 @@ struct Controls
 
 // Makes every control of the template as a direct child of form (tagged
 // texts are translated on direct children only), in template order, so that
-// each group box lies behind the controls it frames. Edit fields take numbers.
+// each group box lies behind the controls it frames. Edit fields are numeric
+// edits in decimal mode.
 Controls createControls(QWidget *form, const dialog_templates::DialogTemplate &formTemplate);
 
 // Places the controls: the picture with the display choice in the white band,
