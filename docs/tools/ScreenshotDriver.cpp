@@ -17,6 +17,7 @@
 #include "model/ConfigRecord.h"
 #include "model/ProjectDocument.h"
 #include "model/ProjectFile.h"
+#include "views/PaneSplitter.h"
 #include "views/ProjectTreeView.h"
 
 #include <QAbstractItemView>
@@ -234,6 +235,13 @@ void shootAll(MainWindow *frame)
     saveGaugeComparison(frame, QStringLiteral("compare-with-gauge"));
     // Last: reading replaces the project's values by the gauge's.
     saveTransfer(frame, command_ids::ReadGauge, QStringLiteral("transfer-progress"));
+    // The diagnostics sheet is a service item: offered while they are shown.
+    // Their longer tree items widen the tree; the next pictures show it as before.
+    const QList<int> paneWidths = frame->splitter()->sizes();
+    frame->action(command_ids::ViewServiceItems)->trigger();
+    saveModal(frame, command_ids::Diagnostics, QStringLiteral("diagnostics-sheet"));
+    frame->action(command_ids::ViewServiceItems)->trigger();
+    frame->splitter()->setSizes(paneWidths);
     selectTreeItem(frame, 1);
 }
 
