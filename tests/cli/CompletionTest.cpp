@@ -1,6 +1,6 @@
 // Tab completion for skaleron-cli (cli/completion/skaleron-cli), run in a real
-// bash. Its lists are checked against the tool's own help and project fields,
-// so a new command, option or field that the completion lacks fails here.
+// bash against the built tool, whose --help and "rix show" it reads: every
+// command and option of the help is offered, and each argument by its kind.
 #include "SimProcess.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
@@ -26,8 +26,8 @@ QStringList complete(const QStringList &words, const QString &folder = QString()
     const QString script = QStringLiteral(
         "source \"$1\"; shift; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); _skaleron_cli; "
         "printf '%s\\n' \"${COMPREPLY[@]}\"");
-    bash.start("bash", QStringList{"-c", script, "bash", sourceDir() + "/cli/completion/skaleron-cli", "skaleron-cli"}
-                           + words);
+    bash.start("bash", QStringList{"-c", script, "bash", sourceDir() + "/cli/completion/skaleron-cli",
+                                   binDir() + "/skaleron-cli"} + words);
     if (!bash.waitForFinished(10000) || bash.exitCode() != 0)
         qFatal("bash did not complete: %s", bash.readAllStandardError().constData());
     QStringList offered = QString::fromLocal8Bit(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
@@ -109,7 +109,8 @@ private slots:
         for (const QString &key : shown.keys())
             fields << key + '=';
         QVERIFY(fields.size() >= 14);
-        QCOMPARE(complete({"rix", "set", "a.rix", ""}), sorted(fields));
+        QCOMPARE(complete({"rix", "set", project, ""}), sorted(fields));
+        QCOMPARE(complete({"rix", "set", project, "KValue=3", "Warn"}), sorted({"WarnMode=", "WarnThreshold="}));
     }
 
     void filesOfTheKindWanted_data()
@@ -123,6 +124,15 @@ private slots:
         QTest::newRow("--report") << QStringList{"write", "--report", ""} << QStringList{"e.json", "f.csv", "sub"};
         QTest::newRow("--restore") << QStringList{"write", "--restore", ""} << QStringList{"g.bin", "sub"};
         QTest::newRow("--family") << QStringList{"read", "--family", ""} << QStringList{"block", "register"};
+        QTest::newRow("-o") << QStringList{"read", "-o", ""} << QStringList{"a.rix", "sub"};
+        QTest::newRow("catalogue import IN") << QStringList{"catalogue", "import", ""}
+                                             << QStringList{"c.sqlite", "d.mdb", "sub"};
+        QTest::newRow("catalogue import IN OUT.sqlite") << QStringList{"catalogue", "import", "d.mdb", ""}
+                                                        << QStringList{"c.sqlite", "sub"};
+        QTest::newRow("diff second project") << QStringList{"diff", "a.rix", ""} << QStringList{"a.rix", "sub"};
+        QTest::newRow("write project after an option's value")
+            << QStringList{"write", "--port", "/dev/ttyS0", ""} << QStringList{"a.rix", "sub"};
+        QTest::newRow("read takes no file") << QStringList{"read", "--json", ""} << QStringList{};
     }
     void filesOfTheKindWanted()
     {
