@@ -4,6 +4,7 @@
 // its own commands and saves grabs of its windows as PNG files.
 //
 // usage: skaleron_screenshots OUTPUT_FOLDER
+#include "dialogs/CompareDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "app/DesktopApp.h"
 #include "app/SplashWindow.h"
@@ -14,9 +15,11 @@
 #include "mainwindow/CommandIds.h"
 #include "link/BlockBackup.h"
 #include "model/ConfigRecord.h"
+#include "model/ProjectDocument.h"
 #include "model/ProjectFile.h"
 #include "dialogs/SensorSelectionDialog.h"
 #include "views/CalibrationView.h"
+#include "views/PaneSplitter.h"
 #include "views/ProjectTreeView.h"
 
 #include <QAbstractItemView>
@@ -40,6 +43,7 @@ namespace {
 
 QDir g_out;
 int g_failures = 0;
+QString g_sampleProject;
 
 void settle(int ms = 150)
 {
@@ -146,6 +150,40 @@ void saveTransfer(MainWindow *frame, int commandId, const QString &name)
     }
 }
 
+// Compares the sample project with the demo gauge (read behind the progress
+// window) and saves the table of differences; Close leaves the project as it
+// was.
+void saveGaugeComparison(MainWindow *frame, const QString &name)
+{
+    // An earlier round's read has given the project the gauge's values.
+    frame->document()->setModified(false);
+    frame->openProject(g_sampleProject);
+    QAction *action = frame->action(command_ids::CompareGauge);
+    if (!action || !action->isEnabled()) {
+        std::fprintf(stderr, "screenshots: compare with gauge is not available\n");
+        ++g_failures;
+        return;
+    }
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<CompareDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll.stop();
+        seen = true;
+        save(dialog, name);
+        dialog->reject();
+    });
+    poll.start(50);
+    action->trigger(); // returns when the table has been closed
+    settle();
+    if (!seen) {
+        std::fprintf(stderr, "screenshots: compare with gauge showed no table\n");
+        ++g_failures;
+    }
+}
+
 void selectTreeItem(MainWindow *frame, int row)
 {
     ProjectTreeView *tree = frame->leftView();
@@ -166,6 +204,8 @@ void saveCalibration(MainWindow *frame)
         ++g_failures;
         return;
     }
+    // Their longer tree items widen the tree; the next pictures show it as before.
+    const QList<int> paneWidths = frame->splitter()->sizes();
     serviceItems->trigger();
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
         if (ProjectTreeView::itemCode(*it) == 301)
@@ -195,6 +235,7 @@ void saveCalibration(MainWindow *frame)
         ++g_failures;
     }
     serviceItems->trigger();
+    frame->splitter()->setSizes(paneWidths);
     settle();
 }
 
@@ -243,9 +284,17 @@ void shootAll(MainWindow *frame)
     });
     saveModal(frame, command_ids::RestoreBackup, QStringLiteral("restore-backup"));
     saveModal(frame, command_ids::AppAbout, QStringLiteral("about-box"));
+    saveGaugeComparison(frame, QStringLiteral("compare-with-gauge"));
     saveCalibration(frame);
     // Last: reading replaces the project's values by the gauge's.
     saveTransfer(frame, command_ids::ReadGauge, QStringLiteral("transfer-progress"));
+    // The diagnostics sheet is a service item: offered while they are shown.
+    // Their longer tree items widen the tree; the next pictures show it as before.
+    const QList<int> paneWidths = frame->splitter()->sizes();
+    frame->action(command_ids::ViewServiceItems)->trigger();
+    saveModal(frame, command_ids::Diagnostics, QStringLiteral("diagnostics-sheet"));
+    frame->action(command_ids::ViewServiceItems)->trigger();
+    frame->splitter()->setSizes(paneWidths);
     selectTreeItem(frame, 1);
 }
 
@@ -276,7 +325,8 @@ int main(int argc, char **argv)
     DesktopApp theApp;
     int exitCode = 0;
     // The demo gauge stands in for a gauge on the serial port.
-    if (!theApp.start({QStringLiteral("--demo"), writeSampleProject(QDir(home.path()))}, &exitCode)) {
+    g_sampleProject = writeSampleProject(QDir(home.path()));
+    if (!theApp.start({QStringLiteral("--demo"), g_sampleProject}, &exitCode)) {
         std::fprintf(stderr, "screenshots: the program did not start\n");
         return 1;
     }

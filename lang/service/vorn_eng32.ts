@@ -103,5 +103,121 @@
         <source>off</source>
         <translation>off</translation>
     </message>
+    <message id="5784">
+        <source>Co&amp;mpare with...</source>
+        <translation>Co&amp;mpare with...</translation>
+    </message>
+    <message id="5785">
+        <source>Compare the project with another project file, field by field</source>
+        <translation>Compare the project with another project file, field by field</translation>
+    </message>
+    <message id="5786">
+        <source>Com&amp;pare with gauge</source>
+        <translation>Com&amp;pare with gauge</translation>
+    </message>
+    <message id="5787">
+        <source>Read the connected gauge and show where it differs from the project; the project is not changed</source>
+        <translation>Read the connected gauge and show where it differs from the project; the project is not changed</translation>
+    </message>
+    <message id="5788">
+        <source>&amp;Verify after writing</source>
+        <translation>&amp;Verify after writing</translation>
+    </message>
+    <message id="5789">
+        <source>After each write, read the gauge back; a field it holds otherwise makes the write fail</source>
+        <translation>After each write, read the gauge back; a field it holds otherwise makes the write fail</translation>
+    </message>
+    <message id="5790">
+        <source>Comparison</source>
+        <translation>Comparison</translation>
+    </message>
+    <message id="5791">
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message id="5792">
+        <source>Stored name</source>
+        <translation>Stored name</translation>
+    </message>
+    <message id="5793">
+        <source>Project</source>
+        <translation>Project</translation>
+    </message>
+    <message id="5794">
+        <source>Gauge</source>
+        <translation>Gauge</translation>
+    </message>
+    <message id="5795">
+        <source>Where "%2" differs from the project "%1":</source>
+        <translation>Where "%2" differs from the project "%1":</translation>
+    </message>
+    <message id="5796">
+        <source>Take the gauge's values</source>
+        <translation>Take the gauge's values</translation>
+    </message>
+    <message id="5797">
+        <source>Write the project to the gauge</source>
+        <translation>Write the project to the gauge</translation>
+    </message>
+    <message id="5798">
+        <source>The project "%1" and "%2" do not differ in any field the master type uses.</source>
+        <translation>The project "%1" and "%2" do not differ in any field the master type uses.</translation>
+    </message>
+    <message id="5799">
+        <source>The gauge holds the same settings as the project "%1".</source>
+        <translation>The gauge holds the same settings as the project "%1".</translation>
+    </message>
+    <message id="5870">
+        <source>"%1" is the open project's own file: the table shows the changes not saved yet.</source>
+        <translation>"%1" is the open project's own file: the table shows the changes not saved yet.</translation>
+    </message>
+    <message id="5871">
+        <source>"%1" is the open project's own file, and the project has no unsaved changes.</source>
+        <translation>"%1" is the open project's own file, and the project has no unsaved changes.</translation>
+    </message>
+    <message id="5872">
+        <source>Where the gauge differs from the project "%1" (the project has not been changed):</source>
+        <translation>Where the gauge differs from the project "%1" (the project has not been changed):</translation>
+    </message>
+    <message id="5873">
+        <source>Find gauge</source>
+        <translation>Find gauge</translation>
+    </message>
+    <message id="5874">
+        <source>Trying the ports: %1 of %2 done...</source>
+        <translation>Trying the ports: %1 of %2 done...</translation>
+    </message>
+    <message id="5875">
+        <source>No gauge answers on any port tried (%1).</source>
+        <translation>No gauge answers on any port tried (%1).</translation>
+    </message>
+    <message id="5876">
+        <source>A gauge answers on %1; that port is chosen.</source>
+        <translation>A gauge answers on %1; that port is chosen.</translation>
+    </message>
+    <message id="5877">
+        <source>%1 gauges answer; %2 is chosen. Click another one in the list to choose it.</source>
+        <translation>%1 gauges answer; %2 is chosen. Click another one in the list to choose it.</translation>
+    </message>
+    <message id="5878">
+        <source>Search stopped.</source>
+        <translation>Search stopped.</translation>
+    </message>
+    <message id="5879">
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message id="5880">
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message id="5881">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="5882">
+        <source>LCD items</source>
+        <translation>LCD items</translation>
+    </message>
 </context>
 </TS>

@@ -103,5 +103,121 @@
         <source>off</source>
         <translation>non</translation>
     </message>
+    <message id="5784">
+        <source>Co&amp;mpare with...</source>
+        <translation>Co&amp;mparer avec...</translation>
+    </message>
+    <message id="5785">
+        <source>Compare the project with another project file, field by field</source>
+        <translation>Comparer le projet champ par champ avec un autre fichier de projet</translation>
+    </message>
+    <message id="5786">
+        <source>Com&amp;pare with gauge</source>
+        <translation>Co&amp;mparer avec l'instrument</translation>
+    </message>
+    <message id="5787">
+        <source>Read the connected gauge and show where it differs from the project; the project is not changed</source>
+        <translation>Lire l'instrument raccordé et montrer en quoi il diffère du projet ; le projet n'est pas modifié</translation>
+    </message>
+    <message id="5788">
+        <source>&amp;Verify after writing</source>
+        <translation>&amp;Vérifier après l'écriture</translation>
+    </message>
+    <message id="5789">
+        <source>After each write, read the gauge back; a field it holds otherwise makes the write fail</source>
+        <translation>Après chaque écriture, relire l'instrument ; un champ qu'il garde autrement fait échouer l'écriture</translation>
+    </message>
+    <message id="5790">
+        <source>Comparison</source>
+        <translation>Comparaison</translation>
+    </message>
+    <message id="5791">
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message id="5792">
+        <source>Stored name</source>
+        <translation>Nom enregistré</translation>
+    </message>
+    <message id="5793">
+        <source>Project</source>
+        <translation>Projet</translation>
+    </message>
+    <message id="5794">
+        <source>Gauge</source>
+        <translation>Instrument</translation>
+    </message>
+    <message id="5795">
+        <source>Where "%2" differs from the project "%1":</source>
+        <translation>En quoi "%2" diffère du projet "%1" :</translation>
+    </message>
+    <message id="5796">
+        <source>Take the gauge's values</source>
+        <translation>Reprendre les valeurs de l'instrument</translation>
+    </message>
+    <message id="5797">
+        <source>Write the project to the gauge</source>
+        <translation>Écrire le projet dans l'instrument</translation>
+    </message>
+    <message id="5798">
+        <source>The project "%1" and "%2" do not differ in any field the master type uses.</source>
+        <translation>Le projet "%1" et "%2" ne diffèrent dans aucun champ utilisé par le type de maître.</translation>
+    </message>
+    <message id="5799">
+        <source>The gauge holds the same settings as the project "%1".</source>
+        <translation>L'instrument contient les mêmes réglages que le projet "%1".</translation>
+    </message>
+    <message id="5870">
+        <source>"%1" is the open project's own file: the table shows the changes not saved yet.</source>
+        <translation>"%1" est le fichier du projet ouvert : le tableau montre les modifications pas encore enregistrées.</translation>
+    </message>
+    <message id="5871">
+        <source>"%1" is the open project's own file, and the project has no unsaved changes.</source>
+        <translation>"%1" est le fichier du projet ouvert, et le projet n'a pas de modifications non enregistrées.</translation>
+    </message>
+    <message id="5872">
+        <source>Where the gauge differs from the project "%1" (the project has not been changed):</source>
+        <translation>En quoi l'instrument diffère du projet "%1" (le projet n'a pas été modifié) :</translation>
+    </message>
+    <message id="5873">
+        <source>Find gauge</source>
+        <translation>Rechercher l'instrument</translation>
+    </message>
+    <message id="5874">
+        <source>Trying the ports: %1 of %2 done...</source>
+        <translation>Essai des ports : %1 sur %2 terminés...</translation>
+    </message>
+    <message id="5875">
+        <source>No gauge answers on any port tried (%1).</source>
+        <translation>Aucun instrument ne répond sur les ports essayés (%1).</translation>
+    </message>
+    <message id="5876">
+        <source>A gauge answers on %1; that port is chosen.</source>
+        <translation>Un instrument répond sur %1 ; ce port est choisi.</translation>
+    </message>
+    <message id="5877">
+        <source>%1 gauges answer; %2 is chosen. Click another one in the list to choose it.</source>
+        <translation>%1 instruments répondent ; %2 est choisi. Cliquez sur un autre dans la liste pour le choisir.</translation>
+    </message>
+    <message id="5878">
+        <source>Search stopped.</source>
+        <translation>Recherche arrêtée.</translation>
+    </message>
+    <message id="5879">
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message id="5880">
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message id="5881">
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message id="5882">
+        <source>LCD items</source>
+        <translation>Éléments de l'écran LCD</translation>
+    </message>
 </context>
 </TS>

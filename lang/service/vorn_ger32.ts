@@ -103,5 +103,121 @@
         <source>off</source>
         <translation>aus</translation>
     </message>
+    <message id="5784">
+        <source>Co&amp;mpare with...</source>
+        <translation>&amp;Vergleichen mit...</translation>
+    </message>
+    <message id="5785">
+        <source>Compare the project with another project file, field by field</source>
+        <translation>Das Projekt Feld für Feld mit einer anderen Projektdatei vergleichen</translation>
+    </message>
+    <message id="5786">
+        <source>Com&amp;pare with gauge</source>
+        <translation>Mit Messgerät &amp;vergleichen</translation>
+    </message>
+    <message id="5787">
+        <source>Read the connected gauge and show where it differs from the project; the project is not changed</source>
+        <translation>Das angeschlossene Messgerät lesen und zeigen, worin es vom Projekt abweicht; das Projekt bleibt unverändert</translation>
+    </message>
+    <message id="5788">
+        <source>&amp;Verify after writing</source>
+        <translation>Nach dem Schreiben &amp;prüfen</translation>
+    </message>
+    <message id="5789">
+        <source>After each write, read the gauge back; a field it holds otherwise makes the write fail</source>
+        <translation>Nach jedem Schreiben das Messgerät zurücklesen; ein Feld, das es anders hält, lässt das Schreiben scheitern</translation>
+    </message>
+    <message id="5790">
+        <source>Comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message id="5791">
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message id="5792">
+        <source>Stored name</source>
+        <translation>Gespeicherter Name</translation>
+    </message>
+    <message id="5793">
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message id="5794">
+        <source>Gauge</source>
+        <translation>Messgerät</translation>
+    </message>
+    <message id="5795">
+        <source>Where "%2" differs from the project "%1":</source>
+        <translation>Worin "%2" vom Projekt "%1" abweicht:</translation>
+    </message>
+    <message id="5796">
+        <source>Take the gauge's values</source>
+        <translation>Werte des Messgeräts übernehmen</translation>
+    </message>
+    <message id="5797">
+        <source>Write the project to the gauge</source>
+        <translation>Projekt zum Messgerät schreiben</translation>
+    </message>
+    <message id="5798">
+        <source>The project "%1" and "%2" do not differ in any field the master type uses.</source>
+        <translation>Das Projekt "%1" und "%2" unterscheiden sich in keinem Feld, das der Mastertyp verwendet.</translation>
+    </message>
+    <message id="5799">
+        <source>The gauge holds the same settings as the project "%1".</source>
+        <translation>Das Messgerät hält dieselben Einstellungen wie das Projekt "%1".</translation>
+    </message>
+    <message id="5870">
+        <source>"%1" is the open project's own file: the table shows the changes not saved yet.</source>
+        <translation>"%1" ist die Datei des geöffneten Projekts: Die Tabelle zeigt die noch nicht gespeicherten Änderungen.</translation>
+    </message>
+    <message id="5871">
+        <source>"%1" is the open project's own file, and the project has no unsaved changes.</source>
+        <translation>"%1" ist die Datei des geöffneten Projekts, und das Projekt hat keine ungespeicherten Änderungen.</translation>
+    </message>
+    <message id="5872">
+        <source>Where the gauge differs from the project "%1" (the project has not been changed):</source>
+        <translation>Worin das Messgerät vom Projekt "%1" abweicht (das Projekt wurde nicht geändert):</translation>
+    </message>
+    <message id="5873">
+        <source>Find gauge</source>
+        <translation>Messgerät suchen</translation>
+    </message>
+    <message id="5874">
+        <source>Trying the ports: %1 of %2 done...</source>
+        <translation>Anschlüsse werden versucht: %1 von %2 fertig...</translation>
+    </message>
+    <message id="5875">
+        <source>No gauge answers on any port tried (%1).</source>
+        <translation>An keinem der versuchten Anschlüsse (%1) antwortet ein Messgerät.</translation>
+    </message>
+    <message id="5876">
+        <source>A gauge answers on %1; that port is chosen.</source>
+        <translation>An %1 antwortet ein Messgerät; dieser Anschluss ist gewählt.</translation>
+    </message>
+    <message id="5877">
+        <source>%1 gauges answer; %2 is chosen. Click another one in the list to choose it.</source>
+        <translation>%1 Messgeräte antworten; %2 ist gewählt. Ein Klick auf ein anderes in der Liste wählt dieses.</translation>
+    </message>
+    <message id="5878">
+        <source>Search stopped.</source>
+        <translation>Suche angehalten.</translation>
+    </message>
+    <message id="5879">
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message id="5880">
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message id="5881">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="5882">
+        <source>LCD items</source>
+        <translation>LCD-Anzeigen</translation>
+    </message>
 </context>
 </TS>

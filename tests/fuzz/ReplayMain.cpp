@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 
-extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
 static bool replay(const QString &path)
 {
@@ -19,7 +19,7 @@ static bool replay(const QString &path)
         return false;
     }
     const QByteArray bytes = file.readAll();
-    lLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
+    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
     return true;
 }
 

@@ -30,7 +30,7 @@ static bool plausible(const ConfigRecord &cfg, const ParamBlock &block)
     return block[Threshold] * 256 + block[Threshold + 1] >= block[ThresholdOffset];
 }
 
-extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
     ConfigRecord master;

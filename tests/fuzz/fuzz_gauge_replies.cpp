@@ -36,7 +36,7 @@ void expectOutcome(int result)
 
 }
 
-extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzz_work_folder::path(); // the trace stays out of the way
     FuzzInput in(data, size);

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray picture(reinterpret_cast<const char *>(data), int(size));
     const QImage image = master_picture::toImage(picture);

@@ -10,7 +10,7 @@
 #include <QFile>
 #include <cstdlib>
 
-extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const QString path = QDir(fuzz_work_folder::path()).filePath(QStringLiteral("input.rix"));
     const QByteArray content(reinterpret_cast<const char *>(data), int(size));

@@ -32,7 +32,7 @@ static ConfigRecord decoded(const ConfigRecord &master, const std::vector<Regist
     return cfg;
 }
 
-extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
     ConfigRecord master;

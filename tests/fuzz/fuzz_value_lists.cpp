@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-extern "C" int lLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput in(data, size);
     const QString xText = QString::fromUtf8(in.bytes(in.byte()));

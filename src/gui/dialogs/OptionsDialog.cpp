@@ -1,5 +1,7 @@
 #include "OptionsDialog.h"
 
+#include "FindGaugePanel.h"
+
 #include "resources/DialogTemplates.h"
 #include "base/Language.h"
 #include "resources/ProgramPictures.h"
@@ -7,6 +9,7 @@
 #include "app/TranslateWindow.h"
 #include "catalogue/CatalogueLocation.h"
 #include "link/LineSettings.h"
+#include "link/StoredLineSelectors.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -102,6 +105,8 @@ void OptionsDialog::buildFromTemplate()
         for (const char *item : c->items)
             m_port->addItem(QString::fromUtf8(item));
     }
+    m_find = new FindGaugePanel(this);
+    m_find->setPortsToTry([this] { return portsToTry(); });
     auto *ok = new QPushButton(templateText(1), this);
     ok->setObjectName(QStringLiteral("control1"));
     ok->setDefault(true);
@@ -116,16 +121,18 @@ void OptionsDialog::buildFromTemplate()
     grid->addWidget(m_browse, 1, 2);
     grid->addWidget(portLabel, 2, 0);
     grid->addWidget(m_port, 2, 1, 1, 2);
+    grid->addWidget(m_find, 3, 1, 1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->addLayout(buttons, 4, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
     connect(m_browse, &QPushButton::clicked, this, &OptionsDialog::onBrowse);
+    connect(m_find, &FindGaugePanel::gaugeChosen, this, &OptionsDialog::selectFoundPort);
 }
 
 void OptionsDialog::showEvent(QShowEvent *event)
@@ -285,6 +292,36 @@ QString OptionsDialog::devicePath() const
 #else
     return text.startsWith(QLatin1Char('/')) ? text : QStringLiteral("/dev/") + text;
 #endif
+}
+
+QStringList OptionsDialog::portsToTry() const
+{
+    QStringList ports;
+    for (int row = 0; row < m_port->count(); ++row) {
+        const QString device = m_port->itemData(row, DevicePathRole).toString();
+        ports << (device.isEmpty() ? portDeviceFromArgument(m_port->itemText(row)) : device);
+    }
+    // The port the link uses now, which the system need not list (a
+    // pseudo-terminal, a device set by hand), and one typed in.
+    ports << configuredPortDevice(StoredLineSelectors::load().port);
+    if (!devicePath().isEmpty())
+        ports << devicePath();
+    ports.removeAll(QString());
+    ports.removeDuplicates();
+    return ports;
+}
+
+void OptionsDialog::selectFoundPort(const QString &device)
+{
+    for (int row = 0; row < m_port->count(); ++row) {
+        const QString listed = m_port->itemData(row, DevicePathRole).toString();
+        if (listed == device || (listed.isEmpty() && portDeviceFromArgument(m_port->itemText(row)) == device)) {
+            m_port->setCurrentIndex(row);
+            return;
+        }
+    }
+    m_port->addItem(device, device);
+    m_port->setCurrentIndex(m_port->count() - 1);
 }
 
 void OptionsDialog::onBrowse()

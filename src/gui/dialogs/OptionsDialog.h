@@ -1,6 +1,7 @@
 #pragma once
 // The options dialog (template 194): language of the user interface, path of
-// the master type database and the serial port of the gauge link. The dialog
+// the master type database and the serial port of the gauge link, which
+// "Find gauge" can look for among the ports. The dialog
 // stores the database path and switches the language itself; the caller
 // passes the current port in, reads the chosen one after OK and stores it.
 #include <QDialog>
@@ -8,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+class FindGaugePanel;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -57,6 +59,7 @@ public:
     QComboBox *portList() const { return m_port; }
     QLineEdit *databaseEdit() const { return m_database; }
     QPushButton *browseButton() const { return m_browse; }
+    FindGaugePanel *findGauge() const { return m_find; }
 
 public slots:
     void accept() override;
@@ -74,11 +77,15 @@ private:
     void selectPort();
     bool selectEntryBeginningWith(const QString &name);
     void onBrowse();
+    // Every port the list offers, the configured one and a typed one.
+    QStringList portsToTry() const;
+    void selectFoundPort(const QString &device);
 
     QComboBox *m_language = nullptr;
     QComboBox *m_port = nullptr;
     QLineEdit *m_database = nullptr;
     QPushButton *m_browse = nullptr;
+    FindGaugePanel *m_find = nullptr;
 
     QString m_databasePath;
     QString m_comPort;

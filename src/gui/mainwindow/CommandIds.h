@@ -32,5 +32,8 @@ constexpr int Diagnostics = 32797;
 constexpr int ExportPdf = 32800;
 constexpr int RestoreBackup = 32802;
 constexpr int ViewServiceItems = 32803;
+constexpr int FileCompare = 32820;
+constexpr int CompareGauge = 32821;
+constexpr int VerifyAfterWrite = 32822;
 
 }

@@ -1,8 +1,11 @@
 #include "GaugeTransferCommands.h"
 
 #include "app/DemoGauge.h"
+#include "dialogs/CompareDialog.h"
 #include "dialogs/RestoreBackupDialog.h"
 #include "base/Language.h"
+#include "base/SettingsStore.h"
+#include "forms/RecordComparison.h"
 #include "model/ProjectDocument.h"
 #include "views/FormView.h"
 
@@ -15,6 +18,16 @@ GaugeTransferCommands::GaugeTransferCommands(ProjectDocument *document, QWidget 
     , m_window(window)
     , m_rightView(std::move(rightView))
 {
+}
+
+bool GaugeTransferCommands::verifyAfterWrite()
+{
+    return settings_store::readInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), 0) != 0;
+}
+
+void GaugeTransferCommands::setVerifyAfterWrite(bool on)
+{
+    settings_store::writeInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), on ? 1 : 0);
 }
 
 void GaugeTransferCommands::useDemoGaugeOfProject()
@@ -33,6 +46,15 @@ TransferOutcome GaugeTransferCommands::run(const QString &title, const TransferJ
 static QString withDetail(const QString &text, const QString &detail)
 {
     return detail.isEmpty() ? text : text + QLatin1Char('\n') + detail;
+}
+
+// The form's label of a field the gauge holds. The LCD items share one
+// stored field, which no single item's label names.
+static QString heldFieldLabel(const ConfigRecord &config, const QString &field)
+{
+    if (field == QLatin1String("DisplayMask"))
+        return loadTranslatedString(5882);
+    return record_comparison::fieldLabel(config, field);
 }
 
 void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome)
@@ -85,15 +107,62 @@ void GaugeTransferCommands::writeToGauge()
     if (!m_document->commitForSaving())
         return;
     const ConfigRecord work = m_document->config();
-    const LinkOptions options = m_options;
+    LinkOptions options = m_options;
+    options.verify = options.verify || verifyAfterWrite();
     TransferOutcome outcome = run(loadTranslatedString(5356), [&work, options](SequenceObserver &observer) {
         return ::writeToGauge(work, &observer, options);
     });
+    // The fields the gauge holds otherwise, by the names the form gives them.
+    if (!outcome.mismatches.isEmpty()) {
+        QStringList fields;
+        for (const gauge_readback::HeldMismatch &m : std::as_const(outcome.mismatches))
+            fields << loadTranslatedString(5741).arg(heldFieldLabel(work, m.field), m.written, m.held);
+        outcome.text = loadTranslatedString(5740).arg(fields.join(QStringLiteral(", ")));
+    }
     // The block the gauge held before can be written back.
-    if (outcome.success && !outcome.backupFile.isEmpty())
+    if (!outcome.backupFile.isEmpty() && (outcome.success || !outcome.mismatches.isEmpty()))
         outcome.detail = loadTranslatedString(5384).arg(QDir::toNativeSeparators(outcome.backupFile));
     showOutcome(outcome);
     emit transferFinished();
+}
+
+void GaugeTransferCommands::compareWithGauge()
+{
+    if (!m_document || isBusy())
+        return;
+    // What the form shows is what the user compares.
+    if (!m_document->commitEditor())
+        return;
+    // The worker fills a copy; the project stays as it is.
+    ConfigRecord gauge = m_document->config();
+    const LinkOptions options = m_options;
+    const TransferOutcome outcome = run(loadTranslatedString(5355), [&gauge, options](SequenceObserver &observer) {
+        return ::readFromGauge(gauge, &observer, options);
+    });
+    if (!outcome.success) {
+        showOutcome(outcome);
+        emit transferFinished();
+        return;
+    }
+    const QVector<record_comparison::FieldDifference> differences =
+        record_comparison::compareRecords(m_document->config(), gauge);
+    if (differences.isEmpty()) {
+        user_messages::show(loadTranslatedString(5799).arg(m_document->title()), user_messages::Icon::Information);
+        emit transferFinished();
+        return;
+    }
+    CompareDialog dialog(differences, loadTranslatedString(5872).arg(m_document->title()), loadTranslatedString(5794),
+                         true, m_window);
+    const int choice = dialog.exec();
+    if (choice == CompareDialog::TakeGaugeValues) {
+        m_document->config() = gauge;
+        m_document->setModified(true);
+        if (FormView *view = m_rightView())
+            view->loadFromRecord();
+    }
+    emit transferFinished();
+    if (choice == CompareDialog::WriteProject)
+        writeToGauge();
 }
 
 void GaugeTransferCommands::presetCounter(int startAddress, int cellCount, quint32 counterValue)

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's commands that talk to a gauge: read the configuration,
-// write it, preset a counter and the hidden link self-test. Transfers run on
+// write it (checking it by reading back when the user asks), compare it with
+// the project, preset a counter and the hidden link self-test. Transfers run on
 // a worker thread behind the progress window; the outcome is shown when they
 // have ended.
 #include "TransferRunner.h"
@@ -22,6 +23,9 @@ public:
 
     void readFromGauge();
     void writeToGauge();
+    // Reads the gauge into a copy of the project and shows where it differs;
+    // from there the user may take the gauge's values or write the project.
+    void compareWithGauge();
     void presetCounter(int startAddress, int cellCount, quint32 counterValue);
     // Lets the user pick a block backup and, once confirmed, writes it back
     // to a block-family gauge.
@@ -34,6 +38,11 @@ public:
 
     // Time-outs and the like for every sequence (tests shorten them).
     void setLinkOptions(const LinkOptions &options) { m_options = options; }
+    // Whether a write reads the gauge back to check it:
+    // "Communication"/"VerifyAfterWrite", off unless the user turns it on.
+    static bool verifyAfterWrite();
+    static void setVerifyAfterWrite(bool on);
+
     // The demo gauge whose family is picked before each transfer, or none.
     void setDemoGauge(DemoGauge *demo) { m_demo = demo; }
 

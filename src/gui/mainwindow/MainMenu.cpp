@@ -14,12 +14,12 @@ const std::vector<Popup> &menuBar()
 {
     static const std::vector<Popup> menu = {
         {5301,
-         {FileNew, FileOpen, FileSave, FileSaveAs, Separator, FilePrint, FilePrintPreview, FilePrintSetup, ExportPdf,
-          Separator, RecentFiles, Separator, AppExit}},
+         {FileNew, FileOpen, FileSave, FileSaveAs, FileCompare, Separator, FilePrint, FilePrintPreview,
+          FilePrintSetup, ExportPdf, Separator, RecentFiles, Separator, AppExit}},
         {5312, {EditUndo, Separator, EditCut, EditCopy, EditPaste}},
         {5317, {ViewToolBar, ViewStatusBar, Separator, ViewServiceItems}},
-        {5320, {ChooseMasterType, Separator, ReadGauge, WriteGauge, RestoreBackup, Separator, Diagnostics,
-                Separator, CommunicationSettings}},
+        {5320, {ChooseMasterType, Separator, ReadGauge, WriteGauge, CompareGauge, RestoreBackup, VerifyAfterWrite,
+                Separator, Diagnostics, Separator, CommunicationSettings}},
         {5326, {HelpManual, Separator, AppAbout}},
     };
     return menu;
@@ -40,6 +40,7 @@ static const std::map<int, std::pair<int, int>> &texts()
         {FileOpen, {5303, 5331}},
         {FileSave, {5304, 5332}},
         {FileSaveAs, {5305, 5333}},
+        {FileCompare, {5784, 5785}},
         {FilePrint, {5306, 5334}},
         {FilePrintPreview, {5307, 5335}},
         {FilePrintSetup, {5308, 5336}},
@@ -56,6 +57,8 @@ static const std::map<int, std::pair<int, int>> &texts()
         {ReadGauge, {5322, 5347}},
         {WriteGauge, {5323, 5348}},
         {RestoreBackup, {5328, 5352}},
+        {CompareGauge, {5786, 5787}},
+        {VerifyAfterWrite, {5788, 5789}},
         {Diagnostics, {5324, 5349}},
         {CommunicationSettings, {5325, 5350}},
         {AppAbout, {5327, 5351}},

@@ -11,6 +11,7 @@
 #include "ToolBarIcons.h"
 #include "WindowPlacement.h"
 #include "dialogs/AboutDialog.h"
+#include "dialogs/DiagnosticsSheet.h"
 #include "dialogs/OptionsDialog.h"
 #include "app/SplashWindow.h"
 #include "base/Language.h"
@@ -54,6 +55,7 @@ const ActionInfo actionInfos[] = {
     {FileOpen, "actionFileOpen", QKeySequence::Open},
     {FileSave, "actionFileSave", QKeySequence::Save},
     {FileSaveAs, "actionFileSaveAs", QKeySequence::UnknownKey},
+    {FileCompare, "actionFileCompare", QKeySequence::UnknownKey},
     {FilePrint, "actionFilePrint", QKeySequence::Print},
     {FilePrintPreview, "actionFilePrintPreview", QKeySequence::UnknownKey},
     {FilePrintSetup, "actionFilePrintSetup", QKeySequence::UnknownKey},
@@ -70,6 +72,8 @@ const ActionInfo actionInfos[] = {
     {ReadGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
     {WriteGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
     {RestoreBackup, "actionRestoreBackup", QKeySequence::UnknownKey},
+    {CompareGauge, "actionCompareWithGauge", QKeySequence::UnknownKey},
+    {VerifyAfterWrite, "actionVerifyAfterWrite", QKeySequence::UnknownKey},
     {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
     {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
     {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
@@ -215,6 +219,7 @@ void MainWindow::createActions()
     addHandler(FileOpen, [this] { m_fileCommands->fileOpen(); });
     addHandler(FileSave, [this] { m_fileCommands->fileSave(); });
     addHandler(FileSaveAs, [this] { m_fileCommands->fileSaveAs(); });
+    addHandler(FileCompare, [this] { m_fileCommands->compareWithFile(); });
     addHandler(FilePrint, [this] { m_printing->print(); });
     addHandler(FilePrintPreview, [this] { m_printing->printPreview(); });
     addHandler(FilePrintSetup, [this] { m_printing->printSetup(); });
@@ -235,6 +240,15 @@ void MainWindow::createActions()
     addHandler(ReadGauge, [this] { m_gauge->readFromGauge(); });
     addHandler(WriteGauge, [this] { m_gauge->writeToGauge(); });
     addHandler(RestoreBackup, [this] { m_gauge->restoreBackup(); });
+    addHandler(CompareGauge, [this] { m_gauge->compareWithGauge(); });
+    action(VerifyAfterWrite)->setCheckable(true);
+    action(VerifyAfterWrite)->setChecked(GaugeTransferCommands::verifyAfterWrite());
+    addHandler(VerifyAfterWrite,
+               [this] { GaugeTransferCommands::setVerifyAfterWrite(action(VerifyAfterWrite)->isChecked()); });
+    addHandler(Diagnostics, [this] {
+        DiagnosticsSheet sheet(m_document->config().FirmwareVersion, this);
+        sheet.exec();
+    });
 
     action(ViewToolBar)->setCheckable(true);
     action(ViewToolBar)->setChecked(true);
@@ -370,9 +384,10 @@ void MainWindow::updateCommandStates()
     const bool masterChosen = m_document->config().MasterId != -1 && !m_document->masterTypeMissing();
     action(ReadGauge)->setEnabled(action(ReadGauge)->isEnabled() && masterChosen);
     action(WriteGauge)->setEnabled(action(WriteGauge)->isEnabled() && masterChosen);
+    action(CompareGauge)->setEnabled(action(CompareGauge)->isEnabled() && masterChosen);
     m_notes->update(*m_document);
-    // The diagnostics sheet is not offered.
-    action(Diagnostics)->setEnabled(false);
+    // The diagnostics sheet is a service item.
+    action(Diagnostics)->setEnabled(action(Diagnostics)->isEnabled() && service_items::shown());
 }
 
 void MainWindow::updateTitle()

@@ -2,8 +2,12 @@
 
 #include "base/Language.h"
 #include "base/UserMessages.h"
+#include "dialogs/CompareDialog.h"
+#include "model/MasterTypeLookup.h"
 #include "model/ProjectDocument.h"
+#include "model/ProjectFile.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -23,14 +27,14 @@ QString ProjectFileCommands::projectFilter()
     return projects + QStringLiteral(";;") + loadTranslatedString(61442);
 }
 
-QString ProjectFileCommands::askFileName(bool forOpen)
+QString ProjectFileCommands::askFileName(bool forOpen, const QString &title)
 {
     QFileDialog dialog(m_window);
     dialog.setObjectName(forOpen ? QStringLiteral("fileOpenDialog") : QStringLiteral("fileSaveDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(projectFilter());
     if (forOpen) {
-        dialog.setWindowTitle(loadTranslatedString(61440));
+        dialog.setWindowTitle(title.isEmpty() ? loadTranslatedString(61440) : title);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     } else {
@@ -138,4 +142,54 @@ bool ProjectFileCommands::fileSaveAs()
     if (path.isEmpty())
         return false;
     return doSave(path);
+}
+
+// A menu text as a window title: without its mnemonic and trailing dots.
+static QString titleOfMenuText(int textId)
+{
+    QString text = loadTranslatedString(textId).remove(QLatin1Char('&'));
+    while (text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x2026)))
+        text.chop(1);
+    return text.trimmed();
+}
+
+void ProjectFileCommands::compareWithFile()
+{
+    // What the form shows is what the user compares.
+    if (!m_document->commitEditor())
+        return;
+    const QString path = askFileName(true, titleOfMenuText(5784));
+    if (path.isEmpty())
+        return;
+    const QString name = QDir::toNativeSeparators(path);
+    ConfigRecord other;
+    other.reset();
+    const project_file::ReadResult read = project_file::readFile(path, other);
+    if (read.status != project_file::ReadStatus::Ok) {
+        QString reason = project_file::describeFailure(path, read);
+        // That message alone does not name the file.
+        if (read.status == project_file::ReadStatus::UnsupportedVersion)
+            reason = QStringLiteral("%1: %2").arg(name, reason);
+        user_messages::show(reason, user_messages::Icon::Error);
+        return;
+    }
+    if (other.MasterId != -1)
+        other.applyMasterType(defaultMasterTypeLookup().fetchById(other.MasterId));
+
+    // The project's own file shows what has not been saved yet.
+    const QFileInfo chosen(path);
+    const bool ownFile = !m_document->filePath().isEmpty()
+                         && chosen.canonicalFilePath() == QFileInfo(m_document->filePath()).canonicalFilePath();
+    const QVector<record_comparison::FieldDifference> differences =
+        record_comparison::compareRecords(m_document->config(), other);
+    if (differences.isEmpty()) {
+        const QString text = ownFile ? loadTranslatedString(5871).arg(name)
+                                     : loadTranslatedString(5798).arg(m_document->title(), name);
+        user_messages::show(text, user_messages::Icon::Information);
+        return;
+    }
+    const QString heading = ownFile ? loadTranslatedString(5870).arg(name)
+                                    : loadTranslatedString(5795).arg(m_document->title(), name);
+    CompareDialog dialog(differences, heading, chosen.fileName(), false, m_window);
+    dialog.exec();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The project file commands of the main window: new, open (dialog, recent
 // list, command line, drop), save and save as, and the question whether to
-// save a modified project before it is replaced or the window closes.
+// save a modified project before it is replaced or the window closes, and
+// the comparison with another project file.
 #include "base/RecentFileList.h"
 
 #include <QObject>
@@ -25,6 +26,10 @@ public:
     bool openProject(const QString &path);
     bool fileSave();
     bool fileSaveAs();
+    // File > Compare with: asks for another project file and shows the
+    // fields in which it differs from the open project (the form's entries
+    // included); changes nothing.
+    void compareWithFile();
     // True when the project may be replaced or closed: the form's entries are
     // valid and a modified project was saved or knowingly discarded.
     bool saveModified();
@@ -38,7 +43,8 @@ signals:
 
 private:
     bool doSave(const QString &path);
-    QString askFileName(bool forOpen);
+    // title: the open dialog's own title, if not the usual one.
+    QString askFileName(bool forOpen, const QString &title = QString());
 
     ProjectDocument *m_document;
     QWidget *m_window;

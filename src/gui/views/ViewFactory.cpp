@@ -2,6 +2,7 @@
 
 #include "CalibrationView.h"
 #include "MasterOverview.h"
+#include "MasterSettingsView.h"
 #include "ProjectFormView.h"
 
 PaneSplitter::ViewFactory viewFactoryForCode(int itemCode)
@@ -11,6 +12,8 @@ PaneSplitter::ViewFactory viewFactoryForCode(int itemCode)
         return [](ProjectDocument *document) -> FormView * { return new MasterOverview(document); };
     if (kind == tree_codes::CalibrationOffset)
         return [](ProjectDocument *document) -> FormView * { return new CalibrationView(document); };
+    if (kind == 2)
+        return [](ProjectDocument *document) -> FormView * { return new MasterSettingsView(document); };
     if ((kind >= 4 && kind <= 6) || (kind >= 12 && kind <= 20 && kind != 17))
         return {};
     return [](ProjectDocument *document) -> FormView * { return new ProjectFormView(document); };
