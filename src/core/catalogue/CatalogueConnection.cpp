@@ -38,6 +38,7 @@ void CatalogueConnection::close()
     }
     QSqlDatabase::removeDatabase(m_name);
     m_name.clear();
+    m_standIn = false;
 }
 
 bool CatalogueConnection::open(const QString &path, const catalogue_schema::Table &table, Mode mode)
@@ -47,6 +48,7 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
     m_error.clear();
     m_tableMissing = false;
     m_badFile = false;
+    m_standIn = false;
     m_access = access_file::isAccessPath(path);
     if (!QFileInfo(path).isFile()) {
         m_badFile = true;
@@ -57,6 +59,30 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
     if (!ok)
         close();
     return ok;
+}
+
+bool CatalogueConnection::openEmpty(const QString &path, const catalogue_schema::Table &table)
+{
+    close();
+    m_path = path;
+    m_error.clear();
+    m_tableMissing = m_badFile = m_access = false;
+    QString reason;
+    bool ok = false;
+    {
+        QSqlDatabase db = addConnection();
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        ok = db.open() && sqlite_file::createTable(db, table, &reason);
+        if (!ok && reason.isEmpty())
+            reason = db.lastError().text();
+    }
+    if (!ok) {
+        m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(path), reason);
+        close();
+        return false;
+    }
+    m_standIn = true;
+    return true;
 }
 
 bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode mode)

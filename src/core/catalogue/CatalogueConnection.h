@@ -21,6 +21,11 @@ public:
     CatalogueConnection &operator=(const CatalogueConnection &) = delete;
 
     bool open(const QString &path, const catalogue_schema::Table &table, Mode mode);
+    // Stands in for a catalogue file that is to be made when something is
+    // first written to it: the empty table in memory, under the file's path.
+    bool openEmpty(const QString &path, const catalogue_schema::Table &table);
+    // Open on such a stand-in: the file does not exist yet.
+    bool isStandIn() const { return m_standIn; }
     // Queries on the connection must be gone before it closes.
     void close();
     bool isOpen() const { return !m_name.isEmpty(); }
@@ -50,6 +55,7 @@ private:
     QString m_path;
     QString m_error;
     bool m_access = false;
+    bool m_standIn = false;
     bool m_tableMissing = false;
     bool m_badFile = false;
 };

@@ -1,6 +1,7 @@
 #include "CatalogueImport.h"
 
 #include "CatalogueConnection.h"
+#include "SqliteFile.h"
 #include "base/Language.h"
 
 #include <QDir>
@@ -15,27 +16,6 @@ namespace catalogue_import {
 namespace {
 
 using catalogue_schema::Table;
-
-// The output's tables: the bound columns, an index on the key.
-bool createTable(QSqlDatabase &db, const Table &table, QString *reason)
-{
-    // Binary columns go last: a listing then never reads through them.
-    QStringList defs, binaries;
-    for (const auto &c : table.columns) {
-        const QString def = QStringLiteral("[%1] %2").arg(QLatin1String(c.name),
-                                                          QLatin1String(catalogue_schema::sqliteType(c.kind)));
-        (c.kind == catalogue_schema::ColumnKind::Binary ? binaries : defs) << def;
-    }
-    defs += binaries;
-    const QString key = QLatin1String(table.columns.first().name);
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("CREATE TABLE [%1] (%2)").arg(QLatin1String(table.name), defs.join(QStringLiteral(", "))))
-        || !q.exec(QStringLiteral("CREATE INDEX [%1_%2] ON [%1] ([%2])").arg(QLatin1String(table.name), key))) {
-        *reason = q.lastError().text();
-        return false;
-    }
-    return true;
-}
 
 // Copies the rows in table order; returns the count or -1.
 int copyRows(CatalogueConnection &source, QSqlDatabase &target, const Table &table, QString *reason)
@@ -107,10 +87,10 @@ Result importCatalogue(const QString &input, const QString &output)
         db.setDatabaseName(partial);
         ok = db.open() && db.transaction();
         if (ok && hasMaster)
-            ok = createTable(db, catalogue_schema::masterTable(), &reason)
+            ok = sqlite_file::createTable(db, catalogue_schema::masterTable(), &reason)
                 && (result.masterTypes = copyRows(master, db, catalogue_schema::masterTable(), &reason)) >= 0;
         if (ok && hasSensors)
-            ok = createTable(db, catalogue_schema::sensorTable(), &reason)
+            ok = sqlite_file::createTable(db, catalogue_schema::sensorTable(), &reason)
                 && (result.sensors = copyRows(sensors, db, catalogue_schema::sensorTable(), &reason)) >= 0;
         ok = ok && db.commit();
         if (!ok && reason.isEmpty())
