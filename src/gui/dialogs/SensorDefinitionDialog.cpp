@@ -132,13 +132,19 @@ void SensorDefinitionDialog::accept()
         const QString yText = edit(FirstYEdit + i)->text();
         if (xText.trimmed().isEmpty() && yText.trimmed().isEmpty())
             continue;
-        const size_t row = size_t(candidate.Count++);
-        QString refusal = number_field::take(xText, XPlaces, loadTranslatedString(5627).arg(i + 1), candidate.XColumn[row]);
+        // A field left as shown keeps the value behind it, unrounded.
+        const bool shown = i < m_definition.Count;
+        double x = shown ? m_definition.XColumn[size_t(i)] : 0.0;
+        double y = shown ? m_definition.YColumn[size_t(i)] : 0.0;
+        QString refusal = number_field::take(xText, XPlaces, loadTranslatedString(5627).arg(i + 1), x);
         if (!refusal.isEmpty())
             return refuse(FirstXEdit + i, refusal);
-        refusal = number_field::take(yText, YPlaces, loadTranslatedString(5628).arg(i + 1), candidate.YColumn[row]);
+        refusal = number_field::take(yText, YPlaces, loadTranslatedString(5628).arg(i + 1), y);
         if (!refusal.isEmpty())
             return refuse(FirstYEdit + i, refusal);
+        candidate.XColumn[size_t(candidate.Count)] = x;
+        candidate.YColumn[size_t(candidate.Count)] = y;
+        ++candidate.Count;
     }
     const QString refusal = sensor_editing::refusal(candidate);
     if (!refusal.isEmpty())

@@ -107,6 +107,7 @@ private slots:
         testing_support::MessageRecorder messages;
         SensorDefinitionDialog dialog;
         dialog.show();
+        retype(field(dialog, 3010), "1");
         QLineEdit *y = field(dialog, 3018);
         retype(y, "5");
         // At the start of a number the one-sign rule is off: "+-5" can be typed.
