@@ -1,5 +1,6 @@
 #include "SensorRecordset.h"
 
+#include "CatalogueAddress.h"
 #include "CatalogueLocation.h"
 #include "base/Language.h"
 
@@ -80,15 +81,15 @@ bool SensorRecordset::update()
     QSqlQuery query(connection().database());
     if (mode == EditMode::Add) {
         // The new key follows the largest one in the table.
-        query.prepare(QStringLiteral(
+        query.prepare(connection().sql(QStringLiteral(
             "INSERT INTO [SensorTabelle] ([id], [Bestellnummer], [Gruppe], [DimensionX], [DimensionY], [BeginX], "
             "[EndX], [YMin], [YMax], [Y-Werte], [X-Werte], [Name]) "
-            "VALUES ((SELECT COALESCE(MAX([id]), 0) + 1 FROM [SensorTabelle]), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            "VALUES ((SELECT COALESCE(MAX([id]), 0) + 1 FROM [SensorTabelle]), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")));
     } else {
-        query.prepare(QStringLiteral(
+        query.prepare(connection().sql(QStringLiteral(
             "UPDATE [SensorTabelle] SET [Bestellnummer] = ?, [Gruppe] = ?, [DimensionX] = ?, [DimensionY] = ?, "
             "[BeginX] = ?, [EndX] = ?, [YMin] = ?, [YMax] = ?, [Y-Werte] = ?, [X-Werte] = ?, [Name] = ? "
-            "WHERE [id] = ?"));
+            "WHERE [id] = ?")));
     }
     const QVariantList values{m_Bestellnummer, m_Gruppe, m_DimensionX, m_DimensionY, m_BeginX, m_EndX,
                               m_YMin, m_YMax, m_YWerte, m_XWerte, m_Name};
@@ -97,7 +98,7 @@ bool SensorRecordset::update()
     if (mode == EditMode::Edit)
         query.bindValue(values.size(), m_editKey);
     if (!query.exec()) {
-        setError(loadTranslatedString(5207).arg(QDir::toNativeSeparators(databasePath()), query.lastError().text()));
+        setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()), query.lastError().text().trimmed()));
         return false;
     }
     return true;
@@ -110,10 +111,10 @@ bool SensorRecordset::remove()
     const int key = m_id;
     releaseResult();
     QSqlQuery query(connection().database());
-    query.prepare(QStringLiteral("DELETE FROM [SensorTabelle] WHERE [id] = ?"));
+    query.prepare(connection().sql(QStringLiteral("DELETE FROM [SensorTabelle] WHERE [id] = ?")));
     query.bindValue(0, key);
     if (!query.exec()) {
-        setError(loadTranslatedString(5207).arg(QDir::toNativeSeparators(databasePath()), query.lastError().text()));
+        setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()), query.lastError().text().trimmed()));
         return false;
     }
     return true;

@@ -1,0 +1,52 @@
+#include "CatalogueSql.h"
+
+namespace catalogue_sql {
+
+QString forEngine(const QString &text, Engine engine, const NameMap &names)
+{
+    if (engine == Engine::Sqlite)
+        return text;
+    QString out;
+    out.reserve(text.size() + 16);
+    bool inLiteral = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\'')) {
+            inLiteral = !inLiteral; // a doubled quote toggles twice
+        } else if (!inLiteral && c == QLatin1Char('[')) {
+            const int end = text.indexOf(QLatin1Char(']'), i + 1);
+            if (end > i) {
+                const QString name = text.mid(i + 1, end - i - 1);
+                QString spelled = names.value(name.toLower(), name);
+                spelled.replace(QLatin1Char('"'), QLatin1String("\"\""));
+                out += QLatin1Char('"') + spelled + QLatin1Char('"');
+                i = end;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+QString columnType(catalogue_schema::ColumnKind kind, Engine engine)
+{
+    if (engine == Engine::Sqlite)
+        return QLatin1String(catalogue_schema::sqliteType(kind));
+    switch (kind) {
+    // Booleans keep the stored numbers (Access stores -1 for true).
+    case catalogue_schema::ColumnKind::Integer:
+    case catalogue_schema::ColumnKind::Boolean: return QStringLiteral("integer");
+    case catalogue_schema::ColumnKind::Double: return QStringLiteral("double precision");
+    case catalogue_schema::ColumnKind::Text: return QStringLiteral("text");
+    case catalogue_schema::ColumnKind::Binary: return QStringLiteral("bytea");
+    }
+    return QString();
+}
+
+QString rowKey(Engine engine)
+{
+    return engine == Engine::Sqlite ? QStringLiteral("rowid") : QStringLiteral("ctid");
+}
+
+}

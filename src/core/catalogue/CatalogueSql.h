@@ -1,0 +1,30 @@
+#pragma once
+// One query text for both engines: the program writes table and column names
+// in brackets ("[Bestellnummer] ASC"); SQLite takes them as they are, for
+// PostgreSQL they become quoted identifiers spelled as the server's table
+// spells them (its names are case-sensitive once quoted, the program's are
+// not: the sensor filter says "[ID]" for the column "id").
+#include "CatalogueSchema.h"
+
+#include <QHash>
+#include <QString>
+
+namespace catalogue_sql {
+
+enum class Engine { Sqlite, Postgres };
+
+// Lower-case name -> the server's spelling; names not in it keep the
+// program's spelling.
+using NameMap = QHash<QString, QString>;
+
+// Brackets outside string literals become the engine's quoting.
+QString forEngine(const QString &text, Engine engine, const NameMap &names = NameMap());
+
+// The column type a kind is stored as on the engine.
+QString columnType(catalogue_schema::ColumnKind kind, Engine engine);
+
+// The expression that names one stored row for as long as it is unchanged
+// (read back a picture of the current row without caching it).
+QString rowKey(Engine engine);
+
+}
