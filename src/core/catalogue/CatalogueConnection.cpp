@@ -128,7 +128,7 @@ bool CatalogueConnection::connectServer(Mode mode)
         options += QStringLiteral(";options='-c default_transaction_read_only=on'");
     db.setConnectOptions(options);
     if (!db.open()) {
-        m_error = loadTranslatedString(5900).arg(m_path, db.lastError().text().trimmed());
+        m_error = loadTranslatedString(5900).arg(m_path, catalogue_sql::engineText(db.lastError()));
         return false;
     }
     return true;

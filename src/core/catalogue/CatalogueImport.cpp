@@ -40,7 +40,7 @@ bool createTable(QSqlDatabase &db, Engine engine, const Table &table, QString *r
     const QString create = QStringLiteral("CREATE TABLE [%1] (%2)").arg(QLatin1String(table.name), defs.join(QStringLiteral(", ")));
     const QString index = QStringLiteral("CREATE INDEX [%1_%2] ON [%1] ([%2])").arg(QLatin1String(table.name), key);
     if (!q.exec(catalogue_sql::forEngine(create, engine)) || !q.exec(catalogue_sql::forEngine(index, engine))) {
-        *reason = q.lastError().text().trimmed();
+        *reason = catalogue_sql::engineText(q.lastError());
         return false;
     }
     return true;
@@ -56,7 +56,7 @@ int copyRows(CatalogueConnection &source, QSqlDatabase &target, Engine engine, c
     QSqlQuery read(source.database());
     read.setForwardOnly(true);
     if (!read.exec(source.sql(QStringLiteral("SELECT %1 FROM [%2]").arg(columns, QLatin1String(table.name))))) {
-        *reason = read.lastError().text().trimmed();
+        *reason = catalogue_sql::engineText(read.lastError());
         return -1;
     }
     QSqlQuery write(target);
@@ -68,13 +68,13 @@ int copyRows(CatalogueConnection &source, QSqlDatabase &target, Engine engine, c
         for (int i = 0; i < table.columns.size(); ++i)
             write.bindValue(i, read.value(i));
         if (!write.exec()) {
-            *reason = write.lastError().text().trimmed();
+            *reason = catalogue_sql::engineText(write.lastError());
             return -1;
         }
         ++count;
     }
     if (read.lastError().isValid()) {
-        *reason = read.lastError().text().trimmed();
+        *reason = catalogue_sql::engineText(read.lastError());
         return -1;
     }
     return count;
@@ -147,14 +147,14 @@ Result importToServer(Sources &s, const QString &output, bool replace)
     QSqlQuery q(db);
     for (const Table *t : tables()) {
         if (ok && exists && !q.exec(QStringLiteral("DROP TABLE IF EXISTS \"%1\"").arg(QLatin1String(t->name)))) {
-            reason = q.lastError().text().trimmed();
+            reason = catalogue_sql::engineText(q.lastError());
             ok = false;
         }
     }
     ok = ok && copyTables(s, db, Engine::Postgres, result, &reason) && db.commit();
     if (!ok) {
         if (reason.isEmpty())
-            reason = db.lastError().text().trimmed();
+            reason = catalogue_sql::engineText(db.lastError());
         db.rollback();
         return fail(Status::Failed, loadTranslatedString(5211).arg(output, reason));
     }
@@ -175,7 +175,7 @@ Result importToFile(Sources &s, const QString &output)
         db.setDatabaseName(partial);
         ok = db.open() && db.transaction() && copyTables(s, db, Engine::Sqlite, result, &reason) && db.commit();
         if (!ok && reason.isEmpty())
-            reason = db.lastError().text();
+            reason = catalogue_sql::engineText(db.lastError());
         db.close();
     }
     QSqlDatabase::removeDatabase(name);

@@ -3,7 +3,6 @@
 #include "CatalogueAddress.h"
 #include "base/Language.h"
 
-#include <QDir>
 #include <QSqlError>
 #include <QStringList>
 
@@ -105,7 +104,7 @@ QString CatalogueRecordset::selectStatement(const QString &columns) const
 
 void CatalogueRecordset::setEngineError(const QSqlError &error)
 {
-    m_error = loadTranslatedString(5205).arg(catalogue_address::displayName(m_connection.path()), error.text().trimmed());
+    m_error = loadTranslatedString(5205).arg(catalogue_address::displayName(m_connection.path()), catalogue_sql::engineText(error));
 }
 
 bool CatalogueRecordset::fetchCurrent(bool moved)

@@ -29,6 +29,11 @@ QString forEngine(const QString &text, Engine engine, const NameMap &names)
     return out;
 }
 
+QString engineText(const QSqlError &error)
+{
+    return error.text().simplified();
+}
+
 QString columnType(catalogue_schema::ColumnKind kind, Engine engine)
 {
     if (engine == Engine::Sqlite)

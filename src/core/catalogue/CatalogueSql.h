@@ -7,6 +7,7 @@
 #include "CatalogueSchema.h"
 
 #include <QHash>
+#include <QSqlError>
 #include <QString>
 
 namespace catalogue_sql {
@@ -19,6 +20,9 @@ using NameMap = QHash<QString, QString>;
 
 // Brackets outside string literals become the engine's quoting.
 QString forEngine(const QString &text, Engine engine, const NameMap &names = NameMap());
+
+// The engine's complaint as one line (the server's texts span several).
+QString engineText(const QSqlError &error);
 
 // The column type a kind is stored as on the engine.
 QString columnType(catalogue_schema::ColumnKind kind, Engine engine);

@@ -4,7 +4,6 @@
 #include "CatalogueLocation.h"
 #include "base/Language.h"
 
-#include <QDir>
 #include <QSqlError>
 
 SensorRecordset::SensorRecordset(bool userDatabase)
@@ -98,7 +97,7 @@ bool SensorRecordset::update()
     if (mode == EditMode::Edit)
         query.bindValue(values.size(), m_editKey);
     if (!query.exec()) {
-        setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()), query.lastError().text().trimmed()));
+        setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()), catalogue_sql::engineText(query.lastError())));
         return false;
     }
     return true;
@@ -114,7 +113,7 @@ bool SensorRecordset::remove()
     query.prepare(connection().sql(QStringLiteral("DELETE FROM [SensorTabelle] WHERE [id] = ?")));
     query.bindValue(0, key);
     if (!query.exec()) {
-        setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()), query.lastError().text().trimmed()));
+        setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()), catalogue_sql::engineText(query.lastError())));
         return false;
     }
     return true;

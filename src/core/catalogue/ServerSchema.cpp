@@ -31,7 +31,7 @@ bool hasTable(const QSqlDatabase &db, const QString &name, QString *engineText)
                              "WHERE table_schema = current_schema() AND lower(table_name) = lower(?)"));
     q.addBindValue(name);
     if (!q.exec()) {
-        *engineText = q.lastError().text();
+        *engineText = catalogue_sql::engineText(q.lastError());
         return false;
     }
     return q.next();
@@ -45,7 +45,7 @@ sqlite_file::SchemaCheck checkTable(const QSqlDatabase &db, const catalogue_sche
                              "WHERE table_schema = current_schema() AND lower(table_name) = lower(?)"));
     q.addBindValue(QLatin1String(table.name));
     if (!q.exec()) {
-        problem->engineText = q.lastError().text();
+        problem->engineText = catalogue_sql::engineText(q.lastError());
         return sqlite_file::SchemaCheck::NotADatabase;
     }
     QHash<QString, QString> declared; // lower-case name -> data type
