@@ -103,6 +103,29 @@ bool CatalogueConnection::openServer(const QString &url, Mode mode)
     return ok;
 }
 
+bool CatalogueConnection::openFile(const QString &path, Mode mode)
+{
+    close();
+    m_path = path;
+    m_error.clear();
+    m_tableMissing = m_badFile = m_access = false;
+    m_engine = catalogue_sql::Engine::Sqlite;
+    if (QFileInfo(path).size() > 0 && !sqlite_file::hasSqliteHeader(path)) {
+        m_badFile = true;
+        m_error = loadTranslatedString(5201).arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    QSqlDatabase db = addConnection();
+    db.setDatabaseName(path);
+    db.setConnectOptions(mode == Mode::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
+    if (!db.open()) {
+        m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(path), catalogue_sql::engineText(db.lastError()));
+        close();
+        return false;
+    }
+    return true;
+}
+
 bool CatalogueConnection::connectServer(Mode mode)
 {
     m_engine = catalogue_sql::Engine::Postgres;

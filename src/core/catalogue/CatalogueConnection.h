@@ -26,6 +26,8 @@ public:
     bool open(const QString &path, const catalogue_schema::Table &table, Mode mode);
     // Connects to a server without looking at its tables (to create them).
     bool openServer(const QString &url, Mode mode);
+    // Opens a SQLite file, made when missing, without looking at its tables.
+    bool openFile(const QString &path, Mode mode);
     // Queries on the connection must be gone before it closes.
     void close();
     bool isOpen() const { return !m_name.isEmpty(); }
