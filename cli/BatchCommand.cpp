@@ -187,7 +187,8 @@ int runBatchCommand(const BatchRequest &given)
         t.operation = QLatin1String(operation);
         t.port = r.port;
         t.family = r.family;
-        t.projectFile = i < projects.size() ? projects.at(i) : request.projectFile;
+        const QString project = i < projects.size() ? projects.at(i) : request.projectFile;
+        t.projectFile = project.isEmpty() ? QString() : QFileInfo(project).absoluteFilePath();
         t.before = request.record;
         t.after = request.operation == BatchOperation::Read ? r.record : request.record;
         t.outcome = r.outcome;

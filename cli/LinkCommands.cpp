@@ -10,6 +10,7 @@
 #include "link/CounterPresetInput.h"
 #include "model/ProjectFile.h"
 
+#include <QFileInfo>
 #include <cstdio>
 
 using namespace cli;
@@ -55,7 +56,7 @@ transfer_history::Transfer historyOf(const QString &operation, const LinkOptions
     t.operation = operation;
     t.port = options.device;
     t.family = options.family.value_or(family);
-    t.projectFile = project;
+    t.projectFile = project.isEmpty() ? QString() : QFileInfo(project).absoluteFilePath();
     t.before = before;
     t.after = after;
     t.outcome = outcome;

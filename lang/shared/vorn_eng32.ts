@@ -71,6 +71,10 @@
         <source>&amp;History...</source>
         <translation>&amp;History...</translation>
     </message>
+    <message id="5936">
+        <source>Show the service history of the gauge commands</source>
+        <translation>Show the service history of the gauge commands</translation>
+    </message>
     <message id="5935">
         <source>The project "%1" of this entry does not exist any more.</source>
         <translation>The project "%1" of this entry does not exist any more.</translation>

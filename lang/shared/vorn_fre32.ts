@@ -71,6 +71,10 @@
         <source>&amp;History...</source>
         <translation>&amp;Historique...</translation>
     </message>
+    <message id="5936">
+        <source>Show the service history of the gauge commands</source>
+        <translation>Afficher l'historique de service des commandes de l'instrument</translation>
+    </message>
     <message id="5935">
         <source>The project "%1" of this entry does not exist any more.</source>
         <translation>Le projet "%1" de cette entrée n'existe plus.</translation>

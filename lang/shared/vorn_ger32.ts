@@ -71,6 +71,10 @@
         <source>&amp;History...</source>
         <translation>&amp;Historie...</translation>
     </message>
+    <message id="5936">
+        <source>Show the service history of the gauge commands</source>
+        <translation>Die Service-Historie der Gerätebefehle anzeigen</translation>
+    </message>
     <message id="5935">
         <source>The project "%1" of this entry does not exist any more.</source>
         <translation>Das Projekt "%1" dieses Eintrags existiert nicht mehr.</translation>

@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(e["port"].toString(), sim.device());
         QCOMPARE(e["family"].toString(), QString("block"));
         QCOMPARE(e["firmware"].toString(), QString("65.2"));
-        QCOMPARE(e["projectFile"].toString(), QString("out.rix"));
+        QCOMPARE(e["projectFile"].toString(), home.filePath("out.rix"));
         QCOMPARE(e["before"].toObject()["FirmwareVersion"].toArray(), QJsonArray({0, 0}));
         QCOMPARE(e["after"].toObject()["KValue"].toDouble(), 500.0);
         QVERIFY(QDateTime::fromString(e["time"].toString(), Qt::ISODate).secsTo(QDateTime::currentDateTimeUtc()) < 60);
