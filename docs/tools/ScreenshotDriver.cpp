@@ -17,6 +17,9 @@
 #include "model/ConfigRecord.h"
 #include "model/ProjectDocument.h"
 #include "model/ProjectFile.h"
+#include "dialogs/SensorSelectionDialog.h"
+#include "views/CalibrationView.h"
+#include "views/PaneSplitter.h"
 #include "views/ProjectTreeView.h"
 
 #include <QAbstractItemView>
@@ -24,12 +27,15 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <cstdio>
 #include <functional>
 
@@ -186,6 +192,53 @@ void selectTreeItem(MainWindow *frame, int row)
     settle(300);
 }
 
+// The temperature input's calibration with a temperature sender of the
+// sample catalogue resampled to its support points; the service items are
+// shown only for this picture.
+void saveCalibration(MainWindow *frame)
+{
+    QAction *serviceItems = frame->action(command_ids::ViewServiceItems);
+    ProjectTreeView *tree = frame->leftView();
+    if (!serviceItems || !tree) {
+        std::fprintf(stderr, "screenshots: no service items\n");
+        ++g_failures;
+        return;
+    }
+    // Their longer tree items widen the tree; the next pictures show it as before.
+    const QList<int> paneWidths = frame->splitter()->sizes();
+    serviceItems->trigger();
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if (ProjectTreeView::itemCode(*it) == 301)
+            tree->setCurrentItem(*it);
+    }
+    settle(300);
+    auto *view = qobject_cast<CalibrationView *>(frame->rightView());
+    if (view) {
+        auto *poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll] {
+            auto *dialog = qobject_cast<SensorSelectionDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll->stop();
+            qobject_cast<QComboBox *>(dialog->control(1068))->setCurrentIndex(2); // temperature senders
+            auto *list = qobject_cast<QTreeWidget *>(dialog->control(1066));
+            if (list->topLevelItemCount() > 0)
+                list->setCurrentItem(list->topLevelItem(0));
+            dialog->accept();
+        });
+        poll->start(50);
+        view->chooseSensor();
+        delete poll;
+        save(frame, QStringLiteral("calibration-view"));
+    } else {
+        std::fprintf(stderr, "screenshots: no calibration form\n");
+        ++g_failures;
+    }
+    serviceItems->trigger();
+    frame->splitter()->setSizes(paneWidths);
+    settle();
+}
+
 // A project as a technician keeps it: the speedometer with LCD of the
 // sample catalogue.
 QString writeSampleProject(const QDir &folder)
@@ -232,8 +285,16 @@ void shootAll(MainWindow *frame)
     saveModal(frame, command_ids::RestoreBackup, QStringLiteral("restore-backup"));
     saveModal(frame, command_ids::AppAbout, QStringLiteral("about-box"));
     saveGaugeComparison(frame, QStringLiteral("compare-with-gauge"));
+    saveCalibration(frame);
     // Last: reading replaces the project's values by the gauge's.
     saveTransfer(frame, command_ids::ReadGauge, QStringLiteral("transfer-progress"));
+    // The diagnostics sheet is a service item: offered while they are shown.
+    // Their longer tree items widen the tree; the next pictures show it as before.
+    const QList<int> paneWidths = frame->splitter()->sizes();
+    frame->action(command_ids::ViewServiceItems)->trigger();
+    saveModal(frame, command_ids::Diagnostics, QStringLiteral("diagnostics-sheet"));
+    frame->action(command_ids::ViewServiceItems)->trigger();
+    frame->splitter()->setSizes(paneWidths);
     selectTreeItem(frame, 1);
 }
 

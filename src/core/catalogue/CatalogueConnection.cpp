@@ -41,6 +41,7 @@ void CatalogueConnection::close()
     QSqlDatabase::removeDatabase(m_name);
     m_name.clear();
     m_names.clear();
+    m_standIn = false;
 }
 
 bool CatalogueConnection::open(const QString &path, const catalogue_schema::Table &table, Mode mode)
@@ -50,6 +51,7 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
     m_error.clear();
     m_tableMissing = false;
     m_badFile = false;
+    m_standIn = false;
     m_access = false;
     m_engine = catalogue_sql::Engine::Sqlite;
     if (catalogue_address::isServer(path)) {
@@ -68,6 +70,31 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
     if (!ok)
         close();
     return ok;
+}
+
+bool CatalogueConnection::openEmpty(const QString &path, const catalogue_schema::Table &table)
+{
+    close();
+    m_path = path;
+    m_error.clear();
+    m_tableMissing = m_badFile = m_access = false;
+    m_engine = catalogue_sql::Engine::Sqlite;
+    QString reason;
+    bool ok = false;
+    {
+        QSqlDatabase db = addConnection();
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        ok = db.open() && sqlite_file::createTable(db, table, &reason);
+        if (!ok && reason.isEmpty())
+            reason = db.lastError().text();
+    }
+    if (!ok) {
+        m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(path), reason);
+        close();
+        return false;
+    }
+    m_standIn = true;
+    return true;
 }
 
 bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode mode)

@@ -28,6 +28,11 @@ public:
     bool openServer(const QString &url, Mode mode);
     // Opens a SQLite file, made when missing, without looking at its tables.
     bool openFile(const QString &path, Mode mode);
+    // Stands in for a catalogue file that is to be made when something is
+    // first written to it: the empty table in memory, under the file's path.
+    bool openEmpty(const QString &path, const catalogue_schema::Table &table);
+    // Open on such a stand-in: the file does not exist yet.
+    bool isStandIn() const { return m_standIn; }
     // Queries on the connection must be gone before it closes.
     void close();
     bool isOpen() const { return !m_name.isEmpty(); }
@@ -65,6 +70,7 @@ private:
     bool m_access = false;
     catalogue_sql::Engine m_engine = catalogue_sql::Engine::Sqlite;
     catalogue_sql::NameMap m_names;
+    bool m_standIn = false;
     bool m_tableMissing = false;
     bool m_badFile = false;
 };

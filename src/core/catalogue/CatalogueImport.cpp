@@ -25,27 +25,6 @@ const QVector<const Table *> &tables()
     return list;
 }
 
-// The output's tables: the bound columns, an index on the key.
-bool createTable(QSqlDatabase &db, Engine engine, const Table &table, QString *reason)
-{
-    // Binary columns go last: a listing then never reads through them.
-    QStringList defs, binaries;
-    for (const auto &c : table.columns) {
-        const QString def = QStringLiteral("[%1] %2").arg(QLatin1String(c.name), catalogue_sql::columnType(c.kind, engine));
-        (c.kind == catalogue_schema::ColumnKind::Binary ? binaries : defs) << def;
-    }
-    defs += binaries;
-    const QString key = QLatin1String(table.columns.first().name);
-    QSqlQuery q(db);
-    const QString create = QStringLiteral("CREATE TABLE [%1] (%2)").arg(QLatin1String(table.name), defs.join(QStringLiteral(", ")));
-    const QString index = QStringLiteral("CREATE INDEX [%1_%2] ON [%1] ([%2])").arg(QLatin1String(table.name), key);
-    if (!q.exec(catalogue_sql::forEngine(create, engine)) || !q.exec(catalogue_sql::forEngine(index, engine))) {
-        *reason = catalogue_sql::engineText(q.lastError());
-        return false;
-    }
-    return true;
-}
-
 // Copies the rows in table order; returns the count or -1.
 int copyRows(CatalogueConnection &source, QSqlDatabase &target, Engine engine, const Table &table, QString *reason)
 {
@@ -119,11 +98,11 @@ QString openSources(const QString &input, Sources &s)
 bool copyTables(Sources &s, QSqlDatabase &db, Engine engine, Result &result, QString *reason)
 {
     if (s.hasMaster
-        && !(createTable(db, engine, catalogue_schema::masterTable(), reason)
+        && !(catalogue_sql::createTable(db, engine, catalogue_schema::masterTable(), reason)
              && (result.masterTypes = copyRows(s.master, db, engine, catalogue_schema::masterTable(), reason)) >= 0))
         return false;
     return !s.hasSensors
-        || (createTable(db, engine, catalogue_schema::sensorTable(), reason)
+        || (catalogue_sql::createTable(db, engine, catalogue_schema::sensorTable(), reason)
             && (result.sensors = copyRows(s.sensors, db, engine, catalogue_schema::sensorTable(), reason)) >= 0);
 }
 

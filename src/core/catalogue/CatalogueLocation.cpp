@@ -2,6 +2,9 @@
 
 #include "base/SettingsStore.h"
 
+#include <QDir>
+#include <QStandardPaths>
+
 namespace catalogue_location {
 
 QString sampleCatalogueFileName()
@@ -21,6 +24,23 @@ QString defaultDatabasePath()
 QString readAndStoreDatabasePath(const QString &section, const QString &entry)
 {
     const QString path = settings_store::readString(section, entry, defaultDatabasePath());
+    settings_store::writeString(section, entry, path);
+    return path;
+}
+
+QString defaultUserSensorDatabasePath()
+{
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                           + QStringLiteral("/Veltrona/skaleron/user-sensors.sqlite"));
+}
+
+QString readAndStoreUserSensorDatabasePath()
+{
+    const QString section = QStringLiteral("DIRECTORIES");
+    const QString entry = QStringLiteral("DBASEUSER");
+    QString path = settings_store::readString(section, entry, defaultUserSensorDatabasePath());
+    if (path == defaultDatabasePath())
+        path = defaultUserSensorDatabasePath();
     settings_store::writeString(section, entry, path);
     return path;
 }

@@ -10,11 +10,22 @@ QString sampleCatalogueFileName();
 
 // The default catalogue path: on Windows the traditional Access file
 // "c:\KLR_DataBase_VIZ_97.mdb", elsewhere the sample catalogue in the
-// application folder. Used for "DBase" and "DBASEUSER" and by the options.
+// application folder. Used for "DBase" and by the options.
 QString defaultDatabasePath();
 
 // Reads the entry with the default above and writes the value straight back,
 // so that the entry exists after the first use.
 QString readAndStoreDatabasePath(const QString &section, const QString &entry);
+
+// The user sensor database's default: a file of the user's own in the data
+// folder, which no rebuilt or installed catalogue replaces. It need not
+// exist: it is made, with the sensor table, when the first sensor is stored.
+QString defaultUserSensorDatabasePath();
+
+// "DIRECTORIES"/"DBASEUSER" with the default above, written straight back.
+// A stored value that is the catalogue default (which the user database had
+// before) counts as unset, so that user sensors never go into a file an
+// update replaces.
+QString readAndStoreUserSensorDatabasePath();
 
 }

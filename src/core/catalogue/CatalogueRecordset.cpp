@@ -3,6 +3,7 @@
 #include "CatalogueAddress.h"
 #include "base/Language.h"
 
+#include <QFileInfo>
 #include <QSqlError>
 #include <QStringList>
 
@@ -31,7 +32,9 @@ bool CatalogueRecordset::open()
     close();
     m_error.clear();
     const QString path = m_pathOverride.isEmpty() ? configuredDatabasePath() : m_pathOverride;
-    if (!m_connection.open(path, m_table, m_mode)) {
+    const bool opened = madeOnFirstWrite(path) && !QFileInfo::exists(path) ? m_connection.openEmpty(path, m_table)
+                                                                           : m_connection.open(path, m_table, m_mode);
+    if (!opened) {
         m_error = m_connection.errorText();
         return false;
     }
@@ -42,6 +45,11 @@ bool CatalogueRecordset::open()
         return false;
     }
     return true;
+}
+
+bool CatalogueRecordset::madeOnFirstWrite(const QString &) const
+{
+    return false;
 }
 
 void CatalogueRecordset::close()

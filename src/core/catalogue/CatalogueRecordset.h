@@ -70,6 +70,9 @@ protected:
 
     // Copies the current row's bound columns into the members.
     virtual void readCurrentRow() = 0;
+    // A missing file at this path is opened as an empty table, to be made
+    // by the first write.
+    virtual bool madeOnFirstWrite(const QString &path) const;
     // Values of the current row by binding position; a NULL value reads as
     // the kind's empty value.
     int intValue(int column) const;

@@ -1,5 +1,8 @@
 #include "CatalogueSql.h"
 
+#include <QSqlQuery>
+#include <QStringList>
+
 namespace catalogue_sql {
 
 QString forEngine(const QString &text, Engine engine, const NameMap &names)
@@ -47,6 +50,25 @@ QString columnType(catalogue_schema::ColumnKind kind, Engine engine)
     case catalogue_schema::ColumnKind::Binary: return QStringLiteral("bytea");
     }
     return QString();
+}
+
+bool createTable(QSqlDatabase &db, Engine engine, const catalogue_schema::Table &table, QString *reason)
+{
+    QStringList defs, binaries;
+    for (const auto &c : table.columns) {
+        const QString def = QStringLiteral("[%1] %2").arg(QLatin1String(c.name), columnType(c.kind, engine));
+        (c.kind == catalogue_schema::ColumnKind::Binary ? binaries : defs) << def;
+    }
+    defs += binaries;
+    const QString name = QLatin1String(table.name);
+    const QString key = QLatin1String(table.columns.first().name);
+    QSqlQuery q(db);
+    if (!q.exec(forEngine(QStringLiteral("CREATE TABLE [%1] (%2)").arg(name, defs.join(QStringLiteral(", "))), engine))
+        || !q.exec(forEngine(QStringLiteral("CREATE INDEX [%1_%2] ON [%1] ([%2])").arg(name, key), engine))) {
+        *reason = engineText(q.lastError());
+        return false;
+    }
+    return true;
 }
 
 QString rowKey(Engine engine)

@@ -7,6 +7,7 @@
 #include "CatalogueSchema.h"
 
 #include <QHash>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
 
@@ -26,6 +27,11 @@ QString engineText(const QSqlError &error);
 
 // The column type a kind is stored as on the engine.
 QString columnType(catalogue_schema::ColumnKind kind, Engine engine);
+
+// Creates the table with the bound columns (binary ones last, so that a
+// listing never reads through them) and an index on its key. False with the
+// engine's reason.
+bool createTable(QSqlDatabase &db, Engine engine, const catalogue_schema::Table &table, QString *reason);
 
 // The expression that names one stored row for as long as it is unchanged
 // (read back a picture of the current row without caching it).

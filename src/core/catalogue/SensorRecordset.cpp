@@ -2,9 +2,11 @@
 
 #include "CatalogueAddress.h"
 #include "CatalogueLocation.h"
+#include "SqliteFile.h"
 #include "base/Language.h"
 
 #include <QSqlError>
+#include <tuple>
 
 SensorRecordset::SensorRecordset(bool userDatabase)
     : CatalogueRecordset(catalogue_schema::sensorTable(), CatalogueConnection::Mode::ReadWrite)
@@ -14,9 +16,14 @@ SensorRecordset::SensorRecordset(bool userDatabase)
 
 QString SensorRecordset::configuredDatabasePath() const
 {
-    return catalogue_location::readAndStoreDatabasePath(QStringLiteral("DIRECTORIES"),
-                                                        m_userDatabase ? QStringLiteral("DBASEUSER")
-                                                                       : QStringLiteral("DBase"));
+    return m_userDatabase ? catalogue_location::readAndStoreUserSensorDatabasePath()
+                          : catalogue_location::readAndStoreDatabasePath(QStringLiteral("DIRECTORIES"),
+                                                                         QStringLiteral("DBase"));
+}
+
+bool SensorRecordset::madeOnFirstWrite(const QString &path) const
+{
+    return m_userDatabase && path == catalogue_location::defaultUserSensorDatabasePath();
 }
 
 void SensorRecordset::readCurrentRow()
@@ -35,9 +42,29 @@ void SensorRecordset::readCurrentRow()
     m_Name = textValue(11);
 }
 
+bool SensorRecordset::makeFile()
+{
+    const QString path = databasePath();
+    QString reason;
+    if (!sqlite_file::createCatalogueFile(path, table(), &reason)) {
+        setError(loadTranslatedString(5207).arg(catalogue_address::displayName(path), reason));
+        return false;
+    }
+    // Opening the file reads its rows into the members: the values being
+    // stored are kept aside meanwhile.
+    const auto values = std::make_tuple(m_Bestellnummer, m_Gruppe, m_DimensionX, m_DimensionY, m_BeginX, m_EndX,
+                                        m_YMin, m_YMax, m_YWerte, m_XWerte, m_Name);
+    const bool opened = open();
+    std::tie(m_Bestellnummer, m_Gruppe, m_DimensionX, m_DimensionY, m_BeginX, m_EndX, m_YMin, m_YMax, m_YWerte,
+             m_XWerte, m_Name) = values;
+    return opened;
+}
+
 bool SensorRecordset::writable()
 {
     if (!isOpen())
+        return false;
+    if (connection().isStandIn() && !makeFile())
         return false;
     if (connection().isAccess()) {
         setError(CatalogueConnection::accessReadOnlyMessage(databasePath()));
@@ -99,6 +126,13 @@ bool SensorRecordset::update()
     if (!query.exec()) {
         setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()), catalogue_sql::engineText(query.lastError())));
         return false;
+    }
+    if (mode == EditMode::Add) {
+        QSqlQuery added(connection().database());
+        m_lastAddedId = added.exec(QStringLiteral("SELECT [id] FROM [SensorTabelle] WHERE rowid = last_insert_rowid()"))
+                && added.next()
+            ? added.value(0).toInt()
+            : 0;
     }
     return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The sensor table "[SensorTabelle]": 12 bound columns, read and written. The
 // user database flag chooses the database: "DBASEUSER" or "DBase" in the
-// section "DIRECTORIES". Access files can only be read.
+// section "DIRECTORIES". Access files can only be read. The user database's
+// default file is made, with the table, when the first sensor is stored.
 #include "CatalogueRecordset.h"
 
 class SensorRecordset : public CatalogueRecordset
@@ -19,6 +20,8 @@ public:
     bool edit();
     bool update();
     bool remove();
+    // The key the last added record got.
+    int lastAddedId() const { return m_lastAddedId; }
 
     int m_id = 0;
     QString m_Bestellnummer;
@@ -35,12 +38,16 @@ public:
 
 protected:
     void readCurrentRow() override;
+    bool madeOnFirstWrite(const QString &path) const override;
 
 private:
     enum class EditMode { None, Add, Edit };
     bool writable();
+    // Replaces the stand-in of a file not made yet by the file.
+    bool makeFile();
 
     bool m_userDatabase;
     EditMode m_editMode = EditMode::None;
     int m_editKey = 0;
+    int m_lastAddedId = 0;
 };

@@ -59,6 +59,8 @@ public:
     // The definition a new sensor starts with (units from the list's first row).
     SensorDefinition newDefinition() const;
     bool addSensor(const SensorDefinition &definition);
+    // The row key of the sensor the last addSensor stored.
+    int lastAddedRowKey() const { return m_user.lastAddedId() + UserKeyOffset; }
     // Copies the row's record into the results (Taken unchanged) and returns
     // the definition to edit.
     bool prepareChange(const SensorListRow &row, SensorDefinition &definition);

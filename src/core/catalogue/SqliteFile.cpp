@@ -1,9 +1,17 @@
 #include "SqliteFile.h"
 
+#include "CatalogueSql.h"
+
+#include "base/Language.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 
 namespace sqlite_file {
 
@@ -80,6 +88,40 @@ SchemaCheck checkTable(const QSqlDatabase &db, const catalogue_schema::Table &ta
         }
     }
     return SchemaCheck::Ok;
+}
+
+bool createTable(QSqlDatabase &db, const catalogue_schema::Table &table, QString *reason)
+{
+    return catalogue_sql::createTable(db, catalogue_sql::Engine::Sqlite, table, reason);
+}
+
+bool createCatalogueFile(const QString &path, const catalogue_schema::Table &table, QString *reason)
+{
+    const QFileInfo target(path);
+    if (!QDir().mkpath(target.absolutePath())) {
+        *reason = loadTranslatedString(5652).arg(QDir::toNativeSeparators(target.absolutePath()));
+        return false;
+    }
+    const QString partial = path + QStringLiteral(".%1.part").arg(QCoreApplication::applicationPid());
+    QFile::remove(partial);
+    const QString name = QStringLiteral("skaleron-new-catalogue");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(partial);
+        ok = db.open() && createTable(db, table, reason);
+        if (!ok && reason->isEmpty())
+            reason->append(db.lastError().text());
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    // Another program may have made the file meanwhile: its content stays.
+    if (ok && !QFile::rename(partial, path) && !QFile::exists(path)) {
+        *reason = loadTranslatedString(5653);
+        ok = false;
+    }
+    QFile::remove(partial);
+    return ok;
 }
 
 }

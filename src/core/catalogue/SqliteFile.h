@@ -26,4 +26,12 @@ struct SchemaProblem
 // column declared as anything but blob or nothing.
 SchemaCheck checkTable(const QSqlDatabase &db, const catalogue_schema::Table &table, SchemaProblem *problem);
 
+// Creates the table with the bound columns (binary ones last) and an index
+// on its key. False with the engine's reason on failure.
+bool createTable(QSqlDatabase &db, const catalogue_schema::Table &table, QString *reason);
+
+// Makes a new catalogue file holding the empty table, with its folder. The
+// file appears whole or not at all; one that exists meanwhile is kept.
+bool createCatalogueFile(const QString &path, const catalogue_schema::Table &table, QString *reason);
+
 }

@@ -37,6 +37,17 @@ void ProjectDocument::setPath(const QString &path)
     emit pathChanged(path);
 }
 
+InputCalibration *ProjectDocument::calibration(int input)
+{
+    return input >= 0 && input < InputCount ? &m_calibrations[size_t(input)] : nullptr;
+}
+
+void ProjectDocument::reloaded()
+{
+    m_calibrations = {};
+    emit recordReloaded();
+}
+
 bool ProjectDocument::newProject()
 {
     emit newDocumentStarted();
@@ -44,7 +55,7 @@ bool ProjectDocument::newProject()
     m_masterTypeMissing = false;
     setPath(QString());
     setModified(false);
-    emit recordReloaded();
+    reloaded();
     return true;
 }
 
@@ -80,7 +91,7 @@ bool ProjectDocument::open(const QString &path)
         setPath(QString());
         setModified(false);
         user_messages::show(loadTranslatedString(1024));
-        emit recordReloaded();
+        reloaded();
         return true;
     }
     if (result.status != project_file::ReadStatus::Ok) {
@@ -92,7 +103,7 @@ bool ProjectDocument::open(const QString &path)
     applyStoredMasterType();
     setPath(QFileInfo(path).absoluteFilePath());
     setModified(false);
-    emit recordReloaded();
+    reloaded();
     if (m_masterTypeMissing)
         user_messages::show(loadTranslatedString(5007).arg(m_config.MasterId), user_messages::Icon::Exclamation);
     return true;

@@ -2,6 +2,7 @@
 // The single project document: one master gauge configuration, the selected
 // tree item, the modified flag and the file it belongs to.
 #include "ConfigRecord.h"
+#include "InputCalibration.h"
 
 #include <QObject>
 #include <QString>
@@ -23,6 +24,12 @@ public:
     int selectedTreeItem() const { return m_selectedTreeItem; }
     void setSelectedTreeItem(int code) { m_selectedTreeItem = code; }
     int inputIndex() const { return m_selectedTreeItem / 100 - 2; }
+
+    // The gauge inputs' calibrations (input 0 Aux, 1 temperature, 2 fuel
+    // level), kept while the project is open: a new or opened project starts
+    // with empty ones. Not part of the project file. nullptr for another index.
+    static constexpr int InputCount = 3;
+    InputCalibration *calibration(int input);
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true);
@@ -88,8 +95,11 @@ signals:
 
 private:
     void setPath(const QString &path);
+    // A record that replaces the old one: the old calibrations go with it.
+    void reloaded();
 
     ConfigRecord m_config;
+    std::array<InputCalibration, InputCount> m_calibrations;
     int m_selectedTreeItem = 0;
     bool m_modified = false;
     QString m_pathName;

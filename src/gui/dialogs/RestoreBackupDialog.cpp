@@ -2,6 +2,7 @@
 
 #include "base/Language.h"
 #include "link/BlockBackup.h"
+#include "model/FirmwareText.h"
 #include "model/GaugeParamCodec.h"
 
 #include <QDialogButtonBox>
@@ -16,13 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-// A firmware byte as the gauge shows it: its letter or digit, else in hex.
-QString firmwareByte(uint8_t byte)
-{
-    return QChar(byte).isLetterOrNumber() && byte < 0x80 ? QString(QChar(byte))
-                                                         : QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0'));
-}
 
 // The time in the file's name (block-yyyyMMdd-HHmmss-zzz.bin); the file's
 // own time for a name that carries none.
@@ -46,8 +40,8 @@ QList<BlockBackupEntry> RestoreBackupDialog::listBackups(const QString &folder)
         if (!block_backup::load(file.absoluteFilePath(), block, nullptr))
             continue;
         entries.append({file.absoluteFilePath(), madeAt(file),
-                        firmwareByte(block[gauge_codec::block_offset::FirmwareHigh])
-                            + firmwareByte(block[gauge_codec::block_offset::FirmwareLow])});
+                        firmwareText({block[gauge_codec::block_offset::FirmwareHigh],
+                                      block[gauge_codec::block_offset::FirmwareLow]})});
     }
     std::sort(entries.begin(), entries.end(), [](const BlockBackupEntry &a, const BlockBackupEntry &b) {
         return a.made != b.made ? a.made > b.made : a.path > b.path;

@@ -11,6 +11,7 @@
 #include "ToolBarIcons.h"
 #include "WindowPlacement.h"
 #include "dialogs/AboutDialog.h"
+#include "dialogs/DiagnosticsSheet.h"
 #include "dialogs/HistoryDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "app/SplashWindow.h"
@@ -247,6 +248,10 @@ void MainWindow::createActions()
     action(VerifyAfterWrite)->setChecked(GaugeTransferCommands::verifyAfterWrite());
     addHandler(VerifyAfterWrite,
                [this] { GaugeTransferCommands::setVerifyAfterWrite(action(VerifyAfterWrite)->isChecked()); });
+    addHandler(Diagnostics, [this] {
+        DiagnosticsSheet sheet(m_document->config().FirmwareVersion, this);
+        sheet.exec();
+    });
 
     action(ViewToolBar)->setCheckable(true);
     action(ViewToolBar)->setChecked(true);
@@ -384,8 +389,8 @@ void MainWindow::updateCommandStates()
     action(WriteGauge)->setEnabled(action(WriteGauge)->isEnabled() && masterChosen);
     action(CompareGauge)->setEnabled(action(CompareGauge)->isEnabled() && masterChosen);
     m_notes->update(*m_document);
-    // The diagnostics sheet is not offered.
-    action(Diagnostics)->setEnabled(false);
+    // The diagnostics sheet is a service item.
+    action(Diagnostics)->setEnabled(action(Diagnostics)->isEnabled() && service_items::shown());
 }
 
 void MainWindow::updateTitle()

@@ -1,79 +1,19 @@
 #include "MasterOverviewControls.h"
 
+#include "TemplateControl.h"
 #include "forms/MasterOverviewRules.h"
 #include "resources/DialogTemplates.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 namespace master_overview {
 
 namespace {
 
 constexpr int FormTemplate = 120;
-
-QWidget *createControl(const dialog_templates::ControlTemplate &t, QWidget *parent)
-{
-    using K = dialog_templates::ControlKind;
-    const QString text = QString::fromUtf8(t.text);
-    QWidget *w = nullptr;
-    switch (t.kind) {
-    case K::Edit:
-        w = new QLineEdit(parent);
-        break;
-    case K::Button:
-        w = new QPushButton(text, parent);
-        break;
-    case K::CheckBox:
-        w = new QCheckBox(text, parent);
-        break;
-    case K::RadioButton:
-        w = new QRadioButton(text, parent);
-        break;
-    case K::GroupBox:
-        w = new QGroupBox(text, parent);
-        break;
-    case K::DropDownList: {
-        auto *box = new QComboBox(parent);
-        // Wide enough for the longest entry, in whatever language it is and
-        // whenever the entries change (the list's own minimum is not kept
-        // up to date with its entries, so it is never to go below its
-        // preferred width).
-        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-        for (const char *item : t.items)
-            box->addItem(QString::fromUtf8(item));
-        w = box;
-        break;
-    }
-    case K::Line:
-    case K::Frame:
-    case K::ListView: {
-        auto *frame = new QFrame(parent);
-        frame->setFrameShape(t.kind == K::Line ? QFrame::HLine : QFrame::StyledPanel);
-        frame->setFrameShadow(QFrame::Sunken);
-        w = frame;
-        break;
-    }
-    case K::Picture:
-    case K::Label:
-        w = new QLabel(text, parent);
-        break;
-    }
-    w->setObjectName(QString::number(t.id));
-    if (t.hidden)
-        w->setVisible(false);
-    return w;
-}
 
 }
 
@@ -85,11 +25,11 @@ QHash<int, QWidget *> createControls(QWidget *form)
     // The counter group is made first so that it lies behind the controls it frames.
     for (const auto &control : t->controls) {
         if (control.id == ids::CounterGroup)
-            controls.insert(control.id, createControl(control, form));
+            controls.insert(control.id, createTemplateControl(control, form));
     }
     for (const auto &control : t->controls) {
         if (control.id != ids::CounterGroup && control.id != dialog_templates::UnnamedControl)
-            controls.insert(control.id, createControl(control, form));
+            controls.insert(control.id, createTemplateControl(control, form));
     }
     auto *picture = qobject_cast<QLabel *>(controls.value(ids::Picture));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);

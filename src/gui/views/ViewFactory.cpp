@@ -1,6 +1,8 @@
 #include "ViewFactory.h"
 
+#include "CalibrationView.h"
 #include "MasterOverview.h"
+#include "MasterSettingsView.h"
 #include "ProjectFormView.h"
 
 PaneSplitter::ViewFactory viewFactoryForCode(int itemCode)
@@ -8,6 +10,10 @@ PaneSplitter::ViewFactory viewFactoryForCode(int itemCode)
     const int kind = itemCode % 100;
     if (kind == 0)
         return [](ProjectDocument *document) -> FormView * { return new MasterOverview(document); };
+    if (kind == tree_codes::CalibrationOffset)
+        return [](ProjectDocument *document) -> FormView * { return new CalibrationView(document); };
+    if (kind == 2)
+        return [](ProjectDocument *document) -> FormView * { return new MasterSettingsView(document); };
     if ((kind >= 4 && kind <= 6) || (kind >= 12 && kind <= 20 && kind != 17))
         return {};
     return [](ProjectDocument *document) -> FormView * { return new ProjectFormView(document); };

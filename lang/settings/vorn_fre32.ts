@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name></name>
+    <message id="5800">
+        <source>The gauge does not report its input values: the fields show the sheet's starting values, not measurements.</source>
+        <translation>L'instrument ne transmet pas les valeurs de ses entrées : les champs affichent les valeurs initiales de cette fenêtre, pas des mesures.</translation>
+    </message>
+    <message id="5801">
+        <source>Nothing on this page is kept in the project or sent to the gauge. The master's settings are edited on the Master item's form.</source>
+        <translation>Rien sur cette page n'est enregistré dans le projet ni envoyé à l'instrument. Les réglages de l'instrument maître se modifient dans le formulaire de l'élément « Instrument maître ».</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="5800">
+        <source>The gauge does not report its input values: the fields show the sheet's starting values, not measurements.</source>
+        <translation>Das Messgerät meldet keine Eingangswerte: Die Felder zeigen die Anfangswerte dieses Fensters, keine Messwerte.</translation>
+    </message>
+    <message id="5801">
+        <source>Nothing on this page is kept in the project or sent to the gauge. The master's settings are edited on the Master item's form.</source>
+        <translation>Nichts auf dieser Seite wird im Projekt gespeichert oder an das Messgerät gesendet. Die Einstellungen des Masters werden im Formular des Eintrags „Master“ bearbeitet.</translation>
+    </message>
+</context>
+</TS>

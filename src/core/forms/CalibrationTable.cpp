@@ -1,0 +1,185 @@
+#include "CalibrationTable.h"
+
+#include "base/Language.h"
+#include "model/TypedNumber.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+#include <QVector>
+#include <array>
+#include <cmath>
+
+namespace calibration_table {
+
+namespace {
+
+constexpr int Columns = 4;
+// Far more than any table of eight rows: a larger file is not one.
+constexpr qint64 MaximumFileSize = 64 * 1024;
+
+QString quoted(const QString &cell)
+{
+    if (!cell.contains(QLatin1Char(',')) && !cell.contains(QLatin1Char(';')) && !cell.contains(QLatin1Char('"')))
+        return cell;
+    QString text = cell;
+    text.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// Splits a line at the separator outside double quotes; quotes are removed.
+QStringList splitLine(const QString &line, QChar separator)
+{
+    QStringList cells;
+    QString cell;
+    bool inQuotes = false;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == QLatin1Char('"')) {
+            if (inQuotes && i + 1 < line.size() && line[i + 1] == QLatin1Char('"')) {
+                cell += c;
+                ++i;
+            } else {
+                inQuotes = !inQuotes;
+            }
+        } else if (c == separator && !inQuotes) {
+            cells << cell.trimmed();
+            cell.clear();
+        } else {
+            cell += c;
+        }
+    }
+    cells << cell.trimmed();
+    // A separator at the end of a line adds no value.
+    while (cells.size() > 1 && cells.last().isEmpty())
+        cells.removeLast();
+    return cells;
+}
+
+// The text between "[" and "]", or nothing.
+QString unitOf(const QString &heading)
+{
+    const int open = heading.indexOf(QLatin1Char('['));
+    const int close = heading.lastIndexOf(QLatin1Char(']'));
+    return open >= 0 && close > open ? heading.mid(open + 1, close - open - 1).trimmed() : QString();
+}
+
+QString number(double value)
+{
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+}
+
+QString header(const QString &quantityUnit)
+{
+    const QString quantity = quantityUnit.isEmpty() ? QStringLiteral("Quantity")
+                                                    : QStringLiteral("Quantity [%1]").arg(quantityUnit);
+    return QStringList{QStringLiteral("Resistance [Ohm]"), quoted(quantity), QStringLiteral("Display value"),
+                       QStringLiteral("Pointer angle [°]")}
+        .join(QLatin1Char(','));
+}
+
+QByteArray toCsv(const InputCalibration &c)
+{
+    QString text = header(c.quantityUnit) + QLatin1Char('\n');
+    const int rows = qBound(0, c.supportPointCount, InputCalibration::Rows);
+    for (int i = 0; i < rows; ++i) {
+        text += QStringList{number(c.resistance[size_t(i)]), number(c.quantity[size_t(i)]),
+                            number(c.displayValue[size_t(i)]), number(c.pointerAngle[size_t(i)])}
+                    .join(QLatin1Char(','))
+            + QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+bool fromCsv(const QByteArray &bytes, InputCalibration &calibration, QString *reason)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QChar separator = QLatin1Char(',');
+    for (const QString &line : lines) {
+        if (!line.trimmed().isEmpty()) {
+            if (line.contains(QLatin1Char(';')))
+                separator = QLatin1Char(';');
+            break;
+        }
+    }
+
+    QString unit = calibration.quantityUnit;
+    QVector<std::array<double, Columns>> rows;
+    bool first = true;
+    for (int n = 0; n < lines.size(); ++n) {
+        if (lines[n].trimmed().isEmpty())
+            continue;
+        const QStringList cells = splitLine(lines[n], separator);
+        // A first line that does not start with a number names the columns.
+        if (first && parseTypedNumber(cells.first()).status != TypedNumber::Ok) {
+            first = false;
+            unit = unitOf(cells.value(1));
+            continue;
+        }
+        first = false;
+        if (cells.size() != Columns) {
+            *reason = loadTranslatedString(5641).arg(n + 1).arg(cells.size());
+            return false;
+        }
+        std::array<double, Columns> row{};
+        for (int column = 0; column < Columns; ++column) {
+            const TypedNumber value = parseTypedNumber(cells[column]);
+            if (value.status != TypedNumber::Ok || !std::isfinite(value.value)) {
+                *reason = loadTranslatedString(5642).arg(n + 1).arg(column + 1).arg(cells[column]);
+                return false;
+            }
+            row[size_t(column)] = value.value;
+        }
+        rows.append(row);
+    }
+    if (rows.size() != InputCalibration::FewPoints && rows.size() != InputCalibration::AllPoints) {
+        *reason = loadTranslatedString(5643).arg(rows.size());
+        return false;
+    }
+
+    InputCalibration loaded = calibration;
+    loaded.resistance = loaded.quantity = loaded.displayValue = loaded.pointerAngle = {};
+    for (int i = 0; i < rows.size(); ++i) {
+        loaded.resistance[size_t(i)] = rows[i][0];
+        loaded.quantity[size_t(i)] = rows[i][1];
+        loaded.displayValue[size_t(i)] = rows[i][2];
+        loaded.pointerAngle[size_t(i)] = rows[i][3];
+    }
+    loaded.supportPointCount = int(rows.size());
+    loaded.quantityUnit = unit;
+    loaded.sensor.reset();
+    calibration = loaded;
+    return true;
+}
+
+bool save(const QString &path, const InputCalibration &calibration, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(toCsv(calibration)) < 0 || !file.commit()) {
+        *error = loadTranslatedString(5644).arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool load(const QString &path, InputCalibration &calibration, QString *error)
+{
+    QFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::ReadOnly))
+        reason = file.errorString();
+    else if (file.size() > MaximumFileSize)
+        reason = loadTranslatedString(5645);
+    else if (fromCsv(file.readAll(), calibration, &reason))
+        return true;
+    *error = loadTranslatedString(5640).arg(QDir::toNativeSeparators(path), reason);
+    return false;
+}
+
+}

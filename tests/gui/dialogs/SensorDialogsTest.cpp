@@ -1,0 +1,200 @@
+// The sensor windows as a user works them: values shown rounded and taken
+// unrounded, pairs sorted on OK, a bad number keeping the window open; the
+// editing buttons only for user sensors, deleting only after a Yes, the
+// first size as the smallest.
+#include "catalogue/SensorSelection.h"
+#include "common/CatalogueFiles.h"
+#include "common/MessageRecorder.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+#include "dialogs/SensorDefinitionDialog.h"
+#include "dialogs/SensorSelectionDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace catalogue_files;
+
+namespace {
+
+QLineEdit *field(QDialog &dialog, int id)
+{
+    QWidget *w = dialog.findChild<QWidget *>(QString::number(id));
+    return qobject_cast<QLineEdit *>(w);
+}
+
+void retype(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void clickOk(QDialog &dialog)
+{
+    QTest::mouseClick(dialog.findChild<QPushButton *>("1"), Qt::LeftButton);
+}
+
+// A standard catalogue with a pressure sensor, a user one with two own sensors.
+void useCatalogues(const testing_support::ScopedTestHome &home)
+{
+    const QString standard = home.filePath("standard.sqlite");
+    createSensorTable(standard);
+    insertRows(standard, "SensorTabelle", {sensorRow(3, "Druckgeber", "P-1")});
+    const QString user = home.filePath("user.sqlite");
+    createSensorTable(user);
+    insertRows(user, "SensorTabelle", {sensorRow(1, "Benutzerdefiniert", ""), sensorRow(2, "Benutzerdefiniert", "")});
+    useCatalogue(standard);
+    useUserCatalogue(user);
+}
+
+}
+
+class SensorDialogsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void shownRounded_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("x with three decimals") << 3009 << "1.235";
+        QTest::newRow("y with two decimals") << 3017 << "1.23";
+    }
+    void shownRounded()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, shown);
+        SensorDefinition d;
+        d.XColumn[0] = 1.23456;
+        d.YColumn[0] = 1.23456;
+        d.YColumn[1] = 5;
+        SensorDefinitionDialog dialog;
+        dialog.setDefinition(d);
+        QCOMPARE(field(dialog, id)->text(), shown);
+        dialog.show();
+        clickOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        // Left as shown, the pair keeps every decimal (sorted in after the zero rows).
+        QCOMPARE(dialog.definition().XColumn[6], 1.23456);
+        QCOMPARE(dialog.definition().YColumn[6], 1.23456);
+    }
+
+    void sortedByYWithTheEmptyRowsFirst()
+    {
+        SensorDefinitionDialog dialog;
+        dialog.show();
+        const QStringList x{"1", "2", "3"}, y{"30", "10", "20"};
+        for (int row = 0; row < 3; ++row) {
+            retype(field(dialog, 3009 + row), x[row]);
+            retype(field(dialog, 3017 + row), y[row]);
+        }
+        clickOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const SensorDefinition d = dialog.definition();
+        QCOMPARE(d.YColumn, (std::array<double, 8>{0, 0, 0, 0, 0, 10, 20, 30}));
+        QCOMPARE(d.XColumn, (std::array<double, 8>{0, 0, 0, 0, 0, 2, 3, 1}));
+    }
+
+    void badNumberKeepsTheWindowOpen()
+    {
+        testing_support::MessageRecorder messages;
+        SensorDefinitionDialog dialog;
+        dialog.show();
+        QLineEdit *y = field(dialog, 3018);
+        retype(y, "5");
+        // At the start of a number the one-sign rule is off: "+-5" can be typed.
+        y->setCursorPosition(0);
+        QTest::keyClicks(y, "-");
+        y->setCursorPosition(0);
+        QTest::keyClicks(y, "+");
+        QCOMPARE(y->text(), QString("+-5"));
+        clickOk(dialog);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(messages.texts().first().contains("+-5"));
+        QCOMPARE(dialog.focusWidget(), y);
+    }
+
+    void editingButtonsForUserSensors_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("editable");
+        QTest::newRow("lever senders") << 0 << false;
+        QTest::newRow("pressure") << 3 << false;
+        QTest::newRow("user-defined") << 4 << true;
+    }
+    void editingButtonsForUserSensors()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, editable);
+        testing_support::ScopedTestHome home;
+        useCatalogues(home);
+        SensorSelectionDialog dialog;
+        dialog.setType(type == 4 ? 0 : 4);
+        dialog.show();
+        dialog.findChild<QComboBox *>("1068")->setCurrentIndex(type);
+        QCOMPARE(dialog.control(1005)->isEnabled(), editable);
+        QCOMPARE(dialog.control(4)->isEnabled(), editable);
+        QVERIFY(dialog.control(1004)->isEnabled());
+    }
+
+    void deletesOnlyAfterYes_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("left");
+        QTest::newRow("No keeps it") << int(user_messages::Answer::No) << 2;
+        QTest::newRow("Yes deletes it") << int(user_messages::Answer::Yes) << 1;
+    }
+    void deletesOnlyAfterYes()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, left);
+        testing_support::ScopedTestHome home;
+        useCatalogues(home);
+        testing_support::MessageRecorder messages(static_cast<user_messages::Answer>(answer));
+        SensorSelectionDialog dialog;
+        dialog.setType(4);
+        dialog.show();
+        auto *list = dialog.findChild<QTreeWidget *>("1066");
+        QCOMPARE(list->topLevelItemCount(), 2);
+        list->setCurrentItem(list->topLevelItem(1));
+        QTest::mouseClick(dialog.findChild<QPushButton *>("4"), Qt::LeftButton);
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(messages.texts().first().contains("Sensor 2"));
+        QCOMPARE(list->topLevelItemCount(), left);
+    }
+
+    void doubleClickTakesTheRow()
+    {
+        testing_support::ScopedTestHome home;
+        useCatalogues(home);
+        SensorSelectionDialog dialog;
+        dialog.setType(3);
+        dialog.show();
+        auto *list = dialog.findChild<QTreeWidget *>("1066");
+        const QRect row = list->visualItemRect(list->topLevelItem(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.taken());
+        QCOMPARE(dialog.selection().OrderNumber, QString("P-1"));
+    }
+
+    void firstSizeIsTheSmallest()
+    {
+        testing_support::ScopedTestHome home;
+        useCatalogues(home);
+        SensorSelectionDialog dialog;
+        dialog.show();
+        const QSize first = dialog.size();
+        dialog.resize(first / 2);
+        QCOMPARE(dialog.size(), first);
+    }
+};
+
+SKALERON_TEST(SensorDialogsTest)
+#include "SensorDialogsTest.moc"

@@ -1,0 +1,142 @@
+// A technician's way through the service items: define a sensor of their own
+// in the sensor windows, pick it for the temperature input and find its
+// curve resampled to the eight support points; the values stay with the
+// project while other items are shown, and the sensor is there again after
+// the program was started anew.
+#include "DialogDriver.h"
+#include "FrameFixture.h"
+#include "base/SettingsStore.h"
+#include "common/TestRegistry.h"
+#include "dialogs/SensorDefinitionDialog.h"
+#include "dialogs/SensorSelectionDialog.h"
+#include "mainwindow/MainWindow.h"
+#include "views/CalibrationView.h"
+#include "views/ProjectTreeView.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+using namespace testing_support;
+
+namespace {
+
+constexpr int TemperatureInput = 301;
+
+void selectCode(ProjectTreeView &tree, int code)
+{
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
+        if (ProjectTreeView::itemCode(*it) == code) {
+            tree.setCurrentItem(*it);
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no tree item %1").arg(code)));
+}
+
+void type(QWidget *field, const QString &text)
+{
+    auto *edit = qobject_cast<QLineEdit *>(field);
+    QVERIFY(edit);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void click(QWidget *button)
+{
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The column of eight edits from firstId, as shown.
+QStringList column(CalibrationView *view, int firstId)
+{
+    QStringList texts;
+    for (int row = 0; row < 8; ++row)
+        texts << qobject_cast<QLineEdit *>(view->control(firstId + row))->text();
+    return texts;
+}
+
+QStringList listedNames(SensorSelectionDialog *dialog)
+{
+    QStringList names;
+    auto *list = qobject_cast<QTreeWidget *>(dialog->control(1066));
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        names << list->topLevelItem(i)->text(2);
+    return names;
+}
+
+}
+
+class CalibrationFlowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void ownSensorPickedAndKept()
+    {
+        FrameFixture f;
+        settings_store::writeInt("Settings", "ServiceItems", 1);
+        QVERIFY(f.start());
+        selectCode(f.tree(), TemperatureInput);
+        auto *view = qobject_cast<CalibrationView *>(f.frame().rightView());
+        QVERIFY(view);
+
+        // Quantity in unsorted order, resistance 10 + 1.8 x quantity.
+        const QStringList quantity{"100", "0", "50", "25", "75", "10", "90", "60"};
+        const QStringList resistance{"190", "10", "100", "55", "145", "28", "172", "118"};
+        bool defined = false;
+        whenModal<SensorSelectionDialog>([&](SensorSelectionDialog *selection) {
+            whenModal<SensorDefinitionDialog>([&](SensorDefinitionDialog *definition) {
+                type(definition->control(1056), "Bilge sender");
+                type(definition->control(3025), "Ohm");
+                type(definition->control(3026), "%");
+                for (int row = 0; row < 8; ++row) {
+                    type(definition->control(3009 + row), resistance[row]);
+                    type(definition->control(3017 + row), quantity[row]);
+                }
+                defined = true;
+                click(definition->control(1));
+            });
+            click(selection->control(1004)); // "New..."
+            QVERIFY(listedNames(selection).contains("Bilge sender"));
+            click(selection->control(1)); // the new sensor is the selected row
+        });
+        click(view->control(1004));
+        QVERIFY(defined);
+
+        const QStringList expectedQuantity{"0", "14.3", "28.6", "42.9", "57.1", "71.4", "85.7", "100"};
+        const QStringList expectedResistance{"10", "35.7", "61.4", "87.1", "112.9", "138.6", "164.3", "190"};
+        QCOMPARE(column(view, 3017), expectedQuantity);
+        QCOMPARE(column(view, 3009), expectedResistance);
+        QVERIFY(qobject_cast<QLabel *>(view->control(1239))->text().contains("0 - 100 %"));
+
+        // Another item and back: the input's values are still there.
+        selectCode(f.tree(), 107);
+        QVERIFY(!qobject_cast<CalibrationView *>(f.frame().rightView()));
+        selectCode(f.tree(), TemperatureInput);
+        view = qobject_cast<CalibrationView *>(f.frame().rightView());
+        QVERIFY(view);
+        QCOMPARE(column(view, 3009), expectedResistance);
+
+        // The program anew, with the same settings and data folders.
+        f.stop();
+        QVERIFY(f.start());
+        selectCode(f.tree(), TemperatureInput);
+        view = qobject_cast<CalibrationView *>(f.frame().rightView());
+        QVERIFY(view);
+        QCOMPARE(column(view, 3009), QStringList(8, "0"));
+        QStringList listed;
+        whenModal<SensorSelectionDialog>([&](SensorSelectionDialog *selection) {
+            listed = listedNames(selection);
+            selection->reject();
+        });
+        click(view->control(1004));
+        QVERIFY(listed.contains("Bilge sender"));
+    }
+};
+
+SKALERON_TEST(CalibrationFlowTest)
+#include "CalibrationFlowTest.moc"
