@@ -103,6 +103,7 @@ bool copyTables(Sources &s, QSqlDatabase &db, Engine engine, Result &result, QSt
         return false;
     return !s.hasSensors
         || (catalogue_sql::createTable(db, engine, catalogue_schema::sensorTable(), reason)
+            && catalogue_sql::addVersionColumn(db, engine, reason)
             && (result.sensors = copyRows(s.sensors, db, engine, catalogue_schema::sensorTable(), reason)) >= 0);
 }
 

@@ -71,6 +71,17 @@ bool createTable(QSqlDatabase &db, Engine engine, const catalogue_schema::Table 
     return true;
 }
 
+bool addVersionColumn(QSqlDatabase &db, Engine engine, QString *reason)
+{
+    QSqlQuery q(db);
+    const QString text = QStringLiteral("ALTER TABLE [%1] ADD COLUMN [%2] integer NOT NULL DEFAULT 0")
+                             .arg(QLatin1String(catalogue_schema::sensorTable().name), QLatin1String(VersionColumn));
+    if (q.exec(forEngine(text, engine)))
+        return true;
+    *reason = engineText(q.lastError());
+    return false;
+}
+
 QString rowKey(Engine engine)
 {
     return engine == Engine::Sqlite ? QStringLiteral("rowid") : QStringLiteral("ctid");

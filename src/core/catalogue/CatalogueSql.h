@@ -33,6 +33,12 @@ QString columnType(catalogue_schema::ColumnKind kind, Engine engine);
 // engine's reason.
 bool createTable(QSqlDatabase &db, Engine engine, const catalogue_schema::Table &table, QString *reason);
 
+// The sensor table's change counter: every change of a record adds one, so
+// that a program that loaded it earlier sees that it changed since. Not one
+// of the bound columns: tables made elsewhere get it on their first write.
+constexpr const char *VersionColumn = "Version";
+bool addVersionColumn(QSqlDatabase &db, Engine engine, QString *reason);
+
 // The expression that names one stored row for as long as it is unchanged
 // (read back a picture of the current row without caching it).
 QString rowKey(Engine engine);

@@ -13,8 +13,10 @@
 #include "common/TestRegistry.h"
 
 #include <QImage>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QTest>
+#include <QThread>
 
 using namespace catalogue_files;
 
@@ -153,6 +155,104 @@ private slots:
         QVERIFY(rs.remove());
         QVERIFY(rs.requery());
         QVERIFY(rs.isBOF() && rs.isEOF());
+    }
+
+    // Two benches load sensor 17; the second to store its change is refused,
+    // naming the sensor, and what the first stored stays.
+    void laterChangeOfAChangedSensorIsRefused_data() { engineRows(); }
+    void laterChangeOfAChangedSensorIsRefused()
+    {
+        QFETCH(bool, server);
+        testing_support::ScopedTestHome home;
+        const QString location = placeCatalogue(home, server, standardCatalogue);
+        SensorRecordset first(true), second(true);
+        for (SensorRecordset *bench : {&first, &second}) {
+            bench->setDatabasePath(location);
+            bench->setFilterById(17);
+            QVERIFY(bench->open());
+            QVERIFY(bench->edit());
+            bench->releaseResult(); // as the program does before it writes
+        }
+        second.m_Name = "Second bench";
+        QVERIFY2(second.update(), qPrintable(second.errorText()));
+        first.m_Name = "First bench";
+        QVERIFY(!first.update());
+        QVERIFY(first.changedElsewhere());
+        QCOMPARE(first.errorText(), loadTranslatedString(5910).arg("Sensor 17"));
+        QVERIFY(first.requery());
+        QCOMPARE(first.m_Name, QString("Second bench"));
+        // Loaded afresh, the change goes through.
+        QVERIFY(first.edit());
+        first.m_Name = "First bench";
+        QVERIFY2(first.update(), qPrintable(first.errorText()));
+        QVERIFY(second.requery());
+        QCOMPARE(second.m_Name, QString("First bench"));
+    }
+
+    void changeOfADeletedSensorIsRefused_data() { engineRows(); }
+    void changeOfADeletedSensorIsRefused()
+    {
+        QFETCH(bool, server);
+        testing_support::ScopedTestHome home;
+        const QString location = placeCatalogue(home, server, standardCatalogue);
+        SensorRecordset first(true), second(true);
+        for (SensorRecordset *bench : {&first, &second}) {
+            bench->setDatabasePath(location);
+            bench->setFilterById(4);
+            QVERIFY(bench->open());
+        }
+        QVERIFY(first.edit());
+        first.releaseResult();
+        QVERIFY(second.remove());
+        QVERIFY(!first.update());
+        QCOMPARE(first.errorText(), loadTranslatedString(5911).arg("Sensor 4"));
+    }
+
+    // Two benches adding at the same time: every sensor is stored, each
+    // under a key of its own.
+    void simultaneousAddsLoseNothing_data() { engineRows(); }
+    void simultaneousAddsLoseNothing()
+    {
+        QFETCH(bool, server);
+        testing_support::ScopedTestHome home;
+        const QString location = placeCatalogue(home, server, standardCatalogue);
+        constexpr int PerBench = 15;
+        QStringList failures[2];
+        QThread *benches[2];
+        for (int b = 0; b < 2; ++b) {
+            benches[b] = QThread::create([&, b] {
+                SensorRecordset table(true);
+                table.setDatabasePath(location);
+                if (!table.open()) {
+                    failures[b] << table.errorText();
+                    return;
+                }
+                for (int i = 0; i < PerBench; ++i) {
+                    table.addNew();
+                    table.m_Gruppe = "Benutzerdefiniert";
+                    table.m_Name = QString("bench %1 sensor %2").arg(b).arg(i);
+                    if (!table.update())
+                        failures[b] << table.errorText();
+                }
+            });
+            benches[b]->start();
+        }
+        for (QThread *t : benches) {
+            QVERIFY(t->wait(60000));
+            delete t;
+        }
+        QCOMPARE(failures[0] + failures[1], QStringList());
+        SensorRecordset all;
+        all.setDatabasePath(location);
+        QSet<int> keys;
+        QSet<QString> names;
+        QVERIFY(all.open());
+        QVERIFY(all.readColumns({"id", "Name"}, [&](const QSqlQuery &q) {
+            keys.insert(q.value(0).toInt());
+            names.insert(q.value(1).toString());
+        }));
+        QCOMPARE(keys.size(), 3 + 2 * PerBench);
+        QCOMPARE(names.size(), 3 + 2 * PerBench);
     }
 
     void schemaProblemNamesTheColumn_data()
