@@ -30,14 +30,26 @@ int fail(int status, const QString &reason)
     return status;
 }
 
-static void printUsage()
+// The help is made from the commands' own usage lines; the manual page is
+// made from the help, so neither can fall behind the commands.
+static void printUsage(FILE *out)
 {
-    std::fprintf(stderr, "usage:\n");
+    const char *lead = "Usage:";
     for (const Command &c : commands()) {
         const QStringList lines = QString::fromUtf8(c.usage).split('\n');
-        for (const QString &l : lines)
-            std::fprintf(stderr, "  skaleron-cli %s\n", l.toLocal8Bit().constData());
+        for (const QString &l : lines) {
+            std::fprintf(out, "%s skaleron-cli %s\n", lead, l.toLocal8Bit().constData());
+            lead = "  or: ";
+        }
     }
+    std::fprintf(out, "Read, write and check analog instrument gauges on a serial port, edit .rix projects\n"
+                      "and look up the master type catalogue, without a window.\n");
+    std::fprintf(out, "\nOptions:\n"
+                      "  -h, --help  Print this help, then end.\n"
+                      "  --version   Print the version, then end.\n\n"
+                      "Exit status:\n"
+                      "  0 done, 1 the operation failed, 2 bad usage or bad input; with any status but 0\n"
+                      "  the reason is one line on stderr.\n");
 }
 
 }
@@ -53,15 +65,23 @@ int main(int argc, char **argv)
     installCatalogueMasterTypeLookup();
 
     QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
-        cli::printUsage();
-        return args.isEmpty() ? cli::ExitBadUsage : cli::ExitOk;
+    if (args.isEmpty()) {
+        cli::printUsage(stderr);
+        return cli::ExitBadUsage;
+    }
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        cli::printUsage(stdout);
+        return cli::ExitOk;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        std::printf("skaleron-cli %s\n", SKALERON_VERSION);
+        return cli::ExitOk;
     }
     const QString name = args.takeFirst();
     for (const cli::Command &c : cli::commands()) {
         if (name == QLatin1String(c.name))
             return c.run(args);
     }
-    cli::printUsage();
+    cli::printUsage(stderr);
     return cli::fail(cli::ExitBadUsage, QStringLiteral("unknown command \"%1\"").arg(name));
 }

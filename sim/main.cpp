@@ -57,13 +57,19 @@ int main(int argc, char **argv)
     pthread_sigmask(SIG_BLOCK, &handled, nullptr);
 
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(SKALERON_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Simulated gauge on a pseudo-terminal."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulated gauge on a pseudo-terminal. Prints the device path on its first output line and\n"
+        "serves until SIGTERM, SIGINT or SIGHUP; SIGUSR1 writes the state file."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption({"family", "Link family: block or register.", "family", "block"});
     parser.addOption({"link", "Make a symbolic link to the device.", "path"});
-    parser.addOption({"fault", "Fault: COMMAND[@BANK/ADDRESS]=KIND[:MS][*TIMES][+SKIP]; "
-                               "KIND silence, refuse, short, header, garbage, delay:MS, vanish, keep[:BYTE].", "fault"});
+    parser.addOption({"fault", "Make a fault: COMMAND or COMMAND@BANK/ADDRESS, =KIND (silence, refuse, short, "
+                               "header, garbage, delay:MS, vanish, keep[:BYTE]), then *TIMES to make it that often "
+                               "only and +SKIP to let the first SKIP matching frames pass. May be given more than once.",
+                      "COMMAND=KIND"});
     parser.addOption({"firmware", "Firmware bytes 4 and 5 of the block, e.g. 65,2.", "a,b"});
     parser.addOption({"register", "Register value, e.g. 3/26=0x02.", "bank/address=value"});
     parser.addOption({"wire-speed", "Pace replies at the line speed."});

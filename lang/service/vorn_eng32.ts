@@ -176,8 +176,8 @@
         <translation>"%1" is the open project's own file, and the project has no unsaved changes.</translation>
     </message>
     <message id="5872">
-        <source>Where the gauge differs from the project "%1" (the project has not been changed):</source>
-        <translation>Where the gauge differs from the project "%1" (the project has not been changed):</translation>
+        <source>Where the gauge differs from the project "%1". Nothing has been taken into the project yet:</source>
+        <translation>Where the gauge differs from the project "%1". Nothing has been taken into the project yet:</translation>
     </message>
     <message id="5873">
         <source>Find gauge</source>

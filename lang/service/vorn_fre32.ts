@@ -176,8 +176,8 @@
         <translation>"%1" est le fichier du projet ouvert, et le projet n'a pas de modifications non enregistrées.</translation>
     </message>
     <message id="5872">
-        <source>Where the gauge differs from the project "%1" (the project has not been changed):</source>
-        <translation>En quoi l'instrument diffère du projet "%1" (le projet n'a pas été modifié) :</translation>
+        <source>Where the gauge differs from the project "%1". Nothing has been taken into the project yet:</source>
+        <translation>En quoi l'instrument diffère du projet "%1". Rien n'a encore été repris dans le projet :</translation>
     </message>
     <message id="5873">
         <source>Find gauge</source>

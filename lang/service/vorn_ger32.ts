@@ -176,8 +176,8 @@
         <translation>"%1" ist die Datei des geöffneten Projekts, und das Projekt hat keine ungespeicherten Änderungen.</translation>
     </message>
     <message id="5872">
-        <source>Where the gauge differs from the project "%1" (the project has not been changed):</source>
-        <translation>Worin das Messgerät vom Projekt "%1" abweicht (das Projekt wurde nicht geändert):</translation>
+        <source>Where the gauge differs from the project "%1". Nothing has been taken into the project yet:</source>
+        <translation>Worin das Messgerät vom Projekt "%1" abweicht. Noch wurde nichts ins Projekt übernommen:</translation>
     </message>
     <message id="5873">
         <source>Find gauge</source>

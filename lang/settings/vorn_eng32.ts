@@ -11,5 +11,25 @@
         <source>Nothing on this page is kept in the project or sent to the gauge. The master's settings are edited on the Master item's form.</source>
         <translation>Nothing on this page is kept in the project or sent to the gauge. The master's settings are edited on the Master item's form.</translation>
     </message>
+    <message id="5802">
+        <source>Enable light warning</source>
+        <translation>Enable light warning</translation>
+    </message>
+    <message id="5803">
+        <source>rpm</source>
+        <translation>rpm</translation>
+    </message>
+    <message id="5804">
+        <source>Inputs</source>
+        <translation>Inputs</translation>
+    </message>
+    <message id="5805">
+        <source>Buzzer output active</source>
+        <translation>Buzzer output active</translation>
+    </message>
+    <message id="5806">
+        <source>Terminal 30 ref.:</source>
+        <translation>Terminal 30 ref.:</translation>
+    </message>
 </context>
 </TS>

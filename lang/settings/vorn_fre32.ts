@@ -11,5 +11,25 @@
         <source>Nothing on this page is kept in the project or sent to the gauge. The master's settings are edited on the Master item's form.</source>
         <translation>Rien sur cette page n'est enregistré dans le projet ni envoyé à l'instrument. Les réglages de l'instrument maître se modifient dans le formulaire de l'élément « Instrument maître ».</translation>
     </message>
+    <message id="5802">
+        <source>Enable light warning</source>
+        <translation>Activer l’alerte d’éclairage</translation>
+    </message>
+    <message id="5803">
+        <source>rpm</source>
+        <translation>tr/min</translation>
+    </message>
+    <message id="5804">
+        <source>Inputs</source>
+        <translation>Entrées</translation>
+    </message>
+    <message id="5805">
+        <source>Buzzer output active</source>
+        <translation>Sortie buzzer active</translation>
+    </message>
+    <message id="5806">
+        <source>Terminal 30 ref.:</source>
+        <translation>Borne 30 réf. :</translation>
+    </message>
 </context>
 </TS>

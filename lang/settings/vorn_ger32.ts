@@ -11,5 +11,25 @@
         <source>Nothing on this page is kept in the project or sent to the gauge. The master's settings are edited on the Master item's form.</source>
         <translation>Nichts auf dieser Seite wird im Projekt gespeichert oder an das Messgerät gesendet. Die Einstellungen des Masters werden im Formular des Eintrags „Master“ bearbeitet.</translation>
     </message>
+    <message id="5802">
+        <source>Enable light warning</source>
+        <translation>Licht Warnung aktivieren</translation>
+    </message>
+    <message id="5803">
+        <source>rpm</source>
+        <translation>U/min.</translation>
+    </message>
+    <message id="5804">
+        <source>Inputs</source>
+        <translation>Eingänge</translation>
+    </message>
+    <message id="5805">
+        <source>Buzzer output active</source>
+        <translation>Buzzer Ausgang aktiv</translation>
+    </message>
+    <message id="5806">
+        <source>Terminal 30 ref.:</source>
+        <translation>Kl. 30 Ref:</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "Language.h"
 
+#include "InstallLayout.h"
 #include "SettingsStore.h"
 #include "UserMessages.h"
 
@@ -46,7 +47,7 @@ Language::~Language() = default;
 QString Language::packFolder() const
 {
     QReadLocker lock(&m_lock);
-    return m_packFolder.isEmpty() ? applicationFolder() : m_packFolder;
+    return m_packFolder.isEmpty() ? install_layout::dataFolder() : m_packFolder;
 }
 
 void Language::setPackFolder(const QString &folder)

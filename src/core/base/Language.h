@@ -6,7 +6,7 @@
 //
 // A pack is stored in the settings under its library name ("vorn_eng32.dll");
 // the file loaded is the Qt translation file of the same base name (".qm") in
-// the application folder. The German pack is also built into the program: it
+// the program's data folder (base/InstallLayout.h). The German pack is also built into the program: it
 // stands in whenever no pack is loaded.
 #include <QLocale>
 #include <QObject>
@@ -64,7 +64,7 @@ public:
     // True while a pack file is loaded (otherwise the built-in German texts).
     bool packLoaded() const;
 
-    // Folder the packs are looked for in; the application folder unless set
+    // Folder the packs are looked for in; the program's data folder unless set
     // (tests point it elsewhere).
     QString packFolder() const;
     void setPackFolder(const QString &folder);

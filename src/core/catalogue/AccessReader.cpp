@@ -1,10 +1,10 @@
 #include "AccessReader.h"
 
 #include "AccessReply.h"
+#include "base/InstallLayout.h"
 
 #include <QAtomicInt>
 #include <QAtomicPointer>
-#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 
@@ -20,7 +20,7 @@ Waiter *setWaiter(Waiter *waiter) { return g_waiter.fetchAndStoreOrdered(waiter)
 
 static QString readerProgram()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("skaleron-access-reader"));
+    return install_layout::helperProgram(QStringLiteral("skaleron-access-reader"));
 }
 
 Result readTable(const QString &path, const QString &tableName)

@@ -1,6 +1,6 @@
 #pragma once
-// Reads one table of an Access file in a child process (the program
-// skaleron-access-reader beside the running program): a damaged file can make
+// Reads one table of an Access file in a child process (the helper program
+// skaleron-access-reader, see base/InstallLayout.h): a damaged file can make
 // the Access library loop for ever, crash or print without end, and none of
 // that may reach the program or its user. The child is killed when it runs
 // longer than the time limit; what it prints is discarded.

@@ -1,5 +1,6 @@
 #include "CatalogueLocation.h"
 
+#include "base/InstallLayout.h"
 #include "base/SettingsStore.h"
 
 #include <QDir>
@@ -17,7 +18,7 @@ QString defaultDatabasePath()
 #ifdef Q_OS_WIN
     return QStringLiteral("c:\\KLR_DataBase_VIZ_97.mdb");
 #else
-    return applicationFolder() + sampleCatalogueFileName();
+    return install_layout::dataFolder() + sampleCatalogueFileName();
 #endif
 }
 

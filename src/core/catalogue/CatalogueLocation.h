@@ -4,13 +4,13 @@
 
 namespace catalogue_location {
 
-// File name of the sample catalogue that is built and installed beside the
+// File name of the sample catalogue that is built and installed with the
 // program.
 QString sampleCatalogueFileName();
 
 // The default catalogue path: on Windows the traditional Access file
 // "c:\KLR_DataBase_VIZ_97.mdb", elsewhere the sample catalogue in the
-// application folder. Used for "DBase" and by the options.
+// data folder. Used for "DBase" and by the options.
 QString defaultDatabasePath();
 
 // Reads the entry with the default above and writes the value straight back,

@@ -1,6 +1,7 @@
 #include "TranslateWindow.h"
 
 #include "base/Language.h"
+#include "resources/UntaggedTexts.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
@@ -52,6 +53,19 @@ static void setTextOf(QWidget *w, const QString &text)
         box->setTitle(text);
 }
 
+// A tagged text through the pack's tag lookup, one of the forms' few
+// untagged German texts by its program string.
+static bool translate(Language &language, QWidget *window, const QString &text, QString &translated)
+{
+    if (language.translateText(window, text.left(255), translated))
+        return true;
+    const int id = untagged_texts::stringId(text);
+    if (id == 0)
+        return false;
+    translated = loadTranslatedString(id);
+    return true;
+}
+
 void translateWindow(QWidget *window)
 {
     if (!window)
@@ -59,10 +73,10 @@ void translateWindow(QWidget *window)
     applyDbcsFont(window);
     Language &language = Language::instance();
     QString translated;
-    if (language.translateText(window, window->windowTitle().left(255), translated))
+    if (translate(language, window, window->windowTitle(), translated))
         window->setWindowTitle(translated);
     for (QWidget *child : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (language.translateText(window, textOf(child).left(255), translated))
+        if (translate(language, window, textOf(child), translated))
             setTextOf(child, translated);
     }
 }

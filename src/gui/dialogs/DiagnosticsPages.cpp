@@ -1,6 +1,7 @@
 #include "DiagnosticsPages.h"
 
 #include "base/Language.h"
+#include "app/TranslateWindow.h"
 #include "base/Utility.h"
 #include "resources/DialogTemplates.h"
 #include "views/TemplateControl.h"
@@ -83,6 +84,7 @@ DiagnosticsInputsPage::DiagnosticsInputsPage(QWidget *parent)
     page->addSpacing(12);
     page->addWidget(note);
     page->addStretch(1);
+    translateWindow(this);
     showValues();
 }
 
@@ -117,4 +119,5 @@ DiagnosticsInfoPage::DiagnosticsInfoPage(const QString &versionText, QWidget *pa
         page->addWidget(w);
     }
     page->addStretch(1);
+    translateWindow(this);
 }

@@ -15,8 +15,8 @@
 #include "dialogs/HistoryDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "app/SplashWindow.h"
+#include "base/InstallLayout.h"
 #include "base/Language.h"
-#include "base/SettingsStore.h"
 #include "base/UserMessages.h"
 #include "model/ProjectDocument.h"
 #include "views/FormView.h"
@@ -86,7 +86,7 @@ const ActionInfo actionInfos[] = {
 // desktop's browser.
 void openUserManual()
 {
-    const QString page = QDir(applicationFolder()).filePath(QStringLiteral("manual/index.html"));
+    const QString page = QDir(install_layout::dataFolder()).filePath(QStringLiteral("manual/index.html"));
     if (!QFile::exists(page)) {
         user_messages::show(loadTranslatedString(5379).arg(QDir::toNativeSeparators(page)),
                             user_messages::Icon::Exclamation);

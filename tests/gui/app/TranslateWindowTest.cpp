@@ -59,6 +59,34 @@ private slots:
         QCOMPARE(cancel->text(), QString("Abbrechen"));
     }
 
+    void untaggedGermanTextsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("pack");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("check box in English") << "vorn_eng32.dll" << "Licht Warnung aktivieren" << "Enable light warning";
+        QTest::newRow("unit in French") << "vorn_fre32.dll" << "U/min." << "tr/min";
+        QTest::newRow("German stays") << "vorn_ger32.dll" << "Buzzer Ausgang aktiv" << "Buzzer Ausgang aktiv";
+        QTest::newRow("other untagged text kept") << "vorn_eng32.dll" << "Imp./km" << "Imp./km";
+    }
+    void untaggedGermanTextsFollowTheLanguage()
+    {
+        QFETCH(QString, pack);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        ScopedTestHome home;
+        PackFolder packs;
+        MessageRecorder messages;
+        QVERIFY(Language::instance().switchLanguage(pack));
+        QDialog dialog;
+        dialog.setWindowTitle("Eingänge");
+        auto *label = new QCheckBox(text, &dialog);
+        translateWindow(&dialog);
+        QCOMPARE(label->text(), shown);
+        QCOMPARE(dialog.windowTitle() == "Eingänge", pack == "vorn_ger32.dll");
+        QCOMPARE(messages.count(), 0);
+    }
+
     void missingTagIsShownAndKept()
     {
         ScopedTestHome home;

@@ -1,0 +1,19 @@
+#include "UntaggedTexts.h"
+
+#include <QHash>
+
+namespace untagged_texts {
+
+int stringId(const QString &text)
+{
+    static const QHash<QString, int> ids = {
+        {QStringLiteral("Licht Warnung aktivieren"), 5802},
+        {QStringLiteral("U/min."), 5803},
+        {QStringLiteral("Eingänge"), 5804},
+        {QStringLiteral("Buzzer Ausgang aktiv"), 5805},
+        {QStringLiteral("Kl. 30 Ref:"), 5806},
+    };
+    return ids.value(text, 0);
+}
+
+}

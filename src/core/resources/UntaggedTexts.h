@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace untagged_texts {
+
+// The forms keep a few German texts without an "ID_" tag, which a language
+// pack could never reach. Such a text's program string id, or 0 for any
+// other text (units and names that read the same in every language).
+int stringId(const QString &text);
+
+}
