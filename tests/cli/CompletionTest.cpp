@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(complete({""}), sorted(commands));
     }
 
-    // One row per command (and subcommand of rix and catalogue): the options
+    // One row per command (and subcommand, such as rix new): the options
     // offered after "-" are exactly those its usage lines name.
     void optionsAreThoseOfTheUsage_data()
     {
@@ -82,7 +82,8 @@ private slots:
         const QRegularExpression option(QStringLiteral("(?<![\\w-])(-o|--[a-z][a-z-]*)"));
         for (const QString &line : usageLines()) {
             const QString command = line.section(' ', 0, 0);
-            const bool hasSub = command == QLatin1String("rix") || command == QLatin1String("catalogue");
+            static const QRegularExpression subcommand(QStringLiteral("^[a-z][a-z-]*$"));
+            const bool hasSub = subcommand.match(line.section(' ', 1, 1)).hasMatch();
             const QString key = hasSub ? line.section(' ', 0, 1) : command;
             QStringList &found = options[key];
             for (const auto &m : option.globalMatch(line))

@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(listed[0]["Name"].toString(), QString("Bilge"));
         QCOMPARE(listed[0]["Group"].toString(), QString("Benutzerdefiniert"));
 
-        // Five pairs not given are (0, 0), as in the window: they sort in at X 0.
+        // Only the three pairs given make the curve: no (0, 0) pulls it down.
         r = cli({"resample", id, "--user", "--json"});
         QCOMPARE(r.status, 0);
         const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
@@ -82,9 +82,9 @@ private slots:
         const QJsonArray points = o["Points"].toArray();
         QCOMPARE(points.size(), 8);
         QCOMPARE(points[0].toObject().keys(), (QStringList{"Quantity", "Resistance"}));
-        QCOMPARE(points[0]["Resistance"].toDouble(), 0.0); // on the vertical segment of the X 0 pairs
+        QCOMPARE(points[0]["Resistance"].toDouble(), 10.0);
         QCOMPARE(points[1]["Quantity"].toDouble(), 14.3);
-        QCOMPARE(points[1]["Resistance"].toDouble(), 28.6);
+        QCOMPARE(points[1]["Resistance"].toDouble(), 35.7);
         QCOMPARE(points[7]["Resistance"].toDouble(), 190.0);
 
         QCOMPARE(cli({"change", id, "--name", "Bilge 2"}).status, 0);

@@ -12,9 +12,21 @@
 
 namespace sensor_editing {
 
+void takeColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition)
+{
+    const QVector<double> x = value_list::readNumbers(xValues, SensorDefinition::Points);
+    const QVector<double> y = value_list::readNumbers(yValues, SensorDefinition::Points);
+    definition.Count = int(std::min(x.size(), y.size()));
+    for (int i = 0; i < definition.Count; ++i) {
+        definition.XColumn[size_t(i)] = x[i];
+        definition.YColumn[size_t(i)] = y[i];
+    }
+}
+
 QString refusal(const SensorDefinition &definition)
 {
-    for (int i = 0; i < SensorDefinition::Points; ++i) {
+    const int n = qBound(0, definition.Count, int(SensorDefinition::Points));
+    for (int i = 0; i < n; ++i) {
         const double x = definition.XColumn[size_t(i)];
         const double y = definition.YColumn[size_t(i)];
         if (!std::isfinite(x))
@@ -23,7 +35,7 @@ QString refusal(const SensorDefinition &definition)
             return loadTranslatedString(5626).arg(loadTranslatedString(5628).arg(i + 1), QString::number(y));
     }
     const auto &y = definition.YColumn;
-    if (std::all_of(y.cbegin(), y.cend(), [&](double v) { return v == y.front(); }))
+    if (std::all_of(y.cbegin(), y.cbegin() + n, [&](double v) { return v == y.front(); }))
         return loadTranslatedString(5631);
     return QString();
 }
@@ -32,10 +44,11 @@ void sortByY(SensorDefinition &definition)
 {
     auto &x = definition.XColumn;
     auto &y = definition.YColumn;
+    const size_t n = size_t(qBound(0, definition.Count, int(SensorDefinition::Points)));
     bool swapped = true;
     while (swapped) {
         swapped = false;
-        for (size_t i = 0; i + 1 < y.size(); ++i) {
+        for (size_t i = 0; i + 1 < n; ++i) {
             if (y[i] > y[i + 1]) {
                 std::swap(x[i], x[i + 1]);
                 std::swap(y[i], y[i + 1]);
@@ -87,6 +100,7 @@ bool definitionFromPoints(const QVector<double> &x, const QVector<double> &y, Se
         definition.YColumn[size_t(i)] = x[i];
         definition.XColumn[size_t(i)] = y[i];
     }
+    definition.Count = int(x.size());
     return true;
 }
 
@@ -153,12 +167,7 @@ Result UserSensors::find(int id, SensorDefinition &definition)
     definition.Name = m_table.m_Name;
     definition.XUnit = m_table.m_DimensionY;
     definition.YUnit = m_table.m_DimensionX;
-    const QVector<double> xColumn = value_list::readSemicolonTerminated(m_table.m_YWerte, SensorDefinition::Points);
-    const QVector<double> yColumn = value_list::readSemicolonTerminated(m_table.m_XWerte, SensorDefinition::Points);
-    for (int i = 0; i < SensorDefinition::Points; ++i) {
-        definition.XColumn[size_t(i)] = xColumn[i];
-        definition.YColumn[size_t(i)] = yColumn[i];
-    }
+    takeColumns(m_table.m_YWerte, m_table.m_XWerte, definition);
     return r;
 }
 

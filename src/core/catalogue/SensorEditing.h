@@ -15,6 +15,10 @@ namespace sensor_editing {
 // different values, or the curve has no range to resample over.
 QString refusal(const SensorDefinition &definition);
 
+// A stored sensor's value lists as the window's columns (the x column is the
+// stored y list); as many rows as both lists hold, up to the window's eight.
+void takeColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition);
+
 // The definition window's order on OK: the pairs sorted by the y value,
 // neighbours swapped only when the earlier y is strictly greater.
 void sortByY(SensorDefinition &definition);
@@ -26,9 +30,8 @@ void sortByY(SensorDefinition &definition);
 bool parseValueList(const QString &text, int maxCount, QVector<double> &values, QString *reason);
 
 // A definition from the table's point of view: x the measured quantity, y
-// the electrical value, as many pairs as given (at most eight; rows not
-// given are (0, 0), as in the window). False with the reason when the lists
-// differ in length or hold no value.
+// the electrical value, as many pairs as given (at most eight). False with
+// the reason when the lists differ in length or hold no value.
 bool definitionFromPoints(const QVector<double> &x, const QVector<double> &y, SensorDefinition &definition,
                           QString *reason);
 

@@ -1,4 +1,5 @@
 #include "SensorSelection.h"
+#include "SensorEditing.h"
 
 #include "base/UserMessages.h"
 #include "model/SensorCurve.h"
@@ -130,9 +131,9 @@ void SensorSelection::storeDefinition(const SensorDefinition &definition, Sensor
     record.m_DimensionY = definition.XUnit;
     record.m_DimensionX = definition.YUnit;
 
-    constexpr int n = SensorDefinition::Points;
-    std::array<double, n> x = definition.YColumn;
-    std::array<double, n> y = definition.XColumn;
+    const int n = qBound(0, definition.Count, int(SensorDefinition::Points));
+    std::array<double, SensorDefinition::Points> x = definition.YColumn;
+    std::array<double, SensorDefinition::Points> y = definition.XColumn;
     double minX = 1e30, maxX = -1e30, minY = 1e30, maxY = -1e30;
     for (int i = 0; i < n; ++i) {
         minX = std::min(minX, x[i]);
@@ -158,8 +159,8 @@ void SensorSelection::storeDefinition(const SensorDefinition &definition, Sensor
             }
         }
     }
-    record.m_XWerte = value_list::format(QVector<double>(x.begin(), x.end()));
-    record.m_YWerte = value_list::format(QVector<double>(y.begin(), y.end()));
+    record.m_XWerte = value_list::format(QVector<double>(x.begin(), x.begin() + n));
+    record.m_YWerte = value_list::format(QVector<double>(y.begin(), y.begin() + n));
 }
 
 bool SensorSelection::write(SensorRecordset &record, bool ok)
@@ -194,12 +195,7 @@ bool SensorSelection::prepareChange(const SensorListRow &row, SensorDefinition &
     definition.XUnit = UnitY;
     definition.YUnit = UnitX;
     definition.Name = r->m_Name;
-    const QVector<double> xColumn = value_list::readSemicolonTerminated(YValues, SensorDefinition::Points);
-    const QVector<double> yColumn = value_list::readSemicolonTerminated(XValues, SensorDefinition::Points);
-    for (int i = 0; i < SensorDefinition::Points; ++i) {
-        definition.XColumn[i] = xColumn[i];
-        definition.YColumn[i] = yColumn[i];
-    }
+    sensor_editing::takeColumns(YValues, XValues, definition);
     return true;
 }
 

@@ -30,6 +30,9 @@ struct SensorDefinition
 {
     static constexpr int Points = 8;
     QString Name;
+    // The rows in use, from the first; a new sensor has none. A row left
+    // empty is no pair: as (0, 0) it would bend the curve towards zero.
+    int Count = 0;
     QString XUnit;
     QString YUnit;
     std::array<double, Points> XColumn{};

@@ -98,8 +98,9 @@ void SensorDefinitionDialog::setDefinition(const SensorDefinition &definition)
     edit(XUnitEdit)->setText(definition.XUnit);
     edit(YUnitEdit)->setText(definition.YUnit);
     for (int i = 0; i < SensorDefinition::Points; ++i) {
-        edit(FirstXEdit + i)->setText(number_field::format(definition.XColumn[size_t(i)], XPlaces));
-        edit(FirstYEdit + i)->setText(number_field::format(definition.YColumn[size_t(i)], YPlaces));
+        const bool used = i < definition.Count;
+        edit(FirstXEdit + i)->setText(used ? number_field::format(definition.XColumn[size_t(i)], XPlaces) : QString());
+        edit(FirstYEdit + i)->setText(used ? number_field::format(definition.YColumn[size_t(i)], YPlaces) : QString());
     }
 }
 
@@ -122,20 +123,20 @@ void SensorDefinitionDialog::accept()
     candidate.Name = edit(NameEdit)->text();
     candidate.XUnit = edit(XUnitEdit)->text();
     candidate.YUnit = edit(YUnitEdit)->text();
+    // Rows left empty are no pairs: the rows given close up.
+    candidate.XColumn = {};
+    candidate.YColumn = {};
+    candidate.Count = 0;
     for (int i = 0; i < SensorDefinition::Points; ++i) {
         const QString xText = edit(FirstXEdit + i)->text();
         const QString yText = edit(FirstYEdit + i)->text();
-        // A row left empty is a pair not used: (0, 0), as rows never entered.
-        if (xText.trimmed().isEmpty() && yText.trimmed().isEmpty()) {
-            candidate.XColumn[size_t(i)] = candidate.YColumn[size_t(i)] = 0.0;
+        if (xText.trimmed().isEmpty() && yText.trimmed().isEmpty())
             continue;
-        }
-        QString refusal = number_field::take(xText, XPlaces, loadTranslatedString(5627).arg(i + 1),
-                                             candidate.XColumn[size_t(i)]);
+        const size_t row = size_t(candidate.Count++);
+        QString refusal = number_field::take(xText, XPlaces, loadTranslatedString(5627).arg(i + 1), candidate.XColumn[row]);
         if (!refusal.isEmpty())
             return refuse(FirstXEdit + i, refusal);
-        refusal = number_field::take(yText, YPlaces, loadTranslatedString(5628).arg(i + 1),
-                                     candidate.YColumn[size_t(i)]);
+        refusal = number_field::take(yText, YPlaces, loadTranslatedString(5628).arg(i + 1), candidate.YColumn[row]);
         if (!refusal.isEmpty())
             return refuse(FirstYEdit + i, refusal);
     }

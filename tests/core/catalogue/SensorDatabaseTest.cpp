@@ -28,6 +28,7 @@ static SensorDefinition definition(const QVector<double> &xColumn, const QVector
         d.XColumn[i] = xColumn[i];
     for (int i = 0; i < yColumn.size(); ++i)
         d.YColumn[i] = yColumn[i];
+    d.Count = int(std::max(xColumn.size(), yColumn.size()));
     return d;
 }
 
@@ -249,14 +250,12 @@ private slots:
         QCOMPARE(preset.YUnit, QString("%"));
         QVERIFY(s.addSensor(definition({240, 120, 33}, {5, -2, 100})));
         const QString where = " FROM SensorTabelle WHERE Name = 'Own sender'";
-        // y column -> X, x column -> Y; the five empty pairs (0, 0) sort in.
-        QCOMPARE(queryValue(user, "SELECT [X-Werte]" + where).toString(),
-                 QString("-2.000000;0.000000;0.000000;0.000000;0.000000;0.000000;5.000000;100.000000"));
-        QCOMPARE(queryValue(user, "SELECT [Y-Werte]" + where).toString(),
-                 QString("120.000000;0.000000;0.000000;0.000000;0.000000;0.000000;240.000000;33.000000"));
+        // y column -> X, x column -> Y, sorted by X; only the three pairs given.
+        QCOMPARE(queryValue(user, "SELECT [X-Werte]" + where).toString(), QString("-2.000000;5.000000;100.000000"));
+        QCOMPARE(queryValue(user, "SELECT [Y-Werte]" + where).toString(), QString("120.000000;240.000000;33.000000"));
         QCOMPARE(queryValue(user, "SELECT [BeginX]" + where).toDouble(), -2.0);
         QCOMPARE(queryValue(user, "SELECT [EndX]" + where).toDouble(), 100.0);
-        QCOMPARE(queryValue(user, "SELECT [YMin]" + where).toDouble(), 0.0);
+        QCOMPARE(queryValue(user, "SELECT [YMin]" + where).toDouble(), 33.0);
         QCOMPARE(queryValue(user, "SELECT [YMax]" + where).toDouble(), 240.0);
         QCOMPARE(queryValue(user, "SELECT [DimensionY]" + where).toString(), QString("Ohm"));
         QCOMPARE(queryValue(user, "SELECT [DimensionX]" + where).toString(), QString("%"));

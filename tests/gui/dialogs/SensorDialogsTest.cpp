@@ -72,31 +72,34 @@ private slots:
         d.XColumn[0] = 1.23456;
         d.YColumn[0] = 1.23456;
         d.YColumn[1] = 5;
+        d.Count = 2;
         SensorDefinitionDialog dialog;
         dialog.setDefinition(d);
         QCOMPARE(field(dialog, id)->text(), shown);
         dialog.show();
         clickOk(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        // Left as shown, the pair keeps every decimal (sorted in after the zero rows).
-        QCOMPARE(dialog.definition().XColumn[6], 1.23456);
-        QCOMPARE(dialog.definition().YColumn[6], 1.23456);
+        // Left as shown, the pair keeps every decimal.
+        QCOMPARE(dialog.definition().XColumn[0], 1.23456);
+        QCOMPARE(dialog.definition().YColumn[0], 1.23456);
     }
 
-    void sortedByYWithTheEmptyRowsFirst()
+    void sortedByYZeroRowsFirstEmptyRowsLeftOut()
     {
         SensorDefinitionDialog dialog;
         dialog.show();
-        const QStringList x{"1", "2", "3"}, y{"30", "10", "20"};
-        for (int row = 0; row < 3; ++row) {
+        // Rows 1 and 4 stay empty; row 5 is a typed zero pair.
+        const QStringList x{"1", "", "2", "3", "", "0"}, y{"30", "", "10", "20", "", "0"};
+        for (int row = 0; row < x.size(); ++row) {
             retype(field(dialog, 3009 + row), x[row]);
             retype(field(dialog, 3017 + row), y[row]);
         }
         clickOk(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const SensorDefinition d = dialog.definition();
-        QCOMPARE(d.YColumn, (std::array<double, 8>{0, 0, 0, 0, 0, 10, 20, 30}));
-        QCOMPARE(d.XColumn, (std::array<double, 8>{0, 0, 0, 0, 0, 2, 3, 1}));
+        QCOMPARE(d.Count, 4);
+        QCOMPARE(d.YColumn, (std::array<double, 8>{0, 10, 20, 30, 0, 0, 0, 0}));
+        QCOMPARE(d.XColumn, (std::array<double, 8>{0, 2, 3, 1, 0, 0, 0, 0}));
     }
 
     void badNumberKeepsTheWindowOpen()
