@@ -18,7 +18,6 @@ namespace {
 // Column titles 5940 to 5950, in the order of cellTexts().
 constexpr int FirstTitle = 5940;
 constexpr int Columns = 11;
-constexpr int ProjectColumn = 7;
 
 QStringList cellTexts(const service_history::Entry &e)
 {

@@ -133,12 +133,19 @@ void SensorDefinitionDialog::accept()
         if (xText.trimmed().isEmpty() && yText.trimmed().isEmpty())
             continue;
         const size_t row = size_t(candidate.Count++);
-        QString refusal = number_field::take(xText, XPlaces, loadTranslatedString(5627).arg(i + 1), candidate.XColumn[row]);
-        if (!refusal.isEmpty())
-            return refuse(FirstXEdit + i, refusal);
-        refusal = number_field::take(yText, YPlaces, loadTranslatedString(5628).arg(i + 1), candidate.YColumn[row]);
-        if (!refusal.isEmpty())
-            return refuse(FirstYEdit + i, refusal);
+        // A text left as it was shown keeps the value behind it.
+        candidate.XColumn[row] = m_definition.XColumn[size_t(i)];
+        candidate.YColumn[row] = m_definition.YColumn[size_t(i)];
+        // A half-filled row: the field that was typed in is named first.
+        const bool yFirst = xText.trimmed().isEmpty();
+        for (const bool y : {yFirst, !yFirst}) {
+            const QString refusal = y ? number_field::take(yText, YPlaces, loadTranslatedString(5628).arg(i + 1),
+                                                           candidate.YColumn[row])
+                                      : number_field::take(xText, XPlaces, loadTranslatedString(5627).arg(i + 1),
+                                                           candidate.XColumn[row]);
+            if (!refusal.isEmpty())
+                return refuse((y ? FirstYEdit : FirstXEdit) + i, refusal);
+        }
     }
     const QString refusal = sensor_editing::refusal(candidate);
     if (!refusal.isEmpty())
