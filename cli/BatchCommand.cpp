@@ -1,4 +1,5 @@
 #include "BatchCommand.h"
+#include "HistoryNote.h"
 
 #include "CliCommand.h"
 
@@ -175,6 +176,23 @@ int runBatchCommand(const BatchRequest &given)
         } else if (r.outcome.success) {
             r.message += QStringLiteral(" (%1)").arg(projects.at(i));
         }
+    }
+
+    const char *operation = request.operation == BatchOperation::Read    ? "read"
+                            : request.operation == BatchOperation::Write ? "write"
+                                                                         : "verify";
+    for (int i = 0; i < results.size(); ++i) {
+        const BatchPortResult &r = results.at(i);
+        transfer_history::Transfer t;
+        t.operation = QLatin1String(operation);
+        t.port = r.port;
+        t.family = r.family;
+        const QString project = i < projects.size() ? projects.at(i) : request.projectFile;
+        t.projectFile = project.isEmpty() ? QString() : QFileInfo(project).absoluteFilePath();
+        t.before = request.record;
+        t.after = request.operation == BatchOperation::Read ? r.record : request.record;
+        t.outcome = r.outcome;
+        recordHistory(t);
     }
 
     int failed = 0;

@@ -18,6 +18,7 @@ struct BatchRequest
     LinkOptions options;
     QString reportPath; // empty: no report
     QString outputFolder = QString(); // a read's projects, one per port
+    QString projectFile = QString();  // the project written or verified
 };
 
 // Exit status 0 only when every port succeeded, 1 when one failed, 2 for

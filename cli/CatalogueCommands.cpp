@@ -48,7 +48,7 @@ bool parseArguments(const QStringList &args, bool jsonAllowed, Arguments &out, Q
         const QString &a = args[i];
         if (a == QLatin1String("--db")) {
             if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
-                error = QStringLiteral("--db needs a catalogue path");
+                error = QStringLiteral("--db needs a catalogue path or postgresql:// address");
                 return false;
             }
             out.db = args[++i];
@@ -212,10 +212,13 @@ int sensors(const QStringList &args)
 
 int import(const QStringList &args)
 {
-    if (args.size() != 2 || args[0].startsWith(QLatin1String("--")) || args[1].startsWith(QLatin1String("--")))
-        return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: catalogue import IN OUT.sqlite"));
+    QStringList paths = args;
+    const bool replace = paths.removeAll(QStringLiteral("--replace")) > 0;
+    if (paths.size() != 2 || paths[0].startsWith(QLatin1String("--")) || paths[1].startsWith(QLatin1String("--")))
+        return cli::fail(cli::ExitBadUsage,
+                         QStringLiteral("usage: catalogue import IN OUT.sqlite|postgresql://[user@]host[:port]/database [--replace]"));
     MessageCollector messages;
-    const catalogue_import::Result r = catalogue_import::importCatalogue(args[0], args[1]);
+    const catalogue_import::Result r = catalogue_import::importCatalogue(paths[0], paths[1], replace);
     if (r.status != catalogue_import::Status::Ok)
         return cli::fail(r.status == catalogue_import::Status::BadInput ? cli::ExitBadUsage : cli::ExitFailed, r.reason);
     std::printf("%d master types, %d sensors\n", qMax(r.masterTypes, 0), qMax(r.sensors, 0));
@@ -242,5 +245,5 @@ SKALERON_CLI_COMMAND(catalogue, "catalogue",
                      "catalogue list [--db PATH]\n"
                      "catalogue show ID [--db PATH] [--json]\n"
                      "catalogue sensors GROUP [--db PATH]\n"
-                     "catalogue import IN OUT.sqlite",
+                     "catalogue import IN OUT.sqlite|postgresql://[user@]host[:port]/database [--replace]",
                      catalogue)

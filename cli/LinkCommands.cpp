@@ -2,6 +2,7 @@
 // desktop program without its window. Traffic goes to "log.txt" in the current folder.
 #include "BatchCommand.h"
 #include "CliCommand.h"
+#include "HistoryNote.h"
 #include "JsonText.h"
 #include "LinkSetup.h"
 #include "StoredFields.h"
@@ -9,6 +10,7 @@
 #include "link/CounterPresetInput.h"
 #include "model/ProjectFile.h"
 
+#include <QFileInfo>
 #include <cstdio>
 
 using namespace cli;
@@ -45,6 +47,22 @@ bool projectAndMaster(const LinkArguments &args, const QString &project, ConfigR
     return (project.isEmpty() || readProject(project, cfg, status)) && resolveMaster(args, cfg, options, status);
 }
 
+// The service history entry of a command on one gauge.
+transfer_history::Transfer historyOf(const QString &operation, const LinkOptions &options, LinkFamily family,
+                                     const QString &project, const ConfigRecord &before, const ConfigRecord &after,
+                                     const TransferOutcome &outcome)
+{
+    transfer_history::Transfer t;
+    t.operation = operation;
+    t.port = options.device;
+    t.family = options.family.value_or(family);
+    t.projectFile = project.isEmpty() ? QString() : QFileInfo(project).absoluteFilePath();
+    t.before = before;
+    t.after = after;
+    t.outcome = outcome;
+    return t;
+}
+
 void printJson(const ConfigRecord &c)
 {
     json_text::Object json;
@@ -79,10 +97,12 @@ int readCommand(const QStringList &argList)
     }
     options.device = ports.value(0);
 
+    const ConfigRecord before = cfg;
     const TransferOutcome outcome = readFromGauge(cfg, nullptr, options);
+    const QString output = args.has(QStringLiteral("-o")) ? args.value(QStringLiteral("-o")) : project;
+    recordHistory(historyOf(QStringLiteral("read"), options, cfg.family(), output, before, cfg, outcome));
     if (!outcome.success)
         return report(outcome);
-    const QString output = args.has(QStringLiteral("-o")) ? args.value(QStringLiteral("-o")) : project;
     if (!output.isEmpty()) {
         QString error;
         if (!project_file::writeFile(output, cfg, &error))
@@ -111,6 +131,10 @@ int restoreCommand(const LinkArguments &args)
     if (!block_backup::load(path, block, &error))
         return fail(ExitBadUsage, QStringLiteral("%1: %2").arg(path, error));
     const TransferOutcome outcome = restoreBlockToGauge(block, nullptr, options);
+    transfer_history::Transfer t = historyOf(QStringLiteral("restore"), options, LinkFamily::Block, QString(),
+                                             ConfigRecord(), ConfigRecord(), outcome);
+    t.detail = path;
+    recordHistory(t);
     if (outcome.success)
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
     return report(outcome);
@@ -134,9 +158,11 @@ int writeCommand(const QStringList &argList)
     if (!projectAndMaster(args, args.positional().first(), cfg, options, status))
         return status;
     if (isBatch(args, ports))
-        return runBatchCommand({BatchOperation::Write, ports, cfg, options, args.value(QStringLiteral("--report"))});
+        return runBatchCommand({BatchOperation::Write, ports, cfg, options, args.value(QStringLiteral("--report")),
+                                QString(), args.positional().first()});
     options.device = ports.value(0);
     const TransferOutcome outcome = writeToGauge(cfg, nullptr, options);
+    recordHistory(historyOf(QStringLiteral("write"), options, cfg.family(), args.positional().first(), cfg, cfg, outcome));
     if (outcome.success && !outcome.backupFile.isEmpty())
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
     return report(outcome);
@@ -157,9 +183,12 @@ int verifyCommand(const QStringList &argList)
     if (!projectAndMaster(args, args.positional().first(), cfg, options, status))
         return status;
     if (isBatch(args, ports))
-        return runBatchCommand({BatchOperation::Verify, ports, cfg, options, args.value(QStringLiteral("--report"))});
+        return runBatchCommand({BatchOperation::Verify, ports, cfg, options, args.value(QStringLiteral("--report")),
+                                QString(), args.positional().first()});
     options.device = ports.value(0);
-    return report(verifyGauge(cfg, nullptr, options));
+    const TransferOutcome outcome = verifyGauge(cfg, nullptr, options);
+    recordHistory(historyOf(QStringLiteral("verify"), options, cfg.family(), args.positional().first(), cfg, cfg, outcome));
+    return report(outcome);
 }
 
 int presetCommand(const QStringList &argList)
@@ -178,7 +207,12 @@ int presetCommand(const QStringList &argList)
     const int refusal = planCounterPreset(text, distance ? CounterKind::Distance : CounterKind::Hours, plan);
     if (refusal != 0)
         return fail(ExitBadUsage, counterPresetRefusalText(refusal));
-    return report(presetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, options));
+    const TransferOutcome outcome = presetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, options);
+    transfer_history::Transfer t = historyOf(QStringLiteral("preset"), options, LinkFamily::Register, QString(),
+                                             ConfigRecord(), ConfigRecord(), outcome);
+    t.detail = QStringLiteral("%1 %2").arg(distance ? QStringLiteral("distance") : QStringLiteral("hours"), text);
+    recordHistory(t);
+    return report(outcome);
 }
 
 int selftestCommand(const QStringList &argList)

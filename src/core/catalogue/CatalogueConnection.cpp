@@ -3,6 +3,8 @@
 #include "AccessCopy.h"
 #include "AccessFile.h"
 #include "AccessReader.h"
+#include "CatalogueAddress.h"
+#include "ServerSchema.h"
 #include "SqliteFile.h"
 #include "base/Language.h"
 
@@ -16,11 +18,11 @@ CatalogueConnection::~CatalogueConnection()
     close();
 }
 
-QSqlDatabase CatalogueConnection::addConnection()
+QSqlDatabase CatalogueConnection::addConnection(const QString &driver)
 {
     static QAtomicInt counter;
     m_name = QStringLiteral("skaleron-catalogue-%1").arg(counter.fetchAndAddRelaxed(1));
-    return QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    return QSqlDatabase::addDatabase(driver, m_name);
 }
 
 QSqlDatabase CatalogueConnection::database() const
@@ -38,6 +40,7 @@ void CatalogueConnection::close()
     }
     QSqlDatabase::removeDatabase(m_name);
     m_name.clear();
+    m_names.clear();
     m_standIn = false;
 }
 
@@ -49,6 +52,14 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
     m_tableMissing = false;
     m_badFile = false;
     m_standIn = false;
+    m_access = false;
+    m_engine = catalogue_sql::Engine::Sqlite;
+    if (catalogue_address::isServer(path)) {
+        const bool ok = connectServer(mode) && checkSchema(table);
+        if (!ok)
+            close();
+        return ok;
+    }
     m_access = access_file::isAccessPath(path);
     if (!QFileInfo(path).isFile()) {
         m_badFile = true;
@@ -67,6 +78,7 @@ bool CatalogueConnection::openEmpty(const QString &path, const catalogue_schema:
     m_path = path;
     m_error.clear();
     m_tableMissing = m_badFile = m_access = false;
+    m_engine = catalogue_sql::Engine::Sqlite;
     QString reason;
     bool ok = false;
     {
@@ -106,6 +118,72 @@ bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode 
     return checkSchema(table);
 }
 
+bool CatalogueConnection::openServer(const QString &url, Mode mode)
+{
+    close();
+    m_path = url;
+    m_error.clear();
+    m_tableMissing = m_badFile = m_access = false;
+    const bool ok = connectServer(mode);
+    if (!ok)
+        close();
+    return ok;
+}
+
+bool CatalogueConnection::openFile(const QString &path, Mode mode)
+{
+    close();
+    m_path = path;
+    m_error.clear();
+    m_tableMissing = m_badFile = m_access = false;
+    m_engine = catalogue_sql::Engine::Sqlite;
+    if (QFileInfo(path).size() > 0 && !sqlite_file::hasSqliteHeader(path)) {
+        m_badFile = true;
+        m_error = loadTranslatedString(5201).arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    QSqlDatabase db = addConnection();
+    db.setDatabaseName(path);
+    db.setConnectOptions(mode == Mode::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
+    if (!db.open()) {
+        m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(path), catalogue_sql::engineText(db.lastError()));
+        close();
+        return false;
+    }
+    return true;
+}
+
+bool CatalogueConnection::connectServer(Mode mode)
+{
+    m_engine = catalogue_sql::Engine::Postgres;
+    catalogue_address::Server server;
+    if (!catalogue_address::parseServer(m_path, &server, &m_error)) {
+        m_badFile = true;
+        return false;
+    }
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        m_error = loadTranslatedString(5906).arg(m_path);
+        return false;
+    }
+    QSqlDatabase db = addConnection(QStringLiteral("QPSQL"));
+    db.setHostName(server.host);
+    db.setPort(server.port);
+    db.setDatabaseName(server.database);
+    db.setUserName(server.user);
+    // No password is ever set: libpq reads ~/.pgpass and PGPASSWORD itself.
+    // A server that does not answer must not freeze the program for long; a
+    // catalogue that is only read is read in read-only transactions.
+    QString options = QStringLiteral("connect_timeout=10");
+    if (mode == Mode::ReadOnly)
+        options += QStringLiteral(";options='-c default_transaction_read_only=on'");
+    db.setConnectOptions(options);
+    if (!db.open()) {
+        m_error = loadTranslatedString(5900).arg(m_path, catalogue_sql::engineText(db.lastError()));
+        return false;
+    }
+    return true;
+}
+
 bool CatalogueConnection::openAccess(const catalogue_schema::Table &table)
 {
     const QString native = QDir::toNativeSeparators(m_path);
@@ -136,9 +214,10 @@ bool CatalogueConnection::openAccess(const catalogue_schema::Table &table)
 
 bool CatalogueConnection::checkSchema(const catalogue_schema::Table &table)
 {
-    const QString native = QDir::toNativeSeparators(m_path);
+    const QString native = catalogue_address::displayName(m_path);
     sqlite_file::SchemaProblem problem;
-    const auto result = sqlite_file::checkTable(database(), table, &problem);
+    const auto result = isServer() ? server_schema::checkTable(database(), table, &problem, &m_names)
+                                   : sqlite_file::checkTable(database(), table, &problem);
     // Whatever the check finds wrong is wrong with the file itself.
     m_badFile = result != sqlite_file::SchemaCheck::Ok;
     switch (result) {

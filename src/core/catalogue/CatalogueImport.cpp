@@ -1,7 +1,8 @@
 #include "CatalogueImport.h"
 
+#include "CatalogueAddress.h"
 #include "CatalogueConnection.h"
-#include "SqliteFile.h"
+#include "ServerSchema.h"
 #include "base/Language.h"
 
 #include <QDir>
@@ -16,9 +17,16 @@ namespace catalogue_import {
 namespace {
 
 using catalogue_schema::Table;
+using catalogue_sql::Engine;
+
+const QVector<const Table *> &tables()
+{
+    static const QVector<const Table *> list{&catalogue_schema::masterTable(), &catalogue_schema::sensorTable()};
+    return list;
+}
 
 // Copies the rows in table order; returns the count or -1.
-int copyRows(CatalogueConnection &source, QSqlDatabase &target, const Table &table, QString *reason)
+int copyRows(CatalogueConnection &source, QSqlDatabase &target, Engine engine, const Table &table, QString *reason)
 {
     const QString columns = catalogue_schema::selectList(table);
     QStringList marks;
@@ -26,25 +34,26 @@ int copyRows(CatalogueConnection &source, QSqlDatabase &target, const Table &tab
         marks << QStringLiteral("?");
     QSqlQuery read(source.database());
     read.setForwardOnly(true);
-    if (!read.exec(QStringLiteral("SELECT %1 FROM [%2]").arg(columns, QLatin1String(table.name)))) {
-        *reason = read.lastError().text();
+    if (!read.exec(source.sql(QStringLiteral("SELECT %1 FROM [%2]").arg(columns, QLatin1String(table.name))))) {
+        *reason = catalogue_sql::engineText(read.lastError());
         return -1;
     }
     QSqlQuery write(target);
-    write.prepare(QStringLiteral("INSERT INTO [%1] (%2) VALUES (%3)")
-                      .arg(QLatin1String(table.name), columns, marks.join(QStringLiteral(", "))));
+    write.prepare(catalogue_sql::forEngine(QStringLiteral("INSERT INTO [%1] (%2) VALUES (%3)")
+                                               .arg(QLatin1String(table.name), columns, marks.join(QStringLiteral(", "))),
+                                           engine));
     int count = 0;
     while (read.next()) {
         for (int i = 0; i < table.columns.size(); ++i)
             write.bindValue(i, read.value(i));
         if (!write.exec()) {
-            *reason = write.lastError().text();
+            *reason = catalogue_sql::engineText(write.lastError());
             return -1;
         }
         ++count;
     }
     if (read.lastError().isValid()) {
-        *reason = read.lastError().text();
+        *reason = catalogue_sql::engineText(read.lastError());
         return -1;
     }
     return count;
@@ -58,52 +67,121 @@ Result fail(Status status, const QString &reason)
     return r;
 }
 
+struct Sources
+{
+    CatalogueConnection master, sensors;
+    bool hasMaster = false, hasSensors = false;
+    // The source itself is unfit (rather than out of reach).
+    bool badInput = true;
+};
+
+// Opens both tables of the source; a table the source lacks is skipped.
+QString openSources(const QString &input, Sources &s)
+{
+    s.hasMaster = s.master.open(input, catalogue_schema::masterTable(), CatalogueConnection::Mode::ReadOnly);
+    if (!s.hasMaster && !s.master.tableMissing()) {
+        s.badInput = s.master.badFile();
+        return s.master.errorText();
+    }
+    s.hasSensors = s.sensors.open(input, catalogue_schema::sensorTable(), CatalogueConnection::Mode::ReadOnly);
+    if (!s.hasSensors && !s.sensors.tableMissing()) {
+        s.badInput = s.sensors.badFile();
+        return s.sensors.errorText();
+    }
+    if (!s.hasMaster && !s.hasSensors)
+        return loadTranslatedString(5210).arg(catalogue_address::displayName(input));
+    return QString();
 }
 
-Result importCatalogue(const QString &input, const QString &output)
+// Creates the tables the source holds and copies their rows; the caller
+// wraps it in a transaction.
+bool copyTables(Sources &s, QSqlDatabase &db, Engine engine, Result &result, QString *reason)
 {
-    if (QFileInfo::exists(output))
-        return fail(Status::BadInput, loadTranslatedString(5209).arg(QDir::toNativeSeparators(output)));
+    if (s.hasMaster
+        && !(catalogue_sql::createTable(db, engine, catalogue_schema::masterTable(), reason)
+             && (result.masterTypes = copyRows(s.master, db, engine, catalogue_schema::masterTable(), reason)) >= 0))
+        return false;
+    return !s.hasSensors
+        || (catalogue_sql::createTable(db, engine, catalogue_schema::sensorTable(), reason)
+            && catalogue_sql::addVersionColumn(db, engine, reason)
+            && (result.sensors = copyRows(s.sensors, db, engine, catalogue_schema::sensorTable(), reason)) >= 0);
+}
 
-    // Open both tables of the source; a table the source lacks is skipped.
-    CatalogueConnection master, sensors;
+Result importToServer(Sources &s, const QString &output, bool replace)
+{
+    CatalogueConnection target;
+    if (!target.openServer(output, CatalogueConnection::Mode::ReadWrite))
+        return fail(target.badFile() ? Status::BadInput : Status::Failed, target.errorText());
+    QSqlDatabase db = target.database();
+    QString reason;
+    bool exists = false;
+    for (const Table *t : tables()) {
+        exists = exists || server_schema::hasTable(db, QLatin1String(t->name), &reason);
+        if (!reason.isEmpty())
+            return fail(Status::Failed, loadTranslatedString(5211).arg(output, reason));
+    }
+    if (exists && !replace)
+        return fail(Status::BadInput, loadTranslatedString(5907).arg(output));
     Result result;
-    const bool hasMaster = master.open(input, catalogue_schema::masterTable(), CatalogueConnection::Mode::ReadOnly);
-    if (!hasMaster && !master.tableMissing())
-        return fail(Status::BadInput, master.errorText());
-    const bool hasSensors = sensors.open(input, catalogue_schema::sensorTable(), CatalogueConnection::Mode::ReadOnly);
-    if (!hasSensors && !sensors.tableMissing())
-        return fail(Status::BadInput, sensors.errorText());
-    if (!hasMaster && !hasSensors)
-        return fail(Status::BadInput, loadTranslatedString(5210).arg(QDir::toNativeSeparators(input)));
+    bool ok = db.transaction();
+    QSqlQuery q(db);
+    for (const Table *t : tables()) {
+        if (ok && exists && !q.exec(QStringLiteral("DROP TABLE IF EXISTS \"%1\"").arg(QLatin1String(t->name)))) {
+            reason = catalogue_sql::engineText(q.lastError());
+            ok = false;
+        }
+    }
+    ok = ok && copyTables(s, db, Engine::Postgres, result, &reason) && db.commit();
+    if (!ok) {
+        if (reason.isEmpty())
+            reason = catalogue_sql::engineText(db.lastError());
+        db.rollback();
+        return fail(Status::Failed, loadTranslatedString(5211).arg(output, reason));
+    }
+    result.status = Status::Ok;
+    return result;
+}
 
+Result importToFile(Sources &s, const QString &output)
+{
     const QString partial = output + QStringLiteral(".part");
     QFile::remove(partial);
     const QString name = QStringLiteral("skaleron-import");
     QString reason;
+    Result result;
     bool ok = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(partial);
-        ok = db.open() && db.transaction();
-        if (ok && hasMaster)
-            ok = sqlite_file::createTable(db, catalogue_schema::masterTable(), &reason)
-                && (result.masterTypes = copyRows(master, db, catalogue_schema::masterTable(), &reason)) >= 0;
-        if (ok && hasSensors)
-            ok = sqlite_file::createTable(db, catalogue_schema::sensorTable(), &reason)
-                && (result.sensors = copyRows(sensors, db, catalogue_schema::sensorTable(), &reason)) >= 0;
-        ok = ok && db.commit();
+        ok = db.open() && db.transaction() && copyTables(s, db, Engine::Sqlite, result, &reason) && db.commit();
         if (!ok && reason.isEmpty())
-            reason = db.lastError().text();
+            reason = catalogue_sql::engineText(db.lastError());
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
+    // The old file goes only once the new one is complete.
+    if (ok && QFileInfo::exists(output))
+        ok = QFile::remove(output);
     if (!ok || !QFile::rename(partial, output)) {
         QFile::remove(partial);
         return fail(Status::Failed, loadTranslatedString(5211).arg(QDir::toNativeSeparators(output), reason));
     }
     result.status = Status::Ok;
     return result;
+}
+
+}
+
+Result importCatalogue(const QString &input, const QString &output, bool replace)
+{
+    const bool server = catalogue_address::isServer(output);
+    if (!server && !replace && QFileInfo::exists(output))
+        return fail(Status::BadInput, loadTranslatedString(5209).arg(QDir::toNativeSeparators(output)));
+    Sources sources;
+    const QString problem = openSources(input, sources);
+    if (!problem.isEmpty())
+        return fail(sources.badInput ? Status::BadInput : Status::Failed, problem);
+    return server ? importToServer(sources, output, replace) : importToFile(sources, output);
 }
 
 }

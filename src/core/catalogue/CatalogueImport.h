@@ -1,7 +1,8 @@
 #pragma once
-// Converts a catalogue (Access or SQLite) into a new SQLite catalogue: the
-// master type table and the sensor table, whichever the source holds, with
-// the program's columns and every row, pictures included.
+// Converts a catalogue (Access, SQLite or on a server) into a new SQLite
+// catalogue or into a database on a PostgreSQL server: the master type table
+// and the sensor table, whichever the source holds, with the program's
+// columns and every row, pictures included.
 #include <QString>
 
 namespace catalogue_import {
@@ -16,7 +17,9 @@ struct Result
     int sensors = -1;
 };
 
-// The output must not exist yet; it is written completely or not at all.
-Result importCatalogue(const QString &input, const QString &output);
+// The output is written completely or not at all (one transaction on a
+// server). Without replace, an output file must not exist yet and a server
+// database must hold neither table.
+Result importCatalogue(const QString &input, const QString &output, bool replace = false);
 
 }

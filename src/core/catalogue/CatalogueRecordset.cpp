@@ -1,8 +1,8 @@
 #include "CatalogueRecordset.h"
 
+#include "CatalogueAddress.h"
 #include "base/Language.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QStringList>
@@ -69,7 +69,7 @@ bool CatalogueRecordset::requery()
 {
     if (!m_query)
         return false;
-    m_queryText = selectStatement(selectList());
+    m_queryText = m_connection.sql(selectStatement(selectList()));
     m_bof = m_eof = true;
     m_atFirst = false;
     if (!m_query->exec(m_queryText)) {
@@ -90,7 +90,7 @@ bool CatalogueRecordset::readColumns(const QStringList &columns, const std::func
         names << QStringLiteral("[%1]").arg(c);
     QSqlQuery query(m_connection.database());
     query.setForwardOnly(true);
-    const bool ok = query.exec(selectStatement(names.join(QStringLiteral(", "))));
+    const bool ok = query.exec(m_connection.sql(selectStatement(names.join(QStringLiteral(", ")))));
     while (ok && query.next())
         row(query);
     if (!ok || query.lastError().isValid()) {
@@ -112,7 +112,7 @@ QString CatalogueRecordset::selectStatement(const QString &columns) const
 
 void CatalogueRecordset::setEngineError(const QSqlError &error)
 {
-    m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(m_connection.path()), error.text());
+    m_error = loadTranslatedString(5205).arg(catalogue_address::displayName(m_connection.path()), catalogue_sql::engineText(error));
 }
 
 bool CatalogueRecordset::fetchCurrent(bool moved)
@@ -177,14 +177,14 @@ QString CatalogueRecordset::textValue(int column) const
     return m_query->value(column).toString();
 }
 
-// Binary columns are not cached: the walk selects the row's id in their
+// Binary columns are not cached: the walk selects the row's key in their
 // place (the driver would otherwise copy every picture of every row), and the
 // value is read when asked for.
 QString CatalogueRecordset::selectList() const
 {
     QStringList names;
     for (const catalogue_schema::Column &c : m_table.columns) {
-        names << (c.kind == catalogue_schema::ColumnKind::Binary ? QStringLiteral("rowid")
+        names << (c.kind == catalogue_schema::ColumnKind::Binary ? catalogue_sql::rowKey(m_connection.engine())
                                                                  : QStringLiteral("[%1]").arg(QLatin1String(c.name)));
     }
     return names.join(QStringLiteral(", "));
@@ -195,8 +195,9 @@ QByteArray CatalogueRecordset::binaryValue(int column) const
     if (!m_query || !m_query->isValid())
         return QByteArray();
     QSqlQuery read(m_connection.database());
-    read.prepare(QStringLiteral("SELECT [%1] FROM %2 WHERE rowid = ?")
-                     .arg(QLatin1String(m_table.columns[column].name), selectStatement()));
+    read.prepare(m_connection.sql(QStringLiteral("SELECT [%1] FROM %2 WHERE %3 = ?")
+                                      .arg(QLatin1String(m_table.columns[column].name), selectStatement(),
+                                           catalogue_sql::rowKey(m_connection.engine()))));
     read.bindValue(0, m_query->value(column));
     if (!read.exec() || !read.next())
         return QByteArray();

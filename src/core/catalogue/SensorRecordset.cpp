@@ -1,10 +1,10 @@
 #include "SensorRecordset.h"
 
+#include "CatalogueAddress.h"
 #include "CatalogueLocation.h"
 #include "SqliteFile.h"
 #include "base/Language.h"
 
-#include <QDir>
 #include <QSqlError>
 #include <tuple>
 
@@ -47,7 +47,7 @@ bool SensorRecordset::makeFile()
     const QString path = databasePath();
     QString reason;
     if (!sqlite_file::createCatalogueFile(path, table(), &reason)) {
-        setError(loadTranslatedString(5207).arg(QDir::toNativeSeparators(path), reason));
+        setError(loadTranslatedString(5207).arg(catalogue_address::displayName(path), reason));
         return false;
     }
     // Opening the file reads its rows into the members: the values being
@@ -93,48 +93,133 @@ bool SensorRecordset::edit()
         return false;
     m_editMode = EditMode::Edit;
     m_editKey = m_id;
+    m_editName = m_Name.isEmpty() ? m_Bestellnummer : m_Name;
+    m_editVersion = storedVersion();
     return true;
+}
+
+int SensorRecordset::storedVersion()
+{
+    if (!isOpen() || isBOF() || isEOF())
+        return 0;
+    // A table without the column yet has every record at version 0.
+    QSqlQuery q(connection().database());
+    q.prepare(connection().sql(QStringLiteral("SELECT [%1] FROM [SensorTabelle] WHERE [id] = ?")
+                                   .arg(QLatin1String(catalogue_sql::VersionColumn))));
+    q.addBindValue(m_id);
+    return q.exec() && q.next() ? q.value(0).toInt() : 0;
+}
+
+bool SensorRecordset::ensureVersionColumn()
+{
+    QSqlQuery probe(connection().database());
+    if (probe.exec(connection().sql(QStringLiteral("SELECT [%1] FROM [SensorTabelle] WHERE 1 = 0")
+                                        .arg(QLatin1String(catalogue_sql::VersionColumn)))))
+        return true;
+    probe.finish();
+    QSqlDatabase db = connection().database();
+    QString reason;
+    // Another program may have added it meanwhile.
+    if (catalogue_sql::addVersionColumn(db, connection().engine(), &reason)
+        || probe.exec(connection().sql(QStringLiteral("SELECT [%1] FROM [SensorTabelle] WHERE 1 = 0")
+                                           .arg(QLatin1String(catalogue_sql::VersionColumn)))))
+        return true;
+    setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()), reason));
+    return false;
+}
+
+void SensorRecordset::setWriteError(const QSqlError &error)
+{
+    setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()),
+                                            catalogue_sql::engineText(error)));
 }
 
 bool SensorRecordset::update()
 {
     const EditMode mode = m_editMode;
     m_editMode = EditMode::None;
+    m_changedElsewhere = false;
     if (mode == EditMode::None || !writable())
         return false;
     // A running read on this connection would keep the file locked.
     releaseResult();
+    if (!ensureVersionColumn())
+        return false;
     QSqlQuery query(connection().database());
-    if (mode == EditMode::Add) {
-        // The new key follows the largest one in the table.
-        query.prepare(QStringLiteral(
-            "INSERT INTO [SensorTabelle] ([id], [Bestellnummer], [Gruppe], [DimensionX], [DimensionY], [BeginX], "
-            "[EndX], [YMin], [YMax], [Y-Werte], [X-Werte], [Name]) "
-            "VALUES ((SELECT COALESCE(MAX([id]), 0) + 1 FROM [SensorTabelle]), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    } else {
-        query.prepare(QStringLiteral(
-            "UPDATE [SensorTabelle] SET [Bestellnummer] = ?, [Gruppe] = ?, [DimensionX] = ?, [DimensionY] = ?, "
-            "[BeginX] = ?, [EndX] = ?, [YMin] = ?, [YMax] = ?, [Y-Werte] = ?, [X-Werte] = ?, [Name] = ? "
-            "WHERE [id] = ?"));
-    }
     const QVariantList values{m_Bestellnummer, m_Gruppe, m_DimensionX, m_DimensionY, m_BeginX, m_EndX,
                               m_YMin, m_YMax, m_YWerte, m_XWerte, m_Name};
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values[i]);
-    if (mode == EditMode::Edit)
-        query.bindValue(values.size(), m_editKey);
-    if (!query.exec()) {
-        setError(loadTranslatedString(5207).arg(QDir::toNativeSeparators(databasePath()), query.lastError().text()));
+    return mode == EditMode::Add ? insertRecord(query, values) : updateRecord(query, values);
+}
+
+bool SensorRecordset::insertRecord(QSqlQuery &query, const QVariantList &values)
+{
+    // The new key follows the largest one in the table. SQLite runs the
+    // statement under its write lock; on a server two benches could read the
+    // same largest key, so the table is locked against other writers first.
+    const bool server = connection().isServer();
+    QSqlDatabase db = connection().database();
+    if (server && !(db.transaction() && query.exec(QStringLiteral("LOCK TABLE \"SensorTabelle\" IN SHARE ROW EXCLUSIVE MODE")))) {
+        setWriteError(query.lastError().isValid() ? query.lastError() : db.lastError());
+        db.rollback();
         return false;
     }
-    if (mode == EditMode::Add) {
-        QSqlQuery added(connection().database());
-        m_lastAddedId = added.exec(QStringLiteral("SELECT [id] FROM [SensorTabelle] WHERE rowid = last_insert_rowid()"))
-                && added.next()
-            ? added.value(0).toInt()
-            : 0;
+    query.prepare(connection().sql(QStringLiteral(
+        "INSERT INTO [SensorTabelle] ([id], [Bestellnummer], [Gruppe], [DimensionX], [DimensionY], [BeginX], "
+        "[EndX], [YMin], [YMax], [Y-Werte], [X-Werte], [Name]) "
+        "VALUES ((SELECT COALESCE(MAX([id]), 0) + 1 FROM [SensorTabelle]), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)%1")
+                                       .arg(server ? QStringLiteral(" RETURNING [id]") : QString())));
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
+    if (!query.exec() || (server && !query.next())) {
+        setWriteError(query.lastError());
+        if (server)
+            db.rollback();
+        return false;
     }
+    if (server) {
+        m_lastAddedId = query.value(0).toInt();
+        query.finish();
+        if (!db.commit()) {
+            setWriteError(db.lastError());
+            db.rollback();
+            return false;
+        }
+        return true;
+    }
+    QSqlQuery added(db);
+    m_lastAddedId = added.exec(QStringLiteral("SELECT [id] FROM [SensorTabelle] WHERE rowid = last_insert_rowid()"))
+            && added.next()
+        ? added.value(0).toInt()
+        : 0;
     return true;
+}
+
+bool SensorRecordset::updateRecord(QSqlQuery &query, const QVariantList &values)
+{
+    // Only the version that was loaded is overwritten; one statement, so two
+    // benches cannot both pass the check.
+    query.prepare(connection().sql(QStringLiteral(
+        "UPDATE [SensorTabelle] SET [Bestellnummer] = ?, [Gruppe] = ?, [DimensionX] = ?, [DimensionY] = ?, "
+        "[BeginX] = ?, [EndX] = ?, [YMin] = ?, [YMax] = ?, [Y-Werte] = ?, [X-Werte] = ?, [Name] = ?, "
+        "[%1] = [%1] + 1 WHERE [id] = ? AND [%1] = ?")
+                                       .arg(QLatin1String(catalogue_sql::VersionColumn))));
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values[i]);
+    query.bindValue(values.size(), m_editKey);
+    query.bindValue(values.size() + 1, m_editVersion);
+    if (!query.exec()) {
+        setWriteError(query.lastError());
+        return false;
+    }
+    if (query.numRowsAffected() > 0)
+        return true;
+    QSqlQuery still(connection().database());
+    still.prepare(connection().sql(QStringLiteral("SELECT 1 FROM [SensorTabelle] WHERE [id] = ?")));
+    still.addBindValue(m_editKey);
+    const bool exists = still.exec() && still.next();
+    m_changedElsewhere = true;
+    setError(loadTranslatedString(exists ? 5910 : 5911).arg(m_editName));
+    return false;
 }
 
 bool SensorRecordset::remove()
@@ -144,10 +229,10 @@ bool SensorRecordset::remove()
     const int key = m_id;
     releaseResult();
     QSqlQuery query(connection().database());
-    query.prepare(QStringLiteral("DELETE FROM [SensorTabelle] WHERE [id] = ?"));
+    query.prepare(connection().sql(QStringLiteral("DELETE FROM [SensorTabelle] WHERE [id] = ?")));
     query.bindValue(0, key);
     if (!query.exec()) {
-        setError(loadTranslatedString(5207).arg(QDir::toNativeSeparators(databasePath()), query.lastError().text()));
+        setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()), catalogue_sql::engineText(query.lastError())));
         return false;
     }
     return true;

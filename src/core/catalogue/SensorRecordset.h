@@ -23,6 +23,15 @@ public:
     // The key the last added record got.
     int lastAddedId() const { return m_lastAddedId; }
 
+    // Changes are refused when the record changed elsewhere since it was
+    // loaded: Edit notes the stored version of the current record; a change
+    // prepared earlier (in a window) checks against the version it loaded.
+    int storedVersion();
+    void setExpectedVersion(int version) { m_editVersion = version; }
+    // The last Update was refused because another program had changed or
+    // deleted the record (errorText() names it): the caller's list is stale.
+    bool changedElsewhere() const { return m_changedElsewhere; }
+
     int m_id = 0;
     QString m_Bestellnummer;
     QString m_Gruppe;
@@ -45,9 +54,17 @@ private:
     bool writable();
     // Replaces the stand-in of a file not made yet by the file.
     bool makeFile();
+    bool insertRecord(QSqlQuery &query, const QVariantList &values);
+    bool updateRecord(QSqlQuery &query, const QVariantList &values);
+    // Gives a table made elsewhere the version column (first write).
+    bool ensureVersionColumn();
+    void setWriteError(const QSqlError &error);
 
     bool m_userDatabase;
     EditMode m_editMode = EditMode::None;
     int m_editKey = 0;
+    int m_editVersion = 0;
+    QString m_editName;
+    bool m_changedElsewhere = false;
     int m_lastAddedId = 0;
 };

@@ -190,6 +190,7 @@ bool SensorSelection::prepareChange(const SensorListRow &row, SensorDefinition &
     if (!r)
         return false;
     takeResults(*r);
+    m_preparedVersion = r->storedVersion();
     definition = SensorDefinition();
     definition.XUnit = UnitY;
     definition.YUnit = UnitX;
@@ -204,11 +205,16 @@ bool SensorSelection::changeSensor(const SensorListRow &row, const SensorDefinit
     if (!r)
         return false;
     const bool editing = r->edit();
+    // Checked against what the definition window showed, not against the
+    // record as it is now.
+    r->setExpectedVersion(m_preparedVersion);
     m_standard.releaseResult();
     m_user.releaseResult();
     if (editing)
         storeDefinition(definition, *r);
-    return write(*r, editing);
+    const bool ok = write(*r, editing);
+    m_changedElsewhere = !ok && r->changedElsewhere();
+    return ok;
 }
 
 bool SensorSelection::deleteSensor(const SensorListRow &row)

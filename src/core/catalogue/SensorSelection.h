@@ -67,7 +67,11 @@ public:
     // Copies the row's record into the results (Taken unchanged) and returns
     // the definition to edit.
     bool prepareChange(const SensorListRow &row, SensorDefinition &definition);
+    // Stores the change prepared last; refused (and said so) when another
+    // program changed the sensor since then: see changedElsewhere().
     bool changeSensor(const SensorListRow &row, const SensorDefinition &definition);
+    // The last change was refused because the list is stale.
+    bool changedElsewhere() const { return m_changedElsewhere; }
     bool deleteSensor(const SensorListRow &row);
     void close();
 
@@ -95,4 +99,6 @@ private:
 
     SensorRecordset m_standard;
     SensorRecordset m_user;
+    int m_preparedVersion = 0;
+    bool m_changedElsewhere = false;
 };

@@ -1,5 +1,7 @@
 #include "SqliteFile.h"
 
+#include "CatalogueSql.h"
+
 #include "base/Language.h"
 
 #include <QCoreApplication>
@@ -90,22 +92,7 @@ SchemaCheck checkTable(const QSqlDatabase &db, const catalogue_schema::Table &ta
 
 bool createTable(QSqlDatabase &db, const catalogue_schema::Table &table, QString *reason)
 {
-    // Binary columns go last: a listing then never reads through them.
-    QStringList defs, binaries;
-    for (const auto &c : table.columns) {
-        const QString def = QStringLiteral("[%1] %2").arg(QLatin1String(c.name),
-                                                          QLatin1String(catalogue_schema::sqliteType(c.kind)));
-        (c.kind == ColumnKind::Binary ? binaries : defs) << def;
-    }
-    defs += binaries;
-    const QString key = QLatin1String(table.columns.first().name);
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("CREATE TABLE [%1] (%2)").arg(QLatin1String(table.name), defs.join(QStringLiteral(", "))))
-        || !q.exec(QStringLiteral("CREATE INDEX [%1_%2] ON [%1] ([%2])").arg(QLatin1String(table.name), key))) {
-        *reason = q.lastError().text();
-        return false;
-    }
-    return true;
+    return catalogue_sql::createTable(db, catalogue_sql::Engine::Sqlite, table, reason);
 }
 
 bool createCatalogueFile(const QString &path, const catalogue_schema::Table &table, QString *reason)

@@ -172,7 +172,9 @@ void SensorSelectionDialog::onChange()
     SensorDefinitionDialog definition(this);
     definition.setDefinition(values);
     while (definition.exec() == QDialog::Accepted) {
-        if (m_selection.changeSensor(row, definition.definition())) {
+        // Changed on another bench meanwhile: the list shows what is stored
+        // now, to be changed again from there.
+        if (m_selection.changeSensor(row, definition.definition()) || m_selection.changedElsewhere()) {
             fillList(row.RowKey);
             return;
         }

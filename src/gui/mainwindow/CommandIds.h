@@ -35,5 +35,6 @@ constexpr int ViewServiceItems = 32803;
 constexpr int FileCompare = 32820;
 constexpr int CompareGauge = 32821;
 constexpr int VerifyAfterWrite = 32822;
+constexpr int ServiceHistory = 32823;
 
 }

@@ -6,6 +6,7 @@
 #include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "forms/RecordComparison.h"
+#include "history/TransferHistory.h"
 #include "model/ProjectDocument.h"
 #include "views/FormView.h"
 
@@ -71,16 +72,36 @@ void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome)
     user_messages::show(withDetail(outcome.text, outcome.detail), outcome.icon);
 }
 
+void GaugeTransferCommands::recordHistory(const QString &operation, LinkFamily family, const ConfigRecord &before,
+                                          const ConfigRecord &after, const TransferOutcome &outcome,
+                                          const QString &detail)
+{
+    transfer_history::Transfer t;
+    t.operation = operation;
+    t.port = m_options.device;
+    t.family = m_options.family.value_or(family);
+    t.projectFile = m_document ? m_document->filePath() : QString();
+    t.before = before;
+    t.after = after;
+    t.outcome = outcome;
+    t.detail = detail;
+    const QString problem = transfer_history::record(t);
+    if (!problem.isEmpty())
+        user_messages::show(problem, user_messages::Icon::Exclamation);
+}
+
 void GaugeTransferCommands::readFromGauge()
 {
     if (!m_document || isBusy())
         return;
     // The worker fills a copy; the document changes only on this thread.
     ConfigRecord work = m_document->config();
+    const ConfigRecord before = work;
     const LinkOptions options = m_options;
     const TransferOutcome outcome = run(loadTranslatedString(5355), [&work, options](SequenceObserver &observer) {
         return ::readFromGauge(work, &observer, options);
     });
+    recordHistory(QStringLiteral("read"), work.family(), before, work, outcome);
     // Values decoded before a failure stay, as the gauge reported them; a
     // cancelled read changes nothing.
     if (!outcome.cancelled) {
@@ -122,6 +143,7 @@ void GaugeTransferCommands::writeToGauge()
     // The block the gauge held before can be written back.
     if (!outcome.backupFile.isEmpty() && (outcome.success || !outcome.mismatches.isEmpty()))
         outcome.detail = loadTranslatedString(5384).arg(QDir::toNativeSeparators(outcome.backupFile));
+    recordHistory(QStringLiteral("write"), work.family(), work, work, outcome);
     showOutcome(outcome);
     emit transferFinished();
 }
@@ -139,6 +161,7 @@ void GaugeTransferCommands::compareWithGauge()
     const TransferOutcome outcome = run(loadTranslatedString(5355), [&gauge, options](SequenceObserver &observer) {
         return ::readFromGauge(gauge, &observer, options);
     });
+    recordHistory(QStringLiteral("verify"), gauge.family(), m_document->config(), gauge, outcome);
     if (!outcome.success) {
         showOutcome(outcome);
         emit transferFinished();
@@ -173,6 +196,8 @@ void GaugeTransferCommands::presetCounter(int startAddress, int cellCount, quint
     const TransferOutcome outcome = run(loadTranslatedString(5357), [=](SequenceObserver &observer) {
         return ::presetCounter(startAddress, cellCount, counterValue, 0, &observer, options);
     });
+    recordHistory(QStringLiteral("preset"), LinkFamily::Register, m_document->config(), m_document->config(), outcome,
+                  QStringLiteral("start %1, %2 cells, value %3").arg(startAddress).arg(cellCount).arg(counterValue));
     showOutcome(outcome);
     emit transferFinished();
 }
@@ -212,6 +237,7 @@ void GaugeTransferCommands::restoreBackup()
     });
     if (outcome.success && !outcome.backupFile.isEmpty())
         outcome.detail = loadTranslatedString(5384).arg(QDir::toNativeSeparators(outcome.backupFile));
+    recordHistory(QStringLiteral("restore"), LinkFamily::Block, ConfigRecord(), ConfigRecord(), outcome, path);
     showOutcome(outcome);
     emit transferFinished();
 }

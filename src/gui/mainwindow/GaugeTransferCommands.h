@@ -56,6 +56,10 @@ private:
     TransferOutcome run(const QString &title, const TransferJob &job);
     // A cancelled transfer says so; otherwise the notice, then the outcome text.
     void showOutcome(const TransferOutcome &outcome);
+    // Appends the command to the service history; the first failure to store
+    // it is shown, the transfer's outcome stands either way.
+    void recordHistory(const QString &operation, LinkFamily family, const ConfigRecord &before,
+                       const ConfigRecord &after, const TransferOutcome &outcome, const QString &detail = QString());
 
     ProjectDocument *m_document;
     QWidget *m_window;

@@ -19,7 +19,7 @@ const std::vector<Popup> &menuBar()
         {5312, {EditUndo, Separator, EditCut, EditCopy, EditPaste}},
         {5317, {ViewToolBar, ViewStatusBar, Separator, ViewServiceItems}},
         {5320, {ChooseMasterType, Separator, ReadGauge, WriteGauge, CompareGauge, RestoreBackup, VerifyAfterWrite,
-                Separator, Diagnostics, Separator, CommunicationSettings}},
+                ServiceHistory, Separator, Diagnostics, Separator, CommunicationSettings}},
         {5326, {HelpManual, Separator, AppAbout}},
     };
     return menu;
@@ -59,6 +59,7 @@ static const std::map<int, std::pair<int, int>> &texts()
         {RestoreBackup, {5328, 5352}},
         {CompareGauge, {5786, 5787}},
         {VerifyAfterWrite, {5788, 5789}},
+        {ServiceHistory, {5934, 5936}},
         {Diagnostics, {5324, 5349}},
         {CommunicationSettings, {5325, 5350}},
         {AppAbout, {5327, 5351}},

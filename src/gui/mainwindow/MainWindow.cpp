@@ -12,6 +12,7 @@
 #include "WindowPlacement.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/DiagnosticsSheet.h"
+#include "dialogs/HistoryDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "app/SplashWindow.h"
 #include "base/InstallLayout.h"
@@ -74,6 +75,7 @@ const ActionInfo actionInfos[] = {
     {RestoreBackup, "actionRestoreBackup", QKeySequence::UnknownKey},
     {CompareGauge, "actionCompareWithGauge", QKeySequence::UnknownKey},
     {VerifyAfterWrite, "actionVerifyAfterWrite", QKeySequence::UnknownKey},
+    {ServiceHistory, "actionServiceHistory", QKeySequence::UnknownKey},
     {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
     {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
     {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
@@ -241,6 +243,7 @@ void MainWindow::createActions()
     addHandler(WriteGauge, [this] { m_gauge->writeToGauge(); });
     addHandler(RestoreBackup, [this] { m_gauge->restoreBackup(); });
     addHandler(CompareGauge, [this] { m_gauge->compareWithGauge(); });
+    addHandler(ServiceHistory, [this] { showServiceHistory(); });
     action(VerifyAfterWrite)->setCheckable(true);
     action(VerifyAfterWrite)->setChecked(GaugeTransferCommands::verifyAfterWrite());
     addHandler(VerifyAfterWrite,
@@ -426,6 +429,19 @@ void MainWindow::onCommunicationSettings()
     settings.device = options.devicePath();
     settings.store();
     m_notes->update(*m_document);
+}
+
+void MainWindow::showServiceHistory()
+{
+    QVector<service_history::Entry> entries;
+    QString reason;
+    if (!service_history::read(service_history::Filter(), &entries, &reason)) {
+        user_messages::show(reason, user_messages::Icon::Exclamation);
+        return;
+    }
+    HistoryDialog dialog(entries, this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.projectToOpen().isEmpty())
+        openProject(dialog.projectToOpen());
 }
 
 bool MainWindow::openProject(const QString &path)

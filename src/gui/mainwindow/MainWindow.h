@@ -83,6 +83,8 @@ private:
     void onChooseMasterType();
     void onTransferFinished();
     void onCommunicationSettings();
+    // Gauge → History...: the table of the service history.
+    void showServiceHistory();
     void buildMenus();
     void openQueued();
 

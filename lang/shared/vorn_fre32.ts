@@ -1,0 +1,127 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name></name>
+    <message id="5900">
+        <source>The catalogue server "%1" could not be reached: %2</source>
+        <translation>Le serveur de catalogue "%1" est injoignable : %2</translation>
+    </message>
+    <message id="5901">
+        <source>"%1" is not a usable catalogue address: %2</source>
+        <translation>"%1" n'est pas une adresse de catalogue utilisable : %2</translation>
+    </message>
+    <message id="5902">
+        <source>it names no database (postgresql://[user@]host[:port]/database)</source>
+        <translation>elle ne nomme aucune base (postgresql://[user@]host[:port]/database)</translation>
+    </message>
+    <message id="5903">
+        <source>options after "?" and further path parts are not taken</source>
+        <translation>les options après "?" et les autres parties de chemin ne sont pas acceptées</translation>
+    </message>
+    <message id="5904">
+        <source>a password does not belong in the address; put it in ~/.pgpass or PGPASSWORD</source>
+        <translation>un mot de passe n'a pas sa place dans l'adresse ; mettez-le dans ~/.pgpass ou PGPASSWORD</translation>
+    </message>
+    <message id="5905">
+        <source>the port is not a number from 1 to 65535</source>
+        <translation>le port n'est pas un nombre de 1 à 65535</translation>
+    </message>
+    <message id="5906">
+        <source>The catalogue server "%1" cannot be used: the PostgreSQL driver of Qt (QPSQL) is not installed.</source>
+        <translation>Le serveur de catalogue "%1" ne peut pas être utilisé : le pilote PostgreSQL de Qt (QPSQL) n'est pas installé.</translation>
+    </message>
+    <message id="5907">
+        <source>The database "%1" holds a catalogue already. Add --replace to overwrite it.</source>
+        <translation>La base "%1" contient déjà un catalogue. Ajoutez --replace pour l'écraser.</translation>
+    </message>
+    <message id="5910">
+        <source>The sensor "%1" was changed on another bench since it was loaded. The list now shows the stored values; make your change again.</source>
+        <translation>Le capteur "%1" a été modifié sur un autre banc depuis son chargement. La liste montre maintenant les valeurs enregistrées ; refaites votre modification.</translation>
+    </message>
+    <message id="5911">
+        <source>The sensor "%1" was deleted on another bench since it was loaded. The list now shows the stored sensors.</source>
+        <translation>Le capteur "%1" a été supprimé sur un autre banc depuis son chargement. La liste montre maintenant les capteurs enregistrés.</translation>
+    </message>
+    <message id="5920">
+        <source>The service history "%1" could not be written: %2. Gauge commands go on without it; this is said only once.</source>
+        <translation>L'historique de service "%1" n'a pas pu être écrit : %2. Les commandes de l'instrument continuent sans lui ; ce message n'apparaît qu'une fois.</translation>
+    </message>
+    <message id="5921">
+        <source>The service history "%1" could not be read: %2</source>
+        <translation>L'historique de service "%1" n'a pas pu être lu : %2</translation>
+    </message>
+    <message id="5930">
+        <source>Service history</source>
+        <translation>Historique de service</translation>
+    </message>
+    <message id="5931">
+        <source>Filter:</source>
+        <translation>Filtre :</translation>
+    </message>
+    <message id="5932">
+        <source>Open project</source>
+        <translation>Ouvrir le projet</translation>
+    </message>
+    <message id="5933">
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="5934">
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message id="5936">
+        <source>Show the service history of the gauge commands</source>
+        <translation>Afficher l'historique de service des commandes de l'instrument</translation>
+    </message>
+    <message id="5935">
+        <source>The project "%1" of this entry does not exist any more.</source>
+        <translation>Le projet "%1" de cette entrée n'existe plus.</translation>
+    </message>
+    <message id="5940">
+        <source>Time (UTC)</source>
+        <translation>Heure (UTC)</translation>
+    </message>
+    <message id="5941">
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message id="5942">
+        <source>Host</source>
+        <translation>Poste</translation>
+    </message>
+    <message id="5943">
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message id="5944">
+        <source>Family</source>
+        <translation>Famille</translation>
+    </message>
+    <message id="5945">
+        <source>Firmware</source>
+        <translation>Micrologiciel</translation>
+    </message>
+    <message id="5946">
+        <source>Master type</source>
+        <translation>Type maître</translation>
+    </message>
+    <message id="5947">
+        <source>Project</source>
+        <translation>Projet</translation>
+    </message>
+    <message id="5948">
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message id="5949">
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message id="5950">
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+</TS>

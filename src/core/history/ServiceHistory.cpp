@@ -1,0 +1,162 @@
+#include "ServiceHistory.h"
+
+#include "base/Language.h"
+#include "base/SettingsStore.h"
+#include "catalogue/CatalogueAddress.h"
+#include "catalogue/CatalogueConnection.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+namespace service_history {
+
+namespace {
+
+const char *const Columns[] = {"Time", "User", "Host", "Port", "Family", "Firmware", "MasterTypeId",
+                               "ProjectFile", "Operation", "Outcome", "Message", "Before", "After"};
+constexpr int ColumnCount = int(sizeof(Columns) / sizeof(Columns[0]));
+
+QString columnList()
+{
+    QStringList names;
+    for (const char *c : Columns)
+        names << QStringLiteral("[%1]").arg(QLatin1String(c));
+    return names.join(QStringLiteral(", "));
+}
+
+// Times are stored as ISO 8601 text in UTC, so that they sort and compare
+// as text on both engines.
+QString timeText(const QDateTime &time)
+{
+    return time.toUTC().toString(Qt::ISODate);
+}
+
+// One connection to the history, the table made when missing.
+class Store
+{
+public:
+    bool open(const QString &where, QString *reason)
+    {
+        if (catalogue_address::isServer(where)) {
+            if (!m_connection.openServer(where, CatalogueConnection::Mode::ReadWrite)) {
+                *reason = m_connection.errorText();
+                return false;
+            }
+        } else if (!QDir().mkpath(QFileInfo(where).absolutePath())
+                   || !m_connection.openFile(where, CatalogueConnection::Mode::ReadWrite)) {
+            *reason = m_connection.errorText();
+            if (reason->isEmpty())
+                *reason = QDir::toNativeSeparators(QFileInfo(where).absolutePath());
+            return false;
+        }
+        QStringList defs;
+        for (const char *c : Columns) {
+            defs << QStringLiteral("[%1] %2").arg(QLatin1String(c), QLatin1String(qstrcmp(c, "MasterTypeId") == 0 ? "integer" : "text"));
+        }
+        QSqlQuery q(m_connection.database());
+        if (!q.exec(sql(QStringLiteral("CREATE TABLE IF NOT EXISTS [ServiceHistory] (%1)").arg(defs.join(QStringLiteral(", ")))))) {
+            *reason = catalogue_sql::engineText(q.lastError());
+            return false;
+        }
+        return true;
+    }
+    QString sql(const QString &text) const { return m_connection.sql(text); }
+    QSqlDatabase database() const { return m_connection.database(); }
+
+private:
+    CatalogueConnection m_connection;
+};
+
+}
+
+QString defaultLocation()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/Veltrona/skaleron/history.sqlite");
+}
+
+QString location()
+{
+    const QString stored = settings_store::readString(QStringLiteral("Directories"), QStringLiteral("History"), QString());
+    return stored.isEmpty() ? defaultLocation() : stored;
+}
+
+bool append(const Entry &entry, QString *reason)
+{
+    const QString where = location();
+    Store store;
+    QString why;
+    bool ok = store.open(where, &why);
+    if (ok) {
+        QStringList marks;
+        for (int i = 0; i < ColumnCount; ++i)
+            marks << QStringLiteral("?");
+        QSqlQuery q(store.database());
+        q.prepare(store.sql(QStringLiteral("INSERT INTO [ServiceHistory] (%1) VALUES (%2)")
+                                .arg(columnList(), marks.join(QStringLiteral(", ")))));
+        const QVariantList values{timeText(entry.time), entry.user, entry.host, entry.port, entry.family,
+                                  entry.firmware, entry.masterTypeId, entry.projectFile, entry.operation,
+                                  entry.outcome, entry.message, entry.before, entry.after};
+        for (int i = 0; i < values.size(); ++i)
+            q.bindValue(i, values[i]);
+        ok = q.exec();
+        if (!ok)
+            why = catalogue_sql::engineText(q.lastError());
+    }
+    if (!ok)
+        *reason = loadTranslatedString(5920).arg(catalogue_address::displayName(where), why);
+    return ok;
+}
+
+bool read(const Filter &filter, QVector<Entry> *entries, QString *reason)
+{
+    const QString place = location();
+    Store store;
+    QString why;
+    bool ok = store.open(place, &why);
+    if (ok) {
+        QSqlQuery q(store.database());
+        q.setForwardOnly(true);
+        QStringList conditions;
+        if (filter.since.isValid())
+            conditions << QStringLiteral("[Time] >= ?");
+        if (!filter.port.isEmpty())
+            conditions << QStringLiteral("[Port] = ?");
+        const QString where = conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+        q.prepare(store.sql(QStringLiteral("SELECT %1 FROM [ServiceHistory]%2 ORDER BY [Time]").arg(columnList(), where)));
+        if (filter.since.isValid())
+            q.addBindValue(timeText(filter.since));
+        if (!filter.port.isEmpty())
+            q.addBindValue(filter.port);
+        ok = q.exec();
+        while (ok && q.next()) {
+            Entry e;
+            e.time = QDateTime::fromString(q.value(0).toString(), Qt::ISODate).toUTC();
+            e.user = q.value(1).toString();
+            e.host = q.value(2).toString();
+            e.port = q.value(3).toString();
+            e.family = q.value(4).toString();
+            e.firmware = q.value(5).toString();
+            e.masterTypeId = q.value(6).toInt();
+            e.projectFile = q.value(7).toString();
+            e.operation = q.value(8).toString();
+            e.outcome = q.value(9).toString();
+            e.message = q.value(10).toString();
+            e.before = q.value(11).toString();
+            e.after = q.value(12).toString();
+            entries->append(e);
+        }
+        if (ok && q.lastError().isValid())
+            ok = false;
+        if (!ok)
+            why = catalogue_sql::engineText(q.lastError());
+    }
+    if (!ok)
+        *reason = loadTranslatedString(5921).arg(catalogue_address::displayName(place), why);
+    return ok;
+}
+
+}

@@ -1,0 +1,99 @@
+#include "TransferHistory.h"
+
+#include "link/LineSettings.h"
+
+#include <QAtomicInt>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSysInfo>
+
+namespace transfer_history {
+
+namespace {
+
+QAtomicInt toldOnce;
+
+QString outcomeWord(const TransferOutcome &outcome)
+{
+    if (outcome.success)
+        return QStringLiteral("done");
+    if (outcome.cancelled)
+        return QStringLiteral("cancelled");
+    return outcome.refused ? QStringLiteral("refused") : QStringLiteral("failed");
+}
+
+QString firmwareText(const ConfigRecord &record)
+{
+    if (record.FirmwareVersion[0] == 0 && record.FirmwareVersion[1] == 0)
+        return QString();
+    return QStringLiteral("%1.%2").arg(record.FirmwareVersion[0]).arg(record.FirmwareVersion[1]);
+}
+
+QString loginName()
+{
+    const QString user = qEnvironmentVariable("USER");
+    return user.isEmpty() ? qEnvironmentVariable("USERNAME") : user;
+}
+
+}
+
+QString recordJson(const ConfigRecord &c)
+{
+    const QJsonObject json{{"DataSource", c.DataSource},
+                           {"KValue", c.KValue},
+                           {"WarnThreshold", c.WarnThreshold},
+                           {"WarnMode", c.WarnMode},
+                           {"DataSource2", c.DataSource2},
+                           {"MValue", c.MValue},
+                           {"DisplayMask", qint64(c.DisplayMask)},
+                           {"Illumination", c.Illumination},
+                           {"DistanceUnit", c.DistanceUnit},
+                           {"TemperatureUnit", c.TemperatureUnit},
+                           {"TimeFormat", c.TimeFormat},
+                           {"DepthUnit", c.DepthUnit},
+                           {"MasterId", c.MasterId},
+                           {"BuzzerActive", c.BuzzerActive},
+                           {"FirmwareVersion", QJsonArray{c.FirmwareVersion[0], c.FirmwareVersion[1]}}};
+    return QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact));
+}
+
+service_history::Entry entryFor(const Transfer &t)
+{
+    service_history::Entry e;
+    e.time = QDateTime::currentDateTimeUtc();
+    e.user = loginName();
+    e.host = QSysInfo::machineHostName();
+    // No device given: the command opened the configured port.
+    e.port = t.port.isEmpty() ? configuredPortDevice(LineSelectors::load().port) : t.port;
+    e.family = t.family == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
+    e.firmware = firmwareText(t.after);
+    e.masterTypeId = t.after.MasterId;
+    e.projectFile = t.projectFile;
+    e.operation = t.operation;
+    e.outcome = outcomeWord(t.outcome);
+    QStringList parts;
+    for (const QString &p : {t.outcome.notice, t.outcome.text, t.outcome.detail, t.detail}) {
+        if (!p.isEmpty())
+            parts << p;
+    }
+    e.message = parts.join(QStringLiteral(" ")).simplified();
+    e.before = recordJson(t.before);
+    e.after = recordJson(t.after);
+    return e;
+}
+
+QString record(const Transfer &transfer)
+{
+    QString reason;
+    if (service_history::append(entryFor(transfer), &reason))
+        return QString();
+    return toldOnce.testAndSetRelaxed(0, 1) ? reason : QString();
+}
+
+void resetToldOnce()
+{
+    toldOnce.storeRelaxed(0);
+}
+
+}

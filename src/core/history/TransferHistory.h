@@ -1,0 +1,38 @@
+#pragma once
+// Turns a gauge command and its outcome into a service history entry and
+// stores it. A history that cannot be written never stops a transfer: the
+// caller gets the reason once per program run, to tell the user, and an
+// empty text every other time.
+#include "history/ServiceHistory.h"
+#include "link/TransferOutcome.h"
+#include "model/ConfigRecord.h"
+
+#include <QString>
+
+namespace transfer_history {
+
+struct Transfer
+{
+    QString operation; // "read", "write", "verify", "restore", "preset"
+    QString port;
+    LinkFamily family = LinkFamily::Block;
+    QString projectFile;
+    ConfigRecord before; // the record before and after the command
+    ConfigRecord after;
+    TransferOutcome outcome;
+    // For commands without a record (restore, preset): what was sent.
+    QString detail;
+};
+
+// The record's stored fields and firmware version as one JSON object.
+QString recordJson(const ConfigRecord &record);
+
+service_history::Entry entryFor(const Transfer &transfer);
+
+// Appends the entry; the reason the first time storing fails, else empty.
+QString record(const Transfer &transfer);
+
+// Lets the next failure be reported again (tests).
+void resetToldOnce();
+
+}

@@ -1,0 +1,128 @@
+#include "HistoryDialog.h"
+
+#include "base/Language.h"
+#include "base/UserMessages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Column titles 5940 to 5950, in the order of cellTexts().
+constexpr int FirstTitle = 5940;
+constexpr int Columns = 11;
+
+QStringList cellTexts(const service_history::Entry &e)
+{
+    return {e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            e.user,
+            e.host,
+            e.port,
+            e.family,
+            e.firmware,
+            QString::number(e.masterTypeId),
+            QDir::toNativeSeparators(e.projectFile),
+            e.operation,
+            e.outcome,
+            e.message};
+}
+
+}
+
+HistoryDialog::HistoryDialog(const QVector<service_history::Entry> &entries, QWidget *parent)
+    : QDialog(parent), m_entries(entries)
+{
+    setObjectName(QStringLiteral("HistoryDialog"));
+    setWindowTitle(loadTranslatedString(5930));
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("historyFilter"));
+    m_filter->setClearButtonEnabled(true);
+    auto *filterLabel = new QLabel(loadTranslatedString(5931), this);
+    filterLabel->setBuddy(m_filter);
+
+    m_table = new QTableWidget(entries.size(), Columns, this);
+    m_table->setObjectName(QStringLiteral("historyTable"));
+    QStringList titles;
+    for (int c = 0; c < Columns; ++c)
+        titles << loadTranslatedString(FirstTitle + c);
+    m_table->setHorizontalHeaderLabels(titles);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    for (int r = 0; r < entries.size(); ++r) {
+        const QStringList cells = cellTexts(entries.at(r));
+        for (int c = 0; c < Columns; ++c)
+            m_table->setItem(r, c, new QTableWidgetItem(cells.at(c)));
+    }
+    m_table->resizeColumnsToContents();
+
+    m_open = new QPushButton(loadTranslatedString(5932), this);
+    m_open->setObjectName(QStringLiteral("historyOpenProject"));
+    auto *close = new QPushButton(loadTranslatedString(5933), this);
+    close->setObjectName(QStringLiteral("historyClose"));
+    close->setDefault(true);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(filterLabel);
+    top->addWidget(m_filter, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_open);
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+    resize(900, 420);
+
+    connect(m_filter, &QLineEdit::textChanged, this, &HistoryDialog::applyFilter);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::updateOpenButton);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, &HistoryDialog::openSelected);
+    connect(m_open, &QPushButton::clicked, this, &HistoryDialog::openSelected);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    // The newest entry is the one usually looked for.
+    if (!entries.isEmpty())
+        m_table->selectRow(entries.size() - 1);
+    updateOpenButton();
+}
+
+void HistoryDialog::applyFilter(const QString &text)
+{
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        bool match = text.isEmpty();
+        for (int c = 0; c < Columns && !match; ++c)
+            match = m_table->item(r, c)->text().contains(text, Qt::CaseInsensitive);
+        m_table->setRowHidden(r, !match);
+    }
+    updateOpenButton();
+}
+
+void HistoryDialog::updateOpenButton()
+{
+    const int row = m_table->currentRow();
+    m_open->setEnabled(row >= 0 && !m_table->isRowHidden(row) && m_table->item(row, 0)->isSelected()
+                       && !m_entries.at(row).projectFile.isEmpty());
+}
+
+void HistoryDialog::openSelected()
+{
+    if (!m_open->isEnabled())
+        return;
+    const QString path = m_entries.at(m_table->currentRow()).projectFile;
+    if (!QFileInfo::exists(path)) {
+        user_messages::show(loadTranslatedString(5935).arg(QDir::toNativeSeparators(path)),
+                            user_messages::Icon::Exclamation);
+        return;
+    }
+    m_project = path;
+    accept();
+}

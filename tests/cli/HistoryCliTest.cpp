@@ -1,0 +1,132 @@
+// The service history through the command-line tool: gauge commands against
+// the simulator append entries, "history" lists and filters them, and a
+// history that cannot be written never stops a transfer.
+#include "SimProcess.h"
+
+#include "base/SettingsStore.h"
+#include "common/PgServer.h"
+#include "common/TestRegistry.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QTest>
+
+using testing_support::CliResult;
+using testing_support::runCli;
+using testing_support::SimProcess;
+
+namespace {
+
+QJsonObject lastEntry(const QStringList &extra = {})
+{
+    const CliResult r = runCli(QStringList{"history", "--json"} + extra);
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QJsonObject() : QJsonDocument::fromJson(lines.last().toUtf8()).object();
+}
+
+// A setting as the tool reads it (its own application name).
+void setToolHistory(const QString &location)
+{
+    const QString previous = settings_store::applicationName();
+    settings_store::setApplicationName("skaleron");
+    settings_store::writeString("Directories", "History", location);
+    settings_store::setApplicationName(previous);
+}
+
+}
+
+class HistoryCliTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readIsRecordedWithBothRecords()
+    {
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", "block", "--firmware", "65,2"}, home.filePath("sim.json"));
+        QCOMPARE(runCli({"read", "--port", sim.device(), "--family", "block", "-o", "out.rix"}).exitCode, 0);
+        const QJsonObject e = lastEntry();
+        QCOMPARE(e["operation"].toString(), QString("read"));
+        QCOMPARE(e["outcome"].toString(), QString("done"));
+        QCOMPARE(e["port"].toString(), sim.device());
+        QCOMPARE(e["family"].toString(), QString("block"));
+        QCOMPARE(e["firmware"].toString(), QString("65.2"));
+        QCOMPARE(e["projectFile"].toString(), home.filePath("out.rix"));
+        QCOMPARE(e["before"].toObject()["FirmwareVersion"].toArray(), QJsonArray({0, 0}));
+        QCOMPARE(e["after"].toObject()["KValue"].toDouble(), 500.0);
+        QVERIFY(QDateTime::fromString(e["time"].toString(), Qt::ISODate).secsTo(QDateTime::currentDateTimeUtc()) < 60);
+        QVERIFY(e["time"].toString().endsWith('Z'));
+    }
+
+    void failedCommandIsRecordedAsFailed()
+    {
+        testing_support::ScopedTestHome home;
+        QCOMPARE(runCli({"preset", "--port", home.filePath("no-such-port"), "--distance", "12"}).exitCode, 1);
+        const QJsonObject e = lastEntry();
+        QCOMPARE(e["operation"].toString(), QString("preset"));
+        QCOMPARE(e["outcome"].toString(), QString("failed"));
+        QVERIFY2(e["message"].toString().contains("distance 12"), qPrintable(e["message"].toString()));
+    }
+
+    void filters_data()
+    {
+        QTest::addColumn<QStringList>("filter");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("all") << QStringList{} << 2;
+        QTest::newRow("one port") << QStringList{"--port", "@first"} << 1;
+        QTest::newRow("since yesterday") << QStringList{"--since", QDate::currentDate().addDays(-1).toString(Qt::ISODate)} << 2;
+        QTest::newRow("since tomorrow") << QStringList{"--since", QDate::currentDate().addDays(1).toString(Qt::ISODate)} << 0;
+    }
+    void filters()
+    {
+        QFETCH(QStringList, filter);
+        QFETCH(int, entries);
+        testing_support::ScopedTestHome home;
+        const QString first = home.filePath("first"), second = home.filePath("second");
+        runCli({"preset", "--port", first, "--hours", "1"});
+        runCli({"preset", "--port", second, "--hours", "1"});
+        filter.replaceInStrings("@first", first);
+        const CliResult r = runCli(QStringList{"history"} + filter);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.count('\n'), entries);
+    }
+
+    void badSinceIsBadUsage()
+    {
+        testing_support::ScopedTestHome home;
+        const CliResult r = runCli({"history", "--since", "last week"});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err.count('\n'), 1);
+    }
+
+    // The history's folder is a file: the read goes on and succeeds, the
+    // user is told once.
+    void unwritableHistoryNeverBlocksATransfer()
+    {
+        testing_support::ScopedTestHome home;
+        QFile blocker(home.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        setToolHistory(home.filePath("blocker/history.sqlite"));
+        SimProcess sim({"--family", "register"}, home.filePath("sim.json"));
+        const CliResult r = runCli({"read", "--port", sim.device(), "--family", "register", "-o", "out.rix"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(QFile::exists(home.filePath("out.rix")));
+        QCOMPARE(r.err.count("warning:"), 1);
+        QVERIFY(r.err.contains("blocker"));
+        QCOMPARE(runCli({"history"}).exitCode, 1);
+    }
+
+    void sharedHistoryOnTheServer()
+    {
+        SKALERON_NEED_PG_SERVER();
+        testing_support::ScopedTestHome home;
+        setToolHistory(pg_server::createDatabase("cli_history"));
+        QCOMPARE(runCli({"preset", "--port", home.filePath("bench-1"), "--hours", "2"}).exitCode, 1);
+        const QJsonObject e = lastEntry();
+        QCOMPARE(e["port"].toString(), home.filePath("bench-1"));
+        QCOMPARE(e["operation"].toString(), QString("preset"));
+        QVERIFY(!QFile::exists(home.filePath("data/Veltrona/skaleron/history.sqlite")));
+    }
+};
+
+SKALERON_TEST(HistoryCliTest)
+#include "HistoryCliTest.moc"

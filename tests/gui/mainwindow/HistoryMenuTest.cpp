@@ -1,0 +1,115 @@
+// Gauge → History...: transfers from the main window land in the service
+// history, the table shows and filters them and opens an entry's project;
+// a history that cannot be written never blocks a transfer.
+#include "DialogDriver.h"
+#include "FrameFixture.h"
+#include "base/Language.h"
+#include "base/SettingsStore.h"
+#include "common/SimGauge.h"
+#include "common/TestRegistry.h"
+#include "dialogs/HistoryDialog.h"
+#include "history/TransferHistory.h"
+#include "mainwindow/CommandIds.h"
+#include "mainwindow/GaugeTransferCommands.h"
+#include "mainwindow/MainWindow.h"
+#include "model/ProjectDocument.h"
+#include "model/ProjectFile.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace testing_support;
+using namespace command_ids;
+
+namespace {
+
+constexpr int SpeedometerRegisterFamily = 3;
+
+// A saved register-family project, opened in the program.
+QString openSavedProject(FrameFixture &f)
+{
+    ConfigRecord record;
+    record.MasterId = SpeedometerRegisterFamily;
+    const QString path = f.home().filePath("bench.rix");
+    QString error;
+    if (!project_file::writeFile(path, record, &error) || !f.frame().openProject(path))
+        return QString();
+    LinkOptions options;
+    options.timeouts = fastTimeouts();
+    f.frame().gaugeCommands().setLinkOptions(options);
+    return path;
+}
+
+int visibleRows(QTableWidget *table)
+{
+    int rows = 0;
+    for (int r = 0; r < table->rowCount(); ++r)
+        rows += table->isRowHidden(r) ? 0 : 1;
+    return rows;
+}
+
+}
+
+class HistoryMenuTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { transfer_history::resetToldOnce(); }
+
+    void tableShowsFiltersAndOpensTheProject()
+    {
+        SimGauge gauge{SimFamily::Register};
+        FrameFixture f;
+        QVERIFY(f.start());
+        const QString project = openSavedProject(f);
+        QVERIFY(!project.isEmpty());
+        f.trigger(ReadGauge);
+        f.trigger(ReadGauge);
+        QCOMPARE(f.messages().texts(), QStringList(2, loadTranslatedString(1232)));
+        f.document().setModified(false);
+        f.trigger(FileNew);
+        QVERIFY(f.document().filePath().isEmpty());
+
+        bool shown = false;
+        whenModal<HistoryDialog>([&](HistoryDialog *dialog) {
+            shown = true;
+            auto *table = dialog->findChild<QTableWidget *>("historyTable");
+            QCOMPARE(table->rowCount(), 2);
+            QCOMPARE(table->item(1, 8)->text(), QString("read"));
+            QCOMPARE(table->item(1, 9)->text(), QString("done"));
+            QCOMPARE(table->item(1, 3)->text(), gauge.server->devicePath());
+            auto *filter = dialog->findChild<QLineEdit *>("historyFilter");
+            QTest::keyClicks(filter, "write");
+            QCOMPARE(visibleRows(table), 0);
+            filter->clear();
+            QCOMPARE(visibleRows(table), 2);
+            QTest::mouseClick(dialog->findChild<QPushButton *>("historyOpenProject"), Qt::LeftButton);
+        });
+        f.trigger(ServiceHistory);
+        QVERIFY(shown);
+        QCOMPARE(f.document().filePath(), project);
+    }
+
+    void unwritableHistoryIsToldOnce()
+    {
+        SimGauge gauge{SimFamily::Register};
+        FrameFixture f;
+        QVERIFY(f.start());
+        QVERIFY(!openSavedProject(f).isEmpty());
+        QFile blocker(f.home().filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        settings_store::writeString("Directories", "History", f.home().filePath("blocker/history.sqlite"));
+        f.trigger(ReadGauge);
+        f.trigger(ReadGauge);
+        const QStringList texts = f.messages().texts();
+        QCOMPARE(texts.size(), 3);
+        QVERIFY2(texts.first().contains("blocker"), qPrintable(texts.first()));
+        QCOMPARE(texts.mid(1), QStringList(2, loadTranslatedString(1232)));
+    }
+};
+
+SKALERON_TEST(HistoryMenuTest)
+#include "HistoryMenuTest.moc"
