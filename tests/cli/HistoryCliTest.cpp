@@ -48,6 +48,7 @@ private slots:
         QCOMPARE(e["operation"].toString(), QString("read"));
         QCOMPARE(e["outcome"].toString(), QString("done"));
         QCOMPARE(e["port"].toString(), sim.device());
+        QVERIFY(!e["user"].toString().isEmpty()); // also with no USER in the environment
         QCOMPARE(e["family"].toString(), QString("block"));
         QCOMPARE(e["firmware"].toString(), QString("65.2"));
         QCOMPARE(e["projectFile"].toString(), home.filePath("out.rix"));

@@ -8,6 +8,11 @@
 #include <QJsonObject>
 #include <QSysInfo>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace transfer_history {
 
 namespace {
@@ -32,8 +37,18 @@ QString firmwareText(const ConfigRecord &record)
 
 QString loginName()
 {
-    const QString user = qEnvironmentVariable("USER");
-    return user.isEmpty() ? qEnvironmentVariable("USERNAME") : user;
+    for (const char *variable : {"USER", "LOGNAME", "USERNAME"}) {
+        const QString user = qEnvironmentVariable(variable);
+        if (!user.isEmpty())
+            return user;
+    }
+#ifdef Q_OS_UNIX
+    // Started without a login session (a service, a remote command): the
+    // account the program runs as.
+    if (const passwd *account = getpwuid(geteuid()))
+        return QString::fromLocal8Bit(account->pw_name);
+#endif
+    return QString();
 }
 
 }
