@@ -227,16 +227,8 @@ int import(const QStringList &args)
 
 int catalogue(const QStringList &args)
 {
-    const QString sub = args.value(0);
-    if (sub == QLatin1String("list"))
-        return list(args.mid(1));
-    if (sub == QLatin1String("show"))
-        return show(args.mid(1));
-    if (sub == QLatin1String("sensors"))
-        return sensors(args.mid(1));
-    if (sub == QLatin1String("import"))
-        return import(args.mid(1));
-    return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: catalogue list|show|sensors|import ..."));
+    return cli::runSubcommand(args, {{"list", list}, {"show", show}, {"sensors", sensors}, {"import", import}},
+                              QStringLiteral("usage: catalogue list|show|sensors|import ..."));
 }
 
 }

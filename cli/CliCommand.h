@@ -3,6 +3,7 @@
 // SKALERON_CLI_COMMAND; main() dispatches on the first argument.
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 
 namespace cli {
 
@@ -24,6 +25,16 @@ bool registerCommand(const Command &command);
 
 // Writes "skaleron-cli: " + reason as one line to stderr and returns status.
 int fail(int status, const QString &reason);
+
+struct Subcommand
+{
+    const char *name; // e.g. "new" of "rix new"
+    CommandHandler run;
+};
+
+// Runs the subcommand the first argument names with the arguments after it;
+// bad usage, with the usage line, when there is none of that name.
+int runSubcommand(const QStringList &args, std::initializer_list<Subcommand> subcommands, const QString &usage);
 
 }
 

@@ -92,14 +92,8 @@ int rixSet(const QStringList &args)
 
 int rix(const QStringList &args)
 {
-    const QString sub = args.value(0);
-    if (sub == QLatin1String("new"))
-        return rixNew(args.mid(1));
-    if (sub == QLatin1String("show"))
-        return rixShow(args.mid(1));
-    if (sub == QLatin1String("set"))
-        return rixSet(args.mid(1));
-    return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: rix new|show|set FILE ..."));
+    return cli::runSubcommand(args, {{"new", rixNew}, {"show", rixShow}, {"set", rixSet}},
+                              QStringLiteral("usage: rix new|show|set FILE ..."));
 }
 
 }

@@ -250,18 +250,10 @@ int resample(const QStringList &args)
 
 int sensors(const QStringList &args)
 {
-    const QString sub = args.value(0);
-    if (sub == QLatin1String("list"))
-        return list(args.mid(1));
-    if (sub == QLatin1String("add"))
-        return add(args.mid(1));
-    if (sub == QLatin1String("change"))
-        return change(args.mid(1));
-    if (sub == QLatin1String("delete"))
-        return deleteSensor(args.mid(1));
-    if (sub == QLatin1String("resample"))
-        return resample(args.mid(1));
-    return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: sensors list|add|change|delete|resample ..."));
+    return cli::runSubcommand(args,
+                              {{"list", list}, {"add", add}, {"change", change}, {"delete", deleteSensor},
+                               {"resample", resample}},
+                              QStringLiteral("usage: sensors list|add|change|delete|resample ..."));
 }
 
 }

@@ -30,6 +30,16 @@ int fail(int status, const QString &reason)
     return status;
 }
 
+int runSubcommand(const QStringList &args, std::initializer_list<Subcommand> subcommands, const QString &usage)
+{
+    const QString name = args.value(0);
+    for (const Subcommand &s : subcommands) {
+        if (name == QLatin1String(s.name))
+            return s.run(args.mid(1));
+    }
+    return fail(ExitBadUsage, usage);
+}
+
 // The help is made from the commands' own usage lines; the manual page is
 // made from the help, so neither can fall behind the commands.
 static void printUsage(FILE *out)
