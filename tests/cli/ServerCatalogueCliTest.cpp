@@ -1,31 +1,19 @@
 // Moving a catalogue onto a PostgreSQL server with the command-line tool and
 // reading it there, against the throw-away test server.
+#include "SimProcess.h"
+
 #include "catalogue/CatalogueLocation.h"
 #include "common/PgServer.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 
-#include <QProcess>
 #include <QTest>
 
 using testing_support::binDir;
+using testing_support::CliResult;
+using testing_support::runCli;
 
 namespace {
-
-struct Run
-{
-    int status;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(binDir() + "/skaleron-cli", args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 QString sample()
 {
@@ -56,26 +44,26 @@ private slots:
         QFETCH(QStringList, command);
         testing_support::ScopedTestHome home;
         const QString url = pg_server::createDatabase("cli_listing");
-        const Run import = cli({"catalogue", "import", sample(), url});
-        QVERIFY2(import.status == 0, qPrintable(import.err));
+        const CliResult import = runCli({"catalogue", "import", sample(), url});
+        QVERIFY2(import.exitCode == 0, qPrintable(import.err));
         QCOMPARE(import.out, QString("12 master types, 14 sensors\n"));
-        const Run server = cli(command + QStringList{"--db", url});
-        QCOMPARE(server.status, 0);
-        QCOMPARE(server.out, cli(command + QStringList{"--db", sample()}).out);
+        const CliResult server = runCli(command + QStringList{"--db", url});
+        QCOMPARE(server.exitCode, 0);
+        QCOMPARE(server.out, runCli(command + QStringList{"--db", sample()}).out);
     }
 
     void secondImportNeedsReplace()
     {
         testing_support::ScopedTestHome home;
         const QString url = pg_server::createDatabase("cli_replace");
-        QCOMPARE(cli({"catalogue", "import", sample(), url}).status, 0);
-        const Run refused = cli({"catalogue", "import", sample(), url});
-        QCOMPARE(refused.status, 2);
+        QCOMPARE(runCli({"catalogue", "import", sample(), url}).exitCode, 0);
+        const CliResult refused = runCli({"catalogue", "import", sample(), url});
+        QCOMPARE(refused.exitCode, 2);
         QVERIFY2(refused.err.contains("--replace"), qPrintable(refused.err));
         QCOMPARE(refused.err.count('\n'), 1);
         QVERIFY(pg_server::exec("cli_replace", {"DELETE FROM \"SensorTabelle\""}));
-        QCOMPARE(cli({"catalogue", "import", sample(), url, "--replace"}).status, 0);
-        QCOMPARE(cli({"catalogue", "sensors", "2", "--db", url}).out, cli({"catalogue", "sensors", "2", "--db", sample()}).out);
+        QCOMPARE(runCli({"catalogue", "import", sample(), url, "--replace"}).exitCode, 0);
+        QCOMPARE(runCli({"catalogue", "sensors", "2", "--db", url}).out, runCli({"catalogue", "sensors", "2", "--db", sample()}).out);
     }
 
     // A user who may not create tables: nothing is half written.
@@ -85,11 +73,11 @@ private slots:
         pg_server::createDatabase("cli_rights");
         QVERIFY(pg_server::exec("cli_rights", {"DROP ROLE IF EXISTS bench_reader", "CREATE ROLE bench_reader LOGIN",
                                                "REVOKE CREATE ON SCHEMA public FROM PUBLIC"}));
-        const Run r = cli({"catalogue", "import", sample(), pg_server::url("cli_rights", "bench_reader")});
-        QCOMPARE(r.status, 1);
+        const CliResult r = runCli({"catalogue", "import", sample(), pg_server::url("cli_rights", "bench_reader")});
+        QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains("permission denied"), qPrintable(r.err));
         QCOMPARE(r.err.count('\n'), 1);
-        QCOMPARE(cli({"catalogue", "list", "--db", pg_server::url("cli_rights")}).status, 2); // no table was left
+        QCOMPARE(runCli({"catalogue", "list", "--db", pg_server::url("cli_rights")}).exitCode, 2); // no table was left
     }
 
     void badAddressesAndServers_data()
@@ -110,8 +98,8 @@ private slots:
             url = pg_server::createDatabase("cli_columns");
             QVERIFY(pg_server::exec("cli_columns", {"CREATE TABLE \"RixData\" (\"ID\" integer, \"Description\" text)"}));
         }
-        const Run r = cli({"catalogue", "list", "--db", url});
-        QCOMPARE(r.status, status);
+        const CliResult r = runCli({"catalogue", "list", "--db", url});
+        QCOMPARE(r.exitCode, status);
         QCOMPARE(r.err.count('\n'), 1);
     }
 };
