@@ -1,19 +1,18 @@
 #include "DesktopApp.h"
 
-#include "base/Language.h"
-#include "SplashWindow.h"
-#include "model/RecoveryCopy.h"
-#include "base/SettingsStore.h"
+#include "DemoGauge.h"
 #include "ShellIntegration.h"
 #include "SingleInstance.h"
+#include "SplashWindow.h"
+#include "base/Language.h"
 #include "base/UserMessages.h"
-#include "dialogs/AccessReadProgress.h"
 #include "catalogue/CatalogueMasterTypeLookup.h"
-#include "mainwindow/MainWindow.h"
-#include "DemoGauge.h"
+#include "dialogs/AccessReadProgress.h"
 #include "mainwindow/GaugeTransferCommands.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/SheetPrinting.h"
 #include "model/ProjectDocument.h"
+#include "model/RecoveryCopy.h"
 
 #include <QCoreApplication>
 
@@ -81,8 +80,6 @@ bool DesktopApp::start(const QStringList &arguments, int *exitCode)
         std::fputs("Skaleron: no automation server exists on this platform; nothing to do.\n", stderr);
         return false;
     }
-
-    m_appPath = applicationFolder();
 
     // A program that runs already opens the file, as the desktop's open
     // request would; this start then has nothing more to do.

@@ -46,8 +46,6 @@ public:
     // The simulated gauge of "--demo", or nullptr.
     DemoGauge *demo() const { return m_demo.get(); }
     RecoveryCopy *recovery() const { return m_recovery.get(); }
-    // m_appPath: the application folder, ending in a separator.
-    QString appPath() const { return m_appPath; }
 
 private:
     bool carryOutShellCommand(const CommandLineInfo &info);
@@ -58,6 +56,5 @@ private:
     std::unique_ptr<ProjectDocument> m_document;
     std::unique_ptr<MainWindow> m_mainFrame;
     std::unique_ptr<RecoveryCopy> m_recovery;
-    QString m_appPath;
     bool m_started = false;
 };
