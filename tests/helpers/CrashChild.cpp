@@ -2,7 +2,8 @@
 // it opens the project named first on its command line, changes the pulse
 // factor to the second argument as the master's form would, copies the
 // project for recovery every 50 ms instead of every 30 s, says "copied" on
-// stdout once the first copy is there and runs until it is killed.
+// stdout once the first copy is there, then copies no more, and runs until
+// it is killed.
 //
 // usage: skaleron_crash_child PROJECT.rix PULSE_FACTOR
 #include "app/DesktopApp.h"
@@ -37,6 +38,9 @@ int main(int argc, char **argv)
         if (!QFile::exists(recovery->copyPath()))
             return;
         watch.stop();
+        // No further copy: a kill in the middle of one would leave the
+        // writer's temporary files beside the copy.
+        recovery->setInterval(60 * 60 * 1000);
         std::puts("copied");
         std::fflush(stdout);
     });
