@@ -1,6 +1,7 @@
 #pragma once
 // Drives modal dialogs from a test without blocking it: the action runs as
-// soon as a modal widget of the wanted kind is active.
+// soon as a modal widget of the wanted kind is active. The wait is long: a
+// file dialog under a sanitizer on a busy machine can take seconds to come.
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -21,7 +22,7 @@ inline int &driverGeneration()
 }
 
 template<typename Widget>
-void whenModal(std::function<void(Widget *)> action, int timeoutMs = 10000)
+void whenModal(std::function<void(Widget *)> action, int timeoutMs = 60000)
 {
     QElapsedTimer clock;
     clock.start();
