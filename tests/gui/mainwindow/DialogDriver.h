@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -46,12 +47,18 @@ void whenModal(std::function<void(Widget *)> action, int timeoutMs = 60000)
     QTimer::singleShot(0, [poll] { (*poll)(); });
 }
 
-// Answers the next file dialog with a file name.
+// Answers the next file dialog with a file name. A dialog still reading its
+// folder may not take the name yet and stays open: then it is answered again.
 inline void answerFileDialog(const QString &path)
 {
     whenModal<QFileDialog>([path](QFileDialog *dialog) {
         dialog->selectFile(path);
         QMetaObject::invokeMethod(dialog, "accept");
+        const QPointer<QFileDialog> answered(dialog);
+        QTimer::singleShot(200, [answered, path] {
+            if (answered && answered->isVisible())
+                answerFileDialog(path);
+        });
     });
 }
 
