@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QPointer>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -47,18 +47,16 @@ void whenModal(std::function<void(Widget *)> action, int timeoutMs = 60000)
     QTimer::singleShot(0, [poll] { (*poll)(); });
 }
 
-// Answers the next file dialog with a file name. A dialog still reading its
-// folder may not take the name yet and stays open: then it is answered again.
+// Answers the next file dialog with a file name, typed into its name field
+// as a user would: selectFile() leaves that field alone once it has the
+// focus, and the dialog would then open the folder instead.
 inline void answerFileDialog(const QString &path)
 {
     whenModal<QFileDialog>([path](QFileDialog *dialog) {
         dialog->selectFile(path);
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
-        const QPointer<QFileDialog> answered(dialog);
-        QTimer::singleShot(200, [answered, path] {
-            if (answered && answered->isVisible())
-                answerFileDialog(path);
-        });
     });
 }
 
