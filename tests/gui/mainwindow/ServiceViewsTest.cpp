@@ -134,9 +134,11 @@ private slots:
         QStringList fields;
         QStringList infoTexts;
         QString firstPage;
+        QString firstTab;
         whenModal<DiagnosticsSheet>([&](DiagnosticsSheet *sheet) {
             caption = sheet->windowTitle();
             firstPage = sheet->pages()->widget(0)->objectName();
+            firstTab = sheet->pages()->tabText(0);
             for (int row = 0; row < DiagnosticsInputsPage::Rows; ++row)
                 fields << sheet->inputsPage()->adcField(row)->text() << sheet->inputsPage()->phyField(row)->text();
             for (const char *id : {"1061", "1062"})
@@ -154,6 +156,8 @@ private slots:
 
         QCOMPARE(caption, loadTranslatedString(43100));
         QCOMPARE(firstPage, QStringLiteral("DiagnosticsInputsPage"));
+        // The page's caption carries no tag, yet is in the program's language.
+        QCOMPARE(firstTab, QStringLiteral("Inputs"));
         QCOMPARE(fields, QStringList(8, QStringLiteral("0")));
         QCOMPARE(infoTexts, QStringList(2, QString()));
     }
