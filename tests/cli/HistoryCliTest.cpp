@@ -24,6 +24,23 @@ QJsonObject lastEntry(const QStringList &extra = {})
     return lines.isEmpty() ? QJsonObject() : QJsonDocument::fromJson(lines.last().toUtf8()).object();
 }
 
+// Runs the tool as a service would: no login name in the environment.
+struct NoLoginName
+{
+    const QByteArray user = qgetenv("USER"), logname = qgetenv("LOGNAME"), username = qgetenv("USERNAME");
+    NoLoginName()
+    {
+        for (const char *name : {"USER", "LOGNAME", "USERNAME"})
+            qunsetenv(name);
+    }
+    ~NoLoginName()
+    {
+        qputenv("USER", user);
+        qputenv("LOGNAME", logname);
+        qputenv("USERNAME", username);
+    }
+};
+
 // A setting as the tool reads it (its own application name).
 void setToolHistory(const QString &location)
 {
@@ -43,12 +60,15 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimProcess sim({"--family", "block", "--firmware", "65,2"}, home.filePath("sim.json"));
-        QCOMPARE(runCli({"read", "--port", sim.device(), "--family", "block", "-o", "out.rix"}).exitCode, 0);
+        {
+            const NoLoginName service;
+            QCOMPARE(runCli({"read", "--port", sim.device(), "--family", "block", "-o", "out.rix"}).exitCode, 0);
+        }
         const QJsonObject e = lastEntry();
         QCOMPARE(e["operation"].toString(), QString("read"));
         QCOMPARE(e["outcome"].toString(), QString("done"));
         QCOMPARE(e["port"].toString(), sim.device());
-        QVERIFY(!e["user"].toString().isEmpty()); // also with no USER in the environment
+        QVERIFY(!e["user"].toString().isEmpty());
         QCOMPARE(e["family"].toString(), QString("block"));
         QCOMPARE(e["firmware"].toString(), QString("65.2"));
         QCOMPARE(e["projectFile"].toString(), home.filePath("out.rix"));
