@@ -38,6 +38,8 @@ void printEntry(const service_history::Entry &e, bool json)
     json_text::Object o;
     o.add(QStringLiteral("time"), json_text::string(time));
     o.add(QStringLiteral("user"), json_text::string(e.user));
+    if (!e.environmentUser.isEmpty())
+        o.add(QStringLiteral("environmentUser"), json_text::string(e.environmentUser));
     o.add(QStringLiteral("host"), json_text::string(e.host));
     o.add(QStringLiteral("port"), json_text::string(e.port));
     o.add(QStringLiteral("family"), json_text::string(e.family));

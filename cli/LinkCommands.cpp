@@ -3,12 +3,14 @@
 #include "BatchCommand.h"
 #include "CliCommand.h"
 #include "HistoryNote.h"
+#include "Interruption.h"
 #include "JsonText.h"
 #include "LinkSetup.h"
 #include "StoredFields.h"
 
 #include "link/CounterPresetInput.h"
 #include "model/ProjectFile.h"
+#include "model/ProjectFileLock.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -86,9 +88,9 @@ int readCommand(const QStringList &argList)
     ConfigRecord cfg;
     const QString project = args.value(QStringLiteral("--project"));
     LinkOptions options = baseOptions();
-    if (!projectAndMaster(args, project, cfg, options, status))
-        return status;
     if (isBatch(args, ports)) {
+        if (!projectAndMaster(args, project, cfg, options, status))
+            return status;
         if (args.has(QStringLiteral("--json")) || !args.has(QStringLiteral("-o")))
             return fail(ExitBadUsage, QStringLiteral("reading several gauges takes -o DIR (one project per port) "
                                                      "and no --json"));
@@ -96,16 +98,28 @@ int readCommand(const QStringList &argList)
                                 args.value(QStringLiteral("-o"))});
     }
     options.device = ports.value(0);
+    const QString output = args.has(QStringLiteral("-o")) ? args.value(QStringLiteral("-o")) : project;
+    // Held from before the project is read until the output is written: a
+    // change made to the file meanwhile would be lost.
+    ProjectFileLock lock(output);
+    QString lockError;
+    if (!output.isEmpty() && !lock.acquire(&lockError))
+        return fail(ExitFailed, lockError);
+    if (!projectAndMaster(args, project, cfg, options, status))
+        return status;
 
     const ConfigRecord before = cfg;
-    const TransferOutcome outcome = readFromGauge(cfg, nullptr, options);
-    const QString output = args.has(QStringLiteral("-o")) ? args.value(QStringLiteral("-o")) : project;
-    recordHistory(historyOf(QStringLiteral("read"), options, cfg.family(), output, before, cfg, outcome));
+    InterruptWatch watch;
+    const TransferOutcome outcome = readFromGauge(cfg, &watch, options);
+    const auto history = historyOf(QStringLiteral("read"), options, cfg.family(), output, before, cfg, outcome);
+    if (watch.interrupted())
+        return watch.report(history);
+    recordHistory(history);
     if (!outcome.success)
         return report(outcome);
     if (!output.isEmpty()) {
         QString error;
-        if (!project_file::writeFile(output, cfg, &error))
+        if (!project_file::writeLockedFile(output, cfg, &error))
             return fail(ExitFailed, QStringLiteral("cannot write %1: %2").arg(output, error));
     }
     if (args.has(QStringLiteral("--json"))) {
@@ -124,16 +138,26 @@ int restoreCommand(const LinkArguments &args)
         return status;
     if (!args.positional().isEmpty() || args.has(QStringLiteral("--family")) || args.has(QStringLiteral("--catalogue"))
         || args.has(QStringLiteral("--report")) || args.has(QStringLiteral("--verify")))
-        return fail(ExitBadUsage, QStringLiteral("usage: write --restore BACKUP --port DEV"));
+        return fail(ExitBadUsage, QStringLiteral("usage: write --restore BACKUP --port DEV [--force]"));
+    options.force = args.has(QStringLiteral("--force"));
     block_backup::Block block;
+    block_backup::Identity identity;
     QString error;
     const QString path = args.value(QStringLiteral("--restore"));
-    if (!block_backup::load(path, block, &error))
+    if (!block_backup::load(path, block, &error, &identity))
         return fail(ExitBadUsage, QStringLiteral("%1: %2").arg(path, error));
-    const TransferOutcome outcome = restoreBlockToGauge(block, nullptr, options);
+    // Any 64 bytes would do otherwise; a backup of ours says what it is.
+    if (!identity.identified && !options.force)
+        return fail(ExitBadUsage, QStringLiteral("%1 does not say which gauge it was taken from (no backup header); "
+                                                 "give --force to send it all the same")
+                                      .arg(path));
+    InterruptWatch watch;
+    const TransferOutcome outcome = restoreBlockToGauge(block, &watch, options);
     transfer_history::Transfer t = historyOf(QStringLiteral("restore"), options, LinkFamily::Block, QString(),
                                              ConfigRecord(), ConfigRecord(), outcome);
     t.detail = path;
+    if (watch.interrupted())
+        return watch.report(t);
     recordHistory(t);
     if (outcome.success)
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
@@ -142,9 +166,12 @@ int restoreCommand(const LinkArguments &args)
 
 int writeCommand(const QStringList &argList)
 {
-    const LinkArguments args(argList, linkOptions() + QStringList{"--restore", "--report"}, {"--verify"}, repeatable);
+    const LinkArguments args(argList, linkOptions() + QStringList{"--restore", "--report"}, {"--verify", "--force"},
+                             repeatable);
     if (args.ok() && args.has(QStringLiteral("--restore")))
         return restoreCommand(args);
+    if (args.has(QStringLiteral("--force")))
+        return fail(ExitBadUsage, QStringLiteral("--force belongs to write --restore"));
     int status = ExitOk;
     QStringList ports;
     if (!portDevices(args, ports, status))
@@ -161,8 +188,13 @@ int writeCommand(const QStringList &argList)
         return runBatchCommand({BatchOperation::Write, ports, cfg, options, args.value(QStringLiteral("--report")),
                                 QString(), args.positional().first()});
     options.device = ports.value(0);
-    const TransferOutcome outcome = writeToGauge(cfg, nullptr, options);
-    recordHistory(historyOf(QStringLiteral("write"), options, cfg.family(), args.positional().first(), cfg, cfg, outcome));
+    InterruptWatch watch;
+    const TransferOutcome outcome = writeToGauge(cfg, &watch, options);
+    const auto history = historyOf(QStringLiteral("write"), options, cfg.family(), args.positional().first(), cfg, cfg,
+                                   outcome);
+    if (watch.interrupted())
+        return watch.report(history);
+    recordHistory(history);
     if (outcome.success && !outcome.backupFile.isEmpty())
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
     return report(outcome);
@@ -186,8 +218,13 @@ int verifyCommand(const QStringList &argList)
         return runBatchCommand({BatchOperation::Verify, ports, cfg, options, args.value(QStringLiteral("--report")),
                                 QString(), args.positional().first()});
     options.device = ports.value(0);
-    const TransferOutcome outcome = verifyGauge(cfg, nullptr, options);
-    recordHistory(historyOf(QStringLiteral("verify"), options, cfg.family(), args.positional().first(), cfg, cfg, outcome));
+    InterruptWatch watch;
+    const TransferOutcome outcome = verifyGauge(cfg, &watch, options);
+    const auto history = historyOf(QStringLiteral("verify"), options, cfg.family(), args.positional().first(), cfg, cfg,
+                                   outcome);
+    if (watch.interrupted())
+        return watch.report(history);
+    recordHistory(history);
     return report(outcome);
 }
 
@@ -207,10 +244,13 @@ int presetCommand(const QStringList &argList)
     const int refusal = planCounterPreset(text, distance ? CounterKind::Distance : CounterKind::Hours, plan);
     if (refusal != 0)
         return fail(ExitBadUsage, counterPresetRefusalText(refusal));
-    const TransferOutcome outcome = presetCounter(plan.startAddress, plan.cells, plan.value, 0, nullptr, options);
+    InterruptWatch watch;
+    const TransferOutcome outcome = presetCounter(plan.startAddress, plan.cells, plan.value, 0, &watch, options);
     transfer_history::Transfer t = historyOf(QStringLiteral("preset"), options, LinkFamily::Register, QString(),
                                              ConfigRecord(), ConfigRecord(), outcome);
     t.detail = QStringLiteral("%1 %2").arg(distance ? QStringLiteral("distance") : QStringLiteral("hours"), text);
+    if (watch.interrupted())
+        return watch.report(t);
     recordHistory(t);
     return report(outcome);
 }
@@ -246,7 +286,7 @@ SKALERON_CLI_COMMAND(read, "read",
 SKALERON_CLI_COMMAND(write, "write",
                      "write --port DEV [--port DEV ...] [--family block|register] [--catalogue DB] [--verify] "
                      "[--report R.json|R.csv] FILE.rix\n"
-                     "write --restore BACKUP --port DEV",
+                     "write --restore BACKUP --port DEV [--force]",
                      writeCommand)
 SKALERON_CLI_COMMAND(verify, "verify",
                      "verify --port DEV [--port DEV ...] [--family block|register] [--catalogue DB] "

@@ -100,9 +100,19 @@ bool resolveMaster(const LinkArguments &args, ConfigRecord &cfg, LinkOptions &op
 int report(const TransferOutcome &outcome, bool textOnStdout)
 {
     if (!outcome.success) {
+        // One line says what failed, at most one more why.
+        const int status = fail(outcome.refused ? ExitBadUsage : ExitFailed, outcome.text);
+        QStringList reason;
         if (!outcome.notice.isEmpty())
-            fail(ExitFailed, outcome.notice);
-        return fail(outcome.refused ? ExitBadUsage : ExitFailed, outcome.text);
+            reason << (outcome.noticeDetail.isEmpty() ? outcome.notice
+                                                      : outcome.notice + QStringLiteral(": ") + outcome.noticeDetail);
+        for (const QString &part : {outcome.detail, outcome.cancelNote}) {
+            if (!part.isEmpty())
+                reason << part;
+        }
+        if (!reason.isEmpty())
+            fail(status, reason.join(QLatin1Char(' ')));
+        return status;
     }
     if (!outcome.notice.isEmpty())
         fail(ExitOk, QStringLiteral("warning: ") + outcome.notice);

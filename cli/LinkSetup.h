@@ -30,9 +30,9 @@ bool readProject(const QString &path, ConfigRecord &cfg, int &status);
 // also applied to the record (the conversions need its properties).
 bool resolveMaster(const LinkArguments &args, ConfigRecord &cfg, LinkOptions &options, int &status);
 
-// The failure's texts on stderr, exit status 1 (2 for a record refused by
-// its check: bad input); a success's notice on stderr and its text on
-// stdout, exit status 0.
+// A failure's text on stderr and, on a second line, why (notice, detail),
+// exit status 1 (2 for a record refused by its check: bad input); a
+// success's notice on stderr and its text on stdout, exit status 0.
 int report(const TransferOutcome &outcome, bool textOnStdout = true);
 
 }

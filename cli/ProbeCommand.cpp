@@ -1,5 +1,6 @@
 // skaleron-cli probe: which serial ports have a gauge on them, and of which
-// family. Every port the system lists is tried, and every --port besides.
+// family. The ports given with --port, or without any, every port the system
+// lists: probe bytes sent to a port nobody named could disturb another device.
 #include "CliCommand.h"
 #include "JsonText.h"
 #include "LinkSetup.h"
@@ -43,12 +44,10 @@ int probeCommand(const QStringList &argList)
     if (!args.positional().isEmpty())
         return fail(ExitBadUsage, QStringLiteral("usage: probe [--json] [--port DEV ...]"));
 
-    // The system's ports, then those given that are not among them.
-    QStringList ports = systemSerialPorts();
+    // Each port once, however it is named.
+    QStringList ports;
     QStringList known;
-    for (const QString &port : ports)
-        known << identity(port);
-    for (const QString &port : given) {
+    for (const QString &port : given.isEmpty() ? systemSerialPorts() : given) {
         if (!known.contains(identity(port))) {
             known << identity(port);
             ports << port;

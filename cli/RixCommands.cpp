@@ -4,6 +4,7 @@
 #include "StoredFields.h"
 
 #include "model/ProjectFile.h"
+#include "model/ProjectFileLock.h"
 #include "model/RecordCheck.h"
 
 #include <QFileInfo>
@@ -28,10 +29,10 @@ bool readProject(const QString &path, ConfigRecord &record, int &version, int &s
     return true;
 }
 
-int writeProject(const QString &path, const ConfigRecord &record)
+int writeProject(const QString &path, const ConfigRecord &record, bool locked = false)
 {
     QString error;
-    if (!project_file::writeFile(path, record, &error))
+    if (!(locked ? project_file::writeLockedFile(path, record, &error) : project_file::writeFile(path, record, &error)))
         return cli::fail(cli::ExitFailed, QStringLiteral("cannot write %1: %2").arg(path, error));
     return cli::ExitOk;
 }
@@ -65,11 +66,18 @@ int rixSet(const QStringList &args)
 {
     if (args.size() < 2)
         return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: rix set FILE NAME=VALUE..."));
+    // From the read to the write: another writer meanwhile would lose its
+    // change or ours.
+    ProjectFileLock lock(args.first());
+    QString lockError;
+    const bool locked = lock.acquire(&lockError);
     ConfigRecord record;
     int version = 0;
     int status = cli::ExitOk;
     if (!readProject(args.first(), record, version, status))
         return status;
+    if (!locked)
+        return cli::fail(cli::ExitFailed, lockError);
     for (const QString &assignment : args.mid(1)) {
         const int eq = assignment.indexOf(QLatin1Char('='));
         const QString name = eq < 0 ? assignment : assignment.left(eq);
@@ -87,7 +95,7 @@ int rixSet(const QStringList &args)
     const QVector<record_check::Refusal> refusals = record_check::checkRecord(record, std::nullopt);
     if (!refusals.isEmpty())
         return cli::fail(cli::ExitBadUsage, record_check::refusalText(refusals.first()));
-    return writeProject(args.first(), record);
+    return writeProject(args.first(), record, true);
 }
 
 int rix(const QStringList &args)

@@ -88,10 +88,12 @@ std::vector<SimReply> GaugeSimEngine::receive(const QByteArray &bytes)
 
 bool GaugeSimEngine::answers(const QString &command) const
 {
-    static const QStringList both = {"service-login", "write-memory", "write-register"};
-    static const QStringList block = {"upload", "download", "start-download", "save", "ping"};
+    // Both families know the ping, in either form; only a block-family gauge
+    // answers the upload that follows it.
+    static const QStringList both = {"service-login", "write-memory", "write-register", "ping"};
+    static const QStringList block = {"upload", "download", "start-download", "save"};
     static const QStringList reg = {"login", "ping-checked", "read-register"};
-    if (both.contains(command) || command.startsWith(QLatin1String("0x")))
+    if (both.contains(command) || command.startsWith(QLatin1String("0x")) || m_state.selfTest)
         return true;
     return m_state.family == SimFamily::Block ? block.contains(command) : reg.contains(command);
 }
@@ -101,6 +103,8 @@ SimReply GaugeSimEngine::answer(const QByteArray &frame)
     const uint8_t commandCode = uint8_t(frame[2]);
     const QString command = simCommandName(commandCode, uint8_t(frame[1]));
     m_state.count(command);
+    if (command.startsWith(QLatin1String("0x")))
+        m_state.selfTest = command != QLatin1String("0x31-checked"); // the self-test's last step
     if (m_state.frames.size() < MaxFramesKept)
         m_state.frames.append(QString::fromLatin1(frame.toHex(' ')));
 

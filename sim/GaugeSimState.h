@@ -23,6 +23,9 @@ struct GaugeSimState
     bool loggedIn = false;
     bool serviceLoggedIn = false;
     bool downloadArmed = false; // a startDownload was accepted
+    // Between the link self-test's first own command and its last one the
+    // gauge answers both families' commands, as the self-test expects.
+    bool selfTest = false;
     QMap<QString, int> counters; // frames received per command, refusals, saves ...
     QStringList frames;          // every frame received, as hex text
     bool vanished = false;

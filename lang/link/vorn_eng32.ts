@@ -23,5 +23,17 @@
         <source>The counter may now hold a partial value. Preset it again.</source>
         <translation>The counter may now hold a partial value. Preset it again.</translation>
     </message>
+    <message id="5110">
+        <source>The backup was taken from a gauge with firmware %1.%2, but this gauge has firmware %3.%4; nothing was written to it.</source>
+        <translation>The backup was taken from a gauge with firmware %1.%2, but this gauge has firmware %3.%4; nothing was written to it.</translation>
+    </message>
+    <message id="5111">
+        <source>it is in use by process %1 (%2)</source>
+        <translation>it is in use by process %1 (%2)</translation>
+    </message>
+    <message id="5112">
+        <source>The gauge fell silent when it was told to store the new settings permanently: they may be lost when it is switched off. Check the line and write them again.</source>
+        <translation>The gauge fell silent when it was told to store the new settings permanently: they may be lost when it is switched off. Check the line and write them again.</translation>
+    </message>
 </context>
 </TS>

@@ -23,5 +23,17 @@
         <source>The counter may now hold a partial value. Preset it again.</source>
         <translation>Le compteur peut maintenant contenir une valeur partielle. Réglez-le à nouveau.</translation>
     </message>
+    <message id="5110">
+        <source>The backup was taken from a gauge with firmware %1.%2, but this gauge has firmware %3.%4; nothing was written to it.</source>
+        <translation>La sauvegarde provient d’un instrument au micrologiciel %1.%2, mais cet instrument a le micrologiciel %3.%4 ; rien n’y a été écrit.</translation>
+    </message>
+    <message id="5111">
+        <source>it is in use by process %1 (%2)</source>
+        <translation>il est utilisé par le processus %1 (%2)</translation>
+    </message>
+    <message id="5112">
+        <source>The gauge fell silent when it was told to store the new settings permanently: they may be lost when it is switched off. Check the line and write them again.</source>
+        <translation>L’instrument ne répondait plus lorsqu’il devait enregistrer durablement les nouveaux réglages : ils peuvent être perdus à l’arrêt. Vérifiez la ligne et écrivez-les à nouveau.</translation>
+    </message>
 </context>
 </TS>

@@ -23,5 +23,17 @@
         <source>The counter may now hold a partial value. Preset it again.</source>
         <translation>Der Zähler kann jetzt einen unvollständigen Wert enthalten. Stellen Sie ihn erneut ein.</translation>
     </message>
+    <message id="5110">
+        <source>The backup was taken from a gauge with firmware %1.%2, but this gauge has firmware %3.%4; nothing was written to it.</source>
+        <translation>Die Sicherung stammt von einem Gerät mit Firmware %1.%2, dieses Gerät hat aber Firmware %3.%4; es wurde nichts geschrieben.</translation>
+    </message>
+    <message id="5111">
+        <source>it is in use by process %1 (%2)</source>
+        <translation>es wird von Prozess %1 (%2) benutzt</translation>
+    </message>
+    <message id="5112">
+        <source>The gauge fell silent when it was told to store the new settings permanently: they may be lost when it is switched off. Check the line and write them again.</source>
+        <translation>Das Gerät hat nicht mehr geantwortet, als es die neuen Einstellungen dauerhaft speichern sollte: Sie gehen beim Ausschalten womöglich verloren. Prüfen Sie die Leitung und schreiben Sie sie erneut.</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "ServerSchema.h"
 #include "SqliteFile.h"
 #include "base/Language.h"
+#include "base/RegularFile.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -63,7 +64,8 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
     m_access = access_file::isAccessPath(path);
     if (!QFileInfo(path).isFile()) {
         m_badFile = true;
-        m_error = loadTranslatedString(5200).arg(QDir::toNativeSeparators(path));
+        const QString notRegular = regular_file::refusal(path);
+        m_error = notRegular.isEmpty() ? loadTranslatedString(5200).arg(QDir::toNativeSeparators(path)) : notRegular;
         return false;
     }
     const bool ok = m_access ? openAccess(table) : openSqlite(table, mode);

@@ -1,6 +1,7 @@
 #include "CalibrationTable.h"
 
 #include "base/Language.h"
+#include "base/RegularFile.h"
 #include "model/TypedNumber.h"
 
 #include <QDir>
@@ -171,13 +172,16 @@ bool save(const QString &path, const InputCalibration &calibration, QString *err
 bool load(const QString &path, InputCalibration &calibration, QString *error)
 {
     QFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::ReadOnly))
-        reason = file.errorString();
-    else if (file.size() > MaximumFileSize)
-        reason = loadTranslatedString(5645);
-    else if (fromCsv(file.readAll(), calibration, &reason))
-        return true;
+    // A named pipe would hold the window until something writes to it.
+    QString reason = regular_file::refusal(path);
+    if (reason.isEmpty()) {
+        if (!file.open(QIODevice::ReadOnly))
+            reason = file.errorString();
+        else if (file.size() > MaximumFileSize)
+            reason = loadTranslatedString(5645);
+        else if (fromCsv(file.readAll(), calibration, &reason))
+            return true;
+    }
     *error = loadTranslatedString(5640).arg(QDir::toNativeSeparators(path), reason);
     return false;
 }

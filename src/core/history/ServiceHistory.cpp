@@ -16,7 +16,7 @@ namespace service_history {
 namespace {
 
 const char *const Columns[] = {"Time", "User", "Host", "Port", "Family", "Firmware", "MasterTypeId",
-                               "ProjectFile", "Operation", "Outcome", "Message", "Before", "After"};
+                               "ProjectFile", "Operation", "Outcome", "Message", "Before", "After", "EnvironmentUser"};
 constexpr int ColumnCount = int(sizeof(Columns) / sizeof(Columns[0]));
 
 QString columnList()
@@ -61,6 +61,12 @@ public:
             *reason = catalogue_sql::engineText(q.lastError());
             return false;
         }
+        // Histories made before the column existed get it.
+        if (!q.exec(sql(QStringLiteral("SELECT [EnvironmentUser] FROM [ServiceHistory] WHERE 1 = 0")))
+            && !q.exec(sql(QStringLiteral("ALTER TABLE [ServiceHistory] ADD COLUMN [EnvironmentUser] text")))) {
+            *reason = catalogue_sql::engineText(q.lastError());
+            return false;
+        }
         return true;
     }
     QString sql(const QString &text) const { return m_connection.sql(text); }
@@ -99,7 +105,7 @@ bool append(const Entry &entry, QString *reason)
                                 .arg(columnList(), marks.join(QStringLiteral(", ")))));
         const QVariantList values{timeText(entry.time), entry.user, entry.host, entry.port, entry.family,
                                   entry.firmware, entry.masterTypeId, entry.projectFile, entry.operation,
-                                  entry.outcome, entry.message, entry.before, entry.after};
+                                  entry.outcome, entry.message, entry.before, entry.after, entry.environmentUser};
         for (int i = 0; i < values.size(); ++i)
             q.bindValue(i, values[i]);
         ok = q.exec();
@@ -147,6 +153,7 @@ bool read(const Filter &filter, QVector<Entry> *entries, QString *reason)
             e.message = q.value(10).toString();
             e.before = q.value(11).toString();
             e.after = q.value(12).toString();
+            e.environmentUser = q.value(13).toString();
             entries->append(e);
         }
         if (ok && q.lastError().isValid())

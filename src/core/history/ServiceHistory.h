@@ -13,7 +13,9 @@ namespace service_history {
 struct Entry
 {
     QDateTime time; // UTC
-    QString user;
+    QString user; // the account the program ran as
+    // The login name the environment gave, when it was not the account's.
+    QString environmentUser;
     QString host;
     QString port;
     QString family;   // "block" or "register"
@@ -21,7 +23,7 @@ struct Entry
     int masterTypeId = 0;
     QString projectFile;
     QString operation; // "read", "write", "verify", "restore", "preset"
-    QString outcome;   // "done", "failed", "cancelled", "refused"
+    QString outcome;   // "done", "failed", "cancelled", "refused", "interrupted"
     QString message;
     QString before; // the record before and after, as JSON
     QString after;

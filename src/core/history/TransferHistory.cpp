@@ -19,8 +19,11 @@ namespace {
 
 QAtomicInt toldOnce;
 
-QString outcomeWord(const TransferOutcome &outcome)
+QString outcomeWord(const Transfer &transfer)
 {
+    const TransferOutcome &outcome = transfer.outcome;
+    if (transfer.interrupted)
+        return QStringLiteral("interrupted");
     if (outcome.success)
         return QStringLiteral("done");
     if (outcome.cancelled)
@@ -35,20 +38,25 @@ QString firmwareText(const ConfigRecord &record)
     return QStringLiteral("%1.%2").arg(record.FirmwareVersion[0]).arg(record.FirmwareVersion[1]);
 }
 
-QString loginName()
+QString environmentName()
 {
     for (const char *variable : {"USER", "LOGNAME", "USERNAME"}) {
         const QString user = qEnvironmentVariable(variable);
         if (!user.isEmpty())
             return user;
     }
+    return QString();
+}
+
+// The environment's login name can be set to anything; the account the
+// program runs as cannot.
+QString accountName()
+{
 #ifdef Q_OS_UNIX
-    // Started without a login session (a service, a remote command): the
-    // account the program runs as.
     if (const passwd *account = getpwuid(geteuid()))
         return QString::fromLocal8Bit(account->pw_name);
 #endif
-    return QString();
+    return environmentName();
 }
 
 }
@@ -77,16 +85,23 @@ service_history::Entry entryFor(const Transfer &t)
 {
     service_history::Entry e;
     e.time = QDateTime::currentDateTimeUtc();
-    e.user = loginName();
+    e.user = accountName();
+    const QString given = environmentName();
+    if (given != e.user)
+        e.environmentUser = given;
     e.host = QSysInfo::machineHostName();
     // No device given: the command opened the configured port.
     e.port = t.port.isEmpty() ? configuredPortDevice(LineSelectors::load().port) : t.port;
     e.family = t.family == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
-    e.firmware = firmwareText(t.after);
+    // A block-family write learns the gauge's firmware from the block it replaces.
+    e.firmware = t.outcome.firmwareVersion ? QStringLiteral("%1.%2")
+                                                 .arg((*t.outcome.firmwareVersion)[0])
+                                                 .arg((*t.outcome.firmwareVersion)[1])
+                                           : firmwareText(t.after);
     e.masterTypeId = t.after.MasterId;
     e.projectFile = t.projectFile;
     e.operation = t.operation;
-    e.outcome = outcomeWord(t.outcome);
+    e.outcome = outcomeWord(t);
     QStringList parts;
     for (const QString &p : {t.outcome.notice, t.outcome.text, t.outcome.detail, t.detail}) {
         if (!p.isEmpty())

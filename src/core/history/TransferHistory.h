@@ -22,6 +22,8 @@ struct Transfer
     TransferOutcome outcome;
     // For commands without a record (restore, preset): what was sent.
     QString detail;
+    // Stopped by the program's end (a signal) rather than by the user.
+    bool interrupted = false;
 };
 
 // The record's stored fields and firmware version as one JSON object.

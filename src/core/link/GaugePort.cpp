@@ -45,6 +45,7 @@ QByteArray GaugePort::transact(const QByteArray &frame, int replySize, Count rul
     if (rule == Count::Exactly && reply.size() == replySize)
         reply += m_stream->readWaiting();
     traffic_trace::received(reply, m_traceTag);
+    m_lastReplySize = int(reply.size());
     return reply;
 }
 

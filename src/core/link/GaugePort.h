@@ -67,6 +67,10 @@ public:
     int runSelfTestCommand(SelfTestCommand command);
     static QString selfTestCommandName(SelfTestCommand command);
 
+    // How many bytes the last transaction received: 0 tells a silent gauge
+    // from one that refused.
+    int lastReplySize() const { return m_lastReplySize; }
+
 private:
     enum class Count { AtLeast, Exactly };
     // Traced write of the frame, traced read of up to replySize bytes. With
@@ -81,4 +85,5 @@ private:
     QString m_device;
     QString m_traceTag;
     QString m_openedDevice;
+    int m_lastReplySize = 0;
 };

@@ -97,25 +97,28 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
     ProbeResult r;
     r.port = device;
     bool answered = false;
+    bool pinged = false;
     {
         ProbeLink block(device, options, traceTag);
         if (openFailed(block, BlockFamilyBaud, r))
             return r;
-        if (block.port->ping() == 1) {
-            GaugePort::Block parameters{};
-            if (block.port->uploadFromGauge(parameters) != 1)
-                return found(r, LinkFamily::Block, loadTranslatedString(5751));
+        pinged = block.port->ping() == 1;
+        GaugePort::Block parameters{};
+        if (pinged && block.port->uploadFromGauge(parameters) == 1) {
             r.firmwareVersion = std::array<uint8_t, 2>{parameters[4], parameters[5]};
             return found(r, LinkFamily::Block,
                          loadTranslatedString(5750).arg(parameters[4]).arg(parameters[5]));
         }
         answered = block.stream->answered();
     }
+    // A register-family gauge answers the ping as well, but not the upload.
     ProbeLink registers(device, options, traceTag);
     if (openFailed(registers, RegisterFamilyBaud, r))
         return r;
     if (registers.port->login() == 1 && registers.port->pingChecked() == 1)
         return found(r, LinkFamily::Register, loadTranslatedString(5752));
+    if (pinged)
+        return found(r, LinkFamily::Block, loadTranslatedString(5751));
     answered = answered || registers.stream->answered();
     r.status = answered ? ProbeStatus::Unrecognised : ProbeStatus::Silent;
     r.message = loadTranslatedString(answered ? 5754 : 5753);

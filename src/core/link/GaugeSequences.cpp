@@ -59,7 +59,7 @@ bool writeRegisters(Run &run, const ConfigRecord &cfg)
 // 2k + 1, save last.
 constexpr int BlockWriteSteps = 2 + 2 * DownloadAttempts;
 
-enum class DownloadResult { Done, Failed, BackupFailed, Refused, NotSaved };
+enum class DownloadResult { Done, Failed, BackupFailed, Refused, NotSaved, SilentOnSave };
 
 // Upload, backup, then the download attempts and the save. change turns the
 // block read from the gauge into the block to write (left in block), or gives
@@ -74,6 +74,8 @@ DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutco
     if (!run.step(1, QStringLiteral("UploadFromGauge"), [&] { return run.port.uploadFromGauge(original); }))
         return DownloadResult::Failed;
     block = original;
+    outcome.firmwareVersion = std::array<uint8_t, 2>{original[gauge_codec::block_offset::FirmwareHigh],
+                                                     original[gauge_codec::block_offset::FirmwareLow]};
     outcome.text = change(block);
     if (!outcome.text.isEmpty())
         return DownloadResult::Refused;
@@ -95,9 +97,11 @@ DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutco
     }
     if (!downloaded)
         return DownloadResult::Failed;
-    return run.step(BlockWriteSteps, QStringLiteral("SaveToNovolMemory"), [&] { return run.port.saveToNovolMemory(); })
-               ? DownloadResult::Done
-               : run.cancelled ? DownloadResult::Failed : DownloadResult::NotSaved;
+    if (run.step(BlockWriteSteps, QStringLiteral("SaveToNovolMemory"), [&] { return run.port.saveToNovolMemory(); }))
+        return DownloadResult::Done;
+    if (run.cancelled)
+        return DownloadResult::Failed;
+    return run.port.lastReplySize() == 0 ? DownloadResult::SilentOnSave : DownloadResult::NotSaved;
 }
 
 // cfg: the record the block carries, to name what a read-back finds.
@@ -113,14 +117,15 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
     TransferOutcome download;
     gauge_codec::ParamBlock written{};
     const DownloadResult result = downloadBlock(run, options, download, written, change);
-    if (result == DownloadResult::BackupFailed)
-        return outcome(false, download.text, Icon::Error);
-    if (result == DownloadResult::Refused)
-        return refusal(download.text);
-    TransferOutcome o = writeOutcome(result == DownloadResult::Done, run.cancelled);
+    TransferOutcome o = result == DownloadResult::BackupFailed ? outcome(false, download.text, Icon::Error)
+                        : result == DownloadResult::Refused  ? refusal(download.text)
+                                                             : writeOutcome(result == DownloadResult::Done, run.cancelled);
+    o.firmwareVersion = download.firmwareVersion;
+    if (result == DownloadResult::BackupFailed || result == DownloadResult::Refused)
+        return o;
     o.backupFile = download.backupFile;
-    if (result == DownloadResult::NotSaved) {
-        o.notice = loadTranslatedString(5101);
+    if (result == DownloadResult::NotSaved || result == DownloadResult::SilentOnSave) {
+        o.notice = loadTranslatedString(result == DownloadResult::NotSaved ? 5101 : 5112);
         o.noticeIcon = Icon::Exclamation;
     }
     if (result != DownloadResult::Done || !options.verify)
@@ -203,7 +208,21 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
 TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &saved, SequenceObserver *observer,
                                     const LinkOptions &options)
 {
+    ConfigRecord decoded;
+    gauge_codec::blockToRecord(saved, decoded);
+    const QVector<record_check::Refusal> refusals = record_check::checkRecord(decoded, LinkFamily::Block);
+    if (!refusals.isEmpty())
+        return refusal(record_check::refusalText(refusals.first()));
     return writeBlock(observer, options, ConfigRecord(), [&](gauge_codec::ParamBlock &block) {
+        using namespace gauge_codec::block_offset;
+        // Another firmware lays the block out otherwise: its bytes would mean
+        // something else there.
+        if (!options.force && (block[FirmwareHigh] != saved[FirmwareHigh] || block[FirmwareLow] != saved[FirmwareLow]))
+            return loadTranslatedString(5110)
+                .arg(saved[FirmwareHigh])
+                .arg(saved[FirmwareLow])
+                .arg(block[FirmwareHigh])
+                .arg(block[FirmwareLow]);
         block = saved;
         return QString();
     });
@@ -251,9 +270,10 @@ TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint1
          && run.next(registerName("WriteRegister", 4, 24), [&] { return port.writeRegister(4, 24, stamp & 0xFF); });
     TransferOutcome o = ok ? outcome(true, loadTranslatedString(1132), Icon::None) : failed;
     o.cancelled = run.cancelled;
-    // Some of the counter's cells may hold the new value, others the old one.
-    if (run.cancelled && memoryTouched)
-        o.cancelNote = loadTranslatedString(5103);
+    // Some of the counter's cells may hold the new value, others the old one,
+    // whether a cancel or a failing gauge cut the preset short.
+    if (!ok && memoryTouched)
+        (run.cancelled ? o.cancelNote : o.detail) = loadTranslatedString(5103);
     return o;
 }
 

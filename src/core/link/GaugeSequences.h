@@ -31,6 +31,9 @@ struct LinkOptions
     // writeToGauge reads the gauge back afterwards and fails when it holds
     // other values than were written.
     bool verify = false;
+    // restoreBlockToGauge writes a block whose firmware bytes are not the
+    // gauge's own.
+    bool force = false;
 };
 
 // Line speeds of the two families.
@@ -55,7 +58,9 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer 
                             const LinkOptions &options = LinkOptions());
 
 // Writes a saved block back to a block-family gauge unchanged (the block the
-// gauge holds is backed up first, as for any download).
+// gauge holds is backed up first, as for any download). Refused, with nothing
+// written, when the block decoded fails the record check, or when its
+// firmware bytes are not the gauge's own unless the options force it.
 TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &block, SequenceObserver *observer = nullptr,
                                     const LinkOptions &options = LinkOptions());
 

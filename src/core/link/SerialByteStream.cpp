@@ -1,5 +1,7 @@
 #include "SerialByteStream.h"
 
+#include "PortLock.h"
+
 #include <QElapsedTimer>
 #include <algorithm>
 
@@ -49,9 +51,14 @@ OpenStatus SerialByteStream::open(const QString &device, const LineSettings &lin
                             && m_port.setParity(toQtParity(line.parity))
                             && m_port.setStopBits(toQtStopBits(line.stopBits))
                             && m_port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!configured || !m_port.open(QIODevice::ReadWrite)) {
+    bool opened = configured && m_port.open(QIODevice::ReadWrite);
+    // A lock left by a killed program is taken over at once.
+    if (!opened && m_port.error() == QSerialPort::PermissionError && port_lock::removeStale(device))
+        opened = m_port.open(QIODevice::ReadWrite);
+    if (!opened) {
         const bool missing = m_port.error() == QSerialPort::DeviceNotFoundError;
-        m_openError = m_port.errorString();
+        const QString holder = port_lock::holder(device);
+        m_openError = holder.isEmpty() ? m_port.errorString() : holder;
         m_port.close();
         return missing ? OpenStatus::NoSuchPort : OpenStatus::Failed;
     }

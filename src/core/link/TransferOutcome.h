@@ -7,6 +7,9 @@
 #include "model/GaugeReadBack.h"
 
 #include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
 
 struct TransferOutcome
 {
@@ -26,10 +29,12 @@ struct TransferOutcome
     QString noticeDetail;
     QString detail;
     // What a cancel leaves behind, when that needs saying (a counter preset
-    // cut short).
+    // cut short; cut short otherwise, it is the detail).
     QString cancelNote;
     // The gauge's block saved before a download overwrote it.
     QString backupFile;
+    // The firmware bytes of the block a block-family write found on the gauge.
+    std::optional<std::array<uint8_t, 2>> firmwareVersion;
     // A read-back found the gauge holding other values than were written.
     QVector<gauge_readback::HeldMismatch> mismatches;
 };

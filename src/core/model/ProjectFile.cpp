@@ -1,11 +1,16 @@
 #include "ProjectFile.h"
 
+#include "ProjectFileLock.h"
+
 #include "base/Language.h"
+#include "base/RegularFile.h"
 
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace project_file {
 
@@ -89,6 +94,11 @@ QByteArray serialize(const ConfigRecord &record)
 ReadResult readFile(const QString &path, ConfigRecord &record)
 {
     ReadResult result;
+    result.error = regular_file::refusal(path);
+    if (!result.error.isEmpty()) {
+        result.status = ReadStatus::NotRegularFile;
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = file.errorString();
@@ -139,6 +149,8 @@ QString describeFailure(const QString &path, const ReadResult &result)
         return QString();
     case ReadStatus::CannotOpen:
         return loadTranslatedString(5000).arg(name, result.error);
+    case ReadStatus::NotRegularFile:
+        return result.error;
     case ReadStatus::Truncated:
         if (result.version == 0)
             return loadTranslatedString(5006).arg(name).arg(result.size);
@@ -151,8 +163,33 @@ QString describeFailure(const QString &path, const ReadResult &result)
     return QString();
 }
 
+// A save cut short by a killed program leaves its temporary file
+// "<name>.XXXXXX" beside the project. Called under the project's lock, so
+// that no save of ours is still writing one.
+static void removeLeftovers(const QString &path)
+{
+    const QFileInfo project(path);
+    const QString prefix = project.fileName() + QLatin1Char('.');
+    QDir folder = project.absoluteDir();
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            continue;
+        const QStringView tail = QStringView(name).mid(prefix.size());
+        if (std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; }))
+            folder.remove(name);
+    }
+}
+
 bool writeFile(const QString &path, const ConfigRecord &record, QString *error)
 {
+    ProjectFileLock lock(path);
+    return lock.acquire(error) && writeLockedFile(path, record, error);
+}
+
+bool writeLockedFile(const QString &path, const ConfigRecord &record, QString *error)
+{
+    removeLeftovers(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();

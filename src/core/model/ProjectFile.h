@@ -32,6 +32,7 @@ QByteArray serialize(const ConfigRecord &record);
 enum class ReadStatus {
     Ok,
     CannotOpen,         // error: the system's reason
+    NotRegularFile,     // a named pipe, a device or a folder: never opened
     Truncated,          // shorter than its version needs
     Oversized,          // longer than its version allows: not a project file
     UnsupportedVersion, // version below 100 or above 103
@@ -53,7 +54,10 @@ ReadResult readFile(const QString &path, ConfigRecord &record);
 QString describeFailure(const QString &path, const ReadResult &result);
 
 // Writes the record as a version 103 file atomically: the previous file stays
-// intact unless the new one is complete. Returns false with a reason.
+// intact unless the new one is complete. Holds the file's ProjectFileLock
+// meanwhile. Returns false with a reason.
 bool writeFile(const QString &path, const ConfigRecord &record, QString *error);
+// The same for a caller that holds the file's lock already (a read-modify-write).
+bool writeLockedFile(const QString &path, const ConfigRecord &record, QString *error);
 
 }

@@ -1,0 +1,34 @@
+#pragma once
+// SIGTERM or SIGHUP during a gauge command: the sequence stops before its
+// next transaction (a reply being waited for is given up), and the command
+// says how far it got, notes it in the service history as "interrupted" and
+// exits 1 instead of vanishing silently.
+#include "history/TransferHistory.h"
+#include "link/SequenceObserver.h"
+
+namespace cli {
+
+class InterruptWatch : public SequenceObserver
+{
+public:
+    // Catches the signals from here until the watch goes away.
+    InterruptWatch();
+    ~InterruptWatch() override;
+    InterruptWatch(const InterruptWatch &) = delete;
+    InterruptWatch &operator=(const InterruptWatch &) = delete;
+
+    void progress(int step, int total, const QString &transaction) override;
+    bool cancelRequested() override { return interrupted(); }
+    bool interrupted() const;
+
+    // Records the command as interrupted, says so in one line (how far it
+    // got, or that it had finished when the signal came); exit status 1.
+    int report(transfer_history::Transfer transfer) const;
+
+private:
+    int m_step = 0;
+    int m_total = 0;
+    QString m_transaction;
+};
+
+}
