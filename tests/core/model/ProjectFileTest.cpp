@@ -8,6 +8,8 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QLockFile>
+#include <QSysInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -248,6 +250,29 @@ private slots:
         QCOMPARE(recorder.count(), 1);
         QVERIFY(recorder.texts().first().contains("p.rix"));
         QVERIFY(doc.filePath().isEmpty());
+    }
+
+    // The desktop program's save takes the lock the command-line tool's
+    // read-modify-write holds; a lock whose program is gone is taken over.
+    void saveWaitsForTheFilesLock()
+    {
+        ScopedTestHome home;
+        MessageRecorder recorder;
+        const QString path = writeFile(home, "held.rix", projectBytes(101));
+        ProjectDocument doc;
+        {
+            QLockFile other(path + ".lock");
+            QVERIFY(other.tryLock(0));
+            QVERIFY(!doc.save(path));
+            QCOMPARE(readFile(path), projectBytes(101));
+            QVERIFY2(recorder.texts().value(0).contains("another program"), qPrintable(recorder.texts().value(0)));
+        }
+        QFile stale(path + ".lock");
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("999999\nskaleron\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        stale.close();
+        QVERIFY(doc.save(path));
+        QCOMPARE(readFile(path).size(), 76);
     }
 
     void newDocumentResetsAndSignals()

@@ -1,0 +1,266 @@
+// Gauge commands that end safely: ports left locked by a killed program,
+// signals during a write, restores of unchecked blocks, the history's user
+// and the one-line failures, against the skaleron-sim program.
+#include "SimProcess.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QSerialPort>
+#include <QTest>
+#include <csignal>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using testing_support::CliResult;
+using testing_support::SimProcess;
+using testing_support::runCli;
+
+namespace {
+
+QJsonObject lastHistoryEntry()
+{
+    const QStringList lines = runCli({"history", "--json"}).out.split('\n', Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QJsonObject() : QJsonDocument::fromJson(lines.last().toUtf8()).object();
+}
+
+QString emptyBlockProject(const QString &path)
+{
+    runCli({"rix", "new", path});
+    return path;
+}
+
+// A backup of the simulated gauge's block, as a write makes it.
+QString backupOf(const QStringList &simArgs, const QString &folder)
+{
+    SimProcess sim(simArgs, folder + "/backup-sim.json");
+    runCli({"write", "--port", sim.device(), "--family", "block", emptyBlockProject(folder + "/empty.rix")});
+    const QFileInfoList backups = QDir(folder + "/data/Veltrona/skaleron/backups").entryInfoList(QDir::Files, QDir::Time);
+    return backups.isEmpty() ? QString() : backups.first().absoluteFilePath();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+}
+
+class GaugeSafetyCliTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // A program killed while it held the port (and not yet waited for)
+    // leaves its lock: the next command takes it over at once. A port held
+    // by a live program names it on the reason's line.
+    void portLocks()
+    {
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", "block", "--fault", "any=silence"}, home.filePath("sim.json"));
+        const QByteArray program = (testing_support::binDir() + "/skaleron-cli").toLocal8Bit();
+        const QByteArray device = sim.device().toLocal8Bit();
+        // A plain child, not a QProcess: nobody waits for it when it is killed.
+        qputenv("SKALERON_LINK_TIMEOUTS", "20000,0,20000");
+        const pid_t holder = fork();
+        if (holder == 0) {
+            execl(program.constData(), "skaleron-cli", "read", "--port", device.constData(), "--family", "block",
+                  static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        qunsetenv("SKALERON_LINK_TIMEOUTS");
+        QTest::qWait(1500);
+        ::kill(holder, SIGKILL);
+        QTest::qWait(200); // a zombie now: its number still answers
+        const CliResult r = runCli({"read", "--port", sim.device(), "--family", "block"});
+        waitpid(holder, nullptr, 0);
+        QVERIFY2(r.err.contains("Reading from the gauge failed"), qPrintable(r.err)); // opened, the gauge silent
+
+        QSerialPort live(sim.device());
+        QVERIFY(live.open(QIODevice::ReadWrite));
+        const CliResult busy = runCli({"read", "--port", sim.device(), "--family", "block"});
+        const QStringList lines = busy.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QString("skaleron-cli: Connect failed"));
+        QVERIFY2(lines[1].contains(QStringLiteral("in use by process %1 (%2)")
+                                       .arg(QCoreApplication::applicationPid())
+                                       .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName())),
+                 qPrintable(lines[1]));
+    }
+
+    // A signal while the gauge is asked to save: the tool says how far it
+    // got in one line, records "interrupted" and exits 1.
+    void signalDuringWrite_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << "SIGTERM";
+        QTest::newRow("SIGHUP") << int(SIGHUP) << "SIGHUP";
+    }
+    void signalDuringWrite()
+    {
+        QFETCH(int, signalNumber);
+        QFETCH(QString, name);
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", "block", "--fault", "save=silence"}, home.filePath("sim.json"));
+        const QString project = emptyBlockProject(home.filePath("p.rix"));
+        QProcess cli;
+        cli.start(testing_support::binDir() + "/skaleron-cli", {"write", "--port", sim.device(), "--family", "block", project});
+        const auto saving = [&] {
+            QFile log(home.filePath("log.txt"));
+            return log.open(QIODevice::ReadOnly) && log.readAll().contains("SaveToNovolMemory");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(saving(), 5000);
+        ::kill(pid_t(cli.processId()), signalNumber);
+        QVERIFY(cli.waitForFinished(5000));
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cli.exitCode(), 1);
+        const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
+        QCOMPARE(err.count('\n'), 1);
+        QVERIFY2(err.contains(QStringLiteral("write interrupted by %1 at step 14 of 14 (SaveToNovolMemory)").arg(name)),
+                 qPrintable(err));
+        const QJsonObject entry = lastHistoryEntry();
+        QCOMPARE(entry["outcome"].toString(), QString("interrupted"));
+        QVERIFY(entry["message"].toString().contains("step 14 of 14"));
+    }
+
+    // Only a block that says what it is, decodes and suits the gauge's
+    // firmware is sent; --force sends the others.
+    void restoreIsChecked_data()
+    {
+        QTest::addColumn<QString>("backup");
+        QTest::addColumn<bool>("force");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("own backup") << "same" << false << 0 << "";
+        QTest::newRow("random bytes") << "random" << false << 2 << "no backup header";
+        QTest::newRow("64 x 0xFF") << "ff" << false << 2 << "no backup header";
+        QTest::newRow("old backup, forced") << "old" << true << 0 << "";
+        QTest::newRow("other firmware") << "other" << false << 2 << "firmware 66.1, but this gauge has firmware 65.2";
+        QTest::newRow("other firmware, forced") << "other" << true << 0 << "";
+        QTest::newRow("damaged") << "damaged" << false << 2 << "checksum";
+    }
+    void restoreIsChecked()
+    {
+        QFETCH(QString, backup);
+        QFETCH(bool, force);
+        QFETCH(int, exitCode);
+        QFETCH(QString, reason);
+        testing_support::ScopedTestHome home;
+        const QStringList gauge{"--family", "block", "--firmware", "65,2"};
+        QString path = home.filePath("b.bin");
+        if (backup == "same" || backup == "damaged" || backup == "old") {
+            path = backupOf(gauge, home.path());
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QByteArray bytes = f.readAll();
+            f.close();
+            if (backup == "damaged")
+                bytes[bytes.size() - 10] = char(bytes[bytes.size() - 10] ^ 1);
+            writeBytes(path, backup == "old" ? bytes.right(64) : bytes);
+        } else if (backup == "other") {
+            path = backupOf({"--family", "block", "--firmware", "66,1"}, home.path());
+        } else {
+            QByteArray bytes(64, char(0xFF));
+            for (int i = 0; backup == "random" && i < 64; ++i)
+                bytes[i] = char((i * 151 + 7) & 0xFF);
+            writeBytes(path, bytes);
+        }
+        QVERIFY(!path.isEmpty());
+        SimProcess sim(gauge, home.filePath("sim.json"));
+        QStringList args{"write", "--restore", path, "--port", sim.device()};
+        if (force)
+            args << "--force";
+        const CliResult r = runCli(args);
+        QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
+        QVERIFY2(r.err.contains(reason), qPrintable(r.err));
+        QCOMPARE(sim.stopAndReadState()["counters"].toObject()["download"].toInt(), exitCode == 0 ? 1 : 0);
+    }
+
+    // The account the tool runs as, whatever USER says; a block-family
+    // write records the gauge's firmware.
+    void historyNamesTheAccount()
+    {
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", "block", "--firmware", "65,2"}, home.filePath("sim.json"));
+        const QByteArray user = qgetenv("USER");
+        qputenv("USER", "someone-else");
+        const int status = runCli({"write", "--port", sim.device(), "--family", "block",
+                                   emptyBlockProject(home.filePath("p.rix"))}).exitCode;
+        qputenv("USER", user);
+        QCOMPARE(status, 0);
+        const QJsonObject entry = lastHistoryEntry();
+        QCOMPARE(entry["user"].toString(), QString::fromLocal8Bit(getpwuid(geteuid())->pw_name));
+        QCOMPARE(entry["environmentUser"].toString(), QString("someone-else"));
+        QCOMPARE(entry["firmware"].toString(), QString("65.2"));
+    }
+
+    // One line says what failed, at most one more why, in the gauge's terms.
+    void failuresSayWhatHappened_data()
+    {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QStringList>("cliArgs");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("never");
+        QTest::newRow("silent on save") << QStringList{"--family", "block", "--fault", "save=silence"}
+                                        << QStringList{"write", "--family", "block", "@project"} << "fell silent"
+                                        << "refused";
+        QTest::newRow("gone on save") << QStringList{"--family", "block", "--fault", "save=vanish"}
+                                      << QStringList{"write", "--family", "block", "@project"} << "fell silent"
+                                      << "refused";
+        QTest::newRow("preset cut short") << QStringList{"--family", "register", "--fault", "write-memory=silence+2"}
+                                          << QStringList{"preset", "--distance", "5"} << "partial value" << "refused";
+    }
+    void failuresSayWhatHappened()
+    {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QStringList, cliArgs);
+        QFETCH(QString, reason);
+        QFETCH(QString, never);
+        testing_support::ScopedTestHome home;
+        SimProcess sim(simArgs, home.filePath("sim.json"));
+        cliArgs.replaceInStrings("@project", emptyBlockProject(home.filePath("p.rix")));
+        const CliResult r = runCli(cliArgs + QStringList{"--port", sim.device()});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(reason) && !r.err.contains(never), qPrintable(r.err));
+        QVERIFY2(r.err.count('\n') <= 2, qPrintable(r.err));
+    }
+
+    // The simulator answers every self-test step, of either family.
+    void selftestPassesAgainstTheSimulator_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::newRow("block") << "block";
+        QTest::newRow("register") << "register";
+    }
+    void selftestPassesAgainstTheSimulator()
+    {
+        QFETCH(QString, family);
+        testing_support::ScopedTestHome home;
+        SimProcess sim({"--family", family}, home.filePath("sim.json"));
+        const CliResult r = runCli({"selftest", "--port", sim.device()});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
+        QCOMPARE(r.out.count(": 1"), 20);
+    }
+
+    // Probe bytes go only to the ports named.
+    void probeTriesOnlyTheGivenPorts()
+    {
+        testing_support::ScopedTestHome home;
+        SimProcess a({"--family", "block"}, home.filePath("a.json"));
+        SimProcess b({"--family", "register"}, home.filePath("b.json"));
+        const CliResult r = runCli({"probe", "--json", "--port", a.device(), "--port", b.device()});
+        QCOMPARE(r.exitCode, 0);
+        QStringList ports;
+        for (const QJsonValue &v : QJsonDocument::fromJson(r.out.toUtf8()).array())
+            ports << v.toObject()["Port"].toString();
+        QCOMPARE(ports, (QStringList{a.device(), b.device()}));
+    }
+};
+
+SKALERON_TEST(GaugeSafetyCliTest)
+#include "GaugeSafetyCliTest.moc"
