@@ -75,7 +75,15 @@ RecoveryCopy::RecoveryCopy(ProjectDocument *document, QObject *parent)
 
 RecoveryCopy::~RecoveryCopy()
 {
-    remove();
+    if (!m_kept)
+        remove();
+}
+
+void RecoveryCopy::keepForNextStart()
+{
+    update();
+    m_kept = true;
+    m_timer.stop();
 }
 
 QString RecoveryCopy::folder()

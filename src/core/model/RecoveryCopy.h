@@ -15,7 +15,7 @@ class RecoveryCopy : public QObject
     Q_OBJECT
 public:
     explicit RecoveryCopy(ProjectDocument *document, QObject *parent = nullptr);
-    // A normal end: this program's copy is removed.
+    // A normal end: this program's copy is removed, unless kept.
     ~RecoveryCopy() override;
 
     // <per-user data folder>/Veltrona/skaleron/recovery
@@ -27,6 +27,9 @@ public:
     void setInterval(int ms) { m_timer.setInterval(ms); }
     // Writes the copy now if the project is modified, else removes it.
     void update();
+    // The program is ended from outside (the session ends): the copy is
+    // brought up to date and left for the next start to offer.
+    void keepForNextStart();
 
     // Offers the newest copy left by a program that is no longer running:
     // Yes restores it as the modified project (under its own name), No
@@ -38,4 +41,5 @@ private:
 
     ProjectDocument *m_document;
     QTimer m_timer;
+    bool m_kept = false;
 };

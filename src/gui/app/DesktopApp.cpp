@@ -2,6 +2,7 @@
 
 #include "DemoGauge.h"
 #include "ShellIntegration.h"
+#include "SessionEnd.h"
 #include "SingleInstance.h"
 #include "SplashWindow.h"
 #include "base/Language.h"
@@ -62,6 +63,7 @@ DesktopApp::DesktopApp() = default;
 
 DesktopApp::~DesktopApp()
 {
+    m_sessionEnd.reset();
     m_singleInstance.reset();
     m_recovery.reset();
     m_mainFrame.reset();
@@ -149,7 +151,16 @@ bool DesktopApp::start(const QStringList &arguments, int *exitCode)
     // Work that a crashed run left unsaved is offered back.
     m_recovery = std::make_unique<RecoveryCopy>(m_document.get());
     m_recovery->offerLeftOver();
+    m_sessionEnd = std::make_unique<SessionEnd>();
+    connect(m_sessionEnd.get(), &SessionEnd::requested, this, [this] { QCoreApplication::exit(endSession()); });
     return true;
+}
+
+int DesktopApp::endSession()
+{
+    if (m_recovery)
+        m_recovery->keepForNextStart();
+    return m_mainFrame && m_mainFrame->gaugeCommands().interrupt() ? 1 : 0;
 }
 
 bool DesktopApp::carryOutShellCommand(const CommandLineInfo &info)

@@ -10,6 +10,7 @@ class AccessReadProgress;
 class MainWindow;
 class DemoGauge;
 class RecoveryCopy;
+class SessionEnd;
 class SingleInstance;
 class ProjectDocument;
 
@@ -40,6 +41,10 @@ public:
     bool start(const QStringList &arguments, int *exitCode);
     // Stores the language; returns the exit code to use.
     int finish(int exitCode);
+    // The session ends (SIGTERM): unsaved work is kept for the next start,
+    // a running transfer stops after its present exchange and is recorded as
+    // interrupted. Returns the exit code: 1 when a transfer was cut short.
+    int endSession();
 
     ProjectDocument *document() const { return m_document.get(); }
     MainWindow *mainFrame() const { return m_mainFrame.get(); }
@@ -56,5 +61,6 @@ private:
     std::unique_ptr<ProjectDocument> m_document;
     std::unique_ptr<MainWindow> m_mainFrame;
     std::unique_ptr<RecoveryCopy> m_recovery;
+    std::unique_ptr<SessionEnd> m_sessionEnd;
     bool m_started = false;
 };

@@ -11,6 +11,7 @@
 #include "views/FormView.h"
 
 #include <QDir>
+#include <cstdio>
 
 GaugeTransferCommands::GaugeTransferCommands(ProjectDocument *document, QWidget *window,
                                              std::function<FormView *()> rightView)
@@ -58,8 +59,20 @@ static QString heldFieldLabel(const ConfigRecord &config, const QString &field)
     return record_comparison::fieldLabel(config, field);
 }
 
+bool GaugeTransferCommands::interrupt()
+{
+    m_interrupted = true;
+    if (!m_runner.isRunning())
+        return false;
+    m_runner.cancelRunning();
+    return true;
+}
+
 void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome)
 {
+    // Nobody is there to read it: the program is ending.
+    if (m_interrupted)
+        return;
     if (outcome.cancelled) {
         QString text = loadTranslatedString(5360);
         if (!outcome.cancelNote.isEmpty())
@@ -85,6 +98,17 @@ void GaugeTransferCommands::recordHistory(const QString &operation, LinkFamily f
     t.after = after;
     t.outcome = outcome;
     t.detail = detail;
+    if (m_interrupted) {
+        const QString step = m_runner.lastStep();
+        const QString line = QStringLiteral("%1 interrupted by SIGTERM %2")
+                                 .arg(operation, step.isEmpty() ? QStringLiteral("before its first step")
+                                                                : QStringLiteral("at ") + step);
+        t.interrupted = true;
+        t.detail = QStringList{detail, line}.join(QLatin1Char(' ')).trimmed();
+        std::fprintf(stderr, "skaleron: %s\n", qPrintable(line));
+        transfer_history::record(t);
+        return;
+    }
     const QString problem = transfer_history::record(t);
     if (!problem.isEmpty())
         user_messages::show(problem, user_messages::Icon::Exclamation);

@@ -35,6 +35,10 @@ public:
     bool isBusy() const { return m_runner.isRunning(); }
     // Asks the running transfer to stop after its present transaction.
     void cancelRunning() { m_runner.cancelRunning(); }
+    // The program is ended from outside: the running transfer stops after
+    // its present exchange and is recorded as interrupted, without a
+    // message. True when a transfer was running.
+    bool interrupt();
 
     // Time-outs and the like for every sequence (tests shorten them).
     void setLinkOptions(const LinkOptions &options) { m_options = options; }
@@ -67,4 +71,5 @@ private:
     TransferRunner m_runner;
     LinkOptions m_options;
     DemoGauge *m_demo = nullptr;
+    bool m_interrupted = false;
 };

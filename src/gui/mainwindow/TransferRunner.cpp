@@ -17,15 +17,18 @@ std::mutex &linkMutex()
 class DialogObserver : public SequenceObserver
 {
 public:
-    explicit DialogObserver(TransferProgressDialog *dialog) : m_dialog(dialog) {}
+    DialogObserver(TransferProgressDialog *dialog, std::function<void(const QString &)> noteStep)
+        : m_dialog(dialog), m_noteStep(std::move(noteStep)) {}
     void progress(int step, int total, const QString &transaction) override
     {
+        m_noteStep(QStringLiteral("step %1 of %2 (%3)").arg(step).arg(total).arg(transaction));
         m_dialog->reportStep(step, total, transaction);
     }
     bool cancelRequested() override { return m_dialog->cancelRequested(); }
 
 private:
     TransferProgressDialog *m_dialog;
+    std::function<void(const QString &)> m_noteStep;
 };
 
 class FlagObserver : public SequenceObserver
@@ -53,7 +56,14 @@ TransferOutcome TransferRunner::run(QWidget *parent, const QString &title, const
 {
     TransferOutcome outcome;
     TransferProgressDialog dialog(title, parent);
-    DialogObserver observer(&dialog);
+    {
+        std::lock_guard<std::mutex> lock(m_stepMutex);
+        m_lastStep.clear();
+    }
+    DialogObserver observer(&dialog, [this](const QString &step) {
+        std::lock_guard<std::mutex> lock(m_stepMutex);
+        m_lastStep = step;
+    });
     QThread *worker = QThread::create([&] {
         std::lock_guard<std::mutex> lock(linkMutex());
         outcome = job(observer);
@@ -97,4 +107,10 @@ void TransferRunner::cancelRunning()
 {
     if (m_dialog)
         m_dialog->requestCancel();
+}
+
+QString TransferRunner::lastStep() const
+{
+    std::lock_guard<std::mutex> lock(m_stepMutex);
+    return m_lastStep;
 }

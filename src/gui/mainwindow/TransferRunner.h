@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <functional>
+#include <mutex>
 
 class TransferProgressDialog;
 class QThread;
@@ -33,9 +34,14 @@ public:
     bool isBackgroundRunning() const;
     // Asks the running transfer to stop after its present transaction.
     void cancelRunning();
+    // How far the last transfer with the progress window got: "step 5 of 14
+    // (DownloadToGauge)", empty before its first step.
+    QString lastStep() const;
 
 private:
     TransferProgressDialog *m_dialog = nullptr;
+    mutable std::mutex m_stepMutex; // the step is noted on the worker thread
+    QString m_lastStep;
     QThread *m_background = nullptr;
     std::atomic<bool> m_stopBackground{false};
 };

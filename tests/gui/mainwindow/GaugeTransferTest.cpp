@@ -13,7 +13,9 @@
 #include "mainwindow/GaugeTransferCommands.h"
 #include "dialogs/RestoreBackupDialog.h"
 #include "common/SimGauge.h"
+#include "history/ServiceHistory.h"
 #include "model/ProjectDocument.h"
+#include "model/RecoveryCopy.h"
 #include "views/FormView.h"
 #include "views/ProjectTreeView.h"
 #include "views/PaneSplitter.h"
@@ -182,6 +184,11 @@ private slots:
     void restoreBackupThroughTheMenu()
     {
         SimGauge gauge{SimFamily::Block};
+        // The gauge's firmware is the backup's: a block of other firmware is refused.
+        gauge.server->withState([](GaugeSimState &state, QVector<SimFault> &) {
+            state.block[4] = 'B';
+            state.block[5] = '7';
+        });
         FrameFixture f;
         QVERIFY(f.start());
         const LinkOptions options = fastOptions(f);
@@ -233,6 +240,37 @@ private slots:
         f.trigger(ReadGauge);
         QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5360)});
         QTRY_VERIFY(!f.frame().isVisible());
+    }
+
+    // The session ends during a write: the write stops at its present
+    // exchange, is recorded as interrupted with its step, nothing is shown,
+    // and the unsaved project stays for the next start.
+    void sessionEndDuringAWrite()
+    {
+        SimGauge gauge{SimFamily::Block, {QStringLiteral("save=silence")}};
+        FrameFixture f;
+        QVERIFY(f.start());
+        LinkOptions options = fastOptions(f);
+        options.timeouts = ReadTimeouts(); // the gauge's own 4.5 s of patience
+        f.frame().gaugeCommands().setLinkOptions(options);
+        chooseMasterType(f, TachometerBlockFamily);
+        f.document().setModified(true);
+        int exitCode = -1;
+        whenModal<TransferProgressDialog>([&](TransferProgressDialog *) {
+            QTest::qWait(800); // the gauge is silent on the save by now
+            exitCode = f.app().endSession();
+        });
+        f.trigger(WriteGauge);
+        QCOMPARE(exitCode, 1);
+        QCOMPARE(f.messages().count(), 0);
+        QVERIFY(QFile::exists(f.app().recovery()->copyPath()));
+        QVector<service_history::Entry> entries;
+        QString reason;
+        QVERIFY(service_history::read({}, &entries, &reason));
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].outcome, QStringLiteral("interrupted"));
+        QVERIFY2(entries[0].message.contains(QStringLiteral("step 14 of 14 (SaveToNovolMemory)")),
+                 qPrintable(entries[0].message));
     }
 
     void missingPortIsReported()
