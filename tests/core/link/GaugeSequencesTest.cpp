@@ -113,9 +113,12 @@ private slots:
 
         // The block the gauge held before is in the backup, named in the trace.
         QVERIFY(o.backupFile.startsWith(home.filePath("data/Veltrona/skaleron/backups/")));
-        QFile backup(o.backupFile);
-        QVERIFY(backup.open(QIODevice::ReadOnly));
-        QCOMPARE(backup.readAll(), before);
+        block_backup::Block backedUp{};
+        block_backup::Identity identity;
+        QVERIFY(block_backup::load(o.backupFile, backedUp, nullptr, &identity));
+        QCOMPARE(blockBytes(backedUp), before);
+        QVERIFY(identity.identified);
+        QCOMPARE(identity.firmware[0], uint8_t(before[4]));
         QVERIFY(testing_support::traceLines().filter(" BlockBackup " + o.backupFile).size() == 1);
     }
 
@@ -126,8 +129,11 @@ private slots:
         gauge_codec::ParamBlock saved;
         for (int i = 0; i < 64; ++i)
             saved[i] = uint8_t(0xC0 ^ i);
+        // The gauge's own firmware bytes: another firmware's block is refused.
+        saved[4] = uint8_t(sim.state().block[4]);
+        saved[5] = uint8_t(sim.state().block[5]);
         const TransferOutcome o = restoreBlockToGauge(saved, nullptr, fastOptions());
-        QVERIFY(o.success);
+        QVERIFY2(o.success, qPrintable(o.text));
         QCOMPARE(sim.state().block, blockBytes(saved));
         QCOMPARE(sim.state().savedBlock, blockBytes(saved));
         QVERIFY(QFile::exists(o.backupFile));
