@@ -59,7 +59,7 @@ static void printUsage(FILE *out)
                       "  --version   Print the version, then end.\n\n"
                       "Exit status:\n"
                       "  0 done, 1 the operation failed, 2 bad usage or bad input; with any status but 0\n"
-                      "  the reason is one line on stderr.\n");
+                      "  the reason is one line on stderr, and a gauge command may add one line that says why.\n");
 }
 
 }
