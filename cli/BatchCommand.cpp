@@ -1,5 +1,6 @@
 #include "BatchCommand.h"
 #include "HistoryNote.h"
+#include "Interruption.h"
 
 #include "CliCommand.h"
 
@@ -25,11 +26,12 @@ namespace {
 class ProgressLines : public BatchObserver
 {
 public:
-    explicit ProgressLines(const QStringList &ports)
-        : m_ports(ports), m_terminal(isatty(fileno(stderr)) != 0)
+    ProgressLines(const QStringList &ports, const InterruptWatch &watch)
+        : m_ports(ports), m_terminal(isatty(fileno(stderr)) != 0), m_watch(watch)
     {
         for (const QString &port : ports)
             m_lines << port + QStringLiteral(": waiting");
+        m_steps.resize(ports.size());
         m_clock.start();
         if (m_terminal)
             draw(false);
@@ -39,6 +41,7 @@ public:
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_lines[index] = QStringLiteral("%1: step %2 of %3, %4").arg(m_ports.at(index)).arg(step).arg(total).arg(transaction);
+        m_steps[index] = QStringLiteral("step %1 of %2 (%3)").arg(step).arg(total).arg(transaction);
         // A terminal needs no more than a few pictures a second.
         if (m_terminal && m_clock.elapsed() - m_drawnAt >= 100)
             draw(true);
@@ -54,6 +57,16 @@ public:
             draw(true);
         else
             std::fprintf(stderr, "%s\n", m_lines[index].toLocal8Bit().constData());
+    }
+
+    // A signal stops every port before its next transaction.
+    bool cancelRequested() override { return m_watch.interrupted(); }
+
+    // The last step a port began.
+    QString stepOf(int index)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_steps.at(index);
     }
 
     // The last picture, once every port has ended.
@@ -77,7 +90,9 @@ private:
 
     const QStringList m_ports;
     QStringList m_lines;
+    QStringList m_steps;
     const bool m_terminal;
+    const InterruptWatch &m_watch;
     std::mutex m_mutex;
     QElapsedTimer m_clock;
     qint64 m_drawnAt = 0;
@@ -162,7 +177,8 @@ int runBatchCommand(const BatchRequest &given)
     if (!refusal.isEmpty())
         return fail(ExitBadUsage, refusal);
 
-    ProgressLines progress(request.ports);
+    InterruptWatch watch;
+    ProgressLines progress(request.ports, watch);
     QVector<BatchPortResult> results = runBatch(request.operation, request.ports, request.record, request.options,
                                                 &progress);
     progress.finish();
@@ -192,6 +208,10 @@ int runBatchCommand(const BatchRequest &given)
         t.before = request.record;
         t.after = request.operation == BatchOperation::Read ? r.record : request.record;
         t.outcome = r.outcome;
+        if (watch.interrupted()) {
+            t.interrupted = true;
+            t.detail = watch.line(t.operation, InterruptWatch::howFar(r.outcome, progress.stepOf(i)));
+        }
         recordHistory(t);
     }
 
@@ -213,6 +233,10 @@ int runBatchCommand(const BatchRequest &given)
         if (!batch_report::write(request.reportPath, results, &error))
             return fail(ExitFailed, QStringLiteral("cannot write the report %1: %2").arg(request.reportPath, error));
     }
+    if (watch.interrupted())
+        return fail(ExitFailed, watch.line(QLatin1String(operation), QStringLiteral("on %1 ports; how far each got is "
+                                                                                    "in the service history")
+                                                                             .arg(results.size())));
     if (failed > 0)
         return fail(ExitFailed, QStringLiteral("%1 of %2 gauges failed").arg(failed).arg(results.size()));
     return ExitOk;

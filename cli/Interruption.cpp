@@ -51,9 +51,7 @@ InterruptWatch::~InterruptWatch()
 
 void InterruptWatch::progress(int step, int total, const QString &transaction)
 {
-    m_step = step;
-    m_total = total;
-    m_transaction = transaction;
+    m_step = QStringLiteral("step %1 of %2 (%3)").arg(step).arg(total).arg(transaction);
 }
 
 bool InterruptWatch::interrupted() const
@@ -63,23 +61,31 @@ bool InterruptWatch::interrupted() const
 
 int InterruptWatch::report(transfer_history::Transfer transfer) const
 {
+    const QString said = line(transfer.operation, howFar(transfer.outcome, m_step));
+    transfer.interrupted = true;
+    transfer.detail = transfer.detail.isEmpty() ? said : transfer.detail + QLatin1Char(' ') + said;
+    recordHistory(transfer);
+    return fail(ExitFailed, said);
+}
+
+QString InterruptWatch::line(const QString &operation, const QString &howFar) const
+{
+    return QStringLiteral("%1 interrupted by %2 %3").arg(operation, signalName(caught.load()), howFar);
+}
+
+QString InterruptWatch::howFar(const TransferOutcome &outcome, const QString &step)
+{
     QString how;
-    if (transfer.outcome.success)
-        how = QStringLiteral("after its last step (%1); it was complete").arg(m_transaction);
-    else if (m_step == 0)
+    if (outcome.success)
+        how = QStringLiteral("after its last step; it was complete");
+    else if (step.isEmpty())
         how = QStringLiteral("before the first step; nothing was sent");
     else
-        how = QStringLiteral("at step %1 of %2 (%3); the steps before it were done, the rest not")
-                  .arg(m_step)
-                  .arg(m_total)
-                  .arg(m_transaction);
-    QString line = QStringLiteral("%1 interrupted by %2 %3").arg(transfer.operation, signalName(caught.load()), how);
-    if (!transfer.outcome.cancelNote.isEmpty())
-        line += QStringLiteral(". ") + transfer.outcome.cancelNote;
-    transfer.interrupted = true;
-    transfer.detail = transfer.detail.isEmpty() ? line : transfer.detail + QLatin1Char(' ') + line;
-    recordHistory(transfer);
-    return fail(ExitFailed, line);
+        how = QStringLiteral("at %1; the steps before it were done, the rest not").arg(step);
+    // A counter preset cut short.
+    if (!outcome.cancelNote.isEmpty())
+        how += QStringLiteral(". ") + outcome.cancelNote;
+    return how;
 }
 
 }

@@ -24,11 +24,14 @@ public:
     // Records the command as interrupted, says so in one line (how far it
     // got, or that it had finished when the signal came); exit status 1.
     int report(transfer_history::Transfer transfer) const;
+    // "write interrupted by SIGTERM " and how far it got.
+    QString line(const QString &operation, const QString &howFar) const;
+    // How far a sequence got whose last step was step ("step 5 of 14
+    // (DownloadToGauge)", empty before the first one).
+    static QString howFar(const TransferOutcome &outcome, const QString &step);
 
 private:
-    int m_step = 0;
-    int m_total = 0;
-    QString m_transaction;
+    QString m_step;
 };
 
 }
