@@ -5,7 +5,9 @@
 #include "catalogue/CatalogueMasterTypeLookup.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace cli {
@@ -64,9 +66,21 @@ static void printUsage(FILE *out)
 
 }
 
+// A command that draws text (the sheet) needs the fonts of a GUI application;
+// it draws offscreen, so it runs without any display.
+static std::unique_ptr<QCoreApplication> createApplication(int &argc, char **argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], "sheet") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = createApplication(argc, argv);
+    QCoreApplication &app = *application;
     // The tool works with the desktop program's settings (port, catalogue).
     settings_store::setApplicationName(QStringLiteral("skaleron"));
     // Reasons on stderr are in English whatever the desktop program shows.
