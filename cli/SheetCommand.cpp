@@ -34,7 +34,7 @@ int sheetCommand(const QStringList &args)
     parser.addOptions({output, language, customer, serial, technician, catalogue});
     const QString usage = QStringLiteral("usage: %1").arg(QLatin1String(Usage));
     if (!parser.parse(QStringList{QStringLiteral("sheet")} + args))
-        return fail(ExitBadUsage, parser.errorText() + QStringLiteral("; ") + usage);
+        return fail(ExitBadUsage, parser.errorText());
     if (parser.positionalArguments().size() != 1 || parser.value(output).isEmpty())
         return fail(ExitBadUsage, usage);
     const QString code = parser.value(language);
@@ -51,7 +51,7 @@ int sheetCommand(const QStringList &args)
 
     // The sheet is in the language asked for; reasons stay in English.
     if (parser.isSet(language)
-        && !Language::instance().loadPackQuietly(QStringLiteral("vorn_%132.dll").arg(code)))
+        && !Language::instance().loadPackQuietly(QStringLiteral("vorn_") + code + QStringLiteral("32.dll")))
         return fail(ExitFailed, QStringLiteral("the language pack \"%1\" could not be loaded").arg(code));
     SheetJob job;
     job.customer = parser.value(customer);

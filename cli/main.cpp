@@ -67,12 +67,18 @@ static void printUsage(FILE *out)
 }
 
 // A command that draws text (the sheet) needs the fonts of a GUI application;
-// it draws offscreen, so it runs without any display.
+// it draws offscreen, so it runs without any display. What the platform says
+// while it starts (no runtime folder on a machine without a login session)
+// is no concern of the command's: stderr keeps to the one line of a reason.
 static std::unique_ptr<QCoreApplication> createApplication(int &argc, char **argv)
 {
     if (argc > 1 && qstrcmp(argv[1], "sheet") == 0) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QGuiApplication>(argc, argv);
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        auto app = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+        return app;
     }
     return std::make_unique<QCoreApplication>(argc, argv);
 }

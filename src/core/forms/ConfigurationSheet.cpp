@@ -136,6 +136,11 @@ ConfigurationSheet ConfigurationSheet::forRecord(const ConfigRecord &c, const QS
     sheet.jobRows = jobRowsOf(job);
     sheet.technician = job.technician;
     sheet.program = QStringLiteral("Skaleron " SKALERON_VERSION);
+    sheet.calibrationColumns = QStringList{loadTranslatedString(6210), loadTranslatedString(6211),
+                                           loadTranslatedString(6212), loadTranslatedString(6213)};
+    sheet.dateLabel = loadTranslatedString(6207);
+    sheet.signatureLabel = loadTranslatedString(6208);
+    sheet.pageFormat = loadTranslatedString(6206);
 
     sheet.masterHeading = loadTranslatedString(5373);
     sheet.picture = c.PictureBitmap;

@@ -2,8 +2,8 @@
 // The configuration sheet a technician hands to a customer: the job (who, which
 // gauge, by whom), the master type (picture and properties), every setting the
 // master's form shows with its value and unit, and, where the service items
-// are in use, the gauge inputs' calibration. Texts in the current language;
-// SheetPainter lays it out on pages.
+// are in use, the gauge inputs' calibration. Every text is taken in the
+// current language when the sheet is made; SheetPainter lays it out on pages.
 #include "SheetJob.h"
 #include "model/InputCalibration.h"
 
@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class ProjectDocument;
 class ConfigRecord;
@@ -42,8 +43,12 @@ struct ConfigurationSheet
     QString settingsHeading;
     QList<SheetRow> settingRows;
     QList<SheetCalibration> calibrations;
-    QString technician; // the PDF's author
-    QString program;    // "Skaleron <version>", in the footer and as the PDF's creator
+    QStringList calibrationColumns; // resistance, quantity, display value, pointer angle
+    QString dateLabel;              // under the lines to sign on
+    QString signatureLabel;
+    QString pageFormat;  // "Page %1 of %2"
+    QString technician;  // the PDF's author
+    QString program;     // "Skaleron <version>", in the footer and as the PDF's creator
 
     // The sheet of a record (with its master type's properties applied) kept
     // in projectPath (empty: not saved yet), printed at printed.

@@ -2,7 +2,6 @@
 
 #include "CalibrationGraph.h"
 #include "ConfigurationSheet.h"
-#include "base/Language.h"
 #include "NumberField.h"
 
 #include <QFontMetricsF>
@@ -121,6 +120,8 @@ private:
         QFont f;
         f.setPixelSize(qMax(1, qRound(points * m_device->logicalDpiY() / 72.0)));
         f.setBold(bold);
+        // No ligatures: the PDF's text is copied and searched ("fi", not one glyph).
+        f.setStyleStrategy(QFont::PreferNoShaping);
         return f;
     }
     qreal rowHeight(const SheetRow &r, qreal width, qreal labelWidth) const
@@ -205,8 +206,8 @@ private:
             p.setFont(l.body);
             const qreal y = top + titleHeight;
             p.drawText(QRectF(0, y, w, line), Qt::AlignLeft | Qt::AlignVCenter, m_sheet.fileLine);
-            p.drawText(QRectF(0, oneLine ? y : y + line, w, line), (oneLine ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                       m_sheet.dateLine);
+            const Qt::Alignment side = oneLine ? Qt::AlignRight : Qt::AlignLeft;
+            p.drawText(QRectF(0, oneLine ? y : y + line, w, line), side | Qt::AlignVCenter, m_sheet.dateLine);
             const qreal rule = y + (oneLine ? line : 2 * line) + l.mm(1.5);
             p.save();
             p.setPen(QPen(Qt::black, l.mm(0.3)));
@@ -259,11 +260,9 @@ private:
     {
         const Layout &l = m_layout;
         const int count = qBound(0, c.values.supportPointCount, InputCalibration::Rows);
-        const QStringList headers = {loadTranslatedString(6210),
-                                     c.quantityUnit.isEmpty()
-                                         ? loadTranslatedString(6211)
-                                         : QStringLiteral("%1 [%2]").arg(loadTranslatedString(6211), c.quantityUnit),
-                                     loadTranslatedString(6212), loadTranslatedString(6213)};
+        QStringList headers = m_sheet.calibrationColumns;
+        if (!c.quantityUnit.isEmpty() && headers.size() > 1)
+            headers[1] = QStringLiteral("%1 [%2]").arg(headers.at(1), c.quantityUnit);
         const qreal column = l.mm(23);
         qreal headerHeight = 0;
         for (const QString &h : headers)
@@ -354,9 +353,9 @@ private:
             p.restore();
             p.setFont(l.small);
             const qreal labelHeight = l.lineHeight(l.small);
-            p.drawText(QRectF(0, base + l.mm(0.5), w * 0.35, labelHeight), Qt::AlignLeft, loadTranslatedString(6207));
+            p.drawText(QRectF(0, base + l.mm(0.5), w * 0.35, labelHeight), Qt::AlignLeft, m_sheet.dateLabel);
             p.drawText(QRectF(w * 0.45, base + l.mm(0.5), w * 0.55, labelHeight), Qt::AlignLeft,
-                       loadTranslatedString(6208));
+                       m_sheet.signatureLabel);
         });
     }
 
@@ -385,7 +384,7 @@ QVector<QVector<int>> paginate(const std::vector<Block> &blocks, qreal bodyHeigh
     return pages;
 }
 
-void drawFooter(QPainter &p, const Layout &l, const QString &program, int page, int pages, qreal bottom)
+void drawFooter(QPainter &p, const Layout &l, const ConfigurationSheet &sheet, int page, int pages, qreal bottom)
 {
     const qreal labelHeight = l.lineHeight(l.small);
     const qreal rule = bottom - labelHeight - l.mm(1);
@@ -395,8 +394,8 @@ void drawFooter(QPainter &p, const Layout &l, const QString &program, int page, 
     p.restore();
     p.setFont(l.small);
     const QRectF line(0, bottom - labelHeight, l.width(), labelHeight);
-    p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, program);
-    p.drawText(line, Qt::AlignRight | Qt::AlignVCenter, loadTranslatedString(6206).arg(page).arg(pages));
+    p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, sheet.program);
+    p.drawText(line, Qt::AlignRight | Qt::AlignVCenter, sheet.pageFormat.arg(page).arg(pages));
 }
 
 }
@@ -414,16 +413,21 @@ bool paint(const ConfigurationSheet &sheet, QPagedPaintDevice &device, int *page
     const std::vector<Block> blocks = builder.make();
     const qreal bottom = device.height();
     const qreal footer = layout.lineHeight(layout.small) + layout.mm(4);
-    const QVector<QVector<int>> pages = paginate(blocks, bottom - footer);
+    const qreal body = bottom - footer;
+    const QVector<QVector<int>> pages = paginate(blocks, body);
     for (int page = 0; page < pages.size(); ++page) {
         if (page > 0 && !device.newPage())
             return false;
         qreal y = 0;
         for (int i : pages.at(page)) {
+            // The signature, last of all, goes to the foot of its page, as on
+            // any service document.
+            if (size_t(i) + 1 == blocks.size())
+                y = qMax(y, body - blocks[size_t(i)].height);
             blocks[size_t(i)].draw(painter, y);
             y += blocks[size_t(i)].height;
         }
-        drawFooter(painter, layout, sheet.program, page + 1, int(pages.size()), bottom);
+        drawFooter(painter, layout, sheet, page + 1, int(pages.size()), bottom);
     }
     if (pageCount)
         *pageCount = int(pages.size());

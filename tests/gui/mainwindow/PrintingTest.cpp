@@ -11,6 +11,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SheetPrinting.h"
 #include "model/ProjectDocument.h"
+#include "views/ServiceItems.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,6 +20,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -171,24 +173,36 @@ private slots:
         QTest::addColumn<int>("masterId");
         QTest::addColumn<QStringList>("rows"); // "label id|value as the form shows it"
         QTest::addColumn<QList<int>>("hidden");
+        QTest::addColumn<bool>("serviceItems"); // the temperature input's calibration then is on the sheet
         QTest::newRow("speedometer in knots with LCD")
-            << 4 << QStringList{"1125|6500 Imp./km", "50005|42", "50012|12 h"} << QList<int>{50011, 50013, 1127};
+            << 4 << QStringList{"1125|6500 Imp./km", "50005|42", "50012|12 h"} << QList<int>{50011, 50013, 1127}
+            << false;
         QTest::newRow("tachometer with LCD")
-            << 8 << QStringList{"1127|12.5 Imp./rev.", "50005|42", "50012|12 h"} << QList<int>{50003, 50011, 1125};
-        QTest::newRow("sumlog") << 10 << QStringList{"1125|6500 Imp./nm", "50005|42", "50011|°F", "50013|ft"}
-                                << QList<int>{50010, 1127};
+            << 8 << QStringList{"1127|12.5 Imp./rev.", "50005|42", "50012|12 h"} << QList<int>{50003, 50011, 1125}
+            << false;
+        QTest::newRow("sumlog with service items")
+            << 10 << QStringList{"1125|6500 Imp./nm", "50005|42", "50011|°F", "50013|ft"} << QList<int>{50010, 1127}
+            << true;
     }
     void exportedSheet()
     {
         QFETCH(int, masterId);
         QFETCH(QStringList, rows);
         QFETCH(QList<int>, hidden);
+        QFETCH(bool, serviceItems);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext is missing: scripts/setup installs poppler-utils");
         FrameFixture f;
         QVERIFY(f.start());
         prepare(f, masterId);
         QVERIFY(f.document().save(f.home().filePath(QStringLiteral("harbour-boat.rix"))));
+        service_items::setShown(serviceItems);
+        InputCalibration &temperature = *f.document().calibration(1);
+        for (int i = 0; i < InputCalibration::Rows; ++i) {
+            temperature.resistance[size_t(i)] = 300 - 35 * i;
+            temperature.quantity[size_t(i)] = 20 * i;
+        }
+        temperature.quantityUnit = QStringLiteral("°C");
         const SheetJob job{"Harbour Marine", "Aurora II", QStringLiteral("SN-4711-%1").arg(masterId), "Jo Berger",
                            "Dial replaced"};
         answerJobDialog(job);
@@ -214,11 +228,16 @@ private slots:
         }
         for (int id : hidden)
             QVERIFY2(lineOf(id).isEmpty(), qPrintable(lineOf(id)));
+        const QString input = loadTranslatedString(5600).arg(2) + loadTranslatedString(5602);
+        const QString calibration = loadTranslatedString(6209).arg(input);
+        QCOMPARE(text.contains(calibration), serviceItems);
+        // The second support point: resistance, quantity, display value, pointer angle.
+        QCOMPARE(!text.filter(QRegularExpression(QStringLiteral("^265 20 0 0( |$)"))).isEmpty(), serviceItems);
         const QStringList jobValues{job.customer, job.vessel, job.serialNumber, job.technician, job.notes};
         for (int k = 0; k < jobValues.size(); ++k)
             QCOMPARE(lineOf(6200 + k), loadTranslatedString(6200 + k) + ' ' + jobValues.at(k));
-        QVERIFY2(text.contains(QStringLiteral("Skaleron " SKALERON_VERSION " ") + loadTranslatedString(6206).arg(1).arg(1)),
-                 qPrintable(all));
+        const QString footer = QStringLiteral("Skaleron " SKALERON_VERSION " ") + loadTranslatedString(6206).arg(1).arg(1);
+        QVERIFY2(text.contains(footer), qPrintable(all));
 
         QVERIFY(popplerLines(QStringLiteral("pdfinfo"), pdf).contains(QStringLiteral("Author: Jo Berger")));
         QCOMPARE(sheet_job::storedTechnician(), job.technician);
