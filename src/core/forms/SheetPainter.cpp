@@ -120,8 +120,10 @@ private:
         QFont f;
         f.setPixelSize(qMax(1, qRound(points * m_device->logicalDpiY() / 72.0)));
         f.setBold(bold);
-        // No ligatures: the PDF's text is copied and searched ("fi", not one glyph).
-        f.setStyleStrategy(QFont::PreferNoShaping);
+        // No ligatures: the PDF's text is copied and searched ("fi", not one
+        // glyph). Qt leaves them out for a font with a letter spacing of its
+        // own, and 100 % changes no advance.
+        f.setLetterSpacing(QFont::PercentageSpacing, 100);
         return f;
     }
     qreal rowHeight(const SheetRow &r, qreal width, qreal labelWidth) const
