@@ -54,6 +54,23 @@ private slots:
         QCOMPARE(cli({"catalogue", "list", "--db", sample()}).out, r.out);
     }
 
+    // Commands that only read leave a fresh home without settings.
+    void readingStoresNoSettings_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("catalogue list") << QStringList{"catalogue", "list"};
+        QTest::newRow("catalogue show") << QStringList{"catalogue", "show", "8"};
+        QTest::newRow("catalogue sensors") << QStringList{"catalogue", "sensors", "4"};
+        QTest::newRow("sensors list") << QStringList{"sensors", "list"};
+    }
+    void readingStoresNoSettings()
+    {
+        QFETCH(QStringList, args);
+        testing_support::ScopedTestHome home;
+        QCOMPARE(cli(args).status, 0);
+        QVERIFY(!QFile::exists(home.filePath("Veltrona/skaleron.conf")));
+    }
+
     void showsEveryPropertyAsJson()
     {
         testing_support::ScopedTestHome home;

@@ -25,12 +25,27 @@ struct Run
     QString err;
 };
 
-Run cli(const QStringList &args)
+Run tool(const QStringList &args)
 {
     QProcess p;
-    p.start(binDir() + "/skaleron-cli", QStringList{"sensors"} + args);
+    p.start(binDir() + "/skaleron-cli", args);
     p.waitForFinished(30000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+Run cli(const QStringList &args)
+{
+    return tool(QStringList{"sensors"} + args);
+}
+
+// Sets the desktop program's settings, which the tool reads.
+template <typename Fn>
+void inToolSettings(Fn fn)
+{
+    const QString own = settings_store::applicationName();
+    settings_store::setApplicationName("skaleron");
+    fn();
+    settings_store::setApplicationName(own);
 }
 
 // A standard catalogue with a good sensor (2) and one of a single point (3).
@@ -42,11 +57,7 @@ QString standardFile(const testing_support::ScopedTestHome &home)
     single["X-Werte"] = "5";
     single["Y-Werte"] = "50";
     insertRows(db, "SensorTabelle", {sensorRow(2, "Temperaturgeber", "T-1"), single});
-    // In the settings the tool reads: those of the desktop program.
-    const QString own = settings_store::applicationName();
-    settings_store::setApplicationName("skaleron");
-    useCatalogue(db);
-    settings_store::setApplicationName(own);
+    inToolSettings([&db] { useCatalogue(db); });
     return db;
 }
 
@@ -136,6 +147,35 @@ private slots:
         QCOMPARE(r.err.count('\n'), 1);
         QVERIFY2(r.err.contains(reason), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
+    }
+
+    // Both settings naming one file: every sensor once, where its row belongs.
+    void oneDatabaseForBothListsEachSensorOnce_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("expected"); // the lines' first two fields
+        QTest::newRow("sensors list") << QStringList{"sensors", "list"} << QStringList{"user\t5", "standard\t2"};
+        QTest::newRow("user group") << QStringList{"sensors", "list", "4"} << QStringList{"user\t5"};
+        QTest::newRow("catalogue sensors") << QStringList{"catalogue", "sensors", "4"} << QStringList{"10005\t"};
+    }
+    void oneDatabaseForBothListsEachSensorOnce()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, expected);
+        testing_support::ScopedTestHome home;
+        const QString db = home.filePath("shared.sqlite");
+        createSensorTable(db);
+        insertRows(db, "SensorTabelle", {sensorRow(2, "Temperaturgeber", "T-1"), sensorRow(5, "Benutzerdefiniert", "")});
+        inToolSettings([&db] {
+            useCatalogue(db);
+            useUserCatalogue(db);
+        });
+        const Run r = tool(args);
+        QCOMPARE(r.status, 0);
+        const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), expected.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(lines[i].startsWith(expected[i]), qPrintable(lines[i]));
     }
 
     void userFileThatIsNoDatabase()

@@ -16,9 +16,8 @@ SensorRecordset::SensorRecordset(bool userDatabase)
 
 QString SensorRecordset::configuredDatabasePath() const
 {
-    return m_userDatabase ? catalogue_location::readAndStoreUserSensorDatabasePath()
-                          : catalogue_location::readAndStoreDatabasePath(QStringLiteral("DIRECTORIES"),
-                                                                         QStringLiteral("DBase"));
+    return m_userDatabase ? catalogue_location::userSensorDatabasePath()
+                          : catalogue_location::databasePath();
 }
 
 bool SensorRecordset::madeOnFirstWrite(const QString &path) const

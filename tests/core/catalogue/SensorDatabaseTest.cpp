@@ -54,14 +54,13 @@ class SensorDatabaseTest : public QObject
     }
 
 private slots:
-    void defaultsWrittenBack()
+    void defaultsUsedNotStored()
     {
         testing_support::ScopedTestHome home;
         QCOMPARE(SensorRecordset(false).configuredDatabasePath(), catalogue_location::defaultDatabasePath());
         const QString own = home.filePath("data/Veltrona/skaleron/user-sensors.sqlite");
         QCOMPARE(SensorRecordset(true).configuredDatabasePath(), own);
-        QCOMPARE(settings_store::readString("Directories", "DBase", "unset"), catalogue_location::defaultDatabasePath());
-        QCOMPARE(settings_store::readString("DIRECTORIES", "DBASEUSER", "unset"), own);
+        QVERIFY(!QFile::exists(settings_store::location()));
     }
 
     void userDatabaseLeavesTheSharedCatalogue()
