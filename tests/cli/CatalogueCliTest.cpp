@@ -195,6 +195,9 @@ private slots:
         QTest::newRow("list, sensors only") << "list" << "sensors-only.sqlite" << "has no table \"RixData\"";
         QTest::newRow("sensors, master types only") << "sensors" << "master-only.sqlite"
                                                     << "has no table \"SensorTabelle\"";
+        QTest::newRow("list, SQLite rows damaged") << "list" << "rows.sqlite" << "rows.sqlite\" is damaged";
+        QTest::newRow("sensors, SQLite rows damaged") << "sensors" << "rows.sqlite" << "rows.sqlite\" is damaged";
+        QTest::newRow("import, SQLite rows damaged") << "import" << "rows.sqlite" << "rows.sqlite\" is damaged";
         QTest::newRow("list, Access file cut short") << "list" << "cut.accdb" << damaged;
         QTest::newRow("show, Access file cut short") << "show" << "cut.accdb" << damaged;
         QTest::newRow("sensors, Access file cut short") << "sensors" << "cut.accdb" << damaged;
@@ -220,6 +223,15 @@ private slots:
             createSensorTable(path);
         } else if (file == "master-only.sqlite") {
             createMasterTable(path);
+        } else if (file == "rows.sqlite") {
+            // The table list (first page) intact, every page after it not.
+            QVERIFY(QFile::copy(sample(), path));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const QByteArray header = f.read(18);
+            const int pageSize = (uchar(header[16]) << 8) | uchar(header[17]);
+            QVERIFY(f.seek(pageSize));
+            f.write(QByteArray(int(f.size()) - pageSize, '\xff'));
         } else if (file == "cut.accdb") {
             writeDamagedCopy(testing_support::CutInsidePage, path);
         } else if (file == "crash.mdb") {

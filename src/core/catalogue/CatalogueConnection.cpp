@@ -171,12 +171,19 @@ bool CatalogueConnection::connectServer(Mode mode)
     db.setDatabaseName(server.database);
     db.setUserName(server.user);
     // No password is ever set: libpq reads ~/.pgpass and PGPASSWORD itself.
-    // A server that does not answer must not freeze the program for long; a
-    // catalogue that is only read is read in read-only transactions.
-    QString options = QStringLiteral("connect_timeout=10");
+    // A server that does not answer, a table another program keeps locked or
+    // a statement that runs away must not freeze the program: one time limit
+    // covers all three. A catalogue that is only read is read in read-only
+    // transactions. The server's notices ("already exists, skipping") are
+    // not for the user; its errors come back with the statements.
+    const int seconds = catalogue_sql::serverTimeoutSeconds();
+    QString options = QStringLiteral("connect_timeout=%1;options='-c statement_timeout=%2 -c lock_timeout=%2 "
+                                     "-c client_min_messages=error")
+                          .arg(seconds)
+                          .arg(seconds * 1000);
     if (mode == Mode::ReadOnly)
-        options += QStringLiteral(";options='-c default_transaction_read_only=on'");
-    db.setConnectOptions(options);
+        options += QStringLiteral(" -c default_transaction_read_only=on");
+    db.setConnectOptions(options + QLatin1Char('\''));
     if (!db.open()) {
         m_error = loadTranslatedString(5900).arg(m_path, catalogue_sql::engineText(db.lastError()));
         return false;
