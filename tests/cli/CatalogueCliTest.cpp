@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <limits>
+
 using namespace catalogue_files;
 using testing_support::binDir;
 using testing_support::writeDamagedCopy;
@@ -152,6 +154,7 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"catalogue", "list", "--fast"} << 2 << "--fast";
         QTest::newRow("db without path") << QStringList{"catalogue", "list", "--db"} << 2 << "--db";
         QTest::newRow("id not a number") << QStringList{"catalogue", "show", "seven"} << 2 << "seven";
+        QTest::newRow("id beyond 32 bits") << QStringList{"catalogue", "show", "2147483648"} << 2 << "2147483648";
         QTest::newRow("unknown group") << QStringList{"catalogue", "sensors", "9"} << 2 << "9";
         QTest::newRow("unknown id") << QStringList{"catalogue", "show", "777", "--db", "@sample"} << 1 << "777";
         QTest::newRow("import without tables") << QStringList{"catalogue", "import", "@types", "@out"} << 2
@@ -251,6 +254,38 @@ private slots:
         QCOMPARE(r.out, QString());
         QVERIFY(!QFile::exists(out));
         QVERIFY(!QFile::exists(out + ".part"));
+    }
+
+    // Keys a project cannot hold are named, not wrapped into other keys.
+    void keysBeyond32BitsAreRefused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("reason");
+        const QString master = "\"RixData\" holds IDs that a project cannot hold: 2147483648, 9223372036854775807.";
+        QTest::newRow("list") << QStringList{"list"} << master;
+        QTest::newRow("show") << QStringList{"show", "3"} << master;
+        QTest::newRow("sensors") << QStringList{"sensors", "3"} << "\"SensorTabelle\" holds IDs that a project cannot hold: -4294967296.";
+        QTest::newRow("import") << QStringList{"import"} << master;
+    }
+    void keysBeyond32BitsAreRefused()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, reason);
+        testing_support::ScopedTestHome home;
+        const QString db = home.filePath("wide.sqlite");
+        createMasterTable(db);
+        createSensorTable(db);
+        QVariantMap wide = masterRow(0, "Wide"), widest = masterRow(0, "Widest"), sensor = sensorRow(0, "Druckgeber", "P");
+        wide["ID"] = qlonglong(2147483648LL);
+        widest["ID"] = std::numeric_limits<qlonglong>::max();
+        sensor["id"] = qlonglong(-4294967296LL);
+        insertRows(db, "RixData", {masterRow(3, "Narrow"), wide, widest});
+        insertRows(db, "SensorTabelle", {sensorRow(1, "Druckgeber", "Q"), sensor});
+        const Run r = cli(QStringList{"catalogue"} + args
+                          + (args.first() == "import" ? QStringList{db, home.filePath("out.sqlite")} : QStringList{"--db", db}));
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(reason), qPrintable(r.err));
+        QCOMPARE(r.out, QString());
     }
 
     // The copy holds both tables with every row and picture; a second import

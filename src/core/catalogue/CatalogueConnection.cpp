@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QSqlQuery>
 
 CatalogueConnection::~CatalogueConnection()
 {
@@ -228,7 +229,7 @@ bool CatalogueConnection::checkSchema(const catalogue_schema::Table &table)
     // Whatever the check finds wrong is wrong with the file itself.
     m_badFile = result != sqlite_file::SchemaCheck::Ok;
     switch (result) {
-    case sqlite_file::SchemaCheck::Ok: return true;
+    case sqlite_file::SchemaCheck::Ok: return checkKeys(table);
     case sqlite_file::SchemaCheck::NotADatabase:
         m_error = loadTranslatedString(5205).arg(native, problem.engineText);
         return false;
@@ -244,6 +245,29 @@ bool CatalogueConnection::checkSchema(const catalogue_schema::Table &table)
                                                  problem.declaredType);
         return false;
     }
+    return false;
+}
+
+bool CatalogueConnection::checkKeys(const catalogue_schema::Table &table)
+{
+    // A project file keeps the key in 32 bits: a larger one would come back
+    // as another number, 9223372036854775807 as -1, which means "no master
+    // type". Keys stored as text are left to the reading.
+    const QString key = QLatin1String(table.columns.first().name);
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    const QString numeric = isServer() ? QString() : QStringLiteral(" AND typeof([%1]) <> 'text'").arg(key);
+    if (!q.exec(sql(QStringLiteral("SELECT [%1] FROM [%2] WHERE ([%1] < -2147483648 OR [%1] > 2147483647)%3 LIMIT 10")
+                        .arg(key, QLatin1String(table.name), numeric))))
+        return true; // reading the rows says what is wrong
+    QStringList keys;
+    while (q.next())
+        keys << q.value(0).toString();
+    if (keys.isEmpty())
+        return true;
+    m_badFile = true;
+    m_error = loadTranslatedString(5221).arg(catalogue_address::displayName(m_path), QLatin1String(table.name),
+                                             keys.join(QStringLiteral(", ")));
     return false;
 }
 
