@@ -33,26 +33,6 @@ private slots:
         QVERIFY(!QFile::exists(settings_store::location()));
     }
 
-    // The master type window lists nothing from a catalogue with a key a
-    // project cannot hold and says which.
-    void keyBeyond32BitsIsNamed()
-    {
-        testing_support::ScopedTestHome home;
-        testing_support::MessageRecorder messages;
-        const QString db = home.filePath("m.sqlite");
-        createMasterTable(db);
-        QVariantMap wide = masterRow(0, "Wide");
-        wide["ID"] = qlonglong(2147483648LL);
-        insertRows(db, "RixData", {masterRow(3, "Narrow"), wide});
-        useCatalogue(db);
-        MasterTypeSelection s;
-        QVector<MasterTypeRow> rows;
-        QVERIFY(!s.listRows(rows));
-        QVERIFY(rows.isEmpty());
-        QCOMPARE(messages.count(), 1);
-        QVERIFY2(messages.texts().first().contains(": 2147483648."), qPrintable(messages.texts().first()));
-    }
-
     void storedDatabaseIsUsed()
     {
         testing_support::ScopedTestHome home;
