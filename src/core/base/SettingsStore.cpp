@@ -89,6 +89,8 @@ static QStringList keysOf(QSettings &store, const QString &section, const QStrin
         }
         store.endGroup();
     }
+    if (keys.size() < 2)
+        return keys;
     const QHash<QString, int> order = fileOrder(store.fileName());
     std::stable_sort(keys.begin(), keys.end(),
                      [&order](const QString &a, const QString &b) { return order.value(a) < order.value(b); });
