@@ -139,7 +139,8 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"catalogue", "list", "--fast"} << 2 << "--fast";
         QTest::newRow("db without path") << QStringList{"catalogue", "list", "--db"} << 2 << "--db";
         QTest::newRow("id not a number") << QStringList{"catalogue", "show", "seven"} << 2 << "seven";
-        QTest::newRow("id beyond 32 bits") << QStringList{"catalogue", "show", "2147483648"} << 2 << "2147483648";
+        QTest::newRow("id beyond 32 bits") << QStringList{"catalogue", "show", "2147483648"} << 2
+                                           << "ID 2147483648 is beyond what a project can hold";
         QTest::newRow("unknown group") << QStringList{"catalogue", "sensors", "9"} << 2 << "9";
         QTest::newRow("unknown id") << QStringList{"catalogue", "show", "777", "--db", "@sample"} << 1 << "777";
         QTest::newRow("import without tables") << QStringList{"catalogue", "import", "@types", "@out"} << 2
