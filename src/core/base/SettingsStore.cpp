@@ -140,30 +140,41 @@ int readInt(const QString &section, const QString &entry, int defaultValue)
     return defaultValue;
 }
 
-// Stores under the section's one spelling: the one already stored (the
-// caller's when it is among several). A section stored under several
-// spellings, or with an entry under several, is first written back as one
-// section holding the values read: QSettings rewrites the file in its own
-// order, which would change which spelling wins.
+// QSettings writes the whole file back sorted by name, which would change
+// which spelling wins: before a write, every section stored under several
+// spellings, or with an entry under several, becomes one section holding the
+// values read, under the caller's spelling when it is among them.
+static void mergeSpellings(QSettings &store, const QString &preferred)
+{
+    QMap<QString, QStringList> sections; // lower-case name -> spellings
+    for (const QString &group : store.childGroups())
+        sections[group.toLower()] << group;
+    for (const QStringList &groups : std::as_const(sections)) {
+        const QStringList all = keysOf(store, groups.first(), QString());
+        QMap<QString, QPair<QString, QVariant>> merged; // lower-case entry -> spelling, value
+        for (const QString &key : all) {
+            const QString name = key.section(QLatin1Char('/'), 1);
+            merged.insert(name.toLower(), {name, store.value(key)});
+        }
+        if (groups.size() < 2 && merged.size() == all.size())
+            continue;
+        const QString target = groups.contains(preferred) ? preferred : groups.first();
+        for (const QString &group : groups)
+            store.remove(group);
+        for (const auto &e : std::as_const(merged))
+            store.setValue(target + QLatin1Char('/') + e.first, e.second);
+    }
+}
+
+// Stores under the spellings already stored, so that the program never
+// adds a second spelling of a section or an entry.
 static void write(const QString &section, const QString &entry, const QVariant &value)
 {
     auto store = openStore();
+    mergeSpellings(*store, section);
     const QStringList groups = spellingsOf(*store, section);
-    const QString group = groups.isEmpty() || groups.contains(section) ? section : groups.first();
-    const QStringList all = keysOf(*store, section, QString());
-    QMap<QString, QPair<QString, QVariant>> merged; // lower-case entry -> spelling, value
-    for (const QString &key : all) {
-        const QString name = key.section(QLatin1Char('/'), 1);
-        merged.insert(name.toLower(), {name, store->value(key)});
-    }
-    if (groups.size() > 1 || merged.size() < all.size()) {
-        for (const QString &g : groups)
-            store->remove(g);
-        for (const auto &e : std::as_const(merged))
-            store->setValue(group + QLatin1Char('/') + e.first, e.second);
-    }
     const QStringList keys = keysOf(*store, section, entry);
-    store->setValue(keys.isEmpty() ? group + QLatin1Char('/') + entry : keys.last(), value);
+    store->setValue(keys.isEmpty() ? groups.value(0, section) + QLatin1Char('/') + entry : keys.first(), value);
 }
 
 void writeString(const QString &section, const QString &entry, const QString &value)

@@ -42,7 +42,7 @@ SourceProblem sourceProblem(const CatalogueConnection &source, const QSqlError &
 }
 
 // Copies the rows in table order; returns the count or -1, with the
-// reason, or with *source set when the source could not be read.
+// reason, or with *problem set when the source could not be read.
 int copyRows(CatalogueConnection &source, QSqlDatabase &target, Engine engine, const Table &table, QString *reason,
              SourceProblem *problem)
 {
