@@ -64,6 +64,14 @@ static void printUsage(FILE *out)
                       "  the reason is one line on stderr.\n");
 }
 
+// Qt's own warnings (a database driver's complaint about a connection the
+// server closed) would add lines beside the one reason the tool gives.
+static void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 }
 
 // A command that draws text (the sheet) needs the fonts of a GUI application;
@@ -87,6 +95,7 @@ int main(int argc, char **argv)
 {
     const std::unique_ptr<QCoreApplication> application = createApplication(argc, argv);
     QCoreApplication &app = *application;
+    qInstallMessageHandler(cli::keepOnlyCriticalMessages);
     // The tool works with the desktop program's settings (port, catalogue).
     settings_store::setApplicationName(QStringLiteral("skaleron"));
     // Reasons on stderr are in English whatever the desktop program shows.
