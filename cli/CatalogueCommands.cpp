@@ -12,6 +12,7 @@
 #include "model/SensorGroups.h"
 
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -113,9 +114,14 @@ int show(const QStringList &args)
         return cli::fail(cli::ExitBadUsage,
                          error.isEmpty() ? QStringLiteral("usage: catalogue show ID [--db PATH] [--json]") : error);
     bool isNumber = false;
-    const int id = a.positional.first().toInt(&isNumber);
+    const qlonglong wide = a.positional.first().toLongLong(&isNumber);
     if (!isNumber)
         return cli::fail(cli::ExitBadUsage, QStringLiteral("\"%1\" is not a master type ID").arg(a.positional.first()));
+    if (wide < std::numeric_limits<qint32>::min() || wide > std::numeric_limits<qint32>::max())
+        return cli::fail(cli::ExitBadUsage, QStringLiteral("the master type ID %1 is beyond what a project can hold "
+                                                           "(-2147483648 to 2147483647)")
+                                                .arg(wide));
+    const int id = int(wide);
 
     MessageCollector messages;
     MasterTypeSelection selection;

@@ -6,6 +6,7 @@
 #include "JsonText.h"
 
 #include "base/Language.h"
+#include "catalogue/CatalogueAddress.h"
 #include "catalogue/SensorEditing.h"
 #include "forms/CalibrationCurve.h"
 #include "model/SensorCurve.h"
@@ -84,14 +85,22 @@ int list(const QStringList &args)
         return cli::fail(cli::ExitBadUsage, QStringLiteral("unknown sensor group \"%1\" (0 to 4 or the group's name)")
                                                 .arg(a.positional.first()));
     QStringList lines;
-    for (bool user : {false, true}) {
-        SensorRecordset table(user);
-        table.m_filter = sensor_groups::filter(group);
-        table.m_sort = QStringLiteral("[Bestellnummer] ASC");
-        if (!table.open())
-            return cli::fail(table.badFile() ? cli::ExitBadUsage : cli::ExitFailed, table.errorText());
-        const QString database = user ? QStringLiteral("user") : QStringLiteral("standard");
+    SensorRecordset standard(false), own(true);
+    for (SensorRecordset *table : {&standard, &own}) {
+        table->m_filter = sensor_groups::filter(group);
+        table->m_sort = QStringLiteral("[Bestellnummer] ASC");
+        if (!table->open())
+            return cli::fail(table->badFile() ? cli::ExitBadUsage : cli::ExitFailed, table->errorText());
+    }
+    // Both settings naming one database: each row once, where it belongs.
+    const bool oneDatabase = catalogue_address::sameDatabase(standard.databasePath(), own.databasePath());
+    for (SensorRecordset *source : {&standard, &own}) {
+        if (oneDatabase && source == &own)
+            break;
+        SensorRecordset &table = *source;
         for (bool more = !table.isEOF(); more; more = table.moveNext()) {
+            const bool user = oneDatabase ? SensorSelection::isUserRow(table) : table.isUserDatabase();
+            const QString database = user ? QStringLiteral("user") : QStringLiteral("standard");
             if (!a.flags.contains("--json")) {
                 lines << QStringList{database, QString::number(table.m_id), table.m_Bestellnummer,
                                      sensor_groups::label(sensor_groups::indexOf(table.m_Gruppe)), table.m_Name,

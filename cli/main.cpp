@@ -5,7 +5,9 @@
 #include "catalogue/CatalogueMasterTypeLookup.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace cli {
@@ -62,11 +64,38 @@ static void printUsage(FILE *out)
                       "  the reason is one line on stderr, and a gauge command may add one line that says why.\n");
 }
 
+// Qt's own warnings (a database driver's complaint about a connection the
+// server closed) would add lines beside the one reason the tool gives.
+static void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+}
+
+// A command that draws text (the sheet) needs the fonts of a GUI application;
+// it draws offscreen, so it runs without any display. What the platform says
+// while it starts (no runtime folder on a machine without a login session)
+// is no concern of the command's: stderr keeps to the one line of a reason.
+static std::unique_ptr<QCoreApplication> createApplication(int &argc, char **argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], "sheet") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        auto app = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+        return app;
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = createApplication(argc, argv);
+    QCoreApplication &app = *application;
+    qInstallMessageHandler(cli::keepOnlyCriticalMessages);
     // The tool works with the desktop program's settings (port, catalogue).
     settings_store::setApplicationName(QStringLiteral("skaleron"));
     // Reasons on stderr are in English whatever the desktop program shows.

@@ -59,5 +59,13 @@
         <source>Reading the Access file "%1" …</source>
         <translation>Reading the Access file "%1" …</translation>
     </message>
+    <message id="5220">
+        <source>The catalogue "%1" is damaged: %2</source>
+        <translation>The catalogue "%1" is damaged: %2</translation>
+    </message>
+    <message id="5221">
+        <source>In the catalogue "%1", the table "%2" holds IDs that a project cannot hold: %3. IDs run from -2147483648 to 2147483647.</source>
+        <translation>In the catalogue "%1", the table "%2" holds IDs that a project cannot hold: %3. IDs run from -2147483648 to 2147483647.</translation>
+    </message>
 </context>
 </TS>

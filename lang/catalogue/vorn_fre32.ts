@@ -59,5 +59,13 @@
         <source>Reading the Access file "%1" …</source>
         <translation>Lecture du fichier Access "%1" …</translation>
     </message>
+    <message id="5220">
+        <source>The catalogue "%1" is damaged: %2</source>
+        <translation>Le catalogue "%1" est endommagé : %2</translation>
+    </message>
+    <message id="5221">
+        <source>In the catalogue "%1", the table "%2" holds IDs that a project cannot hold: %3. IDs run from -2147483648 to 2147483647.</source>
+        <translation>Dans le catalogue "%1", la table "%2" contient des ID qu'un projet ne peut pas contenir : %3. Les ID vont de -2147483648 à 2147483647.</translation>
+    </message>
 </context>
 </TS>

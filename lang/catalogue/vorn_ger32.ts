@@ -59,5 +59,13 @@
         <source>Reading the Access file "%1" …</source>
         <translation>Die Access-Datei "%1" wird gelesen …</translation>
     </message>
+    <message id="5220">
+        <source>The catalogue "%1" is damaged: %2</source>
+        <translation>Der Katalog "%1" ist beschädigt: %2</translation>
+    </message>
+    <message id="5221">
+        <source>In the catalogue "%1", the table "%2" holds IDs that a project cannot hold: %3. IDs run from -2147483648 to 2147483647.</source>
+        <translation>Im Katalog "%1" enthält die Tabelle "%2" IDs, die ein Projekt nicht aufnehmen kann: %3. IDs reichen von -2147483648 bis 2147483647.</translation>
+    </message>
 </context>
 </TS>

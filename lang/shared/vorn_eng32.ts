@@ -123,5 +123,9 @@
         <source>Message</source>
         <translation>Message</translation>
     </message>
+    <message id="5960">
+        <source>the server gave up on the table "%1" after %2 s: another program holds it locked, or the server is too slow</source>
+        <translation>the server gave up on the table "%1" after %2 s: another program holds it locked, or the server is too slow</translation>
+    </message>
 </context>
 </TS>

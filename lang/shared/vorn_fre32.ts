@@ -123,5 +123,9 @@
         <source>Message</source>
         <translation>Message</translation>
     </message>
+    <message id="5960">
+        <source>the server gave up on the table "%1" after %2 s: another program holds it locked, or the server is too slow</source>
+        <translation>le serveur a abandonné la table "%1" après %2 s : un autre programme la tient verrouillée, ou le serveur est trop lent</translation>
+    </message>
 </context>
 </TS>

@@ -123,5 +123,9 @@
         <source>Message</source>
         <translation>Meldung</translation>
     </message>
+    <message id="5960">
+        <source>the server gave up on the table "%1" after %2 s: another program holds it locked, or the server is too slow</source>
+        <translation>der Server hat die Tabelle "%1" nach %2 s aufgegeben: ein anderes Programm hält sie gesperrt, oder der Server ist zu langsam</translation>
+    </message>
 </context>
 </TS>

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <climits>
+
 using namespace catalogue_files;
 using testing_support::binDir;
 using testing_support::writeDamagedCopy;
@@ -52,6 +54,7 @@ private slots:
         QVERIFY(lines.contains("5\tTachometer 0-4000 rpm\tno\tblock"));
         QVERIFY(lines.contains("8\tTachometer with LCD 0-4000 rpm\tyes\tregister"));
         QCOMPARE(cli({"catalogue", "list", "--db", sample()}).out, r.out);
+        QVERIFY(!QFile::exists(home.filePath("Veltrona/skaleron.conf"))); // reading stores no defaults
     }
 
     void showsEveryPropertyAsJson()
@@ -118,6 +121,7 @@ private slots:
         testing_support::ScopedTestHome home;
         // The user's own sensors are in a file of their own, empty at first.
         QCOMPARE(cli({"catalogue", "sensors", "4"}).out.split('\n', Qt::SkipEmptyParts).size(), 2);
+        QVERIFY(!QFile::exists(home.filePath("Veltrona/skaleron.conf"))); // reading stores no defaults
         QCOMPARE(cli({"sensors", "add", "Own", "--x", "0;100", "--y", "10;190"}).status, 0);
         const Run r = cli({"catalogue", "sensors", "4"});
         QCOMPARE(r.status, 0);
@@ -135,12 +139,21 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"catalogue", "list", "--fast"} << 2 << "--fast";
         QTest::newRow("db without path") << QStringList{"catalogue", "list", "--db"} << 2 << "--db";
         QTest::newRow("id not a number") << QStringList{"catalogue", "show", "seven"} << 2 << "seven";
+        QTest::newRow("id beyond 32 bits") << QStringList{"catalogue", "show", "2147483648"} << 2
+                                           << "ID 2147483648 is beyond what a project can hold";
         QTest::newRow("unknown group") << QStringList{"catalogue", "sensors", "9"} << 2 << "9";
         QTest::newRow("unknown id") << QStringList{"catalogue", "show", "777", "--db", "@sample"} << 1 << "777";
         QTest::newRow("import without tables") << QStringList{"catalogue", "import", "@types", "@out"} << 2
                                                << "types-97.mdb";
         QTest::newRow("import over a file") << QStringList{"catalogue", "import", "@sample", "@sample"} << 2
                                             << "exists";
+        // Keys a project cannot hold are named, not wrapped into other keys.
+        const QString wide = "\"RixData\" holds IDs that a project cannot hold: 2147483648, 9223372036854775807.";
+        QTest::newRow("list, wide keys") << QStringList{"catalogue", "list", "--db", "@wide"} << 2 << wide;
+        QTest::newRow("show, wide keys") << QStringList{"catalogue", "show", "3", "--db", "@wide"} << 2 << wide;
+        QTest::newRow("import, wide keys") << QStringList{"catalogue", "import", "@wide", "@out"} << 2 << wide;
+        QTest::newRow("sensors, wide key") << QStringList{"catalogue", "sensors", "3", "--db", "@wide"} << 2
+                                           << "\"SensorTabelle\" holds IDs that a project cannot hold: -4294967296.";
     }
     void failuresAndStatuses()
     {
@@ -150,7 +163,13 @@ private slots:
         if (args.contains("@types"))
             SKALERON_NEED_ACCESS_FIXTURES();
         testing_support::ScopedTestHome home;
+        const QString wide = home.filePath("wide.sqlite");
+        createMasterTable(wide);
+        createSensorTable(wide);
+        insertRows(wide, "RixData", {masterRow(3, "Narrow"), {{"ID", 2147483648LL}}, {{"ID", LLONG_MAX}}});
+        insertRows(wide, "SensorTabelle", {sensorRow(1, "Druckgeber", "Q"), {{"id", -4294967296LL}}});
         for (QString &a : args) {
+            a.replace("@wide", wide);
             a.replace("@sample", sample());
             a.replace("@types", testing_support::accessFixture("types-97.mdb"));
             a.replace("@out", home.filePath("out.sqlite"));
@@ -178,6 +197,9 @@ private slots:
         QTest::newRow("list, sensors only") << "list" << "sensors-only.sqlite" << "has no table \"RixData\"";
         QTest::newRow("sensors, master types only") << "sensors" << "master-only.sqlite"
                                                     << "has no table \"SensorTabelle\"";
+        QTest::newRow("list, SQLite rows damaged") << "list" << "rows.sqlite" << "rows.sqlite\" is damaged";
+        QTest::newRow("sensors, SQLite rows damaged") << "sensors" << "rows.sqlite" << "rows.sqlite\" is damaged";
+        QTest::newRow("import, SQLite rows damaged") << "import" << "rows.sqlite" << "rows.sqlite\" is damaged";
         QTest::newRow("list, Access file cut short") << "list" << "cut.accdb" << damaged;
         QTest::newRow("show, Access file cut short") << "show" << "cut.accdb" << damaged;
         QTest::newRow("sensors, Access file cut short") << "sensors" << "cut.accdb" << damaged;
@@ -203,6 +225,15 @@ private slots:
             createSensorTable(path);
         } else if (file == "master-only.sqlite") {
             createMasterTable(path);
+        } else if (file == "rows.sqlite") {
+            // The table list (first page) intact, every page after it not.
+            QVERIFY(QFile::copy(sample(), path));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const QByteArray header = f.read(18);
+            const int pageSize = (uchar(header[16]) << 8) | uchar(header[17]);
+            QVERIFY(f.seek(pageSize));
+            f.write(QByteArray(int(f.size()) - pageSize, '\xff'));
         } else if (file == "cut.accdb") {
             writeDamagedCopy(testing_support::CutInsidePage, path);
         } else if (file == "crash.mdb") {

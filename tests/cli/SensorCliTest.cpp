@@ -138,6 +138,21 @@ private slots:
         QVERIFY(r.out.isEmpty());
     }
 
+    // Both settings naming one file: every sensor once, where its row belongs.
+    void oneDatabaseForBothListsEachSensorOnce()
+    {
+        testing_support::ScopedTestHome home;
+        const QString db = standardFile(home);
+        insertRows(db, "SensorTabelle", {sensorRow(5, "Benutzerdefiniert", "")});
+        const QString own = settings_store::applicationName();
+        settings_store::setApplicationName("skaleron");
+        useUserCatalogue(db);
+        settings_store::setApplicationName(own);
+        const Run r = cli({"list"});
+        QCOMPARE(r.out.count('\n'), 3); // user 5, standard 3 and 2
+        QVERIFY2(r.out.startsWith("user\t5\t"), qPrintable(r.out));
+    }
+
     void userFileThatIsNoDatabase()
     {
         testing_support::ScopedTestHome home;

@@ -98,6 +98,27 @@ bool exec(const QString &database, const QStringList &statements)
     });
 }
 
+TableLock::TableLock(const QString &database, const QString &table, const QString &mode)
+    : m_name(QStringLiteral("pg-test-lock-%1").arg(quintptr(this)))
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+    db.setHostName(folder());
+    db.setDatabaseName(database);
+    QSqlQuery q(db);
+    m_held = db.open() && db.transaction()
+        && run(q, QStringLiteral("LOCK TABLE \"%1\" IN %2 MODE").arg(table, mode));
+}
+
+TableLock::~TableLock()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        db.rollback();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
 bool copySqliteFile(const QString &path, const QString &database)
 {
     const QString source = QStringLiteral("pg-test-source");

@@ -24,6 +24,20 @@ bool exec(const QString &database, const QStringList &statements);
 // file and its copy on the server are the same catalogue.
 bool copySqliteFile(const QString &path, const QString &database);
 
+// A second session that holds a lock on a table (LOCK TABLE ... IN mode
+// MODE) for as long as it lives.
+class TableLock
+{
+public:
+    TableLock(const QString &database, const QString &table, const QString &mode);
+    ~TableLock();
+    bool held() const { return m_held; }
+
+private:
+    QString m_name;
+    bool m_held = false;
+};
+
 }
 
 #define SKALERON_NEED_PG_SERVER()                                                                      \

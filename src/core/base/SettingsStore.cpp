@@ -4,10 +4,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QMap>
 #include <QFileInfo>
 #include <QMutex>
 #include <QSet>
 #include <QSettings>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace settings_store {
 
@@ -34,36 +40,79 @@ static std::unique_ptr<QSettings> openStore()
                                        QStringLiteral("Veltrona"), applicationName());
 }
 
-static QString matchingName(const QStringList &names, const QString &wanted)
+// The position of each entry's last line in the settings file, keyed by
+// "section/entry" as spelled there. Among spellings of one name the later
+// one wins, as a block appended to the file is meant to. The registry ignores
+// letter case itself: there the map is empty and one spelling exists.
+static QHash<QString, int> fileOrder(const QString &fileName)
 {
-    for (const QString &name : names) {
-        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
-            return name;
+    QHash<QString, int> order;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return order;
+    const auto unescaped = [](const QByteArray &raw) {
+        return QUrl::fromPercentEncoding(raw.trimmed().replace('\\', '/'));
+    };
+    QString section;
+    int position = 0;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith('[') && line.endsWith(']')) {
+            section = unescaped(line.mid(1, line.size() - 2));
+        } else if (const int equals = line.indexOf('='); equals > 0 && !line.startsWith(';')) {
+            order.insert(section + QLatin1Char('/') + unescaped(line.left(equals)), ++position);
+        }
     }
-    return wanted;
+    return order;
 }
 
-// Positions the store in the section as it is already spelled in the store
-// and returns the entry's stored spelling.
-static QString enter(QSettings &store, const QString &section, const QString &entry)
+static QStringList spellingsOf(QSettings &store, const QString &section)
 {
-    store.beginGroup(matchingName(store.childGroups(), section));
-    return matchingName(store.childKeys(), entry);
+    QStringList found;
+    for (const QString &group : store.childGroups()) {
+        if (group.compare(section, Qt::CaseInsensitive) == 0)
+            found << group;
+    }
+    return found;
+}
+
+// Every stored spelling of the entry, as "section/entry", the one that wins
+// last.
+static QStringList keysOf(QSettings &store, const QString &section, const QString &entry)
+{
+    QStringList keys;
+    for (const QString &group : spellingsOf(store, section)) {
+        store.beginGroup(group);
+        for (const QString &key : store.childKeys()) {
+            if (entry.isEmpty() || key.compare(entry, Qt::CaseInsensitive) == 0)
+                keys << group + QLatin1Char('/') + key;
+        }
+        store.endGroup();
+    }
+    if (keys.size() < 2)
+        return keys;
+    const QHash<QString, int> order = fileOrder(store.fileName());
+    std::stable_sort(keys.begin(), keys.end(),
+                     [&order](const QString &a, const QString &b) { return order.value(a) < order.value(b); });
+    return keys;
+}
+
+static QVariant storedValue(const QString &section, const QString &entry)
+{
+    auto store = openStore();
+    const QStringList keys = keysOf(*store, section, entry);
+    return keys.isEmpty() ? QVariant() : store->value(keys.last());
 }
 
 QString readString(const QString &section, const QString &entry, const QString &defaultValue)
 {
-    auto store = openStore();
-    const QString key = enter(*store, section, entry);
-    const QVariant v = store->value(key);
+    const QVariant v = storedValue(section, entry);
     return v.isValid() ? v.toString() : defaultValue;
 }
 
 int readInt(const QString &section, const QString &entry, int defaultValue)
 {
-    auto store = openStore();
-    const QString key = enter(*store, section, entry);
-    const QVariant v = store->value(key);
+    const QVariant v = storedValue(section, entry);
     if (!v.isValid())
         return defaultValue;
     bool ok = false;
@@ -91,22 +140,57 @@ int readInt(const QString &section, const QString &entry, int defaultValue)
     return defaultValue;
 }
 
-void writeString(const QString &section, const QString &entry, const QString &value)
+// QSettings writes the whole file back sorted by name, which would change
+// which spelling wins: before a write, every section stored under several
+// spellings, or with an entry under several, becomes one section holding the
+// values read, under the caller's spelling when it is among them.
+static void mergeSpellings(QSettings &store, const QString &preferred)
+{
+    QMap<QString, QStringList> sections; // lower-case name -> spellings
+    for (const QString &group : store.childGroups())
+        sections[group.toLower()] << group;
+    for (const QStringList &groups : std::as_const(sections)) {
+        const QStringList all = keysOf(store, groups.first(), QString());
+        QMap<QString, QPair<QString, QVariant>> merged; // lower-case entry -> spelling, value
+        for (const QString &key : all) {
+            const QString name = key.section(QLatin1Char('/'), 1);
+            merged.insert(name.toLower(), {name, store.value(key)});
+        }
+        if (groups.size() < 2 && merged.size() == all.size())
+            continue;
+        const QString target = groups.contains(preferred) ? preferred : groups.first();
+        for (const QString &group : groups)
+            store.remove(group);
+        for (const auto &e : std::as_const(merged))
+            store.setValue(target + QLatin1Char('/') + e.first, e.second);
+    }
+}
+
+// Stores under the spellings already stored, so that the program never
+// adds a second spelling of a section or an entry.
+static void write(const QString &section, const QString &entry, const QVariant &value)
 {
     auto store = openStore();
-    store->setValue(enter(*store, section, entry), value);
+    mergeSpellings(*store, section);
+    const QStringList groups = spellingsOf(*store, section);
+    const QStringList keys = keysOf(*store, section, entry);
+    store->setValue(keys.isEmpty() ? groups.value(0, section) + QLatin1Char('/') + entry : keys.first(), value);
+}
+
+void writeString(const QString &section, const QString &entry, const QString &value)
+{
+    write(section, entry, value);
 }
 
 void writeInt(const QString &section, const QString &entry, int value)
 {
-    auto store = openStore();
-    store->setValue(enter(*store, section, entry), value);
+    write(section, entry, value);
 }
 
 bool contains(const QString &section, const QString &entry)
 {
     auto store = openStore();
-    return store->contains(enter(*store, section, entry));
+    return !keysOf(*store, section, entry).isEmpty();
 }
 
 QString location()

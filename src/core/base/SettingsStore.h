@@ -3,7 +3,9 @@
 // platform's native store (registry on Windows, an INI file under
 // $XDG_CONFIG_HOME on Linux), organisation "Veltrona", application name = the
 // program file's base name. Section and entry names match without regard to
-// letter case on every platform. Reading never writes.
+// letter case on every platform: a name stored under several spellings reads
+// as one, the later line in the file winning, and the next write there leaves
+// one spelling. Reading never writes.
 #include <QString>
 
 namespace settings_store {

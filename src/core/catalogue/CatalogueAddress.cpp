@@ -3,6 +3,7 @@
 #include "base/Language.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace catalogue_address {
@@ -70,6 +71,16 @@ bool parseServer(const QString &url, Server *server, QString *reason)
     s.host = decoded(authority);
     *server = s;
     return true;
+}
+
+bool sameDatabase(const QString &a, const QString &b)
+{
+    if (isServer(a) || isServer(b))
+        return a == b;
+    const QFileInfo first(a), second(b);
+    const QString canonical = first.canonicalFilePath();
+    return canonical.isEmpty() ? first.absoluteFilePath() == second.absoluteFilePath()
+                               : canonical == second.canonicalFilePath();
 }
 
 QString displayName(const QString &location)

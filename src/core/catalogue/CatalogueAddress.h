@@ -22,6 +22,10 @@ bool isServer(const QString &location);
 // that carries a password.
 bool parseServer(const QString &url, Server *server, QString *reason);
 
+// True when both name one database: the same server address, or paths of
+// the same file.
+bool sameDatabase(const QString &a, const QString &b);
+
 // The location as the user is shown it: a file in native separators, an
 // address as typed.
 QString displayName(const QString &location);

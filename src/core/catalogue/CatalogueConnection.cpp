@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QSqlQuery>
 
 CatalogueConnection::~CatalogueConnection()
 {
@@ -173,12 +174,19 @@ bool CatalogueConnection::connectServer(Mode mode)
     db.setDatabaseName(server.database);
     db.setUserName(server.user);
     // No password is ever set: libpq reads ~/.pgpass and PGPASSWORD itself.
-    // A server that does not answer must not freeze the program for long; a
-    // catalogue that is only read is read in read-only transactions.
-    QString options = QStringLiteral("connect_timeout=10");
+    // A server that does not answer, a table another program keeps locked or
+    // a statement that runs away must not freeze the program: one time limit
+    // covers all three. A catalogue that is only read is read in read-only
+    // transactions. The server's notices ("already exists, skipping") are
+    // not for the user; its errors come back with the statements.
+    const int seconds = catalogue_sql::serverTimeoutSeconds();
+    QString options = QStringLiteral("connect_timeout=%1;options='-c statement_timeout=%2 -c lock_timeout=%2 "
+                                     "-c client_min_messages=error")
+                          .arg(seconds)
+                          .arg(seconds * 1000);
     if (mode == Mode::ReadOnly)
-        options += QStringLiteral(";options='-c default_transaction_read_only=on'");
-    db.setConnectOptions(options);
+        options += QStringLiteral(" -c default_transaction_read_only=on");
+    db.setConnectOptions(options + QLatin1Char('\''));
     if (!db.open()) {
         m_error = loadTranslatedString(5900).arg(m_path, catalogue_sql::engineText(db.lastError()));
         return false;
@@ -223,7 +231,7 @@ bool CatalogueConnection::checkSchema(const catalogue_schema::Table &table)
     // Whatever the check finds wrong is wrong with the file itself.
     m_badFile = result != sqlite_file::SchemaCheck::Ok;
     switch (result) {
-    case sqlite_file::SchemaCheck::Ok: return true;
+    case sqlite_file::SchemaCheck::Ok: return checkKeys(table);
     case sqlite_file::SchemaCheck::NotADatabase:
         m_error = loadTranslatedString(5205).arg(native, problem.engineText);
         return false;
@@ -239,6 +247,29 @@ bool CatalogueConnection::checkSchema(const catalogue_schema::Table &table)
                                                  problem.declaredType);
         return false;
     }
+    return false;
+}
+
+bool CatalogueConnection::checkKeys(const catalogue_schema::Table &table)
+{
+    // A project file keeps the key in 32 bits: a larger one would come back
+    // as another number, 9223372036854775807 as -1, which means "no master
+    // type". Keys stored as text are left to the reading.
+    const QString key = QLatin1String(table.columns.first().name);
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    const QString numeric = isServer() ? QString() : QStringLiteral(" AND typeof([%1]) <> 'text'").arg(key);
+    if (!q.exec(sql(QStringLiteral("SELECT [%1] FROM [%2] WHERE ([%1] < -2147483648 OR [%1] > 2147483647)%3 LIMIT 10")
+                        .arg(key, QLatin1String(table.name), numeric))))
+        return true; // reading the rows says what is wrong
+    QStringList keys;
+    while (q.next())
+        keys << q.value(0).toString();
+    if (keys.isEmpty())
+        return true;
+    m_badFile = true;
+    m_error = loadTranslatedString(5221).arg(catalogue_address::displayName(m_path), QLatin1String(table.name),
+                                             keys.join(QStringLiteral(", ")));
     return false;
 }
 

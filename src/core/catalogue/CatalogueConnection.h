@@ -62,6 +62,8 @@ private:
     bool openAccess(const catalogue_schema::Table &table);
     bool connectServer(Mode mode);
     bool checkSchema(const catalogue_schema::Table &table);
+    // Refuses a table whose keys a project file cannot hold.
+    bool checkKeys(const catalogue_schema::Table &table);
     QSqlDatabase addConnection(const QString &driver = QStringLiteral("QSQLITE"));
 
     QString m_name;

@@ -25,8 +25,26 @@ const QVector<const Table *> &tables()
     return list;
 }
 
-// Copies the rows in table order; returns the count or -1.
-int copyRows(CatalogueConnection &source, QSqlDatabase &target, Engine engine, const Table &table, QString *reason)
+// Why reading the source failed, for the user: the source named, as
+// damaged when the engine found it so (bad input), else as unreadable.
+struct SourceProblem
+{
+    QString reason;
+    bool damaged = false;
+};
+
+SourceProblem sourceProblem(const CatalogueConnection &source, const QSqlError &error, const Table &table)
+{
+    const QString where = catalogue_address::displayName(source.path());
+    if (catalogue_sql::isDamage(error))
+        return {loadTranslatedString(5220).arg(where, catalogue_sql::engineText(error)), true};
+    return {loadTranslatedString(5205).arg(where, catalogue_sql::engineText(error, QLatin1String(table.name))), false};
+}
+
+// Copies the rows in table order; returns the count or -1, with the
+// reason, or with *problem set when the source could not be read.
+int copyRows(CatalogueConnection &source, QSqlDatabase &target, Engine engine, const Table &table, QString *reason,
+             SourceProblem *problem)
 {
     const QString columns = catalogue_schema::selectList(table);
     QStringList marks;
@@ -35,7 +53,7 @@ int copyRows(CatalogueConnection &source, QSqlDatabase &target, Engine engine, c
     QSqlQuery read(source.database());
     read.setForwardOnly(true);
     if (!read.exec(source.sql(QStringLiteral("SELECT %1 FROM [%2]").arg(columns, QLatin1String(table.name))))) {
-        *reason = catalogue_sql::engineText(read.lastError());
+        *problem = sourceProblem(source, read.lastError(), table);
         return -1;
     }
     QSqlQuery write(target);
@@ -47,13 +65,13 @@ int copyRows(CatalogueConnection &source, QSqlDatabase &target, Engine engine, c
         for (int i = 0; i < table.columns.size(); ++i)
             write.bindValue(i, read.value(i));
         if (!write.exec()) {
-            *reason = catalogue_sql::engineText(write.lastError());
+            *reason = catalogue_sql::engineText(write.lastError(), QLatin1String(table.name));
             return -1;
         }
         ++count;
     }
     if (read.lastError().isValid()) {
-        *reason = catalogue_sql::engineText(read.lastError());
+        *problem = sourceProblem(source, read.lastError(), table);
         return -1;
     }
     return count;
@@ -73,6 +91,8 @@ struct Sources
     bool hasMaster = false, hasSensors = false;
     // The source itself is unfit (rather than out of reach).
     bool badInput = true;
+    // Set when reading the rows failed.
+    SourceProblem problem;
 };
 
 // Opens both tables of the source; a table the source lacks is skipped.
@@ -99,12 +119,19 @@ bool copyTables(Sources &s, QSqlDatabase &db, Engine engine, Result &result, QSt
 {
     if (s.hasMaster
         && !(catalogue_sql::createTable(db, engine, catalogue_schema::masterTable(), reason)
-             && (result.masterTypes = copyRows(s.master, db, engine, catalogue_schema::masterTable(), reason)) >= 0))
+             && (result.masterTypes = copyRows(s.master, db, engine, catalogue_schema::masterTable(), reason, &s.problem))
+                 >= 0))
         return false;
     return !s.hasSensors
         || (catalogue_sql::createTable(db, engine, catalogue_schema::sensorTable(), reason)
             && catalogue_sql::addVersionColumn(db, engine, reason)
-            && (result.sensors = copyRows(s.sensors, db, engine, catalogue_schema::sensorTable(), reason)) >= 0);
+            && (result.sensors = copyRows(s.sensors, db, engine, catalogue_schema::sensorTable(), reason, &s.problem))
+                >= 0);
+}
+
+Result sourceFailure(const Sources &s)
+{
+    return fail(s.problem.damaged ? Status::BadInput : Status::Failed, s.problem.reason);
 }
 
 Result importToServer(Sources &s, const QString &output, bool replace)
@@ -127,7 +154,7 @@ Result importToServer(Sources &s, const QString &output, bool replace)
     QSqlQuery q(db);
     for (const Table *t : tables()) {
         if (ok && exists && !q.exec(QStringLiteral("DROP TABLE IF EXISTS \"%1\"").arg(QLatin1String(t->name)))) {
-            reason = catalogue_sql::engineText(q.lastError());
+            reason = catalogue_sql::engineText(q.lastError(), QLatin1String(t->name));
             ok = false;
         }
     }
@@ -135,7 +162,11 @@ Result importToServer(Sources &s, const QString &output, bool replace)
     if (!ok) {
         if (reason.isEmpty())
             reason = catalogue_sql::engineText(db.lastError());
-        db.rollback();
+        // A server gone meanwhile has no transaction left to roll back.
+        if (db.isOpen())
+            db.rollback();
+        if (!s.problem.reason.isEmpty())
+            return sourceFailure(s);
         return fail(Status::Failed, loadTranslatedString(5211).arg(output, reason));
     }
     result.status = Status::Ok;
@@ -164,6 +195,8 @@ Result importToFile(Sources &s, const QString &output)
         ok = QFile::remove(output);
     if (!ok || !QFile::rename(partial, output)) {
         QFile::remove(partial);
+        if (!s.problem.reason.isEmpty())
+            return sourceFailure(s);
         return fail(Status::Failed, loadTranslatedString(5211).arg(QDir::toNativeSeparators(output), reason));
     }
     result.status = Status::Ok;

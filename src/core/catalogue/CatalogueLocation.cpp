@@ -22,11 +22,9 @@ QString defaultDatabasePath()
 #endif
 }
 
-QString readAndStoreDatabasePath(const QString &section, const QString &entry)
+QString databasePath()
 {
-    const QString path = settings_store::readString(section, entry, defaultDatabasePath());
-    settings_store::writeString(section, entry, path);
-    return path;
+    return settings_store::readString(QStringLiteral("Directories"), QStringLiteral("DBase"), defaultDatabasePath());
 }
 
 QString defaultUserSensorDatabasePath()
@@ -35,15 +33,11 @@ QString defaultUserSensorDatabasePath()
                            + QStringLiteral("/Veltrona/skaleron/user-sensors.sqlite"));
 }
 
-QString readAndStoreUserSensorDatabasePath()
+QString userSensorDatabasePath()
 {
-    const QString section = QStringLiteral("DIRECTORIES");
-    const QString entry = QStringLiteral("DBASEUSER");
-    QString path = settings_store::readString(section, entry, defaultUserSensorDatabasePath());
-    if (path == defaultDatabasePath())
-        path = defaultUserSensorDatabasePath();
-    settings_store::writeString(section, entry, path);
-    return path;
+    const QString path = settings_store::readString(QStringLiteral("DIRECTORIES"), QStringLiteral("DBASEUSER"),
+                                                    defaultUserSensorDatabasePath());
+    return path == defaultDatabasePath() ? defaultUserSensorDatabasePath() : path;
 }
 
 }

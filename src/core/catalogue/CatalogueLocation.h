@@ -13,19 +13,19 @@ QString sampleCatalogueFileName();
 // data folder. Used for "DBase" and by the options.
 QString defaultDatabasePath();
 
-// Reads the entry with the default above and writes the value straight back,
-// so that the entry exists after the first use.
-QString readAndStoreDatabasePath(const QString &section, const QString &entry);
+// "Directories"/"DBase" with the default above. Reading stores nothing: the
+// default is used until the user sets a path.
+QString databasePath();
 
 // The user sensor database's default: a file of the user's own in the data
 // folder, which no rebuilt or installed catalogue replaces. It need not
 // exist: it is made, with the sensor table, when the first sensor is stored.
 QString defaultUserSensorDatabasePath();
 
-// "DIRECTORIES"/"DBASEUSER" with the default above, written straight back.
+// "DIRECTORIES"/"DBASEUSER" with the default above, nothing stored.
 // A stored value that is the catalogue default (which the user database had
 // before) counts as unset, so that user sensors never go into a file an
 // update replaces.
-QString readAndStoreUserSensorDatabasePath();
+QString userSensorDatabasePath();
 
 }

@@ -31,6 +31,7 @@ bool CatalogueRecordset::open()
 {
     close();
     m_error.clear();
+    m_damaged = false;
     const QString path = m_pathOverride.isEmpty() ? configuredDatabasePath() : m_pathOverride;
     const bool opened = madeOnFirstWrite(path) && !QFileInfo::exists(path) ? m_connection.openEmpty(path, m_table)
                                                                            : m_connection.open(path, m_table, m_mode);
@@ -112,7 +113,12 @@ QString CatalogueRecordset::selectStatement(const QString &columns) const
 
 void CatalogueRecordset::setEngineError(const QSqlError &error)
 {
-    m_error = loadTranslatedString(5205).arg(catalogue_address::displayName(m_connection.path()), catalogue_sql::engineText(error));
+    const QString where = catalogue_address::displayName(m_connection.path());
+    // A file that reads as damaged only once its rows are read is as unfit
+    // as one that does not open.
+    m_damaged = catalogue_sql::isDamage(error);
+    m_error = m_damaged ? loadTranslatedString(5220).arg(where, catalogue_sql::engineText(error))
+                        : loadTranslatedString(5205).arg(where, catalogue_sql::engineText(error, QLatin1String(m_table.name)));
 }
 
 bool CatalogueRecordset::fetchCurrent(bool moved)

@@ -60,7 +60,7 @@ public:
     QString errorText() const { return m_error; }
     // The last Open failed because of the file itself (see
     // CatalogueConnection::badFile), not because of the engine.
-    bool badFile() const { return m_connection.badFile(); }
+    bool badFile() const { return m_connection.badFile() || m_damaged; }
     QString databasePath() const { return m_connection.path(); }
     // The query text of the last requery, for diagnostics.
     QString queryText() const { return m_queryText; }
@@ -102,4 +102,5 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     bool m_atFirst = false;
+    bool m_damaged = false;
 };

@@ -1,5 +1,8 @@
 #include "CatalogueSql.h"
 
+#include "base/Language.h"
+#include "base/SettingsStore.h"
+
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -35,6 +38,29 @@ QString forEngine(const QString &text, Engine engine, const NameMap &names)
 QString engineText(const QSqlError &error)
 {
     return error.text().simplified();
+}
+
+QString engineText(const QSqlError &error, const QString &table)
+{
+    // lock_not_available, query_canceled: the two time limits every
+    // connection sets.
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("55P03") || code == QLatin1String("57014"))
+        return loadTranslatedString(5960).arg(table).arg(serverTimeoutSeconds());
+    return engineText(error);
+}
+
+bool isDamage(const QSqlError &error)
+{
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number) & 0xff;
+    // SQLITE_CORRUPT, SQLITE_NOTADB
+    return number && (code == 11 || code == 26);
+}
+
+int serverTimeoutSeconds()
+{
+    return qBound(1, settings_store::readInt(QStringLiteral("Directories"), QStringLiteral("ServerTimeout"), 10), 3600);
 }
 
 QString columnType(catalogue_schema::ColumnKind kind, Engine engine)

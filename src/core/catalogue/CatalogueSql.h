@@ -24,6 +24,15 @@ QString forEngine(const QString &text, Engine engine, const NameMap &names = Nam
 
 // The engine's complaint as one line (the server's texts span several).
 QString engineText(const QSqlError &error);
+// The same, naming the table when the server gave up waiting for it (a lock
+// another program holds, a statement over the time limit).
+QString engineText(const QSqlError &error, const QString &table);
+// SQLite found the file damaged ("malformed", "not a database").
+bool isDamage(const QSqlError &error);
+
+// How long a server may take to answer, to grant a lock or to run one
+// statement: "Directories"/"ServerTimeout" in seconds, 10 when unset.
+int serverTimeoutSeconds();
 
 // The column type a kind is stored as on the engine.
 QString columnType(catalogue_schema::ColumnKind kind, Engine engine);

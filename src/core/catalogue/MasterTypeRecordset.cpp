@@ -10,7 +10,7 @@ MasterTypeRecordset::MasterTypeRecordset()
 
 QString MasterTypeRecordset::configuredDatabasePath() const
 {
-    return catalogue_location::readAndStoreDatabasePath(QStringLiteral("Directories"), QStringLiteral("DBase"));
+    return catalogue_location::databasePath();
 }
 
 void MasterTypeRecordset::readCurrentRow()

@@ -14,8 +14,8 @@ namespace sensor_editing {
 
 void takeColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition)
 {
-    const QVector<double> x = value_list::readNumbers(xValues, SensorDefinition::Points);
-    const QVector<double> y = value_list::readNumbers(yValues, SensorDefinition::Points);
+    const QVector<double> x = value_list::readSemicolonTerminated(xValues, SensorDefinition::Points);
+    const QVector<double> y = value_list::readSemicolonTerminated(yValues, SensorDefinition::Points);
     definition.Count = int(std::min(x.size(), y.size()));
     for (int i = 0; i < definition.Count; ++i) {
         definition.XColumn[size_t(i)] = x[i];

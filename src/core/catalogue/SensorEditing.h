@@ -16,7 +16,8 @@ namespace sensor_editing {
 QString refusal(const SensorDefinition &definition);
 
 // A stored sensor's value lists as the window's columns (the x column is the
-// stored y list); as many rows as both lists hold, up to the window's eight.
+// stored y list), each read as eight times "number;" up to the first
+// mismatch; as many rows as both lists hold.
 void takeColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition);
 
 // The definition window's order on OK: the pairs sorted by the y value,

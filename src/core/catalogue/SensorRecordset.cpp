@@ -16,9 +16,8 @@ SensorRecordset::SensorRecordset(bool userDatabase)
 
 QString SensorRecordset::configuredDatabasePath() const
 {
-    return m_userDatabase ? catalogue_location::readAndStoreUserSensorDatabasePath()
-                          : catalogue_location::readAndStoreDatabasePath(QStringLiteral("DIRECTORIES"),
-                                                                         QStringLiteral("DBase"));
+    return m_userDatabase ? catalogue_location::userSensorDatabasePath()
+                          : catalogue_location::databasePath();
 }
 
 bool SensorRecordset::madeOnFirstWrite(const QString &path) const
@@ -131,7 +130,7 @@ bool SensorRecordset::ensureVersionColumn()
 void SensorRecordset::setWriteError(const QSqlError &error)
 {
     setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()),
-                                            catalogue_sql::engineText(error)));
+                                            catalogue_sql::engineText(error, QLatin1String(table().name))));
 }
 
 bool SensorRecordset::update()
@@ -163,14 +162,14 @@ bool SensorRecordset::insertRecord(QSqlQuery &query, const QVariantList &values)
         db.rollback();
         return false;
     }
-    query.prepare(connection().sql(QStringLiteral(
+    const bool prepared = query.prepare(connection().sql(QStringLiteral(
         "INSERT INTO [SensorTabelle] ([id], [Bestellnummer], [Gruppe], [DimensionX], [DimensionY], [BeginX], "
         "[EndX], [YMin], [YMax], [Y-Werte], [X-Werte], [Name]) "
         "VALUES ((SELECT COALESCE(MAX([id]), 0) + 1 FROM [SensorTabelle]), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)%1")
                                        .arg(server ? QStringLiteral(" RETURNING [id]") : QString())));
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values[i]);
-    if (!query.exec() || (server && !query.next())) {
+    if (!prepared || !query.exec() || (server && !query.next())) {
         setWriteError(query.lastError());
         if (server)
             db.rollback();
@@ -198,7 +197,8 @@ bool SensorRecordset::updateRecord(QSqlQuery &query, const QVariantList &values)
 {
     // Only the version that was loaded is overwritten; one statement, so two
     // benches cannot both pass the check.
-    query.prepare(connection().sql(QStringLiteral(
+    // A server prepares the statement, and may give up on it there.
+    const bool prepared = query.prepare(connection().sql(QStringLiteral(
         "UPDATE [SensorTabelle] SET [Bestellnummer] = ?, [Gruppe] = ?, [DimensionX] = ?, [DimensionY] = ?, "
         "[BeginX] = ?, [EndX] = ?, [YMin] = ?, [YMax] = ?, [Y-Werte] = ?, [X-Werte] = ?, [Name] = ?, "
         "[%1] = [%1] + 1 WHERE [id] = ? AND [%1] = ?")
@@ -207,7 +207,7 @@ bool SensorRecordset::updateRecord(QSqlQuery &query, const QVariantList &values)
         query.bindValue(i, values[i]);
     query.bindValue(values.size(), m_editKey);
     query.bindValue(values.size() + 1, m_editVersion);
-    if (!query.exec()) {
+    if (!prepared || !query.exec()) {
         setWriteError(query.lastError());
         return false;
     }
@@ -229,10 +229,10 @@ bool SensorRecordset::remove()
     const int key = m_id;
     releaseResult();
     QSqlQuery query(connection().database());
-    query.prepare(connection().sql(QStringLiteral("DELETE FROM [SensorTabelle] WHERE [id] = ?")));
+    const bool prepared = query.prepare(connection().sql(QStringLiteral("DELETE FROM [SensorTabelle] WHERE [id] = ?")));
     query.bindValue(0, key);
-    if (!query.exec()) {
-        setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()), catalogue_sql::engineText(query.lastError())));
+    if (!prepared || !query.exec()) {
+        setWriteError(query.lastError());
         return false;
     }
     return true;

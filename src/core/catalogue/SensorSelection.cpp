@@ -1,6 +1,8 @@
 #include "SensorSelection.h"
 #include "SensorEditing.h"
 
+#include "CatalogueAddress.h"
+
 #include "base/UserMessages.h"
 #include "model/SensorCurve.h"
 #include "model/SensorGroups.h"
@@ -50,11 +52,14 @@ QVector<SensorListRow> SensorSelection::fillList()
             return rows;
         }
     }
+    const bool oneDatabase = catalogue_address::sameDatabase(m_standard.databasePath(), m_user.databasePath());
     for (SensorRecordset *r : {&m_standard, &m_user}) {
-        const bool user = r->isUserDatabase();
+        if (oneDatabase && r == &m_user)
+            break;
         if (!(r->isBOF() && r->isEOF()))
             r->moveFirst();
         while (!r->isEOF()) {
+            const bool user = oneDatabase ? isUserRow(*r) : r->isUserDatabase();
             if (rows.isEmpty()) {
                 UnitX = r->m_DimensionX;
                 UnitY = r->m_DimensionY;
@@ -73,6 +78,11 @@ QVector<SensorListRow> SensorSelection::fillList()
         }
     }
     return rows;
+}
+
+bool SensorSelection::isUserRow(const SensorRecordset &record)
+{
+    return sensor_groups::indexOf(record.m_Gruppe) == sensor_groups::UserDefined;
 }
 
 SensorRecordset *SensorSelection::locate(const SensorListRow &row)

@@ -52,6 +52,8 @@ public:
     bool badFile() const { return m_standard.badFile() || m_user.badFile(); }
     // The rows of the group Type: standard records first, then user records,
     // each sorted by [Bestellnummer]. The first row presets UnitX and UnitY.
+    // When both settings name one database its rows are listed once, those
+    // of the user-defined group as user records.
     QVector<SensorListRow> fillList();
     // Changing and deleting are offered in the user-defined group only.
     static bool canChange(int type);
@@ -91,6 +93,10 @@ public:
     // Stores a definition into the record being added or edited: the y
     // column becomes X and the x column Y, sorted by X, with the ranges.
     static void storeDefinition(const SensorDefinition &definition, SensorRecordset &record);
+
+    // Whether a row of the one database both settings name belongs to the
+    // user's sensors.
+    static bool isUserRow(const SensorRecordset &record);
 
 private:
     SensorRecordset *locate(const SensorListRow &row);

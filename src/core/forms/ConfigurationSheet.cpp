@@ -1,18 +1,14 @@
 #include "ConfigurationSheet.h"
 
 #include "MasterOverviewRules.h"
-#include "resources/DialogTemplates.h"
 #include "base/Language.h"
 #include "model/ProjectDocument.h"
+#include "resources/DialogTemplates.h"
 
-#include <QDir>
-#include <QFontMetricsF>
+#include <QFileInfo>
 #include <QLocale>
-#include <QPagedPaintDevice>
-#include <QPainter>
 
 #include <cmath>
-
 
 namespace {
 
@@ -53,44 +49,48 @@ QString displayItems(const ConfigRecord &c)
     return shown.isEmpty() ? QStringLiteral("-") : shown.join(QStringLiteral(", "));
 }
 
+// A row the form shows for this master type: its control shown and enabled.
+bool formShows(const master_overview::ControlStates &states, int control)
+{
+    return states.shown.value(control) && states.enabled.value(control, true);
 }
 
-ConfigurationSheet ConfigurationSheet::forDocument(const ProjectDocument &document, const QDateTime &printed)
+// Date and time of printing in local time, as the chosen language writes them.
+QString printedText(const QDateTime &printed)
 {
-    const ConfigRecord &c = document.config();
-    ConfigurationSheet sheet;
-    sheet.title = loadTranslatedString(5370);
-    const QString path = document.filePath();
-    sheet.fileLine = loadTranslatedString(5371).arg(path.isEmpty() ? loadTranslatedString(5378)
-                                                                   : QDir::toNativeSeparators(path));
-    sheet.dateLine =
-        loadTranslatedString(5372).arg(Language::instance().locale().toString(printed, QLocale::LongFormat));
+    const QLocale locale = Language::instance().locale();
+    const QDateTime local = printed.toLocalTime();
+    return locale.toString(local.date(), QLocale::LongFormat) + QStringLiteral(", ")
+        + locale.toString(local.time(), QLocale::ShortFormat);
+}
 
-    sheet.masterHeading = loadTranslatedString(5373);
-    sheet.picture = c.PictureBitmap;
-    // The six labels of the project form, one per line.
-    const QStringList labels = loadTranslatedString(50000).split(QLatin1Char('\n'));
-    const QStringList values = {c.OrderNumber, c.Description, c.Diameter,
-                                c.OuterScaleRange, c.InnerScaleRange, c.SignalInput};
-    for (int i = 0; i < values.size(); ++i)
-        sheet.masterRows << SheetRow{labels.value(i), values.at(i), QString()};
+QList<SheetRow> jobRowsOf(const SheetJob &job)
+{
+    return {{loadTranslatedString(6200), job.customer, QString()},
+            {loadTranslatedString(6201), job.vessel, QString()},
+            {loadTranslatedString(6202), job.serialNumber, QString()},
+            {loadTranslatedString(6203), job.technician, QString()},
+            {loadTranslatedString(6204), job.notes, QString()}};
+}
 
-    sheet.settingsHeading = loadTranslatedString(5374);
-    // The rows of the controls the master's form shows for this master type,
-    // with the form's labels and the values as the form shows them.
+QList<SheetRow> settingRowsOf(const ConfigRecord &c)
+{
+    // The rows of the controls the master's form shows enabled for this
+    // master type, with the form's labels, the values as the form shows them
+    // and a unit only where the form shows one.
     using namespace master_overview;
     ConfigRecord shown = c;
     clearUnshowableDisplayBits(shown);
     const ControlStates states = computeControlStates(shown, shown.DataSource);
-    QList<SheetRow> &rows = sheet.settingRows;
-    auto add = [&states, &rows](int control, const QString &label, const QString &value,
+    QList<SheetRow> rows;
+    auto add = [&states, &rows](int control, const QString &label, const QString &value, int unitControl = 0,
                                 const QString &unit = QString()) {
-        if (states.shown.value(control))
-            rows << SheetRow{label, value, unit};
+        if (formShows(states, control))
+            rows << SheetRow{label, value, unitControl && formShows(states, unitControl) ? unit : QString()};
     };
     add(ids::SourceList, loadTranslatedString(50003), signalSource(shown));
-    add(ids::PulseEdit, pulseFactorLabel(shown), formatPulseFactor(shown), pulseFactorUnit(shown));
-    add(ids::ThresholdEdit, loadTranslatedString(50005), formatThreshold(shown.WarnThreshold),
+    add(ids::PulseEdit, pulseFactorLabel(shown), formatPulseFactor(shown), ids::PulseUnit, pulseFactorUnit(shown));
+    add(ids::ThresholdEdit, loadTranslatedString(50005), formatThreshold(shown.WarnThreshold), ids::ThresholdUnit,
         thresholdUnitText(shown));
     add(ids::WarnModeList, loadTranslatedString(50006),
         shown.WarnMode == 1 ? loadTranslatedString(1122) : loadTranslatedString(1123));
@@ -105,88 +105,69 @@ ConfigurationSheet ConfigurationSheet::forDocument(const ProjectDocument &docume
     add(ids::TimeList, loadTranslatedString(50012), listEntry(ids::TimeList, shown.TimeFormat));
     add(ids::DepthList, loadTranslatedString(50013), listEntry(ids::DepthList, shown.DepthUnit));
     add(ids::DisplayLabel, loadTranslatedString(50041), displayItems(shown));
+    return rows;
+}
+
+// An input whose calibration holds any value: one the technician worked on.
+bool holdsValues(const InputCalibration &c)
+{
+    const int rows = qBound(0, c.supportPointCount, InputCalibration::Rows);
+    for (int i = 0; i < rows; ++i) {
+        const size_t r = size_t(i);
+        if (c.resistance[r] != 0 || c.quantity[r] != 0 || c.displayValue[r] != 0 || c.pointerAngle[r] != 0)
+            return true;
+    }
+    return false;
+}
+
+}
+
+ConfigurationSheet ConfigurationSheet::forRecord(const ConfigRecord &c, const QString &projectPath,
+                                                 const QDateTime &printed, const SheetJob &job)
+{
+    ConfigurationSheet sheet;
+    sheet.title = loadTranslatedString(5370);
+    // The customer gets the file's name; where it lay on the technician's
+    // machine is none of the sheet's business.
+    sheet.fileLine = loadTranslatedString(5371).arg(projectPath.isEmpty() ? loadTranslatedString(5378)
+                                                                          : QFileInfo(projectPath).fileName());
+    sheet.dateLine = loadTranslatedString(5372).arg(printedText(printed));
+    sheet.jobHeading = loadTranslatedString(6205);
+    sheet.jobRows = jobRowsOf(job);
+    sheet.technician = job.technician;
+    sheet.program = QStringLiteral("Skaleron " SKALERON_VERSION);
+    sheet.calibrationColumns = QStringList{loadTranslatedString(6210), loadTranslatedString(6211),
+                                           loadTranslatedString(6212), loadTranslatedString(6213)};
+    sheet.dateLabel = loadTranslatedString(6207);
+    sheet.signatureLabel = loadTranslatedString(6208);
+    sheet.pageFormat = loadTranslatedString(6206);
+
+    sheet.masterHeading = loadTranslatedString(5373);
+    sheet.picture = c.PictureBitmap;
+    // The six labels of the project form, one per line.
+    const QStringList labels = loadTranslatedString(50000).split(QLatin1Char('\n'));
+    const QStringList values = {c.OrderNumber, c.Description, c.Diameter,
+                                c.OuterScaleRange, c.InnerScaleRange, c.SignalInput};
+    for (int i = 0; i < values.size(); ++i)
+        sheet.masterRows << SheetRow{labels.value(i), values.at(i), QString()};
+
+    sheet.settingsHeading = loadTranslatedString(5374);
+    sheet.settingRows = settingRowsOf(c);
     return sheet;
 }
 
-bool ConfigurationSheet::render(QPagedPaintDevice &device) const
+ConfigurationSheet ConfigurationSheet::forDocument(const ProjectDocument &document, const QDateTime &printed,
+                                                   const SheetJob &job, bool withCalibration)
 {
-    QPainter painter(&device);
-    if (!painter.isActive())
-        return false;
-    const QRectF page(QPointF(0, 0), QSizeF(device.width(), device.height()));
-    int row = 0;
-    bool more = true;
-    bool first = true;
-    while (more) {
-        if (!first)
-            device.newPage();
-        renderPage(painter, page, row, first, more);
-        first = false;
+    ConfigurationSheet sheet = forRecord(document.config(), document.filePath(), printed, job);
+    if (!withCalibration)
+        return sheet;
+    for (int input = 0; input < ProjectDocument::InputCount; ++input) {
+        const InputCalibration *c = document.calibration(input);
+        if (!c || !holdsValues(*c))
+            continue;
+        const QString name = loadTranslatedString(5600).arg(input + 1) + loadTranslatedString(5601 + input);
+        sheet.calibrations << SheetCalibration{loadTranslatedString(6209).arg(name), c->quantityUnit, *c};
     }
-    return true;
-}
-
-void ConfigurationSheet::renderPage(QPainter &painter, const QRectF &page, int &row, bool firstPage,
-                                    bool &more) const
-{
-    // Sizes follow the page, so any printer resolution gives the same sheet.
-    const qreal unit = page.width() / 100.0;
-    QFont body = painter.font();
-    body.setPixelSize(qMax(8, int(unit * 2.0)));
-    QFont heading = body;
-    heading.setBold(true);
-    heading.setPixelSize(qMax(10, int(unit * 2.6)));
-    QFont titleFont = heading;
-    titleFont.setPixelSize(qMax(12, int(unit * 3.6)));
-
-    qreal y = 0;
-    const qreal labelWidth = page.width() * 0.38;
-    const qreal valueWidth = page.width() * 0.45;
-    auto line = [&](const QFont &font, const QString &text) {
-        painter.setFont(font);
-        const qreal h = QFontMetricsF(font, painter.device()).height();
-        painter.drawText(QRectF(0, y, page.width(), h), Qt::AlignLeft | Qt::AlignVCenter, text);
-        y += h * 1.2;
-    };
-    auto tableRow = [&](const SheetRow &r) {
-        painter.setFont(body);
-        const QFontMetricsF fm(body, painter.device());
-        const QRectF valueBox =
-            fm.boundingRect(QRectF(0, 0, valueWidth, page.height()), Qt::TextWordWrap, r.value);
-        const qreal h = qMax(fm.height(), valueBox.height());
-        painter.drawText(QRectF(0, y, labelWidth, h), Qt::AlignLeft | Qt::AlignTop, r.label);
-        painter.drawText(QRectF(labelWidth, y, valueWidth, h), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         r.value);
-        painter.drawText(QRectF(labelWidth + valueWidth, y, page.width() - labelWidth - valueWidth, h),
-                         Qt::AlignLeft | Qt::AlignTop, r.unit);
-        y += h * 1.25;
-    };
-
-    if (firstPage) {
-        line(titleFont, title);
-        line(body, fileLine);
-        line(body, dateLine);
-        y += unit * 2;
-        line(heading, masterHeading);
-        if (!picture.isNull()) {
-            const QSizeF size = QSizeF(picture.size()).scaled(page.width() * 0.3, page.height() * 0.2,
-                                                              Qt::KeepAspectRatio);
-            painter.drawImage(QRectF(QPointF(0, y), size), picture);
-            y += size.height() + unit;
-        }
-        for (const SheetRow &r : masterRows)
-            tableRow(r);
-        y += unit * 2;
-        line(heading, settingsHeading);
-    }
-    const qreal bottom = page.height();
-    while (row < settingRows.size()) {
-        if (y > bottom - unit * 4 && row > 0) {
-            more = true;
-            return;
-        }
-        tableRow(settingRows.at(row));
-        ++row;
-    }
-    more = false;
+    return sheet;
 }

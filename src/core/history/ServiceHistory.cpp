@@ -15,6 +15,7 @@ namespace service_history {
 
 namespace {
 
+const char *const Table = "ServiceHistory";
 const char *const Columns[] = {"Time", "User", "Host", "Port", "Family", "Firmware", "MasterTypeId",
                                "ProjectFile", "Operation", "Outcome", "Message", "Before", "After", "EnvironmentUser"};
 constexpr int ColumnCount = int(sizeof(Columns) / sizeof(Columns[0]));
@@ -58,7 +59,7 @@ public:
         }
         QSqlQuery q(m_connection.database());
         if (!q.exec(sql(QStringLiteral("CREATE TABLE IF NOT EXISTS [ServiceHistory] (%1)").arg(defs.join(QStringLiteral(", ")))))) {
-            *reason = catalogue_sql::engineText(q.lastError());
+            *reason = catalogue_sql::engineText(q.lastError(), QLatin1String(Table));
             return false;
         }
         // Histories made before the column existed get it.
@@ -101,16 +102,17 @@ bool append(const Entry &entry, QString *reason)
         for (int i = 0; i < ColumnCount; ++i)
             marks << QStringLiteral("?");
         QSqlQuery q(store.database());
-        q.prepare(store.sql(QStringLiteral("INSERT INTO [ServiceHistory] (%1) VALUES (%2)")
+        // The server prepares the statement, and may give up on it there.
+        ok = q.prepare(store.sql(QStringLiteral("INSERT INTO [ServiceHistory] (%1) VALUES (%2)")
                                 .arg(columnList(), marks.join(QStringLiteral(", ")))));
         const QVariantList values{timeText(entry.time), entry.user, entry.host, entry.port, entry.family,
                                   entry.firmware, entry.masterTypeId, entry.projectFile, entry.operation,
                                   entry.outcome, entry.message, entry.before, entry.after, entry.environmentUser};
         for (int i = 0; i < values.size(); ++i)
             q.bindValue(i, values[i]);
-        ok = q.exec();
+        ok = ok && q.exec();
         if (!ok)
-            why = catalogue_sql::engineText(q.lastError());
+            why = catalogue_sql::engineText(q.lastError(), QLatin1String(Table));
     }
     if (!ok)
         *reason = loadTranslatedString(5920).arg(catalogue_address::displayName(where), why);
@@ -132,12 +134,12 @@ bool read(const Filter &filter, QVector<Entry> *entries, QString *reason)
         if (!filter.port.isEmpty())
             conditions << QStringLiteral("[Port] = ?");
         const QString where = conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-        q.prepare(store.sql(QStringLiteral("SELECT %1 FROM [ServiceHistory]%2 ORDER BY [Time]").arg(columnList(), where)));
+        ok = q.prepare(store.sql(QStringLiteral("SELECT %1 FROM [ServiceHistory]%2 ORDER BY [Time]").arg(columnList(), where)));
         if (filter.since.isValid())
             q.addBindValue(timeText(filter.since));
         if (!filter.port.isEmpty())
             q.addBindValue(filter.port);
-        ok = q.exec();
+        ok = ok && q.exec();
         while (ok && q.next()) {
             Entry e;
             e.time = QDateTime::fromString(q.value(0).toString(), Qt::ISODate).toUTC();
@@ -159,7 +161,7 @@ bool read(const Filter &filter, QVector<Entry> *entries, QString *reason)
         if (ok && q.lastError().isValid())
             ok = false;
         if (!ok)
-            why = catalogue_sql::engineText(q.lastError());
+            why = catalogue_sql::engineText(q.lastError(), QLatin1String(Table));
     }
     if (!ok)
         *reason = loadTranslatedString(5921).arg(catalogue_address::displayName(place), why);

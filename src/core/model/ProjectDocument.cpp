@@ -42,6 +42,11 @@ InputCalibration *ProjectDocument::calibration(int input)
     return input >= 0 && input < InputCount ? &m_calibrations[size_t(input)] : nullptr;
 }
 
+const InputCalibration *ProjectDocument::calibration(int input) const
+{
+    return input >= 0 && input < InputCount ? &m_calibrations[size_t(input)] : nullptr;
+}
+
 void ProjectDocument::reloaded()
 {
     m_calibrations = {};

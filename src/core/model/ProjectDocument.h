@@ -30,6 +30,7 @@ public:
     // with empty ones. Not part of the project file. nullptr for another index.
     static constexpr int InputCount = 3;
     InputCalibration *calibration(int input);
+    const InputCalibration *calibration(int input) const;
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true);

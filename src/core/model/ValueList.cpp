@@ -61,14 +61,14 @@ QVector<double> readNumbers(const QString &text, int maxCount)
 QVector<double> readSemicolonTerminated(const QString &text, int count)
 {
     const QByteArray bytes = text.toLatin1();
-    QVector<double> values(count, 0.0);
+    QVector<double> values;
     int pos = 0;
-    for (int i = 0; i < count; ++i) {
+    while (values.size() < count) {
         skipBlanks(bytes, pos);
         double v = 0.0;
         if (!parseNumber(bytes, pos, v))
             break;
-        values[i] = v;
+        values.append(v);
         if (pos >= bytes.size() || bytes[pos] != ';')
             break;
         ++pos;

@@ -2,14 +2,18 @@
 
 #include "base/Language.h"
 #include "base/UserMessages.h"
-#include "model/ProjectDocument.h"
+#include "dialogs/SheetJobDialog.h"
 #include "forms/ConfigurationSheet.h"
+#include "forms/SheetPainter.h"
+#include "forms/SheetPdf.h"
+#include "history/SheetHistory.h"
+#include "model/ProjectDocument.h"
+#include "views/ServiceItems.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageSetupDialog>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -20,6 +24,7 @@ SheetPrinting::SheetPrinting(ProjectDocument *document, QWidget *window)
     , m_document(document)
     , m_window(window)
 {
+    m_job.technician = sheet_job::storedTechnician();
 }
 
 SheetPrinting::~SheetPrinting() = default;
@@ -42,19 +47,39 @@ bool SheetPrinting::printerAvailable() const
     return true;
 }
 
-static bool renderSheet(const ProjectDocument &document, QPagedPaintDevice &device)
+bool SheetPrinting::askJob()
 {
-    return ConfigurationSheet::forDocument(document, QDateTime::currentDateTime()).render(device);
+    SheetJobDialog dialog(m_job, m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_job = dialog.job();
+    sheet_job::storeTechnician(m_job.technician);
+    return true;
+}
+
+ConfigurationSheet SheetPrinting::sheet() const
+{
+    return ConfigurationSheet::forDocument(*m_document, QDateTime::currentDateTime(), m_job, service_items::shown());
+}
+
+void SheetPrinting::recordSheet()
+{
+    QString reason;
+    if (sheet_history::record(m_document->config(), m_document->filePath(), m_job, &reason) || m_historyProblemTold)
+        return;
+    // Said once a run, as for the transfers: the sheet itself is done.
+    m_historyProblemTold = true;
+    user_messages::show(reason, user_messages::Icon::Exclamation);
 }
 
 void SheetPrinting::print()
 {
-    if (!m_document->commitEditor() || !printerAvailable())
+    if (!m_document->commitEditor() || !printerAvailable() || !askJob())
         return;
     QPrintDialog dialog(&printer(), m_window);
     dialog.setObjectName(QStringLiteral("printDialog"));
-    if (dialog.exec() == QDialog::Accepted)
-        renderSheet(*m_document, printer());
+    if (dialog.exec() == QDialog::Accepted && sheet_painter::paint(sheet(), printer()))
+        recordSheet();
 }
 
 bool SheetPrinting::printDirect()
@@ -63,18 +88,19 @@ bool SheetPrinting::printDirect()
         return false;
     QPrinter &target = printer();
     target.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
-    renderSheet(*m_document, target);
+    if (sheet_painter::paint(sheet(), target))
+        recordSheet();
     return true;
 }
 
 void SheetPrinting::printPreview()
 {
-    if (!m_document->commitEditor())
+    if (!m_document->commitEditor() || !askJob())
         return;
     QPrintPreviewDialog preview(&printer(), m_window);
     preview.setObjectName(QStringLiteral("printPreviewDialog"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *printer) { renderSheet(*m_document, *printer); });
+            [this](QPrinter *printer) { sheet_painter::paint(sheet(), *printer); });
     preview.exec();
 }
 
@@ -87,7 +113,7 @@ void SheetPrinting::printSetup()
 
 void SheetPrinting::exportPdf()
 {
-    if (!m_document->commitEditor())
+    if (!m_document->commitEditor() || !askJob())
         return;
     QFileDialog dialog(m_window, loadTranslatedString(5383));
     dialog.setObjectName(QStringLiteral("pdfExportDialog"));
@@ -107,20 +133,13 @@ void SheetPrinting::exportPdf()
 
 bool SheetPrinting::exportPdfTo(const QString &path)
 {
-    bool written = false;
-    {
-        QPdfWriter writer(path);
-        writer.setPageSize(printer().pageLayout().pageSize());
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setResolution(300);
-        writer.setTitle(loadTranslatedString(5370));
-        writer.setCreator(QStringLiteral("Skaleron"));
-        written = renderSheet(*m_document, writer);
-    }
-    if (!written || QFileInfo(path).size() == 0) {
-        user_messages::show(loadTranslatedString(5380).arg(QDir::toNativeSeparators(path)),
+    QString reason;
+    if (!sheet_pdf::write(sheet(), path, printer().pageLayout().pageSize(), &reason)) {
+        user_messages::show(loadTranslatedString(5380).arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n')
+                                + reason,
                             user_messages::Icon::Error);
         return false;
     }
+    recordSheet();
     return true;
 }

@@ -1,13 +1,17 @@
 #pragma once
 // The print commands: the project's configuration sheet printed, previewed
 // or exported as a PDF file. The form's entries go into the record first, so
-// the sheet shows what the user sees.
+// the sheet shows what the user sees; the job written on the sheet is asked
+// for first. Every sheet printed or exported is a service history entry.
+#include "forms/SheetJob.h"
+
 #include <QObject>
 #include <memory>
 
 class ProjectDocument;
 class QPrinter;
 class QWidget;
+struct ConfigurationSheet;
 
 class SheetPrinting : public QObject
 {
@@ -20,8 +24,8 @@ public:
     void printPreview();
     void printSetup();
     void exportPdf();
-    // Writes the sheet to a PDF file; false (the user told why) when it
-    // cannot be written.
+    // Writes the sheet with the last job to a PDF file; false (the user told
+    // why) when it cannot be written.
     bool exportPdfTo(const QString &path);
     // Prints on the default printer without asking (the command line's
     // print request); false when there is none.
@@ -30,8 +34,14 @@ public:
 private:
     QPrinter &printer();
     bool printerAvailable() const;
+    // The job dialog with the last values; false when it was cancelled.
+    bool askJob();
+    ConfigurationSheet sheet() const;
+    void recordSheet();
 
     ProjectDocument *m_document;
     QWidget *m_window;
     std::unique_ptr<QPrinter> m_printer; // keeps the page setup for the run
+    SheetJob m_job;                      // offered again while the program runs
+    bool m_historyProblemTold = false;
 };

@@ -3,7 +3,9 @@
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace testing_support;
@@ -42,6 +44,50 @@ private slots:
         // A second write through the other spelling lands in the same place.
         settings_store::writeString(readSection, entry, "value-2");
         QCOMPARE(settings_store::readString(writeSection, entry, "default"), QString("value-2"));
+    }
+
+    // A section under two spellings (a block appended to a file the program
+    // wrote) reads as one, the later line winning; the next write leaves one.
+    void spellingsOfOneSectionAreOneSection_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("expected");
+        const QByteArray appended = "[DIRECTORIES]\nDBASEUSER=/local\nDBase=/cat\n[Communication]\nPort=3\n"
+                                    "[Directories]\nDBASEUSER=postgresql://bench@db/workshop\n";
+        QTest::newRow("appended block wins") << appended << "DBASEUSER" << "postgresql://bench@db/workshop";
+        QTest::newRow("earlier block's other entries") << appended << "dbase" << "/cat";
+        QTest::newRow("file order, not name order")
+            << QByteArray("[Directories]\nDBase=/first\n[DIRECTORIES]\nDBASE=/second\n") << "DBase" << "/second";
+        QTest::newRow("entry spellings") << QByteArray("[Directories]\nHistory=/a\nHISTORY=/b\n") << "History" << "/b";
+    }
+    void spellingsOfOneSectionAreOneSection()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, entry);
+        QFETCH(QString, expected);
+        ScopedTestHome home;
+        QVERIFY(QDir().mkpath(QFileInfo(settings_store::location()).path()));
+        QFile f(settings_store::location());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file);
+        f.close();
+        QCOMPARE(settings_store::readString("Directories", entry, "unset"), expected);
+        QVERIFY(settings_store::contains("directories", entry));
+
+        settings_store::writeInt("Communication", "Port", 4); // QSettings writes the file back sorted
+        QCOMPARE(settings_store::readString("Directories", entry, "unset"), expected);
+        settings_store::writeString("directories", "Language", "de");
+        QCOMPARE(settings_store::readString("Directories", entry, "unset"), expected);
+        QCOMPARE(settings_store::readString("DIRECTORIES", "language", "unset"), QString("de"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(f.readAll());
+        QCOMPARE(text.count(QRegularExpression("^\\[directories\\]$", QRegularExpression::CaseInsensitiveOption
+                                                                      | QRegularExpression::MultilineOption)),
+                 1);
+        QCOMPARE(text.count(QRegularExpression("^" + entry + "=", QRegularExpression::CaseInsensitiveOption
+                                                                  | QRegularExpression::MultilineOption)),
+                 1);
     }
 
     void integersRoundTripAndWrongKindFallsBackOnce()

@@ -54,14 +54,13 @@ class SensorDatabaseTest : public QObject
     }
 
 private slots:
-    void defaultsWrittenBack()
+    void defaultsUsedNotStored()
     {
         testing_support::ScopedTestHome home;
         QCOMPARE(SensorRecordset(false).configuredDatabasePath(), catalogue_location::defaultDatabasePath());
         const QString own = home.filePath("data/Veltrona/skaleron/user-sensors.sqlite");
         QCOMPARE(SensorRecordset(true).configuredDatabasePath(), own);
-        QCOMPARE(settings_store::readString("Directories", "DBase", "unset"), catalogue_location::defaultDatabasePath());
-        QCOMPARE(settings_store::readString("DIRECTORIES", "DBASEUSER", "unset"), own);
+        QVERIFY(!QFile::exists(settings_store::location()));
     }
 
     void userDatabaseLeavesTheSharedCatalogue()
@@ -160,7 +159,9 @@ private slots:
         QCOMPARE(s.UnitY, QString("Ohm"));
     }
 
-    void sameFileListsEveryRowTwice()
+    // Both settings naming one file: every row once, a user-defined one as a
+    // user row, which a change edits in place.
+    void sameFileListsEveryRowOnce()
     {
         testing_support::ScopedTestHome home;
         const QString db = standardFile(home);
@@ -169,19 +170,18 @@ private slots:
         SensorSelection s;
         s.Type = 3;
         const QVector<SensorListRow> rows = s.fillList();
-        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0].RowKey, 4);
         QCOMPARE(rows[1].RowKey, 3);
-        QCOMPARE(rows[2].RowKey, 10004);
-        QCOMPARE(rows[3].RowKey, 10003);
 
-        // A change through a user row edits the one record both rows show.
-        SensorDefinition d;
-        QVERIFY(s.prepareChange(rows[2], d));
-        QVERIFY(s.changeSensor(rows[2], definition({1, 2, 3}, {10, 20, 30})));
         s.Type = 4;
         const QVector<SensorListRow> user = s.fillList();
-        QCOMPARE(user.size(), 4); // record 6 and record 4, each twice
+        QCOMPARE(user.size(), 1);
+        QCOMPARE(user[0].RowKey, 10006);
+        SensorDefinition d;
+        QVERIFY(s.prepareChange(user[0], d));
+        QVERIFY(s.changeSensor(user[0], definition({1, 2, 3}, {10, 20, 30})));
+        QCOMPARE(s.fillList().size(), 1);
         QCOMPARE(queryValue(db, "SELECT COUNT(*) FROM SensorTabelle").toInt(), 4);
     }
 
@@ -317,22 +317,39 @@ private slots:
         QCOMPARE(queryValue(user, "SELECT [BeginX] FROM SensorTabelle WHERE Name = 'Renamed'").toDouble(), 5.0);
     }
 
-    void definitionListsReadEightValues_data()
+    // Change in the sensor list fills the definition window from the stored
+    // lists, each read as eight times "number;".
+    void changeReadsStoredListsAsTheWindowDoes_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QVector<double>>("values");
         QTest::newRow("as written") << "1.000000;2.5;3;4;5;6;7;8" << QVector<double>{1, 2.5, 3, 4, 5, 6, 7, 8};
-        QTest::newRow("three values") << "1;2;3" << QVector<double>{1, 2, 3, 0, 0, 0, 0, 0};
-        QTest::newRow("blank separated stops") << "1 2 3" << QVector<double>{1, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("decimal comma stops") << "1,5;2" << QVector<double>{1, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("text") << "abc" << QVector<double>(8, 0.0);
+        QTest::newRow("three values") << "1;2;3" << QVector<double>{1, 2, 3};
+        QTest::newRow("blank separated stops") << "1 2 3" << QVector<double>{1};
+        QTest::newRow("decimal comma stops") << "1,5;2" << QVector<double>{1};
+        QTest::newRow("text") << "abc" << QVector<double>{};
         QTest::newRow("ten values") << "1;2;3;4;5;6;7;8;9;10" << QVector<double>{1, 2, 3, 4, 5, 6, 7, 8};
     }
-    void definitionListsReadEightValues()
+    void changeReadsStoredListsAsTheWindowDoes()
     {
         QFETCH(QString, text);
         QFETCH(QVector<double>, values);
-        QCOMPARE(value_list::readSemicolonTerminated(text, 8), values);
+        testing_support::ScopedTestHome home;
+        const QString db = home.filePath("user.sqlite");
+        createSensorTable(db);
+        QVariantMap row = sensorRow(1, "Benutzerdefiniert", "");
+        row["Y-Werte"] = text; // the window's x column
+        row["X-Werte"] = "1;2;3;4;5;6;7;8";
+        insertRows(db, "SensorTabelle", {row});
+        useCatalogue(db);
+        useUserCatalogue(db);
+        SensorSelection s;
+        s.Type = sensor_groups::UserDefined;
+        const QVector<SensorListRow> rows = s.fillList();
+        QCOMPARE(rows.size(), 1);
+        SensorDefinition d;
+        QVERIFY(s.prepareChange(rows.first(), d));
+        QCOMPARE(QVector<double>(d.XColumn.begin(), d.XColumn.begin() + d.Count), values);
     }
 
     void nullValuesInEveryColumn()
@@ -346,7 +363,7 @@ private slots:
         SensorSelection s;
         s.Type = 3;
         const QVector<SensorListRow> rows = s.fillList();
-        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0].Ranges, QString("0 - 0 , 0 - 0 "));
         QVERIFY(s.take(rows[0]));
         QCOMPARE(s.XValues, QString());

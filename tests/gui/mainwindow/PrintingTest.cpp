@@ -4,16 +4,24 @@
 #include "FrameFixture.h"
 #include "base/Language.h"
 #include "common/TestRegistry.h"
-#include "mainwindow/MainWindow.h"
+#include "dialogs/SheetJobDialog.h"
+#include "forms/ConfigurationSheet.h"
+#include "history/ServiceHistory.h"
 #include "mainwindow/CommandIds.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/SheetPrinting.h"
 #include "model/ProjectDocument.h"
-#include "forms/ConfigurationSheet.h"
+#include "views/ServiceItems.h"
 
-#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace testing_support;
@@ -41,6 +49,33 @@ void prepare(FrameFixture &f, int masterId = 3, uint8_t firmware = 0)
     c.DisplayMask = display_bits::Clock | display_bits::Depth;
 }
 
+// Fills in the job dialog as the technician would and confirms it.
+void answerJobDialog(const SheetJob &job)
+{
+    whenModal<SheetJobDialog>([job](SheetJobDialog *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("customerEdit"))->setText(job.customer);
+        dialog->findChild<QLineEdit *>(QStringLiteral("vesselEdit"))->setText(job.vessel);
+        dialog->findChild<QLineEdit *>(QStringLiteral("serialEdit"))->setText(job.serialNumber);
+        dialog->findChild<QLineEdit *>(QStringLiteral("technicianEdit"))->setText(job.technician);
+        dialog->findChild<QPlainTextEdit *>(QStringLiteral("notesEdit"))->setPlainText(job.notes);
+        dialog->accept();
+    });
+}
+
+// The output of a poppler tool for a PDF file, one simplified line each.
+QStringList popplerLines(const QString &tool, const QString &pdf)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(tool), tool == QLatin1String("pdftotext")
+                                                       ? QStringList{"-layout", "-enc", "UTF-8", pdf, "-"}
+                                                       : QStringList{"-enc", "UTF-8", pdf});
+    p.waitForFinished(30000);
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+        lines << line.simplified();
+    return lines;
+}
+
 const SheetRow *rowLabelled(const QList<SheetRow> &rows, const QString &label)
 {
     for (const SheetRow &r : rows) {
@@ -66,13 +101,13 @@ private slots:
         QTest::addColumn<QString>("value"); // a number: the pack's text of that id; empty: no such row
         QTest::addColumn<QString>("unit");
         QTest::newRow("speedometer pulse factor") << 3 << 0 << 1125 << "=6500" << "1126";
-        QTest::newRow("speedometer threshold") << 3 << 0 << 50005 << "=42" << "km/h";
+        QTest::newRow("speedometer threshold: the form shows no unit") << 3 << 0 << 50005 << "=42" << "";
         QTest::newRow("speedometer warning mode") << 3 << 0 << 50006 << "1122" << "";
         QTest::newRow("speedometer second source") << 3 << 0 << 50017 << "Speedo (Freq. 1)" << "";
         QTest::newRow("speedometer illumination") << 3 << 0 << 50008 << "70 %" << "";
-        QTest::newRow("speedometer temperature") << 3 << 0 << 50011 << "°F" << "";
+        QTest::newRow("speedometer: temperature unit disabled") << 3 << 0 << 50011 << "" << "";
         QTest::newRow("speedometer time") << 3 << 0 << 50012 << "12 h" << "";
-        QTest::newRow("speedometer depth") << 3 << 0 << 50013 << "ft" << "";
+        QTest::newRow("speedometer: depth unit disabled") << 3 << 0 << 50013 << "" << "";
         QTest::newRow("no distance unit") << 3 << 0 << 50010 << "" << "";
         QTest::newRow("no tachometer pulse factor") << 3 << 0 << 1127 << "" << "";
         QTest::newRow("tachometer with LCD: m value") << 8 << 0 << 1127 << "=12.5" << "1128";
@@ -128,19 +163,92 @@ private slots:
                  loadTranslatedString(50044) + QStringLiteral(", ") + loadTranslatedString(50049));
     }
 
-    void exportPdfThroughTheMenu()
+    // Sheets of three kinds of master type exported through the menu: the
+    // PDF's text holds the job, the project's file name without its folder,
+    // each row the form shows with the unit it shows, no row it hides, and
+    // the page count; the technician is the author and is remembered, and the
+    // history keeps the sheet with its serial number.
+    void exportedSheet_data()
     {
+        QTest::addColumn<int>("masterId");
+        QTest::addColumn<QStringList>("rows"); // "label id|value as the form shows it"
+        QTest::addColumn<QList<int>>("hidden");
+        QTest::addColumn<bool>("serviceItems"); // the temperature input's calibration then is on the sheet
+        QTest::newRow("speedometer in knots with LCD")
+            << 4 << QStringList{"1125|6500 Imp./km", "50005|42", "50012|12 h"} << QList<int>{50011, 50013, 1127}
+            << false;
+        QTest::newRow("tachometer with LCD")
+            << 8 << QStringList{"1127|12.5 Imp./rev.", "50005|42", "50012|12 h"} << QList<int>{50003, 50011, 1125}
+            << false;
+        QTest::newRow("sumlog with service items")
+            << 10 << QStringList{"1125|6500 Imp./nm", "50005|42", "50011|°F", "50013|ft"} << QList<int>{50010, 1127}
+            << true;
+    }
+    void exportedSheet()
+    {
+        QFETCH(int, masterId);
+        QFETCH(QStringList, rows);
+        QFETCH(QList<int>, hidden);
+        QFETCH(bool, serviceItems);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is missing: scripts/setup installs poppler-utils");
         FrameFixture f;
         QVERIFY(f.start());
-        prepare(f);
-        const QString path = f.home().filePath(QStringLiteral("sheet.pdf"));
-        answerFileDialog(path);
+        prepare(f, masterId);
+        QVERIFY(f.document().save(f.home().filePath(QStringLiteral("harbour-boat.rix"))));
+        service_items::setShown(serviceItems);
+        InputCalibration &temperature = *f.document().calibration(1);
+        for (int i = 0; i < InputCalibration::Rows; ++i) {
+            temperature.resistance[size_t(i)] = 300 - 35 * i;
+            temperature.quantity[size_t(i)] = 20 * i;
+        }
+        temperature.quantityUnit = QStringLiteral("°C");
+        const SheetJob job{"Harbour Marine", "Aurora II", QStringLiteral("SN-4711-%1").arg(masterId), "Jo Berger",
+                           "Dial replaced"};
+        answerJobDialog(job);
+        const QString pdf = f.home().filePath(QStringLiteral("sheet.pdf"));
+        answerFileDialog(pdf);
         f.trigger(ExportPdf);
-        QFile pdf(path);
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.read(5) == "%PDF-");
-        QVERIFY(pdf.size() > 2000); // the picture and the text are in it
         QCOMPARE(f.messages().count(), 0);
+
+        const QStringList text = popplerLines(QStringLiteral("pdftotext"), pdf);
+        const QString all = text.join('\n');
+        QVERIFY2(all.contains(loadTranslatedString(5371).arg("harbour-boat.rix")), qPrintable(all));
+        QVERIFY(!all.contains(f.home().path()));
+        auto lineOf = [&text](int labelId) {
+            for (const QString &line : text) {
+                if (line.startsWith(loadTranslatedString(labelId) + ' '))
+                    return line;
+            }
+            return QString();
+        };
+        for (const QString &row : rows) {
+            const int id = row.section('|', 0, 0).toInt();
+            QCOMPARE(lineOf(id), loadTranslatedString(id) + ' ' + row.section('|', 1));
+        }
+        for (int id : hidden)
+            QVERIFY2(lineOf(id).isEmpty(), qPrintable(lineOf(id)));
+        const QString input = loadTranslatedString(5600).arg(2) + loadTranslatedString(5602);
+        const QString calibration = loadTranslatedString(6209).arg(input);
+        QCOMPARE(text.contains(calibration), serviceItems);
+        // The second support point: resistance, quantity, display value, pointer angle.
+        QCOMPARE(!text.filter(QRegularExpression(QStringLiteral("^265 20 0 0( |$)"))).isEmpty(), serviceItems);
+        const QStringList jobValues{job.customer, job.vessel, job.serialNumber, job.technician, job.notes};
+        for (int k = 0; k < jobValues.size(); ++k)
+            QCOMPARE(lineOf(6200 + k), loadTranslatedString(6200 + k) + ' ' + jobValues.at(k));
+        const QString footer = QStringLiteral("Skaleron " SKALERON_VERSION " ") + loadTranslatedString(6206).arg(1).arg(1);
+        QVERIFY2(text.contains(footer), qPrintable(all));
+
+        QVERIFY(popplerLines(QStringLiteral("pdfinfo"), pdf).contains(QStringLiteral("Author: Jo Berger")));
+        QCOMPARE(sheet_job::storedTechnician(), job.technician);
+        QVector<service_history::Entry> entries;
+        QString reason;
+        QVERIFY2(service_history::read({}, &entries, &reason), qPrintable(reason));
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.first().operation, QStringLiteral("sheet"));
+        QCOMPARE(entries.first().masterTypeId, masterId);
+        QCOMPARE(QJsonDocument::fromJson(entries.first().message.toUtf8()).object()["serial"].toString(),
+                 job.serialNumber);
     }
 
     void unwritablePdfIsReported()
@@ -157,6 +265,7 @@ private slots:
         FrameFixture f;
         QVERIFY(f.start());
         prepare(f);
+        answerJobDialog(SheetJob());
         int pages = 0;
         whenModal<QPrintPreviewDialog>([&pages](QPrintPreviewDialog *dialog) {
             if (auto *view = dialog->findChild<QPrintPreviewWidget *>())
@@ -173,6 +282,7 @@ private slots:
         QVERIFY(f.start());
         auto previewedName = [&f] {
             QString name;
+            answerJobDialog(SheetJob());
             whenModal<QPrintPreviewDialog>([&name](QPrintPreviewDialog *dialog) {
                 name = dialog->printer()->docName();
                 dialog->reject();
