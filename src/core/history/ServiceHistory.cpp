@@ -65,7 +65,7 @@ public:
         // Histories made before the column existed get it.
         if (!q.exec(sql(QStringLiteral("SELECT [EnvironmentUser] FROM [ServiceHistory] WHERE 1 = 0")))
             && !q.exec(sql(QStringLiteral("ALTER TABLE [ServiceHistory] ADD COLUMN [EnvironmentUser] text")))) {
-            *reason = catalogue_sql::engineText(q.lastError());
+            *reason = catalogue_sql::engineText(q.lastError(), QLatin1String(Table));
             return false;
         }
         return true;
