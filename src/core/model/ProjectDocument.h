@@ -42,10 +42,9 @@ public:
     // A new, empty project.
     bool newProject();
     // Opens a project file. A file that cannot be read (missing, truncated,
-    // not a project) is reported naming the file and leaves the open project
-    // untouched (returns false). A file of an unsupported version shows
-    // message 1024 and leaves a reset, untitled project (returns true), so
-    // that saving can never overwrite the file that could not be read.
+    // not a project, a version this program does not read: message 1024 with
+    // the version found) is reported naming the file and leaves the open
+    // project untouched: record, path and modified flag (returns false).
     bool open(const QString &path);
     // Takes a recovery copy as the project with unsaved changes of the file
     // originalPath (empty: a project never saved). False when the copy
