@@ -262,8 +262,15 @@ void MainWindow::createActions()
     action(ViewServiceItems)->setCheckable(true);
     action(ViewServiceItems)->setChecked(service_items::shown());
     addHandler(ViewServiceItems, [this] {
-        service_items::setShown(action(ViewServiceItems)->isChecked());
-        m_leftView->fillTree();
+        const bool shown = action(ViewServiceItems)->isChecked();
+        // The form's entries go into the project before the tree changes; a
+        // refused one (the form said why) keeps tree and form as they are.
+        if (!m_document->commitEditor()) {
+            action(ViewServiceItems)->setChecked(!shown);
+            return;
+        }
+        service_items::setShown(shown);
+        m_leftView->refreshTree();
         updateCommandStates();
     });
 }
@@ -403,7 +410,7 @@ void MainWindow::onLanguageSwitched()
 {
     reloadMenu();
     updateTitle();
-    m_leftView->fillTree();
+    m_leftView->refreshTree();
     statusBar()->showMessage(loadTranslatedString(57345));
     m_notes->update(*m_document);
 }
@@ -411,8 +418,6 @@ void MainWindow::onLanguageSwitched()
 void MainWindow::onChooseMasterType()
 {
     m_leftView->addMaster();
-    if (FormView *view = rightView())
-        view->initialize();
     updateCommandStates();
 }
 
@@ -421,10 +426,9 @@ void MainWindow::onCommunicationSettings()
     StoredLineSelectors settings = StoredLineSelectors::load();
     OptionsDialog options(this);
     options.setComPortName(settings.portName());
+    // A language switched there has rebuilt the tree and the form already.
     if (options.exec() != QDialog::Accepted)
         return;
-    // The options may have switched the language.
-    m_leftView->fillTree();
     settings.port = portNumberFromName(options.comPortName(), settings.port);
     settings.device = options.devicePath();
     settings.store();

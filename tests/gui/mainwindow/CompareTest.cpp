@@ -168,11 +168,13 @@ private slots:
         QCOMPARE(table.seen, !fields.isEmpty());
         QCOMPARE(table.fields, fields);
         QVERIFY(f.document().config().sameUserSettings(before));
-        const QString name = QDir::toNativeSeparators(path);
+        const QString name = QFileInfo(path).fileName();
         if (fields.isEmpty()) {
             const QString message = ownFile ? loadTranslatedString(headingOrMessage).arg(name)
                                             : loadTranslatedString(headingOrMessage).arg(f.document().title(), name);
             QCOMPARE(f.messages().texts(), QStringList{message});
+            QCOMPARE(f.messages().messages().first().details, QDir::toNativeSeparators(path));
+            QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Information);
             return;
         }
         QCOMPARE(f.messages().count(), 0);
