@@ -33,6 +33,12 @@ public:
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true);
+    // An editor moved a change of the user's into the record.
+    void recordEdited()
+    {
+        setModified(true);
+        emit edited();
+    }
 
     // Full path of the project file; empty for a project not saved yet.
     QString filePath() const { return m_pathName; }
@@ -90,6 +96,8 @@ signals:
     // The record was replaced (new or loaded): the editor shows its values.
     void recordReloaded();
     void modifiedChanged(bool modified);
+    // The user changed a value (recordEdited).
+    void edited();
     void pathChanged(const QString &path);
 
 private:

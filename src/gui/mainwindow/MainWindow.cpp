@@ -18,7 +18,9 @@
 #include "base/InstallLayout.h"
 #include "base/Language.h"
 #include "base/UserMessages.h"
+#include "forms/MasterOverviewRules.h"
 #include "model/ProjectDocument.h"
+#include "model/RecordCheck.h"
 #include "views/FormView.h"
 #include "views/ProjectTreeView.h"
 #include "views/PaneSplitter.h"
@@ -97,6 +99,25 @@ void openUserManual()
                             user_messages::Icon::Exclamation);
 }
 
+// Write's prompt, or what the gauge still needs before it can be written:
+// a pulse factor outside the master type's limits (a new project's 0).
+QString writeStatusTip(const ConfigRecord &config, bool masterChosen)
+{
+    if (masterChosen) {
+        for (const record_check::Refusal &refusal : record_check::checkRecord(config)) {
+            if (refusal.rule == record_check::Rule::Limits || refusal.rule == record_check::Rule::WholeNumber) {
+                QString label = master_overview::pulseFactorLabel(config).trimmed();
+                if (label.endsWith(QLatin1Char(':')))
+                    label.chop(1);
+                return loadTranslatedString(5974)
+                    .arg(label, master_overview::formatLimit(refusal.allowed.low),
+                         master_overview::formatLimit(refusal.allowed.high));
+            }
+        }
+    }
+    return loadTranslatedString(main_menu::promptId(command_ids::WriteGauge));
+}
+
 // The document template string's first field is the program's window title.
 QString programTitle()
 {
@@ -142,6 +163,7 @@ MainWindow::MainWindow(ProjectDocument *document, QWidget *parent)
         updateTitle();
         updateCommandStates();
     });
+    connect(document, &ProjectDocument::edited, this, &MainWindow::updateCommandStates);
     connect(document, &ProjectDocument::pathChanged, this, &MainWindow::updateTitle);
     connect(m_fileCommands, &ProjectFileCommands::recentFilesChanged, this, &MainWindow::updateRecentFiles);
     connect(&Language::instance(), &Language::languageSwitched, this, &MainWindow::onLanguageSwitched);
@@ -395,6 +417,7 @@ void MainWindow::updateCommandStates()
     action(ReadGauge)->setEnabled(action(ReadGauge)->isEnabled() && masterChosen);
     action(WriteGauge)->setEnabled(action(WriteGauge)->isEnabled() && masterChosen);
     action(CompareGauge)->setEnabled(action(CompareGauge)->isEnabled() && masterChosen);
+    action(WriteGauge)->setStatusTip(writeStatusTip(m_document->config(), masterChosen));
     m_notes->update(*m_document);
     // The diagnostics sheet is a service item.
     action(Diagnostics)->setEnabled(action(Diagnostics)->isEnabled() && service_items::shown());

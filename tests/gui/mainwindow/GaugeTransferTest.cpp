@@ -209,7 +209,8 @@ private slots:
         QCOMPARE(row.at(3), QFileInfo(backup).fileName());
 
         QCOMPARE(f.messages().count(), 2);
-        QVERIFY(f.messages().texts().first().contains(QDir::toNativeSeparators(backup)));
+        QVERIFY(f.messages().texts().first().contains(QFileInfo(backup).fileName()));
+        QCOMPARE(f.messages().messages().first().details, QDir::toNativeSeparators(backup));
         QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
         QVERIFY(f.messages().texts().last().startsWith(loadTranslatedString(1230)));
         const QByteArray expected(reinterpret_cast<const char *>(saved.data()), 64);
@@ -218,7 +219,9 @@ private slots:
         const QList<BlockBackupEntry> backups = RestoreBackupDialog::listBackups(options.backupFolder);
         QCOMPARE(backups.size(), 2);
         QVERIFY(backups.first().path != backup);
-        QVERIFY(f.messages().texts().last().contains(QDir::toNativeSeparators(backups.first().path)));
+        QVERIFY(f.messages().texts().last().contains(QFileInfo(backups.first().path).fileName()));
+        QCOMPARE(f.messages().messages().last().details, QDir::toNativeSeparators(backups.first().path));
+        QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Information);
     }
 
     void closingDuringATransferWaitsForIt()
