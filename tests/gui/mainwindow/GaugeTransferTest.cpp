@@ -133,6 +133,7 @@ private slots:
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().count(), 1);
         QVERIFY(f.messages().texts().first().startsWith(loadTranslatedString(1230)));
+        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Information);
 
         // A new project of the same type reads the values back.
         f.document().setModified(false);
@@ -145,6 +146,7 @@ private slots:
         f.trigger(ReadGauge);
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(1232)});
+        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Information);
         QVERIFY(f.document().isModified()); // closing now asks before the read values are lost
         const ConfigRecord &read = f.document().config();
         QCOMPARE(read.KValue, written.KValue);
@@ -251,6 +253,7 @@ private slots:
         const QStringList lines = f.messages().texts().first().split('\n');
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines.first(), QStringLiteral("COM port not available"));
+        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Error);
         QVERIFY(lines.last().contains(f.home().filePath(QStringLiteral("no-such-tty"))));
         QVERIFY(lines.last().contains(QDir::current().absoluteFilePath(QStringLiteral("log.txt"))));
     }
@@ -315,6 +318,7 @@ private slots:
         mainWindowServices()->presetCounter(66, 16, 12345);
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(1132)});
+        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Information);
         QVERIFY(gauge.count(QStringLiteral("write-memory")) >= 4);
     }
 
