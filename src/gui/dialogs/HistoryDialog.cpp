@@ -119,8 +119,8 @@ void HistoryDialog::openSelected()
         return;
     const QString path = m_entries.at(m_table->currentRow()).projectFile;
     if (!QFileInfo::exists(path)) {
-        user_messages::show(loadTranslatedString(5935).arg(QDir::toNativeSeparators(path)),
-                            user_messages::Icon::Exclamation);
+        user_messages::showAboutFile(loadTranslatedString(5935).arg(QFileInfo(path).fileName()), path,
+                                     user_messages::Icon::Error);
         return;
     }
     m_project = path;

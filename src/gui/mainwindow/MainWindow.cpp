@@ -90,13 +90,13 @@ void openUserManual()
 {
     const QString page = QDir(install_layout::dataFolder()).filePath(QStringLiteral("manual/index.html"));
     if (!QFile::exists(page)) {
-        user_messages::show(loadTranslatedString(5379).arg(QDir::toNativeSeparators(page)),
-                            user_messages::Icon::Exclamation);
+        user_messages::showAboutFile(loadTranslatedString(5379).arg(QFileInfo(page).fileName()), page,
+                                     user_messages::Icon::Error);
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        user_messages::show(loadTranslatedString(5375).arg(QDir::toNativeSeparators(page)),
-                            user_messages::Icon::Exclamation);
+        user_messages::showAboutFile(loadTranslatedString(5375).arg(QFileInfo(page).fileName()), page,
+                                     user_messages::Icon::Error);
 }
 
 // Write's prompt, or what the gauge still needs before it can be written:

@@ -61,7 +61,7 @@ bool ProjectFileCommands::saveModified()
     if (committed && !m_document->isModified())
         return true;
     const QString question = loadTranslatedString(5300).arg(m_document->title());
-    switch (user_messages::show(question, user_messages::Icon::Exclamation, user_messages::Buttons::YesNoCancel)) {
+    switch (user_messages::show(question, user_messages::Icon::Question, user_messages::Buttons::YesNoCancel)) {
     case user_messages::Answer::Yes:
         return committed && fileSave();
     case user_messages::Answer::No:
