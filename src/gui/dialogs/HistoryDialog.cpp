@@ -48,6 +48,8 @@ HistoryDialog::HistoryDialog(const QVector<service_history::Entry> &entries, QWi
     filterLabel->setBuddy(m_filter);
 
     m_table = new QTableWidget(entries.size(), Columns, this);
+    // Tab leaves the table for the filter and the buttons.
+    m_table->setTabKeyNavigation(false);
     m_table->setObjectName(QStringLiteral("historyTable"));
     QStringList titles;
     for (int c = 0; c < Columns; ++c)

@@ -510,6 +510,11 @@ void MainWindow::presetCounter(int startAddress, int cellCount, quint32 counterV
     m_gauge->presetCounter(startAddress, cellCount, counterValue);
 }
 
+void MainWindow::showStatusNote(const QString &text)
+{
+    statusBar()->showMessage(text, 8000);
+}
+
 void MainWindow::onTransferFinished()
 {
     updateCommandStates();

@@ -2,7 +2,9 @@
 // remembered, and the items it adds with the codes the forms find their
 // input by.
 #include "UserPaths.h"
+#include "base/Language.h"
 #include "base/SettingsStore.h"
+#include "dialogs/DiagnosticsSheet.h"
 #include "common/TestRegistry.h"
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/MainWindow.h"
@@ -13,6 +15,9 @@
 #include "views/ProjectTreeView.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QLabel>
 #include <QApplication>
 #include <QMenu>
@@ -94,6 +99,38 @@ private slots:
         QVERIFY(calibration);
         QCOMPARE(calibration->gaugeIndex(), input);
         QCOMPARE(calibration->findChild<QLabel *>(QStringLiteral("inputTitle"))->text(), title);
+    }
+
+    // The master settings page's Set says what it did; the Aux input shows
+    // its signal source; the diagnostics values take no typing.
+    void servicePagesShowWhatTheyHold()
+    {
+        FrameFixture f;
+        settings_store::writeInt("Settings", "ServiceItems", 1);
+        QVERIFY(f.start());
+        openProjectOf(f, 3);
+        showAndActivate(f.frame());
+
+        clickTreeItem(f, 102);
+        auto *set = f.frame().rightView()->findChild<QPushButton *>(QStringLiteral("1002"));
+        QVERIFY(set);
+        QTest::mouseClick(set, Qt::LeftButton);
+        QCOMPARE(f.frame().statusBar()->currentMessage(), loadTranslatedString(5977));
+
+        clickTreeItem(f, 212);
+        auto *source = f.frame().rightView()->findChild<QComboBox *>(QStringLiteral("1031"));
+        QVERIFY(source && source->isVisibleTo(f.frame().rightView()));
+        QCOMPARE(source->currentText(), QStringLiteral("Off"));
+
+        bool seen = false;
+        whenModal<DiagnosticsSheet>([&seen](DiagnosticsSheet *sheet) {
+            seen = true;
+            for (QLineEdit *field : sheet->findChildren<QLineEdit *>())
+                QVERIFY2(field->isReadOnly(), qPrintable(field->objectName()));
+            sheet->reject();
+        });
+        pickFromMenu(f, 3, Diagnostics);
+        QVERIFY(seen);
     }
 };
 
