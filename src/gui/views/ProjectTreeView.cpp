@@ -138,12 +138,6 @@ void ProjectTreeView::onRecordReloaded()
     m_discardOldView = false;
 }
 
-void ProjectTreeView::selectFirstItem()
-{
-    if (topLevelItemCount() > 0)
-        setCurrentItem(topLevelItem(0));
-}
-
 void ProjectTreeView::onCurrentItemChanged(QTreeWidgetItem *current)
 {
     if (!current || m_rebuilding || !m_document)

@@ -25,8 +25,6 @@ public:
     // or off: the selected item (when it is still there) and the items
     // opened or closed stay as they were.
     void refreshTree();
-    // Selects the first item, if any.
-    void selectFirstItem();
     // Lets the user pick the project's master type from the catalogue. The
     // form's entries are taken first; a refused one keeps everything as it
     // is, and so does a cancelled dialog.
