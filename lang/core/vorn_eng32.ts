@@ -43,5 +43,13 @@
         <source>The program ended without saving the changes to %1 (last copied %2). Restore them?</source>
         <translation>The program ended without saving the changes to %1 (last copied %2). Restore them?</translation>
     </message>
+    <message id="5061">
+        <source>%1 The file "%2" has version %3; this program reads versions %4 to %5.</source>
+        <translation>%1 The file "%2" has version %3; this program reads versions %4 to %5.</translation>
+    </message>
+    <message id="5062">
+        <source>The file "%1" is not a Skaleron project file.</source>
+        <translation>The file "%1" is not a Skaleron project file.</translation>
+    </message>
 </context>
 </TS>

@@ -43,5 +43,13 @@
         <source>The program ended without saving the changes to %1 (last copied %2). Restore them?</source>
         <translation>Le programme s'est terminé sans enregistrer les modifications de %1 (dernière copie %2). Les restaurer ?</translation>
     </message>
+    <message id="5061">
+        <source>%1 The file "%2" has version %3; this program reads versions %4 to %5.</source>
+        <translation>%1 Le fichier « %2 » a la version %3 ; ce programme lit les versions %4 à %5.</translation>
+    </message>
+    <message id="5062">
+        <source>The file "%1" is not a Skaleron project file.</source>
+        <translation>Le fichier « %1 » n’est pas un fichier de projet Skaleron.</translation>
+    </message>
 </context>
 </TS>

@@ -43,5 +43,13 @@
         <source>The program ended without saving the changes to %1 (last copied %2). Restore them?</source>
         <translation>Das Programm wurde beendet, ohne die Änderungen an %1 zu speichern (zuletzt gesichert %2). Wiederherstellen?</translation>
     </message>
+    <message id="5061">
+        <source>%1 The file "%2" has version %3; this program reads versions %4 to %5.</source>
+        <translation>%1 Die Datei „%2“ hat die Version %3; dieses Programm liest die Versionen %4 bis %5.</translation>
+    </message>
+    <message id="5062">
+        <source>The file "%1" is not a Skaleron project file.</source>
+        <translation>Die Datei „%1“ ist keine Skaleron-Projektdatei.</translation>
+    </message>
 </context>
 </TS>

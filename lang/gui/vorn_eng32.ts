@@ -431,5 +431,29 @@
         <source>Shows the master's settings and the gauge inputs with their calibration in the project tree, and offers the diagnostics</source>
         <translation>Shows the master's settings and the gauge inputs with their calibration in the project tree, and offers the diagnostics</translation>
     </message>
+    <message id="5971">
+        <source>limited to %1, the end of the scale</source>
+        <translation>limited to %1, the end of the scale</translation>
+    </message>
+    <message id="5972">
+        <source>limited to %1, the start of the scale</source>
+        <translation>limited to %1, the start of the scale</translation>
+    </message>
+    <message id="5973">
+        <source>Demo gauge: read from or write to the simulated gauge</source>
+        <translation>Demo gauge: read from or write to the simulated gauge</translation>
+    </message>
+    <message id="5974">
+        <source>Fill in %1 (%2 to %3) before writing to the gauge</source>
+        <translation>Fill in %1 (%2 to %3) before writing to the gauge</translation>
+    </message>
+    <message id="5975">
+        <source>needs a value from %1 to %2</source>
+        <translation>needs a value from %1 to %2</translation>
+    </message>
+    <message id="5976">
+        <source>%1 is 0: the gauge will show nothing on its frequency input. Write anyway?</source>
+        <translation>%1 is 0: the gauge will show nothing on its frequency input. Write anyway?</translation>
+    </message>
 </context>
 </TS>

@@ -431,5 +431,29 @@
         <source>Shows the master's settings and the gauge inputs with their calibration in the project tree, and offers the diagnostics</source>
         <translation>Affiche dans l'arborescence du projet les réglages du maître et les entrées des indicateurs avec leur étalonnage, et propose le diagnostic</translation>
     </message>
+    <message id="5971">
+        <source>limited to %1, the end of the scale</source>
+        <translation>limité à %1, la fin de l’échelle</translation>
+    </message>
+    <message id="5972">
+        <source>limited to %1, the start of the scale</source>
+        <translation>limité à %1, le début de l’échelle</translation>
+    </message>
+    <message id="5973">
+        <source>Demo gauge: read from or write to the simulated gauge</source>
+        <translation>Instrument de démonstration : lire ou écrire l’instrument simulé</translation>
+    </message>
+    <message id="5974">
+        <source>Fill in %1 (%2 to %3) before writing to the gauge</source>
+        <translation>Remplissez %1 (%2 à %3) avant d’écrire dans l’instrument</translation>
+    </message>
+    <message id="5975">
+        <source>needs a value from %1 to %2</source>
+        <translation>demande une valeur de %1 à %2</translation>
+    </message>
+    <message id="5976">
+        <source>%1 is 0: the gauge will show nothing on its frequency input. Write anyway?</source>
+        <translation>%1 vaut 0 : l’instrument n’affichera rien sur son entrée de fréquence. Écrire quand même ?</translation>
+    </message>
 </context>
 </TS>

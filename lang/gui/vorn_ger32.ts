@@ -431,5 +431,29 @@
         <source>Shows the master's settings and the gauge inputs with their calibration in the project tree, and offers the diagnostics</source>
         <translation>Zeigt im Projektbaum die Einstellungen des Masters und die Eingänge der Anzeiger mit ihrer Kalibrierung und bietet die Diagnose an</translation>
     </message>
+    <message id="5971">
+        <source>limited to %1, the end of the scale</source>
+        <translation>auf %1 begrenzt, das Ende der Skala</translation>
+    </message>
+    <message id="5972">
+        <source>limited to %1, the start of the scale</source>
+        <translation>auf %1 begrenzt, der Anfang der Skala</translation>
+    </message>
+    <message id="5973">
+        <source>Demo gauge: read from or write to the simulated gauge</source>
+        <translation>Demo-Messgerät: vom simulierten Messgerät lesen oder zu ihm schreiben</translation>
+    </message>
+    <message id="5974">
+        <source>Fill in %1 (%2 to %3) before writing to the gauge</source>
+        <translation>Vor dem Schreiben zum Messgerät %1 ausfüllen (%2 bis %3)</translation>
+    </message>
+    <message id="5975">
+        <source>needs a value from %1 to %2</source>
+        <translation>braucht einen Wert von %1 bis %2</translation>
+    </message>
+    <message id="5976">
+        <source>%1 is 0: the gauge will show nothing on its frequency input. Write anyway?</source>
+        <translation>%1 ist 0: Das Messgerät wird an seinem Frequenzeingang nichts anzeigen. Trotzdem schreiben?</translation>
+    </message>
 </context>
 </TS>

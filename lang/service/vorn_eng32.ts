@@ -152,12 +152,12 @@
         <translation>Where "%2" differs from the project "%1":</translation>
     </message>
     <message id="5796">
-        <source>Take the gauge's values</source>
-        <translation>Take the gauge's values</translation>
+        <source>&amp;Take the gauge's values</source>
+        <translation>&amp;Take the gauge's values</translation>
     </message>
     <message id="5797">
-        <source>Write the project to the gauge</source>
-        <translation>Write the project to the gauge</translation>
+        <source>&amp;Write the project to the gauge</source>
+        <translation>&amp;Write the project to the gauge</translation>
     </message>
     <message id="5798">
         <source>The project "%1" and "%2" do not differ in any field the master type uses.</source>

@@ -152,12 +152,12 @@
         <translation>En quoi "%2" diffère du projet "%1" :</translation>
     </message>
     <message id="5796">
-        <source>Take the gauge's values</source>
-        <translation>Reprendre les valeurs de l'instrument</translation>
+        <source>&amp;Take the gauge's values</source>
+        <translation>&amp;Reprendre les valeurs de l'instrument</translation>
     </message>
     <message id="5797">
-        <source>Write the project to the gauge</source>
-        <translation>Écrire le projet dans l'instrument</translation>
+        <source>&amp;Write the project to the gauge</source>
+        <translation>É&amp;crire le projet dans l'instrument</translation>
     </message>
     <message id="5798">
         <source>The project "%1" and "%2" do not differ in any field the master type uses.</source>

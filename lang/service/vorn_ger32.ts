@@ -152,12 +152,12 @@
         <translation>Worin "%2" vom Projekt "%1" abweicht:</translation>
     </message>
     <message id="5796">
-        <source>Take the gauge's values</source>
-        <translation>Werte des Messgeräts übernehmen</translation>
+        <source>&amp;Take the gauge's values</source>
+        <translation>&amp;Werte des Messgeräts übernehmen</translation>
     </message>
     <message id="5797">
-        <source>Write the project to the gauge</source>
-        <translation>Projekt zum Messgerät schreiben</translation>
+        <source>&amp;Write the project to the gauge</source>
+        <translation>&amp;Projekt zum Messgerät schreiben</translation>
     </message>
     <message id="5798">
         <source>The project "%1" and "%2" do not differ in any field the master type uses.</source>

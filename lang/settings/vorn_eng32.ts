@@ -31,5 +31,9 @@
         <source>Terminal 30 ref.:</source>
         <translation>Terminal 30 ref.:</translation>
     </message>
+    <message id="5977">
+        <source>Set: the values on this page were checked and stay on this page only; nothing was sent to the gauge. The counter is preset from the Master item's form.</source>
+        <translation>Set: the values on this page were checked and stay on this page only; nothing was sent to the gauge. The counter is preset from the Master item's form.</translation>
+    </message>
 </context>
 </TS>

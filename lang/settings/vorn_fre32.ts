@@ -31,5 +31,9 @@
         <source>Terminal 30 ref.:</source>
         <translation>Borne 30 réf. :</translation>
     </message>
+    <message id="5977">
+        <source>Set: the values on this page were checked and stay on this page only; nothing was sent to the gauge. The counter is preset from the Master item's form.</source>
+        <translation>Régler : les valeurs de cette page ont été vérifiées et restent sur cette page seulement ; rien n'a été envoyé à l'instrument. Le compteur se prérègle dans le formulaire de l'élément « Instrument maître ».</translation>
+    </message>
 </context>
 </TS>

@@ -31,5 +31,9 @@
         <source>Terminal 30 ref.:</source>
         <translation>Kl. 30 Ref:</translation>
     </message>
+    <message id="5977">
+        <source>Set: the values on this page were checked and stay on this page only; nothing was sent to the gauge. The counter is preset from the Master item's form.</source>
+        <translation>Setzen: Die Werte auf dieser Seite wurden geprüft und bleiben nur auf dieser Seite; an das Messgerät wurde nichts gesendet. Der Zähler wird im Formular des Eintrags „Master“ voreingestellt.</translation>
+    </message>
 </context>
 </TS>

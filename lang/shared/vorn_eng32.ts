@@ -56,16 +56,16 @@
         <translation>Service history</translation>
     </message>
     <message id="5931">
-        <source>Filter:</source>
-        <translation>Filter:</translation>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
     </message>
     <message id="5932">
-        <source>Open project</source>
-        <translation>Open project</translation>
+        <source>&amp;Open project</source>
+        <translation>&amp;Open project</translation>
     </message>
     <message id="5933">
-        <source>Close</source>
-        <translation>Close</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
     </message>
     <message id="5934">
         <source>&amp;History...</source>

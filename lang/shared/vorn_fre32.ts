@@ -56,16 +56,16 @@
         <translation>Historique de service</translation>
     </message>
     <message id="5931">
-        <source>Filter:</source>
-        <translation>Filtre :</translation>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtre :</translation>
     </message>
     <message id="5932">
-        <source>Open project</source>
-        <translation>Ouvrir le projet</translation>
+        <source>&amp;Open project</source>
+        <translation>&amp;Ouvrir le projet</translation>
     </message>
     <message id="5933">
-        <source>Close</source>
-        <translation>Fermer</translation>
+        <source>&amp;Close</source>
+        <translation>Fer&amp;mer</translation>
     </message>
     <message id="5934">
         <source>&amp;History...</source>

@@ -56,16 +56,16 @@
         <translation>Service-Historie</translation>
     </message>
     <message id="5931">
-        <source>Filter:</source>
-        <translation>Filter:</translation>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
     </message>
     <message id="5932">
-        <source>Open project</source>
-        <translation>Projekt öffnen</translation>
+        <source>&amp;Open project</source>
+        <translation>Projekt &amp;öffnen</translation>
     </message>
     <message id="5933">
-        <source>Close</source>
-        <translation>Schließen</translation>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
     <message id="5934">
         <source>&amp;History...</source>

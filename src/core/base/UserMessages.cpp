@@ -1,6 +1,8 @@
 #include "UserMessages.h"
 
 #include <QAtomicPointer>
+#include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace user_messages {
@@ -50,6 +52,16 @@ Answer show(const QString &text, Icon icon, Buttons buttons, const QString &capt
     m.icon = icon;
     m.buttons = buttons;
     m.caption = caption;
+    return show(m);
+}
+
+Answer showAboutFile(const QString &text, const QString &path, Icon icon, Buttons buttons)
+{
+    Message m;
+    m.text = text;
+    m.icon = icon;
+    m.buttons = buttons;
+    m.details = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     return show(m);
 }
 

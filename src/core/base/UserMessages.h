@@ -16,6 +16,7 @@ struct Message
 {
     QString text;
     QString caption; // empty: the program's default caption
+    QString details; // shown on request (a file's full path, say); empty: none
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
     QObject *owner = nullptr; // window the message belongs to, if any
@@ -38,6 +39,9 @@ Sink *setSink(Sink *sink);
 Answer show(const Message &message);
 Answer show(const QString &text, Icon icon = Icon::None, Buttons buttons = Buttons::Ok,
             const QString &caption = QString());
+// A message about a file: the text names it by its name, the details hold
+// its full path.
+Answer showAboutFile(const QString &text, const QString &path, Icon icon, Buttons buttons = Buttons::Ok);
 
 // Writes a message to stderr as one line (used by the command-line tool and
 // as the fallback without a sink).

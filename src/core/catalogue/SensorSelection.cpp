@@ -107,6 +107,7 @@ void SensorSelection::takeResults(const SensorRecordset &record)
     UnitY = record.m_DimensionY;
     Group = record.m_Gruppe;
     OrderNumber = record.m_Bestellnummer;
+    Name = record.m_Name;
     YValues = record.m_YWerte;
     XValues = record.m_XWerte;
     BeginX = record.m_BeginX;

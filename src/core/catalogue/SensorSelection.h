@@ -83,6 +83,7 @@ public:
     QString UnitY;
     QString Group;
     QString OrderNumber;
+    QString Name;
     QString YValues;
     QString XValues;
     double BeginX = 0.0;

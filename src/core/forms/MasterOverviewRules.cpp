@@ -128,6 +128,13 @@ void setPulseFactorValue(ConfigRecord &config, double value)
         config.KValue = value;
 }
 
+QString formatLimit(double limit)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(limit, 'g', QLocale::FloatingPointShortest);
+}
+
 QString formatPulseFactor(const ConfigRecord &config)
 {
     switch (pulseFactorFieldOf(config)) {

@@ -112,6 +112,8 @@ void clearUnshowableDisplayBits(ConfigRecord &config);
 void setPulseFactorValue(ConfigRecord &config, double value);
 QString formatPulseFactor(const ConfigRecord &config);
 QString formatThreshold(double threshold);
+// A limit as the user reads it: the language's decimal sign, no grouping.
+QString formatLimit(double limit);
 
 // Why a typed value is refused; empty when it is accepted.
 QString numberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed);

@@ -22,8 +22,8 @@ struct InputCalibration
     std::array<double, Rows> displayValue{}; // display column x
     std::array<double, Rows> pointerAngle{}; // display column Phi, degrees
     int supportPointCount = AllPoints;
-    // -1 none, 0 "Off", 1 "Speedo/Tacho", 2 "UBat", 3 "AuxAIn".
-    int signalSource = -1;
+    // 0 "Off", 1 "Speedo/Tacho", 2 "UBat", 3 "AuxAIn": an input starts off.
+    int signalSource = 0;
     bool signalCheck = false;
     double signalCheckMin = 0.0;   // Ohm
     double signalCheckMax = 255.0; // Ohm

@@ -6,7 +6,6 @@
 #include "base/Language.h"
 #include "base/UserMessages.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 ProjectDocument::ProjectDocument(QObject *parent)
@@ -88,19 +87,10 @@ bool ProjectDocument::open(const QString &path)
     ConfigRecord loaded = m_config;
     loaded.reset();
     const project_file::ReadResult result = project_file::readFile(path, loaded);
-
-    if (result.status == project_file::ReadStatus::UnsupportedVersion) {
-        m_config.reset();
-        m_config.applyMasterType(MasterTypeInfo());
-        m_masterTypeMissing = false;
-        setPath(QString());
-        setModified(false);
-        user_messages::show(loadTranslatedString(1024));
-        reloaded();
-        return true;
-    }
+    // Nothing of the open project changes until the file has been read.
     if (result.status != project_file::ReadStatus::Ok) {
-        user_messages::show(project_file::describeFailure(path, result), user_messages::Icon::Error);
+        user_messages::showAboutFile(project_file::failureMessage(QFileInfo(path).fileName(), result), path,
+                                     user_messages::Icon::Error);
         return false;
     }
 
@@ -116,7 +106,7 @@ bool ProjectDocument::open(const QString &path)
 
 bool ProjectDocument::onRecoverDocument(const QString &copy, const QString &originalPath)
 {
-    if (!open(copy) || m_pathName.isEmpty())
+    if (!open(copy))
         return false;
     setPath(originalPath.isEmpty() ? QString() : QFileInfo(originalPath).absoluteFilePath());
     setModified(true);
@@ -140,8 +130,8 @@ bool ProjectDocument::save(const QString &path)
         return false;
     QString error;
     if (!project_file::writeFile(path, m_config, &error)) {
-        user_messages::show(loadTranslatedString(5002).arg(QDir::toNativeSeparators(path), error),
-                            user_messages::Icon::Error);
+        user_messages::showAboutFile(loadTranslatedString(5002).arg(QFileInfo(path).fileName(), error), path,
+                                     user_messages::Icon::Error);
         return false;
     }
     setPath(QFileInfo(path).absoluteFilePath());

@@ -34,6 +34,12 @@ public:
 
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true);
+    // An editor moved a change of the user's into the record.
+    void recordEdited()
+    {
+        setModified(true);
+        emit edited();
+    }
 
     // Full path of the project file; empty for a project not saved yet.
     QString filePath() const { return m_pathName; }
@@ -43,10 +49,9 @@ public:
     // A new, empty project.
     bool newProject();
     // Opens a project file. A file that cannot be read (missing, truncated,
-    // not a project) is reported naming the file and leaves the open project
-    // untouched (returns false). A file of an unsupported version shows
-    // message 1024 and leaves a reset, untitled project (returns true), so
-    // that saving can never overwrite the file that could not be read.
+    // not a project, a version this program does not read: message 1024 with
+    // the version found) is reported naming the file and leaves the open
+    // project untouched: record, path and modified flag (returns false).
     bool open(const QString &path);
     // Takes a recovery copy as the project with unsaved changes of the file
     // originalPath (empty: a project never saved). False when the copy
@@ -92,6 +97,8 @@ signals:
     // The record was replaced (new or loaded): the editor shows its values.
     void recordReloaded();
     void modifiedChanged(bool modified);
+    // The user changed a value (recordEdited).
+    void edited();
     void pathChanged(const QString &path);
 
 private:

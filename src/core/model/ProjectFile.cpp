@@ -16,6 +16,8 @@ namespace project_file {
 
 // A file never needs more than this to be judged; larger files are not read whole.
 constexpr qint64 ReadLimit = 4096;
+// A first value beyond this is no version number any writer of projects used.
+constexpr int HighestPlausibleVersion = 999;
 
 int fileSize(int version)
 {
@@ -120,7 +122,8 @@ ReadResult readFile(const QString &path, ConfigRecord &record)
     archive >> version;
     result.version = version;
     if (!isSupportedVersion(version)) {
-        result.status = ReadStatus::UnsupportedVersion;
+        result.status = version > 0 && version <= HighestPlausibleVersion ? ReadStatus::UnsupportedVersion
+                                                                          : ReadStatus::NotProjectFile;
         return result;
     }
     if (result.size < fileSize(version)) {
@@ -159,6 +162,8 @@ QString describeFailure(const QString &path, const ReadResult &result)
         return loadTranslatedString(5005).arg(name).arg(result.size).arg(result.version).arg(fileSize(result.version));
     case ReadStatus::UnsupportedVersion:
         return loadTranslatedString(1024);
+    case ReadStatus::NotProjectFile:
+        return loadTranslatedString(5062).arg(name);
     }
     return QString();
 }
@@ -179,6 +184,17 @@ static void removeLeftovers(const QString &path)
         if (std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; }))
             folder.remove(name);
     }
+}
+
+QString failureMessage(const QString &name, const ReadResult &result)
+{
+    if (result.status != ReadStatus::UnsupportedVersion)
+        return describeFailure(name, result);
+    return loadTranslatedString(5061)
+        .arg(loadTranslatedString(1024), name)
+        .arg(result.version)
+        .arg(OldestVersion)
+        .arg(CurrentVersion);
 }
 
 bool writeFile(const QString &path, const ConfigRecord &record, QString *error)

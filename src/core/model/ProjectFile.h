@@ -35,7 +35,8 @@ enum class ReadStatus {
     NotRegularFile,     // a named pipe, a device or a folder: never opened
     Truncated,          // shorter than its version needs
     Oversized,          // longer than its version allows: not a project file
-    UnsupportedVersion, // version below 100 or above 103
+    UnsupportedVersion, // a version number below 100 or above 103
+    NotProjectFile,     // starts with no version number at all (a text, say)
 };
 
 struct ReadResult
@@ -50,8 +51,12 @@ struct ReadResult
 // but Ok the record is left as it was.
 ReadResult readFile(const QString &path, ConfigRecord &record);
 
-// A clear, translated message for a failed read, naming the file.
+// A clear, translated message for a failed read, naming the file (an
+// unsupported version gives message 1024 alone).
 QString describeFailure(const QString &path, const ReadResult &result);
+// The same for a person choosing the file: every case names it, an
+// unsupported version with the version found.
+QString failureMessage(const QString &name, const ReadResult &result);
 
 // Writes the record as a version 103 file atomically: the previous file stays
 // intact unless the new one is complete. Holds the file's ProjectFileLock

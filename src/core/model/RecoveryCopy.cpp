@@ -146,10 +146,13 @@ bool RecoveryCopy::offerLeftOver()
     const QSettings notes(notesOf(copy), QSettings::IniFormat);
     const QString original = notes.value(Group + QStringLiteral("/path")).toString();
     const QDateTime saved = notes.value(Group + QStringLiteral("/saved"), newest).toDateTime();
-    const QString name = original.isEmpty() ? loadTranslatedString(61443) : QDir::toNativeSeparators(original);
+    const QString name = original.isEmpty() ? loadTranslatedString(61443) : QFileInfo(original).fileName();
     const QString question = loadTranslatedString(5008).arg(
         name, Language::instance().locale().toString(saved, QLocale::ShortFormat));
-    const bool restore = user_messages::show(question, user_messages::Icon::Question, user_messages::Buttons::YesNo)
+    const bool restore = (original.isEmpty() ? user_messages::show(question, user_messages::Icon::Question,
+                                                                   user_messages::Buttons::YesNo)
+                                             : user_messages::showAboutFile(question, original, user_messages::Icon::Question,
+                                                                            user_messages::Buttons::YesNo))
                          == user_messages::Answer::Yes;
     const bool restored = restore && m_document->onRecoverDocument(copy, original);
     // A copy that was taken (or refused) is not offered again; one that

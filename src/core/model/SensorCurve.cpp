@@ -25,6 +25,7 @@ void SensorCurve::reset()
     DimensionX.clear();
     Gruppe.clear();
     Bestellnummer.clear();
+    Name.clear();
     Defined = 0;
 }
 
@@ -66,10 +67,3 @@ QString SensorCurve::formatRanges(double beginX, double endX, const QString &dim
         .arg(whole(beginX), whole(endX), dimensionX, whole(yMin), whole(yMax), dimensionY);
 }
 
-QString SensorCurve::describeOneLine() const
-{
-    QString text = describe();
-    text.remove(QLatin1Char('\r'));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}

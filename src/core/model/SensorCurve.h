@@ -22,7 +22,6 @@ public:
     void setPointsFromText(const QString &xText, const QString &yText);
     // Three lines (group, order number, ranges); empty when not Defined.
     QString describe() const;
-    QString describeOneLine() const;
     // "0 - 100 %, 10 - 180 Ohm": both ranges with whole numbers and units.
     static QString formatRanges(double beginX, double endX, const QString &dimensionX, double yMin, double yMax,
                                 const QString &dimensionY);
@@ -39,5 +38,6 @@ public:
     QString DimensionX;
     QString Gruppe;
     QString Bestellnummer;
+    QString Name; // the catalogue's [Name], shown where the sensor is named
     int Defined = 0;
 };

@@ -48,6 +48,7 @@ user_messages::Answer MessageBoxSink::showHere(const user_messages::Message &mes
         owner = QApplication::activeWindow();
     const QString caption = message.caption.isEmpty() ? QApplication::applicationDisplayName() : message.caption;
     QMessageBox box(icon, caption, message.text, buttons, owner);
+    box.setDetailedText(message.details);
     switch (box.exec()) {
     case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::Yes: return Answer::Yes;

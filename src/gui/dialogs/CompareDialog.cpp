@@ -27,6 +27,8 @@ CompareDialog::CompareDialog(const QVector<record_comparison::FieldDifference> &
                                         loadTranslatedString(5793), otherHeader});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the buttons; the arrows move within it.
+    m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     for (int row = 0; row < differences.size(); ++row) {
         const record_comparison::FieldDifference &d = differences.at(row);
@@ -45,6 +47,7 @@ CompareDialog::CompareDialog(const QVector<record_comparison::FieldDifference> &
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // Return only closes: either action changes the project or the gauge.
     buttons->button(QDialogButtonBox::Close)->setDefault(true);
+    buttons->button(QDialogButtonBox::Close)->setText(loadTranslatedString(5933));
     if (withGaugeActions) {
         QPushButton *take = buttons->addButton(loadTranslatedString(5796), QDialogButtonBox::ActionRole);
         take->setObjectName(QStringLiteral("takeGaugeValues"));

@@ -48,6 +48,8 @@ HistoryDialog::HistoryDialog(const QVector<service_history::Entry> &entries, QWi
     filterLabel->setBuddy(m_filter);
 
     m_table = new QTableWidget(entries.size(), Columns, this);
+    // Tab leaves the table for the filter and the buttons.
+    m_table->setTabKeyNavigation(false);
     m_table->setObjectName(QStringLiteral("historyTable"));
     QStringList titles;
     for (int c = 0; c < Columns; ++c)
@@ -119,8 +121,8 @@ void HistoryDialog::openSelected()
         return;
     const QString path = m_entries.at(m_table->currentRow()).projectFile;
     if (!QFileInfo::exists(path)) {
-        user_messages::show(loadTranslatedString(5935).arg(QDir::toNativeSeparators(path)),
-                            user_messages::Icon::Exclamation);
+        user_messages::showAboutFile(loadTranslatedString(5935).arg(QFileInfo(path).fileName()), path,
+                                     user_messages::Icon::Error);
         return;
     }
     m_project = path;

@@ -69,6 +69,14 @@ SensorDefinitionDialog::SensorDefinitionDialog(QWidget *parent)
     }
     for (int id : {XUnitEdit, YUnitEdit})
         control(id)->setMinimumWidth(fieldWidth);
+    // Tab runs from the name across the units and each x/y pair, then down
+    // to the next pair and on to the buttons.
+    QList<QWidget *> order{control(NameEdit), control(XUnitEdit), control(YUnitEdit)};
+    for (int i = 0; i < SensorDefinition::Points; ++i)
+        order << control(FirstXEdit + i) << control(FirstYEdit + i);
+    order << control(1) << control(2);
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 
     auto *ok = qobject_cast<QPushButton *>(control(1));
     auto *cancel = qobject_cast<QPushButton *>(control(2));

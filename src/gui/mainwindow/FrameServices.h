@@ -1,7 +1,7 @@
 #pragma once
 // What the forms of the right-hand pane may ask of the main window. The main
 // window registers itself when it is made.
-#include <QtGlobal>
+#include <QString>
 
 class FrameServices
 {
@@ -11,6 +11,8 @@ public:
     // (start 66, 16 cells, value in tenths of hours): runs the preset with the
     // transfer progress dialog and shows its outcome.
     virtual void presetCounter(int startAddress, int cellCount, quint32 counterValue) = 0;
+    // A passing word in the status bar about what a form's button did.
+    virtual void showStatusNote(const QString &text) = 0;
 };
 
 // The one main window, or nullptr before it exists.

@@ -5,12 +5,15 @@
 #include "dialogs/RestoreBackupDialog.h"
 #include "base/Language.h"
 #include "base/SettingsStore.h"
+#include "forms/MasterOverviewRules.h"
 #include "forms/RecordComparison.h"
+#include "model/RecordCheck.h"
 #include "history/TransferHistory.h"
 #include "model/ProjectDocument.h"
 #include "views/FormView.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 GaugeTransferCommands::GaugeTransferCommands(ProjectDocument *document, QWidget *window,
@@ -68,7 +71,7 @@ bool GaugeTransferCommands::interrupt()
     return true;
 }
 
-void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome)
+void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome, const QString &file)
 {
     // Nobody is there to read it: the program is ending.
     if (m_interrupted)
@@ -82,7 +85,36 @@ void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome)
     }
     if (!outcome.notice.isEmpty())
         user_messages::show(withDetail(outcome.notice, outcome.noticeDetail), outcome.noticeIcon);
-    user_messages::show(withDetail(outcome.text, outcome.detail), outcome.icon);
+    // What went well is information, what failed an error.
+    user_messages::Message m;
+    m.text = withDetail(outcome.text, outcome.detail);
+    m.icon = outcome.success ? user_messages::Icon::Information : user_messages::Icon::Error;
+    if (!file.isEmpty())
+        m.details = QDir::toNativeSeparators(file);
+    user_messages::show(m);
+}
+
+// A backup the transfer made, named in the outcome by its file name.
+static void nameBackup(TransferOutcome &outcome)
+{
+    outcome.detail = loadTranslatedString(5384).arg(QFileInfo(outcome.backupFile).fileName());
+}
+
+bool GaugeTransferCommands::confirmZeroPulseFactor(const ConfigRecord &config)
+{
+    // Where the master type sets no limits a gauge may rely on a pulse
+    // factor of 0; it is written once the user knows what it means.
+    if (config.UseMinMax || config.DataSource == 1)
+        return true;
+    const bool mValue = record_check::pulseFactorFieldOf(config) == record_check::PulseFactorField::MValue;
+    if ((mValue ? config.MValue : config.KValue) != 0.0)
+        return true;
+    QString label = master_overview::pulseFactorLabel(config).trimmed();
+    if (label.endsWith(QLatin1Char(':')))
+        label.chop(1);
+    return user_messages::show(loadTranslatedString(5976).arg(label), user_messages::Icon::Question,
+                               user_messages::Buttons::YesNo)
+        == user_messages::Answer::Yes;
 }
 
 void GaugeTransferCommands::recordHistory(const QString &operation, LinkFamily family, const ConfigRecord &before,
@@ -152,6 +184,8 @@ void GaugeTransferCommands::writeToGauge()
     if (!m_document->commitForSaving())
         return;
     const ConfigRecord work = m_document->config();
+    if (!confirmZeroPulseFactor(work))
+        return;
     LinkOptions options = m_options;
     options.verify = options.verify || verifyAfterWrite();
     TransferOutcome outcome = run(loadTranslatedString(5356), [&work, options](SequenceObserver &observer) {
@@ -165,10 +199,11 @@ void GaugeTransferCommands::writeToGauge()
         outcome.text = loadTranslatedString(5740).arg(fields.join(QStringLiteral(", ")));
     }
     // The block the gauge held before can be written back.
-    if (!outcome.backupFile.isEmpty() && (outcome.success || !outcome.mismatches.isEmpty()))
-        outcome.detail = loadTranslatedString(5384).arg(QDir::toNativeSeparators(outcome.backupFile));
+    const bool backedUp = !outcome.backupFile.isEmpty() && (outcome.success || !outcome.mismatches.isEmpty());
+    if (backedUp)
+        nameBackup(outcome);
     recordHistory(QStringLiteral("write"), work.family(), work, work, outcome);
-    showOutcome(outcome);
+    showOutcome(outcome, backedUp ? outcome.backupFile : QString());
     emit transferFinished();
 }
 
@@ -233,8 +268,8 @@ void GaugeTransferCommands::restoreBackup()
     const QString folder = m_options.backupFolder.isEmpty() ? block_backup::defaultFolder() : m_options.backupFolder;
     const QList<BlockBackupEntry> backups = RestoreBackupDialog::listBackups(folder);
     if (backups.isEmpty()) {
-        user_messages::show(loadTranslatedString(5369).arg(QDir::toNativeSeparators(folder)),
-                            user_messages::Icon::Information);
+        user_messages::showAboutFile(loadTranslatedString(5369).arg(QFileInfo(folder).fileName()), folder,
+                                     user_messages::Icon::Information);
         return;
     }
     RestoreBackupDialog dialog(backups, m_window);
@@ -243,13 +278,13 @@ void GaugeTransferCommands::restoreBackup()
     const QString path = dialog.selectedFile();
     block_backup::Block block{};
     QString error;
+    const QString name = QFileInfo(path).fileName();
     if (!block_backup::load(path, block, &error)) {
-        user_messages::show(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error),
-                            user_messages::Icon::Error);
+        user_messages::showAboutFile(QStringLiteral("%1: %2").arg(name, error), path, user_messages::Icon::Error);
         return;
     }
-    const QString question = loadTranslatedString(5385).arg(QDir::toNativeSeparators(path));
-    if (user_messages::show(question, user_messages::Icon::Question, user_messages::Buttons::YesNo)
+    const QString question = loadTranslatedString(5385).arg(name);
+    if (user_messages::showAboutFile(question, path, user_messages::Icon::Question, user_messages::Buttons::YesNo)
         != user_messages::Answer::Yes)
         return;
     // A backup is the block of a block-family gauge, whatever the project is.
@@ -259,10 +294,11 @@ void GaugeTransferCommands::restoreBackup()
     TransferOutcome outcome = m_runner.run(m_window, loadTranslatedString(5386), [&block, options](SequenceObserver &observer) {
         return ::restoreBlockToGauge(block, &observer, options);
     });
-    if (outcome.success && !outcome.backupFile.isEmpty())
-        outcome.detail = loadTranslatedString(5384).arg(QDir::toNativeSeparators(outcome.backupFile));
+    const bool backedUp = outcome.success && !outcome.backupFile.isEmpty();
+    if (backedUp)
+        nameBackup(outcome);
     recordHistory(QStringLiteral("restore"), LinkFamily::Block, ConfigRecord(), ConfigRecord(), outcome, path);
-    showOutcome(outcome);
+    showOutcome(outcome, backedUp ? outcome.backupFile : QString());
     emit transferFinished();
 }
 

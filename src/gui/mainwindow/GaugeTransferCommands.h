@@ -59,7 +59,11 @@ private:
     void useDemoGaugeOfProject();
     TransferOutcome run(const QString &title, const TransferJob &job);
     // A cancelled transfer says so; otherwise the notice, then the outcome text.
-    void showOutcome(const TransferOutcome &outcome);
+    // file: a file the outcome names, whose full path goes into the details.
+    void showOutcome(const TransferOutcome &outcome, const QString &file = QString());
+    // False when the user, asked, would rather not write a pulse factor of
+    // 0 that the master type's missing limits let pass.
+    bool confirmZeroPulseFactor(const ConfigRecord &config);
     // Appends the command to the service history; the first failure to store
     // it is shown, the transfer's outcome stands either way.
     void recordHistory(const QString &operation, LinkFamily family, const ConfigRecord &before,

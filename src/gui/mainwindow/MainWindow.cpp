@@ -18,7 +18,9 @@
 #include "base/InstallLayout.h"
 #include "base/Language.h"
 #include "base/UserMessages.h"
+#include "forms/MasterOverviewRules.h"
 #include "model/ProjectDocument.h"
+#include "model/RecordCheck.h"
 #include "views/FormView.h"
 #include "views/ProjectTreeView.h"
 #include "views/PaneSplitter.h"
@@ -88,13 +90,32 @@ void openUserManual()
 {
     const QString page = QDir(install_layout::dataFolder()).filePath(QStringLiteral("manual/index.html"));
     if (!QFile::exists(page)) {
-        user_messages::show(loadTranslatedString(5379).arg(QDir::toNativeSeparators(page)),
-                            user_messages::Icon::Exclamation);
+        user_messages::showAboutFile(loadTranslatedString(5379).arg(QFileInfo(page).fileName()), page,
+                                     user_messages::Icon::Error);
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        user_messages::show(loadTranslatedString(5375).arg(QDir::toNativeSeparators(page)),
-                            user_messages::Icon::Exclamation);
+        user_messages::showAboutFile(loadTranslatedString(5375).arg(QFileInfo(page).fileName()), page,
+                                     user_messages::Icon::Error);
+}
+
+// Write's prompt, or what the gauge still needs before it can be written:
+// a pulse factor outside the master type's limits (a new project's 0).
+QString writeStatusTip(const ConfigRecord &config, bool masterChosen)
+{
+    if (masterChosen) {
+        for (const record_check::Refusal &refusal : record_check::checkRecord(config)) {
+            if (refusal.rule == record_check::Rule::Limits || refusal.rule == record_check::Rule::WholeNumber) {
+                QString label = master_overview::pulseFactorLabel(config).trimmed();
+                if (label.endsWith(QLatin1Char(':')))
+                    label.chop(1);
+                return loadTranslatedString(5974)
+                    .arg(label, master_overview::formatLimit(refusal.allowed.low),
+                         master_overview::formatLimit(refusal.allowed.high));
+            }
+        }
+    }
+    return loadTranslatedString(main_menu::promptId(command_ids::WriteGauge));
 }
 
 // The document template string's first field is the program's window title.
@@ -142,6 +163,7 @@ MainWindow::MainWindow(ProjectDocument *document, QWidget *parent)
         updateTitle();
         updateCommandStates();
     });
+    connect(document, &ProjectDocument::edited, this, &MainWindow::updateCommandStates);
     connect(document, &ProjectDocument::pathChanged, this, &MainWindow::updateTitle);
     connect(m_fileCommands, &ProjectFileCommands::recentFilesChanged, this, &MainWindow::updateRecentFiles);
     connect(&Language::instance(), &Language::languageSwitched, this, &MainWindow::onLanguageSwitched);
@@ -262,8 +284,15 @@ void MainWindow::createActions()
     action(ViewServiceItems)->setCheckable(true);
     action(ViewServiceItems)->setChecked(service_items::shown());
     addHandler(ViewServiceItems, [this] {
-        service_items::setShown(action(ViewServiceItems)->isChecked());
-        m_leftView->fillTree();
+        const bool shown = action(ViewServiceItems)->isChecked();
+        // The form's entries go into the project before the tree changes; a
+        // refused one (the form said why) keeps tree and form as they are.
+        if (!m_document->commitEditor()) {
+            action(ViewServiceItems)->setChecked(!shown);
+            return;
+        }
+        service_items::setShown(shown);
+        m_leftView->refreshTree();
         updateCommandStates();
     });
 }
@@ -388,6 +417,7 @@ void MainWindow::updateCommandStates()
     action(ReadGauge)->setEnabled(action(ReadGauge)->isEnabled() && masterChosen);
     action(WriteGauge)->setEnabled(action(WriteGauge)->isEnabled() && masterChosen);
     action(CompareGauge)->setEnabled(action(CompareGauge)->isEnabled() && masterChosen);
+    action(WriteGauge)->setStatusTip(writeStatusTip(m_document->config(), masterChosen));
     m_notes->update(*m_document);
     // The diagnostics sheet is a service item.
     action(Diagnostics)->setEnabled(action(Diagnostics)->isEnabled() && service_items::shown());
@@ -403,7 +433,7 @@ void MainWindow::onLanguageSwitched()
 {
     reloadMenu();
     updateTitle();
-    m_leftView->fillTree();
+    m_leftView->refreshTree();
     statusBar()->showMessage(loadTranslatedString(57345));
     m_notes->update(*m_document);
 }
@@ -411,8 +441,6 @@ void MainWindow::onLanguageSwitched()
 void MainWindow::onChooseMasterType()
 {
     m_leftView->addMaster();
-    if (FormView *view = rightView())
-        view->initialize();
     updateCommandStates();
 }
 
@@ -421,10 +449,9 @@ void MainWindow::onCommunicationSettings()
     StoredLineSelectors settings = StoredLineSelectors::load();
     OptionsDialog options(this);
     options.setComPortName(settings.portName());
+    // A language switched there has rebuilt the tree and the form already.
     if (options.exec() != QDialog::Accepted)
         return;
-    // The options may have switched the language.
-    m_leftView->fillTree();
     settings.port = portNumberFromName(options.comPortName(), settings.port);
     settings.device = options.devicePath();
     settings.store();
@@ -481,6 +508,11 @@ void MainWindow::openQueued()
 void MainWindow::presetCounter(int startAddress, int cellCount, quint32 counterValue)
 {
     m_gauge->presetCounter(startAddress, cellCount, counterValue);
+}
+
+void MainWindow::showStatusNote(const QString &text)
+{
+    statusBar()->showMessage(text, 8000);
 }
 
 void MainWindow::onTransferFinished()

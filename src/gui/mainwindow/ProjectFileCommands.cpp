@@ -7,7 +7,6 @@
 #include "model/ProjectDocument.h"
 #include "model/ProjectFile.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -62,7 +61,7 @@ bool ProjectFileCommands::saveModified()
     if (committed && !m_document->isModified())
         return true;
     const QString question = loadTranslatedString(5300).arg(m_document->title());
-    switch (user_messages::show(question, user_messages::Icon::Exclamation, user_messages::Buttons::YesNoCancel)) {
+    switch (user_messages::show(question, user_messages::Icon::Question, user_messages::Buttons::YesNoCancel)) {
     case user_messages::Answer::Yes:
         return committed && fileSave();
     case user_messages::Answer::No:
@@ -89,10 +88,8 @@ bool ProjectFileCommands::fileOpen()
     // The question was answered already; do not ask again.
     if (!m_document->open(path))
         return false;
-    if (!m_document->filePath().isEmpty()) {
-        m_recent.add(path);
-        emit recentFilesChanged();
-    }
+    m_recent.add(path);
+    emit recentFilesChanged();
     return true;
 }
 
@@ -100,19 +97,13 @@ bool ProjectFileCommands::openProject(const QString &path)
 {
     if (!saveModified())
         return false;
-    if (!m_document->open(path)) {
-        m_recent.remove(path);
-        emit recentFilesChanged();
-        return false;
-    }
-    // A file of a version this program cannot read leaves an untitled
-    // project; it does not belong on the recent list.
-    if (!m_document->filePath().isEmpty())
+    const bool opened = m_document->open(path);
+    if (opened)
         m_recent.add(path);
     else
         m_recent.remove(path);
     emit recentFilesChanged();
-    return true;
+    return opened;
 }
 
 bool ProjectFileCommands::doSave(const QString &path)
@@ -161,16 +152,12 @@ void ProjectFileCommands::compareWithFile()
     const QString path = askFileName(true, titleOfMenuText(5784));
     if (path.isEmpty())
         return;
-    const QString name = QDir::toNativeSeparators(path);
+    const QString name = QFileInfo(path).fileName();
     ConfigRecord other;
     other.reset();
     const project_file::ReadResult read = project_file::readFile(path, other);
     if (read.status != project_file::ReadStatus::Ok) {
-        QString reason = project_file::describeFailure(path, read);
-        // That message alone does not name the file.
-        if (read.status == project_file::ReadStatus::UnsupportedVersion)
-            reason = QStringLiteral("%1: %2").arg(name, reason);
-        user_messages::show(reason, user_messages::Icon::Error);
+        user_messages::showAboutFile(project_file::failureMessage(name, read), path, user_messages::Icon::Error);
         return;
     }
     if (other.MasterId != -1)
@@ -185,7 +172,7 @@ void ProjectFileCommands::compareWithFile()
     if (differences.isEmpty()) {
         const QString text = ownFile ? loadTranslatedString(5871).arg(name)
                                      : loadTranslatedString(5798).arg(m_document->title(), name);
-        user_messages::show(text, user_messages::Icon::Information);
+        user_messages::showAboutFile(text, path, user_messages::Icon::Information);
         return;
     }
     const QString heading = ownFile ? loadTranslatedString(5870).arg(name)

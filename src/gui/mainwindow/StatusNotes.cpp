@@ -30,7 +30,7 @@ void StatusNotes::showDemoGauge()
 void StatusNotes::update(const ProjectDocument &document)
 {
     if (m_demo)
-        m_demo->setText(loadTranslatedString(5363));
+        m_demo->setText(loadTranslatedString(document.config().MasterId == -1 ? 5363 : 5973));
     QLabel *port = note(m_port, "portNotice");
     port->setText(loadTranslatedString(5364).arg(configuredPortDevice(loadLineSettings().port)));
     port->setVisible(!m_demo);

@@ -117,7 +117,16 @@ Form createForm(QWidget *window)
     auto *outer = new QVBoxLayout(window);
     outer->setContentsMargins(12, 10, 12, 12);
     outer->setSpacing(6);
-    outer->addWidget(picture, 0, Qt::AlignLeft);
+    form.title = new QLabel(window);
+    form.title->setObjectName(QStringLiteral("inputTitle"));
+    QFont titleFont = form.title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    form.title->setFont(titleFont);
+    auto *header = new QHBoxLayout;
+    header->addWidget(picture, 0, Qt::AlignLeft | Qt::AlignTop);
+    header->addWidget(form.title, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    outer->addLayout(header);
     outer->addSpacing(HeaderBandBelowPicture - picture->sizeHint().height() + 4);
 
     auto *source = new QHBoxLayout;

@@ -7,6 +7,7 @@
 #include <QHash>
 
 class CalibrationGraph;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -46,6 +47,7 @@ struct Form
 {
     QHash<int, QWidget *> controls; // by template identifier
     QWidget *supportLabel = nullptr; // caption of the support point count
+    QLabel *title = nullptr; // the input's name in the header band
     CalibrationGraph *graph = nullptr;
     QPushButton *saveTable = nullptr;
     QPushButton *loadTable = nullptr;

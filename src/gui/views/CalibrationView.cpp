@@ -1,6 +1,7 @@
 #include "CalibrationView.h"
 
 #include "CalibrationGraph.h"
+#include "ServiceItems.h"
 #include "app/TranslateWindow.h"
 #include "base/Language.h"
 #include "base/UserMessages.h"
@@ -40,6 +41,21 @@ const Column columns[] = {
     {ids::FirstDisplay, 5622, &InputCalibration::displayValue},
     {ids::FirstAngle, 5623, &InputCalibration::pointerAngle},
 };
+
+// The chosen sensor by its group and name, then its order number (when it
+// has one) and its ranges.
+QString sensorLine(const SensorCurve &sensor)
+{
+    if (!sensor.Defined)
+        return QString();
+    QStringList parts{sensor_groups::label(sensor.TypeIndex) + QStringLiteral(": ") + sensor.Name};
+    if (!sensor.Bestellnummer.isEmpty())
+        parts << loadTranslatedString(1000) + QLatin1Char(' ') + sensor.Bestellnummer;
+    parts << loadTranslatedString(1048) + QLatin1Char(' ')
+                 + SensorCurve::formatRanges(sensor.BeginX, sensor.EndX, sensor.DimensionX, sensor.YMin, sensor.YMax,
+                                             sensor.DimensionY);
+    return parts.join(QStringLiteral(", "));
+}
 
 void setText(QWidget *w, const QString &text)
 {
@@ -162,7 +178,8 @@ void CalibrationView::showTexts()
     setText(control(ids::ResistanceHeader), QStringLiteral("Ohm:"));
     setText(control(ids::QuantityHeader), unit.isEmpty() ? QString() : unit + QLatin1Char(':'));
     setText(control(ids::DisplayHeader), QString());
-    setText(control(ids::SensorText), m_values->sensor.describeOneLine());
+    setText(control(ids::SensorText), sensorLine(m_values->sensor));
+    m_form.title->setText(m_gauge >= 0 ? service_items::gaugeInputName(m_gauge) : QString());
 }
 
 bool CalibrationView::takeValues(bool quiet)
@@ -248,6 +265,7 @@ void CalibrationView::chooseSensor()
     sensor.DimensionY = chosen.UnitY;
     sensor.Gruppe = chosen.Group;
     sensor.Bestellnummer = chosen.OrderNumber;
+    sensor.Name = chosen.Name;
     sensor.TypeIndex = dialog.type();
     sensor.BeginX = chosen.BeginX;
     sensor.EndX = chosen.EndX;

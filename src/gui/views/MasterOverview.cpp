@@ -67,6 +67,62 @@ MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
     connect(qobject_cast<QPushButton *>(control(ids::PresetButton)), &QPushButton::clicked, this,
             &MasterOverview::onPresetCounter);
     edit(ids::ThresholdEdit)->installEventFilter(this);
+
+    // What the user changes goes into the project at once, so the title
+    // shows the change as it is made.
+    for (int id : {ids::PulseEdit, ids::ThresholdEdit})
+        connect(edit(id), &QLineEdit::textEdited, this, [this, id] {
+            if (id == ids::ThresholdEdit)
+                note(ids::ThresholdEdit)->clear();
+            onUserChange();
+        });
+    for (QComboBox *box : findChildren<QComboBox *>())
+        connect(box, qOverload<int>(&QComboBox::activated), this, &MasterOverview::onUserChange);
+    for (QCheckBox *box : findChildren<QCheckBox *>())
+        connect(box, &QCheckBox::clicked, this, &MasterOverview::onUserChange);
+}
+
+QLabel *MasterOverview::note(int fieldId) const
+{
+    return findChild<QLabel *>(QStringLiteral("note%1").arg(fieldId));
+}
+
+void MasterOverview::onUserChange()
+{
+    if (m_filling || !document())
+        return;
+    // The record takes the values when the form is left or saved, checked;
+    // the title shows at once that something differs from it.
+    const ConfigRecord &record = document()->config();
+    const bool changed =
+        !takeChoices(record).sameUserSettings(record)
+        || (!control(ids::PulseEdit)->isHidden() && edit(ids::PulseEdit)->text() != formatPulseFactor(record))
+        || (!control(ids::ThresholdEdit)->isHidden()
+            && edit(ids::ThresholdEdit)->text() != formatThreshold(record.WarnThreshold));
+    if (changed)
+        document()->setModified(true);
+    markPulseFactor();
+}
+
+void MasterOverview::markPulseFactor()
+{
+    QLineEdit *field = edit(ids::PulseEdit);
+    ConfigRecord probe = document()->config();
+    probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
+    const TypedNumber number = parseTypedNumber(field->text());
+    std::optional<record_check::Range> needed;
+    if (!field->isHidden() && field->isEnabled() && number.status == TypedNumber::Ok) {
+        setPulseFactorValue(probe, number.value);
+        for (const record_check::Refusal &refusal : record_check::checkRecord(probe)) {
+            if (refusal.field == record_check::pulseFactorFieldName(probe)
+                && (refusal.rule == record_check::Rule::Limits || refusal.rule == record_check::Rule::WholeNumber))
+                needed = refusal.allowed;
+        }
+    }
+    field->setStyleSheet(needed ? QStringLiteral("QLineEdit { border: 2px solid #c00000; }") : QString());
+    note(ids::PulseEdit)->setText(needed ? loadTranslatedString(5975)
+                                               .arg(formatLimit(needed->low), formatLimit(needed->high))
+                                         : QString());
 }
 
 QComboBox *MasterOverview::list(int controlId) const
@@ -146,6 +202,12 @@ void MasterOverview::updateControls(std::optional<int> selectedSource)
     const ControlStates states = computeControlStates(m_work, selectedSource.value_or(record.DataSource));
     clearUnshowableDisplayBits(record);
     clearUnshowableDisplayBits(m_work);
+    // An LCD master keeps its buzzer output on: the record is made to fit,
+    // like the LCD items, and that is no change of the user's.
+    if (states.tickBuzzer) {
+        record.BuzzerActive = 1;
+        m_work.BuzzerActive = 1;
+    }
 
     for (auto it = states.shown.cbegin(); it != states.shown.cend(); ++it)
         control(it.key())->setVisible(it.value());
@@ -222,6 +284,8 @@ void MasterOverview::loadControls()
         control(id)->setEnabled(states.enabled.value(id));
     if (states.tickBuzzer)
         qobject_cast<QCheckBox *>(control(ids::Buzzer))->setChecked(true);
+    note(ids::ThresholdEdit)->clear();
+    markPulseFactor();
     m_filling = wasFilling;
 }
 
@@ -229,32 +293,39 @@ bool MasterOverview::saveControls(Exchange purpose)
 {
     ProjectDocument *document = this->document();
     // Fields the form does not show keep the record's values.
-    ConfigRecord candidate = document->config();
+    ConfigRecord candidate = takeChoices(document->config());
     QVector<TypedField> typed;
-
-    candidate.DataSource = takeIndex(list(ids::SourceList), candidate.DataSource);
     if (!takePulseFactor(candidate, purpose, typed) || !takeThreshold(candidate, purpose, typed))
         return false;
-    candidate.WarnMode = takeIndex(list(ids::WarnModeList), candidate.WarnMode);
-    candidate.BuzzerActive = qobject_cast<QCheckBox *>(control(ids::Buzzer))->isChecked() ? 1 : 0;
-    candidate.DataSource2 = takeIndex(list(ids::Source2List), candidate.DataSource2);
-    for (const DisplayItem &item : displayItems())
-        candidate.setDisplayBit(item.bit, qobject_cast<QCheckBox *>(control(item.controlId))->isChecked());
-    if (list(ids::IlluminationList)->currentIndex() >= 0)
-        candidate.Illumination = list(ids::IlluminationList)->currentIndex() * 10;
-    candidate.DistanceUnit = takeIndex(list(ids::DistanceList), candidate.DistanceUnit);
-    candidate.TemperatureUnit = takeIndex(list(ids::TemperatureList), candidate.TemperatureUnit);
-    candidate.TimeFormat = takeIndex(list(ids::TimeList), candidate.TimeFormat);
-    candidate.DepthUnit = takeIndex(list(ids::DepthList), candidate.DepthUnit);
     if (!checkCandidate(candidate, purpose, typed))
         return false;
 
     m_work = candidate;
     if (!candidate.sameUserSettings(document->config())) {
         document->config() = candidate;
-        document->setModified(true);
+        document->recordEdited();
     }
     return true;
+}
+
+ConfigRecord MasterOverview::takeChoices(ConfigRecord candidate) const
+{
+    candidate.DataSource = takeIndex(list(ids::SourceList), candidate.DataSource);
+    candidate.WarnMode = takeIndex(list(ids::WarnModeList), candidate.WarnMode);
+    candidate.BuzzerActive = qobject_cast<QCheckBox *>(control(ids::Buzzer))->isChecked() ? 1 : 0;
+    candidate.DataSource2 = takeIndex(list(ids::Source2List), candidate.DataSource2);
+    for (const DisplayItem &item : displayItems())
+        candidate.setDisplayBit(item.bit, qobject_cast<QCheckBox *>(control(item.controlId))->isChecked());
+    // The list shows a value between its steps as the step below: only a
+    // step picked anew replaces it.
+    const int illumination = list(ids::IlluminationList)->currentIndex();
+    if (illumination >= 0 && illumination != static_cast<int>(candidate.Illumination / 10.0))
+        candidate.Illumination = illumination * 10;
+    candidate.DistanceUnit = takeIndex(list(ids::DistanceList), candidate.DistanceUnit);
+    candidate.TemperatureUnit = takeIndex(list(ids::TemperatureList), candidate.TemperatureUnit);
+    candidate.TimeFormat = takeIndex(list(ids::TimeList), candidate.TimeFormat);
+    candidate.DepthUnit = takeIndex(list(ids::DepthList), candidate.DepthUnit);
+    return candidate;
 }
 
 bool MasterOverview::takePulseFactor(ConfigRecord &candidate, Exchange purpose, QVector<TypedField> &typed)
@@ -298,7 +369,7 @@ bool MasterOverview::takeThreshold(ConfigRecord &candidate, Exchange purpose, QV
         return true;
     // The field is not changed under the user's typing.
     if (purpose != Exchange::Quiet)
-        clampThresholdText();
+        clampThresholdText(purpose == Exchange::Save);
     const QString text = edit(ids::ThresholdEdit)->text();
     TypedNumber number = parseTypedNumber(text);
     if (purpose == Exchange::Quiet && number.status == TypedNumber::Ok)
@@ -352,20 +423,29 @@ void MasterOverview::refuse(int fieldId, const QString &message)
     field->setFocus(Qt::OtherFocusReason);
 }
 
-void MasterOverview::clampThresholdText()
+void MasterOverview::clampThresholdText(bool untyped)
 {
     QLineEdit *field = edit(ids::ThresholdEdit);
+    // A value the user has not touched is left as it is until it is saved.
+    if (!untyped && !field->isModified())
+        return;
     const TypedNumber typed = parseTypedNumber(field->text());
     // Text that is no number is left for the save to name.
     if (!m_work.CalculateThreshold || typed.status != TypedNumber::Ok)
         return;
-    field->setText(formatThreshold(record_check::clampThreshold(m_work, typed.value)));
+    const double kept = record_check::clampThreshold(m_work, typed.value);
+    if (field->text() != formatThreshold(kept))
+        field->setText(formatThreshold(kept));
+    if (kept == typed.value)
+        return;
+    const bool atEnd = kept == m_work.ScaleMax;
+    note(ids::ThresholdEdit)->setText(loadTranslatedString(atEnd ? 5971 : 5972).arg(formatThreshold(kept)));
 }
 
 bool MasterOverview::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && watched == control(ids::ThresholdEdit))
-        clampThresholdText();
+        clampThresholdText(false);
     return FormView::eventFilter(watched, event);
 }
 

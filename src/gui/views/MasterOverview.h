@@ -16,6 +16,7 @@
 #include <optional>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 class MasterOverview : public FormView
@@ -66,12 +67,22 @@ private:
         QString text;
     };
     bool saveControls(Exchange purpose);
+    // The record with the lists' and boxes' choices: they need no check.
+    ConfigRecord takeChoices(ConfigRecord candidate) const;
     bool takePulseFactor(ConfigRecord &candidate, Exchange purpose, QVector<TypedField> &typed);
     bool takeThreshold(ConfigRecord &candidate, Exchange purpose, QVector<TypedField> &typed);
     // The record check on what the form would write: a refused typed value
     // is named at its field; any other refusal stops only saving.
     bool checkCandidate(const ConfigRecord &candidate, Exchange purpose, const QVector<TypedField> &typed);
-    void clampThresholdText();
+    // Keeps a typed threshold on the scale and says so beside the field;
+    // untyped: also a value the user has not edited (for saving).
+    void clampThresholdText(bool untyped);
+    // A change the user made: into the record now, the title marked.
+    void onUserChange();
+    // Frames the pulse factor and names the values it needs while it lies
+    // outside the master type's limits.
+    void markPulseFactor();
+    QLabel *note(int fieldId) const;
     // A warning that belongs to this form.
     void warn(const QString &message);
     // Warns, then selects the refused field's text and gives it the focus.

@@ -76,8 +76,18 @@ void arrangeControls(QWidget *form, const QHash<int, QWidget *> &controls)
     };
     auto wide = [&](int id) { left->addWidget(control(id), row++, 0, 1, 3); };
     labelled(SourceLabel, SourceList, 0);
+    // A note beside a field says what the program did with its value or
+    // what it still needs.
+    auto note = [&](int field) {
+        auto *label = new QLabel(form);
+        label->setObjectName(QStringLiteral("note%1").arg(field));
+        label->setForegroundRole(QPalette::Link);
+        left->addWidget(label, row - 1, 3);
+    };
     labelled(PulseLabel, PulseEdit, PulseUnit);
+    note(PulseEdit);
     labelled(ThresholdLabel, ThresholdEdit, ThresholdUnit);
+    note(ThresholdEdit);
     labelled(WarnModeLabel, WarnModeList, 0);
     labelled(Source2Label, Source2List, 0);
     labelled(Pulse2Label, Pulse2Edit, Pulse2Unit);

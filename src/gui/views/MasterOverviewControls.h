@@ -18,7 +18,8 @@ QHash<int, QWidget *> createControls(QWidget *form);
 
 // Places the controls: picture and title in the header band, the signal,
 // warning, second input, illumination and units on the left, the LCD items
-// and the counter preset on the right.
+// and the counter preset on the right. Beside the pulse factor and the
+// warning threshold stands an empty note label ("note1085", "note1047").
 void arrangeControls(QWidget *form, const QHash<int, QWidget *> &controls);
 
 }

@@ -4,6 +4,7 @@
 #include "base/Language.h"
 #include "base/UserMessages.h"
 #include "forms/MasterOverviewRules.h"
+#include "mainwindow/FrameServices.h"
 #include "model/TypedNumber.h"
 #include "resources/DialogTemplates.h"
 
@@ -51,9 +52,12 @@ MasterSettingsView::MasterSettingsView(ProjectDocument *document,
             connect(button, &QAbstractButton::clicked, this, &MasterSettingsView::onDisplayChosen);
     }
     // The counter is preset from the master's form; here the button only
-    // checks the fields.
+    // checks the fields, and says so.
     if (auto *button = qobject_cast<QAbstractButton *>(control(ids::SetButton)))
-        connect(button, &QAbstractButton::clicked, this, &MasterSettingsView::saveToRecord);
+        connect(button, &QAbstractButton::clicked, this, [this] {
+            if (saveToRecord() && mainWindowServices())
+                mainWindowServices()->showStatusNote(loadTranslatedString(5977));
+        });
 }
 
 void MasterSettingsView::initialize()

@@ -10,6 +10,7 @@
 #include "model/ProjectDocument.h"
 
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QStyle>
 
 ProjectTreeView::ProjectTreeView(ProjectDocument *document, PaneSplitter *splitter, QWidget *parent)
@@ -24,7 +25,8 @@ ProjectTreeView::ProjectTreeView(ProjectDocument *document, PaneSplitter *splitt
     setSelectionMode(QAbstractItemView::SingleSelection);
     setRootIsDecorated(true);
     setIconSize(QSize(32, 24));
-    connect(this, &QTreeWidget::currentItemChanged, this, &ProjectTreeView::onCurrentItemChanged);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current) { onCurrentItemChanged(current); });
 }
 
 int ProjectTreeView::itemCode(const QTreeWidgetItem *item)
@@ -50,42 +52,73 @@ void ProjectTreeView::updateImageList()
 
 void ProjectTreeView::fillTree()
 {
-    m_rebuilding = true;
-    clear();
-    m_rebuilding = false;
+    rebuild(false);
+}
 
-    QTreeWidgetItem *project = new QTreeWidgetItem(this);
-    project->setText(0, loadTranslatedString(1010));
-    project->setData(0, Qt::UserRole, tree_codes::Project);
-    if (m_images.size() > 7)
-        project->setIcon(0, m_images.at(7));
-    setCurrentItem(project);
+void ProjectTreeView::refreshTree()
+{
+    rebuild(true);
+}
 
-    if (m_document && m_document->config().MasterId != -1) {
-        QTreeWidgetItem *master = new QTreeWidgetItem(this);
-        master->setText(0, loadTranslatedString(1121));
-        master->setData(0, Qt::UserRole, tree_codes::Master);
-        if (!m_images.isEmpty())
-            master->setIcon(0, m_images.at(0));
-        if (service_items::shown())
-            addItem(master, loadTranslatedString(5604), tree_codes::MasterSettings, 8);
-        setCurrentItem(master);
+void ProjectTreeView::rebuild(bool keepSelection)
+{
+    const int selected = keepSelection && m_document ? m_document->selectedTreeItem() : 0;
+    // Whether each item with children was open; new items get their default.
+    QHash<int, bool> expanded;
+    if (keepSelection) {
+        for (QTreeWidgetItemIterator it(this); *it; ++it) {
+            if ((*it)->childCount() > 0)
+                expanded.insert(itemCode(*it), (*it)->isExpanded());
+        }
     }
-    if (service_items::shown()) {
-        // The gauge inputs (Aux, temperature, fuel level), each with its
-        // calibration.
-        for (int input = 1; input <= 3; ++input) {
-            const int base = (input + 1) * 100;
-            QTreeWidgetItem *gauge = addItem(nullptr, loadTranslatedString(5600).arg(input)
-                                                          + loadTranslatedString(5600 + input),
-                                             base + tree_codes::GaugeOffset, 2);
-            addItem(gauge, loadTranslatedString(1015), base + tree_codes::CalibrationOffset, 1);
-            gauge->setExpanded(true);
+    QTreeWidgetItem *first = nullptr;
+    {
+        // Nothing the rebuilding selects is the user's choice.
+        const QScopedValueRollback<bool> rebuilding(m_rebuilding, true);
+        clear();
+        QTreeWidgetItem *project = new QTreeWidgetItem(this);
+        project->setText(0, loadTranslatedString(1010));
+        project->setData(0, Qt::UserRole, tree_codes::Project);
+        if (m_images.size() > 7)
+            project->setIcon(0, m_images.at(7));
+        first = project;
+
+        if (m_document && m_document->config().MasterId != -1) {
+            QTreeWidgetItem *master = new QTreeWidgetItem(this);
+            master->setText(0, loadTranslatedString(1121));
+            master->setData(0, Qt::UserRole, tree_codes::Master);
+            if (!m_images.isEmpty())
+                master->setIcon(0, m_images.at(0));
+            if (service_items::shown())
+                addItem(master, loadTranslatedString(5604), tree_codes::MasterSettings, 8);
+            master->setExpanded(expanded.value(tree_codes::Master, false));
+            first = master;
+        }
+        if (service_items::shown()) {
+            // The gauge inputs (Aux, temperature, fuel level), each with its
+            // calibration.
+            for (int input = 1; input <= 3; ++input) {
+                const int base = (input + 1) * 100;
+                QTreeWidgetItem *gauge = addItem(nullptr, service_items::gaugeInputName(input - 1), base + tree_codes::GaugeOffset, 2);
+                addItem(gauge, loadTranslatedString(1015), base + tree_codes::CalibrationOffset, 1);
+                gauge->setExpanded(expanded.value(base + tree_codes::GaugeOffset, true));
+            }
         }
     }
     // The pane is never narrower than its items (in this language) need.
     setMinimumWidth(indentation() + sizeHintForColumn(0) + 2 * frameWidth()
                     + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    QTreeWidgetItem *keep = selected ? findItem(selected) : nullptr;
+    showItem(keep ? keep : first);
+}
+
+QTreeWidgetItem *ProjectTreeView::findItem(int code) const
+{
+    for (QTreeWidgetItemIterator it(const_cast<ProjectTreeView *>(this)); *it; ++it) {
+        if (itemCode(*it) == code)
+            return *it;
+    }
+    return nullptr;
 }
 
 QTreeWidgetItem *ProjectTreeView::addItem(QTreeWidgetItem *parent, const QString &text, int code, int image)
@@ -105,32 +138,37 @@ void ProjectTreeView::onRecordReloaded()
     m_discardOldView = false;
 }
 
-void ProjectTreeView::selectFirstItem()
-{
-    if (topLevelItemCount() > 0)
-        setCurrentItem(topLevelItem(0));
-}
-
-void ProjectTreeView::onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous)
+void ProjectTreeView::onCurrentItemChanged(QTreeWidgetItem *current)
 {
     if (!current || m_rebuilding || !m_document)
         return;
-    const int code = itemCode(current);
+    showItem(current);
+}
+
+void ProjectTreeView::showItem(QTreeWidgetItem *item)
+{
+    if (!m_document)
+        return;
+    if (currentItem() != item) {
+        const QSignalBlocker block(this);
+        setCurrentItem(item);
+    }
+    const int code = itemCode(item);
     const int previousCode = m_document->selectedTreeItem();
     m_document->setSelectedTreeItem(code);
     if (!m_splitter)
         return;
     const auto old = m_discardOldView ? PaneSplitter::OldValues::Discard : PaneSplitter::OldValues::Keep;
     const PaneSplitter::ViewFactory factory = viewFactoryForCode(code);
-    // An item without a form of its own (a gauge) leaves the pane as it is.
+    // An item without a form of its own leaves the pane as it is.
     if (!factory || m_splitter->replaceView(factory, m_document, old))
         return;
     // The form refused to go (an invalid entry): it stays, and so does the
     // selection that belongs to it.
     m_document->setSelectedTreeItem(previousCode);
-    if (previous) {
+    if (QTreeWidgetItem *own = findItem(previousCode)) {
         const QSignalBlocker block(this);
-        setCurrentItem(previous);
+        setCurrentItem(own);
     }
 }
 
@@ -138,10 +176,10 @@ void ProjectTreeView::addMaster()
 {
     if (!m_document)
         return;
-    selectFirstItem();
-    // The master's form refused to go (an invalid entry): nothing is chosen
-    // until the user has corrected it.
-    if (currentItem() != topLevelItem(0))
+    // The form's entries go into the project first. A refused one stays on
+    // screen with the focus (the form said why): nothing is chosen until the
+    // user has corrected it.
+    if (!m_document->commitEditor())
         return;
     MasterTypeDialog dialog(window());
     if (dialog.exec() != QDialog::Accepted)

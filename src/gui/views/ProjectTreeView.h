@@ -18,11 +18,16 @@ public:
 
     // Images and items; called once the splitter holds the tree.
     void initialize();
-    // Rebuilds the items from the document with the current language's texts.
+    // Rebuilds the items from the document with the current language's texts
+    // and selects the master item, or the project item without a master.
     void fillTree();
-    // Selects the first item, if any.
-    void selectFirstItem();
-    // Lets the user pick the project's master type from the catalogue.
+    // The same after a language switch or with the service items turned on
+    // or off: the selected item (when it is still there) and the items
+    // opened or closed stay as they were.
+    void refreshTree();
+    // Lets the user pick the project's master type from the catalogue. The
+    // form's entries are taken first; a refused one keeps everything as it
+    // is, and so does a cancelled dialog.
     void addMaster();
     // The record was replaced (new or opened project): rebuild, dropping the
     // old form's values, which belong to the project that is gone.
@@ -41,7 +46,12 @@ protected:
 private:
     void updateImageList();
     QTreeWidgetItem *addItem(QTreeWidgetItem *parent, const QString &text, int code, int image);
-    void onCurrentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);
+    void rebuild(bool keepSelection);
+    QTreeWidgetItem *findItem(int code) const;
+    void onCurrentItemChanged(QTreeWidgetItem *current);
+    // Shows the item's form; a form that refuses to go (an invalid entry,
+    // said once) stays, and the selection goes back to its item.
+    void showItem(QTreeWidgetItem *item);
 
     ProjectDocument *m_document;
     PaneSplitter *m_splitter;

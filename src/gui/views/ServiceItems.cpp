@@ -1,8 +1,7 @@
 #include "ServiceItems.h"
 
+#include "base/Language.h"
 #include "base/SettingsStore.h"
-
-#include <QString>
 
 namespace service_items {
 
@@ -14,6 +13,11 @@ bool shown()
 void setShown(bool shown)
 {
     settings_store::writeInt(QStringLiteral("Settings"), QStringLiteral("ServiceItems"), shown ? 1 : 0);
+}
+
+QString gaugeInputName(int input)
+{
+    return loadTranslatedString(5600).arg(input + 1) + loadTranslatedString(5601 + input);
 }
 
 }

@@ -13,7 +13,7 @@ constexpr int CalibrationOffset = 1;
 }
 
 // The form for an item code, chosen by the code modulo 100: 0 the master's
-// form, 1 an input's calibration, 2 the master's settings; 4 to 6 and 12 to
-// 20 except 17 keep the form that is shown (an empty factory); any other code
-// the project form.
+// form, 1 and 12 (a gauge input and its calibration) the input's
+// calibration, 2 the master's settings; 4 to 6 and 13 to 20 except 17 keep
+// the form that is shown (an empty factory); any other code the project form.
 PaneSplitter::ViewFactory viewFactoryForCode(int itemCode);

@@ -7,6 +7,7 @@
 #include "common/TestRegistry.h"
 
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QSysInfo>
@@ -165,26 +166,25 @@ private slots:
         QCOMPARE(again.config().BuzzerActive, buzzer);
     }
 
+    // Whatever the reason, the open project stays as it was.
     void badFilesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("opens");       // the document takes the file (reset) or keeps its project
         QTest::addColumn<QString>("messagePart");
-        QTest::newRow("empty") << QByteArray() << false << "only 0 bytes";
-        QTest::newRow("two bytes") << QByteArray("\x67\x00", 2) << false << "only 2 bytes";
-        QTest::newRow("version only") << projectBytes(103, 0) << false << "too few for a project of version 103";
-        QTest::newRow("truncated 103") << projectBytes(103, 13) << false << "too few";
-        QTest::newRow("truncated 100") << projectBytes(100).left(63) << false << "too few";
-        QTest::newRow("oversized") << projectBytes(103) + QByteArray(100, 'x') << false << "is not a Skaleron project";
-        // Unsupported versions show message 1024 itself.
-        QTest::newRow("version 104") << projectBytes(104, 14) << true << QString();
-        QTest::newRow("version 99") << projectBytes(99, 14) << true << QString();
-        QTest::newRow("random bytes") << QByteArray::fromHex("deadbeef0102030405060708") << true << QString();
+        QTest::newRow("empty") << QByteArray() << "only 0 bytes";
+        QTest::newRow("two bytes") << QByteArray("\x67\x00", 2) << "only 2 bytes";
+        QTest::newRow("version only") << projectBytes(103, 0) << "too few for a project of version 103";
+        QTest::newRow("truncated 103") << projectBytes(103, 13) << "too few";
+        QTest::newRow("truncated 100") << projectBytes(100).left(63) << "too few";
+        QTest::newRow("oversized") << projectBytes(103) + QByteArray(100, 'x') << "is not a Skaleron project";
+        QTest::newRow("version 104") << projectBytes(104, 14) << loadTranslatedString(1024) + " The file \"bad.rix\" has version 104";
+        QTest::newRow("version 99") << projectBytes(99, 14) << loadTranslatedString(1024) + " The file \"bad.rix\" has version 99";
+        QTest::newRow("random bytes") << QByteArray::fromHex("deadbeef0102030405060708") << "is not a Skaleron project file";
+        QTest::newRow("text") << QByteArray("hello, this is not a project\n") << "is not a Skaleron project file";
     }
     void badFilesAreRefused()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, opens);
         QFETCH(QString, messagePart);
         ScopedTestHome home;
         MessageRecorder recorder;
@@ -196,25 +196,17 @@ private slots:
         QVERIFY(doc.open(current));
         doc.setModified(true);
 
-        QCOMPARE(doc.open(bad), opens);
+        QVERIFY(!doc.open(bad));
         QCOMPARE(recorder.count(), 1);
-        if (messagePart.isEmpty())
-            QCOMPARE(recorder.texts().first(), loadTranslatedString(1024));
-        else
-            QVERIFY2(recorder.texts().first().contains(messagePart), qPrintable(recorder.texts().first()));
-        if (opens) {
-            // Unsupported version: a reset, untitled project, so a save cannot overwrite the file.
-            QCOMPARE(doc.config().MasterId, -1);
-            QCOMPARE(doc.config().KValue, 0.0);
-            QVERIFY(doc.filePath().isEmpty());
-            QVERIFY(!doc.isModified());
-        } else {
-            QVERIFY(recorder.texts().first().contains("bad.rix"));
-            QCOMPARE(doc.config().KValue, 4200.5);
-            QCOMPARE(doc.config().Description, QString("Speedometer with LCD"));
-            QCOMPARE(doc.filePath(), current);
-            QVERIFY(doc.isModified());
-        }
+        const user_messages::Message message = recorder.messages().first();
+        QVERIFY2(message.text.contains(messagePart), qPrintable(message.text));
+        QVERIFY(message.text.contains("\"bad.rix\""));
+        QCOMPARE(message.details, QDir::toNativeSeparators(bad));
+        QCOMPARE(message.icon, user_messages::Icon::Error);
+        QCOMPARE(doc.config().KValue, 4200.5);
+        QCOMPARE(doc.config().Description, QString("Speedometer with LCD"));
+        QCOMPARE(doc.filePath(), current);
+        QVERIFY(doc.isModified());
         QCOMPARE(readFile(bad), bytes); // never damaged
     }
 

@@ -103,10 +103,6 @@ private slots:
         const QString expected = label + "\r\n" + loadTranslatedString(1000) + " SK-LH-010\r\n"
             + loadTranslatedString(1048) + " 0 - 100 %, 10 - 180 Ohm";
         QCOMPARE(d.describe(), expected);
-        QString oneLine = expected;
-        oneLine.remove('\r').replace('\n', ' ');
-        QCOMPARE(d.describeOneLine(), oneLine);
-        QVERIFY(!d.describeOneLine().contains('\n'));
     }
 
     void rangesPrintWholeNumbers()

@@ -10,6 +10,7 @@
 #include "dialogs/SensorDefinitionDialog.h"
 #include "dialogs/SensorSelectionDialog.h"
 #include "mainwindow/MainWindow.h"
+#include "model/SensorGroups.h"
 #include "views/CalibrationView.h"
 #include "views/ProjectTreeView.h"
 
@@ -111,7 +112,11 @@ private slots:
         const QStringList expectedResistance{"10", "35.7", "61.4", "87.1", "112.9", "138.6", "164.3", "190"};
         QCOMPARE(column(view, 3017), expectedQuantity);
         QCOMPARE(column(view, 3009), expectedResistance);
-        QVERIFY(qobject_cast<QLabel *>(view->control(1239))->text().contains("0 - 100 %"));
+        // The header names the input and the sensor by its name.
+        QCOMPARE(qobject_cast<QLabel *>(view->control(1239))->text(),
+                 sensor_groups::label(sensor_groups::UserDefined)
+                     + QStringLiteral(": Bilge sender, Range: 0 - 100 %, 10 - 190 Ohm"));
+        QCOMPARE(view->findChild<QLabel *>(QStringLiteral("inputTitle"))->text(), QStringLiteral("Gauge 2: Temperature"));
 
         // Another item and back: the input's values are still there.
         selectCode(f.tree(), 107);

@@ -1,7 +1,6 @@
 // File → Compare with, Gauge → Compare with gauge and the verifying write,
 // through the main window's commands against the simulated gauge.
-#include "DialogDriver.h"
-#include "FrameFixture.h"
+#include "UserPaths.h"
 #include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "common/SimGauge.h"
@@ -63,18 +62,6 @@ LinkOptions fastOptions(const FrameFixture &f)
     options.timeouts = fastTimeouts();
     options.backupFolder = f.home().filePath(QStringLiteral("backups"));
     return options;
-}
-
-// Opens a menu of the menu bar and picks a command with their letters, as
-// a user does from the keyboard.
-void pickFromMenu(FrameFixture &f, int menuIndex, int commandId)
-{
-    showAndActivate(f.frame());
-    QTest::keySequence(&f.frame(), QKeySequence::mnemonic(f.frame().menuBar()->actions().at(menuIndex)->text()));
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QVERIFY(menu);
-    const QString text = f.frame().action(commandId)->text();
-    QTest::keyClick(menu, text.at(text.indexOf(QLatin1Char('&')) + 1).toLower().toLatin1());
 }
 
 struct ShownTable
@@ -168,11 +155,13 @@ private slots:
         QCOMPARE(table.seen, !fields.isEmpty());
         QCOMPARE(table.fields, fields);
         QVERIFY(f.document().config().sameUserSettings(before));
-        const QString name = QDir::toNativeSeparators(path);
+        const QString name = QFileInfo(path).fileName();
         if (fields.isEmpty()) {
             const QString message = ownFile ? loadTranslatedString(headingOrMessage).arg(name)
                                             : loadTranslatedString(headingOrMessage).arg(f.document().title(), name);
             QCOMPARE(f.messages().texts(), QStringList{message});
+            QCOMPARE(f.messages().messages().first().details, QDir::toNativeSeparators(path));
+            QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Information);
             return;
         }
         QCOMPARE(f.messages().count(), 0);

@@ -135,6 +135,7 @@ private slots:
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().count(), 1);
         QVERIFY(f.messages().texts().first().startsWith(loadTranslatedString(1230)));
+        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Information);
 
         // A new project of the same type reads the values back.
         f.document().setModified(false);
@@ -147,6 +148,7 @@ private slots:
         f.trigger(ReadGauge);
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(1232)});
+        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Information);
         QVERIFY(f.document().isModified()); // closing now asks before the read values are lost
         const ConfigRecord &read = f.document().config();
         QCOMPARE(read.KValue, written.KValue);
@@ -216,7 +218,8 @@ private slots:
         QCOMPARE(row.at(3), QFileInfo(backup).fileName());
 
         QCOMPARE(f.messages().count(), 2);
-        QVERIFY(f.messages().texts().first().contains(QDir::toNativeSeparators(backup)));
+        QVERIFY(f.messages().texts().first().contains(QFileInfo(backup).fileName()));
+        QCOMPARE(f.messages().messages().first().details, QDir::toNativeSeparators(backup));
         QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
         QVERIFY(f.messages().texts().last().startsWith(loadTranslatedString(1230)));
         const QByteArray expected(reinterpret_cast<const char *>(saved.data()), 64);
@@ -225,7 +228,9 @@ private slots:
         const QList<BlockBackupEntry> backups = RestoreBackupDialog::listBackups(options.backupFolder);
         QCOMPARE(backups.size(), 2);
         QVERIFY(backups.first().path != backup);
-        QVERIFY(f.messages().texts().last().contains(QDir::toNativeSeparators(backups.first().path)));
+        QVERIFY(f.messages().texts().last().contains(QFileInfo(backups.first().path).fileName()));
+        QCOMPARE(f.messages().messages().last().details, QDir::toNativeSeparators(backups.first().path));
+        QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Information);
     }
 
     void closingDuringATransferWaitsForIt()
@@ -286,6 +291,7 @@ private slots:
         const QStringList lines = f.messages().texts().first().split('\n');
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines.first(), QStringLiteral("COM port not available"));
+        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Error);
         QVERIFY(lines.last().contains(f.home().filePath(QStringLiteral("no-such-tty"))));
         QVERIFY(lines.last().contains(QDir::current().absoluteFilePath(QStringLiteral("log.txt"))));
     }
@@ -350,6 +356,7 @@ private slots:
         mainWindowServices()->presetCounter(66, 16, 12345);
         QVERIFY(watch.seen);
         QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(1132)});
+        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Information);
         QVERIFY(gauge.count(QStringLiteral("write-memory")) >= 4);
     }
 

@@ -1,7 +1,6 @@
 // Choosing the project's master type through the selection dialog, from the
 // sample catalogue built beside the program.
-#include "DialogDriver.h"
-#include "FrameFixture.h"
+#include "UserPaths.h"
 #include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "dialogs/MasterTypeDialog.h"
@@ -30,22 +29,6 @@ namespace {
 QTreeWidget *listOf(MasterTypeDialog *dialog)
 {
     return dialog->findChild<QTreeWidget *>(QStringLiteral("masterTypeList"));
-}
-
-// Picks the row with the description in the next selection dialog, by double click.
-void pickMasterType(const QString &description)
-{
-    whenModal<MasterTypeDialog>([description](MasterTypeDialog *dialog) {
-        const auto closer = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        QTreeWidget *list = listOf(dialog);
-        const QList<QTreeWidgetItem *> rows = list->findItems(description, Qt::MatchExactly, 0);
-        QCOMPARE(rows.size(), 1);
-        list->setCurrentItem(rows.first());
-        emit list->itemDoubleClicked(rows.first(), 0);
-    });
 }
 
 }

@@ -59,7 +59,9 @@ private slots:
         QVERIFY(f.start({}, user_messages::Answer(answer)));
         QCOMPARE(f.messages().count(), 1);
         QVERIFY(f.messages().texts().first().startsWith(
-            loadTranslatedString(5008).section(QStringLiteral("%1"), 0, 0) + QDir::toNativeSeparators(project)));
+            loadTranslatedString(5008).section(QStringLiteral("%1"), 0, 0) + QFileInfo(project).fileName()));
+        QCOMPARE(f.messages().messages().first().details, QDir::toNativeSeparators(project));
+        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Question);
         QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
         QCOMPARE(f.document().config().KValue, restored ? 4321.0 : 0.0);
         QCOMPARE(f.document().filePath(), restored ? QFileInfo(project).absoluteFilePath() : QString());

@@ -92,7 +92,9 @@ public:
     {
         calls.append({startAddress, cellCount, counterValue});
     }
+    void showStatusNote(const QString &text) override { notes.append(text); }
     QList<PresetCall> calls;
+    QStringList notes;
 };
 
 }
