@@ -5,6 +5,7 @@
 // program file's base name. Section and entry names match without regard to
 // letter case on every platform. Reading never writes.
 #include <QString>
+#include <QStringList>
 
 namespace settings_store {
 
@@ -15,6 +16,10 @@ int readInt(const QString &section, const QString &entry, int defaultValue);
 void writeString(const QString &section, const QString &entry, const QString &value);
 void writeInt(const QString &section, const QString &entry, int value);
 bool contains(const QString &section, const QString &entry);
+// Removes the entry; nothing happens when it is not stored.
+void remove(const QString &section, const QString &entry);
+// Every stored entry as "Section/Entry", spelled as stored, sections in order.
+QStringList entries();
 
 // The application name under which the settings live. By default the base
 // name of the running program; front ends that share the desktop program's
