@@ -105,7 +105,7 @@ private slots:
         const QString project = home.filePath("a.rix");
         QCOMPARE(runCli({"rix", "new", project}).exitCode, 0);
         QJsonObject shown = QJsonDocument::fromJson(runCli({"rix", "show", project}).out.toUtf8()).object();
-        shown.remove("version");
+        shown.remove("Version");
         QStringList fields;
         for (const QString &key : shown.keys())
             fields << key + '=';
