@@ -74,8 +74,6 @@ private slots:
         const QString catalogue = testing_support::binDir() + "/skaleron-catalogue.sqlite";
         QTest::newRow("catalogue show --db") << QStringList{"catalogue", "show", "1", "--db", catalogue}
                                              << QStringList{"catalogue", "show", "1", "--db=" + catalogue};
-        QTest::newRow("catalogue list --db") << QStringList{"catalogue", "list", "--json", "--db", catalogue}
-                                             << QStringList{"catalogue", "list", "--json", "--db=" + catalogue};
         QTest::newRow("history --since") << QStringList{"history", "--since", "2020-01-01"}
                                          << QStringList{"history", "--since=2020-01-01"};
         QTest::newRow("diff --catalogue") << QStringList{"diff", "a.rix", "a.rix", "--json", "--catalogue", catalogue}
@@ -123,13 +121,10 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("start"); // of stdout, or of stderr for a failure
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "skaleron-cli: unknown command";
-        QTest::newRow("help of an unknown one") << QStringList{"help", "frobnicate"} << 2
-                                                << "skaleron-cli: unknown command";
         QTest::newRow("unknown subcommand") << QStringList{"rix", "open"} << 2 << "skaleron-cli: unknown command";
         QTest::newRow("group without subcommand") << QStringList{"config"} << 2 << "skaleron-cli: config needs";
         QTest::newRow("group's help") << QStringList{"catalogue", "--help"} << 0
                                       << "Usage: skaleron-cli catalogue list|show|sensors|import";
-        QTest::newRow("help alone") << QStringList{"help"} << 0 << "Usage: skaleron-cli ";
     }
     void unknownCommandsAndBareGroups()
     {

@@ -47,7 +47,6 @@ private slots:
         QTest::newRow("socket address") << "Directories/DBase" << "Directories/DBase"
                                         << "postgresql://%2Frun%2Fpostgresql/workshop";
         QTest::newRow("other letter case") << "DIRECTORIES/DBASEUSER" << "Directories/DBaseUser" << "/srv/u.sqlite";
-        QTest::newRow("comma and equals") << "Communication/Device" << "communication/device" << "a,b=c";
         QTest::newRow("blanks in the section") << "Recent File List/File1" << "Recent File List/File1"
                                                << "/home/me/my boat.rix";
     }
@@ -83,8 +82,6 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::newRow("no section") << "DBase";
-        QTest::newRow("no entry") << "Directories/";
-        QTest::newRow("empty section") << "/DBase";
         QTest::newRow("deeper") << "Directories/DBase/x";
     }
     void keyIsSectionAndEntry()
@@ -175,7 +172,6 @@ private slots:
     {
         QTest::addColumn<QStringList>("trace");
         QTest::addColumn<QString>("file");
-        QTest::newRow("default") << QStringList{} << "log.txt";
         QTest::newRow("--trace FILE") << QStringList{"--trace", "t/one.txt"} << "t/one.txt";
         QTest::newRow("--trace=FILE") << QStringList{"--trace=t/two.txt"} << "t/two.txt";
     }
