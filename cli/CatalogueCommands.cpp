@@ -1,6 +1,7 @@
 // skaleron-cli catalogue list|show|sensors|import: the master type and sensor
 // catalogues without the desktop program.
 #include "CliCommand.h"
+#include "CommandLine.h"
 #include "JsonText.h"
 
 #include "base/UserMessages.h"
@@ -40,29 +41,43 @@ struct Arguments
     QStringList positional;
     QString db;
     bool json = false;
+    bool replace = false;
 };
 
-// Splits off --db PATH and --json; false for an unknown or incomplete option.
-bool parseArguments(const QStringList &args, bool jsonAllowed, Arguments &out, QString &error)
+const cli::Option dbOption{"db", "PATH", "The catalogue: a file or a postgresql:// address (default: the settings')."};
+
+const cli::CommandHelp listHelp{"catalogue list", "catalogue list [--db PATH] [--json]",
+                                "Lists the master types: key, description, LCD, link family.",
+                                {dbOption, {"json", nullptr, "Print a JSON list."}}, "catalogue list --json"};
+const cli::CommandHelp showHelp{"catalogue show", "catalogue show ID [--db PATH] [--json]",
+                                "Shows one master type with all its properties.",
+                                {dbOption, {"json", nullptr, "Print the properties as JSON."}}, "catalogue show 1"};
+const cli::CommandHelp sensorsHelp{"catalogue sensors", "catalogue sensors GROUP [--db PATH] [--json]",
+                                   "Lists the sensors of a group: 0 to 4 or the group's name.",
+                                   {dbOption, {"json", nullptr, "Print a JSON list."}}, "catalogue sensors 0"};
+const cli::CommandHelp importHelp{
+    "catalogue import", "catalogue import IN OUT.sqlite|postgresql://[user@]host[:port]/database [--replace]",
+    "Converts an Access or SQLite catalogue into a new SQLite catalogue or a database on a server.",
+    {{"replace", nullptr, "Replace the catalogue a server database holds already."}},
+    "catalogue import old.mdb catalogue.sqlite"};
+
+// The arguments of a catalogue command with `count` plain arguments;
+// false with the status set for bad usage or after the help.
+bool parseArguments(const cli::CommandHelp &help, const QStringList &args, int count, Arguments &out, int &status)
 {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        if (a == QLatin1String("--db")) {
-            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
-                error = QStringLiteral("--db needs a catalogue path or postgresql:// address");
-                return false;
-            }
-            out.db = args[++i];
-        } else if (a == QLatin1String("--json") && jsonAllowed) {
-            out.json = true;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("unknown option \"%1\"").arg(a);
-            return false;
-        } else {
-            out.positional << a;
-        }
+    cli::CommandLine line(help);
+    if (!line.parse(args, status))
+        return false;
+    if (line.has(QStringLiteral("--db")) && line.value(QStringLiteral("--db")).isEmpty()) {
+        status = line.usageError(QStringLiteral("--db needs a catalogue path or postgresql:// address"));
+        return false;
     }
-    return true;
+    out = {line.positional(), line.value(QStringLiteral("--db")), line.has(QStringLiteral("--json")),
+           line.has(QStringLiteral("--replace"))};
+    if (out.positional.size() == count)
+        return true;
+    status = line.usageError(QStringLiteral("%1 arguments given, %2 wanted").arg(out.positional.size()).arg(count));
+    return false;
 }
 
 // A file that cannot serve as the catalogue is bad input; anything else
@@ -87,9 +102,9 @@ QString familyOf(const MasterTypeInfo &info)
 int list(const QStringList &args)
 {
     Arguments a;
-    QString error;
-    if (!parseArguments(args, false, a, error) || !a.positional.isEmpty())
-        return cli::fail(cli::ExitBadUsage, error.isEmpty() ? QStringLiteral("usage: catalogue list [--db PATH]") : error);
+    int status = cli::ExitOk;
+    if (!parseArguments(listHelp, args, 0, a, status))
+        return status;
     MessageCollector messages;
     MasterTypeSelection selection;
     selection.setDatabasePath(a.db);
@@ -97,22 +112,28 @@ int list(const QStringList &args)
     if (!selection.listRows(rows))
         return cli::fail(failStatus(selection.recordset().badFile()),
                          messages.text(QStringLiteral("the catalogue cannot be read")));
+    QJsonArray json;
     for (const MasterTypeRow &row : rows) {
         MasterTypeInfo info;
         info.Found = true;
         info.Description = row.Description;
-        printLine(QStringLiteral("%1\t%2\t%3\t%4").arg(row.Id).arg(row.Description, row.Lcd, familyOf(info)));
+        if (a.json)
+            json.append(QJsonObject{{"Id", row.Id}, {"Description", row.Description}, {"Lcd", row.Lcd},
+                                    {"Family", familyOf(info)}});
+        else
+            printLine(QStringLiteral("%1\t%2\t%3\t%4").arg(row.Id).arg(row.Description, row.Lcd, familyOf(info)));
     }
+    if (a.json)
+        json_text::print(json);
     return cli::ExitOk;
 }
 
 int show(const QStringList &args)
 {
     Arguments a;
-    QString error;
-    if (!parseArguments(args, true, a, error) || a.positional.size() != 1)
-        return cli::fail(cli::ExitBadUsage,
-                         error.isEmpty() ? QStringLiteral("usage: catalogue show ID [--db PATH] [--json]") : error);
+    int status = cli::ExitOk;
+    if (!parseArguments(showHelp, args, 1, a, status))
+        return status;
     bool isNumber = false;
     const qlonglong wide = a.positional.first().toLongLong(&isNumber);
     if (!isNumber)
@@ -131,64 +152,67 @@ int show(const QStringList &args)
                          messages.text(QStringLiteral("the catalogue has no master type with ID %1").arg(id)));
     }
     const MasterTypeInfo info = selection.result();
-    const QList<QPair<QString, QString>> fields = {
-        {"Found", info.Found ? "true" : "false"},
-        {"SelectedId", QString::number(info.SelectedId)},
-        {"OrderNumber", json_text::string(info.OrderNumber)},
-        {"Description", json_text::string(info.Description)},
-        {"Diameter", json_text::string(info.Diameter)},
-        {"OuterScaleRange", json_text::string(info.OuterScaleRange)},
-        {"InnerScaleRange", json_text::string(info.InnerScaleRange)},
-        {"SignalInput", json_text::string(info.SignalInput)},
-        {"FreqInputs", QString::number(info.FreqInputs)},
-        {"ScaleMin", QString::number(info.ScaleMin)},
-        {"ScaleMax", QString::number(info.ScaleMax)},
-        {"WarnThresholdMin", QString::number(info.WarnThresholdMin)},
-        {"WarnThresholdMax", QString::number(info.WarnThresholdMax)},
-        {"CalculateThreshold", QString::number(info.CalculateThreshold)},
+    const QList<QPair<QString, QJsonValue>> fields = {
+        {"Found", info.Found},
+        {"SelectedId", info.SelectedId},
+        {"OrderNumber", info.OrderNumber},
+        {"Description", info.Description},
+        {"Diameter", info.Diameter},
+        {"OuterScaleRange", info.OuterScaleRange},
+        {"InnerScaleRange", info.InnerScaleRange},
+        {"SignalInput", info.SignalInput},
+        {"FreqInputs", info.FreqInputs},
+        {"ScaleMin", info.ScaleMin},
+        {"ScaleMax", info.ScaleMax},
+        {"WarnThresholdMin", info.WarnThresholdMin},
+        {"WarnThresholdMax", info.WarnThresholdMax},
+        {"CalculateThreshold", info.CalculateThreshold},
         {"KValueMin", json_text::number(info.KValueMin)},
         {"KValueMax", json_text::number(info.KValueMax)},
-        {"KValueUnit", json_text::string(info.KValueUnit)},
-        {"UseMinMax", QString::number(info.UseMinMax)},
-        {"GaugeKind", QString::number(info.GaugeKind)},
-        {"HasLcd", QString::number(info.HasLcd)},
-        {"PictureWidth", QString::number(info.Picture.isNull() ? 0 : info.Picture.width())},
-        {"PictureHeight", QString::number(info.Picture.isNull() ? 0 : info.Picture.height())},
-        {"Family", json_text::string(familyOf(info))},
+        {"KValueUnit", info.KValueUnit},
+        {"UseMinMax", info.UseMinMax},
+        {"GaugeKind", info.GaugeKind},
+        {"HasLcd", info.HasLcd},
+        {"PictureWidth", info.Picture.isNull() ? 0 : info.Picture.width()},
+        {"PictureHeight", info.Picture.isNull() ? 0 : info.Picture.height()},
+        {"Family", familyOf(info)},
     };
     if (a.json) {
-        json_text::Object json;
+        QJsonObject json;
         for (const auto &f : fields)
-            json.add(f.first, f.second);
-        printLine(json.text());
+            json.insert(f.first, f.second);
+        json_text::print(json);
     } else {
-        for (const auto &f : fields) {
-            QString value = f.second;
-            if (value.startsWith(QLatin1Char('"')))
-                value = value.mid(1, value.size() - 2);
-            printLine(f.first + QStringLiteral(": ") + value);
-        }
+        for (const auto &f : fields)
+            printLine(f.first + QStringLiteral(": ") + (f.second.isNull() ? QStringLiteral("null") : f.second.toVariant().toString()));
     }
     return cli::ExitOk;
 }
 
-void printSensor(int key, const QString &orderNumber, const QString &label, const QString &name, const QString &ranges)
+// One sensor as a line, or added to the JSON list when there is one.
+void printSensor(QJsonArray *json, int key, const QString &orderNumber, const QString &label, const QString &name,
+                 const QString &ranges)
 {
-    printLine(QStringLiteral("%1\t%2\t%3\t%4\t%5").arg(key).arg(orderNumber, label, name, ranges));
+    if (json)
+        json->append(QJsonObject{{"Id", key}, {"OrderNumber", orderNumber}, {"Group", label}, {"Name", name},
+                                 {"Ranges", ranges}});
+    else
+        printLine(QStringLiteral("%1\t%2\t%3\t%4\t%5").arg(key).arg(orderNumber, label, name, ranges));
 }
 
 int sensors(const QStringList &args)
 {
     Arguments a;
-    QString error;
-    if (!parseArguments(args, false, a, error) || a.positional.size() != 1)
-        return cli::fail(cli::ExitBadUsage,
-                         error.isEmpty() ? QStringLiteral("usage: catalogue sensors GROUP [--db PATH]") : error);
+    int status = cli::ExitOk;
+    if (!parseArguments(sensorsHelp, args, 1, a, status))
+        return status;
     const int group = sensor_groups::indexOf(a.positional.first());
     if (group < 0)
         return cli::fail(cli::ExitBadUsage, QStringLiteral("unknown sensor group \"%1\" (0 to 4 or the group's name)")
                                                 .arg(a.positional.first()));
     MessageCollector messages;
+    QJsonArray list;
+    QJsonArray *json = a.json ? &list : nullptr;
     if (a.db.isEmpty()) {
         // The standard and the user database, as the selection lists them.
         SensorSelection selection;
@@ -198,7 +222,9 @@ int sensors(const QStringList &args)
                              messages.text(QStringLiteral("the sensor catalogue cannot be read")));
         const QVector<SensorListRow> rows = selection.fillList();
         for (const SensorListRow &r : rows)
-            printSensor(r.RowKey, r.OrderNumber, r.TypeLabel, r.Name, r.Ranges);
+            printSensor(json, r.RowKey, r.OrderNumber, r.TypeLabel, r.Name, r.Ranges);
+        if (json)
+            json_text::print(list);
         return cli::ExitOk;
     }
     SensorRecordset table;
@@ -209,22 +235,23 @@ int sensors(const QStringList &args)
         return cli::fail(failStatus(table.badFile()), table.errorText());
     const QString label = sensor_groups::label(group);
     for (bool more = !table.isEOF(); more; more = table.moveNext()) {
-        printSensor(table.m_id, table.m_Bestellnummer, label, table.m_Name,
+        printSensor(json, table.m_id, table.m_Bestellnummer, label, table.m_Name,
                     SensorCurve::formatRanges(table.m_BeginX, table.m_EndX, table.m_DimensionX, table.m_YMin,
                                               table.m_YMax, table.m_DimensionY));
     }
+    if (json)
+        json_text::print(list);
     return cli::ExitOk;
 }
 
 int import(const QStringList &args)
 {
-    QStringList paths = args;
-    const bool replace = paths.removeAll(QStringLiteral("--replace")) > 0;
-    if (paths.size() != 2 || paths[0].startsWith(QLatin1String("--")) || paths[1].startsWith(QLatin1String("--")))
-        return cli::fail(cli::ExitBadUsage,
-                         QStringLiteral("usage: catalogue import IN OUT.sqlite|postgresql://[user@]host[:port]/database [--replace]"));
+    Arguments a;
+    int status = cli::ExitOk;
+    if (!parseArguments(importHelp, args, 2, a, status))
+        return status;
     MessageCollector messages;
-    const catalogue_import::Result r = catalogue_import::importCatalogue(paths[0], paths[1], replace);
+    const catalogue_import::Result r = catalogue_import::importCatalogue(a.positional[0], a.positional[1], a.replace);
     if (r.status != catalogue_import::Status::Ok)
         return cli::fail(r.status == catalogue_import::Status::BadInput ? cli::ExitBadUsage : cli::ExitFailed, r.reason);
     std::printf("%d master types, %d sensors\n", qMax(r.masterTypes, 0), qMax(r.sensors, 0));
@@ -233,15 +260,9 @@ int import(const QStringList &args)
 
 int catalogue(const QStringList &args)
 {
-    return cli::runSubcommand(args, {{"list", list}, {"show", show}, {"sensors", sensors}, {"import", import}},
-                              QStringLiteral("usage: catalogue list|show|sensors|import ..."));
+    return cli::runSubcommand("catalogue", args, {{"list", list}, {"show", show}, {"sensors", sensors}, {"import", import}});
 }
 
 }
 
-SKALERON_CLI_COMMAND(catalogue, "catalogue",
-                     "catalogue list [--db PATH]\n"
-                     "catalogue show ID [--db PATH] [--json]\n"
-                     "catalogue sensors GROUP [--db PATH]\n"
-                     "catalogue import IN OUT.sqlite|postgresql://[user@]host[:port]/database [--replace]",
-                     catalogue)
+SKALERON_CLI_COMMAND(catalogue, "catalogue", cli::usageOf({&listHelp, &showHelp, &sensorsHelp, &importHelp}), catalogue)

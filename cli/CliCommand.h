@@ -16,8 +16,8 @@ using CommandHandler = std::function<int(const QStringList &args)>;
 
 struct Command
 {
-    const char *name;  // first argument, e.g. "rix" or "read"
-    const char *usage; // one line per form, without the program name
+    const char *name; // first argument, e.g. "rix" or "read"
+    QString usage;    // one line per form, without the program name
     CommandHandler run;
 };
 
@@ -33,8 +33,8 @@ struct Subcommand
 };
 
 // Runs the subcommand the first argument names with the arguments after it;
-// bad usage, with the usage line, when there is none of that name.
-int runSubcommand(const QStringList &args, std::initializer_list<Subcommand> subcommands, const QString &usage);
+// -h/--help lists the subcommands; bad usage when there is none of that name.
+int runSubcommand(const char *command, const QStringList &args, std::initializer_list<Subcommand> subcommands);
 
 }
 

@@ -2,7 +2,7 @@
 // the master overview shows the fields; only fields the master type uses.
 #include "CliCommand.h"
 #include "JsonText.h"
-#include "LinkArguments.h"
+#include "CommandLine.h"
 #include "MasterTypeSource.h"
 
 #include "model/ProjectFile.h"
@@ -31,35 +31,39 @@ bool readWithMaster(const QString &path, const QString &catalogue, ConfigRecord 
     return true;
 }
 
+const CommandHelp diffHelp{
+    "diff", "diff A.rix B.rix [--json] [--catalogue DB]",
+    "Shows what differs between two projects, field by field, as the master overview shows them; exit 0 same, "
+    "1 different.",
+    {{"json", nullptr, "Print {\"Same\", \"Differences\"} as JSON."},
+     {"catalogue", "DB", "The master type catalogue: a file or a postgresql:// address."}},
+    "diff boat.rix other.rix"};
+
 int diffCommand(const QStringList &argList)
 {
-    const LinkArguments args(argList, {"--catalogue"}, {"--json"});
-    if (!args.ok())
-        return fail(ExitBadUsage, args.error());
+    CommandLine args(diffHelp);
+    int status = ExitOk;
+    if (!args.parse(argList, status))
+        return status;
     if (args.positional().size() != 2)
-        return fail(ExitBadUsage, QStringLiteral("usage: diff A.rix B.rix [--json] [--catalogue DB]"));
+        return args.usageError(QStringLiteral("diff takes two project files"));
     const QString catalogue = args.value(QStringLiteral("--catalogue"));
     ConfigRecord a, b;
-    int status = ExitOk;
     if (!readWithMaster(args.positional().at(0), catalogue, a, status)
         || !readWithMaster(args.positional().at(1), catalogue, b, status))
         return status;
 
     const QVector<record_comparison::FieldDifference> differences = record_comparison::compareRecords(a, b);
     if (args.has(QStringLiteral("--json"))) {
-        QStringList items;
+        QJsonArray items;
         for (const auto &d : differences) {
-            json_text::Object o;
-            o.add(QStringLiteral("Field"), json_text::string(d.field));
-            o.add(QStringLiteral("Label"), json_text::string(d.label));
-            o.add(QStringLiteral("A"), json_text::string(d.a));
-            o.add(QStringLiteral("B"), json_text::string(d.b));
-            items << o.text();
+            items.append(QJsonObject{{QStringLiteral("Field"), d.field},
+                                     {QStringLiteral("Label"), d.label},
+                                     {QStringLiteral("A"), d.a},
+                                     {QStringLiteral("B"), d.b}});
         }
-        json_text::Object json;
-        json.add(QStringLiteral("Same"), differences.isEmpty() ? QStringLiteral("true") : QStringLiteral("false"));
-        json.add(QStringLiteral("Differences"), QLatin1Char('[') + items.join(QLatin1Char(',')) + QLatin1Char(']'));
-        std::printf("%s\n", json.text().toUtf8().constData());
+        json_text::print(QJsonObject{{QStringLiteral("Same"), differences.isEmpty()},
+                                     {QStringLiteral("Differences"), items}});
     } else {
         for (const auto &d : differences)
             std::printf("%s (%s): %s -> %s\n", d.label.toLocal8Bit().constData(), d.field.toLocal8Bit().constData(),
@@ -70,4 +74,4 @@ int diffCommand(const QStringList &argList)
 
 }
 
-SKALERON_CLI_COMMAND(diff, "diff", "diff A.rix B.rix [--json] [--catalogue DB]", diffCommand)
+SKALERON_CLI_COMMAND(diff, "diff", usageOf({&diffHelp}), diffCommand)

@@ -1,11 +1,12 @@
-// skaleron-cli history: the service history, as a table or as JSON lines.
+// skaleron-cli history: the service history, as a table, a JSON list or JSON lines.
 #include "CliCommand.h"
 #include "JsonText.h"
-#include "LinkArguments.h"
+#include "CommandLine.h"
 
 #include "history/ServiceHistory.h"
 #include "link/LineSettings.h"
 
+#include <QJsonDocument>
 #include <cstdio>
 
 using namespace cli;
@@ -24,42 +25,63 @@ QDateTime parseSince(const QString &text)
     return time;
 }
 
-void printEntry(const service_history::Entry &e, bool json)
+// A record as stored (a JSON object); stored text that is not one is kept
+// as a string, so that one damaged entry cannot spoil the output.
+QJsonValue recordJson(const QString &stored)
 {
-    const QString time = e.time.toString(Qt::ISODate);
-    if (!json) {
-        const QString line = QStringList{time, e.user, e.host, e.port, e.family, e.firmware,
-                                         QString::number(e.masterTypeId), e.projectFile, e.operation, e.outcome,
-                                         e.message}
-                                 .join(QLatin1Char('\t'));
-        std::printf("%s\n", line.toUtf8().constData());
-        return;
-    }
-    json_text::Object o;
-    o.add(QStringLiteral("time"), json_text::string(time));
-    o.add(QStringLiteral("user"), json_text::string(e.user));
-    if (!e.environmentUser.isEmpty())
-        o.add(QStringLiteral("environmentUser"), json_text::string(e.environmentUser));
-    o.add(QStringLiteral("host"), json_text::string(e.host));
-    o.add(QStringLiteral("port"), json_text::string(e.port));
-    o.add(QStringLiteral("family"), json_text::string(e.family));
-    o.add(QStringLiteral("firmware"), json_text::string(e.firmware));
-    o.add(QStringLiteral("masterTypeId"), QString::number(e.masterTypeId));
-    o.add(QStringLiteral("projectFile"), json_text::string(e.projectFile));
-    o.add(QStringLiteral("operation"), json_text::string(e.operation));
-    o.add(QStringLiteral("outcome"), json_text::string(e.outcome));
-    o.add(QStringLiteral("message"), json_text::string(e.message));
-    // The records are stored as JSON objects already.
-    o.add(QStringLiteral("before"), e.before.isEmpty() ? QStringLiteral("null") : e.before);
-    o.add(QStringLiteral("after"), e.after.isEmpty() ? QStringLiteral("null") : e.after);
-    std::printf("%s\n", o.text().toUtf8().constData());
+    if (stored.isEmpty())
+        return QJsonValue::Null;
+    const QJsonDocument document = QJsonDocument::fromJson(stored.toUtf8());
+    return document.isObject() ? QJsonValue(document.object()) : QJsonValue(stored);
 }
+
+QJsonObject jsonOf(const service_history::Entry &e)
+{
+    QJsonObject o{{QStringLiteral("Time"), e.time.toString(Qt::ISODate)},
+            {QStringLiteral("User"), e.user},
+            {QStringLiteral("Host"), e.host},
+            {QStringLiteral("Port"), e.port},
+            {QStringLiteral("Family"), e.family},
+            {QStringLiteral("Firmware"), e.firmware},
+            {QStringLiteral("MasterTypeId"), e.masterTypeId},
+            {QStringLiteral("ProjectFile"), e.projectFile},
+            {QStringLiteral("Operation"), e.operation},
+            {QStringLiteral("Outcome"), e.outcome},
+            {QStringLiteral("Message"), e.message},
+            {QStringLiteral("Before"), recordJson(e.before)},
+            {QStringLiteral("After"), recordJson(e.after)}};
+    if (!e.environmentUser.isEmpty())
+        o.insert(QStringLiteral("EnvironmentUser"), e.environmentUser);
+    return o;
+}
+
+void printLine(const service_history::Entry &e)
+{
+    const QString line = QStringList{e.time.toString(Qt::ISODate), e.user, e.host, e.port, e.family, e.firmware,
+                                     QString::number(e.masterTypeId), e.projectFile, e.operation, e.outcome, e.message}
+                             .join(QLatin1Char('\t'));
+    std::printf("%s\n", line.toUtf8().constData());
+}
+
+const CommandHelp historyHelp{
+    "history", "history [--since DATE] [--port DEV] [--json | --json-lines]",
+    "Lists the service history: every read, write, verify, restore and counter preset, oldest first.",
+    {{"since", "DATE", "Only entries from then on: YYYY-MM-DD (UTC) or an ISO 8601 time."},
+     {"port", "DEV", "Only the entries of this port: a device path or COMn."},
+     {"json", nullptr, "Print a JSON list of the entries."},
+     {"json-lines", nullptr, "Print each entry as a JSON object on a line of its own, as it is read."}},
+    "history --since 2026-12-01 --json"};
 
 int historyCommand(const QStringList &argList)
 {
-    const LinkArguments args(argList, {"--since", "--port"}, {"--json"});
-    if (!args.ok() || !args.positional().isEmpty())
-        return fail(ExitBadUsage, QStringLiteral("usage: history [--since DATE] [--port DEV] [--json]"));
+    CommandLine args(historyHelp);
+    int status = ExitOk;
+    if (!args.parse(argList, status))
+        return status;
+    if (!args.positional().isEmpty())
+        return args.usageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
+    if (args.has(QStringLiteral("--json")) && args.has(QStringLiteral("--json-lines")))
+        return args.usageError(QStringLiteral("--json and --json-lines exclude each other"));
     service_history::Filter filter;
     if (args.has(QStringLiteral("--since"))) {
         filter.since = parseSince(args.value(QStringLiteral("--since")));
@@ -73,11 +95,20 @@ int historyCommand(const QStringList &argList)
     QString reason;
     if (!service_history::read(filter, &entries, &reason))
         return fail(ExitFailed, reason);
-    for (const service_history::Entry &e : entries)
-        printEntry(e, args.has(QStringLiteral("--json")));
+    QJsonArray list;
+    for (const service_history::Entry &e : entries) {
+        if (args.has(QStringLiteral("--json")))
+            list.append(jsonOf(e));
+        else if (args.has(QStringLiteral("--json-lines")))
+            json_text::print(jsonOf(e));
+        else
+            printLine(e);
+    }
+    if (args.has(QStringLiteral("--json")))
+        json_text::print(list);
     return ExitOk;
 }
 
 }
 
-SKALERON_CLI_COMMAND(history, "history", "history [--since DATE] [--port DEV] [--json]", historyCommand)
+SKALERON_CLI_COMMAND(history, "history", usageOf({&historyHelp}), historyCommand)

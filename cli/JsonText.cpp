@@ -1,24 +1,29 @@
 #include "JsonText.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QLocale>
 #include <cmath>
+#include <cstdio>
 
 namespace json_text {
 
-QString number(double value)
+QJsonValue number(double value)
 {
-    if (!std::isfinite(value))
-        return QStringLiteral("null");
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
-QString string(const QString &value)
+static void printDocument(const QJsonDocument &document)
 {
-    // Let Qt do the escaping: a one-element array, brackets dropped.
-    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
+    std::printf("%s\n", document.toJson(QJsonDocument::Compact).constData());
+}
+
+void print(const QJsonObject &object)
+{
+    printDocument(QJsonDocument(object));
+}
+
+void print(const QJsonArray &array)
+{
+    printDocument(QJsonDocument(array));
 }
 
 }

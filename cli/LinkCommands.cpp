@@ -1,5 +1,6 @@
 // skaleron-cli read|write|verify|preset|selftest: the gauge transfers of the
-// desktop program without its window. Traffic goes to "log.txt" in the current folder.
+// desktop program without its window. Traffic goes to "log.txt" in the current
+// folder, or to the file --trace names.
 #include "BatchCommand.h"
 #include "CliCommand.h"
 #include "HistoryNote.h"
@@ -19,23 +20,66 @@ using namespace cli;
 
 namespace {
 
-const QStringList repeatable = {QStringLiteral("--port")};
+const Option reportOption{"report", "R.json|R.csv", "Write each port's result to a JSON or CSV report."};
+const Option projectOption{"project", "FILE.rix",
+                           "Read into this project (its master type decides the family); it is written back "
+                           "unless -o names another file."};
+
+const CommandHelp readHelp{
+    "read",
+    "read --port DEV [--project FILE.rix] [--family block|register] [--catalogue DB] [-o OUT.rix] [--json] "
+    "[--trace FILE]\n"
+    "read --port DEV --port DEV ... -o DIR [--project FILE.rix] [--family block|register] [--catalogue DB] "
+    "[--report R.json|R.csv] [--trace FILE]",
+    "Reads a gauge's configuration; with several ports (or --report) every gauge at once, one project each in DIR.",
+    {portOption(true), projectOption, familyOption(), catalogueOption(),
+     {"o", "OUT", "The project to write (with several ports: the folder for one project per port)."}, reportOption,
+     {"json", nullptr, "Print the values read as JSON."}, traceOption()},
+    "read --port /dev/ttyUSB0 --project boat.rix --json"};
+const CommandHelp writeHelp{
+    "write",
+    "write --port DEV [--port DEV ...] [--family block|register] [--catalogue DB] [--verify] "
+    "[--report R.json|R.csv] [--trace FILE] FILE.rix\n"
+    "write --restore BACKUP --port DEV [--force] [--trace FILE]",
+    "Writes a project to the gauge (to every port at once with several), or a backed-up parameter block back.",
+    {portOption(true), familyOption(), catalogueOption(),
+     {"verify", nullptr, "Read the gauge back after the write and compare what it holds."}, reportOption,
+     {"restore", "BACKUP", "Write this backup of a block-family gauge's parameter block instead of a project."},
+     {"force", nullptr, "With --restore: send a backup without header or of other firmware all the same."},
+     traceOption()},
+    "write --port /dev/ttyUSB0 --verify boat.rix"};
+const CommandHelp verifyHelp{
+    "verify",
+    "verify --port DEV [--port DEV ...] [--family block|register] [--catalogue DB] [--report R.json|R.csv] "
+    "[--trace FILE] FILE.rix",
+    "Reads the gauge and compares what it holds with the project; changes nothing on the gauge.",
+    {portOption(true), familyOption(), catalogueOption(), reportOption, traceOption()},
+    "verify --port /dev/ttyUSB0 boat.rix"};
+const CommandHelp presetHelp{"preset",
+                             "preset --port DEV (--distance N | --hours H) [--trace FILE]",
+                             "Presets the distance counter (0 to 999999) or the engine-hour counter (0 to 99999.9 h).",
+                             {portOption(false), {"distance", "N", "The distance to preset."},
+                              {"hours", "H", "The engine hours to preset."}, traceOption()},
+                             "preset --port /dev/ttyUSB0 --hours 1250.5"};
+const CommandHelp selftestHelp{"selftest", "selftest --port DEV [--trace FILE]",
+                               "Runs the link self-test and prints each step; exit 1 when a step got no valid answer.",
+                               {portOption(false), traceOption()}, "selftest --port /dev/ttyUSB0"};
 
 // Several ports, or a report, make a batch: every port at once.
-bool isBatch(const LinkArguments &args, const QStringList &ports)
+bool isBatch(const CommandLine &args, const QStringList &ports)
 {
     return ports.size() > 1 || args.has(QStringLiteral("--report"));
 }
 
 // The port of a command that talks to one gauge (none given: the
 // configured port) goes into the options.
-bool onePort(const LinkArguments &args, LinkOptions &options, int &status)
+bool onePort(const CommandLine &args, LinkOptions &options, int &status)
 {
     QStringList ports;
     if (!portDevices(args, ports, status))
         return false;
     if (ports.size() > 1) {
-        status = fail(ExitBadUsage, QStringLiteral("this command talks to one gauge: give one --port"));
+        status = args.usageError(QStringLiteral("this command talks to one gauge: give one --port"));
         return false;
     }
     options.device = ports.value(0);
@@ -43,7 +87,7 @@ bool onePort(const LinkArguments &args, LinkOptions &options, int &status)
 }
 
 // The project and its master type, for the commands that send or check one.
-bool projectAndMaster(const LinkArguments &args, const QString &project, ConfigRecord &cfg, LinkOptions &options,
+bool projectAndMaster(const CommandLine &args, const QString &project, ConfigRecord &cfg, LinkOptions &options,
                       int &status)
 {
     return (project.isEmpty() || readProject(project, cfg, status)) && resolveMaster(args, cfg, options, status);
@@ -67,23 +111,21 @@ transfer_history::Transfer historyOf(const QString &operation, const LinkOptions
 
 void printJson(const ConfigRecord &c)
 {
-    json_text::Object json;
+    QJsonObject json;
     addStoredFields(json, c);
-    json.add(QStringLiteral("FirmwareVersion"),
-             QStringLiteral("[%1,%2]").arg(c.FirmwareVersion[0]).arg(c.FirmwareVersion[1]));
-    std::printf("%s\n", json.text().toUtf8().constData());
+    json.insert(QStringLiteral("FirmwareVersion"), QJsonArray{c.FirmwareVersion[0], c.FirmwareVersion[1]});
+    json_text::print(json);
 }
 
 int readCommand(const QStringList &argList)
 {
-    const LinkArguments args(argList, linkOptions() + QStringList{"--project", "-o", "--report"}, {"--json"},
-                             repeatable);
+    CommandLine args(readHelp);
     int status = ExitOk;
     QStringList ports;
-    if (!portDevices(args, ports, status))
+    if (!args.parse(argList, status) || !portDevices(args, ports, status))
         return status;
     if (!args.positional().isEmpty())
-        return fail(ExitBadUsage, QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
+        return args.usageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
 
     ConfigRecord cfg;
     const QString project = args.value(QStringLiteral("--project"));
@@ -92,8 +134,8 @@ int readCommand(const QStringList &argList)
         if (!projectAndMaster(args, project, cfg, options, status))
             return status;
         if (args.has(QStringLiteral("--json")) || !args.has(QStringLiteral("-o")))
-            return fail(ExitBadUsage, QStringLiteral("reading several gauges takes -o DIR (one project per port) "
-                                                     "and no --json"));
+            return args.usageError(QStringLiteral("reading several gauges takes -o DIR (one project per port) "
+                                                  "and no --json"));
         return runBatchCommand({BatchOperation::Read, ports, cfg, options, args.value(QStringLiteral("--report")),
                                 args.value(QStringLiteral("-o"))});
     }
@@ -130,7 +172,7 @@ int readCommand(const QStringList &argList)
     return report(outcome);
 }
 
-int restoreCommand(const LinkArguments &args)
+int restoreCommand(const CommandLine &args)
 {
     LinkOptions options = baseOptions();
     int status = ExitOk;
@@ -138,7 +180,7 @@ int restoreCommand(const LinkArguments &args)
         return status;
     if (!args.positional().isEmpty() || args.has(QStringLiteral("--family")) || args.has(QStringLiteral("--catalogue"))
         || args.has(QStringLiteral("--report")) || args.has(QStringLiteral("--verify")))
-        return fail(ExitBadUsage, QStringLiteral("usage: write --restore BACKUP --port DEV [--force]"));
+        return args.usageError(QStringLiteral("usage: write --restore BACKUP --port DEV [--force]"));
     options.force = args.has(QStringLiteral("--force"));
     block_backup::Block block;
     block_backup::Identity identity;
@@ -166,19 +208,19 @@ int restoreCommand(const LinkArguments &args)
 
 int writeCommand(const QStringList &argList)
 {
-    const LinkArguments args(argList, linkOptions() + QStringList{"--restore", "--report"}, {"--verify", "--force"},
-                             repeatable);
-    if (args.ok() && args.has(QStringLiteral("--restore")))
+    CommandLine args(writeHelp);
+    int status = ExitOk;
+    if (!args.parse(argList, status))
+        return status;
+    if (args.has(QStringLiteral("--restore")))
         return restoreCommand(args);
     if (args.has(QStringLiteral("--force")))
-        return fail(ExitBadUsage, QStringLiteral("--force belongs to write --restore"));
-    int status = ExitOk;
+        return args.usageError(QStringLiteral("--force belongs to write --restore"));
     QStringList ports;
     if (!portDevices(args, ports, status))
         return status;
     if (args.positional().size() != 1)
-        return fail(ExitBadUsage, QStringLiteral("usage: write --port DEV [--port DEV ...] [--family block|register] "
-                                                 "[--catalogue DB] [--verify] [--report R] FILE.rix"));
+        return args.usageError(QStringLiteral("write takes one project file"));
     ConfigRecord cfg;
     LinkOptions options = baseOptions();
     options.verify = args.has(QStringLiteral("--verify"));
@@ -202,14 +244,13 @@ int writeCommand(const QStringList &argList)
 
 int verifyCommand(const QStringList &argList)
 {
-    const LinkArguments args(argList, linkOptions() + QStringList{"--report"}, {}, repeatable);
+    CommandLine args(verifyHelp);
     int status = ExitOk;
     QStringList ports;
-    if (!portDevices(args, ports, status))
+    if (!args.parse(argList, status) || !portDevices(args, ports, status))
         return status;
     if (args.positional().size() != 1)
-        return fail(ExitBadUsage, QStringLiteral("usage: verify --port DEV [--port DEV ...] [--family block|register] "
-                                                 "[--catalogue DB] [--report R] FILE.rix"));
+        return args.usageError(QStringLiteral("verify takes one project file"));
     ConfigRecord cfg;
     LinkOptions options = baseOptions();
     if (!projectAndMaster(args, args.positional().first(), cfg, options, status))
@@ -230,14 +271,14 @@ int verifyCommand(const QStringList &argList)
 
 int presetCommand(const QStringList &argList)
 {
-    const LinkArguments args(argList, {"--port", "--distance", "--hours"}, {});
+    CommandLine args(presetHelp);
     int status = ExitOk;
     LinkOptions options = baseOptions();
-    if (!onePort(args, options, status))
+    if (!args.parse(argList, status) || !onePort(args, options, status))
         return status;
     const bool distance = args.has(QStringLiteral("--distance"));
     if (distance == args.has(QStringLiteral("--hours")) || !args.positional().isEmpty())
-        return fail(ExitBadUsage, QStringLiteral("usage: preset --port DEV (--distance N | --hours H)"));
+        return args.usageError(QStringLiteral("preset takes either --distance N or --hours H"));
 
     CounterPresetPlan plan;
     const QString text = args.value(distance ? QStringLiteral("--distance") : QStringLiteral("--hours"));
@@ -257,13 +298,13 @@ int presetCommand(const QStringList &argList)
 
 int selftestCommand(const QStringList &argList)
 {
-    const LinkArguments args(argList, {"--port"}, {});
+    CommandLine args(selftestHelp);
     int status = ExitOk;
     LinkOptions options = baseOptions();
-    if (!onePort(args, options, status))
+    if (!args.parse(argList, status) || !onePort(args, options, status))
         return status;
     if (!args.positional().isEmpty())
-        return fail(ExitBadUsage, QStringLiteral("usage: selftest --port DEV"));
+        return args.usageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
     const SelfTestReport result = runLinkSelfTest(nullptr, options);
     if (!result.opened)
         return fail(ExitFailed, QStringLiteral("Connect failed"));
@@ -278,19 +319,8 @@ int selftestCommand(const QStringList &argList)
 
 }
 
-SKALERON_CLI_COMMAND(read, "read",
-                     "read --port DEV [--project FILE.rix] [--family block|register] [--catalogue DB] [-o OUT.rix] [--json]\n"
-                     "read --port DEV --port DEV ... -o DIR [--project FILE.rix] [--family block|register] "
-                     "[--catalogue DB] [--report R.json|R.csv]",
-                     readCommand)
-SKALERON_CLI_COMMAND(write, "write",
-                     "write --port DEV [--port DEV ...] [--family block|register] [--catalogue DB] [--verify] "
-                     "[--report R.json|R.csv] FILE.rix\n"
-                     "write --restore BACKUP --port DEV [--force]",
-                     writeCommand)
-SKALERON_CLI_COMMAND(verify, "verify",
-                     "verify --port DEV [--port DEV ...] [--family block|register] [--catalogue DB] "
-                     "[--report R.json|R.csv] FILE.rix",
-                     verifyCommand)
-SKALERON_CLI_COMMAND(preset, "preset", "preset --port DEV (--distance N | --hours H)", presetCommand)
-SKALERON_CLI_COMMAND(selftest, "selftest", "selftest --port DEV", selftestCommand)
+SKALERON_CLI_COMMAND(read, "read", usageOf({&readHelp}), readCommand)
+SKALERON_CLI_COMMAND(write, "write", usageOf({&writeHelp}), writeCommand)
+SKALERON_CLI_COMMAND(verify, "verify", usageOf({&verifyHelp}), verifyCommand)
+SKALERON_CLI_COMMAND(preset, "preset", usageOf({&presetHelp}), presetCommand)
+SKALERON_CLI_COMMAND(selftest, "selftest", usageOf({&selftestHelp}), selftestCommand)

@@ -4,17 +4,38 @@
 #include "MasterTypeSource.h"
 
 #include "link/LineSettings.h"
+#include "link/TrafficTrace.h"
 #include "model/ProjectFile.h"
 
 #include <cstdio>
 
 namespace cli {
 
-const QStringList &linkOptions()
+Option portOption(bool repeatable)
 {
-    static const QStringList options = {QStringLiteral("--port"), QStringLiteral("--family"),
-                                        QStringLiteral("--catalogue")};
-    return options;
+    return {"port", "DEV",
+            repeatable ? "A gauge's serial port: a device path or COMn; once for each gauge (default: the settings' port)."
+                       : "The gauge's serial port: a device path or COMn (default: the settings' port).",
+            repeatable};
+}
+
+const Option &traceOption()
+{
+    static const Option option{"trace", "FILE", "Trace the traffic to FILE (default: log.txt in the current folder)."};
+    return option;
+}
+
+const Option &familyOption()
+{
+    static const Option option{"family", "block|register",
+                               "The gauge's link family, for a project whose master type is unknown."};
+    return option;
+}
+
+const Option &catalogueOption()
+{
+    static const Option option{"catalogue", "DB", "The master type catalogue: a file or a postgresql:// address."};
+    return option;
 }
 
 // A self-test waits for 4.5 s of silence after each of its open-ended
@@ -32,11 +53,14 @@ LinkOptions baseOptions()
     return options;
 }
 
-bool portDevices(const LinkArguments &args, QStringList &devices, int &status)
+bool portDevices(const CommandLine &args, QStringList &devices, int &status)
 {
-    if (!args.ok()) {
-        status = fail(ExitBadUsage, args.error());
-        return false;
+    if (args.has(QStringLiteral("--trace"))) {
+        if (args.value(QStringLiteral("--trace")).isEmpty()) {
+            status = args.usageError(QStringLiteral("--trace needs a file"));
+            return false;
+        }
+        traffic_trace::setFile(args.value(QStringLiteral("--trace")));
     }
     for (const QString &given : args.values(QStringLiteral("--port"))) {
         const QString port = given.trimmed();
@@ -64,7 +88,7 @@ bool readProject(const QString &path, ConfigRecord &cfg, int &status)
     return true;
 }
 
-bool resolveMaster(const LinkArguments &args, ConfigRecord &cfg, LinkOptions &options, int &status)
+bool resolveMaster(const CommandLine &args, ConfigRecord &cfg, LinkOptions &options, int &status)
 {
     if (args.has(QStringLiteral("--family"))) {
         const QString family = args.value(QStringLiteral("--family"));

@@ -20,29 +20,36 @@ QString identity(const QString &port)
     return canonical.isEmpty() ? port : canonical;
 }
 
-QString familyJson(const ProbeResult &r)
+QJsonValue familyJson(const ProbeResult &r)
 {
     if (!r.family)
-        return QStringLiteral("null");
-    return json_text::string(*r.family == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register"));
+        return QJsonValue::Null;
+    return *r.family == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
 }
 
-QString firmwareJson(const ProbeResult &r)
+QJsonValue firmwareJson(const ProbeResult &r)
 {
     if (!r.firmwareVersion)
-        return QStringLiteral("null");
-    return QStringLiteral("[%1,%2]").arg((*r.firmwareVersion)[0]).arg((*r.firmwareVersion)[1]);
+        return QJsonValue::Null;
+    return QJsonArray{(*r.firmwareVersion)[0], (*r.firmwareVersion)[1]};
 }
+
+const CommandHelp probeHelp{
+    "probe", "probe [--json] [--port DEV ...] [--trace FILE]",
+    "Looks for gauges on every serial port the system lists and every --port, all at once; exit 1 when none answers.",
+    {{"json", nullptr, "Print a JSON list of the ports and what answered on them."},
+     {"port", "DEV", "One more port to try: a device path or COMn.", true}, traceOption()},
+    "probe --port /dev/pts/3 --json"};
 
 int probeCommand(const QStringList &argList)
 {
-    const LinkArguments args(argList, {"--port"}, {"--json"}, {"--port"});
+    CommandLine args(probeHelp);
     int status = ExitOk;
     QStringList given;
-    if (!portDevices(args, given, status))
+    if (!args.parse(argList, status) || !portDevices(args, given, status))
         return status;
     if (!args.positional().isEmpty())
-        return fail(ExitBadUsage, QStringLiteral("usage: probe [--json] [--port DEV ...]"));
+        return args.usageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
 
     // Each port once, however it is named.
     QStringList ports;
@@ -56,22 +63,20 @@ int probeCommand(const QStringList &argList)
 
     const QVector<ProbeResult> results = probePorts(ports);
     bool anyGauge = false;
-    QStringList entries;
+    QJsonArray entries;
     for (const ProbeResult &r : results) {
         anyGauge = anyGauge || r.status == ProbeStatus::Found;
         if (!args.has(QStringLiteral("--json"))) {
             std::printf("%s: %s\n", r.port.toLocal8Bit().constData(), r.message.toLocal8Bit().constData());
             continue;
         }
-        json_text::Object o;
-        o.add(QStringLiteral("Port"), json_text::string(r.port));
-        o.add(QStringLiteral("Family"), familyJson(r));
-        o.add(QStringLiteral("FirmwareVersion"), firmwareJson(r));
-        o.add(QStringLiteral("Message"), json_text::string(r.message));
-        entries << o.text();
+        entries.append(QJsonObject{{QStringLiteral("Port"), r.port},
+                                   {QStringLiteral("Family"), familyJson(r)},
+                                   {QStringLiteral("FirmwareVersion"), firmwareJson(r)},
+                                   {QStringLiteral("Message"), r.message}});
     }
     if (args.has(QStringLiteral("--json")))
-        std::printf("[%s]\n", entries.join(QLatin1Char(',')).toUtf8().constData());
+        json_text::print(entries);
     if (!anyGauge)
         return fail(ExitFailed, ports.isEmpty() ? QStringLiteral("no serial port to try") : QStringLiteral("no gauge found"));
     return ExitOk;
@@ -79,4 +84,4 @@ int probeCommand(const QStringList &argList)
 
 }
 
-SKALERON_CLI_COMMAND(probe, "probe", "probe [--json] [--port DEV ...]", probeCommand)
+SKALERON_CLI_COMMAND(probe, "probe", usageOf({&probeHelp}), probeCommand)

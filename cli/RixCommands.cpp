@@ -1,5 +1,6 @@
 // skaleron-cli rix new|show|set: project files without the desktop program.
 #include "CliCommand.h"
+#include "CommandLine.h"
 #include "JsonText.h"
 #include "StoredFields.h"
 
@@ -9,6 +10,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -37,48 +39,79 @@ int writeProject(const QString &path, const ConfigRecord &record, bool locked = 
     return cli::ExitOk;
 }
 
-int rixNew(const QStringList &args)
+const cli::CommandHelp newHelp{"rix new", "rix new FILE", "Creates an empty project; an existing file is left alone.",
+                               {}, "rix new boat.rix"};
+const cli::CommandHelp showHelp{"rix show", "rix show FILE", "Prints a project's stored values as JSON.", {},
+                                "rix show boat.rix"};
+const cli::CommandHelp setHelp{"rix set", "rix set FILE NAME=VALUE...",
+                               "Changes stored values of a project; a value no gauge could take changes nothing.", {},
+                               "rix set boat.rix MasterId=1 KValue=3600"};
+
+// The arguments of a rix command: the file first, then at least `more`
+// further ones, at most `most`; false with the status set otherwise.
+bool parse(cli::CommandLine &args, const QStringList &argList, int more, int most, int &status)
 {
-    if (args.size() != 1)
-        return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: rix new FILE"));
-    if (QFileInfo::exists(args.first()))
-        return cli::fail(cli::ExitFailed, QStringLiteral("%1 exists already; it was not overwritten").arg(args.first()));
-    return writeProject(args.first(), ConfigRecord());
+    if (!args.parse(argList, status))
+        return false;
+    const int given = args.positional().size() - 1;
+    if (given >= more && given <= most)
+        return true;
+    if (given < 0)
+        status = args.usageError(QStringLiteral("no project file given"));
+    else if (given < more)
+        status = args.usageError(QStringLiteral("nothing to set: give NAME=VALUE"));
+    else
+        status = args.usageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().last()));
+    return false;
 }
 
-int rixShow(const QStringList &args)
+int rixNew(const QStringList &argList)
 {
-    if (args.size() != 1)
-        return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: rix show FILE"));
+    cli::CommandLine args(newHelp);
+    int status = cli::ExitOk;
+    if (!parse(args, argList, 0, 0, status))
+        return status;
+    const QString path = args.positional().first();
+    if (QFileInfo::exists(path))
+        return cli::fail(cli::ExitFailed, QStringLiteral("%1 exists already; it was not overwritten").arg(path));
+    return writeProject(path, ConfigRecord());
+}
+
+int rixShow(const QStringList &argList)
+{
+    cli::CommandLine args(showHelp);
+    int status = cli::ExitOk;
+    if (!parse(args, argList, 0, 0, status))
+        return status;
     ConfigRecord record;
     int version = 0;
-    int status = cli::ExitOk;
-    if (!readProject(args.first(), record, version, status))
+    if (!readProject(args.positional().first(), record, version, status))
         return status;
-    json_text::Object json;
-    json.add(QStringLiteral("version"), QString::number(version));
+    QJsonObject json{{QStringLiteral("Version"), version}};
     cli::addStoredFields(json, record);
-    std::printf("%s\n", json.text().toUtf8().constData());
+    json_text::print(json);
     return cli::ExitOk;
 }
 
-int rixSet(const QStringList &args)
+int rixSet(const QStringList &argList)
 {
-    if (args.size() < 2)
-        return cli::fail(cli::ExitBadUsage, QStringLiteral("usage: rix set FILE NAME=VALUE..."));
+    cli::CommandLine args(setHelp);
+    int status = cli::ExitOk;
+    if (!parse(args, argList, 1, INT_MAX, status))
+        return status;
+    const QString path = args.positional().first();
     // From the read to the write: another writer meanwhile would lose its
     // change or ours.
-    ProjectFileLock lock(args.first());
+    ProjectFileLock lock(path);
     QString lockError;
     const bool locked = lock.acquire(&lockError);
     ConfigRecord record;
     int version = 0;
-    int status = cli::ExitOk;
-    if (!readProject(args.first(), record, version, status))
+    if (!readProject(path, record, version, status))
         return status;
     if (!locked)
         return cli::fail(cli::ExitFailed, lockError);
-    for (const QString &assignment : args.mid(1)) {
+    for (const QString &assignment : args.positional().mid(1)) {
         const int eq = assignment.indexOf(QLatin1Char('='));
         const QString name = eq < 0 ? assignment : assignment.left(eq);
         const auto &fields = cli::storedFields();
@@ -95,15 +128,14 @@ int rixSet(const QStringList &args)
     const QVector<record_check::Refusal> refusals = record_check::checkRecord(record, std::nullopt);
     if (!refusals.isEmpty())
         return cli::fail(cli::ExitBadUsage, record_check::refusalText(refusals.first()));
-    return writeProject(args.first(), record, true);
+    return writeProject(path, record, true);
 }
 
 int rix(const QStringList &args)
 {
-    return cli::runSubcommand(args, {{"new", rixNew}, {"show", rixShow}, {"set", rixSet}},
-                              QStringLiteral("usage: rix new|show|set FILE ..."));
+    return cli::runSubcommand("rix", args, {{"new", rixNew}, {"show", rixShow}, {"set", rixSet}});
 }
 
 }
 
-SKALERON_CLI_COMMAND(rix, "rix", "rix new FILE\nrix show FILE\nrix set FILE NAME=VALUE...", rix)
+SKALERON_CLI_COMMAND(rix, "rix", cli::usageOf({&newHelp, &showHelp, &setHelp}), rix)

@@ -3,6 +3,7 @@
 // the definition window, and the support points the calibration form makes
 // of a sensor.
 #include "CliCommand.h"
+#include "CommandLine.h"
 #include "JsonText.h"
 
 #include "base/Language.h"
@@ -26,29 +27,61 @@ struct Arguments
     QStringList flags;             // options without one: --json, --user, --yes
 };
 
-// Splits the arguments by the options the command knows; false with the
-// reason for an unknown option or one without its value.
-bool parse(const QStringList &args, const QStringList &valueOptions, const QStringList &flagOptions, Arguments &out,
-           QString &error)
+const cli::Option dbOption{"db", "PATH", "The user sensors' database: a file or a postgresql:// address."};
+const cli::Option nameOption{"name", "NAME", "The sensor's name."};
+const cli::Option xOption{"x", "LIST", "The quantities, up to eight (\";\" or blanks between them)."};
+const cli::Option yOption{"y", "LIST", "The resistances in Ohm, as many as quantities."};
+const cli::Option xUnitOption{"x-unit", "UNIT", "The unit of the quantities."};
+const cli::Option yUnitOption{"y-unit", "UNIT", "The unit of the resistances."};
+const cli::Option jsonOption{"json", nullptr, "Print JSON."};
+
+const cli::CommandHelp listHelp{"sensors list", "sensors list [GROUP] [--json]",
+                                "Lists the sensors of both databases (standard first), of one group (0 to 4 or "
+                                "its name) or all.",
+                                {jsonOption}, "sensors list User-defined"};
+const cli::CommandHelp addHelp{"sensors add",
+                               "sensors add NAME --x LIST --y LIST [--x-unit UNIT] [--y-unit UNIT] [--db PATH]",
+                               "Stores a user sensor and prints its new ID.",
+                               {nameOption, xOption, yOption, xUnitOption, yUnitOption, dbOption},
+                               "sensors add 'Tank 2' --x '0 50 100' --y '10 100 180' --x-unit %"};
+const cli::CommandHelp changeHelp{"sensors change",
+                                  "sensors change ID [--name NAME] [--x LIST --y LIST] [--x-unit UNIT] [--y-unit UNIT] "
+                                  "[--db PATH]",
+                                  "Changes a user sensor.",
+                                  {nameOption, xOption, yOption, xUnitOption, yUnitOption, dbOption},
+                                  "sensors change 3 --name 'Tank 3'"};
+const cli::CommandHelp deleteHelp{"sensors delete", "sensors delete ID --yes [--db PATH]",
+                                  "Deletes a user sensor for good.",
+                                  {{"yes", nullptr, "Delete it: this cannot be undone."}, dbOption},
+                                  "sensors delete 3 --yes"};
+const cli::CommandHelp resampleHelp{"sensors resample", "sensors resample ID [--db PATH] [--user] [--json]",
+                                    "Prints the eight support points the calibration form makes of a sensor.",
+                                    {{"db", "PATH", "The sensor database: a file or a postgresql:// address."},
+                                     {"user", nullptr, "The sensor is one of yours, not of the standard database."},
+                                     jsonOption},
+                                    "sensors resample 12 --json"};
+
+// The options given and the plain arguments, of which there must be
+// `least` to `most`; false with the status set for bad usage or after the help.
+bool parse(const cli::CommandHelp &help, const QStringList &args, int least, int most, Arguments &out, int &status)
 {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        if (valueOptions.contains(a)) {
-            if (i + 1 >= args.size()) {
-                error = QStringLiteral("%1 needs a value").arg(a);
-                return false;
-            }
-            out.values.insert(a, args[++i]);
-        } else if (flagOptions.contains(a)) {
-            out.flags << a;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("unknown option \"%1\"").arg(a);
-            return false;
-        } else {
-            out.positional << a;
-        }
+    cli::CommandLine line(help);
+    if (!line.parse(args, status))
+        return false;
+    for (const cli::Option &o : help.options) {
+        const QString name = QStringLiteral("--") + QLatin1String(o.names);
+        if (line.has(name) && o.valueName)
+            out.values.insert(name, line.value(name));
+        else if (line.has(name))
+            out.flags << name;
     }
-    return true;
+    out.positional = line.positional();
+    if (out.positional.size() >= least && out.positional.size() <= most)
+        return true;
+    status = line.usageError(out.positional.size() < least
+                                 ? QStringLiteral("an argument is missing")
+                                 : QStringLiteral("unexpected argument \"%1\"").arg(out.positional.last()));
+    return false;
 }
 
 void printLine(const QString &line)
@@ -77,14 +110,15 @@ bool parseId(const QString &text, int &id)
 int list(const QStringList &args)
 {
     Arguments a;
-    QString error;
-    if (!parse(args, {}, {"--json"}, a, error) || a.positional.size() > 1)
-        return cli::fail(cli::ExitBadUsage, error.isEmpty() ? QStringLiteral("usage: sensors list [GROUP] [--json]") : error);
+    int status = cli::ExitOk;
+    if (!parse(listHelp, args, 0, 1, a, status))
+        return status;
     int group = -1; // every group
     if (!a.positional.isEmpty() && (group = sensor_groups::indexOf(a.positional.first())) < 0)
         return cli::fail(cli::ExitBadUsage, QStringLiteral("unknown sensor group \"%1\" (0 to 4 or the group's name)")
                                                 .arg(a.positional.first()));
     QStringList lines;
+    QJsonArray json;
     SensorRecordset standard(false), own(true);
     for (SensorRecordset *table : {&standard, &own}) {
         table->m_filter = sensor_groups::filter(group);
@@ -109,23 +143,21 @@ int list(const QStringList &args)
                              .join(QLatin1Char('\t'));
                 continue;
             }
-            json_text::Object o;
-            o.add("Database", json_text::string(database));
-            o.add("Id", QString::number(table.m_id));
-            o.add("OrderNumber", json_text::string(table.m_Bestellnummer));
-            o.add("Group", json_text::string(table.m_Gruppe));
-            o.add("Name", json_text::string(table.m_Name));
-            o.add("DimensionX", json_text::string(table.m_DimensionX));
-            o.add("DimensionY", json_text::string(table.m_DimensionY));
-            o.add("BeginX", json_text::number(table.m_BeginX));
-            o.add("EndX", json_text::number(table.m_EndX));
-            o.add("YMin", json_text::number(table.m_YMin));
-            o.add("YMax", json_text::number(table.m_YMax));
-            lines << o.text();
+            json.append(QJsonObject{{"Database", database},
+                                    {"Id", table.m_id},
+                                    {"OrderNumber", table.m_Bestellnummer},
+                                    {"Group", table.m_Gruppe},
+                                    {"Name", table.m_Name},
+                                    {"DimensionX", table.m_DimensionX},
+                                    {"DimensionY", table.m_DimensionY},
+                                    {"BeginX", json_text::number(table.m_BeginX)},
+                                    {"EndX", json_text::number(table.m_EndX)},
+                                    {"YMin", json_text::number(table.m_YMin)},
+                                    {"YMax", json_text::number(table.m_YMax)}});
         }
     }
     if (a.flags.contains("--json"))
-        printLine(QLatin1Char('[') + lines.join(QLatin1Char(',')) + QLatin1Char(']'));
+        json_text::print(json);
     else
         for (const QString &line : lines)
             printLine(line);
@@ -156,17 +188,16 @@ bool applyOptions(const Arguments &a, SensorDefinition &definition, QString &err
         && sensor_editing::definitionFromPoints(x, y, definition, &error);
 }
 
-const QStringList definitionOptions = {"--name", "--x", "--y", "--x-unit", "--y-unit", "--db"};
-
 int add(const QStringList &args)
 {
     Arguments a;
     QString error;
-    const QString usage = QStringLiteral("usage: sensors add NAME --x LIST --y LIST [--x-unit U] [--y-unit U] [--db PATH]");
+    int status = cli::ExitOk;
+    if (!parse(addHelp, args, 0, 1, a, status))
+        return status;
     // The name is given once: as NAME or as --name.
-    if (!parse(args, definitionOptions, {}, a, error)
-        || a.positional.size() + (a.values.contains("--name") ? 1 : 0) != 1)
-        return cli::fail(cli::ExitBadUsage, error.isEmpty() ? usage : error);
+    if (a.positional.size() + (a.values.contains("--name") ? 1 : 0) != 1)
+        return cli::usageError(addHelp, QStringLiteral("give the name once: as NAME or as --name"));
     if (!a.values.contains("--x"))
         return cli::fail(cli::ExitBadUsage, loadTranslatedString(5636));
     SensorDefinition definition;
@@ -186,11 +217,9 @@ int change(const QStringList &args)
     Arguments a;
     QString error;
     int id = 0;
-    if (!parse(args, definitionOptions, {}, a, error) || a.positional.size() != 1)
-        return cli::fail(cli::ExitBadUsage,
-                         error.isEmpty() ? QStringLiteral("usage: sensors change ID [--name NAME] [--x LIST --y LIST] "
-                                                          "[--x-unit U] [--y-unit U] [--db PATH]")
-                                         : error);
+    int status = cli::ExitOk;
+    if (!parse(changeHelp, args, 1, 1, a, status))
+        return status;
     if (!parseId(a.positional.first(), id))
         return cli::fail(cli::ExitBadUsage, QStringLiteral("\"%1\" is not a sensor ID").arg(a.positional.first()));
     sensor_editing::UserSensors sensors(a.values.value("--db"));
@@ -207,10 +236,10 @@ int change(const QStringList &args)
 int deleteSensor(const QStringList &args)
 {
     Arguments a;
-    QString error;
     int id = 0;
-    if (!parse(args, {"--db"}, {"--yes"}, a, error) || a.positional.size() != 1)
-        return cli::fail(cli::ExitBadUsage, error.isEmpty() ? QStringLiteral("usage: sensors delete ID --yes [--db PATH]") : error);
+    int status = cli::ExitOk;
+    if (!parse(deleteHelp, args, 1, 1, a, status))
+        return status;
     if (!parseId(a.positional.first(), id))
         return cli::fail(cli::ExitBadUsage, QStringLiteral("\"%1\" is not a sensor ID").arg(a.positional.first()));
     // A deleted sensor is gone for good: the command says so only when asked to.
@@ -224,11 +253,10 @@ int deleteSensor(const QStringList &args)
 int resample(const QStringList &args)
 {
     Arguments a;
-    QString error;
     int id = 0;
-    if (!parse(args, {"--db"}, {"--user", "--json"}, a, error) || a.positional.size() != 1)
-        return cli::fail(cli::ExitBadUsage,
-                         error.isEmpty() ? QStringLiteral("usage: sensors resample ID [--db PATH] [--user] [--json]") : error);
+    int status = cli::ExitOk;
+    if (!parse(resampleHelp, args, 1, 1, a, status))
+        return status;
     if (!parseId(a.positional.first(), id))
         return cli::fail(cli::ExitBadUsage, QStringLiteral("\"%1\" is not a sensor ID").arg(a.positional.first()));
     SensorRecordset table(a.flags.contains("--user"));
@@ -243,34 +271,26 @@ int resample(const QStringList &args)
     const QVector<calibration::SupportPoint> points = calibration::supportPoints(curve, 8);
     if (points.isEmpty())
         return cli::fail(cli::ExitBadUsage, loadTranslatedString(5630).arg(curve.PointCount));
-    QStringList items;
+    QJsonArray json;
     for (const calibration::SupportPoint &p : points) {
-        items << (a.flags.contains("--json") ? QStringLiteral("{\"Quantity\": %1, \"Resistance\": %2}")
-                                                   .arg(json_text::number(p.quantity), json_text::number(p.resistance))
-                                             : QString::asprintf("%.1f\t%.1f", p.quantity, p.resistance));
+        if (a.flags.contains("--json"))
+            json.append(QJsonObject{{"Quantity", json_text::number(p.quantity)},
+                                    {"Resistance", json_text::number(p.resistance)}});
+        else
+            printLine(QString::asprintf("%.1f\t%.1f", p.quantity, p.resistance));
     }
     if (a.flags.contains("--json"))
-        printLine(QStringLiteral("{\"Id\": %1, \"Points\": [%2]}").arg(id).arg(items.join(QStringLiteral(", "))));
-    else
-        for (const QString &item : items)
-            printLine(item);
+        json_text::print(QJsonObject{{"Id", id}, {"Points", json}});
     return cli::ExitOk;
 }
 
 int sensors(const QStringList &args)
 {
-    return cli::runSubcommand(args,
-                              {{"list", list}, {"add", add}, {"change", change}, {"delete", deleteSensor},
-                               {"resample", resample}},
-                              QStringLiteral("usage: sensors list|add|change|delete|resample ..."));
+    return cli::runSubcommand("sensors", args, {{"list", list}, {"add", add}, {"change", change}, {"delete", deleteSensor},
+                               {"resample", resample}});
 }
 
 }
 
 SKALERON_CLI_COMMAND(sensors, "sensors",
-                     "sensors list [GROUP] [--json]\n"
-                     "sensors add NAME --x LIST --y LIST [--x-unit UNIT] [--y-unit UNIT] [--db PATH]\n"
-                     "sensors change ID [--name NAME] [--x LIST --y LIST] [--x-unit UNIT] [--y-unit UNIT] [--db PATH]\n"
-                     "sensors delete ID --yes [--db PATH]\n"
-                     "sensors resample ID [--db PATH] [--user] [--json]",
-                     sensors)
+                     cli::usageOf({&listHelp, &addHelp, &changeHelp, &deleteHelp, &resampleHelp}), sensors)

@@ -42,7 +42,7 @@ bool parseDouble(const QString &text, double &out)
 }
 
 #define INT_FIELD(f)                                                                  \
-    StoredField { #f, [](const ConfigRecord &c) { return QString::number(c.f); },       \
+    StoredField { #f, [](const ConfigRecord &c) { return QJsonValue(c.f); },             \
                   [](ConfigRecord &c, const QString &t) { return parseInt(t, c.f); } }
 #define DOUBLE_FIELD(f)                                                                \
     StoredField { #f, [](const ConfigRecord &c) { return json_text::number(c.f); },      \
@@ -59,7 +59,7 @@ const std::vector<StoredField> &storedFields()
         INT_FIELD(WarnMode),
         INT_FIELD(DataSource2),
         DOUBLE_FIELD(MValue),
-        StoredField{"DisplayMask", [](const ConfigRecord &c) { return QString::number(c.DisplayMask); },
+        StoredField{"DisplayMask", [](const ConfigRecord &c) { return QJsonValue(qint64(c.DisplayMask)); },
                     [](ConfigRecord &c, const QString &t) { return parseMask(t, c.DisplayMask); }},
         DOUBLE_FIELD(Illumination),
         INT_FIELD(DistanceUnit),
@@ -72,10 +72,10 @@ const std::vector<StoredField> &storedFields()
     return fields;
 }
 
-void addStoredFields(json_text::Object &json, const ConfigRecord &record)
+void addStoredFields(QJsonObject &json, const ConfigRecord &record)
 {
     for (const StoredField &f : storedFields())
-        json.add(QString::fromLatin1(f.name), f.get(record));
+        json.insert(QString::fromLatin1(f.name), f.get(record));
 }
 
 }

@@ -14,13 +14,13 @@ namespace cli {
 struct StoredField
 {
     const char *name;
-    std::function<QString(const ConfigRecord &)> get;         // JSON text
+    std::function<QJsonValue(const ConfigRecord &)> get;
     std::function<bool(ConfigRecord &, const QString &)> set; // false: not a valid value
 };
 
 const std::vector<StoredField> &storedFields();
 
 // Adds every stored field of record to json, in that order.
-void addStoredFields(json_text::Object &json, const ConfigRecord &record);
+void addStoredFields(QJsonObject &json, const ConfigRecord &record);
 
 }

@@ -3,6 +3,7 @@
 #include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "catalogue/CatalogueMasterTypeLookup.h"
+#include "link/TrafficTrace.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -32,14 +33,25 @@ int fail(int status, const QString &reason)
     return status;
 }
 
-int runSubcommand(const QStringList &args, std::initializer_list<Subcommand> subcommands, const QString &usage)
+int runSubcommand(const char *command, const QStringList &args, std::initializer_list<Subcommand> subcommands)
 {
     const QString name = args.value(0);
+    QStringList names;
     for (const Subcommand &s : subcommands) {
         if (name == QLatin1String(s.name))
             return s.run(args.mid(1));
+        names << QLatin1String(s.name);
     }
-    return fail(ExitBadUsage, usage);
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        std::printf("Usage: skaleron-cli %s %s ...\nSee 'skaleron-cli %s COMMAND --help' for each.\n", command,
+                    names.join(QLatin1Char('|')).toUtf8().constData(), command);
+        return ExitOk;
+    }
+    fail(ExitBadUsage, name.isEmpty()
+                           ? QStringLiteral("%1 needs one of %2").arg(QLatin1String(command), names.join(QStringLiteral(", ")))
+                           : QStringLiteral("unknown command \"%1 %2\"").arg(QLatin1String(command), name));
+    std::fprintf(stderr, "Try 'skaleron-cli %s --help'.\n", command);
+    return ExitBadUsage;
 }
 
 // The help is made from the commands' own usage lines; the manual page is
@@ -48,7 +60,7 @@ static void printUsage(FILE *out)
 {
     const char *lead = "Usage:";
     for (const Command &c : commands()) {
-        const QStringList lines = QString::fromUtf8(c.usage).split('\n');
+        const QStringList lines = c.usage.split(QLatin1Char('\n'));
         for (const QString &l : lines) {
             std::fprintf(out, "%s skaleron-cli %s\n", lead, l.toLocal8Bit().constData());
             lead = "  or: ";
@@ -59,6 +71,8 @@ static void printUsage(FILE *out)
     std::fprintf(out, "\nOptions:\n"
                       "  -h, --help  Print this help, then end.\n"
                       "  --version   Print the version, then end.\n\n"
+                      "'skaleron-cli CMD --help' or 'skaleron-cli help CMD' shows one command's usage,\n"
+                      "options and an example.\n\n"
                       "Exit status:\n"
                       "  0 done, 1 the operation failed, 2 bad usage or bad input; with any status but 0\n"
                       "  the reason is one line on stderr, and a gauge command may add one line that says why.\n");
@@ -102,6 +116,11 @@ int main(int argc, char **argv)
     Language::instance().loadPackQuietly(QString::fromLatin1(DefaultLanguageLibrary));
     // Projects loaded here take their master type from the catalogue.
     installCatalogueMasterTypeLookup();
+    traffic_trace::setFailureHandler([](const QString &path, const QString &reason) {
+        cli::fail(cli::ExitOk, QStringLiteral("warning: the traffic trace cannot be written to %1: %2 "
+                                              "(--trace FILE names another file)")
+                                   .arg(path, reason));
+    });
 
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
@@ -116,11 +135,21 @@ int main(int argc, char **argv)
         std::printf("skaleron-cli %s\n", SKALERON_VERSION);
         return cli::ExitOk;
     }
-    const QString name = args.takeFirst();
+    QString name = args.takeFirst();
+    // "help CMD [SUB]" is "CMD [SUB] --help"; "help" alone the overview.
+    if (name == QLatin1String("help")) {
+        if (args.isEmpty()) {
+            cli::printUsage(stdout);
+            return cli::ExitOk;
+        }
+        name = args.takeFirst();
+        args = args.mid(0, 1) << QStringLiteral("--help");
+    }
     for (const cli::Command &c : cli::commands()) {
         if (name == QLatin1String(c.name))
             return c.run(args);
     }
-    cli::printUsage(stderr);
-    return cli::fail(cli::ExitBadUsage, QStringLiteral("unknown command \"%1\"").arg(name));
+    cli::fail(cli::ExitBadUsage, QStringLiteral("unknown command \"%1\"").arg(name));
+    std::fprintf(stderr, "Try 'skaleron-cli --help'.\n");
+    return cli::ExitBadUsage;
 }

@@ -19,6 +19,14 @@
         <source>Select the master type database</source>
         <translation>Select the master type database</translation>
     </message>
+    <message id="5404">
+        <source>User sensors:</source>
+        <translation>User sensors:</translation>
+    </message>
+    <message id="5405">
+        <source>Service history:</source>
+        <translation>Service history:</translation>
+    </message>
     <message id="5410">
         <source>Skaleron now opens .rix projects for this user (%1, %2).</source>
         <translation>Skaleron now opens .rix projects for this user (%1, %2).</translation>

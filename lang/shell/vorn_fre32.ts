@@ -19,6 +19,14 @@
         <source>Select the master type database</source>
         <translation>Sélectionner la base de données des types de maître</translation>
     </message>
+    <message id="5404">
+        <source>User sensors:</source>
+        <translation>Capteurs de l'utilisateur :</translation>
+    </message>
+    <message id="5405">
+        <source>Service history:</source>
+        <translation>Historique de service :</translation>
+    </message>
     <message id="5410">
         <source>Skaleron now opens .rix projects for this user (%1, %2).</source>
         <translation>Skaleron ouvre désormais les projets .rix pour cet utilisateur (%1, %2).</translation>

@@ -19,6 +19,14 @@
         <source>Select the master type database</source>
         <translation>Datenbank der Mastertypen auswählen</translation>
     </message>
+    <message id="5404">
+        <source>User sensors:</source>
+        <translation>Benutzersensoren:</translation>
+    </message>
+    <message id="5405">
+        <source>Service history:</source>
+        <translation>Servicehistorie:</translation>
+    </message>
     <message id="5410">
         <source>Skaleron now opens .rix projects for this user (%1, %2).</source>
         <translation>Skaleron öffnet jetzt .rix-Projekte für diesen Benutzer (%1, %2).</translation>

@@ -135,8 +135,8 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no subcommand") << QStringList{"catalogue"} << 2 << "usage";
-        QTest::newRow("unknown option") << QStringList{"catalogue", "list", "--fast"} << 2 << "--fast";
+        QTest::newRow("no subcommand") << QStringList{"catalogue"} << 2 << "catalogue needs one of";
+        QTest::newRow("unknown option") << QStringList{"catalogue", "list", "--fast"} << 2 << "'fast'";
         QTest::newRow("db without path") << QStringList{"catalogue", "list", "--db"} << 2 << "--db";
         QTest::newRow("id not a number") << QStringList{"catalogue", "show", "seven"} << 2 << "seven";
         QTest::newRow("id beyond 32 bits") << QStringList{"catalogue", "show", "2147483648"} << 2

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -99,13 +100,62 @@ private slots:
         QCOMPARE(complete(words + QStringList{"-"}), options);
     }
 
+    // zsh and fish read the same help: the options a command's help lists
+    // are those offered, for each of the three programs.
+    void zshAndFishOfferTheOptionsOfTheHelp_data()
+    {
+        QTest::addColumn<QString>("shell");
+        QTest::addColumn<QStringList>("command");
+        for (const QString shell : {"zsh", "fish"}) {
+            for (const QStringList &command : {QStringList{"skaleron-cli", "read"}, QStringList{"skaleron-cli", "rix", "new"},
+                                               QStringList{"skaleron-sim"}, QStringList{"skaleron"}})
+                QTest::newRow(qPrintable(shell + ' ' + command.join(' '))) << shell << command;
+        }
+    }
+    void zshAndFishOfferTheOptionsOfTheHelp()
+    {
+        QFETCH(QString, shell);
+        QFETCH(QStringList, command);
+        if (QStandardPaths::findExecutable(shell).isEmpty())
+            QSKIP(qPrintable(shell + " is not installed (scripts/setup installs it)"));
+        QProcess program;
+        program.start(binDir() + '/' + command.first(), command.mid(1) + QStringList{"--help"});
+        QVERIFY(program.waitForFinished(10000));
+        QStringList listed;
+        static const QRegularExpression option(QStringLiteral("^  (?:-\\w, )?(-[-\\w]+)"));
+        for (const QString &line : QString::fromLocal8Bit(program.readAllStandardOutput()).split('\n')) {
+            const QRegularExpressionMatch m = option.match(line);
+            if (m.hasMatch())
+                listed << m.captured(1);
+        }
+        QVERIFY(listed.contains("--help"));
+
+        const QString folder = sourceDir() + "/cli/completion";
+        const QString script = shell == "zsh"
+            ? QStringLiteral("autoload -U compinit; compinit -u -D; _call_program() { shift; eval \"$@\"; }; "
+                             "source <(sed '$d' %1/_skaleron); _skaleron_option_specs %2")
+            : QStringLiteral("for f in %1/fish/*.fish; source $f; end; complete -C '%2 -'");
+        QProcess completion;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("PATH", binDir() + ':' + env.value("PATH"));
+        completion.setProcessEnvironment(env);
+        completion.start(shell, {"-c", script.arg(folder, command.join(' '))});
+        QVERIFY(completion.waitForFinished(10000));
+        QStringList offered;
+        static const QRegularExpression name(QStringLiteral("^(-[-\\w]+)"));
+        for (const QString &line : QString::fromLocal8Bit(completion.readAllStandardOutput()).split('\n'))
+            offered << name.match(line).captured(1);
+        offered.removeAll(QString());
+        QCOMPARE(sorted(offered), sorted(listed));
+    }
+
     void rixSetOffersTheStoredFields()
     {
         ScopedTestHome home;
         const QString project = home.filePath("a.rix");
         QCOMPARE(runCli({"rix", "new", project}).exitCode, 0);
         QJsonObject shown = QJsonDocument::fromJson(runCli({"rix", "show", project}).out.toUtf8()).object();
-        shown.remove("version");
+        shown.remove("Version");
         QStringList fields;
         for (const QString &key : shown.keys())
             fields << key + '=';

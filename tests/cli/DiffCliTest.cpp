@@ -4,6 +4,8 @@
 #include "model/ProjectFile.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTest>
 
@@ -119,11 +121,13 @@ private slots:
         });
         const Run run = diff({"--json", a, b});
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.out.trimmed(),
-                 QByteArray(R"j({"Same":false,"Differences":[)j"
-                            R"j({"Field":"DataSource","Label":"Data source","A":"Speedo (Frequency)","B":"Speedo (NMEA)"},)j"
-                            R"j({"Field":"KValue","Label":"Pulse factor","A":"100","B":"1500"},)j"
-                            R"j({"Field":"WarnThreshold","Label":"Warning threshold","A":"99.6","B":"100.2"}]})j"));
+        QCOMPARE(QJsonDocument::fromJson(run.out).object(),
+                 QJsonDocument::fromJson(
+                     R"j({"Same":false,"Differences":[)j"
+                     R"j({"Field":"DataSource","Label":"Data source","A":"Speedo (Frequency)","B":"Speedo (NMEA)"},)j"
+                     R"j({"Field":"KValue","Label":"Pulse factor","A":"100","B":"1500"},)j"
+                     R"j({"Field":"WarnThreshold","Label":"Warning threshold","A":"99.6","B":"100.2"}]})j")
+                     .object());
     }
 };
 

@@ -20,8 +20,8 @@ namespace {
 QJsonObject lastEntry(const QStringList &extra = {})
 {
     const CliResult r = runCli(QStringList{"history", "--json"} + extra);
-    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-    return lines.isEmpty() ? QJsonObject() : QJsonDocument::fromJson(lines.last().toUtf8()).object();
+    const QJsonArray entries = QJsonDocument::fromJson(r.out.toUtf8()).array();
+    return entries.isEmpty() ? QJsonObject() : entries.last().toObject();
 }
 
 // Runs the tool as a service would: no login name in the environment.
@@ -65,17 +65,17 @@ private slots:
             QCOMPARE(runCli({"read", "--port", sim.device(), "--family", "block", "-o", "out.rix"}).exitCode, 0);
         }
         const QJsonObject e = lastEntry();
-        QCOMPARE(e["operation"].toString(), QString("read"));
-        QCOMPARE(e["outcome"].toString(), QString("done"));
-        QCOMPARE(e["port"].toString(), sim.device());
-        QVERIFY(!e["user"].toString().isEmpty());
-        QCOMPARE(e["family"].toString(), QString("block"));
-        QCOMPARE(e["firmware"].toString(), QString("65.2"));
-        QCOMPARE(e["projectFile"].toString(), home.filePath("out.rix"));
-        QCOMPARE(e["before"].toObject()["FirmwareVersion"].toArray(), QJsonArray({0, 0}));
-        QCOMPARE(e["after"].toObject()["KValue"].toDouble(), 500.0);
-        QVERIFY(QDateTime::fromString(e["time"].toString(), Qt::ISODate).secsTo(QDateTime::currentDateTimeUtc()) < 60);
-        QVERIFY(e["time"].toString().endsWith('Z'));
+        QCOMPARE(e["Operation"].toString(), QString("read"));
+        QCOMPARE(e["Outcome"].toString(), QString("done"));
+        QCOMPARE(e["Port"].toString(), sim.device());
+        QVERIFY(!e["User"].toString().isEmpty());
+        QCOMPARE(e["Family"].toString(), QString("block"));
+        QCOMPARE(e["Firmware"].toString(), QString("65.2"));
+        QCOMPARE(e["ProjectFile"].toString(), home.filePath("out.rix"));
+        QCOMPARE(e["Before"].toObject()["FirmwareVersion"].toArray(), QJsonArray({0, 0}));
+        QCOMPARE(e["After"].toObject()["KValue"].toDouble(), 500.0);
+        QVERIFY(QDateTime::fromString(e["Time"].toString(), Qt::ISODate).secsTo(QDateTime::currentDateTimeUtc()) < 60);
+        QVERIFY(e["Time"].toString().endsWith('Z'));
     }
 
     void failedCommandIsRecordedAsFailed()
@@ -83,9 +83,9 @@ private slots:
         testing_support::ScopedTestHome home;
         QCOMPARE(runCli({"preset", "--port", home.filePath("no-such-port"), "--distance", "12"}).exitCode, 1);
         const QJsonObject e = lastEntry();
-        QCOMPARE(e["operation"].toString(), QString("preset"));
-        QCOMPARE(e["outcome"].toString(), QString("failed"));
-        QVERIFY2(e["message"].toString().contains("distance 12"), qPrintable(e["message"].toString()));
+        QCOMPARE(e["Operation"].toString(), QString("preset"));
+        QCOMPARE(e["Outcome"].toString(), QString("failed"));
+        QVERIFY2(e["Message"].toString().contains("distance 12"), qPrintable(e["Message"].toString()));
     }
 
     void filters_data()
@@ -143,8 +143,8 @@ private slots:
         setToolHistory(pg_server::createDatabase("cli_history"));
         QCOMPARE(runCli({"preset", "--port", home.filePath("bench-1"), "--hours", "2"}).exitCode, 1);
         const QJsonObject e = lastEntry();
-        QCOMPARE(e["port"].toString(), home.filePath("bench-1"));
-        QCOMPARE(e["operation"].toString(), QString("preset"));
+        QCOMPARE(e["Port"].toString(), home.filePath("bench-1"));
+        QCOMPARE(e["Operation"].toString(), QString("preset"));
         QVERIFY(!QFile::exists(home.filePath("data/Veltrona/skaleron/history.sqlite")));
     }
 };

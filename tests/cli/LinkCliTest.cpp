@@ -137,7 +137,7 @@ private slots:
                                       << "Reading from the gauge failed.";
         QTest::newRow("no family, no master type") << QStringList{} << QStringList{} << 2 << "--family";
         QTest::newRow("bad family") << QStringList{} << QStringList{"--family", "blocks"} << 2 << "--family";
-        QTest::newRow("unknown option") << QStringList{} << QStringList{"--familly", "block"} << 2 << "--familly";
+        QTest::newRow("unknown option") << QStringList{} << QStringList{"--familly", "block"} << 2 << "'familly'";
         QTest::newRow("missing project") << QStringList{} << QStringList{"--project", "nope.rix"} << 2 << "nope.rix";
     }
     void readFailures()
@@ -359,8 +359,8 @@ private slots:
         QTest::newRow("hours too big") << QStringList{"--hours", "100000"}
                                        << "The hour counter value must lie between 0 and 99999.9.";
         QTest::newRow("not a number") << QStringList{"--hours", "12h"} << "The counter value is not a valid number.";
-        QTest::newRow("both counters") << QStringList{"--hours", "1", "--distance", "1"} << "usage";
-        QTest::newRow("no counter") << QStringList{} << "usage";
+        QTest::newRow("both counters") << QStringList{"--hours", "1", "--distance", "1"} << "either";
+        QTest::newRow("no counter") << QStringList{} << "either";
     }
     void presetRefusals()
     {

@@ -49,7 +49,7 @@ private slots:
         Run shown = cli({"rix", "show", path});
         QCOMPARE(shown.status, 0);
         QJsonObject json = QJsonDocument::fromJson(shown.out).object();
-        QCOMPARE(json.value("version").toInt(), 103);
+        QCOMPARE(json.value("Version").toInt(), 103);
         QCOMPARE(json.value("DisplayMask").toInt(), 0xFFFF);
         QCOMPARE(json.value("MasterId").toInt(), -1);
         QCOMPARE(json.size(), 15);
@@ -87,10 +87,10 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(v100);
         f.close();
-        QCOMPARE(QJsonDocument::fromJson(cli({"rix", "show", path}).out).object().value("version").toInt(), 100);
+        QCOMPARE(QJsonDocument::fromJson(cli({"rix", "show", path}).out).object().value("Version").toInt(), 100);
         QCOMPARE(cli({"rix", "set", path, "DepthUnit=1"}).status, 0);
         const QJsonObject json = QJsonDocument::fromJson(cli({"rix", "show", path}).out).object();
-        QCOMPARE(json.value("version").toInt(), 103);
+        QCOMPARE(json.value("Version").toInt(), 103);
         QCOMPARE(json.value("DepthUnit").toInt(), 1);
         QCOMPARE(json.value("MasterId").toInt(), -1);
     }
@@ -142,7 +142,8 @@ private slots:
         const Run run = cli(args);
         QCOMPARE(run.status, status);
         QVERIFY(!run.err.trimmed().isEmpty());
-        QCOMPARE(run.err.trimmed().count('\n'), 0); // a one-line reason
+        // a one-line reason, and for bad usage the hint to the help
+        QCOMPARE(run.err.trimmed().count('\n'), run.err.contains("\nTry 'skaleron-cli rix") ? 1 : 0);
         QCOMPARE(bytesOf(file), before);            // a refused change writes nothing
         QCOMPARE(bytesOf(bad), QByteArray::fromHex("67000000010203"));
     }

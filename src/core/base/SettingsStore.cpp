@@ -193,6 +193,27 @@ bool contains(const QString &section, const QString &entry)
     return !keysOf(*store, section, entry).isEmpty();
 }
 
+void remove(const QString &section, const QString &entry)
+{
+    auto store = openStore();
+    const QString key = enter(*store, section, entry);
+    if (store->contains(key))
+        store->remove(key);
+}
+
+QStringList entries()
+{
+    auto store = openStore();
+    QStringList names;
+    for (const QString &section : store->childGroups()) {
+        store->beginGroup(section);
+        for (const QString &entry : store->childKeys())
+            names << section + QLatin1Char('/') + entry;
+        store->endGroup();
+    }
+    return names;
+}
+
 QString location()
 {
     return openStore()->fileName();

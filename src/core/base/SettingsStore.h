@@ -7,6 +7,7 @@
 // as one, the later line in the file winning, and the next write there leaves
 // one spelling. Reading never writes.
 #include <QString>
+#include <QStringList>
 
 namespace settings_store {
 
@@ -17,6 +18,10 @@ int readInt(const QString &section, const QString &entry, int defaultValue);
 void writeString(const QString &section, const QString &entry, const QString &value);
 void writeInt(const QString &section, const QString &entry, int value);
 bool contains(const QString &section, const QString &entry);
+// Removes the entry; nothing happens when it is not stored.
+void remove(const QString &section, const QString &entry);
+// Every stored entry as "Section/Entry", spelled as stored, sections in order.
+QStringList entries();
 
 // The application name under which the settings live. By default the base
 // name of the running program; front ends that share the desktop program's

@@ -1,8 +1,11 @@
 #include "TrafficTrace.h"
 
 #include <QDir>
+#include <QFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <mutex>
 
@@ -10,15 +13,30 @@ namespace traffic_trace {
 
 namespace {
 
+// One line at a time in this process, so lines of links running side by
+// side never mix; the file and the handler change under the same lock.
+std::mutex mutex;
+QString chosenFile;
+std::function<void(const QString &, const QString &)> failureHandler;
+bool failureReported = false;
+
+QString pathLocked()
+{
+    const QString file = chosenFile.isEmpty() ? QString::fromLatin1(FileName) : chosenFile;
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(file));
+}
+
 void appendLine(const QString &portTag, const QString &line)
 {
-    // One line at a time in this process, so lines of links running side by
-    // side never mix.
-    static std::mutex mutex;
     std::lock_guard<std::mutex> lock(mutex);
-    std::FILE *file = std::fopen(FileName, "at");
-    if (!file)
+    std::FILE *file = std::fopen(QFile::encodeName(pathLocked()).constData(), "at");
+    if (!file) {
+        if (failureHandler && !failureReported) {
+            failureReported = true;
+            failureHandler(pathLocked(), QString::fromLocal8Bit(std::strerror(errno)));
+        }
         return;
+    }
     const QString tagged = portTag.isEmpty() ? line : QStringLiteral("[%1] %2").arg(portTag, line);
     const QByteArray bytes = tagged.toLocal8Bit();
     std::fputs(bytes.constData(), file);
@@ -30,7 +48,22 @@ void appendLine(const QString &portTag, const QString &line)
 
 QString path()
 {
-    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(QString::fromLatin1(FileName)));
+    std::lock_guard<std::mutex> lock(mutex);
+    return pathLocked();
+}
+
+void setFile(const QString &file)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    chosenFile = file;
+    failureReported = false;
+}
+
+void setFailureHandler(std::function<void(const QString &path, const QString &reason)> handler)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    failureHandler = std::move(handler);
+    failureReported = false;
 }
 
 QString headerLine(const QString &name)

@@ -8,6 +8,7 @@
 #include "base/SettingsStore.h"
 #include "app/TranslateWindow.h"
 #include "catalogue/CatalogueLocation.h"
+#include "history/ServiceHistory.h"
 #include "link/LineSettings.h"
 #include "link/StoredLineSelectors.h"
 
@@ -32,6 +33,35 @@ constexpr int DatabaseEditId = 1003;
 constexpr int BrowseButtonId = 1301;
 constexpr int PortListId = 1014;
 constexpr int DevicePathRole = Qt::UserRole;
+constexpr int UserSensorsLabelText = 5404;
+constexpr int HistoryLabelText = 5405;
+
+// Where the user's sensors and the service history are kept.
+const QString UserSensorsSection = QStringLiteral("DIRECTORIES");
+const QString UserSensorsEntry = QStringLiteral("DBASEUSER");
+const QString HistorySection = QStringLiteral("Directories");
+const QString HistoryEntry = QStringLiteral("History");
+
+// Stores a path field: an emptied field removes the setting (the default
+// applies again), an untouched one leaves the settings as they are.
+void storePath(const QLineEdit *edit, const QString &section, const QString &entry)
+{
+    const QString text = edit->text().trimmed();
+    if (text == edit->property("stored").toString())
+        return;
+    if (text.isEmpty())
+        settings_store::remove(section, entry);
+    else
+        settings_store::writeString(section, entry, text);
+}
+
+void showPath(QLineEdit *edit, const QString &section, const QString &entry, const QString &defaultPath)
+{
+    const QString stored = settings_store::readString(section, entry, QString());
+    edit->setText(stored);
+    edit->setProperty("stored", stored);
+    edit->setPlaceholderText(defaultPath);
+}
 
 QString templateText(int controlId)
 {
@@ -91,6 +121,12 @@ void OptionsDialog::buildFromTemplate()
     m_browse = new QPushButton(this);
     m_browse->setObjectName(QStringLiteral("control%1").arg(BrowseButtonId));
     m_browse->setAutoDefault(false);
+    auto *userSensorsLabel = new QLabel(loadTranslatedString(UserSensorsLabelText), this);
+    m_userSensors = new QLineEdit(this);
+    m_userSensors->setObjectName(QStringLiteral("userSensorEdit"));
+    auto *historyLabel = new QLabel(loadTranslatedString(HistoryLabelText), this);
+    m_history = new QLineEdit(this);
+    m_history->setObjectName(QStringLiteral("historyEdit"));
     auto *portLabel = new QLabel(headings.at(2), this);
     m_port = new QComboBox(this);
     m_port->setObjectName(QStringLiteral("control%1").arg(PortListId));
@@ -119,14 +155,18 @@ void OptionsDialog::buildFromTemplate()
     grid->addWidget(databaseLabel, 1, 0);
     grid->addWidget(m_database, 1, 1);
     grid->addWidget(m_browse, 1, 2);
-    grid->addWidget(portLabel, 2, 0);
-    grid->addWidget(m_port, 2, 1, 1, 2);
-    grid->addWidget(m_find, 3, 1, 1, 2);
+    grid->addWidget(userSensorsLabel, 2, 0);
+    grid->addWidget(m_userSensors, 2, 1, 1, 2);
+    grid->addWidget(historyLabel, 3, 0);
+    grid->addWidget(m_history, 3, 1, 1, 2);
+    grid->addWidget(portLabel, 4, 0);
+    grid->addWidget(m_port, 4, 1, 1, 2);
+    grid->addWidget(m_find, 5, 1, 1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    grid->addLayout(buttons, 4, 0, 1, 3);
+    grid->addLayout(buttons, 6, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
@@ -159,6 +199,8 @@ void OptionsDialog::prepare()
     fillLanguages();
     fillPorts();
     m_database->setText(m_databasePath);
+    showPath(m_userSensors, UserSensorsSection, UserSensorsEntry, catalogue_location::defaultUserSensorDatabasePath());
+    showPath(m_history, HistorySection, HistoryEntry, service_history::defaultLocation());
     selectPort();
 }
 
@@ -358,6 +400,8 @@ void OptionsDialog::accept()
     m_databasePath = m_database->text();
     m_comPort = m_port->currentText().trimmed();
     settings_store::writeString(QStringLiteral("Directories"), QStringLiteral("DBase"), m_databasePath);
+    storePath(m_userSensors, UserSensorsSection, UserSensorsEntry);
+    storePath(m_history, HistorySection, HistoryEntry);
 
     const int row = m_language->currentIndex();
     if (row >= 0) {

@@ -1,8 +1,9 @@
 #pragma once
 // The options dialog (template 194): language of the user interface, path of
-// the master type database and the serial port of the gauge link, which
-// "Find gauge" can look for among the ports. The dialog
-// stores the database path and switches the language itself; the caller
+// the master type database, of the user's sensors and of the service history
+// (a file or a postgresql:// address each) and the serial port of the gauge
+// link, which "Find gauge" can look for among the ports. The dialog stores
+// the paths and switches the language itself; the caller
 // passes the current port in, reads the chosen one after OK and stores it.
 #include <QDialog>
 #include <QList>
@@ -58,6 +59,9 @@ public:
     QComboBox *languageList() const { return m_language; }
     QComboBox *portList() const { return m_port; }
     QLineEdit *databaseEdit() const { return m_database; }
+    // Empty stands for the default, which the field shows greyed.
+    QLineEdit *userSensorEdit() const { return m_userSensors; }
+    QLineEdit *historyEdit() const { return m_history; }
     QPushButton *browseButton() const { return m_browse; }
     FindGaugePanel *findGauge() const { return m_find; }
 
@@ -84,6 +88,8 @@ private:
     QComboBox *m_language = nullptr;
     QComboBox *m_port = nullptr;
     QLineEdit *m_database = nullptr;
+    QLineEdit *m_userSensors = nullptr;
+    QLineEdit *m_history = nullptr;
     QPushButton *m_browse = nullptr;
     FindGaugePanel *m_find = nullptr;
 

@@ -233,6 +233,44 @@ private slots:
         QCOMPARE(Language::instance().currentLanguage(), QString("vorn_eng32.dll"));
     }
 
+    // The user sensors' and the history's place: shown as stored (the
+    // default greyed when none is), stored on OK, removed when emptied.
+    void userSensorAndHistoryPaths_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("user sensors to a server") << "DIRECTORIES" << "DBASEUSER" << "/data/u.sqlite"
+                                                  << "postgresql://%2Frun%2Fpostgresql/workshop"
+                                                  << "postgresql://%2Frun%2Fpostgresql/workshop";
+        QTest::newRow("history set") << "Directories" << "History" << "" << "/data/h.sqlite" << "/data/h.sqlite";
+        QTest::newRow("history emptied") << "Directories" << "History" << "/data/h.sqlite" << "" << "";
+    }
+    void userSensorAndHistoryPaths()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, entry);
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        ScopedTestHome home;
+        PackFolder packs;
+        if (!stored.isEmpty())
+            settings_store::writeString(section, entry, stored);
+        OptionsDialog dialog;
+        dialog.setSystemPorts({});
+        dialog.show();
+        QLineEdit *edit = entry == "History" ? dialog.historyEdit() : dialog.userSensorEdit();
+        QCOMPARE(edit->text(), stored);
+        QVERIFY(!edit->placeholderText().isEmpty());
+        edit->setText(typed);
+        button(dialog, 1)->click();
+        QCOMPARE(settings_store::readString(section, entry, ""), after);
+        QCOMPARE(settings_store::contains(section, entry), !after.isEmpty());
+    }
+
     void missingLanguagePackStillStoresThePathAndCloses()
     {
         ScopedTestHome home;

@@ -1,0 +1,136 @@
+// skaleron-cli config list|get|set|unset: the desktop program's settings, in
+// its own file and with the store's rules for the letter case of names.
+#include "CliCommand.h"
+#include "JsonText.h"
+#include "CommandLine.h"
+
+#include "base/SettingsStore.h"
+
+#include <cstdio>
+
+using namespace cli;
+
+namespace {
+
+struct Key
+{
+    QString section;
+    QString entry;
+    QString name() const { return section + QLatin1Char('/') + entry; }
+};
+
+// "Section/Entry"; a section may hold spaces ("Recent File List/File1").
+bool parseKey(const QString &text, Key &key, int &status)
+{
+    const int slash = text.indexOf(QLatin1Char('/'));
+    key = {text.left(slash), text.mid(slash + 1)};
+    if (slash <= 0 || key.entry.isEmpty() || key.entry.contains(QLatin1Char('/'))) {
+        status = fail(ExitBadUsage, QStringLiteral("\"%1\" is no setting: give SECTION/ENTRY, e.g. Directories/DBase")
+                                        .arg(text));
+        return false;
+    }
+    return true;
+}
+
+QJsonObject jsonOf(const Key &key, const QString &value)
+{
+    return {{QStringLiteral("Key"), key.name()}, {QStringLiteral("Value"), value}};
+}
+
+const Option jsonOption{"json", nullptr, "Print JSON: {\"Key\", \"Value\"}, a list of them for list."};
+
+const CommandHelp listHelp{"config list", "config list [--json]",
+                           "Prints every stored setting of the desktop program as SECTION/ENTRY=VALUE.",
+                           {jsonOption}, "config list --json"};
+const CommandHelp getHelp{"config get", "config get KEY [--json]",
+                          "Prints the value of one setting, KEY being SECTION/ENTRY in any letter case; "
+                          "exit 1 when it is not set.",
+                          {jsonOption}, "config get Directories/DBase"};
+const CommandHelp setHelp{"config set", "config set KEY VALUE", "Stores VALUE, taken as it is, under KEY (SECTION/ENTRY).",
+                          {}, "config set Directories/DBase postgresql://%2Frun%2Fpostgresql/workshop"};
+const CommandHelp unsetHelp{"config unset", "config unset KEY",
+                            "Removes the setting KEY (SECTION/ENTRY); the program then uses its default.", {},
+                            "config unset Directories/History"};
+
+// The arguments of a subcommand that takes `count` plain arguments, the
+// first of them a key.
+bool parse(CommandLine &args, const QStringList &argList, int count, Key &key, int &status)
+{
+    if (!args.parse(argList, status))
+        return false;
+    if (args.positional().size() != count) {
+        status = args.usageError(QStringLiteral("%1 arguments given, %2 wanted").arg(args.positional().size()).arg(count));
+        return false;
+    }
+    return count == 0 || parseKey(args.positional().first(), key, status);
+}
+
+int configList(const QStringList &argList)
+{
+    CommandLine args(listHelp);
+    Key key;
+    int status = ExitOk;
+    if (!parse(args, argList, 0, key, status))
+        return status;
+    QJsonArray list;
+    for (const QString &name : settings_store::entries()) {
+        parseKey(name, key, status);
+        const QString value = settings_store::readString(key.section, key.entry, QString());
+        if (args.has(QStringLiteral("--json")))
+            list.append(jsonOf(key, value));
+        else
+            std::printf("%s=%s\n", name.toUtf8().constData(), value.toUtf8().constData());
+    }
+    if (args.has(QStringLiteral("--json")))
+        json_text::print(list);
+    return ExitOk;
+}
+
+int configGet(const QStringList &argList)
+{
+    CommandLine args(getHelp);
+    Key key;
+    int status = ExitOk;
+    if (!parse(args, argList, 1, key, status))
+        return status;
+    if (!settings_store::contains(key.section, key.entry))
+        return fail(ExitFailed, QStringLiteral("%1 is not set").arg(key.name()));
+    const QString value = settings_store::readString(key.section, key.entry, QString());
+    if (args.has(QStringLiteral("--json")))
+        json_text::print(jsonOf(key, value));
+    else
+        std::printf("%s\n", value.toUtf8().constData());
+    return ExitOk;
+}
+
+int configSet(const QStringList &argList)
+{
+    CommandLine args(setHelp);
+    Key key;
+    int status = ExitOk;
+    if (!parse(args, argList, 2, key, status))
+        return status;
+    settings_store::writeString(key.section, key.entry, args.positional().at(1));
+    return ExitOk;
+}
+
+int configUnset(const QStringList &argList)
+{
+    CommandLine args(unsetHelp);
+    Key key;
+    int status = ExitOk;
+    if (!parse(args, argList, 1, key, status))
+        return status;
+    settings_store::remove(key.section, key.entry);
+    return ExitOk;
+}
+
+int config(const QStringList &args)
+{
+    return runSubcommand("config", args,
+                         {{"list", configList}, {"get", configGet}, {"set", configSet}, {"unset", configUnset}});
+}
+
+}
+
+SKALERON_CLI_COMMAND(config, "config", usageOf({&listHelp, &getHelp, &setHelp, &unsetHelp}), config)
