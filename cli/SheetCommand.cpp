@@ -2,6 +2,7 @@
 // sheet the desktop program prints, for a production line that hands one out
 // with every gauge it writes. Each sheet is a service history entry.
 #include "CliCommand.h"
+#include "CommandLine.h"
 #include "MasterTypeSource.h"
 
 #include "base/Language.h"
@@ -10,7 +11,6 @@
 #include "history/SheetHistory.h"
 #include "model/ProjectFile.h"
 
-#include <QCommandLineParser>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -18,49 +18,54 @@ using namespace cli;
 
 namespace {
 
-const char *const Usage =
+const CommandHelp sheetHelp{
+    "sheet",
     "sheet FILE.rix -o FILE.pdf [--language eng|ger|fre] [--customer TEXT] [--serial TEXT] [--technician TEXT] "
-    "[--catalogue DB]";
+    "[--catalogue DB]",
+    "Makes the project's configuration sheet as a PDF file, the sheet the desktop program prints.",
+    {{"o", "FILE", "The PDF file to write."},
+     {"language", "CODE", "The sheet's language: eng, ger or fre (the reasons stay in English)."},
+     {"customer", "TEXT", "The customer printed on the sheet."},
+     {"serial", "TEXT", "The gauge's serial number."},
+     {"technician", "TEXT", "The technician; without it the one the settings keep."},
+     {"catalogue", "DB", "The master type catalogue to take the project's master type from."}},
+    "sheet boat.rix -o boat.pdf --customer \"Werft Nord\" --serial SN-0815"};
 
-int sheetCommand(const QStringList &args)
+int sheetCommand(const QStringList &argList)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption output(QStringLiteral("o"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption language(QStringLiteral("language"), QString(), QStringLiteral("CODE"));
-    const QCommandLineOption customer(QStringLiteral("customer"), QString(), QStringLiteral("TEXT"));
-    const QCommandLineOption serial(QStringLiteral("serial"), QString(), QStringLiteral("TEXT"));
-    const QCommandLineOption technician(QStringLiteral("technician"), QString(), QStringLiteral("TEXT"));
-    const QCommandLineOption catalogue(QStringLiteral("catalogue"), QString(), QStringLiteral("DB"));
-    parser.addOptions({output, language, customer, serial, technician, catalogue});
-    const QString usage = QStringLiteral("usage: %1").arg(QLatin1String(Usage));
-    if (!parser.parse(QStringList{QStringLiteral("sheet")} + args))
-        return fail(ExitBadUsage, parser.errorText());
-    if (parser.positionalArguments().size() != 1 || parser.value(output).isEmpty())
-        return fail(ExitBadUsage, usage);
-    const QString code = parser.value(language);
-    if (parser.isSet(language) && !QStringList{"eng", "ger", "fre"}.contains(code))
+    CommandLine args(sheetHelp);
+    int status = ExitOk;
+    if (!args.parse(argList, status))
+        return status;
+    if (args.positional().size() != 1)
+        return args.usageError(QStringLiteral("sheet takes one project file"));
+    if (args.value(QStringLiteral("-o")).isEmpty())
+        return args.usageError(QStringLiteral("-o FILE.pdf names the sheet to write"));
+    const QString code = args.value(QStringLiteral("--language"));
+    if (args.has(QStringLiteral("--language")) && !QStringList{"eng", "ger", "fre"}.contains(code))
         return fail(ExitBadUsage, QStringLiteral("\"%1\" is not a language (eng, ger or fre)").arg(code));
 
-    const QString project = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    const QString project = QFileInfo(args.positional().first()).absoluteFilePath();
     ConfigRecord record;
     const project_file::ReadResult read = project_file::readFile(project, record);
     if (read.status != project_file::ReadStatus::Ok)
         return fail(ExitBadUsage, project_file::describeFailure(project, read));
     if (record.MasterId != -1)
-        record.applyMasterType(lookUpMasterType(record.MasterId, parser.value(catalogue)));
+        record.applyMasterType(lookUpMasterType(record.MasterId, args.value(QStringLiteral("--catalogue"))));
 
     // The sheet is in the language asked for; reasons stay in English.
-    if (parser.isSet(language)
+    if (args.has(QStringLiteral("--language"))
         && !Language::instance().loadPackQuietly(QStringLiteral("vorn_") + code + QStringLiteral("32.dll")))
         return fail(ExitFailed, QStringLiteral("the language pack \"%1\" could not be loaded").arg(code));
     SheetJob job;
-    job.customer = parser.value(customer);
-    job.serialNumber = parser.value(serial);
-    job.technician = parser.isSet(technician) ? parser.value(technician) : sheet_job::storedTechnician();
+    job.customer = args.value(QStringLiteral("--customer"));
+    job.serialNumber = args.value(QStringLiteral("--serial"));
+    job.technician = args.has(QStringLiteral("--technician")) ? args.value(QStringLiteral("--technician"))
+                                                               : sheet_job::storedTechnician();
     const ConfigurationSheet sheet = ConfigurationSheet::forRecord(record, project, QDateTime::currentDateTime(), job);
     Language::instance().loadPackQuietly(QString::fromLatin1(DefaultLanguageLibrary));
 
-    const QString pdf = parser.value(output);
+    const QString pdf = args.value(QStringLiteral("-o"));
     QString reason;
     if (!sheet_pdf::write(sheet, pdf, sheet_pdf::defaultPageSize(), &reason))
         return fail(ExitFailed, QStringLiteral("%1: %2").arg(pdf, reason));
@@ -72,4 +77,4 @@ int sheetCommand(const QStringList &args)
 
 }
 
-SKALERON_CLI_COMMAND(sheet, "sheet", Usage, sheetCommand)
+SKALERON_CLI_COMMAND(sheet, "sheet", usageOf({&sheetHelp}), sheetCommand)

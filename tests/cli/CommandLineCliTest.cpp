@@ -17,7 +17,7 @@ const QStringList Subcommands = {
     "read", "write", "verify", "preset", "selftest", "probe", "history", "diff",
     "rix new", "rix show", "rix set", "catalogue list", "catalogue show", "catalogue sensors", "catalogue import",
     "sensors list", "sensors add", "sensors change", "sensors delete", "sensors resample",
-    "config list", "config get", "config set", "config unset"};
+    "config list", "config get", "config set", "config unset", "sheet"};
 
 void addSubcommandRows()
 {

@@ -23,8 +23,8 @@ namespace {
 
 QJsonObject lastHistoryEntry()
 {
-    const QStringList lines = runCli({"history", "--json"}).out.split('\n', Qt::SkipEmptyParts);
-    return lines.isEmpty() ? QJsonObject() : QJsonDocument::fromJson(lines.last().toUtf8()).object();
+    const QJsonArray entries = QJsonDocument::fromJson(runCli({"history", "--json"}).out.toUtf8()).array();
+    return entries.isEmpty() ? QJsonObject() : entries.last().toObject();
 }
 
 QString emptyBlockProject(const QString &path)
@@ -132,8 +132,8 @@ private slots:
         if (!twoPorts)
             QCOMPARE(err.count('\n'), 1);
         const QJsonObject entry = lastHistoryEntry();
-        QCOMPARE(entry["outcome"].toString(), QString("interrupted"));
-        QVERIFY(entry["message"].toString().contains("step 14 of 14"));
+        QCOMPARE(entry["Outcome"].toString(), QString("interrupted"));
+        QVERIFY(entry["Message"].toString().contains("step 14 of 14"));
     }
 
     // Only a block that says what it is, decodes and suits the gauge's
@@ -202,9 +202,9 @@ private slots:
         qputenv("USER", user);
         QCOMPARE(status, 0);
         const QJsonObject entry = lastHistoryEntry();
-        QCOMPARE(entry["user"].toString(), QString::fromLocal8Bit(getpwuid(geteuid())->pw_name));
-        QCOMPARE(entry["environmentUser"].toString(), QString("someone-else"));
-        QCOMPARE(entry["firmware"].toString(), QString("65.2"));
+        QCOMPARE(entry["User"].toString(), QString::fromLocal8Bit(getpwuid(geteuid())->pw_name));
+        QCOMPARE(entry["EnvironmentUser"].toString(), QString("someone-else"));
+        QCOMPARE(entry["Firmware"].toString(), QString("65.2"));
     }
 
     // One line says what failed, at most one more why, in the gauge's terms.

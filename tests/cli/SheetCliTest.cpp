@@ -5,6 +5,8 @@
 #include "model/ProjectFile.h"
 
 #include <QStandardPaths>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTest>
 
 using namespace testing_support;
@@ -60,7 +62,9 @@ private slots:
                                      "k-Wert:", "Seite 1 von 1"})
             QVERIFY2(sheet.contains(QString::fromUtf8(expected)), qPrintable(sheet));
         const CliResult history = runCli({"history", "--json"});
-        QVERIFY2(history.out.contains("\"operation\":\"sheet\"") && history.out.contains("SN-0815"),
+        const QJsonArray entries = QJsonDocument::fromJson(history.out.toUtf8()).array();
+        QVERIFY2(!entries.isEmpty() && entries.last()["Operation"].toString() == "sheet"
+                     && entries.last()["Message"].toString().contains("SN-0815"),
                  qPrintable(history.out));
     }
 };
