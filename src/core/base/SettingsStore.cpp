@@ -196,8 +196,12 @@ bool contains(const QString &section, const QString &entry)
 void remove(const QString &section, const QString &entry)
 {
     auto store = openStore();
-    const QString key = enter(*store, section, entry);
-    if (store->contains(key))
+    const QStringList keys = keysOf(*store, section, entry);
+    if (keys.isEmpty())
+        return;
+    // Every spelling goes, or an older one would be read again.
+    mergeSpellings(*store, section);
+    for (const QString &key : keysOf(*store, section, entry))
         store->remove(key);
 }
 
@@ -205,10 +209,16 @@ QStringList entries()
 {
     auto store = openStore();
     QStringList names;
+    QSet<QString> seen;
     for (const QString &section : store->childGroups()) {
         store->beginGroup(section);
-        for (const QString &entry : store->childKeys())
-            names << section + QLatin1Char('/') + entry;
+        for (const QString &entry : store->childKeys()) {
+            const QString name = section + QLatin1Char('/') + entry;
+            if (!seen.contains(name.toLower())) {
+                seen.insert(name.toLower());
+                names << name;
+            }
+        }
         store->endGroup();
     }
     return names;

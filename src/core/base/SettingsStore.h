@@ -20,7 +20,7 @@ void writeInt(const QString &section, const QString &entry, int value);
 bool contains(const QString &section, const QString &entry);
 // Removes the entry; nothing happens when it is not stored.
 void remove(const QString &section, const QString &entry);
-// Every stored entry as "Section/Entry", spelled as stored, sections in order.
+// Every stored entry as "Section/Entry", once whatever its spellings, sections in order.
 QStringList entries();
 
 // The application name under which the settings live. By default the base
