@@ -123,5 +123,53 @@
         <source>Message</source>
         <translation>Message</translation>
     </message>
+    <message id="5951">
+        <source>read</source>
+        <translation>read</translation>
+    </message>
+    <message id="5952">
+        <source>write</source>
+        <translation>write</translation>
+    </message>
+    <message id="5953">
+        <source>compare</source>
+        <translation>compare</translation>
+    </message>
+    <message id="5954">
+        <source>restore</source>
+        <translation>restore</translation>
+    </message>
+    <message id="5955">
+        <source>counter preset</source>
+        <translation>counter preset</translation>
+    </message>
+    <message id="5956">
+        <source>configuration sheet</source>
+        <translation>configuration sheet</translation>
+    </message>
+    <message id="5957">
+        <source>done</source>
+        <translation>done</translation>
+    </message>
+    <message id="5958">
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message id="5959">
+        <source>cancelled</source>
+        <translation>cancelled</translation>
+    </message>
+    <message id="5960">
+        <source>refused</source>
+        <translation>refused</translation>
+    </message>
+    <message id="5961">
+        <source>block</source>
+        <translation>block</translation>
+    </message>
+    <message id="5962">
+        <source>register</source>
+        <translation>register</translation>
+    </message>
 </context>
 </TS>

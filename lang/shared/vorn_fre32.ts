@@ -123,5 +123,53 @@
         <source>Message</source>
         <translation>Message</translation>
     </message>
+    <message id="5951">
+        <source>read</source>
+        <translation>lecture</translation>
+    </message>
+    <message id="5952">
+        <source>write</source>
+        <translation>écriture</translation>
+    </message>
+    <message id="5953">
+        <source>compare</source>
+        <translation>comparaison</translation>
+    </message>
+    <message id="5954">
+        <source>restore</source>
+        <translation>restauration</translation>
+    </message>
+    <message id="5955">
+        <source>counter preset</source>
+        <translation>préréglage du compteur</translation>
+    </message>
+    <message id="5956">
+        <source>configuration sheet</source>
+        <translation>fiche de configuration</translation>
+    </message>
+    <message id="5957">
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message id="5958">
+        <source>failed</source>
+        <translation>échoué</translation>
+    </message>
+    <message id="5959">
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message id="5960">
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message id="5961">
+        <source>block</source>
+        <translation>bloc</translation>
+    </message>
+    <message id="5962">
+        <source>register</source>
+        <translation>registre</translation>
+    </message>
 </context>
 </TS>

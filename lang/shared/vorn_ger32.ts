@@ -123,5 +123,53 @@
         <source>Message</source>
         <translation>Meldung</translation>
     </message>
+    <message id="5951">
+        <source>read</source>
+        <translation>lesen</translation>
+    </message>
+    <message id="5952">
+        <source>write</source>
+        <translation>schreiben</translation>
+    </message>
+    <message id="5953">
+        <source>compare</source>
+        <translation>vergleichen</translation>
+    </message>
+    <message id="5954">
+        <source>restore</source>
+        <translation>wiederherstellen</translation>
+    </message>
+    <message id="5955">
+        <source>counter preset</source>
+        <translation>Zählerstand vorgeben</translation>
+    </message>
+    <message id="5956">
+        <source>configuration sheet</source>
+        <translation>Konfigurationsblatt</translation>
+    </message>
+    <message id="5957">
+        <source>done</source>
+        <translation>erledigt</translation>
+    </message>
+    <message id="5958">
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message id="5959">
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message id="5960">
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message id="5961">
+        <source>block</source>
+        <translation>Block</translation>
+    </message>
+    <message id="5962">
+        <source>register</source>
+        <translation>Register</translation>
+    </message>
 </context>
 </TS>

@@ -85,6 +85,20 @@ bool MasterTypeSelection::listRows(QVector<MasterTypeRow> &rows)
     return ok;
 }
 
+QHash<int, QString> MasterTypeSelection::descriptionsOf(const QList<int> &keys)
+{
+    QHash<int, QString> names;
+    if (!m_recordset.isOpen() && !m_recordset.open())
+        return names;
+    for (int key : keys) {
+        m_recordset.setFilterById(key);
+        m_recordset.readColumns({QStringLiteral("Description")},
+                                [&](const QSqlQuery &q) { names.insert(key, q.value(0).toString()); });
+    }
+    m_recordset.m_filter.clear();
+    return names;
+}
+
 MasterTypeInfo MasterTypeSelection::result() const
 {
     MasterTypeInfo info = Results;
