@@ -80,8 +80,8 @@
         <translation>The project "%1" of this entry does not exist any more.</translation>
     </message>
     <message id="5940">
-        <source>Time (UTC)</source>
-        <translation>Time (UTC)</translation>
+        <source>Time</source>
+        <translation>Time</translation>
     </message>
     <message id="5941">
         <source>User</source>

@@ -80,8 +80,8 @@
         <translation>Le projet "%1" de cette entrée n'existe plus.</translation>
     </message>
     <message id="5940">
-        <source>Time (UTC)</source>
-        <translation>Heure (UTC)</translation>
+        <source>Time</source>
+        <translation>Date et heure</translation>
     </message>
     <message id="5941">
         <source>User</source>

@@ -80,8 +80,8 @@
         <translation>Das Projekt "%1" dieses Eintrags existiert nicht mehr.</translation>
     </message>
     <message id="5940">
-        <source>Time (UTC)</source>
-        <translation>Zeit (UTC)</translation>
+        <source>Time</source>
+        <translation>Zeit</translation>
     </message>
     <message id="5941">
         <source>User</source>

@@ -1,6 +1,7 @@
 #include "HistoryDialog.h"
 
 #include "base/Language.h"
+#include "base/LocalDates.h"
 #include "base/UserMessages.h"
 #include "catalogue/MasterTypeSelection.h"
 #include "history/HistoryWording.h"
@@ -28,7 +29,7 @@ constexpr int MaxColumnWidth = 320;
 
 QStringList cellTexts(const service_history::Entry &e, const QHash<int, QString> &masterTypes)
 {
-    return {e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+    return {local_dates::dateTime(e.time),
             e.user,
             e.host,
             e.port,
