@@ -3,6 +3,7 @@
 #include "JsonText.h"
 #include "LinkArguments.h"
 
+#include "history/HistoryWording.h"
 #include "history/ServiceHistory.h"
 #include "link/LineSettings.h"
 
@@ -30,7 +31,7 @@ void printEntry(const service_history::Entry &e, bool json)
     if (!json) {
         const QString line = QStringList{time, e.user, e.host, e.port, e.family, e.firmware,
                                          QString::number(e.masterTypeId), e.projectFile, e.operation, e.outcome,
-                                         e.message}
+                                         history_wording::message(e.message)}
                                  .join(QLatin1Char('\t'));
         std::printf("%s\n", line.toUtf8().constData());
         return;
@@ -46,7 +47,7 @@ void printEntry(const service_history::Entry &e, bool json)
     o.add(QStringLiteral("projectFile"), json_text::string(e.projectFile));
     o.add(QStringLiteral("operation"), json_text::string(e.operation));
     o.add(QStringLiteral("outcome"), json_text::string(e.outcome));
-    o.add(QStringLiteral("message"), json_text::string(e.message));
+    o.add(QStringLiteral("message"), json_text::string(history_wording::message(e.message)));
     // The records are stored as JSON objects already.
     o.add(QStringLiteral("before"), e.before.isEmpty() ? QStringLiteral("null") : e.before);
     o.add(QStringLiteral("after"), e.after.isEmpty() ? QStringLiteral("null") : e.after);

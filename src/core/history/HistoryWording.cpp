@@ -2,6 +2,9 @@
 
 #include "base/Language.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 namespace history_wording {
 
 namespace {
@@ -39,6 +42,35 @@ QString outcome(const QString &stored)
 QString family(const QString &stored)
 {
     return wordOf(stored, {{"block", 5961}, {"register", 5962}});
+}
+
+QString storedMessage(const QVector<Phrase> &phrases)
+{
+    QJsonArray array;
+    for (const Phrase &p : phrases) {
+        if (!p.isEmpty())
+            array.append(p.toJson());
+    }
+    return array.isEmpty() ? QString() : QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+QString message(const QString &stored)
+{
+    // Plain text never starts with a JSON array of phrases; anything that
+    // does not read as one whole is plain text.
+    if (!stored.startsWith(QLatin1String("[{")))
+        return stored;
+    const QJsonDocument json = QJsonDocument::fromJson(stored.toUtf8());
+    if (!json.isArray())
+        return stored;
+    QStringList parts;
+    for (const QJsonValue &value : json.array()) {
+        Phrase phrase;
+        if (!value.isObject() || !Phrase::fromJson(value.toObject(), &phrase))
+            return stored;
+        parts << phrase.text();
+    }
+    return parts.join(QLatin1Char(' ')).simplified();
 }
 
 }

@@ -39,7 +39,7 @@ QStringList cellTexts(const service_history::Entry &e, const QHash<int, QString>
             QDir::toNativeSeparators(e.projectFile),
             history_wording::operation(e.operation),
             history_wording::outcome(e.outcome),
-            e.message};
+            history_wording::message(e.message)};
 }
 
 QHash<int, QString> masterTypeNames(const QVector<service_history::Entry> &entries)
