@@ -171,5 +171,53 @@
         <source>register</source>
         <translation>register</translation>
     </message>
+    <message id="5963">
+        <source>Order number</source>
+        <translation>Order number</translation>
+    </message>
+    <message id="5964">
+        <source>&amp;Find:</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message id="5965">
+        <source>Order number or words of the description</source>
+        <translation>Order number or words of the description</translation>
+    </message>
+    <message id="5966">
+        <source>Skaleron manual</source>
+        <translation>Skaleron manual</translation>
+    </message>
+    <message id="5967">
+        <source>&amp;Search:</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message id="5968">
+        <source>Word to find (Enter finds the next place)</source>
+        <translation>Word to find (Enter finds the next place)</translation>
+    </message>
+    <message id="5970">
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message id="5971">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="5972">
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message id="5973">
+        <source>Speedo (Frequency)</source>
+        <translation>Speedo (Frequency)</translation>
+    </message>
+    <message id="5974">
+        <source>Speedo (NMEA)</source>
+        <translation>Speedo (NMEA)</translation>
+    </message>
+    <message id="5975">
+        <source>Tacho (Frequency)</source>
+        <translation>Tacho (Frequency)</translation>
+    </message>
 </context>
 </TS>

@@ -171,5 +171,53 @@
         <source>register</source>
         <translation>registre</translation>
     </message>
+    <message id="5963">
+        <source>Order number</source>
+        <translation>Référence</translation>
+    </message>
+    <message id="5964">
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message id="5965">
+        <source>Order number or words of the description</source>
+        <translation>Référence ou mots de la description</translation>
+    </message>
+    <message id="5966">
+        <source>Skaleron manual</source>
+        <translation>Manuel de Skaleron</translation>
+    </message>
+    <message id="5967">
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message id="5968">
+        <source>Word to find (Enter finds the next place)</source>
+        <translation>Mot à chercher (Entrée trouve le suivant)</translation>
+    </message>
+    <message id="5970">
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message id="5971">
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message id="5972">
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message id="5973">
+        <source>Speedo (Frequency)</source>
+        <translation>Vitesse (fréquence)</translation>
+    </message>
+    <message id="5974">
+        <source>Speedo (NMEA)</source>
+        <translation>Vitesse (NMEA)</translation>
+    </message>
+    <message id="5975">
+        <source>Tacho (Frequency)</source>
+        <translation>Régime (fréquence)</translation>
+    </message>
 </context>
 </TS>

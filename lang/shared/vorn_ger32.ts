@@ -171,5 +171,53 @@
         <source>register</source>
         <translation>Register</translation>
     </message>
+    <message id="5963">
+        <source>Order number</source>
+        <translation>Bestellnummer</translation>
+    </message>
+    <message id="5964">
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message id="5965">
+        <source>Order number or words of the description</source>
+        <translation>Bestellnummer oder Wörter der Beschreibung</translation>
+    </message>
+    <message id="5966">
+        <source>Skaleron manual</source>
+        <translation>Skaleron-Handbuch</translation>
+    </message>
+    <message id="5967">
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message id="5968">
+        <source>Word to find (Enter finds the next place)</source>
+        <translation>Gesuchtes Wort (Eingabe findet die nächste Stelle)</translation>
+    </message>
+    <message id="5970">
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="5971">
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message id="5972">
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message id="5973">
+        <source>Speedo (Frequency)</source>
+        <translation>Geschwindigkeit (Frequenz)</translation>
+    </message>
+    <message id="5974">
+        <source>Speedo (NMEA)</source>
+        <translation>Geschwindigkeit (NMEA)</translation>
+    </message>
+    <message id="5975">
+        <source>Tacho (Frequency)</source>
+        <translation>Drehzahl (Frequenz)</translation>
+    </message>
 </context>
 </TS>

@@ -73,10 +73,11 @@ bool MasterTypeSelection::listRows(QVector<MasterTypeRow> &rows)
         return false;
     m_recordset.m_filter.clear();
     // All rows in table order; only the listed columns are read.
-    const bool ok = m_recordset.readColumns({QStringLiteral("Description"), QStringLiteral("LCD"), QStringLiteral("ID")},
+    const bool ok = m_recordset.readColumns({QStringLiteral("Description"), QStringLiteral("LCD"), QStringLiteral("ID"),
+                                             QStringLiteral("OrderNumber")},
                                             [&rows](const QSqlQuery &q) {
                                                 rows.append({q.value(0).toString(), q.value(1).toString(),
-                                                             q.value(2).toInt()});
+                                                             q.value(2).toInt(), q.value(3).toString()});
                                             });
     if (!ok) {
         rows.clear();

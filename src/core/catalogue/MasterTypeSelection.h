@@ -16,6 +16,7 @@ struct MasterTypeRow
     QString Description;
     QString Lcd;
     int Id = 0;
+    QString OrderNumber;
 };
 
 class MasterTypeSelection
