@@ -31,5 +31,17 @@
         <source>Terminal 30 ref.:</source>
         <translation>Terminal 30 ref.:</translation>
     </message>
+    <message id="5807">
+        <source>Analog 1 (Fuel):</source>
+        <translation>Analog 1 (Fuel):</translation>
+    </message>
+    <message id="5808">
+        <source>Analog 2 (Coolant):</source>
+        <translation>Analog 2 (Coolant):</translation>
+    </message>
+    <message id="5809">
+        <source>Analog 3 (Aux):</source>
+        <translation>Analog 3 (Aux):</translation>
+    </message>
 </context>
 </TS>

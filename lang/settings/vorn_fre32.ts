@@ -31,5 +31,17 @@
         <source>Terminal 30 ref.:</source>
         <translation>Borne 30 réf. :</translation>
     </message>
+    <message id="5807">
+        <source>Analog 1 (Fuel):</source>
+        <translation>Analogique 1 (carburant) :</translation>
+    </message>
+    <message id="5808">
+        <source>Analog 2 (Coolant):</source>
+        <translation>Analogique 2 (liquide de refroidissement) :</translation>
+    </message>
+    <message id="5809">
+        <source>Analog 3 (Aux):</source>
+        <translation>Analogique 3 (auxiliaire) :</translation>
+    </message>
 </context>
 </TS>

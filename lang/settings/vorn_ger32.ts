@@ -31,5 +31,17 @@
         <source>Terminal 30 ref.:</source>
         <translation>Kl. 30 Ref:</translation>
     </message>
+    <message id="5807">
+        <source>Analog 1 (Fuel):</source>
+        <translation>Analog 1 (Kraftstoff):</translation>
+    </message>
+    <message id="5808">
+        <source>Analog 2 (Coolant):</source>
+        <translation>Analog 2 (Kühlmittel):</translation>
+    </message>
+    <message id="5809">
+        <source>Analog 3 (Aux):</source>
+        <translation>Analog 3 (Zusatz):</translation>
+    </message>
 </context>
 </TS>

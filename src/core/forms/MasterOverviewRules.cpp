@@ -86,8 +86,8 @@ ControlStates computeControlStates(const ConfigRecord &config, int dataSource)
 QVector<SignalSource> signalSources(const ConfigRecord &config)
 {
     if (config.isSpeedometer() || config.isSumlog())
-        return {{QStringLiteral("Speedo (Frequency)"), 1}, {QStringLiteral("Speedo (NMEA)"), 16}};
-    return {{QStringLiteral("Tacho (Frequency)"), 2}};
+        return {{loadTranslatedString(5973), 1}, {loadTranslatedString(5974), 16}};
+    return {{loadTranslatedString(5975), 2}};
 }
 
 QString thresholdUnitText(const ConfigRecord &config)
