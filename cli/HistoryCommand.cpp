@@ -3,6 +3,7 @@
 #include "JsonText.h"
 #include "CommandLine.h"
 
+#include "history/HistoryWording.h"
 #include "history/ServiceHistory.h"
 #include "link/LineSettings.h"
 
@@ -47,7 +48,7 @@ QJsonObject jsonOf(const service_history::Entry &e)
             {QStringLiteral("ProjectFile"), e.projectFile},
             {QStringLiteral("Operation"), e.operation},
             {QStringLiteral("Outcome"), e.outcome},
-            {QStringLiteral("Message"), e.message},
+            {QStringLiteral("Message"), history_wording::message(e.message)},
             {QStringLiteral("Before"), recordJson(e.before)},
             {QStringLiteral("After"), recordJson(e.after)}};
     if (!e.environmentUser.isEmpty())
@@ -58,7 +59,8 @@ QJsonObject jsonOf(const service_history::Entry &e)
 void printLine(const service_history::Entry &e)
 {
     const QString line = QStringList{e.time.toString(Qt::ISODate), e.user, e.host, e.port, e.family, e.firmware,
-                                     QString::number(e.masterTypeId), e.projectFile, e.operation, e.outcome, e.message}
+                                     QString::number(e.masterTypeId), e.projectFile, e.operation, e.outcome,
+                                     history_wording::message(e.message)}
                              .join(QLatin1Char('\t'));
     std::printf("%s\n", line.toUtf8().constData());
 }

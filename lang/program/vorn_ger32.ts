@@ -113,7 +113,7 @@ Skaleron Document</translation>
     </message>
     <message id="1129">
         <source>This gauge firmware accepts whole-number pulse factors only. Please enter a value without decimals.</source>
-        <translation>Diese Firmware des Instruments akzeptiert nur ganzzahlige Impulsfaktoren. Bitte einen Wert ohne Nachkommastellen eingeben.</translation>
+        <translation>Diese Firmware des Messgeräts akzeptiert nur ganzzahlige Impulsfaktoren. Bitte einen Wert ohne Nachkommastellen eingeben.</translation>
     </message>
     <message id="1130">
         <source>The distance counter value must lie between 0 and 999999.</source>
@@ -125,7 +125,7 @@ Skaleron Document</translation>
     </message>
     <message id="1132">
         <source>The counter of the gauge has been preset.</source>
-        <translation>Der Zähler des Instruments wurde eingestellt.</translation>
+        <translation>Der Zähler des Messgeräts wurde eingestellt.</translation>
     </message>
     <message id="1133">
         <source>The counter value is not a valid number.</source>
@@ -133,19 +133,19 @@ Skaleron Document</translation>
     </message>
     <message id="1230">
         <source>The configuration was written to the gauge successfully.</source>
-        <translation>Die Konfiguration wurde erfolgreich in das Instrument geschrieben.</translation>
+        <translation>Die Konfiguration wurde erfolgreich in das Messgerät geschrieben.</translation>
     </message>
     <message id="1231">
         <source>Writing to the gauge failed.</source>
-        <translation>Das Schreiben in das Instrument ist fehlgeschlagen.</translation>
+        <translation>Das Schreiben in das Messgerät ist fehlgeschlagen.</translation>
     </message>
     <message id="1232">
         <source>The configuration was read from the gauge successfully.</source>
-        <translation>Die Konfiguration wurde erfolgreich aus dem Instrument gelesen.</translation>
+        <translation>Die Konfiguration wurde erfolgreich aus dem Messgerät gelesen.</translation>
     </message>
     <message id="1233">
         <source>Reading from the gauge failed.</source>
-        <translation>Das Lesen aus dem Instrument ist fehlgeschlagen.</translation>
+        <translation>Das Lesen aus dem Messgerät ist fehlgeschlagen.</translation>
     </message>
     <message id="40001">
         <source>OK</source>
@@ -273,7 +273,7 @@ Skaleron Document</translation>
     </message>
     <message id="41250">
         <source>Odometer / hour meter preset:</source>
-        <translation>ODO / Hourmeter Wertvorgabe:</translation>
+        <translation>Vorgabe Wegstrecken- / Betriebsstundenzähler:</translation>
     </message>
     <message id="41251">
         <source>Set</source>

@@ -5,11 +5,11 @@
     <name></name>
     <message id="5740">
         <source>The gauge does not hold what was written: %1.</source>
-        <translation>Das Instrument enthält nicht, was geschrieben wurde: %1.</translation>
+        <translation>Das Messgerät enthält nicht, was geschrieben wurde: %1.</translation>
     </message>
     <message id="5741">
         <source>%1 (written %2, the gauge holds %3)</source>
-        <translation>%1 (geschrieben %2, im Instrument %3)</translation>
+        <translation>%1 (geschrieben %2, im Messgerät %3)</translation>
     </message>
     <message id="5742">
         <source>The configuration was written, but reading it back to check it failed.</source>
@@ -17,19 +17,19 @@
     </message>
     <message id="5743">
         <source>The gauge holds the settings of the project.</source>
-        <translation>Das Instrument enthält die Einstellungen des Projekts.</translation>
+        <translation>Das Messgerät enthält die Einstellungen des Projekts.</translation>
     </message>
     <message id="5750">
         <source>Gauge of the block family (firmware %1, %2)</source>
-        <translation>Instrument der Block-Familie (Firmware %1, %2)</translation>
+        <translation>Messgerät der Block-Familie (Firmware %1, %2)</translation>
     </message>
     <message id="5751">
         <source>Gauge of the block family (its parameter block could not be read)</source>
-        <translation>Instrument der Block-Familie (sein Parameterblock war nicht lesbar)</translation>
+        <translation>Messgerät der Block-Familie (sein Parameterblock war nicht lesbar)</translation>
     </message>
     <message id="5752">
         <source>Gauge of the register family</source>
-        <translation>Instrument der Register-Familie</translation>
+        <translation>Messgerät der Register-Familie</translation>
     </message>
     <message id="5753">
         <source>No answer</source>
@@ -37,7 +37,7 @@
     </message>
     <message id="5754">
         <source>Something answers, but not as a gauge of either family does</source>
-        <translation>Es antwortet etwas, aber nicht wie ein Instrument einer der beiden Familien</translation>
+        <translation>Es antwortet etwas, aber nicht wie ein Messgerät einer der beiden Familien</translation>
     </message>
     <message id="5755">
         <source>No such port</source>
@@ -61,11 +61,11 @@
     </message>
     <message id="5762">
         <source>The gauge on this port is of the %1 family; the project is for the %2 family.</source>
-        <translation>Das Instrument an dieser Schnittstelle gehört zur Familie %1; das Projekt ist für die Familie %2.</translation>
+        <translation>Das Messgerät an dieser Schnittstelle gehört zur Familie %1; das Projekt ist für die Familie %2.</translation>
     </message>
     <message id="5763">
         <source>No gauge answers on this port.</source>
-        <translation>An dieser Schnittstelle antwortet kein Instrument.</translation>
+        <translation>An dieser Schnittstelle antwortet kein Messgerät.</translation>
     </message>
     <message id="5764">
         <source>A port is given without a name.</source>

@@ -35,5 +35,17 @@
         <source>Set: the values on this page were checked and stay on this page only; nothing was sent to the gauge. The counter is preset from the Master item's form.</source>
         <translation>Set: the values on this page were checked and stay on this page only; nothing was sent to the gauge. The counter is preset from the Master item's form.</translation>
     </message>
+    <message id="5807">
+        <source>Analog 1 (Fuel):</source>
+        <translation>Analog 1 (Fuel):</translation>
+    </message>
+    <message id="5808">
+        <source>Analog 2 (Coolant):</source>
+        <translation>Analog 2 (Coolant):</translation>
+    </message>
+    <message id="5809">
+        <source>Analog 3 (Aux):</source>
+        <translation>Analog 3 (Aux):</translation>
+    </message>
 </context>
 </TS>

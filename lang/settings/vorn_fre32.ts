@@ -35,5 +35,17 @@
         <source>Set: the values on this page were checked and stay on this page only; nothing was sent to the gauge. The counter is preset from the Master item's form.</source>
         <translation>Régler : les valeurs de cette page ont été vérifiées et restent sur cette page seulement ; rien n'a été envoyé à l'instrument. Le compteur se prérègle dans le formulaire de l'élément « Instrument maître ».</translation>
     </message>
+    <message id="5807">
+        <source>Analog 1 (Fuel):</source>
+        <translation>Analogique 1 (carburant) :</translation>
+    </message>
+    <message id="5808">
+        <source>Analog 2 (Coolant):</source>
+        <translation>Analogique 2 (liquide de refroidissement) :</translation>
+    </message>
+    <message id="5809">
+        <source>Analog 3 (Aux):</source>
+        <translation>Analogique 3 (auxiliaire) :</translation>
+    </message>
 </context>
 </TS>

@@ -35,5 +35,17 @@
         <source>Set: the values on this page were checked and stay on this page only; nothing was sent to the gauge. The counter is preset from the Master item's form.</source>
         <translation>Setzen: Die Werte auf dieser Seite wurden geprüft und bleiben nur auf dieser Seite; an das Messgerät wurde nichts gesendet. Der Zähler wird im Formular des Eintrags „Master“ voreingestellt.</translation>
     </message>
+    <message id="5807">
+        <source>Analog 1 (Fuel):</source>
+        <translation>Analog 1 (Kraftstoff):</translation>
+    </message>
+    <message id="5808">
+        <source>Analog 2 (Coolant):</source>
+        <translation>Analog 2 (Kühlmittel):</translation>
+    </message>
+    <message id="5809">
+        <source>Analog 3 (Aux):</source>
+        <translation>Analog 3 (Zusatz):</translation>
+    </message>
 </context>
 </TS>

@@ -80,8 +80,8 @@
         <translation>The project "%1" of this entry does not exist any more.</translation>
     </message>
     <message id="5940">
-        <source>Time (UTC)</source>
-        <translation>Time (UTC)</translation>
+        <source>Time</source>
+        <translation>Time</translation>
     </message>
     <message id="5941">
         <source>User</source>
@@ -126,6 +126,102 @@
     <message id="5960">
         <source>the server gave up on the table "%1" after %2 s: another program holds it locked, or the server is too slow</source>
         <translation>the server gave up on the table "%1" after %2 s: another program holds it locked, or the server is too slow</translation>
+    </message>
+    <message id="6351">
+        <source>read</source>
+        <translation>read</translation>
+    </message>
+    <message id="6352">
+        <source>write</source>
+        <translation>write</translation>
+    </message>
+    <message id="6353">
+        <source>compare</source>
+        <translation>compare</translation>
+    </message>
+    <message id="6354">
+        <source>restore</source>
+        <translation>restore</translation>
+    </message>
+    <message id="6355">
+        <source>counter preset</source>
+        <translation>counter preset</translation>
+    </message>
+    <message id="6356">
+        <source>configuration sheet</source>
+        <translation>configuration sheet</translation>
+    </message>
+    <message id="6357">
+        <source>done</source>
+        <translation>done</translation>
+    </message>
+    <message id="6358">
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message id="6359">
+        <source>cancelled</source>
+        <translation>cancelled</translation>
+    </message>
+    <message id="6360">
+        <source>refused</source>
+        <translation>refused</translation>
+    </message>
+    <message id="6361">
+        <source>block</source>
+        <translation>block</translation>
+    </message>
+    <message id="6362">
+        <source>register</source>
+        <translation>register</translation>
+    </message>
+    <message id="6363">
+        <source>Order number</source>
+        <translation>Order number</translation>
+    </message>
+    <message id="6364">
+        <source>&amp;Find:</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message id="6365">
+        <source>Order number or words of the description</source>
+        <translation>Order number or words of the description</translation>
+    </message>
+    <message id="6366">
+        <source>Skaleron manual</source>
+        <translation>Skaleron manual</translation>
+    </message>
+    <message id="6367">
+        <source>&amp;Search:</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message id="6368">
+        <source>Word to find (Enter finds the next place)</source>
+        <translation>Word to find (Enter finds the next place)</translation>
+    </message>
+    <message id="6370">
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message id="6371">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="6372">
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message id="6373">
+        <source>Speedo (Frequency)</source>
+        <translation>Speedo (Frequency)</translation>
+    </message>
+    <message id="6374">
+        <source>Speedo (NMEA)</source>
+        <translation>Speedo (NMEA)</translation>
+    </message>
+    <message id="6375">
+        <source>Tacho (Frequency)</source>
+        <translation>Tacho (Frequency)</translation>
     </message>
 </context>
 </TS>

@@ -80,8 +80,8 @@
         <translation>Le projet "%1" de cette entrée n'existe plus.</translation>
     </message>
     <message id="5940">
-        <source>Time (UTC)</source>
-        <translation>Heure (UTC)</translation>
+        <source>Time</source>
+        <translation>Date et heure</translation>
     </message>
     <message id="5941">
         <source>User</source>
@@ -126,6 +126,102 @@
     <message id="5960">
         <source>the server gave up on the table "%1" after %2 s: another program holds it locked, or the server is too slow</source>
         <translation>le serveur a abandonné la table "%1" après %2 s : un autre programme la tient verrouillée, ou le serveur est trop lent</translation>
+    </message>
+    <message id="6351">
+        <source>read</source>
+        <translation>lecture</translation>
+    </message>
+    <message id="6352">
+        <source>write</source>
+        <translation>écriture</translation>
+    </message>
+    <message id="6353">
+        <source>compare</source>
+        <translation>comparaison</translation>
+    </message>
+    <message id="6354">
+        <source>restore</source>
+        <translation>restauration</translation>
+    </message>
+    <message id="6355">
+        <source>counter preset</source>
+        <translation>préréglage du compteur</translation>
+    </message>
+    <message id="6356">
+        <source>configuration sheet</source>
+        <translation>fiche de configuration</translation>
+    </message>
+    <message id="6357">
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message id="6358">
+        <source>failed</source>
+        <translation>échoué</translation>
+    </message>
+    <message id="6359">
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message id="6360">
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message id="6361">
+        <source>block</source>
+        <translation>bloc</translation>
+    </message>
+    <message id="6362">
+        <source>register</source>
+        <translation>registre</translation>
+    </message>
+    <message id="6363">
+        <source>Order number</source>
+        <translation>Référence</translation>
+    </message>
+    <message id="6364">
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message id="6365">
+        <source>Order number or words of the description</source>
+        <translation>Référence ou mots de la description</translation>
+    </message>
+    <message id="6366">
+        <source>Skaleron manual</source>
+        <translation>Manuel de Skaleron</translation>
+    </message>
+    <message id="6367">
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message id="6368">
+        <source>Word to find (Enter finds the next place)</source>
+        <translation>Mot à chercher (Entrée trouve le suivant)</translation>
+    </message>
+    <message id="6370">
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message id="6371">
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message id="6372">
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message id="6373">
+        <source>Speedo (Frequency)</source>
+        <translation>Vitesse (fréquence)</translation>
+    </message>
+    <message id="6374">
+        <source>Speedo (NMEA)</source>
+        <translation>Vitesse (NMEA)</translation>
+    </message>
+    <message id="6375">
+        <source>Tacho (Frequency)</source>
+        <translation>Régime (fréquence)</translation>
     </message>
 </context>
 </TS>

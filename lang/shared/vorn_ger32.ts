@@ -80,8 +80,8 @@
         <translation>Das Projekt "%1" dieses Eintrags existiert nicht mehr.</translation>
     </message>
     <message id="5940">
-        <source>Time (UTC)</source>
-        <translation>Zeit (UTC)</translation>
+        <source>Time</source>
+        <translation>Zeit</translation>
     </message>
     <message id="5941">
         <source>User</source>
@@ -126,6 +126,102 @@
     <message id="5960">
         <source>the server gave up on the table "%1" after %2 s: another program holds it locked, or the server is too slow</source>
         <translation>der Server hat die Tabelle "%1" nach %2 s aufgegeben: ein anderes Programm hält sie gesperrt, oder der Server ist zu langsam</translation>
+    </message>
+    <message id="6351">
+        <source>read</source>
+        <translation>lesen</translation>
+    </message>
+    <message id="6352">
+        <source>write</source>
+        <translation>schreiben</translation>
+    </message>
+    <message id="6353">
+        <source>compare</source>
+        <translation>vergleichen</translation>
+    </message>
+    <message id="6354">
+        <source>restore</source>
+        <translation>wiederherstellen</translation>
+    </message>
+    <message id="6355">
+        <source>counter preset</source>
+        <translation>Zählerstand vorgeben</translation>
+    </message>
+    <message id="6356">
+        <source>configuration sheet</source>
+        <translation>Konfigurationsblatt</translation>
+    </message>
+    <message id="6357">
+        <source>done</source>
+        <translation>erledigt</translation>
+    </message>
+    <message id="6358">
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message id="6359">
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message id="6360">
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message id="6361">
+        <source>block</source>
+        <translation>Block</translation>
+    </message>
+    <message id="6362">
+        <source>register</source>
+        <translation>Register</translation>
+    </message>
+    <message id="6363">
+        <source>Order number</source>
+        <translation>Bestellnummer</translation>
+    </message>
+    <message id="6364">
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message id="6365">
+        <source>Order number or words of the description</source>
+        <translation>Bestellnummer oder Wörter der Beschreibung</translation>
+    </message>
+    <message id="6366">
+        <source>Skaleron manual</source>
+        <translation>Skaleron-Handbuch</translation>
+    </message>
+    <message id="6367">
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message id="6368">
+        <source>Word to find (Enter finds the next place)</source>
+        <translation>Gesuchtes Wort (Eingabe findet die nächste Stelle)</translation>
+    </message>
+    <message id="6370">
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="6371">
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message id="6372">
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message id="6373">
+        <source>Speedo (Frequency)</source>
+        <translation>Geschwindigkeit (Frequenz)</translation>
+    </message>
+    <message id="6374">
+        <source>Speedo (NMEA)</source>
+        <translation>Geschwindigkeit (NMEA)</translation>
+    </message>
+    <message id="6375">
+        <source>Tacho (Frequency)</source>
+        <translation>Drehzahl (Frequenz)</translation>
     </message>
 </context>
 </TS>

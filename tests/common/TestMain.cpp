@@ -41,6 +41,9 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Dates are written the user's way when the user's locale speaks the
+    // language in use: the tests' user has none, on every machine.
+    qputenv("LC_ALL", "C.UTF-8");
     TestApplication app(argc, argv);
 
     QStringList args = app.arguments();

@@ -14,7 +14,7 @@
 const std::array<LanguageEntry, 20> &languageTable()
 {
     static const std::array<LanguageEntry, 20> table = {{
-        {0, "German", "vorn_ger32.dll", "de"},     {1, "English", "vorn_eng32.dll", "en"},
+        {0, "German", "vorn_ger32.dll", "de"},     {1, "English", "vorn_eng32.dll", "en_GB"},
         {2, "French", "vorn_fre32.dll", "fr"},     {3, "Slowak", "vorn_slo32.dll", "sk"},
         {4, "Dutch", "vorn_dut32.dll", "nl"},      {5, "Italian", "vorn_ita32.dll", "it"},
         {6, "Norwegian", "vorn_nor32.dll", "nb"},  {7, "Polish", "vorn_pol32.dll", "pl"},

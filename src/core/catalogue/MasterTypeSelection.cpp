@@ -73,16 +73,31 @@ bool MasterTypeSelection::listRows(QVector<MasterTypeRow> &rows)
         return false;
     m_recordset.m_filter.clear();
     // All rows in table order; only the listed columns are read.
-    const bool ok = m_recordset.readColumns({QStringLiteral("Description"), QStringLiteral("LCD"), QStringLiteral("ID")},
+    const bool ok = m_recordset.readColumns({QStringLiteral("Description"), QStringLiteral("LCD"), QStringLiteral("ID"),
+                                             QStringLiteral("OrderNumber")},
                                             [&rows](const QSqlQuery &q) {
                                                 rows.append({q.value(0).toString(), q.value(1).toString(),
-                                                             q.value(2).toInt()});
+                                                             q.value(2).toInt(), q.value(3).toString()});
                                             });
     if (!ok) {
         rows.clear();
         showError();
     }
     return ok;
+}
+
+QHash<int, QString> MasterTypeSelection::descriptionsOf(const QList<int> &keys)
+{
+    QHash<int, QString> names;
+    if (!m_recordset.isOpen() && !m_recordset.open())
+        return names;
+    for (int key : keys) {
+        m_recordset.setFilterById(key);
+        m_recordset.readColumns({QStringLiteral("Description")},
+                                [&](const QSqlQuery &q) { names.insert(key, q.value(0).toString()); });
+    }
+    m_recordset.m_filter.clear();
+    return names;
 }
 
 MasterTypeInfo MasterTypeSelection::result() const

@@ -6,6 +6,8 @@
 #include "MasterTypeRecordset.h"
 #include "model/MasterTypeInfo.h"
 
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QVector>
 
@@ -14,6 +16,7 @@ struct MasterTypeRow
     QString Description;
     QString Lcd;
     int Id = 0;
+    QString OrderNumber;
 };
 
 class MasterTypeSelection
@@ -28,6 +31,10 @@ public:
     // All master types in table order; false (and no rows) when the
     // catalogue cannot be opened.
     bool listRows(QVector<MasterTypeRow> &rows);
+    // The descriptions of the keys that have a row, read without telling the
+    // user anything: lists that only name master types (the history) show
+    // the key when the catalogue cannot be read.
+    QHash<int, QString> descriptionsOf(const QList<int> &keys);
     // The results with the picture converted: what a project load applies.
     MasterTypeInfo result() const;
     // Closes the recordset (when the window goes away).

@@ -2,6 +2,7 @@
 
 #include "MasterOverviewRules.h"
 #include "base/Language.h"
+#include "base/LocalDates.h"
 #include "model/ProjectDocument.h"
 #include "resources/DialogTemplates.h"
 
@@ -58,7 +59,7 @@ bool formShows(const master_overview::ControlStates &states, int control)
 // Date and time of printing in local time, as the chosen language writes them.
 QString printedText(const QDateTime &printed)
 {
-    const QLocale locale = Language::instance().locale();
+    const QLocale locale = local_dates::locale();
     const QDateTime local = printed.toLocalTime();
     return locale.toString(local.date(), QLocale::LongFormat) + QStringLiteral(", ")
         + locale.toString(local.time(), QLocale::ShortFormat);

@@ -86,8 +86,8 @@ ControlStates computeControlStates(const ConfigRecord &config, int dataSource)
 QVector<SignalSource> signalSources(const ConfigRecord &config)
 {
     if (config.isSpeedometer() || config.isSumlog())
-        return {{QStringLiteral("Speedo (Frequency)"), 1}, {QStringLiteral("Speedo (NMEA)"), 16}};
-    return {{QStringLiteral("Tacho (Frequency)"), 2}};
+        return {{loadTranslatedString(6373), 1}, {loadTranslatedString(6374), 16}};
+    return {{loadTranslatedString(6375), 2}};
 }
 
 QString thresholdUnitText(const ConfigRecord &config)

@@ -1,5 +1,6 @@
 #include "TransferHistory.h"
 
+#include "history/HistoryWording.h"
 #include "link/LineSettings.h"
 
 #include <QAtomicInt>
@@ -36,6 +37,13 @@ QString firmwareText(const ConfigRecord &record)
     if (record.FirmwareVersion[0] == 0 && record.FirmwareVersion[1] == 0)
         return QString();
     return QStringLiteral("%1.%2").arg(record.FirmwareVersion[0]).arg(record.FirmwareVersion[1]);
+}
+
+// The phrase of a text when it still says what the phrase says, else the
+// text as written.
+Phrase neutral(const QString &text, const Phrase &phrase)
+{
+    return !phrase.isEmpty() && phrase.text() == text ? phrase : Phrase::written(text);
 }
 
 QString environmentName()
@@ -102,12 +110,9 @@ service_history::Entry entryFor(const Transfer &t)
     e.projectFile = t.projectFile;
     e.operation = t.operation;
     e.outcome = outcomeWord(t);
-    QStringList parts;
-    for (const QString &p : {t.outcome.notice, t.outcome.text, t.outcome.detail, t.detail}) {
-        if (!p.isEmpty())
-            parts << p;
-    }
-    e.message = parts.join(QStringLiteral(" ")).simplified();
+    const TransferOutcome &o = t.outcome;
+    e.message = history_wording::storedMessage({neutral(o.notice, o.noticePhrase), neutral(o.text, o.textPhrase),
+                                                neutral(o.detail, o.detailPhrase), Phrase::written(t.detail)});
     e.before = recordJson(t.before);
     e.after = recordJson(t.after);
     return e;

@@ -16,8 +16,8 @@ const char *const LoginFailed = "Login failed";
 
 TransferOutcome writeOutcome(bool success, bool cancelled)
 {
-    TransferOutcome o = success ? outcome(true, loadTranslatedString(1230), Icon::Exclamation)
-                                : outcome(false, loadTranslatedString(1231), Icon::Error);
+    TransferOutcome o = success ? outcome(true, Phrase::of(1230), Icon::Exclamation)
+                                : outcome(false, Phrase::of(1231), Icon::Error);
     o.cancelled = cancelled;
     return o;
 }
@@ -84,7 +84,7 @@ DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutco
     QString error;
     outcome.backupFile = block_backup::save(original, folder, &error);
     if (outcome.backupFile.isEmpty()) {
-        outcome.text = loadTranslatedString(5100).arg(folder, error);
+        outcome.setText(Phrase::of(5100, {folder, error}));
         return DownloadResult::BackupFailed;
     }
     traffic_trace::header(QStringLiteral("BlockBackup ") + outcome.backupFile, options.traceTag);
@@ -117,7 +117,7 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
     TransferOutcome download;
     gauge_codec::ParamBlock written{};
     const DownloadResult result = downloadBlock(run, options, download, written, change);
-    TransferOutcome o = result == DownloadResult::BackupFailed ? outcome(false, download.text, Icon::Error)
+    TransferOutcome o = result == DownloadResult::BackupFailed ? outcome(false, download.textPhrase, Icon::Error)
                         : result == DownloadResult::Refused  ? refusal(download.text)
                                                              : writeOutcome(result == DownloadResult::Done, run.cancelled);
     o.firmwareVersion = download.firmwareVersion;
@@ -125,7 +125,7 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
         return o;
     o.backupFile = download.backupFile;
     if (result == DownloadResult::NotSaved || result == DownloadResult::SilentOnSave) {
-        o.notice = loadTranslatedString(result == DownloadResult::NotSaved ? 5101 : 5112);
+        o.setNotice(Phrase::of(result == DownloadResult::NotSaved ? 5101 : 5112));
         o.noticeIcon = Icon::Exclamation;
     }
     if (result != DownloadResult::Done || !options.verify)
@@ -231,7 +231,7 @@ TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &saved, Sequen
 TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint16_t stamp, SequenceObserver *observer,
                               const LinkOptions &options)
 {
-    const TransferOutcome failed = outcome(false, loadTranslatedString(1231), Icon::Exclamation);
+    const TransferOutcome failed = outcome(false, Phrase::of(1231), Icon::Exclamation);
     GaugePort port(options.timeouts);
     configure(port, options);
     if (port.open(RegisterFamilyBaud) != OpenStatus::Open)
@@ -268,7 +268,7 @@ TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint1
     ok = ok && !run.cancelled
          && run.next(registerName("WriteRegister", 4, 23), [&] { return port.writeRegister(4, 23, stamp >> 8); })
          && run.next(registerName("WriteRegister", 4, 24), [&] { return port.writeRegister(4, 24, stamp & 0xFF); });
-    TransferOutcome o = ok ? outcome(true, loadTranslatedString(1132), Icon::None) : failed;
+    TransferOutcome o = ok ? outcome(true, Phrase::of(1132), Icon::None) : failed;
     o.cancelled = run.cancelled;
     // Some of the counter's cells may hold the new value, others the old one,
     // whether a cancel or a failing gauge cut the preset short.

@@ -24,11 +24,11 @@ TransferOutcome checkedOutcome(const TransferOutcome &written, bool readBack, bo
     if (!readBack) {
         o.success = false;
         o.cancelled = cancelled;
-        o.text = loadTranslatedString(5742);
+        o.setText(Phrase::of(5742));
         o.icon = Icon::Error;
     } else if (!mismatches.isEmpty()) {
         o.success = false;
-        o.text = loadTranslatedString(5740).arg(gauge_readback::mismatchList(mismatches));
+        o.setText(Phrase::of(5740, {gauge_readback::mismatchList(mismatches)}));
         o.icon = Icon::Error;
         o.mismatches = mismatches;
     }
@@ -45,7 +45,7 @@ TransferOutcome verified(bool read, bool cancelled, const QVector<gauge_readback
 {
     if (!read)
         return readOutcome(false, cancelled);
-    return checkedOutcome(outcome(true, loadTranslatedString(5743), Icon::Exclamation), true, false, mismatches);
+    return checkedOutcome(outcome(true, Phrase::of(5743), Icon::Exclamation), true, false, mismatches);
 }
 
 }

@@ -84,6 +84,13 @@ inline TransferOutcome outcome(bool success, const QString &text, user_messages:
     return o;
 }
 
+inline TransferOutcome outcome(bool success, const Phrase &text, user_messages::Icon icon)
+{
+    TransferOutcome o = outcome(success, text.text(), icon);
+    o.textPhrase = text;
+    return o;
+}
+
 // A port that could not be opened: the fixed message (a missing port told
 // apart), and below it why (the device, the system's reason) and where the
 // trace is.
@@ -92,14 +99,14 @@ inline TransferOutcome openFailure(const GaugePort &port, OpenStatus status)
     TransferOutcome o = outcome(false, QString::fromLatin1(status == OpenStatus::NoSuchPort ? PortNotAvailable
                                                                                            : ConnectFailed),
                                 user_messages::Icon::None);
-    o.detail = loadTranslatedString(5104).arg(port.device(), port.openError(), traffic_trace::path());
+    o.setDetail(Phrase::of(5104, {port.device(), port.openError(), traffic_trace::path()}));
     return o;
 }
 
 inline TransferOutcome readOutcome(bool success, bool cancelled)
 {
-    TransferOutcome o = success ? outcome(true, loadTranslatedString(1232), user_messages::Icon::Exclamation)
-                                : outcome(false, loadTranslatedString(1233), user_messages::Icon::Error);
+    TransferOutcome o = success ? outcome(true, Phrase::of(1232), user_messages::Icon::Exclamation)
+                                : outcome(false, Phrase::of(1233), user_messages::Icon::Error);
     o.cancelled = cancelled;
     return o;
 }

@@ -3,6 +3,7 @@
 // and icon) and, before it, an optional notice. Sequences never show messages
 // themselves; the desktop program shows the outcome on its own thread, the
 // command-line tool writes it to stderr.
+#include "base/Phrase.h"
 #include "base/UserMessages.h"
 #include "model/GaugeReadBack.h"
 
@@ -35,6 +36,15 @@ struct TransferOutcome
     QString backupFile;
     // The firmware bytes of the block a block-family write found on the gauge.
     std::optional<std::array<uint8_t, 2>> firmwareVersion;
+    // notice, text and detail by string id, for the service history, which
+    // shows them in its reader's language. A text set without its phrase (or
+    // changed after) is kept there as written.
+    Phrase noticePhrase;
+    Phrase textPhrase;
+    Phrase detailPhrase;
+    void setNotice(const Phrase &p) { notice = p.text(); noticePhrase = p; }
+    void setText(const Phrase &p) { text = p.text(); textPhrase = p; }
+    void setDetail(const Phrase &p) { detail = p.text(); detailPhrase = p; }
     // A read-back found the gauge holding other values than were written.
     QVector<gauge_readback::HeldMismatch> mismatches;
 };

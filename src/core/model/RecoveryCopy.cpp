@@ -1,6 +1,7 @@
 #include "RecoveryCopy.h"
 
 #include "base/Language.h"
+#include "base/LocalDates.h"
 #include "base/UserMessages.h"
 #include "ProjectDocument.h"
 #include "ProjectFile.h"
@@ -148,7 +149,7 @@ bool RecoveryCopy::offerLeftOver()
     const QDateTime saved = notes.value(Group + QStringLiteral("/saved"), newest).toDateTime();
     const QString name = original.isEmpty() ? loadTranslatedString(61443) : QFileInfo(original).fileName();
     const QString question = loadTranslatedString(5008).arg(
-        name, Language::instance().locale().toString(saved, QLocale::ShortFormat));
+        name, local_dates::dateTime(saved));
     const bool restore = (original.isEmpty() ? user_messages::show(question, user_messages::Icon::Question,
                                                                    user_messages::Buttons::YesNo)
                                              : user_messages::showAboutFile(question, original, user_messages::Icon::Question,

@@ -12,6 +12,9 @@ int stringId(const QString &text)
         {QStringLiteral("Eingänge"), 5804},
         {QStringLiteral("Buzzer Ausgang aktiv"), 5805},
         {QStringLiteral("Kl. 30 Ref:"), 5806},
+        {QStringLiteral("Analog 1 (Fuel):"), 5807},
+        {QStringLiteral("Analog 2 (Coolant):"), 5808},
+        {QStringLiteral("Analog 3 (Aux):"), 5809},
     };
     return ids.value(text, 0);
 }

@@ -3,6 +3,7 @@
 #include "resources/DialogTemplates.h"
 #include "resources/ProgramPictures.h"
 #include "app/TranslateWindow.h"
+#include "base/LocalDates.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -27,7 +28,14 @@ QString AboutDialog::programVersionLine()
 {
     const QStringList parts = QStringLiteral(SKALERON_VERSION).split(QLatin1Char('.'));
     const auto part = [&parts](int i) { return i < parts.size() ? parts.at(i).toInt() : 0; };
-    return versionLine(part(0), part(1), part(2), QStringLiteral(__DATE__), int(sizeof(void *) * 8));
+    return versionLine(part(0), part(1), part(2), buildDateText(QStringLiteral(__DATE__)), int(sizeof(void *) * 8));
+}
+
+QString AboutDialog::buildDateText(const QString &compilerDate)
+{
+    // Month names as the compiler writes them, whatever the language.
+    const QDate date = QLocale::c().toDate(compilerDate.simplified(), QStringLiteral("MMM d yyyy"));
+    return date.isValid() ? local_dates::date(date) : compilerDate;
 }
 
 AboutDialog::AboutDialog(QWidget *parent)

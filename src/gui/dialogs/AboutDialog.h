@@ -17,6 +17,9 @@ public:
     static QString versionLine(int major, int minor, int patch, const QString &buildDate, int wordBits);
     // The line for this program: its own version, build date and word width.
     static QString programVersionLine();
+    // The compiler's build date ("Dec  7 2026") as the user's language
+    // writes dates; a date that cannot be read as it stands.
+    static QString buildDateText(const QString &compilerDate);
 
     QLabel *versionLabel() const { return m_version; }
 

@@ -1,7 +1,10 @@
 #include "HistoryDialog.h"
 
 #include "base/Language.h"
+#include "base/LocalDates.h"
 #include "base/UserMessages.h"
+#include "catalogue/MasterTypeSelection.h"
+#include "history/HistoryWording.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QHelpEvent>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -19,20 +25,56 @@ namespace {
 constexpr int FirstTitle = 5940;
 constexpr int Columns = 11;
 
-QStringList cellTexts(const service_history::Entry &e)
+constexpr int MaxColumnWidth = 320;
+
+QStringList cellTexts(const service_history::Entry &e, const QHash<int, QString> &masterTypes)
 {
-    return {e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+    return {local_dates::dateTime(e.time),
             e.user,
             e.host,
             e.port,
-            e.family,
+            history_wording::family(e.family),
             e.firmware,
-            QString::number(e.masterTypeId),
+            masterTypes.value(e.masterTypeId, QString::number(e.masterTypeId)),
             QDir::toNativeSeparators(e.projectFile),
-            e.operation,
-            e.outcome,
-            e.message};
+            history_wording::operation(e.operation),
+            history_wording::outcome(e.outcome),
+            history_wording::message(e.message)};
 }
+
+QHash<int, QString> masterTypeNames(const QVector<service_history::Entry> &entries)
+{
+    QList<int> keys;
+    for (const service_history::Entry &e : entries) {
+        if (!keys.contains(e.masterTypeId))
+            keys.append(e.masterTypeId);
+    }
+    MasterTypeSelection catalogue;
+    QHash<int, QString> names = catalogue.descriptionsOf(keys);
+    catalogue.close();
+    return names;
+}
+
+// A cell too narrow for its text shows the whole text as its tooltip; a cell
+// that shows everything has none.
+class CutTextTips : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = index.data().toString();
+        if (sizeHint(option, index).width() > option.rect.width())
+            QToolTip::showText(event->globalPos(), text, view);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+};
 
 }
 
@@ -59,13 +101,19 @@ HistoryDialog::HistoryDialog(const QVector<service_history::Entry> &entries, QWi
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
+    m_table->setWordWrap(false);
+    m_table->setItemDelegate(new CutTextTips(m_table));
     m_table->horizontalHeader()->setStretchLastSection(true);
+    const QHash<int, QString> masterTypes = masterTypeNames(entries);
     for (int r = 0; r < entries.size(); ++r) {
-        const QStringList cells = cellTexts(entries.at(r));
+        const QStringList cells = cellTexts(entries.at(r), masterTypes);
         for (int c = 0; c < Columns; ++c)
             m_table->setItem(r, c, new QTableWidgetItem(cells.at(c)));
     }
     m_table->resizeColumnsToContents();
+    // Long paths and messages are cut; their tooltip shows them whole.
+    for (int c = 0; c < Columns; ++c)
+        m_table->setColumnWidth(c, qMin(m_table->columnWidth(c), MaxColumnWidth));
 
     m_open = new QPushButton(loadTranslatedString(5932), this);
     m_open->setObjectName(QStringLiteral("historyOpenProject"));

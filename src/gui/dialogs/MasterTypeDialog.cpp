@@ -1,4 +1,5 @@
 #include "MasterTypeDialog.h"
+#include "MasterTypeListModel.h"
 
 #include "resources/DialogTemplates.h"
 #include "base/Language.h"
@@ -6,8 +7,10 @@
 
 #include <QHeaderView>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,14 +35,24 @@ MasterTypeDialog::MasterTypeDialog(QWidget *parent)
         setWindowTitle(QString::fromUtf8(t->caption));
     setSizeGripEnabled(true);
 
-    m_list = new QTreeWidget(this);
+    m_find = new QLineEdit(this);
+    m_find->setObjectName(QStringLiteral("masterTypeFind"));
+    m_find->setClearButtonEnabled(true);
+    connect(m_find, &QLineEdit::textChanged, this, &MasterTypeDialog::applyFilter);
+    m_findLabel = new QLabel(this);
+    m_findLabel->setBuddy(m_find);
+
+    m_model = new MasterTypeListModel(this);
+    m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("masterTypeList"));
+    m_list->setModel(m_model);
     m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setAllColumnsShowFocus(true);
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &MasterTypeDialog::accept);
+    connect(m_list, &QTreeView::doubleClicked, this, &MasterTypeDialog::accept);
 
     m_ok = new QPushButton(templateText(1), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
@@ -49,7 +62,11 @@ MasterTypeDialog::MasterTypeDialog(QWidget *parent)
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(m_cancel, &QPushButton::clicked, this, &MasterTypeDialog::reject);
 
+    auto *find = new QHBoxLayout;
+    find->addWidget(m_findLabel);
+    find->addWidget(m_find, 1);
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(find);
     layout->addWidget(m_list, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -79,52 +96,49 @@ bool MasterTypeDialog::prepare()
     m_minimumSize = size().expandedTo(minimumSizeHint());
     setMinimumSize(m_minimumSize);
     translateWindow(this);
-    m_list->setHeaderLabels({loadTranslatedString(1001), loadTranslatedString(1002)});
-    // The description takes what the dialog's width leaves; the display
-    // column keeps the width of its heading and entries.
+    m_findLabel->setText(loadTranslatedString(6364));
+    m_find->setPlaceholderText(loadTranslatedString(6365));
+    // The description takes what the dialog's width leaves; the other
+    // columns keep the width of their heading and entries.
     m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_list->header()->setSortIndicatorShown(true);
+    m_list->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_list->setSortingEnabled(true);
     if (!fillList())
         return false;
-    if (m_list->topLevelItemCount() > 0)
-        m_list->setCurrentItem(m_list->topLevelItem(0));
-    m_list->setFocus();
+    selectFirstRow();
+    m_find->setFocus();
     return true;
-}
-
-// The catalogue's yes and no in the language of the program; any other text
-// as it stands.
-static QString displayText(const QString &lcd)
-{
-    const QString word = lcd.trimmed().toLower();
-    if (word == QLatin1String("yes") || word == QLatin1String("ja"))
-        return loadTranslatedString(5376);
-    if (word == QLatin1String("no") || word == QLatin1String("nein"))
-        return loadTranslatedString(5377);
-    return lcd;
 }
 
 bool MasterTypeDialog::fillList()
 {
-    m_list->clear();
     QVector<MasterTypeRow> rows;
     if (!m_selection.listRows(rows))
         return false;
-    for (const MasterTypeRow &row : rows) {
-        auto *item = new QTreeWidgetItem(m_list, {row.Description, displayText(row.Lcd)});
-        item->setData(0, Qt::UserRole, row.Id);
-        // A description cut by a narrow column can still be read whole.
-        item->setToolTip(0, row.Description);
-    }
+    m_model->setRows(rows);
     return true;
+}
+
+void MasterTypeDialog::applyFilter(const QString &typed)
+{
+    m_model->setFilterText(typed);
+    selectFirstRow();
+}
+
+void MasterTypeDialog::selectFirstRow()
+{
+    if (m_model->rowCount() > 0)
+        m_list->setCurrentIndex(m_model->index(0, 0));
 }
 
 void MasterTypeDialog::accept()
 {
-    const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
+    const QModelIndexList selected = m_list->selectionModel()->selectedRows();
     if (!selected.isEmpty())
-        m_selection.fetchById(selected.first()->data(0, Qt::UserRole).toInt());
+        m_selection.fetchById(m_model->idAt(selected.first().row()));
     QDialog::accept();
 }
 

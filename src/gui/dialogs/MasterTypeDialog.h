@@ -1,14 +1,19 @@
 #pragma once
-// The master type selection window: the catalogue's master types in a
-// two-column list (description, display) whose description column takes the
-// width the window leaves; OK or a double click takes the selected row. The
-// data side (recordset, lookup by key) is MasterTypeSelection.
+// The master type selection window: the catalogue's master types in a list
+// (description, display, order number) whose description column takes the
+// width the window leaves, narrowed as the user types into the find field
+// and sorted by a click on any column's heading; OK or a double click takes
+// the selected row. The data side (recordset, lookup by key) is
+// MasterTypeSelection.
 #include "catalogue/MasterTypeSelection.h"
 
 #include <QDialog>
 
+class MasterTypeListModel;
+class QLabel;
+class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 
 class MasterTypeDialog : public QDialog
 {
@@ -35,9 +40,14 @@ public slots:
 private:
     bool prepare();
     bool fillList();
+    void applyFilter(const QString &typed);
+    void selectFirstRow();
 
     MasterTypeSelection m_selection;
-    QTreeWidget *m_list = nullptr; // control 1066
+    QLabel *m_findLabel = nullptr;
+    QLineEdit *m_find = nullptr;
+    MasterTypeListModel *m_model = nullptr;
+    QTreeView *m_list = nullptr; // control 1066
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     QSize m_minimumSize;

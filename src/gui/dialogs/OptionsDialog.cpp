@@ -207,9 +207,10 @@ void OptionsDialog::prepare()
 void OptionsDialog::fillLanguages()
 {
     m_language->clear();
+    // German, English and French, named in the language in use.
     for (int index = 0; index < 3; ++index) {
         const LanguageEntry &entry = languageTable().at(index);
-        m_language->addItem(QString::fromLatin1(entry.displayName), entry.index);
+        m_language->addItem(loadTranslatedString(6370 + index), entry.index);
     }
     m_language->model()->sort(0);
 

@@ -1,6 +1,7 @@
 #include "RestoreBackupDialog.h"
 
 #include "base/Language.h"
+#include "base/LocalDates.h"
 #include "link/BlockBackup.h"
 #include "model/FirmwareText.h"
 #include "model/GaugeParamCodec.h"
@@ -62,11 +63,10 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BlockBackupEntry> &backups,
     m_list->setAllColumnsShowFocus(true);
     m_list->setHeaderLabels({loadTranslatedString(5354), loadTranslatedString(5365), loadTranslatedString(5366),
                              loadTranslatedString(5367)});
-    const QLocale locale = Language::instance().locale();
     // Every backup is the parameter block of a block-family gauge.
     const QString family = loadTranslatedString(5368);
     for (const BlockBackupEntry &backup : backups) {
-        auto *item = new QTreeWidgetItem(m_list, {locale.toString(backup.made, QLocale::ShortFormat), family,
+        auto *item = new QTreeWidgetItem(m_list, {local_dates::dateTime(backup.made), family,
                                                   backup.firmware, QFileInfo(backup.path).fileName()});
         item->setData(0, Qt::UserRole, backup.path);
         item->setToolTip(3, QDir::toNativeSeparators(backup.path));

@@ -2,17 +2,64 @@
 // formatting the limits message from a translation.
 #include "forms/MasterOverviewRules.h"
 
+#include "common/PackFolder.h"
 #include "common/TestRegistry.h"
+#include "resources/UntaggedTexts.h"
 
 #include <QTest>
 #include <cmath>
 
 using namespace master_overview;
+using namespace testing_support;
+
+namespace {
+
+QStringList sourceNames(const QString &description)
+{
+    ConfigRecord config;
+    config.Description = description;
+    QStringList names;
+    for (const SignalSource &s : signalSources(config))
+        names << s.name;
+    return names;
+}
+
+}
 
 class MasterOverviewRulesTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // The data sources and the diagnostics' analog inputs in the language in use.
+    void formTextsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("pack");
+        QTest::addColumn<QStringList>("speedo");
+        QTest::addColumn<QStringList>("tacho");
+        QTest::addColumn<QString>("fuel");
+        QTest::newRow("English") << "vorn_eng32.dll" << QStringList{"Speedo (Frequency)", "Speedo (NMEA)"}
+                                 << QStringList{"Tacho (Frequency)"} << "Analog 1 (Fuel):";
+        QTest::newRow("German") << "vorn_ger32.dll"
+                                << QStringList{"Geschwindigkeit (Frequenz)", "Geschwindigkeit (NMEA)"}
+                                << QStringList{"Drehzahl (Frequenz)"} << "Analog 1 (Kraftstoff):";
+        QTest::newRow("French") << "vorn_fre32.dll" << QStringList{"Vitesse (fréquence)", "Vitesse (NMEA)"}
+                                << QStringList{"Régime (fréquence)"} << "Analogique 1 (carburant) :";
+    }
+    void formTextsInTheLanguage()
+    {
+        QFETCH(QString, pack);
+        QFETCH(QStringList, speedo);
+        QFETCH(QStringList, tacho);
+        QFETCH(QString, fuel);
+        ScopedTestHome home;
+        PackFolder packs;
+        MessageRecorder quiet;
+        QVERIFY(Language::instance().switchLanguage(pack));
+        QCOMPARE(sourceNames("Speedometer 0-120 km/h"), speedo);
+        QCOMPARE(sourceNames("Tachometer 0-4000 rpm"), tacho);
+        QCOMPARE(loadTranslatedString(untagged_texts::stringId("Analog 1 (Fuel):")), fuel);
+    }
+
     void typedNumbers_data()
     {
         QTest::addColumn<QString>("typed");

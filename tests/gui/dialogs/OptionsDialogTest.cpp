@@ -55,8 +55,9 @@ private slots:
     {
         QTest::addColumn<QString>("library");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("French in capitals") << "VORN_FRE32.DLL" << "French";
-        QTest::newRow("German") << "vorn_ger32.dll" << "German";
+        // Each named in the language then in use.
+        QTest::newRow("French in capitals") << "VORN_FRE32.DLL" << "Français";
+        QTest::newRow("German") << "vorn_ger32.dll" << "Deutsch";
         QTest::newRow("English mixed case") << "Vorn_Eng32.Dll" << "English";
         QTest::newRow("Italian is no option") << "vorn_ita32.dll" << "";
     }

@@ -19,16 +19,16 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using namespace testing_support;
 using namespace command_ids;
 
 namespace {
 
-QTreeWidget *listOf(MasterTypeDialog *dialog)
+QTreeView *listOf(MasterTypeDialog *dialog)
 {
-    return dialog->findChild<QTreeWidget *>(QStringLiteral("masterTypeList"));
+    return dialog->findChild<QTreeView *>(QStringLiteral("masterTypeList"));
 }
 
 }
@@ -96,15 +96,16 @@ private slots:
         whenModal<MasterTypeDialog>([](MasterTypeDialog *dialog) {
             // A failed check must not leave the dialog open.
             const auto closer = qScopeGuard([dialog] { dialog->reject(); });
-            QTreeWidget *list = listOf(dialog);
+            QTreeView *list = listOf(dialog);
+            const QAbstractItemModel *model = list->model();
             QVector<MasterTypeRow> rows;
             MasterTypeSelection().listRows(rows);
-            QCOMPARE(list->topLevelItemCount(), rows.size());
+            QCOMPARE(model->rowCount(), rows.size());
             QVERIFY(rows.size() > 2);
-            QCOMPARE(list->headerItem()->text(0), QStringLiteral("Description"));
-            QCOMPARE(list->currentItem(), list->topLevelItem(0));
-            QCOMPARE(list->topLevelItem(1)->text(1), loadTranslatedString(5377));
-            QCOMPARE(list->topLevelItem(1)->toolTip(0), rows.at(1).Description);
+            QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Description"));
+            QCOMPARE(list->currentIndex().row(), 0);
+            QCOMPARE(model->index(1, 1).data().toString(), loadTranslatedString(5377));
+            QCOMPARE(model->index(1, 0).data(Qt::ToolTipRole).toString(), rows.at(1).Description);
 
             // Shrinking stops at the first size; the description column
             // takes what widening gives.
@@ -116,7 +117,8 @@ private slots:
             dialog->resize(first.width() + 200, first.height() + 100);
             QTRY_COMPARE(list->header()->sectionSize(0), description + 200);
             QCOMPARE(list->header()->sectionSize(1), display);
-            QCOMPARE(list->header()->sectionSize(0) + display, list->viewport()->width());
+            const int orderNumber = list->header()->sectionSize(2);
+            QCOMPARE(list->header()->sectionSize(0) + display + orderNumber, list->viewport()->width());
         });
         f.trigger(ChooseMasterType);
         QCOMPARE(f.document().config().MasterId, -1);

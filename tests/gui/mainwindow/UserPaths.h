@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScopeGuard>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace testing_support {
@@ -38,11 +39,12 @@ inline void pickMasterType(const QString &description)
             if (dialog->isVisible())
                 dialog->reject();
         });
-        auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("masterTypeList"));
-        const QList<QTreeWidgetItem *> rows = list->findItems(description, Qt::MatchExactly, 0);
+        auto *list = dialog->findChild<QTreeView *>(QStringLiteral("masterTypeList"));
+        QAbstractItemModel *model = list->model();
+        const QModelIndexList rows = model->match(model->index(0, 0), Qt::DisplayRole, description, -1, Qt::MatchExactly);
         QCOMPARE(rows.size(), 1);
-        list->setCurrentItem(rows.first());
-        emit list->itemDoubleClicked(rows.first(), 0);
+        list->setCurrentIndex(rows.first());
+        emit list->doubleClicked(rows.first());
     });
 }
 

@@ -1,0 +1,76 @@
+#include "HistoryWording.h"
+
+#include "base/Language.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace history_wording {
+
+namespace {
+
+struct Word
+{
+    const char *stored;
+    int stringId;
+};
+
+QString wordOf(const QString &stored, std::initializer_list<Word> words)
+{
+    for (const Word &w : words) {
+        if (stored == QLatin1String(w.stored))
+            return loadTranslatedString(w.stringId);
+    }
+    return stored;
+}
+
+}
+
+QString operation(const QString &stored)
+{
+    // The desktop program's Compare is stored as "verify", the name of the
+    // command-line tool's command that does the same.
+    return wordOf(stored, {{"read", 6351}, {"write", 6352}, {"verify", 6353}, {"restore", 6354},
+                           {"preset", 6355}, {"sheet", 6356}});
+}
+
+QString outcome(const QString &stored)
+{
+    return wordOf(stored, {{"done", 6357}, {"failed", 6358}, {"cancelled", 6359}, {"refused", 6360}});
+}
+
+QString family(const QString &stored)
+{
+    return wordOf(stored, {{"block", 6361}, {"register", 6362}});
+}
+
+QString storedMessage(const QVector<Phrase> &phrases)
+{
+    QJsonArray array;
+    for (const Phrase &p : phrases) {
+        if (!p.isEmpty())
+            array.append(p.toJson());
+    }
+    return array.isEmpty() ? QString() : QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+QString message(const QString &stored)
+{
+    // Plain text never starts with a JSON array of phrases; anything that
+    // does not read as one whole is plain text.
+    if (!stored.startsWith(QLatin1String("[{")))
+        return stored;
+    const QJsonDocument json = QJsonDocument::fromJson(stored.toUtf8());
+    if (!json.isArray())
+        return stored;
+    QStringList parts;
+    for (const QJsonValue &value : json.array()) {
+        Phrase phrase;
+        if (!value.isObject() || !Phrase::fromJson(value.toObject(), &phrase))
+            return stored;
+        parts << phrase.text();
+    }
+    return parts.join(QLatin1Char(' ')).simplified();
+}
+
+}

@@ -1,0 +1,100 @@
+// History messages are kept by string id and arguments and read in the
+// reader's language; messages stored as plain text stay as they are.
+#include "common/MessageRecorder.h"
+#include "common/TestEnv.h"
+#include "common/TestRegistry.h"
+#include "history/HistoryWording.h"
+#include "history/TransferHistory.h"
+#include "link/SequenceRun.h"
+
+#include <QTest>
+
+using namespace testing_support;
+
+namespace {
+
+// The packs in use while the test runs, from a copy of the built ones.
+struct Packs
+{
+    QTemporaryDir dir;
+    Packs()
+    {
+        for (const QString p : {"vorn_eng32", "vorn_fre32"})
+            QFile::copy(binDir() + "/" + p + ".qm", dir.filePath(p + ".qm"));
+        Language::instance().setPackFolder(dir.path());
+    }
+    ~Packs()
+    {
+        use("vorn_eng32.dll");
+        Language::instance().setPackFolder(QString());
+    }
+    static void use(const char *pack)
+    {
+        MessageRecorder quiet;
+        QVERIFY(Language::instance().switchLanguage(QString::fromLatin1(pack)));
+    }
+};
+
+const char *const BackupFailedEnglish = "The settings the gauge holds could not be backed up in the folder \"/b %2\" (disk "
+                                        "full), so nothing was written to the gauge. distance 12";
+const char *const BackupFailedFrench = "Les réglages de l'instrument n'ont pas pu être sauvegardés dans le dossier \"/b %2\" "
+                                       "(disk full) ; rien n'a donc été écrit dans l'instrument. distance 12";
+
+}
+
+class HistoryMessageTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Written while one language is in use, read in another.
+    void messageIsReadInTheReadersLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("writer");
+        QTest::addColumn<QByteArray>("reader");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("French, read in English") << QByteArray("vorn_fre32.dll") << QByteArray("vorn_eng32.dll")
+                                                 << QString::fromUtf8(BackupFailedEnglish);
+        QTest::newRow("English, read in French") << QByteArray("vorn_eng32.dll") << QByteArray("vorn_fre32.dll")
+                                                 << QString::fromUtf8(BackupFailedFrench);
+    }
+
+    void messageIsReadInTheReadersLanguage()
+    {
+        QFETCH(QByteArray, writer);
+        QFETCH(QByteArray, reader);
+        QFETCH(QString, shown);
+        ScopedTestHome home;
+        Packs packs;
+        Packs::use(writer.constData());
+        TransferOutcome download;
+        // An argument that looks like a placeholder is data like any other.
+        download.setText(Phrase::of(5100, {"/b %2", "disk full"}));
+        transfer_history::Transfer t;
+        t.operation = "write";
+        t.port = "/dev/ttyUSB0";
+        t.outcome = sequence_run::outcome(false, download.textPhrase, user_messages::Icon::Error);
+        t.detail = "distance 12";
+        const service_history::Entry entry = transfer_history::entryFor(t);
+        Packs::use(reader.constData());
+        QCOMPARE(history_wording::message(entry.message), shown);
+    }
+
+    void plainMessagesStayAsStored_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("older version's text") << "Die Konfiguration wurde erfolgreich gelesen.";
+        QTest::newRow("sheet job") << R"({"customer":"Harbour Marine","serial":"A-7"})";
+        QTest::newRow("not a phrase") << R"([{"id":"1232","args":[]}])";
+        QTest::newRow("cut short") << R"([{"id":1232,"args":[)";
+        QTest::newRow("empty") << "";
+    }
+
+    void plainMessagesStayAsStored()
+    {
+        QFETCH(QString, stored);
+        QCOMPARE(history_wording::message(stored), stored);
+    }
+};
+
+SKALERON_TEST(HistoryMessageTest)
+#include "HistoryMessageTest.moc"

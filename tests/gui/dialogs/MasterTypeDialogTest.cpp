@@ -1,0 +1,129 @@
+// The master type window narrows its list as the user types (order number
+// and description, words in any order) and sorts by any column.
+#include "common/CatalogueFiles.h"
+#include "common/PackFolder.h"
+#include "common/TestRegistry.h"
+#include "dialogs/MasterTypeDialog.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+using namespace testing_support;
+
+namespace {
+
+QVariantMap row(int id, const QString &description, const QString &orderNumber)
+{
+    QVariantMap r = catalogue_files::masterRow(id, description);
+    r["OrderNumber"] = orderNumber;
+    return r;
+}
+
+// The column's texts from top to bottom.
+QStringList shown(const QTreeView *list, int column)
+{
+    QStringList texts;
+    for (int r = 0; r < list->model()->rowCount(); ++r)
+        texts << list->model()->index(r, column).data().toString();
+    return texts;
+}
+
+// Runs check in the open dialog, then leaves it.
+void whileOpen(const std::function<void(MasterTypeDialog &, QLineEdit *, QTreeView *)> &check)
+{
+    MasterTypeDialog dialog;
+    QTimer::singleShot(0, &dialog, [&] {
+        check(dialog, dialog.findChild<QLineEdit *>("masterTypeFind"), dialog.findChild<QTreeView *>("masterTypeList"));
+        dialog.reject();
+    });
+    dialog.exec();
+}
+
+}
+
+class MasterTypeDialogTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_home.reset(new ScopedTestHome);
+        const QString catalogue = m_home->filePath("master.sqlite");
+        catalogue_files::createMasterTable(catalogue);
+        catalogue_files::insertRows(catalogue, "RixData",
+                                    {row(1, "Speedometer 0-120 km/h with LCD", "SK-SP110"),
+                                     row(2, "Tachometer 0-4000 rpm", "SK-TA200"),
+                                     row(3, "Speedometer 0-60 knots", "SK-SP085")});
+        catalogue_files::useCatalogue(catalogue);
+    }
+    void cleanup() { m_home.reset(); }
+
+    void typingNarrowsTheList_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("descriptions");
+        QTest::newRow("nothing") << "" << QStringList{"Speedometer 0-120 km/h with LCD", "Tachometer 0-4000 rpm",
+                                                      "Speedometer 0-60 knots"};
+        QTest::newRow("part of a word") << "SPEEDO" << QStringList{"Speedometer 0-120 km/h with LCD",
+                                                                   "Speedometer 0-60 knots"};
+        QTest::newRow("words in any order") << "lcd  speedometer" << QStringList{"Speedometer 0-120 km/h with LCD"};
+        QTest::newRow("order number") << "sk-ta" << QStringList{"Tachometer 0-4000 rpm"};
+        QTest::newRow("order number and description") << "knots sp085" << QStringList{"Speedometer 0-60 knots"};
+        QTest::newRow("one word not there") << "knots 120" << QStringList{};
+    }
+
+    void typingNarrowsTheList()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, descriptions);
+        int taken = 0;
+        whileOpen([&](MasterTypeDialog &dialog, QLineEdit *find, QTreeView *list) {
+            QCOMPARE(dialog.focusWidget(), find);
+            QTest::keyClicks(find, typed);
+            QCOMPARE(shown(list, 0), descriptions);
+            // The first row left is the one Enter takes.
+            QCOMPARE(list->currentIndex().row(), descriptions.isEmpty() ? -1 : 0);
+            taken = list->selectionModel()->selectedRows().size();
+        });
+        QCOMPARE(taken, descriptions.isEmpty() ? 0 : 1);
+    }
+
+    void headingSortsByItsColumn_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QStringList>("orderNumbers");
+        QTest::newRow("order number") << 2 << 1 << QStringList{"SK-SP085", "SK-SP110", "SK-TA200"};
+        QTest::newRow("order number, descending") << 2 << 2 << QStringList{"SK-TA200", "SK-SP110", "SK-SP085"};
+        QTest::newRow("description") << 0 << 1 << QStringList{"SK-SP110", "SK-SP085", "SK-TA200"};
+    }
+
+    void headingSortsByItsColumn()
+    {
+        QFETCH(int, column);
+        QFETCH(int, clicks);
+        QFETCH(QStringList, orderNumbers);
+        whileOpen([&](MasterTypeDialog &dialog, QLineEdit *, QTreeView *list) {
+            // The catalogue's order until a heading is clicked.
+            QCOMPARE(shown(list, 2), (QStringList{"SK-SP110", "SK-TA200", "SK-SP085"}));
+            for (int i = 0; i < clicks; ++i) {
+                const int x = list->header()->sectionViewportPosition(column) + 5;
+                QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+            }
+            QCOMPARE(shown(list, 2), orderNumbers);
+            // The row taken is the one selected, whatever the order.
+            list->setCurrentIndex(list->model()->index(2, 0));
+            dialog.accept();
+            QCOMPARE(dialog.result().OrderNumber, orderNumbers.at(2));
+        });
+    }
+
+private:
+    std::unique_ptr<ScopedTestHome> m_home;
+};
+
+SKALERON_TEST(MasterTypeDialogTest)
+#include "MasterTypeDialogTest.moc"
