@@ -106,7 +106,7 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
                            Change change)
 {
     GaugePort port(options.timeouts);
-    configure(port, options);
+    configure(port, options, observer);
     if (port.open(BlockFamilyBaud) != OpenStatus::Open)
         return openFailure(port, OpenStatus::Failed);
     Run run(port, observer, BlockWriteSteps + (options.verify ? 1 : 0));
@@ -124,7 +124,7 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
         o.noticeIcon = Icon::Exclamation;
     }
     if (result != DownloadResult::Done || !options.verify)
-        return o;
+        return withLinkFault(o, port);
     gauge_codec::ParamBlock held{};
     const bool readBack = run.step(BlockWriteSteps + 1, QStringLiteral("UploadFromGauge"),
                                    [&] { return port.uploadFromGauge(held); });
@@ -137,7 +137,7 @@ TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, con
 {
     const bool registers = options.family.value_or(cfg.family()) == LinkFamily::Register;
     GaugePort port(options.timeouts);
-    configure(port, options);
+    configure(port, options, observer);
     const OpenStatus open = port.open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
         return openFailure(port, open);
@@ -145,7 +145,7 @@ TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, con
     if (registers) {
         Run run(port, observer, 2 + int(gauge_codec::registerOrder().size()));
         const bool ok = readRegisters(run, cfg);
-        return readOutcome(ok, run.cancelled);
+        return withLinkFault(readOutcome(ok, run.cancelled), port);
     }
 
     Run run(port, observer, 2);
@@ -158,7 +158,7 @@ TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, con
         o.notice = gauge_codec::thresholdRefusalText(cfg);
         o.noticeIcon = Icon::Exclamation;
     }
-    return o;
+    return withLinkFault(o, port);
 }
 
 TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer, const LinkOptions &options)
@@ -170,7 +170,7 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
         return refusal(record_check::refusalText(refusals.first()));
     if (family == LinkFamily::Register) {
         GaugePort port(options.timeouts);
-        configure(port, options);
+        configure(port, options, observer);
         if (port.open(RegisterFamilyBaud) != OpenStatus::Open)
             return openFailure(port, OpenStatus::Failed);
         // Login, ping, the register writes and the read before the buzzer's,
@@ -178,7 +178,7 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
         const int registers = int(gauge_codec::registerOrder().size());
         Run run(port, observer, 2 + registers + 1 + (options.verify ? registers : 0));
         const bool ok = writeRegisters(run, cfg);
-        const TransferOutcome o = writeOutcome(ok, run.cancelled);
+        const TransferOutcome o = withLinkFault(writeOutcome(ok, run.cancelled), port);
         if (!ok || !options.verify)
             return o;
         gauge_readback::RegisterValues held{};
@@ -214,7 +214,7 @@ TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint1
 {
     const TransferOutcome failed = outcome(false, loadTranslatedString(1231), Icon::Exclamation);
     GaugePort port(options.timeouts);
-    configure(port, options);
+    configure(port, options, observer);
     if (port.open(RegisterFamilyBaud) != OpenStatus::Open)
         return openFailure(port, OpenStatus::Failed);
 
@@ -254,14 +254,14 @@ TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint1
     // Some of the counter's cells may hold the new value, others the old one.
     if (run.cancelled && memoryTouched)
         o.cancelNote = loadTranslatedString(5103);
-    return o;
+    return withLinkFault(o, port);
 }
 
 SelfTestReport runLinkSelfTest(SequenceObserver *observer, const LinkOptions &options)
 {
     SelfTestReport report;
     GaugePort port(options.timeouts);
-    configure(port, options);
+    configure(port, options, observer);
     report.opened = port.open(0) == OpenStatus::Open;
     if (!report.opened)
         return report;
