@@ -43,8 +43,9 @@ int probeCommand(const QStringList &argList)
     if (!args.positional().isEmpty())
         return fail(ExitBadUsage, QStringLiteral("usage: probe [--json] [--port DEV ...]"));
 
-    // The system's ports, then those given that are not among them.
-    QStringList ports = systemSerialPorts();
+    // The system's ports and the stored network ports, then those given that
+    // are not among them.
+    QStringList ports = portsToProbe();
     QStringList known;
     for (const QString &port : ports)
         known << identity(port);

@@ -6,6 +6,7 @@
 #include "NetworkByteStream.h"
 #include "PortByteStream.h"
 #include "base/Language.h"
+#include "base/SettingsStore.h"
 
 #include <QDeadlineTimer>
 #include <QSerialPortInfo>
@@ -95,6 +96,18 @@ QStringList systemSerialPorts()
     QStringList ports;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         ports << info.systemLocation();
+    return ports;
+}
+
+QStringList storedNetworkPorts()
+{
+    return settings_store::readStringList(QStringLiteral("Communication"), QStringLiteral("NetworkPorts"));
+}
+
+QStringList portsToProbe()
+{
+    QStringList ports = systemSerialPorts() + storedNetworkPorts();
+    ports.removeDuplicates();
     return ports;
 }
 

@@ -3,6 +3,7 @@
 #include "link/LineSettings.h"
 #include "link/NetworkByteStream.h"
 #include "PtyGaugeServer.h"
+#include "base/SettingsStore.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 
@@ -241,6 +242,22 @@ private slots:
         QFile backup(o.backupFile); // the block uploaded first, from the gauge
         QVERIFY(backup.open(QIODevice::ReadOnly));
         QCOMPARE(backup.readAll().toHex(), held.toHex());
+    }
+
+    void storedNetworkPortsAreProbed()
+    {
+        REQUIRE_SER2NET();
+        testing_support::ScopedTestHome home;
+        NetGauge gauge("register", SimFamily::Register);
+        setSessionPortDevice(QString());
+        settings_store::writeString("Communication", "NetworkPorts", gauge.address);
+        const QStringList ports = portsToProbe();
+        QVERIFY(ports.contains(gauge.address));
+        for (const ProbeResult &r : probePorts(ports)) {
+            if (r.port == gauge.address)
+                QCOMPARE(r.status, ProbeStatus::Found);
+        }
+        QCOMPARE(gauge.count("login"), 1);
     }
 
     void faults_data()
