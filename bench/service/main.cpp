@@ -150,7 +150,13 @@ bool writeMany(const char *family, const ConfigRecord &cfg, const LinkOptions &o
         return false;
     const auto write = [&](const QStringList &ports) {
         const QVector<BatchPortResult> results = runBatch(BatchOperation::Write, ports, cfg, options);
-        return std::all_of(results.begin(), results.end(), [](const BatchPortResult &r) { return r.outcome.success; });
+        for (const BatchPortResult &r : results) {
+            if (!r.outcome.success) {
+                std::fprintf(stderr, "  %s: %s %s\n", qPrintable(r.port), qPrintable(r.message), qPrintable(r.outcome.detail));
+                return false;
+            }
+        }
+        return true;
     };
     bool ok = write(sims.ports); // warm-up
     for (const int count : Counts)
