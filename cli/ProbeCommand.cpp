@@ -36,9 +36,9 @@ QJsonValue firmwareJson(const ProbeResult &r)
 
 const CommandHelp probeHelp{
     "probe", "probe [--json] [--port DEV ...] [--trace FILE]",
-    "Looks for gauges on every serial port the system lists and every --port, all at once; exit 1 when none answers.",
+    "Looks for gauges on the ports given, or else on every serial port the system lists and the network ports of the settings, all at once; exit 1 when none answers.",
     {{"json", nullptr, "Print a JSON list of the ports and what answered on them."},
-     {"port", "DEV", "One more port to try: a device path or COMn.", true}, traceOption()},
+     {"port", "DEV", "A port to try: a device path, COMn, rfc2217://HOST:PORT or tcp://HOST:PORT.", true}, traceOption()},
     "probe --port /dev/pts/3 --json"};
 
 int probeCommand(const QStringList &argList)
@@ -51,10 +51,11 @@ int probeCommand(const QStringList &argList)
     if (!args.positional().isEmpty())
         return args.usageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
 
-    // Each port once, however it is named.
+    // Only the ports given; without any, the system's ports and the stored
+    // network ports. Each once, however it is named.
     QStringList ports;
     QStringList known;
-    for (const QString &port : given.isEmpty() ? systemSerialPorts() : given) {
+    for (const QString &port : given.isEmpty() ? portsToProbe() : given) {
         if (!known.contains(identity(port))) {
             known << identity(port);
             ports << port;

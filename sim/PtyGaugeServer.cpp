@@ -217,6 +217,11 @@ void PtyGaugeServer::serve()
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
         if (n <= 0)
             continue;
+        if (m_config.requiredBaud > 0 && deviceBaud() != m_config.requiredBaud) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_state.count(QStringLiteral("wrong speed"));
+            continue;
+        }
         const qint64 arrival = nowNs();
         std::vector<SimReply> replies;
         {

@@ -19,6 +19,9 @@ struct GaugeSimConfig
     QVector<SimFault> faults;
     bool wireSpeed = false;
     int wireBaud = 0; // 0: the line speed the program set on the device
+    // Not 0: bytes that arrive while the device is set to another speed are
+    // noise to the gauge and dropped, as a real line would garble them.
+    int requiredBaud = 0;
 };
 
 class PtyGaugeServer

@@ -74,6 +74,7 @@ int main(int argc, char **argv)
     parser.addOption({"register", "Register value, e.g. 3/26=0x02.", "bank/address=value"});
     parser.addOption({"wire-speed", "Pace replies at the line speed."});
     parser.addOption({"baud", "Line speed for the pacing (default: as the program set it).", "baud"});
+    parser.addOption({"require-baud", "Drop what arrives while the device is set to another line speed.", "baud"});
     parser.addOption({"state-file", "Where SIGUSR1 and stopping write the state as JSON.", "file"});
     parser.process(app);
 
@@ -89,6 +90,7 @@ int main(int argc, char **argv)
     }
     config.wireSpeed = parser.isSet("wire-speed");
     config.wireBaud = parser.value("baud").toInt();
+    config.requiredBaud = parser.value("require-baud").toInt();
 
     PtyGaugeServer server(config);
     bool ok = true;

@@ -110,6 +110,18 @@ QString readString(const QString &section, const QString &entry, const QString &
     return v.isValid() ? v.toString() : defaultValue;
 }
 
+QStringList readStringList(const QString &section, const QString &entry)
+{
+    auto store = openStore();
+    const QString key = enter(*store, section, entry);
+    QStringList values;
+    for (const QString &value : store->value(key).toStringList()) {
+        if (!value.trimmed().isEmpty())
+            values << value.trimmed();
+    }
+    return values;
+}
+
 int readInt(const QString &section, const QString &entry, int defaultValue)
 {
     const QVariant v = storedValue(section, entry);

@@ -15,6 +15,9 @@ QString readString(const QString &section, const QString &entry, const QString &
 // A stored text that is not a whole number is reported once per entry and
 // reads as the default.
 int readInt(const QString &section, const QString &entry, int defaultValue);
+// An entry holding a list (in the file: values separated by commas); a
+// single value is a list of one. Empty values are left out.
+QStringList readStringList(const QString &section, const QString &entry);
 void writeString(const QString &section, const QString &entry, const QString &value);
 void writeInt(const QString &section, const QString &entry, int value);
 bool contains(const QString &section, const QString &entry);

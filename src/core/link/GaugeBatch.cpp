@@ -1,6 +1,7 @@
 #include "GaugeBatch.h"
 
 #include "GaugeProbe.h"
+#include "NetworkAddress.h"
 #include "base/Language.h"
 
 #include <QElapsedTimer>
@@ -112,6 +113,8 @@ BatchPortResult runPort(BatchOperation operation, int index, const QString &port
 
 QString deviceIdentity(const QString &port)
 {
+    if (isNetworkAddress(port))
+        return port.trimmed().toLower();
     const QFileInfo info(port);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;

@@ -1,6 +1,6 @@
 #include "GaugePort.h"
 
-#include "SerialByteStream.h"
+#include "PortByteStream.h"
 #include "TrafficTrace.h"
 
 using namespace gauge_protocol;
@@ -11,7 +11,7 @@ GaugePort::GaugePort()
 }
 
 GaugePort::GaugePort(const ReadTimeouts &timeouts)
-    : m_stream(std::make_unique<SerialByteStream>(timeouts))
+    : m_stream(std::make_unique<PortByteStream>(timeouts))
 {
 }
 

@@ -17,9 +17,9 @@ enum class SelfTestCommand { Cmd33, Cmd36, Cmd31, Cmd32, Cmd52, Cmd71, Cmd72, Cm
 class GaugePort
 {
 public:
-    // Over the serial port with the link's standard time-outs.
+    // Over the named port (serial or network) with the link's standard time-outs.
     GaugePort();
-    // Over the serial port with other read time-outs (tests keep them short).
+    // Over the named port (serial or network) with other read time-outs (tests keep them short).
     explicit GaugePort(const ReadTimeouts &timeouts);
     explicit GaugePort(std::unique_ptr<ByteStream> stream);
     ~GaugePort();
@@ -43,6 +43,9 @@ public:
     // The device the last Open tried, and the system's reason when it failed.
     QString device() const { return m_openedDevice; }
     QString openError() const { return m_stream->errorString(); }
+    // Why the link went away after it was open (a network connection lost);
+    // empty while it is open.
+    QString linkFault() const { return m_stream->isOpen() ? QString() : m_stream->errorString(); }
     // A transaction waiting for its reply gives up (and fails) as soon as
     // check returns true.
     void setCancelCheck(std::function<bool()> check) { m_stream->setCancelCheck(std::move(check)); }

@@ -2,33 +2,37 @@
 
 #include "GaugePort.h"
 #include "GaugeSequences.h"
-#include "SerialByteStream.h"
+#include "NetworkAddress.h"
+#include "NetworkByteStream.h"
+#include "PortByteStream.h"
 #include "base/Language.h"
+#include "base/SettingsStore.h"
 
 #include <QDeadlineTimer>
 #include <QSerialPortInfo>
 #include <QThread>
+#include <algorithm>
 #include <mutex>
 
 namespace {
 
-// The serial stream, noting whether anything at all came back: a port where
+// The port's stream, noting whether anything at all came back: a port where
 // something answers, if not as a gauge, is told apart from a silent one.
 class NotingStream : public ByteStream
 {
 public:
-    explicit NotingStream(const ReadTimeouts &timeouts) : m_serial(timeouts) {}
+    explicit NotingStream(const ReadTimeouts &timeouts) : m_stream(timeouts) {}
 
-    OpenStatus open(const QString &device, const LineSettings &line) override { return m_serial.open(device, line); }
-    bool isOpen() const override { return m_serial.isOpen(); }
-    void write(const QByteArray &bytes) override { m_serial.write(bytes); }
-    QByteArray read(int count) override { return noted(m_serial.read(count)); }
-    QByteArray readWaiting() override { return noted(m_serial.readWaiting()); }
-    void purge() override { m_serial.purge(); }
-    void close() override { m_serial.close(); }
+    OpenStatus open(const QString &device, const LineSettings &line) override { return m_stream.open(device, line); }
+    bool isOpen() const override { return m_stream.isOpen(); }
+    void write(const QByteArray &bytes) override { m_stream.write(bytes); }
+    QByteArray read(int count) override { return noted(m_stream.read(count)); }
+    QByteArray readWaiting() override { return noted(m_stream.readWaiting()); }
+    void purge() override { m_stream.purge(); }
+    void close() override { m_stream.close(); }
 
     bool answered() const { return m_answered; }
-    QString openError() const { return m_serial.errorString(); }
+    QString openError() const { return m_stream.errorString(); }
 
 private:
     QByteArray noted(const QByteArray &bytes)
@@ -37,7 +41,7 @@ private:
         return bytes;
     }
 
-    SerialByteStream m_serial;
+    PortByteStream m_stream;
     bool m_answered = false;
 };
 
@@ -77,9 +81,12 @@ bool openFailed(ProbeLink &link, int baud, ProbeResult &r)
 }
 
 // How long a probe of one port can take at most, with room for the opening.
-int longestProbe(const ReadTimeouts &t)
+int longestProbe(const ReadTimeouts &t, const QStringList &ports)
 {
-    return t.totalFor(6) + t.totalFor(64) + t.totalFor(6) + t.totalFor(13) + 2000;
+    const int exchanges = t.totalFor(6) + t.totalFor(64) + t.totalFor(6) + t.totalFor(13) + 2000;
+    // A network port is connected and its line set once per family.
+    const bool network = std::any_of(ports.begin(), ports.end(), isNetworkAddress);
+    return exchanges + (network ? 2 * (NetworkByteStream::ConnectTimeoutMs + 2 * std::max(1000, t.totalConstantMs)) : 0);
 }
 
 }
@@ -89,6 +96,18 @@ QStringList systemSerialPorts()
     QStringList ports;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         ports << info.systemLocation();
+    return ports;
+}
+
+QStringList storedNetworkPorts()
+{
+    return settings_store::readStringList(QStringLiteral("Communication"), QStringLiteral("NetworkPorts"));
+}
+
+QStringList portsToProbe()
+{
+    QStringList ports = systemSerialPorts() + storedNetworkPorts();
+    ports.removeDuplicates();
     return ports;
 }
 
@@ -155,7 +174,7 @@ QVector<ProbeResult> probePorts(const QStringList &ports, const ProbeOptions &op
         });
         threads.back()->start();
     }
-    const QDeadlineTimer deadline(longestProbe(options.timeouts));
+    const QDeadlineTimer deadline(longestProbe(options.timeouts, ports));
     for (QThread *thread : threads) {
         if (thread->wait(deadline))
             delete thread;

@@ -47,6 +47,12 @@ struct ProbeOptions
 
 // The serial ports the system lists, as device paths.
 QStringList systemSerialPorts();
+// The network ports kept in the settings list "Communication"/"NetworkPorts"
+// (rfc2217://HOST:PORT or tcp://HOST:PORT).
+QStringList storedNetworkPorts();
+// Where gauges are looked for: the system's serial ports, then the stored
+// network ports.
+QStringList portsToProbe();
 
 // Tries one port on the calling thread. traceTag starts its trace lines.
 ProbeResult probePort(const QString &device, const ProbeOptions &options = ProbeOptions(),

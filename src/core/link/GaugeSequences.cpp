@@ -110,7 +110,7 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
                            Change change)
 {
     GaugePort port(options.timeouts);
-    configure(port, options);
+    configure(port, options, observer);
     if (port.open(BlockFamilyBaud) != OpenStatus::Open)
         return openFailure(port, OpenStatus::Failed);
     Run run(port, observer, BlockWriteSteps + (options.verify ? 1 : 0));
@@ -129,7 +129,7 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
         o.noticeIcon = Icon::Exclamation;
     }
     if (result != DownloadResult::Done || !options.verify)
-        return o;
+        return withLinkFault(o, port);
     gauge_codec::ParamBlock held{};
     const bool readBack = run.step(BlockWriteSteps + 1, QStringLiteral("UploadFromGauge"),
                                    [&] { return port.uploadFromGauge(held); });
@@ -142,7 +142,7 @@ TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, con
 {
     const bool registers = options.family.value_or(cfg.family()) == LinkFamily::Register;
     GaugePort port(options.timeouts);
-    configure(port, options);
+    configure(port, options, observer);
     const OpenStatus open = port.open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
         return openFailure(port, open);
@@ -150,7 +150,7 @@ TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, con
     if (registers) {
         Run run(port, observer, 2 + int(gauge_codec::registerOrder().size()));
         const bool ok = readRegisters(run, cfg);
-        return readOutcome(ok, run.cancelled);
+        return withLinkFault(readOutcome(ok, run.cancelled), port);
     }
 
     Run run(port, observer, 2);
@@ -163,7 +163,7 @@ TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, con
         o.notice = gauge_codec::thresholdRefusalText(cfg);
         o.noticeIcon = Icon::Exclamation;
     }
-    return o;
+    return withLinkFault(o, port);
 }
 
 TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer, const LinkOptions &options)
@@ -175,7 +175,7 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
         return refusal(record_check::refusalText(refusals.first()));
     if (family == LinkFamily::Register) {
         GaugePort port(options.timeouts);
-        configure(port, options);
+        configure(port, options, observer);
         if (port.open(RegisterFamilyBaud) != OpenStatus::Open)
             return openFailure(port, OpenStatus::Failed);
         // Login, ping, the register writes and the read before the buzzer's,
@@ -183,7 +183,7 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
         const int registers = int(gauge_codec::registerOrder().size());
         Run run(port, observer, 2 + registers + 1 + (options.verify ? registers : 0));
         const bool ok = writeRegisters(run, cfg);
-        const TransferOutcome o = writeOutcome(ok, run.cancelled);
+        const TransferOutcome o = withLinkFault(writeOutcome(ok, run.cancelled), port);
         if (!ok || !options.verify)
             return o;
         gauge_readback::RegisterValues held{};
@@ -233,7 +233,7 @@ TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint1
 {
     const TransferOutcome failed = outcome(false, Phrase::of(1231), Icon::Exclamation);
     GaugePort port(options.timeouts);
-    configure(port, options);
+    configure(port, options, observer);
     if (port.open(RegisterFamilyBaud) != OpenStatus::Open)
         return openFailure(port, OpenStatus::Failed);
 
@@ -274,14 +274,14 @@ TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint1
     // whether a cancel or a failing gauge cut the preset short.
     if (!ok && memoryTouched)
         (run.cancelled ? o.cancelNote : o.detail) = loadTranslatedString(5103);
-    return o;
+    return withLinkFault(o, port);
 }
 
 SelfTestReport runLinkSelfTest(SequenceObserver *observer, const LinkOptions &options)
 {
     SelfTestReport report;
     GaugePort port(options.timeouts);
-    configure(port, options);
+    configure(port, options, observer);
     report.opened = port.open(0) == OpenStatus::Open;
     if (!report.opened)
         return report;

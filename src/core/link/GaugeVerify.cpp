@@ -62,7 +62,7 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
 
     const bool registers = family == LinkFamily::Register;
     GaugePort port(options.timeouts);
-    configure(port, options);
+    configure(port, options, observer);
     const OpenStatus open = port.open(registers ? RegisterFamilyBaud : BlockFamilyBaud);
     if (open != OpenStatus::Open)
         return openFailure(port, open);
@@ -74,7 +74,7 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
                           && run.next(QStringLiteral("Ping"), [&] { return port.pingChecked(); })
                           && readRegisterValues(run, held);
         const auto expected = gauge_readback::registerValuesOf(gauge_codec::recordToRegisterWrites(cfg));
-        return verified(read, run.cancelled, gauge_readback::compareRegisters(cfg, expected, held));
+        return withLinkFault(verified(read, run.cancelled, gauge_readback::compareRegisters(cfg, expected, held)), port);
     }
 
     Run run(port, observer, 2);
@@ -82,7 +82,7 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
     const bool read = run.next(QStringLiteral("Ping"), [&] { return port.ping(); })
                       && run.next(QStringLiteral("UploadFromGauge"), [&] { return port.uploadFromGauge(held); });
     if (!read)
-        return readOutcome(false, run.cancelled);
+        return withLinkFault(readOutcome(false, run.cancelled), port);
     // The gauge's own block settles how it counts the pulse factor and what
     // it adds to the threshold, as for a write.
     const QVector<record_check::Refusal> refused = record_check::checkAgainstBlock(cfg, held);

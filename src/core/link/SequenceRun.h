@@ -68,11 +68,14 @@ private:
     int m_step = 0;
 };
 
-// The device and trace tag of the options applied to a new link.
-inline void configure(GaugePort &port, const LinkOptions &options)
+// The device and trace tag of the options applied to a new link; a cancel
+// already ends the opening (a network port still connecting).
+inline void configure(GaugePort &port, const LinkOptions &options, SequenceObserver *observer)
 {
     port.setDevice(options.device);
     port.setTraceTag(options.traceTag);
+    if (observer)
+        port.setCancelCheck([observer] { return observer->cancelRequested(); });
 }
 
 inline TransferOutcome outcome(bool success, const QString &text, user_messages::Icon icon)
@@ -100,6 +103,16 @@ inline TransferOutcome openFailure(const GaugePort &port, OpenStatus status)
                                                                                            : ConnectFailed),
                                 user_messages::Icon::None);
     o.setDetail(Phrase::of(5104, {port.device(), port.openError(), traffic_trace::path()}));
+    return o;
+}
+
+// A failure where the link itself went away (a network connection lost):
+// below the outcome, the port and the reason, on one line.
+inline TransferOutcome withLinkFault(TransferOutcome o, const GaugePort &port)
+{
+    const QString fault = port.linkFault();
+    if (!o.success && o.detail.isEmpty() && !fault.isEmpty())
+        o.detail = QStringLiteral("%1: %2").arg(port.device(), fault);
     return o;
 }
 

@@ -66,6 +66,7 @@ OpenStatus SerialByteStream::open(const QString &device, const LineSettings &lin
     // refuse the calls; the link does not need them.
     m_port.setDataTerminalReady(false);
     m_port.setRequestToSend(false);
+    m_openError.clear();
     m_port.clearError();
     purge();
     return OpenStatus::Open;

@@ -69,7 +69,7 @@ FindGaugePanel::~FindGaugePanel()
 
 void FindGaugePanel::start()
 {
-    QStringList ports = m_ports ? m_ports() : systemSerialPorts();
+    QStringList ports = m_ports ? m_ports() : portsToProbe();
     ports.removeAll(QString());
     ports.removeDuplicates();
     // A stopped search still running ends within its time-outs.

@@ -9,7 +9,9 @@
 #include "app/TranslateWindow.h"
 #include "catalogue/CatalogueLocation.h"
 #include "history/ServiceHistory.h"
+#include "link/GaugeProbe.h"
 #include "link/LineSettings.h"
+#include "link/NetworkAddress.h"
 #include "link/StoredLineSelectors.h"
 
 #include <QComboBox>
@@ -310,7 +312,7 @@ void OptionsDialog::selectPort()
     }
     // A device the system does not list now (unplugged, or set by hand)
     // stays selectable, so that OK does not drop the setting.
-    if (device.startsWith(QLatin1Char('/'))) {
+    if (device.startsWith(QLatin1Char('/')) || isNetworkAddress(device)) {
         m_port->addItem(device, device);
         m_port->setCurrentIndex(m_port->count() - 1);
         return;
@@ -330,6 +332,8 @@ QString OptionsDialog::devicePath() const
                                                QRegularExpression::CaseInsensitiveOption);
     if (text.isEmpty() || portNumber.match(text).hasMatch())
         return QString();
+    if (isNetworkAddress(text)) // a serial port on another machine
+        return text;
 #ifdef Q_OS_WIN
     return QString();
 #else
@@ -349,6 +353,7 @@ QStringList OptionsDialog::portsToTry() const
     ports << configuredPortDevice(StoredLineSelectors::load().port);
     if (!devicePath().isEmpty())
         ports << devicePath();
+    ports << storedNetworkPorts();
     ports.removeAll(QString());
     ports.removeDuplicates();
     return ports;

@@ -148,6 +148,10 @@ private slots:
 #else
         QTest::newRow("device path prefix") << TwoPorts << "" << "/DEV/TTYS" << "/dev/ttyS1" << "/dev/ttyS1";
         QTest::newRow("unlisted device stays") << TwoPorts << "" << "/dev/pts/7" << "/dev/pts/7" << "/dev/pts/7";
+        QTest::newRow("network port stays") << TwoPorts << "" << "rfc2217://127.0.0.1:2001" << "rfc2217://127.0.0.1:2001"
+                                            << "rfc2217://127.0.0.1:2001";
+        QTest::newRow("number: the stored network port")
+            << TwoPorts << "tcp://127.0.0.1:4001" << "COM1" << "tcp://127.0.0.1:4001" << "tcp://127.0.0.1:4001";
         QTest::newRow("number: the stored device")
             << TwoPorts << "/dev/ttyUSB0" << "COM3" << "/dev/ttyUSB0" << "/dev/ttyUSB0";
         QTest::newRow("number: its own device") << TwoPorts << "" << "COM2" << "/dev/ttyS1" << "/dev/ttyS1";

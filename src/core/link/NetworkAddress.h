@@ -1,0 +1,19 @@
+#pragma once
+// A serial port reached over the network, named like a device:
+// "rfc2217://HOST:PORT" (Telnet with COM-PORT-OPTION: the line is set from
+// here) or "tcp://HOST:PORT" (raw bytes, the line set at the server).
+#include <QString>
+#include <optional>
+
+struct NetworkAddress
+{
+    enum class Kind { Rfc2217, Raw };
+    Kind kind = Kind::Rfc2217;
+    QString host;
+    quint16 port = 0;
+};
+
+// True for a name that starts with one of the two schemes, well formed or not.
+bool isNetworkAddress(const QString &device);
+// The address a device name gives, or none when it is no well-formed one.
+std::optional<NetworkAddress> parseNetworkAddress(const QString &device);
