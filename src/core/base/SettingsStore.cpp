@@ -112,10 +112,8 @@ QString readString(const QString &section, const QString &entry, const QString &
 
 QStringList readStringList(const QString &section, const QString &entry)
 {
-    auto store = openStore();
-    const QString key = enter(*store, section, entry);
     QStringList values;
-    for (const QString &value : store->value(key).toStringList()) {
+    for (const QString &value : storedValue(section, entry).toStringList()) {
         if (!value.trimmed().isEmpty())
             values << value.trimmed();
     }
