@@ -259,6 +259,7 @@ private slots:
         options.timeouts = ReadTimeouts(); // the gauge's own 4.5 s of patience
         f.frame().gaugeCommands().setLinkOptions(options);
         chooseMasterType(f, TachometerBlockFamily);
+        f.document().config().KValue = 2345; // a pulse factor of 0 would ask first
         f.document().setModified(true);
         int exitCode = -1;
         whenModal<TransferProgressDialog>([&](TransferProgressDialog *) {
