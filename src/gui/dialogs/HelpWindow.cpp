@@ -66,8 +66,8 @@ bool HelpWindow::showManual(QWidget *parent)
         window->setAttribute(Qt::WA_DeleteOnClose);
         if (!window->load(page)) {
             delete window;
-            user_messages::show(loadTranslatedString(5379).arg(QDir::toNativeSeparators(page)),
-                                user_messages::Icon::Exclamation);
+            user_messages::showAboutFile(loadTranslatedString(5379).arg(QFileInfo(page).fileName()), page,
+                                         user_messages::Icon::Error);
             return false;
         }
     }

@@ -12,6 +12,7 @@
 #include "WindowPlacement.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/DiagnosticsSheet.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/HistoryDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "app/SplashWindow.h"
@@ -29,7 +30,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -86,19 +86,6 @@ const ActionInfo actionInfos[] = {
 
 // The manual made from the README when the program was built, in the
 // desktop's browser.
-void openUserManual()
-{
-    const QString page = QDir(install_layout::dataFolder()).filePath(QStringLiteral("manual/index.html"));
-    if (!QFile::exists(page)) {
-        user_messages::showAboutFile(loadTranslatedString(5379).arg(QFileInfo(page).fileName()), page,
-                                     user_messages::Icon::Error);
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        user_messages::showAboutFile(loadTranslatedString(5375).arg(QFileInfo(page).fileName()), page,
-                                     user_messages::Icon::Error);
-}
-
 // Write's prompt, or what the gauge still needs before it can be written:
 // a pulse factor outside the master type's limits (a new project's 0).
 QString writeStatusTip(const ConfigRecord &config, bool masterChosen)
@@ -260,7 +247,7 @@ void MainWindow::createActions()
         AboutDialog about(this);
         about.exec();
     });
-    addHandler(HelpManual, [] { openUserManual(); });
+    addHandler(HelpManual, [this] { HelpWindow::showManual(this); });
     addHandler(ReadGauge, [this] { m_gauge->readFromGauge(); });
     addHandler(WriteGauge, [this] { m_gauge->writeToGauge(); });
     addHandler(RestoreBackup, [this] { m_gauge->restoreBackup(); });
