@@ -13,21 +13,29 @@ namespace testing_support {
 // Short time-outs keep silent-gauge tests fast.
 inline ReadTimeouts fastTimeouts() { return ReadTimeouts{150, 2, 150}; }
 
+// A simulator set-up of the family with faults in the simulator's own words
+// ("any=silence").
+inline GaugeSimConfig simConfig(SimFamily family, const QStringList &faults)
+{
+    GaugeSimConfig config;
+    config.family = family;
+    for (const QString &text : faults) {
+        SimFault fault;
+        QString error;
+        if (!parseSimFault(text, fault, &error))
+            qFatal("%s", qPrintable(error));
+        config.faults.append(fault);
+    }
+    return config;
+}
+
 class SimGauge
 {
 public:
     explicit SimGauge(SimFamily family, const QStringList &faults = {}, bool wireSpeed = false)
     {
-        GaugeSimConfig config;
-        config.family = family;
+        GaugeSimConfig config = simConfig(family, faults);
         config.wireSpeed = wireSpeed;
-        for (const QString &text : faults) {
-            SimFault fault;
-            QString error;
-            if (!parseSimFault(text, fault, &error))
-                qFatal("%s", qPrintable(error));
-            config.faults.append(fault);
-        }
         server = std::make_unique<PtyGaugeServer>(config);
         QString error;
         if (!server->start(&error))

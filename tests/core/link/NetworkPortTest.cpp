@@ -5,6 +5,7 @@
 #include "link/NetworkByteStream.h"
 #include "PtyGaugeServer.h"
 #include "base/SettingsStore.h"
+#include "common/SimGauge.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 
@@ -67,16 +68,8 @@ class NetGauge
 public:
     NetGauge(const QString &name, SimFamily family, const QStringList &faults = {})
     {
-        GaugeSimConfig config;
-        config.family = family;
+        GaugeSimConfig config = testing_support::simConfig(family, faults);
         config.requiredBaud = family == SimFamily::Block ? BlockFamilyBaud : RegisterFamilyBaud;
-        for (const QString &text : faults) {
-            SimFault fault;
-            QString error;
-            if (!parseSimFault(text, fault, &error))
-                qFatal("%s", qPrintable(error));
-            config.faults.append(fault);
-        }
         server = std::make_unique<PtyGaugeServer>(config);
         QString error;
         if (!server->start(&error) || !server->makeLink(ser2netDir() + "/" + name, &error))
