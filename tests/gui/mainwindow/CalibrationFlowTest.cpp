@@ -14,6 +14,7 @@
 #include "views/CalibrationView.h"
 #include "views/ProjectTreeView.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,8 +90,16 @@ private slots:
         const QStringList quantity{"100", "0", "50", "25", "75", "10", "90", "60"};
         const QStringList resistance{"190", "10", "100", "55", "145", "28", "172", "118"};
         bool defined = false;
+        QStringList tabbed; // Tab runs across each x/y pair, as values are read off a data sheet
         whenModal<SensorSelectionDialog>([&](SensorSelectionDialog *selection) {
             whenModal<SensorDefinitionDialog>([&](SensorDefinitionDialog *definition) {
+                definition->activateWindow();
+                QTest::qWaitForWindowActive(definition);
+                definition->control(3009)->setFocus();
+                for (int i = 0; i < 5 && QApplication::focusWidget(); ++i) {
+                    tabbed << QApplication::focusWidget()->objectName();
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                }
                 type(definition->control(1056), "Bilge sender");
                 type(definition->control(3025), "Ohm");
                 type(definition->control(3026), "%");
@@ -107,6 +116,7 @@ private slots:
         });
         click(view->control(1004));
         QVERIFY(defined);
+        QCOMPARE(tabbed, (QStringList{"3009", "3017", "3010", "3018", "3011"}));
 
         const QStringList expectedQuantity{"0", "14.3", "28.6", "42.9", "57.1", "71.4", "85.7", "100"};
         const QStringList expectedResistance{"10", "35.7", "61.4", "87.1", "112.9", "138.6", "164.3", "190"};
