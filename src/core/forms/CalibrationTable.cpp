@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
 #include <QVector>
@@ -163,7 +164,7 @@ bool save(const QString &path, const InputCalibration &calibration, QString *err
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(toCsv(calibration)) < 0 || !file.commit()) {
-        *error = loadTranslatedString(5644).arg(QDir::toNativeSeparators(path), file.errorString());
+        *error = loadTranslatedString(5644).arg(QFileInfo(path).fileName(), file.errorString());
         return false;
     }
     return true;
@@ -182,7 +183,7 @@ bool load(const QString &path, InputCalibration &calibration, QString *error)
         else if (fromCsv(file.readAll(), calibration, &reason))
             return true;
     }
-    *error = loadTranslatedString(5640).arg(QDir::toNativeSeparators(path), reason);
+    *error = loadTranslatedString(5640).arg(QFileInfo(path).fileName(), reason);
     return false;
 }
 

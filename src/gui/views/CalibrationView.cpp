@@ -308,9 +308,10 @@ void CalibrationView::saveTable()
     dialog.selectFile(loadTranslatedString(5649).arg(m_gauge + 1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString path = dialog.selectedFiles().first();
     QString error;
-    if (!calibration_table::save(dialog.selectedFiles().first(), *m_values, &error))
-        warn(error);
+    if (!calibration_table::save(path, *m_values, &error))
+        user_messages::showAboutFile(error, path, user_messages::Icon::Error);
 }
 
 void CalibrationView::loadTable()
@@ -325,10 +326,11 @@ void CalibrationView::loadTable()
         dialog.setDirectory(QFileInfo(document()->filePath()).absolutePath());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString path = dialog.selectedFiles().first();
     InputCalibration loaded = *m_values;
     QString error;
-    if (!calibration_table::load(dialog.selectedFiles().first(), loaded, &error)) {
-        warn(error);
+    if (!calibration_table::load(path, loaded, &error)) {
+        user_messages::showAboutFile(error, path, user_messages::Icon::Error);
         return;
     }
     *m_values = loaded;

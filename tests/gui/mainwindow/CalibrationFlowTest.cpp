@@ -6,6 +6,7 @@
 #include "DialogDriver.h"
 #include "FrameFixture.h"
 #include "base/SettingsStore.h"
+#include "base/Language.h"
 #include "common/TestRegistry.h"
 #include "dialogs/SensorDefinitionDialog.h"
 #include "dialogs/SensorSelectionDialog.h"
@@ -15,6 +16,8 @@
 #include "views/ProjectTreeView.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -150,6 +153,43 @@ private slots:
         });
         click(view->control(1004));
         QVERIFY(listed.contains("Bilge sender"));
+    }
+
+    // A table file that cannot be read or written is named in the message,
+    // its full path in the details.
+    void tableFileFaults_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file"); // relative: under the test home
+        QTest::addColumn<QByteArray>("content"); // written there first
+        QTest::addColumn<int>("message");
+        QTest::newRow("load a file that is no table") << "loadTable" << "notes.csv" << QByteArray("hello\n") << 5640;
+        QTest::newRow("load a table cut short") << "loadTable" << "short.csv" << QByteArray("Ohm;%\n10;0\n") << 5640;
+        QTest::newRow("save where no file can be made") << "saveTable" << "/proc/gauge2.csv" << QByteArray() << 5644;
+    }
+    void tableFileFaults()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(int, message);
+        FrameFixture f;
+        settings_store::writeInt("Settings", "ServiceItems", 1);
+        QVERIFY(f.start());
+        selectCode(f.tree(), TemperatureInput);
+        auto *view = qobject_cast<CalibrationView *>(f.frame().rightView());
+        QVERIFY(view);
+        const QString path = QDir::isAbsolutePath(file) ? file : f.home().filePath(file);
+        if (!content.isEmpty())
+            writeBytes(path, content);
+        answerFileDialog(path);
+        click(view->findChild<QPushButton *>(button));
+        QCOMPARE(f.messages().count(), 1);
+        const user_messages::Message shown = f.messages().messages().first();
+        const QString head = loadTranslatedString(message).section(QStringLiteral("%2"), 0, 0).arg(QFileInfo(path).fileName());
+        QVERIFY2(shown.text.startsWith(head), qPrintable(shown.text));
+        QCOMPARE(shown.details, QDir::toNativeSeparators(path));
+        QCOMPARE(shown.icon, user_messages::Icon::Error);
     }
 };
 
