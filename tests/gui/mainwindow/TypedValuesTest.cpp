@@ -3,7 +3,9 @@
 // limits refuse is marked at once, and the title's star follows real changes
 // only.
 #include "UserPaths.h"
+#include "common/SimGauge.h"
 #include "common/TestRegistry.h"
+#include "mainwindow/GaugeTransferCommands.h"
 #include "mainwindow/CommandIds.h"
 #include "model/ProjectDocument.h"
 
@@ -89,19 +91,37 @@ private slots:
         QCOMPARE(f.frame().action(WriteGauge)->statusTip(), QStringLiteral("Write the configuration to the connected gauge"));
     }
 
-    // Without limits a pulse factor of 0 is written only after a question.
+    // Without limits a pulse factor of 0 is written only after a question,
+    // and only when the answer is Yes.
+    void zeroPulseFactorWithoutLimitsAsks_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("No") << int(user_messages::Answer::No) << false;
+        QTest::newRow("Yes") << int(user_messages::Answer::Yes) << true;
+    }
     void zeroPulseFactorWithoutLimitsAsks()
     {
+        QFETCH(int, answer);
+        QFETCH(bool, written);
+        SimGauge gauge{SimFamily::Register};
         FrameFixture f;
         QVERIFY(f.start());
+        LinkOptions options;
+        options.timeouts = fastTimeouts();
+        options.backupFolder = f.home().filePath(QStringLiteral("backups"));
+        f.frame().gaugeCommands().setLinkOptions(options);
         openProjectOf(f, SpeedometerWithoutLimits);
-        f.messages().setAnswer(user_messages::Answer::No);
+        f.messages().setAnswer(user_messages::Answer(answer));
         pickFromMenu(f, 3, WriteGauge);
-        QCOMPARE(f.messages().count(), 1);
+        QVERIFY(f.messages().count() >= 1);
         const user_messages::Message question = f.messages().messages().first();
         QCOMPARE(question.icon, user_messages::Icon::Question);
         QCOMPARE(question.buttons, user_messages::Buttons::YesNo);
         QVERIFY2(question.text.contains(QStringLiteral("is 0: the gauge will show nothing")), qPrintable(question.text));
+        QCOMPARE(gauge.count(QStringLiteral("write-register")) > 0, written);
+        if (written)
+            QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Information);
     }
 
     // What the program makes fit the master type by itself, or a field only
