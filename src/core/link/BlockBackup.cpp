@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QMutex>
 #include <QSaveFile>
+#include <QScopeGuard>
+#include <QSet>
 #include <QStandardPaths>
 
 namespace block_backup {
@@ -75,15 +77,24 @@ QString save(const Block &block, const QString &folder, QString *error)
             *error = QStringLiteral("the folder cannot be created");
         return QString();
     }
-    // Gauges written side by side back up in the same millisecond: choosing
-    // the name and making the file is one step, so none replaces another's.
+    // Gauges written side by side back up in the same millisecond: a name is
+    // taken under the lock and held until its file is there, so none replaces
+    // another's; the write itself (with its flush to disk) runs side by side.
     static QMutex mutex;
-    QMutexLocker lock(&mutex);
+    static QSet<QString> taken;
     const QDateTime now = QDateTime::currentDateTime();
     const QString stamp = now.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     QString path = QDir(folder).filePath(QStringLiteral("block-%1.bin").arg(stamp));
-    for (int n = 2; QFile::exists(path); ++n)
-        path = QDir(folder).filePath(QStringLiteral("block-%1-%2.bin").arg(stamp).arg(n));
+    {
+        QMutexLocker lock(&mutex);
+        for (int n = 2; taken.contains(path) || QFile::exists(path); ++n)
+            path = QDir(folder).filePath(QStringLiteral("block-%1-%2.bin").arg(stamp).arg(n));
+        taken.insert(path);
+    }
+    const auto release = qScopeGuard([&path] {
+        QMutexLocker lock(&mutex);
+        taken.remove(path);
+    });
     const QByteArray bytes = header(block, now)
                              + QByteArray(reinterpret_cast<const char *>(block.data()), int(block.size()));
     QSaveFile file(path);
