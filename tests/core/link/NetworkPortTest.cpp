@@ -5,6 +5,7 @@
 #include "link/NetworkByteStream.h"
 #include "PtyGaugeServer.h"
 #include "base/SettingsStore.h"
+#include "common/Ser2netFixture.h"
 #include "common/SimGauge.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
@@ -21,41 +22,9 @@
 // fixture): each test points one of its device names at a simulated gauge
 // that drops whatever arrives at another line speed than its family's, so
 // that a sequence succeeds only when the speed it sets reaches the device.
+using namespace testing_support;
+
 namespace {
-
-QString ser2netDir() { return qEnvironmentVariable("SKALERON_SER2NET_DIR"); }
-
-// Why the tests cannot reach ser2net; empty when they can.
-QString ser2netMissing()
-{
-    const QString dir = ser2netDir();
-    QFile skip(dir + "/skip");
-    if (!dir.isEmpty() && skip.open(QIODevice::ReadOnly))
-        return QString::fromUtf8(skip.readAll()).trimmed();
-    if (dir.isEmpty() || !QFile::exists(dir + "/ready"))
-        return QStringLiteral("ser2net is not running (the ctest fixture ser2net_start starts it)");
-    return QString();
-}
-
-#define REQUIRE_SER2NET()                                                                                              \
-    do {                                                                                                               \
-        const QString why = ser2netMissing();                                                                          \
-        if (!why.isEmpty())                                                                                            \
-            QSKIP(qPrintable(why));                                                                                    \
-    } while (false)
-
-int ser2netPort(const QString &name)
-{
-    QFile f(ser2netDir() + "/ports");
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
-        return 0;
-    for (const QString &line : QString::fromUtf8(f.readAll()).split('\n')) {
-        const QStringList parts = line.split(' ');
-        if (parts.size() == 2 && parts[0] == name)
-            return parts[1].toInt();
-    }
-    return 0;
-}
 
 QString address(const QString &scheme, const QString &name)
 {
