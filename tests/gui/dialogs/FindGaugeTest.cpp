@@ -1,12 +1,15 @@
 // "Find gauge" in the communication settings: the ports are tried in the
 // background while the dialog stays usable, and the port a simulated gauge
 // answers on is chosen.
+#include "base/SettingsStore.h"
 #include "common/PackFolder.h"
+#include "common/Ser2netFixture.h"
 #include "common/SimGauge.h"
 #include "common/TestRegistry.h"
 
 #include "dialogs/FindGaugePanel.h"
 #include "dialogs/OptionsDialog.h"
+#include "link/GaugeSequences.h"
 
 #include <QComboBox>
 #include <QMap>
@@ -30,20 +33,36 @@ private slots:
     void findGaugeChoosesThePortItAnswersOn_data()
     {
         QTest::addColumn<int>("family"); // -1: no gauge anywhere
-        QTest::newRow("block family") << int(SimFamily::Block);
-        QTest::newRow("register family") << int(SimFamily::Register);
-        QTest::newRow("no gauge") << -1;
+        QTest::addColumn<bool>("network"); // behind ser2net, on a network port from the settings
+        QTest::newRow("block family") << int(SimFamily::Block) << false;
+        QTest::newRow("register family") << int(SimFamily::Register) << false;
+        QTest::newRow("no gauge") << -1 << false;
+        QTest::newRow("register family behind ser2net") << int(SimFamily::Register) << true;
     }
     void findGaugeChoosesThePortItAnswersOn()
     {
         QFETCH(int, family);
+        QFETCH(bool, network);
+        if (network)
+            REQUIRE_SER2NET();
         ScopedTestHome home;
         PackFolder packs;
         // The simulated gauge is the session's port, which the system does
-        // not list.
+        // not list, or it hears only its own line speed behind ser2net.
         std::unique_ptr<SimGauge> gauge;
-        if (family >= 0)
+        std::unique_ptr<PtyGaugeServer> networkGauge;
+        QString found;
+        if (network) {
+            GaugeSimConfig config = simConfig(SimFamily(family), {});
+            config.requiredBaud = RegisterFamilyBaud;
+            networkGauge = std::make_unique<PtyGaugeServer>(config);
+            QVERIFY(networkGauge->start() && networkGauge->makeLink(ser2netDir() + QStringLiteral("/gauge3")));
+            found = QStringLiteral("rfc2217://127.0.0.1:%1").arg(ser2netPort(QStringLiteral("gauge3")));
+            settings_store::writeString(QStringLiteral("Communication"), QStringLiteral("NetworkPorts"), found);
+        } else if (family >= 0) {
             gauge = std::make_unique<SimGauge>(SimFamily(family));
+            found = gauge->server->devicePath();
+        }
         OptionsDialog dialog;
         dialog.setSystemPorts({{QStringLiteral("ttyNoSuchGauge0"), MissingPort}});
         dialog.show();
@@ -55,16 +74,15 @@ private slots:
         QVERIFY(find->isSearching());
         QTRY_VERIFY_WITH_TIMEOUT(!find->isSearching(), 8000);
 
-        const QString found = gauge ? gauge->server->devicePath() : QString();
-        QCOMPARE(dialog.portList()->currentText(), gauge ? found : before);
+        QCOMPARE(dialog.portList()->currentText(), !found.isEmpty() ? found : before);
         // One row per port tried, each with its result.
         QMap<QString, QString> rows;
         QTreeWidget *results = find->results();
         for (int row = 0; row < results->topLevelItemCount(); ++row)
             rows.insert(results->topLevelItem(row)->text(0), results->topLevelItem(row)->text(1));
-        QCOMPARE(rows.size(), gauge ? 2 : 1);
+        QCOMPARE(rows.size(), !found.isEmpty() ? 2 : 1);
         QCOMPARE(rows.value(MissingPort), loadTranslatedString(5755));
-        if (!gauge)
+        if (found.isEmpty())
             return;
         const QString familyText =
             loadTranslatedString(family == int(SimFamily::Block) ? 5750 : 5752).section(QStringLiteral(" ("), 0, 0);
