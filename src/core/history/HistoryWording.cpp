@@ -4,6 +4,8 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
 
 namespace history_wording {
 
@@ -22,6 +24,25 @@ QString wordOf(const QString &stored, std::initializer_list<Word> words)
             return loadTranslatedString(w.stringId);
     }
     return stored;
+}
+
+// A printed sheet's job fields, stored as a JSON object with fixed keys (the
+// command-line tool's readers take them so), as "Customer: …; Technician: …".
+QString sheetJob(const QString &stored)
+{
+    const QJsonDocument json = QJsonDocument::fromJson(stored.toUtf8());
+    if (!json.isObject())
+        return stored;
+    static const Word fields[] = {
+        {"customer", 6200}, {"vessel", 6201}, {"serial", 6202}, {"technician", 6203}, {"notes", 6204}};
+    const QJsonObject job = json.object();
+    QStringList parts;
+    for (const Word &field : fields) {
+        const QString value = job.value(QLatin1String(field.stored)).toString().simplified();
+        if (!value.isEmpty())
+            parts << loadTranslatedString(field.stringId) + QStringLiteral(": ") + value;
+    }
+    return parts.isEmpty() ? stored : parts.join(QStringLiteral("; "));
 }
 
 }
@@ -56,6 +77,8 @@ QString storedMessage(const QVector<Phrase> &phrases)
 
 QString message(const QString &stored)
 {
+    if (stored.startsWith(QLatin1Char('{')))
+        return sheetJob(stored);
     // Plain text never starts with a JSON array of phrases; anything that
     // does not read as one whole is plain text.
     if (!stored.startsWith(QLatin1String("[{")))

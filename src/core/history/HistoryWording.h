@@ -5,8 +5,9 @@
 // words. A key this program does not know is shown as it was stored.
 //
 // Messages are stored as their phrases (string ids and arguments) and
-// written in the reader's language; a message stored as plain text (by an
-// older version, or a sheet's job) is shown as it stands.
+// written in the reader's language, a sheet's job fields under their
+// labels; a message stored as plain text (by an older version) is shown as it
+// stands.
 #include "base/Phrase.h"
 
 #include <QString>

@@ -79,20 +79,29 @@ private slots:
         QCOMPARE(history_wording::message(entry.message), shown);
     }
 
-    void plainMessagesStayAsStored_data()
+    // Anything that does not read whole as phrases or a sheet's job is
+    // shown as it was stored.
+    void otherMessages_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::newRow("older version's text") << "Die Konfiguration wurde erfolgreich gelesen.";
-        QTest::newRow("sheet job") << R"({"customer":"Harbour Marine","serial":"A-7"})";
-        QTest::newRow("not a phrase") << R"([{"id":"1232","args":[]}])";
-        QTest::newRow("cut short") << R"([{"id":1232,"args":[)";
-        QTest::newRow("empty") << "";
+        QTest::addColumn<QString>("shown"); // empty: as stored
+        QTest::newRow("older version's text") << "Die Konfiguration wurde erfolgreich gelesen." << "";
+        QTest::newRow("sheet job") << R"({"customer":"Harbour Marine","notes":"","serial":"A-7"})"
+                                   << "Customer: Harbour Marine; Gauge serial number: A-7";
+        QTest::newRow("sheet job without a field") << R"({"notes":""})" << "";
+        QTest::newRow("not a phrase") << R"([{"id":"1232","args":[]}])" << "";
+        QTest::newRow("cut short") << R"([{"id":1232,"args":[)" << "";
+        QTest::newRow("empty") << "" << "";
     }
 
-    void plainMessagesStayAsStored()
+    void otherMessages()
     {
         QFETCH(QString, stored);
-        QCOMPARE(history_wording::message(stored), stored);
+        QFETCH(QString, shown);
+        ScopedTestHome home;
+        Packs packs;
+        Packs::use("vorn_eng32.dll");
+        QCOMPARE(history_wording::message(stored), shown.isEmpty() ? stored : shown);
     }
 };
 
