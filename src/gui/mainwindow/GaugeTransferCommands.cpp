@@ -97,7 +97,7 @@ void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome, const QS
 // A backup the transfer made, named in the outcome by its file name.
 static void nameBackup(TransferOutcome &outcome)
 {
-    outcome.detail = loadTranslatedString(5384).arg(QFileInfo(outcome.backupFile).fileName());
+    outcome.setDetail(Phrase::of(5384, {QFileInfo(outcome.backupFile).fileName()}));
 }
 
 bool GaugeTransferCommands::confirmZeroPulseFactor(const ConfigRecord &config)
@@ -196,7 +196,7 @@ void GaugeTransferCommands::writeToGauge()
         QStringList fields;
         for (const gauge_readback::HeldMismatch &m : std::as_const(outcome.mismatches))
             fields << loadTranslatedString(5741).arg(heldFieldLabel(work, m.field), m.written, m.held);
-        outcome.text = loadTranslatedString(5740).arg(fields.join(QStringLiteral(", ")));
+        outcome.setText(Phrase::of(5740, {fields.join(QStringLiteral(", "))}));
     }
     // The block the gauge held before can be written back.
     const bool backedUp = !outcome.backupFile.isEmpty() && (outcome.success || !outcome.mismatches.isEmpty());
