@@ -181,7 +181,7 @@
     </message>
     <message id="5873">
         <source>Find gauge</source>
-        <translation>Find gauge</translation>
+        <translation>Find &amp;gauge</translation>
     </message>
     <message id="5874">
         <source>Trying the ports: %1 of %2 done...</source>

@@ -181,7 +181,7 @@
     </message>
     <message id="5873">
         <source>Find gauge</source>
-        <translation>Rechercher l'instrument</translation>
+        <translation>Rec&amp;hercher l'instrument</translation>
     </message>
     <message id="5874">
         <source>Trying the ports: %1 of %2 done...</source>

@@ -181,7 +181,7 @@
     </message>
     <message id="5873">
         <source>Find gauge</source>
-        <translation>Messgerät suchen</translation>
+        <translation>Messgerät &amp;suchen</translation>
     </message>
     <message id="5874">
         <source>Trying the ports: %1 of %2 done...</source>

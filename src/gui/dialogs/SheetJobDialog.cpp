@@ -2,11 +2,14 @@
 
 #include "base/Language.h"
 
+#include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeySequence>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace {
@@ -17,6 +20,29 @@ QLineEdit *field(const char *name, const QString &text, QWidget *parent)
     edit->setObjectName(QLatin1String(name));
     edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 40);
     return edit;
+}
+
+QChar letterOf(const QString &text)
+{
+    const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+    return mnemonic.isEmpty() ? QChar() : mnemonic.toString().back().toLower();
+}
+
+// The labels' texts are shared with the printed sheet and the history, where
+// a letter mark would show: each gets the first letter of its own here, at a
+// word's start where one is free.
+QString withLetter(const QString &label, QSet<QChar> &taken)
+{
+    for (const bool wordStart : {true, false}) {
+        for (int i = 0; i < label.size(); ++i) {
+            const QChar c = label.at(i).toLower();
+            if (!c.isLetter() || taken.contains(c) || (wordStart && i > 0 && label.at(i - 1).isLetter()))
+                continue;
+            taken.insert(c);
+            return QString(label).insert(i, QLatin1Char('&'));
+        }
+    }
+    return label;
 }
 
 }
@@ -37,13 +63,16 @@ SheetJobDialog::SheetJobDialog(const SheetJob &job, QWidget *parent)
 
     auto *hint = new QLabel(loadTranslatedString(6215), this);
     hint->setWordWrap(true);
-    auto *form = new QFormLayout;
-    form->addRow(loadTranslatedString(6200), m_customer);
-    form->addRow(loadTranslatedString(6201), m_vessel);
-    form->addRow(loadTranslatedString(6202), m_serial);
-    form->addRow(loadTranslatedString(6203), m_technician);
-    form->addRow(loadTranslatedString(6204), m_notes);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QSet<QChar> taken;
+    for (const QAbstractButton *button : buttons->buttons())
+        taken += letterOf(button->text());
+    auto *form = new QFormLayout;
+    form->addRow(withLetter(loadTranslatedString(6200), taken), m_customer);
+    form->addRow(withLetter(loadTranslatedString(6201), taken), m_vessel);
+    form->addRow(withLetter(loadTranslatedString(6202), taken), m_serial);
+    form->addRow(withLetter(loadTranslatedString(6203), taken), m_technician);
+    form->addRow(withLetter(loadTranslatedString(6204), taken), m_notes);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

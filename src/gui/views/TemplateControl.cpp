@@ -1,5 +1,7 @@
 #include "TemplateControl.h"
 
+#include "base/Language.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -8,6 +10,32 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace {
+
+// The templates' list entries are English; those that are words rather than
+// signal names read in the language in use.
+QString listEntry(const char *entry)
+{
+    static const struct
+    {
+        const char *english;
+        int stringId;
+    } words[] = {{"Off", 6420},
+                 {"Speedo/Tacho", 6421},
+                 {"Speedo (Freq. 1)", 6422},
+                 {"Tacho (Freq. 1)", 6423},
+                 {"Speedo (Freq. 2)", 6424}};
+    for (const auto &word : words) {
+        if (qstrcmp(entry, word.english) == 0) {
+            const QString translated = loadTranslatedString(word.stringId);
+            return translated.isEmpty() ? QString::fromUtf8(entry) : translated;
+        }
+    }
+    return QString::fromUtf8(entry);
+}
+
+}
 
 QWidget *createTemplateControl(const dialog_templates::ControlTemplate &t, QWidget *parent)
 {
@@ -39,7 +67,7 @@ QWidget *createTemplateControl(const dialog_templates::ControlTemplate &t, QWidg
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
         for (const char *item : t.items)
-            box->addItem(QString::fromUtf8(item));
+            box->addItem(listEntry(item));
         w = box;
         break;
     }
