@@ -2,6 +2,7 @@
 
 #include "FormView.h"
 
+#include <QApplication>
 #include <QScrollArea>
 
 PaneSplitter::PaneSplitter(QWidget *parent)
@@ -57,6 +58,10 @@ bool PaneSplitter::replaceView(const ViewFactory &factory, ProjectDocument *docu
     if (previous && old == OldValues::Keep && !previous->canLeave())
         return false;
 
+    // Someone walking the tree by keys keeps the focus there (and sees it);
+    // from the old form or from nowhere it goes to the new form.
+    const QWidget *focus = QApplication::focusWidget();
+    const bool focusOutsideForms = focus && focus != m_right && !m_right->isAncestorOf(focus);
     const QList<int> widths = sizes();
     FormView *view = factory(document);
     if (previous) {
@@ -71,6 +76,7 @@ bool PaneSplitter::replaceView(const ViewFactory &factory, ProjectDocument *docu
         setSizes(widths);
     view->initialize();
     view->show();
-    view->setFocus();
+    if (!focusOutsideForms)
+        view->setFocus();
     return true;
 }

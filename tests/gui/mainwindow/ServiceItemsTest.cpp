@@ -101,6 +101,27 @@ private slots:
         QCOMPARE(calibration->findChild<QLabel *>(QStringLiteral("inputTitle"))->text(), title);
     }
 
+    // The tree walked by the arrow keys keeps the focus, each item showing
+    // its page.
+    void treeWalkedByKeys()
+    {
+        FrameFixture f;
+        settings_store::writeInt("Settings", "ServiceItems", 1);
+        QVERIFY(f.start());
+        openProjectOf(f, 3);
+        f.tree().expandAll();
+        showAndActivate(f.frame());
+        clickTreeItem(f, 107);
+        QList<int> walked;
+        for (int step = 0; step < 4; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), &f.tree());
+            walked << ProjectTreeView::itemCode(f.tree().currentItem());
+        }
+        QCOMPARE(walked, (QList<int>{100, 102, 212, 201}));
+        QVERIFY(qobject_cast<CalibrationView *>(f.frame().rightView()));
+    }
+
     // The master settings page's Set says what it did; the Aux input shows
     // its signal source; the diagnostics values take no typing.
     void servicePagesShowWhatTheyHold()
