@@ -5,6 +5,7 @@
 #include "common/CatalogueFiles.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
+#include "model/ValueList.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -152,6 +153,31 @@ private slots:
         const Run r = cli({"list"});
         QCOMPARE(r.out.count('\n'), 3); // user 5, standard 3 and 2
         QVERIFY2(r.out.startsWith("user\t5\t"), qPrintable(r.out));
+    }
+
+    // A curve written by another program with blanks and a decimal comma is
+    // kept whole by a change of name.
+    void renameKeepsALooselyWrittenCurve()
+    {
+        testing_support::ScopedTestHome home;
+        standardFile(home);
+        const QString user = home.filePath("user.sqlite");
+        createSensorTable(user);
+        QVariantMap row = sensorRow(5, "Benutzerdefiniert", "");
+        row["X-Werte"] = "0 ; 50 ; 100";
+        row["Y-Werte"] = "10,5; 95; 180";
+        insertRows(user, "SensorTabelle", {row});
+        const QString own = settings_store::applicationName();
+        settings_store::setApplicationName("skaleron");
+        useUserCatalogue(user);
+        settings_store::setApplicationName(own);
+        const Run r = cli({"change", "5", "--name", "Tank 5"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(queryValue(user, "SELECT Name FROM SensorTabelle WHERE id = 5").toString(), QString("Tank 5"));
+        QCOMPARE(value_list::readNumbers(queryValue(user, "SELECT [X-Werte] FROM SensorTabelle WHERE id = 5").toString(), 8),
+                 (QVector<double>{0, 50, 100}));
+        QCOMPARE(value_list::readNumbers(queryValue(user, "SELECT [Y-Werte] FROM SensorTabelle WHERE id = 5").toString(), 8),
+                 (QVector<double>{10.5, 95, 180}));
     }
 
     void userFileThatIsNoDatabase()

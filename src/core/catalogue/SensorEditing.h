@@ -19,6 +19,10 @@ QString refusal(const SensorDefinition &definition);
 // stored y list), each read as eight times "number;" up to the first
 // mismatch; as many rows as both lists hold.
 void takeColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition);
+// The same as the calibration reads them (blanks, ";" and decimal commas
+// alike), for a change that keeps what it does not name: a list written by
+// another program is then kept whole instead of cut at the first blank.
+void takeStoredColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition);
 
 // The definition window's order on OK: the pairs sorted by the y value,
 // neighbours swapped only when the earlier y is strictly greater.
