@@ -5,7 +5,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
+#include <chrono>
 #include <functional>
+#include <thread>
 
 // A read of n bytes returns as soon as n bytes are in, after intervalMs of
 // silence between two bytes, or after totalMultiplierMs * n + totalConstantMs
@@ -42,4 +45,23 @@ public:
     // made at least every CancelCheckMs while it waits.
     virtual void setCancelCheck(std::function<bool()> check) { Q_UNUSED(check); }
     static constexpr int CancelCheckMs = 50;
+
+protected:
+    // The rest of a reply cannot come faster than the line carries it (ten
+    // bits a byte): a read that has the beginning of one sleeps that long for
+    // `missing` bytes, at most limitMs, and then takes the rest at once
+    // instead of waking for every few bytes, which many gauges read side by
+    // side pay for. False when cancelled meanwhile.
+    static bool awaitRest(int missing, int baud, qint64 limitMs, const std::function<bool()> &cancelled)
+    {
+        qint64 ms = baud > 0 ? std::min<qint64>(qint64(missing) * 10000 / baud, limitMs) : 0;
+        while (ms > 0) {
+            if (cancelled && cancelled())
+                return false;
+            const qint64 slice = std::min<qint64>(ms, CancelCheckMs);
+            std::this_thread::sleep_for(std::chrono::milliseconds(slice));
+            ms -= slice;
+        }
+        return true;
+    }
 };

@@ -71,6 +71,7 @@ OpenStatus NetworkByteStream::open(const QString &device, const LineSettings &li
         return fail(OpenStatus::NoSuchPort,
                     QStringLiteral("not a network port of the form rfc2217://HOST:PORT or tcp://HOST:PORT"));
     m_telnet = address->kind == NetworkAddress::Kind::Rfc2217;
+    m_baud = line.baud;
     if (!m_telnet) {
         const int fixed = loadLineSettings().baud;
         if (line.baud != fixed)
@@ -314,12 +315,20 @@ QByteArray NetworkByteStream::read(int count)
     const qint64 totalLimit = m_timeouts.totalFor(count);
     QElapsedTimer silence;
     silence.start();
+    bool paced = false; // once a reply has begun; then each byte is taken as it comes
     while (received.size() < count) {
         if (!m_data.isEmpty()) {
             const int n = std::min<int>(count - received.size(), int(m_data.size()));
             received += m_data.left(n);
             m_data.remove(0, n);
             silence.restart();
+            if (received.size() < count && !paced) {
+                paced = true;
+                const qint64 limit = std::min<qint64>(totalLimit - total.elapsed(), m_timeouts.intervalMs);
+                if (!awaitRest(count - int(received.size()) - 1, m_baud, limit, m_cancelled))
+                    break;
+                takeIn(0); // what came meanwhile
+            }
             continue;
         }
         qint64 left = totalLimit - total.elapsed();

@@ -50,6 +50,7 @@ private:
 
     ReadTimeouts m_timeouts;
     std::unique_ptr<QTcpSocket> m_socket;
+    int m_baud = 0; // the line's speed, for the pace of replies
     bool m_telnet = false;
     telnet::Parser m_parser;
     QByteArray m_data;

@@ -97,9 +97,17 @@ QByteArray SerialByteStream::read(int count)
     QElapsedTimer total;
     total.start();
     const qint64 totalLimit = m_timeouts.totalFor(count);
+    bool paced = false; // once a reply has begun; then each byte is taken as it comes
     while (received.size() < count) {
         if (m_port.bytesAvailable() > 0) {
             received += m_port.read(count - received.size());
+            if (received.size() < count && !paced) {
+                paced = true;
+                const qint64 limit = std::min<qint64>(totalLimit - total.elapsed(), m_timeouts.intervalMs);
+                if (!awaitRest(count - int(received.size()) - 1, int(m_port.baudRate()), limit, m_cancelled))
+                    break;
+                m_port.waitForReadyRead(0); // takes in what came meanwhile
+            }
             continue;
         }
         const qint64 left = totalLimit - total.elapsed();
