@@ -34,12 +34,15 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QUrl>
 
 using namespace command_ids;
@@ -65,6 +68,7 @@ const ActionInfo actionInfos[] = {
     {ExportPdf, "actionExportPdf", QKeySequence::UnknownKey},
     {AppExit, "actionAppExit", QKeySequence::UnknownKey},
     {EditUndo, "actionEditUndo", QKeySequence::Undo},
+    {EditRedo, "actionEditRedo", QKeySequence::Redo},
     {EditCut, "actionEditCut", QKeySequence::Cut},
     {EditCopy, "actionEditCopy", QKeySequence::Copy},
     {EditPaste, "actionEditPaste", QKeySequence::Paste},
@@ -151,6 +155,13 @@ MainWindow::MainWindow(ProjectDocument *document, QWidget *parent)
         updateCommandStates();
     });
     connect(document, &ProjectDocument::edited, this, &MainWindow::updateCommandStates);
+    connect(document, &ProjectDocument::stateRestored, this, &MainWindow::showRestoredState);
+    QUndoStack *steps = document->undoStack();
+    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(steps, signal, this, &MainWindow::updateUndoActions);
+    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(steps, signal, this, &MainWindow::updateUndoActions);
+    qApp->installEventFilter(this);
     connect(document, &ProjectDocument::pathChanged, this, &MainWindow::updateTitle);
     connect(m_fileCommands, &ProjectFileCommands::recentFilesChanged, this, &MainWindow::updateRecentFiles);
     connect(&Language::instance(), &Language::languageSwitched, this, &MainWindow::onLanguageSwitched);
@@ -236,7 +247,15 @@ void MainWindow::createActions()
     addHandler(FilePrintSetup, [this] { m_printing->printSetup(); });
     addHandler(ExportPdf, [this] { m_printing->exportPdf(); });
     addHandler(AppExit, [this] { close(); });
-    addHandler(EditUndo, [this] { editCommand("undo"); });
+    addHandler(EditUndo, [this] { undoOrRedo(true); });
+    addHandler(EditRedo, [this] { undoOrRedo(false); });
+    // Ctrl+Shift+Z everywhere, Ctrl+Y as well.
+    QList<QKeySequence> redoKeys = action(EditRedo)->shortcuts();
+    for (const QKeySequence &key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    }
+    action(EditRedo)->setShortcuts(redoKeys);
     addHandler(EditCut, [this] { editCommand("cut"); });
     addHandler(EditCopy, [this] { editCommand("copy"); });
     addHandler(EditPaste, [this] { editCommand("paste"); });
@@ -282,6 +301,68 @@ void MainWindow::createActions()
         m_leftView->refreshTree();
         updateCommandStates();
     });
+}
+
+void MainWindow::undoOrRedo(bool undo)
+{
+    if (m_gauge->isBusy())
+        return;
+    // What is typed in the field that has the focus is a step of its own,
+    // the one the menu names.
+    m_document->commitEditorQuietly();
+    QUndoStack *steps = m_document->undoStack();
+    if (undo)
+        steps->undo();
+    else
+        steps->redo();
+}
+
+void MainWindow::showRestoredState(bool masterTypeChanged)
+{
+    if (masterTypeChanged)
+        m_leftView->onStateRestored();
+    else if (FormView *view = rightView())
+        view->loadFromRecord();
+    updateCommandStates();
+}
+
+void MainWindow::updateUndoActions()
+{
+    const QUndoStack *steps = m_document->undoStack();
+    const struct
+    {
+        int command;
+        bool can;
+        QString step;
+        int textId;
+    } actions[] = {{EditUndo, steps->canUndo(), steps->undoText(), main_menu::UndoStepTextId},
+                   {EditRedo, steps->canRedo(), steps->redoText(), main_menu::RedoStepTextId}};
+    for (const auto &a : actions) {
+        QAction *command = action(a.command);
+        command->setEnabled(a.can);
+        command->setText(a.can && !a.step.isEmpty() ? loadTranslatedString(a.textId).arg(a.step)
+                                                    : loadTranslatedString(main_menu::menuTextId(a.command)));
+        command->setToolTip(command->text().remove(QLatin1Char('&')));
+    }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A field takes Ctrl+Z for its own typing; with none to take back, the
+    // keys undo and redo the project's steps.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *field = qobject_cast<QLineEdit *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (field && isAncestorOf(field)) {
+            const QKeySequence pressed(key->keyCombination());
+            if ((action(EditUndo)->shortcuts().contains(pressed) && !field->isUndoAvailable())
+                || (action(EditRedo)->shortcuts().contains(pressed) && !field->isRedoAvailable())) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::editCommand(const char *slot)
@@ -344,6 +425,10 @@ void MainWindow::buildMenus()
         QMenu *menu = bar->addMenu(QString());
         menu->setObjectName(QStringLiteral("menu%1").arg(popup.textId));
         m_menus.append({menu, popup.textId});
+        // Opening the Edit menu ends the visit of the field being typed in,
+        // so that Undo names what was typed there.
+        if (popup.textId == main_menu::EditMenuTextId)
+            connect(menu, &QMenu::aboutToShow, this, [this] { m_document->commitEditorQuietly(); });
         for (int id : popup.commands) {
             if (id == main_menu::Separator) {
                 menu->addSeparator();
@@ -408,6 +493,7 @@ void MainWindow::updateCommandStates()
     m_notes->update(*m_document);
     // The diagnostics sheet is a service item.
     action(Diagnostics)->setEnabled(action(Diagnostics)->isEnabled() && service_items::shown());
+    updateUndoActions();
 }
 
 void MainWindow::updateTitle()

@@ -67,6 +67,7 @@ public slots:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -81,6 +82,13 @@ private:
     void updateRecentFiles();
     void onLanguageSwitched();
     void editCommand(const char *slot);
+    // Edit → Undo / Redo: the project's last step, or the one undone last.
+    void undoOrRedo(bool undo);
+    // The form (and, with another master type, the tree) shows what undo or
+    // redo put back.
+    void showRestoredState(bool masterTypeChanged);
+    // Undo and Redo name their step, and are off with none.
+    void updateUndoActions();
     void onChooseMasterType();
     void onTransferFinished();
     void onCommunicationSettings();
