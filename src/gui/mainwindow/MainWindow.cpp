@@ -9,6 +9,7 @@
 #include "SheetPrinting.h"
 #include "StatusNotes.h"
 #include "ToolBarIcons.h"
+#include "UndoCommands.h"
 #include "WindowPlacement.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/DiagnosticsSheet.h"
@@ -34,15 +35,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QUndoStack>
 #include <QUrl>
 
 using namespace command_ids;
@@ -68,7 +66,7 @@ const ActionInfo actionInfos[] = {
     {ExportPdf, "actionExportPdf", QKeySequence::UnknownKey},
     {AppExit, "actionAppExit", QKeySequence::UnknownKey},
     {EditUndo, "actionEditUndo", QKeySequence::Undo},
-    {EditRedo, "actionEditRedo", QKeySequence::Redo},
+    {EditRedo, "actionEditRedo", QKeySequence::UnknownKey}, // set by UndoCommands
     {EditCut, "actionEditCut", QKeySequence::Cut},
     {EditCopy, "actionEditCopy", QKeySequence::Copy},
     {EditPaste, "actionEditPaste", QKeySequence::Paste},
@@ -156,12 +154,6 @@ MainWindow::MainWindow(ProjectDocument *document, QWidget *parent)
     });
     connect(document, &ProjectDocument::edited, this, &MainWindow::updateCommandStates);
     connect(document, &ProjectDocument::stateRestored, this, &MainWindow::showRestoredState);
-    QUndoStack *steps = document->undoStack();
-    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
-        connect(steps, signal, this, &MainWindow::updateUndoActions);
-    for (auto signal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
-        connect(steps, signal, this, &MainWindow::updateUndoActions);
-    qApp->installEventFilter(this);
     connect(document, &ProjectDocument::pathChanged, this, &MainWindow::updateTitle);
     connect(m_fileCommands, &ProjectFileCommands::recentFilesChanged, this, &MainWindow::updateRecentFiles);
     connect(&Language::instance(), &Language::languageSwitched, this, &MainWindow::onLanguageSwitched);
@@ -247,15 +239,9 @@ void MainWindow::createActions()
     addHandler(FilePrintSetup, [this] { m_printing->printSetup(); });
     addHandler(ExportPdf, [this] { m_printing->exportPdf(); });
     addHandler(AppExit, [this] { close(); });
-    addHandler(EditUndo, [this] { undoOrRedo(true); });
-    addHandler(EditRedo, [this] { undoOrRedo(false); });
-    // Ctrl+Shift+Z everywhere, Ctrl+Y as well.
-    QList<QKeySequence> redoKeys = action(EditRedo)->shortcuts();
-    for (const QKeySequence &key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
-        if (!redoKeys.contains(key))
-            redoKeys << key;
-    }
-    action(EditRedo)->setShortcuts(redoKeys);
+    m_undo = new UndoCommands(m_document, action(EditUndo), action(EditRedo), this, [this] { return m_gauge->isBusy(); });
+    addHandler(EditUndo, [this] { m_undo->undo(); });
+    addHandler(EditRedo, [this] { m_undo->redo(); });
     addHandler(EditCut, [this] { editCommand("cut"); });
     addHandler(EditCopy, [this] { editCommand("copy"); });
     addHandler(EditPaste, [this] { editCommand("paste"); });
@@ -303,20 +289,6 @@ void MainWindow::createActions()
     });
 }
 
-void MainWindow::undoOrRedo(bool undo)
-{
-    if (m_gauge->isBusy())
-        return;
-    // What is typed in the field that has the focus is a step of its own,
-    // the one the menu names.
-    m_document->commitEditorQuietly();
-    QUndoStack *steps = m_document->undoStack();
-    if (undo)
-        steps->undo();
-    else
-        steps->redo();
-}
-
 void MainWindow::showRestoredState(bool masterTypeChanged)
 {
     if (masterTypeChanged)
@@ -324,45 +296,6 @@ void MainWindow::showRestoredState(bool masterTypeChanged)
     else if (FormView *view = rightView())
         view->loadFromRecord();
     updateCommandStates();
-}
-
-void MainWindow::updateUndoActions()
-{
-    const QUndoStack *steps = m_document->undoStack();
-    const struct
-    {
-        int command;
-        bool can;
-        QString step;
-        int textId;
-    } actions[] = {{EditUndo, steps->canUndo(), steps->undoText(), main_menu::UndoStepTextId},
-                   {EditRedo, steps->canRedo(), steps->redoText(), main_menu::RedoStepTextId}};
-    for (const auto &a : actions) {
-        QAction *command = action(a.command);
-        command->setEnabled(a.can);
-        command->setText(a.can && !a.step.isEmpty() ? loadTranslatedString(a.textId).arg(a.step)
-                                                    : loadTranslatedString(main_menu::menuTextId(a.command)));
-        command->setToolTip(command->text().remove(QLatin1Char('&')));
-    }
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    // A field takes Ctrl+Z for its own typing; with none to take back, the
-    // keys undo and redo the project's steps.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto *field = qobject_cast<QLineEdit *>(watched);
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (field && isAncestorOf(field)) {
-            const QKeySequence pressed(key->keyCombination());
-            if ((action(EditUndo)->shortcuts().contains(pressed) && !field->isUndoAvailable())
-                || (action(EditRedo)->shortcuts().contains(pressed) && !field->isRedoAvailable())) {
-                event->ignore();
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::editCommand(const char *slot)
@@ -425,10 +358,8 @@ void MainWindow::buildMenus()
         QMenu *menu = bar->addMenu(QString());
         menu->setObjectName(QStringLiteral("menu%1").arg(popup.textId));
         m_menus.append({menu, popup.textId});
-        // Opening the Edit menu ends the visit of the field being typed in,
-        // so that Undo names what was typed there.
         if (popup.textId == main_menu::EditMenuTextId)
-            connect(menu, &QMenu::aboutToShow, this, [this] { m_document->commitEditorQuietly(); });
+            m_undo->watchMenu(menu);
         for (int id : popup.commands) {
             if (id == main_menu::Separator) {
                 menu->addSeparator();
@@ -493,7 +424,7 @@ void MainWindow::updateCommandStates()
     m_notes->update(*m_document);
     // The diagnostics sheet is a service item.
     action(Diagnostics)->setEnabled(action(Diagnostics)->isEnabled() && service_items::shown());
-    updateUndoActions();
+    m_undo->updateActions();
 }
 
 void MainWindow::updateTitle()

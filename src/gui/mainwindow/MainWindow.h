@@ -17,6 +17,7 @@ class GaugeTransferCommands;
 class ProjectFileCommands;
 class SheetPrinting;
 class StatusNotes;
+class UndoCommands;
 class QAction;
 class QMenu;
 
@@ -67,7 +68,6 @@ public slots:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -82,13 +82,9 @@ private:
     void updateRecentFiles();
     void onLanguageSwitched();
     void editCommand(const char *slot);
-    // Edit → Undo / Redo: the project's last step, or the one undone last.
-    void undoOrRedo(bool undo);
     // The form (and, with another master type, the tree) shows what undo or
     // redo put back.
     void showRestoredState(bool masterTypeChanged);
-    // Undo and Redo name their step, and are off with none.
-    void updateUndoActions();
     void onChooseMasterType();
     void onTransferFinished();
     void onCommunicationSettings();
@@ -103,6 +99,7 @@ private:
     ProjectFileCommands *m_fileCommands = nullptr;
     GaugeTransferCommands *m_gauge = nullptr;
     SheetPrinting *m_printing = nullptr;
+    UndoCommands *m_undo = nullptr;
     // Set when the window was asked to close during a transfer: it closes
     // once the transfer has stopped.
     bool m_closeAfterTransfer = false;
