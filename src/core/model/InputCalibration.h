@@ -38,5 +38,4 @@ struct InputCalibration
             && signalSource == o.signalSource && signalCheck == o.signalCheck && signalCheckMin == o.signalCheckMin
             && signalCheckMax == o.signalCheckMax && quantityUnit == o.quantityUnit && sensor == o.sensor;
     }
-    bool operator!=(const InputCalibration &o) const { return !(*this == o); }
 };

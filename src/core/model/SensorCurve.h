@@ -18,7 +18,6 @@ public:
 
     void reset();
     bool operator==(const SensorCurve &other) const;
-    bool operator!=(const SensorCurve &other) const { return !(*this == other); }
     // Fills X, Y and PointCount from two value lists; the y text decides the
     // number of points, missing x values are 0, surplus ones are dropped.
     void setPointsFromText(const QString &xText, const QString &yText);
