@@ -455,5 +455,21 @@
         <source>%1 is 0: the gauge will show nothing on its frequency input. Write anyway?</source>
         <translation>%1 vaut 0 : l’instrument n’affichera rien sur son entrée de fréquence. Écrire quand même ?</translation>
     </message>
+    <message id="6376">
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message id="6377">
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message id="6378">
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message id="6379">
+        <source>Redo the last change undone</source>
+        <translation>Rétablir la dernière modification annulée</translation>
+    </message>
 </context>
 </TS>

@@ -455,5 +455,21 @@
         <source>%1 is 0: the gauge will show nothing on its frequency input. Write anyway?</source>
         <translation>%1 ist 0: Das Messgerät wird an seinem Frequenzeingang nichts anzeigen. Trotzdem schreiben?</translation>
     </message>
+    <message id="6376">
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message id="6377">
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message id="6378">
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message id="6379">
+        <source>Redo the last change undone</source>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederherstellen</translation>
+    </message>
 </context>
 </TS>

@@ -30,4 +30,12 @@ struct InputCalibration
     // Unit of the quantity (the y axis), from the sensor or a loaded table.
     QString quantityUnit;
     SensorCurve sensor; // Defined once a sensor was chosen
+
+    bool operator==(const InputCalibration &o) const
+    {
+        return resistance == o.resistance && quantity == o.quantity && displayValue == o.displayValue
+            && pointerAngle == o.pointerAngle && supportPointCount == o.supportPointCount
+            && signalSource == o.signalSource && signalCheck == o.signalCheck && signalCheckMin == o.signalCheckMin
+            && signalCheckMax == o.signalCheckMax && quantityUnit == o.quantityUnit && sensor == o.sensor;
+    }
 };

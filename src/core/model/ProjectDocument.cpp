@@ -1,6 +1,7 @@
 #include "ProjectDocument.h"
 
 #include "MasterTypeLookup.h"
+#include "ProjectChange.h"
 #include "ProjectFile.h"
 #include "RecordCheck.h"
 #include "base/Language.h"
@@ -11,14 +12,64 @@
 ProjectDocument::ProjectDocument(QObject *parent)
     : QObject(parent)
 {
+    connect(&m_undoStack, &QUndoStack::cleanChanged, this, &ProjectDocument::updateModified);
 }
 
-void ProjectDocument::setModified(bool modified)
+void ProjectDocument::updateModified()
 {
+    const bool modified = isModified();
     if (m_modified == modified)
         return;
     m_modified = modified;
     emit modifiedChanged(modified);
+}
+
+void ProjectDocument::setModified(bool modified)
+{
+    if (modified) {
+        m_undoStack.resetClean();
+    } else {
+        m_editPending = false;
+        m_undoStack.setClean();
+    }
+    updateModified();
+}
+
+void ProjectDocument::setEditPending(bool pending)
+{
+    m_editPending = pending;
+    updateModified();
+}
+
+void ProjectDocument::commitChange(const QString &text, const QString &mergeKey)
+{
+    const State now = state();
+    if (now.sameForUser(m_committed)) {
+        // Nothing of the user's: what changed (a firmware version read) is
+        // part of the state the next step starts from.
+        m_committed = now;
+        return;
+    }
+    const State before = m_committed;
+    m_committed = now;
+    m_undoStack.push(new ProjectChange(this, before, now, text, mergeKey));
+    updateModified();
+    emit edited();
+}
+
+void ProjectDocument::restore(const State &state)
+{
+    const bool masterTypeChanged =
+        state.config.MasterId != m_config.MasterId || state.masterTypeMissing != m_masterTypeMissing;
+    m_config = state.config;
+    m_calibrations = state.calibrations;
+    m_masterTypeMissing = state.masterTypeMissing;
+    m_committed = state;
+    // The editor shows the restored state; what it held goes.
+    m_editPending = false;
+    emit stateRestored(masterTypeChanged);
+    updateModified();
+    emit edited();
 }
 
 QString ProjectDocument::title() const
@@ -49,6 +100,10 @@ const InputCalibration *ProjectDocument::calibration(int input) const
 void ProjectDocument::reloaded()
 {
     m_calibrations = {};
+    m_committed = state();
+    m_undoStack.clear();
+    m_editPending = false;
+    updateModified();
     emit recordReloaded();
 }
 

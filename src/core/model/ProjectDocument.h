@@ -1,14 +1,17 @@
 #pragma once
 // The single project document: one master gauge configuration, the selected
-// tree item, the modified flag and the file it belongs to.
+// tree item, the steps that undo and redo move through and the file it
+// belongs to.
 #include "ConfigRecord.h"
 #include "InputCalibration.h"
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 #include <functional>
 
 class MasterTypeLookup;
+class ProjectChange;
 
 class ProjectDocument : public QObject
 {
@@ -32,14 +35,26 @@ public:
     InputCalibration *calibration(int input);
     const InputCalibration *calibration(int input) const;
 
-    bool isModified() const { return m_modified; }
+    // Unsaved: the undo stack is away from its clean state (the state saved,
+    // opened or started), or the editor shows a change it has not handed in.
+    bool isModified() const { return m_editPending || !m_undoStack.isClean(); }
+    // false: the present state counts as saved. true: unsaved with no step
+    // to undo (a recovered copy).
     void setModified(bool modified = true);
-    // An editor moved a change of the user's into the record.
-    void recordEdited()
-    {
-        setModified(true);
-        emit edited();
-    }
+
+    // Every change of the user's to the record or a calibration, one step each.
+    QUndoStack *undoStack() { return &m_undoStack; }
+    // The record or a calibration holds a change of the user's: one undo step
+    // named text (the changed field's label or the command's name). A commit
+    // with the same non-empty mergeKey as the step before joins that step
+    // (typing in one field during one visit). A state that differs from the
+    // last commit only in what the user does not set makes no step.
+    void commitChange(const QString &text, const QString &mergeKey = QString());
+    // The editor shows a change that has not reached the record yet.
+    void setEditPending(bool pending);
+    // The record was made to fit its master type (LCD items it cannot show
+    // cleared): no change of the user's, and undo keeps it so.
+    void recordFitted() { m_committed.config = m_config; }
 
     // Full path of the project file; empty for a project not saved yet.
     QString filePath() const { return m_pathName; }
@@ -97,19 +112,43 @@ signals:
     // The record was replaced (new or loaded): the editor shows its values.
     void recordReloaded();
     void modifiedChanged(bool modified);
-    // The user changed a value (recordEdited).
+    // The user changed a value (commitChange), or undo or redo did.
     void edited();
+    // Undo or redo put another state back; the views show it. With another
+    // master type the project tree changes too.
+    void stateRestored(bool masterTypeChanged);
     void pathChanged(const QString &path);
 
 private:
+    friend class ProjectChange;
+    // What undo and redo move between.
+    struct State
+    {
+        ConfigRecord config;
+        std::array<InputCalibration, InputCount> calibrations;
+        bool masterTypeMissing = false;
+
+        bool sameForUser(const State &other) const
+        {
+            return config.sameUserSettings(other.config) && calibrations == other.calibrations;
+        }
+    };
+    State state() const { return {m_config, m_calibrations, m_masterTypeMissing}; }
+    void restore(const State &state);
     void setPath(const QString &path);
-    // A record that replaces the old one: the old calibrations go with it.
+    // A record that replaces the old one: the old calibrations and the undo
+    // steps go with it.
     void reloaded();
+    void updateModified();
 
     ConfigRecord m_config;
     std::array<InputCalibration, InputCount> m_calibrations;
     int m_selectedTreeItem = 0;
-    bool m_modified = false;
+    QUndoStack m_undoStack;
+    // The state as of the last step (or the start): the next step's "before".
+    State m_committed;
+    bool m_editPending = false;
+    bool m_modified = false; // as last announced
     QString m_pathName;
     std::function<bool(CommitPurpose)> m_commitHook;
     std::function<void()> m_quietCommitHook;

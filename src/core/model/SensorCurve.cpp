@@ -11,6 +11,14 @@ SensorCurve::SensorCurve()
     reset();
 }
 
+bool SensorCurve::operator==(const SensorCurve &o) const
+{
+    return BeginX == o.BeginX && EndX == o.EndX && YMin == o.YMin && YMax == o.YMax && TypeIndex == o.TypeIndex
+        && PointCount == o.PointCount && Y == o.Y && X == o.X && DimensionY == o.DimensionY
+        && DimensionX == o.DimensionX && Gruppe == o.Gruppe && Bestellnummer == o.Bestellnummer && Name == o.Name
+        && Defined == o.Defined;
+}
+
 void SensorCurve::reset()
 {
     BeginX = 0.0;

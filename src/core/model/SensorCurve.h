@@ -17,6 +17,7 @@ public:
     SensorCurve &operator=(const SensorCurve &) = default;
 
     void reset();
+    bool operator==(const SensorCurve &other) const;
     // Fills X, Y and PointCount from two value lists; the y text decides the
     // number of points, missing x values are 0, surplus ones are dropped.
     void setPointsFromText(const QString &xText, const QString &yText);

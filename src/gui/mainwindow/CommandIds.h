@@ -16,6 +16,7 @@ constexpr int AppAbout = 57664;
 constexpr int HelpManual = 57670;
 constexpr int AppExit = 57665;
 constexpr int EditUndo = 57643;
+constexpr int EditRedo = 57644;
 constexpr int EditCut = 57635;
 constexpr int EditCopy = 57634;
 constexpr int EditPaste = 57637;

@@ -10,6 +10,7 @@
 #include "model/RecordCheck.h"
 #include "history/TransferHistory.h"
 #include "model/ProjectDocument.h"
+#include "views/ChangeName.h"
 #include "views/FormView.h"
 
 #include <QDir>
@@ -161,11 +162,10 @@ void GaugeTransferCommands::readFromGauge()
     // Values decoded before a failure stay, as the gauge reported them; a
     // cancelled read changes nothing.
     if (!outcome.cancelled) {
-        // Values read from the gauge are new to the project: closing it must
-        // ask before they are lost.
-        if (!work.sameUserSettings(m_document->config()))
-            m_document->setModified(true);
+        // Values read from the gauge are new to the project: an undo step,
+        // and closing it must ask before they are lost.
         m_document->config() = work;
+        m_document->commitChange(changeName(5322));
     }
     showOutcome(outcome);
     if (outcome.success) {
@@ -238,7 +238,7 @@ void GaugeTransferCommands::compareWithGauge()
     const int choice = dialog.exec();
     if (choice == CompareDialog::TakeGaugeValues) {
         m_document->config() = gauge;
-        m_document->setModified(true);
+        m_document->commitChange(changeName(5796));
         if (FormView *view = m_rightView())
             view->loadFromRecord();
     }

@@ -24,5 +24,10 @@ int menuTextId(int commandId);
 int promptId(int commandId);
 // Pack number of the placeholder shown while the recent list is empty.
 constexpr int RecentFilePlaceholderId = 5310;
+// The Edit menu's text.
+constexpr int EditMenuTextId = 5312;
+// Pack numbers of Undo's and Redo's texts with the name of the step ("&Undo %1").
+constexpr int UndoStepTextId = 6376;
+constexpr int RedoStepTextId = 6377;
 
 }

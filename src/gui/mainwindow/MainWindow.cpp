@@ -9,6 +9,7 @@
 #include "SheetPrinting.h"
 #include "StatusNotes.h"
 #include "ToolBarIcons.h"
+#include "UndoCommands.h"
 #include "WindowPlacement.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/DiagnosticsSheet.h"
@@ -65,6 +66,7 @@ const ActionInfo actionInfos[] = {
     {ExportPdf, "actionExportPdf", QKeySequence::UnknownKey},
     {AppExit, "actionAppExit", QKeySequence::UnknownKey},
     {EditUndo, "actionEditUndo", QKeySequence::Undo},
+    {EditRedo, "actionEditRedo", QKeySequence::UnknownKey}, // set by UndoCommands
     {EditCut, "actionEditCut", QKeySequence::Cut},
     {EditCopy, "actionEditCopy", QKeySequence::Copy},
     {EditPaste, "actionEditPaste", QKeySequence::Paste},
@@ -151,6 +153,7 @@ MainWindow::MainWindow(ProjectDocument *document, QWidget *parent)
         updateCommandStates();
     });
     connect(document, &ProjectDocument::edited, this, &MainWindow::updateCommandStates);
+    connect(document, &ProjectDocument::stateRestored, this, &MainWindow::showRestoredState);
     connect(document, &ProjectDocument::pathChanged, this, &MainWindow::updateTitle);
     connect(m_fileCommands, &ProjectFileCommands::recentFilesChanged, this, &MainWindow::updateRecentFiles);
     connect(&Language::instance(), &Language::languageSwitched, this, &MainWindow::onLanguageSwitched);
@@ -236,7 +239,9 @@ void MainWindow::createActions()
     addHandler(FilePrintSetup, [this] { m_printing->printSetup(); });
     addHandler(ExportPdf, [this] { m_printing->exportPdf(); });
     addHandler(AppExit, [this] { close(); });
-    addHandler(EditUndo, [this] { editCommand("undo"); });
+    m_undo = new UndoCommands(m_document, action(EditUndo), action(EditRedo), this, [this] { return m_gauge->isBusy(); });
+    addHandler(EditUndo, [this] { m_undo->undo(); });
+    addHandler(EditRedo, [this] { m_undo->redo(); });
     addHandler(EditCut, [this] { editCommand("cut"); });
     addHandler(EditCopy, [this] { editCommand("copy"); });
     addHandler(EditPaste, [this] { editCommand("paste"); });
@@ -282,6 +287,15 @@ void MainWindow::createActions()
         m_leftView->refreshTree();
         updateCommandStates();
     });
+}
+
+void MainWindow::showRestoredState(bool masterTypeChanged)
+{
+    if (masterTypeChanged)
+        m_leftView->onStateRestored();
+    else if (FormView *view = rightView())
+        view->loadFromRecord();
+    updateCommandStates();
 }
 
 void MainWindow::editCommand(const char *slot)
@@ -344,6 +358,8 @@ void MainWindow::buildMenus()
         QMenu *menu = bar->addMenu(QString());
         menu->setObjectName(QStringLiteral("menu%1").arg(popup.textId));
         m_menus.append({menu, popup.textId});
+        if (popup.textId == main_menu::EditMenuTextId)
+            m_undo->watchMenu(menu);
         for (int id : popup.commands) {
             if (id == main_menu::Separator) {
                 menu->addSeparator();
@@ -408,6 +424,7 @@ void MainWindow::updateCommandStates()
     m_notes->update(*m_document);
     // The diagnostics sheet is a service item.
     action(Diagnostics)->setEnabled(action(Diagnostics)->isEnabled() && service_items::shown());
+    m_undo->updateActions();
 }
 
 void MainWindow::updateTitle()

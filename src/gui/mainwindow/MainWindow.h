@@ -17,6 +17,7 @@ class GaugeTransferCommands;
 class ProjectFileCommands;
 class SheetPrinting;
 class StatusNotes;
+class UndoCommands;
 class QAction;
 class QMenu;
 
@@ -81,6 +82,9 @@ private:
     void updateRecentFiles();
     void onLanguageSwitched();
     void editCommand(const char *slot);
+    // The form (and, with another master type, the tree) shows what undo or
+    // redo put back.
+    void showRestoredState(bool masterTypeChanged);
     void onChooseMasterType();
     void onTransferFinished();
     void onCommunicationSettings();
@@ -95,6 +99,7 @@ private:
     ProjectFileCommands *m_fileCommands = nullptr;
     GaugeTransferCommands *m_gauge = nullptr;
     SheetPrinting *m_printing = nullptr;
+    UndoCommands *m_undo = nullptr;
     // Set when the window was asked to close during a transfer: it closes
     // once the transfer has stopped.
     bool m_closeAfterTransfer = false;

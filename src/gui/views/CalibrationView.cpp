@@ -1,6 +1,7 @@
 #include "CalibrationView.h"
 
 #include "CalibrationGraph.h"
+#include "ChangeName.h"
 #include "ServiceItems.h"
 #include "app/TranslateWindow.h"
 #include "base/Language.h"
@@ -11,6 +12,8 @@
 #include "model/ProjectDocument.h"
 #include "model/SensorGroups.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -72,26 +75,43 @@ CalibrationView::CalibrationView(ProjectDocument *document, QWidget *parent)
     setObjectName(QStringLiteral("CalibrationView"));
     m_form = createForm(this);
 
-    auto takeAndDraw = [this] {
+    // Each value taken is one undo step; a field's during one visit.
+    auto takeAndDraw = [this](QWidget *from, bool typed) {
         if (m_filling)
             return;
         takeValues(true);
+        commit(from, typed);
         updateControls();
         updateGraph();
     };
     for (const Column &c : columns) {
-        for (int row = 0; row < Rows; ++row)
-            connect(edit(c.firstId + row), &QLineEdit::editingFinished, this, takeAndDraw);
+        for (int row = 0; row < Rows; ++row) {
+            QLineEdit *field = edit(c.firstId + row);
+            connect(field, &QLineEdit::editingFinished, this, [=] { takeAndDraw(field, true); });
+        }
     }
-    for (int id : {ids::MinEdit, ids::MaxEdit})
-        connect(edit(id), &QLineEdit::editingFinished, this, takeAndDraw);
-    for (int id : {ids::SourceList, ids::SupportList})
-        connect(list(id), qOverload<int>(&QComboBox::currentIndexChanged), this, takeAndDraw);
-    connect(qobject_cast<QCheckBox *>(control(ids::SignalCheck)), &QCheckBox::clicked, this, takeAndDraw);
+    for (int id : {ids::MinEdit, ids::MaxEdit}) {
+        QLineEdit *field = edit(id);
+        connect(field, &QLineEdit::editingFinished, this, [=] { takeAndDraw(field, true); });
+    }
+    for (int id : {ids::SourceList, ids::SupportList}) {
+        QComboBox *box = list(id);
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, [=] { takeAndDraw(box, false); });
+    }
+    QWidget *check = control(ids::SignalCheck);
+    connect(qobject_cast<QCheckBox *>(check), &QCheckBox::clicked, this, [=] { takeAndDraw(check, false); });
     connect(qobject_cast<QPushButton *>(control(ids::SensorButton)), &QPushButton::clicked, this,
             &CalibrationView::chooseSensor);
     connect(m_form.saveTable, &QPushButton::clicked, this, &CalibrationView::saveTable);
     connect(m_form.loadTable, &QPushButton::clicked, this, &CalibrationView::loadTable);
+}
+
+CalibrationView::~CalibrationView()
+{
+    // The focused field hands in its value when it goes: not into a form
+    // that is half gone.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        disconnect(field, nullptr, this, nullptr);
 }
 
 QLineEdit *CalibrationView::edit(int controlId) const
@@ -136,12 +156,53 @@ void CalibrationView::loadFromRecord()
 
 bool CalibrationView::saveToRecord()
 {
-    return takeValues(false);
+    return takeFromFocus(false);
 }
 
 void CalibrationView::commitQuietly()
 {
-    takeValues(true);
+    takeFromFocus(true);
+}
+
+bool CalibrationView::takeFromFocus(bool quiet)
+{
+    if (!takeValues(quiet))
+        return false;
+    // A field still being typed in: its visit goes on.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus))
+        commit(focus, qobject_cast<QLineEdit *>(focus) != nullptr);
+    else
+        commit(nullptr, false);
+    return true;
+}
+
+QString CalibrationView::nameOf(const QWidget *from) const
+{
+    const int id = from ? from->objectName().toInt() : 0;
+    for (const Column &c : columns) {
+        if (id >= c.firstId && id < c.firstId + Rows)
+            return changeName(loadTranslatedString(c.labelId).arg(id - c.firstId + 1));
+    }
+    if (id == ids::MinEdit || id == ids::MaxEdit)
+        return changeName(id == ids::MinEdit ? 5624 : 5625);
+    auto labelText = [](const QWidget *w) {
+        const auto *label = qobject_cast<const QLabel *>(w);
+        return label ? changeName(label->text()) : changeName(1015);
+    };
+    if (id == ids::SourceList)
+        return labelText(control(ids::SourceLabel));
+    if (id == ids::SupportList)
+        return labelText(m_form.supportLabel);
+    if (const auto *button = qobject_cast<const QAbstractButton *>(from))
+        return changeName(button->text());
+    return changeName(1015);
+}
+
+void CalibrationView::commit(const QWidget *from, bool typed)
+{
+    if (m_gauge >= 0 && document())
+        document()->commitChange(nameOf(from), typed && from ? visitKey(from) : QString());
 }
 
 void CalibrationView::showValues()
@@ -286,6 +347,7 @@ void CalibrationView::chooseSensor()
         m_values->quantity[size_t(row)] = points[row].quantity;
         m_values->resistance[size_t(row)] = points[row].resistance;
     }
+    commit(control(ids::SensorButton), false);
     m_filling = true;
     showInputColumns();
     showTexts();
@@ -295,7 +357,7 @@ void CalibrationView::chooseSensor()
 
 void CalibrationView::saveTable()
 {
-    if (!takeValues(false))
+    if (!takeFromFocus(false))
         return;
     QFileDialog dialog(this, loadTranslatedString(5650));
     dialog.setObjectName(QStringLiteral("tableSaveDialog"));
@@ -334,6 +396,7 @@ void CalibrationView::loadTable()
         return;
     }
     *m_values = loaded;
+    commit(m_form.loadTable, false);
     loadFromRecord();
 }
 

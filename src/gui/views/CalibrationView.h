@@ -20,6 +20,7 @@ class CalibrationView : public FormView
     Q_OBJECT
 public:
     explicit CalibrationView(ProjectDocument *document, QWidget *parent = nullptr);
+    ~CalibrationView() override;
 
     void initialize() override;
     void loadFromRecord() override;
@@ -49,8 +50,15 @@ private:
     void showTexts();
     // Quiet takes the fields that hold numbers and leaves the others.
     bool takeValues(bool quiet);
+    // The same, and what was taken becomes an undo step.
+    bool takeFromFocus(bool quiet);
     void updateControls();
     void updateGraph();
+    // The name of a change made with that control, for its undo step.
+    QString nameOf(const QWidget *from) const;
+    // What was taken into the calibration becomes one undo step; a typed
+    // value joins the step of its field's visit.
+    void commit(const QWidget *from, bool typed);
     QLineEdit *edit(int controlId) const;
     QComboBox *list(int controlId) const;
     void warn(const QString &message);

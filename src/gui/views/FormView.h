@@ -11,6 +11,7 @@ class FormView : public QWidget
     Q_OBJECT
 public:
     explicit FormView(ProjectDocument *document, QWidget *parent = nullptr);
+    ~FormView() override;
 
     ProjectDocument *document() const { return m_document; }
 
@@ -31,6 +32,12 @@ public:
     // a word to the user (the recovery copy's periodic look at the form).
     virtual void commitQuietly() {}
 
+protected:
+    // Names the present visit of a field: the commits made while the focus
+    // stays there join into one undo step.
+    QString visitKey(const QWidget *field) const;
+
 private:
     ProjectDocument *m_document;
+    int m_focusChanges = 0;
 };

@@ -1,13 +1,16 @@
 #include "MasterOverview.h"
 
+#include "ChangeName.h"
 #include "MasterOverviewControls.h"
 #include "forms/MasterOverviewRules.h"
+#include "forms/RecordComparison.h"
 #include "base/Language.h"
 #include "app/TranslateWindow.h"
 #include "base/UserMessages.h"
 #include "mainwindow/FrameServices.h"
 #include "model/ProjectDocument.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -68,18 +71,32 @@ MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
             &MasterOverview::onPresetCounter);
     edit(ids::ThresholdEdit)->installEventFilter(this);
 
-    // What the user changes goes into the project at once, so the title
-    // shows the change as it is made.
-    for (int id : {ids::PulseEdit, ids::ThresholdEdit})
+    // The title shows a change as it is typed; the record takes it, checked,
+    // when the field is left (one undo step), or the form is.
+    for (int id : {ids::PulseEdit, ids::ThresholdEdit}) {
         connect(edit(id), &QLineEdit::textEdited, this, [this, id] {
             if (id == ids::ThresholdEdit)
                 note(ids::ThresholdEdit)->clear();
             onUserChange();
         });
+        connect(edit(id), &QLineEdit::editingFinished, this, [this, id] {
+            if (!m_filling && this->document())
+                saveControls(Exchange::Quiet, visitKey(edit(id)), id);
+        });
+    }
+    // A choice goes into the record at once.
     for (QComboBox *box : findChildren<QComboBox *>())
-        connect(box, qOverload<int>(&QComboBox::activated), this, &MasterOverview::onUserChange);
+        connect(box, qOverload<int>(&QComboBox::activated), this, &MasterOverview::onChoiceMade);
     for (QCheckBox *box : findChildren<QCheckBox *>())
-        connect(box, &QCheckBox::clicked, this, &MasterOverview::onUserChange);
+        connect(box, &QCheckBox::clicked, this, &MasterOverview::onChoiceMade);
+}
+
+MasterOverview::~MasterOverview()
+{
+    // The focused field hands in its value when it goes: not into a form
+    // that is half gone.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        disconnect(field, nullptr, this, nullptr);
 }
 
 QLabel *MasterOverview::note(int fieldId) const
@@ -91,17 +108,53 @@ void MasterOverview::onUserChange()
 {
     if (m_filling || !document())
         return;
-    // The record takes the values when the form is left or saved, checked;
-    // the title shows at once that something differs from it.
-    const ConfigRecord &record = document()->config();
-    const bool changed =
-        !takeChoices(record).sameUserSettings(record)
-        || (!control(ids::PulseEdit)->isHidden() && edit(ids::PulseEdit)->text() != formatPulseFactor(record))
-        || (!control(ids::ThresholdEdit)->isHidden()
-            && edit(ids::ThresholdEdit)->text() != formatThreshold(record.WarnThreshold));
-    if (changed)
-        document()->setModified(true);
+    document()->setEditPending(differsFromRecord());
     markPulseFactor();
+}
+
+void MasterOverview::onChoiceMade()
+{
+    if (m_filling || !document())
+        return;
+    ConfigRecord &record = document()->config();
+    const ConfigRecord chosen = takeChoices(record);
+    if (!chosen.sameUserSettings(record)) {
+        const QString name = changeNameOf(record, chosen);
+        record = chosen;
+        m_work = record;
+        document()->commitChange(name);
+    }
+    onUserChange();
+}
+
+bool MasterOverview::differsFromRecord() const
+{
+    const ConfigRecord &record = document()->config();
+    if (!takeChoices(record).sameUserSettings(record))
+        return true;
+    // A typed number that means the record's value ("5000.0") is no change.
+    ConfigRecord typed = record;
+    const QString pulse = edit(ids::PulseEdit)->text();
+    if (!control(ids::PulseEdit)->isHidden() && pulse != formatPulseFactor(record)) {
+        const TypedNumber number = parseTypedNumber(pulse);
+        if (number.status != TypedNumber::Ok)
+            return true;
+        setPulseFactorValue(typed, number.value);
+    }
+    const QString threshold = edit(ids::ThresholdEdit)->text();
+    if (!control(ids::ThresholdEdit)->isHidden() && threshold != formatThreshold(record.WarnThreshold)) {
+        const TypedNumber number = parseTypedNumber(threshold);
+        if (number.status != TypedNumber::Ok)
+            return true;
+        typed.WarnThreshold = number.value;
+    }
+    return !typed.sameUserSettings(record);
+}
+
+QString MasterOverview::changeNameOf(const ConfigRecord &before, const ConfigRecord &after)
+{
+    const QVector<record_comparison::FieldDifference> differences = record_comparison::compareRecords(before, after);
+    return differences.isEmpty() ? changeName(1121) : differences.first().label;
 }
 
 void MasterOverview::markPulseFactor()
@@ -208,6 +261,7 @@ void MasterOverview::updateControls(std::optional<int> selectedSource)
         record.BuzzerActive = 1;
         m_work.BuzzerActive = 1;
     }
+    document->recordFitted();
 
     for (auto it = states.shown.cbegin(); it != states.shown.cend(); ++it)
         control(it.key())->setVisible(it.value());
@@ -225,8 +279,11 @@ bool MasterOverview::canLeave()
 
 void MasterOverview::commitQuietly()
 {
-    if (document())
-        saveControls(Exchange::Quiet);
+    if (!document())
+        return;
+    // A field still being typed in: later commits of this visit join this one.
+    QWidget *focus = QApplication::focusWidget();
+    saveControls(Exchange::Quiet, focus && isAncestorOf(focus) ? visitKey(focus) : QString());
 }
 
 void MasterOverview::loadFromRecord()
@@ -287,24 +344,29 @@ void MasterOverview::loadControls()
     note(ids::ThresholdEdit)->clear();
     markPulseFactor();
     m_filling = wasFilling;
+    document()->setEditPending(differsFromRecord());
 }
 
-bool MasterOverview::saveControls(Exchange purpose)
+bool MasterOverview::saveControls(Exchange purpose, const QString &mergeKey, int onlyField)
 {
     ProjectDocument *document = this->document();
     // Fields the form does not show keep the record's values.
-    ConfigRecord candidate = takeChoices(document->config());
+    ConfigRecord candidate = onlyField ? document->config() : takeChoices(document->config());
     QVector<TypedField> typed;
-    if (!takePulseFactor(candidate, purpose, typed) || !takeThreshold(candidate, purpose, typed))
+    if ((!onlyField || onlyField == ids::PulseEdit) && !takePulseFactor(candidate, purpose, typed))
+        return false;
+    if ((!onlyField || onlyField == ids::ThresholdEdit) && !takeThreshold(candidate, purpose, typed))
         return false;
     if (!checkCandidate(candidate, purpose, typed))
         return false;
 
     m_work = candidate;
     if (!candidate.sameUserSettings(document->config())) {
+        const QString name = changeNameOf(document->config(), candidate);
         document->config() = candidate;
-        document->recordEdited();
+        document->commitChange(name, mergeKey);
     }
+    document->setEditPending(differsFromRecord());
     return true;
 }
 

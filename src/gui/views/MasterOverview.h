@@ -24,6 +24,7 @@ class MasterOverview : public FormView
     Q_OBJECT
 public:
     explicit MasterOverview(ProjectDocument *document, QWidget *parent = nullptr);
+    ~MasterOverview() override;
 
     void initialize() override;
     // Shows the document's record.
@@ -66,7 +67,10 @@ private:
         int labelId;
         QString text;
     };
-    bool saveControls(Exchange purpose);
+    // A change that reaches the record is one undo step; mergeKey: see
+    // ProjectDocument::commitChange. onlyField: the one edit field whose
+    // visit ends, taken alone.
+    bool saveControls(Exchange purpose, const QString &mergeKey = QString(), int onlyField = 0);
     // The record with the lists' and boxes' choices: they need no check.
     ConfigRecord takeChoices(ConfigRecord candidate) const;
     bool takePulseFactor(ConfigRecord &candidate, Exchange purpose, QVector<TypedField> &typed);
@@ -77,8 +81,14 @@ private:
     // Keeps a typed threshold on the scale and says so beside the field;
     // untyped: also a value the user has not edited (for saving).
     void clampThresholdText(bool untyped);
-    // A change the user made: into the record now, the title marked.
+    // Typing: the title shows whether the form now differs from the record.
     void onUserChange();
+    // A list entry or box chosen: into the record, one undo step.
+    void onChoiceMade();
+    // The controls show values the record does not hold.
+    bool differsFromRecord() const;
+    // The label of the first field that differs, as the undo step's name.
+    static QString changeNameOf(const ConfigRecord &before, const ConfigRecord &after);
     // Frames the pulse factor and names the values it needs while it lies
     // outside the master type's limits.
     void markPulseFactor();

@@ -1,5 +1,6 @@
 #include "ProjectTreeView.h"
 
+#include "ChangeName.h"
 #include "PaneSplitter.h"
 #include "ServiceItems.h"
 #include "ViewFactory.h"
@@ -199,9 +200,16 @@ void ProjectTreeView::addMaster()
                != user_messages::Answer::Yes)
         return;
     m_document->chooseMasterType(dialog.selectedId(), dialog.result());
+    m_document->commitChange(changeName(5321));
     // The record starts afresh: no form may bring back the old values.
     onRecordReloaded();
-    m_document->setModified(true);
+}
+
+void ProjectTreeView::onStateRestored()
+{
+    m_discardOldView = true;
+    refreshTree();
+    m_discardOldView = false;
 }
 
 void ProjectTreeView::keyPressEvent(QKeyEvent *event)

@@ -32,6 +32,10 @@ public:
     // The record was replaced (new or opened project): rebuild, dropping the
     // old form's values, which belong to the project that is gone.
     void onRecordReloaded();
+    // Undo or redo brought back another master type: the items follow it,
+    // the selected one stays when it is still there, and its form shows the
+    // restored values.
+    void onStateRestored();
 
     // Code of the item, or 0.
     static int itemCode(const QTreeWidgetItem *item);

@@ -36,6 +36,8 @@ private slots:
             commands += QList<int>(popup.commands.begin(), popup.commands.end());
         }
         QVERIFY(hasText(main_menu::RecentFilePlaceholderId));
+        QVERIFY(hasText(main_menu::UndoStepTextId));
+        QVERIFY(hasText(main_menu::RedoStepTextId));
         for (int command : commands) {
             if (command == main_menu::Separator || command == main_menu::RecentFiles)
                 continue;
