@@ -12,29 +12,15 @@
 
 namespace sensor_editing {
 
-namespace {
-
-void fillColumns(const QVector<double> &x, const QVector<double> &y, SensorDefinition &definition)
+void takeColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition)
 {
+    const QVector<double> x = value_list::readNumbers(xValues, SensorDefinition::Points);
+    const QVector<double> y = value_list::readNumbers(yValues, SensorDefinition::Points);
     definition.Count = int(std::min(x.size(), y.size()));
     for (int i = 0; i < definition.Count; ++i) {
         definition.XColumn[size_t(i)] = x[i];
         definition.YColumn[size_t(i)] = y[i];
     }
-}
-
-}
-
-void takeColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition)
-{
-    fillColumns(value_list::readSemicolonTerminated(xValues, SensorDefinition::Points),
-                value_list::readSemicolonTerminated(yValues, SensorDefinition::Points), definition);
-}
-
-void takeStoredColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition)
-{
-    fillColumns(value_list::readNumbers(xValues, SensorDefinition::Points),
-                value_list::readNumbers(yValues, SensorDefinition::Points), definition);
 }
 
 QString refusal(const SensorDefinition &definition)
@@ -181,7 +167,7 @@ Result UserSensors::find(int id, SensorDefinition &definition)
     definition.Name = m_table.m_Name;
     definition.XUnit = m_table.m_DimensionY;
     definition.YUnit = m_table.m_DimensionX;
-    takeStoredColumns(m_table.m_YWerte, m_table.m_XWerte, definition);
+    takeColumns(m_table.m_YWerte, m_table.m_XWerte, definition);
     return r;
 }
 

@@ -16,13 +16,10 @@ namespace sensor_editing {
 QString refusal(const SensorDefinition &definition);
 
 // A stored sensor's value lists as the window's columns (the x column is the
-// stored y list), each read as eight times "number;" up to the first
-// mismatch; as many rows as both lists hold.
+// stored y list), read as the calibration reads them (blanks, ";" and decimal
+// commas alike), so that a change keeps a list another program wrote whole;
+// as many rows as both lists hold.
 void takeColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition);
-// The same as the calibration reads them (blanks, ";" and decimal commas
-// alike), for a change that keeps what it does not name: a list written by
-// another program is then kept whole instead of cut at the first blank.
-void takeStoredColumns(const QString &xValues, const QString &yValues, SensorDefinition &definition);
 
 // The definition window's order on OK: the pairs sorted by the y value,
 // neighbours swapped only when the earlier y is strictly greater.

@@ -58,24 +58,6 @@ QVector<double> readNumbers(const QString &text, int maxCount)
     return values;
 }
 
-QVector<double> readSemicolonTerminated(const QString &text, int count)
-{
-    const QByteArray bytes = text.toLatin1();
-    QVector<double> values;
-    int pos = 0;
-    while (values.size() < count) {
-        skipBlanks(bytes, pos);
-        double v = 0.0;
-        if (!parseNumber(bytes, pos, v))
-            break;
-        values.append(v);
-        if (pos >= bytes.size() || bytes[pos] != ';')
-            break;
-        ++pos;
-    }
-    return values;
-}
-
 QString format(const QVector<double> &values)
 {
     QStringList parts;

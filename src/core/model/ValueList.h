@@ -12,11 +12,6 @@ namespace value_list {
 // reading stops at the first text that is not a number.
 QVector<double> readNumbers(const QString &text, int maxCount);
 
-// Reads the pattern of up to count numbers each followed by ";" (the last
-// ";" may be missing); reading stops at the first mismatch. Returns the
-// numbers read: the sensor definition window's rows not read stay empty.
-QVector<double> readSemicolonTerminated(const QString &text, int count);
-
 // Every value printed with "%lf" (six decimals, "." as decimal point), joined
 // by ";" with nothing before the first or after the last.
 QString format(const QVector<double> &values);

@@ -318,19 +318,20 @@ private slots:
     }
 
     // Change in the sensor list fills the definition window from the stored
-    // lists, each read as eight times "number;".
-    void changeReadsStoredListsAsTheWindowDoes_data()
+    // lists as the calibration reads them: nothing written by another
+    // program's style is cut off and then stored short.
+    void changeReadsStoredListsAsTheCurveDoes_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QVector<double>>("values");
         QTest::newRow("as written") << "1.000000;2.5;3;4;5;6;7;8" << QVector<double>{1, 2.5, 3, 4, 5, 6, 7, 8};
         QTest::newRow("three values") << "1;2;3" << QVector<double>{1, 2, 3};
-        QTest::newRow("blank separated stops") << "1 2 3" << QVector<double>{1};
-        QTest::newRow("decimal comma stops") << "1,5;2" << QVector<double>{1};
+        QTest::newRow("blank separated") << "1 2 3" << QVector<double>{1, 2, 3};
+        QTest::newRow("decimal comma") << "1,5;2" << QVector<double>{1.5, 2};
         QTest::newRow("text") << "abc" << QVector<double>{};
         QTest::newRow("ten values") << "1;2;3;4;5;6;7;8;9;10" << QVector<double>{1, 2, 3, 4, 5, 6, 7, 8};
     }
-    void changeReadsStoredListsAsTheWindowDoes()
+    void changeReadsStoredListsAsTheCurveDoes()
     {
         QFETCH(QString, text);
         QFETCH(QVector<double>, values);
