@@ -266,6 +266,14 @@ void shootAll(MainWindow *frame)
 
     selectTreeItem(frame, 1);
     save(frame, QStringLiteral("main-window-master-overview"));
+    // The master's form in a maximised window on a large screen and on a
+    // small one.
+    const QSize usual = frame->size();
+    frame->resize(1600, 1000);
+    save(frame, QStringLiteral("master-form-wide"));
+    frame->resize(800, 600);
+    save(frame, QStringLiteral("master-form-small"));
+    frame->resize(usual);
     selectTreeItem(frame, 0);
     save(frame, QStringLiteral("main-window-project"));
     saveModal(frame, command_ids::ChooseMasterType, QStringLiteral("master-type-dialog"), [](QDialog *dialog) {
@@ -288,6 +296,8 @@ void shootAll(MainWindow *frame)
     saveCalibration(frame);
     // Last: reading replaces the project's values by the gauge's.
     saveTransfer(frame, command_ids::ReadGauge, QStringLiteral("transfer-progress"));
+    // The read is in the service history now.
+    saveModal(frame, command_ids::ServiceHistory, QStringLiteral("history-window"));
     // The diagnostics sheet is a service item: offered while they are shown.
     // Their longer tree items widen the tree; the next pictures show it as before.
     const QList<int> paneWidths = frame->splitter()->sizes();
@@ -317,7 +327,6 @@ int main(int argc, char **argv)
     settings_store::setApplicationName(QStringLiteral("skaleron"));
     settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"),
                                 QStringLiteral("vorn_eng32.dll"));
-    settings_store::writeInt(QStringLiteral("Settings"), QStringLiteral("ColumnWidth_0"), 220);
     // A gauge on a USB serial adapter, as most service benches have it.
     settings_store::writeString(QStringLiteral("Communication"), QStringLiteral("Device"),
                                 QStringLiteral("/dev/ttyUSB0"));

@@ -1,5 +1,7 @@
 #include "MasterOverview.h"
 
+#include "FieldMark.h"
+#include "FormColumns.h"
 #include "MasterOverviewControls.h"
 #include "forms/MasterOverviewRules.h"
 #include "base/Language.h"
@@ -60,7 +62,7 @@ MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
 {
     setObjectName(QStringLiteral("MasterOverview"));
     m_controls = createControls(this);
-    arrangeControls(this, m_controls);
+    m_labelGrids = arrangeControls(this, m_controls);
 
     connect(list(ids::SourceList), qOverload<int>(&QComboBox::currentIndexChanged), this,
             &MasterOverview::onSourceSelected);
@@ -72,9 +74,9 @@ MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
     // shows the change as it is made.
     for (int id : {ids::PulseEdit, ids::ThresholdEdit})
         connect(edit(id), &QLineEdit::textEdited, this, [this, id] {
-            if (id == ids::ThresholdEdit)
-                note(ids::ThresholdEdit)->clear();
             onUserChange();
+            if (id == ids::ThresholdEdit)
+                markThreshold();
         });
     for (QComboBox *box : findChildren<QComboBox *>())
         connect(box, qOverload<int>(&QComboBox::activated), this, &MasterOverview::onUserChange);
@@ -110,19 +112,35 @@ void MasterOverview::markPulseFactor()
     ConfigRecord probe = document()->config();
     probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
     const TypedNumber number = parseTypedNumber(field->text());
-    std::optional<record_check::Range> needed;
+    QString reason;
     if (!field->isHidden() && field->isEnabled() && number.status == TypedNumber::Ok) {
         setPulseFactorValue(probe, number.value);
-        for (const record_check::Refusal &refusal : record_check::checkRecord(probe)) {
-            if (refusal.field == record_check::pulseFactorFieldName(probe)
-                && (refusal.rule == record_check::Rule::Limits || refusal.rule == record_check::Rule::WholeNumber))
-                needed = refusal.allowed;
-        }
+        reason = neededRange(probe, record_check::pulseFactorFieldName(probe));
     }
-    field->setStyleSheet(needed ? QStringLiteral("QLineEdit { border: 2px solid #c00000; }") : QString());
-    note(ids::PulseEdit)->setText(needed ? loadTranslatedString(5975)
-                                               .arg(formatLimit(needed->low), formatLimit(needed->high))
-                                         : QString());
+    field_mark::mark(field, note(ids::PulseEdit), reason);
+}
+
+void MasterOverview::markThreshold()
+{
+    QLineEdit *field = edit(ids::ThresholdEdit);
+    const TypedNumber number = parseTypedNumber(field->text());
+    QString reason;
+    // A threshold the master keeps on its scale is limited on leaving instead.
+    if (number.status == TypedNumber::Ok && !m_work.CalculateThreshold) {
+        ConfigRecord probe = document()->config();
+        probe.WarnThreshold = number.value;
+        reason = neededRange(probe, QStringLiteral("WarnThreshold"));
+    }
+    field_mark::mark(field, note(ids::ThresholdEdit), reason);
+}
+
+QString MasterOverview::neededRange(const ConfigRecord &probe, const QString &fieldName)
+{
+    for (const record_check::Refusal &refusal : record_check::checkRecord(probe)) {
+        if (refusal.field == fieldName && refusal.rule != record_check::Rule::List)
+            return loadTranslatedString(5975).arg(formatLimit(refusal.allowed.low), formatLimit(refusal.allowed.high));
+    }
+    return QString();
 }
 
 QComboBox *MasterOverview::list(int controlId) const
@@ -145,6 +163,7 @@ void MasterOverview::initialize()
     loadControls();
     translateWindow(this);
     createTitleFont();
+    form_columns::alignLabels(m_labelGrids);
 
     QComboBox *warnMode = list(ids::WarnModeList);
     warnMode->clear();
@@ -163,6 +182,7 @@ void MasterOverview::initialize()
     else if (m_work.isTachometer())
         edit(ids::CounterEdit)->setText(QStringLiteral("0.0"));
     loadControls();
+    form_columns::capFieldWidths(this);
     m_filling = false;
 }
 
@@ -284,7 +304,7 @@ void MasterOverview::loadControls()
         control(id)->setEnabled(states.enabled.value(id));
     if (states.tickBuzzer)
         qobject_cast<QCheckBox *>(control(ids::Buzzer))->setChecked(true);
-    note(ids::ThresholdEdit)->clear();
+    field_mark::mark(edit(ids::ThresholdEdit), note(ids::ThresholdEdit), QString());
     markPulseFactor();
     m_filling = wasFilling;
 }
@@ -439,7 +459,7 @@ void MasterOverview::clampThresholdText(bool untyped)
     if (kept == typed.value)
         return;
     const bool atEnd = kept == m_work.ScaleMax;
-    note(ids::ThresholdEdit)->setText(loadTranslatedString(atEnd ? 5971 : 5972).arg(formatThreshold(kept)));
+    field_mark::say(note(ids::ThresholdEdit), loadTranslatedString(atEnd ? 5971 : 5972).arg(formatThreshold(kept)));
 }
 
 bool MasterOverview::eventFilter(QObject *watched, QEvent *event)

@@ -1,0 +1,71 @@
+#pragma once
+// The sections of a form side by side in as many columns as the width holds,
+// one below the other when it holds only one: a form fills a wide window and
+// still scrolls only downwards in a small one. Sections keep their order,
+// read down each column and then across; each column is as wide as the
+// others.
+#include <QLayout>
+#include <QList>
+
+class QGridLayout;
+class QWidget;
+
+class FormColumns : public QLayout
+{
+public:
+    // Sections narrower than minimumColumnWidth still get that much room.
+    explicit FormColumns(int minimumColumnWidth = 0);
+    ~FormColumns() override;
+
+    void addSection(QLayout *section);
+
+    void addItem(QLayoutItem *item) override;
+    int count() const override { return int(m_items.size()); }
+    QLayoutItem *itemAt(int index) const override { return m_items.value(index); }
+    QLayoutItem *takeAt(int index) override;
+    Qt::Orientations expandingDirections() const override { return Qt::Horizontal; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize minimumSize() const override;
+    QSize sizeHint() const override;
+    void setGeometry(const QRect &rect) override;
+
+    // How many columns a width holds.
+    int columnsFor(int width) const;
+
+private:
+    // Which sections each column takes, for a count of columns.
+    QList<QList<QLayoutItem *>> partition(int columns, int columnWidth) const;
+    int columnWidth(int width, int columns) const;
+    int sectionWidth() const;
+    int heightOf(const QList<QLayoutItem *> &column, int width) const;
+    // Lays out (or only measures, when !apply) in rect; returns the height.
+    int arrange(const QRect &rect, bool apply) const;
+
+    // Columns stand well apart; sections one below the other follow as
+    // closely as the rows of a section, their headings and lines part them.
+    static constexpr int HorizontalSpacing = 24;
+    static constexpr int VerticalSpacing = 8;
+
+    QList<QLayoutItem *> m_items;
+    int m_minimumColumnWidth;
+};
+
+namespace form_columns {
+
+// The widest of the first columns of grids is given to all of them, so that
+// labels and fields of sections stacked in one column line up. Called once
+// the labels hold their texts.
+void alignLabels(const QList<QGridLayout *> &grids);
+
+// A field with its unit close beside it (unit may be null), and the room
+// left over after them.
+QLayout *fieldWithUnit(QWidget *field, QWidget *unit);
+
+// Caps the width of the form's line edits and drop-down lists alike, at the
+// widest list's entries within 10 to 18 em (a list never narrower than its
+// entries): fields grow with the window up to a width their values need, not
+// across a wide screen, and end in one line.
+void capFieldWidths(QWidget *form);
+
+}
