@@ -21,6 +21,7 @@
 #include "views/CalibrationView.h"
 #include "views/PaneSplitter.h"
 #include "views/ProjectTreeView.h"
+#include "views/ViewFactory.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -230,6 +231,12 @@ void saveCalibration(MainWindow *frame)
         view->chooseSensor();
         delete poll;
         save(frame, QStringLiteral("calibration-view"));
+        // The master's settings page is a service item too.
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            if (ProjectTreeView::itemCode(*it) == tree_codes::MasterSettings)
+                tree->setCurrentItem(*it);
+        }
+        save(frame, QStringLiteral("master-settings"));
     } else {
         std::fprintf(stderr, "screenshots: no calibration form\n");
         ++g_failures;
@@ -297,7 +304,10 @@ void shootAll(MainWindow *frame)
     // Last: reading replaces the project's values by the gauge's.
     saveTransfer(frame, command_ids::ReadGauge, QStringLiteral("transfer-progress"));
     // The read is in the service history now.
-    saveModal(frame, command_ids::ServiceHistory, QStringLiteral("history-window"));
+    saveModal(frame, command_ids::ServiceHistory, QStringLiteral("history-window"), [](QDialog *dialog) {
+        // As wide as on a common screen (the offscreen one is small).
+        dialog->resize(1180, 460);
+    });
     // The diagnostics sheet is a service item: offered while they are shown.
     // Their longer tree items widen the tree; the next pictures show it as before.
     const QList<int> paneWidths = frame->splitter()->sizes();

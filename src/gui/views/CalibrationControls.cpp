@@ -86,6 +86,7 @@ QGridLayout *createTable(const template_controls::Controls &made, Form &form)
     table->addWidget(control(ids::SupportList), row++, 3, 1, 2);
     table->setRowMinimumHeight(row++, 8);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
     buttons->addWidget(form.saveTable);
     buttons->addWidget(form.loadTable);
     buttons->addStretch(1);
