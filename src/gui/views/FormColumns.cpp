@@ -9,8 +9,7 @@
 #include <algorithm>
 #include <bitset>
 
-FormColumns::FormColumns(int minimumColumnWidth)
-    : m_minimumColumnWidth(minimumColumnWidth)
+FormColumns::FormColumns()
 {
     setSpacing(HorizontalSpacing);
     setContentsMargins(0, 0, 0, 0);
@@ -40,27 +39,12 @@ QLayoutItem *FormColumns::takeAt(int index)
     return m_items.takeAt(index);
 }
 
-int FormColumns::sectionWidth() const
+int FormColumns::minimumWidthOf(const QList<QLayoutItem *> &column) const
 {
-    int widest = m_minimumColumnWidth;
-    for (const QLayoutItem *item : m_items) {
-        if (!item->isEmpty())
-            widest = std::max(widest, item->minimumSize().width());
-    }
+    int widest = 0;
+    for (const QLayoutItem *item : column)
+        widest = std::max(widest, item->minimumSize().width());
     return widest;
-}
-
-int FormColumns::columnsFor(int width) const
-{
-    const int visible = int(std::count_if(m_items.cbegin(), m_items.cend(), [](QLayoutItem *i) { return !i->isEmpty(); }));
-    const int section = std::max(sectionWidth(), 1);
-    int columns = std::max(1, (width + spacing()) / (section + spacing()));
-    return std::max(1, std::min(columns, visible));
-}
-
-int FormColumns::columnWidth(int width, int columns) const
-{
-    return std::max(0, (width - (columns - 1) * spacing()) / columns);
 }
 
 int FormColumns::heightOf(const QList<QLayoutItem *> &column, int width) const
@@ -74,68 +58,68 @@ int FormColumns::heightOf(const QList<QLayoutItem *> &column, int width) const
     return height;
 }
 
-// Cuts the sections, in order, into runs so that the tallest column is as
-// short as it can be (there are only a few sections: every cut is tried).
-QList<QList<QLayoutItem *>> FormColumns::partition(int columns, int width) const
+// The most columns the width holds; among the ways to cut the sections, in
+// order, into that many runs, the one whose tallest column is shortest
+// (there are only a few sections: every cut is tried). Each column is as
+// wide as its widest section needs, and the room left over is shared evenly.
+FormColumns::Plan FormColumns::plan(int width) const
 {
     QList<QLayoutItem *> visible;
     for (QLayoutItem *item : m_items) {
         if (!item->isEmpty())
             visible.append(item);
     }
-    QList<QList<QLayoutItem *>> best;
-    int bestHeight = -1;
-    // Each bit of cuts set: a new column begins before that section.
     const int n = int(visible.size());
-    for (unsigned cuts = 0; cuts < (1u << std::max(0, n - 1)); ++cuts) {
-        if (std::bitset<32>(cuts).count() != size_t(columns - 1))
-            continue;
-        QList<QList<QLayoutItem *>> runs{{}};
-        for (int i = 0; i < n; ++i) {
-            if (i > 0 && (cuts & (1u << (i - 1))))
-                runs.append(QList<QLayoutItem *>());
-            runs.last().append(visible[i]);
+    for (int columns = std::max(n, 1); columns >= 1; --columns) {
+        Plan best;
+        best.height = -1;
+        for (unsigned cuts = 0; cuts < (1u << std::max(0, n - 1)); ++cuts) {
+            if (std::bitset<32>(cuts).count() != size_t(columns - 1))
+                continue;
+            Plan candidate;
+            candidate.runs.append(QList<QLayoutItem *>());
+            for (int i = 0; i < n; ++i) {
+                if (i > 0 && (cuts & (1u << (i - 1))))
+                    candidate.runs.append(QList<QLayoutItem *>());
+                candidate.runs.last().append(visible[i]);
+            }
+            int needed = (columns - 1) * spacing();
+            for (const auto &run : candidate.runs) {
+                candidate.widths.append(minimumWidthOf(run));
+                needed += candidate.widths.last();
+            }
+            if (columns > 1 && needed > width)
+                continue;
+            const int extra = std::max(0, width - needed);
+            candidate.height = 0;
+            for (int c = 0; c < columns; ++c) {
+                candidate.widths[c] += extra / columns;
+                candidate.height = std::max(candidate.height, heightOf(candidate.runs[c], candidate.widths[c]));
+            }
+            if (best.height < 0 || candidate.height < best.height)
+                best = candidate;
         }
-        int tallest = 0;
-        for (const auto &run : runs)
-            tallest = std::max(tallest, heightOf(run, width));
-        if (bestHeight < 0 || tallest < bestHeight) {
-            bestHeight = tallest;
-            best = runs;
-        }
+        if (best.height >= 0)
+            return best;
     }
-    return best;
-}
-
-int FormColumns::arrange(const QRect &rect, bool apply) const
-{
-    const int columns = columnsFor(rect.width());
-    const int width = columnWidth(rect.width(), columns);
-    int tallest = 0;
-    int x = rect.x();
-    for (const QList<QLayoutItem *> &column : partition(columns, width)) {
-        int y = rect.y();
-        for (QLayoutItem *item : column) {
-            const int h = item->hasHeightForWidth() ? item->heightForWidth(width) : item->sizeHint().height();
-            if (apply)
-                item->setGeometry(QRect(x, y, width, h));
-            y += h + VerticalSpacing;
-        }
-        tallest = std::max(tallest, y - VerticalSpacing - rect.y());
-        x += width + spacing();
-    }
-    return tallest;
+    return Plan{{}, {}, 0};
 }
 
 int FormColumns::heightForWidth(int width) const
 {
-    return arrange(QRect(0, 0, width, 0), false);
+    return plan(width).height;
 }
 
+// The height is the tallest section's: the sections stand side by side where
+// the width holds them, and a scroll area asks for the height at its width.
 QSize FormColumns::minimumSize() const
 {
-    const int width = sectionWidth();
-    return QSize(width, heightForWidth(width));
+    QSize minimum;
+    for (const QLayoutItem *item : m_items) {
+        if (!item->isEmpty())
+            minimum = minimum.expandedTo(item->minimumSize());
+    }
+    return minimum;
 }
 
 QSize FormColumns::sizeHint() const
@@ -145,14 +129,25 @@ QSize FormColumns::sizeHint() const
         if (!item->isEmpty())
             width = std::max(width, item->sizeHint().width());
     }
-    width = std::max(width, sectionWidth());
+    width = std::max(width, minimumSize().width());
     return QSize(width, heightForWidth(width));
 }
 
 void FormColumns::setGeometry(const QRect &rect)
 {
     QLayout::setGeometry(rect);
-    arrange(rect, true);
+    const Plan p = plan(rect.width());
+    int x = rect.x();
+    for (int c = 0; c < p.runs.size(); ++c) {
+        int y = rect.y();
+        for (QLayoutItem *item : p.runs[c]) {
+            const int w = p.widths[c];
+            const int h = item->hasHeightForWidth() ? item->heightForWidth(w) : item->sizeHint().height();
+            item->setGeometry(QRect(x, y, w, h));
+            y += h + VerticalSpacing;
+        }
+        x += p.widths[c] + spacing();
+    }
 }
 
 namespace form_columns {

@@ -2,8 +2,8 @@
 // The sections of a form side by side in as many columns as the width holds,
 // one below the other when it holds only one: a form fills a wide window and
 // still scrolls only downwards in a small one. Sections keep their order,
-// read down each column and then across; each column is as wide as the
-// others.
+// read down each column and then across; each column is as wide as its
+// widest section needs, and the room left over is shared evenly.
 #include <QLayout>
 #include <QList>
 
@@ -13,8 +13,7 @@ class QWidget;
 class FormColumns : public QLayout
 {
 public:
-    // Sections narrower than minimumColumnWidth still get that much room.
-    explicit FormColumns(int minimumColumnWidth = 0);
+    FormColumns();
     ~FormColumns() override;
 
     void addSection(QLayout *section);
@@ -30,17 +29,16 @@ public:
     QSize sizeHint() const override;
     void setGeometry(const QRect &rect) override;
 
-    // How many columns a width holds.
-    int columnsFor(int width) const;
-
 private:
-    // Which sections each column takes, for a count of columns.
-    QList<QList<QLayoutItem *>> partition(int columns, int columnWidth) const;
-    int columnWidth(int width, int columns) const;
-    int sectionWidth() const;
+    struct Plan
+    {
+        QList<QList<QLayoutItem *>> runs; // the sections of each column
+        QList<int> widths;                // each column's width
+        int height = 0;                   // of the tallest column
+    };
+    Plan plan(int width) const;
+    int minimumWidthOf(const QList<QLayoutItem *> &column) const;
     int heightOf(const QList<QLayoutItem *> &column, int width) const;
-    // Lays out (or only measures, when !apply) in rect; returns the height.
-    int arrange(const QRect &rect, bool apply) const;
 
     // Columns stand well apart; sections one below the other follow as
     // closely as the rows of a section, their headings and lines part them.
@@ -48,7 +46,6 @@ private:
     static constexpr int VerticalSpacing = 8;
 
     QList<QLayoutItem *> m_items;
-    int m_minimumColumnWidth;
 };
 
 namespace form_columns {
