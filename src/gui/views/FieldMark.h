@@ -10,10 +10,7 @@ class QWidget;
 namespace field_mark {
 
 // Frames field and puts reason into note; an empty reason clears both.
-// note may be null (the frame and the field's tooltip then say it).
 void mark(QWidget *field, QLabel *note, const QString &reason);
-// Whether field is framed now.
-bool isMarked(const QWidget *field);
 // Puts a note without framing the field (what the program did with a value).
 void say(QLabel *note, const QString &text);
 
