@@ -21,6 +21,7 @@
 #include "views/CalibrationView.h"
 #include "views/PaneSplitter.h"
 #include "views/ProjectTreeView.h"
+#include "views/ViewFactory.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -230,6 +231,12 @@ void saveCalibration(MainWindow *frame)
         view->chooseSensor();
         delete poll;
         save(frame, QStringLiteral("calibration-view"));
+        // The master's settings page is a service item too.
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            if (ProjectTreeView::itemCode(*it) == tree_codes::MasterSettings)
+                tree->setCurrentItem(*it);
+        }
+        save(frame, QStringLiteral("master-settings"));
     } else {
         std::fprintf(stderr, "screenshots: no calibration form\n");
         ++g_failures;
@@ -266,6 +273,14 @@ void shootAll(MainWindow *frame)
 
     selectTreeItem(frame, 1);
     save(frame, QStringLiteral("main-window-master-overview"));
+    // The master's form in a maximised window on a large screen and on a
+    // small one.
+    const QSize usual = frame->size();
+    frame->resize(1600, 1000);
+    save(frame, QStringLiteral("master-form-wide"));
+    frame->resize(800, 600);
+    save(frame, QStringLiteral("master-form-small"));
+    frame->resize(usual);
     selectTreeItem(frame, 0);
     save(frame, QStringLiteral("main-window-project"));
     saveModal(frame, command_ids::ChooseMasterType, QStringLiteral("master-type-dialog"), [](QDialog *dialog) {
@@ -288,6 +303,11 @@ void shootAll(MainWindow *frame)
     saveCalibration(frame);
     // Last: reading replaces the project's values by the gauge's.
     saveTransfer(frame, command_ids::ReadGauge, QStringLiteral("transfer-progress"));
+    // The read is in the service history now.
+    saveModal(frame, command_ids::ServiceHistory, QStringLiteral("history-window"), [](QDialog *dialog) {
+        // As wide as on a common screen (the offscreen one is small).
+        dialog->resize(1180, 460);
+    });
     // The diagnostics sheet is a service item: offered while they are shown.
     // Their longer tree items widen the tree; the next pictures show it as before.
     const QList<int> paneWidths = frame->splitter()->sizes();
@@ -317,7 +337,6 @@ int main(int argc, char **argv)
     settings_store::setApplicationName(QStringLiteral("skaleron"));
     settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"),
                                 QStringLiteral("vorn_eng32.dll"));
-    settings_store::writeInt(QStringLiteral("Settings"), QStringLiteral("ColumnWidth_0"), 220);
     // A gauge on a USB serial adapter, as most service benches have it.
     settings_store::writeString(QStringLiteral("Communication"), QStringLiteral("Device"),
                                 QStringLiteral("/dev/ttyUSB0"));

@@ -8,12 +8,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QHelpEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolTip>
@@ -132,7 +135,14 @@ HistoryDialog::HistoryDialog(const QVector<service_history::Entry> &entries, QWi
     layout->addLayout(top);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
-    resize(900, 420);
+    // Wide enough to show every column whole where the screen allows.
+    int tableWidth = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < Columns; ++c)
+        tableWidth += m_table->columnWidth(c);
+    const QMargins margins = layout->contentsMargins();
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() * 9 / 10 : 1200;
+    resize(qBound(700, tableWidth + margins.left() + margins.right(), qMax(700, room)), 460);
 
     connect(m_filter, &QLineEdit::textChanged, this, &HistoryDialog::applyFilter);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::updateOpenButton);

@@ -160,6 +160,7 @@ MainWindow::MainWindow(ProjectDocument *document, QWidget *parent)
 
     // Room for the tree and the start of a form; the form scrolls.
     setMinimumSize(640, 420);
+    window_placement::applyFirstSize(this);
     setWindowState(Qt::WindowMaximized);
     updateTitle();
     updateCommandStates();

@@ -78,4 +78,18 @@ int storedTreeWidth()
     return settings_store::readInt(Section, QStringLiteral("ColumnWidth_0"), DefaultTreeWidth);
 }
 
+void applyFirstSize(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // Room around it, but no wider than a form needs on a large screen.
+    QSize size = (available.size() * 0.85).boundedTo(QSize(1600, 1100));
+    size = size.expandedTo(window->minimumSize()).boundedTo(available.size());
+    QRect normal(QPoint(0, 0), size);
+    normal.moveCenter(available.center());
+    window->setGeometry(normal);
+}
+
 }

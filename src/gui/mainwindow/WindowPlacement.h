@@ -6,7 +6,8 @@ class QWidget;
 
 namespace window_placement {
 
-constexpr int DefaultTreeWidth = 200;
+// Nothing stored: the tree is as wide as its items.
+constexpr int DefaultTreeWidth = 0;
 
 // On close: the rectangle only when the window is in its normal state (a
 // maximised or minimised window keeps the one stored before); the tree width
@@ -16,5 +17,8 @@ void storeOnClose(const QWidget *window, int treeWidth);
 // (bottom != top and right != left); false when there is none.
 bool restoreStored(QWidget *window);
 int storedTreeWidth();
+// The normal-state size of a window started without a stored placement: most
+// of the screen it is on, centred there.
+void applyFirstSize(QWidget *window);
 
 }

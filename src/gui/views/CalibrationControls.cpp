@@ -1,6 +1,7 @@
 #include "CalibrationControls.h"
 
 #include "CalibrationGraph.h"
+#include "FormColumns.h"
 #include "TemplateControls.h"
 #include "base/Language.h"
 #include "model/InputCalibration.h"
@@ -86,6 +87,7 @@ QGridLayout *createTable(const template_controls::Controls &made, Form &form)
     table->addWidget(control(ids::SupportList), row++, 3, 1, 2);
     table->setRowMinimumHeight(row++, 8);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
     buttons->addWidget(form.saveTable);
     buttons->addWidget(form.loadTable);
     buttons->addStretch(1);
@@ -139,11 +141,13 @@ Form createForm(QWidget *window)
     sensor->addWidget(description, 1);
     outer->addLayout(sensor);
 
-    auto *body = new QHBoxLayout;
-    body->setSpacing(16);
-    body->addWidget(form.graph, 0, Qt::AlignTop);
-    body->addLayout(createTable(made, form));
-    body->addStretch(1);
+    // The graph beside the table where the width holds both, else above it.
+    auto *body = new FormColumns;
+    auto *graph = new QVBoxLayout;
+    graph->setContentsMargins(0, 0, 0, 0);
+    graph->addWidget(form.graph, 0, Qt::AlignLeft | Qt::AlignTop);
+    body->addSection(graph);
+    body->addSection(createTable(made, form));
     outer->addLayout(body);
     outer->addStretch(1);
     return form;

@@ -1,6 +1,8 @@
 #include "MasterOverview.h"
 
 #include "ChangeName.h"
+#include "FieldMark.h"
+#include "FormColumns.h"
 #include "MasterOverviewControls.h"
 #include "forms/MasterOverviewRules.h"
 #include "forms/RecordComparison.h"
@@ -63,7 +65,7 @@ MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
 {
     setObjectName(QStringLiteral("MasterOverview"));
     m_controls = createControls(this);
-    arrangeControls(this, m_controls);
+    m_labelGrids = arrangeControls(this, m_controls);
 
     connect(list(ids::SourceList), qOverload<int>(&QComboBox::currentIndexChanged), this,
             &MasterOverview::onSourceSelected);
@@ -75,9 +77,9 @@ MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
     // when the field is left (one undo step), or the form is.
     for (int id : {ids::PulseEdit, ids::ThresholdEdit}) {
         connect(edit(id), &QLineEdit::textEdited, this, [this, id] {
-            if (id == ids::ThresholdEdit)
-                note(ids::ThresholdEdit)->clear();
             onUserChange();
+            if (id == ids::ThresholdEdit)
+                markThreshold();
         });
         connect(edit(id), &QLineEdit::editingFinished, this, [this, id] {
             if (!m_filling && this->document())
@@ -163,19 +165,35 @@ void MasterOverview::markPulseFactor()
     ConfigRecord probe = document()->config();
     probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
     const TypedNumber number = parseTypedNumber(field->text());
-    std::optional<record_check::Range> needed;
+    QString reason;
     if (!field->isHidden() && field->isEnabled() && number.status == TypedNumber::Ok) {
         setPulseFactorValue(probe, number.value);
-        for (const record_check::Refusal &refusal : record_check::checkRecord(probe)) {
-            if (refusal.field == record_check::pulseFactorFieldName(probe)
-                && (refusal.rule == record_check::Rule::Limits || refusal.rule == record_check::Rule::WholeNumber))
-                needed = refusal.allowed;
-        }
+        reason = neededRange(probe, record_check::pulseFactorFieldName(probe));
     }
-    field->setStyleSheet(needed ? QStringLiteral("QLineEdit { border: 2px solid #c00000; }") : QString());
-    note(ids::PulseEdit)->setText(needed ? loadTranslatedString(5975)
-                                               .arg(formatLimit(needed->low), formatLimit(needed->high))
-                                         : QString());
+    field_mark::mark(field, note(ids::PulseEdit), reason);
+}
+
+void MasterOverview::markThreshold()
+{
+    QLineEdit *field = edit(ids::ThresholdEdit);
+    const TypedNumber number = parseTypedNumber(field->text());
+    QString reason;
+    // A threshold the master keeps on its scale is limited on leaving instead.
+    if (number.status == TypedNumber::Ok && !m_work.CalculateThreshold) {
+        ConfigRecord probe = document()->config();
+        probe.WarnThreshold = number.value;
+        reason = neededRange(probe, QStringLiteral("WarnThreshold"));
+    }
+    field_mark::mark(field, note(ids::ThresholdEdit), reason);
+}
+
+QString MasterOverview::neededRange(const ConfigRecord &probe, const QString &fieldName)
+{
+    for (const record_check::Refusal &refusal : record_check::checkRecord(probe)) {
+        if (refusal.field == fieldName && refusal.rule != record_check::Rule::List)
+            return loadTranslatedString(5975).arg(formatLimit(refusal.allowed.low), formatLimit(refusal.allowed.high));
+    }
+    return QString();
 }
 
 QComboBox *MasterOverview::list(int controlId) const
@@ -198,6 +216,7 @@ void MasterOverview::initialize()
     loadControls();
     translateWindow(this);
     createTitleFont();
+    form_columns::alignLabels(m_labelGrids);
 
     QComboBox *warnMode = list(ids::WarnModeList);
     warnMode->clear();
@@ -216,6 +235,7 @@ void MasterOverview::initialize()
     else if (m_work.isTachometer())
         edit(ids::CounterEdit)->setText(QStringLiteral("0.0"));
     loadControls();
+    form_columns::capFieldWidths(this);
     m_filling = false;
 }
 
@@ -341,7 +361,7 @@ void MasterOverview::loadControls()
         control(id)->setEnabled(states.enabled.value(id));
     if (states.tickBuzzer)
         qobject_cast<QCheckBox *>(control(ids::Buzzer))->setChecked(true);
-    note(ids::ThresholdEdit)->clear();
+    field_mark::mark(edit(ids::ThresholdEdit), note(ids::ThresholdEdit), QString());
     markPulseFactor();
     m_filling = wasFilling;
     document()->setEditPending(differsFromRecord());
@@ -501,7 +521,7 @@ void MasterOverview::clampThresholdText(bool untyped)
     if (kept == typed.value)
         return;
     const bool atEnd = kept == m_work.ScaleMax;
-    note(ids::ThresholdEdit)->setText(loadTranslatedString(atEnd ? 5971 : 5972).arg(formatThreshold(kept)));
+    field_mark::say(note(ids::ThresholdEdit), loadTranslatedString(atEnd ? 5971 : 5972).arg(formatThreshold(kept)));
 }
 
 bool MasterOverview::eventFilter(QObject *watched, QEvent *event)

@@ -12,10 +12,12 @@
 
 #include <QFont>
 #include <QHash>
+#include <QList>
 #include <QVector>
 #include <optional>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 
@@ -89,9 +91,14 @@ private:
     bool differsFromRecord() const;
     // The label of the first field that differs, as the undo step's name.
     static QString changeNameOf(const ConfigRecord &before, const ConfigRecord &after);
-    // Frames the pulse factor and names the values it needs while it lies
-    // outside the master type's limits.
+    // Frames the pulse factor and names the values it needs under it while
+    // it lies outside the master type's limits or what the gauge can take.
     void markPulseFactor();
+    // The same for the threshold of a master that does not keep it on its scale.
+    void markThreshold();
+    // "needs a value from ... to ..." when the record check refuses the
+    // field's value in probe; empty when it takes it.
+    static QString neededRange(const ConfigRecord &probe, const QString &fieldName);
     QLabel *note(int fieldId) const;
     // A warning that belongs to this form.
     void warn(const QString &message);
@@ -104,6 +111,7 @@ private:
     QLineEdit *edit(int controlId) const;
 
     QHash<int, QWidget *> m_controls;
+    QList<QGridLayout *> m_labelGrids;
     // The scratch copy the controls are exchanged with.
     ConfigRecord m_work;
     std::optional<QFont> m_titleFont;

@@ -1,5 +1,6 @@
 #include "MasterOverviewControls.h"
 
+#include "FormColumns.h"
 #include "TemplateControl.h"
 #include "forms/MasterOverviewRules.h"
 #include "resources/DialogTemplates.h"
@@ -40,13 +41,10 @@ QHash<int, QWidget *> createControls(QWidget *form)
     return controls;
 }
 
-void arrangeControls(QWidget *form, const QHash<int, QWidget *> &controls)
+QList<QGridLayout *> arrangeControls(QWidget *form, const QHash<int, QWidget *> &controls)
 {
     using namespace ids;
     auto control = [&controls](int id) { return controls.value(id); };
-    // The left and the right column are grids of their own, so that a row
-    // one column hides takes no room from the other; a row whose controls
-    // are all hidden takes no room at all.
     auto *outer = new QVBoxLayout(form);
     outer->setContentsMargins(12, 10, 12, 12);
     outer->setSpacing(6);
@@ -58,40 +56,57 @@ void arrangeControls(QWidget *form, const QHash<int, QWidget *> &controls)
     outer->addLayout(header);
     outer->addSpacing(HeaderBandBelowPicture - PictureHeight + 4);
 
-    auto *columns = new QHBoxLayout;
-    columns->setSpacing(24);
+    // Three sections (the signal, the general settings and units, the LCD
+    // items with the counter preset) share the width in as many columns as
+    // it holds. In each, labels, fields and units are columns of a grid of
+    // its own, so that a row one section hides takes no room from another;
+    // a row whose controls are all hidden takes no room at all.
+    auto *columns = new FormColumns;
     outer->addLayout(columns);
     outer->addStretch(1);
-
-    auto *left = new QGridLayout;
-    left->setHorizontalSpacing(8);
-    left->setVerticalSpacing(6);
+    auto section = [columns] {
+        auto *grid = new QGridLayout;
+        grid->setContentsMargins(0, 0, 0, 0);
+        grid->setHorizontalSpacing(8);
+        grid->setVerticalSpacing(6);
+        grid->setColumnStretch(1, 1);
+        columns->addSection(grid);
+        return grid;
+    };
+    QGridLayout *grid = nullptr;
     int row = 0;
     auto labelled = [&](int label, int field, int unit) {
-        left->addWidget(control(label), row, 0);
-        left->addWidget(control(field), row, 1);
-        if (unit)
-            left->addWidget(control(unit), row, 2);
+        grid->addWidget(control(label), row, 0);
+        grid->addLayout(form_columns::fieldWithUnit(control(field), unit ? control(unit) : nullptr), row, 1);
         ++row;
     };
-    auto wide = [&](int id) { left->addWidget(control(id), row++, 0, 1, 3); };
-    labelled(SourceLabel, SourceList, 0);
-    // A note beside a field says what the program did with its value or
-    // what it still needs.
+    auto wide = [&](int id) { grid->addWidget(control(id), row++, 0, 1, 2); };
+    // A note under a field says what the program did with its value or
+    // what it still needs; it takes room only while it says something.
     auto note = [&](int field) {
         auto *label = new QLabel(form);
         label->setObjectName(QStringLiteral("note%1").arg(field));
         label->setForegroundRole(QPalette::Link);
-        left->addWidget(label, row - 1, 3);
+        label->setWordWrap(true);
+        label->hide();
+        grid->addWidget(label, row++, 1);
     };
+
+    grid = section();
+    row = 0;
+    labelled(SourceLabel, SourceList, 0);
     labelled(PulseLabel, PulseEdit, PulseUnit);
     note(PulseEdit);
     labelled(ThresholdLabel, ThresholdEdit, ThresholdUnit);
     note(ThresholdEdit);
     labelled(WarnModeLabel, WarnModeList, 0);
+    wide(Buzzer);
     labelled(Source2Label, Source2List, 0);
     labelled(Pulse2Label, Pulse2Edit, Pulse2Unit);
-    wide(Buzzer);
+    QGridLayout *signal = grid;
+
+    grid = section();
+    row = 0;
     wide(GeneralLine);
     wide(GeneralLabel);
     labelled(IlluminationLabel, IlluminationList, 0);
@@ -101,29 +116,35 @@ void arrangeControls(QWidget *form, const QHash<int, QWidget *> &controls)
     labelled(TemperatureLabel, TemperatureList, 0);
     labelled(TimeLabel, TimeList, 0);
     labelled(DepthLabel, DepthList, 0);
-    columns->addLayout(left);
+    QGridLayout *general = grid;
 
-    // Right: the LCD items, then the counter preset: its controls lie on
-    // the group box (they stay children of the form, whose texts are
-    // translated), in the same cell of the column.
-    auto *right = new QGridLayout;
-    right->setVerticalSpacing(6);
+    // The LCD items, then the counter preset: its controls lie on the group
+    // box (they stay children of the form, whose texts are translated), in
+    // the same cell.
+    grid = section();
     row = 0;
-    right->addWidget(control(DisplayLabel), row++, 0);
-    right->addWidget(control(DisplayChoiceLabel), row++, 0);
+    wide(DisplayLabel);
+    wide(DisplayChoiceLabel);
     for (const DisplayItem &item : displayItems())
-        right->addWidget(control(item.controlId), row++, 0);
-    right->addWidget(control(CounterGroup), row, 0);
+        wide(item.controlId);
+    grid->setRowMinimumHeight(row++, 4);
+    grid->addWidget(control(CounterGroup), row, 0, 1, 2);
     auto *counter = new QGridLayout;
     counter->setContentsMargins(10, 14, 10, 10);
-    counter->addWidget(control(DistanceCounterLabel), 0, 0, 1, 2);
-    counter->addWidget(control(HourCounterLabel), 1, 0, 1, 2);
-    counter->addWidget(control(CounterEdit), 2, 0);
-    counter->addWidget(control(CounterUnit), 2, 1);
-    counter->addWidget(control(PresetButton), 3, 0);
-    right->addLayout(counter, row, 0);
-    columns->addLayout(right);
-    columns->addStretch(1);
+    counter->setHorizontalSpacing(8);
+    counter->setVerticalSpacing(6);
+    counter->addWidget(control(DistanceCounterLabel), 0, 0);
+    counter->addWidget(control(HourCounterLabel), 1, 0);
+    counter->addLayout(form_columns::fieldWithUnit(control(CounterEdit), control(CounterUnit)), 2, 0);
+    counter->addWidget(control(PresetButton), 3, 0, Qt::AlignLeft);
+    grid->addLayout(counter, row, 0, 1, 2);
+
+    for (int heading : {GeneralLabel, UnitsLabel, DisplayLabel}) {
+        QFont bold = control(heading)->font();
+        bold.setBold(true);
+        control(heading)->setFont(bold);
+    }
+    return {signal, general};
 }
 
 

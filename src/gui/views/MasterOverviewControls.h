@@ -2,7 +2,9 @@
 // The controls of the master overview's form template (120) as widgets, each
 // named by its template identifier, and their places on the form.
 #include <QHash>
+#include <QList>
 
+class QGridLayout;
 class QWidget;
 
 namespace master_overview {
@@ -16,10 +18,12 @@ constexpr int PictureHeight = 160;
 // list entries and starting visibility.
 QHash<int, QWidget *> createControls(QWidget *form);
 
-// Places the controls: picture and title in the header band, the signal,
-// warning, second input, illumination and units on the left, the LCD items
-// and the counter preset on the right. Beside the pulse factor and the
-// warning threshold stands an empty note label ("note1085", "note1047").
-void arrangeControls(QWidget *form, const QHash<int, QWidget *> &controls);
+// Places the controls: picture and title in the header band, below it the
+// signal and warning, the illumination and units, and the LCD items with the
+// counter preset as sections side by side as far as the width allows. Under
+// the pulse factor and the warning threshold lies a hidden note label
+// ("note1085", "note1047"). Returns the grids whose label columns are to
+// line up once the labels hold their texts.
+QList<QGridLayout *> arrangeControls(QWidget *form, const QHash<int, QWidget *> &controls);
 
 }

@@ -1,5 +1,6 @@
 #include "MasterSettingsControls.h"
 
+#include "FormColumns.h"
 #include "NumericEdit.h"
 #include "TemplateControl.h"
 #include "resources/DialogTemplates.h"
@@ -28,12 +29,21 @@ public:
         if (w)
             m_grid->addWidget(w, row, column, 1, columnSpan);
     }
-    // A label, its field and the field's unit on one row.
+    // A label, its field and the field's unit close beside it on one row.
     void addRow(int row, QWidget *label, QWidget *field, QWidget *unit = nullptr)
     {
         add(label, row, 0);
-        add(field, row, 1);
-        add(unit, row, 2);
+        if (field)
+            m_grid->addLayout(form_columns::fieldWithUnit(field, unit), row, 1);
+        else
+            add(unit, row, 1);
+    }
+
+    // A field and its unit without a label, across the grid.
+    void addField(int row, QWidget *field, QWidget *unit)
+    {
+        if (field)
+            m_grid->addLayout(form_columns::fieldWithUnit(field, unit), row, 0, 1, 2);
     }
 
 private:
@@ -49,6 +59,7 @@ QGridLayout *framedCell(QGridLayout *grid, QWidget *groupBox, int row, int colum
     inner->setVerticalSpacing(6);
     const int title = groupBox ? groupBox->fontMetrics().height() : 0;
     inner->setContentsMargins(10, title + 6, 10, 10);
+    inner->setColumnStretch(1, 1);
     if (groupBox)
         grid->addWidget(groupBox, row, column);
     grid->addLayout(inner, row, column);
@@ -152,41 +163,49 @@ void arrangeControls(QWidget *form, const Controls &c, QWidget *note)
     header->addLayout(basics, 1);
     outer->addLayout(header);
 
-    auto *body = new QGridLayout;
-    body->setHorizontalSpacing(24);
-    body->setVerticalSpacing(10);
-    outer->addLayout(body);
+    // The counter preset with the instrument choice, the speed and the
+    // engine-speed groups share the width in as many columns as it holds.
+    auto *columns = new FormColumns;
+    outer->addLayout(columns);
+    auto section = [columns] {
+        auto *grid = new QGridLayout;
+        grid->setContentsMargins(0, 0, 0, 0);
+        grid->setVerticalSpacing(10);
+        columns->addSection(grid);
+        return grid;
+    };
 
-    Grid counter(framedCell(body, c.unnamedControl("ID_1250 "), 0, 0));
-    counter.addRow(0, c.control(CounterEdit), c.control(CounterUnit));
+    QGridLayout *first = section();
+    Grid counter(framedCell(first, c.unnamedControl("ID_1250 "), 0, 0));
+    counter.addField(0, c.control(CounterEdit), c.control(CounterUnit));
     counter.add(c.control(SetButton), 1, 0);
-
     auto *instrument = new QVBoxLayout;
     for (QWidget *w : {c.control(Tachometer), c.control(Speedometer)}) {
         if (w)
             instrument->addWidget(w);
     }
-    instrument->addStretch(1);
-    body->addLayout(instrument, 0, 1);
+    first->addLayout(instrument, 1, 0);
 
-    Grid speed(framedCell(body, c.unnamedControl("ID_1242 "), 1, 0));
+    Grid speed(framedCell(section(), c.unnamedControl("ID_1242 "), 0, 0));
     speed.addRow(0, c.unnamedControl("ID_1244 "), c.control(KValueEdit), c.unnamedControl("ID_1248 "));
     speed.addRow(1, c.unnamedControl("ID_1246 "), c.control(MinSpeedEdit), c.unnamedControl("km/h"));
     speed.add(c.control(SpeedDampingLabel), 2, 0, 3);
     speed.addRow(3, c.control(SpeedUpLabel), c.control(SpeedUpList));
     speed.addRow(4, c.control(SpeedDownLabel), c.control(SpeedDownList));
 
-    Grid engine(framedCell(body, c.unnamedControl("ID_1243 "), 1, 1));
+    Grid engine(framedCell(section(), c.unnamedControl("ID_1243 "), 0, 0));
     engine.addRow(0, c.unnamedControl("ID_1245 "), c.control(MValueEdit), c.unnamedControl("ID_1249 "));
     engine.add(c.control(EngineDampingLabel), 1, 0, 3);
     engine.addRow(2, c.control(EngineUpLabel), c.control(EngineUpList));
     engine.addRow(3, c.control(EngineDownLabel), c.control(EngineDownList));
     engine.addRow(4, c.control(ThresholdLabel), c.control(ThresholdEdit), c.control(ThresholdUnit));
 
-    Grid(body).add(c.control(LightWarning), 2, 0, 2);
-    Grid(body).add(note, 3, 0, 2);
-    body->setColumnStretch(2, 1);
+    for (QWidget *w : {c.control(LightWarning), note}) {
+        if (w)
+            outer->addWidget(w);
+    }
     outer->addStretch(1);
 }
+
 
 }

@@ -78,8 +78,9 @@ struct Controls
 Controls createControls(QWidget *form, const dialog_templates::DialogTemplate &formTemplate);
 
 // Places the controls: the picture with the display choice in the white band,
-// below it the counter preset beside the instrument choice, the speed and the
-// engine-speed groups side by side, then the light warning and the note.
+// below it the counter preset over the instrument choice, the speed and the
+// engine-speed groups side by side as far as the width holds, then the light
+// warning and the note.
 // Controls the template lacks are left out.
 void arrangeControls(QWidget *form, const Controls &controls, QWidget *note);
 

@@ -1,5 +1,6 @@
 #include "MasterSettingsView.h"
 
+#include "FormColumns.h"
 #include "app/TranslateWindow.h"
 #include "base/Language.h"
 #include "base/UserMessages.h"
@@ -66,6 +67,7 @@ void MasterSettingsView::initialize()
     if (auto *note = findChild<QLabel *>(QStringLiteral("note"), Qt::FindDirectChildrenOnly))
         note->setText(loadTranslatedString(5801));
     hideDampingControls();
+    form_columns::capFieldWidths(this);
 }
 
 void MasterSettingsView::hideDampingControls()

@@ -1,6 +1,7 @@
 // The forms fit their contents in every language: no drop-down list is
 // narrower than its longest entry, even at the smallest size the layout
-// allows, and hidden controls leave no gap.
+// allows, and hidden controls leave no gap. The master's form uses the
+// window at every size.
 #include "OverviewFixture.h"
 
 #include "dialogs/OptionsDialog.h"
@@ -10,8 +11,14 @@
 #include "common/TestRegistry.h"
 #include "mainwindow/MainWindow.h"
 #include "forms/MasterOverviewRules.h"
+#include "views/ProjectTreeView.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 
@@ -46,6 +53,12 @@ int largestGap(MasterOverview &form, const QList<int> &column)
         QWidget *w = form.control(id);
         if (w && w->isVisibleTo(&form))
             boxes << w->geometry();
+    }
+    // A note under a field of the column says something: it is part of it.
+    for (QLabel *note : form.findChildren<QLabel *>()) {
+        const int field = note->objectName().mid(4).toInt();
+        if (note->objectName().startsWith(QStringLiteral("note")) && column.contains(field) && note->isVisibleTo(&form))
+            boxes << note->geometry();
     }
     std::sort(boxes.begin(), boxes.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
     int gap = 0;
@@ -108,6 +121,62 @@ private slots:
         QTest::qWait(50); // the layout follows the lists' entries
         const QStringList narrow = tooNarrow(program.form());
         QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(", ")));
+    }
+
+    // The master's form fills a large window and scrolls only downwards in a
+    // small one; the window starts at a size made for the screen, the tree as
+    // wide as its items. A value out of range typed into a field is named
+    // under it at once, without a pop-up and without moving the other columns.
+    void masterFormUsesTheWindow_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("maximised on a large screen") << QSize(1600, 1000) << QString();
+        QTest::newRow("800 x 600") << QSize(800, 600) << QString();
+        QTest::newRow("pulse factor beyond the gauge") << QSize(1600, 1000) << QStringLiteral("99999999999");
+    }
+    void masterFormUsesTheWindow()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QString, typed);
+        testing_support::MessageRecorder messages;
+        RunningProgram program(speedometerWithLcd());
+        QVERIFY(program.started());
+        MainWindow &frame = program.frame();
+        frame.showNormal();
+        const QRect screen = frame.screen()->availableGeometry();
+        QTRY_VERIFY(!frame.isMaximized());
+        QVERIFY2(frame.size() != QSize(640, 420) && screen.contains(frame.geometry()),
+                 qPrintable(QStringLiteral("%1x%2").arg(frame.width()).arg(frame.height())));
+
+        frame.resize(size);
+        QTRY_VERIFY(program.form() && program.form()->isVisible());
+        QTest::qWait(50);
+        MasterOverview &form = *program.form();
+        auto *area = frame.findChild<QScrollArea *>(QStringLiteral("formArea"));
+        QWidget *counter = form.control(ids::CounterGroup);
+        auto rightOfGroups = [&] { return counter->mapTo(area->viewport(), QPoint(counter->width(), 0)).x(); };
+        const int right = rightOfGroups();
+        QVERIFY2(right > area->viewport()->width() * 8 / 10,
+                 qPrintable(QStringLiteral("%1 of %2").arg(right).arg(area->viewport()->width())));
+        QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+        ProjectTreeView *tree = frame.leftView();
+        QVERIFY(tree->viewport()->width() >= static_cast<QAbstractItemView *>(tree)->sizeHintForColumn(0));
+
+        if (typed.isEmpty())
+            return;
+        QLineEdit *field = editOf(form, ids::PulseEdit);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+        QVERIFY(!field->styleSheet().isEmpty());
+        QLabel *note = form.findChild<QLabel *>(QStringLiteral("note%1").arg(ids::PulseEdit));
+        QVERIFY(note->isVisible());
+        QVERIFY2(note->text().startsWith(QStringLiteral("needs a value from")), qPrintable(note->text()));
+        QTest::qWait(50);
+        QCOMPARE(rightOfGroups(), right);
+        QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(messages.count(), 0);
     }
 
     void optionsListsFitTheirEntries_data()
