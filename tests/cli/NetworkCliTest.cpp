@@ -40,7 +40,7 @@ private slots:
         SimProcess sim({"--family", family, "--link", testing_support::ser2netDir() + "/" + device, "--require-baud",
                         family == "block" ? "19200" : "4800"},
                        home.filePath("sim.json"));
-        const QString address = QStringLiteral("rfc2217://127.0.0.1:%1").arg(testing_support::ser2netPort(device));
+        const QString address = testing_support::ser2netAddress(device);
 
         CliResult r;
         if (command == "read") {

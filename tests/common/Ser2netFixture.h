@@ -35,6 +35,12 @@ inline int ser2netPort(const QString &name)
     return 0;
 }
 
+// The address of that accepter, "rfc2217" or "tcp" as the scheme.
+inline QString ser2netAddress(const QString &name, const QString &scheme = QStringLiteral("rfc2217"))
+{
+    return QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(ser2netPort(name));
+}
+
 }
 
 #define REQUIRE_SER2NET()                                                                                              \

@@ -15,6 +15,11 @@ int stringId(const QString &text)
         {QStringLiteral("Analog 1 (Fuel):"), 5807},
         {QStringLiteral("Analog 2 (Coolant):"), 5808},
         {QStringLiteral("Analog 3 (Aux):"), 5809},
+        {QStringLiteral("Off"), 6420},
+        {QStringLiteral("Speedo/Tacho"), 6421},
+        {QStringLiteral("Speedo (Freq. 1)"), 6422},
+        {QStringLiteral("Tacho (Freq. 1)"), 6423},
+        {QStringLiteral("Speedo (Freq. 2)"), 6424},
     };
     return ids.value(text, 0);
 }

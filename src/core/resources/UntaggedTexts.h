@@ -4,9 +4,10 @@
 
 namespace untagged_texts {
 
-// The forms keep a few German texts without an "ID_" tag, which a language
-// pack could never reach. Such a text's program string id, or 0 for any
-// other text (units and names that read the same in every language).
+// The forms keep a few texts without an "ID_" tag, which a language pack
+// could never reach: German labels and the English entries of their lists.
+// Such a text's program string id, or 0 for any other text (units and
+// signal names that read the same in every language).
 int stringId(const QString &text);
 
 }

@@ -1,6 +1,7 @@
 #include "TemplateControl.h"
 
 #include "base/Language.h"
+#include "resources/UntaggedTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,30 +12,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-// The templates' list entries are English; those that are words rather than
-// signal names read in the language in use.
-QString listEntry(const char *entry)
+// A list entry that is a word reads in the language in use.
+static QString listEntry(const char *entry)
 {
-    static const struct
-    {
-        const char *english;
-        int stringId;
-    } words[] = {{"Off", 6420},
-                 {"Speedo/Tacho", 6421},
-                 {"Speedo (Freq. 1)", 6422},
-                 {"Tacho (Freq. 1)", 6423},
-                 {"Speedo (Freq. 2)", 6424}};
-    for (const auto &word : words) {
-        if (qstrcmp(entry, word.english) == 0) {
-            const QString translated = loadTranslatedString(word.stringId);
-            return translated.isEmpty() ? QString::fromUtf8(entry) : translated;
-        }
-    }
-    return QString::fromUtf8(entry);
-}
-
+    const QString text = QString::fromUtf8(entry);
+    const int id = untagged_texts::stringId(text);
+    const QString translated = id ? loadTranslatedString(id) : QString();
+    return translated.isEmpty() ? text : translated;
 }
 
 QWidget *createTemplateControl(const dialog_templates::ControlTemplate &t, QWidget *parent)

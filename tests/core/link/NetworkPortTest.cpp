@@ -26,11 +26,6 @@ using namespace testing_support;
 
 namespace {
 
-QString address(const QString &scheme, const QString &name)
-{
-    return QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(ser2netPort(name));
-}
-
 // A simulated gauge behind ser2net's port `name`, made the session's port.
 class NetGauge
 {
@@ -43,7 +38,7 @@ public:
         QString error;
         if (!server->start(&error) || !server->makeLink(ser2netDir() + "/" + name, &error))
             qFatal("simulator: %s", qPrintable(error));
-        address = ::address(QStringLiteral("rfc2217"), name);
+        address = ser2netAddress(name);
         setSessionPortDevice(address);
     }
     ~NetGauge() { setSessionPortDevice(QString()); }
@@ -235,9 +230,9 @@ private slots:
         QTest::addColumn<int>("maxMs");
         QTest::newRow("refused") << "rfc2217://127.0.0.1:CLOSED" << "" << "connection refused" << 0 << 1000;
         QTest::newRow("unknown host") << "rfc2217://no-such-host.invalid:4000" << "" << "host no-such-host.invalid not found" << 0 << 5500;
-        QTest::newRow("no acknowledgement (a raw port)") << address("rfc2217", "raw") << "" << "did not acknowledge" << 900 << 2500;
-        QTest::newRow("raw port at another speed") << address("tcp", "raw") << "" << "fixed line speed" << 0 << 500;
-        QTest::newRow("lost mid-sequence") << address("rfc2217", "block") << "upload=vanish" << "connection lost" << 0 << 2500;
+        QTest::newRow("no acknowledgement (a raw port)") << ser2netAddress("raw") << "" << "did not acknowledge" << 900 << 2500;
+        QTest::newRow("raw port at another speed") << ser2netAddress("raw", "tcp") << "" << "fixed line speed" << 0 << 500;
+        QTest::newRow("lost mid-sequence") << ser2netAddress("block") << "upload=vanish" << "connection lost" << 0 << 2500;
     }
     void faults()
     {

@@ -57,7 +57,7 @@ private slots:
             config.requiredBaud = RegisterFamilyBaud;
             networkGauge = std::make_unique<PtyGaugeServer>(config);
             QVERIFY(networkGauge->start() && networkGauge->makeLink(ser2netDir() + QStringLiteral("/gauge3")));
-            found = QStringLiteral("rfc2217://127.0.0.1:%1").arg(ser2netPort(QStringLiteral("gauge3")));
+            found = ser2netAddress(QStringLiteral("gauge3"));
             settings_store::writeString(QStringLiteral("Communication"), QStringLiteral("NetworkPorts"), found);
         } else if (family >= 0) {
             gauge = std::make_unique<SimGauge>(SimFamily(family));

@@ -65,6 +65,17 @@ QStringList column(CalibrationView *view, int firstId)
     return texts;
 }
 
+// The program started with service items shown, the temperature input's
+// calibration chosen in the tree.
+CalibrationView *temperatureCalibration(FrameFixture &f)
+{
+    settings_store::writeInt("Settings", "ServiceItems", 1);
+    if (!f.start())
+        return nullptr;
+    selectCode(f.tree(), TemperatureInput);
+    return qobject_cast<CalibrationView *>(f.frame().rightView());
+}
+
 QStringList listedNames(SensorSelectionDialog *dialog)
 {
     QStringList names;
@@ -83,10 +94,7 @@ private slots:
     void ownSensorPickedAndKept()
     {
         FrameFixture f;
-        settings_store::writeInt("Settings", "ServiceItems", 1);
-        QVERIFY(f.start());
-        selectCode(f.tree(), TemperatureInput);
-        auto *view = qobject_cast<CalibrationView *>(f.frame().rightView());
+        CalibrationView *view = temperatureCalibration(f);
         QVERIFY(view);
 
         // Quantity in unsorted order, resistance 10 + 1.8 x quantity.
@@ -169,10 +177,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
         FrameFixture f;
-        settings_store::writeInt("Settings", "ServiceItems", 1);
-        QVERIFY(f.start());
-        selectCode(f.tree(), TemperatureInput);
-        auto *view = qobject_cast<CalibrationView *>(f.frame().rightView());
+        CalibrationView *view = temperatureCalibration(f);
         QVERIFY(view);
         const QString path = f.home().filePath(file);
         writeBytes(path, content);
