@@ -2,6 +2,7 @@
 
 #include "CalibrationGraph.h"
 #include "ChangeName.h"
+#include "FieldMark.h"
 #include "ServiceItems.h"
 #include "app/TranslateWindow.h"
 #include "base/Language.h"
@@ -60,6 +61,22 @@ QString sensorLine(const SensorCurve &sensor)
     return parts.join(QStringLiteral(", "));
 }
 
+// Calls visit(id, places, label, value) for every number field and the value
+// it stands for in values, until a visit returns false.
+template <typename Visit>
+bool visitNumberFields(InputCalibration &values, Visit visit)
+{
+    for (const Column &c : columns) {
+        for (int row = 0; row < Rows; ++row) {
+            if (!visit(c.firstId + row, PointPlaces, loadTranslatedString(c.labelId).arg(row + 1),
+                       (values.*c.values)[size_t(row)]))
+                return false;
+        }
+    }
+    return visit(ids::MinEdit, CheckPlaces, loadTranslatedString(5624), values.signalCheckMin)
+        && visit(ids::MaxEdit, CheckPlaces, loadTranslatedString(5625), values.signalCheckMax);
+}
+
 void setText(QWidget *w, const QString &text)
 {
     if (auto *label = qobject_cast<QLabel *>(w))
@@ -84,16 +101,13 @@ CalibrationView::CalibrationView(ProjectDocument *document, QWidget *parent)
         updateControls();
         updateGraph();
     };
-    for (const Column &c : columns) {
-        for (int row = 0; row < Rows; ++row) {
-            QLineEdit *field = edit(c.firstId + row);
-            connect(field, &QLineEdit::editingFinished, this, [=] { takeAndDraw(field, true); });
-        }
-    }
-    for (int id : {ids::MinEdit, ids::MaxEdit}) {
+    InputCalibration scratch;
+    visitNumberFields(scratch, [&](int id, int, const QString &, double &) {
         QLineEdit *field = edit(id);
         connect(field, &QLineEdit::editingFinished, this, [=] { takeAndDraw(field, true); });
-    }
+        connect(field, &QLineEdit::textEdited, this, [=] { field_mark::mark(field, nullptr, refusalOf(id)); });
+        return true;
+    });
     for (int id : {ids::SourceList, ids::SupportList}) {
         QComboBox *box = list(id);
         connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, [=] { takeAndDraw(box, false); });
@@ -145,10 +159,28 @@ void CalibrationView::initialize()
     updateGraph();
 }
 
+QString CalibrationView::refusalOf(int fieldId) const
+{
+    QString refusal;
+    InputCalibration scratch;
+    visitNumberFields(scratch, [&](int id, int places, const QString &label, double &value) {
+        if (id == fieldId)
+            refusal = number_field::take(edit(id)->text(), places, label, value);
+        return id != fieldId;
+    });
+    return refusal;
+}
+
 void CalibrationView::loadFromRecord()
 {
     m_filling = true;
     showValues();
+    // Values put back (undo, a table loaded) are numbers: no mark stays.
+    InputCalibration scratch;
+    visitNumberFields(scratch, [this](int id, int, const QString &, double &) {
+        field_mark::mark(edit(id), nullptr, QString());
+        return true;
+    });
     updateControls();
     m_filling = false;
     updateGraph();
@@ -246,24 +278,14 @@ void CalibrationView::showTexts()
 bool CalibrationView::takeValues(bool quiet)
 {
     InputCalibration taken = *m_values;
-    auto take = [&](int id, int places, const QString &label, double &value) {
+    const bool numbers = visitNumberFields(taken, [&](int id, int places, const QString &label, double &value) {
         const QString refusal = number_field::take(edit(id)->text(), places, label, value);
         if (refusal.isEmpty() || quiet)
             return true;
-        warn(refusal);
-        edit(id)->selectAll();
-        edit(id)->setFocus(Qt::OtherFocusReason);
+        field_mark::refuse(edit(id), nullptr, refusal);
         return false;
-    };
-    for (const Column &c : columns) {
-        for (int row = 0; row < Rows; ++row) {
-            if (!take(c.firstId + row, PointPlaces, loadTranslatedString(c.labelId).arg(row + 1),
-                      (taken.*c.values)[size_t(row)]))
-                return false;
-        }
-    }
-    if (!take(ids::MinEdit, CheckPlaces, loadTranslatedString(5624), taken.signalCheckMin)
-        || !take(ids::MaxEdit, CheckPlaces, loadTranslatedString(5625), taken.signalCheckMax))
+    });
+    if (!numbers)
         return false;
     if (list(ids::SourceList)->currentIndex() >= 0)
         taken.signalSource = list(ids::SourceList)->currentIndex();

@@ -50,6 +50,8 @@ private:
     void showTexts();
     // Quiet takes the fields that hold numbers and leaves the others.
     bool takeValues(bool quiet);
+    // Why the number field's text cannot be taken; empty when it can.
+    QString refusalOf(int fieldId) const;
     // The same, and what was taken becomes an undo step.
     bool takeFromFocus(bool quiet);
     void updateControls();

@@ -166,9 +166,13 @@ void MasterOverview::markPulseFactor()
     probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
     const TypedNumber number = parseTypedNumber(field->text());
     QString reason;
-    if (!field->isHidden() && field->isEnabled() && number.status == TypedNumber::Ok) {
-        setPulseFactorValue(probe, number.value);
-        reason = neededRange(probe, record_check::pulseFactorFieldName(probe));
+    if (!field->isHidden() && field->isEnabled()) {
+        if (number.status == TypedNumber::Ok) {
+            setPulseFactorValue(probe, number.value);
+            reason = neededRange(probe, record_check::pulseFactorFieldName(probe));
+        } else if (number.status == TypedNumber::NotANumber) {
+            reason = numberRefusal(number, textOf(control(ids::PulseLabel)), field->text());
+        }
     }
     field_mark::mark(field, note(ids::PulseEdit), reason);
 }
@@ -183,6 +187,8 @@ void MasterOverview::markThreshold()
         ConfigRecord probe = document()->config();
         probe.WarnThreshold = number.value;
         reason = neededRange(probe, QStringLiteral("WarnThreshold"));
+    } else if (number.status == TypedNumber::NotANumber) {
+        reason = numberRefusal(number, textOf(control(ids::ThresholdLabel)), field->text());
     }
     field_mark::mark(field, note(ids::ThresholdEdit), reason);
 }
@@ -499,10 +505,7 @@ void MasterOverview::warn(const QString &message)
 
 void MasterOverview::refuse(int fieldId, const QString &message)
 {
-    warn(message);
-    QLineEdit *field = edit(fieldId);
-    field->selectAll();
-    field->setFocus(Qt::OtherFocusReason);
+    field_mark::refuse(edit(fieldId), note(fieldId), message);
 }
 
 void MasterOverview::clampThresholdText(bool untyped)

@@ -102,7 +102,7 @@ private:
     QLabel *note(int fieldId) const;
     // A warning that belongs to this form.
     void warn(const QString &message);
-    // Warns, then selects the refused field's text and gives it the focus.
+    // Shows the refusal on the field itself and gives it the focus.
     void refuse(int fieldId, const QString &message);
     void onSourceSelected(int index);
     void onPresetCounter();

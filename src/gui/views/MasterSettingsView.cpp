@@ -1,9 +1,9 @@
 #include "MasterSettingsView.h"
 
+#include "FieldMark.h"
 #include "FormColumns.h"
 #include "app/TranslateWindow.h"
 #include "base/Language.h"
-#include "base/UserMessages.h"
 #include "forms/MasterOverviewRules.h"
 #include "mainwindow/FrameServices.h"
 #include "model/TypedNumber.h"
@@ -52,6 +52,12 @@ MasterSettingsView::MasterSettingsView(ProjectDocument *document,
         if (auto *button = qobject_cast<QAbstractButton *>(control(id)))
             connect(button, &QAbstractButton::clicked, this, &MasterSettingsView::onDisplayChosen);
     }
+    for (const NumberField &field : numberFields()) {
+        if (auto *edit = qobject_cast<QLineEdit *>(control(field.editId)))
+            connect(edit, &QLineEdit::textEdited, this, [this, edit, field] {
+                field_mark::mark(edit, nullptr, refusalOf(field));
+            });
+    }
     // The counter is preset from the master's form; here the button only
     // checks the fields, and says so.
     if (auto *button = qobject_cast<QAbstractButton *>(control(ids::SetButton)))
@@ -84,21 +90,23 @@ void MasterSettingsView::onDisplayChosen()
     hideDampingControls();
 }
 
+QString MasterSettingsView::refusalOf(const NumberField &field) const
+{
+    const auto *edit = qobject_cast<const QLineEdit *>(control(field.editId));
+    // An empty field is fine: there is no value it would have to give.
+    const TypedNumber typed = edit ? parseTypedNumber(edit->text()) : TypedNumber();
+    if (typed.status != TypedNumber::NotANumber)
+        return QString();
+    return master_overview::numberRefusal(typed, textOf(m_controls.labelOf(field)), edit->text());
+}
+
 bool MasterSettingsView::saveToRecord()
 {
     for (const NumberField &field : numberFields()) {
-        auto *edit = qobject_cast<QLineEdit *>(control(field.editId));
-        // An empty field is fine: there is no value it would have to give.
-        const TypedNumber typed = edit ? parseTypedNumber(edit->text()) : TypedNumber();
-        if (typed.status != TypedNumber::NotANumber)
+        const QString refusal = refusalOf(field);
+        if (refusal.isEmpty())
             continue;
-        user_messages::Message m;
-        m.text = master_overview::numberRefusal(typed, textOf(m_controls.labelOf(field)), edit->text());
-        m.icon = user_messages::Icon::Exclamation;
-        m.owner = this;
-        user_messages::show(m);
-        edit->selectAll();
-        edit->setFocus(Qt::OtherFocusReason);
+        field_mark::refuse(qobject_cast<QLineEdit *>(control(field.editId)), nullptr, refusal);
         return false;
     }
     return true;

@@ -38,6 +38,8 @@ protected:
 
 private:
     void hideDampingControls();
+    // Why field's text cannot be taken; empty when it can.
+    QString refusalOf(const master_settings::NumberField &field) const;
     void onDisplayChosen();
 
     master_settings::Controls m_controls;

@@ -105,7 +105,7 @@ private slots:
         whenModal<SensorSelectionDialog>([&](SensorSelectionDialog *selection) {
             whenModal<SensorDefinitionDialog>([&](SensorDefinitionDialog *definition) {
                 definition->activateWindow();
-                QTest::qWaitForWindowActive(definition);
+                (void)QTest::qWaitForWindowActive(definition); // the Tab walk below shows whether it took
                 definition->control(3009)->setFocus();
                 for (int i = 0; i < 5 && QApplication::focusWidget(); ++i) {
                     tabbed << QApplication::focusWidget()->objectName();

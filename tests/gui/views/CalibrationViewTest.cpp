@@ -84,10 +84,20 @@ private slots:
         document.setSelectedTreeItem(401);
         CalibrationView view(&document);
         view.initialize();
-        qobject_cast<QLineEdit *>(view.control(4003))->setText("1.2.3");
+        auto *field = qobject_cast<QLineEdit *>(view.control(4003));
+        field->clear();
+        QTest::keyClicks(field, "-"); // the field lets no more than this by that is no number
+        // Marked on the field while typing, and still on refusing: no pop-up.
+        const QString reason = field->toolTip();
+        QVERIFY(!reason.isEmpty());
+        QVERIFY(!field->styleSheet().isEmpty());
         QVERIFY(!view.canLeave());
-        QCOMPARE(messages.count(), 1);
-        QVERIFY(messages.texts().first().contains("1.2.3"));
+        QCOMPARE(field->toolTip(), reason);
+        QCOMPARE(messages.count(), 0);
+        QTest::keyClick(field, Qt::Key_1);
+        QCOMPARE(field->toolTip(), QString());
+        QVERIFY(field->styleSheet().isEmpty());
+        QVERIFY(view.canLeave());
     }
 };
 

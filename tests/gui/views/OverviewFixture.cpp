@@ -152,6 +152,14 @@ QCheckBox *checkOf(MasterOverview &form, int id)
     return w;
 }
 
+QString refusalShown(MasterOverview &form, int id)
+{
+    const auto *note = form.findChild<QLabel *>(QStringLiteral("note%1").arg(id));
+    if (!note || note->isHidden())
+        return QString();
+    return (editOf(form, id)->styleSheet().isEmpty() ? QStringLiteral("unframed: ") : QString()) + note->text();
+}
+
 QString textOf(MasterOverview &form, int id)
 {
     QWidget *w = form.control(id);

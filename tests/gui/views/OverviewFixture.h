@@ -54,6 +54,9 @@ QComboBox *listOf(MasterOverview &form, int id);
 QCheckBox *checkOf(MasterOverview &form, int id);
 QString textOf(MasterOverview &form, int id);
 QStringList itemsOf(MasterOverview &form, int id);
+// What the form says on a field it refuses: the note under it, prefixed
+// "unframed: " when the field itself is not marked.
+QString refusalShown(MasterOverview &form, int id);
 
 // The desktop program started on a fresh settings home in a language, its
 // project holding a master type of the sample catalogue with the master's
