@@ -256,7 +256,8 @@ QString writeSampleProject(const QDir &folder)
     record.KValue = 3600;
     record.WarnThreshold = 45;
     record.Illumination = 80;
-    const QString path = folder.filePath(QStringLiteral("Harbour launch.rix"));
+    folder.mkpath(QStringLiteral("Projects"));
+    const QString path = folder.filePath(QStringLiteral("Projects/Harbour launch.rix"));
     QString error;
     if (!project_file::writeFile(path, record, &error))
         std::fprintf(stderr, "screenshots: %s\n", qPrintable(error));
@@ -325,6 +326,8 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    // The pictures show paths as a user's own, under "~", not the temporary folder's.
+    qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit()); // backups, recovery
     QApplication app(argc, argv);
     if (argc != 2) {

@@ -30,6 +30,18 @@ constexpr int Columns = 11;
 
 constexpr int MaxColumnWidth = 320;
 
+constexpr int ProjectColumn = 7;
+
+// A project under the home folder reads from "~", as file managers write it;
+// its tooltip keeps the whole path.
+QString shownPath(const QString &path)
+{
+    const QString home = QDir::homePath();
+    if (home.size() > 1 && path.startsWith(home + QLatin1Char('/')))
+        return QDir::toNativeSeparators(QLatin1Char('~') + path.mid(home.size()));
+    return QDir::toNativeSeparators(path);
+}
+
 QStringList cellTexts(const service_history::Entry &e, const QHash<int, QString> &masterTypes)
 {
     return {local_dates::dateTime(e.time),
@@ -39,7 +51,7 @@ QStringList cellTexts(const service_history::Entry &e, const QHash<int, QString>
             history_wording::family(e.family),
             e.firmware,
             masterTypes.value(e.masterTypeId, QString::number(e.masterTypeId)),
-            QDir::toNativeSeparators(e.projectFile),
+            shownPath(e.projectFile),
             history_wording::operation(e.operation),
             history_wording::outcome(e.outcome),
             history_wording::message(e.message)};
@@ -59,7 +71,7 @@ QHash<int, QString> masterTypeNames(const QVector<service_history::Entry> &entri
 }
 
 // A cell too narrow for its text shows the whole text as its tooltip; a cell
-// that shows everything has none.
+// that shows everything has none, unless it was given one (a shortened path).
 class CutTextTips : public QStyledItemDelegate
 {
 public:
@@ -70,9 +82,11 @@ public:
     {
         if (event->type() != QEvent::ToolTip)
             return QStyledItemDelegate::helpEvent(event, view, option, index);
-        const QString text = index.data().toString();
-        if (sizeHint(option, index).width() > option.rect.width())
-            QToolTip::showText(event->globalPos(), text, view);
+        const QString whole = index.data(Qt::ToolTipRole).toString();
+        if (!whole.isEmpty())
+            QToolTip::showText(event->globalPos(), whole, view);
+        else if (sizeHint(option, index).width() > option.rect.width())
+            QToolTip::showText(event->globalPos(), index.data().toString(), view);
         else
             QToolTip::hideText();
         return true;
@@ -112,6 +126,9 @@ HistoryDialog::HistoryDialog(const QVector<service_history::Entry> &entries, QWi
         const QStringList cells = cellTexts(entries.at(r), masterTypes);
         for (int c = 0; c < Columns; ++c)
             m_table->setItem(r, c, new QTableWidgetItem(cells.at(c)));
+        const QString path = QDir::toNativeSeparators(entries.at(r).projectFile);
+        if (path != cells.at(ProjectColumn))
+            m_table->item(r, ProjectColumn)->setToolTip(path);
     }
     m_table->resizeColumnsToContents();
     // Long paths and messages are cut; their tooltip shows them whole.

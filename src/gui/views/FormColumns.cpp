@@ -21,10 +21,16 @@ FormColumns::~FormColumns()
         delete item;
 }
 
-void FormColumns::addSection(QLayout *section)
+void FormColumns::addSection(QLayout *section, QWidget *divider)
 {
     addChildLayout(section);
     addItem(section);
+    if (divider) {
+        QSizePolicy policy = divider->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        divider->setSizePolicy(policy);
+        m_dividers.insert(section, divider);
+    }
 }
 
 void FormColumns::addItem(QLayoutItem *item)
@@ -144,6 +150,8 @@ void FormColumns::setGeometry(const QRect &rect)
             const int w = p.widths[c];
             const int h = item->hasHeightForWidth() ? item->heightForWidth(w) : item->sizeHint().height();
             item->setGeometry(QRect(x, y, w, h));
+            if (QWidget *divider = m_dividers.value(item))
+                divider->setVisible(item != p.runs[c].first());
             y += h + VerticalSpacing;
         }
         x += p.widths[c] + spacing();

@@ -4,6 +4,7 @@
 // still scrolls only downwards in a small one. Sections keep their order,
 // read down each column and then across; each column is as wide as its
 // widest section needs, and the room left over is shared evenly.
+#include <QHash>
 #include <QLayout>
 #include <QList>
 
@@ -16,7 +17,10 @@ public:
     FormColumns();
     ~FormColumns() override;
 
-    void addSection(QLayout *section);
+    // divider, a line at the section's top, is drawn only where the section
+    // follows another in its column; its room is kept either way, so that
+    // the columns do not change with it.
+    void addSection(QLayout *section, QWidget *divider = nullptr);
 
     void addItem(QLayoutItem *item) override;
     int count() const override { return int(m_items.size()); }
@@ -46,6 +50,7 @@ private:
     static constexpr int VerticalSpacing = 8;
 
     QList<QLayoutItem *> m_items;
+    QHash<const QLayoutItem *, QWidget *> m_dividers;
 };
 
 namespace form_columns {

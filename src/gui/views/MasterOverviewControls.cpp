@@ -64,13 +64,13 @@ QList<QGridLayout *> arrangeControls(QWidget *form, const QHash<int, QWidget *> 
     auto *columns = new FormColumns;
     outer->addLayout(columns);
     outer->addStretch(1);
-    auto section = [columns] {
+    auto section = [columns](QWidget *divider = nullptr) {
         auto *grid = new QGridLayout;
         grid->setContentsMargins(0, 0, 0, 0);
         grid->setHorizontalSpacing(8);
         grid->setVerticalSpacing(6);
         grid->setColumnStretch(1, 1);
-        columns->addSection(grid);
+        columns->addSection(grid, divider);
         return grid;
     };
     QGridLayout *grid = nullptr;
@@ -105,7 +105,7 @@ QList<QGridLayout *> arrangeControls(QWidget *form, const QHash<int, QWidget *> 
     labelled(Pulse2Label, Pulse2Edit, Pulse2Unit);
     QGridLayout *signal = grid;
 
-    grid = section();
+    grid = section(control(GeneralLine));
     row = 0;
     wide(GeneralLine);
     wide(GeneralLabel);

@@ -5,6 +5,7 @@
 #include "common/TestRegistry.h"
 #include "dialogs/HistoryDialog.h"
 
+#include <QDir>
 #include <QHelpEvent>
 #include <QTableWidget>
 #include <QTest>
@@ -14,7 +15,7 @@ using namespace testing_support;
 
 namespace {
 
-enum Column { MasterType = 6, Family = 4, Operation = 8, Outcome = 9, Message = 10 };
+enum Column { MasterType = 6, Family = 4, Project = 7, Operation = 8, Outcome = 9, Message = 10 };
 
 service_history::Entry entry(int masterType, const QString &operation, const QString &outcome,
                              const QString &family, const QString &message = QString())
@@ -99,6 +100,28 @@ private slots:
         auto *table = dialog.findChild<QTableWidget *>("historyTable");
         QCOMPARE(tooltipOver(table, 0, Operation), QString());
         QCOMPARE(tooltipOver(table, 0, Message), whole);
+    }
+
+    // A project under the home folder is shown from "~", its tooltip whole.
+    void projectsUnderHomeAreShortened()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        const QString underHome = QDir::homePath() + "/Projects/Harbour launch.rix";
+        if (QDir::homePath() == "/")
+            QSKIP("the home folder is the root folder here");
+        service_history::Entry mine = entry(4, "read", "done", "block");
+        mine.projectFile = underHome;
+        service_history::Entry elsewhere = mine;
+        elsewhere.projectFile = "/srv/boats/Harbour launch.rix";
+        HistoryDialog dialog({mine, elsewhere});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *table = dialog.findChild<QTableWidget *>("historyTable");
+        QCOMPARE(table->item(1, Project)->text(), QDir::toNativeSeparators("/srv/boats/Harbour launch.rix"));
+        QCOMPARE(tooltipOver(table, 1, Project), QString());
+        QCOMPARE(table->item(0, Project)->text(), QDir::toNativeSeparators("~/Projects/Harbour launch.rix"));
+        QCOMPARE(tooltipOver(table, 0, Project), QDir::toNativeSeparators(underHome));
     }
 };
 

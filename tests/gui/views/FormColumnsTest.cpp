@@ -16,6 +16,7 @@ QVBoxLayout *section(QWidget *form, int width, int height)
     block->setFixedSize(width, height);
     auto *layout = new QVBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(block, 0, Qt::AlignLeft | Qt::AlignTop);
     return layout;
 }
@@ -31,16 +32,19 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<QList<int>>("columnOf");
         QTest::addColumn<int>("height");
-        // Sections 200 wide: 100, 100 and 150 high; columns 24 apart, 8 between sections.
-        QTest::newRow("one column") << 300 << QList<int>{0, 0, 0} << 100 + 8 + 100 + 8 + 150;
-        QTest::newRow("two columns, the tall one alone") << 424 << QList<int>{0, 0, 1} << 208;
-        QTest::newRow("three columns") << 700 << QList<int>{0, 1, 2} << 150;
+        QTest::addColumn<bool>("dividerDrawn"); // the second section's: only below another
+        // Sections 200 wide: 100, 100 (under a divider 12 high) and 150 high;
+        // columns 24 apart, 8 between sections.
+        QTest::newRow("one column") << 300 << QList<int>{0, 0, 0} << 100 + 8 + 112 + 8 + 150 << true;
+        QTest::newRow("two columns, the tall one alone") << 424 << QList<int>{0, 0, 1} << 220 << true;
+        QTest::newRow("three columns") << 700 << QList<int>{0, 1, 2} << 150 << false;
     }
     void sectionsFillTheWidth()
     {
         QFETCH(int, width);
         QFETCH(QList<int>, columnOf);
         QFETCH(int, height);
+        QFETCH(bool, dividerDrawn);
         QWidget form;
         auto *columns = new FormColumns;
         auto *outer = new QVBoxLayout(&form);
@@ -48,8 +52,11 @@ private slots:
         outer->addLayout(columns);
         const QList<QVBoxLayout *> sections = {section(&form, 200, 100), section(&form, 200, 100),
                                                section(&form, 200, 150)};
+        auto *divider = new QWidget(&form);
+        divider->setFixedHeight(12);
+        sections[1]->insertWidget(0, divider);
         for (QVBoxLayout *s : sections)
-            columns->addSection(s);
+            columns->addSection(s, s == sections[1] ? divider : nullptr);
         QCOMPARE(columns->heightForWidth(width), height);
         QVERIFY(form.minimumSizeHint().width() <= 200);
         form.resize(width, height);
@@ -62,6 +69,7 @@ private slots:
             QCOMPARE(lefts[i] == lefts[0], columnOf[i] == columnOf[0]);
             QVERIFY(lefts[i] + 200 <= width);
         }
+        QCOMPARE(divider->isVisible(), dividerDrawn);
     }
 };
 
