@@ -1,6 +1,7 @@
 #include "GaugeBatch.h"
 
 #include "GaugeProbe.h"
+#include "LineSettings.h"
 #include "NetworkAddress.h"
 #include "base/Language.h"
 
@@ -143,8 +144,12 @@ QVector<BatchPortResult> runBatch(BatchOperation operation, const QStringList &p
     QVector<BatchPortResult> results(ports.size());
     BatchPortResult *entries = results.data(); // each thread fills its own
     std::vector<std::unique_ptr<QThread>> threads;
+    LinkOptions shared = options;
+    // Once for all ports, not once per port opening at the same moment.
+    if (!shared.line)
+        shared.line = loadLineSettings();
     for (int i = 0; i < ports.size(); ++i) {
-        LinkOptions portOptions = options;
+        LinkOptions portOptions = shared;
         // Trace lines of ports running side by side carry their port.
         if (ports.size() > 1)
             portOptions.traceTag = ports.at(i);

@@ -26,7 +26,7 @@ OpenStatus GaugePort::open(int baudOverride)
 {
     if (m_stream->isOpen())
         return OpenStatus::Open;
-    LineSettings line = loadLineSettings();
+    LineSettings line = m_line ? *m_line : loadLineSettings();
     if (baudOverride != 0)
         line.baud = baudOverride;
     m_openedDevice = m_device.isEmpty() ? configuredPortDevice(line.port) : m_device;

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // The commands used only by the link self-test, named by their code.
 enum class SelfTestCommand { Cmd33, Cmd36, Cmd31, Cmd32, Cmd52, Cmd71, Cmd72, Cmd23, Cmd21, Cmd31Checked };
@@ -33,9 +34,11 @@ public:
     // at once); empty: the plain format.
     void setTraceTag(const QString &tag) { m_traceTag = tag; }
     QString traceTag() const { return m_traceTag; }
+    // The line settings open() uses; unset: the stored ones, read fresh.
+    void setLineSettings(const std::optional<LineSettings> &line) { m_line = line; }
 
-    // Opens the device (the configured one unless set) with the stored line
-    // settings, read fresh; a non-zero baud replaces the stored line speed.
+    // Opens the device (the configured one unless set) with the line
+    // settings; a non-zero baud replaces their line speed.
     // On an open link it changes nothing and reports success.
     OpenStatus open(int baudOverride);
     bool isOpen() const;
@@ -87,6 +90,7 @@ private:
     std::unique_ptr<ByteStream> m_stream;
     QString m_device;
     QString m_traceTag;
+    std::optional<LineSettings> m_line;
     QString m_openedDevice;
     int m_lastReplySize = 0;
 };

@@ -7,6 +7,7 @@
 // run on any thread; links on different devices (LinkOptions::device) run
 // side by side. They never show a message.
 #include "BlockBackup.h"
+#include "LineSettings.h"
 #include "ByteStream.h"
 #include "SequenceObserver.h"
 #include "TransferOutcome.h"
@@ -34,6 +35,9 @@ struct LinkOptions
     // restoreBlockToGauge writes a block whose firmware bytes are not the
     // gauge's own.
     bool force = false;
+    // The line to open; unset: the stored settings, read as the port opens.
+    // A batch reads them once for all its ports.
+    std::optional<LineSettings> line;
 };
 
 // Line speeds of the two families.

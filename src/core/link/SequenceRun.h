@@ -74,6 +74,7 @@ inline void configure(GaugePort &port, const LinkOptions &options, SequenceObser
 {
     port.setDevice(options.device);
     port.setTraceTag(options.traceTag);
+    port.setLineSettings(options.line);
     if (observer)
         port.setCancelCheck([observer] { return observer->cancelRequested(); });
 }
