@@ -167,10 +167,16 @@ void ProjectTreeView::showItem(QTreeWidgetItem *item)
     // The form refused to go (an invalid entry): it stays, and so does the
     // selection that belongs to it.
     m_document->setSelectedTreeItem(previousCode);
-    if (QTreeWidgetItem *own = findItem(previousCode)) {
-        const QSignalBlocker block(this);
-        setCurrentItem(own);
-    }
+    const auto selectOwn = [this, previousCode] {
+        if (QTreeWidgetItem *own = findItem(previousCode)) {
+            const QSignalBlocker block(this);
+            setCurrentItem(own);
+        }
+    };
+    selectOwn();
+    // A mouse press goes on to select the item it hit once this returns:
+    // the selection is put back again after it.
+    QMetaObject::invokeMethod(this, selectOwn, Qt::QueuedConnection);
 }
 
 void ProjectTreeView::addMaster()

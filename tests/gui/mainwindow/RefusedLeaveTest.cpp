@@ -9,6 +9,7 @@
 #include "mainwindow/CommandIds.h"
 #include "model/ProjectDocument.h"
 #include "views/CalibrationView.h"
+#include "views/ViewFactory.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -53,6 +54,7 @@ private slots:
         QTest::newRow("choose master type") << int(ChooseMasterType);
         QTest::newRow("service items") << int(ViewServiceItems);
         QTest::newRow("language") << int(CommunicationSettings);
+        QTest::newRow("mouse on another item") << 0;
     }
     void refusingFormKeepsEntryAndItem()
     {
@@ -74,8 +76,10 @@ private slots:
             switchToGerman(f);
         else if (command == ViewServiceItems)
             toggleServiceItems(f);
-        else
+        else if (command == ChooseMasterType)
             pickFromMenu(f, 3, ChooseMasterType);
+        else
+            clickTreeItem(f, tree_codes::Project);
 
         // Said once, on the field: nothing to decide, so no pop-up.
         QCOMPARE(f.messages().count(), 0);
@@ -88,6 +92,8 @@ private slots:
         QTRY_COMPARE(f.frame().focusWidget(), pulseFactor);
         QCOMPARE(ProjectTreeView::itemCode(f.tree().currentItem()), 100);
         QCOMPARE(f.document().selectedTreeItem(), 100);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.tree().selectedItems(), QList<QTreeWidgetItem *>{f.tree().currentItem()});
         QCOMPARE(f.frame().action(ViewServiceItems)->isChecked(), true);
     }
 
