@@ -72,6 +72,9 @@ MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
     connect(qobject_cast<QPushButton *>(control(ids::PresetButton)), &QPushButton::clicked, this,
             &MasterOverview::onPresetCounter);
     edit(ids::ThresholdEdit)->installEventFilter(this);
+    // A refused counter value stays marked until it is typed over.
+    connect(edit(ids::CounterEdit), &QLineEdit::textEdited, this,
+            [this] { field_mark::mark(edit(ids::CounterEdit), nullptr, QString()); });
 
     // The title shows a change as it is typed; the record takes it, checked,
     // when the field is left (one undo step), or the form is.
@@ -546,7 +549,7 @@ void MasterOverview::onPresetCounter()
 {
     const CounterPresetCheck check = checkCounterPreset(m_work, edit(ids::CounterEdit)->text());
     if (!check.refusal.isEmpty()) {
-        warn(check.refusal);
+        field_mark::refuse(edit(ids::CounterEdit), nullptr, check.refusal);
         return;
     }
     if (check.preset && mainWindowServices())
