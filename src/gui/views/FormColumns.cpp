@@ -1,6 +1,7 @@
 #include "FormColumns.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -26,11 +27,14 @@ void FormColumns::addSection(QLayout *section, QWidget *divider)
     addChildLayout(section);
     addItem(section);
     if (divider) {
-        QSizePolicy policy = divider->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        divider->setSizePolicy(policy);
+        divider->installEventFilter(this);
         m_dividers.insert(section, divider);
     }
+}
+
+bool FormColumns::eventFilter(QObject *watched, QEvent *event)
+{
+    return event->type() == QEvent::Paint && m_undrawn.contains(watched);
 }
 
 void FormColumns::addItem(QLayoutItem *item)
@@ -150,8 +154,16 @@ void FormColumns::setGeometry(const QRect &rect)
             const int w = p.widths[c];
             const int h = item->hasHeightForWidth() ? item->heightForWidth(w) : item->sizeHint().height();
             item->setGeometry(QRect(x, y, w, h));
-            if (QWidget *divider = m_dividers.value(item))
-                divider->setVisible(item != p.runs[c].first());
+            if (QWidget *divider = m_dividers.value(item)) {
+                const bool drawn = item != p.runs[c].first();
+                if (drawn == m_undrawn.contains(divider)) {
+                    if (drawn)
+                        m_undrawn.remove(divider);
+                    else
+                        m_undrawn.insert(divider);
+                    divider->update();
+                }
+            }
             y += h + VerticalSpacing;
         }
         x += p.widths[c] + spacing();

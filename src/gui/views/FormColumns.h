@@ -5,6 +5,7 @@
 // read down each column and then across; each column is as wide as its
 // widest section needs, and the room left over is shared evenly.
 #include <QHash>
+#include <QSet>
 #include <QLayout>
 #include <QList>
 
@@ -18,9 +19,11 @@ public:
     ~FormColumns() override;
 
     // divider, a line at the section's top, is drawn only where the section
-    // follows another in its column; its room is kept either way, so that
-    // the columns do not change with it.
+    // follows another in its column. It keeps its room and stays shown or
+    // hidden as the form decides: only its painting is left out, so that the
+    // columns do not change with it.
     void addSection(QLayout *section, QWidget *divider = nullptr);
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     void addItem(QLayoutItem *item) override;
     int count() const override { return int(m_items.size()); }
@@ -51,6 +54,7 @@ private:
 
     QList<QLayoutItem *> m_items;
     QHash<const QLayoutItem *, QWidget *> m_dividers;
+    QSet<const QObject *> m_undrawn; // dividers at the top of a column
 };
 
 namespace form_columns {
