@@ -197,6 +197,7 @@ int runBatchCommand(const BatchRequest &given)
     const char *operation = request.operation == BatchOperation::Read    ? "read"
                             : request.operation == BatchOperation::Write ? "write"
                                                                          : "verify";
+    QVector<transfer_history::Transfer> transfers;
     for (int i = 0; i < results.size(); ++i) {
         const BatchPortResult &r = results.at(i);
         transfer_history::Transfer t;
@@ -212,8 +213,9 @@ int runBatchCommand(const BatchRequest &given)
             t.interrupted = true;
             t.detail = watch.line(t.operation, InterruptWatch::howFar(r.outcome, progress.stepOf(i)));
         }
-        recordHistory(t);
+        transfers << t;
     }
+    recordHistory(transfers);
 
     int failed = 0;
     for (const BatchPortResult &r : results) {

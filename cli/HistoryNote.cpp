@@ -6,7 +6,12 @@ namespace cli {
 
 void recordHistory(const transfer_history::Transfer &transfer)
 {
-    QString line = transfer_history::record(transfer);
+    recordHistory(QVector<transfer_history::Transfer>{transfer});
+}
+
+void recordHistory(const QVector<transfer_history::Transfer> &transfers)
+{
+    QString line = transfer_history::record(transfers);
     if (line.isEmpty())
         return;
     line.replace('\n', ' ');

@@ -6,5 +6,6 @@
 namespace cli {
 
 void recordHistory(const transfer_history::Transfer &transfer);
+void recordHistory(const QVector<transfer_history::Transfer> &transfers);
 
 }

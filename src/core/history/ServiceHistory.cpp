@@ -93,6 +93,11 @@ QString location()
 
 bool append(const Entry &entry, QString *reason)
 {
+    return append(QVector<Entry>{entry}, reason);
+}
+
+bool append(const QVector<Entry> &entries, QString *reason)
+{
     const QString where = location();
     Store store;
     QString why;
@@ -101,18 +106,30 @@ bool append(const Entry &entry, QString *reason)
         QStringList marks;
         for (int i = 0; i < ColumnCount; ++i)
             marks << QStringLiteral("?");
-        QSqlQuery q(store.database());
+        QSqlDatabase db = store.database();
+        // One transaction: a batch of gauges waits for the disk once, not
+        // once per gauge.
+        ok = db.transaction();
+        QSqlQuery q(db);
         // The server prepares the statement, and may give up on it there.
-        ok = q.prepare(store.sql(QStringLiteral("INSERT INTO [ServiceHistory] (%1) VALUES (%2)")
-                                .arg(columnList(), marks.join(QStringLiteral(", ")))));
-        const QVariantList values{timeText(entry.time), entry.user, entry.host, entry.port, entry.family,
-                                  entry.firmware, entry.masterTypeId, entry.projectFile, entry.operation,
-                                  entry.outcome, entry.message, entry.before, entry.after, entry.environmentUser};
-        for (int i = 0; i < values.size(); ++i)
-            q.bindValue(i, values[i]);
-        ok = ok && q.exec();
-        if (!ok)
-            why = catalogue_sql::engineText(q.lastError(), QLatin1String(Table));
+        ok = ok && q.prepare(store.sql(QStringLiteral("INSERT INTO [ServiceHistory] (%1) VALUES (%2)")
+                                           .arg(columnList(), marks.join(QStringLiteral(", ")))));
+        for (const Entry &entry : entries) {
+            if (!ok)
+                break;
+            const QVariantList values{timeText(entry.time), entry.user, entry.host, entry.port, entry.family,
+                                      entry.firmware, entry.masterTypeId, entry.projectFile, entry.operation,
+                                      entry.outcome, entry.message, entry.before, entry.after, entry.environmentUser};
+            for (int i = 0; i < values.size(); ++i)
+                q.bindValue(i, values[i]);
+            ok = q.exec();
+        }
+        ok = ok && db.commit();
+        if (!ok) {
+            why = catalogue_sql::engineText(q.lastError().isValid() ? q.lastError() : db.lastError(),
+                                            QLatin1String(Table));
+            db.rollback();
+        }
     }
     if (!ok)
         *reason = loadTranslatedString(5920).arg(catalogue_address::displayName(where), why);

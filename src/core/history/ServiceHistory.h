@@ -42,6 +42,8 @@ QString defaultLocation();
 // Appends one entry. False with the reason for the user (naming the
 // history) when it cannot be stored.
 bool append(const Entry &entry, QString *reason);
+// Appends all of them or none.
+bool append(const QVector<Entry> &entries, QString *reason);
 
 // The entries of the filter, oldest first. False with the reason.
 bool read(const Filter &filter, QVector<Entry> *entries, QString *reason);

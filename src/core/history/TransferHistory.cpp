@@ -120,8 +120,16 @@ service_history::Entry entryFor(const Transfer &t)
 
 QString record(const Transfer &transfer)
 {
+    return record(QVector<Transfer>{transfer});
+}
+
+QString record(const QVector<Transfer> &transfers)
+{
+    QVector<service_history::Entry> entries;
+    for (const Transfer &t : transfers)
+        entries << entryFor(t);
     QString reason;
-    if (service_history::append(entryFor(transfer), &reason))
+    if (service_history::append(entries, &reason))
         return QString();
     return toldOnce.testAndSetRelaxed(0, 1) ? reason : QString();
 }

@@ -8,6 +8,7 @@
 #include "model/ConfigRecord.h"
 
 #include <QString>
+#include <QVector>
 
 namespace transfer_history {
 
@@ -33,6 +34,8 @@ service_history::Entry entryFor(const Transfer &transfer);
 
 // Appends the entry; the reason the first time storing fails, else empty.
 QString record(const Transfer &transfer);
+// A batch's transfers, stored together.
+QString record(const QVector<Transfer> &transfers);
 
 // Lets the next failure be reported again (tests).
 void resetToldOnce();
