@@ -10,8 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -108,6 +111,7 @@ bool MasterTypeDialog::prepare()
     m_list->setSortingEnabled(true);
     if (!fillList())
         return false;
+    widenToColumns();
     selectFirstRow();
     m_find->setFocus();
     return true;
@@ -120,6 +124,22 @@ bool MasterTypeDialog::fillList()
         return false;
     m_model->setRows(rows);
     return true;
+}
+
+// Wide enough for the longest description in view, up to most of the
+// screen: a cut description is often the part that tells types apart.
+void MasterTypeDialog::widenToColumns()
+{
+    const QAbstractItemView *view = m_list; // where the column hint is public
+    int columns = 0;
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        columns += std::max(view->sizeHintForColumn(c), m_list->header()->sectionSizeHint(c));
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = columns + 2 * m_list->frameWidth() + m_list->verticalScrollBar()->sizeHint().width()
+                       + margins.left() + margins.right();
+    const int most = screen()->availableGeometry().width() * 4 / 5;
+    if (wanted > width())
+        resize(std::min(wanted, std::max(most, width())), height());
 }
 
 void MasterTypeDialog::applyFilter(const QString &typed)

@@ -40,6 +40,7 @@ public slots:
 private:
     bool prepare();
     bool fillList();
+    void widenToColumns();
     void applyFilter(const QString &typed);
     void selectFirstRow();
 

@@ -121,6 +121,19 @@ private slots:
         });
     }
 
+    // The window widens for a long description instead of cutting it.
+    void longDescriptionShowsWhole()
+    {
+        catalogue_files::insertRows(m_home->filePath("master.sqlite"), "RixData",
+                                    {row(4, "Speedometer 0-50 kn, water temperature 0-40 °C, with LCD",
+                                         "SK-SP085-WTD")});
+        whileOpen([&](MasterTypeDialog &, QLineEdit *, QTreeView *list) {
+            const QAbstractItemView *view = list;
+            QVERIFY2(list->columnWidth(0) >= view->sizeHintForColumn(0),
+                     qPrintable(QString("%1 < %2").arg(list->columnWidth(0)).arg(view->sizeHintForColumn(0))));
+        });
+    }
+
 private:
     std::unique_ptr<ScopedTestHome> m_home;
 };
