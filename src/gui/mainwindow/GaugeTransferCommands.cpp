@@ -14,8 +14,13 @@
 #include "views/FormView.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QThread>
+#include <QTimer>
 #include <cstdio>
+#include <memory>
 
 GaugeTransferCommands::GaugeTransferCommands(ProjectDocument *document, QWidget *window,
                                              std::function<FormView *()> rightView)
@@ -118,6 +123,31 @@ bool GaugeTransferCommands::confirmZeroPulseFactor(const ConfigRecord &config)
         == user_messages::Answer::Yes;
 }
 
+// The history may sit on a server that does not answer: the entry is
+// stored on a thread of its own while the window goes on drawing (up to the
+// server's time-out), taking no input meanwhile, as during a transfer.
+static QString storeAside(const transfer_history::Transfer &transfer)
+{
+    QString problem;
+    const std::unique_ptr<QThread> writer(QThread::create([&] { problem = transfer_history::record(transfer); }));
+    QEventLoop wait;
+    QObject::connect(writer.get(), &QThread::finished, &wait, &QEventLoop::quit);
+    bool busy = false;
+    QTimer slow;
+    slow.setSingleShot(true);
+    QObject::connect(&slow, &QTimer::timeout, [&busy] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        busy = true;
+    });
+    slow.start(300);
+    writer->start();
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    writer->wait();
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
+    return problem;
+}
+
 void GaugeTransferCommands::recordHistory(const QString &operation, LinkFamily family, const ConfigRecord &before,
                                           const ConfigRecord &after, const TransferOutcome &outcome,
                                           const QString &detail)
@@ -142,7 +172,7 @@ void GaugeTransferCommands::recordHistory(const QString &operation, LinkFamily f
         transfer_history::record(t);
         return;
     }
-    const QString problem = transfer_history::record(t);
+    const QString problem = storeAside(t);
     if (!problem.isEmpty())
         user_messages::show(problem, user_messages::Icon::Exclamation);
 }

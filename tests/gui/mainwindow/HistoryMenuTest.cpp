@@ -16,10 +16,13 @@
 #include "model/ProjectFile.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 
 using namespace testing_support;
 using namespace command_ids;
@@ -108,6 +111,35 @@ private slots:
         QCOMPARE(texts.size(), 3);
         QVERIFY2(texts.first().contains("blocker"), qPrintable(texts.first()));
         QCOMPARE(texts.mid(1), QStringList(2, loadTranslatedString(1232)));
+    }
+
+    // A shared history on a server that takes the connection and never
+    // answers: the window goes on drawing while the entry waits for it.
+    void silentHistoryServerLeavesTheWindowDrawing()
+    {
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        SimGauge gauge{SimFamily::Register};
+        FrameFixture f;
+        QVERIFY(f.start());
+        QVERIFY(!openSavedProject(f).isEmpty());
+        settings_store::writeInt("Directories", "ServerTimeout", 1);
+        settings_store::writeString("Directories", "History",
+                                    QString("postgresql://127.0.0.1:%1/history").arg(silent.serverPort()));
+        QElapsedTimer clock;
+        qint64 last = 0, longestGap = 0;
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, [&] {
+            longestGap = std::max(longestGap, clock.elapsed() - last);
+            last = clock.elapsed();
+        });
+        clock.start();
+        ticks.start(50);
+        f.trigger(ReadGauge);
+        longestGap = std::max(longestGap, clock.elapsed() - last);
+        QVERIFY2(clock.elapsed() >= 1000, "the entry did not wait for the server");
+        QVERIFY2(longestGap < 500, qPrintable(QString("the window stood still for %1 ms").arg(longestGap)));
+        QCOMPARE(f.messages().count(), 2); // the history's problem, then the read's outcome
     }
 };
 
