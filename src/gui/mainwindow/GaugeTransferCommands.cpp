@@ -196,12 +196,12 @@ void GaugeTransferCommands::readFromGauge()
         // and closing it must ask before they are lost.
         m_document->config() = work;
         m_document->commitChange(changeName(5322));
-    }
-    showOutcome(outcome);
-    if (outcome.success) {
+        // The form shows what the project now holds before the outcome is
+        // told, also after a failure that kept some values.
         if (FormView *view = m_rightView())
             view->loadFromRecord();
     }
+    showOutcome(outcome);
     emit transferFinished();
 }
 

@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QTreeWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -158,6 +159,51 @@ private slots:
             QCOMPARE(read.TimeFormat, written.TimeFormat);
             QCOMPARE(read.DisplayMask, written.DisplayMask);
         }
+    }
+
+    // The form shows the values read before the outcome is told, also when
+    // the read failed after some of them.
+    void readValuesAreShownWithTheOutcome_data()
+    {
+        QTest::addColumn<QStringList>("faults");
+        QTest::addColumn<bool>("success");
+        QTest::newRow("read") << QStringList{} << true;
+        QTest::newRow("failed at the last register") << QStringList{"read-register@4/14=silence"} << false;
+    }
+    void readValuesAreShownWithTheOutcome()
+    {
+        QFETCH(QStringList, faults);
+        QFETCH(bool, success);
+        SimGauge gauge{SimFamily::Register, faults};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().gaugeCommands().setLinkOptions(fastOptions(f));
+        chooseMasterType(f, SpeedometerRegisterFamily);
+        f.tree().setCurrentItem(f.tree().topLevelItem(1));
+        auto *pulseFactor = f.frame().rightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
+        QVERIFY(pulseFactor);
+        const QString before = pulseFactor->text();
+        struct FieldAtMessage : user_messages::Sink
+        {
+            QLineEdit *field;
+            QStringList seen;
+            user_messages::Icon icon = user_messages::Icon::Information;
+            user_messages::Sink *previous = user_messages::setSink(this);
+            explicit FieldAtMessage(QLineEdit *f) : field(f) {}
+            ~FieldAtMessage() override { user_messages::setSink(previous); }
+            user_messages::Answer show(const user_messages::Message &message) override
+            {
+                seen << field->text();
+                icon = message.icon;
+                return user_messages::Answer::Ok;
+            }
+        } watch(pulseFactor);
+        f.trigger(ReadGauge);
+        QCOMPARE(watch.seen.size(), 1);
+        QCOMPARE(watch.icon, success ? user_messages::Icon::Information : user_messages::Icon::Error);
+        QVERIFY2(watch.seen.first() != before, qPrintable(before));
+        QCOMPARE(watch.seen.first(), pulseFactor->text());
+        QVERIFY(f.document().isModified());
     }
 
     void cancelStopsBetweenTransactions()
