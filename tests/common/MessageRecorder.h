@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QMutex>
+#include <functional>
 
 namespace testing_support {
 
@@ -17,10 +18,16 @@ public:
 
     user_messages::Answer show(const user_messages::Message &message) override
     {
-        QMutexLocker lock(&m_mutex);
-        m_messages.append(message);
+        {
+            QMutexLocker lock(&m_mutex);
+            m_messages.append(message);
+        }
+        if (onShow)
+            onShow();
         return m_answer;
     }
+    // Runs as each message is shown: what the window shows at that moment.
+    std::function<void()> onShow;
     QList<user_messages::Message> messages() const
     {
         QMutexLocker lock(&m_mutex);

@@ -134,7 +134,7 @@ private slots:
         createMasterTable(db);
         useCatalogue(db);
         MasterTypeSelection s;
-        QVector<MasterTypeRow> rows{{"stale", "", 1}};
+        QVector<MasterTypeRow> rows{{"stale", "", 1, ""}};
         QVERIFY(s.listRows(rows));
         QVERIFY(rows.isEmpty());
         QVERIFY(!s.fetchById(1));

@@ -183,26 +183,14 @@ private slots:
         auto *pulseFactor = f.frame().rightView()->findChild<QLineEdit *>(QStringLiteral("1085"));
         QVERIFY(pulseFactor);
         const QString before = pulseFactor->text();
-        struct FieldAtMessage : user_messages::Sink
-        {
-            QLineEdit *field;
-            QStringList seen;
-            user_messages::Icon icon = user_messages::Icon::Information;
-            user_messages::Sink *previous = user_messages::setSink(this);
-            explicit FieldAtMessage(QLineEdit *f) : field(f) {}
-            ~FieldAtMessage() override { user_messages::setSink(previous); }
-            user_messages::Answer show(const user_messages::Message &message) override
-            {
-                seen << field->text();
-                icon = message.icon;
-                return user_messages::Answer::Ok;
-            }
-        } watch(pulseFactor);
+        QStringList seen;
+        f.messages().onShow = [&] { seen << pulseFactor->text(); };
         f.trigger(ReadGauge);
-        QCOMPARE(watch.seen.size(), 1);
-        QCOMPARE(watch.icon, success ? user_messages::Icon::Information : user_messages::Icon::Error);
-        QVERIFY2(watch.seen.first() != before, qPrintable(before));
-        QCOMPARE(watch.seen.first(), pulseFactor->text());
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(f.messages().messages().first().icon,
+                 success ? user_messages::Icon::Information : user_messages::Icon::Error);
+        QVERIFY2(seen.first() != before, qPrintable(before));
+        QCOMPARE(seen.first(), pulseFactor->text());
         QVERIFY(f.document().isModified());
     }
 
