@@ -88,24 +88,6 @@ private slots:
         QVERIFY2(e["Message"].toString().contains("distance 12"), qPrintable(e["Message"].toString()));
     }
 
-    // A batch stores its ports together: each with its own outcome.
-    void batchRecordsEveryPort()
-    {
-        testing_support::ScopedTestHome home;
-        SimProcess sim({"--family", "block"}, home.filePath("sim.json"));
-        QCOMPARE(runCli({"read", "--port", sim.device(), "--family", "block", "-o", "gauge.rix"}).exitCode, 0);
-        const QString missing = home.filePath("no-such-port");
-        QCOMPARE(runCli({"write", "--port", sim.device(), "--port", missing, "--family", "block", "gauge.rix"}).exitCode, 1);
-        const QJsonArray entries = QJsonDocument::fromJson(runCli({"history", "--json"}).out.toUtf8()).array();
-        QCOMPARE(entries.size(), 3);
-        QMap<QString, QString> outcomes;
-        for (int i = 1; i < 3; ++i) {
-            QCOMPARE(entries[i]["Operation"].toString(), QString("write"));
-            outcomes[entries[i]["Port"].toString()] = entries[i]["Outcome"].toString();
-        }
-        QCOMPARE(outcomes, (QMap<QString, QString>{{sim.device(), "done"}, {missing, "failed"}}));
-    }
-
     void filters_data()
     {
         QTest::addColumn<QStringList>("filter");
