@@ -1,4 +1,5 @@
 #include "MasterTypeDialog.h"
+#include "ListWidth.h"
 #include "MasterTypeListModel.h"
 
 #include "resources/DialogTemplates.h"
@@ -10,11 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
@@ -96,8 +94,6 @@ int MasterTypeDialog::exec()
 
 bool MasterTypeDialog::prepare()
 {
-    m_minimumSize = size().expandedTo(minimumSizeHint());
-    setMinimumSize(m_minimumSize);
     translateWindow(this);
     m_findLabel->setText(loadTranslatedString(6364));
     m_find->setPlaceholderText(loadTranslatedString(6365));
@@ -111,7 +107,10 @@ bool MasterTypeDialog::prepare()
     m_list->setSortingEnabled(true);
     if (!fillList())
         return false;
-    widenToColumns();
+    list_width::widenWindowFor(this, m_list);
+    // The size first shown, widened for the list, is the smallest.
+    m_minimumSize = size().expandedTo(minimumSizeHint());
+    setMinimumSize(m_minimumSize);
     selectFirstRow();
     m_find->setFocus();
     return true;
@@ -124,22 +123,6 @@ bool MasterTypeDialog::fillList()
         return false;
     m_model->setRows(rows);
     return true;
-}
-
-// Wide enough for the longest description in view, up to most of the
-// screen: a cut description is often the part that tells types apart.
-void MasterTypeDialog::widenToColumns()
-{
-    const QAbstractItemView *view = m_list; // where the column hint is public
-    int columns = 0;
-    for (int c = 0; c < m_model->columnCount(); ++c)
-        columns += std::max(view->sizeHintForColumn(c), m_list->header()->sectionSizeHint(c));
-    const QMargins margins = layout()->contentsMargins();
-    const int wanted = columns + 2 * m_list->frameWidth() + m_list->verticalScrollBar()->sizeHint().width()
-                       + margins.left() + margins.right();
-    const int most = screen()->availableGeometry().width() * 4 / 5;
-    if (wanted > width())
-        resize(std::min(wanted, std::max(most, width())), height());
 }
 
 void MasterTypeDialog::applyFilter(const QString &typed)

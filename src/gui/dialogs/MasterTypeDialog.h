@@ -40,7 +40,6 @@ public slots:
 private:
     bool prepare();
     bool fillList();
-    void widenToColumns();
     void applyFilter(const QString &typed);
     void selectFirstRow();
 

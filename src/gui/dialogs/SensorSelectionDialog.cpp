@@ -1,5 +1,6 @@
 #include "SensorSelectionDialog.h"
 
+#include "ListWidth.h"
 #include "SensorDefinitionDialog.h"
 #include "app/TranslateWindow.h"
 #include "base/Language.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
@@ -86,8 +88,6 @@ void SensorSelectionDialog::showEvent(QShowEvent *event)
 void SensorSelectionDialog::prepare()
 {
     m_prepared = true;
-    m_minimumSize = size().expandedTo(minimumSizeHint());
-    setMinimumSize(m_minimumSize);
     translateWindow(this);
     for (int type = 0; type < sensor_groups::Count; ++type)
         m_types->addItem(sensor_groups::label(type));
@@ -101,6 +101,10 @@ void SensorSelectionDialog::prepare()
 
     m_types->setCurrentIndex(m_selection.Type >= 0 && m_selection.Type < sensor_groups::Count ? m_selection.Type : -1);
     fillList(-1);
+    list_width::widenWindowFor(this, m_list);
+    // The size first shown, widened for the list, is the smallest.
+    m_minimumSize = size().expandedTo(minimumSizeHint());
+    setMinimumSize(m_minimumSize);
     enableButtons();
     connect(m_types, qOverload<int>(&QComboBox::currentIndexChanged), this, &SensorSelectionDialog::onTypeChanged);
 }
@@ -116,6 +120,10 @@ void SensorSelectionDialog::fillList(int selectKey)
         if (row.RowKey == selectKey)
             m_list->setCurrentItem(item);
     }
+    // The template's widths at least; a name or range is not cut.
+    const QAbstractItemView *view = m_list; // where the column hint is public
+    for (int column = 0; column < m_list->columnCount(); ++column)
+        m_list->header()->resizeSection(column, std::max(Widths[column], view->sizeHintForColumn(column)));
 }
 
 void SensorSelectionDialog::enableButtons()

@@ -188,6 +188,23 @@ private slots:
         QCOMPARE(dialog.selection().OrderNumber, QString("P-1"));
     }
 
+    // A long name shows whole; the window widens for it.
+    void longNameShowsWhole()
+    {
+        testing_support::ScopedTestHome home;
+        useCatalogues(home);
+        QVariantMap row = sensorRow(3, "Benutzerdefiniert", "");
+        row["Name"] = "Exhaust cooling water temperature, engine room";
+        insertRows(home.filePath("user.sqlite"), "SensorTabelle", {row});
+        SensorSelectionDialog dialog;
+        dialog.setType(4);
+        dialog.show();
+        auto *list = dialog.findChild<QTreeWidget *>("1066");
+        const QAbstractItemView *view = list;
+        for (int column = 0; column < list->columnCount(); ++column)
+            QVERIFY(list->columnWidth(column) >= view->sizeHintForColumn(column));
+    }
+
     void firstSizeIsTheSmallest()
     {
         testing_support::ScopedTestHome home;
