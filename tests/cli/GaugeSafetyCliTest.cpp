@@ -21,9 +21,14 @@ using testing_support::runCli;
 
 namespace {
 
+QJsonArray historyEntries()
+{
+    return QJsonDocument::fromJson(runCli({"history", "--json"}).out.toUtf8()).array();
+}
+
 QJsonObject lastHistoryEntry()
 {
-    const QJsonArray entries = QJsonDocument::fromJson(runCli({"history", "--json"}).out.toUtf8()).array();
+    const QJsonArray entries = historyEntries();
     return entries.isEmpty() ? QJsonObject() : entries.last().toObject();
 }
 
@@ -132,7 +137,7 @@ private slots:
         if (!twoPorts)
             QCOMPARE(err.count('\n'), 1);
         // Every port's entry, stored together.
-        const QJsonArray entries = QJsonDocument::fromJson(runCli({"history", "--json"}).out.toUtf8()).array();
+        const QJsonArray entries = historyEntries();
         QCOMPARE(entries.size(), twoPorts ? 2 : 1);
         for (const QJsonValue &entry : entries) {
             QCOMPARE(entry["Outcome"].toString(), QString("interrupted"));
