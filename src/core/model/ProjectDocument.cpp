@@ -111,7 +111,9 @@ bool ProjectDocument::newProject()
 {
     emit newDocumentStarted();
     m_config.reset();
-    m_masterTypeMissing = false;
+    // The reset keeps the master type's strings; a new project has none, as a
+    // file without master type opens.
+    applyStoredMasterType();
     setPath(QString());
     setModified(false);
     reloaded();

@@ -273,10 +273,17 @@ private slots:
         QSignalSpy started(&doc, &ProjectDocument::newDocumentStarted);
         QSignalSpy reloaded(&doc, &ProjectDocument::recordReloaded);
         doc.config().MasterId = 3;
+        doc.config().OrderNumber = "SK-TA85-30H";
+        doc.config().Description = "Tachometer";
+        doc.config().HasLcd = 1;
         doc.config().FirmwareVersion = {0x42, 1};
         doc.setModified();
         QVERIFY(doc.newProject());
         QCOMPARE(doc.config().MasterId, -1);
+        // No trace of the last project's master type: the project page shows it.
+        QVERIFY(doc.config().OrderNumber.isEmpty());
+        QVERIFY(doc.config().Description.isEmpty());
+        QCOMPARE(doc.config().HasLcd, 0);
         QCOMPARE(doc.config().FirmwareVersion[0], uint8_t(0x42)); // kept until a gauge is read
         QVERIFY(!doc.isModified());
         QCOMPARE(started.count(), 1);
