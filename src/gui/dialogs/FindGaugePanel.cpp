@@ -1,5 +1,6 @@
 #include "FindGaugePanel.h"
 
+#include "ListWidth.h"
 #include "base/Language.h"
 
 #include <QDir>
@@ -133,16 +134,18 @@ void FindGaugePanel::onPortProbed(const ProbeResult &result)
     item->setData(0, DeviceRole, result.port);
     item->setData(0, FoundRole, found);
     item->setToolTip(1, result.message);
+    if (found) {
+        QFont bold = item->font(0);
+        bold.setBold(true);
+        item->setFont(0, bold);
+        item->setFont(1, bold);
+    }
     m_results->resizeColumnToContents(0);
+    // What answered on a port, and how, is the finding: each row shows whole.
+    list_width::widenShownWindowFor(m_results);
     if (m_searching)
         m_status->setText(loadTranslatedString(5874).arg(m_results->topLevelItemCount()).arg(m_tried));
-    if (!found)
-        return;
-    QFont bold = item->font(0);
-    bold.setBold(true);
-    item->setFont(0, bold);
-    item->setFont(1, bold);
-    if (!m_chosen) {
+    if (found && !m_chosen) {
         m_chosen = true;
         m_results->setCurrentItem(item);
         emit gaugeChosen(result.port);

@@ -11,4 +11,8 @@ namespace list_width {
 // four fifths of the screen. The list spans the window's layout.
 void widenWindowFor(QWidget *window, QTreeView *list);
 
+// The same for a list already laid out anywhere in its shown window: the
+// window grows by what the list lacks.
+void widenShownWindowFor(QTreeView *list);
+
 }

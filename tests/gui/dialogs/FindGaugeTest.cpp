@@ -81,6 +81,10 @@ private slots:
         for (int row = 0; row < results->topLevelItemCount(); ++row)
             rows.insert(results->topLevelItem(row)->text(0), results->topLevelItem(row)->text(1));
         QCOMPARE(rows.size(), !found.isEmpty() ? 2 : 1);
+        // Each result shows whole: the window widened for it.
+        const QAbstractItemView *view = results;
+        QVERIFY2(results->columnWidth(1) >= view->sizeHintForColumn(1),
+                 qPrintable(QString("%1 < %2").arg(results->columnWidth(1)).arg(view->sizeHintForColumn(1))));
         QCOMPARE(rows.value(MissingPort), loadTranslatedString(5755));
         if (found.isEmpty())
             return;
