@@ -135,5 +135,9 @@
         <source>the new file cannot be put in its place</source>
         <translation>the new file cannot be put in its place</translation>
     </message>
+    <message id="5654">
+        <source>The calibration values of %1 are in no file (a project file has no place for them) and go with this project. Discard them? To keep them, answer No and use &quot;Save table...&quot; on the calibration.</source>
+        <translation>The calibration values of %1 are in no file (a project file has no place for them) and go with this project. Discard them? To keep them, answer No and use &quot;Save table...&quot; on the calibration.</translation>
+    </message>
 </context>
 </TS>

@@ -135,5 +135,9 @@
         <source>the new file cannot be put in its place</source>
         <translation>le nouveau fichier ne peut pas être mis à sa place</translation>
     </message>
+    <message id="5654">
+        <source>The calibration values of %1 are in no file (a project file has no place for them) and go with this project. Discard them? To keep them, answer No and use &quot;Save table...&quot; on the calibration.</source>
+        <translation>Les valeurs d'étalonnage de %1 ne sont dans aucun fichier (un fichier de projet n'a pas de place pour elles) et partent avec ce projet. Les abandonner ? Pour les garder, répondez Non et utilisez « Enregistrer le tableau... » dans l'étalonnage.</translation>
+    </message>
 </context>
 </TS>

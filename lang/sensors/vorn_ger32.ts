@@ -135,5 +135,9 @@
         <source>the new file cannot be put in its place</source>
         <translation>die neue Datei kann nicht an ihren Platz gelegt werden</translation>
     </message>
+    <message id="5654">
+        <source>The calibration values of %1 are in no file (a project file has no place for them) and go with this project. Discard them? To keep them, answer No and use &quot;Save table...&quot; on the calibration.</source>
+        <translation>Die Kalibrierwerte von %1 stehen in keiner Datei (eine Projektdatei hat keinen Platz dafür) und gehen mit diesem Projekt verloren. Verwerfen? Um sie zu behalten, antworten Sie mit Nein und verwenden Sie „Tabelle speichern...“ in der Kalibrierung.</translation>
+    </message>
 </context>
 </TS>

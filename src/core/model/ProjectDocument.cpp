@@ -97,9 +97,26 @@ const InputCalibration *ProjectDocument::calibration(int input) const
     return input >= 0 && input < InputCount ? &m_calibrations[size_t(input)] : nullptr;
 }
 
+QVector<int> ProjectDocument::unkeptCalibrations() const
+{
+    QVector<int> unkept;
+    for (int input = 0; input < InputCount; ++input) {
+        if (!(m_calibrations[size_t(input)] == m_keptCalibrations[size_t(input)]))
+            unkept << input;
+    }
+    return unkept;
+}
+
+void ProjectDocument::calibrationKept(int input)
+{
+    if (input >= 0 && input < InputCount)
+        m_keptCalibrations[size_t(input)] = m_calibrations[size_t(input)];
+}
+
 void ProjectDocument::reloaded()
 {
     m_calibrations = {};
+    m_keptCalibrations = {};
     m_committed = state();
     m_undoStack.clear();
     m_editPending = false;

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
+#include <QVector>
 #include <functional>
 
 class MasterTypeLookup;
@@ -34,6 +35,11 @@ public:
     static constexpr int InputCount = 3;
     InputCalibration *calibration(int input);
     const InputCalibration *calibration(int input) const;
+    // Inputs whose values are in no file: changed since the project began
+    // or since the input's table was last saved or loaded.
+    QVector<int> unkeptCalibrations() const;
+    // The input's values as they are now are in a table file.
+    void calibrationKept(int input);
 
     // Unsaved: the undo stack is away from its clean state (the state saved,
     // opened or started), or the editor shows a change it has not handed in.
@@ -143,6 +149,7 @@ private:
 
     ConfigRecord m_config;
     std::array<InputCalibration, InputCount> m_calibrations;
+    std::array<InputCalibration, InputCount> m_keptCalibrations; // as last in a table file
     int m_selectedTreeItem = 0;
     QUndoStack m_undoStack;
     // The state as of the last step (or the start): the next step's "before".

@@ -3,6 +3,7 @@
 #include "base/Language.h"
 #include "base/UserMessages.h"
 #include "dialogs/CompareDialog.h"
+#include "views/ServiceItems.h"
 #include "model/MasterTypeLookup.h"
 #include "model/ProjectDocument.h"
 #include "model/ProjectFile.h"
@@ -58,6 +59,8 @@ bool ProjectFileCommands::saveModified()
     // refuses (it has said why) can still be discarded with the project;
     // only saving needs it corrected.
     const bool committed = m_document->commitEditor();
+    if (!calibrationsMayGo())
+        return false;
     if (committed && !m_document->isModified())
         return true;
     const QString question = loadTranslatedString(5300).arg(m_document->title());
@@ -69,6 +72,20 @@ bool ProjectFileCommands::saveModified()
     default:
         return false;
     }
+}
+
+// A project file has no place for calibration values: saving the project
+// does not keep them, a table file does.
+bool ProjectFileCommands::calibrationsMayGo()
+{
+    QStringList inputs;
+    for (const int input : m_document->unkeptCalibrations())
+        inputs << service_items::gaugeInputName(input);
+    if (inputs.isEmpty())
+        return true;
+    return user_messages::show(loadTranslatedString(5654).arg(inputs.join(QStringLiteral(", "))),
+                               user_messages::Icon::Question, user_messages::Buttons::YesNo)
+        == user_messages::Answer::Yes;
 }
 
 bool ProjectFileCommands::fileNew()

@@ -43,6 +43,8 @@ signals:
 
 private:
     bool doSave(const QString &path);
+    // Asks before calibration values kept in no file go with the project.
+    bool calibrationsMayGo();
     // title: the open dialog's own title, if not the usual one.
     QString askFileName(bool forOpen, const QString &title = QString());
 

@@ -396,6 +396,8 @@ void CalibrationView::saveTable()
     QString error;
     if (!calibration_table::save(path, *m_values, &error))
         user_messages::showAboutFile(error, path, user_messages::Icon::Error);
+    else if (document())
+        document()->calibrationKept(m_gauge);
 }
 
 void CalibrationView::loadTable()
@@ -419,6 +421,8 @@ void CalibrationView::loadTable()
     }
     *m_values = loaded;
     commit(m_form.loadTable, false);
+    if (document())
+        document()->calibrationKept(m_gauge);
     loadFromRecord();
 }
 

@@ -10,6 +10,7 @@
 #include "common/TestRegistry.h"
 #include "dialogs/SensorDefinitionDialog.h"
 #include "dialogs/SensorSelectionDialog.h"
+#include "mainwindow/CommandIds.h"
 #include "mainwindow/MainWindow.h"
 #include "model/SensorGroups.h"
 #include "views/CalibrationView.h"
@@ -26,6 +27,7 @@
 #include <QTreeWidgetItemIterator>
 
 using namespace testing_support;
+using namespace command_ids;
 
 namespace {
 
@@ -161,6 +163,52 @@ private slots:
         });
         click(view->control(1004));
         QVERIFY(listed.contains("Bilge sender"));
+    }
+
+    // Calibration values are in no project file: before they go with the
+    // project (here by File > New) the user is asked, unless a table keeps them.
+    void unkeptValuesAskBeforeTheyGo_data()
+    {
+        QTest::addColumn<QString>("kept"); // "", "project" (the .rix saved), "table"
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("kept nowhere, stay") << "" << int(user_messages::Answer::No) << true;
+        QTest::newRow("kept nowhere, discard") << "" << int(user_messages::Answer::Yes) << true;
+        QTest::newRow("project saved, stay") << "project" << int(user_messages::Answer::No) << true;
+        QTest::newRow("table saved") << "table" << int(user_messages::Answer::No) << false;
+    }
+    void unkeptValuesAskBeforeTheyGo()
+    {
+        QFETCH(QString, kept);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        FrameFixture f;
+        CalibrationView *view = temperatureCalibration(f);
+        QVERIFY(view);
+        type(view->control(3009), "42");
+        QTest::keyClick(view->control(3009), Qt::Key_Tab);
+        if (kept == "project") {
+            answerFileDialog(f.home().filePath("boat.rix"));
+            f.trigger(FileSaveAs);
+        } else if (kept == "table") {
+            answerFileDialog(f.home().filePath("gauge2.csv"));
+            click(view->findChild<QPushButton *>(QStringLiteral("saveTable")));
+        }
+        const QString question = loadTranslatedString(5654).arg("Gauge 2: Temperature");
+        f.messages().clear();
+        // The project's own "Save changes?" is answered No.
+        f.messages().onShow = [&] {
+            f.messages().setAnswer(f.messages().texts().constLast() == question ? user_messages::Answer(answer)
+                                                                                 : user_messages::Answer::No);
+        };
+        f.trigger(FileNew);
+        f.messages().onShow = nullptr;
+        QCOMPARE(f.messages().texts().contains(question), asked);
+        const bool stayed = asked && answer == int(user_messages::Answer::No);
+        selectCode(f.tree(), TemperatureInput);
+        view = qobject_cast<CalibrationView *>(f.frame().rightView());
+        QVERIFY(view);
+        QCOMPARE(qobject_cast<QLineEdit *>(view->control(3009))->text(), stayed ? "42" : "0");
     }
 
     // A table file that cannot be read is named in the message, its full

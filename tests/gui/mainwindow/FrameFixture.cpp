@@ -46,6 +46,8 @@ void FrameFixture::stop()
         if (m_messages)
             m_messages->setAnswer(user_messages::Answer::No);
         m_app->document()->setModified(false);
+        for (int input = 0; input < ProjectDocument::InputCount; ++input)
+            m_app->document()->calibrationKept(input);
         m_app->mainFrame()->close();
     }
     m_messages.reset();
