@@ -24,8 +24,8 @@
         <translation>The counter may now hold a partial value. Preset it again.</translation>
     </message>
     <message id="5110">
-        <source>The backup was taken from a gauge with firmware %1.%2, but this gauge has firmware %3.%4; nothing was written to it.</source>
-        <translation>The backup was taken from a gauge with firmware %1.%2, but this gauge has firmware %3.%4; nothing was written to it.</translation>
+        <source>The backup was taken from a gauge with firmware %1, but this gauge has firmware %2; nothing was written to it.</source>
+        <translation>The backup was taken from a gauge with firmware %1, but this gauge has firmware %2; nothing was written to it.</translation>
     </message>
     <message id="5111">
         <source>it is in use by process %1 (%2)</source>

@@ -24,8 +24,8 @@
         <translation>Le compteur peut maintenant contenir une valeur partielle. Réglez-le à nouveau.</translation>
     </message>
     <message id="5110">
-        <source>The backup was taken from a gauge with firmware %1.%2, but this gauge has firmware %3.%4; nothing was written to it.</source>
-        <translation>La sauvegarde provient d’un instrument au micrologiciel %1.%2, mais cet instrument a le micrologiciel %3.%4 ; rien n’y a été écrit.</translation>
+        <source>The backup was taken from a gauge with firmware %1, but this gauge has firmware %2; nothing was written to it.</source>
+        <translation>La sauvegarde provient d’un instrument au micrologiciel %1, mais cet instrument a le micrologiciel %2 ; rien n’y a été écrit.</translation>
     </message>
     <message id="5111">
         <source>it is in use by process %1 (%2)</source>

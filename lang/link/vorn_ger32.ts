@@ -24,8 +24,8 @@
         <translation>Der Zähler kann jetzt einen unvollständigen Wert enthalten. Stellen Sie ihn erneut ein.</translation>
     </message>
     <message id="5110">
-        <source>The backup was taken from a gauge with firmware %1.%2, but this gauge has firmware %3.%4; nothing was written to it.</source>
-        <translation>Die Sicherung stammt von einem Gerät mit Firmware %1.%2, dieses Gerät hat aber Firmware %3.%4; es wurde nichts geschrieben.</translation>
+        <source>The backup was taken from a gauge with firmware %1, but this gauge has firmware %2; nothing was written to it.</source>
+        <translation>Die Sicherung stammt von einem Gerät mit Firmware %1, dieses Gerät hat aber Firmware %2; es wurde nichts geschrieben.</translation>
     </message>
     <message id="5111">
         <source>it is in use by process %1 (%2)</source>

@@ -20,8 +20,8 @@
         <translation>L'instrument contient les réglages du projet.</translation>
     </message>
     <message id="5750">
-        <source>Gauge of the block family (firmware %1, %2)</source>
-        <translation>Instrument de la famille bloc (micrologiciel %1, %2)</translation>
+        <source>Gauge of the block family (firmware %1)</source>
+        <translation>Instrument de la famille bloc (micrologiciel %1)</translation>
     </message>
     <message id="5751">
         <source>Gauge of the block family (its parameter block could not be read)</source>

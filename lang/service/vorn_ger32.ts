@@ -20,8 +20,8 @@
         <translation>Das Messgerät enthält die Einstellungen des Projekts.</translation>
     </message>
     <message id="5750">
-        <source>Gauge of the block family (firmware %1, %2)</source>
-        <translation>Messgerät der Block-Familie (Firmware %1, %2)</translation>
+        <source>Gauge of the block family (firmware %1)</source>
+        <translation>Messgerät der Block-Familie (Firmware %1)</translation>
     </message>
     <message id="5751">
         <source>Gauge of the block family (its parameter block could not be read)</source>

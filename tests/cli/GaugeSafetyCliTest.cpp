@@ -157,7 +157,7 @@ private slots:
         QTest::newRow("random bytes") << "random" << false << 2 << "no backup header";
         QTest::newRow("64 x 0xFF") << "ff" << false << 2 << "no backup header";
         QTest::newRow("old backup, forced") << "old" << true << 0 << "";
-        QTest::newRow("other firmware") << "other" << false << 2 << "firmware 66.1, but this gauge has firmware 65.2";
+        QTest::newRow("other firmware") << "other" << false << 2 << "firmware B01, but this gauge has firmware A02";
         QTest::newRow("other firmware, forced") << "other" << true << 0 << "";
         QTest::newRow("damaged") << "damaged" << false << 2 << "checksum";
     }

@@ -7,6 +7,7 @@
 #include "PortByteStream.h"
 #include "base/Language.h"
 #include "base/SettingsStore.h"
+#include "model/FirmwareText.h"
 
 #include <QDeadlineTimer>
 #include <QSerialPortInfo>
@@ -126,7 +127,7 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
         if (pinged && block.port->uploadFromGauge(parameters) == 1) {
             r.firmwareVersion = std::array<uint8_t, 2>{parameters[4], parameters[5]};
             return found(r, LinkFamily::Block,
-                         loadTranslatedString(5750).arg(parameters[4]).arg(parameters[5]));
+                         loadTranslatedString(5750).arg(firmwareText(*r.firmwareVersion)));
         }
         answered = block.stream->answered();
     }

@@ -2,6 +2,7 @@
 
 #include "SequenceRun.h"
 #include "TrafficTrace.h"
+#include "model/FirmwareText.h"
 #include "model/RecordCheck.h"
 
 #include <QThread>
@@ -218,11 +219,8 @@ TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &saved, Sequen
         // Another firmware lays the block out otherwise: its bytes would mean
         // something else there.
         if (!options.force && (block[FirmwareHigh] != saved[FirmwareHigh] || block[FirmwareLow] != saved[FirmwareLow]))
-            return loadTranslatedString(5110)
-                .arg(saved[FirmwareHigh])
-                .arg(saved[FirmwareLow])
-                .arg(block[FirmwareHigh])
-                .arg(block[FirmwareLow]);
+            return loadTranslatedString(5110).arg(firmwareText({saved[FirmwareHigh], saved[FirmwareLow]}),
+                                                  firmwareText({block[FirmwareHigh], block[FirmwareLow]}));
         block = saved;
         return QString();
     });
