@@ -1,11 +1,13 @@
 #include "HistoryWording.h"
 
 #include "base/Language.h"
+#include "model/FirmwareText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+#include <array>
 
 namespace history_wording {
 
@@ -63,6 +65,22 @@ QString outcome(const QString &stored)
 QString family(const QString &stored)
 {
     return wordOf(stored, {{"block", 6361}, {"register", 6362}});
+}
+
+QString firmware(const QString &stored)
+{
+    const QStringList bytes = stored.split(QLatin1Char('.'));
+    if (bytes.size() != 2)
+        return stored;
+    std::array<uint8_t, 2> version{};
+    for (int i = 0; i < 2; ++i) {
+        bool ok = false;
+        const uint value = bytes.at(i).toUInt(&ok);
+        if (!ok || value > 255)
+            return stored;
+        version[size_t(i)] = uint8_t(value);
+    }
+    return firmwareText(version);
 }
 
 QString storedMessage(const QVector<Phrase> &phrases)

@@ -18,6 +18,9 @@ namespace history_wording {
 QString operation(const QString &stored);
 QString outcome(const QString &stored);
 QString family(const QString &stored);
+// The firmware stored as its two byte values ("66.1") as the gauge's version
+// is written elsewhere ("B01"); anything else as stored.
+QString firmware(const QString &stored);
 
 // The phrases as stored in the message column (empty ones left out).
 QString storedMessage(const QVector<Phrase> &phrases);

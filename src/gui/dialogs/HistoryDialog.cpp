@@ -49,7 +49,7 @@ QStringList cellTexts(const service_history::Entry &e, const QHash<int, QString>
             e.host,
             e.port,
             history_wording::family(e.family),
-            e.firmware,
+            history_wording::firmware(e.firmware),
             masterTypes.value(e.masterTypeId, QString::number(e.masterTypeId)),
             shownPath(e.projectFile),
             history_wording::operation(e.operation),

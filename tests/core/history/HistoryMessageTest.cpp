@@ -81,6 +81,23 @@ private slots:
 
     // Anything that does not read whole as phrases or a sheet's job is
     // shown as it was stored.
+    void firmwareAsWrittenOnTheGauge_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("block gauge") << "66.1" << "B01";
+        QTest::newRow("early firmware") << "65.2" << "A02";
+        QTest::newRow("not read") << "" << "";
+        QTest::newRow("not two bytes") << "66.300" << "66.300";
+        QTest::newRow("other text") << "v2" << "v2";
+    }
+    void firmwareAsWrittenOnTheGauge()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QCOMPARE(history_wording::firmware(stored), shown);
+    }
+
     void otherMessages_data()
     {
         QTest::addColumn<QString>("stored");
