@@ -4,6 +4,7 @@
 #include "JsonText.h"
 #include "CommandLine.h"
 
+#include "base/KnownSettings.h"
 #include "base/SettingsStore.h"
 
 #include <cstdio>
@@ -46,7 +47,9 @@ const CommandHelp getHelp{"config get", "config get KEY [--json]",
                           "Prints the value of one setting, KEY being SECTION/ENTRY in any letter case; "
                           "exit 1 when it is not set.",
                           {jsonOption}, "config get Directories/DBase"};
-const CommandHelp setHelp{"config set", "config set KEY VALUE", "Stores VALUE, taken as it is, under KEY (SECTION/ENTRY).",
+const CommandHelp setHelp{"config set", "config set KEY VALUE",
+                          "Stores VALUE, taken as it is, under KEY (SECTION/ENTRY); warns when the program reads no "
+                          "such setting or cannot use the value.",
                           {}, "config set Directories/DBase postgresql://%2Frun%2Fpostgresql/workshop"};
 const CommandHelp unsetHelp{"config unset", "config unset KEY",
                             "Removes the setting KEY (SECTION/ENTRY); the program then uses its default.", {},
@@ -110,7 +113,12 @@ int configSet(const QStringList &argList)
     int status = ExitOk;
     if (!parse(args, argList, 2, key, status))
         return status;
-    settings_store::writeString(key.section, key.entry, args.positional().at(1));
+    const QString value = args.positional().at(1);
+    settings_store::writeString(key.section, key.entry, value);
+    // Stored as given all the same: the file is the user's.
+    const QString problem = known_settings::problemWith(key.section, key.entry, value);
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "skaleron-cli: warning: %s; stored all the same\n", problem.toUtf8().constData());
     return ExitOk;
 }
 

@@ -44,19 +44,38 @@ private slots:
         QTest::addColumn<QString>("setKey");
         QTest::addColumn<QString>("getKey");
         QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("warning"); // what stderr says, empty for nothing
         QTest::newRow("socket address") << "Directories/DBase" << "Directories/DBase"
-                                        << "postgresql://%2Frun%2Fpostgresql/workshop";
-        QTest::newRow("other letter case") << "DIRECTORIES/DBASEUSER" << "Directories/DBaseUser" << "/srv/u.sqlite";
+                                        << "postgresql://%2Frun%2Fpostgresql/workshop" << "";
+        QTest::newRow("other letter case") << "DIRECTORIES/DBASEUSER" << "Directories/DBaseUser" << "/srv/u.sqlite"
+                                           << "";
         QTest::newRow("blanks in the section") << "Recent File List/File1" << "Recent File List/File1"
-                                               << "/home/me/my boat.rix";
+                                               << "/home/me/my boat.rix" << "";
+        QTest::newRow("a choice in range") << "Communication/Baudrate" << "Communication/Baudrate" << "2" << "";
+        // Stored, but not without a word.
+        QTest::newRow("a name nothing reads") << "Directories/DBaseUsr" << "Directories/DBaseUsr" << "/srv/u.sqlite"
+                                              << "no part of the program reads Directories/DBaseUsr";
+        QTest::newRow("a choice out of range") << "Communication/Baudrate" << "Communication/Baudrate" << "9"
+                                               << "from 0 to 2 (4800, 9600 or 19200 baud); with 9 the program "
+                                                  "keeps its default";
+        QTest::newRow("not a number") << "Directories/ServerTimeout" << "Directories/ServerTimeout" << "ten"
+                                      << "read as a whole number";
+        QTest::newRow("beyond a bound") << "Directories/ServerTimeout" << "Directories/ServerTimeout" << "0"
+                                        << "0 is taken as 1";
     }
     void setThenGetKeepsTheValue()
     {
         QFETCH(QString, setKey);
         QFETCH(QString, getKey);
         QFETCH(QString, value);
+        QFETCH(QString, warning);
         ScopedTestHome home;
-        QCOMPARE(runCli({"config", "set", setKey, value}).exitCode, 0);
+        const CliResult set = runCli({"config", "set", setKey, value});
+        QCOMPARE(set.exitCode, 0);
+        if (warning.isEmpty())
+            QCOMPARE(set.err, QString());
+        else
+            QVERIFY2(set.err.contains(warning) && set.err.count('\n') == 1, qPrintable(set.err));
         const CliResult got = runCli({"config", "get", getKey});
         QCOMPARE(got.exitCode, 0);
         QCOMPARE(got.out, value + '\n');
