@@ -1,13 +1,15 @@
 #include "ProjectChange.h"
 
 ProjectChange::ProjectChange(ProjectDocument *document, const ProjectDocument::State &before,
-                             const ProjectDocument::State &after, const QString &text, const QString &mergeKey)
-    : QUndoCommand(text)
-    , m_document(document)
+                             const ProjectDocument::State &after, ProjectDocument::StepName name,
+                             const QString &mergeKey)
+    : m_document(document)
     , m_before(before)
     , m_after(after)
+    , m_name(std::move(name))
     , m_mergeKey(mergeKey)
 {
+    retranslate();
 }
 
 void ProjectChange::undo()

@@ -41,7 +41,7 @@ void ProjectDocument::setEditPending(bool pending)
     updateModified();
 }
 
-void ProjectDocument::commitChange(const QString &text, const QString &mergeKey)
+void ProjectDocument::commitChange(const StepName &name, const QString &mergeKey)
 {
     const State now = state();
     if (now.sameForUser(m_committed)) {
@@ -52,9 +52,17 @@ void ProjectDocument::commitChange(const QString &text, const QString &mergeKey)
     }
     const State before = m_committed;
     m_committed = now;
-    m_undoStack.push(new ProjectChange(this, before, now, text, mergeKey));
+    m_undoStack.push(new ProjectChange(this, before, now, name, mergeKey));
     updateModified();
     emit edited();
+}
+
+void ProjectDocument::retranslateSteps()
+{
+    // Every step on the stack is one of ours; the stack only hands them out
+    // as const.
+    for (int i = 0; i < m_undoStack.count(); ++i)
+        const_cast<ProjectChange *>(static_cast<const ProjectChange *>(m_undoStack.command(i)))->retranslate();
 }
 
 void ProjectDocument::restore(const State &state)

@@ -50,12 +50,17 @@ public:
 
     // Every change of the user's to the record or a calibration, one step each.
     QUndoStack *undoStack() { return &m_undoStack; }
+    // The name of an undo step (the changed field's label or the command's
+    // name), made in the language of the moment it is shown in.
+    using StepName = std::function<QString()>;
     // The record or a calibration holds a change of the user's: one undo step
-    // named text (the changed field's label or the command's name). A commit
-    // with the same non-empty mergeKey as the step before joins that step
-    // (typing in one field during one visit). A state that differs from the
-    // last commit only in what the user does not set makes no step.
-    void commitChange(const QString &text, const QString &mergeKey = QString());
+    // named name. A commit with the same non-empty mergeKey as the step before
+    // joins that step (typing in one field during one visit). A state that
+    // differs from the last commit only in what the user does not set makes
+    // no step.
+    void commitChange(const StepName &name, const QString &mergeKey = QString());
+    // The steps' names in the language now chosen.
+    void retranslateSteps();
     // The editor shows a change that has not reached the record yet.
     void setEditPending(bool pending);
     // The record was made to fit its master type (LCD items it cannot show

@@ -195,7 +195,7 @@ void GaugeTransferCommands::readFromGauge()
         // Values read from the gauge are new to the project: an undo step,
         // and closing it must ask before they are lost.
         m_document->config() = work;
-        m_document->commitChange(changeName(5322));
+        m_document->commitChange([] { return changeName(5322); });
         // The form shows what the project now holds before the outcome is
         // told, also after a failure that kept some values.
         if (FormView *view = m_rightView())
@@ -268,7 +268,7 @@ void GaugeTransferCommands::compareWithGauge()
     const int choice = dialog.exec();
     if (choice == CompareDialog::TakeGaugeValues) {
         m_document->config() = gauge;
-        m_document->commitChange(changeName(5796));
+        m_document->commitChange([] { return changeName(5796); });
         if (FormView *view = m_rightView())
             view->loadFromRecord();
     }

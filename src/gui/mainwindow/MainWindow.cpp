@@ -436,6 +436,7 @@ void MainWindow::updateTitle()
 
 void MainWindow::onLanguageSwitched()
 {
+    m_document->retranslateSteps(); // before the menu names them
     reloadMenu();
     updateTitle();
     m_leftView->refreshTree();

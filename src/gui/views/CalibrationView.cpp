@@ -13,7 +13,6 @@
 #include "model/ProjectDocument.h"
 #include "model/SensorGroups.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -209,26 +208,31 @@ bool CalibrationView::takeFromFocus(bool quiet)
     return true;
 }
 
-QString CalibrationView::nameOf(const QWidget *from) const
+std::function<QString()> CalibrationView::nameOf(const QWidget *from) const
 {
     const int id = from ? from->objectName().toInt() : 0;
     for (const Column &c : columns) {
         if (id >= c.firstId && id < c.firstId + Rows)
-            return changeName(loadTranslatedString(c.labelId).arg(id - c.firstId + 1));
+            return [labelId = c.labelId, row = id - c.firstId + 1] {
+                return changeName(loadTranslatedString(labelId).arg(row));
+            };
     }
+    // The lists by their labels' texts, the others by their own; a label's
+    // tag ("ID_400 ...") is its text's id in the language pack.
+    int textId = 1015;
     if (id == ids::MinEdit || id == ids::MaxEdit)
-        return changeName(id == ids::MinEdit ? 5624 : 5625);
-    auto labelText = [](const QWidget *w) {
-        const auto *label = qobject_cast<const QLabel *>(w);
-        return label ? changeName(label->text()) : changeName(1015);
-    };
-    if (id == ids::SourceList)
-        return labelText(control(ids::SourceLabel));
-    if (id == ids::SupportList)
-        return labelText(m_form.supportLabel);
-    if (const auto *button = qobject_cast<const QAbstractButton *>(from))
-        return changeName(button->text());
-    return changeName(1015);
+        textId = id == ids::MinEdit ? 5624 : 5625;
+    else if (id == ids::SourceList)
+        textId = TranslationOffset + 400;
+    else if (id == ids::SupportList)
+        textId = TranslationOffset + 401;
+    else if (id == ids::SensorButton)
+        textId = TranslationOffset + 403;
+    else if (id == ids::SignalCheck)
+        textId = TranslationOffset + 408;
+    else if (from && from == m_form.loadTable)
+        textId = 5647;
+    return [textId] { return changeName(textId); };
 }
 
 void CalibrationView::commit(const QWidget *from, bool typed)

@@ -12,6 +12,8 @@
 #include "FormView.h"
 #include "model/InputCalibration.h"
 
+#include <functional>
+
 class QComboBox;
 class QLineEdit;
 
@@ -57,7 +59,7 @@ private:
     void updateControls();
     void updateGraph();
     // The name of a change made with that control, for its undo step.
-    QString nameOf(const QWidget *from) const;
+    std::function<QString()> nameOf(const QWidget *from) const;
     // What was taken into the calibration becomes one undo step; a typed
     // value joins the step of its field's visit.
     void commit(const QWidget *from, bool typed);

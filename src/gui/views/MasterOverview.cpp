@@ -124,7 +124,7 @@ void MasterOverview::onChoiceMade()
     ConfigRecord &record = document()->config();
     const ConfigRecord chosen = takeChoices(record);
     if (!chosen.sameUserSettings(record)) {
-        const QString name = changeNameOf(record, chosen);
+        const ProjectDocument::StepName name = [before = record, after = chosen] { return changeNameOf(before, after); };
         record = chosen;
         m_work = record;
         document()->commitChange(name);
@@ -391,7 +391,9 @@ bool MasterOverview::saveControls(Exchange purpose, const QString &mergeKey, int
 
     m_work = candidate;
     if (!candidate.sameUserSettings(document->config())) {
-        const QString name = changeNameOf(document->config(), candidate);
+        const ProjectDocument::StepName name = [before = document->config(), after = candidate] {
+            return changeNameOf(before, after);
+        };
         document->config() = candidate;
         document->commitChange(name, mergeKey);
     }

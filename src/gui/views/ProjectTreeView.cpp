@@ -206,7 +206,7 @@ void ProjectTreeView::addMaster()
                != user_messages::Answer::Yes)
         return;
     m_document->chooseMasterType(dialog.selectedId(), dialog.result());
-    m_document->commitChange(changeName(5321));
+    m_document->commitChange([] { return changeName(5321); });
     // The record starts afresh: no form may bring back the old values.
     onRecordReloaded();
 }

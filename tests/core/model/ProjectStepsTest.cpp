@@ -52,7 +52,7 @@ private slots:
             document.config().KValue = start + c.kValueAdded;
             document.calibration(2)->displayValue[0] = c.displayValue;
             document.config().FirmwareVersion = {uint8_t(c.firmware), 0};
-            document.commitChange(QStringLiteral("Pulse factor"), c.mergeKey);
+            document.commitChange([] { return QStringLiteral("Pulse factor"); }, c.mergeKey);
         }
         QCOMPARE(document.undoStack()->count(), steps);
         QCOMPARE(document.isModified(), modified);
@@ -78,7 +78,7 @@ private slots:
 
         document.config().KValue += 9;
         const double changed = document.config().KValue;
-        document.commitChange(QStringLiteral("Pulse factor"));
+        document.commitChange([] { return QStringLiteral("Pulse factor"); });
         document.setModified(false); // as saving does
         QVERIFY(!document.isModified());
         document.undoStack()->undo();

@@ -2,6 +2,7 @@
 // each change of the user's is one named step that puts back everything it
 // changed, on the form too, and the title's star follows the saved state.
 #include "UserPaths.h"
+#include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "common/SimGauge.h"
 #include "common/TestRegistry.h"
@@ -70,16 +71,22 @@ private slots:
     {
         QTest::addColumn<Change>("change");
         QTest::addColumn<QString>("undoText");
+        QTest::addColumn<QString>("germanUndoText"); // once German is chosen
         QTest::addColumn<bool>("saves"); // the changed project can be saved
-        QTest::newRow("pulse factor typed") << Change::PulseFactor << "&Undo Pulse factor" << true;
-        QTest::newRow("master type chosen") << Change::MasterType << "&Undo Choose master type" << false;
-        QTest::newRow("calibration value") << Change::Calibration << "&Undo Display value, row 1" << true;
-        QTest::newRow("gauge's values taken") << Change::GaugeValues << "&Undo Take the gauge's values" << false;
+        QTest::newRow("pulse factor typed") << Change::PulseFactor << "&Undo Pulse factor" << "&Rückgängig: k-Wert"
+                                            << true;
+        QTest::newRow("master type chosen") << Change::MasterType << "&Undo Choose master type"
+                                            << "&Rückgängig: Mastertyp wählen" << false;
+        QTest::newRow("calibration value") << Change::Calibration << "&Undo Display value, row 1"
+                                           << "&Rückgängig: Anzeigewert, Zeile 1" << true;
+        QTest::newRow("gauge's values taken") << Change::GaugeValues << "&Undo Take the gauge's values"
+                                              << "&Rückgängig: Werte des Messgeräts übernehmen" << false;
     }
     void changeIsUndoneAndRedone()
     {
         QFETCH(Change, change);
         QFETCH(QString, undoText);
+        QFETCH(QString, germanUndoText);
         QFETCH(bool, saves);
         std::unique_ptr<SimGauge> gauge;
         if (change == Change::GaugeValues)
@@ -126,6 +133,11 @@ private slots:
             break;
         }
 
+        QCOMPARE(undo->text(), undoText);
+        // A language chosen afterwards names the step in its own words.
+        QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_ger32.dll")));
+        QCOMPARE(undo->text(), germanUndoText);
+        QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_eng32.dll")));
         QCOMPARE(undo->text(), undoText);
         QVERIFY(f.frame().isWindowModified());
         const Shown after = shown(f, field);
