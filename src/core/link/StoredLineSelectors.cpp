@@ -22,6 +22,9 @@ QString StoredLineSelectors::portName() const
 
 int portNumberFromName(const QString &name, int previous)
 {
+    // Only a COM name carries a port number ("rfc2217://host:2217" does not).
+    if (!name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
+        return previous;
     int i = 3;
     while (i < name.size() && name.at(i) == QLatin1Char(' '))
         ++i;

@@ -16,7 +16,7 @@ struct StoredLineSelectors : LineSelectors
     QString portName() const;
 };
 
-// The decimal number after the first three characters of a port name,
-// leading blanks skipped ("COM3" and "COM 3" give 3). A name that carries no
-// number there (shorter than four characters, a device path) gives previous.
+// The decimal number after the "COM" of a port name, leading blanks skipped
+// ("COM3" and "COM 3" give 3). A name that carries no number there (shorter
+// than four characters, a device path, a network port) gives previous.
 int portNumberFromName(const QString &name, int previous);

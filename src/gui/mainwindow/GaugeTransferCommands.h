@@ -49,6 +49,7 @@ public:
 
     // The demo gauge whose family is picked before each transfer, or none.
     void setDemoGauge(DemoGauge *demo) { m_demo = demo; }
+    DemoGauge *demoGauge() const { return m_demo; }
 
 signals:
     // A transfer with the progress window has ended and its outcome was shown.

@@ -458,9 +458,16 @@ void MainWindow::onCommunicationSettings()
     // A language switched there has rebuilt the tree and the form already.
     if (options.exec() != QDialog::Accepted)
         return;
+    const StoredLineSelectors before = settings;
     settings.port = portNumberFromName(options.comPortName(), settings.port);
     settings.device = options.devicePath();
     settings.store();
+    // A port chosen while the demo gauge stands in is the one to talk to now.
+    if (gaugeCommands().demoGauge() && (settings.port != before.port || settings.device != before.device)) {
+        gaugeCommands().setDemoGauge(nullptr);
+        setSessionPortDevice(QString());
+        m_notes->endDemoGauge();
+    }
     m_notes->update(*m_document);
 }
 

@@ -27,6 +27,12 @@ void StatusNotes::showDemoGauge()
     note(m_demo, "demoNotice");
 }
 
+void StatusNotes::endDemoGauge()
+{
+    delete m_demo;
+    m_demo = nullptr;
+}
+
 void StatusNotes::update(const ProjectDocument &document)
 {
     if (m_demo)

@@ -14,6 +14,8 @@ public:
 
     // From now on the demo gauge's note stands where the port would.
     void showDemoGauge();
+    // The port's note again in its place.
+    void endDemoGauge();
     // All notes again, in the current language, for the document's state.
     void update(const ProjectDocument &document);
 

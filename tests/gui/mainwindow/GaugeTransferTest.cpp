@@ -11,6 +11,7 @@
 #include "dialogs/TransferProgressDialog.h"
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/GaugeTransferCommands.h"
+#include "dialogs/OptionsDialog.h"
 #include "dialogs/RestoreBackupDialog.h"
 #include "common/SimGauge.h"
 #include "history/ServiceHistory.h"
@@ -22,6 +23,7 @@
 #include "views/ViewFactory.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -424,6 +426,39 @@ private slots:
         }
         // The stored port stays as it was.
         QVERIFY(!settings_store::contains(QStringLiteral("Communication"), QStringLiteral("Port")));
+    }
+
+    // A port chosen in the settings while the demo gauge stands in is the
+    // one the commands talk to from then on; settings left with no port
+    // chosen keep the demo.
+    void portChosenDuringTheDemo_data()
+    {
+        QTest::addColumn<bool>("choose");
+        QTest::newRow("a port chosen") << true;
+        QTest::newRow("only the language looked at") << false;
+    }
+    void portChosenDuringTheDemo()
+    {
+        QFETCH(bool, choose);
+        SimGauge gauge{SimFamily::Block};
+        FrameFixture f;
+        QVERIFY(f.start({QStringLiteral("--demo")}));
+        f.frame().gaugeCommands().setLinkOptions(fastOptions(f));
+        chooseMasterType(f, TachometerBlockFamily);
+        const QString device = gauge.server->devicePath();
+        whenModal<OptionsDialog>([&](OptionsDialog *dialog) {
+            if (choose)
+                dialog->portList()->setEditText(device);
+            dialog->accept();
+        });
+        f.trigger(CommunicationSettings);
+        QCOMPARE(f.frame().findChild<QLabel *>(QStringLiteral("demoNotice")) != nullptr, !choose);
+        auto *port = f.frame().findChild<QLabel *>(QStringLiteral("portNotice"));
+        QCOMPARE(port && port->isVisibleTo(&f.frame()) && port->text().contains(device), choose);
+        f.messages().clear();
+        f.trigger(ReadGauge);
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(1232)});
+        QCOMPARE(!gauge.frames().isEmpty(), choose);
     }
 
     void vanishingPortEndsTheWriteCleanly()

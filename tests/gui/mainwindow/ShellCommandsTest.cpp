@@ -39,6 +39,8 @@ private slots:
         QTest::newRow("several blanks") << "COM   7" << 7;
         QTest::newRow("too short") << "COM" << 42;
         QTest::newRow("device path") << "/dev/ttyUSB0" << 42;
+        QTest::newRow("network port") << "rfc2217://gauge-box:2217" << 42;
+        QTest::newRow("lower case") << "com4" << 4;
         QTest::newRow("digits then text") << "COM12x" << 12;
         QTest::newRow("absurdly long number") << "COM99999999999999" << 999999999;
     }
