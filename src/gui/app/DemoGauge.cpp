@@ -38,6 +38,12 @@ QString DemoGauge::devicePath(LinkFamily family) const
     return server ? server->devicePath() : QString();
 }
 
+bool DemoGauge::isItsDevice(const QString &device) const
+{
+    return !device.isEmpty()
+        && (device == devicePath(LinkFamily::Block) || device == devicePath(LinkFamily::Register));
+}
+
 void DemoGauge::useFamily(LinkFamily family)
 {
     setSessionPortDevice(devicePath(family));

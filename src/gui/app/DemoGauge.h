@@ -21,6 +21,8 @@ public:
     // Makes the gauge of that family the session's port.
     void useFamily(LinkFamily family);
     QString devicePath(LinkFamily family) const;
+    // One of the simulated gauges' terminals (as Find gauge finds them).
+    bool isItsDevice(const QString &device) const;
 
 private:
     std::unique_ptr<PtyGaugeServer> m_block;

@@ -2,6 +2,7 @@
 
 #include "CommandIds.h"
 #include "views/ServiceItems.h"
+#include "app/DemoGauge.h"
 #include "link/StoredLineSelectors.h"
 #include "GaugeTransferCommands.h"
 #include "MainMenu.h"
@@ -461,9 +462,13 @@ void MainWindow::onCommunicationSettings()
     const StoredLineSelectors before = settings;
     settings.port = portNumberFromName(options.comPortName(), settings.port);
     settings.device = options.devicePath();
+    DemoGauge *demo = gaugeCommands().demoGauge();
+    // The demo gauge's own terminal (Find gauge finds it) is no port to keep.
+    if (demo && demo->isItsDevice(settings.device))
+        settings.device = before.device;
     settings.store();
     // A port chosen while the demo gauge stands in is the one to talk to now.
-    if (gaugeCommands().demoGauge() && (settings.port != before.port || settings.device != before.device)) {
+    if (demo && (settings.port != before.port || settings.device != before.device)) {
         gaugeCommands().setDemoGauge(nullptr);
         setSessionPortDevice(QString());
         m_notes->endDemoGauge();

@@ -11,6 +11,7 @@
 #include "dialogs/TransferProgressDialog.h"
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/GaugeTransferCommands.h"
+#include "app/DemoGauge.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/RestoreBackupDialog.h"
 #include "common/SimGauge.h"
@@ -433,13 +434,15 @@ private slots:
     // chosen keep the demo.
     void portChosenDuringTheDemo_data()
     {
-        QTest::addColumn<bool>("choose");
-        QTest::newRow("a port chosen") << true;
-        QTest::newRow("only the language looked at") << false;
+        QTest::addColumn<QString>("chosen"); // "gauge", "" or "demo" (its own terminal, as Find gauge finds it)
+        QTest::newRow("a port chosen") << "gauge";
+        QTest::newRow("only the language looked at") << "";
+        QTest::newRow("the demo gauge found") << "demo";
     }
     void portChosenDuringTheDemo()
     {
-        QFETCH(bool, choose);
+        QFETCH(QString, chosen);
+        const bool choose = chosen == "gauge";
         SimGauge gauge{SimFamily::Block};
         FrameFixture f;
         QVERIFY(f.start({QStringLiteral("--demo")}));
@@ -447,11 +450,13 @@ private slots:
         chooseMasterType(f, TachometerBlockFamily);
         const QString device = gauge.server->devicePath();
         whenModal<OptionsDialog>([&](OptionsDialog *dialog) {
-            if (choose)
-                dialog->portList()->setEditText(device);
+            if (!chosen.isEmpty())
+                dialog->portList()->setEditText(choose ? device : f.app().demo()->devicePath(LinkFamily::Block));
             dialog->accept();
         });
         f.trigger(CommunicationSettings);
+        // The stored settings never name the demo gauge.
+        QCOMPARE(settings_store::readString("Communication", "Device", QString()), choose ? device : QString());
         QCOMPARE(f.frame().findChild<QLabel *>(QStringLiteral("demoNotice")) != nullptr, !choose);
         auto *port = f.frame().findChild<QLabel *>(QStringLiteral("portNotice"));
         QCOMPARE(port && port->isVisibleTo(&f.frame()) && port->text().contains(device), choose);
