@@ -52,6 +52,7 @@ InterruptWatch::~InterruptWatch()
 void InterruptWatch::progress(int step, int total, const QString &transaction)
 {
     m_step = QStringLiteral("step %1 of %2 (%3)").arg(step).arg(total).arg(transaction);
+    m_reached = {step, total, transaction};
 }
 
 bool InterruptWatch::interrupted() const

@@ -4,6 +4,7 @@
 // says how far it got, notes it in the service history as "interrupted" and
 // exits 1 instead of vanishing silently.
 #include "history/TransferHistory.h"
+#include "link/FailureReason.h"
 #include "link/SequenceObserver.h"
 
 namespace cli {
@@ -20,6 +21,8 @@ public:
     void progress(int step, int total, const QString &transaction) override;
     bool cancelRequested() override { return interrupted(); }
     bool interrupted() const;
+    // The last step begun.
+    const StepReached &reached() const { return m_reached; }
 
     // Records the command as interrupted, says so in one line (how far it
     // got, or that it had finished when the signal came); exit status 1.
@@ -32,6 +35,7 @@ public:
 
 private:
     QString m_step;
+    StepReached m_reached;
 };
 
 }

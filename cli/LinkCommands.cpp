@@ -158,7 +158,8 @@ int readCommand(const QStringList &argList)
         return watch.report(history);
     recordHistory(history);
     if (!outcome.success)
-        return report(outcome);
+        return report(withFailureReason(outcome, watch.reached(), options.device, options.family.value_or(cfg.family()),
+                                            options.traceTag));
     if (!output.isEmpty()) {
         QString error;
         if (!project_file::writeLockedFile(output, cfg, &error))
@@ -239,7 +240,8 @@ int writeCommand(const QStringList &argList)
     recordHistory(history);
     if (outcome.success && !outcome.backupFile.isEmpty())
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
-    return report(outcome);
+    return report(withFailureReason(outcome, watch.reached(), options.device, options.family.value_or(cfg.family()),
+                                            options.traceTag));
 }
 
 int verifyCommand(const QStringList &argList)
@@ -266,7 +268,8 @@ int verifyCommand(const QStringList &argList)
     if (watch.interrupted())
         return watch.report(history);
     recordHistory(history);
-    return report(outcome);
+    return report(withFailureReason(outcome, watch.reached(), options.device, options.family.value_or(cfg.family()),
+                                            options.traceTag));
 }
 
 int presetCommand(const QStringList &argList)

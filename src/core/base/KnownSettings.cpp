@@ -66,7 +66,8 @@ QString problemWith(const QString &section, const QString &entry, const QString 
     bool ok = false;
     const int number = value.trimmed().toInt(&ok);
     if (!ok)
-        return QStringLiteral("%1 is read as a whole number; with \"%2\" the program keeps its default").arg(key, value);
+        return QStringLiteral("%1 is read as a whole number; with \"%2\" the program keeps its default")
+            .arg(key, value);
     if (s->most == Unbounded || (number >= s->least && number <= s->most))
         return QString();
     const QString range = QStringLiteral("%1 takes a whole number from %2 to %3 (%4)")
@@ -75,7 +76,10 @@ QString problemWith(const QString &section, const QString &entry, const QString 
                               .arg(s->most)
                               .arg(QLatin1String(s->meaning));
     if (s->bounded)
-        return QStringLiteral("%1; %2 is taken as %3").arg(range).arg(number).arg(number < s->least ? s->least : s->most);
+        return QStringLiteral("%1; %2 is taken as %3")
+            .arg(range)
+            .arg(number)
+            .arg(number < s->least ? s->least : s->most);
     return QStringLiteral("%1; with %2 the program keeps its default").arg(range).arg(number);
 }
 

@@ -1,6 +1,6 @@
 #include "GaugeBatch.h"
 
-#include "GaugeProbe.h"
+#include "FailureReason.h"
 #include "LineSettings.h"
 #include "NetworkAddress.h"
 #include "base/Language.h"
@@ -13,8 +13,7 @@
 namespace {
 
 // One port's sequence as seen by the batch: its progress goes to the batch's
-// observer under the port's index, and the last step begun is kept to name
-// where a failure happened.
+// observer under the port's index.
 class PortObserver : public SequenceObserver
 {
 public:
@@ -22,49 +21,15 @@ public:
 
     void progress(int step, int total, const QString &transaction) override
     {
-        lastStep = step;
-        lastTotal = total;
-        lastTransaction = transaction;
         if (m_batch)
             m_batch->portProgress(m_index, step, total, transaction);
     }
     bool cancelRequested() override { return m_batch && m_batch->cancelRequested(); }
 
-    int lastStep = 0;
-    int lastTotal = 0;
-    QString lastTransaction;
-
 private:
     int m_index;
     BatchObserver *m_batch;
 };
-
-QString familyName(LinkFamily family)
-{
-    return family == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
-}
-
-// What a second, short look at the port tells about a failure: gone, busy,
-// silent, or a gauge of the other family; empty when it tells nothing more.
-QString diagnosis(const QString &port, LinkFamily family, const QString &traceTag)
-{
-    const ProbeResult probe = probePort(port, ProbeOptions(), traceTag);
-    switch (probe.status) {
-    case ProbeStatus::NoSuchPort:
-        return loadTranslatedString(5761);
-    case ProbeStatus::Busy:
-        return probe.message + QLatin1Char('.');
-    case ProbeStatus::Silent:
-        return loadTranslatedString(5763);
-    case ProbeStatus::Found:
-        if (probe.family && *probe.family != family)
-            return loadTranslatedString(5762).arg(familyName(*probe.family), familyName(family));
-        break;
-    default:
-        break;
-    }
-    return QString();
-}
 
 TransferOutcome runOne(BatchOperation operation, ConfigRecord &record, SequenceObserver &observer,
                        const LinkOptions &options)
@@ -89,21 +54,15 @@ BatchPortResult runPort(BatchOperation operation, int index, const QString &port
     result.family = options.family.value_or(cfg.family());
     result.record = cfg;
     PortObserver follower(index, observer);
+    StepNoting steps(&follower); // the last step begun names where a failure happened
     QElapsedTimer timer;
     timer.start();
-    result.outcome = runOne(operation, result.record, follower, options);
+    result.outcome = runOne(operation, result.record, steps, options);
 
     QStringList parts;
     if (!result.outcome.notice.isEmpty())
         parts << result.outcome.notice;
-    parts << result.outcome.text;
-    if (!result.outcome.success && !result.outcome.refused && !result.outcome.cancelled) {
-        if (follower.lastStep > 0)
-            parts << loadTranslatedString(5760).arg(follower.lastStep).arg(follower.lastTotal).arg(follower.lastTransaction);
-        // A read-back that found other values needs no second look.
-        if (result.outcome.mismatches.isEmpty())
-            parts << diagnosis(port, result.family, options.traceTag);
-    }
+    parts << result.outcome.text << failureReason(result.outcome, steps.reached, port, result.family, options.traceTag);
     parts.removeAll(QString());
     result.message = parts.join(QLatin1Char(' '));
     result.seconds = timer.nsecsElapsed() / 1e9;

@@ -9,6 +9,7 @@
 #include "forms/RecordComparison.h"
 #include "model/RecordCheck.h"
 #include "history/TransferHistory.h"
+#include "link/FailureReason.h"
 #include "model/ProjectDocument.h"
 #include "views/ChangeName.h"
 #include "views/FormView.h"
@@ -100,6 +101,17 @@ void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome, const QS
     user_messages::show(m);
 }
 
+// The job, and when it fails after the port opened, why: the step it stopped
+// at and what a second look at the port finds (a gauge of the other family, a
+// silent port), still on the worker thread under the progress window.
+static TransferJob explained(TransferJob job, const LinkOptions &options, LinkFamily family)
+{
+    return [job = std::move(job), options, family](SequenceObserver &observer) {
+        StepNoting steps(&observer);
+        return withFailureReason(job(steps), steps.reached, options.device, family, options.traceTag);
+    };
+}
+
 // A backup the transfer made, named in the outcome by its file name.
 static void nameBackup(TransferOutcome &outcome)
 {
@@ -185,9 +197,10 @@ void GaugeTransferCommands::readFromGauge()
     ConfigRecord work = m_document->config();
     const ConfigRecord before = work;
     const LinkOptions options = m_options;
-    const TransferOutcome outcome = run(loadTranslatedString(5355), [&work, options](SequenceObserver &observer) {
+    const auto read = [&work, options](SequenceObserver &observer) {
         return ::readFromGauge(work, &observer, options);
-    });
+    };
+    const TransferOutcome outcome = run(loadTranslatedString(5355), explained(read, options, work.family()));
     recordHistory(QStringLiteral("read"), work.family(), before, work, outcome);
     // Values decoded before a failure stay, as the gauge reported them; a
     // cancelled read changes nothing.
@@ -218,9 +231,10 @@ void GaugeTransferCommands::writeToGauge()
         return;
     LinkOptions options = m_options;
     options.verify = options.verify || verifyAfterWrite();
-    TransferOutcome outcome = run(loadTranslatedString(5356), [&work, options](SequenceObserver &observer) {
+    const auto write = [&work, options](SequenceObserver &observer) {
         return ::writeToGauge(work, &observer, options);
-    });
+    };
+    TransferOutcome outcome = run(loadTranslatedString(5356), explained(write, options, work.family()));
     // The fields the gauge holds otherwise, by the names the form gives them.
     if (!outcome.mismatches.isEmpty()) {
         QStringList fields;
@@ -247,9 +261,10 @@ void GaugeTransferCommands::compareWithGauge()
     // The worker fills a copy; the project stays as it is.
     ConfigRecord gauge = m_document->config();
     const LinkOptions options = m_options;
-    const TransferOutcome outcome = run(loadTranslatedString(5355), [&gauge, options](SequenceObserver &observer) {
+    const auto read = [&gauge, options](SequenceObserver &observer) {
         return ::readFromGauge(gauge, &observer, options);
-    });
+    };
+    const TransferOutcome outcome = run(loadTranslatedString(5355), explained(read, options, gauge.family()));
     recordHistory(QStringLiteral("verify"), gauge.family(), m_document->config(), gauge, outcome);
     if (!outcome.success) {
         showOutcome(outcome);

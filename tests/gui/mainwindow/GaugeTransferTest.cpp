@@ -476,10 +476,28 @@ private slots:
         f.document().config().KValue = 5000; // within the type's limits
         const ConfigRecord before = f.document().config();
         f.trigger(WriteGauge);
-        QCOMPARE(f.messages().texts().last(), loadTranslatedString(1231));
+        // Where it stopped, and what a second look found.
+        const QString step = loadTranslatedString(5760).arg(5).arg(17).arg("WriteRegister 3/37");
+        QCOMPARE(f.messages().texts().last(),
+                 loadTranslatedString(1231) + '\n' + step + ' ' + loadTranslatedString(5761));
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
         QCOMPARE(f.document().config().KValue, before.KValue);
         QVERIFY(f.frame().action(WriteGauge)->isEnabled());
+    }
+
+    // A master type of the other family than the gauge's: the failed read
+    // says so, not only that it failed.
+    void gaugeOfTheOtherFamilyIsNamed()
+    {
+        SimGauge gauge{SimFamily::Register};
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.frame().gaugeCommands().setLinkOptions(fastOptions(f));
+        chooseMasterType(f, TachometerBlockFamily);
+        f.trigger(ReadGauge);
+        const QString said = f.messages().texts().value(0);
+        const QString why = loadTranslatedString(5762).arg("register", "block");
+        QVERIFY2(said.startsWith(loadTranslatedString(1233)) && said.endsWith(why), qPrintable(said));
     }
 
     // Whatever form is shown, a record its check refuses never reaches the
@@ -509,7 +527,9 @@ private slots:
         chooseMasterType(f, TachometerBlockFamily);
         f.document().config().KValue = 12;
         f.trigger(WriteGauge);
-        QCOMPARE(f.messages().texts(), (QStringList{loadTranslatedString(5101), loadTranslatedString(1231)}));
+        const QString step = loadTranslatedString(5760).arg(14).arg(14).arg("SaveToNovolMemory");
+        QCOMPARE(f.messages().texts(),
+                 (QStringList{loadTranslatedString(5101), loadTranslatedString(1231) + '\n' + step}));
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
         QCOMPARE(gauge.count(QStringLiteral("save")), 1);
     }

@@ -1,0 +1,63 @@
+#include "FailureReason.h"
+
+#include "GaugeProbe.h"
+#include "LineSettings.h"
+#include "base/Language.h"
+
+namespace {
+
+QString familyName(LinkFamily family)
+{
+    return family == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
+}
+
+// What a second, short look at the port tells; empty when it tells nothing more.
+QString diagnosis(const QString &port, LinkFamily family, const QString &traceTag)
+{
+    const ProbeResult probe = probePort(port, ProbeOptions(), traceTag);
+    switch (probe.status) {
+    case ProbeStatus::NoSuchPort:
+        return loadTranslatedString(5761);
+    case ProbeStatus::Busy:
+        return probe.message + QLatin1Char('.');
+    case ProbeStatus::Silent:
+        return loadTranslatedString(5763);
+    case ProbeStatus::Found:
+        if (probe.family && *probe.family != family)
+            return loadTranslatedString(5762).arg(familyName(*probe.family), familyName(family));
+        break;
+    default:
+        break;
+    }
+    return QString();
+}
+
+}
+
+TransferOutcome withFailureReason(TransferOutcome outcome, const StepReached &reached, QString port,
+                                  LinkFamily family, const QString &traceTag)
+{
+    if (reached.step == 0)
+        return outcome;
+    if (port.isEmpty())
+        port = configuredPortDevice(loadLineSettings().port);
+    const QString reason = failureReason(outcome, reached, port, family, traceTag);
+    if (!reason.isEmpty())
+        outcome.detail = outcome.detail.isEmpty() ? reason : outcome.detail + QLatin1Char(' ') + reason;
+    return outcome;
+}
+
+QString failureReason(const TransferOutcome &outcome, const StepReached &reached, const QString &port,
+                      LinkFamily family, const QString &traceTag)
+{
+    if (outcome.success || outcome.refused || outcome.cancelled)
+        return QString();
+    QStringList parts;
+    if (reached.step > 0)
+        parts << loadTranslatedString(5760).arg(reached.step).arg(reached.total).arg(reached.transaction);
+    // A read-back that found other values needs no second look.
+    if (outcome.mismatches.isEmpty())
+        parts << diagnosis(port, family, traceTag);
+    parts.removeAll(QString());
+    return parts.join(QLatin1Char(' '));
+}
