@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -41,8 +43,10 @@ CompareDialog::CompareDialog(const QVector<record_comparison::FieldDifference> &
     int width = 0;
     for (int column = 0; column < m_table->columnCount(); ++column)
         width += m_table->columnWidth(column);
-    // Every column in view, as far as the screen allows.
-    m_table->setMinimumWidth(qMin(width + 2 * m_table->frameWidth() + 24, 900));
+    // Every column in view, as far as the screen allows (four fifths of it,
+    // as the other windows with lists take).
+    const int wanted = width + 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width() + 8;
+    m_table->setMinimumWidth(qMin(wanted, screen()->availableGeometry().width() * 4 / 5));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // Return only closes: either action changes the project or the gauge.
