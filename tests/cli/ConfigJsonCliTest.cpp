@@ -62,6 +62,9 @@ private slots:
                                       << "read as a whole number";
         QTest::newRow("beyond a bound") << "Directories/ServerTimeout" << "Directories/ServerTimeout" << "0"
                                         << "0 is taken as 1";
+        QTest::newRow("a language pack") << "Parameters/Language" << "Parameters/Language" << "vorn_fre32.dll" << "";
+        QTest::newRow("no such language pack") << "Parameters/Language" << "Parameters/Language" << "german"
+                                               << "no language pack is named \"german\"";
     }
     void setThenGetKeepsTheValue()
     {

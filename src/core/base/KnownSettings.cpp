@@ -1,12 +1,16 @@
 #include "KnownSettings.h"
 
+#include "Language.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace known_settings {
 
 namespace {
 
-enum class Kind { Text, Number };
+enum class Kind { Text, Number, LanguagePack };
 
 struct Setting
 {
@@ -35,7 +39,7 @@ const Setting settings[] = {
     {"Directories", "DBaseUser", Kind::Text, Any, Any, nullptr, false},
     {"Directories", "History", Kind::Text, Any, Any, nullptr, false},
     {"Directories", "ServerTimeout", Kind::Number, 1, 3600, "seconds", true},
-    {"Parameters", "Language", Kind::Text, Any, Any, nullptr, false},
+    {"Parameters", "Language", Kind::LanguagePack, Any, Any, nullptr, false},
     {"Settings", "status|left|top|right|bottom|ColumnWidth_0|ServiceItems", Kind::Number, Any, Unbounded, nullptr,
      false},
     {"Settings", "Technician", Kind::Text, Any, Any, nullptr, false},
@@ -63,6 +67,15 @@ QString problemWith(const QString &section, const QString &entry, const QString 
         return QStringLiteral("no part of the program reads %1").arg(key);
     if (s->kind == Kind::Text)
         return QString();
+    if (s->kind == Kind::LanguagePack) {
+        if (!Language::instance().packPath(value.trimmed()).isEmpty())
+            return QString();
+        QStringList packs = QDir(Language::instance().packFolder()).entryList({QStringLiteral("*.qm")}, QDir::Files);
+        for (QString &pack : packs)
+            pack = QFileInfo(pack).completeBaseName();
+        return QStringLiteral("no language pack is named \"%1\" (installed: %2); the program speaks English")
+            .arg(value, packs.join(QStringLiteral(", ")));
+    }
     bool ok = false;
     const int number = value.trimmed().toInt(&ok);
     if (!ok)
