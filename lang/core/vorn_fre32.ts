@@ -37,7 +37,7 @@
     </message>
     <message id="5007">
         <source>The master type of this project (key %1) is not in the master type catalogue. Its settings are kept, but it cannot be read from or written to a gauge until the catalogue holds its master type (Gauge → Communication settings names the catalogue).</source>
-        <translation>Le type de maître de ce projet (clé %1) n'est pas dans le catalogue des types de maître. Ses réglages sont conservés, mais il ne peut être lu depuis un instrument ni écrit dans un instrument tant que le catalogue ne contient pas ce type (le catalogue se choisit sous Instrument → Paramètres de communication).</translation>
+        <translation>Le type de maître de ce projet (clé %1) manque au catalogue. Ses réglages sont conservés, mais la lecture et l'écriture de l'instrument restent impossibles tant que le catalogue ne le contient pas (catalogue : Instrument → Paramètres de communication).</translation>
     </message>
     <message id="5008">
         <source>The program ended without saving the changes to %1 (last copied %2). Restore them?</source>

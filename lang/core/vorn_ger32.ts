@@ -37,7 +37,7 @@
     </message>
     <message id="5007">
         <source>The master type of this project (key %1) is not in the master type catalogue. Its settings are kept, but it cannot be read from or written to a gauge until the catalogue holds its master type (Gauge → Communication settings names the catalogue).</source>
-        <translation>Der Mastertyp dieses Projekts (Schlüssel %1) steht nicht im Mastertyp-Katalog. Seine Einstellungen bleiben erhalten, aber es kann erst dann vom Messgerät gelesen oder zu ihm geschrieben werden, wenn der Katalog diesen Mastertyp enthält (der Katalog wird unter Messgerät → Kommunikationseinstellungen gewählt).</translation>
+        <translation>Der Mastertyp dieses Projekts (Schlüssel %1) fehlt im Mastertyp-Katalog. Die Einstellungen bleiben erhalten; Lesen und Schreiben sind erst möglich, wenn der Katalog ihn enthält (der Katalog wird unter Messgerät → Kommunikationseinstellungen gewählt).</translation>
     </message>
     <message id="5008">
         <source>The program ended without saving the changes to %1 (last copied %2). Restore them?</source>
