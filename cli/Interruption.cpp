@@ -51,7 +51,6 @@ InterruptWatch::~InterruptWatch()
 
 void InterruptWatch::progress(int step, int total, const QString &transaction)
 {
-    m_step = QStringLiteral("step %1 of %2 (%3)").arg(step).arg(total).arg(transaction);
     m_reached = {step, total, transaction};
 }
 
@@ -62,7 +61,12 @@ bool InterruptWatch::interrupted() const
 
 int InterruptWatch::report(transfer_history::Transfer transfer) const
 {
-    const QString said = line(transfer.operation, howFar(transfer.outcome, m_step));
+    const QString step = m_reached.step == 0 ? QString()
+                                             : QStringLiteral("step %1 of %2 (%3)")
+                                                   .arg(m_reached.step)
+                                                   .arg(m_reached.total)
+                                                   .arg(m_reached.transaction);
+    const QString said = line(transfer.operation, howFar(transfer.outcome, step));
     transfer.interrupted = true;
     transfer.detail = transfer.detail.isEmpty() ? said : transfer.detail + QLatin1Char(' ') + said;
     recordHistory(transfer);

@@ -34,7 +34,6 @@ public:
     static QString howFar(const TransferOutcome &outcome, const QString &step);
 
 private:
-    QString m_step;
     StepReached m_reached;
 };
 

@@ -109,6 +109,15 @@ transfer_history::Transfer historyOf(const QString &operation, const LinkOptions
     return t;
 }
 
+// The outcome of a command on one gauge, a failure with where it stopped and
+// what a second look at the port found.
+int reportExplained(const TransferOutcome &outcome, const InterruptWatch &watch, const LinkOptions &options,
+                    const ConfigRecord &cfg)
+{
+    return report(withFailureReason(outcome, watch.reached(), options.device, options.family.value_or(cfg.family()),
+                                    options.traceTag));
+}
+
 void printJson(const ConfigRecord &c)
 {
     QJsonObject json;
@@ -158,8 +167,7 @@ int readCommand(const QStringList &argList)
         return watch.report(history);
     recordHistory(history);
     if (!outcome.success)
-        return report(withFailureReason(outcome, watch.reached(), options.device, options.family.value_or(cfg.family()),
-                                            options.traceTag));
+        return reportExplained(outcome, watch, options, cfg);
     if (!output.isEmpty()) {
         QString error;
         if (!project_file::writeLockedFile(output, cfg, &error))
@@ -240,8 +248,7 @@ int writeCommand(const QStringList &argList)
     recordHistory(history);
     if (outcome.success && !outcome.backupFile.isEmpty())
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
-    return report(withFailureReason(outcome, watch.reached(), options.device, options.family.value_or(cfg.family()),
-                                            options.traceTag));
+    return reportExplained(outcome, watch, options, cfg);
 }
 
 int verifyCommand(const QStringList &argList)
@@ -268,8 +275,7 @@ int verifyCommand(const QStringList &argList)
     if (watch.interrupted())
         return watch.report(history);
     recordHistory(history);
-    return report(withFailureReason(outcome, watch.reached(), options.device, options.family.value_or(cfg.family()),
-                                            options.traceTag));
+    return reportExplained(outcome, watch, options, cfg);
 }
 
 int presetCommand(const QStringList &argList)

@@ -1,12 +1,12 @@
 #include "CompareDialog.h"
 
+#include "ListWidth.h"
 #include "base/Language.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -43,10 +43,9 @@ CompareDialog::CompareDialog(const QVector<record_comparison::FieldDifference> &
     int width = 0;
     for (int column = 0; column < m_table->columnCount(); ++column)
         width += m_table->columnWidth(column);
-    // Every column in view, as far as the screen allows (four fifths of it,
-    // as the other windows with lists take).
+    // Every column in view, as far as the screen allows.
     const int wanted = width + 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width() + 8;
-    m_table->setMinimumWidth(qMin(wanted, screen()->availableGeometry().width() * 4 / 5));
+    m_table->setMinimumWidth(qMin(wanted, list_width::mostWidth(this)));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // Return only closes: either action changes the project or the gauge.

@@ -24,11 +24,16 @@ int wantedListWidth(QTreeView *list)
 
 void widenTo(QWidget *window, int wanted)
 {
-    const int most = window->screen()->availableGeometry().width() * 4 / 5;
+    const int most = mostWidth(window);
     if (wanted > window->width())
         window->resize(std::min(wanted, std::max(most, window->width())), window->height());
 }
 
+}
+
+int mostWidth(const QWidget *window)
+{
+    return window->screen()->availableGeometry().width() * 4 / 5;
 }
 
 void widenWindowFor(QWidget *window, QTreeView *list)

@@ -15,4 +15,7 @@ void widenWindowFor(QWidget *window, QTreeView *list);
 // window grows by what the list lacks.
 void widenShownWindowFor(QTreeView *list);
 
+// The widest a window with a list takes: four fifths of its screen.
+int mostWidth(const QWidget *window);
+
 }

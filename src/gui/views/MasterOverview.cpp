@@ -124,7 +124,9 @@ void MasterOverview::onChoiceMade()
     ConfigRecord &record = document()->config();
     const ConfigRecord chosen = takeChoices(record);
     if (!chosen.sameUserSettings(record)) {
-        const ProjectDocument::StepName name = [before = record, after = chosen] { return changeNameOf(before, after); };
+        const ProjectDocument::StepName name = [before = record, after = chosen] {
+            return changeNameOf(before, after);
+        };
         record = chosen;
         m_work = record;
         document()->commitChange(name);

@@ -79,14 +79,13 @@ private slots:
         QCOMPARE(history_wording::message(entry.message), shown);
     }
 
-    // Anything that does not read whole as phrases or a sheet's job is
-    // shown as it was stored.
+    // Two stored byte values read as the gauge's version; anything else as
+    // it was stored.
     void firmwareAsWrittenOnTheGauge_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
         QTest::newRow("block gauge") << "66.1" << "B01";
-        QTest::newRow("early firmware") << "65.2" << "A02";
         QTest::newRow("not read") << "" << "";
         QTest::newRow("not two bytes") << "66.300" << "66.300";
         QTest::newRow("other text") << "v2" << "v2";
@@ -98,6 +97,8 @@ private slots:
         QCOMPARE(history_wording::firmware(stored), shown);
     }
 
+    // Anything that does not read whole as phrases or a sheet's job is
+    // shown as it was stored.
     void otherMessages_data()
     {
         QTest::addColumn<QString>("stored");
