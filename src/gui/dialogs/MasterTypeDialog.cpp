@@ -54,6 +54,10 @@ MasterTypeDialog::MasterTypeDialog(QWidget *parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setAllColumnsShowFocus(true);
     connect(m_list, &QTreeView::doubleClicked, this, &MasterTypeDialog::accept);
+    // With nothing left to take, Enter and OK do nothing rather than close
+    // the window as if a type had been chosen.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MasterTypeDialog::enableOkForSelection);
 
     m_ok = new QPushButton(templateText(1), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
@@ -135,13 +139,20 @@ void MasterTypeDialog::selectFirstRow()
 {
     if (m_model->rowCount() > 0)
         m_list->setCurrentIndex(m_model->index(0, 0));
+    enableOkForSelection(); // a narrowed list drops its selection without a signal
+}
+
+void MasterTypeDialog::enableOkForSelection()
+{
+    m_ok->setEnabled(m_list->selectionModel()->hasSelection());
 }
 
 void MasterTypeDialog::accept()
 {
     const QModelIndexList selected = m_list->selectionModel()->selectedRows();
-    if (!selected.isEmpty())
-        m_selection.fetchById(m_model->idAt(selected.first().row()));
+    if (selected.isEmpty())
+        return;
+    m_selection.fetchById(m_model->idAt(selected.first().row()));
     QDialog::accept();
 }
 

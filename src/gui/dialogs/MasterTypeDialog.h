@@ -42,6 +42,7 @@ private:
     bool fillList();
     void applyFilter(const QString &typed);
     void selectFirstRow();
+    void enableOkForSelection();
 
     MasterTypeSelection m_selection;
     QLabel *m_findLabel = nullptr;

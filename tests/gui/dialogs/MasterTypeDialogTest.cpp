@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -84,9 +85,13 @@ private slots:
             QCOMPARE(dialog.focusWidget(), find);
             QTest::keyClicks(find, typed);
             QCOMPARE(shown(list, 0), descriptions);
-            // The first row left is the one Enter takes.
+            // The first row left is the one Enter takes; with none left, Enter
+            // keeps the window open and OK is off.
             QCOMPARE(list->currentIndex().row(), descriptions.isEmpty() ? -1 : 0);
             taken = list->selectionModel()->selectedRows().size();
+            QCOMPARE(dialog.findChild<QPushButton *>("okButton")->isEnabled(), !descriptions.isEmpty());
+            QTest::keyClick(find, Qt::Key_Return);
+            QCOMPARE(dialog.isVisible(), descriptions.isEmpty());
         });
         QCOMPARE(taken, descriptions.isEmpty() ? 0 : 1);
     }
