@@ -455,6 +455,10 @@
         <source>%1 is 0: the gauge will show nothing on its frequency input. Write anyway?</source>
         <translation>%1 is 0: the gauge will show nothing on its frequency input. Write anyway?</translation>
     </message>
+    <message id="5978">
+        <source>kept as %1: the gauge holds whole numbers</source>
+        <translation>kept as %1: the gauge holds whole numbers</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>

@@ -455,6 +455,10 @@
         <source>%1 is 0: the gauge will show nothing on its frequency input. Write anyway?</source>
         <translation>%1 vaut 0 : l’instrument n’affichera rien sur son entrée de fréquence. Écrire quand même ?</translation>
     </message>
+    <message id="5978">
+        <source>kept as %1: the gauge holds whole numbers</source>
+        <translation>conservé comme %1 : l’instrument ne garde que des nombres entiers</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler : %1</translation>

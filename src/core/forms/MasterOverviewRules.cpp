@@ -150,7 +150,8 @@ QString formatPulseFactor(const ConfigRecord &config)
 
 QString formatThreshold(double threshold)
 {
-    return QString::number(threshold, 'f', 0);
+    const QString text = QString::number(threshold, 'f', 0);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text; // -0.4 rounds to no sign
 }
 
 QString numberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed)

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -523,15 +524,21 @@ void MasterOverview::clampThresholdText(bool untyped)
         return;
     const TypedNumber typed = parseTypedNumber(field->text());
     // Text that is no number is left for the save to name.
-    if (!m_work.CalculateThreshold || typed.status != TypedNumber::Ok)
+    if (typed.status != TypedNumber::Ok)
         return;
-    const double kept = record_check::clampThreshold(m_work, typed.value);
-    if (field->text() != formatThreshold(kept))
-        field->setText(formatThreshold(kept));
-    if (kept == typed.value)
-        return;
-    const bool atEnd = kept == m_work.ScaleMax;
-    field_mark::say(note(ids::ThresholdEdit), loadTranslatedString(atEnd ? 5971 : 5972).arg(formatThreshold(kept)));
+    const double kept = m_work.CalculateThreshold ? record_check::clampThreshold(m_work, typed.value) : typed.value;
+    // The field shows the whole number the gauge will hold, so that a typed
+    // fraction ("7.000" meant as seven thousand) is seen at once.
+    const QString shown = formatThreshold(kept);
+    const bool decimalsDropped = field->text() != shown && field->text().contains(QRegularExpression("[.,]"));
+    if (field->text() != shown)
+        field->setText(shown);
+    if (kept != typed.value) {
+        const bool atEnd = kept == m_work.ScaleMax;
+        field_mark::say(note(ids::ThresholdEdit), loadTranslatedString(atEnd ? 5971 : 5972).arg(shown));
+    } else if (decimalsDropped) {
+        field_mark::say(note(ids::ThresholdEdit), loadTranslatedString(5978).arg(shown));
+    }
 }
 
 bool MasterOverview::eventFilter(QObject *watched, QEvent *event)

@@ -125,18 +125,25 @@ private slots:
         QVERIFY(!f.document().isModified());
     }
 
-    void okWithoutSelectionChangesNothing()
+    // With no row selected OK is off and Enter does nothing: the project stays.
+    void nothingSelectedIsNoChoice()
     {
         FrameFixture f;
         QVERIFY(f.start());
         pickMasterType(QStringLiteral("Tachometer 0-4000 rpm"));
         f.trigger(ChooseMasterType);
         f.document().config().MValue = 12.0;
-        whenModal<MasterTypeDialog>([](MasterTypeDialog *dialog) {
+        bool okOffAndIgnored = false;
+        whenModal<MasterTypeDialog>([&okOffAndIgnored](MasterTypeDialog *dialog) {
             listOf(dialog)->clearSelection();
-            dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+            auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("okButton"));
+            ok->click();
+            QTest::keyClick(dialog, Qt::Key_Return);
+            okOffAndIgnored = !ok->isEnabled() && dialog->isVisible();
+            dialog->reject();
         });
         f.trigger(ChooseMasterType);
+        QVERIFY(okOffAndIgnored);
         QCOMPARE(f.document().config().MasterId, 5);
         QCOMPARE(f.document().config().MValue, 12.0);
         QCOMPARE(f.treeTexts().size(), 2);

@@ -219,27 +219,37 @@ private slots:
         QVERIFY(editOf(*form, field)->hasFocus());
     }
 
-    void thresholdStaysOnTheScale_data()
+    // On leaving, the field shows the whole number the gauge will hold, on
+    // the scale where the master keeps the threshold there, and says why.
+    void thresholdShowsWhatIsKept_data()
     {
+        QTest::addColumn<bool>("onScale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<double>("saved");
-        QTest::newRow("above the scale") << "5000" << 4000.0;
-        QTest::newRow("below the scale") << "-3" << 0.0;
-        QTest::newRow("within, rounded") << "40,6" << 41.0;
-        QTest::newRow("on the lower end") << "0" << 0.0;
+        QTest::addColumn<QString>("note");
+        QTest::newRow("above the scale") << true << "5000" << 4000.0 << "limited to 4000, the end of the scale";
+        QTest::newRow("below the scale") << true << "-3" << 0.0 << "limited to 0, the start of the scale";
+        QTest::newRow("within, rounded") << true << "40,6" << 41.0 << "kept as 41: the gauge holds whole numbers";
+        QTest::newRow("on the lower end") << true << "0" << 0.0 << "";
+        QTest::newRow("thousands point") << false << "7.000" << 7.0 << "kept as 7: the gauge holds whole numbers";
+        QTest::newRow("small negative fraction") << false << "-0,4" << 0.0 << "kept as 0: the gauge holds whole numbers";
+        QTest::newRow("whole number") << false << "3200" << 3200.0 << "";
     }
-    void thresholdStaysOnTheScale()
+    void thresholdShowsWhatIsKept()
     {
+        QFETCH(bool, onScale);
         QFETCH(QString, typed);
         QFETCH(double, saved);
+        QFETCH(QString, note);
         testing_support::MessageRecorder messages;
         ProjectDocument document;
         chooseMaster(document, tachometerLaterFirmware());
-        document.config().CalculateThreshold = 1; // scale 0 to 4000
+        document.config().CalculateThreshold = onScale; // scale 0 to 4000
         auto form = openForm(document);
         type(*form, 1047, typed);
-        editOf(*form, 1085)->setFocus(); // leaving the field keeps it on the scale at once
+        editOf(*form, 1085)->setFocus(); // leaving the field shows what is kept at once
         QCOMPARE(textOf(*form, 1047), QString::number(saved));
+        QCOMPARE(refusalShown(*form, 1047), note.isEmpty() ? note : "unframed: " + note);
         QVERIFY(form->saveToRecord());
         QCOMPARE(document.config().WarnThreshold, saved);
         QCOMPARE(messages.count(), 0);
