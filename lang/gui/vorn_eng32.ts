@@ -459,6 +459,22 @@
         <source>kept as %1: the gauge holds whole numbers</source>
         <translation>kept as %1: the gauge holds whole numbers</translation>
     </message>
+    <message id="5979">
+        <source>A number takes one decimal point or comma and no thousands separator (a thousand and a half: 1000.5 or 1000,5)</source>
+        <translation>A number takes one decimal point or comma and no thousands separator (a thousand and a half: 1000.5 or 1000,5)</translation>
+    </message>
+    <message id="5980">
+        <source>A number takes one sign, in front</source>
+        <translation>A number takes one sign, in front</translation>
+    </message>
+    <message id="5981">
+        <source>Only digits, a sign and a decimal point or comma can be typed here</source>
+        <translation>Only digits, a sign and a decimal point or comma can be typed here</translation>
+    </message>
+    <message id="5982">
+        <source>Only digits and one * can be typed here</source>
+        <translation>Only digits and one * can be typed here</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>

@@ -459,6 +459,22 @@
         <source>kept as %1: the gauge holds whole numbers</source>
         <translation>conservé comme %1 : l’instrument ne garde que des nombres entiers</translation>
     </message>
+    <message id="5979">
+        <source>A number takes one decimal point or comma and no thousands separator (a thousand and a half: 1000.5 or 1000,5)</source>
+        <translation>Un nombre prend une virgule ou un point décimal et pas de séparateur de milliers (mille et demi : 1000,5 ou 1000.5)</translation>
+    </message>
+    <message id="5980">
+        <source>A number takes one sign, in front</source>
+        <translation>Un nombre prend un seul signe, devant</translation>
+    </message>
+    <message id="5981">
+        <source>Only digits, a sign and a decimal point or comma can be typed here</source>
+        <translation>Seuls des chiffres, un signe et une virgule ou un point décimal peuvent être saisis ici</translation>
+    </message>
+    <message id="5982">
+        <source>Only digits and one * can be typed here</source>
+        <translation>Seuls des chiffres et un * peuvent être saisis ici</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler : %1</translation>

@@ -459,6 +459,22 @@
         <source>kept as %1: the gauge holds whole numbers</source>
         <translation>als %1 übernommen: Das Messgerät speichert ganze Zahlen</translation>
     </message>
+    <message id="5979">
+        <source>A number takes one decimal point or comma and no thousands separator (a thousand and a half: 1000.5 or 1000,5)</source>
+        <translation>Eine Zahl hat ein Dezimalkomma oder einen Dezimalpunkt und kein Tausendertrennzeichen (tausendeinhalb: 1000,5 oder 1000.5)</translation>
+    </message>
+    <message id="5980">
+        <source>A number takes one sign, in front</source>
+        <translation>Eine Zahl hat ein Vorzeichen, vorne</translation>
+    </message>
+    <message id="5981">
+        <source>Only digits, a sign and a decimal point or comma can be typed here</source>
+        <translation>Hier können nur Ziffern, ein Vorzeichen und ein Dezimalkomma oder -punkt eingegeben werden</translation>
+    </message>
+    <message id="5982">
+        <source>Only digits and one * can be typed here</source>
+        <translation>Hier können nur Ziffern und ein * eingegeben werden</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>

@@ -1,7 +1,11 @@
 #include "NumericEdit.h"
 
+#include "base/Language.h"
+#include "mainwindow/FrameServices.h"
+
 #include <QApplication>
 #include <QKeyEvent>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -53,6 +57,15 @@ bool NumericEdit::accepts(QChar c) const
     return acceptable;
 }
 
+QString NumericEdit::refusalOf(QChar c) const
+{
+    if (m_mode == Mode::Star)
+        return loadTranslatedString(5982);
+    if (isSeparator(c))
+        return loadTranslatedString(5979);
+    return loadTranslatedString(isSign(c) ? 5980 : 5981);
+}
+
 void NumericEdit::keyPressEvent(QKeyEvent *event)
 {
     // Only characters typed as such are filtered; editing keys and shortcuts
@@ -62,6 +75,12 @@ void NumericEdit::keyPressEvent(QKeyEvent *event)
     if (typed.size() == 1 && typed.front().isPrint() && !shortcut && !accepts(typed.front())) {
         QApplication::beep();
         event->accept();
+        // A beep alone is often not heard: "1.000,5" typed as a thousand
+        // would otherwise end up as 1.0005 without a word.
+        const QString why = refusalOf(typed.front());
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), why, this);
+        if (FrameServices *frame = mainWindowServices())
+            frame->showStatusNote(why);
         emit characterRefused(typed.front());
         return;
     }

@@ -28,8 +28,12 @@ public:
     // Whether a character typed now would be taken (Backspace always is).
     bool accepts(QChar c) const;
 
+    // Why a character this edit does not take is refused.
+    QString refusalOf(QChar c) const;
+
 signals:
-    // A typed character was refused (after the beep).
+    // A typed character was refused (after the beep, with the reason beside
+    // the field and in the status bar).
     void characterRefused(QChar c);
 
 protected:
