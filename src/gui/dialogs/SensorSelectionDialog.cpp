@@ -70,6 +70,7 @@ SensorSelectionDialog::SensorSelectionDialog(QWidget *parent)
     connect(button(ChangeButton), &QPushButton::clicked, this, &SensorSelectionDialog::onChange);
     connect(button(DeleteButton), &QPushButton::clicked, this, &SensorSelectionDialog::onDelete);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &SensorSelectionDialog::accept);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &SensorSelectionDialog::enableButtons);
     resize(TemplateSize);
 }
 
@@ -124,13 +125,18 @@ void SensorSelectionDialog::fillList(int selectKey)
     const QAbstractItemView *view = m_list; // where the column hint is public
     for (int column = 0; column < m_list->columnCount(); ++column)
         m_list->header()->resizeSection(column, std::max(Widths[column], view->sizeHintForColumn(column)));
+    enableButtons(); // clearing the list says nothing of the selection
 }
 
 void SensorSelectionDialog::enableButtons()
 {
+    // OK, Change and Delete need a sensor to act on; without one they would
+    // close the window or do nothing, without a word.
     const bool userDefined = SensorSelection::canChange(m_selection.Type);
-    control(ChangeButton)->setEnabled(userDefined);
-    control(DeleteButton)->setEnabled(userDefined);
+    const bool chosen = selectedRow() != nullptr;
+    control(1)->setEnabled(chosen);
+    control(ChangeButton)->setEnabled(userDefined && chosen);
+    control(DeleteButton)->setEnabled(userDefined && chosen);
     control(NewButton)->setEnabled(true);
 }
 
@@ -209,7 +215,9 @@ void SensorSelectionDialog::onDelete()
 
 void SensorSelectionDialog::accept()
 {
-    if (const SensorListRow *row = selectedRow())
-        m_selection.take(*row);
+    const SensorListRow *row = selectedRow();
+    if (!row)
+        return;
+    m_selection.take(*row);
     QDialog::accept();
 }

@@ -144,6 +144,12 @@ private slots:
         QCOMPARE(dialog.control(1005)->isEnabled(), editable);
         QCOMPARE(dialog.control(4)->isEnabled(), editable);
         QVERIFY(dialog.control(1004)->isEnabled());
+        // With no sensor selected only New is left; OK keeps the window open.
+        dialog.findChild<QTreeWidget *>("1066")->clearSelection();
+        for (int id : {1, 1005, 4})
+            QVERIFY2(!dialog.control(id)->isEnabled(), qPrintable(QString::number(id)));
+        clickOk(dialog);
+        QVERIFY(dialog.isVisible());
     }
 
     void deletesOnlyAfterYes_data()
