@@ -475,6 +475,10 @@
         <source>Only digits and one * can be typed here</source>
         <translation>Only digits and one * can be typed here</translation>
     </message>
+    <message id="5983">
+        <source>Store this path anyway?</source>
+        <translation>Store this path anyway?</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>

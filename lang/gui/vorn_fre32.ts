@@ -475,6 +475,10 @@
         <source>Only digits and one * can be typed here</source>
         <translation>Seuls des chiffres et un * peuvent être saisis ici</translation>
     </message>
+    <message id="5983">
+        <source>Store this path anyway?</source>
+        <translation>Enregistrer ce chemin quand même ?</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler : %1</translation>

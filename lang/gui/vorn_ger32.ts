@@ -475,6 +475,10 @@
         <source>Only digits and one * can be typed here</source>
         <translation>Hier können nur Ziffern und ein * eingegeben werden</translation>
     </message>
+    <message id="5983">
+        <source>Store this path anyway?</source>
+        <translation>Diesen Pfad trotzdem speichern?</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>

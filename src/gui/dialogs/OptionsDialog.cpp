@@ -6,7 +6,9 @@
 #include "base/Language.h"
 #include "resources/ProgramPictures.h"
 #include "base/SettingsStore.h"
+#include "base/UserMessages.h"
 #include "app/TranslateWindow.h"
+#include "catalogue/CatalogueAddress.h"
 #include "catalogue/CatalogueLocation.h"
 #include "history/ServiceHistory.h"
 #include "link/GaugeProbe.h"
@@ -15,6 +17,7 @@
 #include "link/StoredLineSelectors.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -198,6 +201,7 @@ void OptionsDialog::prepare()
     // stored by OK and leave the catalogue without a database.
     m_databasePath = settings_store::readString(QStringLiteral("Directories"), QStringLiteral("DBase"),
                                                    catalogue_location::defaultDatabasePath());
+    m_databaseAtOpen = m_databasePath;
     fillLanguages();
     fillPorts();
     m_database->setText(m_databasePath);
@@ -401,8 +405,30 @@ void OptionsDialog::onBrowse()
     m_database->setText(m_databasePath);
 }
 
+// A catalogue file that is not there is said now, not at the next choice of
+// a master type; the user may still store it (a drive not mounted yet).
+bool OptionsDialog::keepDatabasePath()
+{
+    const QString path = m_database->text();
+    if (path == m_databaseAtOpen || path.isEmpty() || catalogue_address::isServer(path) || QFileInfo::exists(path))
+        return true;
+    user_messages::Message question;
+    question.text = loadTranslatedString(5200).arg(QDir::toNativeSeparators(path)) + QLatin1Char(' ')
+                    + loadTranslatedString(5983);
+    question.icon = user_messages::Icon::Question;
+    question.buttons = user_messages::Buttons::YesNo;
+    question.owner = this;
+    if (user_messages::show(question) == user_messages::Answer::Yes)
+        return true;
+    m_database->setFocus();
+    m_database->selectAll();
+    return false;
+}
+
 void OptionsDialog::accept()
 {
+    if (!keepDatabasePath())
+        return;
     m_databasePath = m_database->text();
     m_comPort = m_port->currentText().trimmed();
     settings_store::writeString(QStringLiteral("Directories"), QStringLiteral("DBase"), m_databasePath);

@@ -84,6 +84,7 @@ private:
     // Every port the list offers, the configured one and a typed one.
     QStringList portsToTry() const;
     void selectFoundPort(const QString &device);
+    bool keepDatabasePath();
 
     QComboBox *m_language = nullptr;
     QComboBox *m_port = nullptr;
@@ -94,6 +95,7 @@ private:
     FindGaugePanel *m_find = nullptr;
 
     QString m_databasePath;
+    QString m_databaseAtOpen; // asked about only when changed here
     QString m_comPort;
     QList<SystemSerialPort> m_systemPorts;
     bool m_portsGiven = false;

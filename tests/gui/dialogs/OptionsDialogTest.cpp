@@ -1,3 +1,4 @@
+#include "common/MessageRecorder.h"
 #include "common/PackFolder.h"
 
 #include "dialogs/OptionsDialog.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -203,10 +205,21 @@ private slots:
         QCOMPARE(dialog.comPortName(), QString("COM2"));
     }
 
+    // A typed catalogue that is not there is asked about: Yes stores it with
+    // the rest, No keeps the window open with nothing stored.
+    void okStoresTheTypedPathAndSwitchesTheLanguage_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("yes") << int(user_messages::Answer::Yes);
+        QTest::newRow("no") << int(user_messages::Answer::No);
+    }
     void okStoresTheTypedPathAndSwitchesTheLanguage()
     {
+        QFETCH(int, answer);
+        const bool yes = answer == int(user_messages::Answer::Yes);
         ScopedTestHome home;
         PackFolder packs;
+        testing_support::MessageRecorder asked{user_messages::Answer(answer)};
         settings_store::writeString("Directories", "DBase", "/data/old.mdb");
         OptionsDialog dialog;
         dialog.setSystemPorts({});
@@ -216,10 +229,14 @@ private slots:
         dialog.languageList()->setCurrentIndex(dialog.languageList()->findText("German"));
         dialog.portList()->setCurrentIndex(2);
         button(dialog, 1)->click();
-        QCOMPARE(settings_store::readString("DIRECTORIES", "DBase", ""), QString("/data/old.mdbx"));
-        QCOMPARE(Language::instance().currentLanguage(), QString("vorn_ger32.dll"));
-        QCOMPARE(dialog.comPortName(), QString("COM3"));
-        QVERIFY(!dialog.isVisible());
+        QCOMPARE(asked.texts(), QStringList{"The catalogue \"/data/old.mdbx\" does not exist. Store this path anyway?"});
+        QCOMPARE(settings_store::readString("DIRECTORIES", "DBase", ""), QString(yes ? "/data/old.mdbx" : "/data/old.mdb"));
+        QCOMPARE(Language::instance().currentLanguage(), QString(yes ? "vorn_ger32.dll" : "vorn_eng32.dll"));
+        QCOMPARE(dialog.isVisible(), !yes);
+        if (yes)
+            QCOMPARE(dialog.comPortName(), QString("COM3"));
+        else
+            QCOMPARE(dialog.focusWidget(), dialog.databaseEdit());
     }
 
     void okUntouchedStoresTheDefaultAndReloadsTheLanguage()
@@ -283,11 +300,13 @@ private slots:
         MessageRecorder messages;
         OptionsDialog dialog;
         dialog.show();
-        dialog.databaseEdit()->setText("/data/new.mdb");
+        const QString catalogue = home.filePath("new.mdb");
+        QFile(catalogue).open(QIODevice::WriteOnly);
+        dialog.databaseEdit()->setText(catalogue);
         dialog.languageList()->setCurrentIndex(dialog.languageList()->findText("French"));
         button(dialog, 1)->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(settings_store::readString("Directories", "DBase", ""), QString("/data/new.mdb"));
+        QCOMPARE(settings_store::readString("Directories", "DBase", ""), catalogue);
         QCOMPARE(messages.texts(), QStringList({"Unable to load the language resourcesvorn_fre32.dll."}));
         QCOMPARE(Language::instance().currentLanguage(), QString("vorn_eng32.dll"));
     }

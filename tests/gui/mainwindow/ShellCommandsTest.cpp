@@ -57,6 +57,7 @@ private slots:
         settings_store::writeInt("Communication", "Baudrate", 3);
         QVERIFY(f.start());
         const QString database = f.home().filePath(QStringLiteral("typed.sqlite"));
+        QFile(database).open(QIODevice::WriteOnly); // there, so OK asks nothing
         QString chosenEntry;
         QString chosenDevice;
         whenModal<OptionsDialog>([&](OptionsDialog *dialog) {
