@@ -63,6 +63,8 @@ private slots:
         QTest::newRow("beyond a bound") << "Directories/ServerTimeout" << "Directories/ServerTimeout" << "0"
                                         << "0 is taken as 1";
         QTest::newRow("a language pack") << "Parameters/Language" << "Parameters/Language" << "vorn_fre32.dll" << "";
+        QTest::newRow("no such catalogue") << "Directories/DBase" << "Directories/DBase" << "/nowhere/c.sqlite"
+                                           << "the catalogue \"/nowhere/c.sqlite\" does not exist";
         QTest::newRow("no such language pack") << "Parameters/Language" << "Parameters/Language" << "german"
                                                << "no language pack is named \"german\"";
     }

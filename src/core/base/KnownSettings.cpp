@@ -10,7 +10,7 @@ namespace known_settings {
 
 namespace {
 
-enum class Kind { Text, Number, LanguagePack };
+enum class Kind { Text, Number, LanguagePack, Catalogue };
 
 struct Setting
 {
@@ -35,7 +35,7 @@ const Setting settings[] = {
     {"Communication", "Device", Kind::Text, Any, Any, nullptr, false},
     {"Communication", "NetworkPorts", Kind::Text, Any, Any, nullptr, false},
     {"Communication", "VerifyAfterWrite", Kind::Number, Any, Unbounded, nullptr, false},
-    {"Directories", "DBase", Kind::Text, Any, Any, nullptr, false},
+    {"Directories", "DBase", Kind::Catalogue, Any, Any, nullptr, false},
     {"Directories", "DBaseUser", Kind::Text, Any, Any, nullptr, false},
     {"Directories", "History", Kind::Text, Any, Any, nullptr, false},
     {"Directories", "ServerTimeout", Kind::Number, 1, 3600, "seconds", true},
@@ -67,6 +67,13 @@ QString problemWith(const QString &section, const QString &entry, const QString 
         return QStringLiteral("no part of the program reads %1").arg(key);
     if (s->kind == Kind::Text)
         return QString();
+    if (s->kind == Kind::Catalogue) {
+        // A server address ("postgresql://...") is only tried when used.
+        if (value.isEmpty() || value.contains(QLatin1String("://")) || QFileInfo::exists(value))
+            return QString();
+        return QStringLiteral("the catalogue \"%1\" does not exist; no master type can be chosen until it does")
+            .arg(QDir::toNativeSeparators(value));
+    }
     if (s->kind == Kind::LanguagePack) {
         if (!Language::instance().packPath(value.trimmed()).isEmpty())
             return QString();
