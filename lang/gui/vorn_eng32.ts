@@ -479,6 +479,10 @@
         <source>Store this path anyway?</source>
         <translation>Store this path anyway?</translation>
     </message>
+    <message id="5984">
+        <source>kept as %1: the gauge holds one decimal</source>
+        <translation>kept as %1: the gauge holds one decimal</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>

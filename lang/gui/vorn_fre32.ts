@@ -479,6 +479,10 @@
         <source>Store this path anyway?</source>
         <translation>Enregistrer ce chemin quand même ?</translation>
     </message>
+    <message id="5984">
+        <source>kept as %1: the gauge holds one decimal</source>
+        <translation>conservé comme %1 : l’instrument ne garde qu’une décimale</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler : %1</translation>

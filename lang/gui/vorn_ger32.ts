@@ -479,6 +479,10 @@
         <source>Store this path anyway?</source>
         <translation>Diesen Pfad trotzdem speichern?</translation>
     </message>
+    <message id="5984">
+        <source>kept as %1: the gauge holds one decimal</source>
+        <translation>als %1 übernommen: Das Messgerät speichert eine Nachkommastelle</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>

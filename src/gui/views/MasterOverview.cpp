@@ -73,6 +73,7 @@ MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
     connect(qobject_cast<QPushButton *>(control(ids::PresetButton)), &QPushButton::clicked, this,
             &MasterOverview::onPresetCounter);
     edit(ids::ThresholdEdit)->installEventFilter(this);
+    edit(ids::PulseEdit)->installEventFilter(this);
     // A refused counter value stays marked until it is typed over.
     connect(edit(ids::CounterEdit), &QLineEdit::textEdited, this,
             [this] { field_mark::mark(edit(ids::CounterEdit), nullptr, QString()); });
@@ -541,10 +542,36 @@ void MasterOverview::clampThresholdText(bool untyped)
     }
 }
 
+void MasterOverview::showKeptPulseFactor()
+{
+    QLineEdit *field = edit(ids::PulseEdit);
+    if (!field->isModified())
+        return;
+    ConfigRecord probe = m_work;
+    probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
+    const TypedNumber typed = parseTypedNumber(field->text());
+    // A plain k-value is shown as typed; a whole-number one refuses decimals
+    // when saved.
+    using record_check::PulseFactorField;
+    if (typed.status != TypedNumber::Ok || record_check::pulseFactorFieldOf(probe) == PulseFactorField::PlainKValue
+        || record_check::wholeNumberPulseFactor(probe))
+        return;
+    setPulseFactorValue(probe, typed.value);
+    const QString shown = formatPulseFactor(probe);
+    if (shown.toDouble() == typed.value)
+        return;
+    field->setText(shown);
+    markPulseFactor();
+    if (field->styleSheet().isEmpty()) // a value out of range keeps its own note
+        field_mark::say(note(ids::PulseEdit), loadTranslatedString(5984).arg(shown));
+}
+
 bool MasterOverview::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && watched == control(ids::ThresholdEdit))
         clampThresholdText(false);
+    if (event->type() == QEvent::FocusOut && watched == control(ids::PulseEdit))
+        showKeptPulseFactor();
     return FormView::eventFilter(watched, event);
 }
 

@@ -80,9 +80,13 @@ private:
     // The record check on what the form would write: a refused typed value
     // is named at its field; any other refusal stops only saving.
     bool checkCandidate(const ConfigRecord &candidate, Exchange purpose, const QVector<TypedField> &typed);
-    // Keeps a typed threshold on the scale and says so beside the field;
-    // untyped: also a value the user has not edited (for saving).
+    // Keeps a typed threshold on the scale, as the whole number the gauge
+    // holds, and says so beside the field; untyped: also a value the user
+    // has not edited (for saving).
     void clampThresholdText(bool untyped);
+    // A typed pulse factor with more decimals than the gauge keeps is shown
+    // as kept (one decimal), with a note beside the field.
+    void showKeptPulseFactor();
     // Typing: the title shows whether the form now differs from the record.
     void onUserChange();
     // A list entry or box chosen: into the record, one undo step.

@@ -255,6 +255,40 @@ private slots:
         QCOMPARE(messages.count(), 0);
     }
 
+    // On leaving, a pulse factor with more decimals than the gauge keeps
+    // shows (and is kept) as the gauge will hold it.
+    void pulseFactorShowsWhatIsKept_data()
+    {
+        QTest::addColumn<MasterKind>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("m-value, two decimals") << tachometerWithLcd() << "12,37" << "12.4"
+                                               << "kept as 12.4: the gauge holds one decimal";
+        QTest::newRow("m-value, one decimal") << tachometerWithLcd() << "12.3" << "12.3" << "";
+        QTest::newRow("tachometer k-value") << tachometerLaterFirmware() << "40.27" << "40.3"
+                                            << "kept as 40.3: the gauge holds one decimal";
+        QTest::newRow("plain k-value as typed") << speedometerWithoutLcd() << "1234.56" << "1234.56" << "";
+        QTest::newRow("whole number: refused when saved") << tachometerEarlyFirmware() << "12.5" << "12.5" << "";
+    }
+    void pulseFactorShowsWhatIsKept()
+    {
+        QFETCH(MasterKind, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, note);
+        ProjectDocument document;
+        chooseMaster(document, kind);
+        auto form = openForm(document);
+        type(*form, 1085, typed);
+        editOf(*form, 1047)->setFocus();
+        QCOMPARE(textOf(*form, 1085), shown);
+        if (!note.isEmpty())
+            QCOMPARE(refusalShown(*form, 1085), "unframed: " + note);
+        else
+            QVERIFY(!refusalShown(*form, 1085).contains("kept as"));
+    }
+
     void listsAndBitsReachTheRecord()
     {
         ProjectDocument document;
