@@ -54,15 +54,15 @@ MasterTypeDialog::MasterTypeDialog(QWidget *parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setAllColumnsShowFocus(true);
     connect(m_list, &QTreeView::doubleClicked, this, &MasterTypeDialog::accept);
-    // With nothing left to take, Enter and OK do nothing rather than close
-    // the window as if a type had been chosen.
-    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &MasterTypeDialog::enableOkForSelection);
 
     m_ok = new QPushButton(templateText(1), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &MasterTypeDialog::accept);
+    // With nothing left to take, Enter and OK do nothing rather than close
+    // the window as if a type had been chosen.
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MasterTypeDialog::enableOkForSelection);
     m_cancel = new QPushButton(templateText(2), this);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(m_cancel, &QPushButton::clicked, this, &MasterTypeDialog::reject);
