@@ -5,6 +5,7 @@
 #include "base/LocalDates.h"
 #include "model/ProjectDocument.h"
 #include "resources/DialogTemplates.h"
+#include "resources/UntaggedTexts.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -19,7 +20,7 @@ QString listEntry(int controlId, int index)
 {
     const dialog_templates::ControlTemplate *c = dialog_templates::findControl(120, controlId);
     if (c && index >= 0 && index < int(c->items.size()))
-        return QString::fromUtf8(c->items.at(index));
+        return untagged_texts::translated(QString::fromUtf8(c->items.at(index)));
     return QString::number(index);
 }
 

@@ -2,6 +2,7 @@
 
 #include "MasterOverviewRules.h"
 #include "resources/DialogTemplates.h"
+#include "resources/UntaggedTexts.h"
 #include "base/Language.h"
 
 #include <QLocale>
@@ -15,8 +16,8 @@ namespace {
 
 constexpr int FormTemplate = 120;
 
-// A control's text as the form shows it: its template text, translated when
-// it carries a tag.
+// A control's text as the form shows it: its template text, translated by
+// its tag or, for the form's few untagged texts, by the text itself.
 QString templateText(int controlId)
 {
     const dialog_templates::ControlTemplate *control = dialog_templates::findControl(FormTemplate, controlId);
@@ -27,7 +28,7 @@ QString templateText(int controlId)
     QString translated;
     if (tag > 0 && Language::instance().loadTranslatedString(tag + TranslationOffset, translated) > 0)
         return translated;
-    return text;
+    return untagged_texts::translated(text);
 }
 
 QString withoutColon(QString text)
@@ -54,7 +55,7 @@ QStringList templateEntries(int controlId)
     QStringList entries;
     if (const dialog_templates::ControlTemplate *control = dialog_templates::findControl(FormTemplate, controlId)) {
         for (const char *item : control->items)
-            entries << QString::fromUtf8(item);
+            entries << untagged_texts::translated(QString::fromUtf8(item));
     }
     return entries;
 }

@@ -1,5 +1,7 @@
 #include "UntaggedTexts.h"
 
+#include "base/Language.h"
+
 #include <QHash>
 
 namespace untagged_texts {
@@ -22,6 +24,13 @@ int stringId(const QString &text)
         {QStringLiteral("Speedo (Freq. 2)"), 6424},
     };
     return ids.value(text, 0);
+}
+
+QString translated(const QString &text)
+{
+    const int id = stringId(text);
+    const QString inLanguage = id ? loadTranslatedString(id) : QString();
+    return inLanguage.isEmpty() ? text : inLanguage;
 }
 
 }

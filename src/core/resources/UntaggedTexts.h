@@ -10,4 +10,7 @@ namespace untagged_texts {
 // signal names that read the same in every language).
 int stringId(const QString &text);
 
+// Such a text in the language in use; any other text as it is.
+QString translated(const QString &text);
+
 }

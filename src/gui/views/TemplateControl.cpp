@@ -1,6 +1,5 @@
 #include "TemplateControl.h"
 
-#include "base/Language.h"
 #include "resources/UntaggedTexts.h"
 
 #include <QCheckBox>
@@ -15,10 +14,7 @@
 // A list entry that is a word reads in the language in use.
 static QString listEntry(const char *entry)
 {
-    const QString text = QString::fromUtf8(entry);
-    const int id = untagged_texts::stringId(text);
-    const QString translated = id ? loadTranslatedString(id) : QString();
-    return translated.isEmpty() ? text : translated;
+    return untagged_texts::translated(QString::fromUtf8(entry));
 }
 
 QWidget *createTemplateControl(const dialog_templates::ControlTemplate &t, QWidget *parent)

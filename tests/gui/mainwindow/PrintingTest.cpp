@@ -6,6 +6,7 @@
 #include "common/TestRegistry.h"
 #include "dialogs/SheetJobDialog.h"
 #include "forms/ConfigurationSheet.h"
+#include "forms/RecordComparison.h"
 #include "history/ServiceHistory.h"
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/MainWindow.h"
@@ -151,6 +152,28 @@ private slots:
         const ConfigurationSheet sheet = ConfigurationSheet::forDocument(f.document(), printed);
         QVERIFY2(sheet.dateLine.contains(QStringLiteral("März")), qPrintable(sheet.dateLine));
         QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_eng32.dll")));
+    }
+
+    // The form's untagged texts (its lists' English entries, a German label)
+    // read on the sheet and in a comparison as the form shows them.
+    void untaggedTextsInTheLanguageInUse()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        prepare(f, 3);
+        QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_ger32.dll")));
+        const ConfigurationSheet sheet = ConfigurationSheet::forDocument(f.document(), QDateTime::currentDateTime());
+        const SheetRow *source2 = rowLabelled(sheet.settingRows, loadTranslatedString(50017));
+        QVERIFY(Language::instance().switchLanguage(QStringLiteral("vorn_eng32.dll")));
+        QVERIFY(source2);
+        QCOMPARE(source2->value, QStringLiteral("Geschwindigkeit (Freq. 1)"));
+        ConfigRecord noMasterType;
+        ConfigRecord buzzerOn = noMasterType;
+        buzzerOn.BuzzerActive = 1;
+        const QVector<record_comparison::FieldDifference> differences =
+            record_comparison::compareRecords(noMasterType, buzzerOn);
+        QCOMPARE(differences.size(), 1);
+        QCOMPARE(differences.first().label, QStringLiteral("Buzzer output active"));
     }
 
     void displayItemsAreNamed()
