@@ -19,6 +19,10 @@
         <source>The gauge holds the settings of the project.</source>
         <translation>The gauge holds the settings of the project.</translation>
     </message>
+    <message id="5744">
+        <source>The configuration was written to the gauge and read back: the gauge holds what was written.</source>
+        <translation>The configuration was written to the gauge and read back: the gauge holds what was written.</translation>
+    </message>
     <message id="5750">
         <source>Gauge of the block family (firmware %1)</source>
         <translation>Gauge of the block family (firmware %1)</translation>

@@ -19,6 +19,10 @@
         <source>The gauge holds the settings of the project.</source>
         <translation>L'instrument contient les réglages du projet.</translation>
     </message>
+    <message id="5744">
+        <source>The configuration was written to the gauge and read back: the gauge holds what was written.</source>
+        <translation>La configuration a été écrite dans l'instrument et relue : l'instrument contient ce qui a été écrit.</translation>
+    </message>
     <message id="5750">
         <source>Gauge of the block family (firmware %1)</source>
         <translation>Instrument de la famille bloc (micrologiciel %1)</translation>

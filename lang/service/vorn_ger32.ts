@@ -19,6 +19,10 @@
         <source>The gauge holds the settings of the project.</source>
         <translation>Das Messgerät enthält die Einstellungen des Projekts.</translation>
     </message>
+    <message id="5744">
+        <source>The configuration was written to the gauge and read back: the gauge holds what was written.</source>
+        <translation>Die Konfiguration wurde in das Messgerät geschrieben und zurückgelesen: Das Messgerät enthält, was geschrieben wurde.</translation>
+    </message>
     <message id="5750">
         <source>Gauge of the block family (firmware %1)</source>
         <translation>Messgerät der Block-Familie (Firmware %1)</translation>

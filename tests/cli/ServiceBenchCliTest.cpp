@@ -82,6 +82,7 @@ private slots:
         QVERIFY2(r.exitCode == status, qPrintable(r.err));
         QVERIFY2(r.err.contains(stderrText), qPrintable(r.err));
         QCOMPARE(r.err.contains("KValue"), status != 0); // only the kept field is named
+        QCOMPARE(r.out.contains("read back: the gauge holds what was written"), status == 0);
     }
 
     void verifyAloneReadsWithoutWriting()

@@ -134,7 +134,7 @@ TransferOutcome writeBlock(SequenceObserver *observer, const LinkOptions &option
     gauge_codec::ParamBlock held{};
     const bool readBack = run.step(BlockWriteSteps + 1, QStringLiteral("UploadFromGauge"),
                                    [&] { return port.uploadFromGauge(held); });
-    return checkedOutcome(o, readBack, run.cancelled, gauge_readback::compareBlocks(cfg, written, held));
+    return checkedWrite(o, readBack, run.cancelled, gauge_readback::compareBlocks(cfg, written, held));
 }
 
 }
@@ -190,7 +190,7 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
         gauge_readback::RegisterValues held{};
         const bool readBack = readRegisterValues(run, held);
         const auto written = gauge_readback::registerValuesOf(gauge_codec::recordToRegisterWrites(cfg));
-        return checkedOutcome(o, readBack, run.cancelled, gauge_readback::compareRegisters(cfg, written, held));
+        return checkedWrite(o, readBack, run.cancelled, gauge_readback::compareRegisters(cfg, written, held));
     }
     // Refused before anything is sent: the gauge keeps its settings.
     if (!gauge_codec::thresholdConvertible(cfg))

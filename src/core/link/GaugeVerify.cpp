@@ -35,6 +35,15 @@ TransferOutcome checkedOutcome(const TransferOutcome &written, bool readBack, bo
     return o;
 }
 
+TransferOutcome checkedWrite(const TransferOutcome &written, bool readBack, bool cancelled,
+                             const QVector<gauge_readback::HeldMismatch> &mismatches)
+{
+    TransferOutcome o = checkedOutcome(written, readBack, cancelled, mismatches);
+    if (o.success)
+        o.setText(Phrase::of(5744));
+    return o;
+}
+
 }
 
 using namespace sequence_run;

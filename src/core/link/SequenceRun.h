@@ -144,5 +144,9 @@ bool readRegisterValues(Run &run, gauge_readback::RegisterValues &values);
 // read-back failed or found the gauge holding other values.
 TransferOutcome checkedOutcome(const TransferOutcome &written, bool readBack, bool cancelled,
                                const QVector<gauge_readback::HeldMismatch> &mismatches);
+// The same for a write: one the read-back confirmed says so, since the user
+// asked for the check and would otherwise not know it ran.
+TransferOutcome checkedWrite(const TransferOutcome &written, bool readBack, bool cancelled,
+                             const QVector<gauge_readback::HeldMismatch> &mismatches);
 
 }
