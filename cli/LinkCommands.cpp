@@ -315,8 +315,10 @@ int selftestCommand(const QStringList &argList)
     if (!args.positional().isEmpty())
         return args.usageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));
     const SelfTestReport result = runLinkSelfTest(nullptr, options);
-    if (!result.opened)
-        return fail(ExitFailed, QStringLiteral("Connect failed"));
+    if (!result.opened) {
+        fail(ExitFailed, QStringLiteral("Connect failed"));
+        return fail(ExitFailed, result.openDetail); // why, as the other gauge commands say
+    }
     for (const QString &step : result.steps)
         std::printf("%s\n", step.toLocal8Bit().constData());
     if (result.failedSteps > 0)

@@ -213,6 +213,7 @@ private slots:
         r = runCli({"selftest", "--port", home.filePath("ttyNone")});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains("Connect failed"), qPrintable(r.err));
+        QVERIFY2(r.err.contains(home.filePath("ttyNone") + " could not be opened: No such file"), qPrintable(r.err));
     }
 
     // A record its check refuses is bad input: exit 2, the project file as

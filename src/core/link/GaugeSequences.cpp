@@ -281,8 +281,10 @@ SelfTestReport runLinkSelfTest(SequenceObserver *observer, const LinkOptions &op
     GaugePort port(options.timeouts);
     configure(port, options, observer);
     report.opened = port.open(0) == OpenStatus::Open;
-    if (!report.opened)
+    if (!report.opened) {
+        report.openDetail = openFailure(port, OpenStatus::Failed).detail;
         return report;
+    }
 
     using C = SelfTestCommand;
     const auto cmd = [&port](C c) {

@@ -77,6 +77,7 @@ TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint1
 struct SelfTestReport
 {
     bool opened = false;
+    QString openDetail; // why not: the device, the system's reason and where the trace is
     QStringList steps; // "name: 1" or "name: 0", in order
     int failedSteps = 0; // steps that got no valid answer
 };

@@ -436,7 +436,9 @@ private slots:
         QCOMPARE(writeToGauge(cfg, nullptr, fastOptions()).text, QString("Connect failed"));
         QCOMPARE(::presetCounter(0, 32, 1, 0, nullptr, fastOptions()).text, QString("Connect failed"));
         QCOMPARE(readFromGauge(cfg, nullptr, fastOptions()).icon, Icon::None);
-        QVERIFY(!runLinkSelfTest(nullptr, fastOptions()).opened);
+        const SelfTestReport selfTest = runLinkSelfTest(nullptr, fastOptions());
+        QVERIFY(!selfTest.opened);
+        QVERIFY2(selfTest.openDetail.contains(home.filePath("gone")), qPrintable(selfTest.openDetail));
         setSessionPortDevice(QString());
     }
 
