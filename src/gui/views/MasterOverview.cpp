@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -166,7 +165,7 @@ QString MasterOverview::changeNameOf(const ConfigRecord &before, const ConfigRec
     return differences.isEmpty() ? changeName(1121) : differences.first().label;
 }
 
-void MasterOverview::markPulseFactor()
+bool MasterOverview::markPulseFactor()
 {
     QLineEdit *field = edit(ids::PulseEdit);
     ConfigRecord probe = document()->config();
@@ -182,6 +181,7 @@ void MasterOverview::markPulseFactor()
         }
     }
     field_mark::mark(field, note(ids::PulseEdit), reason);
+    return !reason.isEmpty();
 }
 
 void MasterOverview::markThreshold()
@@ -531,7 +531,8 @@ void MasterOverview::clampThresholdText(bool untyped)
     // The field shows the whole number the gauge will hold, so that a typed
     // fraction ("7.000" meant as seven thousand) is seen at once.
     const QString shown = formatThreshold(kept);
-    const bool decimalsDropped = field->text() != shown && field->text().contains(QRegularExpression("[.,]"));
+    const bool decimalsDropped = field->text() != shown
+                                 && (field->text().contains(QLatin1Char('.')) || field->text().contains(QLatin1Char(',')));
     if (field->text() != shown)
         field->setText(shown);
     if (kept != typed.value) {
@@ -561,8 +562,7 @@ void MasterOverview::showKeptPulseFactor()
     if (shown.toDouble() == typed.value)
         return;
     field->setText(shown);
-    markPulseFactor();
-    if (field->styleSheet().isEmpty()) // a value out of range keeps its own note
+    if (!markPulseFactor()) // a value out of range keeps its own note
         field_mark::say(note(ids::PulseEdit), loadTranslatedString(5984).arg(shown));
 }
 

@@ -96,8 +96,9 @@ private:
     // The label of the first field that differs, as the undo step's name.
     static QString changeNameOf(const ConfigRecord &before, const ConfigRecord &after);
     // Frames the pulse factor and names the values it needs under it while
-    // it lies outside the master type's limits or what the gauge can take.
-    void markPulseFactor();
+    // it lies outside the master type's limits or what the gauge can take;
+    // true when it does.
+    bool markPulseFactor();
     // The same for the threshold of a master that does not keep it on its scale.
     void markThreshold();
     // "needs a value from ... to ..." when the record check refuses the
