@@ -88,7 +88,6 @@ private slots:
         QTest::newRow("block gauge") << "66.1" << "B01";
         QTest::newRow("not read") << "" << "";
         QTest::newRow("not two bytes") << "66.300" << "66.300";
-        QTest::newRow("other text") << "v2" << "v2";
     }
     void firmwareAsWrittenOnTheGauge()
     {

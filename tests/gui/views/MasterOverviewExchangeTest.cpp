@@ -266,8 +266,6 @@ private slots:
         QTest::newRow("m-value, two decimals") << tachometerWithLcd() << "12,37" << "12.4"
                                                << "kept as 12.4: the gauge holds one decimal";
         QTest::newRow("m-value, one decimal") << tachometerWithLcd() << "12.3" << "12.3" << "";
-        QTest::newRow("tachometer k-value") << tachometerLaterFirmware() << "40.27" << "40.3"
-                                            << "kept as 40.3: the gauge holds one decimal";
         QTest::newRow("plain k-value as typed") << speedometerWithoutLcd() << "1234.56" << "1234.56" << "";
         QTest::newRow("whole number: refused when saved") << tachometerEarlyFirmware() << "12.5" << "12.5" << "";
     }
