@@ -294,11 +294,14 @@ int presetCommand(const QStringList &argList)
     const int refusal = planCounterPreset(text, distance ? CounterKind::Distance : CounterKind::Hours, plan);
     if (refusal != 0)
         return fail(ExitBadUsage, counterPresetRefusalText(refusal));
+    const KeptCounter kept = keptCounter(text, plan, distance ? CounterKind::Distance : CounterKind::Hours);
+    if (!kept.note.isEmpty())
+        fail(ExitOk, QStringLiteral("warning: ") + kept.note);
     InterruptWatch watch;
     const TransferOutcome outcome = presetCounter(plan.startAddress, plan.cells, plan.value, 0, &watch, options);
     transfer_history::Transfer t = historyOf(QStringLiteral("preset"), options, LinkFamily::Register, QString(),
                                              ConfigRecord(), ConfigRecord(), outcome);
-    t.detail = QStringLiteral("%1 %2").arg(distance ? QStringLiteral("distance") : QStringLiteral("hours"), text);
+    t.detail = QStringLiteral("%1 %2").arg(distance ? QStringLiteral("distance") : QStringLiteral("hours"), kept.text);
     if (watch.interrupted())
         return watch.report(t);
     recordHistory(t);

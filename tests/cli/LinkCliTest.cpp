@@ -343,9 +343,11 @@ private slots:
     {
         testing_support::ScopedTestHome home;
         SimProcess sim({"--family", "register"}, home.filePath("sim.json"));
-        const CliResult r = runCli({"preset", "--port", sim.device(), "--hours", "1234,5"});
+        // Hundredths are dropped, and said so.
+        const CliResult r = runCli({"preset", "--port", sim.device(), "--hours", "1234,56"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.out.contains("The counter of the gauge has been preset."), qPrintable(r.out));
+        QVERIFY2(r.err.contains("warning: kept as 1234.5: the gauge holds one decimal"), qPrintable(r.err));
         const QJsonObject state = sim.stopAndReadState();
         QCOMPARE(hexField(state, "memory").mid(66, 32), gauge_protocol::counterImage(12345, 16));
         QCOMPARE(state["counters"].toObject()["write-memory"].toInt(), 4);

@@ -251,7 +251,7 @@ CounterPresetCheck checkCounterPreset(const ConfigRecord &config, const QString 
     if (refusal == 1133 || (refusal != 0 && (distance || hours)))
         check.refusal = counterPresetRefusalText(refusal);
     else if (distance || hours)
-        check.preset = CounterPreset{plan.startAddress, plan.cells, plan.value};
+        check.preset = CounterPreset{plan, hours ? CounterKind::Hours : CounterKind::Distance};
     return check;
 }
 

@@ -5,6 +5,7 @@
 // preset is checked. The form applies them to its controls.
 #include "model/ConfigRecord.h"
 #include "model/RecordCheck.h"
+#include "link/CounterPresetInput.h"
 #include "model/TypedNumber.h"
 
 #include <QMap>
@@ -134,9 +135,8 @@ QString formatLimitMessage(const QString &format, const QString &label, double l
 // A counter preset the gauge is to receive, or the reason it is refused.
 struct CounterPreset
 {
-    int startAddress = 0;
-    int cellCount = 0;
-    quint32 value = 0;
+    CounterPresetPlan plan;
+    CounterKind kind = CounterKind::Distance;
 };
 struct CounterPresetCheck
 {

@@ -30,3 +30,14 @@ QString counterPresetRefusalText(int refusal)
     default: return loadTranslatedString(1133);
     }
 }
+
+KeptCounter keptCounter(const QString &typed, const CounterPresetPlan &plan, CounterKind kind)
+{
+    const bool hours = kind == CounterKind::Hours;
+    const double kept = hours ? plan.value / 10.0 : plan.value;
+    KeptCounter result{QString::number(kept, 'f', hours ? 1 : 0), QString()};
+    const TypedNumber number = parseTypedNumber(typed);
+    if (number.status == TypedNumber::Ok && number.value != kept)
+        result.note = loadTranslatedString(hours ? 5984 : 5978).arg(result.text);
+    return result;
+}

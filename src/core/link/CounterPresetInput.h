@@ -20,3 +20,13 @@ struct CounterPresetPlan
 int planCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &plan);
 // The program string of a refusal planCounterPreset returned.
 QString counterPresetRefusalText(int refusal);
+// What the gauge will count from after a preset planned from typed, as the
+// form shows a counter ("12345", "1234.5"), and the note saying why it is not
+// what was typed: the gauge drops further decimals. The note is empty when
+// the typed value is kept whole.
+struct KeptCounter
+{
+    QString text;
+    QString note;
+};
+KeptCounter keptCounter(const QString &typed, const CounterPresetPlan &plan, CounterKind kind);

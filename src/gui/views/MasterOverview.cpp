@@ -36,26 +36,11 @@ void setText(QWidget *w, const QString &text)
         line->setText(text);
 }
 
-QString textOf(QWidget *w)
-{
-    if (auto *label = qobject_cast<QLabel *>(w))
-        return label->text();
-    if (auto *line = qobject_cast<QLineEdit *>(w))
-        return line->text();
-    return QString();
-}
-
 // A list shows the record's index; an index the list does not have shows no
 // entry rather than a wrong one.
 void showIndex(QComboBox *box, int index)
 {
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
-}
-
-// The list's index, or the record's value when the list shows no entry.
-int takeIndex(const QComboBox *box, int current)
-{
-    return box->currentIndex() >= 0 ? box->currentIndex() : current;
 }
 
 }
@@ -73,9 +58,10 @@ MasterOverview::MasterOverview(ProjectDocument *document, QWidget *parent)
             &MasterOverview::onPresetCounter);
     edit(ids::ThresholdEdit)->installEventFilter(this);
     edit(ids::PulseEdit)->installEventFilter(this);
+    edit(ids::CounterEdit)->installEventFilter(this);
     // A refused counter value stays marked until it is typed over.
     connect(edit(ids::CounterEdit), &QLineEdit::textEdited, this,
-            [this] { field_mark::mark(edit(ids::CounterEdit), nullptr, QString()); });
+            [this] { field_mark::mark(edit(ids::CounterEdit), note(ids::CounterEdit), QString()); });
 
     // The title shows a change as it is typed; the record takes it, checked,
     // when the field is left (one undo step), or the form is.
@@ -163,50 +149,6 @@ QString MasterOverview::changeNameOf(const ConfigRecord &before, const ConfigRec
 {
     const QVector<record_comparison::FieldDifference> differences = record_comparison::compareRecords(before, after);
     return differences.isEmpty() ? changeName(1121) : differences.first().label;
-}
-
-bool MasterOverview::markPulseFactor()
-{
-    QLineEdit *field = edit(ids::PulseEdit);
-    ConfigRecord probe = document()->config();
-    probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
-    const TypedNumber number = parseTypedNumber(field->text());
-    QString reason;
-    if (!field->isHidden() && field->isEnabled()) {
-        if (number.status == TypedNumber::Ok) {
-            setPulseFactorValue(probe, number.value);
-            reason = neededRange(probe, record_check::pulseFactorFieldName(probe));
-        } else if (number.status == TypedNumber::NotANumber) {
-            reason = numberRefusal(number, textOf(control(ids::PulseLabel)), field->text());
-        }
-    }
-    field_mark::mark(field, note(ids::PulseEdit), reason);
-    return !reason.isEmpty();
-}
-
-void MasterOverview::markThreshold()
-{
-    QLineEdit *field = edit(ids::ThresholdEdit);
-    const TypedNumber number = parseTypedNumber(field->text());
-    QString reason;
-    // A threshold the master keeps on its scale is limited on leaving instead.
-    if (number.status == TypedNumber::Ok && !m_work.CalculateThreshold) {
-        ConfigRecord probe = document()->config();
-        probe.WarnThreshold = number.value;
-        reason = neededRange(probe, QStringLiteral("WarnThreshold"));
-    } else if (number.status == TypedNumber::NotANumber) {
-        reason = numberRefusal(number, textOf(control(ids::ThresholdLabel)), field->text());
-    }
-    field_mark::mark(field, note(ids::ThresholdEdit), reason);
-}
-
-QString MasterOverview::neededRange(const ConfigRecord &probe, const QString &fieldName)
-{
-    for (const record_check::Refusal &refusal : record_check::checkRecord(probe)) {
-        if (refusal.field == fieldName && refusal.rule != record_check::Rule::List)
-            return loadTranslatedString(5975).arg(formatLimit(refusal.allowed.low), formatLimit(refusal.allowed.high));
-    }
-    return QString();
 }
 
 QComboBox *MasterOverview::list(int controlId) const
@@ -517,61 +459,14 @@ void MasterOverview::refuse(int fieldId, const QString &message)
     field_mark::refuse(edit(fieldId), note(fieldId), message);
 }
 
-void MasterOverview::clampThresholdText(bool untyped)
-{
-    QLineEdit *field = edit(ids::ThresholdEdit);
-    // A value the user has not touched is left as it is until it is saved.
-    if (!untyped && !field->isModified())
-        return;
-    const TypedNumber typed = parseTypedNumber(field->text());
-    // Text that is no number is left for the save to name.
-    if (typed.status != TypedNumber::Ok)
-        return;
-    const double kept = m_work.CalculateThreshold ? record_check::clampThreshold(m_work, typed.value) : typed.value;
-    // The field shows the whole number the gauge will hold, so that a typed
-    // fraction ("7.000" meant as seven thousand) is seen at once.
-    const QString shown = formatThreshold(kept);
-    const bool decimalsDropped = field->text() != shown
-                                 && (field->text().contains(QLatin1Char('.')) || field->text().contains(QLatin1Char(',')));
-    if (field->text() != shown)
-        field->setText(shown);
-    if (kept != typed.value) {
-        const bool atEnd = kept == m_work.ScaleMax;
-        field_mark::say(note(ids::ThresholdEdit), loadTranslatedString(atEnd ? 5971 : 5972).arg(shown));
-    } else if (decimalsDropped) {
-        field_mark::say(note(ids::ThresholdEdit), loadTranslatedString(5978).arg(shown));
-    }
-}
-
-void MasterOverview::showKeptPulseFactor()
-{
-    QLineEdit *field = edit(ids::PulseEdit);
-    if (!field->isModified())
-        return;
-    ConfigRecord probe = m_work;
-    probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
-    const TypedNumber typed = parseTypedNumber(field->text());
-    // A plain k-value is shown as typed; a whole-number one refuses decimals
-    // when saved.
-    using record_check::PulseFactorField;
-    if (typed.status != TypedNumber::Ok || record_check::pulseFactorFieldOf(probe) == PulseFactorField::PlainKValue
-        || record_check::wholeNumberPulseFactor(probe))
-        return;
-    setPulseFactorValue(probe, typed.value);
-    const QString shown = formatPulseFactor(probe);
-    if (shown.toDouble() == typed.value)
-        return;
-    field->setText(shown);
-    if (!markPulseFactor()) // a value out of range keeps its own note
-        field_mark::say(note(ids::PulseEdit), loadTranslatedString(5984).arg(shown));
-}
-
 bool MasterOverview::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && watched == control(ids::ThresholdEdit))
         clampThresholdText(false);
     if (event->type() == QEvent::FocusOut && watched == control(ids::PulseEdit))
         showKeptPulseFactor();
+    if (event->type() == QEvent::FocusOut && watched == control(ids::CounterEdit))
+        showKeptCounter();
     return FormView::eventFilter(watched, event);
 }
 
@@ -585,13 +480,15 @@ void MasterOverview::onSourceSelected(int index)
 
 void MasterOverview::onPresetCounter()
 {
+    showKeptCounter();
     const CounterPresetCheck check = checkCounterPreset(m_work, edit(ids::CounterEdit)->text());
     if (!check.refusal.isEmpty()) {
-        field_mark::refuse(edit(ids::CounterEdit), nullptr, check.refusal);
+        field_mark::refuse(edit(ids::CounterEdit), note(ids::CounterEdit), check.refusal);
         return;
     }
     if (check.preset && mainWindowServices())
-        mainWindowServices()->presetCounter(check.preset->startAddress, check.preset->cellCount, check.preset->value);
+        mainWindowServices()->presetCounter(check.preset->plan.startAddress, check.preset->plan.cells,
+                                            check.preset->plan.value);
 }
 
 void MasterOverview::paintEvent(QPaintEvent *event)

@@ -87,6 +87,8 @@ private:
     // A typed pulse factor with more decimals than the gauge keeps is shown
     // as kept (one decimal), with a note beside the field.
     void showKeptPulseFactor();
+    // The same for a counter value: whole units, or tenths of hours.
+    void showKeptCounter();
     // Typing: the title shows whether the form now differs from the record.
     void onUserChange();
     // A list entry or box chosen: into the record, one undo step.

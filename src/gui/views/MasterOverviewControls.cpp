@@ -8,7 +8,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace master_overview {
 
@@ -83,13 +85,13 @@ QList<QGridLayout *> arrangeControls(QWidget *form, const QHash<int, QWidget *> 
     auto wide = [&](int id) { grid->addWidget(control(id), row++, 0, 1, 2); };
     // A note under a field says what the program did with its value or
     // what it still needs; it takes room only while it says something.
-    auto note = [&](int field) {
+    auto note = [&](int field, int column = 1) {
         auto *label = new QLabel(form);
         label->setObjectName(QStringLiteral("note%1").arg(field));
         label->setForegroundRole(QPalette::Link);
         label->setWordWrap(true);
         label->hide();
-        grid->addWidget(label, row++, 1);
+        grid->addWidget(label, row++, column);
     };
 
     grid = section();
@@ -130,14 +132,17 @@ QList<QGridLayout *> arrangeControls(QWidget *form, const QHash<int, QWidget *> 
     grid->setRowMinimumHeight(row++, 4);
     grid->addWidget(control(CounterGroup), row, 0, 1, 2);
     auto *counter = new QGridLayout;
+    grid->addLayout(counter, row, 0, 1, 2);
     counter->setContentsMargins(10, 14, 10, 10);
     counter->setHorizontalSpacing(8);
     counter->setVerticalSpacing(6);
     counter->addWidget(control(DistanceCounterLabel), 0, 0);
     counter->addWidget(control(HourCounterLabel), 1, 0);
     counter->addLayout(form_columns::fieldWithUnit(control(CounterEdit), control(CounterUnit)), 2, 0);
-    counter->addWidget(control(PresetButton), 3, 0, Qt::AlignLeft);
-    grid->addLayout(counter, row, 0, 1, 2);
+    grid = counter;
+    row = 3;
+    note(CounterEdit, 0);
+    counter->addWidget(control(PresetButton), row, 0, Qt::AlignLeft);
 
     for (int heading : {GeneralLabel, UnitsLabel, DisplayLabel}) {
         QFont bold = control(heading)->font();
@@ -147,5 +152,18 @@ QList<QGridLayout *> arrangeControls(QWidget *form, const QHash<int, QWidget *> 
     return {signal, general};
 }
 
+QString textOf(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *line = qobject_cast<QLineEdit *>(w))
+        return line->text();
+    return QString();
+}
+
+int takeIndex(const QComboBox *box, int current)
+{
+    return box->currentIndex() >= 0 ? box->currentIndex() : current;
+}
 
 }

@@ -490,23 +490,26 @@ private slots:
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("cells");
         QTest::addColumn<uint>("value");
+        QTest::addColumn<QString>("kept"); // the field's text when sent
+        QTest::addColumn<QString>("note");
         const MasterKind tacho = tachometerWithLcd();
         const MasterKind speedo = speedometerWithLcd();
-        QTest::newRow("1234.5 hours") << tacho << "1234.5" << 0 << 66 << 16 << 12345u;
-        QTest::newRow("2.3 hours") << tacho << "2.3" << 0 << 66 << 16 << 23u;
-        QTest::newRow("most hours") << tacho << "99999.9" << 0 << 66 << 16 << 999999u;
-        QTest::newRow("100000 hours") << tacho << "100000" << 1131 << 0 << 0 << 0u;
-        QTest::newRow("negative hours") << tacho << "-0.1" << 1131 << 0 << 0 << 0u;
-        QTest::newRow("12,5 km") << speedo << "12,5" << 0 << 0 << 32 << 12u;
-        QTest::newRow("most km") << speedo << "999999" << 0 << 0 << 32 << 999999u;
-        QTest::newRow("too many km") << speedo << "1000000" << 1130 << 0 << 0 << 0u;
-        QTest::newRow("negative km") << speedo << "-1" << 1130 << 0 << 0 << 0u;
-        QTest::newRow("huge km") << speedo << "1" + QString(400, '0') << 1130 << 0 << 0 << 0u;
-        QTest::newRow("letter after digits") << speedo << "12a" << 1133 << 0 << 0 << 0u;
-        QTest::newRow("two separators") << speedo << "1.2.3" << 1133 << 0 << 0 << 0u;
-        QTest::newRow("empty") << tacho << "" << 1133 << 0 << 0 << 0u;
-        QTest::newRow("not a number") << tacho << "nan" << 1133 << 0 << 0 << 0u;
-        QTest::newRow("sumlog km") << sumlog() << "77" << 0 << 0 << 32 << 77u;
+        QTest::newRow("1234.5 hours") << tacho << "1234.5" << 0 << 66 << 16 << 12345u << "1234.5" << "";
+        QTest::newRow("2.3 hours") << tacho << "2.3" << 0 << 66 << 16 << 23u << "2.3" << "";
+        QTest::newRow("most hours") << tacho << "99999.9" << 0 << 66 << 16 << 999999u << "99999.9" << "";
+        QTest::newRow("hundredths of hours") << tacho << "1234.56" << 0 << 66 << 16 << 12345u << "1234.5" << "kept as 1234.5: the gauge holds one decimal";
+        QTest::newRow("100000 hours") << tacho << "100000" << 1131 << 0 << 0 << 0u << "" << "";
+        QTest::newRow("negative hours") << tacho << "-0.1" << 1131 << 0 << 0 << 0u << "" << "";
+        QTest::newRow("12,5 km") << speedo << "12,5" << 0 << 0 << 32 << 12u << "12" << "kept as 12: the gauge holds whole numbers";
+        QTest::newRow("most km") << speedo << "999999" << 0 << 0 << 32 << 999999u << "999999" << "";
+        QTest::newRow("too many km") << speedo << "1000000" << 1130 << 0 << 0 << 0u << "" << "";
+        QTest::newRow("negative km") << speedo << "-1" << 1130 << 0 << 0 << 0u << "" << "";
+        QTest::newRow("huge km") << speedo << "1" + QString(400, '0') << 1130 << 0 << 0 << 0u << "" << "";
+        QTest::newRow("letter after digits") << speedo << "12a" << 1133 << 0 << 0 << 0u << "" << "";
+        QTest::newRow("two separators") << speedo << "1.2.3" << 1133 << 0 << 0 << 0u << "" << "";
+        QTest::newRow("empty") << tacho << "" << 1133 << 0 << 0 << 0u << "" << "";
+        QTest::newRow("not a number") << tacho << "nan" << 1133 << 0 << 0 << 0u << "" << "";
+        QTest::newRow("sumlog nm") << sumlog() << "77.0" << 0 << 0 << 32 << 77u << "77.0" << "";
     }
     void counterPreset()
     {
@@ -516,6 +519,8 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, cells);
         QFETCH(uint, value);
+        QFETCH(QString, kept);
+        QFETCH(QString, note);
         testing_support::MessageRecorder messages;
         RecordingFrame frame;
         ProjectDocument document;
@@ -524,13 +529,16 @@ private slots:
         type(*form, 9934, typed);
         QTest::mouseClick(static_cast<QAbstractButton *>(form->control(9936)), Qt::LeftButton);
         if (refusal) {
-            QCOMPARE(editOf(*form, 9934)->toolTip(), loadTranslatedString(refusal)); // on the field, no pop-up
+            QCOMPARE(refusalShown(*form, 9934), loadTranslatedString(refusal)); // under the field, no pop-up
             QCOMPARE(messages.count(), 0);
             QVERIFY(frame.calls.isEmpty());
             QTest::keyClick(editOf(*form, 9934), Qt::Key_1);
-            QCOMPARE(editOf(*form, 9934)->toolTip(), QString());
+            QCOMPARE(refusalShown(*form, 9934), QString());
             return;
         }
+        // The field shows what the gauge counts from; dropped decimals are said.
+        QCOMPARE(editOf(*form, 9934)->text(), kept);
+        QCOMPARE(refusalShown(*form, 9934), note.isEmpty() ? note : "unframed: " + note);
         QCOMPARE(messages.count(), 0);
         QCOMPARE(frame.calls.size(), 1);
         QCOMPARE(frame.calls.first().start, start);

@@ -1,0 +1,124 @@
+// What the master's form says under a typed field: while typing, the range a
+// value needs; on leaving, the value as the gauge will hold it.
+#include "MasterOverview.h"
+
+#include "FieldMark.h"
+#include "MasterOverviewControls.h"
+#include "base/Language.h"
+#include "forms/MasterOverviewRules.h"
+#include "model/ProjectDocument.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace master_overview;
+
+bool MasterOverview::markPulseFactor()
+{
+    QLineEdit *field = edit(ids::PulseEdit);
+    ConfigRecord probe = document()->config();
+    probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
+    const TypedNumber number = parseTypedNumber(field->text());
+    QString reason;
+    if (!field->isHidden() && field->isEnabled()) {
+        if (number.status == TypedNumber::Ok) {
+            setPulseFactorValue(probe, number.value);
+            reason = neededRange(probe, record_check::pulseFactorFieldName(probe));
+        } else if (number.status == TypedNumber::NotANumber) {
+            reason = numberRefusal(number, textOf(control(ids::PulseLabel)), field->text());
+        }
+    }
+    field_mark::mark(field, note(ids::PulseEdit), reason);
+    return !reason.isEmpty();
+}
+
+void MasterOverview::markThreshold()
+{
+    QLineEdit *field = edit(ids::ThresholdEdit);
+    const TypedNumber number = parseTypedNumber(field->text());
+    QString reason;
+    // A threshold the master keeps on its scale is limited on leaving instead.
+    if (number.status == TypedNumber::Ok && !m_work.CalculateThreshold) {
+        ConfigRecord probe = document()->config();
+        probe.WarnThreshold = number.value;
+        reason = neededRange(probe, QStringLiteral("WarnThreshold"));
+    } else if (number.status == TypedNumber::NotANumber) {
+        reason = numberRefusal(number, textOf(control(ids::ThresholdLabel)), field->text());
+    }
+    field_mark::mark(field, note(ids::ThresholdEdit), reason);
+}
+
+QString MasterOverview::neededRange(const ConfigRecord &probe, const QString &fieldName)
+{
+    for (const record_check::Refusal &refusal : record_check::checkRecord(probe)) {
+        if (refusal.field == fieldName && refusal.rule != record_check::Rule::List)
+            return loadTranslatedString(5975).arg(formatLimit(refusal.allowed.low), formatLimit(refusal.allowed.high));
+    }
+    return QString();
+}
+
+void MasterOverview::clampThresholdText(bool untyped)
+{
+    QLineEdit *field = edit(ids::ThresholdEdit);
+    // A value the user has not touched is left as it is until it is saved.
+    if (!untyped && !field->isModified())
+        return;
+    const TypedNumber typed = parseTypedNumber(field->text());
+    // Text that is no number is left for the save to name.
+    if (typed.status != TypedNumber::Ok)
+        return;
+    const double kept = m_work.CalculateThreshold ? record_check::clampThreshold(m_work, typed.value) : typed.value;
+    // The field shows the whole number the gauge will hold, so that a typed
+    // fraction ("7.000" meant as seven thousand) is seen at once.
+    const QString shown = formatThreshold(kept);
+    const bool decimalsDropped = field->text() != shown
+                                 && (field->text().contains(QLatin1Char('.')) || field->text().contains(QLatin1Char(',')));
+    if (field->text() != shown)
+        field->setText(shown);
+    if (kept != typed.value) {
+        const bool atEnd = kept == m_work.ScaleMax;
+        field_mark::say(note(ids::ThresholdEdit), loadTranslatedString(atEnd ? 5971 : 5972).arg(shown));
+    } else if (decimalsDropped) {
+        field_mark::say(note(ids::ThresholdEdit), loadTranslatedString(5978).arg(shown));
+    }
+}
+
+void MasterOverview::showKeptPulseFactor()
+{
+    QLineEdit *field = edit(ids::PulseEdit);
+    if (!field->isModified())
+        return;
+    ConfigRecord probe = m_work;
+    probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
+    const TypedNumber typed = parseTypedNumber(field->text());
+    // A plain k-value is shown as typed; a whole-number one refuses decimals
+    // when saved.
+    using record_check::PulseFactorField;
+    if (typed.status != TypedNumber::Ok || record_check::pulseFactorFieldOf(probe) == PulseFactorField::PlainKValue
+        || record_check::wholeNumberPulseFactor(probe))
+        return;
+    setPulseFactorValue(probe, typed.value);
+    const QString shown = formatPulseFactor(probe);
+    if (shown.toDouble() == typed.value)
+        return;
+    field->setText(shown);
+    if (!markPulseFactor()) // a value out of range keeps its own note
+        field_mark::say(note(ids::PulseEdit), loadTranslatedString(5984).arg(shown));
+}
+
+void MasterOverview::showKeptCounter()
+{
+    QLineEdit *field = edit(ids::CounterEdit);
+    const CounterPresetCheck check = checkCounterPreset(m_work, field->text());
+    // A refused value is named when Set is pressed.
+    if (!check.preset || !field->isModified())
+        return;
+    const KeptCounter kept = keptCounter(field->text(), check.preset->plan, check.preset->kind);
+    if (kept.note.isEmpty())
+        return;
+    // The field shows what the gauge will count from, so that a dropped
+    // fraction is seen before the counter is set.
+    field->setText(kept.text);
+    field_mark::say(note(ids::CounterEdit), kept.note);
+}
