@@ -2,8 +2,10 @@
 
 #include "mainwindow/FrameServices.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace field_mark {
 
@@ -31,9 +33,46 @@ void mark(QWidget *field, QLabel *note, const QString &reason)
         tellStatusBar(reason);
 }
 
+namespace {
+
+// Shows or hides a note once the mouse button is up again.
+class ShowOnRelease : public QObject
+{
+public:
+    explicit ShowOnRelease(QLabel *note)
+        : QObject(note), m_note(note)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease && QGuiApplication::mouseButtons() == Qt::NoButton) {
+            // After the release has reached its button.
+            QTimer::singleShot(0, m_note, [note = m_note] { note->setVisible(!note->text().isEmpty()); });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QLabel *m_note;
+};
+
+}
+
 void say(QLabel *note, const QString &text)
 {
     note->setText(text);
+    // A field is often left by clicking a button or box below its note: a
+    // note appearing now would move it from under the pointer, and a button
+    // released away from its place ignores the click.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton && note->isHidden() != text.isEmpty()) {
+        if (!note->findChild<ShowOnRelease *>(QString(), Qt::FindDirectChildrenOnly))
+            new ShowOnRelease(note);
+        return;
+    }
     note->setVisible(!text.isEmpty());
 }
 

@@ -139,10 +139,12 @@ QList<QGridLayout *> arrangeControls(QWidget *form, const QHash<int, QWidget *> 
     counter->addWidget(control(DistanceCounterLabel), 0, 0);
     counter->addWidget(control(HourCounterLabel), 1, 0);
     counter->addLayout(form_columns::fieldWithUnit(control(CounterEdit), control(CounterUnit)), 2, 0);
+    counter->addWidget(control(PresetButton), 3, 0, Qt::AlignLeft);
+    // Under the button: a note shown as the field is left must not move the
+    // button from under the click that left it.
     grid = counter;
-    row = 3;
+    row = 4;
     note(CounterEdit, 0);
-    counter->addWidget(control(PresetButton), row, 0, Qt::AlignLeft);
 
     for (int heading : {GeneralLabel, UnitsLabel, DisplayLabel}) {
         QFont bold = control(heading)->font();

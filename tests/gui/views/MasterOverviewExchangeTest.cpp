@@ -538,7 +538,7 @@ private slots:
         }
         // The field shows what the gauge counts from; dropped decimals are said.
         QCOMPARE(editOf(*form, 9934)->text(), kept);
-        QCOMPARE(refusalShown(*form, 9934), note.isEmpty() ? note : "unframed: " + note);
+        QTRY_COMPARE(refusalShown(*form, 9934), note.isEmpty() ? note : "unframed: " + note);
         QCOMPARE(messages.count(), 0);
         QCOMPARE(frame.calls.size(), 1);
         QCOMPARE(frame.calls.first().start, start);
