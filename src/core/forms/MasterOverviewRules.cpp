@@ -4,6 +4,7 @@
 #include "link/CounterPresetInput.h"
 
 #include <QLocale>
+#include <cmath>
 #include <initializer_list>
 
 namespace master_overview {
@@ -142,8 +143,13 @@ QString formatPulseFactor(const ConfigRecord &config)
         return QString::number(config.MValue, 'f', 1);
     case PulseFactorField::PlainKValue:
         return QString::number(config.KValue, 'f', QLocale::FloatingPointShortest);
-    case PulseFactorField::TachometerKValue:
-        return QString::number(config.KValue, 'f', record_check::wholeNumberPulseFactor(config) ? 0 : 1);
+    case PulseFactorField::TachometerKValue: {
+        // A whole-number field still shows a fraction the project holds (set
+        // for a later gauge, opened before any gauge was read): shown rounded,
+        // the next save would have changed the project.
+        const bool whole = record_check::wholeNumberPulseFactor(config) && std::floor(config.KValue) == config.KValue;
+        return QString::number(config.KValue, 'f', whole ? 0 : 1);
+    }
     }
     return QString();
 }

@@ -202,20 +202,25 @@ private slots:
     void pulseFactorFormats_data()
     {
         QTest::addColumn<MasterKind>("kind");
+        QTest::addColumn<double>("kValue");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("speedometer: as it is") << speedometerWithoutLcd() << "1234.56";
-        QTest::newRow("tachometer, early firmware: whole") << tachometerEarlyFirmware() << "1235";
-        QTest::newRow("tachometer, later firmware: one decimal") << tachometerLaterFirmware() << "1234.6";
-        QTest::newRow("tachometer with LCD: MValue") << tachometerWithLcd() << "2.3";
-        QTest::newRow("synchroniser: MValue") << synchroniser() << "2.3";
+        QTest::newRow("speedometer: as it is") << speedometerWithoutLcd() << 1234.56 << "1234.56";
+        QTest::newRow("tachometer, early firmware: whole") << tachometerEarlyFirmware() << 1234.0 << "1234";
+        // Rounded to 5, the next save would have stored 5.
+        QTest::newRow("tachometer, early firmware: a fraction held")
+            << tachometerEarlyFirmware() << 4.5 << "4.5";
+        QTest::newRow("tachometer, later firmware: one decimal") << tachometerLaterFirmware() << 1234.56 << "1234.6";
+        QTest::newRow("tachometer with LCD: MValue") << tachometerWithLcd() << 1234.56 << "2.3";
+        QTest::newRow("synchroniser: MValue") << synchroniser() << 1234.56 << "2.3";
     }
     void pulseFactorFormats()
     {
         QFETCH(MasterKind, kind);
+        QFETCH(double, kValue);
         QFETCH(QString, shown);
         ProjectDocument document;
         chooseMaster(document, kind);
-        document.config().KValue = 1234.56;
+        document.config().KValue = kValue;
         document.config().MValue = 2.34;
         document.config().WarnThreshold = 87.6;
         auto form = openForm(document);
