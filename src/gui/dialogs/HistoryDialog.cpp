@@ -50,7 +50,8 @@ QStringList cellTexts(const service_history::Entry &e, const QHash<int, QString>
             e.port,
             history_wording::family(e.family),
             history_wording::firmware(e.firmware),
-            masterTypes.value(e.masterTypeId, QString::number(e.masterTypeId)),
+            // -1: no master type (a restore, a project without one).
+            e.masterTypeId < 0 ? QString() : masterTypes.value(e.masterTypeId, QString::number(e.masterTypeId)),
             shownPath(e.projectFile),
             history_wording::operation(e.operation),
             history_wording::outcome(e.outcome),

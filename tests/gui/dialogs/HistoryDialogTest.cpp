@@ -82,10 +82,13 @@ private slots:
         catalogue_files::useCatalogue(catalogue);
 
         // Keys this program does not know (an older or newer writer) stay as stored.
-        HistoryDialog dialog({entry(4, "verify", "refused", "register"), entry(77, "calibrate", "odd", "other")});
+        // A restore names no master type (-1): its cell stays empty.
+        HistoryDialog dialog({entry(4, "verify", "refused", "register"), entry(77, "calibrate", "odd", "other"),
+                              entry(-1, "restore", "done", "block")});
         auto *table = dialog.findChild<QTableWidget *>("historyTable");
         QCOMPARE(cells(table, 0), known);
         QCOMPARE(cells(table, 1), unknown);
+        QCOMPARE(table->item(2, MasterType)->text(), QString());
         QVERIFY(quiet.texts().isEmpty());
     }
 
