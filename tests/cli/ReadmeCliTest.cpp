@@ -49,8 +49,15 @@ void runLines(const QStringList &lines, const QString &serverAddress)
             gauges.push_back(std::move(sim));
             continue;
         }
-        for (auto it = devices.cbegin(); it != devices.cend(); ++it)
-            line.replace(it.key(), it.value());
+        // In one pass: a real device may bear the name of another example's.
+        static const QRegularExpression named("/dev/pts/\\d+");
+        QString replaced;
+        int from = 0;
+        for (const QRegularExpressionMatch &m : named.globalMatch(line)) {
+            replaced += line.mid(from, m.capturedStart() - from) + devices.value(m.captured(), m.captured());
+            from = m.capturedEnd();
+        }
+        line = replaced + line.mid(from);
         line.replace("postgresql://bench@dbhost/workshop", serverAddress);
         QProcess shell;
         shell.setProcessEnvironment(env);
