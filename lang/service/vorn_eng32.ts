@@ -223,5 +223,13 @@
         <source>LCD items</source>
         <translation>LCD items</translation>
     </message>
+    <message id="5745">
+        <source>The gauge holds the pulse factor as %1, not %2 as in the project: it keeps whole numbers.</source>
+        <translation>The gauge holds the pulse factor as %1, not %2 as in the project: it keeps whole numbers.</translation>
+    </message>
+    <message id="5746">
+        <source>The gauge holds the pulse factor as %1, not %2 as in the project: it keeps one decimal.</source>
+        <translation>The gauge holds the pulse factor as %1, not %2 as in the project: it keeps one decimal.</translation>
+    </message>
 </context>
 </TS>

@@ -223,5 +223,13 @@
         <source>LCD items</source>
         <translation>LCD-Anzeigen</translation>
     </message>
+    <message id="5745">
+        <source>The gauge holds the pulse factor as %1, not %2 as in the project: it keeps whole numbers.</source>
+        <translation>Das Messgerät speichert den Impulsfaktor als %1, nicht %2 wie im Projekt: Es kennt nur ganze Zahlen.</translation>
+    </message>
+    <message id="5746">
+        <source>The gauge holds the pulse factor as %1, not %2 as in the project: it keeps one decimal.</source>
+        <translation>Das Messgerät speichert den Impulsfaktor als %1, nicht %2 wie im Projekt: Es kennt nur eine Nachkommastelle.</translation>
+    </message>
 </context>
 </TS>

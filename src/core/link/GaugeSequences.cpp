@@ -23,6 +23,17 @@ TransferOutcome writeOutcome(bool success, bool cancelled)
     return o;
 }
 
+// A write that cut decimals off the pulse factor says so, unless something
+// weightier (the block not saved) is said already.
+TransferOutcome withPulseFactorCut(TransferOutcome o, const Phrase &cut)
+{
+    if (o.success && !cut.isEmpty() && o.notice.isEmpty()) {
+        o.setNotice(cut);
+        o.noticeIcon = Icon::Exclamation;
+    }
+    return o;
+}
+
 bool readRegisters(Run &run, ConfigRecord &cfg)
 {
     gauge_codec::RegisterDecoder decoder(cfg);
@@ -184,26 +195,34 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
         const int registers = int(gauge_codec::registerOrder().size());
         Run run(port, observer, 2 + registers + 1 + (options.verify ? registers : 0));
         const bool ok = writeRegisters(run, cfg);
+        const Phrase cut = record_check::pulseFactorCut(cfg, LinkFamily::Register);
         const TransferOutcome o = withLinkFault(writeOutcome(ok, run.cancelled), port);
         if (!ok || !options.verify)
-            return o;
+            return withPulseFactorCut(o, cut);
         gauge_readback::RegisterValues held{};
         const bool readBack = readRegisterValues(run, held);
         const auto written = gauge_readback::registerValuesOf(gauge_codec::recordToRegisterWrites(cfg));
-        return checkedWrite(o, readBack, run.cancelled, gauge_readback::compareRegisters(cfg, written, held));
+        return withPulseFactorCut(
+            checkedWrite(o, readBack, run.cancelled, gauge_readback::compareRegisters(cfg, written, held)), cut);
     }
     // Refused before anything is sent: the gauge keeps its settings.
     if (!gauge_codec::thresholdConvertible(cfg))
         return outcome(false, gauge_codec::thresholdRefusalText(cfg), Icon::Error);
-    return writeBlock(observer, options, cfg, [&](gauge_codec::ParamBlock &block) {
+    Phrase cut;
+    const TransferOutcome o = writeBlock(observer, options, cfg, [&](gauge_codec::ParamBlock &block) {
         // The gauge's own block settles how it counts the pulse factor and
         // what it adds to the threshold.
         const QVector<record_check::Refusal> refused = record_check::checkAgainstBlock(cfg, block);
         if (!refused.isEmpty())
             return record_check::refusalText(refused.first());
+        ConfigRecord onGauge = cfg;
+        onGauge.FirmwareVersion = {block[gauge_codec::block_offset::FirmwareHigh],
+                                   block[gauge_codec::block_offset::FirmwareLow]};
+        cut = record_check::pulseFactorCut(onGauge, LinkFamily::Block);
         gauge_codec::recordToBlock(cfg, block);
         return QString();
     });
+    return withPulseFactorCut(o, cut);
 }
 
 TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &saved, SequenceObserver *observer,

@@ -6,6 +6,7 @@
 // is neither written to a file nor sent.
 #include "ConfigRecord.h"
 #include "GaugeParamCodec.h"
+#include "base/Phrase.h"
 
 #include <QString>
 #include <QVector>
@@ -64,6 +65,11 @@ bool wholeNumberPulseFactor(const ConfigRecord &config);
 
 // What the gauge's memory holds for the value the pulse factor field edits.
 Range pulseFactorCapacity(const ConfigRecord &config);
+// When a write to a gauge of family leaves the pulse factor with fewer
+// decimals than config holds (whole units: a register gauge's KValue, a block
+// whose firmware, in config, counts no tenths; tenths otherwise): what says
+// so, the value held and the one asked for. Empty when it is kept as it is.
+Phrase pulseFactorCut(const ConfigRecord &config, LinkFamily family);
 
 // The threshold kept within the scale when the master type converts it.
 double clampThreshold(const ConfigRecord &config, double value);

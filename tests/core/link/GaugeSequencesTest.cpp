@@ -296,6 +296,44 @@ private slots:
         QVERIFY(testing_support::traceLines().contains("W: 24 08 42 04 05 0A 65 0A "));
     }
 
+    // A write that cuts decimals the gauge cannot hold says so; the gauge
+    // still takes what it can.
+    void pulseFactorCutIsSaid_data()
+    {
+        QTest::addColumn<bool>("block");
+        QTest::addColumn<int>("firmware");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<double>("value"); // KValue, or MValue for a tachometer with LCD
+        QTest::addColumn<int>("noteId");   // 0: nothing said
+        QTest::addColumn<QStringList>("heldAndAsked");
+        const QString tacho = "Tachometer 0-4000 rpm";
+        QTest::newRow("block, whole pulses: 4.5") << true << 65 << tacho << 4.5 << 5745 << QStringList{"4", "4.5"};
+        QTest::newRow("block, tenths: 4.56") << true << 66 << tacho << 4.56 << 5746 << QStringList{"4.5", "4.56"};
+        QTest::newRow("block, tenths: 4.5 kept") << true << 66 << tacho << 4.5 << 0 << QStringList();
+        QTest::newRow("register k-value: 3600.5")
+            << false << 0 << "Speedometer 0-60 kn" << 3600.5 << 5745 << QStringList{"3600", "3600.5"};
+        QTest::newRow("register m-value: 2.5 kept")
+            << false << 0 << "Tachometer with LCD 0-4000 rpm" << 2.5 << 0 << QStringList();
+    }
+    void pulseFactorCutIsSaid()
+    {
+        QFETCH(bool, block);
+        QFETCH(int, firmware);
+        QFETCH(QString, description);
+        QFETCH(double, value);
+        QFETCH(int, noteId);
+        QFETCH(QStringList, heldAndAsked);
+        testing_support::ScopedTestHome home;
+        SimGauge sim(block ? SimFamily::Block : SimFamily::Register);
+        sim.server->withState([&](GaugeSimState &state, QVector<SimFault> &) { state.block[4] = char(firmware); });
+        ConfigRecord cfg;
+        cfg.Description = description;
+        cfg.KValue = cfg.MValue = value;
+        const TransferOutcome o = writeToGauge(cfg, nullptr, fastOptions());
+        QVERIFY2(o.success, qPrintable(o.text));
+        QCOMPARE(o.notice, noteId ? loadTranslatedString(noteId).arg(heldAndAsked[0], heldAndAsked[1]) : QString());
+    }
+
     void registerWriteStopsAtFirstFailure_data()
     {
         QTest::addColumn<QString>("fault");

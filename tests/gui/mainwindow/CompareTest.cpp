@@ -256,7 +256,7 @@ private slots:
             pickFromMenu(f, 3, VerifyAfterWrite);
         QCOMPARE(settings_store::readInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), 0),
                  verify ? 1 : 0);
-        f.document().config().KValue = 2345.5;
+        f.document().config().KValue = 2345;
         f.document().config().DisplayMask = 0x0045;
 
         f.trigger(WriteGauge);
