@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <cmath>
 
 using namespace master_overview;
 
@@ -92,19 +93,27 @@ void MasterOverview::showKeptPulseFactor()
     ConfigRecord probe = m_work;
     probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
     const TypedNumber typed = parseTypedNumber(field->text());
-    // A plain k-value is shown as typed; a whole-number one refuses decimals
-    // when saved.
+    // A whole-number tachometer refuses decimals when saved.
     using record_check::PulseFactorField;
-    if (typed.status != TypedNumber::Ok || record_check::pulseFactorFieldOf(probe) == PulseFactorField::PlainKValue
-        || record_check::wholeNumberPulseFactor(probe))
+    if (typed.status != TypedNumber::Ok || record_check::wholeNumberPulseFactor(probe))
         return;
-    setPulseFactorValue(probe, typed.value);
-    const QString shown = formatPulseFactor(probe);
+    QString shown;
+    const bool plain = record_check::pulseFactorFieldOf(probe) == PulseFactorField::PlainKValue;
+    if (plain) {
+        // A register gauge holds the k-value in whole pulses; a block gauge's
+        // firmware, not known here, decides.
+        if (probe.family() != LinkFamily::Register || !(std::fabs(typed.value) < 1e9))
+            return;
+        shown = QString::number(std::round(typed.value), 'f', 0);
+    } else {
+        setPulseFactorValue(probe, typed.value);
+        shown = formatPulseFactor(probe);
+    }
     if (shown.toDouble() == typed.value)
         return;
     field->setText(shown);
     if (!markPulseFactor()) // a value out of range keeps its own note
-        field_mark::say(note(ids::PulseEdit), loadTranslatedString(5984).arg(shown));
+        field_mark::say(note(ids::PulseEdit), loadTranslatedString(plain ? 5978 : 5984).arg(shown));
 }
 
 void MasterOverview::showKeptCounter()

@@ -266,7 +266,8 @@ private slots:
         QTest::newRow("m-value, two decimals") << tachometerWithLcd() << "12,37" << "12.4"
                                                << "kept as 12.4: the gauge holds one decimal";
         QTest::newRow("m-value, one decimal") << tachometerWithLcd() << "12.3" << "12.3" << "";
-        QTest::newRow("plain k-value as typed") << speedometerWithoutLcd() << "1234.56" << "1234.56" << "";
+        QTest::newRow("k-value of a register gauge: whole") << speedometerWithoutLcd() << "1234.56" << "1235"
+                                                            << "kept as 1235: the gauge holds whole numbers";
         QTest::newRow("whole number: refused when saved") << tachometerEarlyFirmware() << "12.5" << "12.5" << "";
     }
     void pulseFactorShowsWhatIsKept()
@@ -390,7 +391,7 @@ private slots:
         type(*form, 1085, "1234,5");
         type(*form, 1047, "35");
         QVERIFY(form->canLeave());
-        QCOMPARE(document.config().KValue, 1234.5);
+        QCOMPARE(document.config().KValue, 1235.0); // in whole pulses, as the gauge holds it
         QCOMPARE(document.config().WarnThreshold, 35.0);
         QVERIFY(document.isModified());
         // The project's save asks the form the same way.
