@@ -231,5 +231,9 @@
         <source>The gauge holds the pulse factor as %1, not %2 as in the project: it keeps one decimal.</source>
         <translation>The gauge holds the pulse factor as %1, not %2 as in the project: it keeps one decimal.</translation>
     </message>
+    <message id="5747">
+        <source>The gauge holds the warning threshold as %1, not %2 as in the project: it keeps whole numbers.</source>
+        <translation>The gauge holds the warning threshold as %1, not %2 as in the project: it keeps whole numbers.</translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,9 @@
         <source>The gauge holds the pulse factor as %1, not %2 as in the project: it keeps one decimal.</source>
         <translation>L’instrument garde le facteur d’impulsions à %1, et non %2 comme dans le projet : il ne garde qu’une décimale.</translation>
     </message>
+    <message id="5747">
+        <source>The gauge holds the warning threshold as %1, not %2 as in the project: it keeps whole numbers.</source>
+        <translation>L’instrument garde le seuil d’alerte à %1, et non %2 comme dans le projet : il ne garde que des nombres entiers.</translation>
+    </message>
 </context>
 </TS>

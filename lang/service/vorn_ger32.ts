@@ -231,5 +231,9 @@
         <source>The gauge holds the pulse factor as %1, not %2 as in the project: it keeps one decimal.</source>
         <translation>Das Messgerät speichert den Impulsfaktor als %1, nicht %2 wie im Projekt: Es kennt nur eine Nachkommastelle.</translation>
     </message>
+    <message id="5747">
+        <source>The gauge holds the warning threshold as %1, not %2 as in the project: it keeps whole numbers.</source>
+        <translation>Das Messgerät speichert die Warnschwelle als %1, nicht %2 wie im Projekt: Es kennt nur ganze Zahlen.</translation>
+    </message>
 </context>
 </TS>

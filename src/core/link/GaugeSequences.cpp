@@ -23,9 +23,9 @@ TransferOutcome writeOutcome(bool success, bool cancelled)
     return o;
 }
 
-// A write that cut decimals off the pulse factor says so, unless something
-// weightier (the block not saved) is said already.
-TransferOutcome withPulseFactorCut(TransferOutcome o, const Phrase &cut)
+// A write that cut decimals off a value says so, unless something weightier
+// (the block not saved) is said already.
+TransferOutcome withDecimalsCut(TransferOutcome o, const Phrase &cut)
 {
     if (o.success && !cut.isEmpty() && o.notice.isEmpty()) {
         o.setNotice(cut);
@@ -195,14 +195,14 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
         const int registers = int(gauge_codec::registerOrder().size());
         Run run(port, observer, 2 + registers + 1 + (options.verify ? registers : 0));
         const bool ok = writeRegisters(run, cfg);
-        const Phrase cut = record_check::pulseFactorCut(cfg, LinkFamily::Register);
+        const Phrase cut = record_check::decimalsCutByWrite(cfg, LinkFamily::Register);
         const TransferOutcome o = withLinkFault(writeOutcome(ok, run.cancelled), port);
         if (!ok || !options.verify)
-            return withPulseFactorCut(o, cut);
+            return withDecimalsCut(o, cut);
         gauge_readback::RegisterValues held{};
         const bool readBack = readRegisterValues(run, held);
         const auto written = gauge_readback::registerValuesOf(gauge_codec::recordToRegisterWrites(cfg));
-        return withPulseFactorCut(
+        return withDecimalsCut(
             checkedWrite(o, readBack, run.cancelled, gauge_readback::compareRegisters(cfg, written, held)), cut);
     }
     // Refused before anything is sent: the gauge keeps its settings.
@@ -218,11 +218,11 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
         ConfigRecord onGauge = cfg;
         onGauge.FirmwareVersion = {block[gauge_codec::block_offset::FirmwareHigh],
                                    block[gauge_codec::block_offset::FirmwareLow]};
-        cut = record_check::pulseFactorCut(onGauge, LinkFamily::Block);
+        cut = record_check::decimalsCutByWrite(onGauge, LinkFamily::Block);
         gauge_codec::recordToBlock(cfg, block);
         return QString();
     });
-    return withPulseFactorCut(o, cut);
+    return withDecimalsCut(o, cut);
 }
 
 TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &saved, SequenceObserver *observer,

@@ -198,21 +198,27 @@ Range pulseFactorCapacity(const ConfigRecord &config)
     return {0.0, 0.0};
 }
 
-Phrase pulseFactorCut(const ConfigRecord &config, LinkFamily family)
+Phrase decimalsCutByWrite(const ConfigRecord &config, LinkFamily family)
 {
+    const auto number = [](double v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); };
+    // As the gauge's bytes are made (a value beyond their range is refused
+    // before any write).
+    const auto cut = [&](double value, double held, int text) {
+        return std::fabs(value) < 1e9 && held != value ? Phrase::of(text, {number(held), number(value)}) : Phrase();
+    };
     // Not used by the gauge with an NMEA source; a block carries no MValue.
     const bool mValue = pulseFactorFieldOf(config) == PulseFactorField::MValue;
-    if (config.DataSource == 1 || (mValue && family == LinkFamily::Block))
-        return Phrase();
-    const double value = mValue ? config.MValue : config.KValue;
-    const bool tenths = mValue || (family == LinkFamily::Block && countsTenths(config));
-    // As the gauge's bytes are made: truncated, within their range (a value
-    // beyond it is refused before any write).
-    const double held = tenths ? std::trunc(value * 10) / 10 : std::trunc(value);
-    if (!(std::fabs(value) < 1e9) || held == value)
-        return Phrase();
-    const auto number = [](double v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); };
-    return Phrase::of(tenths ? 5746 : 5745, {number(held), number(value)});
+    if (config.DataSource != 1 && !(mValue && family == LinkFamily::Block)) {
+        const double value = mValue ? config.MValue : config.KValue;
+        const bool tenths = mValue || (family == LinkFamily::Block && countsTenths(config));
+        const Phrase pulses = cut(value, tenths ? std::trunc(value * 10) / 10 : std::trunc(value), tenths ? 5746 : 5745);
+        if (!pulses.isEmpty())
+            return pulses;
+    }
+    const double threshold = config.WarnThreshold;
+    if (family == LinkFamily::Register)
+        return cut(threshold, std::trunc(threshold), 5747);
+    return config.CalculateThreshold ? Phrase() : cut(threshold, std::trunc(threshold + 0.5), 5747);
 }
 
 double clampThreshold(const ConfigRecord &config, double value)

@@ -65,11 +65,13 @@ bool wholeNumberPulseFactor(const ConfigRecord &config);
 
 // What the gauge's memory holds for the value the pulse factor field edits.
 Range pulseFactorCapacity(const ConfigRecord &config);
-// When a write to a gauge of family leaves the pulse factor with fewer
-// decimals than config holds (whole units: a register gauge's KValue, a block
-// whose firmware, in config, counts no tenths; tenths otherwise): what says
-// so, the value held and the one asked for. Empty when it is kept as it is.
-Phrase pulseFactorCut(const ConfigRecord &config, LinkFamily family);
+// When a write to a gauge of family leaves a value with fewer decimals than
+// config holds, what says so, with the value held and the one asked for: the
+// pulse factor (whole units: a register gauge's KValue, a block whose
+// firmware, in config, counts no tenths; tenths otherwise), else the warning
+// threshold (whole units, unless a block gauge converts it to its scale).
+// Empty when both are kept as they are.
+Phrase decimalsCutByWrite(const ConfigRecord &config, LinkFamily family);
 
 // The threshold kept within the scale when the master type converts it.
 double clampThreshold(const ConfigRecord &config, double value);

@@ -298,29 +298,36 @@ private slots:
 
     // A write that cuts decimals the gauge cannot hold says so; the gauge
     // still takes what it can.
-    void pulseFactorCutIsSaid_data()
+    void decimalsCutAreSaid_data()
     {
         QTest::addColumn<bool>("block");
         QTest::addColumn<int>("firmware");
         QTest::addColumn<QString>("description");
-        QTest::addColumn<double>("value"); // KValue, or MValue for a tachometer with LCD
-        QTest::addColumn<int>("noteId");   // 0: nothing said
+        QTest::addColumn<double>("pulses"); // KValue, or MValue for a tachometer with LCD
+        QTest::addColumn<double>("threshold");
+        QTest::addColumn<int>("noteId"); // 0: nothing said
         QTest::addColumn<QStringList>("heldAndAsked");
         const QString tacho = "Tachometer 0-4000 rpm";
-        QTest::newRow("block, whole pulses: 4.5") << true << 65 << tacho << 4.5 << 5745 << QStringList{"4", "4.5"};
-        QTest::newRow("block, tenths: 4.56") << true << 66 << tacho << 4.56 << 5746 << QStringList{"4.5", "4.56"};
-        QTest::newRow("block, tenths: 4.5 kept") << true << 66 << tacho << 4.5 << 0 << QStringList();
+        const QString speedo = "Speedometer 0-60 kn";
+        QTest::newRow("block, whole pulses: 4.5")
+            << true << 65 << tacho << 4.5 << 0.0 << 5745 << QStringList{"4", "4.5"};
+        QTest::newRow("block, tenths: 4.56") << true << 66 << tacho << 4.56 << 0.0 << 5746 << QStringList{"4.5", "4.56"};
+        QTest::newRow("block, tenths: 4.5 kept") << true << 66 << tacho << 4.5 << 0.0 << 0 << QStringList();
+        QTest::newRow("block threshold rounded") << true << 66 << tacho << 4.0 << 7.5 << 5747 << QStringList{"8", "7.5"};
         QTest::newRow("register k-value: 3600.5")
-            << false << 0 << "Speedometer 0-60 kn" << 3600.5 << 5745 << QStringList{"3600", "3600.5"};
+            << false << 0 << speedo << 3600.5 << 0.0 << 5745 << QStringList{"3600", "3600.5"};
         QTest::newRow("register m-value: 2.5 kept")
-            << false << 0 << "Tachometer with LCD 0-4000 rpm" << 2.5 << 0 << QStringList();
+            << false << 0 << "Tachometer with LCD 0-4000 rpm" << 2.5 << 0.0 << 0 << QStringList();
+        QTest::newRow("register threshold cut") << false << 0 << speedo << 3600.0 << 7.5 << 5747
+                                                << QStringList{"7", "7.5"};
     }
-    void pulseFactorCutIsSaid()
+    void decimalsCutAreSaid()
     {
         QFETCH(bool, block);
         QFETCH(int, firmware);
         QFETCH(QString, description);
-        QFETCH(double, value);
+        QFETCH(double, pulses);
+        QFETCH(double, threshold);
         QFETCH(int, noteId);
         QFETCH(QStringList, heldAndAsked);
         testing_support::ScopedTestHome home;
@@ -328,7 +335,8 @@ private slots:
         sim.server->withState([&](GaugeSimState &state, QVector<SimFault> &) { state.block[4] = char(firmware); });
         ConfigRecord cfg;
         cfg.Description = description;
-        cfg.KValue = cfg.MValue = value;
+        cfg.KValue = cfg.MValue = pulses;
+        cfg.WarnThreshold = threshold;
         const TransferOutcome o = writeToGauge(cfg, nullptr, fastOptions());
         QVERIFY2(o.success, qPrintable(o.text));
         QCOMPARE(o.notice, noteId ? loadTranslatedString(noteId).arg(heldAndAsked[0], heldAndAsked[1]) : QString());
