@@ -23,17 +23,6 @@ TransferOutcome writeOutcome(bool success, bool cancelled)
     return o;
 }
 
-// A write that cut decimals off a value says so, unless something weightier
-// (the block not saved) is said already.
-TransferOutcome withDecimalsCut(TransferOutcome o, const Phrase &cut)
-{
-    if (o.success && !cut.isEmpty() && o.notice.isEmpty()) {
-        o.setNotice(cut);
-        o.noticeIcon = Icon::Exclamation;
-    }
-    return o;
-}
-
 bool readRegisters(Run &run, ConfigRecord &cfg)
 {
     gauge_codec::RegisterDecoder decoder(cfg);

@@ -83,7 +83,9 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
                           && run.next(QStringLiteral("Ping"), [&] { return port.pingChecked(); })
                           && readRegisterValues(run, held);
         const auto expected = gauge_readback::registerValuesOf(gauge_codec::recordToRegisterWrites(cfg));
-        return withLinkFault(verified(read, run.cancelled, gauge_readback::compareRegisters(cfg, expected, held)), port);
+        return withDecimalsCut(
+            withLinkFault(verified(read, run.cancelled, gauge_readback::compareRegisters(cfg, expected, held)), port),
+            record_check::decimalsCutByWrite(cfg, LinkFamily::Register));
     }
 
     Run run(port, observer, 2);
@@ -99,5 +101,9 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
         return refusal(record_check::refusalText(refused.first()));
     gauge_codec::ParamBlock expected = held;
     gauge_codec::recordToBlock(cfg, expected);
-    return verified(true, false, gauge_readback::compareBlocks(cfg, expected, held));
+    ConfigRecord onGauge = cfg;
+    onGauge.FirmwareVersion = {held[gauge_codec::block_offset::FirmwareHigh],
+                               held[gauge_codec::block_offset::FirmwareLow]};
+    return withDecimalsCut(verified(true, false, gauge_readback::compareBlocks(cfg, expected, held)),
+                           record_check::decimalsCutByWrite(onGauge, LinkFamily::Block));
 }

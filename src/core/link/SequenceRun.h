@@ -132,6 +132,18 @@ inline TransferOutcome refusal(const QString &text)
     return o;
 }
 
+// A write (or a check) of values the gauge keeps with fewer decimals than
+// the project says so, unless something weightier (the block not saved) is
+// said already.
+inline TransferOutcome withDecimalsCut(TransferOutcome o, const Phrase &cut)
+{
+    if (o.success && !cut.isEmpty() && o.notice.isEmpty()) {
+        o.setNotice(cut);
+        o.noticeIcon = user_messages::Icon::Exclamation;
+    }
+    return o;
+}
+
 inline QString registerName(const char *operation, int bank, int address)
 {
     return QStringLiteral("%1 %2/%3").arg(QLatin1String(operation)).arg(bank).arg(address);

@@ -337,9 +337,15 @@ private slots:
         cfg.Description = description;
         cfg.KValue = cfg.MValue = pulses;
         cfg.WarnThreshold = threshold;
+        const QString said = noteId ? loadTranslatedString(noteId).arg(heldAndAsked[0], heldAndAsked[1]) : QString();
         const TransferOutcome o = writeToGauge(cfg, nullptr, fastOptions());
         QVERIFY2(o.success, qPrintable(o.text));
-        QCOMPARE(o.notice, noteId ? loadTranslatedString(noteId).arg(heldAndAsked[0], heldAndAsked[1]) : QString());
+        QCOMPARE(o.notice, said);
+        // Checked later, the gauge holds what the project can be there, and
+        // the check says what differs.
+        const TransferOutcome checked = verifyGauge(cfg, nullptr, fastOptions());
+        QVERIFY2(checked.success, qPrintable(checked.text));
+        QCOMPARE(checked.notice, said);
     }
 
     void registerWriteStopsAtFirstFailure_data()
