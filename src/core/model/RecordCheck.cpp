@@ -203,8 +203,8 @@ Phrase decimalsCutByWrite(const ConfigRecord &config, LinkFamily family)
     const auto number = [](double v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); };
     // As the gauge's bytes are made (a value beyond their range is refused
     // before any write).
-    const auto cut = [&](double value, double held, int text) {
-        return std::fabs(value) < 1e9 && held != value ? Phrase::of(text, {number(held), number(value)}) : Phrase();
+    const auto cut = [&](double value, double held, int textId) {
+        return std::fabs(value) < 1e9 && held != value ? Phrase::of(textId, {number(held), number(value)}) : Phrase();
     };
     // Not used by the gauge with an NMEA source; a block carries no MValue.
     const bool mValue = pulseFactorFieldOf(config) == PulseFactorField::MValue;
