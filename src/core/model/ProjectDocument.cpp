@@ -69,13 +69,20 @@ void ProjectDocument::restore(const State &state)
 {
     const bool masterTypeChanged =
         state.config.MasterId != m_config.MasterId || state.masterTypeMissing != m_masterTypeMissing;
+    int changedInput = -1;
+    if (state.config.sameUserSettings(m_config)) {
+        for (int input = 0; input < InputCount && changedInput < 0; ++input) {
+            if (!(state.calibrations[input] == m_calibrations[input]))
+                changedInput = input;
+        }
+    }
     m_config = state.config;
     m_calibrations = state.calibrations;
     m_masterTypeMissing = state.masterTypeMissing;
     m_committed = state;
     // The editor shows the restored state; what it held goes.
     m_editPending = false;
-    emit stateRestored(masterTypeChanged);
+    emit stateRestored(masterTypeChanged, changedInput);
     updateModified();
     emit edited();
 }

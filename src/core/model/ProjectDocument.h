@@ -126,8 +126,9 @@ signals:
     // The user changed a value (commitChange), or undo or redo did.
     void edited();
     // Undo or redo put another state back; the views show it. With another
-    // master type the project tree changes too.
-    void stateRestored(bool masterTypeChanged);
+    // master type the project tree changes too. changedInput: the gauge input
+    // whose calibration the step changed, -1 when it changed the record.
+    void stateRestored(bool masterTypeChanged, int changedInput);
     void pathChanged(const QString &path);
 
 private:

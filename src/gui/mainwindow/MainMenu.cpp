@@ -10,6 +10,42 @@ namespace main_menu {
 
 using namespace command_ids;
 
+const std::vector<Command> &commands()
+{
+    static const std::vector<Command> list = {
+        {FileNew, "actionFileNew", QKeySequence::New},
+        {FileOpen, "actionFileOpen", QKeySequence::Open},
+        {FileSave, "actionFileSave", QKeySequence::Save},
+        {FileSaveAs, "actionFileSaveAs", QKeySequence::UnknownKey},
+        {FileCompare, "actionFileCompare", QKeySequence::UnknownKey},
+        {FilePrint, "actionFilePrint", QKeySequence::Print},
+        {FilePrintPreview, "actionFilePrintPreview", QKeySequence::UnknownKey},
+        {FilePrintSetup, "actionFilePrintSetup", QKeySequence::UnknownKey},
+        {ExportPdf, "actionExportPdf", QKeySequence::UnknownKey},
+        {AppExit, "actionAppExit", QKeySequence::UnknownKey},
+        {EditUndo, "actionEditUndo", QKeySequence::Undo},
+        {EditRedo, "actionEditRedo", QKeySequence::UnknownKey}, // set by UndoCommands
+        {EditCut, "actionEditCut", QKeySequence::Cut},
+        {EditCopy, "actionEditCopy", QKeySequence::Copy},
+        {EditPaste, "actionEditPaste", QKeySequence::Paste},
+        {ViewToolBar, "actionViewToolBar", QKeySequence::UnknownKey},
+        {ViewStatusBar, "actionViewStatusBar", QKeySequence::UnknownKey},
+        {ViewServiceItems, "actionViewServiceItems", QKeySequence::UnknownKey},
+        {ChooseMasterType, "actionChooseMasterType", QKeySequence::UnknownKey},
+        {ReadGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
+        {WriteGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
+        {RestoreBackup, "actionRestoreBackup", QKeySequence::UnknownKey},
+        {CompareGauge, "actionCompareWithGauge", QKeySequence::UnknownKey},
+        {VerifyAfterWrite, "actionVerifyAfterWrite", QKeySequence::UnknownKey},
+        {ServiceHistory, "actionServiceHistory", QKeySequence::UnknownKey},
+        {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
+        {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
+        {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
+        {HelpManual, "actionHelpManual", QKeySequence::HelpContents},
+    };
+    return list;
+}
+
 const std::vector<Popup> &menuBar()
 {
     static const std::vector<Popup> menu = {

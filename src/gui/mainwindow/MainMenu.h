@@ -2,9 +2,20 @@
 // The layout of the main menu and of the context menu: which command stands
 // where, and the language pack numbers of the texts. The texts are looked up
 // each time the menu is built, so a language switch only has to build again.
+#include <QKeySequence>
 #include <vector>
 
 namespace main_menu {
+
+// A command of the window: its id, the object name of its action (which
+// tests and translations find it by) and its standard key, if any.
+struct Command
+{
+    int id;
+    const char *objectName;
+    QKeySequence::StandardKey key;
+};
+const std::vector<Command> &commands();
 
 constexpr int Separator = 0;
 constexpr int RecentFiles = -1; // the recent files (or a grey placeholder)

@@ -26,6 +26,7 @@
 #include "model/RecordCheck.h"
 #include "views/FormView.h"
 #include "views/ProjectTreeView.h"
+#include "views/ViewFactory.h"
 #include "views/PaneSplitter.h"
 
 #include <QAction>
@@ -48,47 +49,6 @@ using namespace command_ids;
 
 namespace {
 
-struct ActionInfo
-{
-    int id;
-    const char *objectName;
-    QKeySequence::StandardKey key;
-};
-
-const ActionInfo actionInfos[] = {
-    {FileNew, "actionFileNew", QKeySequence::New},
-    {FileOpen, "actionFileOpen", QKeySequence::Open},
-    {FileSave, "actionFileSave", QKeySequence::Save},
-    {FileSaveAs, "actionFileSaveAs", QKeySequence::UnknownKey},
-    {FileCompare, "actionFileCompare", QKeySequence::UnknownKey},
-    {FilePrint, "actionFilePrint", QKeySequence::Print},
-    {FilePrintPreview, "actionFilePrintPreview", QKeySequence::UnknownKey},
-    {FilePrintSetup, "actionFilePrintSetup", QKeySequence::UnknownKey},
-    {ExportPdf, "actionExportPdf", QKeySequence::UnknownKey},
-    {AppExit, "actionAppExit", QKeySequence::UnknownKey},
-    {EditUndo, "actionEditUndo", QKeySequence::Undo},
-    {EditRedo, "actionEditRedo", QKeySequence::UnknownKey}, // set by UndoCommands
-    {EditCut, "actionEditCut", QKeySequence::Cut},
-    {EditCopy, "actionEditCopy", QKeySequence::Copy},
-    {EditPaste, "actionEditPaste", QKeySequence::Paste},
-    {ViewToolBar, "actionViewToolBar", QKeySequence::UnknownKey},
-    {ViewStatusBar, "actionViewStatusBar", QKeySequence::UnknownKey},
-    {ViewServiceItems, "actionViewServiceItems", QKeySequence::UnknownKey},
-    {ChooseMasterType, "actionChooseMasterType", QKeySequence::UnknownKey},
-    {ReadGauge, "actionReadFromGauge", QKeySequence::UnknownKey},
-    {WriteGauge, "actionWriteToGauge", QKeySequence::UnknownKey},
-    {RestoreBackup, "actionRestoreBackup", QKeySequence::UnknownKey},
-    {CompareGauge, "actionCompareWithGauge", QKeySequence::UnknownKey},
-    {VerifyAfterWrite, "actionVerifyAfterWrite", QKeySequence::UnknownKey},
-    {ServiceHistory, "actionServiceHistory", QKeySequence::UnknownKey},
-    {Diagnostics, "actionDiagnostics", QKeySequence::UnknownKey},
-    {CommunicationSettings, "actionCommunicationSettings", QKeySequence::UnknownKey},
-    {AppAbout, "actionAppAbout", QKeySequence::UnknownKey},
-    {HelpManual, "actionHelpManual", QKeySequence::HelpContents},
-};
-
-// The manual made from the README when the program was built, in the
-// desktop's browser.
 // Write's prompt, or what the gauge still needs before it can be written:
 // a pulse factor outside the master type's limits (a new project's 0).
 QString writeStatusTip(const ConfigRecord &config, bool masterChosen)
@@ -195,7 +155,7 @@ void MainWindow::addHandler(int commandId, std::function<void()> handler)
 
 void MainWindow::createActions()
 {
-    for (const ActionInfo &info : actionInfos) {
+    for (const main_menu::Command &info : main_menu::commands()) {
         auto *action = new QAction(this);
         action->setObjectName(QString::fromLatin1(info.objectName));
         action->setData(info.id);
@@ -291,12 +251,25 @@ void MainWindow::createActions()
     });
 }
 
-void MainWindow::showRestoredState(bool masterTypeChanged)
+void MainWindow::showRestoredState(bool masterTypeChanged, int changedInput)
 {
+    // The change is shown where it is: undone out of sight, it looked as if
+    // Undo had done nothing, and a second Undo took back one more step.
+    const int shown = m_document->selectedTreeItem();
+    int where = 0;
+    if (changedInput >= 0) {
+        const int input = (changedInput + 2) * 100;
+        if (shown != input + tree_codes::CalibrationOffset && shown != input + tree_codes::GaugeOffset)
+            where = input + tree_codes::CalibrationOffset;
+    } else if (shown != tree_codes::Master) {
+        where = tree_codes::Master;
+    }
     if (masterTypeChanged)
         m_leftView->onStateRestored();
-    else if (FormView *view = rightView())
-        view->loadFromRecord();
+    else if (!where || !m_leftView->showRestoredItem(where)) {
+        if (FormView *view = rightView())
+            view->loadFromRecord();
+    }
     updateCommandStates();
 }
 

@@ -84,7 +84,7 @@ private:
     void editCommand(const char *slot);
     // The form (and, with another master type, the tree) shows what undo or
     // redo put back.
-    void showRestoredState(bool masterTypeChanged);
+    void showRestoredState(bool masterTypeChanged, int changedInput);
     void onChooseMasterType();
     void onTransferFinished();
     void onCommunicationSettings();

@@ -218,6 +218,16 @@ void ProjectTreeView::onStateRestored()
     m_discardOldView = false;
 }
 
+bool ProjectTreeView::showRestoredItem(int code)
+{
+    QTreeWidgetItem *item = findItem(code);
+    if (!item)
+        return false;
+    const QScopedValueRollback<bool> discard(m_discardOldView, true);
+    showItem(item);
+    return true;
+}
+
 void ProjectTreeView::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_T && (event->modifiers() & Qt::ControlModifier)

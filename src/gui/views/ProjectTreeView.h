@@ -36,6 +36,9 @@ public:
     // the selected one stays when it is still there, and its form shows the
     // restored values.
     void onStateRestored();
+    // Undo or redo changed what the item of code shows: that item is shown,
+    // with the restored values. False when the tree has no such item.
+    bool showRestoredItem(int code);
 
     // Code of the item, or 0.
     static int itemCode(const QTreeWidgetItem *item);

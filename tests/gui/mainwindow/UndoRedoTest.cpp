@@ -10,6 +10,7 @@
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/GaugeTransferCommands.h"
 #include "model/ProjectDocument.h"
+#include "views/ViewFactory.h"
 
 #include <QPushButton>
 
@@ -168,6 +169,47 @@ private slots:
         expectShown(f, field, before);
         QVERIFY(f.frame().isWindowModified());
         QCOMPARE(f.messages().count(), 0);
+    }
+
+    // Undo and redo show the change where it is: undone out of sight, it
+    // looked as if nothing had happened.
+    void stepIsShownWhereItWasMade_data()
+    {
+        QTest::addColumn<int>("madeOn"); // tree item
+        QTest::addColumn<int>("lookingAt");
+        QTest::newRow("pulse factor, from a calibration") << int(tree_codes::Master) << FuelCalibration;
+        QTest::newRow("pulse factor, from the project") << int(tree_codes::Master) << int(tree_codes::Project);
+        QTest::newRow("fuel calibration, from the temperature's") << FuelCalibration << 301;
+        QTest::newRow("fuel calibration, from the master") << FuelCalibration << int(tree_codes::Master);
+    }
+    void stepIsShownWhereItWasMade()
+    {
+        QFETCH(int, madeOn);
+        QFETCH(int, lookingAt);
+        FrameFixture f;
+        settings_store::writeInt("Settings", "ServiceItems", 1);
+        ConfigRecord record;
+        record.MasterId = SpeedometerWithLimits;
+        record.KValue = 5000;
+        const QString path = f.home().filePath(QStringLiteral("harbour.rix"));
+        QVERIFY(project_file::writeFile(path, record, nullptr));
+        QVERIFY(f.start({path}));
+        showAndActivate(f.frame());
+        const char *field = madeOn == FuelCalibration ? FirstDisplayValue : PulseField;
+        clickTreeItem(f, madeOn);
+        const Shown before = shown(f, field);
+        QVERIFY(typeInto(f, field, QStringLiteral("7000")));
+        press(f, Qt::Key_Tab);
+        const Shown after = shown(f, field);
+        clickTreeItem(f, lookingAt);
+
+        press(f, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(f.document().selectedTreeItem(), madeOn);
+        expectShown(f, field, before);
+        clickTreeItem(f, lookingAt);
+        press(f, Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QCOMPARE(f.document().selectedTreeItem(), madeOn);
+        expectShown(f, field, after);
     }
 };
 
