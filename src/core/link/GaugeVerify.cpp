@@ -104,6 +104,9 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
     ConfigRecord onGauge = cfg;
     onGauge.FirmwareVersion = {held[gauge_codec::block_offset::FirmwareHigh],
                                held[gauge_codec::block_offset::FirmwareLow]};
-    return withDecimalsCut(verified(true, false, gauge_readback::compareBlocks(cfg, expected, held)),
-                           record_check::decimalsCutByWrite(onGauge, LinkFamily::Block));
+    TransferOutcome o = withDecimalsCut(verified(true, false, gauge_readback::compareBlocks(cfg, expected, held)),
+                                        record_check::decimalsCutByWrite(onGauge, LinkFamily::Block));
+    // For the history, as a read of the block names it.
+    o.firmwareVersion = onGauge.FirmwareVersion;
+    return o;
 }

@@ -34,7 +34,8 @@ struct TransferOutcome
     QString cancelNote;
     // The gauge's block saved before a download overwrote it.
     QString backupFile;
-    // The firmware bytes of the block a block-family write found on the gauge.
+    // The firmware bytes of the block a block-family write or check found on
+    // the gauge.
     std::optional<std::array<uint8_t, 2>> firmwareVersion;
     // notice, text and detail by string id, for the service history, which
     // shows them in its reader's language. A text set without its phrase (or

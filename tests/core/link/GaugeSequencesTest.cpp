@@ -346,6 +346,7 @@ private slots:
         const TransferOutcome checked = verifyGauge(cfg, nullptr, fastOptions());
         QVERIFY2(checked.success, qPrintable(checked.text));
         QCOMPARE(checked.notice, said);
+        QCOMPARE(checked.firmwareVersion.has_value(), block); // for the history
     }
 
     void registerWriteStopsAtFirstFailure_data()
