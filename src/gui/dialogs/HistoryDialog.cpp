@@ -1,5 +1,7 @@
 #include "HistoryDialog.h"
 
+#include "FindFieldKeys.h"
+
 #include "base/Language.h"
 #include "base/LocalDates.h"
 #include "base/UserMessages.h"
@@ -163,6 +165,7 @@ HistoryDialog::HistoryDialog(const QVector<service_history::Entry> &entries, QWi
     resize(qBound(700, tableWidth + margins.left() + margins.right(), qMax(700, room)), 460);
 
     connect(m_filter, &QLineEdit::textChanged, this, &HistoryDialog::applyFilter);
+    find_field_keys::moveListFrom(m_filter, m_table);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::updateOpenButton);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &HistoryDialog::openSelected);
     connect(m_open, &QPushButton::clicked, this, &HistoryDialog::openSelected);

@@ -1,4 +1,6 @@
 #include "MasterTypeDialog.h"
+
+#include "FindFieldKeys.h"
 #include "ListWidth.h"
 #include "MasterTypeListModel.h"
 
@@ -54,6 +56,7 @@ MasterTypeDialog::MasterTypeDialog(QWidget *parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setAllColumnsShowFocus(true);
     connect(m_list, &QTreeView::doubleClicked, this, &MasterTypeDialog::accept);
+    find_field_keys::moveListFrom(m_find, m_list);
 
     m_ok = new QPushButton(templateText(1), this);
     m_ok->setObjectName(QStringLiteral("okButton"));

@@ -96,6 +96,35 @@ private slots:
         QCOMPARE(taken, descriptions.isEmpty() ? 0 : 1);
     }
 
+    // Typing narrows the list, the arrow keys pick a row from it, Enter
+    // takes that row (not the first).
+    void arrowKeysInFindPickTheRow_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("taken");
+        QTest::newRow("none: the first") << QList<int>{} << 1;
+        QTest::newRow("down") << QList<int>{Qt::Key_Down} << 3;
+        QTest::newRow("down past the end") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 3;
+        QTest::newRow("down and up") << QList<int>{Qt::Key_Down, Qt::Key_Up} << 1;
+    }
+    void arrowKeysInFindPickTheRow()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, taken);
+        MasterTypeDialog dialog;
+        QTimer::singleShot(0, &dialog, [&] {
+            auto *find = dialog.findChild<QLineEdit *>("masterTypeFind");
+            QTest::keyClicks(find, "speedo");
+            for (int key : keys)
+                QTest::keyClick(find, Qt::Key(key));
+            QTest::keyClick(find, Qt::Key_Return);
+            if (dialog.isVisible())
+                dialog.reject();
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selectedId(), taken);
+    }
+
     void headingSortsByItsColumn_data()
     {
         QTest::addColumn<int>("column");
