@@ -203,7 +203,7 @@ int restoreCommand(const CommandLine &args)
                                                  "give --force to send it all the same")
                                       .arg(path));
     InterruptWatch watch;
-    const TransferOutcome outcome = restoreBlockToGauge(block, &watch, options);
+    const TransferOutcome outcome = restoreBlockToGauge(block, &watch, options, QFileInfo(path).fileName());
     transfer_history::Transfer t = historyOf(QStringLiteral("restore"), options, LinkFamily::Block, QString(),
                                              ConfigRecord(), ConfigRecord(), outcome);
     t.detail = path;

@@ -235,5 +235,9 @@
         <source>The gauge holds the warning threshold as %1, not %2 as in the project: it keeps whole numbers.</source>
         <translation>The gauge holds the warning threshold as %1, not %2 as in the project: it keeps whole numbers.</translation>
     </message>
+    <message id="5748">
+        <source>The backup %1 was written back to the gauge.</source>
+        <translation>The backup %1 was written back to the gauge.</translation>
+    </message>
 </context>
 </TS>

@@ -235,5 +235,9 @@
         <source>The gauge holds the warning threshold as %1, not %2 as in the project: it keeps whole numbers.</source>
         <translation>L’instrument garde le seuil d’alerte à %1, et non %2 comme dans le projet : il ne garde que des nombres entiers.</translation>
     </message>
+    <message id="5748">
+        <source>The backup %1 was written back to the gauge.</source>
+        <translation>La sauvegarde %1 a été réécrite dans l’instrument.</translation>
+    </message>
 </context>
 </TS>

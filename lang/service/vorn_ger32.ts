@@ -235,5 +235,9 @@
         <source>The gauge holds the warning threshold as %1, not %2 as in the project: it keeps whole numbers.</source>
         <translation>Das Messgerät speichert die Warnschwelle als %1, nicht %2 wie im Projekt: Es kennt nur ganze Zahlen.</translation>
     </message>
+    <message id="5748">
+        <source>The backup %1 was written back to the gauge.</source>
+        <translation>Die Sicherung %1 wurde in das Messgerät zurückgeschrieben.</translation>
+    </message>
 </context>
 </TS>

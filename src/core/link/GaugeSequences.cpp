@@ -215,14 +215,14 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
 }
 
 TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &saved, SequenceObserver *observer,
-                                    const LinkOptions &options)
+                                    const LinkOptions &options, const QString &backupName)
 {
     ConfigRecord decoded;
     gauge_codec::blockToRecord(saved, decoded);
     const QVector<record_check::Refusal> refusals = record_check::checkRecord(decoded, LinkFamily::Block);
     if (!refusals.isEmpty())
         return refusal(record_check::refusalText(refusals.first()));
-    return writeBlock(observer, options, ConfigRecord(), [&](gauge_codec::ParamBlock &block) {
+    TransferOutcome o = writeBlock(observer, options, ConfigRecord(), [&](gauge_codec::ParamBlock &block) {
         using namespace gauge_codec::block_offset;
         // Another firmware lays the block out otherwise: its bytes would mean
         // something else there.
@@ -232,6 +232,10 @@ TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &saved, Sequen
         block = saved;
         return QString();
     });
+    // The backup went back, not the project: the message says which.
+    if (o.success && o.textPhrase.id == 1230 && !backupName.isEmpty())
+        o.setText(Phrase::of(5748, {backupName}));
+    return o;
 }
 
 TransferOutcome presetCounter(int startAddress, int cells, uint32_t value, uint16_t stamp, SequenceObserver *observer,

@@ -64,9 +64,11 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer 
 // Writes a saved block back to a block-family gauge unchanged (the block the
 // gauge holds is backed up first, as for any download). Refused, with nothing
 // written, when the block decoded fails the record check, or when its
-// firmware bytes are not the gauge's own unless the options force it.
+// firmware bytes are not the gauge's own unless the options force it. A
+// backup named is named in the message of a restore that went well.
 TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &block, SequenceObserver *observer = nullptr,
-                                    const LinkOptions &options = LinkOptions());
+                                    const LinkOptions &options = LinkOptions(),
+                                    const QString &backupName = QString());
 
 // Presets a counter: the counter image of value in cells 16-bit cells from
 // startAddress (0 and 32 for the distance counter, 66 and 16 for the hour

@@ -336,8 +336,8 @@ void GaugeTransferCommands::restoreBackup()
     if (m_demo)
         m_demo->useFamily(LinkFamily::Block);
     const LinkOptions options = m_options;
-    TransferOutcome outcome = m_runner.run(m_window, loadTranslatedString(5386), [&block, options](SequenceObserver &observer) {
-        return ::restoreBlockToGauge(block, &observer, options);
+    TransferOutcome outcome = m_runner.run(m_window, loadTranslatedString(5386), [&block, options, name](SequenceObserver &observer) {
+        return ::restoreBlockToGauge(block, &observer, options, name);
     });
     const bool backedUp = outcome.success && !outcome.backupFile.isEmpty();
     if (backedUp)

@@ -132,8 +132,9 @@ private slots:
         // The gauge's own firmware bytes: another firmware's block is refused.
         saved[4] = uint8_t(sim.state().block[4]);
         saved[5] = uint8_t(sim.state().block[5]);
-        const TransferOutcome o = restoreBlockToGauge(saved, nullptr, fastOptions());
+        const TransferOutcome o = restoreBlockToGauge(saved, nullptr, fastOptions(), "block-1.bin");
         QVERIFY2(o.success, qPrintable(o.text));
+        QCOMPARE(o.text, loadTranslatedString(5748).arg("block-1.bin")); // the backup, not a project
         QCOMPARE(sim.state().block, blockBytes(saved));
         QCOMPARE(sim.state().savedBlock, blockBytes(saved));
         QVERIFY(QFile::exists(o.backupFile));

@@ -258,7 +258,7 @@ private slots:
         QVERIFY(f.messages().texts().first().contains(QFileInfo(backup).fileName()));
         QCOMPARE(f.messages().messages().first().details, QDir::toNativeSeparators(backup));
         QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
-        QVERIFY(f.messages().texts().last().startsWith(loadTranslatedString(1230)));
+        QVERIFY(f.messages().texts().last().startsWith(loadTranslatedString(5748).arg(QFileInfo(backup).fileName())));
         const QByteArray expected(reinterpret_cast<const char *>(saved.data()), 64);
         QCOMPARE(gauge.state().savedBlock.toHex(), expected.toHex());
         // The block it replaced is the newest backup, named in the message.
