@@ -75,8 +75,7 @@ DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutco
     if (!run.step(1, QStringLiteral("UploadFromGauge"), [&] { return run.port.uploadFromGauge(original); }))
         return DownloadResult::Failed;
     block = original;
-    outcome.firmwareVersion = std::array<uint8_t, 2>{original[gauge_codec::block_offset::FirmwareHigh],
-                                                     original[gauge_codec::block_offset::FirmwareLow]};
+    outcome.firmwareVersion = gauge_codec::firmwareOf(original);
     outcome.text = change(block);
     if (!outcome.text.isEmpty())
         return DownloadResult::Refused;
@@ -204,10 +203,7 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
         const QVector<record_check::Refusal> refused = record_check::checkAgainstBlock(cfg, block);
         if (!refused.isEmpty())
             return record_check::refusalText(refused.first());
-        ConfigRecord onGauge = cfg;
-        onGauge.FirmwareVersion = {block[gauge_codec::block_offset::FirmwareHigh],
-                                   block[gauge_codec::block_offset::FirmwareLow]};
-        cut = record_check::decimalsCutByWrite(onGauge, LinkFamily::Block);
+        cut = record_check::decimalsCutByWrite(cfg, block);
         gauge_codec::recordToBlock(cfg, block);
         return QString();
     });
@@ -223,12 +219,11 @@ TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &saved, Sequen
     if (!refusals.isEmpty())
         return refusal(record_check::refusalText(refusals.first()));
     TransferOutcome o = writeBlock(observer, options, ConfigRecord(), [&](gauge_codec::ParamBlock &block) {
-        using namespace gauge_codec::block_offset;
+        using gauge_codec::firmwareOf;
         // Another firmware lays the block out otherwise: its bytes would mean
         // something else there.
-        if (!options.force && (block[FirmwareHigh] != saved[FirmwareHigh] || block[FirmwareLow] != saved[FirmwareLow]))
-            return loadTranslatedString(5110).arg(firmwareText({saved[FirmwareHigh], saved[FirmwareLow]}),
-                                                  firmwareText({block[FirmwareHigh], block[FirmwareLow]}));
+        if (!options.force && firmwareOf(block) != firmwareOf(saved))
+            return loadTranslatedString(5110).arg(firmwareText(firmwareOf(saved)), firmwareText(firmwareOf(block)));
         block = saved;
         return QString();
     });

@@ -101,12 +101,9 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
         return refusal(record_check::refusalText(refused.first()));
     gauge_codec::ParamBlock expected = held;
     gauge_codec::recordToBlock(cfg, expected);
-    ConfigRecord onGauge = cfg;
-    onGauge.FirmwareVersion = {held[gauge_codec::block_offset::FirmwareHigh],
-                               held[gauge_codec::block_offset::FirmwareLow]};
     TransferOutcome o = withDecimalsCut(verified(true, false, gauge_readback::compareBlocks(cfg, expected, held)),
-                                        record_check::decimalsCutByWrite(onGauge, LinkFamily::Block));
+                                        record_check::decimalsCutByWrite(cfg, held));
     // For the history, as a read of the block names it.
-    o.firmwareVersion = onGauge.FirmwareVersion;
+    o.firmwareVersion = gauge_codec::firmwareOf(held);
     return o;
 }

@@ -64,7 +64,7 @@ QString thresholdRefusalText(const ConfigRecord &cfg)
 
 bool blockToRecord(const ParamBlock &block, ConfigRecord &cfg)
 {
-    cfg.FirmwareVersion = {block[block_offset::FirmwareHigh], block[block_offset::FirmwareLow]};
+    cfg.FirmwareVersion = firmwareOf(block);
 
     const int k = block[block_offset::PulseFactor] * 256 + block[block_offset::PulseFactor + 1];
     cfg.KValue = tenths(block) ? k / 10.0 : static_cast<double>(k);

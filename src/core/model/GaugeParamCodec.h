@@ -27,6 +27,11 @@ constexpr int DownloadMark = 63;
 }
 // From this firmware byte on the gauge holds the pulse factor in tenths.
 constexpr uint8_t TenthsFirmware = 66;
+// The firmware bytes (4 and 5) of a block.
+inline std::array<uint8_t, 2> firmwareOf(const ParamBlock &block)
+{
+    return {block[block_offset::FirmwareHigh], block[block_offset::FirmwareLow]};
+}
 
 // The block-family threshold conversion needs distinct scale limits and
 // distinct warning limits when the master type asks for it; otherwise the

@@ -133,8 +133,7 @@ QVector<Refusal> checkRecord(const ConfigRecord &cfg)
 QVector<Refusal> checkAgainstBlock(const ConfigRecord &cfg, const gauge_codec::ParamBlock &block)
 {
     ConfigRecord gauge = cfg;
-    gauge.FirmwareVersion = {block[gauge_codec::block_offset::FirmwareHigh],
-                             block[gauge_codec::block_offset::FirmwareLow]};
+    gauge.FirmwareVersion = gauge_codec::firmwareOf(block);
     QVector<Refusal> refusals = checkRecord(gauge, LinkFamily::Block);
     for (const Refusal &r : refusals) {
         if (r.field == QLatin1String("WarnThreshold"))
@@ -219,6 +218,13 @@ Phrase decimalsCutByWrite(const ConfigRecord &config, LinkFamily family)
     if (family == LinkFamily::Register)
         return cut(threshold, std::trunc(threshold), 5747);
     return config.CalculateThreshold ? Phrase() : cut(threshold, std::trunc(threshold + 0.5), 5747);
+}
+
+Phrase decimalsCutByWrite(const ConfigRecord &config, const gauge_codec::ParamBlock &block)
+{
+    ConfigRecord gauge = config;
+    gauge.FirmwareVersion = gauge_codec::firmwareOf(block);
+    return decimalsCutByWrite(gauge, LinkFamily::Block);
 }
 
 double clampThreshold(const ConfigRecord &config, double value)

@@ -72,6 +72,8 @@ Range pulseFactorCapacity(const ConfigRecord &config);
 // threshold (whole units, unless a block gauge converts it to its scale).
 // Empty when both are kept as they are.
 Phrase decimalsCutByWrite(const ConfigRecord &config, LinkFamily family);
+// The same for a block-family gauge, whose block says how it counts.
+Phrase decimalsCutByWrite(const ConfigRecord &config, const gauge_codec::ParamBlock &block);
 
 // The threshold kept within the scale when the master type converts it.
 double clampThreshold(const ConfigRecord &config, double value);

@@ -41,8 +41,7 @@ QList<BlockBackupEntry> RestoreBackupDialog::listBackups(const QString &folder)
         if (!block_backup::load(file.absoluteFilePath(), block, nullptr))
             continue;
         entries.append({file.absoluteFilePath(), madeAt(file),
-                        firmwareText({block[gauge_codec::block_offset::FirmwareHigh],
-                                      block[gauge_codec::block_offset::FirmwareLow]})});
+                        firmwareText(gauge_codec::firmwareOf(block))});
     }
     std::sort(entries.begin(), entries.end(), [](const BlockBackupEntry &a, const BlockBackupEntry &b) {
         return a.made != b.made ? a.made > b.made : a.path > b.path;
