@@ -102,9 +102,7 @@ private slots:
     {
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<int>("taken");
-        QTest::newRow("none: the first") << QList<int>{} << 1;
         QTest::newRow("down") << QList<int>{Qt::Key_Down} << 3;
-        QTest::newRow("down past the end") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 3;
         QTest::newRow("down and up") << QList<int>{Qt::Key_Down, Qt::Key_Up} << 1;
     }
     void arrowKeysInFindPickTheRow()

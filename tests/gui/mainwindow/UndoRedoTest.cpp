@@ -178,7 +178,6 @@ private slots:
         QTest::addColumn<int>("madeOn"); // tree item
         QTest::addColumn<int>("lookingAt");
         QTest::newRow("pulse factor, from a calibration") << int(tree_codes::Master) << FuelCalibration;
-        QTest::newRow("pulse factor, from the project") << int(tree_codes::Master) << int(tree_codes::Project);
         QTest::newRow("fuel calibration, from the temperature's") << FuelCalibration << 301;
         QTest::newRow("fuel calibration, from the master") << FuelCalibration << int(tree_codes::Master);
     }
