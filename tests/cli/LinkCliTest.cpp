@@ -282,7 +282,7 @@ private slots:
         testing_support::ScopedTestHome home;
         QString writeError;
         ConfigRecord cfg;
-        cfg.KValue = 70000;
+        cfg.KValue = 70000.5; // the gauge keeps whole pulses, and the write says so
         cfg.WarnThreshold = 300;
         cfg.WarnMode = 1;
         cfg.Illumination = 30;
@@ -291,6 +291,7 @@ private slots:
         const CliResult r = runCli({"write", "--port", sim.device(), "--family", "register", "p.rix"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.out.contains("The configuration was written to the gauge successfully."), qPrintable(r.out));
+        QVERIFY2(r.err.contains("warning: The gauge holds the pulse factor as 70000, not 70000.5"), qPrintable(r.err));
         const QJsonObject state = sim.stopAndReadState();
         QCOMPARE(reg(state, "4/10"), 0x01);
         QCOMPARE(reg(state, "4/11"), 0x11);
@@ -320,6 +321,7 @@ private slots:
 
         r = runCli({"write", "--restore", firstBackup, "--port", sim.device()});
         QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.contains("The backup " + QFileInfo(firstBackup).fileName() + " was written back"), qPrintable(r.out));
         const QJsonObject state = sim.stopAndReadState();
         QCOMPARE(hexField(state, "block"), original);
         QCOMPARE(hexField(state, "savedBlock"), original);
