@@ -6,6 +6,7 @@
 
 #include "base/KnownSettings.h"
 #include "base/SettingsStore.h"
+#include "link/NetworkAddress.h"
 
 #include <cstdio>
 
@@ -54,6 +55,25 @@ const CommandHelp setHelp{"config set", "config set KEY VALUE",
 const CommandHelp unsetHelp{"config unset", "config unset KEY",
                             "Removes the setting KEY (SECTION/ENTRY); the program then uses its default.", {},
                             "config unset Directories/History"};
+
+// A network port the link cannot take would be stored and fail only at the
+// next transfer or probe.
+QString portProblem(const Key &key, const QString &value)
+{
+    if (key.section.compare(QLatin1String("Communication"), Qt::CaseInsensitive) != 0)
+        return QString();
+    QStringList names;
+    if (key.entry.compare(QLatin1String("Device"), Qt::CaseInsensitive) == 0)
+        names << value;
+    else if (key.entry.compare(QLatin1String("NetworkPorts"), Qt::CaseInsensitive) == 0)
+        names = value.split(QLatin1Char(','));
+    for (const QString &name : names) {
+        const QString problem = networkAddressProblem(name);
+        if (!problem.isEmpty())
+            return QStringLiteral("%1 is %2").arg(name.trimmed(), problem);
+    }
+    return QString();
+}
 
 // The arguments of a subcommand that takes `count` plain arguments, the
 // first of them a key.
@@ -116,7 +136,9 @@ int configSet(const QStringList &argList)
     const QString value = args.positional().at(1);
     settings_store::writeString(key.section, key.entry, value);
     // Stored as given all the same: the file is the user's.
-    const QString problem = known_settings::problemWith(key.section, key.entry, value);
+    QString problem = known_settings::problemWith(key.section, key.entry, value);
+    if (problem.isEmpty())
+        problem = portProblem(key, value);
     if (!problem.isEmpty())
         std::fprintf(stderr, "skaleron-cli: warning: %s; stored all the same\n", problem.toUtf8().constData());
     return ExitOk;

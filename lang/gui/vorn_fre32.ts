@@ -483,6 +483,10 @@
         <source>kept as %1: the gauge holds one decimal</source>
         <translation>conservé comme %1 : l’instrument ne garde qu’une décimale</translation>
     </message>
+    <message id="5985">
+        <source>%1 is not a network port: write it as rfc2217://HOST:PORT or tcp://HOST:PORT, PORT being the number of the port on the server.</source>
+        <translation>%1 n’est pas un port réseau : écrivez-le sous la forme rfc2217://HÔTE:PORT ou tcp://HÔTE:PORT, PORT étant le numéro du port sur le serveur.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler : %1</translation>

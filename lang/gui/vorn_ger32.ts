@@ -483,6 +483,10 @@
         <source>kept as %1: the gauge holds one decimal</source>
         <translation>als %1 übernommen: Das Messgerät speichert eine Nachkommastelle</translation>
     </message>
+    <message id="5985">
+        <source>%1 is not a network port: write it as rfc2217://HOST:PORT or tcp://HOST:PORT, PORT being the number of the port on the server.</source>
+        <translation>%1 ist kein Netzwerkanschluss: Schreiben Sie ihn als rfc2217://HOST:PORT oder tcp://HOST:PORT, mit der Nummer des Ports auf dem Server als PORT.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTcpServer>
 #include <QTest>
 
 using testing_support::CliResult;
@@ -52,6 +53,8 @@ private slots:
         QTest::newRow("blanks in the section") << "Recent File List/File1" << "Recent File List/File1"
                                                << "/home/me/my boat.rix" << "";
         QTest::newRow("a choice in range") << "Communication/Baudrate" << "Communication/Baudrate" << "2" << "";
+        QTest::newRow("network ports") << "Communication/NetworkPorts" << "Communication/NetworkPorts"
+                                       << "rfc2217://quaybox:2001, tcp://[::1]:2002" << "";
         // Stored, but not without a word.
         QTest::newRow("a name nothing reads") << "Directories/DBaseUsr" << "Directories/DBaseUsr" << "/srv/u.sqlite"
                                               << "no part of the program reads Directories/DBaseUsr";
@@ -65,6 +68,12 @@ private slots:
         QTest::newRow("a language pack") << "Parameters/Language" << "Parameters/Language" << "vorn_fre32.dll" << "";
         QTest::newRow("no such catalogue") << "Directories/DBase" << "Directories/DBase" << "/nowhere/c.sqlite"
                                            << "the catalogue \"/nowhere/c.sqlite\" does not exist";
+        QTest::newRow("a network port without its port") << "Communication/Device" << "Communication/Device"
+                                                         << "rfc2217://quaybox"
+                                                         << "rfc2217://quaybox is not a network port of the form";
+        QTest::newRow("one of the network ports") << "Communication/NetworkPorts" << "Communication/NetworkPorts"
+                                                  << "rfc2217://quaybox:2001, tcp//quaybox:2002, tcp://quaybox:99999"
+                                                  << "tcp://quaybox:99999 is not a network port";
         QTest::newRow("no such language pack") << "Parameters/Language" << "Parameters/Language" << "german"
                                                << "no language pack is named \"german\"";
     }
@@ -86,6 +95,25 @@ private slots:
         QCOMPARE(got.out, value + '\n');
         const QJsonObject json = QJsonDocument::fromJson(runCli({"config", "get", getKey, "--json"}).out.toUtf8()).object();
         QCOMPARE(json["Value"].toString(), value);
+    }
+
+    // "a, b" set here is stored quoted, which the settings file reads as one
+    // text: probe must still try each port of the list.
+    void networkPortsSetHereAreProbedOneByOne()
+    {
+        ScopedTestHome home;
+        QTcpServer closed; // two ports nothing listens on once it is gone
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const QStringList ports{QStringLiteral("rfc2217://127.0.0.1:%1").arg(closed.serverPort()),
+                                QStringLiteral("tcp://127.0.0.1:%1").arg(closed.serverPort())};
+        closed.close();
+        QCOMPARE(runCli({"config", "set", "Communication/NetworkPorts", ports.join(", ")}).exitCode, 0);
+        const CliResult r = runCli({"probe", "--json"});
+        QStringList tried;
+        for (const QJsonValue &v : QJsonDocument::fromJson(r.out.toUtf8()).array())
+            tried << v.toObject()["Port"].toString();
+        for (const QString &port : ports)
+            QVERIFY2(tried.contains(port), qPrintable(tried.join(" | ")));
     }
 
     void unsetLeavesTheOthers()

@@ -112,10 +112,14 @@ QString readString(const QString &section, const QString &entry, const QString &
 
 QStringList readStringList(const QString &section, const QString &entry)
 {
+    // The settings file reads "a, b" as a list but "\"a, b\"" (as a value with
+    // commas is written back) as one text: both are the same list here.
     QStringList values;
-    for (const QString &value : storedValue(section, entry).toStringList()) {
-        if (!value.trimmed().isEmpty())
-            values << value.trimmed();
+    for (const QString &stored : storedValue(section, entry).toStringList()) {
+        for (const QString &value : stored.split(QLatin1Char(','))) {
+            if (!value.trimmed().isEmpty())
+                values << value.trimmed();
+        }
     }
     return values;
 }

@@ -33,3 +33,10 @@ std::optional<NetworkAddress> parseNetworkAddress(const QString &device)
     a.port = quint16(port);
     return a;
 }
+
+QString networkAddressProblem(const QString &device)
+{
+    if (!isNetworkAddress(device) || parseNetworkAddress(device))
+        return QString();
+    return QStringLiteral("not a network port of the form rfc2217://HOST:PORT or tcp://HOST:PORT");
+}

@@ -68,8 +68,7 @@ OpenStatus NetworkByteStream::open(const QString &device, const LineSettings &li
     m_error.clear();
     const std::optional<NetworkAddress> address = parseNetworkAddress(device);
     if (!address)
-        return fail(OpenStatus::NoSuchPort,
-                    QStringLiteral("not a network port of the form rfc2217://HOST:PORT or tcp://HOST:PORT"));
+        return fail(OpenStatus::NoSuchPort, networkAddressProblem(device));
     m_telnet = address->kind == NetworkAddress::Kind::Rfc2217;
     m_baud = line.baud;
     if (!m_telnet) {

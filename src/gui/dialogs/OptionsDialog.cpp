@@ -425,9 +425,26 @@ bool OptionsDialog::keepDatabasePath()
     return false;
 }
 
+// A network port without its port number (or with a stray character) can
+// never be opened: said now, not at the next transfer.
+bool OptionsDialog::portIsAddress()
+{
+    const QString text = m_port->currentText().trimmed();
+    if (networkAddressProblem(text).isEmpty())
+        return true;
+    user_messages::Message refusal;
+    refusal.text = loadTranslatedString(5985).arg(text);
+    refusal.icon = user_messages::Icon::Error;
+    refusal.owner = this;
+    user_messages::show(refusal);
+    m_port->setFocus();
+    m_port->lineEdit()->selectAll();
+    return false;
+}
+
 void OptionsDialog::accept()
 {
-    if (!keepDatabasePath())
+    if (!portIsAddress() || !keepDatabasePath())
         return;
     m_databasePath = m_database->text();
     m_comPort = m_port->currentText().trimmed();

@@ -85,6 +85,7 @@ private:
     QStringList portsToTry() const;
     void selectFoundPort(const QString &device);
     bool keepDatabasePath();
+    bool portIsAddress();
 
     QComboBox *m_language = nullptr;
     QComboBox *m_port = nullptr;

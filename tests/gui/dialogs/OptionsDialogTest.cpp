@@ -185,6 +185,30 @@ private slots:
         QCOMPARE(settings_store::readString("Communication", "Device", ""), storedDevice); // the caller's job
     }
 
+    // A network port typed without its number is refused on OK, the field
+    // left to be corrected; the corrected one closes the dialog.
+    void malformedNetworkPortIsRefused()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        testing_support::MessageRecorder told{user_messages::Answer::Ok};
+        OptionsDialog dialog;
+        dialog.setSystemPorts(TwoPorts);
+        dialog.show();
+        dialog.portList()->lineEdit()->clear();
+        QTest::keyClicks(dialog.portList()->lineEdit(), "rfc2217://quaybox");
+        button(dialog, 1)->click();
+        QCOMPARE(told.texts(), QStringList{"rfc2217://quaybox is not a network port: write it as "
+                                           "rfc2217://HOST:PORT or tcp://HOST:PORT, PORT being the number of the "
+                                           "port on the server."});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.focusWidget(), dialog.portList());
+        QTest::keyClicks(dialog.portList()->lineEdit(), "rfc2217://quaybox:2001");
+        button(dialog, 1)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.devicePath(), QString("rfc2217://quaybox:2001"));
+    }
+
     void cancelStoresNothing()
     {
         ScopedTestHome home;
