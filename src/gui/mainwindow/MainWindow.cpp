@@ -458,8 +458,12 @@ void MainWindow::showServiceHistory()
         return;
     }
     HistoryDialog dialog(entries, this);
-    if (dialog.exec() == QDialog::Accepted && !dialog.projectToOpen().isEmpty())
-        openProject(dialog.projectToOpen());
+    // Cancel at the save question, or a project that cannot be read, leaves
+    // the user in the list, filter and all, not back at the main window.
+    while (dialog.exec() == QDialog::Accepted && !dialog.projectToOpen().isEmpty()) {
+        if (openProject(dialog.projectToOpen()) || m_gauge->isBusy())
+            break;
+    }
 }
 
 bool MainWindow::openProject(const QString &path)

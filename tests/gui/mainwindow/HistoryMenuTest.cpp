@@ -96,6 +96,34 @@ private slots:
         QCOMPARE(f.document().filePath(), project);
     }
 
+    void cancelAtTheSaveQuestionReturnsToTheList()
+    {
+        SimGauge gauge{SimFamily::Register};
+        FrameFixture f;
+        QVERIFY(f.start());
+        const QString project = openSavedProject(f);
+        QVERIFY(!project.isEmpty());
+        f.trigger(ReadGauge);
+        f.document().setModified(false);
+        f.trigger(FileNew);
+        f.document().setModified(true);
+        MessageRecorder cancel{user_messages::Answer::Cancel};
+        QStringList filters;
+        whenModal<HistoryDialog>([&](HistoryDialog *dialog) {
+            QTest::keyClicks(dialog->findChild<QLineEdit *>("historyFilter"), "read");
+            whenModal<HistoryDialog>([&](HistoryDialog *again) {
+                filters << again->findChild<QLineEdit *>("historyFilter")->text();
+                again->reject();
+            });
+            QTest::mouseClick(dialog->findChild<QPushButton *>("historyOpenProject"), Qt::LeftButton);
+        });
+        f.trigger(ServiceHistory);
+        QCOMPARE(cancel.texts().size(), 1); // the save question, answered Cancel
+        QCOMPARE(filters, QStringList{"read"});
+        QVERIFY(f.document().filePath().isEmpty());
+        QVERIFY(f.document().isModified());
+    }
+
     void unwritableHistoryIsToldOnce()
     {
         SimGauge gauge{SimFamily::Register};
