@@ -17,7 +17,8 @@ class SheetCliTest : public QObject
 private slots:
     // Done: the sheet in the language asked for, with the job, and a history
     // entry; a file that is not a project is bad input; a PDF that cannot be
-    // written has failed. Only a sheet made leaves a file.
+    // written, or whose master type is not found, has failed. Only a sheet
+    // made leaves a file.
     void exitStatus_data()
     {
         QTest::addColumn<QString>("project");
@@ -27,6 +28,7 @@ private slots:
         QTest::newRow("not a project") << "notes.txt" << "sheet.pdf" << 2;
         QTest::newRow("no such project") << "missing.rix" << "sheet.pdf" << 2;
         QTest::newRow("unwritable PDF") << "boat.rix" << "no/such/folder/sheet.pdf" << 1;
+        QTest::newRow("master type not in the catalogue") << "stranger.rix" << "sheet.pdf" << 1;
     }
     void exitStatus()
     {
@@ -41,6 +43,8 @@ private slots:
         record.KValue = 5000;
         QString error;
         QVERIFY2(project_file::writeFile(home.filePath("boat.rix"), record, &error), qPrintable(error));
+        record.MasterId = 999;
+        QVERIFY2(project_file::writeFile(home.filePath("stranger.rix"), record, &error), qPrintable(error));
         QFile text(home.filePath("notes.txt"));
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a gauge project\n") > 0);
         text.close();
