@@ -102,8 +102,9 @@ private slots:
         QCOMPARE(sim.stopAndReadState()["counters"].toObject()["write-register"].toInt(), 14); // the write's only
     }
 
-    // Four block-family gauges written at once: one vanishes during the
-    // download, one is of the register family; the others are written.
+    // Four block-family gauges written at once and a port mistyped: one
+    // vanishes during the download, one is of the register family, the
+    // mistyped one never opens; the others are written.
     void batchWithFailingPortsAmongGoodOnes()
     {
         ScopedTestHome home;
@@ -111,29 +112,32 @@ private slots:
         SimProcess vanishing(simArgs("block", "download=vanish"), home.filePath("vanishing.json"));
         SimProcess good2(simArgs("block"), home.filePath("good2.json"));
         SimProcess otherFamily(simArgs("register"), home.filePath("other.json"));
-        const QStringList ports = {good1.device(), vanishing.device(), good2.device(), otherFamily.device()};
+        const QStringList ports = {good1.device(), vanishing.device(), good2.device(), otherFamily.device(),
+                                   home.filePath("ttyUSB9")};
         QStringList args{"write", "--family", "block", "--report", "r.json"};
         for (const QString &port : ports)
             args << "--port" << port;
         const CliResult r = runCli(args << projectWith(home.filePath("p.rix"), 12.3));
 
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains("2 of 4 gauges failed"), qPrintable(r.err));
+        QVERIFY2(r.err.contains("3 of 5 gauges failed"), qPrintable(r.err));
         const QJsonArray report = jsonArrayIn(home.filePath("r.json"));
-        QCOMPARE(report.size(), 4);
-        for (int i = 0; i < 4; ++i) {
+        QCOMPARE(report.size(), 5);
+        for (int i = 0; i < 5; ++i) {
             const QJsonObject entry = report[i].toObject();
             QCOMPARE(entry["Port"].toString(), ports[i]);
             QCOMPARE(entry["Family"].toString(), QString("block"));
-            QCOMPARE(entry["Success"].toBool(), i % 2 == 0);
+            QCOMPARE(entry["Success"].toBool(), i % 2 == 0 && i != 4);
             QVERIFY(entry["Seconds"].isDouble());
             // The vanishing gauge's block was read and backed up before it went.
-            QCOMPARE(QFile::exists(entry["Backup"].toString()), i != 3);
+            QCOMPARE(QFile::exists(entry["Backup"].toString()), i < 3);
         }
-        QVERIFY2(report[1].toObject()["Message"].toString().contains("The port is no longer there."),
-                 qPrintable(report[1].toObject()["Message"].toString()));
-        QVERIFY2(report[3].toObject()["Message"].toString().contains("of the register family"),
-                 qPrintable(report[3].toObject()["Message"].toString()));
+        const auto message = [&report](int i) { return report[i].toObject()["Message"].toString(); };
+        QVERIFY2(message(1).contains("The port is no longer there."), qPrintable(message(1)));
+        QVERIFY2(message(3).contains("of the register family"), qPrintable(message(3)));
+        QVERIFY2(message(4).contains("ttyUSB9 could not be opened: No such file or directory")
+                     && !message(4).contains("no longer there"),
+                 qPrintable(message(4)));
         for (SimProcess *good : {&good1, &good2})
             QCOMPARE(good->stopAndReadState()["counters"].toObject()["save"].toInt(), 1);
 

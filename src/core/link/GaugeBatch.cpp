@@ -57,12 +57,16 @@ BatchPortResult runPort(BatchOperation operation, int index, const QString &port
     StepNoting steps(&follower); // the last step begun names where a failure happened
     QElapsedTimer timer;
     timer.start();
-    result.outcome = runOne(operation, result.record, steps, options);
+    // As for a single gauge: a port that never opened says why in its detail
+    // (a second look would call a mistyped name "no longer there").
+    result.outcome = withFailureReason(runOne(operation, result.record, steps, options), steps.reached, port,
+                                       result.family, options.traceTag);
 
+    const TransferOutcome &o = result.outcome;
     QStringList parts;
-    if (!result.outcome.notice.isEmpty())
-        parts << result.outcome.notice;
-    parts << result.outcome.text << failureReason(result.outcome, steps.reached, port, result.family, options.traceTag);
+    if (!o.notice.isEmpty())
+        parts << (o.noticeDetail.isEmpty() ? o.notice : o.notice + QStringLiteral(": ") + o.noticeDetail);
+    parts << o.text << o.detail << o.cancelNote;
     parts.removeAll(QString());
     result.message = parts.join(QLatin1Char(' '));
     result.seconds = timer.nsecsElapsed() / 1e9;
