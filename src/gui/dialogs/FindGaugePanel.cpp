@@ -55,8 +55,10 @@ FindGaugePanel::FindGaugePanel(QWidget *parent)
     connect(m_button, &QPushButton::clicked, this, [this] { m_searching ? stop() : start(); });
     // A row of a found gauge picks that port instead.
     connect(m_results, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
-        if (item->data(0, FoundRole).toBool())
-            emit gaugeChosen(item->data(0, DeviceRole).toString());
+        if (!item->data(0, FoundRole).toBool())
+            return;
+        m_chosenStays = true;
+        emit gaugeChosen(item->data(0, DeviceRole).toString());
     });
 }
 
@@ -81,6 +83,7 @@ void FindGaugePanel::start()
     }
     const int generation = ++m_generation;
     m_chosen = false;
+    m_chosenStays = false;
     m_tried = int(ports.size());
     m_results->clear();
     m_results->show();
@@ -145,8 +148,10 @@ void FindGaugePanel::onPortProbed(const ProbeResult &result)
     list_width::widenShownWindowFor(m_results);
     if (m_searching)
         m_status->setText(loadTranslatedString(5874).arg(m_results->topLevelItemCount()).arg(m_tried));
-    if (found && !m_chosen) {
+    const bool suits = !m_family || (result.family && *result.family == *m_family);
+    if (found && (!m_chosen || (suits && !m_chosenStays))) {
         m_chosen = true;
+        m_chosenStays = suits;
         m_results->setCurrentItem(item);
         emit gaugeChosen(result.port);
     }

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -27,6 +28,9 @@ public:
 
     // The ports to try, asked for when the user presses the button.
     void setPortsToTry(std::function<QStringList()> ports) { m_ports = std::move(ports); }
+    // The family of the project's master type: a gauge of it is chosen over
+    // one of the other family found first, which could not take the project.
+    void setProjectFamily(std::optional<LinkFamily> family) { m_family = family; }
     // Time-outs for the probe (tests shorten them).
     void setTimeouts(const ReadTimeouts &timeouts) { m_options.timeouts = timeouts; }
 
@@ -35,8 +39,8 @@ public:
     QTreeWidget *results() const { return m_results; }
 
 signals:
-    // A gauge answers on this device (the first found, or the row the user
-    // picked in the list).
+    // A gauge answers on this device (the first found, one of the project's
+    // family found later, or the row the user picked in the list).
     void gaugeChosen(const QString &device);
 
 private:
@@ -57,5 +61,8 @@ private:
     int m_generation = 0;
     bool m_searching = false;
     bool m_chosen = false;
+    // The port chosen suits the project, or the user picked it: it stays.
+    bool m_chosenStays = false;
+    std::optional<LinkFamily> m_family;
     int m_tried = 0;
 };

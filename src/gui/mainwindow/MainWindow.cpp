@@ -15,6 +15,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/DiagnosticsSheet.h"
 #include "dialogs/HelpWindow.h"
+#include "dialogs/FindGaugePanel.h"
 #include "dialogs/HistoryDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "app/SplashWindow.h"
@@ -429,6 +430,9 @@ void MainWindow::onCommunicationSettings()
     StoredLineSelectors settings = StoredLineSelectors::load();
     OptionsDialog options(this);
     options.setComPortName(settings.portName());
+    const ConfigRecord &project = m_document->config();
+    if (project.MasterId != -1 && !m_document->masterTypeMissing() && project.isKnownType())
+        options.findGauge()->setProjectFamily(project.family());
     // A language switched there has rebuilt the tree and the form already.
     if (options.exec() != QDialog::Accepted)
         return;

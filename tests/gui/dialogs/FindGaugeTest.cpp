@@ -95,6 +95,33 @@ private slots:
         dialog.accept();
         QCOMPARE(dialog.devicePath(), found);
     }
+
+    // A gauge of each family answers: the one the project can be read from
+    // and written to is chosen, whichever answered first.
+    void theProjectsFamilyIsChosen_data()
+    {
+        QTest::addColumn<int>("project");
+        QTest::newRow("register project") << int(LinkFamily::Register);
+        QTest::newRow("block project") << int(LinkFamily::Block);
+    }
+    void theProjectsFamilyIsChosen()
+    {
+        QFETCH(int, project);
+        ScopedTestHome home;
+        PackFolder packs;
+        SimGauge block(SimFamily::Block);
+        SimGauge registers(SimFamily::Register);
+        const QString blockPort = block.server->devicePath();
+        const QString registerPort = registers.server->devicePath();
+        OptionsDialog dialog;
+        dialog.setSystemPorts({{"ptsBlock", blockPort}, {"ptsRegister", registerPort}});
+        dialog.findGauge()->setProjectFamily(LinkFamily(project));
+        dialog.show();
+        dialog.findGauge()->button()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.findGauge()->isSearching(), 8000);
+        QCOMPARE(dialog.portList()->currentText(),
+                 LinkFamily(project) == LinkFamily::Register ? registerPort : blockPort);
+    }
 };
 
 SKALERON_TEST(FindGaugeTest)
