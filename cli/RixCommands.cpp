@@ -119,9 +119,12 @@ int rixSet(const QStringList &argList)
                                         [&](const cli::StoredField &f) { return name == QLatin1String(f.name); });
         if (field == fields.end())
             return cli::fail(cli::ExitBadUsage, QStringLiteral("unknown field \"%1\"").arg(name));
-        if (eq < 0 || !field->set(record, assignment.mid(eq + 1)))
-            return cli::fail(cli::ExitBadUsage,
-                             QStringLiteral("\"%1\" is not a valid value for %2").arg(assignment.mid(eq + 1), name));
+        if (eq < 0 || !field->set(record, assignment.mid(eq + 1))) {
+            QString refusal = QStringLiteral("\"%1\" is not a valid value for %2").arg(assignment.mid(eq + 1), name);
+            if (field->takes)
+                refusal += QStringLiteral("; it takes %1").arg(QLatin1String(field->takes));
+            return cli::fail(cli::ExitBadUsage, refusal);
+        }
     }
     // What needs no catalogue: the master type's limits and the gauge's
     // family are checked when the project is written to a gauge.

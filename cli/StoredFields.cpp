@@ -41,6 +41,17 @@ bool parseDouble(const QString &text, double &out)
     return true;
 }
 
+// The form offers 0 %, 10 %, ... 100 % and the gauge keeps tens of percent:
+// 45 would be written as 40 without a word.
+bool parseIllumination(const QString &text, double &out)
+{
+    double v = 0;
+    if (!parseDouble(text, v) || std::fmod(v, 10.0) != 0)
+        return false;
+    out = v;
+    return true;
+}
+
 #define INT_FIELD(f)                                                                  \
     StoredField { #f, [](const ConfigRecord &c) { return QJsonValue(c.f); },             \
                   [](ConfigRecord &c, const QString &t) { return parseInt(t, c.f); } }
@@ -61,7 +72,9 @@ const std::vector<StoredField> &storedFields()
         DOUBLE_FIELD(MValue),
         StoredField{"DisplayMask", [](const ConfigRecord &c) { return QJsonValue(qint64(c.DisplayMask)); },
                     [](ConfigRecord &c, const QString &t) { return parseMask(t, c.DisplayMask); }},
-        DOUBLE_FIELD(Illumination),
+        StoredField{"Illumination", [](const ConfigRecord &c) { return json_text::number(c.Illumination); },
+                    [](ConfigRecord &c, const QString &t) { return parseIllumination(t, c.Illumination); },
+                    "0, 10, 20 ... 100 (percent)"},
         INT_FIELD(DistanceUnit),
         INT_FIELD(TemperatureUnit),
         INT_FIELD(TimeFormat),

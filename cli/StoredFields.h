@@ -16,6 +16,7 @@ struct StoredField
     const char *name;
     std::function<QJsonValue(const ConfigRecord &)> get;
     std::function<bool(ConfigRecord &, const QString &)> set; // false: not a valid value
+    const char *takes = nullptr; // the values it takes, where a number alone would mislead
 };
 
 const std::vector<StoredField> &storedFields();

@@ -113,6 +113,7 @@ private slots:
             << QStringList{"rix", "set", "FILE", "TemperatureUnit=1000000000"} << 2;
         QTest::newRow("display mask past 16 bits") << QStringList{"rix", "set", "FILE", "DisplayMask=0x10000"} << 2;
         QTest::newRow("illumination over 100 %") << QStringList{"rix", "set", "FILE", "Illumination=110"} << 2;
+        QTest::newRow("illumination between its steps") << QStringList{"rix", "set", "FILE", "Illumination=45"} << 2;
         QTest::newRow("second source off its list") << QStringList{"rix", "set", "FILE", "DataSource2=3"} << 2;
         QTest::newRow("show damaged") << QStringList{"rix", "show", "BAD"} << 2;
         QTest::newRow("set damaged") << QStringList{"rix", "set", "BAD", "KValue=1"} << 2;
