@@ -32,6 +32,21 @@ QString diagnosis(const QString &port, LinkFamily family, const QString &traceTa
     return QString();
 }
 
+// Empty when nothing more is known; the look at the port is left out when
+// the gauge answered with other values.
+QString failureReason(const TransferOutcome &outcome, const StepReached &reached, const QString &port,
+                      LinkFamily family, const QString &traceTag)
+{
+    if (outcome.success || outcome.refused || outcome.cancelled)
+        return QString();
+    QStringList parts{loadTranslatedString(5760).arg(reached.step).arg(reached.total).arg(reached.transaction)};
+    // A read-back that found other values needs no second look.
+    if (outcome.mismatches.isEmpty())
+        parts << diagnosis(port, family, traceTag);
+    parts.removeAll(QString());
+    return parts.join(QLatin1Char(' '));
+}
+
 }
 
 TransferOutcome withFailureReason(TransferOutcome outcome, const StepReached &reached, QString port,
@@ -45,19 +60,4 @@ TransferOutcome withFailureReason(TransferOutcome outcome, const StepReached &re
     if (!reason.isEmpty())
         outcome.detail = outcome.detail.isEmpty() ? reason : outcome.detail + QLatin1Char(' ') + reason;
     return outcome;
-}
-
-QString failureReason(const TransferOutcome &outcome, const StepReached &reached, const QString &port,
-                      LinkFamily family, const QString &traceTag)
-{
-    if (outcome.success || outcome.refused || outcome.cancelled)
-        return QString();
-    QStringList parts;
-    if (reached.step > 0)
-        parts << loadTranslatedString(5760).arg(reached.step).arg(reached.total).arg(reached.transaction);
-    // A read-back that found other values needs no second look.
-    if (outcome.mismatches.isEmpty())
-        parts << diagnosis(port, family, traceTag);
-    parts.removeAll(QString());
-    return parts.join(QLatin1Char(' '));
 }

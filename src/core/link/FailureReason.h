@@ -35,11 +35,9 @@ private:
     SequenceObserver *m_next;
 };
 
-// Empty for a success, a refusal, a cancel, or when nothing more is known;
-// the look at the port is left out when the gauge answered with other values.
-QString failureReason(const TransferOutcome &outcome, const StepReached &reached, const QString &port,
-                      LinkFamily family, const QString &traceTag = QString());
-// The outcome with that reason after its detail, for a port that opened (one
-// that did not says why in its detail already); port empty: the configured one.
+// The outcome with the reason it failed after its detail (the step it stopped
+// at and what a second look at the port tells; nothing for a success, a
+// refusal or a cancel), for a port that opened: one that did not says why in
+// its detail already. Port empty: the configured one.
 TransferOutcome withFailureReason(TransferOutcome outcome, const StepReached &reached, QString port,
                                   LinkFamily family, const QString &traceTag = QString());
