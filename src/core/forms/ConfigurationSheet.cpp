@@ -81,6 +81,9 @@ QList<SheetRow> settingRowsOf(const ConfigRecord &c)
     // master type, with the form's labels, the values as the form shows them
     // and a unit only where the form shows one.
     using namespace master_overview;
+    // Without a master type the program shows no form: no setting to list.
+    if (c.MasterId == -1)
+        return {};
     ConfigRecord shown = c;
     clearUnshowableDisplayBits(shown);
     const ControlStates states = computeControlStates(shown, shown.DataSource);

@@ -117,6 +117,7 @@ private slots:
         QTest::newRow("no LCD: no units") << 5 << int('B') << 50011 << "" << "";
         QTest::newRow("no LCD: no illumination") << 5 << int('B') << 50008 << "" << "";
         QTest::newRow("synchroniser: no threshold") << 12 << 0 << 50005 << "" << "";
+        QTest::newRow("no master type: no threshold") << -1 << 0 << 50005 << "" << "";
     }
     void sheetShowsWhatTheFormShows()
     {
