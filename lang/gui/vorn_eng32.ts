@@ -487,6 +487,10 @@
         <source>%1 is not a network port: write it as rfc2217://HOST:PORT or tcp://HOST:PORT, PORT being the number of the port on the server.</source>
         <translation>%1 is not a network port: write it as rfc2217://HOST:PORT or tcp://HOST:PORT, PORT being the number of the port on the server.</translation>
     </message>
+    <message id="5986">
+        <source>The sheet was saved as %1.</source>
+        <translation>The sheet was saved as %1.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>

@@ -487,6 +487,10 @@
         <source>%1 is not a network port: write it as rfc2217://HOST:PORT or tcp://HOST:PORT, PORT being the number of the port on the server.</source>
         <translation>%1 n’est pas un port réseau : écrivez-le sous la forme rfc2217://HÔTE:PORT ou tcp://HÔTE:PORT, PORT étant le numéro du port sur le serveur.</translation>
     </message>
+    <message id="5986">
+        <source>The sheet was saved as %1.</source>
+        <translation>La fiche a été enregistrée sous %1.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler : %1</translation>

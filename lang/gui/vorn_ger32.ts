@@ -487,6 +487,10 @@
         <source>%1 is not a network port: write it as rfc2217://HOST:PORT or tcp://HOST:PORT, PORT being the number of the port on the server.</source>
         <translation>%1 ist kein Netzwerkanschluss: Schreiben Sie ihn als rfc2217://HOST:PORT oder tcp://HOST:PORT, mit der Nummer des Ports auf dem Server als PORT.</translation>
     </message>
+    <message id="5986">
+        <source>The sheet was saved as %1.</source>
+        <translation>Das Blatt wurde als %1 gespeichert.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>

@@ -87,6 +87,9 @@ MainWindow::MainWindow(ProjectDocument *document, QWidget *parent)
     m_fileCommands = new ProjectFileCommands(document, this);
     m_gauge = new GaugeTransferCommands(document, this, [this] { return rightView(); });
     m_printing = new SheetPrinting(document, this);
+    connect(m_printing, &SheetPrinting::exported, this, [this](const QString &path) {
+        showStatusNote(loadTranslatedString(5986).arg(QDir::toNativeSeparators(path)));
+    });
     connect(m_gauge, &GaugeTransferCommands::transferFinished, this, &MainWindow::onTransferFinished);
 
     createActions();

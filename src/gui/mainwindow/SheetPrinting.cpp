@@ -141,5 +141,6 @@ bool SheetPrinting::exportPdfTo(const QString &path)
         return false;
     }
     recordSheet();
+    emit exported(path);
     return true;
 }

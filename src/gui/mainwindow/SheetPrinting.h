@@ -31,6 +31,10 @@ public:
     // print request); false when there is none.
     bool printDirect();
 
+signals:
+    // A sheet was written to this PDF file (nothing else shows it was).
+    void exported(const QString &path);
+
 private:
     QPrinter &printer();
     bool printerAvailable() const;

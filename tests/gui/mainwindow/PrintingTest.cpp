@@ -23,6 +23,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace testing_support;
@@ -234,6 +235,7 @@ private slots:
         answerFileDialog(pdf);
         f.trigger(ExportPdf);
         QCOMPARE(f.messages().count(), 0);
+        QCOMPARE(f.frame().statusBar()->currentMessage(), loadTranslatedString(5986).arg(pdf));
 
         const QStringList text = popplerLines(QStringLiteral("pdftotext"), pdf);
         const QString all = text.join('\n');
