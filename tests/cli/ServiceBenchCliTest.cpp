@@ -202,8 +202,9 @@ private slots:
         QVERIFY2(csv[1].startsWith(a.device() + ",register,true,"), qPrintable(csv[1]));
     }
 
-    // A gauge of each family, a silent line, a missing port and a port held
-    // by another program: one entry each, none waited for long.
+    // A gauge of each family, a silent line, a missing port, a network port
+    // written wrongly and a port held by another program: one entry each,
+    // none waited for long.
     void probeListsEveryPortTried()
     {
         ScopedTestHome home;
@@ -214,9 +215,10 @@ private slots:
         QSerialPort holder(held.device());
         QVERIFY(holder.open(QIODevice::ReadWrite));
         const QString missing = home.filePath("ttyMissing");
+        const QString portless = QStringLiteral("rfc2217://quaybox"); // a network port without its number
 
         QStringList args{"probe", "--json"};
-        for (const QString &port : {block.device(), registers.device(), silent.device(), held.device(), missing})
+        for (const QString &port : {block.device(), registers.device(), silent.device(), held.device(), missing, portless})
             args << "--port" << port;
         const CliResult r = runCli(args);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
@@ -237,6 +239,8 @@ private slots:
         QVERIFY2(byPort[held.device()]["Message"].toString().startsWith("Busy or refuses to open"),
                  qPrintable(byPort[held.device()]["Message"].toString()));
         QCOMPARE(byPort[missing]["Message"].toString(), QString("No such port"));
+        QVERIFY2(byPort[portless]["Message"].toString().startsWith("No such port (not a network port of the form"),
+                 qPrintable(byPort[portless]["Message"].toString()));
         QCOMPARE(held.stopAndReadState()["frames"].toArray().size(), 0);
     }
 };

@@ -78,6 +78,10 @@ bool openFailed(ProbeLink &link, int baud, ProbeResult &r)
     r.status = open == OpenStatus::NoSuchPort ? ProbeStatus::NoSuchPort : ProbeStatus::Busy;
     r.message = open == OpenStatus::NoSuchPort ? loadTranslatedString(5755)
                                                : loadTranslatedString(5756).arg(link.stream->openError());
+    // A network address written wrongly, or a host not found, is told by
+    // its reason; a missing local device needs none.
+    if (open == OpenStatus::NoSuchPort && isNetworkAddress(r.port))
+        r.message += QStringLiteral(" (%1)").arg(link.stream->openError());
     return true;
 }
 
