@@ -116,6 +116,9 @@ public:
     // The record names a master type the catalogue did not have when it was
     // looked up: the project cannot be exchanged with a gauge.
     bool masterTypeMissing() const { return m_masterTypeMissing; }
+    // A master type of the catalogue is chosen: the project can be read from
+    // and written to a gauge of its family.
+    bool masterTypeChosen() const { return m_config.MasterId != -1 && !m_masterTypeMissing; }
 
 signals:
     // A new project was started: the tree selects its first item.

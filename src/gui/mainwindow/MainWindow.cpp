@@ -395,7 +395,7 @@ void MainWindow::updateCommandStates()
     for (QAction *action : std::as_const(m_actions))
         action->setEnabled(action->property("handled").toBool());
     // A master type the catalogue lacks gives no link family to talk in.
-    const bool masterChosen = m_document->config().MasterId != -1 && !m_document->masterTypeMissing();
+    const bool masterChosen = m_document->masterTypeChosen();
     action(ReadGauge)->setEnabled(action(ReadGauge)->isEnabled() && masterChosen);
     action(WriteGauge)->setEnabled(action(WriteGauge)->isEnabled() && masterChosen);
     action(CompareGauge)->setEnabled(action(CompareGauge)->isEnabled() && masterChosen);
@@ -433,9 +433,8 @@ void MainWindow::onCommunicationSettings()
     StoredLineSelectors settings = StoredLineSelectors::load();
     OptionsDialog options(this);
     options.setComPortName(settings.portName());
-    const ConfigRecord &project = m_document->config();
-    if (project.MasterId != -1 && !m_document->masterTypeMissing() && project.isKnownType())
-        options.findGauge()->setProjectFamily(project.family());
+    if (m_document->masterTypeChosen() && m_document->config().isKnownType())
+        options.findGauge()->setProjectFamily(m_document->config().family());
     // A language switched there has rebuilt the tree and the form already.
     if (options.exec() != QDialog::Accepted)
         return;

@@ -75,6 +75,11 @@ private slots:
         f.document().setModified(false);
         f.trigger(FileNew);
         QVERIFY(f.document().filePath().isEmpty());
+        // Cancel at the save question leaves the user in the list, filter and
+        // all; Open there again opens the project.
+        f.document().setModified(true);
+        MessageRecorder cancel{user_messages::Answer::Cancel};
+        QStringList filtersShownAgain;
 
         bool shown = false;
         whenModal<HistoryDialog>([&](HistoryDialog *dialog) {
@@ -89,39 +94,19 @@ private slots:
             QCOMPARE(visibleRows(table), 0);
             filter->clear();
             QCOMPARE(visibleRows(table), 2);
-            QTest::mouseClick(dialog->findChild<QPushButton *>("historyOpenProject"), Qt::LeftButton);
-        });
-        f.trigger(ServiceHistory);
-        QVERIFY(shown);
-        QCOMPARE(f.document().filePath(), project);
-    }
-
-    void cancelAtTheSaveQuestionReturnsToTheList()
-    {
-        SimGauge gauge{SimFamily::Register};
-        FrameFixture f;
-        QVERIFY(f.start());
-        const QString project = openSavedProject(f);
-        QVERIFY(!project.isEmpty());
-        f.trigger(ReadGauge);
-        f.document().setModified(false);
-        f.trigger(FileNew);
-        f.document().setModified(true);
-        MessageRecorder cancel{user_messages::Answer::Cancel};
-        QStringList filters;
-        whenModal<HistoryDialog>([&](HistoryDialog *dialog) {
-            QTest::keyClicks(dialog->findChild<QLineEdit *>("historyFilter"), "read");
+            QTest::keyClicks(filter, "read");
             whenModal<HistoryDialog>([&](HistoryDialog *again) {
-                filters << again->findChild<QLineEdit *>("historyFilter")->text();
-                again->reject();
+                filtersShownAgain << again->findChild<QLineEdit *>("historyFilter")->text();
+                f.document().setModified(false);
+                QTest::mouseClick(again->findChild<QPushButton *>("historyOpenProject"), Qt::LeftButton);
             });
             QTest::mouseClick(dialog->findChild<QPushButton *>("historyOpenProject"), Qt::LeftButton);
         });
         f.trigger(ServiceHistory);
+        QVERIFY(shown);
         QCOMPARE(cancel.texts().size(), 1); // the save question, answered Cancel
-        QCOMPARE(filters, QStringList{"read"});
-        QVERIFY(f.document().filePath().isEmpty());
-        QVERIFY(f.document().isModified());
+        QCOMPARE(filtersShownAgain, QStringList{"read"});
+        QCOMPARE(f.document().filePath(), project);
     }
 
     void unwritableHistoryIsToldOnce()
