@@ -28,7 +28,7 @@ const Option &traceOption()
 const Option &familyOption()
 {
     static const Option option{"family", "block|register",
-                               "The gauge's link family, for a project whose master type is unknown."};
+                               "The gauge's link family, for a project whose master type is unknown (one that is known must be of it)."};
     return option;
 }
 
@@ -111,6 +111,18 @@ bool resolveMaster(const CommandLine &args, ConfigRecord &cfg, LinkOptions &opti
     const MasterTypeInfo info = lookUpMasterType(cfg.MasterId, args.value(QStringLiteral("--catalogue")));
     if (info.Found) {
         cfg.applyMasterType(info);
+        // The catalogue knows the master type's family: another one given
+        // would send the project to a gauge that cannot hold it.
+        if (options.family && *options.family != cfg.family()) {
+            status = fail(ExitBadUsage, QStringLiteral("--family %1 does not fit the project: master type %2 (%3) is "
+                                                       "of the %4 family")
+                                            .arg(args.value(QStringLiteral("--family")))
+                                            .arg(cfg.MasterId)
+                                            .arg(cfg.Description,
+                                                 cfg.family() == LinkFamily::Block ? QStringLiteral("block")
+                                                                                    : QStringLiteral("register")));
+            return false;
+        }
         return true;
     }
     if (options.family)

@@ -235,6 +235,14 @@
         <source>The gauge holds the warning threshold as %1, not %2 as in the project: it keeps whole numbers.</source>
         <translation>The gauge holds the warning threshold as %1, not %2 as in the project: it keeps whole numbers.</translation>
     </message>
+    <message id="5749">
+        <source>The gauge holds the pulse factor as %1, not %2 as in the project, and the warning threshold as %3, not %4: it keeps whole numbers.</source>
+        <translation>The gauge holds the pulse factor as %1, not %2 as in the project, and the warning threshold as %3, not %4: it keeps whole numbers.</translation>
+    </message>
+    <message id="5758">
+        <source>The gauge holds the pulse factor as %1, not %2 as in the project (it keeps one decimal), and the warning threshold as %3, not %4 (it keeps whole numbers).</source>
+        <translation>The gauge holds the pulse factor as %1, not %2 as in the project (it keeps one decimal), and the warning threshold as %3, not %4 (it keeps whole numbers).</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>The backup %1 was written back to the gauge.</translation>

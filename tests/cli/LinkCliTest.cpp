@@ -226,15 +226,22 @@ private slots:
         QTest::addColumn<bool>("gaugeThere");
         QTest::addColumn<int>("framesSent");
         QTest::addColumn<QString>("stderrText");
+        QTest::addColumn<QStringList>("family");
         QTest::newRow("below the master type's limits, no port")
-            << 1 << 5.0 << false << 0 << "KValue 5 cannot be saved or sent to the gauge: allowed are 1000 to 60000.";
+            << 1 << 5.0 << false << 0 << "KValue 5 cannot be saved or sent to the gauge: allowed are 1000 to 60000."
+            << QStringList();
         QTest::newRow("below the master type's limits")
-            << 1 << 5.0 << true << 0 << "KValue 5 cannot be saved or sent to the gauge: allowed are 1000 to 60000.";
+            << 1 << 5.0 << true << 0 << "KValue 5 cannot be saved or sent to the gauge: allowed are 1000 to 60000."
+            << QStringList();
         QTest::newRow("past 16 bits of whole pulses")
-            << 5 << 70000.0 << true << 0 << "KValue 70000 cannot be saved or sent to the gauge: allowed are 0 to 65535.";
+            << 5 << 70000.0 << true << 0 << "KValue 70000 cannot be saved or sent to the gauge: allowed are 0 to 65535."
+            << QStringList();
         // Only the block read from the gauge tells that it counts tenths.
         QTest::newRow("past 16 bits of tenths")
-            << 5 << 7000.0 << true << 1 << "KValue 7000 cannot be saved or sent to the gauge: allowed are 0 to 6553.5.";
+            << 5 << 7000.0 << true << 1 << "KValue 7000 cannot be saved or sent to the gauge: allowed are 0 to 6553.5."
+            << QStringList();
+        QTest::newRow("a family the master type is not of")
+            << 1 << 3600.0 << true << 0 << "--family block does not fit the project: master type 1 (" << QStringList{"--family", "block"};
     }
     void writeRefusals()
     {
@@ -243,6 +250,7 @@ private slots:
         QFETCH(bool, gaugeThere);
         QFETCH(int, framesSent);
         QFETCH(QString, stderrText);
+        QFETCH(QStringList, family);
         testing_support::ScopedTestHome home;
         const QString catalogue = testing_support::binDir() + "/skaleron-catalogue.sqlite";
         const QString project = projectWithMaster(home.filePath("p.rix"), masterId, kValue);
@@ -253,7 +261,7 @@ private slots:
         SimProcess sim({"--family", masterId == 1 ? "register" : "block"}, home.filePath("sim.json"));
         const QString port = gaugeThere ? sim.device() : home.filePath("ttyNone");
 
-        const CliResult r = runCli({"write", "--port", port, "--catalogue", catalogue, project});
+        const CliResult r = runCli(QStringList{"write", "--port", port, "--catalogue", catalogue, project} + family);
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(stderrText), qPrintable(r.err));
         QCOMPARE(r.err.count('\n'), 1);

@@ -3,6 +3,7 @@
 #include "base/Language.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace gauge_codec {
 
@@ -39,9 +40,11 @@ double thresholdFactor(const ConfigRecord &cfg)
 
 long long blockThresholdValue(const ConfigRecord &cfg, const ParamBlock &block)
 {
-    const double raw = cfg.CalculateThreshold ? (cfg.WarnThreshold - cfg.ScaleMin) * thresholdFactor(cfg) + 0.5
-                                              : cfg.WarnThreshold + 0.5;
-    return truncatedWithin(raw, -Saturation, Saturation) + block[block_offset::ThresholdOffset];
+    // The nearest whole number, halves up: below zero (a threshold under the
+    // gauge's offset) a cut toward zero would make -2 into -1.
+    const double raw = cfg.CalculateThreshold ? (cfg.WarnThreshold - cfg.ScaleMin) * thresholdFactor(cfg)
+                                              : cfg.WarnThreshold;
+    return truncatedWithin(std::floor(raw + 0.5), -Saturation, Saturation) + block[block_offset::ThresholdOffset];
 }
 
 bool thresholdConvertible(const ConfigRecord &cfg)

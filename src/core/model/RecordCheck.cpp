@@ -201,23 +201,28 @@ Phrase decimalsCutByWrite(const ConfigRecord &config, LinkFamily family)
 {
     const auto number = [](double v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); };
     // As the gauge's bytes are made (a value beyond their range is refused
-    // before any write).
-    const auto cut = [&](double value, double held, int textId) {
-        return std::fabs(value) < 1e9 && held != value ? Phrase::of(textId, {number(held), number(value)}) : Phrase();
+    // before any write): {held, asked}, or nothing where the value is kept.
+    const auto cut = [&](double value, double held) {
+        return std::fabs(value) < 1e9 && held != value ? QStringList{number(held), number(value)} : QStringList();
     };
     // Not used by the gauge with an NMEA source; a block carries no MValue.
     const bool mValue = pulseFactorFieldOf(config) == PulseFactorField::MValue;
+    QStringList pulses;
+    bool tenths = false;
     if (config.DataSource != 1 && !(mValue && family == LinkFamily::Block)) {
         const double value = mValue ? config.MValue : config.KValue;
-        const bool tenths = mValue || (family == LinkFamily::Block && countsTenths(config));
-        const Phrase pulses = cut(value, tenths ? std::trunc(value * 10) / 10 : std::trunc(value), tenths ? 5746 : 5745);
-        if (!pulses.isEmpty())
-            return pulses;
+        tenths = mValue || (family == LinkFamily::Block && countsTenths(config));
+        pulses = cut(value, tenths ? std::trunc(value * 10) / 10 : std::trunc(value));
     }
     const double threshold = config.WarnThreshold;
-    if (family == LinkFamily::Register)
-        return cut(threshold, std::trunc(threshold), 5747);
-    return config.CalculateThreshold ? Phrase() : cut(threshold, std::trunc(threshold + 0.5), 5747);
+    const QStringList warning = family == LinkFamily::Register ? cut(threshold, std::trunc(threshold))
+                                : config.CalculateThreshold    ? QStringList()
+                                                               : cut(threshold, std::floor(threshold + 0.5));
+    if (!pulses.isEmpty() && !warning.isEmpty())
+        return Phrase::of(tenths ? 5758 : 5749, pulses + warning);
+    if (!pulses.isEmpty())
+        return Phrase::of(tenths ? 5746 : 5745, pulses);
+    return warning.isEmpty() ? Phrase() : Phrase::of(5747, warning);
 }
 
 Phrase decimalsCutByWrite(const ConfigRecord &config, const gauge_codec::ParamBlock &block)

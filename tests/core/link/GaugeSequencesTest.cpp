@@ -321,6 +321,10 @@ private slots:
             << false << 0 << "Tachometer with LCD 0-4000 rpm" << 2.5 << 0.0 << 0 << QStringList();
         QTest::newRow("register threshold cut") << false << 0 << speedo << 3600.0 << 7.5 << 5747
                                                 << QStringList{"7", "7.5"};
+        QTest::newRow("block, both cut") << true << 66 << tacho << 4.56 << 7.5 << 5758
+                                         << QStringList{"4.5", "4.56", "8", "7.5"};
+        QTest::newRow("register, both cut") << false << 0 << speedo << 3600.5 << 7.5 << 5749
+                                            << QStringList{"3600", "3600.5", "7", "7.5"};
     }
     void decimalsCutAreSaid()
     {
@@ -338,7 +342,9 @@ private slots:
         cfg.Description = description;
         cfg.KValue = cfg.MValue = pulses;
         cfg.WarnThreshold = threshold;
-        const QString said = noteId ? loadTranslatedString(noteId).arg(heldAndAsked[0], heldAndAsked[1]) : QString();
+        QString said = noteId ? loadTranslatedString(noteId) : QString();
+        for (const QString &value : heldAndAsked)
+            said = said.arg(value);
         const TransferOutcome o = writeToGauge(cfg, nullptr, fastOptions());
         QVERIFY2(o.success, qPrintable(o.text));
         QCOMPARE(o.notice, said);

@@ -77,6 +77,8 @@ private slots:
                                                            << QByteArray::fromHex("ccdd000000");
         QTest::newRow("plain threshold rounds and adds offset") << 65 << 0 << 500.0 << 99.6 << 10 << false << 1
                                                                 << QByteArray::fromHex("01f4006e01");
+        QTest::newRow("threshold below the offset: -2 stays -2") << 65 << 0 << 500.0 << -2.0 << 10 << false << 0
+                                                                 << QByteArray::fromHex("01f4000800");
         QTest::newRow("scaled threshold 40 -> 80") << 65 << 0 << 500.0 << 40.0 << 0 << true << 0
                                                    << QByteArray::fromHex("01f4005000");
     }
