@@ -10,6 +10,7 @@
 #include "StoredFields.h"
 
 #include "link/CounterPresetInput.h"
+#include "link/LineSettings.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectFileLock.h"
 
@@ -43,7 +44,8 @@ const CommandHelp writeHelp{
     "write --restore BACKUP --port DEV [--force] [--trace FILE]",
     "Writes a project to the gauge (to every port at once with several), or a backed-up parameter block back.",
     {portOption(true), familyOption(), catalogueOption(),
-     {"verify", nullptr, "Read the gauge back after the write and compare what it holds."}, reportOption,
+     {"verify", nullptr, "Read the gauge back after the write and compare what it holds (always with "
+                         "Communication/VerifyAfterWrite set, as Gauge → Verify after writing sets it)."}, reportOption,
      {"restore", "BACKUP", "Write this backup of a block-family gauge's parameter block instead of a project."},
      {"force", nullptr, "With --restore: send a backup without header or of other firmware all the same."},
      traceOption()},
@@ -232,7 +234,7 @@ int writeCommand(const QStringList &argList)
         return args.usageError(QStringLiteral("write takes one project file"));
     ConfigRecord cfg;
     LinkOptions options = baseOptions();
-    options.verify = args.has(QStringLiteral("--verify"));
+    options.verify = args.has(QStringLiteral("--verify")) || verifyAfterWrite();
     if (!projectAndMaster(args, args.positional().first(), cfg, options, status))
         return status;
     if (isBatch(args, ports))

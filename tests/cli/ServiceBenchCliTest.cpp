@@ -63,11 +63,14 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("stderrText");
+        QTest::addColumn<bool>("bySetting"); // Gauge → Verify after writing instead of --verify
         QTest::newRow("register gauge ignores one register write")
-            << "register" << "write-register@4/12=keep" << 1 << "KValue (written 1234, the gauge holds 1088)";
+            << "register" << "write-register@4/12=keep" << 1 << "KValue (written 1234, the gauge holds 1088)" << false;
         QTest::newRow("block gauge keeps one byte of the block")
-            << "block" << "download=keep:45" << 1 << "KValue (written 1234.5, the gauge holds 1253.2)";
-        QTest::newRow("pulse factor 1234.5 held as 1234") << "register" << "" << 0 << "";
+            << "block" << "download=keep:45" << 1 << "KValue (written 1234.5, the gauge holds 1253.2)" << false;
+        QTest::newRow("pulse factor 1234.5 held as 1234") << "register" << "" << 0 << "" << false;
+        QTest::newRow("checked as the desktop's setting asks")
+            << "register" << "write-register@4/12=keep" << 1 << "KValue (written 1234, the gauge holds 1088)" << true;
     }
     void writeVerifyCatchesAGaugeKeepingAnotherValue()
     {
@@ -75,10 +78,13 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(int, status);
         QFETCH(QString, stderrText);
+        QFETCH(bool, bySetting);
         ScopedTestHome home;
         SimProcess sim(simArgs(family, fault), home.filePath("sim.json"));
-        const CliResult r = runCli({"write", "--port", sim.device(), "--family", family, "--verify",
-                                    projectWith(home.filePath("p.rix"), 1234.5)});
+        if (bySetting)
+            QCOMPARE(runCli({"config", "set", "Communication/VerifyAfterWrite", "1"}).exitCode, 0);
+        const CliResult r = runCli({"write", "--port", sim.device(), "--family", family,
+                                    bySetting ? "--trace=log.txt" : "--verify", projectWith(home.filePath("p.rix"), 1234.5)});
         QVERIFY2(r.exitCode == status, qPrintable(r.err));
         QVERIFY2(r.err.contains(stderrText), qPrintable(r.err));
         QCOMPARE(r.err.contains("KValue"), status != 0); // only the kept field is named

@@ -128,3 +128,13 @@ QString configuredPortDevice(int port)
         return stored.trimmed();
     return portDeviceName(port);
 }
+
+bool verifyAfterWrite()
+{
+    return settings_store::readInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), 0) != 0;
+}
+
+void setVerifyAfterWrite(bool on)
+{
+    settings_store::writeInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), on ? 1 : 0);
+}

@@ -71,3 +71,8 @@ QString configuredPortDevice(int port);
 // empty text removes the override.
 void setSessionPortDevice(const QString &device);
 QString sessionPortDevice();
+
+// Gauge → Verify after writing, kept as Communication/VerifyAfterWrite: every
+// write (the desktop's and the command line's) reads the gauge back.
+bool verifyAfterWrite();
+void setVerifyAfterWrite(bool on);

@@ -4,7 +4,6 @@
 #include "dialogs/CompareDialog.h"
 #include "dialogs/RestoreBackupDialog.h"
 #include "base/Language.h"
-#include "base/SettingsStore.h"
 #include "forms/MasterOverviewRules.h"
 #include "forms/RecordComparison.h"
 #include "model/RecordCheck.h"
@@ -13,6 +12,7 @@
 #include "model/ProjectDocument.h"
 #include "views/ChangeName.h"
 #include "views/FormView.h"
+#include "link/LineSettings.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -30,16 +30,6 @@ GaugeTransferCommands::GaugeTransferCommands(ProjectDocument *document, QWidget 
     , m_window(window)
     , m_rightView(std::move(rightView))
 {
-}
-
-bool GaugeTransferCommands::verifyAfterWrite()
-{
-    return settings_store::readInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), 0) != 0;
-}
-
-void GaugeTransferCommands::setVerifyAfterWrite(bool on)
-{
-    settings_store::writeInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), on ? 1 : 0);
 }
 
 void GaugeTransferCommands::useDemoGaugeOfProject()

@@ -42,11 +42,6 @@ public:
 
     // Time-outs and the like for every sequence (tests shorten them).
     void setLinkOptions(const LinkOptions &options) { m_options = options; }
-    // Whether a write reads the gauge back to check it:
-    // "Communication"/"VerifyAfterWrite", off unless the user turns it on.
-    static bool verifyAfterWrite();
-    static void setVerifyAfterWrite(bool on);
-
     // The demo gauge whose family is picked before each transfer, or none.
     void setDemoGauge(DemoGauge *demo) { m_demo = demo; }
     DemoGauge *demoGauge() const { return m_demo; }

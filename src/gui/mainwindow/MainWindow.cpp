@@ -29,6 +29,7 @@
 #include "views/ProjectTreeView.h"
 #include "views/ViewFactory.h"
 #include "views/PaneSplitter.h"
+#include "link/LineSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -225,9 +226,9 @@ void MainWindow::createActions()
     addHandler(CompareGauge, [this] { m_gauge->compareWithGauge(); });
     addHandler(ServiceHistory, [this] { showServiceHistory(); });
     action(VerifyAfterWrite)->setCheckable(true);
-    action(VerifyAfterWrite)->setChecked(GaugeTransferCommands::verifyAfterWrite());
+    action(VerifyAfterWrite)->setChecked(::verifyAfterWrite());
     addHandler(VerifyAfterWrite,
-               [this] { GaugeTransferCommands::setVerifyAfterWrite(action(VerifyAfterWrite)->isChecked()); });
+               [this] { ::setVerifyAfterWrite(action(VerifyAfterWrite)->isChecked()); });
     addHandler(Diagnostics, [this] {
         DiagnosticsSheet sheet(m_document->config().FirmwareVersion, this);
         sheet.exec();
