@@ -8,6 +8,7 @@
 #include "model/ProjectDocument.h"
 #include "model/ProjectFile.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -54,6 +55,17 @@ QString ProjectFileCommands::askFileName(bool forOpen, const QString &title)
 }
 
 bool ProjectFileCommands::saveModified()
+{
+    if (!askToSaveModified())
+        return false;
+    // The field being edited hands in its text now, to the project it was
+    // typed into: left until the focus moves, it would land in the next one.
+    if (QWidget *focus = QApplication::focusWidget())
+        focus->clearFocus();
+    return true;
+}
+
+bool ProjectFileCommands::askToSaveModified()
 {
     // Entries typed into the form count as changes. An entry the form
     // refuses (it has said why) can still be discarded with the project;

@@ -42,6 +42,7 @@ signals:
     void recentFilesChanged();
 
 private:
+    bool askToSaveModified();
     bool doSave(const QString &path);
     // Asks before calibration values kept in no file go with the project.
     bool calibrationsMayGo();

@@ -1,6 +1,7 @@
 // New, open, save and the recent list through the main window's commands.
 #include "DialogDriver.h"
 #include "FrameFixture.h"
+#include "UserPaths.h"
 #include "base/Language.h"
 #include "common/TestRegistry.h"
 #include "mainwindow/MainWindow.h"
@@ -231,6 +232,46 @@ private slots:
         f.stop();
         QVERIFY(f.start());
         QCOMPARE(f.frame().fileCommands().recentFiles().entries().first(), paths.at(4));
+    }
+
+    // A field that has the focus when another project comes hands its text
+    // to the project it belongs to, never to the one that comes.
+    void focusedFieldStaysWithItsProject_data()
+    {
+        QTest::addColumn<bool>("recentFile"); // else Ctrl+N
+        QTest::addColumn<QString>("typed");   // empty: only clicked into
+        QTest::addColumn<double>("threshold");
+        QTest::newRow("new, field only clicked") << false << QString() << 0.0;
+        QTest::newRow("new, typed and discarded") << false << "55" << 0.0;
+        QTest::newRow("recent file, field only clicked") << true << QString() << 12.0;
+    }
+    void focusedFieldStaysWithItsProject()
+    {
+        QFETCH(bool, recentFile);
+        QFETCH(QString, typed);
+        QFETCH(double, threshold);
+        FrameFixture f;
+        QVERIFY(f.start());
+        for (const double kept : {12.0, 77.0}) {
+            ConfigRecord record;
+            record.MasterId = 3;
+            record.WarnThreshold = kept;
+            const QString path = f.home().filePath(QStringLiteral("boat%1.rix").arg(kept));
+            QVERIFY(project_file::writeFile(path, record, nullptr));
+            QVERIFY(f.frame().openProject(path));
+        }
+        showAndActivate(f.frame());
+        QLineEdit *field = typeInto(f, "1047", typed);
+        QVERIFY(field);
+        f.messages().setAnswer(user_messages::Answer::No);
+        if (recentFile)
+            f.frame().findChild<QAction *>(QStringLiteral("actionRecentFile2"))->trigger();
+        else
+            QTest::keyClick(field, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(f.messages().count(), typed.isEmpty() ? 0 : 1);
+        QCOMPARE(f.document().config().WarnThreshold, threshold);
+        QVERIFY(!f.document().isModified());
+        QVERIFY(!f.frame().isWindowModified());
     }
 
     void vanishedRecentFileLeavesTheList()
