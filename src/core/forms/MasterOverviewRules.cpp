@@ -138,17 +138,20 @@ QString formatLimit(double limit)
 
 QString formatPulseFactor(const ConfigRecord &config)
 {
+    // One decimal, or every decimal the project holds beyond it (typed
+    // elsewhere, or for a gauge not read yet): shown rounded, the value
+    // would look like one the gauge then does not hold.
+    const auto tenths = [](double value) {
+        return QString::number(value, 'f', std::round(value * 10) / 10 == value ? 1 : QLocale::FloatingPointShortest);
+    };
     switch (pulseFactorFieldOf(config)) {
     case PulseFactorField::MValue:
-        return QString::number(config.MValue, 'f', 1);
+        return tenths(config.MValue);
     case PulseFactorField::PlainKValue:
         return QString::number(config.KValue, 'f', QLocale::FloatingPointShortest);
     case PulseFactorField::TachometerKValue: {
-        // A whole-number field still shows a fraction the project holds (set
-        // for a later gauge, opened before any gauge was read): shown rounded,
-        // the next save would have changed the project.
         const bool whole = record_check::wholeNumberPulseFactor(config) && std::floor(config.KValue) == config.KValue;
-        return QString::number(config.KValue, 'f', whole ? 0 : 1);
+        return whole ? QString::number(config.KValue, 'f', 0) : tenths(config.KValue);
     }
     }
     return QString();

@@ -106,8 +106,7 @@ void MasterOverview::showKeptPulseFactor()
             return;
         shown = QString::number(std::round(typed.value), 'f', 0);
     } else {
-        setPulseFactorValue(probe, typed.value);
-        shown = formatPulseFactor(probe);
+        shown = QString::number(typed.value, 'f', 1);
     }
     if (shown.toDouble() == typed.value)
         return;

@@ -209,9 +209,12 @@ private slots:
         // Rounded to 5, the next save would have stored 5.
         QTest::newRow("tachometer, early firmware: a fraction held")
             << tachometerEarlyFirmware() << 4.5 << "4.5";
-        QTest::newRow("tachometer, later firmware: one decimal") << tachometerLaterFirmware() << 1234.56 << "1234.6";
-        QTest::newRow("tachometer with LCD: MValue") << tachometerWithLcd() << 1234.56 << "2.3";
-        QTest::newRow("synchroniser: MValue") << synchroniser() << 1234.56 << "2.3";
+        QTest::newRow("tachometer, later firmware: one decimal") << tachometerLaterFirmware() << 1234.0 << "1234.0";
+        // Not rounded: 1234.6 is not what the gauge would hold (1234.5).
+        QTest::newRow("tachometer, later firmware: more decimals held")
+            << tachometerLaterFirmware() << 1234.56 << "1234.56";
+        QTest::newRow("tachometer with LCD: MValue") << tachometerWithLcd() << 1234.56 << "2.34";
+        QTest::newRow("synchroniser: MValue") << synchroniser() << 1234.56 << "2.34";
     }
     void pulseFactorFormats()
     {
