@@ -36,6 +36,14 @@ QJsonValue recordJson(const QString &stored)
     return document.isObject() ? QJsonValue(document.object()) : QJsonValue(stored);
 }
 
+// A sheet's job is kept as an object with fixed keys: given as such, so
+// that a field holding "; " stays whole.
+QJsonValue messageJson(const QString &stored)
+{
+    const QJsonValue job = stored.startsWith(QLatin1Char('{')) ? recordJson(stored) : QJsonValue();
+    return job.isObject() ? job : QJsonValue(history_wording::message(stored));
+}
+
 QJsonObject jsonOf(const service_history::Entry &e)
 {
     QJsonObject o{{QStringLiteral("Time"), e.time.toString(Qt::ISODate)},
@@ -48,7 +56,7 @@ QJsonObject jsonOf(const service_history::Entry &e)
             {QStringLiteral("ProjectFile"), e.projectFile},
             {QStringLiteral("Operation"), e.operation},
             {QStringLiteral("Outcome"), e.outcome},
-            {QStringLiteral("Message"), history_wording::message(e.message)},
+            {QStringLiteral("Message"), messageJson(e.message)},
             {QStringLiteral("Before"), recordJson(e.before)},
             {QStringLiteral("After"), recordJson(e.after)}};
     if (!e.environmentUser.isEmpty())

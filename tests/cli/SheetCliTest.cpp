@@ -67,8 +67,10 @@ private slots:
             QVERIFY2(sheet.contains(QString::fromUtf8(expected)), qPrintable(sheet));
         const CliResult history = runCli({"history", "--json"});
         const QJsonArray entries = QJsonDocument::fromJson(history.out.toUtf8()).array();
+        // The job as the object it is kept as, each field whole.
         QVERIFY2(!entries.isEmpty() && entries.last()["Operation"].toString() == "sheet"
-                     && entries.last()["Message"].toString().contains("SN-0815"),
+                     && entries.last()["Message"]["serial"].toString() == "SN-0815"
+                     && entries.last()["Message"]["customer"].toString() == "Werft Nord",
                  qPrintable(history.out));
     }
 };
