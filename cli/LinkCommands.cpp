@@ -303,7 +303,7 @@ int presetCommand(const QStringList &argList)
     const TransferOutcome outcome = presetCounter(plan.startAddress, plan.cells, plan.value, 0, &watch, options);
     transfer_history::Transfer t = historyOf(QStringLiteral("preset"), options, LinkFamily::Register, QString(),
                                              ConfigRecord(), ConfigRecord(), outcome);
-    t.detail = QStringLiteral("%1 %2").arg(distance ? QStringLiteral("distance") : QStringLiteral("hours"), kept.text);
+    t.sent = presetValuePhrase(plan);
     if (watch.interrupted())
         return watch.report(t);
     recordHistory(t);

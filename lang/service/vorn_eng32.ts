@@ -243,6 +243,14 @@
         <source>The gauge holds the pulse factor as %1, not %2 as in the project (it keeps one decimal), and the warning threshold as %3, not %4 (it keeps whole numbers).</source>
         <translation>The gauge holds the pulse factor as %1, not %2 as in the project (it keeps one decimal), and the warning threshold as %3, not %4 (it keeps whole numbers).</translation>
     </message>
+    <message id="5759">
+        <source>Distance counter: %1</source>
+        <translation>Distance counter: %1</translation>
+    </message>
+    <message id="5766">
+        <source>Hour counter: %1 h</source>
+        <translation>Hour counter: %1 h</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>The backup %1 was written back to the gauge.</translation>

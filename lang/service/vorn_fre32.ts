@@ -243,6 +243,14 @@
         <source>The gauge holds the pulse factor as %1, not %2 as in the project (it keeps one decimal), and the warning threshold as %3, not %4 (it keeps whole numbers).</source>
         <translation>L’instrument garde le facteur d’impulsions à %1, et non %2 comme dans le projet (il ne garde qu’une décimale), et le seuil d’alerte à %3, et non %4 (il ne garde que des nombres entiers).</translation>
     </message>
+    <message id="5759">
+        <source>Distance counter: %1</source>
+        <translation>Compteur de distance : %1</translation>
+    </message>
+    <message id="5766">
+        <source>Hour counter: %1 h</source>
+        <translation>Compteur d’heures : %1 h</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>La sauvegarde %1 a été réécrite dans l’instrument.</translation>

@@ -243,6 +243,14 @@
         <source>The gauge holds the pulse factor as %1, not %2 as in the project (it keeps one decimal), and the warning threshold as %3, not %4 (it keeps whole numbers).</source>
         <translation>Das Messgerät speichert den Impulsfaktor als %1, nicht %2 wie im Projekt (es kennt nur eine Nachkommastelle), und die Warnschwelle als %3, nicht %4 (es kennt nur ganze Zahlen).</translation>
     </message>
+    <message id="5759">
+        <source>Distance counter: %1</source>
+        <translation>Wegstreckenzähler: %1</translation>
+    </message>
+    <message id="5766">
+        <source>Hour counter: %1 h</source>
+        <translation>Betriebsstundenzähler: %1 h</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>Die Sicherung %1 wurde in das Messgerät zurückgeschrieben.</translation>

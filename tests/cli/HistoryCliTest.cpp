@@ -85,7 +85,7 @@ private slots:
         const QJsonObject e = lastEntry();
         QCOMPARE(e["Operation"].toString(), QString("preset"));
         QCOMPARE(e["Outcome"].toString(), QString("failed"));
-        QVERIFY2(e["Message"].toString().contains("distance 12"), qPrintable(e["Message"].toString()));
+        QVERIFY2(e["Message"].toString().contains("Distance counter: 12"), qPrintable(e["Message"].toString()));
     }
 
     void filters_data()

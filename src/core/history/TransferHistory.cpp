@@ -112,7 +112,7 @@ service_history::Entry entryFor(const Transfer &t)
     e.outcome = outcomeWord(t);
     const TransferOutcome &o = t.outcome;
     e.message = history_wording::storedMessage({neutral(o.notice, o.noticePhrase), neutral(o.text, o.textPhrase),
-                                                neutral(o.detail, o.detailPhrase), Phrase::written(t.detail)});
+                                                neutral(o.detail, o.detailPhrase), t.sent, Phrase::written(t.detail)});
     e.before = recordJson(t.before);
     e.after = recordJson(t.after);
     return e;

@@ -23,6 +23,7 @@ struct Transfer
     TransferOutcome outcome;
     // For commands without a record (restore, preset): what was sent.
     QString detail;
+    Phrase sent; // the same in words, read in the history's language
     // Stopped by the program's end (a signal) rather than by the user.
     bool interrupted = false;
 };

@@ -18,7 +18,7 @@ int planCounterPreset(const QString &text, CounterKind kind, CounterPresetPlan &
     if (!(value >= 0 && value <= 99999.9))
         return 1131;
     // Tenths of hours (a typed tenth always multiplies to its exact integer).
-    plan = {66, 16, static_cast<uint32_t>(value * 10)};
+    plan = {HourCounterStart, 16, static_cast<uint32_t>(value * 10)};
     return 0;
 }
 
@@ -40,4 +40,11 @@ KeptCounter keptCounter(const QString &typed, const CounterPresetPlan &plan, Cou
     if (number.status == TypedNumber::Ok && number.value != kept)
         result.note = loadTranslatedString(hours ? 5984 : 5978).arg(result.text);
     return result;
+}
+
+Phrase presetValuePhrase(const CounterPresetPlan &plan)
+{
+    if (plan.startAddress == HourCounterStart)
+        return Phrase::of(5766, {QString::number(plan.value / 10.0, 'f', 1)});
+    return Phrase::of(5759, {QString::number(plan.value)});
 }

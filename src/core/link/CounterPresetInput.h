@@ -1,10 +1,15 @@
 #pragma once
 // The counter value a user asks to preset, checked as the master's form
 // checks it, and where it goes on the gauge.
+#include "base/Phrase.h"
+
 #include <QString>
 #include <cstdint>
 
 enum class CounterKind { Distance, Hours };
+
+// Where the engine-hour counter starts; the distance counter starts at 0.
+constexpr int HourCounterStart = 66;
 
 struct CounterPresetPlan
 {
@@ -30,3 +35,6 @@ struct KeptCounter
     QString note;
 };
 KeptCounter keptCounter(const QString &typed, const CounterPresetPlan &plan, CounterKind kind);
+// What a preset sets, in words of the language the service history is read
+// in ("Hour counter: 1234.5 h").
+Phrase presetValuePhrase(const CounterPresetPlan &plan);

@@ -12,6 +12,7 @@
 #include "model/ProjectDocument.h"
 #include "views/ChangeName.h"
 #include "views/FormView.h"
+#include "link/CounterPresetInput.h"
 #include "link/LineSettings.h"
 
 #include <QDir>
@@ -152,7 +153,7 @@ static QString storeAside(const transfer_history::Transfer &transfer)
 
 void GaugeTransferCommands::recordHistory(const QString &operation, LinkFamily family, const ConfigRecord &before,
                                           const ConfigRecord &after, const TransferOutcome &outcome,
-                                          const QString &detail)
+                                          const QString &detail, const Phrase &sent)
 {
     transfer_history::Transfer t;
     t.operation = operation;
@@ -163,6 +164,7 @@ void GaugeTransferCommands::recordHistory(const QString &operation, LinkFamily f
     t.after = after;
     t.outcome = outcome;
     t.detail = detail;
+    t.sent = sent;
     if (m_interrupted) {
         const QString step = m_runner.lastStep();
         const QString line = QStringLiteral("%1 interrupted by SIGTERM %2")
@@ -291,7 +293,7 @@ void GaugeTransferCommands::presetCounter(int startAddress, int cellCount, quint
         return ::presetCounter(startAddress, cellCount, counterValue, 0, &observer, options);
     });
     recordHistory(QStringLiteral("preset"), LinkFamily::Register, m_document->config(), m_document->config(), outcome,
-                  QStringLiteral("start %1, %2 cells, value %3").arg(startAddress).arg(cellCount).arg(counterValue));
+                  QString(), presetValuePhrase({startAddress, cellCount, counterValue}));
     showOutcome(outcome);
     emit transferFinished();
 }

@@ -63,7 +63,8 @@ private:
     // Appends the command to the service history; the first failure to store
     // it is shown, the transfer's outcome stands either way.
     void recordHistory(const QString &operation, LinkFamily family, const ConfigRecord &before,
-                       const ConfigRecord &after, const TransferOutcome &outcome, const QString &detail = QString());
+                       const ConfigRecord &after, const TransferOutcome &outcome, const QString &detail = QString(),
+                       const Phrase &sent = Phrase());
 
     ProjectDocument *m_document;
     QWidget *m_window;

@@ -1,5 +1,6 @@
 // History messages are kept by string id and arguments and read in the
 // reader's language; messages stored as plain text stay as they are.
+#include "link/CounterPresetInput.h"
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
@@ -36,9 +37,9 @@ struct Packs
 };
 
 const char *const BackupFailedEnglish = "The settings the gauge holds could not be backed up in the folder \"/b %2\" (disk "
-                                        "full), so nothing was written to the gauge. distance 12";
+                                        "full), so nothing was written to the gauge. Distance counter: 12";
 const char *const BackupFailedFrench = "Les réglages de l'instrument n'ont pas pu être sauvegardés dans le dossier \"/b %2\" "
-                                       "(disk full) ; rien n'a donc été écrit dans l'instrument. distance 12";
+                                       "(disk full) ; rien n'a donc été écrit dans l'instrument. Compteur de distance : 12";
 
 }
 
@@ -73,7 +74,7 @@ private slots:
         t.operation = "write";
         t.port = "/dev/ttyUSB0";
         t.outcome = sequence_run::outcome(false, download.textPhrase, user_messages::Icon::Error);
-        t.detail = "distance 12";
+        t.sent = presetValuePhrase({0, 32, 12});
         const service_history::Entry entry = transfer_history::entryFor(t);
         Packs::use(reader.constData());
         QCOMPARE(history_wording::message(entry.message), shown);
