@@ -175,9 +175,14 @@ bool Language::loadStartupLanguage()
     return true;
 }
 
-void Language::storeLanguageAtExit()
+void Language::storeLanguage() const
 {
     settings_store::writeString(QStringLiteral("Parameters"), QStringLiteral("Language"), currentLanguage());
+}
+
+void Language::storeLanguageAtExit()
+{
+    storeLanguage();
     useBuiltIn();
 }
 

@@ -39,7 +39,9 @@ public:
     // Reads "Parameters"/"Language" and loads its pack, falling back to
     // English. Returns false when the program cannot run (no pack at all).
     bool loadStartupLanguage();
-    // Writes the current library name to "Parameters"/"Language" and unloads.
+    // Writes the current library name to "Parameters"/"Language".
+    void storeLanguage() const;
+    // The same, then unloads.
     void storeLanguageAtExit();
     // Loads another pack. A pack that is missing or cannot be loaded leaves
     // the previous one in use; returns true when the new pack is in use.

@@ -456,8 +456,11 @@ void OptionsDialog::accept()
     if (row >= 0) {
         const int index = m_language->itemData(row).toInt();
         // Whatever the switch reports, the dialog closes: the path is stored.
-        if (index >= 0 && index < int(languageTable().size()))
-            Language::instance().switchLanguage(QString::fromLatin1(languageTable().at(index).libraryName));
+        // The language is stored now too, as the other settings are: a
+        // program that does not end normally keeps the choice all the same.
+        if (index >= 0 && index < int(languageTable().size())
+            && Language::instance().switchLanguage(QString::fromLatin1(languageTable().at(index).libraryName)))
+            Language::instance().storeLanguage();
     }
     QDialog::accept();
 }

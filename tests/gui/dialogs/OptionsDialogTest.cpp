@@ -252,6 +252,7 @@ private slots:
         QCOMPARE(asked.texts(), QStringList{"The catalogue \"/data/old.mdbx\" does not exist. Store this path anyway?"});
         QCOMPARE(settings_store::readString("DIRECTORIES", "DBase", ""), QString(yes ? "/data/old.mdbx" : "/data/old.mdb"));
         QCOMPARE(Language::instance().currentLanguage(), QString(yes ? "vorn_ger32.dll" : "vorn_eng32.dll"));
+        QCOMPARE(settings_store::readString("Parameters", "Language", ""), QString(yes ? "vorn_ger32.dll" : ""));
         QCOMPARE(dialog.isVisible(), !yes);
         if (yes)
             QCOMPARE(dialog.comPortName(), QString("COM3"));
