@@ -51,6 +51,7 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
     close();
     m_path = path;
     m_error.clear();
+    m_reason.clear();
     m_tableMissing = false;
     m_badFile = false;
     m_standIn = false;
@@ -80,6 +81,7 @@ bool CatalogueConnection::openEmpty(const QString &path, const catalogue_schema:
     close();
     m_path = path;
     m_error.clear();
+    m_reason.clear();
     m_tableMissing = m_badFile = m_access = false;
     m_engine = catalogue_sql::Engine::Sqlite;
     QString reason;
@@ -115,7 +117,8 @@ bool CatalogueConnection::openSqlite(const catalogue_schema::Table &table, Mode 
     // so that nothing can be written to it.
     db.setConnectOptions(mode == Mode::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
     if (!db.open()) {
-        m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(m_path), db.lastError().text());
+        m_reason = db.lastError().text();
+        m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(m_path), m_reason);
         return false;
     }
     return checkSchema(table);
@@ -126,6 +129,7 @@ bool CatalogueConnection::openServer(const QString &url, Mode mode)
     close();
     m_path = url;
     m_error.clear();
+    m_reason.clear();
     m_tableMissing = m_badFile = m_access = false;
     const bool ok = connectServer(mode);
     if (!ok)
@@ -138,10 +142,12 @@ bool CatalogueConnection::openFile(const QString &path, Mode mode)
     close();
     m_path = path;
     m_error.clear();
+    m_reason.clear();
     m_tableMissing = m_badFile = m_access = false;
     m_engine = catalogue_sql::Engine::Sqlite;
     if (QFileInfo(path).size() > 0 && !sqlite_file::hasSqliteHeader(path)) {
         m_badFile = true;
+        m_reason = regular_file::refusal(path);
         m_error = loadTranslatedString(5201).arg(QDir::toNativeSeparators(path));
         return false;
     }
@@ -149,7 +155,8 @@ bool CatalogueConnection::openFile(const QString &path, Mode mode)
     db.setDatabaseName(path);
     db.setConnectOptions(mode == Mode::ReadOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
     if (!db.open()) {
-        m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(path), catalogue_sql::engineText(db.lastError()));
+        m_reason = catalogue_sql::engineText(db.lastError());
+        m_error = loadTranslatedString(5205).arg(QDir::toNativeSeparators(path), m_reason);
         close();
         return false;
     }

@@ -47,6 +47,9 @@ public:
     // Access files are read-only: writes must not be attempted.
     bool isAccess() const { return m_access; }
     QString errorText() const { return m_error; }
+    // Why the last open failed, without naming a catalogue (for a store that
+    // is none, such as the service history).
+    QString failureReason() const { return m_reason.isEmpty() ? m_error : m_reason; }
     // The last open failed only because the file lacks the table.
     bool tableMissing() const { return m_tableMissing; }
     // The last open failed because of the file itself: missing, not a
@@ -69,6 +72,7 @@ private:
     QString m_name;
     QString m_path;
     QString m_error;
+    QString m_reason;
     bool m_access = false;
     catalogue_sql::Engine m_engine = catalogue_sql::Engine::Sqlite;
     catalogue_sql::NameMap m_names;

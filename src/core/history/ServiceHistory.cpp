@@ -43,12 +43,12 @@ public:
     {
         if (catalogue_address::isServer(where)) {
             if (!m_connection.openServer(where, CatalogueConnection::Mode::ReadWrite)) {
-                *reason = m_connection.errorText();
+                *reason = m_connection.failureReason();
                 return false;
             }
         } else if (!QDir().mkpath(QFileInfo(where).absolutePath())
                    || !m_connection.openFile(where, CatalogueConnection::Mode::ReadWrite)) {
-            *reason = m_connection.errorText();
+            *reason = m_connection.failureReason();
             if (reason->isEmpty())
                 *reason = QDir::toNativeSeparators(QFileInfo(where).absolutePath());
             return false;

@@ -109,20 +109,30 @@ private slots:
         QCOMPARE(f.document().filePath(), project);
     }
 
+    void unwritableHistoryIsToldOnce_data()
+    {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("below a plain file") << "blocker/history.sqlite" << "blocker";
+        QTest::newRow("a folder in the file's place") << "folder.sqlite" << "is not a regular file";
+    }
     void unwritableHistoryIsToldOnce()
     {
+        QFETCH(QString, history);
+        QFETCH(QString, named);
         SimGauge gauge{SimFamily::Register};
         FrameFixture f;
         QVERIFY(f.start());
         QVERIFY(!openSavedProject(f).isEmpty());
         QFile blocker(f.home().filePath("blocker"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        settings_store::writeString("Directories", "History", f.home().filePath("blocker/history.sqlite"));
+        QVERIFY(QDir().mkpath(f.home().filePath("folder.sqlite")));
+        settings_store::writeString("Directories", "History", f.home().filePath(history));
         f.trigger(ReadGauge);
         f.trigger(ReadGauge);
         const QStringList texts = f.messages().texts();
         QCOMPARE(texts.size(), 3);
-        QVERIFY2(texts.first().contains("blocker"), qPrintable(texts.first()));
+        QVERIFY2(texts.first().contains(named) && !texts.first().contains("catalogue"), qPrintable(texts.first()));
         QCOMPARE(texts.mid(1), QStringList(2, loadTranslatedString(1232)));
     }
 
