@@ -25,6 +25,20 @@ QString dateTime(const QDateTime &moment, QLocale::FormatType format)
     return dateTime(moment, format, locale());
 }
 
+QString dateTimeToTheSecond(const QDateTime &moment, const QLocale &locale)
+{
+    QString time = locale.timeFormat(QLocale::ShortFormat);
+    if (!time.contains(QLatin1String("ss")))
+        time.replace(QLatin1String("mm"), QLatin1String("mm:ss"));
+    const QDateTime local = moment.toLocalTime();
+    return locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') + locale.toString(local.time(), time);
+}
+
+QString dateTimeToTheSecond(const QDateTime &moment)
+{
+    return dateTimeToTheSecond(moment, locale());
+}
+
 QString date(const QDate &date, QLocale::FormatType format)
 {
     return locale().toString(date, format);

@@ -18,5 +18,9 @@ QLocale locale();
 QString dateTime(const QDateTime &moment, QLocale::FormatType format = QLocale::ShortFormat);
 QString dateTime(const QDateTime &moment, QLocale::FormatType format, const QLocale &locale);
 QString date(const QDate &date, QLocale::FormatType format = QLocale::ShortFormat);
+// The short form with the seconds, for moments that may lie a few seconds
+// apart (backups of one session).
+QString dateTimeToTheSecond(const QDateTime &moment, const QLocale &locale);
+QString dateTimeToTheSecond(const QDateTime &moment);
 
 }

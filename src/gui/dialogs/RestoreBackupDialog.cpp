@@ -65,7 +65,7 @@ RestoreBackupDialog::RestoreBackupDialog(const QList<BlockBackupEntry> &backups,
     // Every backup is the parameter block of a block-family gauge.
     const QString family = loadTranslatedString(5368);
     for (const BlockBackupEntry &backup : backups) {
-        auto *item = new QTreeWidgetItem(m_list, {local_dates::dateTime(backup.made), family,
+        auto *item = new QTreeWidgetItem(m_list, {local_dates::dateTimeToTheSecond(backup.made), family,
                                                   backup.firmware, QFileInfo(backup.path).fileName()});
         item->setData(0, Qt::UserRole, backup.path);
         item->setToolTip(3, QDir::toNativeSeparators(backup.path));
