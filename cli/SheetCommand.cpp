@@ -50,16 +50,17 @@ int sheetCommand(const QStringList &argList)
     const project_file::ReadResult read = project_file::readFile(project, record);
     if (read.status != project_file::ReadStatus::Ok)
         return fail(ExitBadUsage, project_file::describeFailure(project, read));
-    if (record.MasterId != -1) {
-        // Without its master type the sheet would show no dial, no properties
-        // and other settings than the form: a wrong sheet for the customer.
-        const MasterTypeInfo master = lookUpMasterType(record.MasterId, args.value(QStringLiteral("--catalogue")));
-        if (!master.Found)
-            return fail(ExitFailed, QStringLiteral("master type %1 of %2 is not in the catalogue; no sheet written")
-                                        .arg(record.MasterId)
-                                        .arg(QFileInfo(project).fileName()));
-        record.applyMasterType(master);
-    }
+    // Without its master type the sheet would show no dial, no properties
+    // and other settings than the form: a wrong sheet for the customer.
+    if (record.MasterId == -1)
+        return fail(ExitFailed, QStringLiteral("%1 has no master type yet; no sheet written")
+                                    .arg(QFileInfo(project).fileName()));
+    const MasterTypeInfo master = lookUpMasterType(record.MasterId, args.value(QStringLiteral("--catalogue")));
+    if (!master.Found)
+        return fail(ExitFailed, QStringLiteral("master type %1 of %2 is not in the catalogue; no sheet written")
+                                    .arg(record.MasterId)
+                                    .arg(QFileInfo(project).fileName()));
+    record.applyMasterType(master);
 
     // The sheet is in the language asked for; reasons stay in English.
     if (args.has(QStringLiteral("--language"))

@@ -29,6 +29,7 @@ private slots:
         QTest::newRow("no such project") << "missing.rix" << "sheet.pdf" << 2;
         QTest::newRow("unwritable PDF") << "boat.rix" << "no/such/folder/sheet.pdf" << 1;
         QTest::newRow("master type not in the catalogue") << "stranger.rix" << "sheet.pdf" << 1;
+        QTest::newRow("no master type yet") << "new.rix" << "sheet.pdf" << 1;
     }
     void exitStatus()
     {
@@ -45,6 +46,8 @@ private slots:
         QVERIFY2(project_file::writeFile(home.filePath("boat.rix"), record, &error), qPrintable(error));
         record.MasterId = 999;
         QVERIFY2(project_file::writeFile(home.filePath("stranger.rix"), record, &error), qPrintable(error));
+        record.MasterId = -1;
+        QVERIFY2(project_file::writeFile(home.filePath("new.rix"), record, &error), qPrintable(error));
         QFile text(home.filePath("notes.txt"));
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a gauge project\n") > 0);
         text.close();
