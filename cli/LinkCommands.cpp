@@ -92,6 +92,11 @@ bool onePort(const CommandLine &args, LinkOptions &options, int &status)
 bool projectAndMaster(const CommandLine &args, const QString &project, ConfigRecord &cfg, LinkOptions &options,
                       int &status)
 {
+    if (project.isEmpty() && !args.has(QStringLiteral("--family"))) {
+        status = fail(ExitBadUsage, QStringLiteral("which family is the gauge of? Give --project FILE.rix (its master "
+                                                   "type tells) or --family block|register"));
+        return false;
+    }
     return (project.isEmpty() || readProject(project, cfg, status)) && resolveMaster(args, cfg, options, status);
 }
 
@@ -180,6 +185,9 @@ int readCommand(const QStringList &argList)
         printJson(cfg);
         return ExitOk;
     }
+    if (output.isEmpty())
+        fail(ExitOk, QStringLiteral("warning: the values read were not kept: give -o OUT.rix or --project FILE.rix "
+                                    "to keep them, --json to see them"));
     return report(outcome);
 }
 

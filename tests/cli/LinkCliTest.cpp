@@ -107,8 +107,12 @@ private slots:
         QCOMPARE(json["Illumination"].toDouble(), 70.0);
         QCOMPARE(json["KValue"].toDouble(), 8000.0);
         QCOMPARE(json["FirmwareVersion"].toArray(), (QJsonArray{0, 0}));
-        QCOMPARE(sim.stopAndReadState()["counters"].toObject()["read-register"].toInt(), 14);
         QVERIFY(QFile::exists(home.filePath("log.txt")));
+        // Read and neither shown nor kept: said, not silently dropped.
+        const CliResult unkept = runCli({"read", "--port", sim.device(), "--family", "register"});
+        QCOMPARE(unkept.exitCode, 0);
+        QVERIFY2(unkept.err.contains("warning: the values read were not kept"), qPrintable(unkept.err));
+        QCOMPARE(sim.stopAndReadState()["counters"].toObject()["read-register"].toInt(), 28);
     }
 
     void readBlockGaugeIntoProjectFile()
@@ -135,7 +139,8 @@ private slots:
             << QStringList{"--family", "register"} << 1 << "Reading from the gauge failed.";
         QTest::newRow("wrong family") << QStringList{"--family", "register"} << QStringList{"--family", "block"} << 1
                                       << "Reading from the gauge failed.";
-        QTest::newRow("no family, no master type") << QStringList{} << QStringList{} << 2 << "--family";
+        QTest::newRow("no family, no project") << QStringList{} << QStringList{} << 2
+                                               << "Give --project FILE.rix (its master type tells) or --family";
         QTest::newRow("bad family") << QStringList{} << QStringList{"--family", "blocks"} << 2 << "--family";
         QTest::newRow("unknown option") << QStringList{} << QStringList{"--familly", "block"} << 2 << "'familly'";
         QTest::newRow("missing project") << QStringList{} << QStringList{"--project", "nope.rix"} << 2 << "nope.rix";
