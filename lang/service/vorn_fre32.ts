@@ -251,6 +251,14 @@
         <source>Hour counter: %1 h</source>
         <translation>Compteur d’heures : %1 h</translation>
     </message>
+    <message id="5767">
+        <source>The gauge does not hold the project's settings: %1.</source>
+        <translation>L'instrument ne contient pas les réglages du projet : %1.</translation>
+    </message>
+    <message id="5768">
+        <source>%1 (project %2, the gauge holds %3)</source>
+        <translation>%1 (projet %2, l'instrument contient %3)</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>La sauvegarde %1 a été réécrite dans l’instrument.</translation>

@@ -251,6 +251,14 @@
         <source>Hour counter: %1 h</source>
         <translation>Betriebsstundenzähler: %1 h</translation>
     </message>
+    <message id="5767">
+        <source>The gauge does not hold the project's settings: %1.</source>
+        <translation>Das Messgerät enthält nicht die Einstellungen des Projekts: %1.</translation>
+    </message>
+    <message id="5768">
+        <source>%1 (project %2, the gauge holds %3)</source>
+        <translation>%1 (Projekt %2, im Messgerät %3)</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>Die Sicherung %1 wurde in das Messgerät zurückgeschrieben.</translation>

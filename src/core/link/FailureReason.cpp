@@ -32,17 +32,16 @@ QString diagnosis(const QString &port, LinkFamily family, const QString &traceTa
     return QString();
 }
 
-// Empty when nothing more is known; the look at the port is left out when
-// the gauge answered with other values.
+// Empty when nothing more is known.
 QString failureReason(const TransferOutcome &outcome, const StepReached &reached, const QString &port,
                       LinkFamily family, const QString &traceTag)
 {
-    if (outcome.success || outcome.refused || outcome.cancelled)
+    // A read-back that found other values failed at no step and needs no
+    // second look at the port.
+    if (outcome.success || outcome.refused || outcome.cancelled || !outcome.mismatches.isEmpty())
         return QString();
-    QStringList parts{loadTranslatedString(5760).arg(reached.step).arg(reached.total).arg(reached.transaction)};
-    // A read-back that found other values needs no second look.
-    if (outcome.mismatches.isEmpty())
-        parts << diagnosis(port, family, traceTag);
+    QStringList parts{loadTranslatedString(5760).arg(reached.step).arg(reached.total).arg(reached.transaction),
+                      diagnosis(port, family, traceTag)};
     parts.removeAll(QString());
     return parts.join(QLatin1Char(' '));
 }

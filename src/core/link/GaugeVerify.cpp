@@ -54,7 +54,11 @@ TransferOutcome verified(bool read, bool cancelled, const QVector<gauge_readback
 {
     if (!read)
         return readOutcome(false, cancelled);
-    return checkedOutcome(outcome(true, Phrase::of(5743), Icon::Exclamation), true, false, mismatches);
+    TransferOutcome o = checkedOutcome(outcome(true, Phrase::of(5743), Icon::Exclamation), true, false, mismatches);
+    // Nothing was written: the gauge is held against the project.
+    if (!mismatches.isEmpty())
+        o.setText(Phrase::of(5767, {gauge_readback::mismatchList(mismatches, 5768)}));
+    return o;
 }
 
 }

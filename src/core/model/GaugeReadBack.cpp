@@ -156,11 +156,11 @@ QVector<HeldMismatch> compareRegisters(const ConfigRecord &cfg, const RegisterVa
     return mismatches;
 }
 
-QString mismatchList(const QVector<HeldMismatch> &mismatches)
+QString mismatchList(const QVector<HeldMismatch> &mismatches, int itemId)
 {
     QStringList parts;
     for (const HeldMismatch &m : mismatches)
-        parts << loadTranslatedString(5741).arg(m.field, m.written, m.held);
+        parts << loadTranslatedString(itemId).arg(m.field, m.written, m.held);
     return parts.join(QStringLiteral(", "));
 }
 

@@ -35,6 +35,8 @@ QVector<HeldMismatch> compareRegisters(const ConfigRecord &cfg, const RegisterVa
                                        const RegisterValues &held);
 
 // "KValue (written 1234, the gauge holds 1200), WarnMode (...)".
-QString mismatchList(const QVector<HeldMismatch> &mismatches);
+// itemId: the text of one field, "%1 (written %2, the gauge holds %3)" or
+// the same with the project's value for a check without a write.
+QString mismatchList(const QVector<HeldMismatch> &mismatches, int itemId = 5741);
 
 }
