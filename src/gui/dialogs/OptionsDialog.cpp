@@ -8,8 +8,11 @@
 #include "base/SettingsStore.h"
 #include "base/UserMessages.h"
 #include "app/TranslateWindow.h"
+#include "base/RegularFile.h"
+#include "catalogue/AccessFile.h"
 #include "catalogue/CatalogueAddress.h"
 #include "catalogue/CatalogueLocation.h"
+#include "catalogue/SqliteFile.h"
 #include "history/ServiceHistory.h"
 #include "link/GaugeProbe.h"
 #include "link/LineSettings.h"
@@ -410,11 +413,21 @@ void OptionsDialog::onBrowse()
 bool OptionsDialog::keepDatabasePath()
 {
     const QString path = m_database->text();
-    if (path == m_databaseAtOpen || path.isEmpty() || catalogue_address::isServer(path) || QFileInfo::exists(path))
+    if (path == m_databaseAtOpen || path.isEmpty() || catalogue_address::isServer(path))
+        return true;
+    // Said now, not when a master type is next chosen.
+    const QFileInfo file(path);
+    QString problem;
+    if (!file.exists())
+        problem = loadTranslatedString(5200).arg(QDir::toNativeSeparators(path));
+    else if (!file.isFile())
+        problem = regular_file::refusal(path);
+    else if (!access_file::isAccessPath(path) && !sqlite_file::hasSqliteHeader(path))
+        problem = loadTranslatedString(5201).arg(QDir::toNativeSeparators(path));
+    if (problem.isEmpty())
         return true;
     user_messages::Message question;
-    question.text = loadTranslatedString(5200).arg(QDir::toNativeSeparators(path)) + QLatin1Char(' ')
-                    + loadTranslatedString(5983);
+    question.text = problem + QLatin1Char(' ') + loadTranslatedString(5983);
     question.icon = user_messages::Icon::Question;
     question.buttons = user_messages::Buttons::YesNo;
     question.owner = this;

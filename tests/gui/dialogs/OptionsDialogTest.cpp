@@ -260,6 +260,28 @@ private slots:
             QCOMPARE(dialog.focusWidget(), dialog.databaseEdit());
     }
 
+    // A file that is there but is no catalogue is asked about as a missing one.
+    void okAsksAboutAFileThatIsNoCatalogue()
+    {
+        ScopedTestHome home;
+        PackFolder packs;
+        testing_support::MessageRecorder asked{user_messages::Answer::No};
+        QFile notes(home.filePath("notes.txt"));
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a catalogue\n") > 0);
+        notes.close();
+        OptionsDialog dialog;
+        dialog.setSystemPorts({});
+        dialog.show();
+        dialog.databaseEdit()->clear();
+        QTest::keyClicks(dialog.databaseEdit(), notes.fileName());
+        button(dialog, 1)->click();
+        QCOMPARE(asked.texts(), QStringList{QString("The file \"%1\" is not a catalogue: it is neither a SQLite nor an "
+                                                    "Access database. Store this path anyway?")
+                                                .arg(notes.fileName())});
+        QVERIFY(dialog.isVisible());
+        QVERIFY(settings_store::readString("Directories", "DBase", "") != notes.fileName());
+    }
+
     void okUntouchedStoresTheDefaultAndReloadsTheLanguage()
     {
         ScopedTestHome home;
