@@ -222,7 +222,8 @@ int restoreCommand(const CommandLine &args)
     recordHistory(t);
     if (outcome.success)
         std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
-    return report(outcome);
+    // Where it stopped and what answers on the port, as for a write.
+    return report(withFailureReason(outcome, watch.reached(), options.device, LinkFamily::Block, options.traceTag));
 }
 
 int writeCommand(const QStringList &argList)

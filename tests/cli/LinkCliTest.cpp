@@ -340,6 +340,11 @@ private slots:
         QCOMPARE(hexField(state, "savedBlock"), original);
         QCOMPARE(state["counters"].toObject()["save"].toInt(), 2);
         QCOMPARE(QDir(home.filePath("data/Veltrona/skaleron/backups")).entryList(QDir::Files).size(), 2);
+        // A gauge of the other family: the refusal says what answers there.
+        SimProcess other({"--family", "register"}, home.filePath("other.json"));
+        r = runCli({"write", "--restore", firstBackup, "--port", other.device()});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("The gauge on this port is of the register family"), qPrintable(r.err));
     }
 
     void restoreRefusesABadBackup()
