@@ -422,7 +422,7 @@ bool OptionsDialog::keepDatabasePath()
         problem = loadTranslatedString(5200).arg(QDir::toNativeSeparators(path));
     else if (!file.isFile())
         problem = regular_file::refusal(path);
-    else if (!access_file::isAccessPath(path) && !sqlite_file::hasSqliteHeader(path))
+    else if (file.size() > 0 && !access_file::isAccessPath(path) && !sqlite_file::hasSqliteHeader(path))
         problem = loadTranslatedString(5201).arg(QDir::toNativeSeparators(path));
     if (problem.isEmpty())
         return true;
