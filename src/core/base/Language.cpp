@@ -127,14 +127,18 @@ bool Language::loadPack(const QString &path, QString *error)
         *error = file.errorString();
         return false;
     }
+    // Read whole rather than mapped: a pack file replaced in place while the
+    // program runs (an update, a rebuild) cannot change the texts under it.
+    auto data = std::make_unique<QByteArray>(file.readAll());
     file.close();
     auto pack = std::make_unique<QTranslator>();
-    if (!pack->load(path)) {
+    if (!pack->load(reinterpret_cast<const uchar *>(data->constData()), int(data->size()))) {
         *error = QStringLiteral("%1 is not a valid language pack.").arg(QDir::toNativeSeparators(path));
         return false;
     }
     QWriteLocker lock(&m_lock);
-    m_pack = std::move(pack);
+    m_pack = std::move(pack); // the pack before goes before its data
+    m_packData = std::move(data);
     m_packLocale = packLocale(path);
     return true;
 }
@@ -143,6 +147,7 @@ void Language::useBuiltIn()
 {
     QWriteLocker lock(&m_lock);
     m_pack.reset();
+    m_packData.reset();
 }
 
 bool Language::loadStartupLanguage()

@@ -97,6 +97,7 @@ private:
     mutable QReadWriteLock m_lock;
     QString m_language;
     std::unique_ptr<QTranslator> m_pack;    // the loaded pack file, or none
+    std::unique_ptr<QByteArray> m_packData; // its bytes, which m_pack reads
     std::unique_ptr<QTranslator> m_builtIn; // the program's own (German) texts
     QLocale m_packLocale;                   // the loaded pack's language
     std::unique_ptr<QTranslator> m_qt;      // Qt's texts, installed in the application

@@ -175,6 +175,13 @@ private slots:
         // The same language again reloads and succeeds.
         QVERIFY(Language::instance().switchLanguage("vorn_ger32.dll"));
         QCOMPARE(switched.count(), 2);
+        {
+            // The file rewritten in place (an update or a rebuild) while in use.
+            QFile pack(folder.dir.filePath("vorn_ger32.qm"));
+            QVERIFY(pack.open(QIODevice::ReadWrite));
+            QVERIFY(pack.write(QByteArray(int(pack.size()), 'x')) > 0);
+        }
+        QVERIFY(loadTranslatedString(5000).startsWith("Die Projektdatei"));
     }
 };
 
