@@ -1,3 +1,4 @@
+#include "base/Utility.h"
 #include "MasterOverviewRules.h"
 
 #include "base/Language.h"
@@ -159,7 +160,7 @@ QString formatPulseFactor(const ConfigRecord &config)
 
 QString formatThreshold(double threshold)
 {
-    const QString text = QString::number(threshold, 'f', 0);
+    const QString text = QString::number(roundTo(threshold, 0), 'f', 0); // halves up, as the gauge rounds
     return text == QLatin1String("-0") ? QStringLiteral("0") : text; // -0.4 rounds to no sign
 }
 

@@ -5,6 +5,7 @@
 #include "FieldMark.h"
 #include "MasterOverviewControls.h"
 #include "base/Language.h"
+#include "base/Utility.h"
 #include "forms/MasterOverviewRules.h"
 #include "model/ProjectDocument.h"
 
@@ -106,7 +107,8 @@ void MasterOverview::showKeptPulseFactor()
             return;
         shown = QString::number(std::round(typed.value), 'f', 0);
     } else {
-        shown = QString::number(typed.value, 'f', 1);
+        // Halves up, as typed: 4,35 is 4.4 though its double lies below 4.35.
+        shown = QString::number(roundTo(typed.value, 1), 'f', 1);
     }
     if (shown.toDouble() == typed.value)
         return;

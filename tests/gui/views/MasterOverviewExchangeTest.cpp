@@ -234,6 +234,7 @@ private slots:
         QTest::newRow("thousands point") << false << "7.000" << 7.0 << "kept as 7: the gauge holds whole numbers";
         QTest::newRow("small negative fraction") << false << "-0,4" << 0.0 << "kept as 0: the gauge holds whole numbers";
         QTest::newRow("whole number") << false << "3200" << 3200.0 << "";
+        QTest::newRow("a negative half") << false << "-2,5" << -2.0 << "kept as -2: the gauge holds whole numbers";
     }
     void thresholdShowsWhatIsKept()
     {
@@ -266,6 +267,8 @@ private slots:
         QTest::newRow("m-value, two decimals") << tachometerWithLcd() << "12,37" << "12.4"
                                                << "kept as 12.4: the gauge holds one decimal";
         QTest::newRow("m-value, one decimal") << tachometerWithLcd() << "12.3" << "12.3" << "";
+        QTest::newRow("m-value, a half below its double") << tachometerWithLcd() << "4,35" << "4.4"
+                                                          << "kept as 4.4: the gauge holds one decimal";
         QTest::newRow("k-value of a register gauge: whole") << speedometerWithoutLcd() << "1234.56" << "1235"
                                                             << "kept as 1235: the gauge holds whole numbers";
         QTest::newRow("whole number: refused when saved") << tachometerEarlyFirmware() << "12.5" << "12.5" << "";
