@@ -20,6 +20,7 @@ struct Message
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
     QObject *owner = nullptr; // window the message belongs to, if any
+    bool noByDefault = false; // a question whose Yes drops work: Enter answers No
 };
 
 class Sink

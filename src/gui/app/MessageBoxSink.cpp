@@ -49,6 +49,8 @@ user_messages::Answer MessageBoxSink::showHere(const user_messages::Message &mes
     const QString caption = message.caption.isEmpty() ? QApplication::applicationDisplayName() : message.caption;
     QMessageBox box(icon, caption, message.text, buttons, owner);
     box.setDetailedText(message.details);
+    if (message.noByDefault)
+        box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::Yes: return Answer::Yes;

@@ -200,11 +200,15 @@ void ProjectTreeView::addMaster()
     ConfigRecord untouched = config;
     untouched.reset();
     untouched.MasterId = -1;
-    if (!config.sameUserSettings(untouched)
-        && user_messages::show(loadTranslatedString(5387).arg(dialog.result().Description),
-                               user_messages::Icon::Question, user_messages::Buttons::YesNo)
-               != user_messages::Answer::Yes)
-        return;
+    if (!config.sameUserSettings(untouched)) {
+        user_messages::Message question;
+        question.text = loadTranslatedString(5387).arg(dialog.result().Description);
+        question.icon = user_messages::Icon::Question;
+        question.buttons = user_messages::Buttons::YesNo;
+        question.noByDefault = true; // the Enter that took the type does not also drop the settings
+        if (user_messages::show(question) != user_messages::Answer::Yes)
+            return;
+    }
     m_document->chooseMasterType(dialog.selectedId(), dialog.result());
     m_document->commitChange([] { return changeName(5321); });
     // The record starts afresh: no form may bring back the old values.
