@@ -144,6 +144,9 @@ void OptionsDialog::buildFromTemplate()
     // by-id name) can be typed in.
     m_port->setEditable(true);
     m_port->setInsertPolicy(QComboBox::NoInsert);
+    // No completion from the list: rfc2217://quaybox:2001 typed must not
+    // become the listed rfc2217://quaybox:20011 on OK, another gauge.
+    m_port->setCompleter(nullptr);
     m_port->setMinimumContentsLength(16);
     if (const auto *c = dialog_templates::findControl(OptionsTemplate, PortListId)) {
         for (const char *item : c->items)

@@ -187,22 +187,40 @@ private slots:
 
     // A network port typed without its number is refused on OK, the field
     // left to be corrected (a well-formed one is taken: "network port stays").
-    void malformedNetworkPortIsRefused()
+    // What is typed is what is taken: a listed address that begins alike is
+    // not put in its place.
+    void typedNetworkPortIsTakenAsTyped_data()
     {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("without its port number") << "rfc2217://quaybox" << true;
+        QTest::newRow("the start of a listed one") << "rfc2217://quaybox:2001" << false;
+    }
+    void typedNetworkPortIsTakenAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
         ScopedTestHome home;
         PackFolder packs;
         testing_support::MessageRecorder told{user_messages::Answer::Ok};
         OptionsDialog dialog;
         dialog.setSystemPorts(TwoPorts);
+        dialog.setComPortName("rfc2217://quaybox:20011");
         dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.portList()->lineEdit()->setFocus();
         dialog.portList()->lineEdit()->clear();
-        QTest::keyClicks(dialog.portList()->lineEdit(), "rfc2217://quaybox");
+        QTest::keyClicks(dialog.portList()->lineEdit(), typed);
         button(dialog, 1)->click();
-        QCOMPARE(told.texts(), QStringList{"rfc2217://quaybox is not a network port: write it as "
-                                           "rfc2217://HOST:PORT or tcp://HOST:PORT, PORT being the number of the "
-                                           "port on the server."});
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.focusWidget(), dialog.portList());
+        QCOMPARE(told.texts(), refused ? QStringList{typed + " is not a network port: write it as "
+                                                     "rfc2217://HOST:PORT or tcp://HOST:PORT, PORT being the number of "
+                                                     "the port on the server."}
+                                       : QStringList());
+        QCOMPARE(dialog.isVisible(), refused);
+        if (refused)
+            QCOMPARE(dialog.focusWidget(), dialog.portList());
+        else
+            QCOMPARE(dialog.devicePath(), typed);
     }
 
     void cancelStoresNothing()
