@@ -8,6 +8,7 @@
 #include "base/SettingsStore.h"
 #include "link/NetworkAddress.h"
 
+#include <QRegularExpression>
 #include <cstdio>
 
 using namespace cli;
@@ -67,8 +68,15 @@ QString portProblem(const Key &key, const QString &value)
         names << value;
     else if (key.entry.compare(QLatin1String("NetworkPorts"), Qt::CaseInsensitive) == 0)
         names = value.split(QLatin1Char(','));
+    const bool listed = names.size() > 1 || key.entry.compare(QLatin1String("NetworkPorts"), Qt::CaseInsensitive) == 0;
     for (const QString &name : names) {
-        const QString problem = networkAddressProblem(name);
+        QString problem = networkAddressProblem(name);
+        // Every entry of the list is a network port, and so is a device
+        // written "quaybox:2001": its scheme is missing.
+        static const QRegularExpression hostAndPort(QStringLiteral("^[A-Za-z0-9.-]+:\\d+$"));
+        if (problem.isEmpty() && !name.trimmed().isEmpty() && !isNetworkAddress(name.trimmed())
+            && (listed || hostAndPort.match(name.trimmed()).hasMatch()))
+            problem = networkAddressProblem(QStringLiteral("rfc2217://"));
         if (!problem.isEmpty())
             return QStringLiteral("%1 is %2").arg(name.trimmed(), problem);
     }

@@ -4,6 +4,7 @@
 #include "MasterTypeSource.h"
 
 #include "link/LineSettings.h"
+#include "link/NetworkAddress.h"
 #include "link/TrafficTrace.h"
 #include "model/ProjectFile.h"
 
@@ -14,8 +15,10 @@ namespace cli {
 Option portOption(bool repeatable)
 {
     return {"port", "DEV",
-            repeatable ? "A gauge's serial port: a device path or COMn; once for each gauge (default: the settings' port)."
-                       : "The gauge's serial port: a device path or COMn (default: the settings' port).",
+            repeatable ? "A gauge's serial port: a device path, COMn, rfc2217://HOST:PORT or tcp://HOST:PORT; once for "
+                         "each gauge (default: the settings' port)."
+                       : "The gauge's serial port: a device path, COMn, rfc2217://HOST:PORT or tcp://HOST:PORT "
+                         "(default: the settings' port).",
             repeatable};
 }
 
@@ -53,7 +56,7 @@ LinkOptions baseOptions()
     return options;
 }
 
-bool portDevices(const CommandLine &args, QStringList &devices, int &status)
+bool portDevices(const CommandLine &args, QStringList &devices, int &status, bool refuseMalformedAddress)
 {
     if (args.has(QStringLiteral("--trace"))) {
         if (args.value(QStringLiteral("--trace")).isEmpty()) {
@@ -71,6 +74,12 @@ bool portDevices(const CommandLine &args, QStringList &devices, int &status)
         const QString device = portDeviceFromArgument(port);
         if (device.isEmpty()) {
             status = fail(ExitBadUsage, QStringLiteral("%1 names no port: ports count from COM1").arg(port));
+            return false;
+        }
+        // Bad input, like COM0: no connection is tried.
+        const QString notAnAddress = refuseMalformedAddress ? networkAddressProblem(port) : QString();
+        if (!notAnAddress.isEmpty()) {
+            status = fail(ExitBadUsage, QStringLiteral("%1 is %2").arg(port, notAnAddress));
             return false;
         }
         devices << device;

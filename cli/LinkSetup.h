@@ -23,10 +23,11 @@ const Option &catalogueOption();
 // constant" in milliseconds) shortens them.
 LinkOptions baseOptions();
 
-// The devices of the --port arguments ("COMn" or a device path), in order;
-// false with the exit status set when one names no port. The trace goes to
-// the file --trace names, if given.
-bool portDevices(const CommandLine &args, QStringList &devices, int &status);
+// The devices of the --port arguments ("COMn", a device path or a network
+// address), in order; false with the exit status set when one names no port
+// (a malformed network address too, unless the caller reports it per port).
+// The trace goes to the file --trace names, if given.
+bool portDevices(const CommandLine &args, QStringList &devices, int &status, bool refuseMalformedAddress = true);
 
 // The project file read strictly; false with the status set (bad input).
 bool readProject(const QString &path, ConfigRecord &cfg, int &status);

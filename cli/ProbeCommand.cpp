@@ -46,7 +46,7 @@ int probeCommand(const QStringList &argList)
     CommandLine args(probeHelp);
     int status = ExitOk;
     QStringList given;
-    if (!args.parse(argList, status) || !portDevices(args, given, status))
+    if (!args.parse(argList, status) || !portDevices(args, given, status, false))
         return status;
     if (!args.positional().isEmpty())
         return args.usageError(QStringLiteral("unexpected argument \"%1\"").arg(args.positional().first()));

@@ -435,12 +435,24 @@ private slots:
             QVERIFY2(lines.at(i).endsWith(": 1"), qPrintable(lines.at(i)));
     }
 
-    void portZeroNamesNoPort()
+    // Bad input, refused before anything is opened.
+    void portArgumentNamesNoPort_data()
     {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("port zero") << "COM0" << "COM0 names no port";
+        QTest::newRow("network port without its number")
+            << "rfc2217://127.0.0.1" << "rfc2217://127.0.0.1 is not a network port of the form";
+    }
+    void portArgumentNamesNoPort()
+    {
+        QFETCH(QString, port);
+        QFETCH(QString, said);
         testing_support::ScopedTestHome home;
-        const CliResult r = runCli({"read", "--port", "COM0", "--family", "block"});
+        const CliResult r = runCli({"read", "--port", port, "--family", "block"});
         QCOMPARE(r.exitCode, 2);
-        QVERIFY2(r.err.contains("COM0"), qPrintable(r.err));
+        QVERIFY2(r.err.contains(said), qPrintable(r.err));
+        QVERIFY(!QFile::exists(home.filePath("log.txt"))); // nothing was opened or traced
     }
 };
 
