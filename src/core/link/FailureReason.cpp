@@ -56,7 +56,10 @@ TransferOutcome withFailureReason(TransferOutcome outcome, const StepReached &re
     if (port.isEmpty())
         port = configuredPortDevice(loadLineSettings().port);
     const QString reason = failureReason(outcome, reached, port, family, traceTag);
-    if (!reason.isEmpty())
-        outcome.detail = outcome.detail.isEmpty() ? reason : outcome.detail + QLatin1Char(' ') + reason;
+    if (reason.isEmpty())
+        return outcome;
+    if (!outcome.detail.isEmpty() && !outcome.detail.endsWith(QLatin1Char('.')))
+        outcome.detail += QLatin1Char('.'); // a link's fault ends without one
+    outcome.detail = outcome.detail.isEmpty() ? reason : outcome.detail + QLatin1Char(' ') + reason;
     return outcome;
 }

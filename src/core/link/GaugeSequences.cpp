@@ -90,7 +90,10 @@ DownloadResult downloadBlock(Run &run, const LinkOptions &options, TransferOutco
     traffic_trace::header(QStringLiteral("BlockBackup ") + outcome.backupFile, options.traceTag);
 
     bool downloaded = false;
-    for (int attempt = 1; attempt <= DownloadAttempts && !downloaded && !run.cancelled; ++attempt) {
+    // A link that is gone (device unplugged, connection lost) takes no
+    // further attempt: the failure stays named at the step it happened.
+    const auto linkThere = [&] { return run.port.linkFault().isEmpty(); };
+    for (int attempt = 1; attempt <= DownloadAttempts && !downloaded && !run.cancelled && linkThere(); ++attempt) {
         downloaded = run.step(2 * attempt, QStringLiteral("StartDownload"), [&] { return run.port.startDownload(); })
                      && run.step(2 * attempt + 1, QStringLiteral("DownloadToGauge"),
                                  [&] { return run.port.downloadToGauge(block); });

@@ -1,3 +1,4 @@
+#include "link/FailureReason.h"
 #include "link/BlockBackup.h"
 #include "link/GaugeProbe.h"
 #include "link/GaugeSequences.h"
@@ -233,6 +234,9 @@ private slots:
         QTest::newRow("no acknowledgement (a raw port)") << ser2netAddress("raw") << "" << "did not acknowledge" << 900 << 2500;
         QTest::newRow("raw port at another speed") << ser2netAddress("raw", "tcp") << "" << "fixed line speed" << 0 << 500;
         QTest::newRow("lost mid-sequence") << ser2netAddress("block") << "upload=vanish" << "connection lost" << 0 << 2500;
+        // A write takes no further download attempt on a link that is gone.
+        QTest::newRow("lost during a download") << ser2netAddress("block") << "download=vanish" << "connection lost"
+                                                << 0 << 2500;
     }
     void faults()
     {
@@ -253,10 +257,15 @@ private slots:
         ConfigRecord cfg = master(SimFamily::Block);
         QElapsedTimer t;
         t.start();
-        const TransferOutcome o = readFromGauge(cfg, nullptr, fastOptions());
+        const bool write = fault.startsWith("download");
+        StepNoting steps;
+        const TransferOutcome o = write ? writeToGauge(cfg, &steps, fastOptions())
+                                        : readFromGauge(cfg, &steps, fastOptions());
         const qint64 ms = t.elapsed();
         QVERIFY(!o.success);
         QVERIFY2(o.detail.contains(device) && o.detail.contains(reason), qPrintable(o.detail));
+        if (write) // named at the step the link went, not at a sixth attempt on a dead link
+            QCOMPARE(steps.reached.transaction, QString("DownloadToGauge"));
         QVERIFY(!o.detail.contains('\n'));
         QVERIFY2(ms >= minMs && ms <= maxMs, qPrintable(QString::number(ms)));
     }
