@@ -51,7 +51,13 @@ public:
     QString linkFault() const { return m_stream->isOpen() ? QString() : m_stream->errorString(); }
     // A transaction waiting for its reply gives up (and fails) as soon as
     // check returns true.
-    void setCancelCheck(std::function<bool()> check) { m_stream->setCancelCheck(std::move(check)); }
+    void setCancelCheck(std::function<bool()> check)
+    {
+        m_cancelCheck = check;
+        m_stream->setCancelCheck(std::move(check));
+    }
+    // The user asked to stop (an open cut short so is no failure to report).
+    bool cancelRequested() const { return m_cancelCheck && m_cancelCheck(); }
 
     using Block = std::array<uint8_t, gauge_protocol::BlockSize>;
 
@@ -93,4 +99,5 @@ private:
     std::optional<LineSettings> m_line;
     QString m_openedDevice;
     int m_lastReplySize = 0;
+    std::function<bool()> m_cancelCheck;
 };

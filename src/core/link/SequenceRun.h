@@ -104,6 +104,7 @@ inline TransferOutcome openFailure(const GaugePort &port, OpenStatus status)
                                                                                            : ConnectFailed),
                                 user_messages::Icon::None);
     o.setDetail(Phrase::of(5104, {port.device(), port.openError(), traffic_trace::path()}));
+    o.cancelled = port.cancelRequested(); // a connection the user stopped making
     return o;
 }
 

@@ -297,6 +297,7 @@ private slots:
         setSessionPortDevice(QString());
         QVERIFY(!o.success);
         QVERIFY2(o.detail.contains(reason), qPrintable(o.detail));
+        QCOMPARE(o.cancelled, cancelMs >= 0); // told as a cancel, not as a failure
         QVERIFY2(ms >= minMs && ms <= maxMs, qPrintable(QString::number(ms)));
     }
 };
