@@ -259,6 +259,10 @@
         <source>%1 (project %2, the gauge holds %3)</source>
         <translation>%1 (project %2, the gauge holds %3)</translation>
     </message>
+    <message id="5769">
+        <source>Cannot be reached (%1)</source>
+        <translation>Cannot be reached (%1)</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>The backup %1 was written back to the gauge.</translation>

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QSerialPort>
+#include <QTcpServer>
 #include <QTest>
 
 using namespace testing_support;
@@ -224,9 +225,14 @@ private slots:
         QVERIFY(holder.open(QIODevice::ReadWrite));
         const QString missing = home.filePath("ttyMissing");
         const QString portless = QStringLiteral("rfc2217://quaybox"); // a network port without its number
+        QTcpServer closing;
+        QVERIFY(closing.listen(QHostAddress::LocalHost));
+        const QString refusing = QStringLiteral("rfc2217://127.0.0.1:%1").arg(closing.serverPort());
+        closing.close();
 
         QStringList args{"probe", "--json"};
-        for (const QString &port : {block.device(), registers.device(), silent.device(), held.device(), missing, portless})
+        for (const QString &port :
+             {block.device(), registers.device(), silent.device(), held.device(), missing, portless, refusing})
             args << "--port" << port;
         const CliResult r = runCli(args);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
@@ -249,6 +255,7 @@ private slots:
         QCOMPARE(byPort[missing]["Message"].toString(), QString("No such port"));
         QVERIFY2(byPort[portless]["Message"].toString().startsWith("No such port (not a network port of the form"),
                  qPrintable(byPort[portless]["Message"].toString()));
+        QCOMPARE(byPort[refusing]["Message"].toString(), QString("Cannot be reached (connection refused)"));
         QCOMPARE(held.stopAndReadState()["frames"].toArray().size(), 0);
     }
 };

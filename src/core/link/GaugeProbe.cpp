@@ -76,8 +76,10 @@ bool openFailed(ProbeLink &link, int baud, ProbeResult &r)
     if (open == OpenStatus::Open)
         return false;
     r.status = open == OpenStatus::NoSuchPort ? ProbeStatus::NoSuchPort : ProbeStatus::Busy;
+    // A network port that would not connect is not busy: it cannot be reached.
     r.message = open == OpenStatus::NoSuchPort ? loadTranslatedString(5755)
-                                               : loadTranslatedString(5756).arg(link.stream->openError());
+                                               : loadTranslatedString(isNetworkAddress(r.port) ? 5769 : 5756)
+                                                     .arg(link.stream->openError());
     // A network address written wrongly, or a host not found, is told by
     // its reason; a missing local device needs none.
     if (open == OpenStatus::NoSuchPort && isNetworkAddress(r.port))
