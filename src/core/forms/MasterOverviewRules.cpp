@@ -1,7 +1,7 @@
-#include "base/Utility.h"
 #include "MasterOverviewRules.h"
 
 #include "base/Language.h"
+#include "base/Utility.h"
 #include "link/CounterPresetInput.h"
 
 #include <QLocale>
@@ -158,10 +158,20 @@ QString formatPulseFactor(const ConfigRecord &config)
     return QString();
 }
 
-QString formatThreshold(double threshold)
+QString wholeThreshold(double threshold)
 {
     const QString text = QString::number(roundTo(threshold, 0), 'f', 0); // halves up, as the gauge rounds
     return text == QLatin1String("-0") ? QStringLiteral("0") : text; // -0.4 rounds to no sign
+}
+
+QString formatThreshold(double threshold)
+{
+    // A fraction the project holds (set elsewhere) is shown as held: rounded,
+    // it would look like what the gauge then does not hold, and the form
+    // would store the rounded value without a word.
+    return std::floor(threshold) == threshold || !std::isfinite(threshold)
+               ? wholeThreshold(threshold)
+               : QString::number(threshold, 'f', QLocale::FloatingPointShortest);
 }
 
 QString numberRefusal(const TypedNumber &number, const QString &labelText, const QString &typed)

@@ -112,7 +112,10 @@ void clearUnshowableDisplayBits(ConfigRecord &config);
 // (record_check::pulseFactorFieldOf).
 void setPulseFactorValue(ConfigRecord &config, double value);
 QString formatPulseFactor(const ConfigRecord &config);
+// The threshold as the project holds it; wholeThreshold: rounded to the
+// whole number the gauge keeps (for a typed value).
 QString formatThreshold(double threshold);
+QString wholeThreshold(double threshold);
 // A limit as the user reads it: the language's decimal sign, no grouping.
 QString formatLimit(double limit);
 

@@ -63,8 +63,9 @@ QString MasterOverview::neededRange(const ConfigRecord &probe, const QString &fi
 void MasterOverview::clampThresholdText(bool untyped)
 {
     QLineEdit *field = edit(ids::ThresholdEdit);
+    const bool typedNow = field->isModified();
     // A value the user has not touched is left as it is until it is saved.
-    if (!untyped && !field->isModified())
+    if (!untyped && !typedNow)
         return;
     const TypedNumber typed = parseTypedNumber(field->text());
     // Text that is no number is left for the save to name.
@@ -72,8 +73,9 @@ void MasterOverview::clampThresholdText(bool untyped)
         return;
     const double kept = m_work.CalculateThreshold ? record_check::clampThreshold(m_work, typed.value) : typed.value;
     // The field shows the whole number the gauge will hold, so that a typed
-    // fraction ("7.000" meant as seven thousand) is seen at once.
-    const QString shown = formatThreshold(kept);
+    // fraction ("7.000" meant as seven thousand) is seen at once; one the
+    // project held already is left to the write to tell.
+    const QString shown = typedNow ? wholeThreshold(kept) : formatThreshold(kept);
     const bool decimalsDropped = field->text() != shown
                                  && (field->text().contains(QLatin1Char('.')) || field->text().contains(QLatin1Char(',')));
     if (field->text() != shown)

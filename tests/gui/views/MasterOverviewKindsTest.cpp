@@ -228,7 +228,11 @@ private slots:
         document.config().WarnThreshold = 87.6;
         auto form = openForm(document);
         QCOMPARE(textOf(*form, 1085), shown);
-        QCOMPARE(textOf(*form, 1047), QStringLiteral("88"));
+        QCOMPARE(textOf(*form, 1047), QStringLiteral("87.6"));
+        // Taking the form changes nothing the user did not type.
+        QVERIFY(document.commitEditor());
+        QCOMPARE(document.config().WarnThreshold, 87.6);
+        QCOMPARE(document.config().KValue, kValue);
     }
 
     void titleFontAndHeaderBand()
