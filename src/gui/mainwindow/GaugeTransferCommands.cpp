@@ -257,14 +257,22 @@ void GaugeTransferCommands::compareWithGauge()
         return ::readFromGauge(gauge, &observer, options);
     };
     const TransferOutcome outcome = run(loadTranslatedString(5355), explained(read, options, gauge.family()));
-    recordHistory(QStringLiteral("verify"), gauge.family(), m_document->config(), gauge, outcome);
     if (!outcome.success) {
+        recordHistory(QStringLiteral("verify"), gauge.family(), m_document->config(), gauge, outcome);
         showOutcome(outcome);
         emit transferFinished();
         return;
     }
     const QVector<record_comparison::FieldDifference> differences =
         record_comparison::compareRecords(m_document->config(), gauge);
+    // The history says what the comparison found, as skaleron-cli verify's does.
+    TransferOutcome found = outcome;
+    QStringList fields;
+    for (const record_comparison::FieldDifference &d : differences)
+        fields << loadTranslatedString(5768).arg(d.field, d.a, d.b);
+    found.success = differences.isEmpty();
+    found.setText(differences.isEmpty() ? Phrase::of(5743) : Phrase::of(5767, {fields.join(QStringLiteral(", "))}));
+    recordHistory(QStringLiteral("verify"), gauge.family(), m_document->config(), gauge, found);
     if (differences.isEmpty()) {
         user_messages::show(loadTranslatedString(5799).arg(m_document->title()), user_messages::Icon::Information);
         emit transferFinished();

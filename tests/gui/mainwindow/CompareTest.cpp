@@ -6,6 +6,8 @@
 #include "common/SimGauge.h"
 #include "common/TestRegistry.h"
 #include "dialogs/CompareDialog.h"
+#include "history/HistoryWording.h"
+#include "history/ServiceHistory.h"
 #include "dialogs/TransferProgressDialog.h"
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/GaugeTransferCommands.h"
@@ -217,6 +219,18 @@ private slots:
         f.messages().clear();
         f.trigger(CompareGauge);
         QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5799).arg(f.document().title())});
+
+        // The history tells each comparison by what it found.
+        QVector<service_history::Entry> entries;
+        QVERIFY(service_history::read({}, &entries, nullptr));
+        const auto compared = std::find_if(entries.begin(), entries.end(),
+                                           [](const service_history::Entry &e) { return e.operation == "verify"; });
+        QVERIFY(compared != entries.end());
+        QCOMPARE(compared->outcome, QString("failed"));
+        QVERIFY2(history_wording::message(compared->message).contains("KValue (project 2345, the gauge holds"),
+                 qPrintable(history_wording::message(compared->message)));
+        QCOMPARE(entries.last().outcome, QString("done"));
+        QCOMPARE(history_wording::message(entries.last().message), loadTranslatedString(5743));
     }
 
     // The gauge acknowledges the write but keeps an old value; the write
