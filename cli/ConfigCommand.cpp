@@ -63,22 +63,21 @@ QString portProblem(const Key &key, const QString &value)
 {
     if (key.section.compare(QLatin1String("Communication"), Qt::CaseInsensitive) != 0)
         return QString();
+    const bool networkPorts = key.entry.compare(QLatin1String("NetworkPorts"), Qt::CaseInsensitive) == 0;
     QStringList names;
     if (key.entry.compare(QLatin1String("Device"), Qt::CaseInsensitive) == 0)
         names << value;
-    else if (key.entry.compare(QLatin1String("NetworkPorts"), Qt::CaseInsensitive) == 0)
+    else if (networkPorts)
         names = value.split(QLatin1Char(','));
-    const bool listed = names.size() > 1 || key.entry.compare(QLatin1String("NetworkPorts"), Qt::CaseInsensitive) == 0;
+    // Every entry of the list is a network port, and so is a device written
+    // "quaybox:2001" (its scheme missing).
+    static const QRegularExpression hostAndPort(QStringLiteral("^[A-Za-z0-9.-]+:\\d+$"));
     for (const QString &name : names) {
-        QString problem = networkAddressProblem(name);
-        // Every entry of the list is a network port, and so is a device
-        // written "quaybox:2001": its scheme is missing.
-        static const QRegularExpression hostAndPort(QStringLiteral("^[A-Za-z0-9.-]+:\\d+$"));
-        if (problem.isEmpty() && !name.trimmed().isEmpty() && !isNetworkAddress(name.trimmed())
-            && (listed || hostAndPort.match(name.trimmed()).hasMatch()))
-            problem = networkAddressProblem(QStringLiteral("rfc2217://"));
+        const QString entry = name.trimmed();
+        const bool meantAsAddress = !entry.isEmpty() && (networkPorts || hostAndPort.match(entry).hasMatch());
+        const QString problem = networkAddressProblem(entry, meantAsAddress);
         if (!problem.isEmpty())
-            return QStringLiteral("%1 is %2").arg(name.trimmed(), problem);
+            return QStringLiteral("%1 is %2").arg(entry, problem);
     }
     return QString();
 }

@@ -64,16 +64,27 @@ bool CatalogueConnection::open(const QString &path, const catalogue_schema::Tabl
         return ok;
     }
     m_access = access_file::isAccessPath(path);
-    if (!QFileInfo(path).isFile()) {
+    m_error = fileProblem(path);
+    if (!m_error.isEmpty()) {
         m_badFile = true;
-        const QString notRegular = regular_file::refusal(path);
-        m_error = notRegular.isEmpty() ? loadTranslatedString(5200).arg(QDir::toNativeSeparators(path)) : notRegular;
         return false;
     }
     const bool ok = m_access ? openAccess(table) : openSqlite(table, mode);
     if (!ok)
         close();
     return ok;
+}
+
+QString CatalogueConnection::fileProblem(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return loadTranslatedString(5200).arg(QDir::toNativeSeparators(path));
+    if (!file.isFile())
+        return regular_file::refusal(path);
+    if (file.size() > 0 && !access_file::isAccessPath(path) && !sqlite_file::hasSqliteHeader(path))
+        return loadTranslatedString(5201).arg(QDir::toNativeSeparators(path));
+    return QString();
 }
 
 bool CatalogueConnection::openEmpty(const QString &path, const catalogue_schema::Table &table)

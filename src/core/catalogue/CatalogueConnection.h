@@ -59,6 +59,10 @@ public:
     // The message for a write attempt on an Access file: names the file and
     // the command that converts it.
     static QString accessReadOnlyMessage(const QString &path);
+    // Why the file at path can be no catalogue, before any open: it is
+    // missing, no regular file, or holds something that is neither SQLite
+    // nor Access. Empty when it may be one (an empty file too).
+    static QString fileProblem(const QString &path);
 
 private:
     bool openSqlite(const catalogue_schema::Table &table, Mode mode);

@@ -34,9 +34,9 @@ std::optional<NetworkAddress> parseNetworkAddress(const QString &device)
     return a;
 }
 
-QString networkAddressProblem(const QString &device)
+QString networkAddressProblem(const QString &device, bool meantAsAddress)
 {
-    if (!isNetworkAddress(device) || parseNetworkAddress(device))
+    if ((!meantAsAddress && !isNetworkAddress(device)) || parseNetworkAddress(device))
         return QString();
     return QStringLiteral("not a network port of the form rfc2217://HOST:PORT or tcp://HOST:PORT");
 }

@@ -18,5 +18,6 @@ bool isNetworkAddress(const QString &device);
 // The address a device name gives, or none when it is no well-formed one.
 std::optional<NetworkAddress> parseNetworkAddress(const QString &device);
 // Why a name that starts with a scheme is no address; empty for a
-// well-formed one and for any other device name.
-QString networkAddressProblem(const QString &device);
+// well-formed one and for any other device name, unless the name is meant
+// as an address all the same (an entry of the network port list).
+QString networkAddressProblem(const QString &device, bool meantAsAddress = false);

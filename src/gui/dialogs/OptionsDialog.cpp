@@ -8,11 +8,9 @@
 #include "base/SettingsStore.h"
 #include "base/UserMessages.h"
 #include "app/TranslateWindow.h"
-#include "base/RegularFile.h"
-#include "catalogue/AccessFile.h"
 #include "catalogue/CatalogueAddress.h"
+#include "catalogue/CatalogueConnection.h"
 #include "catalogue/CatalogueLocation.h"
-#include "catalogue/SqliteFile.h"
 #include "history/ServiceHistory.h"
 #include "link/GaugeProbe.h"
 #include "link/LineSettings.h"
@@ -419,14 +417,7 @@ bool OptionsDialog::keepDatabasePath()
     if (path == m_databaseAtOpen || path.isEmpty() || catalogue_address::isServer(path))
         return true;
     // Said now, not when a master type is next chosen.
-    const QFileInfo file(path);
-    QString problem;
-    if (!file.exists())
-        problem = loadTranslatedString(5200).arg(QDir::toNativeSeparators(path));
-    else if (!file.isFile())
-        problem = regular_file::refusal(path);
-    else if (file.size() > 0 && !access_file::isAccessPath(path) && !sqlite_file::hasSqliteHeader(path))
-        problem = loadTranslatedString(5201).arg(QDir::toNativeSeparators(path));
+    const QString problem = CatalogueConnection::fileProblem(path);
     if (problem.isEmpty())
         return true;
     user_messages::Message question;

@@ -245,30 +245,47 @@ private slots:
 
     // A typed catalogue that is not there is asked about: Yes stores it with
     // the rest, No keeps the window open with nothing stored.
+    // A file that is there but is no catalogue is asked about alike.
     void okStoresTheTypedPathAndSwitchesTheLanguage_data()
     {
         QTest::addColumn<int>("answer");
-        QTest::newRow("yes") << int(user_messages::Answer::Yes);
-        QTest::newRow("no") << int(user_messages::Answer::No);
+        QTest::addColumn<QString>("typed"); // "TEXT": a text file
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("yes") << int(user_messages::Answer::Yes) << "/data/old.mdbx"
+                             << "The catalogue \"/data/old.mdbx\" does not exist.";
+        QTest::newRow("no") << int(user_messages::Answer::No) << "/data/old.mdbx"
+                            << "The catalogue \"/data/old.mdbx\" does not exist.";
+        QTest::newRow("no, a text file") << int(user_messages::Answer::No) << "TEXT"
+                                         << "The file \"TEXT\" is not a catalogue: it is neither a SQLite nor an "
+                                            "Access database.";
     }
     void okStoresTheTypedPathAndSwitchesTheLanguage()
     {
         QFETCH(int, answer);
+        QFETCH(QString, typed);
+        QFETCH(QString, problem);
         const bool yes = answer == int(user_messages::Answer::Yes);
         ScopedTestHome home;
         PackFolder packs;
+        if (typed == "TEXT") {
+            QFile notes(home.filePath("notes.txt"));
+            QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a catalogue\n") > 0);
+            problem.replace("TEXT", notes.fileName());
+            typed = notes.fileName();
+        }
         testing_support::MessageRecorder asked{user_messages::Answer(answer)};
         settings_store::writeString("Directories", "DBase", "/data/old.mdb");
         OptionsDialog dialog;
         dialog.setSystemPorts({});
         dialog.show();
         QCOMPARE(dialog.databaseEdit()->text(), QString("/data/old.mdb"));
-        QTest::keyClicks(dialog.databaseEdit(), "x");
+        dialog.databaseEdit()->clear();
+        QTest::keyClicks(dialog.databaseEdit(), typed);
         dialog.languageList()->setCurrentIndex(dialog.languageList()->findText("German"));
         dialog.portList()->setCurrentIndex(2);
         button(dialog, 1)->click();
-        QCOMPARE(asked.texts(), QStringList{"The catalogue \"/data/old.mdbx\" does not exist. Store this path anyway?"});
-        QCOMPARE(settings_store::readString("DIRECTORIES", "DBase", ""), QString(yes ? "/data/old.mdbx" : "/data/old.mdb"));
+        QCOMPARE(asked.texts(), QStringList{problem + " Store this path anyway?"});
+        QCOMPARE(settings_store::readString("DIRECTORIES", "DBase", ""), yes ? typed : QString("/data/old.mdb"));
         QCOMPARE(Language::instance().currentLanguage(), QString(yes ? "vorn_ger32.dll" : "vorn_eng32.dll"));
         QCOMPARE(settings_store::readString("Parameters", "Language", ""), QString(yes ? "vorn_ger32.dll" : ""));
         QCOMPARE(dialog.isVisible(), !yes);
@@ -276,28 +293,6 @@ private slots:
             QCOMPARE(dialog.comPortName(), QString("COM3"));
         else
             QCOMPARE(dialog.focusWidget(), dialog.databaseEdit());
-    }
-
-    // A file that is there but is no catalogue is asked about as a missing one.
-    void okAsksAboutAFileThatIsNoCatalogue()
-    {
-        ScopedTestHome home;
-        PackFolder packs;
-        testing_support::MessageRecorder asked{user_messages::Answer::No};
-        QFile notes(home.filePath("notes.txt"));
-        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("not a catalogue\n") > 0);
-        notes.close();
-        OptionsDialog dialog;
-        dialog.setSystemPorts({});
-        dialog.show();
-        dialog.databaseEdit()->clear();
-        QTest::keyClicks(dialog.databaseEdit(), notes.fileName());
-        button(dialog, 1)->click();
-        QCOMPARE(asked.texts(), QStringList{QString("The file \"%1\" is not a catalogue: it is neither a SQLite nor an "
-                                                    "Access database. Store this path anyway?")
-                                                .arg(notes.fileName())});
-        QVERIFY(dialog.isVisible());
-        QVERIFY(settings_store::readString("Directories", "DBase", "") != notes.fileName());
     }
 
     void okUntouchedStoresTheDefaultAndReloadsTheLanguage()
