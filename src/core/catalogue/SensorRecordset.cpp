@@ -22,7 +22,9 @@ QString SensorRecordset::configuredDatabasePath() const
 
 bool SensorRecordset::madeOnFirstWrite(const QString &path) const
 {
-    return m_userDatabase && path == catalogue_location::defaultUserSensorDatabasePath();
+    // The user's own sensors start empty wherever the settings put them; the
+    // file is made with the first one stored.
+    return m_userDatabase && !catalogue_address::isServer(path);
 }
 
 void SensorRecordset::readCurrentRow()

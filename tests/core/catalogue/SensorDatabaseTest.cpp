@@ -71,11 +71,22 @@ private slots:
         QCOMPARE(SensorRecordset(true).configuredDatabasePath(), catalogue_location::defaultUserSensorDatabasePath());
     }
 
+    void ownUserDatabaseMadeOnFirstWrite_data()
+    {
+        QTest::addColumn<QString>("setting"); // relative to the home; empty: none stored
+        QTest::newRow("default") << QString();
+        QTest::newRow("set in the settings, folder not there yet") << "bench/own-sensors.sqlite";
+    }
+
     void ownUserDatabaseMadeOnFirstWrite()
     {
+        QFETCH(QString, setting);
         testing_support::ScopedTestHome home;
         useCatalogue(standardFile(home));
-        const QString own = catalogue_location::defaultUserSensorDatabasePath();
+        if (!setting.isEmpty())
+            useUserCatalogue(home.filePath(setting));
+        const QString own = setting.isEmpty() ? catalogue_location::defaultUserSensorDatabasePath()
+                                              : home.filePath(setting);
         SensorSelection s;
         s.Type = 4;
         QCOMPARE(s.fillList().size(), 1); // the standard one; listing makes no file
