@@ -162,6 +162,22 @@ void ProjectDocument::applyStoredMasterType()
     m_masterTypeMissing = m_config.MasterId != -1 && !info.Found;
 }
 
+void ProjectDocument::lookUpMasterTypeAgain()
+{
+    const bool wasMissing = m_masterTypeMissing;
+    applyStoredMasterType();
+    // What the catalogue says of the type is no change of the user's.
+    m_committed.config = m_config;
+    m_committed.masterTypeMissing = m_masterTypeMissing;
+    if (m_masterTypeMissing && !wasMissing)
+        tellMasterTypeMissing();
+}
+
+void ProjectDocument::tellMasterTypeMissing() const
+{
+    user_messages::show(loadTranslatedString(5007).arg(m_config.MasterId), user_messages::Icon::Exclamation);
+}
+
 void ProjectDocument::chooseMasterType(int masterId, const MasterTypeInfo &info)
 {
     m_config.reset();
@@ -189,7 +205,7 @@ bool ProjectDocument::open(const QString &path)
     setModified(false);
     reloaded();
     if (m_masterTypeMissing)
-        user_messages::show(loadTranslatedString(5007).arg(m_config.MasterId), user_messages::Icon::Exclamation);
+        tellMasterTypeMissing();
     return true;
 }
 

@@ -111,6 +111,10 @@ public:
     void setMasterTypeLookup(MasterTypeLookup *lookup) { m_lookup = lookup; }
     // Applies the master type with the record's MasterId from the lookup.
     void applyStoredMasterType();
+    // The catalogue was changed: the record's master type is looked up again
+    // (found now, gone, or described otherwise). The user's values stay and
+    // no undo step is made; a type missing now is told as on opening.
+    void lookUpMasterTypeAgain();
     // Starts the record afresh for a master type the user chose.
     void chooseMasterType(int masterId, const MasterTypeInfo &info);
     // The record names a master type the catalogue did not have when it was
@@ -155,6 +159,7 @@ private:
     // steps go with it.
     void reloaded();
     void updateModified();
+    void tellMasterTypeMissing() const;
 
     ConfigRecord m_config;
     std::array<InputCalibration, InputCount> m_calibrations;

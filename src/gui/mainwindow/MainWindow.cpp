@@ -17,6 +17,7 @@
 #include "dialogs/HelpWindow.h"
 #include "dialogs/FindGaugePanel.h"
 #include "dialogs/HistoryDialog.h"
+#include "catalogue/CatalogueLocation.h"
 #include "dialogs/OptionsDialog.h"
 #include "app/SplashWindow.h"
 #include "base/InstallLayout.h"
@@ -432,6 +433,7 @@ void MainWindow::onChooseMasterType()
 void MainWindow::onCommunicationSettings()
 {
     StoredLineSelectors settings = StoredLineSelectors::load();
+    const QString catalogue = catalogue_location::databasePath();
     OptionsDialog options(this);
     options.setComPortName(settings.portName());
     if (m_document->masterTypeChosen() && m_document->config().isKnownType())
@@ -452,6 +454,13 @@ void MainWindow::onCommunicationSettings()
         gaugeCommands().setDemoGauge(nullptr);
         setSessionPortDevice(QString());
         m_notes->endDemoGauge();
+    }
+    // The open project's type as the catalogue now describes it: Read and
+    // Write, the form and the notes follow without opening the file again.
+    if (catalogue_location::databasePath() != catalogue) {
+        m_document->lookUpMasterTypeAgain();
+        m_leftView->onStateRestored();
+        updateCommandStates();
     }
     m_notes->update(*m_document);
 }

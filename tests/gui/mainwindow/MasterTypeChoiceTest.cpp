@@ -1,6 +1,8 @@
 // Choosing the project's master type through the selection dialog, from the
 // sample catalogue built beside the program.
 #include "UserPaths.h"
+#include "DialogDriver.h"
+#include "common/CatalogueFiles.h"
 #include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "dialogs/MasterTypeDialog.h"
@@ -206,6 +208,46 @@ private slots:
         // A new project has nothing missing.
         f.trigger(FileNew);
         QVERIFY(!note->isVisibleTo(&f.frame()));
+    }
+
+    // Another catalogue chosen in the settings applies to the open project at
+    // OK: its type found there turns Read and Write on, a type it lacks is
+    // told and turns them off; the project's values stay, unchanged.
+    void catalogueChangedInTheSettings()
+    {
+        FrameFixture f;
+        const QString with = f.home().filePath(QStringLiteral("with.sqlite"));
+        const QString without = f.home().filePath(QStringLiteral("without.sqlite"));
+        catalogue_files::createMasterTable(with);
+        catalogue_files::insertRows(with, "RixData", {catalogue_files::masterRow(7, "Speedometer 0-60 km/h")});
+        catalogue_files::createMasterTable(without);
+        catalogue_files::insertRows(without, "RixData", {catalogue_files::masterRow(8, "Speedometer 0-60 km/h")});
+        catalogue_files::useCatalogue(without);
+        QVERIFY(f.start());
+        ConfigRecord record;
+        record.MasterId = 7;
+        record.KValue = 1500;
+        const QString path = f.home().filePath(QStringLiteral("p7.rix"));
+        QVERIFY(project_file::writeFile(path, record, nullptr));
+        QVERIFY(f.frame().openProject(path));
+        auto *note = f.frame().findChild<QLabel *>(QStringLiteral("masterNote"));
+        QVERIFY(note);
+        for (const QString &catalogue : {with, without}) {
+            f.messages().clear();
+            whenModal<QDialog>([&](QDialog *dialog) {
+                dialog->findChild<QLineEdit *>(QStringLiteral("control1003"))->setText(catalogue);
+                QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("control1")), Qt::LeftButton);
+            });
+            f.trigger(CommunicationSettings);
+            const bool found = catalogue == with;
+            QCOMPARE(f.messages().texts(), found ? QStringList() : QStringList{loadTranslatedString(5007).arg(7)});
+            QCOMPARE(f.frame().action(WriteGauge)->isEnabled(), found);
+            QCOMPARE(f.frame().action(ReadGauge)->isEnabled(), found);
+            QCOMPARE(note->isVisibleTo(&f.frame()), !found);
+            QCOMPARE(f.document().config().Description, found ? QString("Speedometer 0-60 km/h") : QString());
+            QCOMPARE(f.document().config().KValue, 1500.0);
+            QVERIFY(!f.document().isModified());
+        }
     }
 
     void unreachableCatalogueIsReported()
