@@ -50,6 +50,13 @@ int sheetCommand(const QStringList &argList)
     const project_file::ReadResult read = project_file::readFile(project, record);
     if (read.status != project_file::ReadStatus::Ok)
         return fail(ExitBadUsage, project_file::describeFailure(project, read));
+    // A project named after -o by mistake (this one or another) is no place
+    // for a PDF: it would be gone.
+    const QString pdf = args.value(QStringLiteral("-o"));
+    ConfigRecord atOutput;
+    if (QFileInfo(pdf) == QFileInfo(project)
+        || project_file::readFile(pdf, atOutput).status == project_file::ReadStatus::Ok)
+        return fail(ExitBadUsage, QStringLiteral("%1 is a project file; the sheet does not replace it").arg(pdf));
     // Without its master type the sheet would show no dial, no properties
     // and other settings than the form: a wrong sheet for the customer.
     if (record.MasterId == -1)
@@ -74,7 +81,6 @@ int sheetCommand(const QStringList &argList)
     const ConfigurationSheet sheet = ConfigurationSheet::forRecord(record, project, QDateTime::currentDateTime(), job);
     Language::instance().loadPackQuietly(QString::fromLatin1(DefaultLanguageLibrary));
 
-    const QString pdf = args.value(QStringLiteral("-o"));
     QString reason;
     if (!sheet_pdf::write(sheet, pdf, sheet_pdf::defaultPageSize(), &reason))
         return fail(ExitFailed, QStringLiteral("%1: %2").arg(pdf, reason));

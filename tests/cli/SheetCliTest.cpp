@@ -16,9 +16,9 @@ class SheetCliTest : public QObject
     Q_OBJECT
 private slots:
     // Done: the sheet in the language asked for, with the job, and a history
-    // entry; a file that is not a project is bad input; a PDF that cannot be
-    // written, or whose master type is not found, has failed. Only a sheet
-    // made leaves a file.
+    // entry; a file that is not a project, or a project named as the output,
+    // is bad input; a PDF that cannot be written, or whose master type is not
+    // found, has failed. Only a sheet made leaves a file; no project goes.
     void exitStatus_data()
     {
         QTest::addColumn<QString>("project");
@@ -30,6 +30,8 @@ private slots:
         QTest::newRow("unwritable PDF") << "boat.rix" << "no/such/folder/sheet.pdf" << 1;
         QTest::newRow("master type not in the catalogue") << "stranger.rix" << "sheet.pdf" << 1;
         QTest::newRow("no master type yet") << "new.rix" << "sheet.pdf" << 1;
+        QTest::newRow("over its own project") << "boat.rix" << "boat.rix" << 2;
+        QTest::newRow("over another project") << "boat.rix" << "new.rix" << 2;
     }
     void exitStatus()
     {
@@ -56,7 +58,11 @@ private slots:
                                     "--customer", "Werft Nord", "--serial", "SN-0815", "--technician", "Ada Kranz",
                                     "--catalogue", binDir() + "/skaleron-catalogue.sqlite"});
         QCOMPARE(r.exitCode, status);
-        QCOMPARE(QFile::exists(home.filePath(output)), status == 0);
+        ConfigRecord kept;
+        if (output.endsWith(".rix"))
+            QCOMPARE(project_file::readFile(home.filePath(output), kept).status, project_file::ReadStatus::Ok);
+        else
+            QCOMPARE(QFile::exists(home.filePath(output)), status == 0);
         if (status != 0) {
             QVERIFY2(r.err.startsWith("skaleron-cli: ") && r.err.count('\n') == 1, qPrintable(r.err));
             return;
