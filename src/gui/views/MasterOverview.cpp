@@ -372,6 +372,10 @@ bool MasterOverview::takePulseFactor(ConfigRecord &candidate, Exchange purpose, 
     // A type without pulse factor hides the field: nothing to take.
     if (control(ids::PulseEdit)->isHidden())
         return true;
+    // Saved or written straight from the field, a value just typed is kept
+    // as leaving the field keeps it, with its note.
+    if (purpose != Exchange::Quiet)
+        showKeptPulseFactor();
     const QString text = edit(ids::PulseEdit)->text();
     // Leaving keeps what was typed; an untouched value (a master type just
     // chosen, its pulse factor still 0) is left for saving and writing to

@@ -6,6 +6,7 @@
 #include "common/MessageRecorder.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
+#include "model/RecordCheck.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -256,34 +257,49 @@ private slots:
         QCOMPARE(messages.count(), 0);
     }
 
-    // On leaving, a pulse factor with more decimals than the gauge keeps
-    // shows (and is kept) as the gauge will hold it.
+    // On leaving, or saved straight from the field, a pulse factor with more
+    // decimals than the gauge keeps shows (and is kept) as the gauge will
+    // hold it.
     void pulseFactorShowsWhatIsKept_data()
     {
         QTest::addColumn<MasterKind>("kind");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("saveInField");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("note");
-        QTest::newRow("m-value, two decimals") << tachometerWithLcd() << "12,37" << "12.4"
+        QTest::newRow("m-value, two decimals") << tachometerWithLcd() << "12,37" << false << "12.4"
                                                << "kept as 12.4: the gauge holds one decimal";
-        QTest::newRow("m-value, one decimal") << tachometerWithLcd() << "12.3" << "12.3" << "";
-        QTest::newRow("m-value, a half below its double") << tachometerWithLcd() << "4,35" << "4.4"
+        QTest::newRow("m-value, one decimal") << tachometerWithLcd() << "12.3" << false << "12.3" << "";
+        QTest::newRow("m-value, a half below its double") << tachometerWithLcd() << "4,35" << false << "4.4"
                                                           << "kept as 4.4: the gauge holds one decimal";
-        QTest::newRow("k-value of a register gauge: whole") << speedometerWithoutLcd() << "1234.56" << "1235"
+        QTest::newRow("k-value of a register gauge: whole") << speedometerWithoutLcd() << "1234.56" << false << "1235"
                                                             << "kept as 1235: the gauge holds whole numbers";
-        QTest::newRow("whole number: refused when saved") << tachometerEarlyFirmware() << "12.5" << "12.5" << "";
+        QTest::newRow("saved from the field") << speedometerWithoutLcd() << "2500,5" << true << "2501"
+                                              << "kept as 2501: the gauge holds whole numbers";
+        QTest::newRow("whole number: refused when saved") << tachometerEarlyFirmware() << "12.5" << false << "12.5"
+                                                          << "";
     }
     void pulseFactorShowsWhatIsKept()
     {
         QFETCH(MasterKind, kind);
         QFETCH(QString, typed);
+        QFETCH(bool, saveInField);
         QFETCH(QString, shown);
         QFETCH(QString, note);
         ProjectDocument document;
         chooseMaster(document, kind);
         auto form = openForm(document);
         type(*form, 1085, typed);
-        editOf(*form, 1047)->setFocus();
+        if (saveInField) {
+            QVERIFY(form->saveToRecord()); // what Save and Write run first
+            QVERIFY(editOf(*form, 1085)->hasFocus());
+            QCOMPARE(record_check::pulseFactorFieldOf(document.config()) == record_check::PulseFactorField::MValue
+                         ? document.config().MValue
+                         : document.config().KValue,
+                     shown.toDouble());
+        } else {
+            editOf(*form, 1047)->setFocus();
+        }
         QCOMPARE(textOf(*form, 1085), shown);
         if (!note.isEmpty())
             QCOMPARE(refusalShown(*form, 1085), "unframed: " + note);
