@@ -239,7 +239,12 @@ void PtyGaugeServer::serve()
             if (reply.vanish) {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 m_state.vanished = true;
-                closeDevice();
+                // The device node goes with the master side, as an unplugged
+                // adapter's does. The slave side stays open until stop(): its
+                // number is not handed to another terminal (a simulator
+                // beside this one) while the program looks at the gone one.
+                ::close(m_master);
+                m_master = -1;
                 return;
             }
             send(reply, arrival);
