@@ -222,7 +222,9 @@ void RegisterDecoder::feed(uint8_t bank, uint8_t address, uint8_t value)
         }
         break;
     case reg::Buzzer:
-        m_cfg.BuzzerActive = (value & 0x40) || (value & 0x08) ? 1 : 0;
+        // Bit 0x40 alone: "off" is written as 0x09, and a read taking 0x08
+        // for on turned the buzzer on at the next write of the project.
+        m_cfg.BuzzerActive = (value & 0x40) ? 1 : 0;
         break;
     case reg::PulseHigh:
     case reg::PulseMid:

@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(cfg.KValue, 8000.0);
         QCOMPARE(cfg.MValue, 2.5);
         QCOMPARE(cfg.Illumination, 50.0);
-        QCOMPARE(cfg.BuzzerActive, 1);
+        QCOMPARE(cfg.BuzzerActive, 0); // sim register 3/5 = 0x09, as a write of "off" leaves it
         QCOMPARE(sim.frames().value(2), QString("24 07 41 03 1a 7b 0a"));
         QVERIFY(testing_support::traceLines().contains("W: 24 07 41 03 1A 7B 0A "));
     }

@@ -321,7 +321,8 @@ private slots:
         QTest::newRow("threshold 300 mode 1") << QByteArray::fromHex("040881" "04092c") << "WarnThreshold" << 300.0;
         QTest::newRow("threshold mode bit") << QByteArray::fromHex("040881" "04092c") << "WarnMode" << 1.0;
         QTest::newRow("threshold needs both") << QByteArray::fromHex("040881") << "WarnThreshold" << -1.0;
-        QTest::newRow("buzzer 0x09 is on") << QByteArray::fromHex("030509") << "BuzzerActive" << 1.0;
+        QTest::newRow("buzzer 0x09, written for off, is off") << QByteArray::fromHex("030509") << "BuzzerActive" << 0.0;
+        QTest::newRow("buzzer 0x49, written for on, is on") << QByteArray::fromHex("030549") << "BuzzerActive" << 1.0;
         QTest::newRow("buzzer 0x40 is on") << QByteArray::fromHex("030540") << "BuzzerActive" << 1.0;
         QTest::newRow("buzzer 0x01 is off") << QByteArray::fromHex("030501") << "BuzzerActive" << 0.0;
         QTest::newRow("source2 later bit wins") << QByteArray::fromHex("031a21") << "DataSource2" << 2.0;
