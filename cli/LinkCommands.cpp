@@ -191,6 +191,14 @@ int readCommand(const QStringList &argList)
     return report(outcome);
 }
 
+// Where the block the gauge held before went, whenever a backup was made:
+// after a write that failed it is what puts the gauge right.
+void printBackup(const TransferOutcome &outcome)
+{
+    if (!outcome.backupFile.isEmpty())
+        std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
+}
+
 int restoreCommand(const CommandLine &args)
 {
     LinkOptions options = baseOptions();
@@ -220,8 +228,7 @@ int restoreCommand(const CommandLine &args)
     if (watch.interrupted())
         return watch.report(t);
     recordHistory(t);
-    if (outcome.success)
-        std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
+    printBackup(outcome);
     // Where it stopped and what answers on the port, as for a write.
     return report(withFailureReason(outcome, watch.reached(), options.device, LinkFamily::Block, options.traceTag));
 }
@@ -257,8 +264,7 @@ int writeCommand(const QStringList &argList)
     if (watch.interrupted())
         return watch.report(history);
     recordHistory(history);
-    if (outcome.success && !outcome.backupFile.isEmpty())
-        std::printf("backup of the block replaced: %s\n", outcome.backupFile.toLocal8Bit().constData());
+    printBackup(outcome);
     return reportExplained(outcome, watch, options, cfg);
 }
 

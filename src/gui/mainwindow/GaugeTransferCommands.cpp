@@ -103,10 +103,18 @@ static TransferJob explained(TransferJob job, const LinkOptions &options, LinkFa
     };
 }
 
-// A backup the transfer made, named in the outcome by its file name.
+// A backup the transfer made, named in the outcome by its file name: after
+// a write that failed once the backup was there, below the reason, for the
+// gauge may hold neither block now.
 static void nameBackup(TransferOutcome &outcome)
 {
-    outcome.setDetail(Phrase::of(5384, {QFileInfo(outcome.backupFile).fileName()}));
+    if (outcome.backupFile.isEmpty())
+        return;
+    const Phrase named = Phrase::of(5384, {QFileInfo(outcome.backupFile).fileName()});
+    if (outcome.success || !outcome.mismatches.isEmpty())
+        outcome.setDetail(named);
+    else
+        outcome.detail = withDetail(outcome.detail, named.text());
 }
 
 bool GaugeTransferCommands::confirmZeroPulseFactor(const ConfigRecord &config)
@@ -235,11 +243,9 @@ void GaugeTransferCommands::writeToGauge()
         outcome.setText(Phrase::of(5740, {fields.join(QStringLiteral(", "))}));
     }
     // The block the gauge held before can be written back.
-    const bool backedUp = !outcome.backupFile.isEmpty() && (outcome.success || !outcome.mismatches.isEmpty());
-    if (backedUp)
-        nameBackup(outcome);
+    nameBackup(outcome);
     recordHistory(QStringLiteral("write"), work.family(), work, work, outcome);
-    showOutcome(outcome, backedUp ? outcome.backupFile : QString());
+    showOutcome(outcome, outcome.backupFile);
     emit transferFinished();
 }
 
@@ -339,11 +345,9 @@ void GaugeTransferCommands::restoreBackup()
     TransferOutcome outcome = m_runner.run(m_window, loadTranslatedString(5386), [&block, options, name](SequenceObserver &observer) {
         return ::restoreBlockToGauge(block, &observer, options, name);
     });
-    const bool backedUp = outcome.success && !outcome.backupFile.isEmpty();
-    if (backedUp)
-        nameBackup(outcome);
+    nameBackup(outcome);
     recordHistory(QStringLiteral("restore"), LinkFamily::Block, ConfigRecord(), ConfigRecord(), outcome, path);
-    showOutcome(outcome, backedUp ? outcome.backupFile : QString());
+    showOutcome(outcome, outcome.backupFile);
     emit transferFinished();
 }
 

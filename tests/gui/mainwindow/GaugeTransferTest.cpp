@@ -517,7 +517,8 @@ private slots:
     }
 
     // A gauge that took the block but refused to store it has not been
-    // written: the user is told, and why it matters.
+    // written: the user is told, why it matters, and where the block it held
+    // before is.
     void refusedSaveIsAFailedWrite()
     {
         SimGauge gauge{SimFamily::Block, {QStringLiteral("save=refuse")}};
@@ -528,8 +529,11 @@ private slots:
         f.document().config().KValue = 12;
         f.trigger(WriteGauge);
         const QString step = loadTranslatedString(5760).arg(14).arg(14).arg("SaveToNovolMemory");
+        const QFileInfo backup(f.messages().messages().last().details);
+        QVERIFY(backup.isFile());
         QCOMPARE(f.messages().texts(),
-                 (QStringList{loadTranslatedString(5101), loadTranslatedString(1231) + '\n' + step}));
+                 (QStringList{loadTranslatedString(5101), loadTranslatedString(1231) + '\n' + step + '\n'
+                                                              + loadTranslatedString(5384).arg(backup.fileName())}));
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
         QCOMPARE(gauge.count(QStringLiteral("save")), 1);
     }
