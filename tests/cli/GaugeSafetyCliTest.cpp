@@ -265,7 +265,7 @@ private slots:
         SimProcess sim({"--family", family}, home.filePath("sim.json"));
         const CliResult r = runCli({"selftest", "--port", sim.device()});
         QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
-        QCOMPARE(r.out.count(": 1"), 20);
+        QCOMPARE(r.out.count(": 1"), 24);
     }
 
     // Probe bytes go only to the ports named.

@@ -6,6 +6,7 @@
 #include "model/RecordCheck.h"
 
 #include <QThread>
+#include <array>
 
 using user_messages::Icon;
 using namespace sequence_run;
@@ -300,6 +301,21 @@ SelfTestReport runLinkSelfTest(SequenceObserver *observer, const LinkOptions &op
     const auto cmd = [&port](C c) {
         return std::make_pair(GaugePort::selfTestCommandName(c), [&port, c] { return port.runSelfTestCommand(c); });
     };
+    // The test writes a register gauge's LCD items (3/37, 3/38): they are
+    // read first and put back after, so that the test leaves the gauge's
+    // settings as they were. One not read is not written back (its step fails).
+    std::array<uint8_t, 2> kept{};
+    std::array<bool, 2> read{};
+    const auto keep = [&](int i) {
+        return std::make_pair(registerName("ReadRegister", 3, 37 + i) + QStringLiteral(" (kept)"), [&port, &kept, &read, i] {
+            read[i] = port.readRegister(3, 37 + i, &kept[i]) == 1;
+            return int(read[i]);
+        });
+    };
+    const auto putBack = [&](int i) {
+        return std::make_pair(registerName("WriteRegister", 3, 37 + i) + QStringLiteral(" (put back)"),
+                              [&port, &kept, &read, i] { return read[i] ? port.writeRegister(3, 37 + i, kept[i]) : 0; });
+    };
     const std::vector<std::pair<QString, std::function<int()>>> steps = {
         {QStringLiteral("Ping"), [&] { return port.ping(); }},
         cmd(C::Cmd33),
@@ -315,10 +331,14 @@ SelfTestReport runLinkSelfTest(SequenceObserver *observer, const LinkOptions &op
         cmd(C::Cmd72),
         cmd(C::Cmd23),
         {registerName("ReadRegister", 3, 26), [&] { return port.readRegister(3, 26, nullptr); }},
+        keep(0),
+        keep(1),
         {registerName("WriteRegister", 3, 37), [&] { return port.writeRegister(3, 37, 0x10); }},
         {registerName("WriteRegister", 3, 38), [&] { return port.writeRegister(3, 38, 0x00); }},
         {registerName("ReadRegister", 3, 37), [&] { return port.readRegister(3, 37, nullptr); }},
         {registerName("ReadRegister", 3, 38), [&] { return port.readRegister(3, 38, nullptr); }},
+        putBack(0),
+        putBack(1),
         cmd(C::Cmd21),
         cmd(C::Cmd31Checked),
     };

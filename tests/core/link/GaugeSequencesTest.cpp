@@ -516,18 +516,28 @@ private slots:
         QVERIFY(t.elapsed() < 3000);
     }
 
+    // Every step runs whatever the earlier ones returned, and the LCD items
+    // the test writes are the gauge's own again at the end.
     void selfTestRunsEveryStep()
     {
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register, {"ping-checked=silence"});
+        sim.server->withState([](GaugeSimState &state, QVector<SimFault> &) {
+            state.setReg(3, 37, 0xF7);
+            state.setReg(3, 38, 0x5A);
+        });
         const SelfTestReport report = runLinkSelfTest(nullptr, fastOptions());
         QVERIFY(report.opened);
-        QCOMPARE(report.steps.size(), 20);
+        QCOMPARE(report.steps.size(), 24);
         QCOMPARE(report.steps.value(0), QString("Ping: 1"));       // both families answer the short ping
         QCOMPARE(report.steps.value(8), QString("Login: 1"));
         QCOMPARE(report.steps.value(9), QString("Ping checked: 0")); // failed, and the test went on
-        QCOMPARE(report.steps.value(19), QString("0x31 checked: 1"));
-        QCOMPARE(sim.frames().size(), 20);
+        QCOMPARE(report.steps.value(21), QString("WriteRegister 3/38 (put back): 1"));
+        QCOMPARE(report.steps.value(23), QString("0x31 checked: 1"));
+        QCOMPARE(sim.frames().size(), 24);
+        QCOMPARE(sim.frames().value(16), QString("24 08 42 03 25 10 58 0a")); // the test's own write of 3/37
+        QCOMPARE(sim.state().reg(3, 37), 0xF7);
+        QCOMPARE(sim.state().reg(3, 38), 0x5A);
     }
 
     // The link's own time-outs: a gauge that stays silent costs one full
