@@ -48,6 +48,9 @@ int diffCommand(const QStringList &argList)
     if (args.positional().size() != 2)
         return args.usageError(QStringLiteral("diff takes two project files"));
     const QString catalogue = args.value(QStringLiteral("--catalogue"));
+    const QString catalogueProblem = catalogueOptionProblem(catalogue);
+    if (!catalogueProblem.isEmpty())
+        return fail(ExitBadUsage, catalogueProblem);
     ConfigRecord a, b;
     if (!readWithMaster(args.positional().at(0), catalogue, a, status)
         || !readWithMaster(args.positional().at(1), catalogue, b, status))

@@ -99,6 +99,11 @@ bool readProject(const QString &path, ConfigRecord &cfg, int &status)
 
 bool resolveMaster(const CommandLine &args, ConfigRecord &cfg, LinkOptions &options, int &status)
 {
+    const QString catalogueProblem = catalogueOptionProblem(args.value(QStringLiteral("--catalogue")));
+    if (!catalogueProblem.isEmpty()) {
+        status = fail(ExitBadUsage, catalogueProblem);
+        return false;
+    }
     if (args.has(QStringLiteral("--family"))) {
         const QString family = args.value(QStringLiteral("--family"));
         if (family == QLatin1String("block"))

@@ -1,5 +1,7 @@
 #include "MasterTypeSource.h"
 
+#include "catalogue/CatalogueAddress.h"
+#include "catalogue/CatalogueConnection.h"
 #include "catalogue/MasterTypeSelection.h"
 
 namespace cli {
@@ -10,6 +12,14 @@ MasterTypeInfo lookUpMasterType(int id, const QString &cataloguePath)
     selection.setDatabasePath(cataloguePath); // empty: the settings' catalogue
     selection.fetchById(id);
     return selection.result();
+}
+
+QString catalogueOptionProblem(const QString &cataloguePath)
+{
+    if (cataloguePath.isEmpty() || catalogue_address::isServer(cataloguePath))
+        return QString();
+    const QString problem = CatalogueConnection::fileProblem(cataloguePath);
+    return problem.isEmpty() ? problem : QStringLiteral("--catalogue: ") + problem;
 }
 
 }

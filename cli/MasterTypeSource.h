@@ -11,4 +11,9 @@ namespace cli {
 // be opened is reported on stderr and finds nothing.
 MasterTypeInfo lookUpMasterType(int id, const QString &cataloguePath);
 
+// Why a catalogue file given with --catalogue can be none (missing, no
+// regular file, neither SQLite nor Access), as one line for bad input; empty
+// when it may be one, or none was given.
+QString catalogueOptionProblem(const QString &cataloguePath);
+
 }

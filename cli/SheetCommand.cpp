@@ -45,6 +45,9 @@ int sheetCommand(const QStringList &argList)
     if (args.has(QStringLiteral("--language")) && !QStringList{"eng", "ger", "fre"}.contains(code))
         return fail(ExitBadUsage, QStringLiteral("\"%1\" is not a language (eng, ger or fre)").arg(code));
 
+    const QString catalogueProblem = catalogueOptionProblem(args.value(QStringLiteral("--catalogue")));
+    if (!catalogueProblem.isEmpty())
+        return fail(ExitBadUsage, catalogueProblem);
     const QString project = QFileInfo(args.positional().first()).absoluteFilePath();
     ConfigRecord record;
     const project_file::ReadResult read = project_file::readFile(project, record);

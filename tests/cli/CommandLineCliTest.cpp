@@ -93,6 +93,30 @@ private slots:
         QCOMPARE(b.out, a.out);
     }
 
+    // A catalogue given with --catalogue that is not there is bad input,
+    // named in one line before any port is opened.
+    void missingCatalogueOptionIsBadInput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("sheet") << QStringList{"sheet", "p.rix", "-o", "p.pdf"};
+        QTest::newRow("diff") << QStringList{"diff", "p.rix", "p.rix"};
+        QTest::newRow("write") << QStringList{"write", "--port", "@port", "p.rix"};
+        QTest::newRow("read") << QStringList{"read", "--port", "@port", "--project", "p.rix"};
+    }
+    void missingCatalogueOptionIsBadInput()
+    {
+        QFETCH(QStringList, args);
+        ScopedTestHome home;
+        QCOMPARE(runCli({"rix", "new", "p.rix"}).exitCode, 0);
+        QCOMPARE(runCli({"rix", "set", "p.rix", "MasterId=5"}).exitCode, 0);
+        args.replaceInStrings("@port", home.filePath("no-such-port"));
+        const QString missing = home.filePath("gone.sqlite");
+        const CliResult r = runCli(args + QStringList{"--catalogue", missing});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err, "skaleron-cli: --catalogue: The catalogue \"" + missing + "\" does not exist.\n");
+        QVERIFY(!QFile::exists("p.pdf"));
+    }
+
     // No project file named like an option: "--" ends the options, so a
     // file named "-x.rix" is asked for explicitly.
     void noFileNamedLikeAnOption_data()
