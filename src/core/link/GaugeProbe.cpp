@@ -87,6 +87,14 @@ bool openFailed(ProbeLink &link, int baud, ProbeResult &r)
     return true;
 }
 
+// A raw network port runs at its one line speed: a family that speaks
+// another cannot be there, and is not tried.
+bool familyFits(const QString &device, int baud)
+{
+    const std::optional<NetworkAddress> address = parseNetworkAddress(device);
+    return !address || address->kind != NetworkAddress::Kind::Raw || loadLineSettings().baud == baud;
+}
+
 // How long a probe of one port can take at most, with room for the opening.
 int longestProbe(const ReadTimeouts &t, const QStringList &ports)
 {
@@ -124,7 +132,9 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
     r.port = device;
     bool answered = false;
     bool pinged = false;
-    {
+    const bool registerFits = familyFits(device, RegisterFamilyBaud);
+    // A speed neither family speaks is named by the block family's opening.
+    if (familyFits(device, BlockFamilyBaud) || !registerFits) {
         ProbeLink block(device, options, traceTag);
         if (openFailed(block, BlockFamilyBaud, r))
             return r;
@@ -138,14 +148,16 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
         answered = block.stream->answered();
     }
     // A register-family gauge answers the ping as well, but not the upload.
-    ProbeLink registers(device, options, traceTag);
-    if (openFailed(registers, RegisterFamilyBaud, r))
-        return r;
-    if (registers.port->login() == 1 && registers.port->pingChecked() == 1)
-        return found(r, LinkFamily::Register, loadTranslatedString(5752));
+    if (registerFits) {
+        ProbeLink registers(device, options, traceTag);
+        if (openFailed(registers, RegisterFamilyBaud, r))
+            return r;
+        if (registers.port->login() == 1 && registers.port->pingChecked() == 1)
+            return found(r, LinkFamily::Register, loadTranslatedString(5752));
+        answered = answered || registers.stream->answered();
+    }
     if (pinged)
         return found(r, LinkFamily::Block, loadTranslatedString(5751));
-    answered = answered || registers.stream->answered();
     r.status = answered ? ProbeStatus::Unrecognised : ProbeStatus::Silent;
     r.message = loadTranslatedString(answered ? 5754 : 5753);
     return r;
