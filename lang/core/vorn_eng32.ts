@@ -11,6 +11,18 @@
         <source>The project could not be saved to "%1": %2</source>
         <translation>The project could not be saved to "%1": %2</translation>
     </message>
+    <message id="5015">
+        <source>"%1" cannot be saved where it was: %2. Choose a name and folder to save it.</source>
+        <translation>"%1" cannot be saved where it was: %2. Choose a name and folder to save it.</translation>
+    </message>
+    <message id="5016">
+        <source>its folder no longer exists</source>
+        <translation>its folder no longer exists</translation>
+    </message>
+    <message id="5017">
+        <source>the file or its folder is write-protected</source>
+        <translation>the file or its folder is write-protected</translation>
+    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</translation>

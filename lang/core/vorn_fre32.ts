@@ -11,6 +11,18 @@
         <source>The project could not be saved to "%1": %2</source>
         <translation>Le projet n'a pas pu être enregistré dans « %1 » : %2</translation>
     </message>
+    <message id="5015">
+        <source>"%1" cannot be saved where it was: %2. Choose a name and folder to save it.</source>
+        <translation>« %1 » ne peut pas être enregistré à son emplacement : %2. Choisissez un nom et un dossier pour l'enregistrer.</translation>
+    </message>
+    <message id="5016">
+        <source>its folder no longer exists</source>
+        <translation>son dossier n'existe plus</translation>
+    </message>
+    <message id="5017">
+        <source>the file or its folder is write-protected</source>
+        <translation>le fichier ou son dossier est protégé en écriture</translation>
+    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>Le type maître « %1 » convertit le seuil d'alerte entre unités d'échelle et unités de l'appareil, mais ses limites d'échelle (%2 à %3) ou ses limites d'alerte (%4 à %5) sont égales : la conversion est impossible. Corrigez le type maître dans le catalogue.</translation>

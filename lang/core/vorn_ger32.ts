@@ -11,6 +11,18 @@
         <source>The project could not be saved to "%1": %2</source>
         <translation>Das Projekt konnte nicht unter „%1“ gespeichert werden: %2</translation>
     </message>
+    <message id="5015">
+        <source>"%1" cannot be saved where it was: %2. Choose a name and folder to save it.</source>
+        <translation>„%1“ kann nicht am bisherigen Ort gespeichert werden: %2. Bitte Namen und Ordner zum Speichern wählen.</translation>
+    </message>
+    <message id="5016">
+        <source>its folder no longer exists</source>
+        <translation>sein Ordner existiert nicht mehr</translation>
+    </message>
+    <message id="5017">
+        <source>the file or its folder is write-protected</source>
+        <translation>die Datei oder ihr Ordner ist schreibgeschützt</translation>
+    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>Der Mastertyp „%1“ rechnet die Warnschwelle zwischen Skalen- und Gerätewerten um, aber seine Skalengrenzen (%2 bis %3) oder Warngrenzen (%4 bis %5) sind gleich, daher ist keine Umrechnung möglich. Bitte den Mastertyp im Katalog korrigieren.</translation>

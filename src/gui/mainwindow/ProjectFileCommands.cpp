@@ -147,9 +147,18 @@ bool ProjectFileCommands::doSave(const QString &path)
 bool ProjectFileCommands::fileSave()
 {
     const QString path = m_document->filePath();
-    if (path.isEmpty() || !QFileInfo(path).isWritable())
+    if (path.isEmpty())
         return fileSaveAs();
-    return doSave(path);
+    // A file removed meanwhile is made again where it was; a place it cannot
+    // go is named before another is asked for.
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (file.exists() ? file.isWritable() : folder.isDir() && folder.isWritable())
+        return doSave(path);
+    const QString reason = loadTranslatedString(folder.isDir() ? 5017 : 5016);
+    user_messages::showAboutFile(loadTranslatedString(5015).arg(file.fileName(), reason), path,
+                                 user_messages::Icon::Exclamation);
+    return fileSaveAs();
 }
 
 bool ProjectFileCommands::fileSaveAs()

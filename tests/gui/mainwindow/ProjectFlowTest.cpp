@@ -11,6 +11,7 @@
 #include "views/ProjectTreeView.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMimeData>
 #include <QTest>
@@ -111,6 +112,36 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), projectBytes(12.5));
         QVERIFY(f.document().isModified());
+    }
+
+    // Save with the project's place gone: a removed file is made again where
+    // it was; a folder that is gone is named before Save As asks for another.
+    void saveWhereTheFileWas_data()
+    {
+        QTest::addColumn<bool>("folderGone");
+        QTest::newRow("file removed") << false;
+        QTest::newRow("folder gone") << true;
+    }
+    void saveWhereTheFileWas()
+    {
+        QFETCH(bool, folderGone);
+        FrameFixture f;
+        QVERIFY(f.start());
+        QVERIFY(QDir(f.home().path()).mkpath("bench"));
+        const QString path = f.home().filePath(QStringLiteral("bench/boat.rix"));
+        writeBytes(path, projectBytes(12.5));
+        QVERIFY(f.document().open(path));
+        f.document().config().KValue = 14;
+        f.document().setModified(true);
+        QVERIFY(folderGone ? QDir(f.home().filePath("bench")).removeRecursively() : QFile::remove(path));
+        if (folderGone)
+            cancelNextDialog();
+        f.trigger(FileSave);
+        QCOMPARE(f.messages().texts(),
+                 folderGone ? QStringList{loadTranslatedString(5015).arg("boat.rix", loadTranslatedString(5016))}
+                            : QStringList());
+        QCOMPARE(QFile::exists(path), !folderGone);
+        QCOMPARE(f.document().isModified(), folderGone);
     }
 
     void modifiedProjectAsksBeforeNew_data()
