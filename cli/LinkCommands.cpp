@@ -209,6 +209,7 @@ int restoreCommand(const CommandLine &args)
         || args.has(QStringLiteral("--report")) || args.has(QStringLiteral("--verify")))
         return args.usageError(QStringLiteral("usage: write --restore BACKUP --port DEV [--force]"));
     options.force = args.has(QStringLiteral("--force"));
+    options.verify = verifyAfterWrite(); // a restore is a write
     block_backup::Block block;
     block_backup::Identity identity;
     QString error;

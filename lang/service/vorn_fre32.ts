@@ -263,6 +263,10 @@
         <source>Cannot be reached (%1)</source>
         <translation>Injoignable (%1)</translation>
     </message>
+    <message id="5773">
+        <source>The backup %1 was written back to the gauge and read back: the gauge holds it.</source>
+        <translation>La sauvegarde %1 a été réécrite dans l’instrument et relue : l’instrument la contient.</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>La sauvegarde %1 a été réécrite dans l’instrument.</translation>

@@ -263,6 +263,10 @@
         <source>Cannot be reached (%1)</source>
         <translation>Nicht erreichbar (%1)</translation>
     </message>
+    <message id="5773">
+        <source>The backup %1 was written back to the gauge and read back: the gauge holds it.</source>
+        <translation>Die Sicherung %1 wurde in das Messgerät zurückgeschrieben und zurückgelesen: Das Messgerät enthält sie.</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>Die Sicherung %1 wurde in das Messgerät zurückgeschrieben.</translation>

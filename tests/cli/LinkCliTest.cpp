@@ -332,9 +332,13 @@ private slots:
         QVERIFY(backup.open(QIODevice::ReadOnly));
         const QByteArray original = backup.readAll().right(64); // after its header
 
+        // A restore is a write: Verify after writing reads it back.
+        QCOMPARE(runCli({"config", "set", "Communication/VerifyAfterWrite", "1"}).exitCode, 0);
         r = runCli({"write", "--restore", firstBackup, "--port", sim.device()});
         QCOMPARE(r.exitCode, 0);
-        QVERIFY2(r.out.contains("The backup " + QFileInfo(firstBackup).fileName() + " was written back"), qPrintable(r.out));
+        QVERIFY2(r.out.contains("The backup " + QFileInfo(firstBackup).fileName()
+                                + " was written back to the gauge and read back"),
+                 qPrintable(r.out));
         const QJsonObject state = sim.stopAndReadState();
         QCOMPARE(hexField(state, "block"), original);
         QCOMPARE(hexField(state, "savedBlock"), original);

@@ -232,8 +232,8 @@ TransferOutcome restoreBlockToGauge(const gauge_codec::ParamBlock &saved, Sequen
         return QString();
     });
     // The backup went back, not the project: the message says which.
-    if (o.success && o.textPhrase.id == 1230 && !backupName.isEmpty())
-        o.setText(Phrase::of(5748, {backupName}));
+    if (o.success && (o.textPhrase.id == 1230 || o.textPhrase.id == 5744) && !backupName.isEmpty())
+        o.setText(Phrase::of(o.textPhrase.id == 1230 ? 5748 : 5773, {backupName}));
     return o;
 }
 

@@ -341,7 +341,8 @@ void GaugeTransferCommands::restoreBackup()
     // A backup is the block of a block-family gauge, whatever the project is.
     if (m_demo)
         m_demo->useFamily(LinkFamily::Block);
-    const LinkOptions options = m_options;
+    LinkOptions options = m_options;
+    options.verify = options.verify || verifyAfterWrite(); // a restore is a write
     TransferOutcome outcome = m_runner.run(m_window, loadTranslatedString(5386), [&block, options, name](SequenceObserver &observer) {
         return ::restoreBlockToGauge(block, &observer, options, name);
     });

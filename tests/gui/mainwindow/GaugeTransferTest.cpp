@@ -219,9 +219,16 @@ private slots:
 
     // A backup made by an earlier write goes back to the gauge unchanged,
     // after the user has picked and confirmed it; the block it replaces is
-    // backed up in turn.
+    // backed up in turn. Verify after writing reads it back, as for a write.
+    void restoreBackupThroughTheMenu_data()
+    {
+        QTest::addColumn<bool>("verify");
+        QTest::newRow("written") << false;
+        QTest::newRow("written and read back") << true;
+    }
     void restoreBackupThroughTheMenu()
     {
+        QFETCH(bool, verify);
         SimGauge gauge{SimFamily::Block};
         // The gauge's firmware is the backup's: a block of other firmware is refused.
         gauge.server->withState([](GaugeSimState &state, QVector<SimFault> &) {
@@ -249,7 +256,9 @@ private slots:
             dialog->accept();
         });
         f.messages().setAnswer(user_messages::Answer::Yes);
+        setVerifyAfterWrite(verify);
         f.trigger(RestoreBackup);
+        QCOMPARE(gauge.count(QStringLiteral("upload")), verify ? 2 : 1);
         QCOMPARE(row.at(1), loadTranslatedString(5368));
         QCOMPARE(row.at(2), QStringLiteral("B7"));
         QCOMPARE(row.at(3), QFileInfo(backup).fileName());
@@ -258,7 +267,8 @@ private slots:
         QVERIFY(f.messages().texts().first().contains(QFileInfo(backup).fileName()));
         QCOMPARE(f.messages().messages().first().details, QDir::toNativeSeparators(backup));
         QCOMPARE(f.messages().messages().first().buttons, user_messages::Buttons::YesNo);
-        QVERIFY(f.messages().texts().last().startsWith(loadTranslatedString(5748).arg(QFileInfo(backup).fileName())));
+        QVERIFY(f.messages().texts().last().startsWith(
+            loadTranslatedString(verify ? 5773 : 5748).arg(QFileInfo(backup).fileName())));
         const QByteArray expected(reinterpret_cast<const char *>(saved.data()), 64);
         QCOMPARE(gauge.state().savedBlock.toHex(), expected.toHex());
         // The block it replaced is the newest backup, named in the message.
