@@ -267,6 +267,10 @@
         <source>The backup %1 was written back to the gauge and read back: the gauge holds it.</source>
         <translation>The backup %1 was written back to the gauge and read back: the gauge holds it.</translation>
     </message>
+    <message id="5774">
+        <source>The gauge answered with values no gauge can hold (%1), as a gauge that refuses to be read does: nothing was taken from it.</source>
+        <translation>The gauge answered with values no gauge can hold (%1), as a gauge that refuses to be read does: nothing was taken from it.</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>The backup %1 was written back to the gauge.</translation>

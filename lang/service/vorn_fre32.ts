@@ -267,6 +267,10 @@
         <source>The backup %1 was written back to the gauge and read back: the gauge holds it.</source>
         <translation>La sauvegarde %1 a été réécrite dans l’instrument et relue : l’instrument la contient.</translation>
     </message>
+    <message id="5774">
+        <source>The gauge answered with values no gauge can hold (%1), as a gauge that refuses to be read does: nothing was taken from it.</source>
+        <translation>L’instrument a répondu avec des valeurs qu’aucun instrument ne peut contenir (%1), comme un instrument qui refuse la lecture : rien n’en a été repris.</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>La sauvegarde %1 a été réécrite dans l’instrument.</translation>

@@ -267,6 +267,10 @@
         <source>The backup %1 was written back to the gauge and read back: the gauge holds it.</source>
         <translation>Die Sicherung %1 wurde in das Messgerät zurückgeschrieben und zurückgelesen: Das Messgerät enthält sie.</translation>
     </message>
+    <message id="5774">
+        <source>The gauge answered with values no gauge can hold (%1), as a gauge that refuses to be read does: nothing was taken from it.</source>
+        <translation>Das Messgerät antwortete mit Werten, die kein Messgerät halten kann (%1), wie ein Messgerät, das das Lesen verweigert: Nichts davon wurde übernommen.</translation>
+    </message>
     <message id="5748">
         <source>The backup %1 was written back to the gauge.</source>
         <translation>Die Sicherung %1 wurde in das Messgerät zurückgeschrieben.</translation>

@@ -36,9 +36,10 @@ QString diagnosis(const QString &port, LinkFamily family, const QString &traceTa
 QString failureReason(const TransferOutcome &outcome, const StepReached &reached, const QString &port,
                       LinkFamily family, const QString &traceTag)
 {
-    // A read-back that found other values failed at no step and needs no
-    // second look at the port.
-    if (outcome.success || outcome.refused || outcome.cancelled || !outcome.mismatches.isEmpty())
+    // A read-back that found other values, or replies no gauge gives, failed
+    // at no step and need no second look at the port.
+    if (outcome.success || outcome.refused || outcome.cancelled || !outcome.mismatches.isEmpty()
+        || outcome.implausibleReply)
         return QString();
     QStringList parts{loadTranslatedString(5760).arg(reached.step).arg(reached.total).arg(reached.transaction),
                       diagnosis(port, family, traceTag)};

@@ -57,6 +57,18 @@ bool writeRegisters(Run &run, const ConfigRecord &cfg)
     return true;
 }
 
+// The fields a register gauge's replies gave that no such gauge can hold,
+// by the gauge's own bounds (not the master type's), as "Illumination 2410".
+QStringList valuesNoGaugeHolds(const ConfigRecord &read)
+{
+    ConfigRecord bare = read;
+    bare.applyMasterType(MasterTypeInfo());
+    QStringList values;
+    for (const record_check::Refusal &r : record_check::checkRecord(bare, LinkFamily::Register))
+        values << QStringLiteral("%1 %2").arg(r.field, QString::number(r.value, 'g', QLocale::FloatingPointShortest));
+    return values;
+}
+
 // Steps of a block download: upload 1, attempt k start 2k and download
 // 2k + 1, save last.
 constexpr int BlockWriteSteps = 2 + 2 * DownloadAttempts;
@@ -153,7 +165,19 @@ TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, con
 
     if (registers) {
         Run run(port, observer, 2 + int(gauge_codec::registerOrder().size()));
-        const bool ok = readRegisters(run, cfg);
+        ConfigRecord read = cfg;
+        const bool ok = readRegisters(run, read);
+        // A refused read answers 0xF1 where the value would be and looks like
+        // one: values no register gauge holds fail the read, and none of it
+        // is taken (what a read that broke off decoded is kept, as it came).
+        const QStringList impossible = ok ? valuesNoGaugeHolds(read) : QStringList();
+        if (!impossible.isEmpty()) {
+            TransferOutcome o = readOutcome(false, false);
+            o.setDetail(Phrase::of(5774, {impossible.join(QStringLiteral(", "))}));
+            o.implausibleReply = true;
+            return o;
+        }
+        cfg = read;
         return withLinkFault(readOutcome(ok, run.cancelled), port);
     }
 

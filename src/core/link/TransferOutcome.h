@@ -48,4 +48,7 @@ struct TransferOutcome
     void setDetail(const Phrase &p) { detail = p.text(); detailPhrase = p; }
     // A read-back found the gauge holding other values than were written.
     QVector<gauge_readback::HeldMismatch> mismatches;
+    // Every step was answered, with values no gauge holds: the failure lies
+    // in the replies, not at a step.
+    bool implausibleReply = false;
 };

@@ -1,4 +1,5 @@
 #include "link/CounterPresetInput.h"
+#include "link/FailureReason.h"
 #include "link/GaugeSequences.h"
 #include "common/SimGauge.h"
 #include "base/Language.h"
@@ -500,6 +501,24 @@ private slots:
         QVERIFY(!selfTest.opened);
         QVERIFY2(selfTest.openDetail.contains(home.filePath("gone")), qPrintable(selfTest.openDetail));
         setSessionPortDevice(QString());
+    }
+
+    // Refused reads answer 0xF1 where a value would be: a read whose values
+    // no gauge holds has failed, and takes nothing.
+    void refusedRegisterReadsTakeNothing()
+    {
+        testing_support::ScopedTestHome home;
+        SimGauge sim(SimFamily::Register, {"read-register=refuse+5"});
+        ConfigRecord cfg = registerMaster();
+        cfg.KValue = 4321;
+        const ConfigRecord before = cfg;
+        StepNoting steps;
+        const TransferOutcome o = withFailureReason(readFromGauge(cfg, &steps, fastOptions()), steps.reached,
+                                                    sim.server->devicePath(), LinkFamily::Register, QString());
+        QVERIFY(!o.success);
+        QCOMPARE(o.text, loadTranslatedString(1233));
+        QCOMPARE(o.detail, loadTranslatedString(5774).arg("Illumination 2410"));
+        QVERIFY(cfg.sameUserSettings(before));
     }
 
     void deviceVanishesMidRead()
