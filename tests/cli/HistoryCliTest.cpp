@@ -78,14 +78,23 @@ private slots:
         QVERIFY(e["Time"].toString().endsWith('Z'));
     }
 
+    // A failed command claims no record on the gauge: a preset has none, and
+    // after a failed write what the gauge holds is not known.
     void failedCommandIsRecordedAsFailed()
     {
         testing_support::ScopedTestHome home;
         QCOMPARE(runCli({"preset", "--port", home.filePath("no-such-port"), "--distance", "12"}).exitCode, 1);
-        const QJsonObject e = lastEntry();
+        QJsonObject e = lastEntry();
         QCOMPARE(e["Operation"].toString(), QString("preset"));
         QCOMPARE(e["Outcome"].toString(), QString("failed"));
         QVERIFY2(e["Message"].toString().contains("Distance counter: 12"), qPrintable(e["Message"].toString()));
+        QVERIFY(e["Before"].isNull() && e["After"].isNull());
+        QCOMPARE(runCli({"rix", "new", "p.rix"}).exitCode, 0);
+        QCOMPARE(runCli({"write", "--port", home.filePath("no-such-port"), "--family", "block", "p.rix"}).exitCode, 1);
+        e = lastEntry();
+        QCOMPARE(e["Operation"].toString(), QString("write"));
+        QCOMPARE(e["Before"].toObject()["MasterId"].toInt(), -1);
+        QVERIFY(e["After"].isNull());
     }
 
     void filters_data()

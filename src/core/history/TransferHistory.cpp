@@ -113,8 +113,15 @@ service_history::Entry entryFor(const Transfer &t)
     const TransferOutcome &o = t.outcome;
     e.message = history_wording::storedMessage({neutral(o.notice, o.noticePhrase), neutral(o.text, o.textPhrase),
                                                 neutral(o.detail, o.detailPhrase), t.sent, Phrase::written(t.detail)});
-    e.before = recordJson(t.before);
-    e.after = recordJson(t.after);
+    // A counter preset and a restore carry no record, and after a write that
+    // failed what the gauge holds is not known: no record is claimed there.
+    const bool recordless = t.operation == QLatin1String("preset") || t.operation == QLatin1String("restore");
+    const bool afterKnown = !recordless && (t.outcome.success || t.operation != QLatin1String("write"));
+    ConfigRecord after = t.after;
+    if (t.outcome.firmwareVersion)
+        after.FirmwareVersion = *t.outcome.firmwareVersion;
+    e.before = recordless ? QString() : recordJson(t.before);
+    e.after = afterKnown ? recordJson(after) : QString();
     return e;
 }
 
