@@ -197,6 +197,17 @@ int runBatchCommand(const BatchRequest &given)
     const char *operation = request.operation == BatchOperation::Read    ? "read"
                             : request.operation == BatchOperation::Write ? "write"
                                                                          : "verify";
+    // A signal cuts off the ports still at work; one that had ended keeps
+    // its own outcome. A port cut off says how far it got on its line, in
+    // the report and in the history.
+    int cutOff = 0;
+    for (int i = 0; i < results.size(); ++i) {
+        BatchPortResult &r = results[i];
+        if (watch.interrupted() && r.outcome.cancelled) {
+            ++cutOff;
+            r.message = watch.line(QLatin1String(operation), InterruptWatch::howFar(r.outcome, progress.stepOf(i)));
+        }
+    }
     QVector<transfer_history::Transfer> transfers;
     for (int i = 0; i < results.size(); ++i) {
         const BatchPortResult &r = results.at(i);
@@ -209,9 +220,9 @@ int runBatchCommand(const BatchRequest &given)
         t.before = request.record;
         t.after = request.operation == BatchOperation::Read ? r.record : request.record;
         t.outcome = r.outcome;
-        if (watch.interrupted()) {
+        if (watch.interrupted() && r.outcome.cancelled) {
             t.interrupted = true;
-            t.detail = watch.line(t.operation, InterruptWatch::howFar(r.outcome, progress.stepOf(i)));
+            t.detail = r.message;
         }
         transfers << t;
     }
@@ -235,9 +246,10 @@ int runBatchCommand(const BatchRequest &given)
         if (!batch_report::write(request.reportPath, results, &error))
             return fail(ExitFailed, QStringLiteral("cannot write the report %1: %2").arg(request.reportPath, error));
     }
-    if (watch.interrupted())
-        return fail(ExitFailed, watch.line(QLatin1String(operation), QStringLiteral("on %1 ports; how far each got is "
-                                                                                    "in the service history")
+    if (cutOff > 0)
+        return fail(ExitFailed, watch.line(QLatin1String(operation), QStringLiteral("on %1 of %2 ports; how far each "
+                                                                                    "got is in the service history")
+                                                                             .arg(cutOff)
                                                                              .arg(results.size())));
     if (failed > 0)
         return fail(ExitFailed, QStringLiteral("%1 of %2 gauges failed").arg(failed).arg(results.size()));
