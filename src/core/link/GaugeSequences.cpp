@@ -57,18 +57,6 @@ bool writeRegisters(Run &run, const ConfigRecord &cfg)
     return true;
 }
 
-// The fields a register gauge's replies gave that no such gauge can hold,
-// by the gauge's own bounds (not the master type's), as "Illumination 2410".
-QStringList valuesNoGaugeHolds(const ConfigRecord &read)
-{
-    ConfigRecord bare = read;
-    bare.applyMasterType(MasterTypeInfo());
-    QStringList values;
-    for (const record_check::Refusal &r : record_check::checkRecord(bare, LinkFamily::Register))
-        values << QStringLiteral("%1 %2").arg(r.field, QString::number(r.value, 'g', QLocale::FloatingPointShortest));
-    return values;
-}
-
 // Steps of a block download: upload 1, attempt k start 2k and download
 // 2k + 1, save last.
 constexpr int BlockWriteSteps = 2 + 2 * DownloadAttempts;
@@ -170,7 +158,8 @@ TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, con
         // A refused read answers 0xF1 where the value would be and looks like
         // one: values no register gauge holds fail the read, and none of it
         // is taken (what a read that broke off decoded is kept, as it came).
-        const QStringList impossible = ok ? valuesNoGaugeHolds(read) : QStringList();
+        const QStringList impossible = ok ? record_check::valuesNoGaugeTakes(read, LinkFamily::Register)
+                                          : QStringList();
         if (!impossible.isEmpty()) {
             TransferOutcome o = readOutcome(false, false);
             o.setDetail(Phrase::of(5774, {impossible.join(QStringLiteral(", "))}));

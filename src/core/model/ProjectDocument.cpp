@@ -206,6 +206,13 @@ bool ProjectDocument::open(const QString &path)
     reloaded();
     if (m_masterTypeMissing)
         tellMasterTypeMissing();
+    // Values a damaged file holds are said at once, not first at saving or
+    // writing (a list showing none of its entries, a field showing "nan").
+    const QStringList damaged = record_check::valuesNoGaugeTakes(m_config, record_check::familyOfMasterType(m_config));
+    if (!damaged.isEmpty())
+        user_messages::showAboutFile(
+            loadTranslatedString(5018).arg(QFileInfo(path).fileName(), damaged.join(QStringLiteral(", "))), path,
+            user_messages::Icon::Exclamation);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "RecordCheck.h"
 
+#include "MasterTypeInfo.h"
 #include "base/Language.h"
 
 #include <QLocale>
@@ -128,6 +129,21 @@ QVector<Refusal> checkRecord(const ConfigRecord &cfg, std::optional<LinkFamily> 
 QVector<Refusal> checkRecord(const ConfigRecord &cfg)
 {
     return checkRecord(cfg, familyOfMasterType(cfg));
+}
+
+QStringList valuesNoGaugeTakes(const ConfigRecord &cfg, std::optional<LinkFamily> family)
+{
+    ConfigRecord bare = cfg;
+    bare.applyMasterType(MasterTypeInfo());
+    QStringList values;
+    for (const Refusal &r : checkRecord(bare, family)) {
+        // A master that converts the threshold keeps it on its scale: the
+        // form fits any value there.
+        if (cfg.CalculateThreshold && r.field == QLatin1String("WarnThreshold"))
+            continue;
+        values << QStringLiteral("%1 %2").arg(r.field, QString::number(r.value, 'g', QLocale::FloatingPointShortest));
+    }
+    return values;
 }
 
 QVector<Refusal> checkAgainstBlock(const ConfigRecord &cfg, const gauge_codec::ParamBlock &block)

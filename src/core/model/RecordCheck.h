@@ -9,6 +9,7 @@
 #include "base/Phrase.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <optional>
 
@@ -45,6 +46,11 @@ std::optional<LinkFamily> familyOfMasterType(const ConfigRecord &cfg);
 QVector<Refusal> checkRecord(const ConfigRecord &cfg, std::optional<LinkFamily> family);
 // The record for the gauge of its own master type.
 QVector<Refusal> checkRecord(const ConfigRecord &cfg);
+
+// The values no gauge (of the family, when given) can take, whatever its
+// master type: what a damaged file or a refusing gauge gives, as
+// "DataSource 77", "KValue nan". The master type's own limits are left out.
+QStringList valuesNoGaugeTakes(const ConfigRecord &cfg, std::optional<LinkFamily> family);
 
 // The last word for a block-family gauge, once its block is read: the
 // firmware byte there decides how the pulse factor is counted, and the

@@ -3,6 +3,8 @@
 #include "model/MasterTypeLookup.h"
 #include "model/ProjectFile.h"
 #include "common/MessageRecorder.h"
+
+#include <limits>
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
 
@@ -164,6 +166,26 @@ private slots:
         QCOMPARE(again.config().KValue, 4200.5);
         QCOMPARE(again.config().DepthUnit, depthUnit);
         QCOMPARE(again.config().BuzzerActive, buzzer);
+    }
+
+    // A file holding values no gauge can take opens, and says which.
+    void damagedValuesAreSaidOnOpening()
+    {
+        ScopedTestHome home;
+        MessageRecorder recorder;
+        QByteArray bytes = projectBytes(103);
+        QDataStream s(&bytes, QIODevice::ReadWrite);
+        s.setByteOrder(QDataStream::LittleEndian);
+        s.setFloatingPointPrecision(QDataStream::DoublePrecision);
+        s.skipRawData(4);
+        s << qint32(77) << std::numeric_limits<double>::quiet_NaN(); // DataSource, KValue
+        const QString path = writeFile(home, "damaged.rix", bytes);
+        RecordingLookup lookup;
+        ProjectDocument doc;
+        doc.setMasterTypeLookup(&lookup);
+        QVERIFY(doc.open(path));
+        QCOMPARE(recorder.texts(), QStringList{loadTranslatedString(5018).arg("damaged.rix", "DataSource 77, KValue nan")});
+        QVERIFY(!doc.isModified());
     }
 
     // Whatever the reason, the open project stays as it was.
