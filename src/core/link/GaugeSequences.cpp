@@ -160,12 +160,8 @@ TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, con
         // is taken (what a read that broke off decoded is kept, as it came).
         const QStringList impossible = ok ? record_check::valuesNoGaugeTakes(read, LinkFamily::Register)
                                           : QStringList();
-        if (!impossible.isEmpty()) {
-            TransferOutcome o = readOutcome(false, false);
-            o.setDetail(Phrase::of(5774, {impossible.join(QStringLiteral(", "))}));
-            o.implausibleReply = true;
-            return o;
-        }
+        if (!impossible.isEmpty())
+            return withImplausibleReply(readOutcome(false, false), impossible);
         cfg = read;
         return withLinkFault(readOutcome(ok, run.cancelled), port);
     }
@@ -206,6 +202,9 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
             return withDecimalsCut(o, cut);
         gauge_readback::RegisterValues held{};
         const bool readBack = readRegisterValues(run, held);
+        const QStringList implausible = readBack ? implausibleRegisterValues(held) : QStringList();
+        if (!implausible.isEmpty()) // written, but what was read back is no gauge's answer
+            return withDecimalsCut(withImplausibleReply(checkedWrite(o, false, false, {}), implausible), cut);
         const auto written = gauge_readback::registerValuesOf(gauge_codec::recordToRegisterWrites(cfg));
         return withDecimalsCut(
             checkedWrite(o, readBack, run.cancelled, gauge_readback::compareRegisters(cfg, written, held)), cut);

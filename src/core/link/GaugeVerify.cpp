@@ -17,6 +17,25 @@ bool readRegisterValues(Run &run, gauge_readback::RegisterValues &values)
     return true;
 }
 
+QStringList implausibleRegisterValues(const gauge_readback::RegisterValues &values)
+{
+    ConfigRecord read;
+    gauge_codec::RegisterDecoder decoder(read);
+    const auto &order = gauge_codec::registerOrder();
+    for (size_t i = 0; i < order.size() && i < values.size(); ++i)
+        decoder.feed(order[i].bank, order[i].address, values[i]);
+    return record_check::valuesNoGaugeTakes(read, LinkFamily::Register);
+}
+
+TransferOutcome withImplausibleReply(TransferOutcome o, const QStringList &values)
+{
+    o.success = false;
+    o.icon = Icon::Error;
+    o.setDetail(Phrase::of(5774, {values.join(QStringLiteral(", "))}));
+    o.implausibleReply = true;
+    return o;
+}
+
 TransferOutcome checkedOutcome(const TransferOutcome &written, bool readBack, bool cancelled,
                                const QVector<gauge_readback::HeldMismatch> &mismatches)
 {
@@ -86,6 +105,9 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
         const bool read = run.next(QStringLiteral("Login"), [&] { return port.login(); })
                           && run.next(QStringLiteral("Ping"), [&] { return port.pingChecked(); })
                           && readRegisterValues(run, held);
+        const QStringList implausible = read ? implausibleRegisterValues(held) : QStringList();
+        if (!implausible.isEmpty())
+            return withImplausibleReply(readOutcome(false, false), implausible);
         const auto expected = gauge_readback::registerValuesOf(gauge_codec::recordToRegisterWrites(cfg));
         return withDecimalsCut(
             withLinkFault(verified(read, run.cancelled, gauge_readback::compareRegisters(cfg, expected, held)), port),

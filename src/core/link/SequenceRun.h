@@ -152,6 +152,12 @@ inline QString registerName(const char *operation, int bank, int address)
 
 // The fourteen registers as the gauge holds them, in transfer order.
 bool readRegisterValues(Run &run, gauge_readback::RegisterValues &values);
+// The values registers read give that no register gauge holds (a refused
+// read answers 0xF1 where the value would be, and looks like one), as
+// "Illumination 2410"; empty when they may be a gauge's.
+QStringList implausibleRegisterValues(const gauge_readback::RegisterValues &values);
+// A read that got such values: failed, naming them, at no step.
+TransferOutcome withImplausibleReply(TransferOutcome o, const QStringList &values);
 
 // The outcome of a transfer whose result was read back: failed when the
 // read-back failed or found the gauge holding other values.

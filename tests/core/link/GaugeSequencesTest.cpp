@@ -504,20 +504,38 @@ private slots:
     }
 
     // Refused reads answer 0xF1 where a value would be: a read whose values
-    // no gauge holds has failed, and takes nothing.
+    // no gauge holds has failed, takes nothing and lists no differences.
+    void refusedRegisterReadsTakeNothing_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("text");
+        QTest::newRow("read") << "read" << 1233;
+        QTest::newRow("verify") << "verify" << 1233;
+        QTest::newRow("write, read back") << "write" << 5742;
+    }
     void refusedRegisterReadsTakeNothing()
     {
+        QFETCH(QString, operation);
+        QFETCH(int, text);
         testing_support::ScopedTestHome home;
         SimGauge sim(SimFamily::Register, {"read-register=refuse+5"});
         ConfigRecord cfg = registerMaster();
         cfg.KValue = 4321;
         const ConfigRecord before = cfg;
+        LinkOptions options = fastOptions();
+        options.verify = true;
         StepNoting steps;
-        const TransferOutcome o = withFailureReason(readFromGauge(cfg, &steps, fastOptions()), steps.reached,
-                                                    sim.server->devicePath(), LinkFamily::Register, QString());
+        const TransferOutcome o = withFailureReason(operation == "read"     ? readFromGauge(cfg, &steps, options)
+                                                    : operation == "verify" ? verifyGauge(cfg, &steps, options)
+                                                                            : writeToGauge(cfg, &steps, options),
+                                                    steps.reached, sim.server->devicePath(), LinkFamily::Register,
+                                                    QString());
         QVERIFY(!o.success);
-        QCOMPARE(o.text, loadTranslatedString(1233));
-        QCOMPARE(o.detail, loadTranslatedString(5774).arg("Illumination 2410"));
+        QCOMPARE(o.text, loadTranslatedString(text));
+        QVERIFY(o.mismatches.isEmpty());
+        const QString said = loadTranslatedString(5774);
+        QVERIFY2(o.detail.startsWith(said.left(said.indexOf("%1"))) && o.detail.contains("Illumination 2410"),
+                 qPrintable(o.detail));
         QVERIFY(cfg.sameUserSettings(before));
     }
 
