@@ -230,15 +230,16 @@ int runBatchCommand(const BatchRequest &given)
 
     int failed = 0;
     for (const BatchPortResult &r : results) {
+        // Also after a failure: the block the gauge held is what puts it right.
+        const QString backup = r.outcome.backupFile.isEmpty()
+                                   ? QString()
+                                   : QStringLiteral(" Backup of the block replaced: %1").arg(r.outcome.backupFile);
         if (r.outcome.success) {
-            const QString backup = r.outcome.backupFile.isEmpty()
-                                       ? QString()
-                                       : QStringLiteral(" Backup of the block replaced: %1").arg(r.outcome.backupFile);
             std::printf("%s: %s%s\n", r.port.toLocal8Bit().constData(), r.message.toLocal8Bit().constData(),
                         backup.toLocal8Bit().constData());
         } else {
             ++failed;
-            fail(ExitFailed, QStringLiteral("%1: %2").arg(r.port, r.message));
+            fail(ExitFailed, QStringLiteral("%1: %2%3").arg(r.port, r.message, backup));
         }
     }
     if (!request.reportPath.isEmpty()) {

@@ -138,9 +138,13 @@ private slots:
             QCOMPARE(entry["Family"].toString(), QString("block"));
             QCOMPARE(entry["Success"].toBool(), i % 2 == 0 && i != 4);
             QVERIFY(entry["Seconds"].isDouble());
-            // The vanishing gauge's block was read and backed up before it went.
+            // The vanishing gauge's block was read and backed up before it went,
+            // and its line says where.
             QCOMPARE(QFile::exists(entry["Backup"].toString()), i < 3);
         }
+        QVERIFY2(r.err.contains(vanishing.device() + ": ")
+                     && r.err.contains("Backup of the block replaced: " + report[1].toObject()["Backup"].toString()),
+                 qPrintable(r.err));
         const auto message = [&report](int i) { return report[i].toObject()["Message"].toString(); };
         QVERIFY2(message(1).contains("The port is no longer there."), qPrintable(message(1)));
         QVERIFY2(message(3).contains("of the register family"), qPrintable(message(3)));
