@@ -10,8 +10,10 @@
 #include <QSaveFile>
 #include <QStringList>
 #include <QVector>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <set>
 
 namespace calibration_table {
 
@@ -67,6 +69,24 @@ QString unitOf(const QString &heading)
     return open >= 0 && close > open ? heading.mid(open + 1, close - open - 1).trimmed() : QString();
 }
 
+// Where each column of ours stands in a header that names all four (its
+// own order); in our order otherwise, as a file without our names is read.
+std::array<int, Columns> columnsOf(const QStringList &headings)
+{
+    static const char *const names[Columns] = {"Resistance", "Quantity", "Display value", "Pointer angle"};
+    std::array<int, Columns> at{};
+    for (int column = 0; column < Columns; ++column) {
+        at[size_t(column)] = -1;
+        for (int i = 0; i < headings.size(); ++i) {
+            if (headings[i].startsWith(QLatin1String(names[column]), Qt::CaseInsensitive))
+                at[size_t(column)] = i;
+        }
+    }
+    const bool named = std::none_of(at.begin(), at.end(), [](int i) { return i < 0; })
+                       && std::set<int>(at.begin(), at.end()).size() == Columns;
+    return named ? at : std::array<int, Columns>{0, 1, 2, 3};
+}
+
 QString number(double value)
 {
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
@@ -113,6 +133,7 @@ bool fromCsv(const QByteArray &bytes, InputCalibration &calibration, QString *re
 
     QString unit = calibration.quantityUnit;
     QVector<std::array<double, Columns>> rows;
+    std::array<int, Columns> at{0, 1, 2, 3};
     bool first = true;
     for (int n = 0; n < lines.size(); ++n) {
         if (lines[n].trimmed().isEmpty())
@@ -121,7 +142,9 @@ bool fromCsv(const QByteArray &bytes, InputCalibration &calibration, QString *re
         // A first line that does not start with a number names the columns.
         if (first && parseTypedNumber(cells.first()).status != TypedNumber::Ok) {
             first = false;
-            unit = unitOf(cells.value(1));
+            // A table with its columns in another order is read by their names.
+            at = columnsOf(cells);
+            unit = unitOf(cells.value(at[1]));
             continue;
         }
         first = false;
@@ -131,9 +154,10 @@ bool fromCsv(const QByteArray &bytes, InputCalibration &calibration, QString *re
         }
         std::array<double, Columns> row{};
         for (int column = 0; column < Columns; ++column) {
-            const TypedNumber value = parseTypedNumber(cells[column]);
+            const int cell = at[size_t(column)];
+            const TypedNumber value = parseTypedNumber(cells[cell]);
             if (value.status != TypedNumber::Ok || !std::isfinite(value.value)) {
-                *reason = loadTranslatedString(5642).arg(n + 1).arg(column + 1).arg(cells[column]);
+                *reason = loadTranslatedString(5642).arg(n + 1).arg(cell + 1).arg(cells[cell]);
                 return false;
             }
             row[size_t(column)] = value.value;

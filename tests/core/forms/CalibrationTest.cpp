@@ -214,16 +214,30 @@ private slots:
         QCOMPARE(c.resistance[0], 7.0);
     }
 
-    void semicolonsAndDecimalCommas()
+    // Other separators and names are read by position; our four names in
+    // another order are read by name.
+    void tablesOfOtherShapes_data()
     {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("semicolons, decimal commas, other names")
+            << QByteArray("Ohm;Level [%];x;Phi;\n1,5;0;0;0;\n2,5;100;0;90;\n") << "%";
+        QTest::newRow("our columns in another order")
+            << QByteArray("Pointer angle [\xc2\xb0],Display value,Quantity [%],Resistance [Ohm]\n0,0,0,1.5\n90,0,100,2.5\n")
+            << "%";
+    }
+    void tablesOfOtherShapes()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, unit);
         InputCalibration c;
         QString reason;
-        QVERIFY2(calibration_table::fromCsv("Ohm;Level [%];x;Phi;\n1,5;0;0;0;\n2,5;100;0;90;\n", c, &reason),
-                 qPrintable(reason));
+        QVERIFY2(calibration_table::fromCsv(csv, c, &reason), qPrintable(reason));
         QCOMPARE(c.supportPointCount, 2);
         QCOMPARE(c.resistance[1], 2.5);
+        QCOMPARE(c.quantity[1], 100.0);
         QCOMPARE(c.pointerAngle[1], 90.0);
-        QCOMPARE(c.quantityUnit, QString("%"));
+        QCOMPARE(c.quantityUnit, unit);
     }
 };
 
