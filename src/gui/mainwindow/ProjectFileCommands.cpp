@@ -46,8 +46,10 @@ QString ProjectFileCommands::askFileName(bool forOpen, const QString &title)
         const QString current = m_document->filePath();
         if (current.isEmpty())
             dialog.selectFile(m_document->title() + QStringLiteral(".rix"));
-        else
+        else if (QFileInfo(current).absoluteDir().exists())
             dialog.selectFile(current);
+        else // its folder is gone: the name alone, in a folder that is there
+            dialog.selectFile(QFileInfo(current).fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
