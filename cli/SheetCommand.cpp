@@ -4,6 +4,7 @@
 #include "CliCommand.h"
 #include "CommandLine.h"
 #include "MasterTypeSource.h"
+#include "model/RecordCheck.h"
 
 #include "base/Language.h"
 #include "forms/ConfigurationSheet.h"
@@ -71,6 +72,11 @@ int sheetCommand(const QStringList &argList)
                                     .arg(record.MasterId)
                                     .arg(QFileInfo(project).fileName()));
     record.applyMasterType(master);
+    // A value no gauge takes would show as some list entry it is not.
+    const QStringList damaged = record_check::valuesNoGaugeTakes(record, record.family());
+    if (!damaged.isEmpty())
+        return fail(ExitBadUsage, QStringLiteral("%1 holds values no gauge can take (%2); no sheet written")
+                                      .arg(QFileInfo(project).fileName(), damaged.join(QStringLiteral(", "))));
 
     // The sheet is in the language asked for; reasons stay in English.
     if (args.has(QStringLiteral("--language"))

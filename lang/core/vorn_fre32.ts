@@ -24,8 +24,8 @@
         <translation>le fichier ou son dossier est protégé en écriture</translation>
     </message>
     <message id="5018">
-        <source>The project file "%1" holds values no gauge can take: %2. Correct them before the project is saved or written to a gauge.</source>
-        <translation>Le fichier de projet « %1 » contient des valeurs qu’aucun instrument ne peut prendre : %2. Corrigez-les avant d’enregistrer le projet ou de l’écrire dans un instrument.</translation>
+        <source>The project file "%1" holds values no gauge can take: %2. Correct them before the project is saved, written to a gauge or put on a sheet.</source>
+        <translation>Le fichier de projet « %1 » contient des valeurs qu’aucun instrument ne peut prendre : %2. Corrigez-les avant d’enregistrer le projet, de l’écrire dans un instrument ou d’en faire une fiche.</translation>
     </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>

@@ -24,8 +24,8 @@
         <translation>die Datei oder ihr Ordner ist schreibgeschützt</translation>
     </message>
     <message id="5018">
-        <source>The project file "%1" holds values no gauge can take: %2. Correct them before the project is saved or written to a gauge.</source>
-        <translation>Die Projektdatei „%1“ enthält Werte, die kein Messgerät annehmen kann: %2. Bitte korrigieren, bevor das Projekt gespeichert oder in ein Messgerät geschrieben wird.</translation>
+        <source>The project file "%1" holds values no gauge can take: %2. Correct them before the project is saved, written to a gauge or put on a sheet.</source>
+        <translation>Die Projektdatei „%1“ enthält Werte, die kein Messgerät annehmen kann: %2. Bitte korrigieren, bevor das Projekt gespeichert, in ein Messgerät geschrieben oder als Blatt ausgegeben wird.</translation>
     </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>

@@ -32,6 +32,7 @@ private slots:
         QTest::newRow("no master type yet") << "new.rix" << "sheet.pdf" << 1;
         QTest::newRow("over its own project") << "boat.rix" << "boat.rix" << 2;
         QTest::newRow("over another project") << "boat.rix" << "new.rix" << 2;
+        QTest::newRow("a value no gauge takes") << "damaged.rix" << "sheet.pdf" << 2;
     }
     void exitStatus()
     {
@@ -50,6 +51,9 @@ private slots:
         QVERIFY2(project_file::writeFile(home.filePath("stranger.rix"), record, &error), qPrintable(error));
         record.MasterId = -1;
         QVERIFY2(project_file::writeFile(home.filePath("new.rix"), record, &error), qPrintable(error));
+        record.MasterId = 10;
+        record.DataSource = 77;
+        QVERIFY2(project_file::writeFile(home.filePath("damaged.rix"), record, &error), qPrintable(error));
         QFile text(home.filePath("notes.txt"));
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a gauge project\n") > 0);
         text.close();

@@ -8,6 +8,7 @@
 #include "forms/SheetPdf.h"
 #include "history/SheetHistory.h"
 #include "model/ProjectDocument.h"
+#include "model/RecordCheck.h"
 #include "views/ServiceItems.h"
 
 #include <QDir>
@@ -62,6 +63,21 @@ ConfigurationSheet SheetPrinting::sheet() const
     return ConfigurationSheet::forDocument(*m_document, QDateTime::currentDateTime(), m_job, service_items::shown());
 }
 
+bool SheetPrinting::sheetCanBeMade() const
+{
+    if (!m_document->commitEditor())
+        return false;
+    // A value no gauge takes (a damaged file) would show on the customer's
+    // sheet as some list entry it is not.
+    const ConfigRecord &c = m_document->config();
+    const QStringList damaged = record_check::valuesNoGaugeTakes(c, record_check::familyOfMasterType(c));
+    if (damaged.isEmpty())
+        return true;
+    user_messages::show(loadTranslatedString(5018).arg(m_document->title(), damaged.join(QStringLiteral(", "))),
+                        user_messages::Icon::Exclamation);
+    return false;
+}
+
 void SheetPrinting::recordSheet()
 {
     QString reason;
@@ -74,7 +90,7 @@ void SheetPrinting::recordSheet()
 
 void SheetPrinting::print()
 {
-    if (!m_document->commitEditor() || !printerAvailable() || !askJob())
+    if (!sheetCanBeMade() || !printerAvailable() || !askJob())
         return;
     QPrintDialog dialog(&printer(), m_window);
     dialog.setObjectName(QStringLiteral("printDialog"));
@@ -95,7 +111,7 @@ bool SheetPrinting::printDirect()
 
 void SheetPrinting::printPreview()
 {
-    if (!m_document->commitEditor() || !askJob())
+    if (!sheetCanBeMade() || !askJob())
         return;
     QPrintPreviewDialog preview(&printer(), m_window);
     preview.setObjectName(QStringLiteral("printPreviewDialog"));
@@ -113,7 +129,7 @@ void SheetPrinting::printSetup()
 
 void SheetPrinting::exportPdf()
 {
-    if (!m_document->commitEditor() || !askJob())
+    if (!sheetCanBeMade() || !askJob())
         return;
     QFileDialog dialog(m_window, loadTranslatedString(5383));
     dialog.setObjectName(QStringLiteral("pdfExportDialog"));

@@ -41,6 +41,8 @@ private:
     // The job dialog with the last values; false when it was cancelled.
     bool askJob();
     ConfigurationSheet sheet() const;
+    // The editor's values are in the record and all of them can be shown.
+    bool sheetCanBeMade() const;
     void recordSheet();
 
     ProjectDocument *m_document;

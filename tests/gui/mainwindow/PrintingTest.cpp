@@ -302,6 +302,20 @@ private slots:
         QCOMPARE(pages, 1);
     }
 
+    // A value no gauge takes would show on the customer's sheet as some list
+    // entry it is not: no preview, no job asked for, the user told which.
+    void damagedValueMakesNoSheet()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        prepare(f);
+        f.document().config().DataSource = 77;
+        f.trigger(FilePrintPreview);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(f.messages().texts(),
+                 QStringList{loadTranslatedString(5018).arg(f.document().title(), QStringLiteral("DataSource 77"))});
+    }
+
     void printJobIsNamedAfterTheCurrentProject()
     {
         FrameFixture f;
