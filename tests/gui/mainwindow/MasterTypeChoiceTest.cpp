@@ -33,6 +33,17 @@ QTreeView *listOf(MasterTypeDialog *dialog)
     return dialog->findChild<QTreeView *>(QStringLiteral("masterTypeList"));
 }
 
+// Opens, in the started frame, a project file of the master type with a
+// pulse factor of 1500.
+bool openProjectOfType(FrameFixture &f, int masterId)
+{
+    ConfigRecord record;
+    record.MasterId = masterId;
+    record.KValue = 1500;
+    const QString path = f.home().filePath(QStringLiteral("type%1.rix").arg(masterId));
+    return project_file::writeFile(path, record, nullptr) && f.frame().openProject(path);
+}
+
 }
 
 class MasterTypeChoiceTest : public QObject
@@ -191,12 +202,7 @@ private slots:
     {
         FrameFixture f;
         QVERIFY(f.start());
-        ConfigRecord record;
-        record.MasterId = 99;
-        record.KValue = 1500;
-        const QString path = f.home().filePath(QStringLiteral("old.rix"));
-        QVERIFY(project_file::writeFile(path, record, nullptr));
-        QVERIFY(f.frame().openProject(path));
+        QVERIFY(openProjectOfType(f, 99));
         QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5007).arg(99)});
         QCOMPARE(f.document().config().KValue, 1500.0);
         QVERIFY(!f.frame().action(ReadGauge)->isEnabled());
@@ -224,12 +230,7 @@ private slots:
         catalogue_files::insertRows(without, "RixData", {catalogue_files::masterRow(8, "Speedometer 0-60 km/h")});
         catalogue_files::useCatalogue(without);
         QVERIFY(f.start());
-        ConfigRecord record;
-        record.MasterId = 7;
-        record.KValue = 1500;
-        const QString path = f.home().filePath(QStringLiteral("p7.rix"));
-        QVERIFY(project_file::writeFile(path, record, nullptr));
-        QVERIFY(f.frame().openProject(path));
+        QVERIFY(openProjectOfType(f, 7));
         auto *note = f.frame().findChild<QLabel *>(QStringLiteral("masterNote"));
         QVERIFY(note);
         for (const QString &catalogue : {with, without}) {
