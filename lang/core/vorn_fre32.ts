@@ -27,6 +27,10 @@
         <source>The project file "%1" holds values no gauge can take: %2. Correct them before the project is saved, written to a gauge or put on a sheet.</source>
         <translation>Le fichier de projet « %1 » contient des valeurs qu’aucun instrument ne peut prendre : %2. Corrigez-les avant d’enregistrer le projet, de l’écrire dans un instrument ou d’en faire une fiche.</translation>
     </message>
+    <message id="5019">
+        <source>"%1" was changed by another program since this project was opened or saved here. Replace it with the project as it is here?</source>
+        <translation>« %1 » a été modifié par un autre programme depuis que ce projet a été ouvert ou enregistré ici. Le remplacer par le projet tel qu’il est ici ?</translation>
+    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>Le type maître « %1 » convertit le seuil d'alerte entre unités d'échelle et unités de l'appareil, mais ses limites d'échelle (%2 à %3) ou ses limites d'alerte (%4 à %5) sont égales : la conversion est impossible. Corrigez le type maître dans le catalogue.</translation>

@@ -27,6 +27,10 @@
         <source>The project file "%1" holds values no gauge can take: %2. Correct them before the project is saved, written to a gauge or put on a sheet.</source>
         <translation>Die Projektdatei „%1“ enthält Werte, die kein Messgerät annehmen kann: %2. Bitte korrigieren, bevor das Projekt gespeichert, in ein Messgerät geschrieben oder als Blatt ausgegeben wird.</translation>
     </message>
+    <message id="5019">
+        <source>"%1" was changed by another program since this project was opened or saved here. Replace it with the project as it is here?</source>
+        <translation>„%1“ wurde seit dem Öffnen oder Speichern hier von einem anderen Programm geändert. Durch das Projekt, wie es hier ist, ersetzen?</translation>
+    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>Der Mastertyp „%1“ rechnet die Warnschwelle zwischen Skalen- und Gerätewerten um, aber seine Skalengrenzen (%2 bis %3) oder Warngrenzen (%4 bis %5) sind gleich, daher ist keine Umrechnung möglich. Bitte den Mastertyp im Katalog korrigieren.</translation>

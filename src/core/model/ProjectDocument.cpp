@@ -7,7 +7,22 @@
 #include "base/Language.h"
 #include "base/UserMessages.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+namespace {
+
+// A project file's bytes; empty when there is none to read (a project file
+// is 76 bytes: anything much larger is not one).
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.read(4096);
+}
+
+}
 
 ProjectDocument::ProjectDocument(QObject *parent)
     : QObject(parent)
@@ -147,6 +162,7 @@ bool ProjectDocument::newProject()
     // file without master type opens.
     applyStoredMasterType();
     setPath(QString());
+    m_fileBytes.clear();
     setModified(false);
     reloaded();
     return true;
@@ -202,6 +218,7 @@ bool ProjectDocument::open(const QString &path)
     m_config = loaded;
     applyStoredMasterType();
     setPath(QFileInfo(path).absoluteFilePath());
+    m_fileBytes = fileBytes(path);
     setModified(false);
     reloaded();
     if (m_masterTypeMissing)
@@ -221,6 +238,7 @@ bool ProjectDocument::onRecoverDocument(const QString &copy, const QString &orig
     if (!open(copy))
         return false;
     setPath(originalPath.isEmpty() ? QString() : QFileInfo(originalPath).absoluteFilePath());
+    m_fileBytes.clear(); // what the original file held then is not known
     setModified(true);
     return true;
 }
@@ -236,9 +254,24 @@ bool ProjectDocument::commitForSaving() const
     return false;
 }
 
+bool ProjectDocument::mayReplace(const QString &path) const
+{
+    if (m_fileBytes.isEmpty() || QFileInfo(path).absoluteFilePath() != m_pathName)
+        return true;
+    const QByteArray now = fileBytes(path);
+    if (now.isEmpty() || now == m_fileBytes)
+        return true;
+    user_messages::Message question;
+    question.text = loadTranslatedString(5019).arg(QFileInfo(path).fileName());
+    question.icon = user_messages::Icon::Question;
+    question.buttons = user_messages::Buttons::YesNo;
+    question.noByDefault = true; // Yes drops the other program's change
+    return user_messages::show(question) == user_messages::Answer::Yes;
+}
+
 bool ProjectDocument::save(const QString &path)
 {
-    if (!commitForSaving())
+    if (!commitForSaving() || !mayReplace(path))
         return false;
     QString error;
     if (!project_file::writeFile(path, m_config, &error)) {
@@ -247,6 +280,7 @@ bool ProjectDocument::save(const QString &path)
         return false;
     }
     setPath(QFileInfo(path).absoluteFilePath());
+    m_fileBytes = project_file::serialize(m_config);
     setModified(false);
     return true;
 }

@@ -160,6 +160,9 @@ private:
     void reloaded();
     void updateModified();
     void tellMasterTypeMissing() const;
+    // False when the file at path was changed by another program since it
+    // was read or written here, and the user keeps that change.
+    bool mayReplace(const QString &path) const;
 
     ConfigRecord m_config;
     std::array<InputCalibration, InputCount> m_calibrations;
@@ -171,6 +174,9 @@ private:
     bool m_editPending = false;
     bool m_modified = false; // as last announced
     QString m_pathName;
+    // The file as this project last read or wrote it (empty: not known), to
+    // tell a change another program made meanwhile.
+    QByteArray m_fileBytes;
     std::function<bool(CommitPurpose)> m_commitHook;
     std::function<void()> m_quietCommitHook;
     MasterTypeLookup *m_lookup = nullptr;

@@ -188,6 +188,44 @@ private slots:
         QVERIFY(!doc.isModified());
     }
 
+    // Save asks before it replaces a change another program made to the file
+    // since it was opened or saved here (No keeps that change); a file as it
+    // was is saved without a question.
+    void saveAsksBeforeReplacingAnotherProgramsChange_data()
+    {
+        QTest::addColumn<bool>("changedElsewhere");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<double>("kept"); // the file's KValue afterwards
+        QTest::newRow("file as it was") << false << int(user_messages::Answer::No) << 5000.0;
+        QTest::newRow("changed elsewhere, kept") << true << int(user_messages::Answer::No) << 7000.0;
+        QTest::newRow("changed elsewhere, replaced") << true << int(user_messages::Answer::Yes) << 5000.0;
+    }
+    void saveAsksBeforeReplacingAnotherProgramsChange()
+    {
+        QFETCH(bool, changedElsewhere);
+        QFETCH(int, answer);
+        QFETCH(double, kept);
+        ScopedTestHome home;
+        MessageRecorder recorder;
+        recorder.setAnswer(user_messages::Answer(answer));
+        const QString path = writeFile(home, "p.rix", projectBytes(103));
+        ProjectDocument doc;
+        QVERIFY(doc.open(path));
+        QVERIFY(doc.save(path)); // saved here once: what it wrote is known too
+        doc.config().KValue = 5000;
+        if (changedElsewhere) {
+            ConfigRecord other = doc.config();
+            other.KValue = 7000;
+            QVERIFY(project_file::writeFile(path, other, nullptr));
+        }
+        recorder.clear();
+        QCOMPARE(doc.save(path), !changedElsewhere || answer == int(user_messages::Answer::Yes));
+        QCOMPARE(recorder.texts(), changedElsewhere ? QStringList{loadTranslatedString(5019).arg("p.rix")} : QStringList());
+        ConfigRecord onDisk;
+        QCOMPARE(project_file::readFile(path, onDisk).status, project_file::ReadStatus::Ok);
+        QCOMPARE(onDisk.KValue, kept);
+    }
+
     // Whatever the reason, the open project stays as it was.
     void badFilesAreRefused_data()
     {
