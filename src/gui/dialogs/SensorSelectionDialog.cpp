@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -168,7 +169,15 @@ void SensorSelectionDialog::onNew()
     // or given up with Cancel.
     while (definition.exec() == QDialog::Accepted) {
         if (m_selection.addSensor(definition.definition())) {
+            // A new sensor is a user-defined one: the list of a standard
+            // group would not show it, as if it had not been stored.
+            if (m_selection.Type >= 0 && m_selection.Type < sensor_groups::UserDefined) {
+                const QSignalBlocker quiet(m_types);
+                m_types->setCurrentIndex(sensor_groups::UserDefined);
+                m_selection.Type = sensor_groups::UserDefined;
+            }
             fillList(m_selection.lastAddedRowKey());
+            enableButtons();
             return;
         }
     }

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace catalogue_files;
@@ -150,6 +151,33 @@ private slots:
             QVERIFY2(!dialog.control(id)->isEnabled(), qPrintable(QString::number(id)));
         clickOk(dialog);
         QVERIFY(dialog.isVisible());
+    }
+
+    // New in a standard group makes a user-defined sensor: the list goes to
+    // that group and shows it, selected.
+    void newSensorIsShownInItsGroup()
+    {
+        testing_support::ScopedTestHome home;
+        useCatalogues(home);
+        SensorSelectionDialog dialog;
+        dialog.setType(3);
+        dialog.show();
+        QTimer::singleShot(0, [] {
+            auto *definition = qobject_cast<SensorDefinitionDialog *>(QApplication::activeModalWidget());
+            QVERIFY(definition);
+            const QStringList x{"1", "2"}, y{"10", "20"};
+            for (int row = 0; row < x.size(); ++row) {
+                retype(field(*definition, 3009 + row), x[row]);
+                retype(field(*definition, 3017 + row), y[row]);
+            }
+            clickOk(*definition);
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton *>("1004"), Qt::LeftButton);
+        QCOMPARE(dialog.findChild<QComboBox *>("1068")->currentIndex(), 4);
+        auto *list = dialog.findChild<QTreeWidget *>("1066");
+        QCOMPARE(list->topLevelItemCount(), 3); // the two there and the new one
+        QVERIFY(!list->selectedItems().isEmpty());
+        QVERIFY(dialog.control(1005)->isEnabled()); // Change... for a user sensor
     }
 
     void deletesOnlyAfterYes_data()
