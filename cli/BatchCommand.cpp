@@ -197,20 +197,10 @@ int runBatchCommand(const BatchRequest &given)
     const char *operation = request.operation == BatchOperation::Read    ? "read"
                             : request.operation == BatchOperation::Write ? "write"
                                                                          : "verify";
-    // A signal cuts off the ports still at work; one that had ended keeps
-    // its own outcome. A port cut off says how far it got on its line, in
-    // the report and in the history.
+    QVector<transfer_history::Transfer> transfers;
     int cutOff = 0;
     for (int i = 0; i < results.size(); ++i) {
         BatchPortResult &r = results[i];
-        if (watch.interrupted() && r.outcome.cancelled) {
-            ++cutOff;
-            r.message = watch.line(QLatin1String(operation), InterruptWatch::howFar(r.outcome, progress.stepOf(i)));
-        }
-    }
-    QVector<transfer_history::Transfer> transfers;
-    for (int i = 0; i < results.size(); ++i) {
-        const BatchPortResult &r = results.at(i);
         transfer_history::Transfer t;
         t.operation = QLatin1String(operation);
         t.port = r.port;
@@ -220,7 +210,12 @@ int runBatchCommand(const BatchRequest &given)
         t.before = request.record;
         t.after = request.operation == BatchOperation::Read ? r.record : request.record;
         t.outcome = r.outcome;
+        // A signal cuts off the ports still at work; one that had ended keeps
+        // its own outcome. A port cut off says how far it got on its line, in
+        // the report and in the history.
         if (watch.interrupted() && r.outcome.cancelled) {
+            ++cutOff;
+            r.message = watch.line(t.operation, InterruptWatch::howFar(r.outcome, progress.stepOf(i)));
             t.interrupted = true;
             t.detail = r.message;
         }

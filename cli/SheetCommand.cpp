@@ -4,13 +4,13 @@
 #include "CliCommand.h"
 #include "CommandLine.h"
 #include "MasterTypeSource.h"
-#include "model/RecordCheck.h"
 
 #include "base/Language.h"
 #include "forms/ConfigurationSheet.h"
 #include "forms/SheetPdf.h"
 #include "history/SheetHistory.h"
 #include "model/ProjectFile.h"
+#include "model/RecordCheck.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -73,7 +73,7 @@ int sheetCommand(const QStringList &argList)
                                     .arg(QFileInfo(project).fileName()));
     record.applyMasterType(master);
     // A value no gauge takes would show as some list entry it is not.
-    const QStringList damaged = record_check::valuesNoGaugeTakes(record, record.family());
+    const QStringList damaged = record_check::valuesNoGaugeTakes(record, record_check::familyOfMasterType(record));
     if (!damaged.isEmpty())
         return fail(ExitBadUsage, QStringLiteral("%1 holds values no gauge can take (%2); no sheet written")
                                       .arg(QFileInfo(project).fileName(), damaged.join(QStringLiteral(", "))));

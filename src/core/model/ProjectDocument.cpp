@@ -183,7 +183,7 @@ void ProjectDocument::lookUpMasterTypeAgain()
     const bool wasMissing = m_masterTypeMissing;
     applyStoredMasterType();
     // What the catalogue says of the type is no change of the user's.
-    m_committed.config = m_config;
+    recordFitted();
     m_committed.masterTypeMissing = m_masterTypeMissing;
     if (m_masterTypeMissing && !wasMissing)
         tellMasterTypeMissing();
