@@ -216,8 +216,8 @@ private slots:
     }
 
     // A gauge of each family, a silent line, a missing port, a network port
-    // written wrongly and a port held by another program: one entry each,
-    // none waited for long.
+    // written wrongly or refusing (rfc2217 and raw), and a port held by
+    // another program: one entry each, none waited for long.
     void probeListsEveryPortTried()
     {
         ScopedTestHome home;
@@ -232,11 +232,14 @@ private slots:
         QTcpServer closing;
         QVERIFY(closing.listen(QHostAddress::LocalHost));
         const QString refusing = QStringLiteral("rfc2217://127.0.0.1:%1").arg(closing.serverPort());
+        // A raw port runs at one speed: only the family that speaks it is tried.
+        const QString rawRefusing = QStringLiteral("tcp://127.0.0.1:%1").arg(closing.serverPort());
         closing.close();
 
         QStringList args{"probe", "--json"};
         for (const QString &port :
-             {block.device(), registers.device(), silent.device(), held.device(), missing, portless, refusing})
+             {block.device(), registers.device(), silent.device(), held.device(), missing, portless, refusing,
+              rawRefusing})
             args << "--port" << port;
         const CliResult r = runCli(args);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
@@ -259,7 +262,8 @@ private slots:
         QCOMPARE(byPort[missing]["Message"].toString(), QString("No such port"));
         QVERIFY2(byPort[portless]["Message"].toString().startsWith("No such port (not a network port of the form"),
                  qPrintable(byPort[portless]["Message"].toString()));
-        QCOMPARE(byPort[refusing]["Message"].toString(), QString("Cannot be reached (connection refused)"));
+        for (const QString &port : {refusing, rawRefusing})
+            QCOMPARE(byPort[port]["Message"].toString(), QString("Cannot be reached (connection refused)"));
         QCOMPARE(held.stopAndReadState()["frames"].toArray().size(), 0);
     }
 };

@@ -1,5 +1,4 @@
 #include "link/CounterPresetInput.h"
-#include "link/FailureReason.h"
 #include "link/GaugeSequences.h"
 #include "common/SimGauge.h"
 #include "base/Language.h"
@@ -501,42 +500,6 @@ private slots:
         QVERIFY(!selfTest.opened);
         QVERIFY2(selfTest.openDetail.contains(home.filePath("gone")), qPrintable(selfTest.openDetail));
         setSessionPortDevice(QString());
-    }
-
-    // Refused reads answer 0xF1 where a value would be: a read whose values
-    // no gauge holds has failed, takes nothing and lists no differences.
-    void refusedRegisterReadsTakeNothing_data()
-    {
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<int>("text");
-        QTest::newRow("read") << "read" << 1233;
-        QTest::newRow("verify") << "verify" << 1233;
-        QTest::newRow("write, read back") << "write" << 5742;
-    }
-    void refusedRegisterReadsTakeNothing()
-    {
-        QFETCH(QString, operation);
-        QFETCH(int, text);
-        testing_support::ScopedTestHome home;
-        SimGauge sim(SimFamily::Register, {"read-register=refuse+5"});
-        ConfigRecord cfg = registerMaster();
-        cfg.KValue = 4321;
-        const ConfigRecord before = cfg;
-        LinkOptions options = fastOptions();
-        options.verify = true;
-        StepNoting steps;
-        const TransferOutcome o = withFailureReason(operation == "read"     ? readFromGauge(cfg, &steps, options)
-                                                    : operation == "verify" ? verifyGauge(cfg, &steps, options)
-                                                                            : writeToGauge(cfg, &steps, options),
-                                                    steps.reached, sim.server->devicePath(), LinkFamily::Register,
-                                                    QString());
-        QVERIFY(!o.success);
-        QCOMPARE(o.text, loadTranslatedString(text));
-        QVERIFY(o.mismatches.isEmpty());
-        const QString said = loadTranslatedString(5774);
-        QVERIFY2(o.detail.startsWith(said.left(said.indexOf("%1"))) && o.detail.contains("Illumination 2410"),
-                 qPrintable(o.detail));
-        QVERIFY(cfg.sameUserSettings(before));
     }
 
     void deviceVanishesMidRead()

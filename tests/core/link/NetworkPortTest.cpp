@@ -222,20 +222,6 @@ private slots:
         QCOMPARE(gauge.count("login"), 1);
     }
 
-    // A raw port runs at one speed: the probe tries only the family that
-    // speaks it, so a port where nothing listens is told as such.
-    void probeOfARefusingRawPort()
-    {
-        testing_support::ScopedTestHome home;
-        QTcpServer gone;
-        QVERIFY(gone.listen(QHostAddress::LocalHost));
-        const QString device = QStringLiteral("tcp://127.0.0.1:%1").arg(gone.serverPort());
-        gone.close();
-        const ProbeResult r = probePort(device);
-        QCOMPARE(r.status, ProbeStatus::Busy);
-        QVERIFY2(r.message.contains("connection refused") && !r.message.contains("line speed"), qPrintable(r.message));
-    }
-
     void faults_data()
     {
         QTest::addColumn<QString>("device");
