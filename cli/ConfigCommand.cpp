@@ -82,6 +82,12 @@ QString portProblem(const Key &key, const QString &value)
     return QString();
 }
 
+int notStored(const Key &key)
+{
+    return fail(ExitFailed, QStringLiteral("%1 not changed: the settings file %2 cannot be written")
+                                .arg(key.name(), settings_store::location()));
+}
+
 // The arguments of a subcommand that takes `count` plain arguments, the
 // first of them a key.
 bool parse(CommandLine &args, const QStringList &argList, int count, Key &key, int &status)
@@ -141,7 +147,8 @@ int configSet(const QStringList &argList)
     if (!parse(args, argList, 2, key, status))
         return status;
     const QString value = args.positional().at(1);
-    settings_store::writeString(key.section, key.entry, value);
+    if (!settings_store::writeString(key.section, key.entry, value))
+        return notStored(key);
     // Stored as given all the same: the file is the user's.
     QString problem = known_settings::problemWith(key.section, key.entry, value);
     if (problem.isEmpty())
@@ -158,7 +165,8 @@ int configUnset(const QStringList &argList)
     int status = ExitOk;
     if (!parse(args, argList, 1, key, status))
         return status;
-    settings_store::remove(key.section, key.entry);
+    if (!settings_store::remove(key.section, key.entry))
+        return notStored(key);
     return ExitOk;
 }
 

@@ -20,8 +20,9 @@ bool writeState(const PtyGaugeServer &server, const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(QJsonDocument(server.stateJson()).toJson());
-    return file.commit();
+    const QByteArray json = QJsonDocument(server.stateJson()).toJson();
+    // commit() alone misses a flush that failed (a full disk).
+    return file.write(json) == json.size() && file.flush() && file.commit();
 }
 
 int usage(const QString &reason)

@@ -31,6 +31,10 @@
         <source>"%1" was changed by another program since this project was opened or saved here. Replace it with the project as it is here?</source>
         <translation>"%1" was changed by another program since this project was opened or saved here. Replace it with the project as it is here?</translation>
     </message>
+    <message id="5020">
+        <source>The settings could not be stored: %1 cannot be written. Make it writable and choose them again.</source>
+        <translation>The settings could not be stored: %1 cannot be written. Make it writable and choose them again.</translation>
+    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</translation>

@@ -131,6 +131,17 @@ private slots:
         QCOMPARE(runCli({"config", "list"}).out, QString("Parameters/Language=vorn_ger32\n"));
     }
 
+    // A settings file that cannot be written (here a folder in its place):
+    // nothing is stored, and the command says so instead of exit 0.
+    void unwritableSettingsAreToldNotTaken()
+    {
+        ScopedTestHome home;
+        QVERIFY(QDir(home.path()).mkpath("Veltrona/skaleron.conf"));
+        const CliResult r = runCli({"config", "set", "Settings/Technician", "Z"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("cannot be written") && r.err.count('\n') == 1, qPrintable(r.err));
+    }
+
     void keyIsSectionAndEntry_data()
     {
         QTest::addColumn<QString>("key");

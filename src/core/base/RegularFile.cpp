@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace regular_file {
 
@@ -13,6 +14,13 @@ QString refusal(const QString &path)
     if (!info.exists() || info.isFile())
         return QString();
     return loadTranslatedString(5012).arg(QDir::toNativeSeparators(path));
+}
+
+bool commitWhole(QSaveFile &file, const QByteArray &bytes)
+{
+    // A failed write leaves the temporary file to the destructor, which
+    // removes it, and keeps the system's reason in errorString().
+    return file.write(bytes) == bytes.size() && file.flush() && file.commit();
 }
 
 }

@@ -4,10 +4,19 @@
 // may never come.
 #include <QString>
 
+class QByteArray;
+class QSaveFile;
+
 namespace regular_file {
 
 // The translated reason the path cannot be read as a document, naming it;
 // empty for a regular file, and for a missing one (its open says why).
 QString refusal(const QString &path);
+
+// Writes the bytes to an opened save file and puts it in place of the old
+// one. False when any of it failed (errorString() says why), the old file
+// then as it was: commit() alone misses a flush that failed on a full disk
+// and would put an empty file in its place.
+bool commitWhole(QSaveFile &file, const QByteArray &bytes);
 
 }

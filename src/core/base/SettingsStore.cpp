@@ -180,25 +180,34 @@ static void mergeSpellings(QSettings &store, const QString &preferred)
     }
 }
 
+// Written out now: a file that cannot be written is told at once, not found
+// out at the next start.
+static bool stored(QSettings &store)
+{
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
 // Stores under the spellings already stored, so that the program never
 // adds a second spelling of a section or an entry.
-static void write(const QString &section, const QString &entry, const QVariant &value)
+static bool write(const QString &section, const QString &entry, const QVariant &value)
 {
     auto store = openStore();
     mergeSpellings(*store, section);
     const QStringList groups = spellingsOf(*store, section);
     const QStringList keys = keysOf(*store, section, entry);
     store->setValue(keys.isEmpty() ? groups.value(0, section) + QLatin1Char('/') + entry : keys.first(), value);
+    return stored(*store);
 }
 
-void writeString(const QString &section, const QString &entry, const QString &value)
+bool writeString(const QString &section, const QString &entry, const QString &value)
 {
-    write(section, entry, value);
+    return write(section, entry, value);
 }
 
-void writeInt(const QString &section, const QString &entry, int value)
+bool writeInt(const QString &section, const QString &entry, int value)
 {
-    write(section, entry, value);
+    return write(section, entry, value);
 }
 
 bool contains(const QString &section, const QString &entry)
@@ -207,16 +216,17 @@ bool contains(const QString &section, const QString &entry)
     return !keysOf(*store, section, entry).isEmpty();
 }
 
-void remove(const QString &section, const QString &entry)
+bool remove(const QString &section, const QString &entry)
 {
     auto store = openStore();
     const QStringList keys = keysOf(*store, section, entry);
     if (keys.isEmpty())
-        return;
+        return true;
     // Every spelling goes, or an older one would be read again.
     mergeSpellings(*store, section);
     for (const QString &key : keysOf(*store, section, entry))
         store->remove(key);
+    return stored(*store);
 }
 
 QStringList entries()

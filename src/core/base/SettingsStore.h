@@ -18,11 +18,13 @@ int readInt(const QString &section, const QString &entry, int defaultValue);
 // An entry holding a list (in the file: values separated by commas); a
 // single value is a list of one. Empty values are left out.
 QStringList readStringList(const QString &section, const QString &entry);
-void writeString(const QString &section, const QString &entry, const QString &value);
-void writeInt(const QString &section, const QString &entry, int value);
+// The writes and remove() give false when the store could not be written
+// (a write-protected settings file): the change is then not kept.
+bool writeString(const QString &section, const QString &entry, const QString &value);
+bool writeInt(const QString &section, const QString &entry, int value);
 bool contains(const QString &section, const QString &entry);
 // Removes the entry; nothing happens when it is not stored.
-void remove(const QString &section, const QString &entry);
+bool remove(const QString &section, const QString &entry);
 // Every stored entry as "Section/Entry", once whatever its spellings, sections in order.
 QStringList entries();
 

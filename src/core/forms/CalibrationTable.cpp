@@ -187,7 +187,7 @@ bool fromCsv(const QByteArray &bytes, InputCalibration &calibration, QString *re
 bool save(const QString &path, const InputCalibration &calibration, QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(toCsv(calibration)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !regular_file::commitWhole(file, toCsv(calibration))) {
         *error = loadTranslatedString(5644).arg(QFileInfo(path).fileName(), file.errorString());
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "ConfigurationSheet.h"
 #include "SheetPainter.h"
+#include "base/RegularFile.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -104,7 +105,7 @@ bool write(const ConfigurationSheet &sheet, const QString &path, const QPageSize
     // Without its author the sheet is still the sheet.
     if (!sheet.technician.isEmpty())
         addAuthor(pdf, sheet.technician);
-    if (file.write(pdf) != pdf.size() || !file.commit()) {
+    if (!regular_file::commitWhole(file, pdf)) {
         *reason = file.errorString();
         return false;
     }

@@ -1,6 +1,7 @@
 #include "BatchReport.h"
 
 #include "base/Language.h"
+#include "base/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -103,7 +104,7 @@ bool write(const QString &path, const QVector<BatchPortResult> &results, QString
     // A report may go into a folder where only the file itself is writable.
     file.setDirectWriteFallback(true);
     const QByteArray bytes = *format == Format::Json ? json(results) : csv(results);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !regular_file::commitWhole(file, bytes)) {
         *error = file.errorString();
         return false;
     }

@@ -98,7 +98,7 @@ QString save(const Block &block, const QString &folder, QString *error)
     const QByteArray bytes = header(block, now)
                              + QByteArray(reinterpret_cast<const char *>(block.data()), int(block.size()));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !regular_file::commitWhole(file, bytes)) {
         if (error)
             *error = file.errorString();
         return QString();

@@ -49,13 +49,13 @@ LineSelectors LineSelectors::load()
     return s;
 }
 
-void LineSelectors::store() const
+bool LineSelectors::store() const
 {
-    settings_store::writeInt(Section, QStringLiteral("Baudrate"), baudRate);
-    settings_store::writeInt(Section, QStringLiteral("Databits"), dataBits);
-    settings_store::writeInt(Section, QStringLiteral("Parity"), parity);
-    settings_store::writeInt(Section, QStringLiteral("Port"), port);
-    settings_store::writeInt(Section, QStringLiteral("Stopbits"), stopBits);
+    return settings_store::writeInt(Section, QStringLiteral("Baudrate"), baudRate)
+           && settings_store::writeInt(Section, QStringLiteral("Databits"), dataBits)
+           && settings_store::writeInt(Section, QStringLiteral("Parity"), parity)
+           && settings_store::writeInt(Section, QStringLiteral("Port"), port)
+           && settings_store::writeInt(Section, QStringLiteral("Stopbits"), stopBits);
 }
 
 void loadLineSettings(int *port, int *baud, int *dataBits, int *parity, int *stopBits)

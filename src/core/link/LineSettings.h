@@ -29,7 +29,8 @@ struct LineSelectors
     // settings store; a missing entry keeps its default above.
     static LineSelectors load();
     // Writes Baudrate, Databits, Parity, Port and Stopbits, in this order.
-    void store() const;
+    // False when the settings could not be written.
+    bool store() const;
 };
 
 // Real line settings. A selector outside its table leaves the value as it is,

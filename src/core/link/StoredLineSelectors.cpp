@@ -9,10 +9,9 @@ StoredLineSelectors StoredLineSelectors::load()
     return {LineSelectors::load(), settings_store::readString(Section, QStringLiteral("Device"), QString())};
 }
 
-void StoredLineSelectors::store() const
+bool StoredLineSelectors::store() const
 {
-    LineSelectors::store();
-    settings_store::writeString(Section, QStringLiteral("Device"), device);
+    return LineSelectors::store() && settings_store::writeString(Section, QStringLiteral("Device"), device);
 }
 
 QString StoredLineSelectors::portName() const

@@ -11,7 +11,8 @@ struct StoredLineSelectors : LineSelectors
 
     static StoredLineSelectors load();
     // Writes the five selectors, then the device path.
-    void store() const;
+    // False when the settings could not be written.
+    bool store() const;
     // "COM%d" of the port number: the name the options list is given.
     QString portName() const;
 };

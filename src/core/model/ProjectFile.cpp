@@ -211,13 +211,7 @@ bool writeLockedFile(const QString &path, const ConfigRecord &record, QString *e
         *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = serialize(record);
-    if (file.write(bytes) != bytes.size()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
+    if (!regular_file::commitWhole(file, serialize(record))) {
         *error = file.errorString();
         return false;
     }

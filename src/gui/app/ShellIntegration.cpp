@@ -2,6 +2,7 @@
 
 #include "base/Language.h"
 #include "resources/ProgramPictures.h"
+#include "base/RegularFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -49,7 +50,7 @@ bool writeFile(const QString &path, const QByteArray &data, Outcome &outcome)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && regular_file::commitWhole(file, data))
         return true;
     outcome.ok = false;
     outcome.notes << loadTranslatedString(5412).arg(QDir::toNativeSeparators(path), file.errorString());

@@ -40,6 +40,8 @@ public:
     // and a typed port number (the number alone then decides).
     QString devicePath() const;
     QString databasePath() const { return m_databasePath; }
+    // After OK: false when the settings file did not take the paths.
+    bool settingsStored() const { return m_settingsStored; }
 
     // The entries the port list shows for these system ports, in the given
     // order. On Windows only names of the serial kinds count ("\Device\Serial",
@@ -100,5 +102,6 @@ private:
     QString m_comPort;
     QList<SystemSerialPort> m_systemPorts;
     bool m_portsGiven = false;
+    bool m_settingsStored = true;
     bool m_initialised = false;
 };

@@ -21,6 +21,7 @@
 #include "app/SplashWindow.h"
 #include "base/InstallLayout.h"
 #include "base/Language.h"
+#include "base/SettingsStore.h"
 #include "base/UserMessages.h"
 #include "catalogue/CatalogueLocation.h"
 #include "forms/MasterOverviewRules.h"
@@ -448,7 +449,10 @@ void MainWindow::onCommunicationSettings()
     // The demo gauge's own terminal (Find gauge finds it) is no port to keep.
     if (demo && demo->isItsDevice(settings.device))
         settings.device = before.device;
-    settings.store();
+    // A write-protected settings file: the choice would be gone at the next
+    // start (and the next command's port with it) without a word.
+    if (!settings.store() || !options.settingsStored())
+        user_messages::show(loadTranslatedString(5020).arg(settings_store::location()), user_messages::Icon::Exclamation);
     // A port chosen while the demo gauge stands in is the one to talk to now.
     if (demo && (settings.port != before.port || settings.device != before.device)) {
         gaugeCommands().setDemoGauge(nullptr);

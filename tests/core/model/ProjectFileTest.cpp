@@ -16,6 +16,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 using namespace testing_support;
 
 namespace {
@@ -291,6 +296,31 @@ private slots:
         doc.setCommitHook([](ProjectDocument::CommitPurpose) { return true; });
         QVERIFY(doc.save(path));
         QCOMPARE(readFile(path).size(), 76);
+    }
+
+    // A disk that takes only part of the bytes (here a file-size limit, as
+    // a full disk): the old project stays, not an empty or cut-off file.
+    void fullDiskKeepsPreviousFile()
+    {
+#ifdef Q_OS_UNIX
+        ScopedTestHome home;
+        const QString path = writeFile(home, "keep.rix", projectBytes(101));
+        rlimit before{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+        rlimit small = before;
+        small.rlim_cur = 40;
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        QString error;
+        const bool written = project_file::writeLockedFile(path, ConfigRecord(), &error);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousSignal);
+        QVERIFY(!written);
+        QVERIFY2(!error.isEmpty(), "the reason is told");
+        QCOMPARE(readFile(path), projectBytes(101));
+#else
+        QSKIP("file-size limits are a Unix facility");
+#endif
     }
 
     void failedWriteKeepsPreviousFile()
