@@ -233,12 +233,13 @@ bool ProjectDocument::open(const QString &path)
     return true;
 }
 
-bool ProjectDocument::onRecoverDocument(const QString &copy, const QString &originalPath)
+bool ProjectDocument::onRecoverDocument(const QString &copy, const QString &originalPath,
+                                        const QByteArray &originalBytes)
 {
     if (!open(copy))
         return false;
     setPath(originalPath.isEmpty() ? QString() : QFileInfo(originalPath).absoluteFilePath());
-    m_fileBytes.clear(); // what the original file held then is not known
+    m_fileBytes = originalBytes;
     setModified(true);
     return true;
 }

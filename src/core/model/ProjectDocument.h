@@ -80,9 +80,13 @@ public:
     // project untouched: record, path and modified flag (returns false).
     bool open(const QString &path);
     // Takes a recovery copy as the project with unsaved changes of the file
-    // originalPath (empty: a project never saved). False when the copy
-    // cannot be read (the user has been told).
-    bool onRecoverDocument(const QString &copy, const QString &originalPath);
+    // originalPath (empty: a project never saved), which held originalBytes
+    // when it was last opened or saved (empty: not known). False when the
+    // copy cannot be read (the user has been told).
+    bool onRecoverDocument(const QString &copy, const QString &originalPath, const QByteArray &originalBytes);
+    // What the project's file held when it was last opened or saved here;
+    // empty when that is not known. Save asks before replacing other bytes.
+    QByteArray fileBytesSeen() const { return m_fileBytes; }
     // Saves as version 103 after commitForSaving; when that fails nothing is
     // written. The write is atomic.
     bool save(const QString &path);

@@ -23,7 +23,8 @@ namespace {
 constexpr int DefaultIntervalMs = 30000;
 const QString Group = QStringLiteral("Recovery");
 
-// The notes beside a copy: the project's own file and when it was copied.
+// The notes beside a copy: the project's own file, what that file held then
+// and when it was copied.
 QString notesOf(const QString &copy)
 {
     return copy.left(copy.size() - 4) + QStringLiteral(".ini");
@@ -115,6 +116,7 @@ void RecoveryCopy::update()
         return;
     QSettings notes(notesOf(copy), QSettings::IniFormat);
     notes.setValue(Group + QStringLiteral("/path"), m_document->filePath());
+    notes.setValue(Group + QStringLiteral("/file"), m_document->fileBytesSeen());
     notes.setValue(Group + QStringLiteral("/saved"), QDateTime::currentDateTime());
     notes.sync();
 }
@@ -155,7 +157,11 @@ bool RecoveryCopy::offerLeftOver()
                                              : user_messages::showAboutFile(question, original, user_messages::Icon::Question,
                                                                             user_messages::Buttons::YesNo))
                          == user_messages::Answer::Yes;
-    const bool restored = restore && m_document->onRecoverDocument(copy, original);
+    // A change another program made to the file meanwhile is asked about at
+    // Save, as without the crash.
+    const bool restored = restore
+                          && m_document->onRecoverDocument(copy, original,
+                                                           notes.value(Group + QStringLiteral("/file")).toByteArray());
     // A copy that was taken (or refused) is not offered again; one that
     // could not be read stays for another try.
     if (!restore || restored) {

@@ -55,6 +55,9 @@ private slots:
         QVERIFY(child.waitForFinished());
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
         QCOMPARE(recoveryFiles().size(), 2); // the copy and its notes
+        ConfigRecord changed = record; // by another program, after the crash
+        changed.WarnThreshold = 1300;
+        QVERIFY(project_file::writeFile(project, changed, nullptr));
 
         QVERIFY(f.start({}, user_messages::Answer(answer)));
         QCOMPARE(f.messages().count(), 1);
@@ -71,6 +74,11 @@ private slots:
         const QString own = QStringLiteral("recovery-%1").arg(QCoreApplication::applicationPid());
         const QStringList expected = restored ? QStringList{own + ".ini", own + ".rix"} : QStringList();
         QCOMPARE(recoveryFiles(), expected);
+        if (restored) { // Save asks before it drops the other program's change
+            QVERIFY(f.document().save(project));
+            QCOMPARE(f.messages().count(), 2);
+            QVERIFY(f.messages().texts().last().startsWith(loadTranslatedString(5019).section(QStringLiteral("%1"), 0, 0)));
+        }
     }
 
     void cleanExitLeavesNoCopy()
