@@ -8,7 +8,6 @@
 #include "base/SettingsStore.h"
 #include "link/NetworkAddress.h"
 
-#include <QRegularExpression>
 #include <cstdio>
 
 using namespace cli;
@@ -58,7 +57,7 @@ const CommandHelp unsetHelp{"config unset", "config unset KEY",
                             "config unset Directories/History"};
 
 // A network port the link cannot take would be stored and fail only at the
-// next transfer or probe.
+// next transfer or probe; every such entry of a list is named.
 QString portProblem(const Key &key, const QString &value)
 {
     if (key.section.compare(QLatin1String("Communication"), Qt::CaseInsensitive) != 0)
@@ -69,17 +68,14 @@ QString portProblem(const Key &key, const QString &value)
         names << value;
     else if (networkPorts)
         names = value.split(QLatin1Char(','));
-    // Every entry of the list is a network port, and so is a device written
-    // "quaybox:2001" (its scheme missing).
-    static const QRegularExpression hostAndPort(QStringLiteral("^[A-Za-z0-9.-]+:\\d+$"));
+    QStringList problems;
     for (const QString &name : names) {
         const QString entry = name.trimmed();
-        const bool meantAsAddress = !entry.isEmpty() && (networkPorts || hostAndPort.match(entry).hasMatch());
-        const QString problem = networkAddressProblem(entry, meantAsAddress);
+        const QString problem = networkAddressProblem(entry, networkPorts && !entry.isEmpty());
         if (!problem.isEmpty())
-            return QStringLiteral("%1 is %2").arg(entry, problem);
+            problems << QStringLiteral("%1 is %2").arg(entry, problem);
     }
-    return QString();
+    return problems.join(QStringLiteral("; "));
 }
 
 int notStored(const Key &key)

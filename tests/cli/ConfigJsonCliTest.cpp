@@ -69,10 +69,14 @@ private slots:
         QTest::newRow("a network port without its port") << "Communication/Device" << "Communication/Device"
                                                          << "rfc2217://quaybox"
                                                          << "rfc2217://quaybox is not a network port of the form";
-        QTest::newRow("a network port without its scheme") << "Communication/NetworkPorts"
-                                                           << "Communication/NetworkPorts"
-                                                           << "rfc2217://quaybox:2001, quaybox:2002"
-                                                           << "quaybox:2002 is not a network port of the form";
+        QTest::newRow("network ports without or with another scheme")
+            << "Communication/NetworkPorts" << "Communication/NetworkPorts"
+            << "rfc2217://quaybox:2001, quaybox:2002, rfc2271://quaybox:2003"
+            << "quaybox:2002 is not a network port of the form rfc2217://HOST:PORT or tcp://HOST:PORT; "
+               "rfc2271://quaybox:2003 is not a network port of the form";
+        QTest::newRow("a device with another scheme") << "Communication/Device" << "Communication/Device"
+                                                      << "rfc2271://quaybox:2001"
+                                                      << "rfc2271://quaybox:2001 is not a network port of the form";
         QTest::newRow("no such language pack") << "Parameters/Language" << "Parameters/Language" << "german"
                                                << "no language pack is named \"german\"";
     }

@@ -5,6 +5,20 @@
 namespace {
 const QLatin1String Rfc2217Scheme("rfc2217://");
 const QLatin1String RawScheme("tcp://");
+
+// A name no device has, typed as an address all the same: another scheme
+// ("rfc2271://", "telnet://"), or a host and port without one ("quaybox:2001",
+// "rfc2217:/quaybox:2001"). Device paths begin with '/' (or '.', a backslash) and
+// COM names hold no ':' but a trailing one.
+bool typedAsAddress(const QString &device)
+{
+    static const QRegularExpression comName(QStringLiteral("^COM\\s*\\d+:$"), QRegularExpression::CaseInsensitiveOption);
+    const QString d = device.trimmed();
+    if (d.contains(QLatin1String("://")))
+        return true;
+    return d.contains(QLatin1Char(':')) && !d.startsWith(QLatin1Char('/')) && !d.startsWith(QLatin1Char('.'))
+           && !d.startsWith(QLatin1Char('\\')) && !comName.match(d).hasMatch();
+}
 }
 
 bool isNetworkAddress(const QString &device)
@@ -36,7 +50,7 @@ std::optional<NetworkAddress> parseNetworkAddress(const QString &device)
 
 QString networkAddressProblem(const QString &device, bool meantAsAddress)
 {
-    if ((!meantAsAddress && !isNetworkAddress(device)) || parseNetworkAddress(device))
+    if ((!meantAsAddress && !isNetworkAddress(device) && !typedAsAddress(device)) || parseNetworkAddress(device))
         return QString();
     return QStringLiteral("not a network port of the form rfc2217://HOST:PORT or tcp://HOST:PORT");
 }

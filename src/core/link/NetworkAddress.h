@@ -17,7 +17,9 @@ struct NetworkAddress
 bool isNetworkAddress(const QString &device);
 // The address a device name gives, or none when it is no well-formed one.
 std::optional<NetworkAddress> parseNetworkAddress(const QString &device);
-// Why a name that starts with a scheme is no address; empty for a
-// well-formed one and for any other device name, unless the name is meant
-// as an address all the same (an entry of the network port list).
+// Why a name typed as an address is no well-formed one: a name with one of
+// the schemes, with another scheme, or a host and port without any
+// ("quaybox:2001"), which would otherwise be opened as a device named so.
+// Empty for a well-formed address and for a device name, unless the name is
+// meant as an address all the same (an entry of the network port list).
 QString networkAddressProblem(const QString &device, bool meantAsAddress = false);

@@ -194,6 +194,9 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("refused");
         QTest::newRow("without its port number") << "rfc2217://quaybox" << true;
+        // Else opened as a device of that name, "/dev/127.0.0.1:2001".
+        QTest::newRow("without its scheme") << "127.0.0.1:2001" << true;
+        QTest::newRow("another scheme") << "rfc2271://quaybox:2001" << true;
         QTest::newRow("the start of a listed one") << "rfc2217://quaybox:2001" << false;
     }
     void typedNetworkPortIsTakenAsTyped()
