@@ -142,7 +142,10 @@ HistoryDialog::HistoryDialog(const QVector<service_history::Entry> &entries, QWi
     m_open->setObjectName(QStringLiteral("historyOpenProject"));
     auto *close = new QPushButton(loadTranslatedString(5933), this);
     close->setObjectName(QStringLiteral("historyClose"));
-    close->setDefault(true);
+    // Enter typed in the filter would press a button and close the list (or
+    // open a project); there it goes on to the rows found.
+    m_open->setAutoDefault(false);
+    close->setAutoDefault(false);
 
     auto *top = new QHBoxLayout;
     top->addWidget(filterLabel);
@@ -166,6 +169,7 @@ HistoryDialog::HistoryDialog(const QVector<service_history::Entry> &entries, QWi
 
     connect(m_filter, &QLineEdit::textChanged, this, &HistoryDialog::applyFilter);
     find_field_keys::moveListFrom(m_filter, m_table);
+    connect(m_filter, &QLineEdit::returnPressed, m_table, qOverload<>(&QWidget::setFocus));
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::updateOpenButton);
     connect(m_table, &QTableWidget::cellDoubleClicked, this, &HistoryDialog::openSelected);
     connect(m_open, &QPushButton::clicked, this, &HistoryDialog::openSelected);

@@ -22,7 +22,7 @@ const std::vector<Command> &commands()
         {FilePrintPreview, "actionFilePrintPreview", QKeySequence::UnknownKey},
         {FilePrintSetup, "actionFilePrintSetup", QKeySequence::UnknownKey},
         {ExportPdf, "actionExportPdf", QKeySequence::UnknownKey},
-        {AppExit, "actionAppExit", QKeySequence::UnknownKey},
+        {AppExit, "actionAppExit", QKeySequence::Quit},
         {EditUndo, "actionEditUndo", QKeySequence::Undo},
         {EditRedo, "actionEditRedo", QKeySequence::UnknownKey}, // set by UndoCommands
         {EditCut, "actionEditCut", QKeySequence::Cut},

@@ -95,6 +95,9 @@ private slots:
             filter->clear();
             QCOMPARE(visibleRows(table), 2);
             QTest::keyClicks(filter, "read");
+            QTest::keyClick(filter, Qt::Key_Return); // goes to the rows, does not close the list
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(dialog->focusWidget(), table);
             whenModal<HistoryDialog>([&](HistoryDialog *again) {
                 filtersShownAgain << again->findChild<QLineEdit *>("historyFilter")->text();
                 f.document().setModified(false);
