@@ -2,10 +2,10 @@
 #include "CliCommand.h"
 #include "JsonText.h"
 #include "CommandLine.h"
+#include "LinkSetup.h"
 
 #include "history/HistoryWording.h"
 #include "history/ServiceHistory.h"
-#include "link/LineSettings.h"
 
 #include <QJsonDocument>
 #include <cstdio>
@@ -99,8 +99,11 @@ int historyCommand(const QStringList &argList)
             return fail(ExitBadUsage, QStringLiteral("\"%1\" is not a date (YYYY-MM-DD or an ISO 8601 time)")
                                           .arg(args.value(QStringLiteral("--since"))));
     }
-    if (args.has(QStringLiteral("--port")))
-        filter.port = portDeviceFromArgument(args.value(QStringLiteral("--port")));
+    // The port as the commands name it, COM0 and an empty one refused alike.
+    QStringList ports;
+    if (!portDevices(args, ports, status, true))
+        return status;
+    filter.port = ports.value(0);
     QVector<service_history::Entry> entries;
     QString reason;
     if (!service_history::read(filter, &entries, &reason))

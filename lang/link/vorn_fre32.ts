@@ -15,6 +15,14 @@
         <source>Port %1 could not be opened: %2. Every exchange with the gauge is traced in %3.</source>
         <translation>Impossible d'ouvrir le port %1 : %2. Chaque échange avec l'instrument est tracé dans %3.</translation>
     </message>
+    <message id="5105">
+        <source>No port is set: choose the gauge's port in Gauge → Communication settings, or name it with --port.</source>
+        <translation>Aucun port n’est défini : choisissez le port de l’instrument dans Instrument → Paramètres de communication, ou indiquez-le avec --port.</translation>
+    </message>
+    <message id="5106">
+        <source>Some of the gauge's settings may now hold the new values and others the old ones: write the configuration again.</source>
+        <translation>Certains réglages de l’instrument ont peut-être maintenant les nouvelles valeurs et d’autres encore les anciennes : écrivez à nouveau la configuration.</translation>
+    </message>
     <message id="5102">
         <source>The gauge on %1 did not accept the service login. Every exchange with the gauge is traced in %2.</source>
         <translation>L'instrument sur %1 n'a pas accepté la connexion de service. Chaque échange avec l'instrument est tracé dans %2.</translation>

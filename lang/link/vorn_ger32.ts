@@ -15,6 +15,14 @@
         <source>Port %1 could not be opened: %2. Every exchange with the gauge is traced in %3.</source>
         <translation>Der Anschluss %1 ließ sich nicht öffnen: %2. Jeder Austausch mit dem Messgerät wird in %3 protokolliert.</translation>
     </message>
+    <message id="5105">
+        <source>No port is set: choose the gauge's port in Gauge → Communication settings, or name it with --port.</source>
+        <translation>Es ist kein Anschluss eingestellt: Wählen Sie den Anschluss des Messgeräts unter Messgerät → Kommunikationseinstellungen oder geben Sie ihn mit --port an.</translation>
+    </message>
+    <message id="5106">
+        <source>Some of the gauge's settings may now hold the new values and others the old ones: write the configuration again.</source>
+        <translation>Einige Einstellungen des Messgeräts haben jetzt womöglich die neuen Werte, andere noch die alten: Schreiben Sie die Konfiguration erneut.</translation>
+    </message>
     <message id="5102">
         <source>The gauge on %1 did not accept the service login. Every exchange with the gauge is traced in %2.</source>
         <translation>Das Messgerät an %1 hat die Service-Anmeldung nicht angenommen. Jeder Austausch mit dem Messgerät wird in %2 protokolliert.</translation>

@@ -238,6 +238,9 @@ private slots:
                                       << "refused";
         QTest::newRow("preset cut short") << QStringList{"--family", "register", "--fault", "write-memory=silence+2"}
                                           << QStringList{"preset", "--distance", "5"} << "partial value" << "refused";
+        QTest::newRow("register writes cut short")
+            << QStringList{"--family", "register", "--fault", "write-register=silence+3"}
+            << QStringList{"write", "--family", "register", "@project"} << "write the configuration again" << "refused";
         // Refused register reads answer 0xF1 where a value would be: a failed
         // read naming what no gauge holds, no list of differences.
         const QStringList refusedReads{"--family", "register", "--fault", "read-register=refuse+5"};
@@ -266,6 +269,15 @@ private slots:
         if (cliArgs.first() == "write" && simArgs.contains("block"))
             QVERIFY2(r.out.startsWith("backup of the block replaced: " + home.filePath("data/Veltrona/skaleron/backups/")),
                      qPrintable(r.out));
+    }
+
+    // Port 0, the default: no port named, none stored.
+    void noPortSetSaysSo()
+    {
+        testing_support::ScopedTestHome home;
+        const CliResult r = runCli({"write", "--family", "block", emptyBlockProject(home.filePath("p.rix"))});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("No port is set") && !r.err.contains("Port  could"), qPrintable(r.err));
     }
 
     // The simulator answers every self-test step, of either family.

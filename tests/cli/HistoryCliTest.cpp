@@ -101,9 +101,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("filter");
         QTest::addColumn<int>("entries");
-        QTest::newRow("all") << QStringList{} << 2;
+        QTest::newRow("all") << QStringList{} << 3;
         QTest::newRow("one port") << QStringList{"--port", "@first"} << 1;
-        QTest::newRow("since yesterday") << QStringList{"--since", QDate::currentDate().addDays(-1).toString(Qt::ISODate)} << 2;
+        QTest::newRow("a port given bare, asked by path") << QStringList{"--port", "/dev/ttySkaleronNone"} << 1;
+        QTest::newRow("since yesterday") << QStringList{"--since", QDate::currentDate().addDays(-1).toString(Qt::ISODate)} << 3;
         QTest::newRow("since tomorrow") << QStringList{"--since", QDate::currentDate().addDays(1).toString(Qt::ISODate)} << 0;
     }
     void filters()
@@ -114,16 +115,25 @@ private slots:
         const QString first = home.filePath("first"), second = home.filePath("second");
         runCli({"preset", "--port", first, "--hours", "1"});
         runCli({"preset", "--port", second, "--hours", "1"});
+        runCli({"preset", "--port", "ttySkaleronNone", "--hours", "1"}); // a bare name is a device below /dev
         filter.replaceInStrings("@first", first);
         const CliResult r = runCli(QStringList{"history"} + filter);
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out.count('\n'), entries);
     }
 
-    void badSinceIsBadUsage()
+    void badFilterIsBadUsage_data()
     {
+        QTest::addColumn<QStringList>("filter");
+        QTest::newRow("not a date") << QStringList{"--since", "last week"};
+        QTest::newRow("port 0") << QStringList{"--port", "COM0"};
+        QTest::newRow("no port") << QStringList{"--port", ""};
+    }
+    void badFilterIsBadUsage()
+    {
+        QFETCH(QStringList, filter);
         testing_support::ScopedTestHome home;
-        const CliResult r = runCli({"history", "--since", "last week"});
+        const CliResult r = runCli(QStringList{"history"} + filter);
         QCOMPARE(r.exitCode, 2);
         QCOMPARE(r.err.count('\n'), 1);
     }

@@ -168,24 +168,25 @@ private slots:
 
     void batchRefusesBadInputBeforeSending_data()
     {
-        QTest::addColumn<bool>("portTwice");
+        QTest::addColumn<QString>("second"); // the second --port: "a" again, "a bare" (no /dev/) or "b"
         QTest::addColumn<QString>("reportName");
         QTest::addColumn<QString>("stderrText");
-        QTest::newRow("a port given twice") << true << "r.json" << "is given twice";
-        QTest::newRow("a report in a missing folder") << false << "missing/r.json" << "cannot be written";
-        QTest::newRow("a report neither JSON nor CSV") << false << "r.txt" << "must end in .json or .csv";
+        QTest::newRow("a port given twice") << "a" << "r.json" << "is given twice";
+        QTest::newRow("a port given bare and by path") << "a bare" << "r.json" << "is given twice";
+        QTest::newRow("a report in a missing folder") << "b" << "missing/r.json" << "cannot be written";
+        QTest::newRow("a report neither JSON nor CSV") << "b" << "r.txt" << "must end in .json or .csv";
     }
     void batchRefusesBadInputBeforeSending()
     {
-        QFETCH(bool, portTwice);
+        QFETCH(QString, second);
         QFETCH(QString, reportName);
         QFETCH(QString, stderrText);
         ScopedTestHome home;
         SimProcess a(simArgs("register"), home.filePath("a.json"));
         SimProcess b(simArgs("register"), home.filePath("b.json"));
-        const CliResult r = runCli({"write", "--family", "register", "--port", a.device(), "--port",
-                                    portTwice ? a.device() : b.device(), "--report", reportName,
-                                    projectWith(home.filePath("p.rix"), 100)});
+        const QString secondPort = second == "a" ? a.device() : second == "a bare" ? a.device().mid(5) : b.device();
+        const CliResult r = runCli({"write", "--family", "register", "--port", a.device(), "--port", secondPort,
+                                    "--report", reportName, projectWith(home.filePath("p.rix"), 100)});
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(stderrText), qPrintable(r.err));
         QCOMPARE(a.stopAndReadState()["frames"].toArray().size(), 0);

@@ -148,14 +148,18 @@ bool read(const Filter &filter, QVector<Entry> *entries, QString *reason)
         QStringList conditions;
         if (filter.since.isValid())
             conditions << QStringLiteral("[Time] >= ?");
+        // Entries stored before bare names were taken below /dev say "pts/5".
+        const QString bare = filter.port.startsWith(QLatin1String("/dev/")) ? filter.port.mid(5) : filter.port;
         if (!filter.port.isEmpty())
-            conditions << QStringLiteral("[Port] = ?");
+            conditions << QStringLiteral("[Port] IN (?, ?)");
         const QString where = conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
         ok = q.prepare(store.sql(QStringLiteral("SELECT %1 FROM [ServiceHistory]%2 ORDER BY [Time]").arg(columnList(), where)));
         if (filter.since.isValid())
             q.addBindValue(timeText(filter.since));
-        if (!filter.port.isEmpty())
+        if (!filter.port.isEmpty()) {
             q.addBindValue(filter.port);
+            q.addBindValue(bare);
+        }
         ok = ok && q.exec();
         while (ok && q.next()) {
             Entry e;

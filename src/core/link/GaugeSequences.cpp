@@ -40,7 +40,8 @@ bool readRegisters(Run &run, ConfigRecord &cfg)
     return true;
 }
 
-bool writeRegisters(Run &run, const ConfigRecord &cfg)
+// touched: a register write was sent (it may have been taken, answered or not).
+bool writeRegisters(Run &run, const ConfigRecord &cfg, bool &touched)
 {
     if (!run.next(QStringLiteral("Login"), [&] { return run.port.login(); })
         || !run.next(QStringLiteral("Ping"), [&] { return run.port.pingChecked(); }))
@@ -50,8 +51,10 @@ bool writeRegisters(Run &run, const ConfigRecord &cfg)
             && !run.next(registerName("ReadRegister", w.reg.bank, w.reg.address),
                          [&] { return run.port.readRegister(w.reg.bank, w.reg.address, nullptr); }))
             return false;
-        if (!run.next(registerName("WriteRegister", w.reg.bank, w.reg.address),
-                      [&] { return run.port.writeRegister(w.reg.bank, w.reg.address, w.value); }))
+        if (!run.next(registerName("WriteRegister", w.reg.bank, w.reg.address), [&] {
+                touched = true;
+                return run.port.writeRegister(w.reg.bank, w.reg.address, w.value);
+            }))
             return false;
     }
     return true;
@@ -195,9 +198,15 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
         // and the registers read back.
         const int registers = int(gauge_codec::registerOrder().size());
         Run run(port, observer, 2 + registers + 1 + (options.verify ? registers : 0));
-        const bool ok = writeRegisters(run, cfg);
+        bool touched = false;
+        const bool ok = writeRegisters(run, cfg, touched);
         const Phrase cut = record_check::decimalsCutByWrite(cfg, LinkFamily::Register);
-        const TransferOutcome o = withLinkFault(writeOutcome(ok, run.cancelled), port);
+        TransferOutcome o = writeOutcome(ok, run.cancelled);
+        // No backup puts a register gauge back: it holds some new values
+        // and some old ones until it is written again.
+        if (!ok && touched)
+            (run.cancelled ? o.cancelNote : o.detail) = loadTranslatedString(5106);
+        o = withLinkFault(o, port);
         if (!ok || !options.verify)
             return withDecimalsCut(o, cut);
         gauge_readback::RegisterValues held{};

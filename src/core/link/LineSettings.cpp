@@ -91,6 +91,14 @@ QString portDeviceFromArgument(const QString &argument)
     const QRegularExpressionMatch m = com.match(argument.trimmed());
     if (m.hasMatch())
         return portDeviceName(m.captured(1).toInt());
+#ifndef Q_OS_WIN
+    // A bare name is a device below /dev, as the serial port opens it: so
+    // "pts/5" and "/dev/pts/5" are seen as one port (a batch, the history).
+    const QString name = argument.trimmed();
+    if (!name.isEmpty() && !name.startsWith(QLatin1Char('/')) && !name.startsWith(QLatin1String("./"))
+        && !name.startsWith(QLatin1String("../")) && !name.contains(QLatin1String("://")))
+        return QStringLiteral("/dev/") + name;
+#endif
     return argument;
 }
 

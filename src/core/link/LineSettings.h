@@ -59,7 +59,9 @@ LineSettings loadLineSettings();
 // below name no device: empty.
 QString portDeviceName(int port);
 // A port given by the user: "COMn" (blanks allowed after COM) names port n
-// (empty for COM0), anything else is taken as a device path.
+// (empty for COM0), a network address stays as it is, anything else is a
+// device path; outside Windows a bare name ("ttyUSB0", "pts/5") is one below
+// /dev.
 QString portDeviceFromArgument(const QString &argument);
 
 // The device a transfer opens: the session's override when set, else the

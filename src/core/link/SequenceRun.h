@@ -103,18 +103,22 @@ inline TransferOutcome openFailure(const GaugePort &port, OpenStatus status)
     TransferOutcome o = outcome(false, QString::fromLatin1(status == OpenStatus::NoSuchPort ? PortNotAvailable
                                                                                            : ConnectFailed),
                                 user_messages::Icon::None);
-    o.setDetail(Phrase::of(5104, {port.device(), port.openError(), traffic_trace::path()}));
+    // Port 0, the default, names none: "Port  could not be opened: ." said nothing.
+    o.setDetail(port.device().isEmpty() ? Phrase::of(5105)
+                                        : Phrase::of(5104, {port.device(), port.openError(), traffic_trace::path()}));
     o.cancelled = port.cancelRequested(); // a connection the user stopped making
     return o;
 }
 
 // A failure where the link itself went away (a network connection lost):
-// below the outcome, the port and the reason, on one line.
+// below the outcome, the port and the reason first, on one line.
 inline TransferOutcome withLinkFault(TransferOutcome o, const GaugePort &port)
 {
     const QString fault = port.linkFault();
-    if (!o.success && o.detail.isEmpty() && !fault.isEmpty())
-        o.detail = QStringLiteral("%1: %2").arg(port.device(), fault);
+    if (o.success || fault.isEmpty() || o.detail.contains(fault))
+        return o;
+    const QString where = QStringLiteral("%1: %2").arg(port.device(), fault);
+    o.detail = o.detail.isEmpty() ? where : where + QStringLiteral(". ") + o.detail;
     return o;
 }
 

@@ -90,6 +90,9 @@ private slots:
 #ifndef Q_OS_WIN
         QCOMPARE(portDeviceFromArgument("COM 10"), QString("/dev/ttyS9"));
         QCOMPARE(portDeviceFromArgument("com4"), QString("/dev/ttyS3"));
+        QCOMPARE(portDeviceFromArgument("pts/5"), QString("/dev/pts/5"));
+        QCOMPARE(portDeviceFromArgument("./gauge"), QString("./gauge"));
+        QCOMPARE(portDeviceFromArgument("rfc2217://quaybox:2001"), QString("rfc2217://quaybox:2001"));
         QCOMPARE(configuredPortDevice(2), QString("/dev/ttyS1"));
 #endif
         QCOMPARE(portDeviceFromArgument("COM0"), QString());

@@ -5,6 +5,7 @@
 #include "link/LineSettings.h"
 #include "link/NetworkByteStream.h"
 #include "PtyGaugeServer.h"
+#include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "common/Ser2netFixture.h"
 #include "common/SimGauge.h"
@@ -237,6 +238,11 @@ private slots:
         // A write takes no further download attempt on a link that is gone.
         QTest::newRow("lost during a download") << ser2netAddress("block") << "download=vanish" << "connection lost"
                                                 << 0 << 2500;
+        // Cut off after some writes: the reason, and what the gauge holds now.
+        QTest::newRow("lost during register writes") << ser2netAddress("register") << "write-register=vanish+3"
+                                                     << "connection lost" << 0 << 2500;
+        QTest::newRow("lost during a preset") << ser2netAddress("register") << "write-memory=vanish+1"
+                                              << "connection lost" << 0 << 2500;
     }
     void faults()
     {
@@ -247,25 +253,33 @@ private slots:
         QFETCH(int, minMs);
         QFETCH(int, maxMs);
         testing_support::ScopedTestHome home;
-        NetGauge gauge("block", SimFamily::Block, fault.isEmpty() ? QStringList() : QStringList{fault});
+        const bool registers = device.contains(ser2netAddress("register"));
+        NetGauge gauge(registers ? "register" : "block", registers ? SimFamily::Register : SimFamily::Block,
+                       fault.isEmpty() ? QStringList() : QStringList{fault});
         if (device.contains("CLOSED")) {
             QTcpServer gone;
             QVERIFY(gone.listen(QHostAddress::LocalHost));
             device.replace("CLOSED", QString::number(gone.serverPort()));
         }
         setSessionPortDevice(device);
-        ConfigRecord cfg = master(SimFamily::Block);
+        ConfigRecord cfg = master(registers ? SimFamily::Register : SimFamily::Block);
         QElapsedTimer t;
         t.start();
-        const bool write = fault.startsWith("download");
+        const bool write = fault.startsWith("download") || fault.startsWith("write-register");
+        const bool preset = fault.startsWith("write-memory");
         StepNoting steps;
-        const TransferOutcome o = write ? writeToGauge(cfg, &steps, fastOptions())
-                                        : readFromGauge(cfg, &steps, fastOptions());
+        const TransferOutcome o = preset  ? presetCounter(0, 32, 5000, 0, &steps, fastOptions())
+                                  : write ? writeToGauge(cfg, &steps, fastOptions())
+                                          : readFromGauge(cfg, &steps, fastOptions());
         const qint64 ms = t.elapsed();
         QVERIFY(!o.success);
         QVERIFY2(o.detail.contains(device) && o.detail.contains(reason), qPrintable(o.detail));
-        if (write) // named at the step the link went, not at a sixth attempt on a dead link
+        if (write && !registers) // named at the step the link went, not at a sixth attempt on a dead link
             QCOMPARE(steps.reached.transaction, QString("DownloadToGauge"));
+        if (write && registers)
+            QVERIFY2(o.detail.contains(loadTranslatedString(5106)), qPrintable(o.detail));
+        if (preset)
+            QVERIFY2(o.detail.contains(loadTranslatedString(5103)), qPrintable(o.detail));
         QVERIFY(!o.detail.contains('\n'));
         QVERIFY2(ms >= minMs && ms <= maxMs, qPrintable(QString::number(ms)));
     }

@@ -486,10 +486,10 @@ private slots:
         f.document().config().KValue = 5000; // within the type's limits
         const ConfigRecord before = f.document().config();
         f.trigger(WriteGauge);
-        // Where it stopped, and what a second look found.
+        // What the gauge holds now, where it stopped, and what a second look found.
         const QString step = loadTranslatedString(5760).arg(5).arg(17).arg("WriteRegister 3/37");
-        QCOMPARE(f.messages().texts().last(),
-                 loadTranslatedString(1231) + '\n' + step + ' ' + loadTranslatedString(5761));
+        QCOMPARE(f.messages().texts().last(), loadTranslatedString(1231) + '\n' + loadTranslatedString(5106) + ' '
+                                                  + step + ' ' + loadTranslatedString(5761));
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
         QCOMPARE(f.document().config().KValue, before.KValue);
         QVERIFY(f.frame().action(WriteGauge)->isEnabled());
