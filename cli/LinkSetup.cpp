@@ -63,6 +63,13 @@ bool portDevices(const CommandLine &args, QStringList &devices, int &status, boo
             status = args.usageError(QStringLiteral("--trace needs a file"));
             return false;
         }
+        // Lines appended to a project would damage it for good.
+        ConfigRecord project;
+        if (project_file::readFile(args.value(QStringLiteral("--trace")), project).status == project_file::ReadStatus::Ok) {
+            status = fail(ExitBadUsage, QStringLiteral("%1 is a project file; the trace does not go into it")
+                                            .arg(args.value(QStringLiteral("--trace"))));
+            return false;
+        }
         traffic_trace::setFile(args.value(QStringLiteral("--trace")));
     }
     for (const QString &given : args.values(QStringLiteral("--port"))) {

@@ -259,6 +259,23 @@ private slots:
         QCOMPARE(QFile::exists(home.filePath("log.txt")), file == "log.txt");
     }
 
+    // A project named as the trace by mistake keeps its bytes.
+    void traceNeverGoesIntoAProject()
+    {
+        ScopedTestHome home;
+        QCOMPARE(runCli({"rix", "new", "boat.rix"}).exitCode, 0);
+        QFile project(home.filePath("boat.rix"));
+        QVERIFY(project.open(QIODevice::ReadOnly));
+        const QByteArray before = project.readAll();
+        project.close();
+        SimProcess sim({"--family", "register"}, home.filePath("sim.json"));
+        const CliResult r = runCli({"probe", "--port", sim.device(), "--trace", "boat.rix"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains("is a project file"), qPrintable(r.err));
+        QVERIFY(project.open(QIODevice::ReadOnly));
+        QCOMPARE(project.readAll(), before);
+    }
+
     void unwritableTraceIsToldOnce()
     {
         ScopedTestHome home;
