@@ -97,6 +97,31 @@ private slots:
         QCOMPARE(history_wording::firmware(stored), shown);
     }
 
+    // The record keeps the firmware read last in the session, maybe from a
+    // block gauge: a register gauge's entry claims none.
+    void firmwareOnlyOfTheBlockFamily_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("block") << int(LinkFamily::Block) << "66.1" << "\"FirmwareVersion\":[66,1]";
+        QTest::newRow("register") << int(LinkFamily::Register) << "" << "\"FirmwareVersion\":[0,0]";
+    }
+    void firmwareOnlyOfTheBlockFamily()
+    {
+        QFETCH(int, family);
+        QFETCH(QString, firmware);
+        QFETCH(QString, after);
+        transfer_history::Transfer t;
+        t.operation = "write";
+        t.family = LinkFamily(family);
+        t.outcome = sequence_run::outcome(true, Phrase::of(1132), user_messages::Icon::None);
+        t.before.FirmwareVersion = t.after.FirmwareVersion = {66, 1};
+        const service_history::Entry entry = transfer_history::entryFor(t);
+        QCOMPARE(entry.firmware, firmware);
+        QVERIFY2(entry.after.contains(after) && entry.before.contains(after), qPrintable(entry.after));
+    }
+
     // Anything that does not read whole as phrases or a sheet's job is
     // shown as it was stored.
     void otherMessages_data()
