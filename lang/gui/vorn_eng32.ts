@@ -491,6 +491,10 @@
         <source>The sheet was saved as %1.</source>
         <translation>The sheet was saved as %1.</translation>
     </message>
+    <message id="5987">
+        <source>The transfer was cancelled. Nothing read from the gauge was taken into the project.</source>
+        <translation>The transfer was cancelled. Nothing read from the gauge was taken into the project.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>

@@ -491,6 +491,10 @@
         <source>The sheet was saved as %1.</source>
         <translation>La fiche a été enregistrée sous %1.</translation>
     </message>
+    <message id="5987">
+        <source>The transfer was cancelled. Nothing read from the gauge was taken into the project.</source>
+        <translation>Le transfert a été annulé. Rien de ce qui a été lu sur l’instrument n’a été repris dans le projet.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler : %1</translation>

@@ -491,6 +491,10 @@
         <source>The sheet was saved as %1.</source>
         <translation>Das Blatt wurde als %1 gespeichert.</translation>
     </message>
+    <message id="5987">
+        <source>The transfer was cancelled. Nothing read from the gauge was taken into the project.</source>
+        <translation>Die Übertragung wurde abgebrochen. Nichts vom Messgerät Gelesene wurde in das Projekt übernommen.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>

@@ -69,13 +69,14 @@ bool GaugeTransferCommands::interrupt()
     return true;
 }
 
-void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome, const QString &file)
+void GaugeTransferCommands::showOutcome(const TransferOutcome &outcome, const QString &file, bool gaugeChanges)
 {
     // Nobody is there to read it: the program is ending.
     if (m_interrupted)
         return;
     if (outcome.cancelled) {
-        QString text = loadTranslatedString(5360);
+        // A cancelled read changes neither the gauge nor the project.
+        QString text = loadTranslatedString(gaugeChanges ? 5360 : 5987);
         if (!outcome.cancelNote.isEmpty())
             text += QStringLiteral("\n\n") + outcome.cancelNote;
         user_messages::show(text, user_messages::Icon::Exclamation);
@@ -113,6 +114,8 @@ static void nameBackup(TransferOutcome &outcome)
     const Phrase named = Phrase::of(5384, {QFileInfo(outcome.backupFile).fileName()});
     if (outcome.success || !outcome.mismatches.isEmpty())
         outcome.setDetail(named);
+    else if (outcome.cancelled) // a cancel tells its note alone
+        outcome.cancelNote = outcome.cancelNote.isEmpty() ? named.text() : withDetail(outcome.cancelNote, named.text());
     else
         outcome.detail = withDetail(outcome.detail, named.text());
 }
@@ -214,7 +217,7 @@ void GaugeTransferCommands::readFromGauge()
         if (FormView *view = m_rightView())
             view->loadFromRecord();
     }
-    showOutcome(outcome);
+    showOutcome(outcome, QString(), false);
     emit transferFinished();
 }
 
@@ -265,7 +268,7 @@ void GaugeTransferCommands::compareWithGauge()
     const TransferOutcome outcome = run(loadTranslatedString(5355), explained(read, options, gauge.family()));
     if (!outcome.success) {
         recordHistory(QStringLiteral("verify"), gauge.family(), m_document->config(), gauge, outcome);
-        showOutcome(outcome);
+        showOutcome(outcome, QString(), false);
         emit transferFinished();
         return;
     }

@@ -56,7 +56,9 @@ private:
     TransferOutcome run(const QString &title, const TransferJob &job);
     // A cancelled transfer says so; otherwise the notice, then the outcome text.
     // file: a file the outcome names, whose full path goes into the details.
-    void showOutcome(const TransferOutcome &outcome, const QString &file = QString());
+    // gaugeChanges: false for a read or comparison, which a cancel leaves
+    // without effect.
+    void showOutcome(const TransferOutcome &outcome, const QString &file = QString(), bool gaugeChanges = true);
     // False when the user, asked, would rather not write a pulse factor of
     // 0 that the master type's missing limits let pass.
     bool confirmZeroPulseFactor(const ConfigRecord &config);

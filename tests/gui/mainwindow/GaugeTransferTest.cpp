@@ -210,7 +210,7 @@ private slots:
             QVERIFY(dialog->cancelRequested());
         });
         f.trigger(ReadGauge);
-        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5360)});
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5987)});
         // Far fewer than the whole read's frames went out.
         QVERIFY2(gauge.frames().size() < 6, qPrintable(gauge.frames().join(' ')));
         QCOMPARE(f.document().config().Illumination, before.Illumination);
@@ -290,7 +290,7 @@ private slots:
         f.document().setModified(false);
         whenModal<TransferProgressDialog>([&f](TransferProgressDialog *) { f.frame().close(); });
         f.trigger(ReadGauge);
-        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5360)});
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5987)});
         QTRY_VERIFY(!f.frame().isVisible());
     }
 
@@ -345,33 +345,42 @@ private slots:
     }
 
     // A cancel ends the wait for a silent gauge's reply at once and is
-    // reported as a cancel; a counter preset cut short says that the counter
-    // may hold a part of the new value.
+    // reported as a cancel: a read as one that changed nothing, a counter
+    // preset cut short as one that may have left part of the new value, a
+    // block write after its backup naming the backup.
     void cancelWhileWaitingForTheGauge_data()
     {
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("fault");
-        QTest::addColumn<bool>("partialCounter");
-        QTest::newRow("read") << ReadGauge << "read-register=silence" << false;
-        QTest::newRow("counter preset") << 0 << "write-memory=silence+1" << true;
+        QTest::addColumn<QString>("silentStep");
+        QTest::addColumn<int>("cancelText");
+        QTest::addColumn<int>("note"); // 0 for none
+        QTest::newRow("read") << ReadGauge << "read-register=silence" << "register" << 5987 << 0;
+        QTest::newRow("counter preset") << 0 << "write-memory=silence+1" << "counter memory" << 5360 << 5103;
+        QTest::newRow("block write") << WriteGauge << "download=silence" << "parameter block" << 5360 << 5384;
     }
     void cancelWhileWaitingForTheGauge()
     {
         QFETCH(int, command);
         QFETCH(QString, fault);
-        QFETCH(bool, partialCounter);
-        SimGauge gauge{SimFamily::Register, {fault}};
+        QFETCH(QString, silentStep);
+        QFETCH(int, cancelText);
+        QFETCH(int, note);
+        const bool block = command == WriteGauge;
+        SimGauge gauge{block ? SimFamily::Block : SimFamily::Register, {fault}};
         FrameFixture f;
         QVERIFY(f.start());
         LinkOptions options = fastOptions(f);
         options.timeouts = ReadTimeouts(); // the gauge's own 4.5 s of patience
         options.pauseMs = 0;
         f.frame().gaugeCommands().setLinkOptions(options);
-        chooseMasterType(f, SpeedometerRegisterFamily);
+        chooseMasterType(f, block ? TachometerBlockFamily : SpeedometerRegisterFamily);
+        if (block)
+            f.document().config().KValue = 12;
         QElapsedTimer sinceCancel;
         whenModal<TransferProgressDialog>([&](TransferProgressDialog *dialog) {
             // Wait until the silent step has been waiting a while.
-            const QString silent = command ? QStringLiteral("register") : QStringLiteral("counter memory");
+            const QString silent = silentStep;
             QTRY_VERIFY(dialog->findChild<QLabel *>(QStringLiteral("step"))->text().contains(silent));
             QTest::qWait(300);
             sinceCancel.start();
@@ -387,8 +396,10 @@ private slots:
         QVERIFY2(sinceCancel.elapsed() < 2000, qPrintable(QString::number(sinceCancel.elapsed())));
         QCOMPARE(f.messages().count(), 1);
         const QString shown = f.messages().texts().first();
-        QVERIFY(shown.startsWith(loadTranslatedString(5360)));
-        QCOMPARE(shown.contains(loadTranslatedString(5103)), partialCounter);
+        QVERIFY2(shown.startsWith(loadTranslatedString(cancelText)), qPrintable(shown));
+        QCOMPARE(shown.count('\n'), note ? 2 : 0); // the note below a blank line
+        if (note)
+            QVERIFY2(shown.contains(loadTranslatedString(note).section(QStringLiteral("%1"), 0, 0)), qPrintable(shown));
     }
 
     void counterPresetFromTheMastersForm()
