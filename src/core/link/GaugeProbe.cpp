@@ -160,6 +160,13 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
         return found(r, LinkFamily::Block, loadTranslatedString(5751));
     r.status = answered ? ProbeStatus::Unrecognised : ProbeStatus::Silent;
     r.message = loadTranslatedString(answered ? 5754 : 5753);
+    // Silence at a raw port's one speed may be a gauge of the other family:
+    // say so, or the cabling is looked at first.
+    if (!answered && (!registerFits || !familyFits(device, BlockFamilyBaud)))
+        r.message += QStringLiteral(" (tried at %1 baud only, the fixed line speed of a raw network port; a gauge of "
+                                    "the other family needs %2 baud: use rfc2217://)")
+                         .arg(loadLineSettings().baud)
+                         .arg(registerFits ? BlockFamilyBaud : RegisterFamilyBaud);
     return r;
 }
 

@@ -207,6 +207,19 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(backup.data()), int(backup.size())).toHex(), held.toHex());
     }
 
+    // A block gauge behind a raw port set to the register family's speed:
+    // only that family is tried, and the silence says why.
+    void rawPortSilentAtItsSpeedSaysWhy()
+    {
+        REQUIRE_SER2NET();
+        testing_support::ScopedTestHome home;
+        NetGauge gauge("block", SimFamily::Block);
+        settings_store::writeInt("Communication", "Baudrate", 0); // 4800
+        const ProbeResult r = probePort(ser2netAddress("raw", "tcp"));
+        QCOMPARE(r.status, ProbeStatus::Silent);
+        QVERIFY2(r.message.contains("needs 19200 baud: use rfc2217://"), qPrintable(r.message));
+    }
+
     void storedNetworkPortsAreProbed()
     {
         REQUIRE_SER2NET();
