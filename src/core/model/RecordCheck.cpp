@@ -221,11 +221,15 @@ Phrase decimalsCutByWrite(const ConfigRecord &config, LinkFamily family)
     const auto cut = [&](double value, double held) {
         return std::fabs(value) < 1e9 && held != value ? QStringList{number(held), number(value)} : QStringList();
     };
-    // Not used by the gauge with an NMEA source; a block carries no MValue.
+    // A block keeps the gauge's pulse factor with DataSource 1 and carries no
+    // MValue; registers take both whatever the source, unused only where 1
+    // is an NMEA source (a speedometer's or sumlog's).
     const bool mValue = pulseFactorFieldOf(config) == PulseFactorField::MValue;
+    const bool unused = config.DataSource == 1
+                        && (family == LinkFamily::Block || config.isSpeedometer() || config.isSumlog());
     QStringList pulses;
     bool tenths = false;
-    if (config.DataSource != 1 && !(mValue && family == LinkFamily::Block)) {
+    if (!unused && !(mValue && family == LinkFamily::Block)) {
         const double value = mValue ? config.MValue : config.KValue;
         tenths = mValue || (family == LinkFamily::Block && countsTenths(config));
         pulses = cut(value, tenths ? std::trunc(value * 10) / 10 : std::trunc(value));

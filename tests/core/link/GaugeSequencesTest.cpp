@@ -356,6 +356,34 @@ private slots:
         QCOMPARE(checked.firmwareVersion.has_value(), block); // for the history
     }
 
+    // DataSource 1 is an NMEA source only for a speedometer or sumlog; a
+    // register tachometer still takes its MValue cut to tenths, a block keeps
+    // the gauge's pulse factor.
+    void decimalsCutWithSourceOne_data()
+    {
+        QTest::addColumn<bool>("block");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("said");
+        QTest::newRow("register tachometer with LCD") << false << "Tachometer with LCD 0-4000 rpm" << true;
+        QTest::newRow("register speedometer, NMEA") << false << "Speedometer 0-60 kn" << false;
+        QTest::newRow("block tachometer, bytes kept") << true << "Tachometer 0-4000 rpm" << false;
+    }
+    void decimalsCutWithSourceOne()
+    {
+        QFETCH(bool, block);
+        QFETCH(QString, description);
+        QFETCH(bool, said);
+        testing_support::ScopedTestHome home;
+        SimGauge sim(block ? SimFamily::Block : SimFamily::Register);
+        ConfigRecord cfg;
+        cfg.Description = description;
+        cfg.DataSource = 1;
+        cfg.KValue = cfg.MValue = 4.56;
+        const TransferOutcome o = writeToGauge(cfg, nullptr, fastOptions());
+        QVERIFY2(o.success, qPrintable(o.text));
+        QCOMPARE(o.notice.contains("4.56"), said);
+    }
+
     void registerWriteStopsAtFirstFailure_data()
     {
         QTest::addColumn<QString>("fault");
