@@ -6,8 +6,10 @@
 
 #include "base/KnownSettings.h"
 #include "base/SettingsStore.h"
+#include "catalogue/CatalogueAddress.h"
 #include "link/NetworkAddress.h"
 
+#include <QRegularExpression>
 #include <cstdio>
 
 using namespace cli;
@@ -76,6 +78,20 @@ QString portProblem(const Key &key, const QString &value)
             problems << QStringLiteral("%1 is %2").arg(entry, problem);
     }
     return problems.join(QStringLiteral("; "));
+}
+
+// A server address for a database the program could not connect to; the
+// files' own problems are told where they are used (missing folders are made).
+QString serverProblem(const Key &key, const QString &value)
+{
+    static const QRegularExpression databases(QStringLiteral("^(DBase|DBaseUser|History)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    if (key.section.compare(QLatin1String("Directories"), Qt::CaseInsensitive) != 0
+        || !databases.match(key.entry).hasMatch() || !catalogue_address::isServer(value.trimmed()))
+        return QString();
+    catalogue_address::Server server;
+    QString reason;
+    return catalogue_address::parseServer(value.trimmed(), &server, &reason) ? QString() : reason;
 }
 
 int notStored(const Key &key)
@@ -149,6 +165,8 @@ int configSet(const QStringList &argList)
     QString problem = known_settings::problemWith(key.section, key.entry, value);
     if (problem.isEmpty())
         problem = portProblem(key, value);
+    if (problem.isEmpty())
+        problem = serverProblem(key, value);
     if (!problem.isEmpty())
         std::fprintf(stderr, "skaleron-cli: warning: %s; stored all the same\n", problem.toUtf8().constData());
     return ExitOk;

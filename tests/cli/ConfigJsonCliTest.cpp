@@ -64,6 +64,9 @@ private slots:
         QTest::newRow("beyond a bound") << "Directories/ServerTimeout" << "Directories/ServerTimeout" << "0"
                                         << "0 is taken as 1";
         QTest::newRow("a language pack") << "Parameters/Language" << "Parameters/Language" << "vorn_fre32.dll" << "";
+        QTest::newRow("a server address without its database") << "Directories/History" << "Directories/History"
+                                                               << "postgresql://bench@dbhost"
+                                                               << "it names no database";
         QTest::newRow("no such catalogue") << "Directories/DBase" << "Directories/DBase" << "/nowhere/c.sqlite"
                                            << "the catalogue \"/nowhere/c.sqlite\" does not exist";
         QTest::newRow("a network port without its port") << "Communication/Device" << "Communication/Device"
