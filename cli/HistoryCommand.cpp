@@ -75,7 +75,7 @@ void printLine(const service_history::Entry &e)
 
 const CommandHelp historyHelp{
     "history", "history [--since DATE] [--port DEV] [--json | --json-lines]",
-    "Lists the service history: every read, write, verify, restore and counter preset, oldest first.",
+    "Lists the service history: every read, write, verify, restore, counter preset and configuration sheet, oldest first.",
     {{"since", "DATE", "Only entries from then on: YYYY-MM-DD (UTC) or an ISO 8601 time."},
      {"port", "DEV", "Only the entries of this port: a device path or COMn."},
      {"json", nullptr, "Print a JSON list of the entries."},
