@@ -35,6 +35,10 @@
         <source>The settings could not be stored: %1 cannot be written. Make it writable and choose them again.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden: %1 kann nicht geschrieben werden. Machen Sie die Datei beschreibbar und wählen Sie die Einstellungen erneut.</translation>
     </message>
+    <message id="5021">
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>Der Mastertyp „%1“ rechnet die Warnschwelle zwischen Skalen- und Gerätewerten um, aber seine Skalengrenzen (%2 bis %3) oder Warngrenzen (%4 bis %5) sind gleich, daher ist keine Umrechnung möglich. Bitte den Mastertyp im Katalog korrigieren.</translation>

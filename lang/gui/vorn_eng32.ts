@@ -495,6 +495,10 @@
         <source>The transfer was cancelled. Nothing read from the gauge was taken into the project.</source>
         <translation>The transfer was cancelled. Nothing read from the gauge was taken into the project.</translation>
     </message>
+    <message id="5988">
+        <source>needs a whole number from %1 to %2: the gauge read last counts whole pulses</source>
+        <translation>needs a whole number from %1 to %2: the gauge read last counts whole pulses</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>

@@ -495,6 +495,10 @@
         <source>The transfer was cancelled. Nothing read from the gauge was taken into the project.</source>
         <translation>Le transfert a été annulé. Rien de ce qui a été lu sur l’instrument n’a été repris dans le projet.</translation>
     </message>
+    <message id="5988">
+        <source>needs a whole number from %1 to %2: the gauge read last counts whole pulses</source>
+        <translation>demande un nombre entier de %1 à %2 : l’instrument lu en dernier compte des impulsions entières</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler : %1</translation>

@@ -495,6 +495,10 @@
         <source>The transfer was cancelled. Nothing read from the gauge was taken into the project.</source>
         <translation>Die Übertragung wurde abgebrochen. Nichts vom Messgerät Gelesene wurde in das Projekt übernommen.</translation>
     </message>
+    <message id="5988">
+        <source>needs a whole number from %1 to %2: the gauge read last counts whole pulses</source>
+        <translation>braucht eine ganze Zahl von %1 bis %2: Das zuletzt gelesene Messgerät zählt ganze Impulse</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>

@@ -8,8 +8,8 @@
         <translation>The catalogue server "%1" could not be reached: %2</translation>
     </message>
     <message id="5901">
-        <source>"%1" is not a usable catalogue address: %2</source>
-        <translation>"%1" is not a usable catalogue address: %2</translation>
+        <source>"%1" is not a usable database address: %2</source>
+        <translation>"%1" is not a usable database address: %2</translation>
     </message>
     <message id="5902">
         <source>it names no database (postgresql://[user@]host[:port]/database)</source>

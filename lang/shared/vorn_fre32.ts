@@ -8,8 +8,8 @@
         <translation>Le serveur de catalogue "%1" est injoignable : %2</translation>
     </message>
     <message id="5901">
-        <source>"%1" is not a usable catalogue address: %2</source>
-        <translation>"%1" n'est pas une adresse de catalogue utilisable : %2</translation>
+        <source>"%1" is not a usable database address: %2</source>
+        <translation>"%1" n'est pas une adresse de base de données utilisable : %2</translation>
     </message>
     <message id="5902">
         <source>it names no database (postgresql://[user@]host[:port]/database)</source>

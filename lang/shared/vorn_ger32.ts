@@ -8,8 +8,8 @@
         <translation>Der Katalog-Server "%1" ist nicht erreichbar: %2</translation>
     </message>
     <message id="5901">
-        <source>"%1" is not a usable catalogue address: %2</source>
-        <translation>"%1" ist keine brauchbare Katalog-Adresse: %2</translation>
+        <source>"%1" is not a usable database address: %2</source>
+        <translation>"%1" ist keine brauchbare Datenbank-Adresse: %2</translation>
     </message>
     <message id="5902">
         <source>it names no database (postgresql://[user@]host[:port]/database)</source>

@@ -277,6 +277,35 @@ private slots:
         QCOMPARE(hexField(state, "block"), hexField(state, "savedBlock")); // the gauge holds what it held
     }
 
+    // A project file does not know the gauge's firmware: a tenth of a pulse
+    // within the master type's limits goes to a gauge that counts tenths and
+    // is refused by one that counts whole pulses, once its block is read.
+    void tenthOfAPulseFollowsTheGaugesFirmware_data()
+    {
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("counts tenths") << "66,1" << 0;
+        QTest::newRow("counts whole pulses") << "65,2" << 2;
+    }
+    void tenthOfAPulseFollowsTheGaugesFirmware()
+    {
+        QFETCH(QString, firmware);
+        QFETCH(int, exitCode);
+        testing_support::ScopedTestHome home;
+        ConfigRecord cfg;
+        cfg.MasterId = 7; // Tachometer 0-6000 rpm, petrol engines: 0.5 to 12 pulses
+        cfg.KValue = 7.5;
+        cfg.WarnThreshold = 2800;
+        QVERIFY(project_file::writeFile(home.filePath("p.rix"), cfg, nullptr));
+        SimProcess sim({"--family", "block", "--firmware", firmware}, home.filePath("sim.json"));
+        const CliResult r = runCli({"write", "--port", sim.device(), "--catalogue",
+                                    testing_support::binDir() + "/skaleron-catalogue.sqlite", home.filePath("p.rix")});
+        QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
+        if (exitCode)
+            QVERIFY2(r.err.contains("whole numbers only"), qPrintable(r.err));
+        QCOMPARE(sim.stopAndReadState()["counters"].toObject()["download"].toInt(), exitCode ? 0 : 1);
+    }
+
     void writeWhoseSaveIsRefusedFails()
     {
         testing_support::ScopedTestHome home;

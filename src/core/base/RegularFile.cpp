@@ -18,9 +18,17 @@ QString refusal(const QString &path)
 
 bool commitWhole(QSaveFile &file, const QByteArray &bytes)
 {
-    // A failed write leaves the temporary file to the destructor, which
-    // removes it, and keeps the system's reason in errorString().
-    return file.write(bytes) == bytes.size() && file.flush() && file.commit();
+    // A write or flush the disk took only part of is tried on, so that the
+    // system's reason ends up in errorString() (a part taken sets none); a
+    // failed write leaves the temporary file to the destructor, which
+    // removes it.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return (file.flush() || file.flush()) && file.commit();
 }
 
 }

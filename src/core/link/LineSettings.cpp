@@ -142,7 +142,7 @@ bool verifyAfterWrite()
     return settings_store::readInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), 0) != 0;
 }
 
-void setVerifyAfterWrite(bool on)
+bool setVerifyAfterWrite(bool on)
 {
-    settings_store::writeInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), on ? 1 : 0);
+    return settings_store::writeInt(QStringLiteral("Communication"), QStringLiteral("VerifyAfterWrite"), on ? 1 : 0);
 }

@@ -78,4 +78,5 @@ QString sessionPortDevice();
 // Gauge → Verify after writing, kept as Communication/VerifyAfterWrite: every
 // write (the desktop's and the command line's) reads the gauge back.
 bool verifyAfterWrite();
-void setVerifyAfterWrite(bool on);
+// False when the settings could not be written (the choice is not kept).
+bool setVerifyAfterWrite(bool on);

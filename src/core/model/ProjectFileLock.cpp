@@ -3,6 +3,8 @@
 #include "base/Language.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
 
 ProjectFileLock::ProjectFileLock(const QString &projectPath)
     : m_projectPath(projectPath)
@@ -24,5 +26,10 @@ bool ProjectFileLock::acquire(QString *error)
         *error = loadTranslatedString(5013).arg(name).arg(pid).arg(program, host);
     else
         *error = loadTranslatedString(5014).arg(name, QDir::toNativeSeparators(m_lock.fileName()));
+    // The lock file says no more than that it failed; a full disk is the
+    // usual reason and worth naming.
+    const QStorageInfo disk(QFileInfo(m_projectPath).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() == 0)
+        *error += QLatin1Char(' ') + loadTranslatedString(5021);
     return false;
 }

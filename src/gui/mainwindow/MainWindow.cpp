@@ -229,8 +229,14 @@ void MainWindow::createActions()
     addHandler(ServiceHistory, [this] { showServiceHistory(); });
     action(VerifyAfterWrite)->setCheckable(true);
     action(VerifyAfterWrite)->setChecked(::verifyAfterWrite());
-    addHandler(VerifyAfterWrite,
-               [this] { ::setVerifyAfterWrite(action(VerifyAfterWrite)->isChecked()); });
+    addHandler(VerifyAfterWrite, [this] {
+        // Writes follow the stored choice: one the settings did not take is
+        // told, and the check mark shows what writes will do.
+        if (::setVerifyAfterWrite(action(VerifyAfterWrite)->isChecked()))
+            return;
+        user_messages::show(loadTranslatedString(5020).arg(settings_store::location()), user_messages::Icon::Exclamation);
+        action(VerifyAfterWrite)->setChecked(::verifyAfterWrite());
+    });
     addHandler(Diagnostics, [this] {
         DiagnosticsSheet sheet(m_document->config().FirmwareVersion, this);
         sheet.exec();

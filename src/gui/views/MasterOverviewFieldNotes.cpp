@@ -55,7 +55,9 @@ QString MasterOverview::neededRange(const ConfigRecord &probe, const QString &fi
 {
     for (const record_check::Refusal &refusal : record_check::checkRecord(probe)) {
         if (refusal.field == fieldName && refusal.rule != record_check::Rule::List)
-            return loadTranslatedString(5975).arg(formatLimit(refusal.allowed.low), formatLimit(refusal.allowed.high));
+            // A value inside the range refused for its decimals says so.
+            return loadTranslatedString(refusal.rule == record_check::Rule::WholeNumber ? 5988 : 5975)
+                .arg(formatLimit(refusal.allowed.low), formatLimit(refusal.allowed.high));
     }
     return QString();
 }

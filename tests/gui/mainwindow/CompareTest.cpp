@@ -253,6 +253,18 @@ private slots:
         QTest::newRow("a gauge that takes everything") << TachometerBlockFamily << int(SimFamily::Block) << ""
                                                        << true << "";
     }
+    // A choice the settings cannot keep is told, and the check mark shows
+    // what writes will do (they follow the stored choice).
+    void verifyChoiceTheSettingsCannotKeep()
+    {
+        FrameFixture f;
+        QVERIFY(QDir().mkpath(settings_store::location())); // a folder where the file belongs
+        QVERIFY(f.start());
+        pickFromMenu(f, 3, VerifyAfterWrite);
+        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5020).arg(settings_store::location())});
+        QVERIFY(!f.frame().action(VerifyAfterWrite)->isChecked());
+    }
+
     void verifyAfterWritingCatchesAKeptValue()
     {
         QFETCH(int, masterId);
