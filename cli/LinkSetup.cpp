@@ -3,11 +3,15 @@
 #include "CliCommand.h"
 #include "MasterTypeSource.h"
 
+#include "base/SettingsStore.h"
+#include "link/BlockBackup.h"
 #include "link/LineSettings.h"
 #include "link/NetworkAddress.h"
 #include "link/TrafficTrace.h"
 #include "model/ProjectFile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace cli {
@@ -56,6 +60,33 @@ LinkOptions baseOptions()
     return options;
 }
 
+namespace {
+
+// What the file named for the trace is, when lines appended to it would
+// spoil it for good; empty for a trace or a new file.
+QString traceRefusal(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QString(); // a new file, or one whose open says why not
+    ConfigRecord project;
+    if (project_file::readFile(path, project).status == project_file::ReadStatus::Ok)
+        return QStringLiteral("is a project file");
+    block_backup::Block block{};
+    QString ignored;
+    if (block_backup::load(path, block, &ignored))
+        return QStringLiteral("is a block backup");
+    if (info.canonicalFilePath() == QFileInfo(settings_store::location()).canonicalFilePath())
+        return QStringLiteral("is the settings file");
+    // A catalogue, the service history: a database, not lines of text.
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.read(4096).contains('\0'))
+        return QStringLiteral("is not a text file");
+    return QString();
+}
+
+}
+
 bool portDevices(const CommandLine &args, QStringList &devices, int &status, bool refuseMalformedAddress)
 {
     if (args.has(QStringLiteral("--trace"))) {
@@ -63,11 +94,10 @@ bool portDevices(const CommandLine &args, QStringList &devices, int &status, boo
             status = args.usageError(QStringLiteral("--trace needs a file"));
             return false;
         }
-        // Lines appended to a project would damage it for good.
-        ConfigRecord project;
-        if (project_file::readFile(args.value(QStringLiteral("--trace")), project).status == project_file::ReadStatus::Ok) {
-            status = fail(ExitBadUsage, QStringLiteral("%1 is a project file; the trace does not go into it")
-                                            .arg(args.value(QStringLiteral("--trace"))));
+        const QString notForTrace = traceRefusal(args.value(QStringLiteral("--trace")));
+        if (!notForTrace.isEmpty()) {
+            status = fail(ExitBadUsage, QStringLiteral("%1 %2; the trace does not go into it")
+                                            .arg(args.value(QStringLiteral("--trace")), notForTrace));
             return false;
         }
         traffic_trace::setFile(args.value(QStringLiteral("--trace")));
@@ -163,7 +193,10 @@ int report(const TransferOutcome &outcome, bool textOnStdout)
         if (!outcome.notice.isEmpty())
             reason << (outcome.noticeDetail.isEmpty() ? outcome.notice
                                                       : outcome.notice + QStringLiteral(": ") + outcome.noticeDetail);
-        for (const QString &part : {outcome.detail, outcome.cancelNote}) {
+        QString detail = outcome.detail;
+        if (outcome.detailPhrase.id == 5105) // the desktop's menu is no help here
+            detail += QStringLiteral(" Here: give --port DEV, or store it with config set Communication/Device DEV.");
+        for (const QString &part : {detail, outcome.cancelNote}) {
             if (!part.isEmpty())
                 reason << part;
         }

@@ -16,8 +16,8 @@
         <translation>Port %1 could not be opened: %2. Every exchange with the gauge is traced in %3.</translation>
     </message>
     <message id="5105">
-        <source>No port is set: choose the gauge's port in Gauge → Communication settings, or name it with --port.</source>
-        <translation>No port is set: choose the gauge's port in Gauge → Communication settings, or name it with --port.</translation>
+        <source>No port is set: choose the gauge's port in Gauge → Communication settings.</source>
+        <translation>No port is set: choose the gauge's port in Gauge → Communication settings.</translation>
     </message>
     <message id="5106">
         <source>Some of the gauge's settings may now hold the new values and others the old ones: write the configuration again.</source>

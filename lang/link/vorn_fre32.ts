@@ -16,8 +16,8 @@
         <translation>Impossible d'ouvrir le port %1 : %2. Chaque échange avec l'instrument est tracé dans %3.</translation>
     </message>
     <message id="5105">
-        <source>No port is set: choose the gauge's port in Gauge → Communication settings, or name it with --port.</source>
-        <translation>Aucun port n’est défini : choisissez le port de l’instrument dans Instrument → Paramètres de communication, ou indiquez-le avec --port.</translation>
+        <source>No port is set: choose the gauge's port in Gauge → Communication settings.</source>
+        <translation>Aucun port n’est défini : choisissez le port de l’instrument dans Instrument → Paramètres de communication.</translation>
     </message>
     <message id="5106">
         <source>Some of the gauge's settings may now hold the new values and others the old ones: write the configuration again.</source>

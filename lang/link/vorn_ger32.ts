@@ -16,8 +16,8 @@
         <translation>Der Anschluss %1 ließ sich nicht öffnen: %2. Jeder Austausch mit dem Messgerät wird in %3 protokolliert.</translation>
     </message>
     <message id="5105">
-        <source>No port is set: choose the gauge's port in Gauge → Communication settings, or name it with --port.</source>
-        <translation>Es ist kein Anschluss eingestellt: Wählen Sie den Anschluss des Messgeräts unter Messgerät → Kommunikationseinstellungen oder geben Sie ihn mit --port an.</translation>
+        <source>No port is set: choose the gauge's port in Gauge → Communication settings.</source>
+        <translation>Es ist kein Anschluss eingestellt: Wählen Sie den Anschluss des Messgeräts unter Messgerät → Kommunikationseinstellungen.</translation>
     </message>
     <message id="5106">
         <source>Some of the gauge's settings may now hold the new values and others the old ones: write the configuration again.</source>

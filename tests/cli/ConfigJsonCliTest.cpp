@@ -262,21 +262,39 @@ private slots:
         QCOMPARE(QFile::exists(home.filePath("log.txt")), file == "log.txt");
     }
 
-    // A project named as the trace by mistake keeps its bytes.
-    void traceNeverGoesIntoAProject()
+    // A file of the program's own named as the trace by mistake keeps its
+    // bytes: a project, a block backup, the settings, a database.
+    void traceNeverGoesIntoTheProgramsFiles_data()
     {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("what");
+        QTest::newRow("project") << "boat.rix" << "is a project file";
+        QTest::newRow("block backup") << "block.bin" << "is a block backup";
+        QTest::newRow("settings") << "Veltrona/skaleron.conf" << "is the settings file";
+        QTest::newRow("catalogue") << "catalogue.sqlite" << "is not a text file";
+    }
+    void traceNeverGoesIntoTheProgramsFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, what);
         ScopedTestHome home;
         QCOMPARE(runCli({"rix", "new", "boat.rix"}).exitCode, 0);
-        QFile project(home.filePath("boat.rix"));
-        QVERIFY(project.open(QIODevice::ReadOnly));
-        const QByteArray before = project.readAll();
-        project.close();
+        QCOMPARE(runCli({"config", "set", "Settings/Technician", "Z"}).exitCode, 0);
+        QFile::copy(testing_support::binDir() + "/skaleron-catalogue.sqlite", home.filePath("catalogue.sqlite"));
+        QFile backup(home.filePath("block.bin"));
+        QVERIFY(backup.open(QIODevice::WriteOnly));
+        backup.write(QByteArray(64, '\x42'));
+        backup.close();
+        QFile target(home.filePath(file));
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        const QByteArray before = target.readAll();
+        target.close();
         SimProcess sim({"--family", "register"}, home.filePath("sim.json"));
-        const CliResult r = runCli({"probe", "--port", sim.device(), "--trace", "boat.rix"});
+        const CliResult r = runCli({"probe", "--port", sim.device(), "--trace", home.filePath(file)});
         QCOMPARE(r.exitCode, 2);
-        QVERIFY2(r.err.contains("is a project file"), qPrintable(r.err));
-        QVERIFY(project.open(QIODevice::ReadOnly));
-        QCOMPARE(project.readAll(), before);
+        QVERIFY2(r.err.contains(what), qPrintable(r.err));
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.readAll(), before);
     }
 
     void unwritableTraceIsToldOnce()

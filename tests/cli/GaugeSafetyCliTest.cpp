@@ -277,7 +277,8 @@ private slots:
         testing_support::ScopedTestHome home;
         const CliResult r = runCli({"write", "--family", "block", emptyBlockProject(home.filePath("p.rix"))});
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains("No port is set") && !r.err.contains("Port  could"), qPrintable(r.err));
+        QVERIFY2(r.err.contains("No port is set") && r.err.contains("give --port") && !r.err.contains("Port  could"),
+                 qPrintable(r.err));
     }
 
     // The simulator answers every self-test step, of either family.

@@ -163,8 +163,8 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
     // Silence at a raw port's one speed may be a gauge of the other family:
     // say so, or the cabling is looked at first.
     if (!answered && (!registerFits || !familyFits(device, BlockFamilyBaud)))
-        r.message += QStringLiteral(" (tried at %1 baud only, the fixed line speed of a raw network port; a gauge of "
-                                    "the other family needs %2 baud: use rfc2217://)")
+        r.message += QStringLiteral(" (tried at %1 baud only, the speed set for raw network ports in "
+                                    "Communication/Baudrate; a gauge of the other family needs %2 baud: use rfc2217://)")
                          .arg(loadLineSettings().baud)
                          .arg(registerFits ? BlockFamilyBaud : RegisterFamilyBaud);
     return r;
