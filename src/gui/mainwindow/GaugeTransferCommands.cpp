@@ -346,9 +346,13 @@ void GaugeTransferCommands::restoreBackup()
         m_demo->useFamily(LinkFamily::Block);
     LinkOptions options = m_options;
     options.verify = options.verify || verifyAfterWrite(); // a restore is a write
-    TransferOutcome outcome = m_runner.run(m_window, loadTranslatedString(5386), [&block, options, name](SequenceObserver &observer) {
+    const auto restore = [&block, options, name](SequenceObserver &observer) {
         return ::restoreBlockToGauge(block, &observer, options, name);
-    });
+    };
+    // Where it stopped and what a second look at the port found (a gauge of
+    // the register family), as for a write.
+    TransferOutcome outcome = m_runner.run(m_window, loadTranslatedString(5386),
+                                           explained(restore, options, LinkFamily::Block));
     nameBackup(outcome);
     recordHistory(QStringLiteral("restore"), LinkFamily::Block, ConfigRecord(), ConfigRecord(), outcome, path);
     showOutcome(outcome, outcome.backupFile);

@@ -280,6 +280,26 @@ private slots:
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Information);
     }
 
+    // A backup sent to a gauge of the register family: the step it stopped
+    // at and what the port holds, as a write says it.
+    void restoreToTheOtherFamilySaysWhy()
+    {
+        SimGauge gauge{SimFamily::Register};
+        FrameFixture f;
+        QVERIFY(f.start());
+        const LinkOptions options = fastOptions(f);
+        f.frame().gaugeCommands().setLinkOptions(options);
+        block_backup::Block saved{};
+        saved[4] = 'B';
+        QVERIFY(!block_backup::save(saved, options.backupFolder, nullptr).isEmpty());
+        whenModal<RestoreBackupDialog>([](RestoreBackupDialog *dialog) { dialog->accept(); });
+        f.messages().setAnswer(user_messages::Answer::Yes);
+        f.trigger(RestoreBackup);
+        const QString family = loadTranslatedString(5762).arg("register", "block");
+        QVERIFY2(f.messages().texts().last().contains(family), qPrintable(f.messages().texts().last()));
+        QVERIFY(f.messages().texts().last().contains(loadTranslatedString(5760).section(QStringLiteral("%1"), 0, 0)));
+    }
+
     void closingDuringATransferWaitsForIt()
     {
         SimGauge gauge{SimFamily::Register, {QStringLiteral("any=delay:200")}};
