@@ -155,7 +155,7 @@ QString refusalBeforeSending(const BatchRequest &request, QStringList &projects)
         reason = projectPaths(request, projects);
     if (reason.isEmpty() && request.operation != BatchOperation::Read) {
         const LinkFamily family = request.options.family.value_or(request.record.family());
-        const QVector<record_check::Refusal> refusals = record_check::checkRecord(request.record, family);
+        const QVector<record_check::Refusal> refusals = record_check::checkBeforeReading(request.record, family);
         if (!refusals.isEmpty())
             reason = record_check::refusalText(refusals.first());
     }

@@ -9,7 +9,9 @@
 #include "catalogue/CatalogueAddress.h"
 #include "link/NetworkAddress.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStorageInfo>
 #include <cstdio>
 
 using namespace cli;
@@ -96,8 +98,12 @@ QString serverProblem(const Key &key, const QString &value)
 
 int notStored(const Key &key)
 {
-    return fail(ExitFailed, QStringLiteral("%1 not changed: the settings file %2 cannot be written")
-                                .arg(key.name(), settings_store::location()));
+    // The store says no more than that it failed; a full disk is worth naming.
+    const QStorageInfo disk(QFileInfo(settings_store::location()).absolutePath());
+    const bool full = disk.isValid() && disk.bytesAvailable() == 0;
+    return fail(ExitFailed, QStringLiteral("%1 not changed: the settings file %2 cannot be written%3")
+                                .arg(key.name(), settings_store::location(),
+                                     full ? QStringLiteral(" (the disk is full)") : QString()));
 }
 
 // The arguments of a subcommand that takes `count` plain arguments, the

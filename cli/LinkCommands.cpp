@@ -338,7 +338,7 @@ int selftestCommand(const QStringList &argList)
     const SelfTestReport result = runLinkSelfTest(nullptr, options);
     if (!result.opened) {
         fail(ExitFailed, QStringLiteral("Connect failed"));
-        return fail(ExitFailed, result.openDetail); // why, as the other gauge commands say
+        return fail(ExitFailed, withPortHint(result.openDetail)); // why, as the other gauge commands say
     }
     for (const QString &step : result.steps)
         std::printf("%s\n", step.toLocal8Bit().constData());

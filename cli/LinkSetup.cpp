@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "MasterTypeSource.h"
 
+#include "base/Language.h"
 #include "base/SettingsStore.h"
 #include "link/BlockBackup.h"
 #include "link/LineSettings.h"
@@ -94,7 +95,14 @@ bool portDevices(const CommandLine &args, QStringList &devices, int &status, boo
             status = args.usageError(QStringLiteral("--trace needs a file"));
             return false;
         }
-        const QString notForTrace = traceRefusal(args.value(QStringLiteral("--trace")));
+        QString notForTrace = traceRefusal(args.value(QStringLiteral("--trace")));
+        // The command's own output would replace the trace, or be spoilt by it.
+        for (const QString &output : {QStringLiteral("-o"), QStringLiteral("--report")}) {
+            if (notForTrace.isEmpty() && args.has(output)
+                && QFileInfo(args.value(output)).absoluteFilePath()
+                       == QFileInfo(args.value(QStringLiteral("--trace"))).absoluteFilePath())
+                notForTrace = QStringLiteral("is this command's %1 file").arg(output);
+        }
         if (!notForTrace.isEmpty()) {
             status = fail(ExitBadUsage, QStringLiteral("%1 %2; the trace does not go into it")
                                             .arg(args.value(QStringLiteral("--trace")), notForTrace));
@@ -184,6 +192,13 @@ bool resolveMaster(const CommandLine &args, ConfigRecord &cfg, LinkOptions &opti
     return false;
 }
 
+QString withPortHint(const QString &detail)
+{
+    if (detail != loadTranslatedString(5105))
+        return detail;
+    return detail + QStringLiteral(" Here: give --port DEV, or store it with config set Communication/Device DEV.");
+}
+
 int report(const TransferOutcome &outcome, bool textOnStdout)
 {
     if (!outcome.success) {
@@ -193,10 +208,7 @@ int report(const TransferOutcome &outcome, bool textOnStdout)
         if (!outcome.notice.isEmpty())
             reason << (outcome.noticeDetail.isEmpty() ? outcome.notice
                                                       : outcome.notice + QStringLiteral(": ") + outcome.noticeDetail);
-        QString detail = outcome.detail;
-        if (outcome.detailPhrase.id == 5105) // the desktop's menu is no help here
-            detail += QStringLiteral(" Here: give --port DEV, or store it with config set Communication/Device DEV.");
-        for (const QString &part : {detail, outcome.cancelNote}) {
+        for (const QString &part : {withPortHint(outcome.detail), outcome.cancelNote}) {
             if (!part.isEmpty())
                 reason << part;
         }

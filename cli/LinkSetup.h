@@ -36,6 +36,10 @@ bool readProject(const QString &path, ConfigRecord &cfg, int &status);
 // also applied to the record (the conversions need its properties).
 bool resolveMaster(const CommandLine &args, ConfigRecord &cfg, LinkOptions &options, int &status);
 
+// A detail that sends the user to the desktop's menu for a port, with how
+// to name one here.
+QString withPortHint(const QString &detail);
+
 // A failure's text on stderr and, on a second line, why (notice, detail),
 // exit status 1 (2 for a record refused by its check: bad input); a
 // success's notice on stderr and its text on stdout, exit status 0.

@@ -496,8 +496,12 @@
         <translation>The transfer was cancelled. Nothing read from the gauge was taken into the project.</translation>
     </message>
     <message id="5988">
-        <source>needs a whole number from %1 to %2: the gauge read last counts whole pulses</source>
-        <translation>needs a whole number from %1 to %2: the gauge read last counts whole pulses</translation>
+        <source>needs a whole number from %1 to %2: whole pulses, until a gauge that counts tenths is read</source>
+        <translation>needs a whole number from %1 to %2: whole pulses, until a gauge that counts tenths is read</translation>
+    </message>
+    <message id="5989">
+        <source>No gauge port set</source>
+        <translation>No gauge port set</translation>
     </message>
     <message id="6376">
         <source>&amp;Undo %1</source>

@@ -496,8 +496,12 @@
         <translation>Le transfert a été annulé. Rien de ce qui a été lu sur l’instrument n’a été repris dans le projet.</translation>
     </message>
     <message id="5988">
-        <source>needs a whole number from %1 to %2: the gauge read last counts whole pulses</source>
-        <translation>demande un nombre entier de %1 à %2 : l’instrument lu en dernier compte des impulsions entières</translation>
+        <source>needs a whole number from %1 to %2: whole pulses, until a gauge that counts tenths is read</source>
+        <translation>demande un nombre entier de %1 à %2 : impulsions entières, jusqu’à la lecture d’un instrument qui compte des dixièmes</translation>
+    </message>
+    <message id="5989">
+        <source>No gauge port set</source>
+        <translation>Aucun port d’instrument défini</translation>
     </message>
     <message id="6376">
         <source>&amp;Undo %1</source>

@@ -496,8 +496,12 @@
         <translation>Die Übertragung wurde abgebrochen. Nichts vom Messgerät Gelesene wurde in das Projekt übernommen.</translation>
     </message>
     <message id="5988">
-        <source>needs a whole number from %1 to %2: the gauge read last counts whole pulses</source>
-        <translation>braucht eine ganze Zahl von %1 bis %2: Das zuletzt gelesene Messgerät zählt ganze Impulse</translation>
+        <source>needs a whole number from %1 to %2: whole pulses, until a gauge that counts tenths is read</source>
+        <translation>braucht eine ganze Zahl von %1 bis %2: ganze Impulse, bis ein Messgerät gelesen wird, das Zehntel zählt</translation>
+    </message>
+    <message id="5989">
+        <source>No gauge port set</source>
+        <translation>Kein Messgerät-Anschluss eingestellt</translation>
     </message>
     <message id="6376">
         <source>&amp;Undo %1</source>

@@ -13,6 +13,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+#include <memory>
+#include <vector>
 #include <csignal>
 
 using testing_support::CliResult;
@@ -283,13 +285,16 @@ private slots:
     void tenthOfAPulseFollowsTheGaugesFirmware_data()
     {
         QTest::addColumn<QString>("firmware");
+        QTest::addColumn<int>("gauges"); // two: a batch
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("counts tenths") << "66,1" << 0;
-        QTest::newRow("counts whole pulses") << "65,2" << 2;
+        QTest::newRow("counts tenths") << "66,1" << 1 << 0;
+        QTest::newRow("two counting tenths") << "66,1" << 2 << 0;
+        QTest::newRow("counts whole pulses") << "65,2" << 1 << 2;
     }
     void tenthOfAPulseFollowsTheGaugesFirmware()
     {
         QFETCH(QString, firmware);
+        QFETCH(int, gauges);
         QFETCH(int, exitCode);
         testing_support::ScopedTestHome home;
         ConfigRecord cfg;
@@ -297,13 +302,22 @@ private slots:
         cfg.KValue = 7.5;
         cfg.WarnThreshold = 2800;
         QVERIFY(project_file::writeFile(home.filePath("p.rix"), cfg, nullptr));
-        SimProcess sim({"--family", "block", "--firmware", firmware}, home.filePath("sim.json"));
-        const CliResult r = runCli({"write", "--port", sim.device(), "--catalogue",
-                                    testing_support::binDir() + "/skaleron-catalogue.sqlite", home.filePath("p.rix")});
+        std::vector<std::unique_ptr<SimProcess>> sims;
+        QStringList ports;
+        for (int i = 0; i < gauges; ++i) {
+            sims.push_back(std::make_unique<SimProcess>(QStringList{"--family", "block", "--firmware", firmware},
+                                                        home.filePath(QString("sim%1.json").arg(i))));
+            ports << "--port" << sims.back()->device();
+        }
+        const QStringList catalogue{"--catalogue", testing_support::binDir() + "/skaleron-catalogue.sqlite"};
+        const CliResult r = runCli(QStringList{"write"} + ports + catalogue + QStringList{home.filePath("p.rix")});
         QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
         if (exitCode)
             QVERIFY2(r.err.contains("whole numbers only"), qPrintable(r.err));
-        QCOMPARE(sim.stopAndReadState()["counters"].toObject()["download"].toInt(), exitCode ? 0 : 1);
+        else // and found there
+            QCOMPARE(runCli(QStringList{"verify"} + ports + catalogue + QStringList{home.filePath("p.rix")}).exitCode, 0);
+        for (const auto &sim : sims)
+            QCOMPARE(sim->stopAndReadState()["counters"].toObject()["download"].toInt(), exitCode ? 0 : 1);
     }
 
     void writeWhoseSaveIsRefusedFails()

@@ -102,14 +102,13 @@ service_history::Entry entryFor(const Transfer &t)
     e.port = t.port.isEmpty() ? configuredPortDevice(LineSelectors::load().port) : t.port;
     e.family = t.family == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
     // A block-family write learns the gauge's firmware from the block it replaces.
-    // Only block-family gauges tell their firmware; the record's is the last
-    // one read in this session, maybe from another gauge.
-    const bool blockFamily = t.family == LinkFamily::Block;
-    e.firmware = t.outcome.firmwareVersion ? QStringLiteral("%1.%2")
-                                                 .arg((*t.outcome.firmwareVersion)[0])
-                                                 .arg((*t.outcome.firmwareVersion)[1])
-                 : blockFamily ? firmwareText(t.after)
-                               : QString();
+    // The firmware this transfer found in the gauge's block; the record's is
+    // the one read last in the session, maybe from another gauge, and a
+    // register-family gauge tells none.
+    const std::array<uint8_t, 2> found = t.outcome.firmwareVersion.value_or(std::array<uint8_t, 2>{0, 0});
+    ConfigRecord withFound;
+    withFound.FirmwareVersion = found;
+    e.firmware = firmwareText(withFound);
     e.masterTypeId = t.after.MasterId;
     e.projectFile = t.projectFile;
     e.operation = t.operation;
@@ -121,12 +120,11 @@ service_history::Entry entryFor(const Transfer &t)
     // failed what the gauge holds is not known: no record is claimed there.
     const bool recordless = t.operation == QLatin1String("preset") || t.operation == QLatin1String("restore");
     const bool afterKnown = !recordless && (t.outcome.success || t.operation != QLatin1String("write"));
+    // Before is the project's record, which keeps no firmware of its own.
     ConfigRecord before = t.before;
     ConfigRecord after = t.after;
-    if (t.outcome.firmwareVersion)
-        after.FirmwareVersion = *t.outcome.firmwareVersion;
-    if (!blockFamily)
-        before.FirmwareVersion = after.FirmwareVersion = {0, 0};
+    before.FirmwareVersion = {0, 0};
+    after.FirmwareVersion = found;
     e.before = recordless ? QString() : recordJson(before);
     e.after = afterKnown ? recordJson(after) : QString();
     return e;

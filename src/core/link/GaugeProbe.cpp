@@ -160,9 +160,9 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
         return found(r, LinkFamily::Block, loadTranslatedString(5751));
     r.status = answered ? ProbeStatus::Unrecognised : ProbeStatus::Silent;
     r.message = loadTranslatedString(answered ? 5754 : 5753);
-    // Silence at a raw port's one speed may be a gauge of the other family:
-    // say so, or the cabling is looked at first.
-    if (!answered && (!registerFits || !familyFits(device, BlockFamilyBaud)))
+    // Silence or stray bytes at a raw port's one speed may be a gauge of the
+    // other family: say so, or the cabling is looked at first.
+    if (!registerFits || !familyFits(device, BlockFamilyBaud))
         r.message += QStringLiteral(" (tried at %1 baud only, the speed set for raw network ports in "
                                     "Communication/Baudrate; a gauge of the other family needs %2 baud: use rfc2217://)")
                          .arg(loadLineSettings().baud)

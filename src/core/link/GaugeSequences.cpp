@@ -6,7 +6,6 @@
 #include "model/RecordCheck.h"
 
 #include <QThread>
-#include <algorithm>
 #include <array>
 
 using user_messages::Icon;
@@ -59,29 +58,6 @@ bool writeRegisters(Run &run, const ConfigRecord &cfg, bool &touched)
             return false;
     }
     return true;
-}
-
-// A block gauge counts its pulse factor as its own block's firmware says;
-// the record's firmware is the one read last, maybe from another gauge, and
-// unknown in a project file. So a block pulse factor is refused before the
-// port opens only when no firmware takes it; else the block decides.
-QVector<record_check::Refusal> refusalsBeforeOpening(const ConfigRecord &cfg, LinkFamily family)
-{
-    QVector<record_check::Refusal> refusals = record_check::checkRecord(cfg, family);
-    if (family != LinkFamily::Block)
-        return refusals;
-    const auto refusedWith = [&](uint8_t firmware) {
-        ConfigRecord gauge = cfg;
-        gauge.FirmwareVersion = {firmware, 0};
-        const QVector<record_check::Refusal> found = record_check::checkRecord(gauge, family);
-        return std::any_of(found.begin(), found.end(),
-                           [](const record_check::Refusal &r) { return r.field == QLatin1String("KValue"); });
-    };
-    if (!refusedWith(gauge_codec::TenthsFirmware - 1) || !refusedWith(gauge_codec::TenthsFirmware))
-        refusals.erase(std::remove_if(refusals.begin(), refusals.end(),
-                                      [](const record_check::Refusal &r) { return r.field == QLatin1String("KValue"); }),
-                       refusals.end());
-    return refusals;
 }
 
 // Steps of a block download: upload 1, attempt k start 2k and download
@@ -198,6 +174,8 @@ TransferOutcome readFromGauge(ConfigRecord &cfg, SequenceObserver *observer, con
     const bool ok = run.next(QStringLiteral("Ping"), [&] { return port.ping(); })
                     && run.next(QStringLiteral("UploadFromGauge"), [&] { return port.uploadFromGauge(block); });
     TransferOutcome o = readOutcome(ok, run.cancelled);
+    if (ok) // for the history: the firmware of this gauge, not the one read last
+        o.firmwareVersion = gauge_codec::firmwareOf(block);
     if (ok && !gauge_codec::blockToRecord(block, cfg)) {
         // Everything else was read; the threshold stays as it was.
         o.notice = gauge_codec::thresholdRefusalText(cfg);
@@ -210,7 +188,7 @@ TransferOutcome writeToGauge(const ConfigRecord &cfg, SequenceObserver *observer
 {
     const LinkFamily family = options.family.value_or(cfg.family());
     // Refused before the port is opened: the gauge keeps its settings.
-    const QVector<record_check::Refusal> refusals = refusalsBeforeOpening(cfg, family);
+    const QVector<record_check::Refusal> refusals = record_check::checkBeforeReading(cfg, family);
     if (!refusals.isEmpty())
         return refusal(record_check::refusalText(refusals.first()));
     if (family == LinkFamily::Register) {

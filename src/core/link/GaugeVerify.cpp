@@ -86,7 +86,7 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
 {
     const LinkFamily family = options.family.value_or(cfg.family());
     // A record that could not be written cannot be found on the gauge either.
-    const QVector<record_check::Refusal> refusals = record_check::checkRecord(cfg, family);
+    const QVector<record_check::Refusal> refusals = record_check::checkBeforeReading(cfg, family);
     if (!refusals.isEmpty())
         return refusal(record_check::refusalText(refusals.first()));
     if (family == LinkFamily::Block && !gauge_codec::thresholdConvertible(cfg))

@@ -29,19 +29,23 @@ QString pathLocked()
 void appendLine(const QString &portTag, const QString &line)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    std::FILE *file = std::fopen(QFile::encodeName(pathLocked()).constData(), "at");
-    if (!file) {
+    const auto failed = [] {
         if (failureHandler && !failureReported) {
             failureReported = true;
             failureHandler(pathLocked(), QString::fromLocal8Bit(std::strerror(errno)));
         }
+    };
+    std::FILE *file = std::fopen(QFile::encodeName(pathLocked()).constData(), "at");
+    if (!file) {
+        failed();
         return;
     }
     const QString tagged = portTag.isEmpty() ? line : QStringLiteral("[%1] %2").arg(portTag, line);
     const QByteArray bytes = tagged.toLocal8Bit();
-    std::fputs(bytes.constData(), file);
-    std::fputc('\n', file);
-    std::fclose(file);
+    // The line leaves the buffer at fclose: a full disk shows there.
+    const bool put = std::fputs(bytes.constData(), file) >= 0 && std::fputc('\n', file) != EOF;
+    if (std::fclose(file) != 0 || !put)
+        failed();
 }
 
 }

@@ -4,6 +4,7 @@
 #include "base/Language.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -144,6 +145,23 @@ QStringList valuesNoGaugeTakes(const ConfigRecord &cfg, std::optional<LinkFamily
         values << QStringLiteral("%1 %2").arg(r.field, QString::number(r.value, 'g', QLocale::FloatingPointShortest));
     }
     return values;
+}
+
+QVector<Refusal> checkBeforeReading(const ConfigRecord &cfg, LinkFamily family)
+{
+    QVector<Refusal> refusals = checkRecord(cfg, family);
+    if (family != LinkFamily::Block)
+        return refusals;
+    const auto isPulseFactor = [](const Refusal &r) { return r.field == QLatin1String("KValue"); };
+    const auto refusedWith = [&](uint8_t firmware) {
+        ConfigRecord gauge = cfg;
+        gauge.FirmwareVersion = {firmware, 0};
+        const QVector<Refusal> found = checkRecord(gauge, family);
+        return std::any_of(found.begin(), found.end(), isPulseFactor);
+    };
+    if (!refusedWith(gauge_codec::TenthsFirmware - 1) || !refusedWith(gauge_codec::TenthsFirmware))
+        refusals.erase(std::remove_if(refusals.begin(), refusals.end(), isPulseFactor), refusals.end());
+    return refusals;
 }
 
 QVector<Refusal> checkAgainstBlock(const ConfigRecord &cfg, const gauge_codec::ParamBlock &block)

@@ -52,6 +52,13 @@ QVector<Refusal> checkRecord(const ConfigRecord &cfg);
 // "DataSource 77", "KValue nan". The master type's own limits are left out.
 QStringList valuesNoGaugeTakes(const ConfigRecord &cfg, std::optional<LinkFamily> family);
 
+// What is refused before the gauge is read. A block gauge counts its pulse
+// factor as its own block's firmware says, and the record's firmware is the
+// one read last (maybe from another gauge; unknown in a project file): so
+// its pulse factor is refused here only when no firmware takes it, and
+// checkAgainstBlock decides the rest.
+QVector<Refusal> checkBeforeReading(const ConfigRecord &cfg, LinkFamily family);
+
 // The last word for a block-family gauge, once its block is read: the
 // firmware byte there decides how the pulse factor is counted, and the
 // threshold plus the offset byte O must still fit in 16 bits.

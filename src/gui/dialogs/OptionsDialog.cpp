@@ -363,6 +363,8 @@ QStringList OptionsDialog::portsToTry() const
         ports << devicePath();
     ports << storedNetworkPorts();
     ports.removeAll(QString());
+    for (const QString &demo : m_demoPorts)
+        ports.removeAll(demo);
     ports.removeDuplicates();
     return ports;
 }

@@ -40,6 +40,9 @@ public:
     // and a typed port number (the number alone then decides).
     QString devicePath() const;
     QString databasePath() const { return m_databasePath; }
+    // The demo gauges' terminals: Find gauge leaves them out (they are no
+    // port to keep).
+    void setDemoPorts(const QStringList &ports) { m_demoPorts = ports; }
     // After OK: false when the settings file did not take the paths.
     bool settingsStored() const { return m_settingsStored; }
 
@@ -103,5 +106,6 @@ private:
     QList<SystemSerialPort> m_systemPorts;
     bool m_portsGiven = false;
     bool m_settingsStored = true;
+    QStringList m_demoPorts;
     bool m_initialised = false;
 };

@@ -230,12 +230,14 @@ void MainWindow::createActions()
     action(VerifyAfterWrite)->setCheckable(true);
     action(VerifyAfterWrite)->setChecked(::verifyAfterWrite());
     addHandler(VerifyAfterWrite, [this] {
-        // Writes follow the stored choice: one the settings did not take is
-        // told, and the check mark shows what writes will do.
-        if (::setVerifyAfterWrite(action(VerifyAfterWrite)->isChecked()))
+        const bool wanted = action(VerifyAfterWrite)->isChecked();
+        if (::setVerifyAfterWrite(wanted))
             return;
+        // A choice the settings did not take is told and undone, in the mark
+        // and in what this session's writes read.
         user_messages::show(loadTranslatedString(5020).arg(settings_store::location()), user_messages::Icon::Exclamation);
-        action(VerifyAfterWrite)->setChecked(::verifyAfterWrite());
+        ::setVerifyAfterWrite(!wanted);
+        action(VerifyAfterWrite)->setChecked(!wanted);
     });
     addHandler(Diagnostics, [this] {
         DiagnosticsSheet sheet(m_document->config().FirmwareVersion, this);
@@ -445,6 +447,10 @@ void MainWindow::onCommunicationSettings()
     options.setComPortName(settings.portName());
     if (m_document->masterTypeChosen() && m_document->config().isKnownType())
         options.findGauge()->setProjectFamily(m_document->config().family());
+    // The demo gauges' own terminals are no ports to choose: OK would not
+    // keep them, though Find gauge would say one was chosen.
+    if (const DemoGauge *demo = gaugeCommands().demoGauge())
+        options.setDemoPorts({demo->devicePath(LinkFamily::Block), demo->devicePath(LinkFamily::Register)});
     // A language switched there has rebuilt the tree and the form already.
     if (options.exec() != QDialog::Accepted)
         return;

@@ -38,7 +38,8 @@ void StatusNotes::update(const ProjectDocument &document)
     if (m_demo)
         m_demo->setText(loadTranslatedString(document.config().MasterId == -1 ? 5363 : 5973));
     QLabel *port = note(m_port, "portNotice");
-    port->setText(loadTranslatedString(5364).arg(configuredPortDevice(loadLineSettings().port)));
+    const QString device = configuredPortDevice(loadLineSettings().port);
+    port->setText(device.isEmpty() ? loadTranslatedString(5989) : loadTranslatedString(5364).arg(device));
     port->setVisible(!m_demo);
     QLabel *master = note(m_master, "masterNote");
     master->setText(loadTranslatedString(5388).arg(document.config().MasterId));

@@ -97,29 +97,35 @@ private slots:
         QCOMPARE(history_wording::firmware(stored), shown);
     }
 
-    // The record keeps the firmware read last in the session, maybe from a
-    // block gauge: a register gauge's entry claims none.
-    void firmwareOnlyOfTheBlockFamily_data()
+    // The record keeps the firmware read last in the session, maybe from
+    // another gauge: an entry claims only what this transfer found.
+    void firmwareOnlyAsFound_data()
     {
         QTest::addColumn<int>("family");
+        QTest::addColumn<bool>("blockRead");
         QTest::addColumn<QString>("firmware");
         QTest::addColumn<QString>("after");
-        QTest::newRow("block") << int(LinkFamily::Block) << "66.1" << "\"FirmwareVersion\":[66,1]";
-        QTest::newRow("register") << int(LinkFamily::Register) << "" << "\"FirmwareVersion\":[0,0]";
+        QTest::newRow("block read") << int(LinkFamily::Block) << true << "65.2" << "\"FirmwareVersion\":[65,2]";
+        QTest::newRow("block not reached") << int(LinkFamily::Block) << false << "" << "\"FirmwareVersion\":[0,0]";
+        QTest::newRow("register") << int(LinkFamily::Register) << false << "" << "\"FirmwareVersion\":[0,0]";
     }
-    void firmwareOnlyOfTheBlockFamily()
+    void firmwareOnlyAsFound()
     {
         QFETCH(int, family);
+        QFETCH(bool, blockRead);
         QFETCH(QString, firmware);
         QFETCH(QString, after);
         transfer_history::Transfer t;
-        t.operation = "write";
+        t.operation = "read";
         t.family = LinkFamily(family);
-        t.outcome = sequence_run::outcome(true, Phrase::of(1132), user_messages::Icon::None);
-        t.before.FirmwareVersion = t.after.FirmwareVersion = {66, 1};
+        t.outcome = sequence_run::outcome(blockRead, Phrase::of(blockRead ? 1232 : 1233), user_messages::Icon::None);
+        if (blockRead)
+            t.outcome.firmwareVersion = std::array<uint8_t, 2>{65, 2};
+        t.before.FirmwareVersion = t.after.FirmwareVersion = {66, 1}; // another gauge's
         const service_history::Entry entry = transfer_history::entryFor(t);
         QCOMPARE(entry.firmware, firmware);
-        QVERIFY2(entry.after.contains(after) && entry.before.contains(after), qPrintable(entry.after));
+        QVERIFY2(entry.after.contains(after), qPrintable(entry.after));
+        QVERIFY2(entry.before.contains("\"FirmwareVersion\":[0,0]"), qPrintable(entry.before));
     }
 
     // Anything that does not read whole as phrases or a sheet's job is

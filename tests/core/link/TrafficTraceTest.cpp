@@ -7,6 +7,11 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 class TrafficTraceTest : public QObject
 {
     Q_OBJECT
@@ -41,6 +46,32 @@ private slots:
         QVERIFY(QDir().mkdir("log.txt")); // a folder where the file should be
         traffic_trace::written(QByteArray::fromHex("24"));
         QVERIFY(QFileInfo("log.txt").isDir());
+    }
+
+    // A disk that takes no more (a file-size limit, as a full disk): the
+    // line is lost, and that is told once.
+    void lineTheDiskDoesNotTakeIsTold()
+    {
+#ifdef Q_OS_UNIX
+        testing_support::ScopedTestHome home;
+        QStringList told;
+        traffic_trace::setFailureHandler([&told](const QString &, const QString &reason) { told << reason; });
+        rlimit before{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+        rlimit none = before;
+        none.rlim_cur = 0;
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &none) == 0);
+        traffic_trace::written(QByteArray::fromHex("24"));
+        traffic_trace::written(QByteArray::fromHex("25"));
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousSignal);
+        traffic_trace::setFailureHandler(nullptr);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.first().contains("too large"), qPrintable(told.first()));
+#else
+        QSKIP("file-size limits are a Unix facility");
+#endif
     }
 };
 

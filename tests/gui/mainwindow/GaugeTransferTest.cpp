@@ -13,6 +13,7 @@
 #include "mainwindow/GaugeTransferCommands.h"
 #include "app/DemoGauge.h"
 #include "dialogs/OptionsDialog.h"
+#include "dialogs/FindGaugePanel.h"
 #include "dialogs/RestoreBackupDialog.h"
 #include "common/SimGauge.h"
 #include "history/ServiceHistory.h"
@@ -491,6 +492,13 @@ private slots:
         chooseMasterType(f, TachometerBlockFamily);
         const QString device = gauge.server->devicePath();
         whenModal<OptionsDialog>([&](OptionsDialog *dialog) {
+            if (chosen == "demo") { // Find gauge does not offer it: OK would not keep it
+                dialog->findGauge()->button()->click();
+                QTRY_VERIFY_WITH_TIMEOUT(!dialog->findGauge()->isSearching(), 8000);
+                const QTreeWidget *results = dialog->findGauge()->results();
+                for (int row = 0; row < results->topLevelItemCount(); ++row)
+                    QVERIFY(!f.app().demo()->isItsDevice(results->topLevelItem(row)->text(0)));
+            }
             if (!chosen.isEmpty())
                 dialog->portList()->setEditText(choose ? device : f.app().demo()->devicePath(LinkFamily::Block));
             dialog->accept();

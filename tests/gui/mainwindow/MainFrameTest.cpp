@@ -146,6 +146,7 @@ private slots:
         QTest::addColumn<QString>("device");
         QTest::newRow("full path") << "/dev/serial/by-id/usb-gauge-if00" << "/dev/serial/by-id/usb-gauge-if00";
         QTest::newRow("device name") << "ttyACM3" << "/dev/ttyACM3";
+        QTest::newRow("none") << "" << ""; // said, not "Gauge port:" and nothing
     }
     void typedDeviceIsStoredAndShown()
     {
@@ -163,7 +164,7 @@ private slots:
         QCOMPARE(configuredPortDevice(loadLineSettings().port), device);
         auto *port = f.frame().findChild<QLabel *>(QStringLiteral("portNotice"));
         QVERIFY(port && port->isVisibleTo(&f.frame()));
-        QCOMPARE(port->text(), loadTranslatedString(5364).arg(device));
+        QCOMPARE(port->text(), device.isEmpty() ? loadTranslatedString(5989) : loadTranslatedString(5364).arg(device));
     }
 
     void languageSwitchRebuildsMenuTreeAndTitle()
