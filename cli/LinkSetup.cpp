@@ -99,8 +99,7 @@ bool portDevices(const CommandLine &args, QStringList &devices, int &status, boo
         // The command's own output would replace the trace, or be spoilt by it.
         for (const QString &output : {QStringLiteral("-o"), QStringLiteral("--report")}) {
             if (notForTrace.isEmpty() && args.has(output)
-                && QFileInfo(args.value(output)).absoluteFilePath()
-                       == QFileInfo(args.value(QStringLiteral("--trace"))).absoluteFilePath())
+                && QFileInfo(args.value(output)) == QFileInfo(args.value(QStringLiteral("--trace"))))
                 notForTrace = QStringLiteral("is this command's %1 file").arg(output);
         }
         if (!notForTrace.isEmpty()) {

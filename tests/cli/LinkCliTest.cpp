@@ -247,6 +247,10 @@ private slots:
         QTest::newRow("past 16 bits of tenths")
             << 5 << 7000.0 << true << 1 << "KValue 7000 cannot be saved or sent to the gauge: allowed are 0 to 6553.5."
             << QStringList();
+        // Beyond the limits whatever the firmware: the range is told, not "whole numbers only".
+        QTest::newRow("above the master type's limits")
+            << 7 << 12.5 << true << 0 << "KValue 12.5 cannot be saved or sent to the gauge: allowed are 0.5 to 12."
+            << QStringList();
         QTest::newRow("a family the master type is not of")
             << 1 << 3600.0 << true << 0 << "--family block does not fit the project: master type 1 (" << QStringList{"--family", "block"};
     }
@@ -314,8 +318,10 @@ private slots:
         QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
         if (exitCode)
             QVERIFY2(r.err.contains("whole numbers only"), qPrintable(r.err));
-        else // and found there
-            QCOMPARE(runCli(QStringList{"verify"} + ports + catalogue + QStringList{home.filePath("p.rix")}).exitCode, 0);
+        // Found there; a refused check records the firmware it read.
+        QCOMPARE(runCli(QStringList{"verify"} + ports + catalogue + QStringList{home.filePath("p.rix")}).exitCode, exitCode);
+        const QJsonArray history = QJsonDocument::fromJson(runCli({"history", "--json"}).out.toUtf8()).array();
+        QCOMPARE(history.last().toObject()["Firmware"].toString(), firmware.replace(',', '.'));
         for (const auto &sim : sims)
             QCOMPARE(sim->stopAndReadState()["counters"].toObject()["download"].toInt(), exitCode ? 0 : 1);
     }

@@ -119,7 +119,8 @@ service_history::Entry entryFor(const Transfer &t)
     // A counter preset and a restore carry no record, and after a write that
     // failed what the gauge holds is not known: no record is claimed there.
     const bool recordless = t.operation == QLatin1String("preset") || t.operation == QLatin1String("restore");
-    const bool afterKnown = !recordless && (t.outcome.success || t.operation != QLatin1String("write"));
+    const bool afterKnown = !recordless && !t.outcome.refused
+                            && (t.outcome.success || t.operation != QLatin1String("write"));
     // Before is the project's record, which keeps no firmware of its own.
     ConfigRecord before = t.before;
     ConfigRecord after = t.after;

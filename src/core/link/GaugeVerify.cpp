@@ -123,8 +123,11 @@ TransferOutcome verifyGauge(const ConfigRecord &cfg, SequenceObserver *observer,
     // The gauge's own block settles how it counts the pulse factor and what
     // it adds to the threshold, as for a write.
     const QVector<record_check::Refusal> refused = record_check::checkAgainstBlock(cfg, held);
-    if (!refused.isEmpty())
-        return refusal(record_check::refusalText(refused.first()));
+    if (!refused.isEmpty()) {
+        TransferOutcome o = refusal(record_check::refusalText(refused.first()));
+        o.firmwareVersion = gauge_codec::firmwareOf(held); // for the history
+        return o;
+    }
     gauge_codec::ParamBlock expected = held;
     gauge_codec::recordToBlock(cfg, expected);
     TransferOutcome o = withDecimalsCut(verified(true, false, gauge_readback::compareBlocks(cfg, expected, held)),

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace record_check {
 
@@ -153,14 +154,26 @@ QVector<Refusal> checkBeforeReading(const ConfigRecord &cfg, LinkFamily family)
     if (family != LinkFamily::Block)
         return refusals;
     const auto isPulseFactor = [](const Refusal &r) { return r.field == QLatin1String("KValue"); };
-    const auto refusedWith = [&](uint8_t firmware) {
+    const auto refusalWith = [&](uint8_t firmware) -> std::optional<Refusal> {
         ConfigRecord gauge = cfg;
         gauge.FirmwareVersion = {firmware, 0};
         const QVector<Refusal> found = checkRecord(gauge, family);
-        return std::any_of(found.begin(), found.end(), isPulseFactor);
+        const auto it = std::find_if(found.begin(), found.end(), isPulseFactor);
+        return it == found.end() ? std::nullopt : std::optional<Refusal>(*it);
     };
-    if (!refusedWith(gauge_codec::TenthsFirmware - 1) || !refusedWith(gauge_codec::TenthsFirmware))
-        refusals.erase(std::remove_if(refusals.begin(), refusals.end(), isPulseFactor), refusals.end());
+    const std::optional<Refusal> whole = refusalWith(gauge_codec::TenthsFirmware - 1);
+    const std::optional<Refusal> tenths = refusalWith(gauge_codec::TenthsFirmware);
+    const auto at = std::find_if(refusals.begin(), refusals.end(), isPulseFactor);
+    if (at == refusals.end())
+        return refusals;
+    if (!whole || !tenths) {
+        refusals.erase(at);
+        return refusals;
+    }
+    // No firmware takes it: the reason is told by the firmware that allows
+    // more, not as "whole numbers only" for a value no decimals keep out.
+    const auto width = [](const Refusal &r) { return r.allowed.high - r.allowed.low; };
+    *at = width(*tenths) > width(*whole) ? *tenths : *whole;
     return refusals;
 }
 
