@@ -5,13 +5,12 @@
 #include "CommandLine.h"
 
 #include "base/KnownSettings.h"
+#include "base/RegularFile.h"
 #include "base/SettingsStore.h"
 #include "catalogue/CatalogueAddress.h"
 #include "link/NetworkAddress.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
-#include <QStorageInfo>
 #include <cstdio>
 
 using namespace cli;
@@ -98,9 +97,8 @@ QString serverProblem(const Key &key, const QString &value)
 
 int notStored(const Key &key)
 {
-    // The store says no more than that it failed; a full disk is worth naming.
-    const QStorageInfo disk(QFileInfo(settings_store::location()).absolutePath());
-    const bool full = disk.isValid() && disk.bytesAvailable() == 0;
+    // The store says no more than that it failed.
+    const bool full = regular_file::diskFullAt(settings_store::location());
     return fail(ExitFailed, QStringLiteral("%1 not changed: the settings file %2 cannot be written%3")
                                 .arg(key.name(), settings_store::location(),
                                      full ? QStringLiteral(" (the disk is full)") : QString()));

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 namespace regular_file {
 
@@ -29,6 +30,12 @@ bool commitWhole(QSaveFile &file, const QByteArray &bytes)
         done += written;
     }
     return (file.flush() || file.flush()) && file.commit();
+}
+
+bool diskFullAt(const QString &path)
+{
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    return disk.isValid() && disk.bytesAvailable() == 0;
 }
 
 }

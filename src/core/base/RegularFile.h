@@ -19,4 +19,8 @@ QString refusal(const QString &path);
 // and would put an empty file in its place.
 bool commitWhole(QSaveFile &file, const QByteArray &bytes);
 
+// True when the disk holding the file has no room left: a failure that
+// gives no reason of its own (a lock file, the settings store) is told so.
+bool diskFullAt(const QString &path);
+
 }

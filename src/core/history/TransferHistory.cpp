@@ -32,11 +32,11 @@ QString outcomeWord(const Transfer &transfer)
     return outcome.refused ? QStringLiteral("refused") : QStringLiteral("failed");
 }
 
-QString firmwareText(const ConfigRecord &record)
+QString firmwareText(const std::array<uint8_t, 2> &firmware)
 {
-    if (record.FirmwareVersion[0] == 0 && record.FirmwareVersion[1] == 0)
+    if (firmware[0] == 0 && firmware[1] == 0)
         return QString();
-    return QStringLiteral("%1.%2").arg(record.FirmwareVersion[0]).arg(record.FirmwareVersion[1]);
+    return QStringLiteral("%1.%2").arg(firmware[0]).arg(firmware[1]);
 }
 
 // The phrase of a text when it still says what the phrase says, else the
@@ -106,9 +106,7 @@ service_history::Entry entryFor(const Transfer &t)
     // the one read last in the session, maybe from another gauge, and a
     // register-family gauge tells none.
     const std::array<uint8_t, 2> found = t.outcome.firmwareVersion.value_or(std::array<uint8_t, 2>{0, 0});
-    ConfigRecord withFound;
-    withFound.FirmwareVersion = found;
-    e.firmware = firmwareText(withFound);
+    e.firmware = firmwareText(found);
     e.masterTypeId = t.after.MasterId;
     e.projectFile = t.projectFile;
     e.operation = t.operation;

@@ -132,9 +132,10 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
     r.port = device;
     bool answered = false;
     bool pinged = false;
+    const bool blockFits = familyFits(device, BlockFamilyBaud);
     const bool registerFits = familyFits(device, RegisterFamilyBaud);
     // A speed neither family speaks is named by the block family's opening.
-    if (familyFits(device, BlockFamilyBaud) || !registerFits) {
+    if (blockFits || !registerFits) {
         ProbeLink block(device, options, traceTag);
         if (openFailed(block, BlockFamilyBaud, r))
             return r;
@@ -162,7 +163,7 @@ ProbeResult probePort(const QString &device, const ProbeOptions &options, const 
     r.message = loadTranslatedString(answered ? 5754 : 5753);
     // Silence or stray bytes at a raw port's one speed may be a gauge of the
     // other family: say so, or the cabling is looked at first.
-    if (!registerFits || !familyFits(device, BlockFamilyBaud))
+    if (!registerFits || !blockFits)
         r.message += QStringLiteral(" (tried at %1 baud only, the speed set for raw network ports in "
                                     "Communication/Baudrate; a gauge of the other family needs %2 baud: use rfc2217://)")
                          .arg(loadLineSettings().baud)

@@ -1,10 +1,9 @@
 #include "ProjectFileLock.h"
 
 #include "base/Language.h"
+#include "base/RegularFile.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QStorageInfo>
 
 ProjectFileLock::ProjectFileLock(const QString &projectPath)
     : m_projectPath(projectPath)
@@ -26,10 +25,8 @@ bool ProjectFileLock::acquire(QString *error)
         *error = loadTranslatedString(5013).arg(name).arg(pid).arg(program, host);
     else
         *error = loadTranslatedString(5014).arg(name, QDir::toNativeSeparators(m_lock.fileName()));
-    // The lock file says no more than that it failed; a full disk is the
-    // usual reason and worth naming.
-    const QStorageInfo disk(QFileInfo(m_projectPath).absolutePath());
-    if (disk.isValid() && disk.bytesAvailable() == 0)
+    // The lock file says no more than that it failed.
+    if (regular_file::diskFullAt(m_projectPath))
         *error += QLatin1Char(' ') + loadTranslatedString(5021);
     return false;
 }

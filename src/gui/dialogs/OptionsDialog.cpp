@@ -345,7 +345,7 @@ QString OptionsDialog::devicePath() const
 #ifdef Q_OS_WIN
     return QString();
 #else
-    return text.startsWith(QLatin1Char('/')) ? text : QStringLiteral("/dev/") + text;
+    return portDeviceFromArgument(text); // a bare name is a device below /dev
 #endif
 }
 

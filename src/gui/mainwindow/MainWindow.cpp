@@ -53,6 +53,13 @@ using namespace command_ids;
 
 namespace {
 
+// A choice the settings file did not take would be gone at the next start
+// (and the commands reading it with it) without a word.
+void tellSettingsNotStored()
+{
+    user_messages::show(loadTranslatedString(5020).arg(settings_store::location()), user_messages::Icon::Exclamation);
+}
+
 // Write's prompt, or what the gauge still needs before it can be written:
 // a pulse factor outside the master type's limits (a new project's 0).
 QString writeStatusTip(const ConfigRecord &config, bool masterChosen)
@@ -233,9 +240,8 @@ void MainWindow::createActions()
         const bool wanted = action(VerifyAfterWrite)->isChecked();
         if (::setVerifyAfterWrite(wanted))
             return;
-        // A choice the settings did not take is told and undone, in the mark
-        // and in what this session's writes read.
-        user_messages::show(loadTranslatedString(5020).arg(settings_store::location()), user_messages::Icon::Exclamation);
+        // Told and undone, in the mark and in what this session's writes read.
+        tellSettingsNotStored();
         ::setVerifyAfterWrite(!wanted);
         action(VerifyAfterWrite)->setChecked(!wanted);
     });
@@ -461,10 +467,8 @@ void MainWindow::onCommunicationSettings()
     // The demo gauge's own terminal (Find gauge finds it) is no port to keep.
     if (demo && demo->isItsDevice(settings.device))
         settings.device = before.device;
-    // A write-protected settings file: the choice would be gone at the next
-    // start (and the next command's port with it) without a word.
     if (!settings.store() || !options.settingsStored())
-        user_messages::show(loadTranslatedString(5020).arg(settings_store::location()), user_messages::Icon::Exclamation);
+        tellSettingsNotStored();
     // A port chosen while the demo gauge stands in is the one to talk to now.
     if (demo && (settings.port != before.port || settings.device != before.device)) {
         gaugeCommands().setDemoGauge(nullptr);

@@ -1,4 +1,5 @@
 #include "link/TrafficTrace.h"
+#include "common/FileSizeLimit.h"
 #include "common/SimGauge.h"
 #include "common/TestEnv.h"
 #include "common/TestRegistry.h"
@@ -6,11 +7,6 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QTest>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 class TrafficTraceTest : public QObject
 {
@@ -56,16 +52,11 @@ private slots:
         testing_support::ScopedTestHome home;
         QStringList told;
         traffic_trace::setFailureHandler([&told](const QString &, const QString &reason) { told << reason; });
-        rlimit before{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
-        rlimit none = before;
-        none.rlim_cur = 0;
-        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &none) == 0);
+        testing_support::FileSizeLimit full(0);
+        QVERIFY(full.isSet());
         traffic_trace::written(QByteArray::fromHex("24"));
         traffic_trace::written(QByteArray::fromHex("25"));
-        setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, previousSignal);
+        full.lift();
         traffic_trace::setFailureHandler(nullptr);
         QCOMPARE(told.size(), 1);
         QVERIFY2(told.first().contains("too large"), qPrintable(told.first()));

@@ -3,6 +3,7 @@
 #include "model/MasterTypeLookup.h"
 #include "model/ProjectFile.h"
 #include "base/RegularFile.h"
+#include "common/FileSizeLimit.h"
 #include "common/MessageRecorder.h"
 
 #include <limits>
@@ -17,11 +18,6 @@
 #include <QSysInfo>
 #include <QSignalSpy>
 #include <QTest>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using namespace testing_support;
 
@@ -316,12 +312,8 @@ private slots:
         QFETCH(int, size);
         ScopedTestHome home;
         const QString path = writeFile(home, "keep.rix", projectBytes(101));
-        rlimit before{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
-        rlimit small = before;
-        small.rlim_cur = 40;
-        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        FileSizeLimit full(40);
+        QVERIFY(full.isSet());
         QString error;
         bool written = false;
         if (size == 0) {
@@ -331,8 +323,7 @@ private slots:
             written = file.open(QIODevice::WriteOnly) && regular_file::commitWhole(file, QByteArray(size, 'x'));
             error = file.errorString();
         }
-        setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, previousSignal);
+        full.lift();
         QVERIFY(!written);
         QVERIFY2(error.contains("too large"), qPrintable(error)); // EFBIG, as ENOSPC on a full disk
         QCOMPARE(readFile(path), projectBytes(101));
