@@ -1,6 +1,7 @@
 // The desktop program as main() starts it, for the recovery test to kill:
 // it opens the project named first on its command line, changes the pulse
-// factor to the second argument as the master's form would, copies the
+// factor to the second argument as the master's form would and types a
+// calibration of the temperature input, copies the
 // project for recovery every 50 ms instead of every 30 s, says "copied" on
 // stdout once the first copy is there, then copies no more, and runs until
 // it is killed.
@@ -30,6 +31,16 @@ int main(int argc, char **argv)
     SplashWindow::hideSplashScreen();
     ProjectDocument *document = theApp.document();
     document->config().KValue = QString::fromLocal8Bit(argv[2]).toDouble();
+    // Typed into the temperature input's calibration (in no table file).
+    InputCalibration *calibration = document->calibration(1);
+    calibration->resistance[0] = 12.5;
+    calibration->pointerAngle[7] = 270.25;
+    calibration->supportPointCount = InputCalibration::FewPoints;
+    calibration->signalCheckMax = 0.0;
+    calibration->sensor.Name = QStringLiteral("Tank, hinten");
+    calibration->sensor.PointCount = 2;
+    calibration->sensor.Y[1] = 180.0;
+    calibration->sensor.Defined = 1;
     document->setModified(true);
     RecoveryCopy *recovery = theApp.recovery();
     recovery->setInterval(50);

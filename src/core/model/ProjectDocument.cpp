@@ -234,13 +234,18 @@ bool ProjectDocument::open(const QString &path)
 }
 
 bool ProjectDocument::onRecoverDocument(const QString &copy, const QString &originalPath,
-                                        const QByteArray &originalBytes)
+                                        const QByteArray &originalBytes,
+                                        const std::array<InputCalibration, InputCount> &calibrations)
 {
     if (!open(copy))
         return false;
     setPath(originalPath.isEmpty() ? QString() : QFileInfo(originalPath).absoluteFilePath());
     m_fileBytes = originalBytes;
+    // In no table file: closing asks about them as before the crash.
+    m_calibrations = calibrations;
+    m_committed = state();
     setModified(true);
+    emit recordReloaded();
     return true;
 }
 

@@ -81,9 +81,11 @@ public:
     bool open(const QString &path);
     // Takes a recovery copy as the project with unsaved changes of the file
     // originalPath (empty: a project never saved), which held originalBytes
-    // when it was last opened or saved (empty: not known). False when the
-    // copy cannot be read (the user has been told).
-    bool onRecoverDocument(const QString &copy, const QString &originalPath, const QByteArray &originalBytes);
+    // when it was last opened or saved (empty: not known), with the inputs'
+    // calibrations as unsaved values. False when the copy cannot be read
+    // (the user has been told).
+    bool onRecoverDocument(const QString &copy, const QString &originalPath, const QByteArray &originalBytes,
+                           const std::array<InputCalibration, InputCount> &calibrations);
     // What the project's file held when it was last opened or saved here;
     // empty when that is not known. Save asks before replacing other bytes.
     QByteArray fileBytesSeen() const { return m_fileBytes; }

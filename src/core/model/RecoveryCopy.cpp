@@ -3,6 +3,7 @@
 #include "base/Language.h"
 #include "base/LocalDates.h"
 #include "base/UserMessages.h"
+#include "CalibrationNotes.h"
 #include "ProjectDocument.h"
 #include "ProjectFile.h"
 
@@ -67,11 +68,14 @@ RecoveryCopy::RecoveryCopy(ProjectDocument *document, QObject *parent)
 {
     m_timer.setInterval(DefaultIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &RecoveryCopy::update);
-    // Saved or discarded, the project needs no copy any more.
+    // Saved or discarded, the project needs no copy any more, unless
+    // calibration values are in no table file yet (the project file has no
+    // place for them).
     connect(document, &ProjectDocument::modifiedChanged, this, [this](bool modified) {
         if (!modified)
-            remove();
+            refresh();
     });
+    connect(document, &ProjectDocument::recordReloaded, this, &RecoveryCopy::refresh);
     m_timer.start();
 }
 
@@ -104,7 +108,12 @@ void RecoveryCopy::update()
     // What the form holds but has not handed in yet is part of the work; an
     // entry it would refuse stays out.
     m_document->commitEditorQuietly();
-    if (!m_document->isModified()) {
+    refresh();
+}
+
+void RecoveryCopy::refresh()
+{
+    if (!m_document->isModified() && m_document->unkeptCalibrations().isEmpty()) {
         remove();
         return;
     }
@@ -118,6 +127,10 @@ void RecoveryCopy::update()
     notes.setValue(Group + QStringLiteral("/path"), m_document->filePath());
     notes.setValue(Group + QStringLiteral("/file"), m_document->fileBytesSeen());
     notes.setValue(Group + QStringLiteral("/saved"), QDateTime::currentDateTime());
+    calibration_notes::Calibrations calibrations;
+    for (int input = 0; input < ProjectDocument::InputCount; ++input)
+        calibrations[size_t(input)] = *m_document->calibration(input);
+    calibration_notes::write(notes, calibrations);
     notes.sync();
 }
 
@@ -161,7 +174,8 @@ bool RecoveryCopy::offerLeftOver()
     // Save, as without the crash.
     const bool restored = restore
                           && m_document->onRecoverDocument(copy, original,
-                                                           notes.value(Group + QStringLiteral("/file")).toByteArray());
+                                                           notes.value(Group + QStringLiteral("/file")).toByteArray(),
+                                                           calibration_notes::read(notes));
     // A copy that was taken (or refused) is not offered again; one that
     // could not be read stays for another try.
     if (!restore || restored) {

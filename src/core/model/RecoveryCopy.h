@@ -1,6 +1,7 @@
 #pragma once
 // Recovery copies of a project with unsaved changes: while the project is
-// modified, a copy is written every 30 seconds to the user's data folder, one
+// modified or holds calibration values in no table file, a copy (with the
+// calibrations in its notes) is written every 30 seconds to the user's data folder, one
 // per running program; it goes when the project is saved or discarded and
 // when the program ends normally. A copy left by a program that ended
 // without this (a crash, a killed process) is offered at the next start.
@@ -25,7 +26,7 @@ public:
 
     // How often a modified project is copied; 30 s unless set.
     void setInterval(int ms) { m_timer.setInterval(ms); }
-    // Writes the copy now if the project is modified, else removes it.
+    // Writes the copy now if there is unsaved work, else removes it.
     void update();
     // The program is ended from outside (the session ends): the copy is
     // brought up to date and left for the next start to offer.
@@ -37,6 +38,8 @@ public:
     bool offerLeftOver();
 
 private:
+    // Writes the copy when there is unsaved work, else removes it.
+    void refresh();
     void remove();
 
     ProjectDocument *m_document;

@@ -167,7 +167,9 @@ bool DesktopApp::carryOutShellCommand(const CommandLineInfo &info)
 {
     switch (info.command) {
     case CommandLineInfo::ShellCommand::FileOpen:
-        return m_mainFrame->openProject(info.fileName);
+        // A file that cannot be read has been told about; the program
+        // starts with a new project rather than vanishing with the message.
+        return m_mainFrame->openProject(info.fileName) || m_document->newProject();
     case CommandLineInfo::ShellCommand::FilePrint:
     case CommandLineInfo::ShellCommand::FilePrintTo:
         return m_mainFrame->openProject(info.fileName) && m_mainFrame->printing().printDirect();

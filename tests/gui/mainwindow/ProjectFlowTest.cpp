@@ -211,15 +211,17 @@ private slots:
         QVERIFY(!f.frame().fileCommands().recentFiles().entries().contains(QFileInfo(damaged).absoluteFilePath()));
     }
 
-    void damagedFileOnTheCommandLineEndsTheStart()
+    void damagedFileOnTheCommandLineStartsANewProject()
     {
         FrameFixture f;
         const QString damaged = f.home().filePath(QStringLiteral("damaged.rix"));
         writeBytes(damaged, QByteArray("\x67\x00\x00", 3));
-        QVERIFY(!f.start({damaged}));
+        QVERIFY(f.start({damaged}));
         QCOMPARE(f.messages().count(), 1);
         QVERIFY(f.messages().texts().first().contains(QStringLiteral("damaged.rix")));
-        QVERIFY(f.exitCode() != 0);
+        QVERIFY(f.frame().isVisible());
+        QCOMPARE(f.document().filePath(), QString());
+        QVERIFY(!f.document().isModified());
     }
 
     void printRequestWithoutPrinterEnds()

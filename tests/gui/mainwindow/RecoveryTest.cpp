@@ -69,6 +69,13 @@ private slots:
         QCOMPARE(f.document().config().KValue, restored ? 4321.0 : 0.0);
         QCOMPARE(f.document().filePath(), restored ? QFileInfo(project).absoluteFilePath() : QString());
         QCOMPARE(f.document().isModified(), restored);
+        const InputCalibration &calibration = *f.document().calibration(1);
+        QCOMPARE(calibration.resistance[0], restored ? 12.5 : 0.0);
+        QCOMPARE(calibration.pointerAngle[7], restored ? 270.25 : 0.0);
+        QCOMPARE(calibration.signalCheckMax, restored ? 0.0 : 255.0);
+        QCOMPARE(calibration.sensor.Name, restored ? QStringLiteral("Tank, hinten") : QString());
+        QCOMPARE(calibration.sensor.Y[1], restored ? 180.0 : 0.0);
+        QCOMPARE(f.document().unkeptCalibrations(), restored ? QVector<int>{1} : QVector<int>{});
         // The killed program's copy is gone either way; a restored project
         // has a copy of this program's own.
         const QString own = QStringLiteral("recovery-%1").arg(QCoreApplication::applicationPid());
@@ -79,6 +86,23 @@ private slots:
             QCOMPARE(f.messages().count(), 2);
             QVERIFY(f.messages().texts().last().startsWith(loadTranslatedString(5019).section(QStringLiteral("%1"), 0, 0)));
         }
+    }
+
+    // The project file has no place for calibrations: saving it leaves the
+    // copy for them until they are in a table file.
+    void savedProjectKeepsTheCopyForCalibrations()
+    {
+        FrameFixture f;
+        QVERIFY(f.start());
+        f.document().calibration(2)->quantity[3] = 42.0;
+        f.document().commitChange([] { return QStringLiteral("typed"); });
+        f.app().recovery()->update();
+        QVERIFY(f.document().save(f.home().filePath(QStringLiteral("saved.rix"))));
+        QVERIFY(!f.document().isModified());
+        QVERIFY(QFile::exists(f.app().recovery()->copyPath()));
+        f.document().calibrationKept(2);
+        f.app().recovery()->update();
+        QCOMPARE(recoveryFiles(), QStringList());
     }
 
     void cleanExitLeavesNoCopy()
