@@ -182,10 +182,26 @@ static void mergeSpellings(QSettings &store, const QString &preferred)
 
 // Written out now: a file that cannot be written is told at once, not found
 // out at the next start.
+static std::function<void(bool)> g_observer;
+
+void setStoreObserver(std::function<void(bool)> observer)
+{
+    g_observer = std::move(observer);
+}
+
 static bool stored(QSettings &store)
 {
     store.sync();
     return store.status() == QSettings::NoError;
+}
+
+// After the store is closed: the observer may ask the user, and the
+// settings may be read meanwhile.
+static bool observed(bool ok)
+{
+    if (g_observer)
+        g_observer(ok);
+    return ok;
 }
 
 // Stores under the spellings already stored, so that the program never
@@ -202,12 +218,12 @@ static bool write(const QString &section, const QString &entry, const QVariant &
 
 bool writeString(const QString &section, const QString &entry, const QString &value)
 {
-    return write(section, entry, value);
+    return observed(write(section, entry, value));
 }
 
 bool writeInt(const QString &section, const QString &entry, int value)
 {
-    return write(section, entry, value);
+    return observed(write(section, entry, value));
 }
 
 bool contains(const QString &section, const QString &entry)
@@ -216,7 +232,7 @@ bool contains(const QString &section, const QString &entry)
     return !keysOf(*store, section, entry).isEmpty();
 }
 
-bool remove(const QString &section, const QString &entry)
+static bool removeEntry(const QString &section, const QString &entry)
 {
     auto store = openStore();
     const QStringList keys = keysOf(*store, section, entry);
@@ -227,6 +243,11 @@ bool remove(const QString &section, const QString &entry)
     for (const QString &key : keysOf(*store, section, entry))
         store->remove(key);
     return stored(*store);
+}
+
+bool remove(const QString &section, const QString &entry)
+{
+    return observed(removeEntry(section, entry));
 }
 
 QStringList entries()

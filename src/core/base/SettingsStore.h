@@ -8,6 +8,7 @@
 // one spelling. Reading never writes.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace settings_store {
 
@@ -33,6 +34,10 @@ QStringList entries();
 // settings (the command-line tool) set it to the desktop program's name.
 QString applicationName();
 void setApplicationName(const QString &name);
+
+// Called after every write and remove with whether the store took it; the
+// desktop program tells the user of settings it cannot keep (none by default).
+void setStoreObserver(std::function<void(bool stored)> observer);
 
 // Full path of the settings file or registry key, for messages and the README.
 QString location();

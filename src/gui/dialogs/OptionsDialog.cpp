@@ -49,16 +49,16 @@ const QString HistorySection = QStringLiteral("Directories");
 const QString HistoryEntry = QStringLiteral("History");
 
 // Stores a path field: an emptied field removes the setting (the default
-// applies again), an untouched one leaves the settings as they are. False
-// when the settings could not be written.
-bool storePath(const QLineEdit *edit, const QString &section, const QString &entry)
+// applies again), an untouched one leaves the settings as they are.
+void storePath(const QLineEdit *edit, const QString &section, const QString &entry)
 {
     const QString text = edit->text().trimmed();
     if (text == edit->property("stored").toString())
-        return true;
+        return;
     if (text.isEmpty())
-        return settings_store::remove(section, entry);
-    return settings_store::writeString(section, entry, text);
+        settings_store::remove(section, entry);
+    else
+        settings_store::writeString(section, entry, text);
 }
 
 void showPath(QLineEdit *edit, const QString &section, const QString &entry, const QString &defaultPath)
@@ -457,9 +457,9 @@ void OptionsDialog::accept()
         return;
     m_databasePath = m_database->text();
     m_comPort = m_port->currentText().trimmed();
-    m_settingsStored = settings_store::writeString(QStringLiteral("Directories"), QStringLiteral("DBase"), m_databasePath);
-    m_settingsStored = storePath(m_userSensors, UserSensorsSection, UserSensorsEntry) && m_settingsStored;
-    m_settingsStored = storePath(m_history, HistorySection, HistoryEntry) && m_settingsStored;
+    settings_store::writeString(QStringLiteral("Directories"), QStringLiteral("DBase"), m_databasePath);
+    storePath(m_userSensors, UserSensorsSection, UserSensorsEntry);
+    storePath(m_history, HistorySection, HistoryEntry);
 
     const int row = m_language->currentIndex();
     if (row >= 0) {

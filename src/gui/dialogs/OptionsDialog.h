@@ -43,8 +43,6 @@ public:
     // The demo gauges' terminals: Find gauge leaves them out (they are no
     // port to keep).
     void setDemoPorts(const QStringList &ports) { m_demoPorts = ports; }
-    // After OK: false when the settings file did not take the paths.
-    bool settingsStored() const { return m_settingsStored; }
 
     // The entries the port list shows for these system ports, in the given
     // order. On Windows only names of the serial kinds count ("\Device\Serial",
@@ -105,7 +103,6 @@ private:
     QString m_comPort;
     QList<SystemSerialPort> m_systemPorts;
     bool m_portsGiven = false;
-    bool m_settingsStored = true;
     QStringList m_demoPorts;
     bool m_initialised = false;
 };

@@ -53,13 +53,6 @@ using namespace command_ids;
 
 namespace {
 
-// A choice the settings file did not take would be gone at the next start
-// (and the commands reading it with it) without a word.
-void tellSettingsNotStored()
-{
-    user_messages::show(loadTranslatedString(5020).arg(settings_store::location()), user_messages::Icon::Exclamation);
-}
-
 // Write's prompt, or what the gauge still needs before it can be written:
 // a pulse factor outside the master type's limits (a new project's 0).
 QString writeStatusTip(const ConfigRecord &config, bool masterChosen)
@@ -240,8 +233,8 @@ void MainWindow::createActions()
         const bool wanted = action(VerifyAfterWrite)->isChecked();
         if (::setVerifyAfterWrite(wanted))
             return;
-        // Told and undone, in the mark and in what this session's writes read.
-        tellSettingsNotStored();
+        // Told by the settings' watcher; undone in the mark and in what this
+        // session's writes read.
         ::setVerifyAfterWrite(!wanted);
         action(VerifyAfterWrite)->setChecked(!wanted);
     });
@@ -467,8 +460,8 @@ void MainWindow::onCommunicationSettings()
     // The demo gauge's own terminal (Find gauge finds it) is no port to keep.
     if (demo && demo->isItsDevice(settings.device))
         settings.device = before.device;
-    if (!settings.store() || !options.settingsStored())
-        tellSettingsNotStored();
+    // One the file does not take is told by the settings' watcher.
+    settings.store();
     // A port chosen while the demo gauge stands in is the one to talk to now.
     if (demo && (settings.port != before.port || settings.device != before.device)) {
         gaugeCommands().setDemoGauge(nullptr);

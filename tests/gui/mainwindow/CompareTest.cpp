@@ -254,15 +254,27 @@ private slots:
                                                        << true << "";
     }
     // A choice the settings cannot keep is told, and the check mark shows
-    // what writes will do (they follow the stored choice).
-    void verifyChoiceTheSettingsCannotKeep()
+    // what writes will do (they follow the stored choice). Settings the
+    // program keeps by itself (the window's place at closing) are told too,
+    // once while the file stays unwritable.
+    void settingsTheFileCannotKeep_data()
     {
+        QTest::addColumn<bool>("chooseVerify");
+        QTest::newRow("Verify after writing, then closing") << true;
+        QTest::newRow("closing alone") << false;
+    }
+    void settingsTheFileCannotKeep()
+    {
+        QFETCH(bool, chooseVerify);
         FrameFixture f;
         QVERIFY(QDir().mkpath(settings_store::location())); // a folder where the file belongs
         QVERIFY(f.start());
-        pickFromMenu(f, 3, VerifyAfterWrite);
+        if (chooseVerify) {
+            pickFromMenu(f, 3, VerifyAfterWrite);
+            QVERIFY(!f.frame().action(VerifyAfterWrite)->isChecked());
+        }
+        f.frame().close();
         QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5020).arg(settings_store::location())});
-        QVERIFY(!f.frame().action(VerifyAfterWrite)->isChecked());
     }
 
     void verifyAfterWritingCatchesAKeptValue()
