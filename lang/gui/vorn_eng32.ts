@@ -503,6 +503,10 @@
         <source>No gauge port set</source>
         <translation>No gauge port set</translation>
     </message>
+    <message id="5990">
+        <source>A gauge of this master type keeps no display settings (the items on the LCD, illumination and units): they are not written to it.</source>
+        <translation>A gauge of this master type keeps no display settings (the items on the LCD, illumination and units): they are not written to it.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>

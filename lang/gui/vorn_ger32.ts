@@ -503,6 +503,10 @@
         <source>No gauge port set</source>
         <translation>Kein Messgerät-Anschluss eingestellt</translation>
     </message>
+    <message id="5990">
+        <source>A gauge of this master type keeps no display settings (the items on the LCD, illumination and units): they are not written to it.</source>
+        <translation>Ein Messgerät dieses Mastertyps speichert keine Anzeigeeinstellungen (die Anzeigen auf dem LCD, Beleuchtung und Einheiten): sie werden nicht zum Gerät geschrieben.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>

@@ -68,10 +68,12 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::newRow("the same project") << "same" << 0;
         QTest::newRow("versions 100 and 103 holding the same values") << "v100" << 0;
-        // Master type 6 is a tachometer with LCD: it shows engine hours, not
-        // the odometer.
+        // Master type 8 is a tachometer with LCD: it shows engine hours, not
+        // the odometer. Type 6 has an LCD too, but its gauge (block family)
+        // holds none of the display settings.
         QTest::newRow("an LCD item the tachometer does not use") << "odometer" << 0;
         QTest::newRow("an LCD item the tachometer uses") << "engine hours" << 1;
+        QTest::newRow("an LCD item a block gauge does not hold") << "block engine hours" << 0;
         QTest::newRow("a file that is not a project") << "text" << 2;
         QTest::newRow("a missing file") << "missing" << 2;
     }
@@ -81,17 +83,18 @@ private slots:
         QFETCH(int, status);
         ScopedTestHome home;
         const bool plain = second == QLatin1String("v100");
+        const int master = second == QLatin1String("block engine hours") ? 6 : 8;
         const QString first =
-            project(home.filePath("a.rix"), plain ? -1 : 6, [](ConfigRecord &) {});
+            project(home.filePath("a.rix"), plain ? -1 : master, [](ConfigRecord &) {});
         QString other = home.filePath("b.rix");
         if (second == QLatin1String("same"))
-            project(other, 6, [](ConfigRecord &) {});
+            project(other, master, [](ConfigRecord &) {});
         else if (second == QLatin1String("v100"))
             version100(other);
         else if (second == QLatin1String("odometer"))
-            project(other, 6, [](ConfigRecord &c) { c.setDisplayBit(display_bits::OdoTotal, false); });
-        else if (second == QLatin1String("engine hours"))
-            project(other, 6, [](ConfigRecord &c) { c.setDisplayBit(display_bits::EngineHours, false); });
+            project(other, master, [](ConfigRecord &c) { c.setDisplayBit(display_bits::OdoTotal, false); });
+        else if (second.endsWith(QLatin1String("engine hours")))
+            project(other, master, [](ConfigRecord &c) { c.setDisplayBit(display_bits::EngineHours, false); });
         else if (second == QLatin1String("text")) {
             QFile f(other);
             QVERIFY(f.open(QIODevice::WriteOnly));

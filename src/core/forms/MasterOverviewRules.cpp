@@ -25,6 +25,15 @@ const std::array<DisplayItem, 8> &displayItems()
     return items;
 }
 
+const std::array<int, 12> &displaySettingControls()
+{
+    using namespace ids;
+    static const std::array<int, 12> controls{EngineHours, TripHours,      Clock,           WaterTemperature,
+                                              Volt,        OdoTotal,       TripDistance,    Depth,
+                                              IlluminationList, TemperatureList, TimeList, DepthList};
+    return controls;
+}
+
 ControlStates computeControlStates(const ConfigRecord &config, int dataSource)
 {
     using namespace ids;
@@ -64,6 +73,14 @@ ControlStates computeControlStates(const ConfigRecord &config, int dataSource)
         enable({DistanceList}, false);
         enable({TemperatureList, DepthList}, sumlog);
         enable({TimeList}, speedo || tacho || sumlog);
+    }
+
+    // A block-family gauge's parameter block has no place for the display
+    // settings: offered, they would seem written (and read back the same).
+    s.displayNotKept = lcd && config.family() == LinkFamily::Block;
+    if (s.displayNotKept) {
+        for (int id : displaySettingControls())
+            s.enabled[id] = false;
     }
 
     show({SourceLabel, SourceList}, sumlog || speedo);

@@ -76,6 +76,10 @@ struct DisplayItem
 };
 const std::array<DisplayItem, 8> &displayItems();
 
+// The LCD items, illumination and units: what only a register-family
+// gauge's registers hold.
+const std::array<int, 12> &displaySettingControls();
+
 // What the master type makes of the form. Every control a rule governs has an
 // entry in shown; enabled holds only the controls a rule enables or disables.
 struct ControlStates
@@ -83,6 +87,8 @@ struct ControlStates
     QMap<int, bool> shown;
     QMap<int, bool> enabled;
     bool tickBuzzer = false; // an LCD master always drives its buzzer output
+    // The display settings are disabled: the gauge's family does not hold them.
+    bool displayNotKept = false;
     QString counterUnit;
 };
 // dataSource: the signal source that counts (the one just selected, or the

@@ -242,6 +242,9 @@ void MasterOverview::updateControls(std::optional<int> selectedSource)
         control(it.key())->setVisible(it.value());
     for (auto it = states.enabled.cbegin(); it != states.enabled.cend(); ++it)
         control(it.key())->setEnabled(it.value());
+    const QString notKept = states.displayNotKept ? loadTranslatedString(5990) : QString();
+    for (int id : displaySettingControls())
+        control(id)->setToolTip(notKept);
     if (states.tickBuzzer)
         qobject_cast<QCheckBox *>(control(ids::Buzzer))->setChecked(true);
     setText(control(ids::CounterUnit), states.counterUnit);

@@ -98,13 +98,23 @@ void MasterOverview::showKeptPulseFactor()
     ConfigRecord probe = m_work;
     probe.DataSource = takeIndex(list(ids::SourceList), probe.DataSource);
     const TypedNumber typed = parseTypedNumber(field->text());
-    // A whole-number tachometer refuses decimals when saved.
+    if (typed.status != TypedNumber::Ok)
+        return;
+    // A tachometer whose early firmware was read holds whole pulses: under
+    // the master type's limits the save refuses decimals (and says why),
+    // else the field shows what the write will send. A gauge not read yet
+    // decides at the write.
     using record_check::PulseFactorField;
-    if (typed.status != TypedNumber::Ok || record_check::wholeNumberPulseFactor(probe))
+    const bool whole = record_check::wholeNumberPulseFactor(probe);
+    if (whole && ((probe.UseMinMax && probe.DataSource != 1) || probe.FirmwareVersion[0] == 0))
         return;
     QString shown;
     const bool plain = record_check::pulseFactorFieldOf(probe) == PulseFactorField::PlainKValue;
-    if (plain) {
+    if (whole) {
+        if (!(std::fabs(typed.value) < 1e9))
+            return;
+        shown = QString::number(std::round(typed.value), 'f', 0);
+    } else if (plain) {
         // A register gauge holds the k-value in whole pulses; a block gauge's
         // firmware, not known here, decides.
         if (probe.family() != LinkFamily::Register || !(std::fabs(typed.value) < 1e9))
@@ -118,7 +128,7 @@ void MasterOverview::showKeptPulseFactor()
         return;
     field->setText(shown);
     if (!markPulseFactor()) // a value out of range keeps its own note
-        field_mark::say(note(ids::PulseEdit), loadTranslatedString(plain ? 5978 : 5984).arg(shown));
+        field_mark::say(note(ids::PulseEdit), loadTranslatedString(plain || whole ? 5978 : 5984).arg(shown));
 }
 
 void MasterOverview::showKeptCounter()

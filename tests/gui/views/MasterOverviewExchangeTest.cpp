@@ -276,8 +276,12 @@ private slots:
                                                             << "kept as 1235: the gauge holds whole numbers";
         QTest::newRow("saved from the field") << speedometerWithoutLcd() << "2500,5" << true << "2501"
                                               << "kept as 2501: the gauge holds whole numbers";
-        QTest::newRow("whole number: refused when saved") << tachometerEarlyFirmware() << "12.5" << false << "12.5"
-                                                          << "";
+        QTest::newRow("early firmware read, no limits") << tachometerEarlyFirmware() << "12.4" << false << "12"
+                                                        << "kept as 12: the gauge holds whole numbers";
+        QTest::newRow("no gauge read yet: the write decides")
+            << MasterKind{5, 0, {}} << "12.5" << false << "12.5" << "";
+        QTest::newRow("a block gauge's tenths") << tachometerLaterFirmware() << "12.46" << false << "12.5"
+                                                << "kept as 12.5: the gauge holds one decimal";
     }
     void pulseFactorShowsWhatIsKept()
     {
