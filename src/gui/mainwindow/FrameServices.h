@@ -13,6 +13,8 @@ public:
     virtual void presetCounter(int startAddress, int cellCount, quint32 counterValue) = 0;
     // A passing word in the status bar about what a form's button did.
     virtual void showStatusNote(const QString &text) = 0;
+    // The note no longer holds (a refused entry typed right): it goes if shown.
+    virtual void withdrawStatusNote(const QString &text) = 0;
 };
 
 // The one main window, or nullptr before it exists.

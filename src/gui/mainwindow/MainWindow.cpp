@@ -539,6 +539,12 @@ void MainWindow::showStatusNote(const QString &text)
     statusBar()->showMessage(text, 8000);
 }
 
+void MainWindow::withdrawStatusNote(const QString &text)
+{
+    if (statusBar()->currentMessage() == text)
+        statusBar()->clearMessage();
+}
+
 void MainWindow::onTransferFinished()
 {
     updateCommandStates();

@@ -54,6 +54,7 @@ public:
     // FrameServices
     void presetCounter(int startAddress, int cellCount, quint32 counterValue) override;
     void showStatusNote(const QString &text) override;
+    void withdrawStatusNote(const QString &text) override;
 
 public slots:
     // Opens a project named by the command line or the recent list; asks to

@@ -26,11 +26,14 @@ void mark(QWidget *field, QLabel *note, const QString &reason)
         say(note, reason);
         return;
     }
-    if (field->toolTip() == reason)
+    const QString before = field->toolTip();
+    if (before == reason)
         return;
     field->setToolTip(reason);
     if (!reason.isEmpty())
         tellStatusBar(reason);
+    else if (FrameServices *frame = mainWindowServices())
+        frame->withdrawStatusNote(before);
 }
 
 namespace {

@@ -102,7 +102,7 @@ private:
     // true when it does.
     bool markPulseFactor();
     // The same for the threshold of a master that does not keep it on its scale.
-    void markThreshold();
+    bool markThreshold();
     // "needs a value from ... to ..." when the record check refuses the
     // field's value in probe; empty when it takes it.
     static QString neededRange(const ConfigRecord &probe, const QString &fieldName);

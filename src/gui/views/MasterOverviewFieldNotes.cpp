@@ -35,7 +35,7 @@ bool MasterOverview::markPulseFactor()
     return !reason.isEmpty();
 }
 
-void MasterOverview::markThreshold()
+bool MasterOverview::markThreshold()
 {
     QLineEdit *field = edit(ids::ThresholdEdit);
     const TypedNumber number = parseTypedNumber(field->text());
@@ -49,6 +49,7 @@ void MasterOverview::markThreshold()
         reason = numberRefusal(number, textOf(control(ids::ThresholdLabel)), field->text());
     }
     field_mark::mark(field, note(ids::ThresholdEdit), reason);
+    return !reason.isEmpty();
 }
 
 QString MasterOverview::neededRange(const ConfigRecord &probe, const QString &fieldName)
@@ -82,6 +83,10 @@ void MasterOverview::clampThresholdText(bool untyped)
                                  && (field->text().contains(QLatin1Char('.')) || field->text().contains(QLatin1Char(',')));
     if (field->text() != shown)
         field->setText(shown);
+    // The frame and the note follow the value kept: one rounded past a bound
+    // is refused naming it, one rounded back inside is framed no more.
+    if (markThreshold())
+        return;
     if (kept != typed.value) {
         const bool atEnd = kept == m_work.ScaleMax;
         field_mark::say(note(ids::ThresholdEdit), loadTranslatedString(atEnd ? 5971 : 5972).arg(shown));

@@ -1,6 +1,7 @@
 // The calibration form of each gauge input: which inputs it locks and how
 // the graph shows it, the support points shown with one decimal, and a value
 // that is no number keeping the form.
+#include "OverviewFixture.h"
 #include "common/MessageRecorder.h"
 #include "common/TestRegistry.h"
 #include "model/ProjectDocument.h"
@@ -80,6 +81,7 @@ private slots:
     void badNumberKeepsTheForm()
     {
         testing_support::MessageRecorder messages;
+        overview_testing::RecordingFrame statusBar;
         ProjectDocument document;
         document.setSelectedTreeItem(401);
         CalibrationView view(&document);
@@ -94,8 +96,10 @@ private slots:
         QVERIFY(!view.canLeave());
         QCOMPARE(field->toolTip(), reason);
         QCOMPARE(messages.count(), 0);
+        QVERIFY(statusBar.notes.contains(reason));
         QTest::keyClick(field, Qt::Key_1);
         QCOMPARE(field->toolTip(), QString());
+        QCOMPARE(statusBar.notes, QStringList()); // the status bar's word goes too
         QVERIFY(field->styleSheet().isEmpty());
         QVERIFY(view.canLeave());
     }

@@ -236,6 +236,12 @@ private slots:
         QTest::newRow("small negative fraction") << false << "-0,4" << 0.0 << "kept as 0: the gauge holds whole numbers";
         QTest::newRow("whole number") << false << "3200" << 3200.0 << "";
         QTest::newRow("a negative half") << false << "-2,5" << -2.0 << "kept as -2: the gauge holds whole numbers";
+        // Framed while typed, the value kept is framed no more; one rounded
+        // past the bound keeps the bound's note (and is not saved).
+        QTest::newRow("rounded back inside") << false << "65535,4" << 65535.0
+                                             << "kept as 65535: the gauge holds whole numbers";
+        QTest::newRow("rounded past the bound") << false << "65535,5" << 65536.0
+                                                << "framed: needs a value from -255 to 65535";
     }
     void thresholdShowsWhatIsKept()
     {
@@ -251,6 +257,10 @@ private slots:
         type(*form, 1047, typed);
         editOf(*form, 1085)->setFocus(); // leaving the field shows what is kept at once
         QCOMPARE(textOf(*form, 1047), QString::number(saved));
+        if (note.startsWith("framed: ")) {
+            QCOMPARE(refusalShown(*form, 1047), note.mid(8));
+            return;
+        }
         QCOMPARE(refusalShown(*form, 1047), note.isEmpty() ? note : "unframed: " + note);
         QVERIFY(form->saveToRecord());
         QCOMPARE(document.config().WarnThreshold, saved);

@@ -96,6 +96,7 @@ public:
         calls.append({startAddress, cellCount, counterValue});
     }
     void showStatusNote(const QString &text) override { notes.append(text); }
+    void withdrawStatusNote(const QString &text) override { notes.removeAll(text); }
     QList<PresetCall> calls;
     QStringList notes;
 };
