@@ -507,6 +507,10 @@
         <source>A gauge of this master type keeps no display settings (the items on the LCD, illumination and units): they are not written to it.</source>
         <translation>A gauge of this master type keeps no display settings (the items on the LCD, illumination and units): they are not written to it.</translation>
     </message>
+    <message id="5991">
+        <source>"%1" is a project file: the sheet does not replace it. Choose another name.</source>
+        <translation>"%1" is a project file: the sheet does not replace it. Choose another name.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>

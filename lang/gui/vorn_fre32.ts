@@ -507,6 +507,10 @@
         <source>A gauge of this master type keeps no display settings (the items on the LCD, illumination and units): they are not written to it.</source>
         <translation>Un instrument de ce type maître ne garde aucun réglage d’affichage (les éléments de l’écran LCD, l’éclairage et les unités) : ils ne lui sont pas écrits.</translation>
     </message>
+    <message id="5991">
+        <source>"%1" is a project file: the sheet does not replace it. Choose another name.</source>
+        <translation>« %1 » est un fichier de projet : la fiche ne le remplace pas. Choisissez un autre nom.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler : %1</translation>

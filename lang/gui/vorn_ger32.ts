@@ -507,6 +507,10 @@
         <source>A gauge of this master type keeps no display settings (the items on the LCD, illumination and units): they are not written to it.</source>
         <translation>Ein Messgerät dieses Mastertyps speichert keine Anzeigeeinstellungen (die Anzeigen auf dem LCD, Beleuchtung und Einheiten): sie werden nicht zum Gerät geschrieben.</translation>
     </message>
+    <message id="5991">
+        <source>"%1" is a project file: the sheet does not replace it. Choose another name.</source>
+        <translation>„%1“ ist eine Projektdatei: das Blatt ersetzt sie nicht. Wählen Sie einen anderen Namen.</translation>
+    </message>
     <message id="6376">
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>

@@ -8,6 +8,7 @@
 #include "forms/SheetPdf.h"
 #include "history/SheetHistory.h"
 #include "model/ProjectDocument.h"
+#include "model/ProjectFile.h"
 #include "model/RecordCheck.h"
 #include "views/ServiceItems.h"
 
@@ -149,6 +150,14 @@ void SheetPrinting::exportPdf()
 
 bool SheetPrinting::exportPdfTo(const QString &path)
 {
+    // A project named by mistake (the file dialog's replace question says
+    // nothing of what is lost) stays a project.
+    ConfigRecord there;
+    if (project_file::readFile(path, there).status == project_file::ReadStatus::Ok) {
+        user_messages::show(loadTranslatedString(5991).arg(QDir::toNativeSeparators(path)),
+                            user_messages::Icon::Exclamation);
+        return false;
+    }
     QString reason;
     if (!sheet_pdf::write(sheet(), path, printer().pageLayout().pageSize(), &reason)) {
         user_messages::show(loadTranslatedString(5380).arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n')

@@ -12,8 +12,10 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SheetPrinting.h"
 #include "model/ProjectDocument.h"
+#include "model/ProjectFile.h"
 #include "views/ServiceItems.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPlainTextEdit>
@@ -277,13 +279,34 @@ private slots:
                  job.serialNumber);
     }
 
-    void unwritablePdfIsReported()
+    void pdfThatCannotGoThereIsReported_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("a missing folder") << "missing/dir/sheet.pdf" << int(user_messages::Icon::Error);
+        QTest::newRow("a project file") << "boat.rix" << int(user_messages::Icon::Exclamation);
+        QTest::newRow("a link to a project file") << "boat.pdf" << int(user_messages::Icon::Exclamation);
+    }
+    void pdfThatCannotGoThereIsReported()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, icon);
         FrameFixture f;
+        const QString project = f.home().filePath(QStringLiteral("boat.rix"));
+        ConfigRecord record;
+        record.KValue = 42;
+        QVERIFY(project_file::writeFile(project, record, nullptr));
+        const auto bytes = [&project] {
+            QFile file(project);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray before = bytes();
+        QVERIFY(QFile::link(project, f.home().filePath(QStringLiteral("boat.pdf"))));
         QVERIFY(f.start());
-        QVERIFY(!f.frame().printing().exportPdfTo(f.home().filePath(QStringLiteral("missing/dir/sheet.pdf"))));
+        QVERIFY(!f.frame().printing().exportPdfTo(f.home().filePath(name)));
         QCOMPARE(f.messages().count(), 1);
-        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Error);
+        QCOMPARE(int(f.messages().messages().first().icon), icon);
+        QCOMPARE(bytes(), before);
     }
 
     void printPreviewShowsThePage()
