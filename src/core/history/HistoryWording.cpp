@@ -39,12 +39,15 @@ QString sheetJob(const QString &stored)
         {"customer", 6200}, {"vessel", 6201}, {"serial", 6202}, {"technician", 6203}, {"notes", 6204}};
     const QJsonObject job = json.object();
     QStringList parts;
+    bool isJob = false;
     for (const Word &field : fields) {
+        isJob = isJob || job.contains(QLatin1String(field.stored));
         const QString value = job.value(QLatin1String(field.stored)).toString().simplified();
         if (!value.isEmpty())
             parts << loadTranslatedString(field.stringId) + QStringLiteral(": ") + value;
     }
-    return parts.isEmpty() ? stored : parts.join(QStringLiteral("; "));
+    // A job with every field left empty has nothing to say.
+    return parts.isEmpty() && !isJob ? stored : parts.join(QStringLiteral("; "));
 }
 
 }

@@ -133,14 +133,18 @@ private slots:
     void otherMessages_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown"); // empty: as stored
-        QTest::newRow("older version's text") << "Die Konfiguration wurde erfolgreich gelesen." << "";
+        QTest::addColumn<QString>("shown");
+        const QString asStored = QStringLiteral("as stored");
+        QTest::newRow("older version's text") << "Die Konfiguration wurde erfolgreich gelesen." << asStored;
         QTest::newRow("sheet job") << R"({"customer":"Harbour Marine","notes":"","serial":"A-7"})"
                                    << "Customer: Harbour Marine; Gauge serial number: A-7";
-        QTest::newRow("sheet job without a field") << R"({"notes":""})" << "";
-        QTest::newRow("not a phrase") << R"([{"id":"1232","args":[]}])" << "";
-        QTest::newRow("cut short") << R"([{"id":1232,"args":[)" << "";
-        QTest::newRow("empty") << "" << "";
+        // Nothing typed into the sheet's job: nothing to say.
+        QTest::newRow("sheet job without a field")
+            << R"({"customer":"","notes":"","serial":"","technician":"","vessel":""})" << "";
+        QTest::newRow("an object that is no job") << R"({"colour":"red"})" << asStored;
+        QTest::newRow("not a phrase") << R"([{"id":"1232","args":[]}])" << asStored;
+        QTest::newRow("cut short") << R"([{"id":1232,"args":[)" << asStored;
+        QTest::newRow("empty") << "" << asStored;
     }
 
     void otherMessages()
@@ -150,7 +154,7 @@ private slots:
         ScopedTestHome home;
         Packs packs;
         Packs::use("vorn_eng32.dll");
-        QCOMPARE(history_wording::message(stored), shown.isEmpty() ? stored : shown);
+        QCOMPARE(history_wording::message(stored), shown == QLatin1String("as stored") ? stored : shown);
     }
 };
 
