@@ -39,6 +39,10 @@
         <source>The disk is full.</source>
         <translation>The disk is full.</translation>
     </message>
+    <message id="5022">
+        <source>Its folder is write-protected.</source>
+        <translation>Its folder is write-protected.</translation>
+    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</translation>

@@ -39,6 +39,10 @@
         <source>The disk is full.</source>
         <translation>Le disque est plein.</translation>
     </message>
+    <message id="5022">
+        <source>Its folder is write-protected.</source>
+        <translation>Son dossier est protégé en écriture.</translation>
+    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>Le type maître « %1 » convertit le seuil d'alerte entre unités d'échelle et unités de l'appareil, mais ses limites d'échelle (%2 à %3) ou ses limites d'alerte (%4 à %5) sont égales : la conversion est impossible. Corrigez le type maître dans le catalogue.</translation>

@@ -39,6 +39,10 @@
         <source>The disk is full.</source>
         <translation>Der Datenträger ist voll.</translation>
     </message>
+    <message id="5022">
+        <source>Its folder is write-protected.</source>
+        <translation>Sein Ordner ist schreibgeschützt.</translation>
+    </message>
     <message id="5004">
         <source>The master type "%1" converts the warning threshold between scale and gauge units, but its scale limits (%2 to %3) or its warning limits (%4 to %5) are equal, so the threshold cannot be converted. Correct the master type in the catalogue.</source>
         <translation>Der Mastertyp „%1“ rechnet die Warnschwelle zwischen Skalen- und Gerätewerten um, aber seine Skalengrenzen (%2 bis %3) oder Warngrenzen (%4 bis %5) sind gleich, daher ist keine Umrechnung möglich. Bitte den Mastertyp im Katalog korrigieren.</translation>

@@ -26,7 +26,9 @@ bool ProjectFileLock::acquire(QString *error)
     else
         *error = loadTranslatedString(5014).arg(name, QDir::toNativeSeparators(m_lock.fileName()));
     // The lock file says no more than that it failed.
-    if (regular_file::diskFullAt(m_projectPath))
+    if (m_lock.error() == QLockFile::PermissionError)
+        *error += QLatin1Char(' ') + loadTranslatedString(5022);
+    else if (regular_file::diskFullAt(m_projectPath))
         *error += QLatin1Char(' ') + loadTranslatedString(5021);
     return false;
 }

@@ -152,10 +152,11 @@ bool ProjectFileCommands::fileSave()
     if (path.isEmpty())
         return fileSaveAs();
     // A file removed meanwhile is made again where it was; a place it cannot
-    // go is named before another is asked for.
+    // go is named before another is asked for. The file is replaced whole
+    // (and locked meanwhile) from its folder: both must be writable.
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
-    if (file.exists() ? file.isWritable() : folder.isDir() && folder.isWritable())
+    if (folder.isDir() && folder.isWritable() && (!file.exists() || file.isWritable()))
         return doSave(path);
     const QString reason = loadTranslatedString(folder.isDir() ? 5017 : 5016);
     user_messages::showAboutFile(loadTranslatedString(5015).arg(file.fileName(), reason), path,
