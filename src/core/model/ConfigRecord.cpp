@@ -1,5 +1,7 @@
 #include "ConfigRecord.h"
 
+#include <cmath>
+
 ConfigRecord::ConfigRecord()
 {
     reset();
@@ -91,11 +93,17 @@ bool ConfigRecord::isEarlyFirmware() const
     return static_cast<signed char>(FirmwareVersion[0]) < 0x42;
 }
 
+// A damaged file's NaN is the same NaN when nothing changed it.
+static bool sameNumber(double a, double b)
+{
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
 bool ConfigRecord::sameUserSettings(const ConfigRecord &o) const
 {
-    return DataSource == o.DataSource && KValue == o.KValue && WarnThreshold == o.WarnThreshold
+    return DataSource == o.DataSource && sameNumber(KValue, o.KValue) && sameNumber(WarnThreshold, o.WarnThreshold)
         && WarnMode == o.WarnMode && BuzzerActive == o.BuzzerActive && DataSource2 == o.DataSource2
-        && MValue == o.MValue && DisplayMask == o.DisplayMask && Illumination == o.Illumination
+        && sameNumber(MValue, o.MValue) && DisplayMask == o.DisplayMask && sameNumber(Illumination, o.Illumination)
         && DistanceUnit == o.DistanceUnit && TemperatureUnit == o.TemperatureUnit && TimeFormat == o.TimeFormat
         && DepthUnit == o.DepthUnit && MasterId == o.MasterId;
 }
