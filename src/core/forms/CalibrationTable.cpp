@@ -131,7 +131,9 @@ bool fromCsv(const QByteArray &bytes, InputCalibration &calibration, QString *re
         }
     }
 
-    QString unit = calibration.quantityUnit;
+    // A table without a header names no unit: the input's (a sensor's,
+    // another table's) is not this table's.
+    QString unit;
     QVector<std::array<double, Columns>> rows;
     std::array<int, Columns> at{0, 1, 2, 3};
     bool first = true;

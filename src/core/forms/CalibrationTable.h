@@ -16,7 +16,7 @@ QString header(const QString &quantityUnit);
 QByteArray toCsv(const InputCalibration &calibration);
 
 // Takes the table's rows (2 or 8), its support point count and the
-// quantity unit of its header into calibration; the sensor goes, as the
+// quantity unit of its header (none without one) into calibration; the sensor goes, as the
 // table need not be its curve. On failure calibration is untouched and
 // reason says which line and why.
 bool fromCsv(const QByteArray &text, InputCalibration &calibration, QString *reason);

@@ -225,12 +225,15 @@ private slots:
         QTest::newRow("our columns in another order")
             << QByteArray("Pointer angle [\xc2\xb0],Display value,Quantity [%],Resistance [Ohm]\n0,0,0,1.5\n90,0,100,2.5\n")
             << "%";
+        // No header, no unit: the one the input had (a sensor's) is not the table's.
+        QTest::newRow("no header") << QByteArray("1.5,0,0,0\n2.5,100,0,90\n") << "";
     }
     void tablesOfOtherShapes()
     {
         QFETCH(QByteArray, csv);
         QFETCH(QString, unit);
         InputCalibration c;
+        c.quantityUnit = QStringLiteral("bar");
         QString reason;
         QVERIFY2(calibration_table::fromCsv(csv, c, &reason), qPrintable(reason));
         QCOMPARE(c.supportPointCount, 2);
