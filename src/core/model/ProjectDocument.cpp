@@ -203,17 +203,29 @@ void ProjectDocument::chooseMasterType(int masterId, const MasterTypeInfo &info)
     m_masterTypeMissing = !info.Found;
 }
 
+bool ProjectDocument::readInto(const QString &path, ConfigRecord &record) const
+{
+    record.reset();
+    const project_file::ReadResult result = project_file::readFile(path, record);
+    if (result.status == project_file::ReadStatus::Ok)
+        return true;
+    user_messages::showAboutFile(project_file::failureMessage(QFileInfo(path).fileName(), result), path,
+                                 user_messages::Icon::Error);
+    return false;
+}
+
+bool ProjectDocument::isReadable(const QString &path) const
+{
+    ConfigRecord scratch = m_config;
+    return readInto(path, scratch);
+}
+
 bool ProjectDocument::open(const QString &path)
 {
     ConfigRecord loaded = m_config;
-    loaded.reset();
-    const project_file::ReadResult result = project_file::readFile(path, loaded);
     // Nothing of the open project changes until the file has been read.
-    if (result.status != project_file::ReadStatus::Ok) {
-        user_messages::showAboutFile(project_file::failureMessage(QFileInfo(path).fileName(), result), path,
-                                     user_messages::Icon::Error);
+    if (!readInto(path, loaded))
         return false;
-    }
 
     m_config = loaded;
     applyStoredMasterType();

@@ -79,6 +79,9 @@ public:
     // the version found) is reported naming the file and leaves the open
     // project untouched: record, path and modified flag (returns false).
     bool open(const QString &path);
+    // Whether open() would read the file; one it would not is reported as
+    // open() reports it.
+    bool isReadable(const QString &path) const;
     // Takes a recovery copy as the project with unsaved changes of the file
     // originalPath (empty: a project never saved), which held originalBytes
     // when it was last opened or saved (empty: not known), with the inputs'
@@ -146,6 +149,7 @@ signals:
 
 private:
     friend class ProjectChange;
+    bool readInto(const QString &path, ConfigRecord &record) const;
     // What undo and redo move between.
     struct State
     {

@@ -126,9 +126,12 @@ bool ProjectFileCommands::fileOpen()
 
 bool ProjectFileCommands::openProject(const QString &path)
 {
-    if (!saveModified())
+    // A file that is no project is told before the open project's changes
+    // are asked about, for nothing.
+    const bool readable = m_document->isReadable(path);
+    if (readable && !saveModified())
         return false;
-    const bool opened = m_document->open(path);
+    const bool opened = readable && m_document->open(path);
     if (opened)
         m_recent.add(path);
     else

@@ -202,10 +202,14 @@ private slots:
         QCOMPARE(f.document().config().KValue, 321.0);
         QCOMPARE(f.document().filePath(), QFileInfo(good).absoluteFilePath());
 
-        // Dropped on the window.
+        // Dropped on the window, with unsaved changes: told without asking
+        // to save them first.
         f.messages().clear();
+        f.document().setModified(true);
         dropFile(&f.frame(), damaged);
         QTRY_COMPARE(f.messages().count(), 1);
+        QCOMPARE(f.messages().messages().first().icon, user_messages::Icon::Error);
+        QVERIFY(f.document().isModified());
         QCOMPARE(f.document().config().KValue, 321.0);
         QCOMPARE(f.document().filePath(), QFileInfo(good).absoluteFilePath());
         QVERIFY(!f.frame().fileCommands().recentFiles().entries().contains(QFileInfo(damaged).absoluteFilePath()));
