@@ -59,6 +59,10 @@
         <source>Reading the Access file "%1" …</source>
         <translation>Lecture du fichier Access "%1" …</translation>
     </message>
+    <message id="5214">
+        <source>The sensor could not be deleted from "%1": %2</source>
+        <translation>Le capteur n'a pas pu être supprimé de "%1" : %2</translation>
+    </message>
     <message id="5220">
         <source>The catalogue "%1" is damaged: %2</source>
         <translation>Le catalogue "%1" est endommagé : %2</translation>

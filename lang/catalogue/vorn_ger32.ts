@@ -59,6 +59,10 @@
         <source>Reading the Access file "%1" …</source>
         <translation>Die Access-Datei "%1" wird gelesen …</translation>
     </message>
+    <message id="5214">
+        <source>The sensor could not be deleted from "%1": %2</source>
+        <translation>Der Sensor konnte nicht aus "%1" gelöscht werden: %2</translation>
+    </message>
     <message id="5220">
         <source>The catalogue "%1" is damaged: %2</source>
         <translation>Der Katalog "%1" ist beschädigt: %2</translation>

@@ -129,9 +129,9 @@ bool SensorRecordset::ensureVersionColumn()
     return false;
 }
 
-void SensorRecordset::setWriteError(const QSqlError &error)
+void SensorRecordset::setWriteError(const QSqlError &error, int textId)
 {
-    setError(loadTranslatedString(5207).arg(catalogue_address::displayName(databasePath()),
+    setError(loadTranslatedString(textId).arg(catalogue_address::displayName(databasePath()),
                                             catalogue_sql::engineText(error, QLatin1String(table().name))));
 }
 
@@ -234,7 +234,7 @@ bool SensorRecordset::remove()
     const bool prepared = query.prepare(connection().sql(QStringLiteral("DELETE FROM [SensorTabelle] WHERE [id] = ?")));
     query.bindValue(0, key);
     if (!prepared || !query.exec()) {
-        setWriteError(query.lastError());
+        setWriteError(query.lastError(), 5214);
         return false;
     }
     return true;

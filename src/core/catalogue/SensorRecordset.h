@@ -58,7 +58,8 @@ private:
     bool updateRecord(QSqlQuery &query, const QVariantList &values);
     // Gives a table made elsewhere the version column (first write).
     bool ensureVersionColumn();
-    void setWriteError(const QSqlError &error);
+    // 5207: could not be stored; 5214: could not be deleted.
+    void setWriteError(const QSqlError &error, int textId = 5207);
 
     bool m_userDatabase;
     EditMode m_editMode = EditMode::None;

@@ -101,6 +101,14 @@ SensorRecordset *SensorSelection::locate(const SensorListRow &row)
     return r;
 }
 
+void SensorSelection::releaseResults()
+{
+    // The row is in the members; a result left open would lock the database
+    // against other programs while the list or a window stays open.
+    m_standard.releaseResult();
+    m_user.releaseResult();
+}
+
 void SensorSelection::takeResults(const SensorRecordset &record)
 {
     UnitX = record.m_DimensionX;
@@ -122,6 +130,7 @@ bool SensorSelection::take(const SensorListRow &row)
     if (!r)
         return false;
     takeResults(*r);
+    releaseResults();
     Taken = true;
     return true;
 }
@@ -188,8 +197,7 @@ bool SensorSelection::addSensor(const SensorDefinition &definition)
     if (!ensureOpen())
         return false;
     // A read running on the other connection would keep the file locked.
-    m_standard.releaseResult();
-    m_user.releaseResult();
+    releaseResults();
     m_user.addNew();
     storeDefinition(definition, m_user);
     return write(m_user, true);
@@ -202,6 +210,7 @@ bool SensorSelection::prepareChange(const SensorListRow &row, SensorDefinition &
         return false;
     takeResults(*r);
     m_preparedVersion = r->storedVersion();
+    releaseResults();
     definition = SensorDefinition();
     definition.XUnit = UnitY;
     definition.YUnit = UnitX;
@@ -219,8 +228,7 @@ bool SensorSelection::changeSensor(const SensorListRow &row, const SensorDefinit
     // Checked against what the definition window showed, not against the
     // record as it is now.
     r->setExpectedVersion(m_preparedVersion);
-    m_standard.releaseResult();
-    m_user.releaseResult();
+    releaseResults();
     if (editing)
         storeDefinition(definition, *r);
     const bool ok = write(*r, editing);
@@ -233,8 +241,7 @@ bool SensorSelection::deleteSensor(const SensorListRow &row)
     SensorRecordset *r = locate(row);
     if (!r)
         return false;
-    m_standard.releaseResult();
-    m_user.releaseResult();
+    releaseResults();
     if (!r->remove()) {
         showError(*r);
         return false;

@@ -101,6 +101,7 @@ public:
 
 private:
     SensorRecordset *locate(const SensorListRow &row);
+    void releaseResults();
     void takeResults(const SensorRecordset &record);
     bool write(SensorRecordset &record, bool ok);
 

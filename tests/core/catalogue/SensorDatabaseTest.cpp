@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 #include <QThread>
@@ -212,6 +213,38 @@ private slots:
         QCOMPARE(s.YValues, QString("10;95;180"));
         QCOMPARE(s.XValues, QString("0;50;100"));
         QCOMPARE(s.YMax, 180.0);
+    }
+
+    // A sensor looked at (taken, or shown in the definition window) holds no
+    // lock: another program (the command-line tool) may change the database.
+    void lookingHoldsNoLock_data()
+    {
+        QTest::addColumn<bool>("prepareChange");
+        QTest::newRow("taken") << false;
+        QTest::newRow("shown for a change") << true;
+    }
+    void lookingHoldsNoLock()
+    {
+        QFETCH(bool, prepareChange);
+        testing_support::ScopedTestHome home;
+        const QString user = userFile(home);
+        useCatalogue(standardFile(home));
+        useUserCatalogue(user);
+        SensorSelection s;
+        s.Type = 4;
+        const QVector<SensorListRow> rows = s.fillList();
+        SensorDefinition shown;
+        QVERIFY(prepareChange ? s.prepareChange(rows[1], shown) : s.take(rows[1]));
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
+            other.setDatabaseName(user);
+            other.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+            QVERIFY(other.open());
+            QSqlQuery change(other);
+            QVERIFY2(change.exec(QStringLiteral("UPDATE SensorTabelle SET Name = 'elsewhere' WHERE id = 1")),
+                     qPrintable(change.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other program"));
     }
 
     void takeOfADeletedRecordTakesNothing()
