@@ -44,9 +44,20 @@ QVector<SupportPoint> resample(const SensorCurve &curve, int count)
     result.reserve(count);
     for (int k = 0; k < count; ++k) {
         const double x = xMin + (xMax - xMin) / (count - 1) * k;
+        const auto holds = [&points, x](int i) { return points[i].quantity <= x && x <= points[i + 1].quantity; };
+        const auto vertical = [&points](int i) {
+            return !(std::fabs(points[i + 1].quantity - points[i].quantity) > VerticalSpan);
+        };
+        // Where the curve jumps (a quantity given twice), the segment on from
+        // the jump gives a resistance of the curve; 0 is on no curve.
         int j = 0;
-        while (j < n - 2 && !(points[j].quantity <= x && x <= points[j + 1].quantity))
+        while (j < n - 2 && !(holds(j) && !vertical(j)))
             ++j;
+        if (!holds(j)) {
+            j = 0;
+            while (j < n - 2 && !holds(j))
+                ++j;
+        }
         const SupportPoint &a = points[j];
         const SupportPoint &b = points[j + 1];
         const double span = b.quantity - a.quantity;

@@ -19,8 +19,9 @@ struct SupportPoint
 QVector<SupportPoint> sortedPoints(const SensorCurve &curve);
 
 // count (at least 2) points: quantity k = Xmin + (Xmax - Xmin) / (count - 1)
-// * k; the resistance from the first segment whose X range holds it (the
-// last segment when rounding puts it beyond), 0 on a vertical segment.
+// * k; the resistance from the first segment that is not vertical whose X
+// range holds it (the last segment when rounding puts it beyond), 0 where
+// only vertical segments hold it.
 // Empty when the curve has fewer than two points: there is no segment.
 QVector<SupportPoint> resample(const SensorCurve &curve, int count);
 

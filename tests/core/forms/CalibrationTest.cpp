@@ -64,9 +64,9 @@ private slots:
         QTest::newRow("decimal commas") << "0;50;100" << "10,0;100,0;190,0" << q100 << r;
         QTest::newRow("all X equal: that X, resistance 0")
             << "20 20 20" << "1 2 3" << QVector<double>(8, 20) << QVector<double>(8, 0);
-        QTest::newRow("vertical segment first: 0 there")
+        QTest::newRow("vertical segment first: the curve on from the jump")
             << "0 0 70" << "5 9 79" << QVector<double>{0, 10, 20, 30, 40, 50, 60, 70}
-            << QVector<double>{0, 19, 29, 39, 49, 59, 69, 79};
+            << QVector<double>{9, 19, 29, 39, 49, 59, 69, 79};
     }
     void resample()
     {
