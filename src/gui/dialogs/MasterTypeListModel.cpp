@@ -34,8 +34,24 @@ void MasterTypeListModel::setFilterText(const QString &typed)
 
 void MasterTypeListModel::sort(int column, Qt::SortOrder order)
 {
+    // The rows move: the selected type stays selected (a reset would drop
+    // the selection without a word, and OK would then take nothing).
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    QVector<int> ids;
+    for (const QModelIndex &index : before)
+        ids << idAt(index.row());
     m_filter.sortBy(column, order == Qt::DescendingOrder);
-    refilter();
+    m_shown = m_filter.matching(m_typed);
+    QModelIndexList after;
+    for (int i = 0; i < before.size(); ++i) {
+        int row = int(m_shown.size()) - 1;
+        while (row >= 0 && idAt(row) != ids.at(i))
+            --row;
+        after << (row < 0 ? QModelIndex() : index(row, before.at(i).column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
 }
 
 void MasterTypeListModel::refilter()

@@ -146,6 +146,10 @@ private slots:
                 QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
             }
             QCOMPARE(shown(list, 2), orderNumbers);
+            // The type selected before (the first) stays selected where it went.
+            const QModelIndexList selected = list->selectionModel()->selectedRows(2);
+            QCOMPARE(selected.size(), 1);
+            QCOMPARE(selected.first().data().toString(), QStringLiteral("SK-SP110"));
             // The row taken is the one selected, whatever the order.
             list->setCurrentIndex(list->model()->index(2, 0));
             dialog.accept();
