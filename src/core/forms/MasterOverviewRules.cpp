@@ -25,12 +25,14 @@ const std::array<DisplayItem, 8> &displayItems()
     return items;
 }
 
-const std::array<int, 12> &displaySettingControls()
+const std::array<int, 13> &displaySettingControls()
 {
     using namespace ids;
-    static const std::array<int, 12> controls{EngineHours, TripHours,      Clock,           WaterTemperature,
-                                              Volt,        OdoTotal,       TripDistance,    Depth,
-                                              IlluminationList, TemperatureList, TimeList, DepthList};
+    // The LCD items' heading stands for them on the sheet.
+    static const std::array<int, 13> controls{DisplayLabel, EngineHours,      Clock,           TripHours,
+                                              WaterTemperature, Volt,         OdoTotal,        TripDistance,
+                                              Depth,        IlluminationList, TemperatureList, TimeList,
+                                              DepthList};
     return controls;
 }
 

@@ -78,7 +78,7 @@ const std::array<DisplayItem, 8> &displayItems();
 
 // The LCD items, illumination and units: what only a register-family
 // gauge's registers hold.
-const std::array<int, 12> &displaySettingControls();
+const std::array<int, 13> &displaySettingControls();
 
 // What the master type makes of the form. Every control a rule governs has an
 // entry in shown; enabled holds only the controls a rule enables or disables.

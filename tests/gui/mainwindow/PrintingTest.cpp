@@ -119,6 +119,10 @@ private slots:
         QTest::newRow("later tachometer: tenths") << 5 << int('B') << 1127 << "=6500.0" << "1128";
         QTest::newRow("no LCD: no units") << 5 << int('B') << 50011 << "" << "";
         QTest::newRow("no LCD: no illumination") << 5 << int('B') << 50008 << "" << "";
+        // Its gauge (block family) holds none of the display settings.
+        QTest::newRow("tachometer with hour counter: no display items") << 6 << int('B') << 50041 << "" << "";
+        QTest::newRow("tachometer with hour counter: no illumination") << 6 << int('B') << 50008 << "" << "";
+        QTest::newRow("tachometer with LCD: display items") << 8 << 0 << 50041 << "=Clock" << "";
         QTest::newRow("synchroniser: no threshold") << 12 << 0 << 50005 << "" << "";
         QTest::newRow("no master type: no threshold") << -1 << 0 << 50005 << "" << "";
     }
