@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include "Language.h"
 #include "UserMessages.h"
 
 #include <QCoreApplication>
@@ -182,11 +183,39 @@ static void mergeSpellings(QSettings &store, const QString &preferred)
 
 // Written out now: a file that cannot be written is told at once, not found
 // out at the next start.
-static std::function<void(bool)> g_observer;
+// A setting the file does not take would be gone at the next start (and
+// what reads it with it): the desktop program says so.
+static bool g_tellFailures = false;
+static bool g_told = false; // since the store last took a write
+static int g_toldByCaller = 0;
+static int g_callersFailures = 0;
 
-void setStoreObserver(std::function<void(bool)> observer)
+void setTellFailures(bool on)
 {
-    g_observer = std::move(observer);
+    g_tellFailures = on;
+    g_told = false;
+}
+
+FailuresToldByCaller::FailuresToldByCaller()
+    : m_failuresBefore(g_callersFailures)
+{
+    ++g_toldByCaller;
+}
+
+FailuresToldByCaller::~FailuresToldByCaller()
+{
+    --g_toldByCaller;
+}
+
+int FailuresToldByCaller::failures() const
+{
+    return g_callersFailures - m_failuresBefore;
+}
+
+void tellNotStored()
+{
+    g_told = true;
+    user_messages::show(loadTranslatedString(5020).arg(location()), user_messages::Icon::Exclamation);
 }
 
 static bool stored(QSettings &store)
@@ -199,8 +228,12 @@ static bool stored(QSettings &store)
 // settings may be read meanwhile.
 static bool observed(bool ok)
 {
-    if (g_observer)
-        g_observer(ok);
+    if (ok)
+        g_told = false;
+    else if (g_toldByCaller > 0)
+        ++g_callersFailures;
+    else if (g_tellFailures && !g_told)
+        tellNotStored();
     return ok;
 }
 

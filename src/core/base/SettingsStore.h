@@ -8,7 +8,6 @@
 // one spelling. Reading never writes.
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 namespace settings_store {
 
@@ -35,9 +34,29 @@ QStringList entries();
 QString applicationName();
 void setApplicationName(const QString &name);
 
-// Called after every write and remove with whether the store took it; the
-// desktop program tells the user of settings it cannot keep (none by default).
-void setStoreObserver(std::function<void(bool stored)> observer);
+// The desktop program: a write or remove the store does not take is told
+// to the user (tellNotStored), once until the store takes one again. Off by
+// default: the command-line tool reports its own.
+void setTellFailures(bool on);
+
+// While one lives failures are counted, not told: a command storing what the
+// user chose there tells it itself, each time.
+class FailuresToldByCaller
+{
+public:
+    FailuresToldByCaller();
+    ~FailuresToldByCaller();
+    FailuresToldByCaller(const FailuresToldByCaller &) = delete;
+    FailuresToldByCaller &operator=(const FailuresToldByCaller &) = delete;
+    // Writes and removes the store did not take since this one was made.
+    int failures() const;
+
+private:
+    int m_failuresBefore;
+};
+
+// Tells the user that settings were not kept, naming the settings file.
+void tellNotStored();
 
 // Full path of the settings file or registry key, for messages and the README.
 QString location();

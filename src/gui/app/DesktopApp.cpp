@@ -64,7 +64,7 @@ DesktopApp::DesktopApp() = default;
 
 DesktopApp::~DesktopApp()
 {
-    settings_store::setStoreObserver(nullptr);
+    settings_store::setTellFailures(false);
     m_sessionEnd.reset();
     m_singleInstance.reset();
     m_recovery.reset();
@@ -96,7 +96,7 @@ bool DesktopApp::start(const QStringList &arguments, int *exitCode)
         return false;
     }
     m_started = true;
-    watchSettingsStore();
+    settings_store::setTellFailures(true);
     // Opened projects take their master type from the catalogue.
     installCatalogueMasterTypeLookup();
     // Access catalogues are read while the windows stay alive.
@@ -157,23 +157,6 @@ bool DesktopApp::start(const QStringList &arguments, int *exitCode)
     m_sessionEnd = std::make_unique<SessionEnd>();
     connect(m_sessionEnd.get(), &SessionEnd::requested, this, [this] { QCoreApplication::exit(endSession()); });
     return true;
-}
-
-// A setting the file does not take would be gone at the next start (and
-// what reads it with it): told once, and again after the file took one.
-void DesktopApp::watchSettingsStore()
-{
-    settings_store::setStoreObserver([this](bool stored) {
-        if (stored) {
-            m_settingsFailureTold = false;
-            return;
-        }
-        if (m_settingsFailureTold)
-            return;
-        m_settingsFailureTold = true;
-        user_messages::show(loadTranslatedString(5020).arg(settings_store::location()),
-                            user_messages::Icon::Exclamation);
-    });
 }
 
 int DesktopApp::endSession()

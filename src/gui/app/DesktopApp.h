@@ -54,7 +54,6 @@ public:
 
 private:
     bool carryOutShellCommand(const CommandLineInfo &info);
-    void watchSettingsStore();
 
     std::unique_ptr<AccessReadProgress> m_accessReads;
     std::unique_ptr<DemoGauge> m_demo;
@@ -64,5 +63,4 @@ private:
     std::unique_ptr<RecoveryCopy> m_recovery;
     std::unique_ptr<SessionEnd> m_sessionEnd;
     bool m_started = false;
-    bool m_settingsFailureTold = false;
 };

@@ -231,12 +231,13 @@ void MainWindow::createActions()
     action(VerifyAfterWrite)->setChecked(::verifyAfterWrite());
     addHandler(VerifyAfterWrite, [this] {
         const bool wanted = action(VerifyAfterWrite)->isChecked();
+        const settings_store::FailuresToldByCaller toldHere;
         if (::setVerifyAfterWrite(wanted))
             return;
-        // Told by the settings' watcher; undone in the mark and in what this
-        // session's writes read.
+        // Told, and undone in the mark and in what this session's writes read.
         ::setVerifyAfterWrite(!wanted);
         action(VerifyAfterWrite)->setChecked(!wanted);
+        settings_store::tellNotStored();
     });
     addHandler(Diagnostics, [this] {
         DiagnosticsSheet sheet(m_document->config().FirmwareVersion, this);
@@ -442,6 +443,8 @@ void MainWindow::onCommunicationSettings()
 {
     StoredLineSelectors settings = StoredLineSelectors::load();
     const QString catalogue = catalogue_location::databasePath();
+    // What the user chose here and the file did not take is told, each time.
+    const settings_store::FailuresToldByCaller toldHere;
     OptionsDialog options(this);
     options.setComPortName(settings.portName());
     if (m_document->masterTypeChosen() && m_document->config().isKnownType())
@@ -460,8 +463,9 @@ void MainWindow::onCommunicationSettings()
     // The demo gauge's own terminal (Find gauge finds it) is no port to keep.
     if (demo && demo->isItsDevice(settings.device))
         settings.device = before.device;
-    // One the file does not take is told by the settings' watcher.
     settings.store();
+    if (toldHere.failures() > 0)
+        settings_store::tellNotStored();
     // A port chosen while the demo gauge stands in is the one to talk to now.
     if (demo && (settings.port != before.port || settings.device != before.device)) {
         gaugeCommands().setDemoGauge(nullptr);

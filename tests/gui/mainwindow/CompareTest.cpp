@@ -253,28 +253,37 @@ private slots:
         QTest::newRow("a gauge that takes everything") << TachometerBlockFamily << int(SimFamily::Block) << ""
                                                        << true << "";
     }
-    // A choice the settings cannot keep is told, and the check mark shows
-    // what writes will do (they follow the stored choice). Settings the
-    // program keeps by itself (the window's place at closing) are told too,
-    // once while the file stays unwritable.
+    // A choice the settings cannot keep is told each time, and the check
+    // mark shows what writes will do (they follow the stored choice).
+    // Settings the program keeps by itself (the recent files, the window's
+    // place at closing) are told once while the file stays unwritable.
     void settingsTheFileCannotKeep_data()
     {
+        QTest::addColumn<bool>("keptByItselfFirst");
         QTest::addColumn<bool>("chooseVerify");
-        QTest::newRow("Verify after writing, then closing") << true;
-        QTest::newRow("closing alone") << false;
+        QTest::addColumn<int>("told");
+        QTest::newRow("Verify after writing, then closing") << false << true << 1;
+        QTest::newRow("closing alone") << false << false << 1;
+        QTest::newRow("one kept by itself, then Verify after writing") << true << true << 2;
+        QTest::newRow("one kept by itself, then closing") << true << false << 1;
     }
     void settingsTheFileCannotKeep()
     {
+        QFETCH(bool, keptByItselfFirst);
         QFETCH(bool, chooseVerify);
+        QFETCH(int, told);
         FrameFixture f;
         QVERIFY(QDir().mkpath(settings_store::location())); // a folder where the file belongs
         QVERIFY(f.start());
+        if (keptByItselfFirst)
+            QVERIFY(!settings_store::writeString(QStringLiteral("Recent File List"), QStringLiteral("File1"), "a.rix"));
         if (chooseVerify) {
             pickFromMenu(f, 3, VerifyAfterWrite);
             QVERIFY(!f.frame().action(VerifyAfterWrite)->isChecked());
         }
         f.frame().close();
-        QCOMPARE(f.messages().texts(), QStringList{loadTranslatedString(5020).arg(settings_store::location())});
+        QCOMPARE(f.messages().texts(),
+                 QStringList(told, loadTranslatedString(5020).arg(settings_store::location())));
     }
 
     void verifyAfterWritingCatchesAKeptValue()
