@@ -319,7 +319,7 @@ void MasterOverview::loadControls()
         control(id)->setEnabled(states.enabled.value(id));
     if (states.tickBuzzer)
         qobject_cast<QCheckBox *>(control(ids::Buzzer))->setChecked(true);
-    field_mark::mark(edit(ids::ThresholdEdit), note(ids::ThresholdEdit), QString());
+    markThreshold();
     markPulseFactor();
     m_filling = wasFilling;
     document()->setEditPending(differsFromRecord());

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <limits>
 
 using namespace overview_testing;
 
@@ -414,6 +415,24 @@ private slots:
         QCOMPARE(document.config().DisplayMask, 0x74u);
         QVERIFY(form->saveToRecord());
         QCOMPARE(document.config().DisplayMask, 0x74u);
+    }
+
+    // A damaged file's value is marked where it shows, as typed text would be.
+    void damagedValuesAreMarkedOnOpening_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::newRow("pulse factor") << 1085;
+        QTest::newRow("warning threshold") << 1047;
+    }
+    void damagedValuesAreMarkedOnOpening()
+    {
+        QFETCH(int, field);
+        ProjectDocument document;
+        chooseMaster(document, speedometerWithoutLcd());
+        (field == 1085 ? document.config().KValue : document.config().WarnThreshold) =
+            std::numeric_limits<double>::quiet_NaN();
+        auto form = openForm(document);
+        QVERIFY2(refusalShown(*form, field).contains("is not a number"), qPrintable(refusalShown(*form, field)));
     }
 
     void leavingTakesTypedValues()
