@@ -87,6 +87,7 @@ bool SensorSelection::isUserRow(const SensorRecordset &record)
 
 SensorRecordset *SensorSelection::locate(const SensorListRow &row)
 {
+    m_rowGone = false;
     if (!m_standard.isOpen() || !m_user.isOpen())
         return nullptr;
     SensorRecordset *r = row.FromUserDatabase ? &m_user : &m_standard;
@@ -95,7 +96,8 @@ SensorRecordset *SensorSelection::locate(const SensorListRow &row)
         showError(*r);
         return nullptr;
     }
-    if (r->isBOF() && r->isEOF())
+    m_rowGone = r->isBOF() && r->isEOF();
+    if (m_rowGone)
         return nullptr;
     r->moveFirst();
     return r;

@@ -75,6 +75,9 @@ public:
     // The last change was refused because the list is stale.
     bool changedElsewhere() const { return m_changedElsewhere; }
     bool deleteSensor(const SensorListRow &row);
+    // The last take, prepareChange or deleteSensor found no record for its
+    // row: another program deleted the sensor after the list was filled.
+    bool rowGone() const { return m_rowGone; }
     void close();
 
     int Type = 0;
@@ -109,4 +112,5 @@ private:
     SensorRecordset m_user;
     int m_preparedVersion = 0;
     bool m_changedElsewhere = false;
+    bool m_rowGone = false;
 };

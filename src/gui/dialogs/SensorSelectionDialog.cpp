@@ -190,8 +190,10 @@ void SensorSelectionDialog::onChange()
         return;
     const SensorListRow row = *selected;
     SensorDefinition values;
-    if (!m_selection.prepareChange(row, values))
+    if (!m_selection.prepareChange(row, values)) {
+        tellIfGone(row);
         return;
+    }
     SensorDefinitionDialog definition(this);
     definition.setDefinition(values);
     while (definition.exec() == QDialog::Accepted) {
@@ -220,6 +222,8 @@ void SensorSelectionDialog::onDelete()
         return;
     if (m_selection.deleteSensor(row))
         fillList(-1);
+    else
+        tellIfGone(row);
 }
 
 void SensorSelectionDialog::accept()
@@ -227,6 +231,22 @@ void SensorSelectionDialog::accept()
     const SensorListRow *row = selectedRow();
     if (!row)
         return;
-    m_selection.take(*row);
+    if (!m_selection.take(*row) && tellIfGone(*row))
+        return;
     QDialog::accept();
+}
+
+bool SensorSelectionDialog::tellIfGone(const SensorListRow &row)
+{
+    if (!m_selection.rowGone())
+        return false;
+    // Deleted by another program (the command-line tool, another bench)
+    // while the list was open: said, and the list shows what is stored.
+    user_messages::Message gone;
+    gone.text = loadTranslatedString(5911).arg(row.Name.isEmpty() ? row.OrderNumber : row.Name);
+    gone.icon = user_messages::Icon::Exclamation;
+    gone.owner = this;
+    user_messages::show(gone);
+    fillList(-1);
+    return true;
 }

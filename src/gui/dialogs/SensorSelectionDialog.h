@@ -46,6 +46,8 @@ private:
     void onNew();
     void onChange();
     void onDelete();
+    // Says so when the row's sensor was deleted meanwhile and refills the list.
+    bool tellIfGone(const SensorListRow &row);
 
     SensorSelection m_selection;
     QVector<SensorListRow> m_rows;

@@ -257,7 +257,9 @@ private slots:
         s.Type = 4;
         const QVector<SensorListRow> rows = s.fillList();
         QVERIFY(s.deleteSensor(rows[1]));
+        QVERIFY(!s.rowGone());
         QVERIFY(!s.take(rows[1]));
+        QVERIFY(s.rowGone()); // the list tells it and fills again
         QVERIFY(!s.Taken);
         QCOMPARE(queryValue(user, "SELECT COUNT(*) FROM SensorTabelle WHERE id = 1").toInt(), 0);
         QCOMPARE(s.fillList().size(), 1);

@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -204,6 +206,41 @@ private slots:
         QCOMPARE(messages.count(), 1);
         QVERIFY(messages.texts().first().contains("Sensor 2"));
         QCOMPARE(list->topLevelItemCount(), left);
+    }
+
+    // Another program deleted the sensor while the list was open: OK,
+    // Change and Delete say so, and the list shows what is stored.
+    void sensorDeletedElsewhereIsTold_data()
+    {
+        QTest::addColumn<QString>("button"); // "1" OK, "1005" Change, "4" Delete
+        QTest::newRow("OK") << "1";
+        QTest::newRow("Change") << "1005";
+        QTest::newRow("Delete") << "4";
+    }
+    void sensorDeletedElsewhereIsTold()
+    {
+        QFETCH(QString, button);
+        testing_support::ScopedTestHome home;
+        useCatalogues(home);
+        testing_support::MessageRecorder messages(user_messages::Answer::Yes);
+        SensorSelectionDialog dialog;
+        dialog.setType(4);
+        dialog.show();
+        auto *list = dialog.findChild<QTreeWidget *>("1066");
+        list->setCurrentItem(list->topLevelItem(1));
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
+            other.setDatabaseName(home.filePath("user.sqlite"));
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(other).exec(QStringLiteral("DELETE FROM SensorTabelle WHERE id = 2")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other program"));
+        QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
+        QVERIFY2(messages.texts().last().contains("Sensor 2"), qPrintable(messages.texts().join('|')));
+        QCOMPARE(messages.messages().last().icon, user_messages::Icon::Exclamation);
+        QVERIFY(!dialog.taken());
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QVERIFY(dialog.isVisible());
     }
 
     void doubleClickTakesTheRow()
