@@ -13,6 +13,7 @@
 #include "model/SensorCurve.h"
 #include "model/SensorGroups.h"
 
+#include <algorithm>
 #include <QMap>
 #include <cstdio>
 
@@ -175,7 +176,7 @@ bool applyOptions(const Arguments &a, SensorDefinition &definition, QString &err
     if (a.values.contains("--y-unit"))
         definition.XUnit = a.values.value("--y-unit");
     if (a.values.contains("--x") != a.values.contains("--y")) {
-        error = QStringLiteral("--x and --y are given together: each value pair needs both");
+        error = QStringLiteral("give --x and --y together: each value pair needs both");
         return false;
     }
     if (!a.values.contains("--x"))
@@ -183,9 +184,18 @@ bool applyOptions(const Arguments &a, SensorDefinition &definition, QString &err
     QVector<double> x, y;
     // One more than a sensor holds, so that too many values are named as such.
     const int most = SensorDefinition::Points + 1;
-    return sensor_editing::parseValueList(a.values.value("--x"), most, x, &error)
-        && sensor_editing::parseValueList(a.values.value("--y"), most, y, &error)
-        && sensor_editing::definitionFromPoints(x, y, definition, &error);
+    if (!sensor_editing::parseValueList(a.values.value("--x"), most, x, &error)
+        || !sensor_editing::parseValueList(a.values.value("--y"), most, y, &error))
+        return false;
+    // Said in the options' words (the stored check names the desktop
+    // window's columns, the other way round).
+    if (std::all_of(x.cbegin(), x.cend(), [&x](double v) { return v == x.first(); })) {
+        error = x.size() < 2 ? QStringLiteral("a sensor needs at least two value pairs")
+                             : QStringLiteral("all quantities given with --x are equal: a sensor needs at least two "
+                                              "different ones, or its curve has no range");
+        return false;
+    }
+    return sensor_editing::definitionFromPoints(x, y, definition, &error);
 }
 
 int add(const QStringList &args)

@@ -117,7 +117,9 @@ private slots:
         QTest::newRow("lists of different length") << QStringList{"add", "A", "--x", "1;2", "--y", "1"} << 2 << "2";
         QTest::newRow("nine pairs")
             << QStringList{"add", "A", "--x", "1 2 3 4 5 6 7 8 9", "--y", "1 2 3 4 5 6 7 8 9"} << 2 << "9";
-        QTest::newRow("all quantities equal") << QStringList{"add", "A", "--x", "0;0", "--y", "1;2"} << 2 << "";
+        QTest::newRow("all quantities equal") << QStringList{"add", "A", "--x", "0;0", "--y", "1;2"} << 2 << "--x";
+        QTest::newRow("one pair") << QStringList{"add", "A", "--x", "5", "--y", "10"} << 2 << "two value pairs";
+        QTest::newRow("--x without --y") << QStringList{"add", "A", "--x", "0;100"} << 2 << "together";
         QTest::newRow("no values") << QStringList{"add", "A"} << 2 << "";
         QTest::newRow("sensor of one point") << QStringList{"resample", "3"} << 2 << "1";
         QTest::newRow("unknown sensor") << QStringList{"resample", "99"} << 1 << "99";

@@ -204,6 +204,9 @@ void SensorSelectionDialog::onChange()
             return;
         }
     }
+    // The window showed the sensor as stored now, maybe changed by another
+    // program since the list was filled: the list shows it so too.
+    fillList(row.RowKey);
 }
 
 void SensorSelectionDialog::onDelete()
