@@ -170,7 +170,8 @@ void GaugeTransferCommands::recordHistory(const QString &operation, LinkFamily f
     t.operation = operation;
     t.port = m_options.device;
     t.family = m_options.family.value_or(family);
-    t.projectFile = m_document ? m_document->filePath() : QString();
+    // A backup restored belongs to no project, whichever is open.
+    t.projectFile = m_document && operation != QLatin1String("restore") ? m_document->filePath() : QString();
     t.before = before;
     t.after = after;
     t.outcome = outcome;

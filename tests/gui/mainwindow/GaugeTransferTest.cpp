@@ -18,6 +18,7 @@
 #include "common/SimGauge.h"
 #include "history/ServiceHistory.h"
 #include "model/ProjectDocument.h"
+#include "model/ProjectFile.h"
 #include "model/RecoveryCopy.h"
 #include "views/FormView.h"
 #include "views/ProjectTreeView.h"
@@ -237,7 +238,10 @@ private slots:
             state.block[5] = '7';
         });
         FrameFixture f;
-        QVERIFY(f.start());
+        // Another gauge's project is open: the restore is none of its business.
+        const QString project = f.home().filePath(QStringLiteral("other-gauge.rix"));
+        QVERIFY(project_file::writeFile(project, ConfigRecord(), nullptr));
+        QVERIFY(f.start({project}));
         const LinkOptions options = fastOptions(f);
         f.frame().gaugeCommands().setLinkOptions(options);
         block_backup::Block saved{};
@@ -279,6 +283,11 @@ private slots:
         QVERIFY(f.messages().texts().last().contains(QFileInfo(backups.first().path).fileName()));
         QCOMPARE(f.messages().messages().last().details, QDir::toNativeSeparators(backups.first().path));
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Information);
+        QVector<service_history::Entry> entries;
+        QString reason;
+        QVERIFY2(service_history::read({}, &entries, &reason), qPrintable(reason));
+        QCOMPARE(entries.last().operation, QStringLiteral("restore"));
+        QCOMPARE(entries.last().projectFile, QString());
     }
 
     // A backup sent to a gauge of the register family: the step it stopped
