@@ -41,11 +41,13 @@ void ProjectDocument::updateModified()
 
 void ProjectDocument::setModified(bool modified)
 {
+    m_unsavedCopy = modified;
     if (modified) {
         m_undoStack.resetClean();
     } else {
         m_editPending = false;
         m_undoStack.setClean();
+        m_savedState = state();
     }
     updateModified();
 }
@@ -148,6 +150,7 @@ void ProjectDocument::reloaded()
     m_calibrations = {};
     m_keptCalibrations = {};
     m_committed = state();
+    m_savedState = m_committed;
     m_undoStack.clear();
     m_editPending = false;
     updateModified();

@@ -41,9 +41,13 @@ public:
     // The input's values as they are now are in a table file.
     void calibrationKept(int input);
 
-    // Unsaved: the undo stack is away from its clean state (the state saved,
-    // opened or started), or the editor shows a change it has not handed in.
-    bool isModified() const { return m_editPending || !m_undoStack.isClean(); }
+    // Unsaved: the project differs from the state saved, opened or started
+    // (a value changed and typed back is no change), or the editor shows a
+    // change it has not handed in, or it is a recovered copy.
+    bool isModified() const
+    {
+        return m_editPending || m_unsavedCopy || (!m_undoStack.isClean() && !state().sameForUser(m_savedState));
+    }
     // false: the present state counts as saved. true: unsaved with no step
     // to undo (a recovered copy).
     void setModified(bool modified = true);
@@ -182,6 +186,9 @@ private:
     // The state as of the last step (or the start): the next step's "before".
     State m_committed;
     bool m_editPending = false;
+    // The state saved, opened or started: the title's * compares with it.
+    State m_savedState;
+    bool m_unsavedCopy = false; // setModified(true): unsaved without a step
     bool m_modified = false; // as last announced
     QString m_pathName;
     // The file as this project last read or wrote it (empty: not known), to

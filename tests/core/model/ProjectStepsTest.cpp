@@ -36,6 +36,8 @@ private slots:
         QTest::newRow("two visits") << QVector<Commit>{{7, 0, 0, "1085#1"}, {70, 0, 0, "1085#2"}} << 2 << true;
         QTest::newRow("choices never join") << QVector<Commit>{{7, 0, 0, ""}, {70, 0, 0, ""}} << 2 << true;
         QTest::newRow("typed back to what it was") << QVector<Commit>{{7, 0, 0, "1085#1"}, {0, 0, 0, "1085#1"}} << 0 << false;
+        // Two steps to undo, yet nothing to save: the title's * goes.
+        QTest::newRow("set back in another visit") << QVector<Commit>{{7, 0, 0, "1085#1"}, {0, 0, 0, "1085#2"}} << 2 << false;
         QTest::newRow("a calibration value") << QVector<Commit>{{0, 12.5, 0, ""}} << 1 << true;
         QTest::newRow("only the firmware read") << QVector<Commit>{{0, 0, 3, ""}} << 0 << false;
     }
