@@ -2,13 +2,16 @@
 
 #include "GaugeProbe.h"
 #include "LineSettings.h"
+#include "TransferStepText.h"
 #include "base/Language.h"
 
 namespace {
 
+// In the words of the chosen language, as the progress window and the
+// service history name them.
 QString familyName(LinkFamily family)
 {
-    return family == LinkFamily::Block ? QStringLiteral("block") : QStringLiteral("register");
+    return loadTranslatedString(family == LinkFamily::Block ? 6361 : 6362);
 }
 
 // What a second, short look at the port tells; empty when it tells nothing more.
@@ -41,7 +44,7 @@ QString failureReason(const TransferOutcome &outcome, const StepReached &reached
     if (outcome.success || outcome.refused || outcome.cancelled || !outcome.mismatches.isEmpty()
         || outcome.implausibleReply)
         return QString();
-    QStringList parts{loadTranslatedString(5760).arg(reached.step).arg(reached.total).arg(reached.transaction),
+    QStringList parts{loadTranslatedString(5760).arg(reached.step).arg(reached.total).arg(describeTransferStep(reached.transaction)),
                       diagnosis(port, family, traceTag)};
     parts.removeAll(QString());
     return parts.join(QLatin1Char(' '));

@@ -11,6 +11,7 @@
 #include "dialogs/TransferProgressDialog.h"
 #include "mainwindow/CommandIds.h"
 #include "mainwindow/GaugeTransferCommands.h"
+#include "link/TransferStepText.h"
 #include "app/DemoGauge.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/FindGaugePanel.h"
@@ -535,7 +536,7 @@ private slots:
         const ConfigRecord before = f.document().config();
         f.trigger(WriteGauge);
         // What the gauge holds now, where it stopped, and what a second look found.
-        const QString step = loadTranslatedString(5760).arg(5).arg(17).arg("WriteRegister 3/37");
+        const QString step = loadTranslatedString(5760).arg(5).arg(17).arg(describeTransferStep("WriteRegister 3/37"));
         QCOMPARE(f.messages().texts().last(), loadTranslatedString(1231) + '\n' + loadTranslatedString(5106) + ' '
                                                   + step + ' ' + loadTranslatedString(5761));
         QCOMPARE(f.messages().messages().last().icon, user_messages::Icon::Error);
@@ -586,7 +587,7 @@ private slots:
         chooseMasterType(f, TachometerBlockFamily);
         f.document().config().KValue = 12;
         f.trigger(WriteGauge);
-        const QString step = loadTranslatedString(5760).arg(14).arg(14).arg("SaveToNovolMemory");
+        const QString step = loadTranslatedString(5760).arg(14).arg(14).arg(describeTransferStep("SaveToNovolMemory"));
         const QFileInfo backup(f.messages().messages().last().details);
         QVERIFY(backup.isFile());
         QCOMPARE(f.messages().texts(),
