@@ -9,7 +9,7 @@
     </message>
     <message id="5501">
         <source>%1 %2 cannot be stored in the gauge. Please enter a value between %3 and %4.</source>
-        <translation>%1 %2 kann im Anzeiger nicht gespeichert werden. Bitte einen Wert zwischen %3 und %4 eingeben.</translation>
+        <translation>%1 %2 kann im Messgerät nicht gespeichert werden. Bitte einen Wert zwischen %3 und %4 eingeben.</translation>
     </message>
     <message id="5502">
         <source>%1 the field is empty. Please enter a number, for example 12.5.</source>
