@@ -134,7 +134,18 @@ bool MasterTypeDialog::fillList()
 
 void MasterTypeDialog::applyFilter(const QString &typed)
 {
+    // The type clicked stays chosen while it still matches: Enter would
+    // otherwise take another one.
+    const QModelIndexList selected = m_list->selectionModel()->selectedRows();
+    const int chosen = selected.isEmpty() ? -1 : m_model->idAt(selected.first().row());
     m_model->setFilterText(typed);
+    for (int row = 0; chosen != -1 && row < m_model->rowCount(); ++row) {
+        if (m_model->idAt(row) == chosen) {
+            m_list->setCurrentIndex(m_model->index(row, 0));
+            enableOkForSelection();
+            return;
+        }
+    }
     selectFirstRow();
 }
 

@@ -96,6 +96,19 @@ private slots:
         QCOMPARE(taken, descriptions.isEmpty() ? 0 : 1);
     }
 
+    // A type clicked stays chosen while typing narrows the list around it.
+    void chosenRowStaysWhileItMatches()
+    {
+        whileOpen([&](MasterTypeDialog &dialog, QLineEdit *find, QTreeView *list) {
+            list->setCurrentIndex(list->model()->index(2, 0)); // Speedometer 0-60 knots
+            QTest::keyClicks(find, "speedo");
+            QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("Speedometer 0-60 knots"));
+            QTest::keyClicks(find, " lcd"); // no longer listed: the first row left
+            QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("Speedometer 0-120 km/h with LCD"));
+            QVERIFY(dialog.findChild<QPushButton *>("okButton")->isEnabled());
+        });
+    }
+
     // Typing narrows the list, the arrow keys pick a row from it, Enter
     // takes that row (not the first).
     void arrowKeysInFindPickTheRow_data()
