@@ -171,6 +171,14 @@ bool ProjectDocument::newProject()
     return true;
 }
 
+void ProjectDocument::recordFitted(const std::function<void(ConfigRecord &)> &fit)
+{
+    m_committed.config = m_config;
+    if (fit)
+        fit(m_savedState.config);
+    updateModified();
+}
+
 void ProjectDocument::applyStoredMasterType()
 {
     MasterTypeLookup &lookup = m_lookup ? *m_lookup : defaultMasterTypeLookup();

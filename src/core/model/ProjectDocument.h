@@ -68,8 +68,9 @@ public:
     // The editor shows a change that has not reached the record yet.
     void setEditPending(bool pending);
     // The record was made to fit its master type (LCD items it cannot show
-    // cleared): no change of the user's, and undo keeps it so.
-    void recordFitted() { m_committed.config = m_config; }
+    // cleared) by fit: no change of the user's, and undo keeps it so; what
+    // was saved counts as fitted alike, so the fit alone shows no change.
+    void recordFitted(const std::function<void(ConfigRecord &)> &fit = {});
 
     // Full path of the project file; empty for a project not saved yet.
     QString filePath() const { return m_pathName; }

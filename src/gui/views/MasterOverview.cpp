@@ -228,15 +228,16 @@ void MasterOverview::updateControls(std::optional<int> selectedSource)
     ConfigRecord &record = document->config();
     m_work = record;
     const ControlStates states = computeControlStates(m_work, selectedSource.value_or(record.DataSource));
-    clearUnshowableDisplayBits(record);
-    clearUnshowableDisplayBits(m_work);
     // An LCD master keeps its buzzer output on: the record is made to fit,
     // like the LCD items, and that is no change of the user's.
-    if (states.tickBuzzer) {
-        record.BuzzerActive = 1;
-        m_work.BuzzerActive = 1;
-    }
-    document->recordFitted();
+    const auto fit = [tickBuzzer = states.tickBuzzer](ConfigRecord &c) {
+        clearUnshowableDisplayBits(c);
+        if (tickBuzzer)
+            c.BuzzerActive = 1;
+    };
+    fit(record);
+    fit(m_work);
+    document->recordFitted(fit);
 
     for (auto it = states.shown.cbegin(); it != states.shown.cend(); ++it)
         control(it.key())->setVisible(it.value());

@@ -132,10 +132,13 @@ private slots:
         QTest::addColumn<double>("threshold");
         QTest::addColumn<double>("illumination");
         QTest::addColumn<bool>("type");
-        QTest::newRow("LCD master, buzzer off in the file") << SpeedometerWithLcd << 0.0 << 30.0 << false;
-        QTest::newRow("threshold beyond the scale") << ConvertingSpeedometer << 99999.0 << 30.0 << false;
-        QTest::newRow("illumination between steps") << SpeedometerWithLcd << 0.0 << 35.0 << false;
-        QTest::newRow("a key typed") << SpeedometerWithLcd << 0.0 << 30.0 << true;
+        QTest::addColumn<bool>("setBack"); // typed back to the file's value in another visit
+        QTest::newRow("LCD master, buzzer off in the file") << SpeedometerWithLcd << 0.0 << 30.0 << false << false;
+        QTest::newRow("threshold beyond the scale") << ConvertingSpeedometer << 99999.0 << 30.0 << false << false;
+        QTest::newRow("illumination between steps") << SpeedometerWithLcd << 0.0 << 35.0 << false << false;
+        QTest::newRow("a key typed") << SpeedometerWithLcd << 0.0 << 30.0 << true << false;
+        // The buzzer and LCD items the program fitted are no difference either.
+        QTest::newRow("a key typed, then typed back") << SpeedometerWithLcd << 0.0 << 30.0 << true << true;
     }
     void titleStarFollowsRealChanges()
     {
@@ -143,6 +146,7 @@ private slots:
         QFETCH(double, threshold);
         QFETCH(double, illumination);
         QFETCH(bool, type);
+        QFETCH(bool, setBack);
         FrameFixture f;
         ConfigRecord record;
         record.MasterId = masterId;
@@ -160,6 +164,14 @@ private slots:
         QTest::keyClick(field, Qt::Key_Tab);
         QCOMPARE(f.frame().isWindowModified(), type);
         QCOMPARE(f.frame().windowTitle().startsWith(QStringLiteral("harbour.rix[*]")), true);
+        if (setBack) {
+            field->setFocus(Qt::TabFocusReason);
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_0);
+            QTest::keyClick(field, Qt::Key_Tab);
+            type = false;
+            QCOMPARE(f.frame().isWindowModified(), false);
+        }
 
         // Ctrl+O asks about changes only when there are some.
         f.messages().setAnswer(user_messages::Answer::Cancel);
