@@ -118,7 +118,7 @@ bool MasterTypeDialog::prepare()
     // The size first shown, widened for the list, is the smallest.
     m_minimumSize = size().expandedTo(minimumSizeHint());
     setMinimumSize(m_minimumSize);
-    selectFirstRow();
+    selectType(m_currentType);
     m_find->setFocus();
     return true;
 }
@@ -139,9 +139,15 @@ void MasterTypeDialog::applyFilter(const QString &typed)
     const QModelIndexList selected = m_list->selectionModel()->selectedRows();
     const int chosen = selected.isEmpty() ? -1 : m_model->idAt(selected.first().row());
     m_model->setFilterText(typed);
-    for (int row = 0; chosen != -1 && row < m_model->rowCount(); ++row) {
-        if (m_model->idAt(row) == chosen) {
+    selectType(chosen);
+}
+
+void MasterTypeDialog::selectType(int id)
+{
+    for (int row = 0; id != -1 && row < m_model->rowCount(); ++row) {
+        if (m_model->idAt(row) == id) {
             m_list->setCurrentIndex(m_model->index(row, 0));
+            m_list->scrollTo(m_model->index(row, 0));
             enableOkForSelection();
             return;
         }

@@ -22,6 +22,8 @@ public:
     explicit MasterTypeDialog(QWidget *parent = nullptr);
     ~MasterTypeDialog() override;
 
+    // The project's type, chosen when the list opens (else the first row).
+    void setCurrentType(int id) { m_currentType = id; }
     // Fills the list first; a catalogue that cannot be opened ends the
     // dialog as cancelled at once (the reason has been shown).
     int exec() override;
@@ -42,6 +44,8 @@ private:
     bool fillList();
     void applyFilter(const QString &typed);
     void selectFirstRow();
+    // The row of that type when listed, else the first.
+    void selectType(int id);
     void enableOkForSelection();
 
     MasterTypeSelection m_selection;
@@ -52,4 +56,5 @@ private:
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     QSize m_minimumSize;
+    int m_currentType = -1;
 };

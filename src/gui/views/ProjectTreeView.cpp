@@ -189,6 +189,7 @@ void ProjectTreeView::addMaster()
     if (!m_document->commitEditor())
         return;
     MasterTypeDialog dialog(window());
+    dialog.setCurrentType(m_document->config().MasterId);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // A choice that found no master type changes nothing: resetting the

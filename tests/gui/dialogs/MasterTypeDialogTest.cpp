@@ -33,9 +33,10 @@ QStringList shown(const QTreeView *list, int column)
 }
 
 // Runs check in the open dialog, then leaves it.
-void whileOpen(const std::function<void(MasterTypeDialog &, QLineEdit *, QTreeView *)> &check)
+void whileOpen(const std::function<void(MasterTypeDialog &, QLineEdit *, QTreeView *)> &check, int currentType = -1)
 {
     MasterTypeDialog dialog;
+    dialog.setCurrentType(currentType);
     QTimer::singleShot(0, &dialog, [&] {
         check(dialog, dialog.findChild<QLineEdit *>("masterTypeFind"), dialog.findChild<QTreeView *>("masterTypeList"));
         dialog.reject();
@@ -94,6 +95,26 @@ private slots:
             QCOMPARE(dialog.isVisible(), descriptions.isEmpty());
         });
         QCOMPARE(taken, descriptions.isEmpty() ? 0 : 1);
+    }
+
+    // The project's type is the one chosen when the window opens; one the
+    // catalogue does not list leaves the first row chosen.
+    void projectsTypeIsChosenAtFirst_data()
+    {
+        QTest::addColumn<int>("currentType");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("listed") << 3 << "Speedometer 0-60 knots";
+        QTest::newRow("not listed") << 99 << "Speedometer 0-120 km/h with LCD";
+        QTest::newRow("none yet") << -1 << "Speedometer 0-120 km/h with LCD";
+    }
+    void projectsTypeIsChosenAtFirst()
+    {
+        QFETCH(int, currentType);
+        QFETCH(QString, chosen);
+        whileOpen([&](MasterTypeDialog &, QLineEdit *, QTreeView *list) {
+            QCOMPARE(list->currentIndex().data().toString(), chosen);
+            QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+        }, currentType);
     }
 
     // A type clicked stays chosen while typing narrows the list around it.
