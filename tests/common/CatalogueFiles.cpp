@@ -146,6 +146,18 @@ QVariant queryValue(const QString &path, const QString &sql)
     return q.value(0);
 }
 
+QString changeElsewhere(const QString &path, const QString &sql)
+{
+    Connection c(path);
+    QSqlDatabase db = c.db();
+    db.close();
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+    if (!db.open())
+        return db.lastError().text();
+    QSqlQuery q(db);
+    return q.exec(sql) ? QString() : q.lastError().text();
+}
+
 void useCatalogue(const QString &path)
 {
     settings_store::writeString("Directories", "DBase", path);

@@ -28,6 +28,9 @@ QVariantMap sensorRow(int id, const QString &group, const QString &orderNumber);
 
 // Reads one value by SQL (for checks after writes).
 QVariant queryValue(const QString &path, const QString &sql);
+// Runs a change as another program would, waiting for no lock: empty when
+// it was taken, else the engine's reason.
+QString changeElsewhere(const QString &path, const QString &sql);
 
 // Points "Directories"/"DBase" (and optionally "DBASEUSER") at a file.
 void useCatalogue(const QString &path);

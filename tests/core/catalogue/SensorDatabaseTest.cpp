@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 #include <QThread>
@@ -235,16 +234,7 @@ private slots:
         const QVector<SensorListRow> rows = s.fillList();
         SensorDefinition shown;
         QVERIFY(prepareChange ? s.prepareChange(rows[1], shown) : s.take(rows[1]));
-        {
-            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
-            other.setDatabaseName(user);
-            other.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-            QVERIFY(other.open());
-            QSqlQuery change(other);
-            QVERIFY2(change.exec(QStringLiteral("UPDATE SensorTabelle SET Name = 'elsewhere' WHERE id = 1")),
-                     qPrintable(change.lastError().text()));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("other program"));
+        QCOMPARE(changeElsewhere(user, "UPDATE SensorTabelle SET Name = 'elsewhere' WHERE id = 1"), QString());
     }
 
     void takeOfADeletedRecordTakesNothing()

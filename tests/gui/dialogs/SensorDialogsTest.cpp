@@ -14,8 +14,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -228,13 +226,7 @@ private slots:
         dialog.show();
         auto *list = dialog.findChild<QTreeWidget *>("1066");
         list->setCurrentItem(list->topLevelItem(1));
-        {
-            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
-            other.setDatabaseName(home.filePath("user.sqlite"));
-            QVERIFY(other.open());
-            QVERIFY(QSqlQuery(other).exec(QStringLiteral("DELETE FROM SensorTabelle WHERE id = 2")));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("other program"));
+        QCOMPARE(changeElsewhere(home.filePath("user.sqlite"), "DELETE FROM SensorTabelle WHERE id = 2"), QString());
         QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
         QVERIFY2(messages.texts().last().contains("Sensor 2"), qPrintable(messages.texts().join('|')));
         QCOMPARE(messages.messages().last().icon, user_messages::Icon::Exclamation);
