@@ -70,8 +70,7 @@ QString traceRefusal(const QString &path)
     const QFileInfo info(path);
     if (!info.isFile())
         return QString(); // a new file, or one whose open says why not
-    ConfigRecord project;
-    if (project_file::readFile(path, project).status == project_file::ReadStatus::Ok)
+    if (project_file::holdsProject(path))
         return QStringLiteral("is a project file");
     block_backup::Block block{};
     QString ignored;

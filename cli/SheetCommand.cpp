@@ -57,9 +57,7 @@ int sheetCommand(const QStringList &argList)
     // A project named after -o by mistake (this one or another) is no place
     // for a PDF: it would be gone.
     const QString pdf = args.value(QStringLiteral("-o"));
-    ConfigRecord atOutput;
-    if (QFileInfo(pdf) == QFileInfo(project)
-        || project_file::readFile(pdf, atOutput).status == project_file::ReadStatus::Ok)
+    if (QFileInfo(pdf) == QFileInfo(project) || project_file::holdsProject(pdf))
         return fail(ExitBadUsage, QStringLiteral("%1 is a project file; the sheet does not replace it").arg(pdf));
     // Without its master type the sheet would show no dial, no properties
     // and other settings than the form: a wrong sheet for the customer.

@@ -181,8 +181,6 @@ static void mergeSpellings(QSettings &store, const QString &preferred)
     }
 }
 
-// Written out now: a file that cannot be written is told at once, not found
-// out at the next start.
 // A setting the file does not take would be gone at the next start (and
 // what reads it with it): the desktop program says so.
 static bool g_tellFailures = false;
@@ -218,6 +216,8 @@ void tellNotStored()
     user_messages::show(loadTranslatedString(5020).arg(location()), user_messages::Icon::Exclamation);
 }
 
+// Written out now: a file that cannot be written is told at once, not found
+// out at the next start.
 static bool stored(QSettings &store)
 {
     store.sync();

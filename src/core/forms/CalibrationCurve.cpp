@@ -48,16 +48,17 @@ QVector<SupportPoint> resample(const SensorCurve &curve, int count)
         const auto vertical = [&points](int i) {
             return !(std::fabs(points[i + 1].quantity - points[i].quantity) > VerticalSpan);
         };
+        const auto first = [n](const auto &fits) {
+            int i = 0;
+            while (i < n - 2 && !fits(i))
+                ++i;
+            return i;
+        };
         // Where the curve jumps (a quantity given twice), the segment on from
         // the jump gives a resistance of the curve; 0 is on no curve.
-        int j = 0;
-        while (j < n - 2 && !(holds(j) && !vertical(j)))
-            ++j;
-        if (!holds(j)) {
-            j = 0;
-            while (j < n - 2 && !holds(j))
-                ++j;
-        }
+        int j = first([&](int i) { return holds(i) && !vertical(i); });
+        if (!holds(j))
+            j = first(holds);
         const SupportPoint &a = points[j];
         const SupportPoint &b = points[j + 1];
         const double span = b.quantity - a.quantity;

@@ -46,7 +46,9 @@ public:
     // change it has not handed in, or it is a recovered copy.
     bool isModified() const
     {
-        return m_editPending || m_unsavedCopy || (!m_undoStack.isClean() && !state().sameForUser(m_savedState));
+        return m_editPending || m_unsavedCopy
+            || (!m_undoStack.isClean()
+                && !(m_config.sameUserSettings(m_savedState.config) && m_calibrations == m_savedState.calibrations));
     }
     // false: the present state counts as saved. true: unsaved with no step
     // to undo (a recovered copy).

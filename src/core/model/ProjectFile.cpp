@@ -93,6 +93,12 @@ QByteArray serialize(const ConfigRecord &record)
     return bytes;
 }
 
+bool holdsProject(const QString &path)
+{
+    ConfigRecord record;
+    return readFile(path, record).status == ReadStatus::Ok;
+}
+
 ReadResult readFile(const QString &path, ConfigRecord &record)
 {
     ReadResult result;

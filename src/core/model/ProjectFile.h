@@ -51,6 +51,10 @@ struct ReadResult
 // but Ok the record is left as it was.
 ReadResult readFile(const QString &path, ConfigRecord &record);
 
+// True when the file reads as a project: no place for any other output
+// (a PDF, a trace), which would be a project lost.
+bool holdsProject(const QString &path);
+
 // A clear, translated message for a failed read, naming the file (an
 // unsupported version gives message 1024 alone).
 QString describeFailure(const QString &path, const ReadResult &result);

@@ -152,8 +152,7 @@ bool SheetPrinting::exportPdfTo(const QString &path)
 {
     // A project named by mistake (the file dialog's replace question says
     // nothing of what is lost) stays a project.
-    ConfigRecord there;
-    if (project_file::readFile(path, there).status == project_file::ReadStatus::Ok) {
+    if (project_file::holdsProject(path)) {
         user_messages::show(loadTranslatedString(5991).arg(QDir::toNativeSeparators(path)),
                             user_messages::Icon::Exclamation);
         return false;

@@ -113,16 +113,15 @@ void MasterOverview::showKeptPulseFactor()
     const bool whole = record_check::wholeNumberPulseFactor(probe);
     if (whole && ((probe.UseMinMax && probe.DataSource != 1) || probe.FirmwareVersion[0] == 0))
         return;
-    QString shown;
+    // A register gauge holds the k-value in whole pulses; a block gauge's
+    // firmware, not known here, decides.
     const bool plain = record_check::pulseFactorFieldOf(probe) == PulseFactorField::PlainKValue;
-    if (whole) {
+    if (plain && probe.family() != LinkFamily::Register)
+        return;
+    const bool wholePulses = whole || plain;
+    QString shown;
+    if (wholePulses) {
         if (!(std::fabs(typed.value) < 1e9))
-            return;
-        shown = QString::number(std::round(typed.value), 'f', 0);
-    } else if (plain) {
-        // A register gauge holds the k-value in whole pulses; a block gauge's
-        // firmware, not known here, decides.
-        if (probe.family() != LinkFamily::Register || !(std::fabs(typed.value) < 1e9))
             return;
         shown = QString::number(std::round(typed.value), 'f', 0);
     } else {
@@ -133,7 +132,7 @@ void MasterOverview::showKeptPulseFactor()
         return;
     field->setText(shown);
     if (!markPulseFactor()) // a value out of range keeps its own note
-        field_mark::say(note(ids::PulseEdit), loadTranslatedString(plain || whole ? 5978 : 5984).arg(shown));
+        field_mark::say(note(ids::PulseEdit), loadTranslatedString(wholePulses ? 5978 : 5984).arg(shown));
 }
 
 void MasterOverview::showKeptCounter()

@@ -53,6 +53,15 @@ class SensorDatabaseTest : public QObject
         return db;
     }
 
+    // The standard and the user file in use; the user file's path.
+    QString useBothFiles(const testing_support::ScopedTestHome &home)
+    {
+        const QString user = userFile(home);
+        useCatalogue(standardFile(home));
+        useUserCatalogue(user);
+        return user;
+    }
+
 private slots:
     void defaultsUsedNotStored()
     {
@@ -152,8 +161,7 @@ private slots:
     void listsStandardFirstWithRowKeys()
     {
         testing_support::ScopedTestHome home;
-        useCatalogue(standardFile(home));
-        useUserCatalogue(userFile(home));
+        useBothFiles(home);
         SensorSelection s;
         s.Type = 3;
         const QVector<SensorListRow> rows = s.fillList();
@@ -199,8 +207,7 @@ private slots:
     void takeCopiesTheRecord()
     {
         testing_support::ScopedTestHome home;
-        useCatalogue(standardFile(home));
-        useUserCatalogue(userFile(home));
+        useBothFiles(home);
         SensorSelection s;
         s.Type = 4;
         const QVector<SensorListRow> rows = s.fillList();
@@ -226,9 +233,7 @@ private slots:
     {
         QFETCH(bool, prepareChange);
         testing_support::ScopedTestHome home;
-        const QString user = userFile(home);
-        useCatalogue(standardFile(home));
-        useUserCatalogue(user);
+        const QString user = useBothFiles(home);
         SensorSelection s;
         s.Type = 4;
         const QVector<SensorListRow> rows = s.fillList();
@@ -240,9 +245,7 @@ private slots:
     void takeOfADeletedRecordTakesNothing()
     {
         testing_support::ScopedTestHome home;
-        const QString user = userFile(home);
-        useCatalogue(standardFile(home));
-        useUserCatalogue(user);
+        const QString user = useBothFiles(home);
         SensorSelection s;
         s.Type = 4;
         const QVector<SensorListRow> rows = s.fillList();
@@ -275,9 +278,7 @@ private slots:
     void newSensorWithThreeRows()
     {
         testing_support::ScopedTestHome home;
-        const QString user = userFile(home);
-        useCatalogue(standardFile(home));
-        useUserCatalogue(user);
+        const QString user = useBothFiles(home);
         SensorSelection s;
         s.Type = 4;
         s.fillList();
@@ -325,9 +326,7 @@ private slots:
     void changeRoundTripsTheDefinition()
     {
         testing_support::ScopedTestHome home;
-        const QString user = userFile(home);
-        useCatalogue(standardFile(home));
-        useUserCatalogue(user);
+        const QString user = useBothFiles(home);
         SensorSelection s;
         s.Type = 4;
         QVERIFY(s.addSensor(definition({240, 200, 160, 125, 95, 70, 50, 33}, {0, 10, 25, 40, 55, 70, 85, 100})));

@@ -105,7 +105,6 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::newRow("listed") << 3 << "Speedometer 0-60 knots";
         QTest::newRow("not listed") << 99 << "Speedometer 0-120 km/h with LCD";
-        QTest::newRow("none yet") << -1 << "Speedometer 0-120 km/h with LCD";
     }
     void projectsTypeIsChosenAtFirst()
     {
